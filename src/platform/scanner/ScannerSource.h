@@ -1,0 +1,76 @@
+#pragma once
+// ScannerSource: what the control needs of a scanner. Capability ids, item types and result codes
+// are the TWAIN ones the scan job sends; implementations turn them into their device's options.
+
+#include "platform/engine/Image.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace scanvo::scanner {
+
+// Result codes of setCapability and acquire.
+enum ResultCode : int {
+    ResultSuccess = 0,
+    ResultCancelled = 20563,         // the user cancelled (acquire, or the device dialog)
+    ResultCapUnsupported = 20566,    // the device lacks the capability; counts as success
+    ResultValueAdjusted = 20568,     // the device took a nearby value; counts as success
+    ResultNotOpen = 20570,           // start was not called, or end was
+    ResultNoSource = 20571,          // no device selected or the name is unknown
+    ResultNotEnabled = 20572,        // acquire without enableAcquisition
+    ResultDeviceError = 20580,       // the device failed while scanning
+    ResultBadValue = 20581,          // a value the capability cannot take at all
+};
+
+inline bool IsCapabilitySuccess(int code)
+{
+    return code == ResultSuccess || code == ResultCapUnsupported || code == ResultValueAdjusted;
+}
+
+// TWAIN capability ids the scan job sends.
+enum Capability : int {
+    CapFeederEnabled = 0x1002,   // BOOL: scan from the document feeder
+    CapDuplexEnabled = 0x1013,   // BOOL: both sides
+    CapPixelType = 0x0101,       // UINT16: 0 black and white, 1 grey, 2 colour
+    CapXResolution = 0x1118,     // FIX32: dots per inch
+    CapYResolution = 0x1119,     // FIX32: dots per inch
+    CapSupportedSizes = 0x1122,  // UINT16: 1 A4, 5 B5, 11 A3
+    CapOrientation = 0x1110,     // UINT16: 0 portrait, 3 landscape (TWOR_ codes)
+};
+
+enum ItemType : int { ItemBool = 6, ItemUInt16 = 4, ItemFix32 = 7 };
+
+// Acquire flags.
+enum AcquireFlags : int { AcquireNoUi = 2, AcquireShowUi = 3 };
+
+class ScannerSource : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~ScannerSource() override = default;
+
+    // Opens the connection; option is the initial option value (0), owner the owning window.
+    virtual int start(int option, QWidget* owner) = 0;
+    // Closes the connection; errors are ignored.
+    virtual void end() = 0;
+
+    virtual int sourceCount() = 0;
+    virtual QString sourceName(int index) = 0;  // 0-based, in the source manager's order
+    virtual QString defaultSource() = 0;
+    virtual int selectSource(const QString& name) = 0;
+
+    virtual int setCapability(int capability, int itemType, double value) = 0;
+    virtual int enableAcquisition() = 0;
+    // Returns after the last page: 0, ResultCancelled, or another code on device failure. Raises
+    // pageAcquired on the calling (user-interface) thread once per page while it runs.
+    virtual int acquire(int flags) = 0;
+
+signals:
+    // One scanned page, in scan order, while acquire runs.
+    void pageAcquired(const scanvo::engine::Image& image);
+};
+
+}  // namespace scanvo::scanner
