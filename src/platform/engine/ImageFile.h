@@ -1,0 +1,43 @@
+#pragma once
+// Page files: TIFF (single- and multi-page, every compression of the format codes) and JPEG.
+// Every write goes to a temporary file beside the target, is flushed, and is renamed over it, so a
+// failed write leaves the original file byte for byte as it was.
+
+#include "platform/engine/Image.h"
+
+#include <QString>
+
+namespace scanvo::engine {
+
+// Save modes.
+enum SaveMode : int {
+    SaveNew = 0,      // write a new single-image file (overwriting any file there)
+    SaveAppend = 1,   // append the page at the end of a multi-page TIFF
+    SaveReplace = 2,  // replace page n of a multi-page TIFF
+    SaveInsert = 3,   // insert the page before page n of a multi-page TIFF
+};
+
+struct SaveOptions {
+    int format = FormatTiffG4;  // engine format code
+    int bits = 0;               // bits per pixel to write: 1, 8 or 24; 0 = the image's own depth
+    int quality = 128;          // quality factor, 0 best ... 255 smallest
+    int mode = SaveNew;
+    int page = 1;               // 1-based save-page number for SaveReplace and SaveInsert
+};
+
+// JPEG quality 1..100 for a quality factor: clamp(round((250 - qf) / 2.5), 1, 100).
+int JpegQualityForFactor(int qualityFactor);
+
+// Number of pages of an image file (1 for JPEG). Throws EngineError.
+int PageCount(const QString& path);
+// Loads page n (1-based). The image's loadFormat() tells how the page is stored. Throws EngineError.
+Image LoadPage(const QString& path, int page = 1);
+// Saves image to path as options say, converting its depth to options.bits first. Throws EngineError.
+void SavePage(const Image& image, const QString& path, const SaveOptions& options);
+// Deletes page n (1-based) of a multi-page TIFF; the other pages keep their compressed data.
+void DeletePage(const QString& path, int page);
+
+// Failure-code mode of type detection: the page count of path, or 0 with errorNumber set (never throws).
+int PageCountOrError(const QString& path, int* errorNumber);
+
+}  // namespace scanvo::engine
