@@ -1,9 +1,21 @@
-// The library's one exported entry point: creating a control from its ProgID.
+// The library's exported entry points: creating a control from its ProgID, replacing the prompter.
 #include "ScanvoFactory.h"
 
-extern "C" __attribute__((visibility("default"))) QWidget* ScanvoCreateControl(const char* progId, QWidget* parent)
+#include "control/Imaging.h"
+#include "control/Prompter.h"
+
+#include <cstring>
+
+#define SCANVO_EXPORT __attribute__((visibility("default")))
+
+extern "C" SCANVO_EXPORT QWidget* ScanvoCreateControl(const char* progId, QWidget* parent)
 {
-    (void)progId;
-    (void)parent;
+    if (progId != nullptr && std::strcmp(progId, scanvo::Imaging::kProgId) == 0)
+        return new scanvo::Imaging(parent);
     return nullptr;
+}
+
+extern "C" SCANVO_EXPORT void ScanvoSetPrompter(scanvo::Prompter* prompter)
+{
+    scanvo::SetPrompter(prompter);
 }

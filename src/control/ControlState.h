@@ -1,0 +1,92 @@
+#pragma once
+// The members one control instance shares between its parts. The control owns exactly one
+// ControlState; the operations of the document, viewer, acquisition and command folders are free
+// functions that take it by reference. Parts that need further members add them here, under the
+// names they use.
+
+#include "platform/scanner/ScannerSource.h"
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <memory>
+
+class QComboBox;
+class QListWidget;
+class QStatusBar;
+class QToolBar;
+class QWidget;
+
+namespace scanvo {
+
+class Imaging;
+
+// The document's files, numbered from 1 as everywhere else in the control.
+class FilePaths {
+public:
+    int count() const { return static_cast<int>(m_paths.size()); }
+    bool isEmpty() const { return m_paths.isEmpty(); }
+    // File n, 1 <= n <= count().
+    const QString& at(int n) const { return m_paths.at(n - 1); }
+    void set(int n, const QString& path) { m_paths[n - 1] = path; }
+    void append(const QString& path) { m_paths.append(path); }
+    // Inserts path so that it becomes file n (1 <= n <= count() + 1).
+    void insert(int n, const QString& path) { m_paths.insert(n - 1, path); }
+    void remove(int n) { m_paths.removeAt(n - 1); }
+    void clear() { m_paths.clear(); }
+    // All files in order, as a 0-based list.
+    const QStringList& toList() const { return m_paths; }
+
+private:
+    QStringList m_paths;
+};
+
+struct ControlState {
+    // The control itself: parent of messages and dialogs, owner window of the scanner source.
+    Imaging* control = nullptr;
+
+    // Persisted properties kept by the control.
+    quint32 m_BackColor = 0xFFC0C0;
+    QString m_LocalPath;
+    qint16 m_DocType = 2;
+    QString m_DocName;
+    QString m_DocNameRule;
+    qint16 m_ImagingBarAlign = 3;
+    qint16 m_ScanBarAlign = 1;
+    qint16 m_ImagingButtonCaption = 1;
+
+    // The open document.
+    qint16 m_RequestedDocType = 2;  // m_DocType as it was at first show; -1 makes every list build detect
+    FilePaths m_Files;
+    int m_FileCount = 0;
+    int m_CurrentFile = 0;
+    qint16 m_PageCount = 0;
+    qint16 m_CurrentPage = 0;
+    qint16 m_ShownPage = 0;
+    qint16 m_SelectMode = 0;
+    bool m_PageModified = false;
+    bool m_FileNavBusy = false;
+
+    // The scanner source, opened at initialise and closed at terminate; null when none could be made.
+    std::unique_ptr<scanner::ScannerSource> m_Scanner;
+
+    // Child controls. The two panes exist from the start; the rest is created by the parts that
+    // fill them and stays null until then.
+    QWidget* picLeft = nullptr;
+    QWidget* picMain = nullptr;
+    QWidget* picImaging = nullptr;
+    QWidget* mtMain = nullptr;
+    QToolBar* tbMain = nullptr;
+    QToolBar* tbFileNav = nullptr;
+    QToolBar* tbFileOperate = nullptr;
+    QToolBar* tbCommon = nullptr;
+    QToolBar* tbImaging = nullptr;
+    QListWidget* lvwFileList = nullptr;
+    QComboBox* cboCurrentFile = nullptr;
+    QComboBox* cboCurrentPage = nullptr;
+    QComboBox* cboZoomFactor = nullptr;
+    QStatusBar* sbTotalInfo = nullptr;
+};
+
+}  // namespace scanvo

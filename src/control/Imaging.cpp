@@ -1,0 +1,334 @@
+// The control's properties and lifecycle: initialise, the property steps, first show, opening a
+// document, terminate.
+#include "control/Imaging.h"
+
+#include "acquisition/PageSaving.h"
+#include "control/ControlTexts.h"
+#include "control/DocumentLocation.h"
+#include "control/OleColor.h"
+#include "control/PaneLayout.h"
+#include "control/PropertyBag.h"
+#include "control/Prompter.h"
+#include "control/ScannerFactory.h"
+#include "control/ToolbarStates.h"
+#include "document/DocumentNaming.h"
+#include "document/FileList.h"
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
+#include "settings/frmImageDir.h"
+#include "viewer/ViewerSetup.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPainter>
+#include <QScopedValueRollback>
+
+namespace scanvo {
+
+namespace {
+
+constexpr quint32 kDefaultBackColor = 0xFFC0C0;
+constexpr quint32 kDefaultForeColor = 0x80000012;  // the system's button text colour
+constexpr qint16 kBorderFixedSingle = 1;
+
+// The persisted properties in interface order, each under its key (which is also its property
+// name) with the value a new instance gets.
+struct PersistedProperty {
+    const char* key;
+    QVariant (*defaultValue)(const Imaging& control);
+};
+
+const PersistedProperty kPersistedProperties[] = {
+    {"BackColor", [](const Imaging&) { return QVariant::fromValue<quint32>(kDefaultBackColor); }},
+    {"ForeColor", [](const Imaging&) { return QVariant::fromValue<quint32>(kDefaultForeColor); }},
+    {"Enabled", [](const Imaging&) { return QVariant(true); }},
+    {"Font", [](const Imaging& control) { return QVariant(control.AmbientFont()); }},
+    {"BorderStyle", [](const Imaging&) { return QVariant::fromValue<qint16>(0); }},
+    {"LocalPath", [](const Imaging&) { return QVariant(QString()); }},
+    {"DocType", [](const Imaging&) { return QVariant::fromValue<qint16>(2); }},
+    {"DocName", [](const Imaging&) { return QVariant(QString()); }},
+    {"DocNameRule", [](const Imaging&) { return QVariant(QString()); }},
+    {"ImagingButtonCaption", [](const Imaging&) { return QVariant::fromValue<qint16>(1); }},
+    {"ImagingBarAlign", [](const Imaging&) { return QVariant::fromValue<qint16>(3); }},
+    {"ScanBarAlign", [](const Imaging&) { return QVariant::fromValue<qint16>(1); }},
+};
+
+}  // namespace
+
+Imaging::Imaging(QWidget* parent)
+    : QWidget(parent)
+{
+    m_State.control = this;
+    setFocusPolicy(Qt::StrongFocus);
+    CreatePanes();
+    ApplyForeColor();
+
+    LoadLayoutSettings();
+    m_State.m_Scanner = CreateScannerSource();
+    if (m_State.m_Scanner) {
+        // A source that fails to open reports that itself when a scan job asks it for anything.
+        m_State.m_Scanner->start(0, this);
+    }
+}
+
+Imaging::~Imaging()
+{
+    if (m_State.m_PageModified)
+        SaveCurrentPage(m_State);
+    if (m_State.m_Scanner)
+        m_State.m_Scanner->end();
+}
+
+void Imaging::CreatePanes()
+{
+    m_State.picLeft = new QWidget(this);
+    m_State.picLeft->setObjectName(QStringLiteral("picLeft"));
+    m_State.picMain = new QWidget(this);
+    m_State.picMain->setObjectName(QStringLiteral("picMain"));
+}
+
+QFont Imaging::AmbientFont() const
+{
+    return parentWidget() ? parentWidget()->font() : QApplication::font();
+}
+
+void Imaging::NotifyChanged(const char* key, void (Imaging::*signal)())
+{
+    if (m_Quiet)
+        return;
+    emit(this->*signal)();
+    emit PropertyChanged(QString::fromLatin1(key));
+}
+
+void Imaging::setBackColor(quint32 value)
+{
+    m_State.m_BackColor = value;
+    NotifyChanged("BackColor", &Imaging::BackColorChanged);
+}
+
+void Imaging::setForeColor(quint32 value)
+{
+    m_ForeColor = value;
+    ApplyForeColor();
+    NotifyChanged("ForeColor", &Imaging::ForeColorChanged);
+}
+
+void Imaging::setControlEnabled(bool value)
+{
+    setEnabled(value);
+    NotifyChanged("Enabled", &Imaging::EnabledChanged);
+}
+
+void Imaging::setControlFont(const QFont& value)
+{
+    setFont(value);
+    NotifyChanged("Font", &Imaging::FontChanged);
+}
+
+void Imaging::setBorderStyle(qint16 value)
+{
+    m_BorderStyle = value;
+    ApplyBorderStyle();
+    NotifyChanged("BorderStyle", &Imaging::BorderStyleChanged);
+}
+
+void Imaging::setLocalPath(const QString& value)
+{
+    m_State.m_LocalPath = value;
+    NotifyChanged("LocalPath", &Imaging::LocalPathChanged);
+}
+
+void Imaging::setDocType(qint16 value)
+{
+    m_State.m_DocType = value;
+    NotifyChanged("DocType", &Imaging::DocTypeChanged);
+}
+
+void Imaging::setDocName(const QString& value)
+{
+    m_State.m_DocName = value;
+    NotifyChanged("DocName", &Imaging::DocNameChanged);
+}
+
+void Imaging::setDocNameRule(const QString& value)
+{
+    m_State.m_DocNameRule = value;
+    NotifyChanged("DocNameRule", &Imaging::DocNameRuleChanged);
+}
+
+void Imaging::setImagingButtonCaption(qint16 value)
+{
+    m_State.m_ImagingButtonCaption = value;
+    NotifyChanged("ImagingButtonCaption", &Imaging::ImagingButtonCaptionChanged);
+}
+
+void Imaging::setImagingBarAlign(qint16 value)
+{
+    m_State.m_ImagingBarAlign = value;
+    NotifyChanged("ImagingBarAlign", &Imaging::ImagingBarAlignChanged);
+}
+
+void Imaging::setScanBarAlign(qint16 value)
+{
+    m_State.m_ScanBarAlign = value;
+    NotifyChanged("ScanBarAlign", &Imaging::ScanBarAlignChanged);
+}
+
+void Imaging::ApplyForeColor()
+{
+    QPalette surface = palette();
+    const QColor color = OleColorToQColor(m_ForeColor, QApplication::palette(this));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        surface.setColor(role, color);
+    setPalette(surface);
+}
+
+void Imaging::ApplyBorderStyle()
+{
+    const int margin = m_BorderStyle == kBorderFixedSingle ? 1 : 0;
+    setContentsMargins(margin, margin, margin, margin);
+    LayoutPanes(m_State);
+    update();
+}
+
+void Imaging::InitProperties()
+{
+    QScopedValueRollback<bool> quiet(m_Quiet, true);
+    for (const PersistedProperty& entry : kPersistedProperties)
+        setProperty(entry.key, entry.defaultValue(*this));
+}
+
+void Imaging::ReadProperties(const PropertyBag& bag)
+{
+    QScopedValueRollback<bool> quiet(m_Quiet, true);
+    for (const PersistedProperty& entry : kPersistedProperties) {
+        const QVariant fallback = entry.defaultValue(*this);
+        // A stored value of the wrong kind counts as missing.
+        if (!setProperty(entry.key, bag.read(QString::fromLatin1(entry.key), fallback)))
+            setProperty(entry.key, fallback);
+    }
+}
+
+void Imaging::WriteProperties(PropertyBag& bag)
+{
+    for (const PersistedProperty& entry : kPersistedProperties)
+        bag.write(QString::fromLatin1(entry.key), property(entry.key));
+
+    // The run-time layout reads only the settings file, so design-time layout values go there.
+    g_IniFile = IniFilePath();
+    g_Settings.Layout.ImagingBarAlign = m_State.m_ImagingBarAlign;
+    g_Settings.Layout.ImagingButtonCaption = m_State.m_ImagingButtonCaption;
+    g_Settings.Layout.ScanBarAlign = m_State.m_ScanBarAlign;
+    // An unwritable settings file leaves the in-memory values in use; nothing is reported.
+    WriteIniString(g_IniFile, QStringLiteral("Layout"), QStringLiteral("ImagingBarAlign"),
+                   QString::number(m_State.m_ImagingBarAlign));
+    WriteIniString(g_IniFile, QStringLiteral("Layout"), QStringLiteral("ImagingButtonCaption"),
+                   QString::number(m_State.m_ImagingButtonCaption));
+    WriteIniString(g_IniFile, QStringLiteral("Layout"), QStringLiteral("ScanBarAlign"),
+                   QString::number(m_State.m_ScanBarAlign));
+}
+
+void Imaging::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_UserMode && !m_FirstShowDone) {
+        m_FirstShowDone = true;
+        FirstShow();
+    }
+}
+
+void Imaging::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    LayoutPanes(m_State);
+}
+
+void Imaging::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (m_BorderStyle != kBorderFixedSingle)
+        return;
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void Imaging::Refresh()
+{
+    repaint();
+}
+
+void Imaging::FirstShow()
+{
+    m_State.m_RequestedDocType = m_State.m_DocType;
+    LoadSettings(m_State.m_DocNameRule, m_State.m_LocalPath);
+    SetNoDocumentState(m_State);
+    LayoutPanes(m_State);
+    InitViewer(m_State);
+    if (!EnsureLocalPath())
+        return;
+    if (m_State.m_DocName.isEmpty())
+        return;
+    if (!EnsureDocumentDirectory())
+        return;
+    BuildFileList(m_State, ReadImagePos(m_State.m_DocName));
+}
+
+void Imaging::SetDocument()
+{
+    ArrangeLeftPane(m_State);
+    if (!EnsureLocalPath())
+        return;
+    if (m_State.m_DocName.isEmpty()) {
+        Inform(texts::kNoDocName);
+        return;
+    }
+    if (!EnsureDocumentDirectory())
+        return;
+    if (m_State.m_PageModified)
+        SaveCurrentPage(m_State);
+    ResetDocumentView(m_State);
+    BuildFileList(m_State, ReadImagePos(m_State.m_DocName));
+}
+
+bool Imaging::EnsureLocalPath()
+{
+    if (m_State.m_LocalPath.isEmpty()) {
+        Prompter& prompter = CurrentPrompter();
+        frmImageDir dialog(prompter, this);
+        dialog.SaveDir = m_State.m_LocalPath;
+        // A cancelled dialog may still hold a directory it failed to create; only OK counts.
+        if (prompter.runDialog(dialog) == QDialog::Accepted)
+            m_State.m_LocalPath = dialog.SaveDir;
+    }
+    if (m_State.m_LocalPath.isEmpty()) {
+        Inform(texts::kNoLocalPath);
+        return false;
+    }
+    return MakeDirectory(WithSlashes(m_State.m_LocalPath));
+}
+
+bool Imaging::EnsureDocumentDirectory()
+{
+    if (!IsDocNameInsideRoot(m_State.m_DocName)) {
+        Inform(texts::kDocNameOutsideRoot);
+        return false;
+    }
+    return MakeDirectory(DocumentDirectoryPath(m_State.m_LocalPath, m_State.m_DocName));
+}
+
+bool Imaging::MakeDirectory(const QString& path)
+{
+    if (EnsureDirectory(path))
+        return true;
+    CurrentPrompter().showMessage(this, texts::kCannotCreateDirectory.arg(path), texts::kTitleInformation,
+                                  MessageIcon::Warning);
+    return false;
+}
+
+void Imaging::Inform(const QString& text)
+{
+    CurrentPrompter().showMessage(this, text, texts::kTitleInformation, MessageIcon::Information);
+}
+
+}  // namespace scanvo
