@@ -8,96 +8,97 @@
 #include <QString>
 #include <QtGlobal>
 
-// X(key, type, default)
-#define SCANVO_LAYOUT_SETTINGS(X)          \
-    X(ScanBarAlign, qint16, 1)             \
-    X(ImagingBarAlign, qint16, 3)          \
-    X(ImagingButtonCaption, qint16, 1)
+// X(section, key, type, default); S is the section, passed through. Layout is listed in the order
+// in which a new settings file receives its keys.
+#define SCANVO_LAYOUT_SETTINGS(X, S)          \
+    X(S, ScanBarAlign, qint16, 1)             \
+    X(S, ImagingBarAlign, qint16, 3)          \
+    X(S, ImagingButtonCaption, qint16, 1)
 
-#define SCANVO_COMMON_SETTINGS(X) \
-    X(ImageFitStyle, qint16, 3)
+#define SCANVO_COMMON_SETTINGS(X, S) \
+    X(S, ImageFitStyle, qint16, 3)
 
-#define SCANVO_SCAN_SETTINGS(X)       \
-    X(SaveDir, QString, "")           \
-    X(ScanSupply, qint16, 1)          \
-    X(ScanDuplex, qint16, 1)          \
-    X(ImageType, qint16, 2)           \
-    X(Resolution, qint16, 3)          \
-    X(PaperSize, qint16, 1)           \
-    X(PaperDirection, qint16, 0)      \
-    X(Bright, qint16, 0)              \
-    X(Contrast, qint16, 0)            \
-    X(ShowNativeUI, qint16, 0)        \
-    X(ShowScanSetting, qint16, 1)     \
-    X(CurrDocType, qint16, 0)         \
-    X(DocNameRule, QString, "")       \
-    X(FileInitValue, qint32, 1)
+#define SCANVO_SCAN_SETTINGS(X, S)       \
+    X(S, SaveDir, QString, "")           \
+    X(S, ScanSupply, qint16, 1)          \
+    X(S, ScanDuplex, qint16, 1)          \
+    X(S, ImageType, qint16, 2)           \
+    X(S, Resolution, qint16, 3)          \
+    X(S, PaperSize, qint16, 1)           \
+    X(S, PaperDirection, qint16, 0)      \
+    X(S, Bright, qint16, 0)              \
+    X(S, Contrast, qint16, 0)            \
+    X(S, ShowNativeUI, qint16, 0)        \
+    X(S, ShowScanSetting, qint16, 1)     \
+    X(S, CurrDocType, qint16, 0)         \
+    X(S, DocNameRule, QString, "")       \
+    X(S, FileInitValue, qint32, 1)
 
-#define SCANVO_SAVE_SETTINGS(X)       \
-    X(Tif1Compress, qint16, 0)        \
-    X(Tif2Compress, qint16, 2)        \
-    X(Tif2Quality, qint16, 3)         \
-    X(Tif2QualityValue, qint16, 50)   \
-    X(JpgCompress, qint16, 1)         \
-    X(JpgQuality, qint16, 3)          \
-    X(JpgQualityValue, qint16, 50)
+#define SCANVO_SAVE_SETTINGS(X, S)       \
+    X(S, Tif1Compress, qint16, 0)        \
+    X(S, Tif2Compress, qint16, 2)        \
+    X(S, Tif2Quality, qint16, 3)         \
+    X(S, Tif2QualityValue, qint16, 50)   \
+    X(S, JpgCompress, qint16, 1)         \
+    X(S, JpgQuality, qint16, 3)          \
+    X(S, JpgQualityValue, qint16, 50)
 
-#define SCANVO_IMAGING_SETTINGS(X)                                                           \
-    X(RotateIndex, qint16, 0)                                                                \
-    X(DeskewIndex, qint16, 0)                                                                \
-    X(AlignIndex, qint16, 0)                                                                 \
-    X(TextIndex, qint16, 0)                                                                  \
-    X(ResizeIndex, qint16, 0)                                                                \
-    X(AdjustIndex, qint16, 0)                                                                \
-    X(TrimAutoCenter, qint16, 0)                                                             \
-    X(CropAutoResize, qint16, 0)                                                             \
-    X(AutoTrim, qint16, 32)                                                                  \
-    X(RotateFlag, qint16, 2)                                                                 \
-    X(BorderLocation, QString, "BORDER_LEFT|BORDER_RIGHT|BORDER_TOP|BORDER_BOTTOM")          \
-    X(BorderPercent, qint16, 20)                                                             \
-    X(WhiteNoiseLength, qint16, 20)                                                          \
-    X(BorderVariance, qint16, 20)                                                            \
-    X(Despeckle, qint16, 1)                                                                  \
-    X(Dot, qint16, 1)                                                                        \
-    X(MinimumDotWidth, qint16, 2)                                                            \
-    X(MinimumDotHeight, qint16, 2)                                                           \
-    X(MaximumDotWidth, qint16, 5)                                                            \
-    X(MaximumDotHeight, qint16, 5)                                                           \
-    X(LineLocation, QString, "LINEREMOVE_HORIZONTAL|LINEREMOVE_VERTICAL")                    \
-    X(MinimumLineLength, qint16, 400)                                                        \
-    X(MaximumLineWidth, qint16, 15)                                                          \
-    X(WallHeight, qint16, 15)                                                                \
-    X(MaxWallPercent, qint16, 10)                                                            \
-    X(LineVariance, qint16, 3)                                                               \
-    X(MaximumGap, qint16, 3)                                                                 \
-    X(RemoveEntireLine, qint16, 1)                                                           \
-    X(HolePunchRemovalFlag, QString, "HOLEPUNCH_USE_LOCATION|HOLEPUNCH_USE_SIZE|HOLEPUNCH_USE_COUNT") \
-    X(HolePunchLocation, QString, "HOLEPUNCH_LEFT|HOLEPUNCH_RIGHT|HOLEPUNCH_TOP|HOLEPUNCH_BOTTOM")    \
-    X(MinimumHolePunchWidth, qint16, 10)                                                     \
-    X(MinimumHolePunchHeight, qint16, 10)                                                    \
-    X(MaximumHolePunchWidth, qint16, 50)                                                     \
-    X(MaximumHolePunchHeight, qint16, 50)                                                    \
-    X(MinimumHolePunchs, qint16, 2)                                                          \
-    X(MaximumHolePunchs, qint16, 12)                                                         \
-    X(PaintRectWidth, qint16, 3)                                                             \
-    X(PaintRectHeight, qint16, 3)                                                            \
-    X(FontName, QString, "宋体")                                                             \
-    X(FontSize, qint16, 12)                                                                  \
-    X(Bold, qint16, 0)                                                                       \
-    X(Italic, qint16, 0)                                                                     \
-    X(Underline, qint16, 0)                                                                  \
-    X(Strikethrough, qint16, 0)                                                              \
-    X(WriteComment, QString, "")
+#define SCANVO_IMAGING_SETTINGS(X, S)                                                           \
+    X(S, RotateIndex, qint16, 0)                                                                \
+    X(S, DeskewIndex, qint16, 0)                                                                \
+    X(S, AlignIndex, qint16, 0)                                                                 \
+    X(S, TextIndex, qint16, 0)                                                                  \
+    X(S, ResizeIndex, qint16, 0)                                                                \
+    X(S, AdjustIndex, qint16, 0)                                                                \
+    X(S, TrimAutoCenter, qint16, 0)                                                             \
+    X(S, CropAutoResize, qint16, 0)                                                             \
+    X(S, AutoTrim, qint16, 32)                                                                  \
+    X(S, RotateFlag, qint16, 2)                                                                 \
+    X(S, BorderLocation, QString, "BORDER_LEFT|BORDER_RIGHT|BORDER_TOP|BORDER_BOTTOM")          \
+    X(S, BorderPercent, qint16, 20)                                                             \
+    X(S, WhiteNoiseLength, qint16, 20)                                                          \
+    X(S, BorderVariance, qint16, 20)                                                            \
+    X(S, Despeckle, qint16, 1)                                                                  \
+    X(S, Dot, qint16, 1)                                                                        \
+    X(S, MinimumDotWidth, qint16, 2)                                                            \
+    X(S, MinimumDotHeight, qint16, 2)                                                           \
+    X(S, MaximumDotWidth, qint16, 5)                                                            \
+    X(S, MaximumDotHeight, qint16, 5)                                                           \
+    X(S, LineLocation, QString, "LINEREMOVE_HORIZONTAL|LINEREMOVE_VERTICAL")                    \
+    X(S, MinimumLineLength, qint16, 400)                                                        \
+    X(S, MaximumLineWidth, qint16, 15)                                                          \
+    X(S, WallHeight, qint16, 15)                                                                \
+    X(S, MaxWallPercent, qint16, 10)                                                            \
+    X(S, LineVariance, qint16, 3)                                                               \
+    X(S, MaximumGap, qint16, 3)                                                                 \
+    X(S, RemoveEntireLine, qint16, 1)                                                           \
+    X(S, HolePunchRemovalFlag, QString, "HOLEPUNCH_USE_LOCATION|HOLEPUNCH_USE_SIZE|HOLEPUNCH_USE_COUNT") \
+    X(S, HolePunchLocation, QString, "HOLEPUNCH_LEFT|HOLEPUNCH_RIGHT|HOLEPUNCH_TOP|HOLEPUNCH_BOTTOM")    \
+    X(S, MinimumHolePunchWidth, qint16, 10)                                                     \
+    X(S, MinimumHolePunchHeight, qint16, 10)                                                    \
+    X(S, MaximumHolePunchWidth, qint16, 50)                                                     \
+    X(S, MaximumHolePunchHeight, qint16, 50)                                                    \
+    X(S, MinimumHolePunchs, qint16, 2)                                                          \
+    X(S, MaximumHolePunchs, qint16, 12)                                                         \
+    X(S, PaintRectWidth, qint16, 3)                                                             \
+    X(S, PaintRectHeight, qint16, 3)                                                            \
+    X(S, FontName, QString, "宋体")                                                             \
+    X(S, FontSize, qint16, 12)                                                                  \
+    X(S, Bold, qint16, 0)                                                                       \
+    X(S, Italic, qint16, 0)                                                                     \
+    X(S, Underline, qint16, 0)                                                                  \
+    X(S, Strikethrough, qint16, 0)                                                              \
+    X(S, WriteComment, QString, "")
 
-// X(section) for every section, in file order.
+// X(section, LIST) for every section, in file order; LIST names its SCANVO_<LIST>_SETTINGS.
 #define SCANVO_SETTING_SECTIONS(X) X(Layout, LAYOUT) X(Common, COMMON) X(Scan, SCAN) X(Save, SAVE) X(Imaging, IMAGING)
 
 namespace scanvo {
 
-#define SCANVO_SETTING_MEMBER(key, type, def) type key = type(def);
-#define SCANVO_SETTING_SECTION(name, LIST) \
-    struct name##Section {                 \
-        SCANVO_##LIST##_SETTINGS(SCANVO_SETTING_MEMBER)  \
+#define SCANVO_SETTING_MEMBER(section, key, type, def) type key = type(def);
+#define SCANVO_SETTING_SECTION(name, LIST)                         \
+    struct name##Section {                                         \
+        SCANVO_##LIST##_SETTINGS(SCANVO_SETTING_MEMBER, name)      \
     } name;
 
 // One member per section, named like the section, holding one member per key, named like the key.

@@ -45,4 +45,5 @@ private:
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
 };
+
 }  // namespace scanvo
