@@ -37,6 +37,12 @@ void SavePage(const Image& image, const QString& path, const SaveOptions& option
 // Deletes page n (1-based) of a multi-page TIFF; the other pages keep their compressed data.
 void DeletePage(const QString& path, int page);
 
+// What a format code stands for.
+bool IsKnownFormat(int format);
+bool IsTiffFormat(int format);       // a TIFF page of any compression
+bool IsJpegFileFormat(int format);   // a JPEG file (10, 23, 21)
+bool IsBitonalFormat(int format);    // CCITT codings, which hold 1 bit per pixel only
+
 // Failure-code mode of type detection: the page count of path, or 0 with errorNumber set (never throws).
 int PageCountOrError(const QString& path, int* errorNumber);
 

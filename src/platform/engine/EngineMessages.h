@@ -1,0 +1,58 @@
+#pragma once
+// The descriptions the engine's files and codecs put into EngineError, all in one place.
+// Each names the file it concerns; a library's own message, when there is one, follows in brackets.
+
+#include <QString>
+
+namespace scanvo::engine::msg {
+
+inline QString withDetail(QString text, const QString& detail)
+{
+    if (!detail.isEmpty())
+        text += QStringLiteral("（%1）").arg(detail);
+    return text;
+}
+
+inline QString emptyPath() { return QStringLiteral("文件名为空"); }
+inline QString noImage() { return QStringLiteral("没有图像"); }
+inline QString fileNotFound(const QString& path) { return QStringLiteral("文件不存在：%1").arg(path); }
+inline QString notARegularFile(const QString& path) { return QStringLiteral("不是普通文件：%1").arg(path); }
+inline QString emptyFile(const QString& path) { return QStringLiteral("文件为空：%1").arg(path); }
+inline QString cannotOpen(const QString& path, const QString& detail = {})
+{
+    return withDetail(QStringLiteral("无法打开文件：%1").arg(path), detail);
+}
+inline QString notAnImage(const QString& path) { return QStringLiteral("不是可识别的图像文件：%1").arg(path); }
+inline QString notATiff(const QString& path) { return QStringLiteral("不是 TIFF 文件，无法按页操作：%1").arg(path); }
+inline QString corruptFile(const QString& path, const QString& detail = {})
+{
+    return withDetail(QStringLiteral("文件已损坏或被截断：%1").arg(path), detail);
+}
+inline QString cannotWrite(const QString& path, const QString& detail = {})
+{
+    return withDetail(QStringLiteral("无法写入文件：%1").arg(path), detail);
+}
+inline QString unsupportedPage(const QString& path, const QString& what)
+{
+    return QStringLiteral("不支持的图像类型：%1（%2）").arg(path, what);
+}
+inline QString unknownFormatCode(int code) { return QStringLiteral("不支持的图像格式代码：%1").arg(code); }
+inline QString unknownSaveMode(int mode) { return QStringLiteral("不支持的存储方式：%1").arg(mode); }
+inline QString unsupportedBits(int bits) { return QStringLiteral("不支持的颜色深度：%1").arg(bits); }
+inline QString jpegSinglePage() { return QStringLiteral("JPEG 文件只能存放一页图像"); }
+inline QString pageOutOfRange(int page, int count)
+{
+    return QStringLiteral("页码超出范围：第 %1 页（共 %2 页）").arg(page).arg(count);
+}
+inline QString cannotDeleteOnlyPage(const QString& path)
+{
+    return QStringLiteral("不能删除文件中唯一的一页：%1").arg(path);
+}
+inline QString conversionFailed() { return QStringLiteral("图像颜色深度转换失败"); }
+inline QString encodeFailed(const QString& detail = {})
+{
+    return withDetail(QStringLiteral("图像编码失败"), detail);
+}
+inline QString outOfMemory() { return QStringLiteral("内存不足"); }
+
+}  // namespace scanvo::engine::msg

@@ -1,0 +1,291 @@
+// JPEG codec over libjpeg-turbo. libjpeg reports fatal errors through error_exit, which must not
+// return; it jumps back here. The functions that hold setjmp keep only plain C state, so the
+// jump skips no destructor; everything C++ happens around them.
+#include "platform/engine/JpegCodec.h"
+
+#include "platform/engine/EngineError.h"
+#include "platform/engine/EngineMessages.h"
+#include "platform/engine/FormatCodes.h"
+#include "platform/engine/ImageFile.h"
+#include "platform/engine/PixPtr.h"
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+namespace scanvo::engine {
+
+namespace {
+
+struct ErrorManager {
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+[[noreturn]] void jumpOnError(j_common_ptr cinfo)
+{
+    auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
+    (*cinfo->err->format_message)(cinfo, err->message);
+    std::longjmp(err->jump, 1);
+}
+
+// Warnings are dropped, except a stream that ends early: libjpeg would fill the rest of the page
+// with grey and call it a success.
+void filterMessage(j_common_ptr cinfo, int level)
+{
+    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF)
+        jumpOnError(cinfo);
+}
+
+void dropOutput(j_common_ptr) {}
+
+void installErrorManager(ErrorManager* err)
+{
+    jpeg_std_error(&err->pub);
+    err->pub.error_exit = jumpOnError;
+    err->pub.emit_message = filterMessage;
+    err->pub.output_message = dropOutput;
+    err->message[0] = '\0';
+}
+
+struct DecodeState {
+    const unsigned char* data = nullptr;
+    unsigned long size = 0;
+    bool headerOnly = false;
+    // results
+    int width = 0;
+    int height = 0;
+    int components = 0;
+    int chromaSamples = 1;
+    int xDpi = 0;
+    int yDpi = 0;
+    Pix* pix = nullptr;         // owned by the caller once set
+    unsigned char* row = nullptr;  // CMYK row buffer, freed by the caller
+    char message[JMSG_LENGTH_MAX] = {};
+};
+
+void readDensity(const jpeg_decompress_struct& cinfo, DecodeState* state)
+{
+    if (cinfo.density_unit == 1) {
+        state->xDpi = cinfo.X_density;
+        state->yDpi = cinfo.Y_density;
+    } else if (cinfo.density_unit == 2) {
+        state->xDpi = static_cast<int>(cinfo.X_density * 2.54 + 0.5);
+        state->yDpi = static_cast<int>(cinfo.Y_density * 2.54 + 0.5);
+    }
+}
+
+// CMYK as Adobe writes it (inverted) or plain, to RGB.
+void cmykRowToPix(const unsigned char* row, l_uint32* line, int width, bool inverted)
+{
+    for (int x = 0; x < width; ++x) {
+        int c = row[4 * x], m = row[4 * x + 1], y = row[4 * x + 2], k = row[4 * x + 3];
+        if (!inverted) {
+            c = 255 - c;
+            m = 255 - m;
+            y = 255 - y;
+            k = 255 - k;
+        }
+        composeRGBPixel(c * k / 255, m * k / 255, y * k / 255, &line[x]);
+    }
+}
+
+// Returns false with state->message set on any libjpeg error.
+bool runDecode(DecodeState* state)
+{
+    jpeg_decompress_struct cinfo;
+    ErrorManager err;
+    installErrorManager(&err);
+    cinfo.err = &err.pub;
+    if (setjmp(err.jump)) {
+        std::memcpy(state->message, err.message, sizeof state->message);
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, state->data, state->size);
+    jpeg_read_header(&cinfo, TRUE);
+    state->width = static_cast<int>(cinfo.image_width);
+    state->height = static_cast<int>(cinfo.image_height);
+    state->components = cinfo.num_components;
+    if (cinfo.num_components == 3) {
+        const jpeg_component_info& luma = cinfo.comp_info[0];
+        const jpeg_component_info& chroma = cinfo.comp_info[1];
+        state->chromaSamples =
+            (luma.h_samp_factor * luma.v_samp_factor) / std::max(1, chroma.h_samp_factor * chroma.v_samp_factor);
+    }
+    readDensity(cinfo, state);
+    if (state->headerOnly) {
+        jpeg_destroy_decompress(&cinfo);
+        return true;
+    }
+
+    const bool grey = cinfo.num_components == 1;
+    const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+    cinfo.out_color_space = grey ? JCS_GRAYSCALE : (cmyk ? JCS_CMYK : JCS_RGB);
+    jpeg_start_decompress(&cinfo);
+    const int width = static_cast<int>(cinfo.output_width);
+    const int height = static_cast<int>(cinfo.output_height);
+    // Grey rows go straight into an 8-bit PIX and RGB rows into a 24-bit one (bytes R, G, B).
+    state->pix = pixCreate(width, height, grey ? 8 : (cmyk ? 32 : 24));
+    if (!state->pix)
+        ERREXIT(&cinfo, JERR_OUT_OF_MEMORY);
+    if (cmyk) {
+        state->row = static_cast<unsigned char*>(std::malloc(static_cast<size_t>(width) * 4));
+        if (!state->row)
+            ERREXIT(&cinfo, JERR_OUT_OF_MEMORY);
+    }
+    l_uint32* data = pixGetData(state->pix);
+    const int wpl = pixGetWpl(state->pix);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        l_uint32* line = data + static_cast<long>(cinfo.output_scanline) * wpl;
+        JSAMPROW target = cmyk ? state->row : reinterpret_cast<JSAMPROW>(line);
+        jpeg_read_scanlines(&cinfo, &target, 1);
+        if (cmyk)
+            cmykRowToPix(state->row, line, width, cinfo.saw_Adobe_marker);
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return true;
+}
+
+struct EncodeState {
+    Pix* rows = nullptr;  // 8 bpp in byte order, or 24 bpp
+    int components = 1;
+    int chromaDivisor = 1;
+    int quality = 75;
+    int xDpi = 0;
+    int yDpi = 0;
+    unsigned char* out = nullptr;  // malloc'ed by libjpeg, freed by the caller
+    unsigned long outSize = 0;
+    char message[JMSG_LENGTH_MAX] = {};
+};
+
+bool runEncode(EncodeState* state)
+{
+    jpeg_compress_struct cinfo;
+    ErrorManager err;
+    installErrorManager(&err);
+    cinfo.err = &err.pub;
+    if (setjmp(err.jump)) {
+        std::memcpy(state->message, err.message, sizeof state->message);
+        jpeg_destroy_compress(&cinfo);
+        return false;
+    }
+    jpeg_create_compress(&cinfo);
+    jpeg_mem_dest(&cinfo, &state->out, &state->outSize);
+    cinfo.image_width = static_cast<JDIMENSION>(pixGetWidth(state->rows));
+    cinfo.image_height = static_cast<JDIMENSION>(pixGetHeight(state->rows));
+    cinfo.input_components = state->components;
+    cinfo.in_color_space = state->components == 1 ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, state->quality, TRUE);
+    cinfo.optimize_coding = TRUE;
+    if (state->components == 3) {
+        cinfo.comp_info[0].h_samp_factor = state->chromaDivisor;
+        cinfo.comp_info[0].v_samp_factor = 1;
+        for (int c = 1; c < 3; ++c) {
+            cinfo.comp_info[c].h_samp_factor = 1;
+            cinfo.comp_info[c].v_samp_factor = 1;
+        }
+    }
+    if (state->xDpi > 0 && state->yDpi > 0) {
+        cinfo.write_JFIF_header = TRUE;
+        cinfo.density_unit = 1;
+        cinfo.X_density = static_cast<UINT16>(std::min(state->xDpi, 65535));
+        cinfo.Y_density = static_cast<UINT16>(std::min(state->yDpi, 65535));
+    }
+    jpeg_start_compress(&cinfo, TRUE);
+    l_uint32* data = pixGetData(state->rows);
+    const int wpl = pixGetWpl(state->rows);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = reinterpret_cast<JSAMPROW>(data + static_cast<long>(cinfo.next_scanline) * wpl);
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    return true;
+}
+
+DecodeState decodeState(const QByteArray& bytes, bool headerOnly)
+{
+    DecodeState state;
+    state.data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    state.size = static_cast<unsigned long>(bytes.size());
+    state.headerOnly = headerOnly;
+    return state;
+}
+
+}  // namespace
+
+JpegHeader ReadJpegHeader(const QByteArray& bytes, const QString& path)
+{
+    DecodeState state = decodeState(bytes, true);
+    if (!runDecode(&state))
+        throw EngineError(ErrFileRead, msg::corruptFile(path, QString::fromLocal8Bit(state.message)));
+    JpegHeader header;
+    header.width = state.width;
+    header.height = state.height;
+    header.components = state.components;
+    header.format = FormatOfJpeg(Container::Jpeg, state.chromaSamples);
+    return header;
+}
+
+Image DecodeJpeg(const QByteArray& bytes, const QString& path)
+{
+    const JpegHeader header = ReadJpegHeader(bytes, path);
+    CheckImageSize(header.width, header.height, header.components == 1 ? 8 : 24);
+    DecodeState state = decodeState(bytes, false);
+    const bool ok = runDecode(&state);
+    PixPtr pix(state.pix);
+    std::free(state.row);
+    if (!ok)
+        throw EngineError(ErrFileRead, msg::corruptFile(path, QString::fromLocal8Bit(state.message)));
+    if (pixGetDepth(pix.get()) == 24) {
+        pix.reset(pixConvert24To32(pix.get()));
+        if (!pix)
+            throw EngineError(ErrOutOfMemory, msg::outOfMemory());
+    } else if (pixGetDepth(pix.get()) == 8) {
+        pixEndianByteSwap(pix.get());  // decoded in byte order; Leptonica keeps native words
+    }
+    pixSetResolution(pix.get(), state.xDpi, state.yDpi);
+    return Image::adopt(pix.release(), header.format);
+}
+
+QByteArray EncodeJpeg(const Image& image, int format, int qualityFactor)
+{
+    const FormatInfo* info = FindFormat(format);
+    if (!info || info->container != Container::Jpeg)
+        throw EngineError(ErrUnsupported, msg::unknownFormatCode(format));
+    if (image.isNull())
+        throw EngineError(ErrInvalidArgument, msg::noImage());
+    if (image.depth() == 1 || image.hasPalette())
+        throw EngineError(ErrUnsupported, msg::unsupportedBits(image.depth()));
+    Pix* pix = image.pix();
+    PixPtr rows(pixGetDepth(pix) == 32 ? pixConvert32To24(pix) : pixEndianByteSwapNew(pix));
+    if (!rows)
+        throw EngineError(ErrOutOfMemory, msg::outOfMemory());
+    EncodeState state;
+    state.rows = rows.get();
+    state.components = image.depth() == 24 ? 3 : 1;
+    state.chromaDivisor = info->chromaDivisor;
+    state.quality = JpegQualityForFactor(qualityFactor);
+    state.xDpi = image.xResolution();
+    state.yDpi = image.yResolution();
+    const bool ok = runEncode(&state);
+    QByteArray bytes;
+    if (ok)
+        bytes = QByteArray(reinterpret_cast<const char*>(state.out), static_cast<qsizetype>(state.outSize));
+    std::free(state.out);
+    if (!ok)
+        throw EngineError(ErrOperation, msg::encodeFailed(QString::fromLocal8Bit(state.message)));
+    return bytes;
+}
+
+}  // namespace scanvo::engine

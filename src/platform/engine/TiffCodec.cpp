@@ -1,0 +1,516 @@
+// TIFF pages through libtiff: decode, encode, and copy a page's compressed data as it is.
+#include "platform/engine/TiffCodec.h"
+
+#include "platform/engine/EngineError.h"
+#include "platform/engine/EngineMessages.h"
+#include "platform/engine/FormatCodes.h"
+#include "platform/engine/ImageFile.h"
+#include "platform/engine/PixPtr.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <new>
+#include <vector>
+
+namespace scanvo::engine {
+
+namespace {
+
+// Strips hold about this many bytes of decoded rows: a 300 dpi A4 bitonal page is one strip,
+// which codes best, and colour pages stay in slices libtiff can buffer cheaply.
+constexpr std::int64_t kStripBytes = 1 << 20;
+constexpr std::uint64_t kMaxRawChunk = std::uint64_t(1) << 30;
+
+// How the stored samples of a page are laid out, as far as decoding needs to know.
+struct PageLayout {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    std::uint16_t bitsPerSample = 1;
+    std::uint16_t samplesPerPixel = 1;
+    std::uint16_t photometric = PHOTOMETRIC_MINISWHITE;
+    std::uint16_t planar = PLANARCONFIG_CONTIG;
+    std::uint16_t compression = COMPRESSION_NONE;
+    std::uint16_t sampleFormat = SAMPLEFORMAT_UINT;
+    bool tiled = false;
+};
+
+enum class Kind { Bitonal, Grey, Colour };
+
+PageLayout readLayout(const TiffFile& file)
+{
+    TIFF* tif = file.get();
+    PageLayout layout;
+    if (!TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &layout.width) || !TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &layout.height))
+        file.failRead(QStringLiteral("缺少图像尺寸"));
+    TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &layout.bitsPerSample);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &layout.samplesPerPixel);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &layout.planar);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &layout.compression);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLEFORMAT, &layout.sampleFormat);
+    if (!TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &layout.photometric))
+        layout.photometric = layout.samplesPerPixel >= 3 ? PHOTOMETRIC_RGB : PHOTOMETRIC_MINISWHITE;
+    layout.tiled = TIFFIsTiled(tif) != 0;
+    return layout;
+}
+
+Kind kindOf(const PageLayout& layout)
+{
+    const bool minIs = layout.photometric == PHOTOMETRIC_MINISWHITE || layout.photometric == PHOTOMETRIC_MINISBLACK;
+    if (minIs && layout.samplesPerPixel == 1 && layout.bitsPerSample == 1)
+        return Kind::Bitonal;
+    if (minIs)
+        return Kind::Grey;
+    return Kind::Colour;
+}
+
+void readResolution(TIFF* tif, Pix* pix)
+{
+    float x = 0, y = 0;
+    std::uint16_t unit = RESUNIT_INCH;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_RESOLUTIONUNIT, &unit);
+    if (!TIFFGetField(tif, TIFFTAG_XRESOLUTION, &x) || !std::isfinite(x) || x <= 0)
+        x = 0;
+    if (!TIFFGetField(tif, TIFFTAG_YRESOLUTION, &y) || !std::isfinite(y) || y <= 0)
+        y = x;
+    if (unit == RESUNIT_NONE) {
+        x = 0;
+        y = 0;
+    }
+    const double perInch = unit == RESUNIT_CENTIMETER ? 2.54 : 1.0;
+    const auto toDpi = [perInch](float v) { return static_cast<l_int32>(std::lround(std::min(v * perInch, 1.0e6))); };
+    pixSetResolution(pix, toDpi(x), toDpi(y));
+}
+
+// True when the palette of a palette page holds only greys.
+bool paletteIsGrey(TIFF* tif, std::uint16_t bitsPerSample)
+{
+    std::uint16_t *red = nullptr, *green = nullptr, *blue = nullptr;
+    if (bitsPerSample > 8 || !TIFFGetField(tif, TIFFTAG_COLORMAP, &red, &green, &blue))
+        return false;
+    for (int i = 0; i < (1 << bitsPerSample); ++i)
+        if (red[i] != green[i] || green[i] != blue[i])
+            return false;
+    return true;
+}
+
+// Strip-wise decode of contiguous rows straight into the lines of pix. rowBytes bytes of each
+// decoded row are copied; the caller knows what they mean.
+void readStripsInto(const TiffFile& file, Pix* pix, tmsize_t rowBytes)
+{
+    TIFF* tif = file.get();
+    const std::uint32_t height = static_cast<std::uint32_t>(pixGetHeight(pix));
+    const tmsize_t scanline = TIFFScanlineSize(tif);
+    if (scanline <= 0 || scanline < rowBytes)
+        file.failRead();
+    std::uint32_t rowsPerStrip = height;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_ROWSPERSTRIP, &rowsPerStrip);
+    rowsPerStrip = std::clamp<std::uint32_t>(rowsPerStrip, 1, height);
+    std::vector<unsigned char> buffer;
+    try {
+        buffer.resize(static_cast<size_t>(scanline) * rowsPerStrip);
+    } catch (const std::bad_alloc&) {
+        throw EngineError(ErrOutOfMemory, msg::outOfMemory());
+    }
+    l_uint32* data = pixGetData(pix);
+    const int wpl = pixGetWpl(pix);
+    const std::uint32_t strips = (height + rowsPerStrip - 1) / rowsPerStrip;
+    for (std::uint32_t strip = 0; strip < strips; ++strip) {
+        const std::uint32_t first = strip * rowsPerStrip;
+        const std::uint32_t rows = std::min(rowsPerStrip, height - first);
+        const tmsize_t wanted = scanline * rows;
+        const tmsize_t got = TIFFReadEncodedStrip(tif, strip, buffer.data(), wanted);
+        if (got < wanted)
+            file.failRead(QStringLiteral("第 %1 条带").arg(strip + 1));
+        for (std::uint32_t r = 0; r < rows; ++r)
+            std::memcpy(data + std::int64_t(first + r) * wpl, buffer.data() + std::int64_t(r) * scanline,
+                        static_cast<size_t>(rowBytes));
+    }
+}
+
+Pix* createPix(std::uint32_t width, std::uint32_t height, int depth)
+{
+    Pix* pix = pixCreate(static_cast<l_int32>(width), static_cast<l_int32>(height), depth);
+    if (!pix)
+        throw EngineError(ErrOutOfMemory, msg::outOfMemory());
+    return pix;
+}
+
+// Bitonal and 8-bit grey pages, stored in strips of contiguous samples.
+Pix* readGreyStrips(const TiffFile& file, const PageLayout& layout)
+{
+    const int depth = layout.bitsPerSample;
+    PixPtr pix(createPix(layout.width, layout.height, depth));
+    readStripsInto(file, pix.get(), (tmsize_t(layout.width) * depth + 7) / 8);
+    // Rows arrive in file byte order; Leptonica keeps them in native 32-bit words.
+    pixEndianByteSwap(pix.get());
+    // Leptonica's bitonal images have 1 = black and its grey images 0 = black.
+    const bool invert = depth == 1 ? layout.photometric == PHOTOMETRIC_MINISBLACK
+                                   : layout.photometric == PHOTOMETRIC_MINISWHITE;
+    if (invert)
+        pixInvert(pix.get(), pix.get());
+    pixSetPadBits(pix.get(), 0);
+    return pix.release();
+}
+
+// 8-bit RGB pages (and JPEG-compressed YCbCr pages, which libjpeg turns into RGB) in strips.
+Pix* readRgbStrips(const TiffFile& file, const PageLayout& layout)
+{
+    PixPtr packed(createPix(layout.width, layout.height, 24));
+    readStripsInto(file, packed.get(), tmsize_t(layout.width) * 3);
+    Pix* pix = pixConvert24To32(packed.get());
+    if (!pix)
+        throw EngineError(ErrOutOfMemory, msg::outOfMemory());
+    return pix;
+}
+
+// Everything else: libtiff's RGBA reader knows every photometric, depth, palette and tiling.
+Pix* readThroughRgba(const TiffFile& file, const PageLayout& layout)
+{
+    TIFF* tif = file.get();
+    char why[1024] = {};
+    if (!TIFFRGBAImageOK(tif, why))
+        throw EngineError(ErrUnsupported, msg::unsupportedPage(file.path(), QString::fromLocal8Bit(why)));
+    CheckImageSize(layout.width, layout.height, 32);
+    PixPtr pix(createPix(layout.width, layout.height, 32));
+    auto* raster = reinterpret_cast<std::uint32_t*>(pixGetData(pix.get()));
+    if (!TIFFReadRGBAImageOriented(tif, layout.width, layout.height, raster, ORIENTATION_TOPLEFT, 1))
+        file.failRead();
+    const std::int64_t count = std::int64_t(layout.width) * layout.height;
+    for (std::int64_t i = 0; i < count; ++i) {
+        const std::uint32_t abgr = raster[i];
+        l_uint32 value = 0;
+        composeRGBPixel(TIFFGetR(abgr), TIFFGetG(abgr), TIFFGetB(abgr), &value);
+        raster[i] = value;
+    }
+    return pix.release();
+}
+
+// The 1 / 8 / 24 bit image a page of the given kind becomes.
+Pix* finishKind(Pix* pix, Kind kind)
+{
+    PixPtr owned(pix);
+    if (kind == Kind::Colour || pixGetDepth(pix) != 32)
+        return owned.release();
+    Pix* converted = kind == Kind::Bitonal ? pixConvertTo1(pix, 128) : pixConvertRGBToLuminance(pix);
+    if (!converted)
+        throw EngineError(ErrOutOfMemory, msg::outOfMemory());
+    return converted;
+}
+
+std::uint32_t rowsPerStripFor(std::int64_t rowBytes, std::uint32_t height, bool jpeg)
+{
+    std::int64_t rows = std::max<std::int64_t>(1, kStripBytes / std::max<std::int64_t>(1, rowBytes));
+    if (jpeg)  // whole MCU rows: 16 covers every vertical sampling
+        rows = std::max<std::int64_t>(16, rows / 16 * 16);
+    return static_cast<std::uint32_t>(std::min<std::int64_t>(rows, height));
+}
+
+void setPageTags(TIFF* tif, int pageIndex, int pageCount)
+{
+    TIFFSetField(tif, TIFFTAG_SUBFILETYPE, std::uint32_t(pageCount > 1 ? FILETYPE_PAGE : 0));
+    TIFFSetField(tif, TIFFTAG_PAGENUMBER, std::uint16_t(pageIndex), std::uint16_t(pageCount));
+}
+
+// Rows of pix in the byte order a TIFF or JPEG row has: packed bits, bytes, or R,G,B triples.
+PixPtr fileOrderRows(Pix* pix)
+{
+    Pix* rows = pixGetDepth(pix) == 32 ? pixConvert32To24(pix) : pixEndianByteSwapNew(pix);
+    if (!rows)
+        throw EngineError(ErrOutOfMemory, msg::outOfMemory());
+    return PixPtr(rows);
+}
+
+template <typename T>
+void copyField(TIFF* in, TIFF* out, ttag_t tag)
+{
+    T value{};
+    if (TIFFGetField(in, tag, &value))
+        TIFFSetField(out, tag, value);
+}
+
+void copyFloatField(TIFF* in, TIFF* out, ttag_t tag)
+{
+    float value = 0;
+    if (TIFFGetField(in, tag, &value))
+        TIFFSetField(out, tag, double(value));  // varargs promote float to double
+}
+
+void copyFloatArray(TIFF* in, TIFF* out, ttag_t tag)
+{
+    float* values = nullptr;
+    if (TIFFGetField(in, tag, &values) && values)
+        TIFFSetField(out, tag, values);
+}
+
+void copyCountedBlob(TIFF* in, TIFF* out, ttag_t tag)
+{
+    std::uint32_t count = 0;
+    void* data = nullptr;
+    if (TIFFGetField(in, tag, &count, &data) && data && count > 0)
+        TIFFSetField(out, tag, count, data);
+}
+
+bool usesPredictor(std::uint16_t compression)
+{
+    return compression == COMPRESSION_LZW || compression == COMPRESSION_ADOBE_DEFLATE ||
+           compression == COMPRESSION_DEFLATE || compression == COMPRESSION_ZSTD ||
+           compression == COMPRESSION_LZMA;
+}
+
+bool isFax(std::uint16_t compression)
+{
+    return compression == COMPRESSION_CCITTFAX3 || compression == COMPRESSION_CCITTFAX4 ||
+           compression == COMPRESSION_CCITTRLE || compression == COMPRESSION_CCITTRLEW;
+}
+
+// Every tag that tells a reader how to decode and place the copied strips, and the descriptive
+// ones worth keeping. The compression is set before the tags that belong to its codec.
+void copyPageTags(TIFF* in, TIFF* out, std::uint16_t compression)
+{
+    TIFFSetField(out, TIFFTAG_COMPRESSION, compression);
+    copyField<std::uint32_t>(in, out, TIFFTAG_IMAGEWIDTH);
+    copyField<std::uint32_t>(in, out, TIFFTAG_IMAGELENGTH);
+    if (TIFFIsTiled(in)) {
+        copyField<std::uint32_t>(in, out, TIFFTAG_TILEWIDTH);
+        copyField<std::uint32_t>(in, out, TIFFTAG_TILELENGTH);
+    } else {
+        std::uint32_t rowsPerStrip = 0;
+        TIFFGetFieldDefaulted(in, TIFFTAG_ROWSPERSTRIP, &rowsPerStrip);
+        TIFFSetField(out, TIFFTAG_ROWSPERSTRIP, rowsPerStrip);
+    }
+    for (ttag_t tag : {TIFFTAG_BITSPERSAMPLE, TIFFTAG_SAMPLESPERPIXEL, TIFFTAG_PHOTOMETRIC, TIFFTAG_FILLORDER,
+                       TIFFTAG_ORIENTATION, TIFFTAG_PLANARCONFIG, TIFFTAG_RESOLUTIONUNIT, TIFFTAG_THRESHHOLDING,
+                       TIFFTAG_INKSET, TIFFTAG_SAMPLEFORMAT, TIFFTAG_YCBCRPOSITIONING, TIFFTAG_MINSAMPLEVALUE,
+                       TIFFTAG_MAXSAMPLEVALUE})
+        copyField<std::uint16_t>(in, out, tag);
+    for (ttag_t tag : {TIFFTAG_XRESOLUTION, TIFFTAG_YRESOLUTION, TIFFTAG_XPOSITION, TIFFTAG_YPOSITION})
+        copyFloatField(in, out, tag);
+    for (ttag_t tag : {TIFFTAG_SOFTWARE, TIFFTAG_DATETIME, TIFFTAG_ARTIST, TIFFTAG_IMAGEDESCRIPTION,
+                       TIFFTAG_DOCUMENTNAME, TIFFTAG_PAGENAME, TIFFTAG_MAKE, TIFFTAG_MODEL, TIFFTAG_HOSTCOMPUTER,
+                       TIFFTAG_COPYRIGHT})
+        copyField<const char*>(in, out, tag);
+    for (ttag_t tag : {TIFFTAG_REFERENCEBLACKWHITE, TIFFTAG_YCBCRCOEFFICIENTS, TIFFTAG_WHITEPOINT,
+                       TIFFTAG_PRIMARYCHROMATICITIES})
+        copyFloatArray(in, out, tag);
+    copyCountedBlob(in, out, TIFFTAG_ICCPROFILE);
+
+    std::uint16_t first = 0, second = 0;
+    if (TIFFGetField(in, TIFFTAG_YCBCRSUBSAMPLING, &first, &second))
+        TIFFSetField(out, TIFFTAG_YCBCRSUBSAMPLING, first, second);
+    std::uint16_t extraCount = 0;
+    std::uint16_t* extra = nullptr;
+    if (TIFFGetField(in, TIFFTAG_EXTRASAMPLES, &extraCount, &extra) && extraCount > 0)
+        TIFFSetField(out, TIFFTAG_EXTRASAMPLES, extraCount, extra);
+    std::uint16_t *red = nullptr, *green = nullptr, *blue = nullptr;
+    if (TIFFGetField(in, TIFFTAG_COLORMAP, &red, &green, &blue))
+        TIFFSetField(out, TIFFTAG_COLORMAP, red, green, blue);
+
+    if (usesPredictor(compression))
+        copyField<std::uint16_t>(in, out, TIFFTAG_PREDICTOR);
+    if (compression == COMPRESSION_CCITTFAX3)
+        copyField<std::uint32_t>(in, out, TIFFTAG_GROUP3OPTIONS);
+    if (compression == COMPRESSION_CCITTFAX4)
+        copyField<std::uint32_t>(in, out, TIFFTAG_GROUP4OPTIONS);
+    if (isFax(compression)) {
+        copyField<std::uint16_t>(in, out, TIFFTAG_CLEANFAXDATA);
+        copyField<std::uint32_t>(in, out, TIFFTAG_BADFAXLINES);
+        copyField<std::uint32_t>(in, out, TIFFTAG_CONSECUTIVEBADFAXLINES);
+    }
+    if (compression == COMPRESSION_JPEG)
+        copyCountedBlob(in, out, TIFFTAG_JPEGTABLES);
+}
+
+// Raw bytes of every strip or tile, as stored.
+void copyRawChunks(const TiffFile& in, const TiffFile& out)
+{
+    TIFF* src = in.get();
+    TIFF* dst = out.get();
+    const bool tiled = TIFFIsTiled(src) != 0;
+    const std::uint32_t chunks = tiled ? TIFFNumberOfTiles(src) : TIFFNumberOfStrips(src);
+    std::uint64_t* byteCounts = nullptr;
+    if (!TIFFGetField(src, tiled ? TIFFTAG_TILEBYTECOUNTS : TIFFTAG_STRIPBYTECOUNTS, &byteCounts) || !byteCounts)
+        in.failRead(QStringLiteral("缺少条带长度"));
+    std::vector<unsigned char> buffer;
+    for (std::uint32_t chunk = 0; chunk < chunks; ++chunk) {
+        const std::uint64_t size = byteCounts[chunk];
+        if (size > kMaxRawChunk)
+            in.failRead(QStringLiteral("条带长度无效"));
+        if (buffer.size() < size) {
+            try {
+                buffer.resize(static_cast<size_t>(size));
+            } catch (const std::bad_alloc&) {
+                throw EngineError(ErrOutOfMemory, msg::outOfMemory());
+            }
+        }
+        const tmsize_t wanted = static_cast<tmsize_t>(size);
+        const tmsize_t got = tiled ? TIFFReadRawTile(src, chunk, buffer.data(), wanted)
+                                   : TIFFReadRawStrip(src, chunk, buffer.data(), wanted);
+        if (got != wanted)
+            in.failRead(QStringLiteral("第 %1 条带").arg(chunk + 1));
+        const tmsize_t written = tiled ? TIFFWriteRawTile(dst, chunk, buffer.data(), got)
+                                       : TIFFWriteRawStrip(dst, chunk, buffer.data(), got);
+        if (written != got)
+            out.failWrite();
+    }
+}
+
+}  // namespace
+
+int TiffPageFormat(const TiffFile& file)
+{
+    TIFF* tif = file.get();
+    std::uint16_t compression = COMPRESSION_NONE;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &compression);
+    std::uint32_t group3 = 0;
+    if (compression == COMPRESSION_CCITTFAX3)
+        TIFFGetField(tif, TIFFTAG_GROUP3OPTIONS, &group3);
+    int chromaSamples = 1;
+    std::uint16_t photometric = 0, samples = 1;
+    TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &photometric);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &samples);
+    if ((compression == COMPRESSION_JPEG || compression == COMPRESSION_OJPEG) && photometric == PHOTOMETRIC_YCBCR) {
+        std::uint16_t h = 2, v = 2;
+        TIFFGetFieldDefaulted(tif, TIFFTAG_YCBCRSUBSAMPLING, &h, &v);
+        chromaSamples = int(h) * int(v);
+    }
+    return FormatOfTiffPage(compression, group3, chromaSamples);
+}
+
+Image ReadTiffPage(const TiffFile& file)
+{
+    TIFF* tif = file.get();
+    const PageLayout layout = readLayout(file);
+    if (layout.width > std::uint32_t(std::numeric_limits<int>::max()) ||
+        layout.height > std::uint32_t(std::numeric_limits<int>::max()))
+        throw EngineError(ErrOutOfMemory, msg::outOfMemory());
+    const Kind kind = kindOf(layout);
+    CheckImageSize(layout.width, layout.height, kind == Kind::Bitonal ? 1 : (kind == Kind::Grey ? 8 : 24));
+
+    const bool contiguous = !layout.tiled && (layout.planar == PLANARCONFIG_CONTIG || layout.samplesPerPixel == 1) &&
+                            layout.sampleFormat == SAMPLEFORMAT_UINT;
+    const bool jpegYcc = layout.compression == COMPRESSION_JPEG && layout.photometric == PHOTOMETRIC_YCBCR;
+    Pix* pix = nullptr;
+    if (contiguous && layout.samplesPerPixel == 1 && (layout.bitsPerSample == 1 || layout.bitsPerSample == 8) &&
+        kind != Kind::Colour) {
+        pix = readGreyStrips(file, layout);
+    } else if (contiguous && layout.samplesPerPixel == 3 && layout.bitsPerSample == 8 &&
+               (layout.photometric == PHOTOMETRIC_RGB || jpegYcc)) {
+        if (jpegYcc)
+            TIFFSetField(tif, TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB);
+        pix = readRgbStrips(file, layout);
+    } else {
+        Kind target = kind;
+        if (layout.photometric == PHOTOMETRIC_PALETTE && paletteIsGrey(tif, layout.bitsPerSample))
+            target = Kind::Grey;
+        pix = finishKind(readThroughRgba(file, layout), target);
+    }
+    readResolution(tif, pix);
+    return Image::adopt(pix, TiffPageFormat(file));
+}
+
+void WriteTiffPage(const TiffFile& out, const Image& image, int format, int qualityFactor, int pageIndex,
+                   int pageCount)
+{
+    const FormatInfo* info = FindFormat(format);
+    if (!info || info->container != Container::Tiff)
+        throw EngineError(ErrUnsupported, msg::unknownFormatCode(format));
+    TIFF* tif = out.get();
+    Pix* pix = image.pix();
+    const int depth = image.depth();
+    const bool jpeg = info->tiffCompression == COMPRESSION_JPEG;
+    if ((info->bitonalOnly && depth != 1) || (jpeg && (depth == 1 || image.hasPalette())))
+        throw EngineError(ErrUnsupported, msg::unsupportedBits(depth));
+
+    const std::uint32_t width = static_cast<std::uint32_t>(image.width());
+    const std::uint32_t height = static_cast<std::uint32_t>(image.height());
+    const int samples = depth == 24 ? 3 : 1;
+    TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, width);
+    TIFFSetField(tif, TIFFTAG_IMAGELENGTH, height);
+    TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, std::uint16_t(depth == 1 ? 1 : 8));
+    TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, std::uint16_t(samples));
+    TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+    TIFFSetField(tif, TIFFTAG_ORIENTATION, ORIENTATION_TOPLEFT);
+    TIFFSetField(tif, TIFFTAG_COMPRESSION, info->tiffCompression);
+    if (depth == 1) {
+        TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISWHITE);
+        TIFFSetField(tif, TIFFTAG_FILLORDER, FILLORDER_MSB2LSB);
+    } else if (image.hasPalette()) {
+        TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_PALETTE);
+        std::vector<std::uint16_t> red(256, 0), green(256, 0), blue(256, 0);
+        PIXCMAP* cmap = pixGetColormap(pix);
+        for (int i = 0; i < pixcmapGetCount(cmap) && i < 256; ++i) {
+            l_int32 r = 0, g = 0, b = 0;
+            pixcmapGetColor(cmap, i, &r, &g, &b);
+            red[i] = std::uint16_t(r * 257);
+            green[i] = std::uint16_t(g * 257);
+            blue[i] = std::uint16_t(b * 257);
+        }
+        TIFFSetField(tif, TIFFTAG_COLORMAP, red.data(), green.data(), blue.data());
+    } else if (depth == 8) {
+        TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISBLACK);
+    } else if (jpeg) {
+        TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_YCBCR);
+        TIFFSetField(tif, TIFFTAG_YCBCRSUBSAMPLING, std::uint16_t(info->chromaDivisor), std::uint16_t(1));
+    } else {
+        TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
+    }
+    if (info->tiffCompression == COMPRESSION_CCITTFAX3)
+        TIFFSetField(tif, TIFFTAG_GROUP3OPTIONS, info->group3Options);
+    if (info->tiffCompression == COMPRESSION_LZW && depth != 1 && !image.hasPalette())
+        TIFFSetField(tif, TIFFTAG_PREDICTOR, PREDICTOR_HORIZONTAL);
+    if (jpeg) {
+        TIFFSetField(tif, TIFFTAG_JPEGQUALITY, JpegQualityForFactor(qualityFactor));
+        if (depth == 24)
+            TIFFSetField(tif, TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB);  // libjpeg converts and subsamples
+    }
+    if (image.xResolution() > 0 && image.yResolution() > 0) {
+        TIFFSetField(tif, TIFFTAG_RESOLUTIONUNIT, RESUNIT_INCH);
+        TIFFSetField(tif, TIFFTAG_XRESOLUTION, double(image.xResolution()));
+        TIFFSetField(tif, TIFFTAG_YRESOLUTION, double(image.yResolution()));
+    }
+    setPageTags(tif, pageIndex, pageCount);
+
+    const std::int64_t rowBytes = (std::int64_t(width) * depth + 7) / 8;
+    const std::uint32_t rowsPerStrip = rowsPerStripFor(rowBytes, height, jpeg);
+    TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, rowsPerStrip);
+
+    PixPtr rows = fileOrderRows(pix);
+    const auto* base = reinterpret_cast<const unsigned char*>(pixGetData(rows.get()));
+    const std::int64_t stride = std::int64_t(pixGetWpl(rows.get())) * 4;
+    std::vector<unsigned char> strip(static_cast<size_t>(rowBytes * rowsPerStrip));
+    const std::uint32_t strips = (height + rowsPerStrip - 1) / rowsPerStrip;
+    for (std::uint32_t s = 0; s < strips; ++s) {
+        const std::uint32_t first = s * rowsPerStrip;
+        const std::uint32_t count = std::min(rowsPerStrip, height - first);
+        for (std::uint32_t r = 0; r < count; ++r)
+            std::memcpy(strip.data() + std::int64_t(r) * rowBytes, base + std::int64_t(first + r) * stride,
+                        static_cast<size_t>(rowBytes));
+        if (TIFFWriteEncodedStrip(tif, s, strip.data(), static_cast<tmsize_t>(rowBytes * count)) < 0)
+            out.failWrite();
+    }
+    if (!TIFFWriteDirectory(tif))
+        out.failWrite();
+}
+
+void CopyTiffPage(const TiffFile& in, const TiffFile& out, int pageIndex, int pageCount)
+{
+    TIFF* src = in.get();
+    TIFF* dst = out.get();
+    std::uint16_t compression = COMPRESSION_NONE;
+    TIFFGetFieldDefaulted(src, TIFFTAG_COMPRESSION, &compression);
+    if (compression == COMPRESSION_OJPEG) {
+        // Old-style JPEG keeps its tables outside the strips; such a page is written anew.
+        const Image page = ReadTiffPage(in);
+        WriteTiffPage(out, page, page.depth() == 1 ? FormatTiffG4 : FormatTiffLzw, 128, pageIndex, pageCount);
+        return;
+    }
+    copyPageTags(src, dst, compression);
+    setPageTags(dst, pageIndex, pageCount);
+    copyRawChunks(in, out);
+    if (!TIFFWriteDirectory(dst))
+        out.failWrite();
+}
+
+}  // namespace scanvo::engine

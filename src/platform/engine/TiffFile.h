@@ -1,0 +1,55 @@
+#pragma once
+// TiffFile: an owning handle of one libtiff TIFF*, closed in the destructor. Messages libtiff
+// reports for the handle are kept with it (never printed), so a failure can be raised as an
+// EngineError that says what libtiff found.
+
+#include <QString>
+
+#include <memory>
+#include <tiffio.h>
+
+namespace scanvo::engine {
+
+class TiffFile {
+public:
+    // Opens path for reading; throws EngineError when it is not a readable TIFF.
+    static TiffFile openRead(const QString& path);
+    // Creates (truncates) path for writing; bigTiff selects the 64-bit offset variant.
+    static TiffFile openWrite(const QString& path, bool bigTiff = false);
+
+    TiffFile(TiffFile&& other) noexcept;
+    TiffFile& operator=(TiffFile&& other) noexcept;
+    TiffFile(const TiffFile&) = delete;
+    TiffFile& operator=(const TiffFile&) = delete;
+    ~TiffFile();
+
+    TIFF* get() const noexcept { return m_tif; }
+    const QString& path() const noexcept { return m_messages->path; }
+    // The last error libtiff reported for this handle (empty when none).
+    QString lastError() const { return m_messages->lastError; }
+    void clearError() { m_messages->lastError.clear(); }
+
+    // Number of pages (directories); throws when the chain of directories is broken.
+    int pageCount() const;
+    // Makes page (0-based) the current directory; throws EngineError on failure.
+    void selectPage(int index) const;
+
+    // Closes the handle, flushing what libtiff still holds; throws EngineError when that fails.
+    void close();
+
+    [[noreturn]] void failRead(const QString& what = {}) const;
+    [[noreturn]] void failWrite(const QString& what = {}) const;
+
+    struct Messages {
+        QString path;
+        QString lastError;
+    };
+
+private:
+    TiffFile(TIFF* tif, std::unique_ptr<Messages> messages);
+
+    TIFF* m_tif = nullptr;
+    std::unique_ptr<Messages> m_messages;  // on the heap: libtiff keeps its address
+};
+
+}  // namespace scanvo::engine
