@@ -5,9 +5,14 @@
 #include "platform/engine/Image.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <limits>
+
+class QDialog;
 class QWidget;
 
 namespace scanvo::scanner {
@@ -21,8 +26,14 @@ enum ResultCode : int {
     ResultNotOpen = 20570,           // start was not called, or end was
     ResultNoSource = 20571,          // no device selected or the name is unknown
     ResultNotEnabled = 20572,        // acquire without enableAcquisition
+    ResultBusy = 20573,              // called while an acquisition is running
     ResultDeviceError = 20580,       // the device failed while scanning
     ResultBadValue = 20581,          // a value the capability cannot take at all
+    ResultNoDocuments = 20582,       // the feeder was empty when the job began
+    ResultDeviceBusy = 20583,        // the device is in use by someone else
+    ResultPaperProblem = 20584,      // paper jammed or cover open
+    ResultAccessDenied = 20585,      // the device refused access
+    ResultOutOfMemory = 20586,       // a page did not fit in memory
 };
 
 inline bool IsCapabilitySuccess(int code)
@@ -37,18 +48,27 @@ enum Capability : int {
     CapPixelType = 0x0101,       // UINT16: 0 black and white, 1 grey, 2 colour
     CapXResolution = 0x1118,     // FIX32: dots per inch
     CapYResolution = 0x1119,     // FIX32: dots per inch
-    CapSupportedSizes = 0x1122,  // UINT16: 1 A4, 5 B5, 11 A3
+    CapSupportedSizes = 0x1122,  // UINT16: 0 the whole scan area, 1 A4, 5 B5, 11 A3
     CapOrientation = 0x1110,     // UINT16: 0 portrait, 3 landscape (TWOR_ codes)
 };
 
 enum ItemType : int { ItemBool = 6, ItemUInt16 = 4, ItemFix32 = 7 };
 
-// Acquire flags.
+// Pixel types of CapPixelType.
+enum PixelType : int { PixelBlackWhite = 0, PixelGrey = 1, PixelColour = 2 };
+
+// Acquire flags; bit 0 is the show-dialog bit.
 enum AcquireFlags : int { AcquireNoUi = 2, AcquireShowUi = 3 };
+
+// A capability sent without a value: accepted, and the device keeps its current setting.
+inline constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 
 class ScannerSource : public QObject {
     Q_OBJECT
 public:
+    // Runs a device dialog modally and returns QDialog::exec's result.
+    using DialogRunner = std::function<int(QDialog&)>;
+
     using QObject::QObject;
     ~ScannerSource() override = default;
 
@@ -68,9 +88,21 @@ public:
     // pageAcquired on the calling (user-interface) thread once per page while it runs.
     virtual int acquire(int flags) = 0;
 
+    // How device dialogs are shown; without a runner they run with QDialog::exec.
+    void setDialogRunner(DialogRunner runner) { m_dialogRunner = std::move(runner); }
+
 signals:
     // One scanned page, in scan order, while acquire runs.
     void pageAcquired(const scanvo::engine::Image& image);
+
+protected:
+    int runDialog(QDialog& dialog);
+    QWidget* owner() const;  // the window start was given; null once it is gone
+    void setOwner(QWidget* owner);
+
+private:
+    DialogRunner m_dialogRunner;
+    QPointer<QObject> m_owner;
 };
 
 }  // namespace scanvo::scanner

@@ -1,0 +1,167 @@
+#include "platform/scanner/RasterFrame.h"
+
+#include "platform/engine/EngineError.h"
+
+#include <leptonica/allheaders.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace scanvo::scanner {
+
+using engine::EngineError;
+using engine::Image;
+
+namespace {
+
+constexpr int kThreshold = 128;  // grey below this is black
+
+[[noreturn]] void Refuse(const QString& why)
+{
+    throw EngineError(engine::ErrUnsupported, QStringLiteral("扫描数据无法识别：%1").arg(why));
+}
+
+// Whole lines present in the frame, checking that every line holds its pixels.
+int LineCount(const RasterFrame& frame, int channels)
+{
+    if (frame.pixelsPerLine <= 0 || frame.bytesPerLine <= 0)
+        Refuse(QStringLiteral("行宽为零"));
+    if (frame.depth != 1 && frame.depth != 8 && frame.depth != 16)
+        Refuse(QStringLiteral("位深 %1").arg(frame.depth));
+    const long long needed = (static_cast<long long>(frame.pixelsPerLine) * channels * frame.depth + 7) / 8;
+    if (needed > frame.bytesPerLine)
+        Refuse(QStringLiteral("行字节数不足"));
+    int lines = static_cast<int>(frame.data.size() / frame.bytesPerLine);
+    if (frame.lines >= 0)
+        lines = std::min(lines, frame.lines);
+    if (lines <= 0)
+        Refuse(QStringLiteral("没有图像数据"));
+    return lines;
+}
+
+// Sample x of a line of 8- or 16-bit samples, reduced to 8 bits.
+inline unsigned Sample8(const uchar* line, long long x, int depth)
+{
+    if (depth == 8)
+        return line[x];
+    std::uint16_t value;
+    std::memcpy(&value, line + 2 * x, sizeof value);
+    return value >> 8;
+}
+
+Pix* NewPix(int width, int height, int depth)
+{
+    engine::CheckImageSize(width, height, depth);
+    Pix* pix = pixCreate(width, height, depth);
+    if (!pix)
+        throw EngineError(engine::ErrOutOfMemory, QStringLiteral("扫描页面太大，内存不足"));
+    return pix;
+}
+
+Image GreyPage(const RasterFrame& frame)
+{
+    const int lines = LineCount(frame, 1);
+    const int width = frame.pixelsPerLine;
+    Image page = Image::adopt(NewPix(width, lines, frame.depth == 1 ? 1 : 8));
+    Pix* pix = page.pix();
+    l_uint32* data = pixGetData(pix);
+    const int wpl = pixGetWpl(pix);
+    const int lineBytes = (width + 7) / 8;
+    for (int y = 0; y < lines; ++y) {
+        const auto* in = reinterpret_cast<const uchar*>(frame.data.constData()) + std::size_t(y) * frame.bytesPerLine;
+        l_uint32* out = data + std::size_t(y) * wpl;
+        if (frame.depth == 1) {
+            // Both sides use 1 for black, most significant bit first.
+            for (int i = 0; i < lineBytes; ++i)
+                SET_DATA_BYTE(out, i, in[i]);
+        } else {
+            for (int x = 0; x < width; ++x)
+                SET_DATA_BYTE(out, x, Sample8(in, x, frame.depth));
+        }
+    }
+    if (frame.depth == 1)
+        pixSetPadBits(pix, 0);
+    return page;
+}
+
+Image RgbPage(const RasterFrame& frame)
+{
+    if (frame.depth == 1)
+        Refuse(QStringLiteral("1 位彩色"));
+    const int lines = LineCount(frame, 3);
+    const int width = frame.pixelsPerLine;
+    Image page = Image::adopt(NewPix(width, lines, 32));
+    l_uint32* data = pixGetData(page.pix());
+    const int wpl = pixGetWpl(page.pix());
+    for (int y = 0; y < lines; ++y) {
+        const auto* in = reinterpret_cast<const uchar*>(frame.data.constData()) + std::size_t(y) * frame.bytesPerLine;
+        l_uint32* out = data + std::size_t(y) * wpl;
+        for (int x = 0; x < width; ++x) {
+            const long long s = 3LL * x;
+            composeRGBPixel(Sample8(in, s, frame.depth), Sample8(in, s + 1, frame.depth), Sample8(in, s + 2, frame.depth),
+                            &out[x]);
+        }
+    }
+    return page;
+}
+
+// Red, green and blue frames of a three-pass scan, each a plane of grey samples.
+Image ThreePassPage(const QList<RasterFrame>& frames)
+{
+    const RasterFrame* planes[3] = {nullptr, nullptr, nullptr};
+    for (const RasterFrame& frame : frames) {
+        const int index = frame.kind == FrameKind::Red ? 0 : frame.kind == FrameKind::Green ? 1 : 2;
+        if (frame.kind == FrameKind::Grey || frame.kind == FrameKind::Rgb || planes[index])
+            Refuse(QStringLiteral("三次扫描的颜色帧不完整"));
+        planes[index] = &frame;
+    }
+    int lines = 0;
+    for (const RasterFrame* plane : planes) {
+        if (plane->depth == 1 || plane->pixelsPerLine != planes[0]->pixelsPerLine)
+            Refuse(QStringLiteral("三次扫描的颜色帧不一致"));
+        const int planeLines = LineCount(*plane, 1);
+        lines = lines == 0 ? planeLines : std::min(lines, planeLines);
+    }
+    const int width = planes[0]->pixelsPerLine;
+    Image page = Image::adopt(NewPix(width, lines, 32));
+    l_uint32* data = pixGetData(page.pix());
+    const int wpl = pixGetWpl(page.pix());
+    for (int y = 0; y < lines; ++y) {
+        const uchar* in[3];
+        for (int c = 0; c < 3; ++c)
+            in[c] = reinterpret_cast<const uchar*>(planes[c]->data.constData()) + std::size_t(y) * planes[c]->bytesPerLine;
+        l_uint32* out = data + std::size_t(y) * wpl;
+        for (int x = 0; x < width; ++x)
+            composeRGBPixel(Sample8(in[0], x, planes[0]->depth), Sample8(in[1], x, planes[1]->depth),
+                            Sample8(in[2], x, planes[2]->depth), &out[x]);
+    }
+    return page;
+}
+
+}  // namespace
+
+Image PageFromFrames(const QList<RasterFrame>& frames, int xDpi, int yDpi, bool threshold)
+{
+    Image page;
+    if (frames.size() == 1 && frames.front().kind == FrameKind::Grey)
+        page = GreyPage(frames.front());
+    else if (frames.size() == 1 && frames.front().kind == FrameKind::Rgb)
+        page = RgbPage(frames.front());
+    else if (frames.size() == 3)
+        page = ThreePassPage(frames);
+    else
+        Refuse(QStringLiteral("%1 帧").arg(frames.size()));
+
+    if (threshold && page.depth() == 8) {
+        Pix* bw = pixConvertTo1(page.pix(), kThreshold);
+        if (!bw)
+            throw EngineError(engine::ErrOutOfMemory, QStringLiteral("扫描页面二值化失败"));
+        page.reset(bw);
+    }
+    if (xDpi > 0 && yDpi > 0)
+        page.setResolution(xDpi, yDpi);
+    return page;
+}
+
+}  // namespace scanvo::scanner

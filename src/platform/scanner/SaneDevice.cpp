@@ -1,0 +1,298 @@
+#include "platform/scanner/SaneDevice.h"
+
+#include "platform/scanner/SaneStatus.h"
+#include "platform/scanner/ScannerSource.h"
+
+#include <sane/sane.h>
+#include <sane/saneopts.h>
+
+#include <cmath>
+#include <cstring>
+
+namespace scanvo::scanner {
+
+namespace {
+
+constexpr int kReadChunk = 64 * 1024;
+// Frames larger than this are refused rather than exhausting memory (A3 at 1200 dpi in colour fits).
+constexpr qsizetype kMaxFrameBytes = qsizetype(1) << 30;
+
+SANE_Handle Handle(void* handle)
+{
+    return static_cast<SANE_Handle>(handle);
+}
+
+OptionType TypeOf(SANE_Value_Type type)
+{
+    switch (type) {
+    case SANE_TYPE_BOOL:
+        return OptionType::Bool;
+    case SANE_TYPE_INT:
+        return OptionType::Int;
+    case SANE_TYPE_FIXED:
+        return OptionType::Fixed;
+    case SANE_TYPE_STRING:
+        return OptionType::String;
+    case SANE_TYPE_BUTTON:
+        return OptionType::Button;
+    case SANE_TYPE_GROUP:
+        break;
+    }
+    return OptionType::Group;
+}
+
+OptionUnit UnitOf(SANE_Unit unit)
+{
+    switch (unit) {
+    case SANE_UNIT_PIXEL:
+        return OptionUnit::Pixel;
+    case SANE_UNIT_BIT:
+        return OptionUnit::Bit;
+    case SANE_UNIT_MM:
+        return OptionUnit::Mm;
+    case SANE_UNIT_DPI:
+        return OptionUnit::Dpi;
+    case SANE_UNIT_PERCENT:
+        return OptionUnit::Percent;
+    case SANE_UNIT_MICROSECOND:
+        return OptionUnit::Microsecond;
+    case SANE_UNIT_NONE:
+        break;
+    }
+    return OptionUnit::None;
+}
+
+double NumberOf(SANE_Word word, OptionType type)
+{
+    return type == OptionType::Fixed ? SANE_UNFIX(word) : double(word);
+}
+
+QString Text(SANE_String_Const text)
+{
+    return text ? QString::fromUtf8(text) : QString();
+}
+
+FrameKind KindOf(SANE_Frame format)
+{
+    switch (format) {
+    case SANE_FRAME_RGB:
+        return FrameKind::Rgb;
+    case SANE_FRAME_RED:
+        return FrameKind::Red;
+    case SANE_FRAME_GREEN:
+        return FrameKind::Green;
+    case SANE_FRAME_BLUE:
+        return FrameKind::Blue;
+    case SANE_FRAME_GRAY:
+        break;
+    }
+    return FrameKind::Grey;
+}
+
+DeviceOption Describe(const SANE_Option_Descriptor& d)
+{
+    DeviceOption option;
+    option.name = Text(d.name);
+    option.title = Text(d.title);
+    option.description = Text(d.desc);
+    option.type = TypeOf(d.type);
+    option.unit = UnitOf(d.unit);
+    option.active = SANE_OPTION_IS_ACTIVE(d.cap);
+    option.settable = SANE_OPTION_IS_SETTABLE(d.cap);
+    option.advanced = (d.cap & SANE_CAP_ADVANCED) != 0;
+    const bool wordSized = option.type == OptionType::Bool || option.isNumeric();
+    option.valueCount = wordSized && d.size > 0 ? int(d.size / sizeof(SANE_Word)) : 1;
+
+    switch (d.constraint_type) {
+    case SANE_CONSTRAINT_RANGE:
+        if (d.constraint.range && option.isNumeric()) {
+            option.constraint = OptionConstraint::Range;
+            option.min = NumberOf(d.constraint.range->min, option.type);
+            option.max = NumberOf(d.constraint.range->max, option.type);
+            option.quant = NumberOf(d.constraint.range->quant, option.type);
+        }
+        break;
+    case SANE_CONSTRAINT_WORD_LIST:
+        if (d.constraint.word_list && option.isNumeric()) {
+            option.constraint = OptionConstraint::WordList;
+            const SANE_Int count = d.constraint.word_list[0];
+            for (SANE_Int i = 1; i <= count; ++i)
+                option.words.append(NumberOf(d.constraint.word_list[i], option.type));
+        }
+        break;
+    case SANE_CONSTRAINT_STRING_LIST:
+        if (d.constraint.string_list && option.type == OptionType::String) {
+            option.constraint = OptionConstraint::StringList;
+            for (const SANE_String_Const* s = d.constraint.string_list; *s; ++s)
+                option.strings.append(Text(*s));
+        }
+        break;
+    case SANE_CONSTRAINT_NONE:
+        break;
+    }
+    return option;
+}
+
+}  // namespace
+
+std::unique_ptr<SaneDevice> SaneDevice::open(std::shared_ptr<SaneSession> session, const QString& name, int* result)
+{
+    SANE_Handle handle = nullptr;
+    const SANE_Status status = sane_open(name.toUtf8().constData(), &handle);
+    if (status != SANE_STATUS_GOOD || !handle) {
+        // An unknown name comes back as an invalid argument.
+        *result = status == SANE_STATUS_INVAL ? ResultNoSource : ResultFromSaneStatus(status);
+        if (*result == ResultSuccess)
+            *result = ResultDeviceError;
+        return nullptr;
+    }
+    *result = ResultSuccess;
+    return std::unique_ptr<SaneDevice>(new SaneDevice(std::move(session), handle, name));
+}
+
+SaneDevice::SaneDevice(std::shared_ptr<SaneSession> session, void* handle, QString name)
+    : m_session(std::move(session)), m_handle(handle), m_name(std::move(name))
+{
+}
+
+SaneDevice::~SaneDevice()
+{
+    sane_close(Handle(m_handle));
+}
+
+QList<DeviceOption> SaneDevice::options()
+{
+    QList<DeviceOption> options;
+    SANE_Int count = 0;
+    if (sane_control_option(Handle(m_handle), 0, SANE_ACTION_GET_VALUE, &count, nullptr) != SANE_STATUS_GOOD)
+        return options;
+    for (SANE_Int i = 1; i < count; ++i) {
+        const SANE_Option_Descriptor* d = sane_get_option_descriptor(Handle(m_handle), i);
+        if (!d)
+            continue;
+        DeviceOption option = Describe(*d);
+        const bool readable = option.active && (d->cap & SANE_CAP_SOFT_DETECT) && option.valueCount == 1 &&
+                              option.type != OptionType::Button && option.type != OptionType::Group && d->size > 0;
+        if (readable) {
+            QByteArray buffer(d->size + 1, '\0');
+            if (sane_control_option(Handle(m_handle), i, SANE_ACTION_GET_VALUE, buffer.data(), nullptr) ==
+                SANE_STATUS_GOOD) {
+                SANE_Word word = 0;
+                if (option.type != OptionType::String)
+                    std::memcpy(&word, buffer.constData(), sizeof word);
+                if (option.type == OptionType::Bool)
+                    option.value = word != SANE_FALSE;
+                else if (option.isNumeric())
+                    option.value = NumberOf(word, option.type);
+                else
+                    option.value = QString::fromUtf8(buffer.constData());
+            }
+        }
+        options.append(option);
+    }
+    return options;
+}
+
+int SaneDevice::setOption(const QString& name, const QVariant& value)
+{
+    SANE_Int count = 0;
+    if (sane_control_option(Handle(m_handle), 0, SANE_ACTION_GET_VALUE, &count, nullptr) != SANE_STATUS_GOOD)
+        return ResultDeviceError;
+    const QByteArray wanted = name.toUtf8();
+    for (SANE_Int i = 1; i < count; ++i) {
+        const SANE_Option_Descriptor* d = sane_get_option_descriptor(Handle(m_handle), i);
+        if (!d || !d->name || wanted != d->name)
+            continue;
+        if (!SANE_OPTION_IS_ACTIVE(d->cap) || !SANE_OPTION_IS_SETTABLE(d->cap) || d->size <= 0)
+            return ResultCapUnsupported;
+
+        QByteArray buffer(d->size, '\0');
+        switch (d->type) {
+        case SANE_TYPE_BOOL: {
+            const SANE_Word word = value.toBool() ? SANE_TRUE : SANE_FALSE;
+            std::memcpy(buffer.data(), &word, sizeof word);
+            break;
+        }
+        case SANE_TYPE_INT: {
+            const SANE_Word word = SANE_Word(std::lround(value.toDouble()));
+            std::memcpy(buffer.data(), &word, sizeof word);
+            break;
+        }
+        case SANE_TYPE_FIXED: {
+            const SANE_Word word = SANE_FIX(value.toDouble());
+            std::memcpy(buffer.data(), &word, sizeof word);
+            break;
+        }
+        case SANE_TYPE_STRING: {
+            const QByteArray text = value.toString().toUtf8();
+            if (text.size() >= d->size)
+                return ResultBadValue;
+            std::memcpy(buffer.data(), text.constData(), text.size());
+            break;
+        }
+        case SANE_TYPE_BUTTON:
+        case SANE_TYPE_GROUP:
+            return ResultCapUnsupported;
+        }
+        SANE_Int info = 0;
+        const SANE_Status status = sane_control_option(Handle(m_handle), i, SANE_ACTION_SET_VALUE, buffer.data(), &info);
+        if (status != SANE_STATUS_GOOD)
+            return ResultFromSaneStatus(status);
+        return (info & SANE_INFO_INEXACT) ? ResultValueAdjusted : ResultSuccess;
+    }
+    return ResultCapUnsupported;
+}
+
+int SaneDevice::readFrame(RasterFrame* frame, bool* lastFrame, const std::atomic<bool>& cancel)
+{
+    *lastFrame = true;
+    if (cancel)
+        return ResultCancelled;
+    SANE_Status status = sane_start(Handle(m_handle));
+    if (status != SANE_STATUS_GOOD)
+        return ResultFromSaneStatus(status);
+    SANE_Parameters parameters{};
+    status = sane_get_parameters(Handle(m_handle), &parameters);
+    if (status != SANE_STATUS_GOOD)
+        return ResultFromSaneStatus(status);
+    frame->kind = KindOf(parameters.format);
+    frame->depth = parameters.depth;
+    frame->pixelsPerLine = parameters.pixels_per_line;
+    frame->bytesPerLine = parameters.bytes_per_line;
+    frame->lines = parameters.lines;
+    frame->data.clear();
+    *lastFrame = parameters.last_frame != SANE_FALSE;
+    if (parameters.lines > 0 && parameters.bytes_per_line > 0) {
+        const long long expected = static_cast<long long>(parameters.lines) * parameters.bytes_per_line;
+        if (expected > kMaxFrameBytes)
+            return ResultOutOfMemory;
+        frame->data.reserve(qsizetype(expected));
+    }
+
+    QByteArray chunk(kReadChunk, Qt::Uninitialized);
+    for (;;) {
+        if (cancel)
+            return ResultCancelled;
+        SANE_Int length = 0;
+        status = sane_read(Handle(m_handle), reinterpret_cast<SANE_Byte*>(chunk.data()), kReadChunk, &length);
+        if (status == SANE_STATUS_EOF)
+            return ResultSuccess;
+        if (status != SANE_STATUS_GOOD) {
+            // An empty feeder may show at the first read instead of at the start; later, the
+            // page is incomplete.
+            if (status == SANE_STATUS_NO_DOCS && !frame->data.isEmpty())
+                return ResultDeviceError;
+            return ResultFromSaneStatus(status);
+        }
+        if (frame->data.size() + length > kMaxFrameBytes)
+            return ResultOutOfMemory;
+        frame->data.append(chunk.constData(), length);
+    }
+}
+
+void SaneDevice::cancel()
+{
+    sane_cancel(Handle(m_handle));
+}
+
+}  // namespace scanvo::scanner

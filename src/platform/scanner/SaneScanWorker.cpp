@@ -1,0 +1,62 @@
+#include "platform/scanner/SaneScanWorker.h"
+
+#include "platform/engine/EngineError.h"
+#include "platform/scanner/ScannerSource.h"
+
+#include <new>
+
+namespace scanvo::scanner {
+
+namespace {
+
+constexpr int kMaxFramesPerPage = 3;  // red, green and blue of a three-pass scan
+
+}  // namespace
+
+void SaneScanWorker::run()
+{
+    int result = ResultSuccess;
+    try {
+        for (int pages = 0;; ++pages) {
+            bool feederEmpty = false;
+            result = readPage(&feederEmpty);
+            // The feeder running empty ends a job that has pages; an empty feeder at the start
+            // is reported, since the user gets nothing.
+            if (feederEmpty && m_job.feeder && pages > 0)
+                result = ResultSuccess;
+            if (result != ResultSuccess || feederEmpty || !m_job.feeder)
+                break;
+        }
+    } catch (const std::bad_alloc&) {
+        result = ResultOutOfMemory;
+    }
+    m_device.cancel();
+    emit finished(result);
+}
+
+int SaneScanWorker::readPage(bool* feederEmpty)
+{
+    QList<RasterFrame> frames;
+    bool lastFrame = false;
+    while (!lastFrame) {
+        if (frames.size() == kMaxFramesPerPage)
+            return ResultDeviceError;
+        RasterFrame frame;
+        const int result = m_device.readFrame(&frame, &lastFrame, m_cancel);
+        if (result == ResultNoDocuments && frames.isEmpty()) {
+            *feederEmpty = true;
+            return result;
+        }
+        if (result != ResultSuccess)
+            return result;
+        frames.append(std::move(frame));
+    }
+    try {
+        emit pageRead(PageFromFrames(frames, m_job.xDpi, m_job.yDpi, m_job.threshold));
+    } catch (const engine::EngineError& error) {
+        return error.number() == engine::ErrOutOfMemory ? ResultOutOfMemory : ResultDeviceError;
+    }
+    return ResultSuccess;
+}
+
+}  // namespace scanvo::scanner

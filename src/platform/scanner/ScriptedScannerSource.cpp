@@ -1,0 +1,99 @@
+#include "platform/scanner/ScriptedScannerSource.h"
+
+namespace scanvo::scanner {
+
+ScriptedScannerSource::ScriptedScannerSource(QObject* parent)
+    : ScannerSource(parent), m_sources{QStringLiteral("Scripted Scanner")}
+{
+}
+
+void ScriptedScannerSource::setSources(const QStringList& names, const QString& defaultName)
+{
+    m_sources = names;
+    m_defaultSource = defaultName;
+}
+
+int ScriptedScannerSource::start(int /*option*/, QWidget* owner)
+{
+    ++m_startCount;
+    if (m_startResult != ResultSuccess)
+        return m_startResult;
+    setOwner(owner);
+    m_started = true;
+    return ResultSuccess;
+}
+
+void ScriptedScannerSource::end()
+{
+    ++m_endCount;
+    m_started = false;
+    m_enabled = false;
+}
+
+int ScriptedScannerSource::sourceCount()
+{
+    return m_started ? int(m_sources.size()) : 0;
+}
+
+QString ScriptedScannerSource::sourceName(int index)
+{
+    return m_started && index >= 0 && index < m_sources.size() ? m_sources.at(index) : QString();
+}
+
+QString ScriptedScannerSource::defaultSource()
+{
+    if (!m_started)
+        return {};
+    return m_defaultSource.isEmpty() ? m_sources.value(0) : m_defaultSource;
+}
+
+int ScriptedScannerSource::selectSource(const QString& name)
+{
+    if (!m_started)
+        return ResultNotOpen;
+    if (!m_sources.contains(name))
+        return ResultNoSource;
+    m_selected = name;
+    return ResultSuccess;
+}
+
+int ScriptedScannerSource::setCapability(int capability, int itemType, double value)
+{
+    if (!m_started)
+        return ResultNotOpen;
+    if (m_acquiring)
+        return ResultBusy;
+    m_capabilityCalls.append({capability, itemType, value});
+    return m_capabilityAnswers.value(capability, ResultSuccess);
+}
+
+int ScriptedScannerSource::enableAcquisition()
+{
+    if (!m_started)
+        return ResultNotOpen;
+    ++m_enableCount;
+    m_enabled = true;
+    return ResultSuccess;
+}
+
+int ScriptedScannerSource::acquire(int flags)
+{
+    if (!m_started)
+        return ResultNotOpen;
+    if (m_acquiring)
+        return ResultBusy;
+    if (!m_enabled)
+        return ResultNotEnabled;
+    m_enabled = false;
+    m_acquireFlags.append(flags);
+    if (m_scans.isEmpty())
+        return ResultNoDocuments;
+    const ScriptedScan scan = m_scans.takeFirst();
+    m_acquiring = true;
+    for (const engine::Image& page : scan.pages)
+        emit pageAcquired(page);
+    m_acquiring = false;
+    return scan.result;
+}
+
+}  // namespace scanvo::scanner
