@@ -1,0 +1,347 @@
+// ImageViewer: layout of the page in the view, the cached rendering, painting and pointer events.
+#include "platform/engine/ImageViewer.h"
+
+#include "platform/engine/EngineError.h"
+#include "platform/engine/PixPtr.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
+
+namespace scanvo::engine {
+
+ImageViewer::ImageViewer(QWidget* parent) : QAbstractScrollArea(parent)
+{
+    setFrameShape(QFrame::NoFrame);  // the viewport starts at the widget's own origin
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    viewport()->setMouseTracking(true);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+ImageViewer::~ImageViewer() = default;
+
+void ImageViewer::setImage(Image image)
+{
+    m_Image = std::move(image);
+    imageModified();
+}
+
+void ImageViewer::clearImage()
+{
+    setImage(Image());
+}
+
+void ImageViewer::imageModified()
+{
+    m_Rendering = QImage();
+    m_RenderingScale = 0.0;
+    updateLayout();
+    emit imageChanged();
+    changed();
+}
+
+void ImageViewer::setPaintMode(int mode)
+{
+    if (mode < PaintActualSize || mode > PaintZoom || mode == m_PaintMode)
+        return;
+    m_PaintMode = mode;
+    updateLayout();
+    changed();
+}
+
+void ImageViewer::setZoomPercent(double percent)
+{
+    if (!std::isfinite(percent))
+        return;
+    percent = std::clamp(percent, kMinZoom, kMaxZoom);
+    if (percent == m_ZoomPercent)
+        return;
+    // Keep the image point at the centre of the view where it is.
+    const QPointF centre = widgetToImage(QPointF(viewport()->width() / 2.0, viewport()->height() / 2.0));
+    m_ZoomPercent = percent;
+    updateLayout();
+    if (hasImage() && m_PaintMode == PaintZoom) {
+        const Layout layout = computeLayout();
+        setScrollPosition(QPoint(int(std::lround(centre.x() * layout.scale - layout.viewport.width() / 2.0)),
+                                 int(std::lround(centre.y() * layout.scale - layout.viewport.height() / 2.0))));
+    }
+    changed();
+}
+
+double ImageViewer::displayPercent() const
+{
+    return computeLayout().scale * 100.0;
+}
+
+ImageViewer::Layout ImageViewer::computeLayout() const
+{
+    Layout layout;
+    const QSize full = contentsRect().size();
+    layout.viewport = full;
+    if (!hasImage() || full.isEmpty()) {
+        layout.scale = m_PaintMode == PaintZoom ? m_ZoomPercent / 100.0 : 1.0;
+        return layout;
+    }
+    const double w = m_Image.width();
+    const double h = m_Image.height();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    double scale = 1.0;
+    switch (m_PaintMode) {
+    case PaintActualSize:
+        scale = 1.0;
+        break;
+    case PaintFitWindow:
+        scale = std::min(full.width() / w, full.height() / h);
+        break;
+    case PaintFitWidth:
+        scale = full.width() / w;
+        if (h * scale > full.height())  // the vertical bar takes its share of the width
+            scale = std::max(1, full.width() - bar) / w;
+        break;
+    case PaintFitHeight:
+        scale = full.height() / h;
+        if (w * scale > full.width())
+            scale = std::max(1, full.height() - bar) / h;
+        break;
+    default:
+        scale = m_ZoomPercent / 100.0;
+        break;
+    }
+    layout.scale = scale;
+    layout.scaled = QSize(std::max(1, int(std::lround(w * scale))), std::max(1, int(std::lround(h * scale))));
+    // A bar on one side can make the other one necessary; two rounds settle it.
+    QSize view = full;
+    for (int round = 0; round < 2; ++round) {
+        layout.horizontalBar = layout.scaled.width() > view.width();
+        layout.verticalBar = layout.scaled.height() > view.height();
+        view = QSize(full.width() - (layout.verticalBar ? bar : 0), full.height() - (layout.horizontalBar ? bar : 0));
+    }
+    layout.horizontalBar = layout.scaled.width() > view.width();
+    layout.verticalBar = layout.scaled.height() > view.height();
+    layout.viewport = QSize(std::max(0, view.width()), std::max(0, view.height()));
+    return layout;
+}
+
+QPoint ImageViewer::pageOrigin(const Layout& layout) const
+{
+    const auto axis = [](int page, int view, int scroll) {
+        if (page <= view)
+            return (view - page) / 2;  // a page smaller than the view stands in its middle
+        return -std::clamp(scroll, 0, page - view);
+    };
+    return QPoint(axis(layout.scaled.width(), layout.viewport.width(), horizontalScrollBar()->value()),
+                  axis(layout.scaled.height(), layout.viewport.height(), verticalScrollBar()->value()));
+}
+
+void ImageViewer::updateLayout()
+{
+    const Layout layout = computeLayout();
+    setHorizontalScrollBarPolicy(layout.horizontalBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(layout.verticalBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    const auto setup = [](QScrollBar* bar, int page, int view) {
+        bar->setRange(0, std::max(0, page - view));
+        bar->setPageStep(std::max(1, view));
+        bar->setSingleStep(std::max(1, view / 20));
+    };
+    setup(horizontalScrollBar(), layout.scaled.width(), layout.viewport.width());
+    setup(verticalScrollBar(), layout.scaled.height(), layout.viewport.height());
+}
+
+void ImageViewer::changed()
+{
+    if (m_AutoRepaint)
+        viewport()->update();
+    emit displayChanged();
+}
+
+QRect ImageViewer::displayRect() const
+{
+    if (!hasImage())
+        return {};
+    const Layout layout = computeLayout();
+    const QRect page(pageOrigin(layout), layout.scaled);
+    return page.intersected(QRect(QPoint(0, 0), layout.viewport));
+}
+
+QRectF ImageViewer::sourceRect() const
+{
+    if (!hasImage())
+        return {};
+    const Layout layout = computeLayout();
+    const QRect shown = displayRect();
+    const QPoint origin = pageOrigin(layout);
+    const double sx = double(m_Image.width()) / layout.scaled.width();
+    const double sy = double(m_Image.height()) / layout.scaled.height();
+    return QRectF((shown.x() - origin.x()) * sx, (shown.y() - origin.y()) * sy, shown.width() * sx,
+                  shown.height() * sy);
+}
+
+QPointF ImageViewer::widgetToImage(const QPointF& widgetPos) const
+{
+    const Layout layout = computeLayout();
+    const QPoint origin = pageOrigin(layout);
+    return QPointF((widgetPos.x() - origin.x()) / layout.scale, (widgetPos.y() - origin.y()) / layout.scale);
+}
+
+QPointF ImageViewer::imageToWidget(const QPointF& imagePos) const
+{
+    const Layout layout = computeLayout();
+    const QPoint origin = pageOrigin(layout);
+    return QPointF(origin.x() + imagePos.x() * layout.scale, origin.y() + imagePos.y() * layout.scale);
+}
+
+QPoint ImageViewer::scrollPosition() const
+{
+    return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+void ImageViewer::setScrollPosition(const QPoint& position)
+{
+    horizontalScrollBar()->setValue(position.x());
+    verticalScrollBar()->setValue(position.y());
+}
+
+void ImageViewer::setBackColor(const QColor& colour)
+{
+    if (colour == m_BackColor)
+        return;
+    m_BackColor = colour;
+    if (m_AutoRepaint)
+        viewport()->update();
+}
+
+void ImageViewer::setAutoRepaint(bool on)
+{
+    m_AutoRepaint = on;
+    if (on)
+        viewport()->update();
+}
+
+void ImageViewer::repaintImage()
+{
+    viewport()->update();
+}
+
+double ImageViewer::renderingScaleFor(double displayScale) const
+{
+    // From 100 % up the page's own pixels are drawn, enlarged by the painter.
+    return displayScale >= 1.0 ? 1.0 : displayScale;
+}
+
+QRect ImageViewer::neededSource() const
+{
+    return sourceRect().toAlignedRect().intersected(QRect(0, 0, m_Image.width(), m_Image.height()));
+}
+
+bool ImageViewer::hasRendering() const
+{
+    if (!hasImage() || m_Rendering.isNull())
+        return false;
+    return m_RenderingScale == renderingScaleFor(computeLayout().scale) && m_RenderingSource.contains(neededSource());
+}
+
+void ImageViewer::prepareRendering()
+{
+    if (!hasImage() || hasRendering())
+        return;
+    buildRendering(renderingScaleFor(computeLayout().scale), neededSource());
+}
+
+void ImageViewer::buildRendering(double scale, const QRect& needed)
+{
+    m_Rendering = QImage();
+    m_RenderingScale = 0.0;
+    m_RenderingSource = QRect();
+    Pix* pix = m_Image.pix();
+    const QRect whole(0, 0, m_Image.width(), m_Image.height());
+    PixPtr rendered;
+    QRect covered = whole;
+    if (scale >= 1.0) {
+        // Only a tile around the visible part is converted; scrolling within it paints from the cache.
+        covered = needed.adjusted(-needed.width() / 2, -needed.height() / 2, needed.width() / 2, needed.height() / 2)
+                      .intersected(whole);
+        if (covered.isEmpty())
+            return;
+        if (covered == whole) {
+            rendered.reset(pixClone(pix));
+        } else {
+            BOX* clip = boxCreate(covered.x(), covered.y(), covered.width(), covered.height());
+            rendered.reset(pixClipRectangle(pix, clip, nullptr));
+            boxDestroy(&clip);
+        }
+    } else {
+        const auto factor = static_cast<l_float32>(scale);
+        // A bitonal page averaged to grey stays legible where plain subsampling drops strokes.
+        rendered.reset(pixGetDepth(pix) == 1 ? pixScaleToGray(pix, factor) : pixScale(pix, factor, factor));
+        if (rendered && pixGetDepth(rendered.get()) != 8 && pixGetDepth(rendered.get()) != 32)
+            rendered.reset(pixConvertTo8(rendered.get(), 0));
+    }
+    if (!rendered)
+        return;
+    try {
+        m_Rendering = Image::adopt(rendered.release()).toQImage();
+    } catch (const EngineError&) {
+        return;
+    }
+    if (!m_Rendering.isNull()) {
+        m_RenderingScale = scale;
+        m_RenderingSource = covered;
+    }
+}
+
+void ImageViewer::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    if (!hasImage()) {
+        painter.fillRect(event->rect(), Qt::white);
+        return;
+    }
+    painter.fillRect(event->rect(), m_BackColor);
+    const QRect shown = displayRect();
+    if (shown.isEmpty())
+        return;
+    prepareRendering();
+    if (m_Rendering.isNull())
+        return;
+    // The visible part of the page, in the rendering's own pixels.
+    const QRectF source = sourceRect();
+    const double rx = double(m_Rendering.width()) / m_RenderingSource.width();
+    const double ry = double(m_Rendering.height()) / m_RenderingSource.height();
+    const QRectF inRendering((source.x() - m_RenderingSource.x()) * rx, (source.y() - m_RenderingSource.y()) * ry,
+                             source.width() * rx, source.height() * ry);
+    painter.drawImage(QRectF(shown), m_Rendering, inRendering);
+}
+
+void ImageViewer::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateLayout();
+    changed();
+}
+
+void ImageViewer::scrollContentsBy(int, int)
+{
+    changed();
+}
+
+void ImageViewer::mousePressEvent(QMouseEvent* event)
+{
+    emit pointerPressed(event->button(), event->modifiers(), widgetToImage(event->position()));
+}
+
+void ImageViewer::mouseMoveEvent(QMouseEvent* event)
+{
+    emit pointerMoved(event->buttons(), event->modifiers(), widgetToImage(event->position()));
+}
+
+void ImageViewer::mouseReleaseEvent(QMouseEvent* event)
+{
+    emit pointerReleased(event->button(), event->modifiers(), widgetToImage(event->position()));
+}
+
+}  // namespace scanvo::engine

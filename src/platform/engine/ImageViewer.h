@@ -1,0 +1,120 @@
+#pragma once
+// ImageViewer: the engine's display widget. Holds one page image and shows it in one of five
+// paint modes, with scroll bars when the page is larger than the view. Pages are drawn from a
+// rendering cached for the current zoom: below 100 % a Leptonica-scaled copy of the page (bitonal
+// pages through scale-to-grey), from 100 % up a tile of the page's own pixels around the visible
+// part. A paint event never converts the whole full-resolution page. Pointer events are reported
+// in image pixels for the tools built on top.
+
+#include "platform/engine/Image.h"
+
+#include <QAbstractScrollArea>
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <QRect>
+#include <QRectF>
+
+namespace scanvo::engine {
+
+class ImageViewer : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    enum PaintMode : int {
+        PaintActualSize = 0,
+        PaintFitWindow = 1,
+        PaintFitWidth = 2,
+        PaintFitHeight = 3,
+        PaintZoom = 4,  // by zoomPercent()
+    };
+
+    explicit ImageViewer(QWidget* parent = nullptr);
+    ~ImageViewer() override;
+
+    // The page. After changing image() in place, call imageModified().
+    void setImage(Image image);
+    const Image& image() const noexcept { return m_Image; }
+    Image& image() noexcept { return m_Image; }
+    bool hasImage() const noexcept { return !m_Image.isNull(); }
+    void clearImage();
+    // Drops the rendering of the old pixels, lays the page out again and repaints.
+    void imageModified();
+
+    int paintMode() const noexcept { return m_PaintMode; }
+    void setPaintMode(int mode);  // values outside 0..4 are ignored
+    // The percentage of the zoom mode (4).
+    double zoomPercent() const noexcept { return m_ZoomPercent; }
+    void setZoomPercent(double percent);  // clamped to kMinZoom..kMaxZoom
+    // The percentage the page is painted at: 100 for actual size, the computed one for the fit
+    // modes, zoomPercent() for the zoom mode.
+    double displayPercent() const;
+
+    // Where the visible part of the page is painted, in widget pixels, and which part of the
+    // page that is, in image pixels. Both empty without a page.
+    QRect displayRect() const;
+    QRectF sourceRect() const;
+    QPointF widgetToImage(const QPointF& widgetPos) const;
+    QPointF imageToWidget(const QPointF& imagePos) const;
+
+    // Scroll position: the widget pixel offset of the view into the painted page.
+    QPoint scrollPosition() const;
+    void setScrollPosition(const QPoint& position);
+
+    // Background around the page; the view is white while it holds no page.
+    QColor backColor() const { return m_BackColor; }
+    void setBackColor(const QColor& colour);
+
+    // With auto-repaint off, changes are laid out but painted only on repaintImage().
+    bool autoRepaint() const noexcept { return m_AutoRepaint; }
+    void setAutoRepaint(bool on);
+    void repaintImage();
+
+    // Builds the rendering for the current zoom now (a paint builds it when missing).
+    void prepareRendering();
+    bool hasRendering() const;
+
+    static constexpr double kMinZoom = 1.0;
+    static constexpr double kMaxZoom = 6400.0;
+
+signals:
+    void imageChanged();
+    void displayChanged();  // paint mode, zoom, size or scroll position
+    void pointerPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF imagePos);
+    void pointerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF imagePos);
+    void pointerReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF imagePos);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    struct Layout {
+        double scale = 1.0;
+        QSize scaled;    // the whole page at that scale
+        QSize viewport;  // the area left beside the scroll bars
+        bool horizontalBar = false;
+        bool verticalBar = false;
+    };
+    Layout computeLayout() const;
+    QPoint pageOrigin(const Layout& layout) const;
+    void updateLayout();
+    void changed();
+    void buildRendering(double scale, const QRect& needed);
+    double renderingScaleFor(double displayScale) const;
+    QRect neededSource() const;
+
+    Image m_Image;
+    int m_PaintMode = PaintFitWindow;
+    double m_ZoomPercent = 100.0;
+    QColor m_BackColor = QColor(128, 128, 128);
+    bool m_AutoRepaint = true;
+    QImage m_Rendering;
+    double m_RenderingScale = 0.0;  // 0: none
+    QRect m_RenderingSource;        // the part of the page the rendering shows, in image pixels
+};
+
+}  // namespace scanvo::engine
