@@ -4,13 +4,15 @@
 #include "control/Imaging.h"
 #include "control/Prompter.h"
 
-#include <cstring>
+#include <QString>
 
 #define SCANVO_EXPORT __attribute__((visibility("default")))
 
 extern "C" SCANVO_EXPORT QWidget* ScanvoCreateControl(const char* progId, QWidget* parent)
 {
-    if (progId != nullptr && std::strcmp(progId, scanvo::Imaging::kProgId) == 0)
+    // ProgIDs are looked up as a registry does, ignoring case.
+    if (progId != nullptr
+        && QString::fromUtf8(progId).compare(QLatin1String(scanvo::Imaging::kProgId), Qt::CaseInsensitive) == 0)
         return new scanvo::Imaging(parent);
     return nullptr;
 }
