@@ -13,7 +13,9 @@ namespace {
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 
-QString DecodeWithIconv(const QByteArray& bytes)
+}  // namespace
+
+QString DecodeGb18030WithIconv(const QByteArray& bytes)
 {
     iconv_t cd = iconv_open("UTF-16LE", "GB18030");
     if (cd == iconv_t(-1))
@@ -43,14 +45,16 @@ QString DecodeWithIconv(const QByteArray& bytes)
     return QString(reinterpret_cast<const QChar*>(out.constData()), units);
 }
 
-}  // namespace
-
 QString DecodeGb18030(const QByteArray& bytes)
 {
     QStringDecoder decoder("GB18030");
-    if (decoder.isValid())
-        return decoder.decode(bytes);
-    return DecodeWithIconv(bytes);
+    if (!decoder.isValid())
+        return DecodeGb18030WithIconv(bytes);
+    // The decoder holds back an incomplete sequence at the end instead of replacing it; a line
+    // break after the last byte makes it emit U+FFFD for that sequence.
+    QString text = decoder.decode(bytes + '\n');
+    text.chop(1);
+    return text;
 }
 
 IniText DecodeIniText(const QByteArray& bytes)

@@ -17,5 +17,7 @@ QByteArray EncodeIniText(const IniText& text);
 
 // GB18030 bytes as text; Qt's converter when it offers the encoding, otherwise glibc's iconv.
 QString DecodeGb18030(const QByteArray& bytes);
+// The iconv path of DecodeGb18030, for systems whose Qt offers no GB18030 converter.
+QString DecodeGb18030WithIconv(const QByteArray& bytes);
 
 }  // namespace scanvo

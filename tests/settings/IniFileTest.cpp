@@ -115,11 +115,24 @@ TEST_F(IniFileTest, Gb18030FileIsReadAndRewrittenAsUtf8)
     EXPECT_EQ(GetIniString(File(), QStringLiteral("Imaging"), QStringLiteral("WriteComment")), QStringLiteral("影像"));
 }
 
-TEST_F(IniFileTest, Gb18030DecodingHandlesFourByteAndBrokenSequences)
+TEST(Gb18030, BothDecodersAgreeOnWholeAndBrokenSequences)
 {
-    // U+20000 is a four-byte GB18030 sequence; a lone lead byte at the end decodes to U+FFFD.
-    const QString text = DecodeGb18030(QByteArray("a\x95\x32\x82\x36" "b\x81"));
-    EXPECT_EQ(text, QStringLiteral("a") + QString::fromUcs4(U"\U00020000", 1) + QStringLiteral("b\uFFFD"));
+    const QString u20000 = QString::fromUcs4(U"\U00020000", 1);
+    const struct {
+        QByteArray bytes;
+        QString text;
+    } cases[] = {
+        {"plain=1", QStringLiteral("plain=1")},
+        {"\xCB\xCE\xCC\xE5", QStringLiteral("宋体")},
+        {"\x81\x30\x81\x30", QStringLiteral("\u0080")},     // four-byte sequence in the BMP
+        {"a\x95\x32\x82\x36" "b", QStringLiteral("a") + u20000 + QStringLiteral("b")},
+        {"x\x80y", QStringLiteral("x\uFFFDy")},                // 0x80 is no character
+        {"end\x81", QStringLiteral("end\uFFFD")},              // cut after a lead byte
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DecodeGb18030(c.bytes), c.text) << c.bytes.toHex().toStdString();
+        EXPECT_EQ(DecodeGb18030WithIconv(c.bytes), c.text) << c.bytes.toHex().toStdString();
+    }
 }
 
 TEST_F(IniFileTest, Utf8BomIsKept)
