@@ -126,6 +126,9 @@ QString PositionFilePath();
 
 // Section "Layout". When the settings file exists its three keys are read, a missing key reading
 // as 0; otherwise the defaults are set and written, which creates the file.
+//
+// In both loads a stored number outside its key's range is replaced by the default, which is
+// written back, and the keys concerned are named in one warning through CurrentPrompter().
 void LoadLayoutSettings();
 
 // Sections "Common", "Scan", "Save" and "Imaging": a present value is converted into the record,
