@@ -2,7 +2,6 @@
 #include "settings/Settings.h"
 
 #include <QFileInfo>
-#include <QSet>
 #include <QStringList>
 
 #include "control/Prompter.h"
@@ -27,16 +26,12 @@ void WriteEntry(const SettingEntry& entry)
     WriteSetting(entry.Section(), entry.Key(), entry.TextIn(g_Settings));
 }
 
-// Collects the settings whose stored numbers do not fit and reports them in one message. Each
-// setting is reported once per process, in case its default could not be written back either.
+// Collects the settings whose stored numbers do not fit and reports them in one message when the
+// load is over. Their defaults are written back, so a later load does not report them again.
 class OutOfRangeReport {
 public:
     void Add(const SettingEntry& entry, const QString& storedText)
     {
-        static QSet<QString> reported;
-        if (reported.contains(entry.Name()))
-            return;
-        reported.insert(entry.Name());
         m_Lines << settings_texts::kOutOfRangeLine.arg(entry.Name(), storedText, entry.DefaultText());
     }
 

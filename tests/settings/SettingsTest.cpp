@@ -146,6 +146,10 @@ TEST_F(SettingsTest, NumbersOutOfRangeFallBackToDefaultAndAreReportedOnce)
     EXPECT_TRUE(message.text.contains(QStringLiteral("Scan.FileInitValue = 1e12")));
     EXPECT_FALSE(message.text.contains(QStringLiteral("ScanBarAlign")));
 
+    // The defaults went back into the file, so the next load has nothing to report.
+    LoadSettings(QString(), localPath);
+    EXPECT_EQ(m_Prompter.messages.size(), 1u);
+
     // Layout values that do not fit are handled the same way.
     WriteIniString(IniFile(), QStringLiteral("Layout"), QStringLiteral("ImagingBarAlign"), QStringLiteral("-40000"));
     LoadLayoutSettings();
