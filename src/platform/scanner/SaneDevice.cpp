@@ -140,10 +140,7 @@ std::unique_ptr<SaneDevice> SaneDevice::open(std::shared_ptr<SaneSession> sessio
     SANE_Handle handle = nullptr;
     const SANE_Status status = sane_open(name.toUtf8().constData(), &handle);
     if (status != SANE_STATUS_GOOD || !handle) {
-        // An unknown name comes back as an invalid argument.
-        *result = status == SANE_STATUS_INVAL ? ResultNoSource : ResultFromSaneStatus(status);
-        if (*result == ResultSuccess)
-            *result = ResultDeviceError;
+        *result = status == SANE_STATUS_GOOD ? ResultDeviceError : ResultFromSaneStatus(status);
         return nullptr;
     }
     *result = ResultSuccess;

@@ -85,7 +85,7 @@ int SaneScannerSource::selectSource(const QString& name)
         return ResultNotOpen;
     if (m_acquiring)
         return ResultBusy;
-    if (name.isEmpty())
+    if (!m_devices.contains(name))
         return ResultNoSource;
     if (m_device && m_device->name() == name)
         return ResultSuccess;
@@ -163,7 +163,6 @@ int SaneScannerSource::runDeviceDialog()
     if (runDialog(dialog) != QDialog::Accepted)
         return ResultCancelled;
     // Values are written in the device's order; one may switch a later one off.
-    int result = ResultSuccess;
     for (const auto& [name, value] : dialog.changedValues()) {
         const QList<DeviceOption> options = m_device->options();
         const DeviceOption* option = FindOption(options, name);
@@ -173,7 +172,7 @@ int SaneScannerSource::runDeviceDialog()
         if (!IsCapabilitySuccess(written))
             return written;
     }
-    return result;
+    return ResultSuccess;
 }
 
 int SaneScannerSource::readPages(bool afterDialog)
