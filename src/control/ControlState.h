@@ -20,7 +20,9 @@ class QWidget;
 
 namespace scanvo {
 
-class Imaging;
+// The file the shown page comes from, shared by every control of the process; empty while no
+// document is listed.
+extern QString g_CurrentFilePath;
 
 // The document's files, numbered from 1 as everywhere else in the control.
 class FilePaths {
@@ -43,8 +45,8 @@ private:
 };
 
 struct ControlState {
-    // The control itself: parent of messages and dialogs, owner window of the scanner source.
-    Imaging* control = nullptr;
+    // The control itself (an Imaging): parent of messages and dialogs, owner of the scanner source.
+    QWidget* control = nullptr;
 
     // Persisted properties kept by the control.
     quint32 m_BackColor = 0xFFC0C0;
@@ -67,6 +69,12 @@ struct ControlState {
     qint16 m_SelectMode = 0;
     bool m_PageModified = false;
     bool m_FileNavBusy = false;
+
+    // Browsing: the zoom the zoom box shows and the steps start from, the trim box of the pointer
+    // tools (0 off, 1 on), and the mode a scan started from the file list runs in (1 append).
+    qint32 m_ZoomPercent = 100;
+    qint16 m_TrimRegionOn = 0;
+    qint16 m_ScanMode = 0;
 
     // The scanner source, opened at initialise and closed at terminate; null when none could be made.
     std::unique_ptr<scanner::ScannerSource> m_Scanner;

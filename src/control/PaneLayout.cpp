@@ -1,10 +1,11 @@
 // Pane layout.
 #include "control/PaneLayout.h"
 
-#include "control/Imaging.h"
 #include "settings/Settings.h"
 
 #include <QWidget>
+
+#include <algorithm>
 
 namespace scanvo {
 
