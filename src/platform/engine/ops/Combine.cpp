@@ -1,0 +1,80 @@
+// Copying a rectangle between images, and cropping.
+#include "platform/engine/ops/Canvas.h"
+
+#include "platform/engine/ops/OpFlags.h"
+#include "platform/engine/ops/PixHandle.h"
+
+namespace scanvo::engine::ops {
+
+namespace {
+
+bool SamePalette(Pix* a, Pix* b)
+{
+    PIXCMAP* ca = pixGetColormap(a);
+    PIXCMAP* cb = pixGetColormap(b);
+    if (!ca || !cb)
+        return !ca && !cb;
+    if (pixcmapGetCount(ca) != pixcmapGetCount(cb))
+        return false;
+    for (int i = 0; i < pixcmapGetCount(ca); ++i) {
+        l_int32 r1 = 0, g1 = 0, b1 = 0, r2 = 0, g2 = 0, b2 = 0;
+        pixcmapGetColor(ca, i, &r1, &g1, &b1);
+        pixcmapGetColor(cb, i, &r2, &g2, &b2);
+        if (r1 != r2 || g1 != g2 || b1 != b2)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void Combine(Image& dest, const Image& source, const QRect& sourceRect, QPoint destPos, int flags)
+{
+    RequireImage(dest, "Combine");
+    RequireImage(source, "Combine");
+    if ((flags & kCombineOpMask) != kCombineOpCopy)
+        ThrowBadArgument("Combine", "flags", flags);
+    if (dest.depth() != source.depth() || dest.hasPalette() != source.hasPalette())
+        throw EngineError(ErrIncompatible, QStringLiteral("两个图像的格式不同，不能合并"));
+
+    QRect src = sourceRect.normalized() & QRect(0, 0, source.width(), source.height());
+    QPoint at = destPos + (src.topLeft() - sourceRect.normalized().topLeft());
+    const QRect target = QRect(at, src.size()) & QRect(0, 0, dest.width(), dest.height());
+    if (!(flags & kCombineClip) && target.size() != sourceRect.normalized().size())
+        throw EngineError(ErrInvalidArgument, QStringLiteral("合并区域超出图像范围"));
+    if (target.isEmpty())
+        return;
+
+    Pix* from = source.pix();
+    if (dest.hasPalette() && !SamePalette(dest.pix(), from)) {
+        // Indices of one palette mean other colours in another: remap the copied part.
+        PixPtr colours = Checked(pixRemoveColormap(from, REMOVE_CMAP_TO_FULL_COLOR));
+        PixPtr part = Checked(pixCreate(target.width(), target.height(), 8));
+        PIXCMAP* cmap = pixGetColormap(dest.pix());
+        for (int y = 0; y < target.height(); ++y)
+            for (int x = 0; x < target.width(); ++x) {
+                l_int32 r = 0, g = 0, b = 0, index = 0;
+                pixGetRGBPixel(colours.get(), src.x() + (target.x() - at.x()) + x,
+                               src.y() + (target.y() - at.y()) + y, &r, &g, &b);
+                pixcmapAddNearestColor(cmap, r, g, b, &index);
+                pixSetPixel(part.get(), x, y, index);
+            }
+        pixRasterop(dest.pix(), target.x(), target.y(), target.width(), target.height(), PIX_SRC, part.get(),
+                    0, 0);
+        return;
+    }
+    pixRasterop(dest.pix(), target.x(), target.y(), target.width(), target.height(), PIX_SRC, from,
+                src.x() + (target.x() - at.x()), src.y() + (target.y() - at.y()));
+}
+
+Image Crop(const Image& image, const QRect& rect)
+{
+    RequireImage(image, "Crop");
+    const QRect clipped = rect.normalized() & QRect(0, 0, image.width(), image.height());
+    if (clipped.isEmpty())
+        throw EngineError(ErrInvalidArgument, QStringLiteral("裁剪区域在图像之外"));
+    BoxPtr box = MakeBox(clipped);
+    return ImageLike(Checked(pixClipRectangle(image.pix(), box.get(), nullptr)), image);
+}
+
+}  // namespace scanvo::engine::ops

@@ -1,0 +1,32 @@
+#pragma once
+// Geometry of a page: rotation, skew detection and deskew, automatic crop, resampling.
+
+#include "platform/engine/Image.h"
+
+namespace scanvo::engine::ops {
+
+// Rotates by angle hundredths of a degree, clockwise positive, bringing in fill (0xRRGGBB) where
+// no page was. Flags are kRotate*: kRotateEnlarge grows the canvas to hold the whole rotated
+// page, otherwise the canvas keeps its size (centred, corners cut). Quarter and half turns are
+// exact on every depth.
+void Rotate(Image& image, int angle, int flags, quint32 fill);
+
+struct SkewEstimate {
+    double degrees = 0;     // clockwise rotation that levels the text lines
+    double confidence = 0;  // 0 when nothing was found; 3 and more is trustworthy
+};
+// The skew of the text lines of a 1-, 8- or 24-bit page, searched within +-12 degrees.
+SkewEstimate DetectSkew(const Image& image);
+// Detects the skew and rotates the page level, filling with fill; flags are kDeskew*. Returns
+// false (page untouched) when no trustworthy skew was found or the page is already level.
+bool Deskew(Image& image, quint32 fill, int flags);
+
+// Trims uniform margins: rows and columns whose every pixel differs from the top-left corner's
+// colour by less than tolerance (1 ... 255) are cut off. A page that is all margin is kept.
+void AutoCrop(Image& image, int tolerance);
+
+// Resamples to width x height: area averaging when shrinking, interpolation when enlarging. A
+// 1-bit page stays 1-bit. Flags are kResize* (only kResizeSmooth exists).
+void Resize(Image& image, int width, int height, int flags);
+
+}  // namespace scanvo::engine::ops

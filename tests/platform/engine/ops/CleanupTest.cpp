@@ -1,0 +1,267 @@
+// Cleanup filters measured on generated pages against their ground truth.
+#include "fixtures/PageGenerator.h"
+#include "platform/engine/EngineError.h"
+#include "platform/engine/PixPtr.h"
+#include "platform/engine/ops/Canvas.h"
+#include "platform/engine/ops/Cleanup.h"
+#include "platform/engine/ops/OpFlags.h"
+
+#include <leptonica/allheaders.h>
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+using namespace scanvo::engine;
+using namespace scanvo::engine::ops;
+using scanvo::testing::CountBlack;
+using scanvo::testing::CountBlackInRect;
+using scanvo::testing::CountBlackWithin;
+using scanvo::testing::GeneratedPage;
+using scanvo::testing::GeneratePage;
+using scanvo::testing::PageOptions;
+
+namespace {
+
+// The arguments the cleanup commands pass with their default settings.
+constexpr int kLineFlags = kLineUseVariance | kLineUseGap | kLineRemoveEntire;  // 0xE00
+constexpr int kHoleFlags = kHolePunchUseLocation | kHolePunchUseSize | kHolePunchUseCount;  // 0xE0
+
+void RemoveLinesWithDefaults(Image& page, int direction, int maxWallPercent = 10)
+{
+    RemoveLines(page, kLineFlags, 400, 15, 15, maxWallPercent, 3, 3, direction);
+}
+
+int RemoveHolesWithDefaults(Image& page, int side, int minCount = 2)
+{
+    return RemoveHolePunches(page, kHoleFlags, minCount, 12, 10, 10, 50, 50, side);
+}
+
+// mask AND NOT other
+Image Minus(const Image& mask, const Image& other)
+{
+    return Image::adopt(pixSubtract(nullptr, mask.pix(), other.pix()));
+}
+
+// Fraction of mask's black pixels that are still black in page.
+double Kept(const Image& page, const Image& mask)
+{
+    const long long total = CountBlack(mask);
+    return total == 0 ? 1.0 : double(CountBlackWithin(page, mask)) / double(total);
+}
+
+// Slow and plain: every 8-connected component found by flood fill, removed when its bounding box
+// lies in the size ranges.
+Image RemoveDotsByFloodFill(const Image& page, int minW, int minH, int maxW, int maxH)
+{
+    const int w = page.width(), h = page.height();
+    std::vector<int> seen(static_cast<size_t>(w) * h, 0);
+    Image out = page;
+    auto black = [&](int x, int y) {
+        l_uint32 v = 0;
+        pixGetPixel(page.pix(), x, y, &v);
+        return v != 0;
+    };
+    for (int y0 = 0; y0 < h; ++y0)
+        for (int x0 = 0; x0 < w; ++x0) {
+            if (!black(x0, y0) || seen[y0 * w + x0])
+                continue;
+            std::vector<std::pair<int, int>> stack{{x0, y0}}, pixels;
+            seen[y0 * w + x0] = 1;
+            int left = x0, right = x0, top = y0, bottom = y0;
+            while (!stack.empty()) {
+                auto [x, y] = stack.back();
+                stack.pop_back();
+                pixels.push_back({x, y});
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int nx = x + dx, ny = y + dy;
+                        if (nx >= 0 && ny >= 0 && nx < w && ny < h && !seen[ny * w + nx] && black(nx, ny)) {
+                            seen[ny * w + nx] = 1;
+                            stack.push_back({nx, ny});
+                        }
+                    }
+            }
+            const int bw = right - left + 1, bh = bottom - top + 1;
+            if (bw >= minW && bw <= maxW && bh >= minH && bh <= maxH)
+                for (auto [x, y] : pixels)
+                    pixSetPixel(out.pix(), x, y, 0);
+        }
+    return out;
+}
+
+}  // namespace
+
+TEST(CleanupFilters, RefuseGreyAndColourPages)
+{
+    for (int depth : {8, 24}) {
+        Image page = Image::create(50, 50, depth);
+        for (auto op : std::initializer_list<std::function<void()>>{
+                 [&] { Despeckle(page); },
+                 [&] { RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5); },
+                 [&] { RemoveBorders(page, kBorderUseVariance, kBorderAllSides, 20, 20, 20); },
+                 [&] { RemoveLinesWithDefaults(page, kLineHorizontal); },
+                 [&] { RemoveHolesWithDefaults(page, kHolePunchLeft); }}) {
+            try {
+                op();
+                ADD_FAILURE() << "accepted a page of depth " << depth;
+            } catch (const EngineError& e) {
+                EXPECT_EQ(e.number(), ErrUnsupported);
+            }
+        }
+    }
+}
+
+TEST(Despeckle, RemovesSpecksAndLeavesTheText)
+{
+    PageOptions options;
+    options.speckles = 1500;
+    options.seed = 21;
+    const GeneratedPage generated = GeneratePage(options);
+    ASSERT_GE(generated.speckRects.size(), 1400u);
+    Image page = generated.page;
+    EXPECT_GT(Despeckle(page), 0);
+    EXPECT_GT(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 0);
+
+    int remaining = 0;
+    for (const QRect& speck : generated.speckRects)
+        if (CountBlackInRect(page, speck) > 0)
+            ++remaining;
+    EXPECT_LE(remaining, int(generated.speckRects.size() / 100)) << "at least 99 % of the specks go";
+    EXPECT_GE(Kept(page, generated.text), 0.999) << "at most 0.1 % of the text changes";
+}
+
+TEST(Despeckle, DotRemovalMatchesAPlainFloodFillOnRandomPages)
+{
+    std::mt19937 rng(5);
+    std::uniform_int_distribution<int> coordinate(0, 199), size(1, 8);
+    for (int round = 0; round < 5; ++round) {
+        Image page = Image::create(200, 150, 1);
+        Fill(page, kWhite);
+        for (int n = 0; n < 120; ++n)
+            FillRect(page, QRect(coordinate(rng), coordinate(rng) * 3 / 4, size(rng), size(rng)), kBlack);
+        const Image expected = RemoveDotsByFloodFill(page, 2, 3, 5, 6);
+        Image actual = page;
+        RemoveDots(actual, kDotUseSize, 2, 3, 5, 6);
+        EXPECT_TRUE(actual.samePixels(expected)) << "round " << round;
+    }
+}
+
+TEST(Despeckle, KeepsDotsCloseToText)
+{
+    Image page = Image::create(100, 100, 1);
+    Fill(page, kWhite);
+    FillRect(page, QRect(40, 40, 4, 30), kBlack);  // the stem of an i
+    FillRect(page, QRect(40, 32, 4, 4), kBlack);   // its dot
+    FillRect(page, QRect(80, 10, 3, 3), kBlack);   // a speck far away
+    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 1);
+    EXPECT_EQ(CountBlackInRect(page, QRect(40, 32, 4, 4)), 16);
+    EXPECT_EQ(CountBlackInRect(page, QRect(80, 10, 3, 3)), 0);
+    EXPECT_EQ(RemoveDots(page, kDotUseSize, 2, 2, 5, 5), 1) << "without protection the dot goes too";
+}
+
+TEST(RemoveBorders, ClearsTheChosenSidesOnlyAndNoText)
+{
+    PageOptions options;
+    options.borderSides = kBorderLeft | kBorderTop | kBorderRight;
+    options.seed = 31;
+    const GeneratedPage generated = GeneratePage(options);
+    const Image leftAndTop = [&] {
+        Image mask = generated.borders;
+        FillRect(mask, QRect(options.width / 2, options.height / 5, options.width / 2, options.height), kWhite);
+        return mask;
+    }();
+    const Image right = Minus(generated.borders, leftAndTop);
+    ASSERT_GT(CountBlack(right), 100000);
+
+    Image page = generated.page;
+    RemoveBorders(page, kBorderUseVariance, kBorderLeft | kBorderTop, 20, 20, 20);
+    EXPECT_LE(Kept(page, leftAndTop), 0.01) << "at least 99 % of the border on the chosen sides goes";
+    EXPECT_EQ(Kept(page, right), 1.0) << "the side not chosen keeps its border";
+    EXPECT_EQ(Kept(page, generated.text), 1.0) << "no text is touched";
+
+    Image noSides = generated.page;
+    RemoveBorders(noSides, kBorderUseVariance, 0, 20, 20, 20);
+    EXPECT_TRUE(noSides.samePixels(generated.page));
+}
+
+TEST(RemoveLines, ClearsRuledLinesAndKeepsCharactersCrossingThem)
+{
+    PageOptions options;
+    options.ruledLines = 4;
+    options.verticalLines = 1;
+    options.seed = 41;
+    const GeneratedPage generated = GeneratePage(options);
+    ASSERT_EQ(generated.crossedText.size(), 4u);
+    Image page = generated.page;
+    RemoveLinesWithDefaults(page, kLineHorizontal);
+    RemoveLinesWithDefaults(page, kLineVertical);
+
+    const Image linesOnly = Minus(generated.lines, generated.text);
+    EXPECT_LE(Kept(page, linesOnly), 0.02) << "at least 98 % of the line pixels go";
+    Image crossed = Image::create(options.width, options.height, 1);
+    Fill(crossed, kWhite);
+    for (const QRect& r : generated.crossedText)
+        FillRect(crossed, r, kBlack);
+    const Image crossingCharacters = Image::adopt(pixAnd(nullptr, generated.text.pix(), crossed.pix()));
+    ASSERT_GT(CountBlack(crossingCharacters), 5000);
+    EXPECT_GE(Kept(page, crossingCharacters), 0.97) << "characters crossing a line keep their strokes";
+    EXPECT_GE(Kept(page, generated.text), 0.97);
+}
+
+TEST(RemoveLines, KeepsLinesWithTooManyWallsAndHonoursTheDirection)
+{
+    PageOptions options;
+    options.ruledLines = 2;
+    options.verticalLines = 1;
+    options.seed = 43;
+    const GeneratedPage generated = GeneratePage(options);
+    const Image linesOnly = Minus(generated.lines, generated.text);
+
+    Image walled = generated.page;
+    EXPECT_EQ(RemoveLines(walled, kLineFlags, 400, 15, 15, 0, 3, 3, kLineHorizontal), 0)
+        << "crossing text makes walls, and no walls are allowed";
+
+    Image horizontalOnly = generated.page;
+    EXPECT_EQ(RemoveLines(horizontalOnly, kLineFlags, 400, 15, 15, 10, 3, 3, kLineHorizontal), 2);
+    Image vertical = Image::create(options.width, options.height, 1);
+    Fill(vertical, kWhite);
+    FillRect(vertical, QRect(0, 0, 300, options.height), kBlack);
+    const Image verticalLine = Image::adopt(pixAnd(nullptr, linesOnly.pix(), vertical.pix()));
+    EXPECT_EQ(Kept(horizontalOnly, verticalLine), 1.0);
+
+    Image tooShort = generated.page;
+    EXPECT_EQ(RemoveLines(tooShort, kLineFlags, 5000, 15, 15, 10, 3, 3, kLineVertical), 0);
+    EXPECT_TRUE(tooShort.samePixels(generated.page));
+}
+
+TEST(RemoveHolePunches, ClearsPunchesWithinTheLimitsOnly)
+{
+    PageOptions options;
+    options.holePunches = 2;
+    options.holeSide = kHolePunchLeft;
+    options.seed = 51;
+    const GeneratedPage generated = GeneratePage(options);
+    ASSERT_EQ(CountBlackWithin(generated.page, generated.holes), CountBlack(generated.holes));
+
+    Image page = generated.page;
+    int removed = 0;
+    for (int side : {kHolePunchLeft, kHolePunchRight, kHolePunchTop, kHolePunchBottom})
+        removed += RemoveHolesWithDefaults(page, side);
+    EXPECT_EQ(removed, 2);
+    EXPECT_EQ(CountBlackWithin(page, generated.holes), 0);
+    EXPECT_EQ(Kept(page, generated.text), 1.0);
+
+    Image countLimited = generated.page;
+    EXPECT_EQ(RemoveHolesWithDefaults(countLimited, kHolePunchLeft, 3), 0);
+    EXPECT_TRUE(countLimited.samePixels(generated.page));
+
+    Image wrongSide = generated.page;
+    EXPECT_EQ(RemoveHolesWithDefaults(wrongSide, kHolePunchRight), 0);
+
+    Image tooSmall = generated.page;
+    EXPECT_EQ(RemoveHolePunches(tooSmall, kHoleFlags, 2, 12, 10, 10, 30, 30, kHolePunchLeft), 0);
+}

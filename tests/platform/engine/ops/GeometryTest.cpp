@@ -1,0 +1,242 @@
+// Rotation identities, deskew accuracy on generated pages, auto-crop and resampling.
+#include "fixtures/PageGenerator.h"
+#include "platform/engine/EngineError.h"
+#include "platform/engine/ops/Canvas.h"
+#include "platform/engine/ops/Geometry.h"
+#include "platform/engine/ops/OpFlags.h"
+
+#include <leptonica/allheaders.h>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace scanvo::engine;
+using namespace scanvo::engine::ops;
+using scanvo::testing::GeneratePage;
+using scanvo::testing::PageOptions;
+
+namespace {
+
+// A small page of random content at the given depth; palette pages get a four-colour palette.
+Image RandomImage(int depth, bool palette, unsigned seed, int w = 173, int h = 118)
+{
+    Image image = Image::create(w, h, depth);
+    std::mt19937 rng(seed);
+    std::uniform_int_distribution<int> byte(0, 255);
+    Pix* pix = image.pix();
+    if (palette) {
+        PIXCMAP* cmap = pixcmapCreate(8);
+        pixcmapAddColor(cmap, 255, 255, 255);
+        pixcmapAddColor(cmap, 200, 30, 30);
+        pixcmapAddColor(cmap, 20, 160, 40);
+        pixcmapAddColor(cmap, 0, 0, 0);
+        pixSetColormap(pix, cmap);
+    }
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const int v = byte(rng);
+            if (depth == 1)
+                pixSetPixel(pix, x, y, v & 1);
+            else if (depth == 8)
+                pixSetPixel(pix, x, y, palette ? v % 4 : v);
+            else
+                pixSetRGBPixel(pix, x, y, v, byte(rng), byte(rng));
+        }
+    return image;
+}
+
+struct DepthCase {
+    int depth;
+    bool palette;
+};
+
+const DepthCase kDepths[] = {{1, false}, {8, false}, {8, true}, {24, false}};
+
+}  // namespace
+
+TEST(Rotation, QuarterAndHalfTurnsGiveBackThePageOnEveryDepth)
+{
+    for (const DepthCase& c : kDepths) {
+        SCOPED_TRACE(testing::Message() << "depth " << c.depth << (c.palette ? " palette" : ""));
+        const Image original = RandomImage(c.depth, c.palette, 7);
+        Image image = original;
+        for (int i = 0; i < 4; ++i)
+            Rotate(image, kQuarterTurn, kRotateFixedFlags, kWhite);
+        EXPECT_TRUE(image.samePixels(original));
+        Rotate(image, kHalfTurn, kRotateFixedFlags, kWhite);
+        EXPECT_FALSE(image.samePixels(original));
+        Rotate(image, kHalfTurn, kRotateFixedFlags, kWhite);
+        EXPECT_TRUE(image.samePixels(original));
+        Rotate(image, kQuarterTurn, kRotateFixedFlags, kWhite);
+        Rotate(image, -kQuarterTurn, kRotateFixedFlags, kWhite);
+        EXPECT_TRUE(image.samePixels(original));
+        EXPECT_EQ(image.hasPalette(), c.palette);
+    }
+}
+
+TEST(Rotation, QuarterTurnEnlargesOrKeepsTheCanvas)
+{
+    Image page = Image::create(2000, 3000, 1);
+    Rotate(page, kQuarterTurn, kRotateFixedFlags, kWhite);
+    EXPECT_EQ(page.width(), 3000);
+    EXPECT_EQ(page.height(), 2000);
+
+    Image kept = Image::create(200, 300, 8);
+    Rotate(kept, kQuarterTurn, kRotateKeepSize, kWhite);
+    EXPECT_EQ(kept.width(), 200);
+    EXPECT_EQ(kept.height(), 300);
+    l_uint32 corner = 0;
+    pixGetPixel(kept.pix(), 0, 0, &corner);
+    EXPECT_EQ(corner, 255u) << "the uncovered strip takes the fill colour";
+}
+
+TEST(Rotation, FreeAngleFillsUncoveredCornersWithTheFillColour)
+{
+    Image colour = Image::create(400, 300, 24);
+    Fill(colour, 0x336699);
+    Image enlarged = colour;
+    Rotate(enlarged, 1250, kRotateEnlarge, 0xFF0000);
+    EXPECT_GT(enlarged.width(), 400);
+    EXPECT_GT(enlarged.height(), 300);
+    l_int32 r = 0, g = 0, b = 0;
+    pixGetRGBPixel(enlarged.pix(), 0, 0, &r, &g, &b);
+    EXPECT_EQ(r, 255);
+    EXPECT_EQ(g, 0);
+    EXPECT_EQ(b, 0);
+    pixGetRGBPixel(enlarged.pix(), enlarged.width() / 2, enlarged.height() / 2, &r, &g, &b);
+    EXPECT_NEAR(r, 0x33, 2);
+    EXPECT_NEAR(b, 0x99, 2);
+
+    Image kept = colour;
+    Rotate(kept, -700, kRotateKeepSize, kWhite);
+    EXPECT_EQ(kept.width(), 400);
+    EXPECT_EQ(kept.height(), 300);
+    pixGetRGBPixel(kept.pix(), 0, 0, &r, &g, &b);
+    EXPECT_EQ(r + g + b, 3 * 255);
+
+    Image bitonal = Image::create(300, 200, 1);  // all black
+    Rotate(bitonal, 300, kRotateEnlarge, kWhite);
+    l_uint32 corner = 1;
+    pixGetPixel(bitonal.pix(), 0, 0, &corner);
+    EXPECT_EQ(corner, 0u);
+}
+
+TEST(Rotation, ClockwiseIsPositive)
+{
+    // A black dot right of centre moves below centre after a clockwise quarter turn (y points down).
+    Image image = Image::create(101, 101, 8);
+    Fill(image, kWhite);
+    FillRect(image, QRect(80, 48, 5, 5), kBlack);
+    Rotate(image, 4500, kRotateKeepSize, kWhite);
+    l_uint32 below = 255, above = 0;
+    pixGetPixel(image.pix(), 50 + 21, 50 + 21, &below);
+    pixGetPixel(image.pix(), 50 + 21, 50 - 21, &above);
+    EXPECT_LT(below, 128u);
+    EXPECT_EQ(above, 255u);
+}
+
+TEST(Deskew, LeavesAtMostFiveHundredthsOfADegreeOnBitonalPages)
+{
+    for (double skew : {-10.0, -4.3, -0.7, 0.35, 2.5, 7.1, 10.0}) {
+        SCOPED_TRACE(testing::Message() << "skew " << skew);
+        PageOptions options;
+        options.skewDegrees = skew;
+        options.seed = 11;
+        Image page = GeneratePage(options).page;
+        const SkewEstimate found = DetectSkew(page);
+        EXPECT_NEAR(found.degrees, -skew, 0.05);
+        ASSERT_TRUE(Deskew(page, kWhite, kDeskewKeepSize));
+        EXPECT_EQ(page.width(), options.width);
+        EXPECT_EQ(page.depth(), 1);
+        EXPECT_LE(std::abs(DetectSkew(page).degrees), 0.05);
+    }
+}
+
+TEST(Deskew, WorksOnGreyAndColourPagesWithUnevenBackground)
+{
+    for (int depth : {8, 24}) {
+        SCOPED_TRACE(testing::Message() << "depth " << depth);
+        PageOptions options;
+        options.depth = depth;
+        options.skewDegrees = -3.2;
+        options.unevenBackground = true;
+        options.seed = 5;
+        Image page = GeneratePage(options).page;
+        ASSERT_TRUE(Deskew(page, kWhite, kDeskewKeepSize));
+        EXPECT_EQ(page.depth(), depth);
+        EXPECT_LE(std::abs(DetectSkew(page).degrees), 0.05);
+        l_uint32 corner = 0;
+        pixGetPixel(page.pix(), 0, 0, &corner);
+        EXPECT_EQ(corner, depth == 8 ? 255u : 0xFFFFFF00u) << "the uncovered corner is white";
+    }
+}
+
+TEST(Deskew, LeavesALevelOrEmptyPageAlone)
+{
+    PageOptions options;
+    options.seed = 3;
+    Image page = GeneratePage(options).page;
+    const Image before = page;
+    EXPECT_FALSE(Deskew(page, kWhite, kDeskewKeepSize));
+    EXPECT_TRUE(page.samePixels(before));
+
+    Image blank = Image::create(800, 600, 8);
+    Fill(blank, kWhite);
+    EXPECT_FALSE(Deskew(blank, kWhite, kDeskewKeepSize));
+}
+
+TEST(AutoCrop, TrimsMarginsWithinTheTolerance)
+{
+    Image page = Image::create(600, 500, 8);
+    Fill(page, 0xF0F0F0);                  // light margin
+    FillRect(page, QRect(0, 0, 600, 40), 0xFAFAFA);  // within tolerance of the corner colour
+    FillRect(page, QRect(100, 150, 300, 200), 0x404040);
+    Image tolerant = page;
+    AutoCrop(tolerant, 32);
+    EXPECT_EQ(tolerant.width(), 300);
+    EXPECT_EQ(tolerant.height(), 200);
+
+    Image strict = page;
+    AutoCrop(strict, 5);  // the lighter band now counts as content
+    EXPECT_EQ(strict.width(), 600);
+    EXPECT_EQ(strict.height(), 350);
+
+    Image bitonal = Image::create(300, 300, 1);
+    Fill(bitonal, kWhite);
+    FillRect(bitonal, QRect(20, 30, 50, 60), kBlack);
+    AutoCrop(bitonal, kAutoCropCentreTolerance);
+    EXPECT_EQ(bitonal.width(), 50);
+    EXPECT_EQ(bitonal.height(), 60);
+
+    Image blank = Image::create(80, 90, 24);
+    Fill(blank, kWhite);
+    AutoCrop(blank, kAutoCropCentreTolerance);
+    EXPECT_EQ(blank.width(), 80) << "a page that is all margin is kept";
+    EXPECT_THROW(AutoCrop(blank, 0), EngineError);
+}
+
+TEST(Resize, GivesTheExactSizeAndKeepsBitonalPagesBitonal)
+{
+    PageOptions options;
+    options.seed = 9;
+    Image page = GeneratePage(options).page;
+    const long long inkBefore = scanvo::testing::CountBlack(page);
+    Image half = page;
+    Resize(half, 1240, 1754, kResizeSmooth);
+    EXPECT_EQ(half.width(), 1240);
+    EXPECT_EQ(half.height(), 1754);
+    EXPECT_EQ(half.depth(), 1);
+    // Area averaging keeps the share of ink roughly where it was.
+    const double shareBefore = double(inkBefore) / (2480.0 * 3508.0);
+    const double shareAfter = double(scanvo::testing::CountBlack(half)) / (1240.0 * 1754.0);
+    EXPECT_NEAR(shareAfter, shareBefore, shareBefore * 0.25);
+
+    for (const DepthCase& c : kDepths) {
+        Image image = RandomImage(c.depth, c.palette, 4);
+        Resize(image, 501, 77, kResizeSmooth);
+        EXPECT_EQ(image.width(), 501);
+        EXPECT_EQ(image.height(), 77);
+    }
+    EXPECT_THROW(Resize(page, 0, 10, kResizeSmooth), EngineError);
+}
