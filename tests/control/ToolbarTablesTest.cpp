@@ -44,8 +44,9 @@ void ExpectButtons(QToolBar& toolbar, const std::vector<ExpectedButton>& expecte
         SCOPED_TRACE(want.key);
         EXPECT_EQ(action->objectName(), QString::fromUtf8(want.key));
         EXPECT_EQ(action->text(), QString::fromUtf8(want.caption));
-        if (*want.tooltip)
+        if (*want.tooltip) {
             EXPECT_EQ(action->toolTip(), QString::fromUtf8(want.tooltip));
+        }
         QMenu* menu = action->menu();
         if (want.menu.empty()) {
             EXPECT_EQ(menu, nullptr);
