@@ -5,16 +5,25 @@
 
 namespace scanvo {
 
-QString WithSlashes(const QString& path)
+namespace {
+
+QString Slashed(const QString& path)
 {
     QString result = path;
     result.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return result;
 }
 
+}  // namespace
+
+QString RootDirectoryPath(const QString& localPath)
+{
+    return Slashed(localPath);
+}
+
 bool IsDocNameInsideRoot(const QString& docName)
 {
-    const QString name = WithSlashes(docName);
+    const QString name = Slashed(docName);
     if (name.startsWith(QLatin1Char('/')) || QDir::isAbsolutePath(name))
         return false;
     // cleanPath folds "a/../b" into "b" and keeps every ".." that climbs above the start.
@@ -24,7 +33,7 @@ bool IsDocNameInsideRoot(const QString& docName)
 
 QString DocumentDirectoryPath(const QString& localPath, const QString& docName)
 {
-    return QDir::cleanPath(WithSlashes(localPath) + QLatin1Char('/') + WithSlashes(docName));
+    return QDir::cleanPath(Slashed(localPath) + QLatin1Char('/') + Slashed(docName));
 }
 
 }  // namespace scanvo

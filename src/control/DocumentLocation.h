@@ -6,8 +6,8 @@
 
 namespace scanvo {
 
-// path with every "\" read as "/".
-QString WithSlashes(const QString& path);
+// The root directory localPath with every "\" read as "/".
+QString RootDirectoryPath(const QString& localPath);
 // True when docName names a directory below the root: not absolute, and no ".." leads out of it.
 bool IsDocNameInsideRoot(const QString& docName);
 // The document directory: localPath + "/" + docName, separators normalised, no trailing "/".

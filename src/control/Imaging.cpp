@@ -305,7 +305,7 @@ bool Imaging::EnsureLocalPath()
         Inform(texts::kNoLocalPath);
         return false;
     }
-    return MakeDirectory(WithSlashes(m_State.m_LocalPath));
+    return MakeDirectory(RootDirectoryPath(m_State.m_LocalPath));
 }
 
 bool Imaging::EnsureDocumentDirectory()
