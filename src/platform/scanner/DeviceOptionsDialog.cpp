@@ -20,6 +20,9 @@ namespace {
 
 constexpr int kFixedDecimals = 4;  // SANE fixed values carry 16 fraction bits
 constexpr double kFixedLimit = 32767.9999;
+// Devices list dozens of options; the dialog opens large enough to show a good part of them.
+constexpr int kMinimumWidth = 480;
+constexpr int kMinimumHeight = 560;
 
 QString UnitSuffix(OptionUnit unit)
 {
@@ -109,6 +112,7 @@ DeviceOptionsDialog::DeviceOptionsDialog(const QList<DeviceOption>& options, con
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll);
     layout->addWidget(buttons);
+    resize(sizeHint().expandedTo(QSize(kMinimumWidth, kMinimumHeight)));
 }
 
 QWidget* DeviceOptionsDialog::createEditor(const DeviceOption& option)
