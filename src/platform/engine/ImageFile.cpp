@@ -77,9 +77,11 @@ Pix* readOtherPix(const QString& path, const QByteArray& bytes)
 {
     const auto* data = reinterpret_cast<const l_uint8*>(bytes.constData());
     l_int32 format = IFF_UNKNOWN, w = 0, h = 0, bps = 0, spp = 0, cmap = 0;
-    if (bytes.size() < 12 || pixReadHeaderMem(data, size_t(bytes.size()), &format, &w, &h, &bps, &spp, &cmap) != 0 ||
-        format == IFF_UNKNOWN)
+    // The format test first: Leptonica's header reader complains on stderr about unknown data.
+    if (bytes.size() < 12 || findFileFormatBuffer(data, &format) != 0 || format == IFF_UNKNOWN)
         throw EngineError(ErrFileRead, msg::notAnImage(path));
+    if (pixReadHeaderMem(data, size_t(bytes.size()), &format, &w, &h, &bps, &spp, &cmap) != 0)
+        throw EngineError(ErrFileRead, msg::corruptFile(path));
     CheckImageSize(w, h, 32);
     Pix* pix = pixReadMem(data, size_t(bytes.size()));
     if (!pix)

@@ -386,6 +386,7 @@ Image ReadTiffPage(const TiffFile& file)
         layout.height > std::uint32_t(std::numeric_limits<int>::max()))
         throw EngineError(ErrOutOfMemory, msg::outOfMemory());
     const Kind kind = kindOf(layout);
+    file.clearError();
     CheckImageSize(layout.width, layout.height, kind == Kind::Bitonal ? 1 : (kind == Kind::Grey ? 8 : 24));
 
     const bool contiguous = !layout.tiled && (layout.planar == PLANARCONFIG_CONTIG || layout.samplesPerPixel == 1) &&
@@ -406,8 +407,13 @@ Image ReadTiffPage(const TiffFile& file)
             target = Kind::Grey;
         pix = finishKind(readThroughRgba(file, layout), target);
     }
+    PixPtr owned(pix);
+    // The CCITT decoders report bad code words and carry on with the next line; a page that
+    // decoded with errors is damaged, not a page.
+    if (!file.lastError().isEmpty())
+        file.failRead();
     readResolution(tif, pix);
-    return Image::adopt(pix, TiffPageFormat(file));
+    return Image::adopt(owned.release(), TiffPageFormat(file));
 }
 
 void WriteTiffPage(const TiffFile& out, const Image& image, int format, int qualityFactor, int pageIndex,

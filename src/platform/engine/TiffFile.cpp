@@ -69,8 +69,9 @@ TiffFile TiffFile::openRead(const QString& path)
 {
     auto messages = std::make_unique<Messages>();
     messages->path = path;
-    // No memory mapping: a file cut short by someone else while mapped would kill the process.
-    TIFF* tif = openWithOptions(path, "rm", messages.get());
+    // Memory-mapped: libtiff 4.5 rejects uncompressed tiles that are not a multiple of 1 KiB when
+    // it reads them through its own buffer.
+    TIFF* tif = openWithOptions(path, "r", messages.get());
     if (!tif)
         throw EngineError(ErrFileRead, msg::corruptFile(path, messages->lastError));
     return TiffFile(tif, std::move(messages));
@@ -111,8 +112,11 @@ TiffFile::~TiffFile()
 
 int TiffFile::pageCount() const
 {
+    // libtiff stops counting at a directory it cannot read and says so only through the error
+    // handler; a chain that breaks off (a file cut short) is damage, not a shorter document.
+    m_messages->lastError.clear();
     const tdir_t count = TIFFNumberOfDirectories(m_tif);
-    if (count == 0)
+    if (count == 0 || !m_messages->lastError.isEmpty())
         failRead();
     return static_cast<int>(count);
 }

@@ -27,7 +27,7 @@ public:
     const QString& path() const noexcept { return m_messages->path; }
     // The last error libtiff reported for this handle (empty when none).
     QString lastError() const { return m_messages->lastError; }
-    void clearError() { m_messages->lastError.clear(); }
+    void clearError() const { m_messages->lastError.clear(); }
 
     // Number of pages (directories); throws when the chain of directories is broken.
     int pageCount() const;

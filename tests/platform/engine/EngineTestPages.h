@@ -1,0 +1,35 @@
+#pragma once
+// Page generators and file probes shared by the engine's file and viewer tests.
+
+#include "platform/engine/Image.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace enginetest {
+
+// A document page drawn with QPainter: a heading, lines of text, a ruled box and, when colour is
+// set, a coloured photo-like area (gradients) so JPEG has something realistic to code.
+QImage DrawPage(int width, int height, int label, bool colour);
+scanvo::engine::Image ColourPage(int width, int height, int label = 1, int xDpi = 300, int yDpi = 300);
+scanvo::engine::Image GreyPage(int width, int height, int label = 1, int xDpi = 300, int yDpi = 300);
+scanvo::engine::Image BitonalPage(int width, int height, int label = 1, int xDpi = 300, int yDpi = 300);
+
+// Peak signal-to-noise ratio of two images of the same size and depth (8 or 24 bit), in dB.
+double Psnr(const scanvo::engine::Image& a, const scanvo::engine::Image& b);
+
+// The stored (compressed) bytes of every strip or tile of page index (0-based), read with libtiff.
+std::vector<QByteArray> RawChunks(const QString& path, int index);
+// RawChunks of every page of the file.
+std::vector<std::vector<QByteArray>> RawPages(const QString& path);
+
+QByteArray FileBytes(const QString& path);
+void WriteBytes(const QString& path, const QByteArray& bytes);
+// Names in dir other than "." and "..".
+QStringList DirEntries(const QString& dir);
+
+}  // namespace enginetest

@@ -1,0 +1,269 @@
+// Damaged input and failed writes: every one is an EngineError, never a crash, and a failed write
+// leaves the file that was there byte for byte as it was.
+#include "EngineTestPages.h"
+
+#include "platform/engine/EngineError.h"
+#include "platform/engine/ImageFile.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace scanvo::engine;
+using namespace enginetest;
+
+namespace {
+
+SaveOptions at(int mode, int page, int format = FormatTiffG4)
+{
+    SaveOptions options;
+    options.format = format;
+    options.mode = mode;
+    options.page = page;
+    return options;
+}
+
+// A minimal little-endian TIFF whose one directory claims width x height pixels of bps bits
+// while holding a few bytes of data.
+QByteArray claimedSizeTiff(quint32 width, quint32 height, quint16 bps)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("II", 2);
+    out << quint16(42) << quint32(8);
+    struct Entry {
+        quint16 tag, type;
+        quint32 count, value;
+    };
+    constexpr quint16 kShort = 3, kLong = 4;
+    const quint32 dataOffset = 8 + 2 + 9 * 12 + 4;
+    const Entry entries[] = {
+        {256, kLong, 1, width},      {257, kLong, 1, height},     {258, kShort, 1, bps},
+        {259, kShort, 1, 1},         {262, kShort, 1, 1},         {273, kLong, 1, dataOffset},
+        {277, kShort, 1, 1},         {278, kLong, 1, height},     {279, kLong, 1, 16},
+    };
+    out << quint16(std::size(entries));
+    for (const Entry& e : entries) {
+        out << e.tag << e.type << e.count;
+        if (e.type == kShort)
+            out << quint16(e.value) << quint16(0);
+        else
+            out << e.value;
+    }
+    out << quint32(0);
+    for (int i = 0; i < 16; ++i)
+        out << quint8(0);
+    return bytes;
+}
+
+// A JPEG whose frame header claims 65500 x 65500 pixels.
+QByteArray claimedSizeJpeg(const QString& scratch)
+{
+    SavePage(ColourPage(32, 32), scratch, at(SaveNew, 0, FormatJpeg444));
+    QByteArray bytes = FileBytes(scratch);
+    const qsizetype sof = bytes.indexOf(QByteArrayLiteral("\xFF\xC0"));
+    EXPECT_GT(sof, 0);
+    for (int i : {5, 6, 7, 8})  // height then width, big-endian
+        bytes[sof + i] = char(i % 2 ? 0xFF : 0xDC);
+    return bytes;
+}
+
+// Lowers the process's file-size limit for the scope, the way a full disk stops a write part way.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old {};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+void expectEngineError(const std::function<void()>& action, std::initializer_list<int> numbers, const char* what)
+{
+    try {
+        action();
+        ADD_FAILURE() << what << ": no error";
+    } catch (const EngineError& error) {
+        EXPECT_TRUE(std::find(numbers.begin(), numbers.end(), error.number()) != numbers.end())
+            << what << ": " << error.number() << " " << error.description().toStdString();
+        EXPECT_FALSE(error.description().isEmpty()) << what;
+    }
+}
+
+}  // namespace
+
+TEST(DamagedFiles, RaiseEngineErrorsAndReportTheirNumber)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString good = dir.filePath(QStringLiteral("good.tif"));
+    SavePage(BitonalPage(600, 800), good, at(SaveNew, 0));
+    SavePage(BitonalPage(600, 800, 2), good, at(SaveAppend, 0));
+    const QByteArray tiff = FileBytes(good);
+    const QString goodJpeg = dir.filePath(QStringLiteral("good.jpg"));
+    SavePage(ColourPage(300, 200), goodJpeg, at(SaveNew, 0, FormatJpeg422));
+    const QByteArray jpeg = FileBytes(goodJpeg);
+
+    QByteArray scrambled = tiff;
+    for (qsizetype i = 4; i < scrambled.size(); ++i)
+        scrambled[i] = char((i * 131) ^ 0x5A);
+    // The first page's coded data overwritten, its directory intact.
+    QByteArray garbledG4 = tiff;
+    for (qsizetype i = 8; i < 8 + tiff.size() / 8; ++i)
+        garbledG4[i] = char((i * 97) ^ 0x3C);
+    QByteArray garbledJpeg = jpeg;
+    for (qsizetype i = garbledJpeg.size() / 3; i < garbledJpeg.size(); ++i)
+        garbledJpeg[i] = char(0xFF);
+
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        std::initializer_list<int> numbers;
+    };
+    const std::vector<Case> cases = {
+        {"zero-byte.tif", QByteArray(), {ErrFileRead}},
+        {"text.tif", QByteArrayLiteral("This is a note, not a picture.\n"), {ErrFileRead}},
+        {"truncated.tif", tiff.left(tiff.size() / 2), {ErrFileRead}},
+        {"header-only.tif", tiff.left(8), {ErrFileRead}},
+        {"scrambled.tif", scrambled, {ErrFileRead}},
+        {"garbled-g4.tif", garbledG4, {ErrFileRead}},
+        {"truncated.jpg", jpeg.left(jpeg.size() / 2), {ErrFileRead}},
+        {"garbled.jpg", garbledJpeg, {ErrFileRead}},
+        {"jpeg-named.tif", jpeg.left(40), {ErrFileRead}},
+        {"giant-grey.tif", claimedSizeTiff(200000, 200000, 8), {ErrOutOfMemory}},
+        {"giant-bitonal.tif", claimedSizeTiff(3000000, 3000000, 1), {ErrOutOfMemory}},
+        {"giant.jpg", claimedSizeJpeg(dir.filePath(QStringLiteral("scratch.jpg"))), {ErrOutOfMemory}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        WriteBytes(path, c.bytes);
+        expectEngineError([&] { LoadPage(path, 1); }, c.numbers, "load");
+        int number = -1;
+        const int count = PageCountOrError(path, &number);
+        if (number == 0) {
+            // A header can be sound while the pixels behind it are not; then only loading fails.
+            EXPECT_GE(count, 1);
+        } else {
+            EXPECT_EQ(count, 0);
+            EXPECT_THROW(PageCount(path), EngineError);
+        }
+    }
+}
+
+TEST(DamagedFiles, MissingFilesAndDirectoriesAreNamedAsSuch)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString missing = dir.filePath(QStringLiteral("missing.tif"));
+    int number = 0;
+    EXPECT_EQ(PageCountOrError(missing, &number), 0);
+    EXPECT_EQ(number, ErrFileNotFound);
+    expectEngineError([&] { LoadPage(missing); }, {ErrFileNotFound}, "missing");
+    expectEngineError([&] { LoadPage(dir.path()); }, {ErrFileRead}, "directory");
+    expectEngineError([&] { LoadPage(QString()); }, {ErrInvalidArgument}, "empty path");
+    expectEngineError([&] { DeletePage(missing, 1); }, {ErrFileNotFound}, "delete missing");
+
+    const QString good = dir.filePath(QStringLiteral("good.tif"));
+    SavePage(BitonalPage(100, 100), good, at(SaveNew, 0));
+    EXPECT_EQ(PageCountOrError(good, &number), 1);
+    EXPECT_EQ(number, 0);
+    EXPECT_EQ(PageCountOrError(good, nullptr), 1);
+}
+
+TEST(FailedWrites, BadTargetsRaiseAndCreateNothing)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const Image page = BitonalPage(200, 200);
+    expectEngineError([&] { SavePage(page, dir.filePath(QStringLiteral("no/such/dir/page.tif")), at(SaveNew, 0)); },
+                      {ErrFileWrite}, "missing directory");
+    expectEngineError([&] { SavePage(page, dir.path(), at(SaveNew, 0)); }, {ErrFileWrite}, "directory as target");
+    expectEngineError([&] { SavePage(page, QString(), at(SaveNew, 0)); }, {ErrInvalidArgument}, "empty path");
+    EXPECT_TRUE(QFileInfo(dir.path()).isDir());
+
+    // A special file is never renamed over.
+    const QString fifo = dir.filePath(QStringLiteral("pipe.tif"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    expectEngineError([&] { SavePage(page, fifo, at(SaveNew, 0)); }, {ErrFileWrite}, "fifo");
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(fifo).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_EQ(DirEntries(dir.path()), QStringList{QStringLiteral("pipe.tif")});
+}
+
+TEST(FailedWrites, AFullDiskLeavesTheOriginalUntouched)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("document.tif"));
+    for (int i = 0; i < 6; ++i)
+        SavePage(ColourPage(400, 560, i + 1), path, at(i == 0 ? SaveNew : SaveAppend, 0, FormatTiffLzw));
+    const QByteArray before = FileBytes(path);
+    const QString jpegPath = dir.filePath(QStringLiteral("photo.jpg"));
+    SavePage(ColourPage(400, 560), jpegPath, at(SaveNew, 0, FormatJpeg444));
+    const QByteArray jpegBefore = FileBytes(jpegPath);
+    const Image fresh = ColourPage(400, 560, 42);
+    {
+        const FileSizeLimit limit(rlim_t(before.size() / 2));
+        expectEngineError([&] { SavePage(fresh, path, at(SaveReplace, 3, FormatTiffLzw)); }, {ErrFileWrite}, "replace");
+        expectEngineError([&] { SavePage(fresh, path, at(SaveAppend, 0, FormatTiffLzw)); }, {ErrFileWrite}, "append");
+        expectEngineError([&] { DeletePage(path, 1); }, {ErrFileWrite}, "delete");
+        expectEngineError([&] { SavePage(fresh, path, at(SaveNew, 0, FormatTiffUncompressed)); }, {ErrFileWrite}, "new");
+    }
+    {
+        const FileSizeLimit limit(rlim_t(jpegBefore.size() / 4));
+        expectEngineError([&] { SavePage(fresh, jpegPath, at(SaveNew, 0, FormatJpeg444)); }, {ErrFileWrite}, "jpeg");
+    }
+    EXPECT_EQ(FileBytes(path), before);
+    EXPECT_EQ(FileBytes(jpegPath), jpegBefore);
+    QStringList expected{QStringLiteral("document.tif"), QStringLiteral("photo.jpg")};
+    EXPECT_EQ(DirEntries(dir.path()), expected);
+    // Once there is room again the same edit goes through.
+    SavePage(fresh, path, at(SaveReplace, 3, FormatTiffLzw));
+    EXPECT_TRUE(LoadPage(path, 3).samePixels(fresh));
+}
+
+TEST(FailedWrites, RewritesKeepPermissionsAndSymbolicLinks)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString real = dir.filePath(QStringLiteral("real.tif"));
+    SavePage(BitonalPage(100, 100), real, at(SaveNew, 0));
+    SavePage(BitonalPage(100, 100, 2), real, at(SaveAppend, 0));
+    ASSERT_EQ(chmod(QFile::encodeName(real).constData(), 0640), 0);
+    const QString link = dir.filePath(QStringLiteral("link.tif"));
+    ASSERT_TRUE(QFile::link(real, link));
+
+    const Image fresh = BitonalPage(100, 100, 3);
+    SavePage(fresh, link, at(SaveReplace, 2));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(LoadPage(real, 2).samePixels(fresh));
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(real).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    QStringList expected{QStringLiteral("link.tif"), QStringLiteral("real.tif")};
+    EXPECT_EQ(DirEntries(dir.path()), expected);
+}

@@ -1,0 +1,247 @@
+// Multi-page TIFF edits: append, insert, replace and delete keep every other page's compressed
+// bytes as they were, whatever its compression, and the file stays readable throughout.
+#include "EngineTestPages.h"
+
+#include "platform/engine/EngineError.h"
+#include "platform/engine/ImageFile.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+using namespace scanvo::engine;
+using namespace enginetest;
+
+namespace {
+
+constexpr int kPages = 20;
+constexpr int kWidth = 400;
+constexpr int kHeight = 560;
+
+// The pages of the test document cycle through every TIFF coding, so that raw copies of CCITT
+// (with its options), LZW with predictor, uncompressed grey and JPEG with shared tables are all
+// exercised.
+const int kCodings[] = {FormatTiffG4,      FormatTiffG3TwoDim, FormatTiffG3OneDim, FormatTiffCcitt,
+                        FormatTiffLzw,     FormatTiffJpeg422,  FormatTiffJpeg444,  FormatTiffJpeg411,
+                        FormatTiffLzw,     FormatTiffUncompressed};
+
+Image pageFor(int label, int format)
+{
+    if (IsBitonalFormat(format) || (format == FormatTiffLzw && label % 2 == 1))
+        return BitonalPage(kWidth, kHeight, label, 200, 200);
+    if (format == FormatTiffUncompressed)
+        return GreyPage(kWidth, kHeight, label, 150, 150);
+    return ColourPage(kWidth, kHeight, label, 100, 100);
+}
+
+SaveOptions at(int mode, int page, int format = FormatTiffG4)
+{
+    SaveOptions options;
+    options.format = format;
+    options.mode = mode;
+    options.page = page;
+    options.quality = 125;
+    return options;
+}
+
+class MultiPageFile : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_path = m_dir.filePath(QStringLiteral("document.tif"));
+        for (int i = 0; i < kPages; ++i) {
+            const int format = kCodings[i % std::size(kCodings)];
+            SavePage(pageFor(i + 1, format), m_path, at(i == 0 ? SaveNew : SaveAppend, 0, format));
+        }
+        m_raw = RawPages(m_path);
+        ASSERT_EQ(int(m_raw.size()), kPages);
+        for (int i = 0; i < kPages; ++i)
+            m_decoded.push_back(LoadPage(m_path, i + 1));
+    }
+
+    // Every page of the file equals the expected list of original page indexes (-1: a new page,
+    // whose pixels must match newPage).
+    void expectPages(const std::vector<int>& expected, const Image& newPage = Image())
+    {
+        ASSERT_EQ(PageCount(m_path), int(expected.size()));
+        const auto raw = RawPages(m_path);
+        ASSERT_EQ(raw.size(), expected.size());
+        for (size_t i = 0; i < expected.size(); ++i) {
+            SCOPED_TRACE(testing::Message() << "page " << i + 1);
+            const Image loaded = LoadPage(m_path, int(i) + 1);
+            if (expected[i] < 0) {
+                EXPECT_TRUE(loaded.samePixels(newPage));
+                continue;
+            }
+            EXPECT_TRUE(raw[i] == m_raw[size_t(expected[i])]) << "compressed bytes changed";
+            const Image& original = m_decoded[size_t(expected[i])];
+            EXPECT_TRUE(loaded.samePixels(original));
+            EXPECT_EQ(loaded.loadFormat(), original.loadFormat());
+            EXPECT_EQ(loaded.xResolution(), original.xResolution());
+        }
+    }
+
+    static std::vector<int> identity()
+    {
+        std::vector<int> pages(kPages);
+        for (int i = 0; i < kPages; ++i)
+            pages[size_t(i)] = i;
+        return pages;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_path;
+    std::vector<std::vector<QByteArray>> m_raw;
+    std::vector<Image> m_decoded;
+};
+
+}  // namespace
+
+TEST_F(MultiPageFile, BuiltByAppendingReportsEachPagesCoding)
+{
+    for (int i = 0; i < kPages; ++i)
+        EXPECT_EQ(m_decoded[size_t(i)].loadFormat(), kCodings[i % std::size(kCodings)]) << "page " << i + 1;
+}
+
+TEST_F(MultiPageFile, ReplaceChangesOnlyThatPage)
+{
+    const Image fresh = BitonalPage(kWidth, kHeight, 99, 200, 200);
+    SavePage(fresh, m_path, at(SaveReplace, 7));
+    std::vector<int> expected = identity();
+    expected[6] = -1;
+    expectPages(expected, fresh);
+    EXPECT_EQ(LoadPage(m_path, 7).loadFormat(), FormatTiffG4);
+}
+
+TEST_F(MultiPageFile, InsertShiftsTheFollowingPages)
+{
+    const Image fresh = BitonalPage(kWidth, kHeight, 98, 200, 200);
+    for (int before : {1, 10, 22}) {
+        SCOPED_TRACE(testing::Message() << "insert before " << before);
+        SavePage(fresh, m_path, at(SaveInsert, before));
+    }
+    std::vector<int> expected = identity();
+    expected.insert(expected.begin(), -1);
+    expected.insert(expected.begin() + 9, -1);
+    expected.insert(expected.begin() + 21, -1);  // before 22 of 21 pages: at the end
+    expectPages(expected, fresh);
+}
+
+TEST_F(MultiPageFile, DeleteAndAppendKeepTheRest)
+{
+    DeletePage(m_path, 20);
+    DeletePage(m_path, 10);
+    DeletePage(m_path, 1);
+    const Image colour = ColourPage(kWidth, kHeight, 97, 100, 100);
+    SavePage(colour, m_path, at(SaveAppend, 0, FormatTiffLzw));
+    std::vector<int> expected = identity();
+    expected.erase(expected.begin() + 19);
+    expected.erase(expected.begin() + 9);
+    expected.erase(expected.begin());
+    expected.push_back(-1);
+    expectPages(expected, colour);
+}
+
+TEST_F(MultiPageFile, RandomEditsMatchAListModel)
+{
+    // Pages are identified by their raw bytes; a plain vector of them is the model.
+    std::mt19937 random(20240611);
+    std::vector<std::vector<QByteArray>> model = m_raw;
+    for (int step = 0; step < 12; ++step) {
+        const int count = int(model.size());
+        const int kind = int(random() % 4);
+        const int page = 1 + int(random() % unsigned(count));
+        const int format = kCodings[random() % std::size(kCodings)];
+        const Image fresh = pageFor(100 + step, format);
+        SCOPED_TRACE(testing::Message() << "step " << step << " kind " << kind << " page " << page);
+        if (kind == 0 && count > 1) {
+            DeletePage(m_path, page);
+            model.erase(model.begin() + (page - 1));
+        } else if (kind == 1) {
+            SavePage(fresh, m_path, at(SaveReplace, page, format));
+            model[size_t(page - 1)] = RawChunks(m_path, page - 1);
+        } else if (kind == 2) {
+            SavePage(fresh, m_path, at(SaveInsert, page, format));
+            model.insert(model.begin() + (page - 1), RawChunks(m_path, page - 1));
+        } else {
+            SavePage(fresh, m_path, at(SaveAppend, 0, format));
+            model.push_back(RawChunks(m_path, count));
+        }
+        const auto raw = RawPages(m_path);
+        ASSERT_EQ(raw.size(), model.size());
+        for (size_t i = 0; i < raw.size(); ++i)
+            EXPECT_TRUE(raw[i] == model[i]) << "page " << i + 1;
+    }
+    for (int i = 1; i <= PageCount(m_path); ++i)
+        EXPECT_NO_THROW(LoadPage(m_path, i)) << "page " << i;
+}
+
+TEST_F(MultiPageFile, ModeZeroOverwritesWithOnePage)
+{
+    const Image fresh = GreyPage(kWidth, kHeight, 96);
+    SavePage(fresh, m_path, at(SaveNew, 0, FormatTiffLzw));
+    EXPECT_EQ(PageCount(m_path), 1);
+    EXPECT_TRUE(LoadPage(m_path).samePixels(fresh));
+}
+
+TEST_F(MultiPageFile, RefusedEditsLeaveTheFileAsItWas)
+{
+    const QByteArray before = FileBytes(m_path);
+    const Image fresh = BitonalPage(kWidth, kHeight, 95);
+    const auto expectNumber = [](const std::function<void()>& edit, int number) {
+        try {
+            edit();
+            ADD_FAILURE() << "edit succeeded";
+        } catch (const EngineError& error) {
+            EXPECT_EQ(error.number(), number) << error.description().toStdString();
+        }
+    };
+    expectNumber([&] { SavePage(fresh, m_path, at(SaveReplace, 21)); }, ErrPageRange);
+    expectNumber([&] { SavePage(fresh, m_path, at(SaveReplace, 0)); }, ErrPageRange);
+    expectNumber([&] { SavePage(fresh, m_path, at(SaveInsert, 22)); }, ErrPageRange);
+    expectNumber([&] { DeletePage(m_path, 21); }, ErrPageRange);
+    expectNumber([&] { SavePage(fresh, m_path, at(7, 1)); }, ErrUnsupported);
+    EXPECT_EQ(FileBytes(m_path), before);
+    EXPECT_EQ(DirEntries(m_dir.path()), QStringList{QStringLiteral("document.tif")});
+}
+
+TEST(MultiPageEdits, OnlyPageAndJpegFilesCannotBeEditedByPage)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString single = dir.filePath(QStringLiteral("single.tif"));
+    SavePage(BitonalPage(100, 100), single, at(SaveNew, 0));
+    EXPECT_THROW(DeletePage(single, 1), EngineError);
+    EXPECT_EQ(PageCount(single), 1);
+
+    const QString jpeg = dir.filePath(QStringLiteral("page.jpg"));
+    SavePage(ColourPage(100, 100), jpeg, at(SaveNew, 0, FormatJpeg422));
+    const QByteArray before = FileBytes(jpeg);
+    EXPECT_THROW(SavePage(ColourPage(100, 100), jpeg, at(SaveAppend, 0, FormatJpeg422)), EngineError);
+    EXPECT_THROW(SavePage(BitonalPage(100, 100), jpeg, at(SaveAppend, 0, FormatTiffG4)), EngineError);
+    EXPECT_THROW(DeletePage(jpeg, 1), EngineError);
+    EXPECT_EQ(FileBytes(jpeg), before);
+    // Replacing the one page of a JPEG file rewrites it.
+    SavePage(GreyPage(100, 100), jpeg, at(SaveReplace, 1, FormatJpeg444));
+    EXPECT_EQ(LoadPage(jpeg).depth(), 8);
+}
+
+TEST(MultiPageEdits, AppendOrInsertIntoAMissingFileCreatesIt)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const Image page = BitonalPage(120, 80);
+    const QString appended = dir.filePath(QStringLiteral("appended.tif"));
+    SavePage(page, appended, at(SaveAppend, 0));
+    EXPECT_EQ(PageCount(appended), 1);
+    const QString inserted = dir.filePath(QStringLiteral("inserted.tif"));
+    SavePage(page, inserted, at(SaveInsert, 1));
+    EXPECT_EQ(PageCount(inserted), 1);
+    EXPECT_THROW(SavePage(page, dir.filePath(QStringLiteral("missing.tif")), at(SaveReplace, 1)), EngineError);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("missing.tif"))));
+}
