@@ -14,7 +14,7 @@ constexpr float kSweepRangeDegrees = 12.0f;  // covers the +-10 degrees a carele
 constexpr float kSweepStepDegrees = 1.0f;
 constexpr float kSearchPrecisionDegrees = 0.01f;
 constexpr double kMinConfidence = 2.5;
-constexpr double kLevelDegrees = 0.01;  // below this a page counts as level
+constexpr double kLevelDegrees = 0.05;  // below this a page counts as level (detection noise)
 constexpr int kDarkThreshold = 128;
 
 }  // namespace

@@ -10,6 +10,8 @@ namespace scanvo::engine::ops {
 
 namespace {
 
+constexpr int kMinLineRun = 31;  // horizontal run that only a line, not a character, makes
+
 struct LineArgs {
     int minLength, maxWidth, wallHeight, maxWallPercent, variance, gap;
     bool removeEntire;
@@ -53,15 +55,26 @@ PixPtr LineCores(Pix* page, const LineArgs& a)
     return cores;
 }
 
-// Clears one line whose core is piece at (bx, by). Returns false when the line has too many walls.
+// The pixels of the line itself inside the core band: black pixels of the page there that lie in
+// long horizontal runs (strokes of characters crossing the band make only short ones).
+PixPtr LinePixels(Pix* page, Pix* piece, int bx, int by, const LineArgs& a)
+{
+    BoxPtr box = MakeBox(QRect(bx, by, pixGetWidth(piece), pixGetHeight(piece)));
+    PixPtr band = Checked(pixClipRectangle(page, box.get(), nullptr));
+    pixAnd(band.get(), band.get(), piece);
+    const int run = std::max(2 * a.maxWidth + 1, kMinLineRun);
+    return Checked(pixOpenBrick(nullptr, band.get(), std::min(run, a.minLength), 1));
+}
+
+// Clears one line whose core band is piece at (bx, by). Returns false when the line has too many walls.
 bool ClearLine(Pix* page, Pix* piece, int bx, int by, const LineArgs& a)
 {
-    const int w = pixGetWidth(piece), h = pixGetHeight(piece);
-    const l_uint32* core = pixGetData(piece);
-    const int coreWpl = pixGetWpl(piece);
-    const int rough = std::max(1, (a.maxWidth + 1) / 2);  // edge roughness that belongs to the line
+    PixPtr line = LinePixels(page, piece, bx, by, a);
+    const int w = pixGetWidth(line.get()), h = pixGetHeight(line.get());
+    const l_uint32* lineData = pixGetData(line.get());
+    const int lineWpl = pixGetWpl(line.get());
     struct Cut {
-        int x, top, bottom;  // rows to clear in column x; top > bottom means nothing
+        int x, top, bottom;  // rows to clear in column x
     };
     std::vector<Cut> cuts;
     cuts.reserve(w);
@@ -69,41 +82,38 @@ bool ClearLine(Pix* page, Pix* piece, int bx, int by, const LineArgs& a)
     for (int cx = 0; cx < w; ++cx) {
         int first = -1, last = -1;
         for (int cy = 0; cy < h; ++cy)
-            if (Black(core, coreWpl, cx, cy)) {
+            if (Black(lineData, lineWpl, cx, cy)) {
                 if (first < 0)
                     first = cy;
                 last = cy;
             }
         if (first < 0)
-            continue;
-        ++columns;
-        const int x = bx + cx;
-        // The core may be wider than the line (drift band); shrink it to the black pixels in it.
-        int top = by + first, bottom = by + last;
-        while (top <= bottom && !Black(pixGetData(page), pixGetWpl(page), x, top))
-            ++top;
-        while (bottom >= top && !Black(pixGetData(page), pixGetWpl(page), x, bottom))
-            --bottom;
-        if (top > bottom)
             continue;  // a bridged gap
+        ++columns;
+        const int x = bx + cx, top = by + first, bottom = by + last;
         const int up = RunFrom(page, x, top - 1, -1, a.wallHeight);
         const int down = RunFrom(page, x, bottom + 1, +1, a.wallHeight);
-        const bool wall = up + down >= a.wallHeight;
-        if (!wall) {
-            cuts.push_back({x, top - std::min(up, rough), bottom + std::min(down, rough)});
+        // Ragged edges up to half the line's thickness belong to it; more is a stroke.
+        const int ragged = std::max(1, (bottom - top + 2) / 2);
+        const bool strokeAbove = up > ragged, strokeBelow = down > ragged;
+        if (!strokeAbove && !strokeBelow) {
+            cuts.push_back({x, top - up, bottom + down});
             continue;
         }
-        ++walls;
-        if (!a.removeEntire || (up > 0 && down > 0))
-            continue;  // the line stays under the stroke, or the stroke is bridged across it
-        // A stroke standing on one side only: the line goes, the stroke stays.
-        cuts.push_back({x, up > 0 ? top : top - std::min(up, rough), down > 0 ? bottom : bottom + std::min(down, rough)});
+        const bool wall = up + down >= a.wallHeight;
+        if (wall)
+            ++walls;
+        if (wall && !a.removeEntire)
+            continue;  // the line stays under the stroke
+        if (strokeAbove && strokeBelow)
+            continue;  // a stroke crosses here: bridge it
+        // A stroke standing on one side keeps its own pixels.
+        cuts.push_back({x, strokeAbove ? top : top - up, strokeBelow ? bottom : bottom + down});
     }
     if (columns == 0 || walls * 100 > a.maxWallPercent * columns)
         return false;
     for (const Cut& cut : cuts)
-        if (cut.top <= cut.bottom)
-            pixRasterop(page, cut.x, cut.top, 1, cut.bottom - cut.top + 1, PIX_CLR, nullptr, 0, 0);
+        pixRasterop(page, cut.x, cut.top, 1, cut.bottom - cut.top + 1, PIX_CLR, nullptr, 0, 0);
     return true;
 }
 
