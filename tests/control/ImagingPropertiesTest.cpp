@@ -4,7 +4,9 @@
 #include "control/OleColor.h"
 #include "control/PropertyBag.h"
 #include "settings/IniFile.h"
+#include "settings/Settings.h"
 
+#include <QFileInfo>
 #include <QSignalSpy>
 
 #include <map>
