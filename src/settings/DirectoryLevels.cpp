@@ -12,7 +12,7 @@
 
 namespace scanvo {
 
-QString WithSlashes(const QString& path)
+QString SlashSeparatedPath(const QString& path)
 {
     QString result = path;
     result.replace(QLatin1Char('\\'), QLatin1Char('/'));
@@ -21,7 +21,7 @@ QString WithSlashes(const QString& path)
 
 bool MakeDirectoryLevels(const QString& path, DirectoryError* error)
 {
-    const QStringList parts = WithSlashes(path).split(QLatin1Char('/'));
+    const QStringList parts = SlashSeparatedPath(path).split(QLatin1Char('/'));
     QString prefix;
     for (qsizetype i = 0; i < parts.size(); ++i) {
         if (i > 0)

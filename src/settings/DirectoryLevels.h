@@ -11,7 +11,7 @@ struct DirectoryError {
 };
 
 // path with "\" read as a separator too, written with "/".
-QString WithSlashes(const QString& path);
+QString SlashSeparatedPath(const QString& path);
 
 // Creates each prefix of path (split at "/" and "\") that is not a directory yet. Returns true
 // when every level exists afterwards; otherwise fills *error (if given) from the failing mkdir.

@@ -112,7 +112,7 @@ void frmImageDir::cmdDirectory_Click()
 
 void frmImageDir::cmdOK_Click()
 {
-    SaveDir = WithSlashes(txtDirectory->text());
+    SaveDir = SlashSeparatedPath(txtDirectory->text());
     DirectoryError error;
     if (!MakeDirectoryLevels(SaveDir, &error)) {
         m_Prompter.showMessage(this, T::kCreateDirFailed.arg(error.number).arg(error.text), T::kMessageTitle,
