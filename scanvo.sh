@@ -2,12 +2,18 @@
 # Scanvo's two entry points on a fresh Debian 12 machine:
 #   ./scanvo.sh demo   installs what is missing, builds, and starts Pagedemo on sample documents
 #   ./scanvo.sh test   installs what is missing, builds, and runs every test suite
+# Nothing here waits for input: CI runs the test verb as root with no display.
 set -euo pipefail
 cd "$(dirname "$0")"
+REPO="$(pwd)"
+BUILD="$REPO/build"
+JOBS=2
 
+# Everything the build, the tests, the benchmarks and the demo need.
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libleptonica-dev libtiff-dev libjpeg62-turbo-dev libsane-dev libsane1 sane-utils
-          libgtest-dev libbenchmark-dev xvfb xauth fonts-wqy-zenhei fonts-dejavu-core)
+          libgtest-dev libbenchmark-dev xvfb xauth fonts-wqy-zenhei fonts-dejavu-core
+          libtiff-tools)
 
 install_missing() {
     local missing=()
@@ -17,27 +23,57 @@ install_missing() {
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
     local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "Missing packages and no sudo: ${missing[*]}" >&2; exit 1; }
+        sudo="sudo"
+    fi
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
 build() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build
+    cmake -S "$REPO" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$BUILD" -j"$JOBS"
+}
+
+run_tests() {
+    cd "$BUILD"
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$JOBS"
+}
+
+# Sample documents of the demo tree and a settings directory whose root points at them.
+prepare_demo() {
+    DEMO_ROOT="$BUILD/demo/root"
+    DEMO_CONFIG="$BUILD/demo/config"
+    mkdir -p "$DEMO_ROOT" "$DEMO_CONFIG"
+    QT_QPA_PLATFORM=offscreen "$BUILD/src/demo/scanvo-make-samples" "$DEMO_ROOT" "$DEMO_CONFIG"
+}
+
+start_demo() {
+    export SCANVO_CONFIG_DIR="$DEMO_CONFIG"
+    export SANE_CONFIG_DIR="$REPO/src/demo/sane.d:"
+    export SCANVO_DEFAULT_SCANNER="test:0"
+    echo "Documents: $DEMO_ROOT"
+    echo "Settings:  $DEMO_CONFIG/scanvo.ini"
+    if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+        exec "$BUILD/src/demo/Pagedemo"
+    fi
+    echo "No display (DISPLAY is not set): running Pagedemo on a virtual X server (xvfb-run), where it"
+    echo "cannot be seen. Run ./scanvo.sh demo from a desktop session to use it; Ctrl+C stops it."
+    exec xvfb-run -a "$BUILD/src/demo/Pagedemo"
 }
 
 case "${1:-}" in
 test)
     install_missing
     build
-    cd build
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+    run_tests
     ;;
 demo)
     install_missing
     build
-    echo "Pagedemo is not built yet."
+    prepare_demo
+    start_demo
     ;;
 *)
     echo "usage: $0 demo|test" >&2
