@@ -26,7 +26,7 @@ void WriteEntry(const SettingEntry& entry)
     WriteSetting(entry.Section(), entry.Key(), entry.TextIn(g_Settings));
 }
 
-// Collects the settings whose stored numbers do not fit and reports them in one message when the
+// Collects the settings whose stored numbers do not fit, to report them in one message once the
 // load is over. Their defaults are written back, so a later load does not report them again.
 class OutOfRangeReport {
 public:
@@ -35,7 +35,7 @@ public:
         m_Lines << settings_texts::kOutOfRangeLine.arg(entry.Name(), storedText, entry.DefaultText());
     }
 
-    ~OutOfRangeReport()
+    void Show() const
     {
         if (m_Lines.isEmpty())
             return;
@@ -76,6 +76,7 @@ void LoadLayoutSettings()
             WriteEntry(entry);
         }
     }
+    report.Show();
 }
 
 void LoadSettings(const QString& docNameRuleProperty, QString& localPath)
@@ -102,6 +103,7 @@ void LoadSettings(const QString& docNameRuleProperty, QString& localPath)
             entry.SetDefault(g_Settings);
         WriteEntry(entry);
     }
+    report.Show();
 }
 
 void WriteSetting(const QString& section, const QString& key, const QString& value)
