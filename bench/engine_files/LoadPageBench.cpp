@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <memory>
 #include <leptonica/allheaders.h>
 
 #include <map>
@@ -39,8 +41,9 @@ struct Inputs {
 
 Inputs& inputs()
 {
-    static Inputs* in = [] {
-        auto* made = new Inputs;
+    // Destroyed at exit, which removes the temporary directory with the generated files.
+    static const std::unique_ptr<Inputs> in = [] {
+        auto made = std::make_unique<Inputs>();
         const Image bitonal = A4Page(1, false);
         const Image colour = A4Page(1, true);
         for (int i = 0; i < int(std::size(kSamples)); ++i) {

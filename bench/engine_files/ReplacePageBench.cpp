@@ -13,6 +13,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 #include <cstdlib>
 
 using namespace scanvo::engine;
@@ -41,8 +43,9 @@ QString shellQuote(const QString& s)
 
 Inputs& inputs()
 {
-    static Inputs* in = [] {
-        auto* made = new Inputs;
+    // Destroyed at exit, which removes the temporary directory with the generated files.
+    static const std::unique_ptr<Inputs> in = [] {
+        auto made = std::make_unique<Inputs>();
         made->document = made->dir.filePath(QStringLiteral("document.tif"));
         made->replacement = made->dir.filePath(QStringLiteral("replacement.tif"));
         made->rewritten = made->dir.filePath(QStringLiteral("rewritten.tif"));

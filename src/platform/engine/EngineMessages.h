@@ -55,4 +55,10 @@ inline QString encodeFailed(const QString& detail = {})
 }
 inline QString outOfMemory() { return QStringLiteral("内存不足"); }
 
+// Details of a damaged TIFF page, put in brackets after corruptFile().
+inline QString missingImageSize() { return QStringLiteral("缺少图像尺寸"); }
+inline QString missingStripSizes() { return QStringLiteral("缺少条带长度"); }
+inline QString invalidStripSize() { return QStringLiteral("条带长度无效"); }
+inline QString badStrip(int strip) { return QStringLiteral("第 %1 条带").arg(strip); }
+
 }  // namespace scanvo::engine::msg

@@ -43,7 +43,7 @@ PageLayout readLayout(const TiffFile& file)
     TIFF* tif = file.get();
     PageLayout layout;
     if (!TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &layout.width) || !TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &layout.height))
-        file.failRead(QStringLiteral("缺少图像尺寸"));
+        file.failRead(msg::missingImageSize());
     TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &layout.bitsPerSample);
     TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &layout.samplesPerPixel);
     TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &layout.planar);
@@ -122,7 +122,7 @@ void readStripsInto(const TiffFile& file, Pix* pix, tmsize_t rowBytes)
         const tmsize_t wanted = scanline * rows;
         const tmsize_t got = TIFFReadEncodedStrip(tif, strip, buffer.data(), wanted);
         if (got < wanted)
-            file.failRead(QStringLiteral("第 %1 条带").arg(strip + 1));
+            file.failRead(msg::badStrip(int(strip) + 1));
         for (std::uint32_t r = 0; r < rows; ++r)
             std::memcpy(data + std::int64_t(first + r) * wpl, buffer.data() + std::int64_t(r) * scanline,
                         static_cast<size_t>(rowBytes));
@@ -331,12 +331,12 @@ void copyRawChunks(const TiffFile& in, const TiffFile& out)
     const std::uint32_t chunks = tiled ? TIFFNumberOfTiles(src) : TIFFNumberOfStrips(src);
     std::uint64_t* byteCounts = nullptr;
     if (!TIFFGetField(src, tiled ? TIFFTAG_TILEBYTECOUNTS : TIFFTAG_STRIPBYTECOUNTS, &byteCounts) || !byteCounts)
-        in.failRead(QStringLiteral("缺少条带长度"));
+        in.failRead(msg::missingStripSizes());
     std::vector<unsigned char> buffer;
     for (std::uint32_t chunk = 0; chunk < chunks; ++chunk) {
         const std::uint64_t size = byteCounts[chunk];
         if (size > kMaxRawChunk)
-            in.failRead(QStringLiteral("条带长度无效"));
+            in.failRead(msg::invalidStripSize());
         if (buffer.size() < size) {
             try {
                 buffer.resize(static_cast<size_t>(size));
@@ -348,7 +348,7 @@ void copyRawChunks(const TiffFile& in, const TiffFile& out)
         const tmsize_t got = tiled ? TIFFReadRawTile(src, chunk, buffer.data(), wanted)
                                    : TIFFReadRawStrip(src, chunk, buffer.data(), wanted);
         if (got != wanted)
-            in.failRead(QStringLiteral("第 %1 条带").arg(chunk + 1));
+            in.failRead(msg::badStrip(int(chunk) + 1));
         const tmsize_t written = tiled ? TIFFWriteRawTile(dst, chunk, buffer.data(), got)
                                        : TIFFWriteRawStrip(dst, chunk, buffer.data(), got);
         if (written != got)
