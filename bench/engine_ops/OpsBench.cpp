@@ -1,0 +1,285 @@
+// Side-by-side timings of the cleanup, deskew, rotation and binarisation operations.
+//
+// Every measurement goes from reading the page file to writing the result file: ours through
+// LoadPage/SavePage, the bare Leptonica call through pixRead/pixWrite, the peer tools as the
+// command a user would run. Deskew cases also report the skew each tool leaves (residual_deg).
+#include "fixtures/PageGenerator.h"
+#include "platform/engine/ImageFile.h"
+#include "platform/engine/PixPtr.h"
+#include "platform/engine/ops/Cleanup.h"
+#include "platform/engine/ops/Geometry.h"
+#include "platform/engine/ops/OpFlags.h"
+#include "platform/engine/ops/Tone.h"
+
+#include <leptonica/allheaders.h>
+
+#include <QGuiApplication>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+
+using namespace scanvo::engine;
+using namespace scanvo::engine::ops;
+
+namespace {
+
+struct Inputs {
+    QTemporaryDir dir;
+    std::string skewedTif, skewedPbm, dirtyTif, dirtyPbm, greyTif, pageTif, out;
+    std::string path(const char* name) const { return dir.filePath(QString::fromLatin1(name)).toStdString(); }
+};
+
+void WritePage(const Image& page, const std::string& tif, const std::string& pnm)
+{
+    SaveOptions options;
+    options.format = page.depth() == 1 ? FormatTiffG4 : FormatTiffLzw;
+    SavePage(page, QString::fromStdString(tif), options);
+    if (!pnm.empty())
+        pixWrite(pnm.c_str(), page.pix(), IFF_PNM);
+}
+
+Inputs& Pages()
+{
+    static Inputs inputs = [] {
+        Inputs in;
+        in.dir.setAutoRemove(qEnvironmentVariableIsEmpty("SCANVO_BENCH_KEEP"));  // keep the files to look at
+        in.skewedTif = in.path("skewed.tif");
+        in.skewedPbm = in.path("skewed.pbm");
+        in.dirtyTif = in.path("dirty.tif");
+        in.dirtyPbm = in.path("dirty.pbm");
+        in.greyTif = in.path("grey.tif");
+        in.pageTif = in.path("page.tif");
+        in.out = in.path("out.tif");
+        scanvo::testing::PageOptions o;
+        o.seed = 77;
+        WritePage(scanvo::testing::GeneratePage(o).page, in.pageTif, "");
+        o.skewDegrees = 3.2;
+        WritePage(scanvo::testing::GeneratePage(o).page, in.skewedTif, in.skewedPbm);
+        o.skewDegrees = 0;
+        o.speckles = 1500;
+        o.borderSides = 1 | 4;
+        o.ruledLines = 4;
+        o.verticalLines = 1;
+        o.holePunches = 2;
+        WritePage(scanvo::testing::GeneratePage(o).page, in.dirtyTif, in.dirtyPbm);
+        scanvo::testing::PageOptions g;
+        g.seed = 78;
+        g.depth = 8;
+        g.unevenBackground = true;
+        WritePage(scanvo::testing::GeneratePage(g).page, in.greyTif, "");
+        return in;
+    }();
+    return inputs;
+}
+
+// Ours: load, operate, save as a 1-bit G4 page.
+void RunOurs(benchmark::State& state, const std::string& in, const std::function<void(Image&)>& op)
+{
+    SaveOptions options;
+    options.format = FormatTiffG4;
+    for (auto _ : state) {
+        Image page = LoadPage(QString::fromStdString(in));
+        op(page);
+        SavePage(page, QString::fromStdString(Pages().out), options);
+    }
+}
+
+// The bare library: pixRead, the call, pixWrite (G4 for 1-bit results).
+void RunBare(benchmark::State& state, const std::string& in, const std::function<Pix*(Pix*)>& op)
+{
+    for (auto _ : state) {
+        PixPtr page(pixRead(in.c_str()));
+        PixPtr result(op(page.get()));
+        pixWrite(Pages().out.c_str(), result.get(), pixGetDepth(result.get()) == 1 ? IFF_TIFF_G4 : IFF_TIFF_LZW);
+    }
+}
+
+bool Installed(const char* tool)
+{
+    return !QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty();
+}
+
+void RunTool(benchmark::State& state, const std::string& command)
+{
+    const std::string quiet = command + " >/dev/null 2>&1";
+    for (auto _ : state)
+        if (std::system(quiet.c_str()) != 0) {
+            state.SkipWithError(("failed: " + command).c_str());
+            break;
+        }
+}
+
+// The skew left in a file a deskew produced.
+double ResidualSkew(const std::string& file)
+{
+    PixPtr pix(pixRead(file.c_str()));
+    if (!pix)
+        return NAN;
+    PixPtr bitonal(pixConvertTo1(pix.get(), 128));
+    Image image = Image::adopt(bitonal.release());
+    return std::abs(DetectSkew(image).degrees);
+}
+
+using Case = std::function<void(benchmark::State&)>;
+
+void Add(const std::string& name, Case body, int iterations = 0)
+{
+    auto* b = benchmark::RegisterBenchmark(name.c_str(), [body](benchmark::State& s) { body(s); });
+    b->Unit(benchmark::kMillisecond)->UseRealTime();
+    if (iterations > 0)
+        b->Iterations(iterations);
+}
+
+void AddTool(const std::string& name, const char* tool, const std::string& command, const std::string& output = {})
+{
+    if (!Installed(tool))
+        return;
+    Add(name, [command, output](benchmark::State& s) {
+        RunTool(s, command);
+        if (!output.empty())
+            s.counters["residual_deg"] = ResidualSkew(output);
+    }, 3);
+}
+
+std::string UnpaperOnly(const std::string& keep)
+{
+    // Every processing step of unpaper switched off except the one named.
+    std::string command = "unpaper --overwrite --no-mask-center --no-border-scan --no-border-align";
+    if (keep != "deskew")  // deskew needs the mask scan
+        command += " --no-mask-scan";
+    for (const char* step : {"blackfilter", "noisefilter", "blurfilter", "grayfilter", "deskew"})
+        if (keep != step)
+            command += std::string(" --no-") + step;
+    return command;
+}
+
+void RegisterAll()
+{
+    const Inputs& in = Pages();
+    const std::string out = in.out, pbmOut = in.path("out.pbm");
+
+    // Deskew.
+    Add("deskew/ours", [&in](benchmark::State& s) {
+        RunOurs(s, in.skewedTif, [](Image& p) { Deskew(p, kWhite, kDeskewKeepSize); });
+        s.counters["residual_deg"] = ResidualSkew(Pages().out);
+    });
+    Add("deskew/leptonica", [&in](benchmark::State& s) {
+        RunBare(s, in.skewedTif, [](Pix* p) { return pixDeskew(p, 2); });
+        s.counters["residual_deg"] = ResidualSkew(Pages().out);
+    });
+    AddTool("deskew/unpaper", "unpaper", UnpaperOnly("deskew") + " " + in.skewedPbm + " " + pbmOut, pbmOut);
+    AddTool("deskew/imagemagick", "convert", "convert " + in.skewedTif + " -deskew 40% +repage " + out, out);
+
+    // Despeckle (one-pixel despeckle and dot removal, as the command runs them).
+    Add("despeckle/ours", [&in](benchmark::State& s) {
+        RunOurs(s, in.dirtyTif, [](Image& p) {
+            Despeckle(p);
+            RemoveDots(p, kDotRemoveFlags, 2, 2, 5, 5);
+        });
+    });
+    Add("despeckle/leptonica", [&in](benchmark::State& s) {
+        RunBare(s, in.dirtyTif, [](Pix* p) { return pixSelectBySize(p, 5, 5, 8, L_SELECT_IF_EITHER, L_SELECT_IF_GT, nullptr); });
+    });
+    AddTool("despeckle/unpaper", "unpaper", UnpaperOnly("noisefilter") + " " + in.dirtyPbm + " " + pbmOut);
+    AddTool("despeckle/imagemagick", "convert", "convert " + in.dirtyTif + " -despeckle " + out);
+    AddTool("despeckle/graphicsmagick", "gm", "gm convert " + in.dirtyTif + " -despeckle " + out);
+
+    // Borders.
+    Add("borders/ours", [&in](benchmark::State& s) {
+        RunOurs(s, in.dirtyTif, [](Image& p) { RemoveBorders(p, kBorderUseVariance, kBorderAllSides, 20, 20, 20); });
+    });
+    Add("borders/leptonica", [&in](benchmark::State& s) {
+        RunBare(s, in.dirtyTif, [](Pix* p) { return pixRemoveBorderConnComps(p, 8); });
+    });
+    AddTool("borders/unpaper", "unpaper", UnpaperOnly("blackfilter") + " " + in.dirtyPbm + " " + pbmOut);
+
+    // Lines: both directions, as the command runs them.
+    Add("lines/ours", [&in](benchmark::State& s) {
+        RunOurs(s, in.dirtyTif, [](Image& p) {
+            const int flags = kLineUseVariance | kLineUseGap | kLineRemoveEntire;
+            RemoveLines(p, flags, 400, 15, 15, 10, 3, 3, kLineHorizontal);
+            RemoveLines(p, flags, 400, 15, 15, 10, 3, 3, kLineVertical);
+        });
+    });
+    Add("lines/leptonica", [&in](benchmark::State& s) {
+        RunBare(s, in.dirtyTif, [](Pix* p) {
+            PixPtr h(pixOpenCompBrickExtendDwa(nullptr, p, 400, 1));
+            PixPtr v(pixOpenCompBrickExtendDwa(nullptr, p, 1, 400));
+            pixOr(h.get(), h.get(), v.get());
+            return pixSubtract(nullptr, p, h.get());
+        });
+    });
+    AddTool("lines/imagemagick", "convert",
+            "convert " + in.dirtyTif + " \\( +clone -negate -morphology Open rectangle:400x1 \\) -compose plus -composite " + out);
+
+    // Hole punches: four sides, as the command runs them.
+    Add("holepunch/ours", [&in](benchmark::State& s) {
+        RunOurs(s, in.dirtyTif, [](Image& p) {
+            const int flags = kHolePunchUseLocation | kHolePunchUseSize | kHolePunchUseCount;
+            for (int side : {kHolePunchLeft, kHolePunchRight, kHolePunchTop, kHolePunchBottom})
+                RemoveHolePunches(p, flags, 2, 12, 10, 10, 50, 50, side);
+        });
+    });
+    Add("holepunch/leptonica", [&in](benchmark::State& s) {
+        RunBare(s, in.dirtyTif, [](Pix* p) {
+            PixPtr holes(pixSelectBySize(p, 10, 10, 8, L_SELECT_IF_BOTH, L_SELECT_IF_GTE, nullptr));
+            PixPtr small(pixSelectBySize(holes.get(), 50, 50, 8, L_SELECT_IF_BOTH, L_SELECT_IF_LTE, nullptr));
+            return pixSubtract(nullptr, p, small.get());
+        });
+    });
+    AddTool("holepunch/unpaper-filters", "unpaper", "unpaper --overwrite --no-deskew " + in.dirtyPbm + " " + pbmOut);
+    AddTool("cleanup-all/unpaper", "unpaper", "unpaper --overwrite " + in.dirtyPbm + " " + pbmOut);
+
+    // Binarisation of the uneven grey page.
+    Add("binarize/ours", [&in](benchmark::State& s) {
+        RunOurs(s, in.greyTif, [](Image& p) { Binarize(p, kBinarizeAdaptive, kBinarizeAutoThreshold, kBinarizeDespeckle); });
+    });
+    Add("binarize/leptonica", [&in](benchmark::State& s) {
+        RunBare(s, in.greyTif, [](Pix* p) {
+            return pixOtsuThreshOnBackgroundNorm(p, nullptr, 10, 15, 100, 50, 200, 2, 1, 0.1f, nullptr);
+        });
+    });
+    AddTool("binarize/imagemagick-lat", "convert", "convert " + in.greyTif + " -lat 25x25-5% -monochrome " + out);
+    AddTool("binarize/imagemagick-threshold", "convert", "convert " + in.greyTif + " -threshold 50% -monochrome " + out);
+    AddTool("binarize/graphicsmagick-threshold", "gm", "gm convert " + in.greyTif + " -threshold 50% -monochrome " + out);
+
+    // Rotation of a 1-bit page.
+    for (int angle : {9000, 200}) {
+        const std::string tag = angle == 9000 ? "rotate90" : "rotate2";
+        const std::string degrees = angle == 9000 ? "90" : "2";
+        Add(tag + "/ours", [&in, angle](benchmark::State& s) {
+            RunOurs(s, in.pageTif, [angle](Image& p) { Rotate(p, angle, kRotateFixedFlags, kWhite); });
+        });
+        Add(tag + "/leptonica", [&in, angle](benchmark::State& s) {
+            RunBare(s, in.pageTif, [angle](Pix* p) {
+                return angle == 9000 ? pixRotateOrth(p, 1)
+                                     : pixRotate(p, float(angle / 100.0 * M_PI / 180.0), L_ROTATE_SHEAR,
+                                                 L_BRING_IN_WHITE, pixGetWidth(p), pixGetHeight(p));
+            });
+        });
+        AddTool(tag + "/imagemagick", "convert", "convert " + in.pageTif + " -rotate " + degrees + " +repage " + out);
+        AddTool(tag + "/graphicsmagick", "gm", "gm convert " + in.pageTif + " -rotate " + degrees + " +repage " + out);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);  // fonts for the page generator
+    setMsgSeverity(L_SEVERITY_WARNING);
+    benchmark::Initialize(&argc, argv);
+    RegisterAll();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
