@@ -1,24 +1,234 @@
-// File list and file navigation (so far only the reset of the document members).
+// File list and current file.
 #include "document/FileList.h"
+
+#include "acquisition/PageSaving.h"
+#include "control/DocumentLocation.h"
+#include "control/PaneLayout.h"
+#include "control/Prompter.h"
+#include "control/ToolbarBuilder.h"
+#include "control/ToolbarStates.h"
+#include "document/DirectoryListing.h"
+#include "document/DocumentNaming.h"
+#include "document/DocumentTexts.h"
+#include "document/DocumentType.h"
+#include "document/Routines.h"
+#include "platform/engine/EngineError.h"
+#include "platform/engine/ImageFile.h"
+#include "platform/engine/ImageViewer.h"
+#include "settings/Settings.h"
+#include "viewer/MainViewer.h"
+#include "viewer/PageDisplay.h"
+#include "viewer/StatusPanels.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QToolBar>
+
+#include <algorithm>
+#include <new>
 
 namespace scanvo {
 
+QString g_CurrentFilePath;
+
+namespace T = document_texts;
+
+namespace {
+
+// Page and file numbers are 16-bit; a count beyond that is cut to what they can address.
+qint16 CountAsPageNumber(int count)
+{
+    return static_cast<qint16>(std::clamp(count, 0, 32767));
+}
+
+// The page or file a build opens at: the remembered one while it still exists, else the last.
+qint16 StartPosition(qint16 position, qint16 count)
+{
+    return position < 1 || position > count ? count : position;
+}
+
+QString ErrorDescription()
+{
+    try {
+        throw;
+    } catch (const engine::EngineError& error) {
+        return error.description();
+    } catch (const std::bad_alloc&) {
+        return T::kOutOfMemory;
+    } catch (const std::exception& error) {
+        return QString::fromLocal8Bit(error.what());
+    }
+}
+
+// The error path of the build and of a file change: the description, information icon.
+void ReportListError(ControlState& state, const QString& description)
+{
+    CurrentPrompter().showMessage(state.control, description + T::kErrorTail, T::kTitleError,
+                                  MessageIcon::Information);
+}
+
+const QString& FileOfNumber(const ControlState& state, int n)
+{
+    if (n < 1 || n > state.m_Files.count())
+        throw engine::EngineError(engine::ErrFileNotFound, T::kNoSuchFile.arg(n));
+    return state.m_Files.at(n);
+}
+
+void ReleaseSelectToggle(ControlState& state)
+{
+    state.m_SelectMode = 0;
+    if (state.tbFileOperate == nullptr)
+        return;
+    if (QAction* select = FindToolbarAction(state.tbFileOperate, QStringLiteral("miSelect")))
+        select->setChecked(false);
+    state.tbFileOperate->update();
+}
+
+void AddListEntry(QListWidget* list, const QString& text, const QString& key)
+{
+    auto* item = new QListWidgetItem(text);
+    item->setData(kFileListKeyRole, key);
+    list->addItem(item);
+}
+
+void ClearViewer(ControlState& state)
+{
+    if (engine::ImageViewer* viewer = MainViewer(state))
+        viewer->clearImage();
+}
+
+// Reads the document directory by type; false when nothing matches.
+bool ListDocument(ControlState& state, const QString& pattern, qint16 position)
+{
+    if (ListMatchingNames(pattern).isEmpty())
+        return false;
+    if (state.m_DocType == DocTypeMultiPageTiff) {
+        state.m_PageCount = CountAsPageNumber(engine::PageCount(pattern));
+        state.m_CurrentPage = StartPosition(position, state.m_PageCount);
+        return true;
+    }
+    CollectFiles(state, pattern);
+    state.m_PageCount = CountAsPageNumber(state.m_Files.count());
+    state.m_CurrentPage = StartPosition(position, state.m_PageCount);
+    if (state.m_DocType == DocTypeAllImages) {
+        state.m_FileCount = state.m_PageCount;
+        state.m_CurrentFile = state.m_CurrentPage;
+    }
+    return true;
+}
+
+}  // namespace
+
 void ResetDocumentView(ControlState& state)
 {
-    // Will also empty the list pane, the viewer and the status panels and set the no-document state.
+    SetNoDocumentState(state);
+    ClearViewer(state);
+    if (state.lvwFileList)
+        state.lvwFileList->clear();
+    SetStatusPanelText(state, 2, QString());
+    SetStatusPanelText(state, 3, QString());
+    g_CurrentFilePath.clear();
     state.m_Files.clear();
-    state.m_FileCount = 0;
     state.m_CurrentFile = 0;
-    state.m_PageCount = 0;
+    state.m_FileCount = 0;
     state.m_CurrentPage = 0;
+    state.m_PageCount = 0;
     state.m_ShownPage = 0;
+}
+
+QString DocumentPattern(const ControlState& state)
+{
+    const QString directory = DocumentDirectoryPath(state.m_LocalPath, state.m_DocName) + u'/';
+    switch (state.m_DocType) {
+    case DocTypeMultiPageTiff:
+        return MultiPageFilePath(directory, state.m_DocName);
+    case DocTypeSinglePageTiff:
+        return directory + QStringLiteral("*.tif");
+    case DocTypeSinglePageJpeg:
+        return directory + QStringLiteral("*.jpg");
+    default:
+        return directory + QStringLiteral("*.*");
+    }
 }
 
 void BuildFileList(ControlState& state, qint16 position)
 {
-    // Will enumerate the document directory, fill m_Files and the list pane and show the page.
-    (void)state;
-    (void)position;
+    if (state.m_RequestedDocType == DocTypeDetect) {
+        const QString directory = DocumentDirectoryPath(state.m_LocalPath, state.m_DocName) + u'/';
+        state.m_DocType = DetectDocType(directory + QStringLiteral("*.*"));
+    }
+    const QString pattern = DocumentPattern(state);
+    g_CurrentFilePath = pattern;
+    ArrangeLeftPane(state);
+
+    try {
+        if (!ListDocument(state, pattern, position))
+            return;
+        FillFileList(state);
+        if (state.m_DocType == DocTypeAllImages) {
+            if (!GoToFile(state, state.m_CurrentFile))
+                return;
+        } else {
+            ShowPage(state, state.m_CurrentPage);
+        }
+    } catch (...) {
+        ReportListError(state, ErrorDescription());
+    }
+}
+
+void FillFileList(ControlState& state)
+{
+    if (QListWidget* list = state.lvwFileList) {
+        list->setUpdatesEnabled(false);
+        list->clear();
+        if (state.m_DocType == DocTypeMultiPageTiff) {
+            for (int page = 1; page <= state.m_PageCount; ++page) {
+                const QString number = QString::number(page);
+                AddListEntry(list, T::kPageEntryBefore + number + T::kPageEntryAfter, T::kPageEntryKeyPrefix + number);
+            }
+        } else {
+            for (const QString& path : state.m_Files.toList())
+                AddListEntry(list, PathFilePart(path), path);
+        }
+        list->setUpdatesEnabled(true);
+    }
+    ReleaseSelectToggle(state);
+}
+
+bool GoToFile(ControlState& state, int n)
+{
+    if (state.m_PageModified)
+        SaveCurrentPage(state);
+    SelectFileInList(state);
+    try {
+        g_CurrentFilePath = FileOfNumber(state, n);
+        state.m_PageCount = CountAsPageNumber(engine::PageCount(g_CurrentFilePath));
+    } catch (...) {
+        const QString description = ErrorDescription();
+        // Nothing of the unreadable file is on view, so nothing of it can be edited or saved; the
+        // file buttons still lead to the other files.
+        ClearViewer(state);
+        state.m_PageCount = 0;
+        state.m_CurrentPage = 0;
+        state.m_ShownPage = 0;
+        ReportListError(state, description);
+        return false;
+    }
+    state.m_CurrentPage = 1;
+    state.m_ShownPage = 1;
+    WriteImagePos(state.m_DocName, static_cast<qint16>(n));
+    ShowPage(state, state.m_CurrentPage);
+    return true;
+}
+
+void SelectFileEntry(ControlState& state, int n)
+{
+    SelectFileInList(state);
+    if (n >= 1 && n <= state.m_Files.count())
+        g_CurrentFilePath = state.m_Files.at(n);
+    state.m_ShownPage = state.m_CurrentPage;
+    WriteImagePos(state.m_DocName, static_cast<qint16>(n));
+    ShowPage(state, state.m_CurrentPage);
 }
 
 }  // namespace scanvo

@@ -1,14 +1,39 @@
 #pragma once
-// The document's file list and file navigation.
+// The document's file list: reading the document directory into m_Files, filling the list pane
+// lvwFileList, and making a file or page of it current.
 
 #include "control/ControlState.h"
 
+#include <QString>
+#include <QtGlobal>
+
 namespace scanvo {
 
-// Clears the previous document: file list, counters, list pane, viewer and status panels.
+// Each list entry carries its key under this role: "A" + page for a multi-page file, else the
+// file's full path.
+constexpr int kFileListKeyRole = Qt::UserRole;
+
+// Clears the previous document: file list, counters, list pane, viewer and status panels, and
+// puts the toolbars into their no-document state. m_PageModified is left alone.
 void ResetDocumentView(ControlState& state);
 // Lists the document's files by type (detecting it when asked), fills the list pane and shows the
-// file or page at position (0 or beyond the end: the last one).
+// file or page at position (0 or beyond the end: the last one). A failure is reported to the
+// user and ends the build.
 void BuildFileList(ControlState& state, qint16 position);
+
+// The enumeration pattern of the document for m_DocType: its one TIFF for type 1, "*.tif" for 2,
+// "*.jpg" for 3, "*.*" otherwise.
+QString DocumentPattern(const ControlState& state);
+
+// Refills lvwFileList from m_Files (or, for type 1, with one entry per page) and releases the
+// multi-select toggle.
+void FillFileList(ControlState& state);
+
+// Makes file n current (the caller has set m_CurrentFile to n) and shows its first page. A file
+// that cannot be read is reported and leaves the viewer empty; false then.
+bool GoToFile(ControlState& state, int n);
+// Makes list entry n's file current and shows m_CurrentPage of it, without saving the shown page
+// or re-reading the file's page count.
+void SelectFileEntry(ControlState& state, int n);
 
 }  // namespace scanvo

@@ -1,0 +1,21 @@
+#pragma once
+// Enumeration of a document directory by the patterns the file list uses: "dir/*.*" (every
+// file), "dir/*.tif" or "dir/*.jpg" (every name containing that extension, in any case) and
+// "dir/name.tif" (that one file). Directories and hidden files are never listed.
+
+#include <QString>
+#include <QStringList>
+
+namespace scanvo {
+
+// Names (without directory) of the files matching pattern, in numbering order. Empty when the
+// directory does not exist or nothing matches.
+QStringList ListMatchingNames(const QString& pattern);
+
+// Sorts names case-insensitively with digit runs compared by value, so that the zero-padded
+// counters of the naming rule (and unpadded ones too) come out in numbering order.
+void SortInNumberingOrder(QStringList& names);
+// The order SortInNumberingOrder sorts by: negative, zero or positive.
+int CompareInNumberingOrder(const QString& a, const QString& b);
+
+}  // namespace scanvo

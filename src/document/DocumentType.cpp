@@ -1,0 +1,89 @@
+// Document type detection and file collection.
+#include "document/DocumentType.h"
+
+#include "document/DirectoryListing.h"
+#include "document/Routines.h"
+#include "platform/engine/ImageFile.h"
+
+namespace scanvo {
+
+namespace {
+
+QString WithTrailingSeparator(const QString& directory)
+{
+    if (directory.isEmpty() || IsPathSeparator(directory.back()))
+        return directory;
+    return directory + u'/';
+}
+
+bool IsListedByType(const QString& name, qint16 docType)
+{
+    switch (docType) {
+    case DocTypeAllImages:
+        return IsTiffName(name) || IsJpegName(name);
+    case DocTypeSinglePageTiff:
+        return IsTiffName(name);
+    case DocTypeSinglePageJpeg:
+        return IsJpegName(name);
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+bool IsTiffName(const QString& name)
+{
+    return name.contains(QStringLiteral(".tif"), Qt::CaseInsensitive);
+}
+
+bool IsJpegName(const QString& name)
+{
+    return name.contains(QStringLiteral(".jpg"), Qt::CaseInsensitive);
+}
+
+qint16 DetectDocType(const QString& pattern)
+{
+    const QString directory = WithTrailingSeparator(PathDirPart(pattern));
+    const QStringList names = ListMatchingNames(directory + PathFilePart(pattern));
+    if (names.isEmpty())
+        return DocTypeDetect;
+
+    bool hasJpeg = false;
+    bool hasTiff = false;
+    for (const QString& name : names) {
+        if (IsJpegName(name))
+            hasJpeg = true;
+        if (IsTiffName(name)) {
+            hasTiff = true;
+            // Only a directory of one file can be a multi-page document, so only then does the
+            // page count matter; opening every file of a large document would stall it.
+            if (names.size() == 1) {
+                int error = 0;
+                const int pages = engine::PageCountOrError(directory + name, &error);
+                // A file the engine cannot read is taken as one page; showing it reports the fault.
+                if (error == 0 && pages > 1)
+                    return DocTypeMultiPageTiff;
+            }
+        }
+        if (hasJpeg && hasTiff)
+            return DocTypeAllImages;
+    }
+    if (hasJpeg)
+        return DocTypeSinglePageJpeg;
+    if (hasTiff)
+        return DocTypeSinglePageTiff;
+    return DocTypeAllImages;
+}
+
+void CollectFiles(ControlState& state, const QString& pattern)
+{
+    const QString directory = WithTrailingSeparator(PathDirPart(pattern));
+    state.m_Files.clear();
+    for (const QString& name : ListMatchingNames(pattern)) {
+        if (IsListedByType(name, state.m_DocType))
+            state.m_Files.append(directory + name);
+    }
+}
+
+}  // namespace scanvo

@@ -1,0 +1,217 @@
+// File navigation, the file-number box and the list pane's events.
+#include "document/FileNavigation.h"
+
+#include "acquisition/ScanJob.h"
+#include "control/ToolbarBuilder.h"
+#include "document/DocumentTexts.h"
+#include "document/DocumentType.h"
+#include "document/FileList.h"
+#include "settings/IniNumber.h"
+#include "viewer/BusyPointer.h"
+#include "viewer/ComboBoxHooks.h"
+#include "viewer/MainViewer.h"
+#include "viewer/PageDisplay.h"
+#include "viewer/StatusPanels.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QScopedValueRollback>
+#include <QToolBar>
+
+namespace scanvo {
+
+namespace T = document_texts;
+
+namespace {
+
+struct FileNavCommand {
+    const char* key;
+    void (*run)(ControlState& state);
+};
+
+// The buttons of tbFileNav and what they run.
+constexpr FileNavCommand kFileNavCommands[] = {
+    {"miFirst", FirstFile},
+    {"miPrevious", PreviousFile},
+    {"miNext", NextFile},
+    {"miLast", LastFile},
+};
+
+// The list keys that move its selection and so make another file or page current.
+constexpr int kListMoveKeys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Home};
+
+// A file move with the busy pointer, its status text, and the idle text afterwards.
+void MoveToFile(ControlState& state, const QString& statusText, int n)
+{
+    BusyPointer busy;
+    SetStatusText(state, statusText);
+    state.m_CurrentFile = n;
+    GoToFile(state, n);
+    SetIdleStatusText(state);
+}
+
+// Previous and next are ignored while one of them is still loading: a second click can arrive
+// while the status text lets events run.
+void StepFile(ControlState& state, const QString& statusText, int delta)
+{
+    if (state.m_FileNavBusy)
+        return;
+    QScopedValueRollback<bool> busy(state.m_FileNavBusy, true);
+    MoveToFile(state, statusText, state.m_CurrentFile + delta);
+}
+
+QString FileMoveText(int n)
+{
+    return T::kGoFileBefore + QString::number(n) + T::kGoFileAfter;
+}
+
+// The list's key filter: the selection has moved by the time a key is released.
+class FileListKeys final : public QObject {
+public:
+    FileListKeys(ControlState& state, QListWidget* list) : QObject(list), m_state(state) { list->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyRelease) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (!key->isAutoRepeat())
+                OnFileListKeyUp(m_state, key->key(), key->modifiers() & Qt::ShiftModifier);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    ControlState& m_state;
+};
+
+}  // namespace
+
+void FirstFile(ControlState& state)
+{
+    MoveToFile(state, T::kGoFirstFile, 1);
+}
+
+void PreviousFile(ControlState& state)
+{
+    StepFile(state, T::kGoPreviousFile, -1);
+}
+
+void NextFile(ControlState& state)
+{
+    StepFile(state, T::kGoNextFile, +1);
+}
+
+void LastFile(ControlState& state)
+{
+    MoveToFile(state, T::kGoLastFile, state.m_FileCount);
+}
+
+bool DispatchFileNav(ControlState& state, const QString& key)
+{
+    for (const FileNavCommand& command : kFileNavCommands) {
+        if (key == QLatin1String(command.key)) {
+            command.run(state);
+            if (state.control)
+                state.control->setFocus();
+            return true;
+        }
+    }
+    return false;
+}
+
+void OnFileBoxDropDown(ControlState& state)
+{
+    QComboBox* box = state.cboCurrentFile;
+    if (box == nullptr)
+        return;
+    box->clear();
+    for (int n = 1; n <= state.m_FileCount; ++n)
+        box->addItem(QString::number(n));
+    box->setEditText(QString::number(state.m_CurrentFile));
+}
+
+void OnFileBoxPicked(ControlState& state)
+{
+    QComboBox* box = state.cboCurrentFile;
+    if (box == nullptr)
+        return;
+    BusyPointer busy;
+    const QString text = box->currentText();
+    const int n = IniNumber16(text);
+    if (!text.isEmpty() && n != state.m_CurrentFile)
+        MoveToFile(state, FileMoveText(n), n);
+    else
+        box->setEditText(QString::number(state.m_CurrentFile));
+}
+
+void OnFileBoxEnter(ControlState& state)
+{
+    QComboBox* box = state.cboCurrentFile;
+    if (box == nullptr)
+        return;
+    int n = IniNumber16(box->currentText());
+    if (n < 1 || n > state.m_FileCount) {
+        box->setEditText(QString::number(state.m_CurrentFile));
+        n = state.m_CurrentFile;
+    }
+    BusyPointer busy;
+    state.m_CurrentFile = n;
+    // Enter reloads the file even when it is the current one.
+    if (n != 0)
+        MoveToFile(state, FileMoveText(n), n);
+}
+
+void OnFileListClick(ControlState& state)
+{
+    QListWidget* list = state.lvwFileList;
+    if (list == nullptr || list->count() == 0)
+        return;
+    const int entry = list->currentRow() + 1;
+    if (entry < 1)
+        return;
+    BusyPointer busy;
+    if (state.m_DocType != DocTypeAllImages) {
+        if (entry != state.m_CurrentPage) {
+            state.m_CurrentPage = static_cast<qint16>(entry);
+            ShowPage(state, state.m_CurrentPage);
+        }
+    } else if (entry != state.m_CurrentFile) {
+        state.m_CurrentFile = entry;
+        GoToFile(state, state.m_CurrentFile);
+    }
+}
+
+void OnFileListKeyUp(ControlState& state, int key, bool shift)
+{
+    if (shift)
+        return;
+    if (std::find(std::begin(kListMoveKeys), std::end(kListMoveKeys), key) != std::end(kListMoveKeys)) {
+        OnFileListClick(state);
+        return;
+    }
+    if (key == Qt::Key_Space && IsToolbarKeyEnabled(state.tbMain, QStringLiteral("miScan"))) {
+        state.m_ScanMode = 1;  // append
+        StartScan(state);
+    }
+}
+
+void ConnectFileNavigation(ControlState& state)
+{
+    if (auto* bar = qobject_cast<CommandToolBar*>(state.tbFileNav)) {
+        QObject::connect(bar, &CommandToolBar::buttonClicked, bar,
+                         [&state](const QString& key) { DispatchFileNav(state, key); });
+    }
+    if (QComboBox* box = state.cboCurrentFile) {
+        InstallComboBoxHandlers(box, {[&state] { OnFileBoxDropDown(state); }, [&state] { OnFileBoxEnter(state); }});
+        QObject::connect(box, &QComboBox::activated, box, [&state](int) { OnFileBoxPicked(state); });
+    }
+    if (QListWidget* list = state.lvwFileList) {
+        QObject::connect(list, &QListWidget::itemClicked, list, [&state](QListWidgetItem*) { OnFileListClick(state); });
+        new FileListKeys(state, list);
+    }
+}
+
+}  // namespace scanvo

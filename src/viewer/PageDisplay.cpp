@@ -1,0 +1,173 @@
+// Page display.
+#include "viewer/PageDisplay.h"
+
+#include "acquisition/PageSaving.h"
+#include "control/Prompter.h"
+#include "document/DocumentType.h"
+#include "platform/engine/EngineError.h"
+#include "platform/engine/ImageFile.h"
+#include "platform/engine/ImageViewer.h"
+#include "settings/Settings.h"
+#include "viewer/MainViewer.h"
+#include "viewer/StatusPanels.h"
+#include "viewer/ViewerTexts.h"
+#include "viewer/Zoom.h"
+
+#include <QListWidget>
+#include <QToolBar>
+
+#include <cmath>
+#include <new>
+
+namespace scanvo {
+
+namespace T = viewer_texts;
+
+namespace {
+
+// A failure of the load steps, as the message shows it.
+struct PageError {
+    int number = 0;
+    QString description;
+};
+
+QString PageErrorText(const PageError& error)
+{
+    return QString::number(error.number) + u',' + error.description + QStringLiteral("    ");
+}
+
+// The file and page of page n: the current file's page n, or file n's only page.
+struct PageSource {
+    QString path;
+    int page = 1;
+};
+
+PageSource SourceOfPage(const ControlState& state, qint16 n)
+{
+    if (state.m_DocType == DocTypeSinglePageTiff || state.m_DocType == DocTypeSinglePageJpeg) {
+        if (n < 1 || n > state.m_Files.count())
+            throw engine::EngineError(engine::ErrPageRange, T::kPageOutsideDocument.arg(n).arg(state.m_Files.count()));
+        g_CurrentFilePath = state.m_Files.at(n);
+        return {g_CurrentFilePath, 1};
+    }
+    return {g_CurrentFilePath, n};
+}
+
+void LoadIntoViewer(ControlState& state, const PageSource& source)
+{
+    engine::Image page = engine::LoadPage(source.path, source.page);
+    if (engine::ImageViewer* viewer = MainViewer(state))
+        viewer->setImage(std::move(page));
+}
+
+// The trim box and the bitonal conversion depend on the page: the first on the pointer tool being
+// on, the second on the page not coming from a JPEG file.
+void SetPageButtons(ControlState& state)
+{
+    EnableToolbarKey(state.tbImaging, QStringLiteral("miTrim2"), state.m_TrimRegionOn == 1);
+    EnableToolbarKey(state.tbImaging, QStringLiteral("miConvert2BW"), !IsJpegName(g_CurrentFilePath));
+    if (state.tbImaging)
+        state.tbImaging->update();
+}
+
+// The zoom box starts from the painted percentage, but never above 100: a fit style keeps its
+// own larger scale on screen.
+void TakeZoomFromViewer(ControlState& state)
+{
+    const engine::ImageViewer* viewer = MainViewer(state);
+    const double painted = viewer ? viewer->displayPercent() : 100.0;
+    state.m_ZoomPercent = painted > 100.0 ? 100 : static_cast<qint32>(std::lround(painted));
+}
+
+void SelectListEntry(ControlState& state, int n)
+{
+    QListWidget* list = state.lvwFileList;
+    if (list == nullptr || list->count() == 0)
+        return;
+    list->clearSelection();
+    if (n < 1 || n > list->count())
+        return;
+    QListWidgetItem* item = list->item(n - 1);
+    list->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+    list->scrollToItem(item);
+}
+
+void ClearPageHistory(ControlState& state)
+{
+    (void)state;
+}
+
+void RefreshPageDependents(ControlState& state)
+{
+    SyncZoomBox(state);
+}
+
+}  // namespace
+
+void ShowPage(ControlState& state, qint16 n)
+{
+    if (state.m_PageModified)
+        SaveCurrentPage(state);
+    state.m_ShownPage = n;
+
+    PageError error;
+    try {
+        LoadIntoViewer(state, SourceOfPage(state, n));
+    } catch (const engine::EngineError& failure) {
+        error = {failure.number(), failure.description()};
+    } catch (const std::bad_alloc&) {
+        error = {engine::ErrOutOfMemory, T::kOutOfMemory};
+    } catch (const std::exception& failure) {
+        error = {engine::ErrOperation, QString::fromLocal8Bit(failure.what())};
+    }
+    if (error.number != 0) {
+        // The old page would otherwise stay on view under the new page's file and number, and an
+        // edit of it would be saved over that file.
+        if (engine::ImageViewer* viewer = MainViewer(state))
+            viewer->clearImage();
+        CurrentPrompter().showMessage(state.control, PageErrorText(error), T::kTitleError, MessageIcon::Warning);
+        ClearPageHistory(state);
+        SyncZoomBox(state);
+        return;
+    }
+
+    SetPageButtons(state);
+    TakeZoomFromViewer(state);
+    UpdateStatusBar(state);
+    if (state.m_DocType != DocTypeAllImages) {
+        SelectPageInList(state);
+        WriteImagePos(state.m_DocName, n);
+    }
+    ClearPageHistory(state);
+    RefreshPageDependents(state);
+}
+
+void UpdateStatusBar(ControlState& state)
+{
+    SetIdleStatusText(state);
+    SetStatusPanelText(state, 2,
+                       T::kPagePositionBefore + QString::number(state.m_CurrentPage) + T::kPagePositionMiddle +
+                           QString::number(state.m_PageCount) + T::kPagePositionAfter);
+    const engine::ImageViewer* viewer = MainViewer(state);
+    if (viewer == nullptr || !viewer->hasImage()) {
+        SetStatusPanelText(state, 3, QString());
+        return;
+    }
+    const engine::Image& page = viewer->image();
+    SetStatusPanelText(state, 3,
+                       QString::number(page.xResolution()) + T::kResolutionSeparator +
+                           QString::number(page.yResolution()) + u' ' + QString::number(page.depth()) +
+                           T::kBitsSuffix);
+}
+
+void SelectPageInList(ControlState& state)
+{
+    SelectListEntry(state, state.m_CurrentPage);
+}
+
+void SelectFileInList(ControlState& state)
+{
+    SelectListEntry(state, state.m_CurrentFile);
+}
+
+}  // namespace scanvo

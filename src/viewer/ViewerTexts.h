@@ -1,0 +1,43 @@
+#pragma once
+// The page viewer's own texts, exactly as the user sees them (trailing blanks included).
+
+#include <QString>
+
+namespace scanvo::viewer_texts {
+
+inline const QString kIdleStatus = QStringLiteral("澜页文档扫描影像优化处理控件");
+inline const QString kTitleError = QStringLiteral("错误信息");
+// Descriptions of page failures that do not come from the engine; %1 page, %2 number of files.
+inline const QString kPageOutsideDocument = QStringLiteral("第 %1 页不在文档的 %2 个文件之内");
+inline const QString kOutOfMemory = QStringLiteral("内存不足");
+
+// Status-bar panels 2 and 3: "第 n 页 共 m 页" and "300 * 300 1位".
+inline const QString kPagePositionBefore = QStringLiteral("第 ");
+inline const QString kPagePositionMiddle = QStringLiteral(" 页 共 ");
+inline const QString kPagePositionAfter = QStringLiteral(" 页");
+inline const QString kResolutionSeparator = QStringLiteral(" * ");
+inline const QString kBitsSuffix = QStringLiteral("位");
+
+// Page steps.
+inline const QString kGoFirstPage = QStringLiteral("翻到第一页图像...");
+inline const QString kGoPreviousPage = QStringLiteral("翻到上一页图像...");
+inline const QString kGoNextPage = QStringLiteral("翻到下一页图像...");
+inline const QString kGoLastPage = QStringLiteral("翻到最后一页图像...");
+// "翻到第" + n + "页图像..."
+inline const QString kGoPageBefore = QStringLiteral("翻到第");
+inline const QString kGoPageAfter = QStringLiteral("页图像...");
+
+// Zoom.
+inline const QString kZoomIn = QStringLiteral("放大图像...");
+inline const QString kZoomOut = QStringLiteral("缩小图像...");
+inline const QString kZoomTo = QStringLiteral("缩放图像...");
+
+// The page chooser.
+inline const QString kGotoCaption = QStringLiteral("翻到...");
+inline const QString kGotoLabel = QStringLiteral("翻到第                               页");
+inline const QString kMoveToCaption = QStringLiteral("改到...");
+inline const QString kMoveToLabel = QStringLiteral("改到第                               页");
+inline const QString kOK = QStringLiteral("确 定");
+inline const QString kCancel = QStringLiteral("取 消");
+
+}  // namespace scanvo::viewer_texts

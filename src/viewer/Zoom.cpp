@@ -1,0 +1,224 @@
+// Zoom steps, zoom box and display styles.
+#include "viewer/Zoom.h"
+
+#include "platform/engine/ImageViewer.h"
+#include "settings/IniNumber.h"
+#include "settings/Settings.h"
+#include "viewer/BusyPointer.h"
+#include "viewer/ComboBoxHooks.h"
+#include "viewer/MainViewer.h"
+#include "viewer/StatusPanels.h"
+#include "viewer/ViewerTexts.h"
+
+#include <QComboBox>
+
+#include <algorithm>
+#include <cmath>
+
+namespace scanvo {
+
+namespace T = viewer_texts;
+
+namespace {
+
+constexpr int kFixedZoomEntries = 8;
+constexpr double kMinZoomOutPercent = 5.0;
+constexpr double kMaxZoomInPercent = 400.0;
+
+struct FitStyleItem {
+    const char* key;
+    FitStyle style;
+};
+
+// The items of the "miFitStyle" menu and the styles they choose.
+constexpr FitStyleItem kFitStyleItems[] = {
+    {"miActualSize", FitActualSize},
+    {"miBestFit", FitWindow},
+    {"miFitWidth", FitWidth},
+    {"miFitHeight", FitHeight},
+};
+
+qint32 RoundedPercent(double percent)
+{
+    return static_cast<qint32>(std::lround(percent));
+}
+
+// The percentage the viewer paints at; 100 without a viewer.
+double PaintedPercent(const ControlState& state)
+{
+    const engine::ImageViewer* viewer = MainViewer(state);
+    return viewer ? viewer->displayPercent() : 100.0;
+}
+
+// Writing a zoom leaves any fit style: the page is then painted at that percentage.
+void WriteViewerZoom(ControlState& state, qint32 percent)
+{
+    if (engine::ImageViewer* viewer = MainViewer(state)) {
+        viewer->setPaintMode(engine::ImageViewer::PaintZoom);
+        viewer->setZoomPercent(percent);
+    }
+}
+
+void SetPaintMode(ControlState& state, int mode)
+{
+    if (engine::ImageViewer* viewer = MainViewer(state))
+        viewer->setPaintMode(mode);
+}
+
+}  // namespace
+
+qint32 ZoomStepUp(qint32 z)
+{
+    return (z / 5) * 5 + 5;
+}
+
+qint32 ZoomStepDown(qint32 z)
+{
+    return z % 5 == 0 ? z - 5 : (z / 5) * 5;
+}
+
+qint16 QuarterStepsFor(qint32 percent)
+{
+    // The default rounding mode rounds halves to even.
+    const double steps = std::nearbyint(percent / 25.0);
+    return static_cast<qint16>(std::clamp(steps, -32768.0, 32767.0));
+}
+
+QString ZoomBoxText(qint32 percent)
+{
+    return QString::number(percent) + u'%';
+}
+
+void StepZoom(ControlState& state, qint16 kind, qint16 value)
+{
+    qint32 z = state.m_ZoomPercent;
+    switch (kind) {
+    case ZoomStepIn:
+        z = ZoomStepUp(z);
+        break;
+    case ZoomStepOut:
+        z = ZoomStepDown(z);
+        break;
+    default:
+        z = value;
+        break;
+    }
+    state.m_ZoomPercent = z;
+    WriteViewerZoom(state, z);
+    SyncZoomBox(state);
+    UpdateZoomButtons(state);
+}
+
+void ZoomIn(ControlState& state)
+{
+    BusyPointer busy;
+    SetStatusText(state, T::kZoomIn);
+    StepZoom(state, ZoomStepIn);
+    SetIdleStatusText(state);
+}
+
+void ZoomOut(ControlState& state)
+{
+    BusyPointer busy;
+    SetStatusText(state, T::kZoomOut);
+    StepZoom(state, ZoomStepOut);
+    SetIdleStatusText(state);
+}
+
+void ZoomToQuarterSteps(ControlState& state, qint16 n)
+{
+    BusyPointer busy;
+    SetStatusText(state, T::kZoomTo);
+    // Computed in 32 bits: the ninth entry may hold a fit percentage far above 400.
+    state.m_ZoomPercent = qint32(n) * 25;
+    WriteViewerZoom(state, state.m_ZoomPercent);
+    SyncZoomBox(state);
+    UpdateZoomButtons(state);
+    SetIdleStatusText(state);
+}
+
+void ApplyFitStyle(ControlState& state, qint16 style, qint16 value)
+{
+    switch (style) {
+    case FitActualSize:
+        state.m_ZoomPercent = 100;
+        WriteViewerZoom(state, state.m_ZoomPercent);
+        break;
+    case FitWindow:
+    case FitWidth:
+    case FitHeight:
+        // The viewer's paint modes 1 to 3 are the styles of the same numbers.
+        SetPaintMode(state, style);
+        state.m_ZoomPercent = RoundedPercent(PaintedPercent(state));
+        break;
+    case FitPercentage:
+        state.m_ZoomPercent = value;
+        WriteViewerZoom(state, state.m_ZoomPercent);
+        break;
+    default:
+        SetPaintMode(state, engine::ImageViewer::PaintActualSize);
+        if (engine::ImageViewer* viewer = MainViewer(state))
+            viewer->setZoomPercent(state.m_ZoomPercent);
+        break;
+    }
+    SyncZoomBox(state);
+}
+
+bool ChooseFitStyle(ControlState& state, const QString& key)
+{
+    for (const FitStyleItem& item : kFitStyleItems) {
+        if (key == QLatin1String(item.key)) {
+            StoreSetting(g_Settings.Common.ImageFitStyle, item.style);
+            ApplyFitStyle(state, item.style, 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+void SyncZoomBox(ControlState& state)
+{
+    QComboBox* box = state.cboZoomFactor;
+    if (box == nullptr)
+        return;
+    if (box->count() > kFixedZoomEntries)
+        box->removeItem(kFixedZoomEntries);
+    const QString text = ZoomBoxText(state.m_ZoomPercent);
+    int index = box->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (index < 0) {
+        box->addItem(text);
+        index = box->count() - 1;
+    }
+    box->setCurrentIndex(index);
+    box->setEditText(text);
+}
+
+void UpdateZoomButtons(ControlState& state)
+{
+    const float painted = static_cast<float>(PaintedPercent(state));
+    EnableToolbarKey(state.tbCommon, QStringLiteral("miZoomOut"), painted > kMinZoomOutPercent);
+    EnableToolbarKey(state.tbCommon, QStringLiteral("miZoomIn"), painted < kMaxZoomInPercent);
+}
+
+void OnZoomBoxPicked(ControlState& state, int index)
+{
+    QComboBox* box = state.cboZoomFactor;
+    if (box == nullptr || index < 0 || index >= box->count())
+        return;
+    QString entry = box->itemText(index);
+    if (entry.isEmpty())
+        return;
+    entry.chop(1);  // the "%"
+    ZoomToQuarterSteps(state, QuarterStepsFor(IniNumber32(entry)));
+}
+
+void ConnectZoomBox(ControlState& state)
+{
+    QComboBox* box = state.cboZoomFactor;
+    if (box == nullptr)
+        return;
+    InstallComboBoxHandlers(box, {});
+    QObject::connect(box, &QComboBox::activated, box, [&state](int index) { OnZoomBoxPicked(state, index); });
+}
+
+}  // namespace scanvo

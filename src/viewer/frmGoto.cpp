@@ -1,0 +1,131 @@
+// Page chooser dialog.
+#include "viewer/frmGoto.h"
+
+#include "document/DocumentType.h"
+#include "document/Routines.h"
+#include "settings/IniNumber.h"
+#include "viewer/ViewerTexts.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace scanvo {
+
+namespace T = viewer_texts;
+
+namespace {
+
+const QString kPageDigits = QStringLiteral("0123456789");
+
+// The item for page n: the number alone for a multi-page file, else "n/file name".
+QString PageItemText(qint16 docType, const QStringList& files, int page)
+{
+    if (docType == DocTypeMultiPageTiff)
+        return QString::number(page);
+    const QString file = page >= 1 && page <= files.size() ? PathFilePart(files.at(page - 1)) : QString();
+    return QString::number(page) + u'/' + file;
+}
+
+}  // namespace
+
+frmGoto::frmGoto(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmGoto"));
+    lblTitle = new QLabel(this);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    cboPages = new QComboBox(this);
+    cboPages->setObjectName(QStringLiteral("cboPages"));
+    cboPages->setEditable(true);
+    cboPages->setInsertPolicy(QComboBox::NoInsert);
+    cboPages->setMinimumContentsLength(12);
+    cboPages->lineEdit()->installEventFilter(this);
+    SetTexts(T::kGotoCaption, T::kGotoLabel);
+
+    cmdOK = new QPushButton(T::kOK, this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton(T::kCancel, this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setAutoDefault(false);
+    connect(cmdOK, &QPushButton::clicked, this, &frmGoto::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmGoto::reject);
+
+    // The box sits in the gap the label leaves between its two words.
+    auto* pageRow = new QHBoxLayout;
+    pageRow->addWidget(lblTitle);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    auto* main = new QVBoxLayout(this);
+    main->addLayout(pageRow);
+    main->addLayout(buttons);
+    lblTitle->setMinimumHeight(cboPages->sizeHint().height());
+}
+
+void frmGoto::SetTexts(const QString& caption, const QString& label)
+{
+    setWindowTitle(caption);
+    lblTitle->setText(label);
+    // Placed over the blanks after the label's first word.
+    const QFontMetrics metrics(lblTitle->font());
+    const int gapStart = metrics.horizontalAdvance(label.left(3));
+    const int gapWidth = metrics.horizontalAdvance(label.mid(3, label.size() - 4));
+    cboPages->setParent(lblTitle);
+    cboPages->setGeometry(gapStart, 0, std::max(gapWidth, cboPages->sizeHint().width()),
+                          cboPages->sizeHint().height());
+    lblTitle->setMinimumWidth(gapStart + cboPages->width() + metrics.horizontalAdvance(label.right(1)) + 4);
+}
+
+void frmGoto::showEvent(QShowEvent* event)
+{
+    // The caller fills the members between construction and showing.
+    if (!m_Loaded) {
+        m_Loaded = true;
+        LoadForm();
+    }
+    QDialog::showEvent(event);
+}
+
+void frmGoto::LoadForm()
+{
+    cboPages->clear();
+    for (int page = 1; page <= PageCount; ++page)
+        cboPages->addItem(PageItemText(DocType, FileList, page));
+    cboPages->setEditText(PageItemText(DocType, FileList, CurrentPage));
+}
+
+bool frmGoto::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == cboPages->lineEdit() && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Only typed characters are filtered; arrows and other movement keys pass.
+        if (!key->text().isEmpty()) {
+            const int code = key->key() == Qt::Key_Backspace ? 8 : key->text().at(0).unicode();
+            if (FilterKey(code, kPageDigits, true) == 0)
+                return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmGoto::cmdOK_Click()
+{
+    const QString text = cboPages->currentText();
+    CurrentPage = IniNumber16(text.left(text.indexOf(u'/') < 0 ? text.size() : text.indexOf(u'/')));
+    accept();
+}
+
+void frmGoto::reject()
+{
+    CurrentPage = 0;
+    QDialog::reject();
+}
+
+}  // namespace scanvo

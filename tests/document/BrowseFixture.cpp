@@ -1,0 +1,169 @@
+#include "BrowseFixture.h"
+
+#include "control/ToolbarBuilder.h"
+#include "control/ToolbarTables.h"
+#include "document/FileList.h"
+#include "platform/engine/ImageFile.h"
+#include "platform/engine/ImageViewer.h"
+#include "settings/Settings.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QStatusBar>
+
+namespace scanvo::fixtures {
+
+engine::Image MarkedPage(int width, int height, int depth, int mark, int xDpi, int yDpi)
+{
+    QImage drawn(width, height, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    painter.fillRect(0, 0, std::min(mark, width), std::max(1, height / 4), depth == 24 ? Qt::red : Qt::black);
+    painter.end();
+    QImage converted = depth == 1    ? drawn.convertToFormat(QImage::Format_Mono)
+                       : depth == 8  ? drawn.convertToFormat(QImage::Format_Grayscale8)
+                                     : drawn;
+    engine::Image page = engine::Image::fromQImage(converted);
+    page.setResolution(xDpi, yDpi);
+    return page;
+}
+
+void WriteTiff(const QString& path, int pages, int width, int height)
+{
+    for (int page = 1; page <= pages; ++page) {
+        engine::SaveOptions options;
+        options.format = engine::FormatTiffG4;
+        options.mode = page == 1 ? engine::SaveNew : engine::SaveAppend;
+        engine::SavePage(MarkedPage(width, height, 1, 10 * page), path, options);
+    }
+}
+
+void WriteJpeg(const QString& path, int width, int height)
+{
+    engine::SaveOptions options;
+    options.format = engine::FormatJpeg444;
+    options.quality = 50;
+    engine::SavePage(MarkedPage(width, height, 24, 30), path, options);
+}
+
+void WriteCorruptTiff(const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    // A TIFF header pointing at a directory beyond the end of the file.
+    ASSERT_EQ(file.write(QByteArray("II*\0\xff\xff\x00\x00 not an image", 22)), 22);
+}
+
+void BrowseTest::SetUp()
+{
+    ASSERT_TRUE(m_config.isValid());
+    ASSERT_TRUE(m_root.isValid());
+    qputenv("SCANVO_CONFIG_DIR", m_config.path().toLocal8Bit());
+    g_Settings = SettingsRecord();
+    g_CurrentFilePath.clear();
+
+    host = std::make_unique<QWidget>();
+    host->resize(1000, 800);
+    state.m_LocalPath = m_root.path();
+    state.m_DocName = QStringLiteral("2024/box1");
+    state.picLeft = new QWidget(host.get());
+    state.picMain = new QWidget(host.get());
+    state.tbMain = new CommandToolBar(toolbars::tbMain, true, state.picLeft);
+    state.tbFileNav = new CommandToolBar(toolbars::tbFileNav, true, state.picLeft);
+    state.tbFileOperate = new CommandToolBar(toolbars::tbFileOperate, true, state.picLeft);
+    state.tbCommon = new CommandToolBar(toolbars::tbCommon, false, state.picMain);
+    state.tbImaging = new CommandToolBar(toolbars::tbImaging, true, state.picMain);
+    state.lvwFileList = new QListWidget(state.picLeft);
+    state.lvwFileList->setObjectName(QStringLiteral("lvwFileList"));
+    const auto numberBox = [](QWidget* parent, const char* name) {
+        auto* box = new QComboBox(parent);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setEditable(true);
+        return box;
+    };
+    state.cboCurrentFile = numberBox(state.tbFileNav, "cboCurrentFile");
+    state.cboCurrentPage = numberBox(state.tbCommon, "cboCurrentPage");
+    state.cboZoomFactor = numberBox(state.tbCommon, "cboZoomFactor");
+    for (const char* entry : {"25%", "50%", "75%", "100%", "150%", "200%", "300%", "400%"})
+        state.cboZoomFactor->addItem(QString::fromLatin1(entry));
+    state.sbTotalInfo = new QStatusBar(host.get());
+    for (int n = 1; n <= 5; ++n) {
+        auto* label = new QLabel(state.sbTotalInfo);
+        label->setObjectName(QStringLiteral("sbTotalInfoPanel%1").arg(n));
+        state.sbTotalInfo->addWidget(label);
+    }
+    auto* view = new engine::ImageViewer(state.picMain);
+    view->setObjectName(QStringLiteral("mtMain"));
+    view->resize(600, 700);
+    state.mtMain = view;
+    state.picMain->setGeometry(300, 0, 700, 760);
+    state.picLeft->setGeometry(0, 0, 290, 760);
+}
+
+void BrowseTest::TearDown()
+{
+    host.reset();
+    g_CurrentFilePath.clear();
+    qunsetenv("SCANVO_CONFIG_DIR");
+}
+
+QString BrowseTest::documentDir() const
+{
+    const QString dir = m_root.path() + QStringLiteral("/2024/box1");
+    QDir().mkpath(dir);
+    return dir;
+}
+
+void BrowseTest::openDocument(qint16 requestedType, qint16 position)
+{
+    documentDir();
+    state.m_RequestedDocType = requestedType;
+    state.m_DocType = requestedType;
+    BuildFileList(state, position);
+}
+
+engine::ImageViewer* BrowseTest::viewer() const
+{
+    return static_cast<engine::ImageViewer*>(state.mtMain);
+}
+
+QStringList BrowseTest::listTexts() const
+{
+    QStringList texts;
+    for (int i = 0; i < state.lvwFileList->count(); ++i)
+        texts.append(state.lvwFileList->item(i)->text());
+    return texts;
+}
+
+int BrowseTest::selectedEntry() const
+{
+    const QList<QListWidgetItem*> selected = state.lvwFileList->selectedItems();
+    return selected.size() == 1 ? state.lvwFileList->row(selected.first()) + 1 : 0;
+}
+
+QString BrowseTest::panel(int n) const
+{
+    const auto* label = state.sbTotalInfo->findChild<QLabel*>(QStringLiteral("sbTotalInfoPanel%1").arg(n));
+    return label ? label->text() : QStringLiteral("<no panel>");
+}
+
+bool BrowseTest::keyEnabled(QToolBar* toolbar, const char* key) const
+{
+    const QAction* action = FindToolbarAction(toolbar, QString::fromLatin1(key));
+    return action != nullptr && action->isEnabled();
+}
+
+QStringList BrowseTest::zoomBoxEntries() const
+{
+    QStringList entries;
+    for (int i = 0; i < state.cboZoomFactor->count(); ++i)
+        entries.append(state.cboZoomFactor->itemText(i));
+    return entries;
+}
+
+}  // namespace scanvo::fixtures

@@ -1,0 +1,129 @@
+// Reading a document directory: which type its files make and which files a type lists, in what
+// order.
+#include "BrowseFixture.h"
+
+#include "document/DirectoryListing.h"
+#include "document/DocumentType.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace scanvo::fixtures {
+namespace {
+
+class DocumentTypeTest : public BrowseTest {
+protected:
+    qint16 detect() const { return DetectDocType(documentDir() + QStringLiteral("/*.*")); }
+    void touch(const QString& name) const
+    {
+        QFile file(documentFile(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QStringList collected(qint16 type, const char* pattern)
+    {
+        state.m_DocType = type;
+        CollectFiles(state, documentDir() + u'/' + QString::fromLatin1(pattern));
+        QStringList names;
+        for (const QString& path : state.m_Files.toList()) {
+            EXPECT_TRUE(path.startsWith(documentDir() + u'/')) << path.toStdString();
+            names.append(path.mid(documentDir().size() + 1));
+        }
+        return names;
+    }
+};
+
+TEST_F(DocumentTypeTest, OneMultiPageTiffIsAMultiPageDocument)
+{
+    WriteTiff(documentFile(QStringLiteral("box1.tif")), 5);
+    EXPECT_EQ(detect(), DocTypeMultiPageTiff);
+}
+
+TEST_F(DocumentTypeTest, OneSinglePageTiffIsASinglePageTiffDocument)
+{
+    WriteTiff(documentFile(QStringLiteral("scan0001.tif")), 1);
+    EXPECT_EQ(detect(), DocTypeSinglePageTiff);
+}
+
+TEST_F(DocumentTypeTest, TiffAndJpegTogetherAreAMixedDocument)
+{
+    WriteTiff(documentFile(QStringLiteral("scan0001.tif")), 1);
+    WriteJpeg(documentFile(QStringLiteral("scan0002.jpg")));
+    EXPECT_EQ(detect(), DocTypeAllImages);
+}
+
+TEST_F(DocumentTypeTest, OnlyJpegFilesAreASinglePageJpegDocument)
+{
+    WriteJpeg(documentFile(QStringLiteral("a.jpg")));
+    WriteJpeg(documentFile(QStringLiteral("b.JPG")));
+    EXPECT_EQ(detect(), DocTypeSinglePageJpeg);
+}
+
+TEST_F(DocumentTypeTest, AnEmptyOrMissingDirectoryHasNoType)
+{
+    EXPECT_EQ(detect(), DocTypeDetect);
+    EXPECT_EQ(DetectDocType(documentDir() + QStringLiteral("/nowhere/*.*")), DocTypeDetect);
+}
+
+TEST_F(DocumentTypeTest, FilesWithoutImagesMakeAMixedDocument)
+{
+    touch(QStringLiteral("notes.txt"));
+    EXPECT_EQ(detect(), DocTypeAllImages);
+}
+
+TEST_F(DocumentTypeTest, ACorruptTiffCountsAsOnePage)
+{
+    WriteCorruptTiff(documentFile(QStringLiteral("box1.tif")));
+    EXPECT_EQ(detect(), DocTypeSinglePageTiff);
+}
+
+TEST_F(DocumentTypeTest, SeveralMultiPageTiffsAreSinglePageTiffByName)
+{
+    // Only a lone file is looked into; several TIFF files make a type-2 document whatever they hold.
+    WriteTiff(documentFile(QStringLiteral("a.tif")), 3);
+    WriteTiff(documentFile(QStringLiteral("b.tif")), 2);
+    EXPECT_EQ(detect(), DocTypeSinglePageTiff);
+}
+
+TEST_F(DocumentTypeTest, EachTypeCollectsItsOwnFilesByNameInAnyCase)
+{
+    for (const char* name : {"p1.tif", "P2.TIFF", "p3.jpg", "p4.JPG", "p5.png", "readme.txt"})
+        touch(QString::fromLatin1(name));
+    EXPECT_EQ(collected(DocTypeAllImages, "*.*"), QStringList({"p1.tif", "P2.TIFF", "p3.jpg", "p4.JPG"}));
+    EXPECT_EQ(collected(DocTypeSinglePageTiff, "*.tif"), QStringList({"p1.tif", "P2.TIFF"}));
+    EXPECT_EQ(collected(DocTypeSinglePageJpeg, "*.jpg"), QStringList({"p3.jpg", "p4.JPG"}));
+    EXPECT_TRUE(collected(DocTypeMultiPageTiff, "*.*").isEmpty());
+}
+
+TEST_F(DocumentTypeTest, FilesComeInNumberingOrder)
+{
+    for (const char* name : {"scan10.tif", "Scan2.tif", "scan0003.tif", "scan1.tif", "cover.tif"})
+        touch(QString::fromLatin1(name));
+    EXPECT_EQ(collected(DocTypeSinglePageTiff, "*.tif"),
+              QStringList({"cover.tif", "scan1.tif", "Scan2.tif", "scan0003.tif", "scan10.tif"}));
+}
+
+TEST_F(DocumentTypeTest, DirectoriesAndHiddenFilesAreNotListed)
+{
+    touch(QStringLiteral("page.tif"));
+    touch(QStringLiteral(".page.tif.partial"));
+    ASSERT_TRUE(QDir(documentDir()).mkdir(QStringLiteral("old.tif")));
+    EXPECT_EQ(ListMatchingNames(documentDir() + QStringLiteral("/*.*")), QStringList({"page.tif"}));
+    EXPECT_EQ(ListMatchingNames(documentDir() + QStringLiteral("/*.tif")), QStringList({"page.tif"}));
+}
+
+TEST_F(DocumentTypeTest, ANamedFileListsOnlyWhenItExists)
+{
+    EXPECT_TRUE(ListMatchingNames(documentDir() + QStringLiteral("/box1.tif")).isEmpty());
+    touch(QStringLiteral("box1.tif"));
+    EXPECT_EQ(ListMatchingNames(documentDir() + QStringLiteral("/box1.tif")), QStringList({"box1.tif"}));
+}
+
+TEST(NumberingOrder, ComparesDigitRunsByValueAndLettersWithoutCase)
+{
+    QStringList names = {"img-010.jpg", "IMG-009.jpg", "img-1000.jpg", "b.tif", "A.tif", "img-99.jpg"};
+    SortInNumberingOrder(names);
+    EXPECT_EQ(names, QStringList({"A.tif", "b.tif", "IMG-009.jpg", "img-010.jpg", "img-99.jpg", "img-1000.jpg"}));
+}
+
+}  // namespace
+}  // namespace scanvo::fixtures

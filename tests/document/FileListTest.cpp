@@ -1,0 +1,180 @@
+// Opening a document: what the list shows, which page comes up, and how failures end the build.
+#include "BrowseFixture.h"
+
+#include "document/DocumentType.h"
+#include "document/FileList.h"
+#include "viewer/PageDisplay.h"
+#include "platform/engine/ImageViewer.h"
+#include "settings/Settings.h"
+
+#include <QListWidget>
+
+namespace scanvo::fixtures {
+namespace {
+
+class FileListTest : public BrowseTest {
+protected:
+    void writeSinglePages(int count)
+    {
+        for (int n = 1; n <= count; ++n)
+            WriteTiff(documentFile(QStringLiteral("scan%1.tif").arg(n, 4, 10, QLatin1Char('0'))), 1, 100 + n, 200);
+    }
+    int shownWidth() const { return viewer()->hasImage() ? viewer()->image().width() : 0; }
+};
+
+TEST_F(FileListTest, ANewDocumentOpensAtItsLastFile)
+{
+    writeSinglePages(3);
+    openDocument(DocTypeDetect, 0);
+
+    EXPECT_EQ(state.m_DocType, DocTypeSinglePageTiff);
+    EXPECT_EQ(listTexts(), QStringList({"scan0001.tif", "scan0002.tif", "scan0003.tif"}));
+    EXPECT_EQ(state.lvwFileList->item(0)->data(kFileListKeyRole).toString(), documentFile("scan0001.tif"));
+    EXPECT_EQ(state.m_CurrentPage, 3);
+    EXPECT_EQ(shownWidth(), 103);
+    EXPECT_EQ(selectedEntry(), 3);
+    EXPECT_EQ(g_CurrentFilePath, documentFile("scan0003.tif"));
+    EXPECT_EQ(panel(2), QStringLiteral("第 3 页 共 3 页"));
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(FileListTest, ARememberedPositionStillInsideTheDocumentIsOpened)
+{
+    writeSinglePages(3);
+    openDocument(DocTypeSinglePageTiff, 2);
+    EXPECT_EQ(state.m_CurrentPage, 2);
+    EXPECT_EQ(shownWidth(), 102);
+    EXPECT_EQ(ReadImagePos(state.m_DocName), 2);
+}
+
+TEST_F(FileListTest, APositionBeyondTheEndOpensTheLastPage)
+{
+    writeSinglePages(1);
+    openDocument(DocTypeSinglePageTiff, 2);
+    EXPECT_EQ(state.m_CurrentPage, 1);
+    EXPECT_EQ(shownWidth(), 101);
+}
+
+TEST_F(FileListTest, ANegativePositionCountsAsNone)
+{
+    writeSinglePages(2);
+    openDocument(DocTypeSinglePageTiff, -4);
+    EXPECT_EQ(state.m_CurrentPage, 2);
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(FileListTest, AMultiPageFileListsItsPages)
+{
+    WriteTiff(documentFile("box1.tif"), 4);
+    openDocument(DocTypeDetect, 0);
+
+    EXPECT_EQ(state.m_DocType, DocTypeMultiPageTiff);
+    EXPECT_EQ(listTexts(), QStringList({"第 1 页", "第 2 页", "第 3 页", "第 4 页"}));
+    EXPECT_EQ(state.lvwFileList->item(3)->data(kFileListKeyRole).toString(), QStringLiteral("A4"));
+    EXPECT_EQ(state.m_PageCount, 4);
+    EXPECT_EQ(state.m_CurrentPage, 4);
+    EXPECT_EQ(g_CurrentFilePath, documentFile("box1.tif"));
+    EXPECT_EQ(panel(2), QStringLiteral("第 4 页 共 4 页"));
+}
+
+TEST_F(FileListTest, AnEmptyDocumentStaysEmptyWithoutAMessage)
+{
+    openDocument(DocTypeDetect, 0);
+    EXPECT_EQ(state.m_DocType, DocTypeDetect);
+    EXPECT_EQ(state.lvwFileList->count(), 0);
+    EXPECT_FALSE(viewer()->hasImage());
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(FileListTest, FilesWithoutAnyImageEndInTheErrorMessage)
+{
+    WriteJpeg(documentFile("readme.txt"));
+    openDocument(DocTypeDetect, 0);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(prompter.messages[0].title, QStringLiteral("错误信息"));
+    EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Information);
+    EXPECT_TRUE(prompter.messages[0].text.endsWith(QStringLiteral("     "))) << prompter.messages[0].text.toStdString();
+    EXPECT_FALSE(viewer()->hasImage());
+}
+
+TEST_F(FileListTest, ACorruptFileIsReportedAndTheOtherPagesStillOpen)
+{
+    writeSinglePages(2);
+    WriteCorruptTiff(documentFile("scan0003.tif"));
+    openDocument(DocTypeDetect, 0);
+
+    ASSERT_EQ(prompter.messages.size(), 1);
+    const ScriptedPrompter::Message& message = prompter.messages[0];
+    EXPECT_EQ(message.title, QStringLiteral("错误信息"));
+    EXPECT_EQ(message.icon, MessageIcon::Warning);
+    EXPECT_TRUE(message.text.startsWith(QStringLiteral("20004,"))) << message.text.toStdString();
+    EXPECT_TRUE(message.text.endsWith(QStringLiteral("    "))) << message.text.toStdString();
+    // Nothing of another page stays on view under the corrupt file's name.
+    EXPECT_FALSE(viewer()->hasImage());
+    EXPECT_EQ(listTexts().size(), 3);
+
+    state.m_CurrentPage = 1;
+    ShowPage(state, 1);
+    EXPECT_EQ(shownWidth(), 101);
+    EXPECT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(panel(2), QStringLiteral("第 1 页 共 3 页"));
+}
+
+TEST_F(FileListTest, AThousandFileDocumentOpensWithoutReadingEveryFile)
+{
+    // Only the last file is an image: a build that looked into the others would report them.
+    for (int n = 1; n < 1000; ++n)
+        WriteCorruptTiff(documentFile(QStringLiteral("scan%1.tif").arg(n, 4, 10, QLatin1Char('0'))));
+    WriteTiff(documentFile("scan1000.tif"), 1, 150, 200);
+    openDocument(DocTypeDetect, 0);
+
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_EQ(state.lvwFileList->count(), 1000);
+    EXPECT_EQ(listTexts().last(), QStringLiteral("scan1000.tif"));
+    EXPECT_EQ(state.m_PageCount, 1000);
+    EXPECT_EQ(shownWidth(), 150);
+    EXPECT_EQ(selectedEntry(), 1000);
+}
+
+TEST_F(FileListTest, ResetForgetsTheDocumentButNotTheModifiedFlag)
+{
+    writeSinglePages(2);
+    openDocument(DocTypeSinglePageTiff, 0);
+    state.m_PageModified = true;
+    ResetDocumentView(state);
+
+    EXPECT_EQ(state.lvwFileList->count(), 0);
+    EXPECT_FALSE(viewer()->hasImage());
+    EXPECT_TRUE(g_CurrentFilePath.isEmpty());
+    EXPECT_EQ(state.m_Files.count(), 0);
+    EXPECT_EQ(state.m_PageCount, 0);
+    EXPECT_EQ(state.m_CurrentPage, 0);
+    EXPECT_EQ(panel(2), QString());
+    EXPECT_EQ(panel(3), QString());
+    EXPECT_TRUE(state.m_PageModified);
+}
+
+TEST_F(FileListTest, DetectionRunsOnEveryBuild)
+{
+    writeSinglePages(1);
+    openDocument(DocTypeDetect, 0);
+    EXPECT_EQ(state.m_DocType, DocTypeSinglePageTiff);
+
+    WriteJpeg(documentFile("scan0002.jpg"));
+    ResetDocumentView(state);
+    BuildFileList(state, 0);
+    EXPECT_EQ(state.m_DocType, DocTypeAllImages);
+    EXPECT_EQ(state.m_FileCount, 2);
+    EXPECT_EQ(state.m_CurrentFile, 2);
+}
+
+TEST_F(FileListTest, FillingTheListReleasesMultiSelect)
+{
+    writeSinglePages(2);
+    state.m_SelectMode = 1;
+    openDocument(DocTypeSinglePageTiff, 0);
+    EXPECT_EQ(state.m_SelectMode, 0);
+}
+
+}  // namespace
+}  // namespace scanvo::fixtures

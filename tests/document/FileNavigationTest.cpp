@@ -1,0 +1,178 @@
+// Moving between the files of a mixed document and between list entries.
+#include "BrowseFixture.h"
+
+#include "document/DocumentType.h"
+#include "document/FileList.h"
+#include "document/FileNavigation.h"
+#include "control/ToolbarBuilder.h"
+#include "platform/engine/ImageViewer.h"
+#include "settings/Settings.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QListWidget>
+#include <QToolBar>
+
+namespace scanvo::fixtures {
+namespace {
+
+// a.tif has 3 pages, b.jpg one, c.tif 2.
+class FileNavigationTest : public BrowseTest {
+protected:
+    void SetUp() override
+    {
+        BrowseTest::SetUp();
+        WriteTiff(documentFile("a.tif"), 3, 110, 200);
+        WriteJpeg(documentFile("b.jpg"), 120, 200);
+        WriteTiff(documentFile("c.tif"), 2, 130, 200);
+        openDocument(DocTypeDetect, 0);
+    }
+    int shownWidth() const { return viewer()->hasImage() ? viewer()->image().width() : 0; }
+    void typeIntoFileBox(const QString& text)
+    {
+        state.cboCurrentFile->setEditText(text);
+        OnFileBoxEnter(state);
+    }
+    void clickEntry(int n)
+    {
+        state.lvwFileList->setCurrentRow(n - 1);
+        OnFileListClick(state);
+    }
+};
+
+TEST_F(FileNavigationTest, AMixedDocumentOpensAtTheFirstPageOfItsLastFile)
+{
+    EXPECT_EQ(state.m_DocType, DocTypeAllImages);
+    EXPECT_EQ(listTexts(), QStringList({"a.tif", "b.jpg", "c.tif"}));
+    EXPECT_EQ(state.m_FileCount, 3);
+    EXPECT_EQ(state.m_CurrentFile, 3);
+    EXPECT_EQ(state.m_PageCount, 2);
+    EXPECT_EQ(state.m_CurrentPage, 1);
+    EXPECT_EQ(shownWidth(), 130);
+    EXPECT_EQ(selectedEntry(), 3);
+    EXPECT_EQ(ReadImagePos(state.m_DocName), 3);
+}
+
+TEST_F(FileNavigationTest, TheFileButtonsWalkThroughTheFiles)
+{
+    struct Step {
+        const char* key;
+        int file;
+        int pages;
+        int width;
+    };
+    const Step steps[] = {
+        {"miFirst", 1, 3, 110},
+        {"miNext", 2, 1, 120},
+        {"miLast", 3, 2, 130},
+        {"miPrevious", 2, 1, 120},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.key);
+        ASSERT_TRUE(DispatchFileNav(state, QString::fromLatin1(step.key)));
+        EXPECT_EQ(state.m_CurrentFile, step.file);
+        EXPECT_EQ(state.m_PageCount, step.pages);
+        EXPECT_EQ(state.m_CurrentPage, 1);
+        EXPECT_EQ(shownWidth(), step.width);
+        EXPECT_EQ(g_CurrentFilePath, state.m_Files.at(step.file));
+        EXPECT_EQ(selectedEntry(), step.file);
+        EXPECT_EQ(ReadImagePos(state.m_DocName), step.file);
+        EXPECT_EQ(panel(1), QStringLiteral("澜页文档扫描影像优化处理控件"));
+    }
+    EXPECT_FALSE(DispatchFileNav(state, QStringLiteral("miDelete")));
+}
+
+TEST_F(FileNavigationTest, PreviousAndNextAreIgnoredWhileAMoveIsLoading)
+{
+    state.m_FileNavBusy = true;
+    PreviousFile(state);
+    NextFile(state);
+    EXPECT_EQ(state.m_CurrentFile, 3);
+    state.m_FileNavBusy = false;
+    PreviousFile(state);
+    EXPECT_EQ(state.m_CurrentFile, 2);
+    EXPECT_FALSE(state.m_FileNavBusy);
+}
+
+TEST_F(FileNavigationTest, TheFileBoxDropsDownWithEveryFileNumber)
+{
+    OnFileBoxDropDown(state);
+    ASSERT_EQ(state.cboCurrentFile->count(), 3);
+    EXPECT_EQ(state.cboCurrentFile->itemText(0), QStringLiteral("1"));
+    EXPECT_EQ(state.cboCurrentFile->itemText(2), QStringLiteral("3"));
+    EXPECT_EQ(state.cboCurrentFile->currentText(), QStringLiteral("3"));
+}
+
+TEST_F(FileNavigationTest, PickingAFileNumberOpensThatFile)
+{
+    OnFileBoxDropDown(state);
+    state.cboCurrentFile->setCurrentIndex(0);
+    OnFileBoxPicked(state);
+    EXPECT_EQ(state.m_CurrentFile, 1);
+    EXPECT_EQ(shownWidth(), 110);
+}
+
+TEST_F(FileNavigationTest, EnterWithANumberOutsideTheDocumentReloadsTheCurrentFile)
+{
+    for (const char* typed : {"0", "4", "abc"}) {
+        SCOPED_TRACE(typed);
+        viewer()->clearImage();
+        typeIntoFileBox(QString::fromLatin1(typed));
+        EXPECT_EQ(state.cboCurrentFile->currentText(), QStringLiteral("3"));
+        EXPECT_EQ(state.m_CurrentFile, 3);
+        EXPECT_EQ(shownWidth(), 130);
+    }
+    typeIntoFileBox(QStringLiteral("1"));
+    EXPECT_EQ(state.m_CurrentFile, 1);
+    EXPECT_EQ(shownWidth(), 110);
+}
+
+TEST_F(FileNavigationTest, ClickingTheCurrentEntryDoesNothing)
+{
+    viewer()->clearImage();
+    clickEntry(3);
+    EXPECT_FALSE(viewer()->hasImage());
+    clickEntry(1);
+    EXPECT_EQ(state.m_CurrentFile, 1);
+    EXPECT_EQ(shownWidth(), 110);
+}
+
+TEST_F(FileNavigationTest, ListKeysMoveLikeClicksButSpaceScansOnlyWhenScanningIsOpen)
+{
+    state.lvwFileList->setCurrentRow(0);
+    OnFileListKeyUp(state, Qt::Key_Left, false);
+    EXPECT_EQ(state.m_CurrentFile, 3);
+    OnFileListKeyUp(state, Qt::Key_Up, true);
+    EXPECT_EQ(state.m_CurrentFile, 3);
+    OnFileListKeyUp(state, Qt::Key_Home, false);
+    EXPECT_EQ(state.m_CurrentFile, 1);
+
+    FindToolbarAction(state.tbMain, QStringLiteral("miScan"))->setEnabled(false);
+    OnFileListKeyUp(state, Qt::Key_Space, false);
+    EXPECT_EQ(state.m_ScanMode, 0);
+    FindToolbarAction(state.tbMain, QStringLiteral("miScan"))->setEnabled(true);
+    OnFileListKeyUp(state, Qt::Key_Space, true);
+    EXPECT_EQ(state.m_ScanMode, 0);
+    OnFileListKeyUp(state, Qt::Key_Space, false);
+    EXPECT_EQ(state.m_ScanMode, 1);
+}
+
+TEST_F(FileNavigationTest, AnUnreadableFileIsReportedAndTheOthersStayReachable)
+{
+    WriteCorruptTiff(documentFile("d.tif"));
+    ResetDocumentView(state);
+    BuildFileList(state, 4);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(prompter.messages[0].title, QStringLiteral("错误信息"));
+    EXPECT_TRUE(prompter.messages[0].text.endsWith(QStringLiteral("     ")));
+    EXPECT_FALSE(viewer()->hasImage());
+    EXPECT_EQ(state.m_CurrentFile, 4);
+
+    FirstFile(state);
+    EXPECT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(shownWidth(), 110);
+}
+
+}  // namespace
+}  // namespace scanvo::fixtures
