@@ -66,7 +66,10 @@ Imaging::Imaging(QWidget* parent)
     LoadLayoutSettings();
     m_State.m_Scanner = CreateScannerSource();
     if (m_State.m_Scanner) {
-        // A source that fails to open reports that itself when a scan job asks it for anything.
+        // The device's own dialog is a question to the user like any other.
+        m_State.m_Scanner->setDialogRunner([](QDialog& dialog) { return CurrentPrompter().runDialog(dialog); });
+        // A source that fails to open answers every later call with ResultNotOpen, which the scan
+        // job reports; there is nothing to tell the user before a scan is asked for.
         m_State.m_Scanner->start(0, this);
     }
 }

@@ -1,14 +1,15 @@
 // The scanner source factory of the process.
 #include "control/ScannerFactory.h"
 
+#include "platform/scanner/SaneScannerSource.h"
+
 namespace scanvo {
 
 namespace {
 
 std::unique_ptr<scanner::ScannerSource> CreateDefaultScannerSource()
 {
-    // The SANE source is plugged in here once the scanner layer provides it.
-    return nullptr;
+    return std::make_unique<scanner::SaneScannerSource>();
 }
 
 ScannerSourceFactory& CurrentFactory()

@@ -38,6 +38,8 @@ public:
     int setCapability(int, int, double) override { return scanner::ResultNotOpen; }
     int enableAcquisition() override { return scanner::ResultNotOpen; }
     int acquire(int) override { return scanner::ResultNotOpen; }
+    // What a device dialog does: runs through the source's dialog runner.
+    int showDeviceDialog(QDialog& dialog) { return runDialog(dialog); }
 
 private:
     std::shared_ptr<Log> m_log;

@@ -16,8 +16,14 @@ protected:
     {
         ASSERT_TRUE(m_config.isValid());
         qputenv("SCANVO_CONFIG_DIR", m_config.path().toLocal8Bit());
+        // The control opens its scanner source; only the virtual test device is configured.
+        qputenv("SANE_CONFIG_DIR", QByteArray(SCANVO_TEST_SANE_DIR));
     }
-    void TearDown() override { qunsetenv("SCANVO_CONFIG_DIR"); }
+    void TearDown() override
+    {
+        qunsetenv("SCANVO_CONFIG_DIR");
+        qunsetenv("SANE_CONFIG_DIR");
+    }
 
 private:
     QTemporaryDir m_config;

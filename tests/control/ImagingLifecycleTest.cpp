@@ -42,6 +42,16 @@ TEST_F(LifecycleTest, InitialiseOpensTheScannerBoundToTheControlAndTerminateClos
     EXPECT_EQ(scannerLog->ends, 1);
 }
 
+TEST_F(LifecycleTest, TheScannersDeviceDialogGoesThroughThePrompter)
+{
+    Imaging control;
+    auto* source = dynamic_cast<RecordingScanner*>(control.State().m_Scanner.get());
+    ASSERT_NE(source, nullptr);
+    QDialog deviceDialog;
+    EXPECT_EQ(source->showDeviceDialog(deviceDialog), QDialog::Rejected);
+    EXPECT_EQ(prompter.dialogsShown, QStringList{"QDialog"});
+}
+
 TEST_F(LifecycleTest, InitialiseCreatesTheSettingsFileWithTheLayoutDefaults)
 {
     Imaging control;
