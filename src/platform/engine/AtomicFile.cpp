@@ -56,7 +56,11 @@ AtomicFile::AtomicFile(const QString& target)
             throw EngineError(ErrFileWrite, msg::notARegularFile(target));
         m_targetExisted = true;
     }
-    QByteArray pattern = encoded + ".tmp-XXXXXX";
+    // A hidden name, so that directory listings of the document never show a half-written file,
+    // and a bounded one, so that a long target name cannot make it too long.
+    const QString base = QFileInfo(m_target).fileName().left(64);
+    QByteArray pattern = QFile::encodeName(QFileInfo(m_target).absolutePath() + QStringLiteral("/.") + base) +
+                         ".tmp-XXXXXX";
     m_fd = ::mkstemp(pattern.data());
     if (m_fd < 0)
         fail(errno);

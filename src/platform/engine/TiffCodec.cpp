@@ -33,6 +33,7 @@ struct PageLayout {
     std::uint16_t planar = PLANARCONFIG_CONTIG;
     std::uint16_t compression = COMPRESSION_NONE;
     std::uint16_t sampleFormat = SAMPLEFORMAT_UINT;
+    std::uint16_t orientation = ORIENTATION_TOPLEFT;
     bool tiled = false;
 };
 
@@ -49,6 +50,7 @@ PageLayout readLayout(const TiffFile& file)
     TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &layout.planar);
     TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &layout.compression);
     TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLEFORMAT, &layout.sampleFormat);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_ORIENTATION, &layout.orientation);
     if (!TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &layout.photometric))
         layout.photometric = layout.samplesPerPixel >= 3 ? PHOTOMETRIC_RGB : PHOTOMETRIC_MINISWHITE;
     layout.tiled = TIFFIsTiled(tif) != 0;
@@ -389,8 +391,10 @@ Image ReadTiffPage(const TiffFile& file)
     file.clearError();
     CheckImageSize(layout.width, layout.height, kind == Kind::Bitonal ? 1 : (kind == Kind::Grey ? 8 : 24));
 
+    // Rows read straight into the image: strips of contiguous unsigned samples, top row first.
+    // Everything else goes through the RGBA reader, which also turns other orientations upright.
     const bool contiguous = !layout.tiled && (layout.planar == PLANARCONFIG_CONTIG || layout.samplesPerPixel == 1) &&
-                            layout.sampleFormat == SAMPLEFORMAT_UINT;
+                            layout.sampleFormat == SAMPLEFORMAT_UINT && layout.orientation == ORIENTATION_TOPLEFT;
     const bool jpegYcc = layout.compression == COMPRESSION_JPEG && layout.photometric == PHOTOMETRIC_YCBCR;
     Pix* pix = nullptr;
     if (contiguous && layout.samplesPerPixel == 1 && (layout.bitsPerSample == 1 || layout.bitsPerSample == 8) &&
