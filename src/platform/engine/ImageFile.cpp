@@ -182,7 +182,10 @@ std::vector<int> sourcePages(int count)
 
 void saveJpegFile(const Image& image, const QString& path, const SaveOptions& options)
 {
-    if (options.mode != SaveNew && !(options.mode == SaveReplace && options.page == 1))
+    // Replacing page 1 rewrites a JPEG file; it must not turn a multi-page TIFF into one.
+    const bool replacesJpeg = options.mode == SaveReplace && options.page == 1 &&
+                              (!QFileInfo::exists(path) || fileKind(path) != FileKind::Tiff);
+    if (options.mode != SaveNew && !replacesJpeg)
         throw EngineError(ErrUnsupported, msg::jpegSinglePage());
     const QByteArray bytes = EncodeJpeg(image, options.format, options.quality);
     AtomicFile target(path);

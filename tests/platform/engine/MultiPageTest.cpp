@@ -206,6 +206,8 @@ TEST_F(MultiPageFile, RefusedEditsLeaveTheFileAsItWas)
     expectNumber([&] { SavePage(fresh, m_path, at(SaveInsert, 22)); }, ErrPageRange);
     expectNumber([&] { DeletePage(m_path, 21); }, ErrPageRange);
     expectNumber([&] { SavePage(fresh, m_path, at(7, 1)); }, ErrUnsupported);
+    expectNumber([&] { SavePage(ColourPage(kWidth, kHeight), m_path, at(SaveReplace, 1, FormatJpeg422)); },
+                 ErrUnsupported);
     EXPECT_EQ(FileBytes(m_path), before);
     EXPECT_EQ(DirEntries(m_dir.path()), QStringList{QStringLiteral("document.tif")});
 }
