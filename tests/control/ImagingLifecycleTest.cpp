@@ -2,6 +2,9 @@
 #include "ControlTestSupport.h"
 
 #include "control/ControlTexts.h"
+#include "platform/engine/Image.h"
+#include "platform/engine/ImageFile.h"
+#include "settings/Settings.h"
 #include "settings/IniFile.h"
 #include "settings/frmImageDir.h"
 
@@ -17,6 +20,18 @@ using LifecycleTest = ControlTest;
 bool IsDirectory(const QString& path)
 {
     return QFileInfo(path).isDir();
+}
+
+// A document of count single-page TIFFs.
+void MakeSinglePageDocument(const QString& directory, int count)
+{
+    ASSERT_TRUE(QDir().mkpath(directory));
+    for (int n = 1; n <= count; ++n) {
+        engine::SaveOptions options;
+        options.format = engine::FormatTiffG4;
+        const QString path = QStringLiteral("%1/%2.tif").arg(directory).arg(n, 6, 10, QLatin1Char('0'));
+        engine::SavePage(engine::Image::create(64 + n, 48, 1), path, options);
+    }
 }
 
 // A dialog script that accepts frmImageDir with dir as its result.
@@ -104,6 +119,31 @@ TEST_F(LifecycleTest, FirstShowTakesTheChosenRootAndCreatesTheDocumentDirectory)
     EXPECT_EQ(control.LocalPath(), rootDir());
     EXPECT_TRUE(IsDirectory(rootDir() + "/2024/box7"));
     EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(LifecycleTest, DocumentsOpenAtTheirRememberedPosition)
+{
+    writeSaveDir(rootDir());
+    MakeSinglePageDocument(rootDir() + "/box/first", 3);
+    MakeSinglePageDocument(rootDir() + "/box/second", 4);
+    WriteImagePos("box\\first", 2);
+    WriteImagePos("box\\second", 3);
+
+    Imaging control;
+    control.resize(900, 600);
+    control.setDocName("box\\first");
+    control.show();
+    const ControlState& state = control.State();
+    EXPECT_EQ(state.m_PageCount, 3);
+    EXPECT_EQ(state.m_CurrentPage, 2);
+
+    control.setDocName("box\\second");
+    control.SetDocument();
+    EXPECT_EQ(state.m_PageCount, 4);
+    EXPECT_EQ(state.m_CurrentPage, 3);
+    ASSERT_EQ(state.m_Files.count(), 4);
+    EXPECT_TRUE(state.m_Files.at(1).endsWith("second/000001.tif"));
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messageTexts().join('|').toStdString();
 }
 
 TEST_F(LifecycleTest, FirstShowWithoutDocumentNameOpensNothingAndSaysNothing)
