@@ -1,6 +1,6 @@
 // JPEG codec over libjpeg-turbo. libjpeg reports fatal errors through error_exit, which must not
-// return; it jumps back here. The functions that hold setjmp keep only plain C state, so the
-// jump skips no destructor; everything C++ happens around them.
+// return; it jumps back to the setjmp of runDecode or runEncode. Between those and libjpeg there
+// are only C frames, so the jump skips no destructor; exceptions are raised outside them.
 #include "platform/engine/JpegCodec.h"
 
 #include "platform/engine/EngineError.h"
@@ -54,6 +54,35 @@ void installErrorManager(ErrorManager* err)
     err->message[0] = '\0';
 }
 
+// Owners of libjpeg's codec objects with their error managers. They are made before setjmp and
+// live in the frame that holds it, so a jump back lands with them intact and their destructors
+// release libjpeg's memory on every path. A zeroed object that was never created destroys safely.
+struct Decompressor {
+    jpeg_decompress_struct cinfo {};
+    ErrorManager err {};
+    Decompressor()
+    {
+        installErrorManager(&err);
+        cinfo.err = &err.pub;
+    }
+    ~Decompressor() { jpeg_destroy_decompress(&cinfo); }
+    Decompressor(const Decompressor&) = delete;
+    Decompressor& operator=(const Decompressor&) = delete;
+};
+
+struct Compressor {
+    jpeg_compress_struct cinfo {};
+    ErrorManager err {};
+    Compressor()
+    {
+        installErrorManager(&err);
+        cinfo.err = &err.pub;
+    }
+    ~Compressor() { jpeg_destroy_compress(&cinfo); }
+    Compressor(const Compressor&) = delete;
+    Compressor& operator=(const Compressor&) = delete;
+};
+
 struct DecodeState {
     const unsigned char* data = nullptr;
     unsigned long size = 0;
@@ -99,13 +128,10 @@ void cmykRowToPix(const unsigned char* row, l_uint32* line, int width, bool inve
 // Returns false with state->message set on any libjpeg error.
 bool runDecode(DecodeState* state)
 {
-    jpeg_decompress_struct cinfo;
-    ErrorManager err;
-    installErrorManager(&err);
-    cinfo.err = &err.pub;
-    if (setjmp(err.jump)) {
-        std::memcpy(state->message, err.message, sizeof state->message);
-        jpeg_destroy_decompress(&cinfo);
+    Decompressor codec;
+    jpeg_decompress_struct& cinfo = codec.cinfo;
+    if (setjmp(codec.err.jump)) {
+        std::memcpy(state->message, codec.err.message, sizeof state->message);
         return false;
     }
     jpeg_create_decompress(&cinfo);
@@ -121,10 +147,8 @@ bool runDecode(DecodeState* state)
             (luma.h_samp_factor * luma.v_samp_factor) / std::max(1, chroma.h_samp_factor * chroma.v_samp_factor);
     }
     readDensity(cinfo, state);
-    if (state->headerOnly) {
-        jpeg_destroy_decompress(&cinfo);
+    if (state->headerOnly)
         return true;
-    }
 
     const bool grey = cinfo.num_components == 1;
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
@@ -151,7 +175,6 @@ bool runDecode(DecodeState* state)
             cmykRowToPix(state->row, line, width, cinfo.saw_Adobe_marker);
     }
     jpeg_finish_decompress(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
     return true;
 }
 
@@ -169,13 +192,10 @@ struct EncodeState {
 
 bool runEncode(EncodeState* state)
 {
-    jpeg_compress_struct cinfo;
-    ErrorManager err;
-    installErrorManager(&err);
-    cinfo.err = &err.pub;
-    if (setjmp(err.jump)) {
-        std::memcpy(state->message, err.message, sizeof state->message);
-        jpeg_destroy_compress(&cinfo);
+    Compressor codec;
+    jpeg_compress_struct& cinfo = codec.cinfo;
+    if (setjmp(codec.err.jump)) {
+        std::memcpy(state->message, codec.err.message, sizeof state->message);
         return false;
     }
     jpeg_create_compress(&cinfo);
@@ -209,7 +229,6 @@ bool runEncode(EncodeState* state)
         jpeg_write_scanlines(&cinfo, &row, 1);
     }
     jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
     return true;
 }
 
