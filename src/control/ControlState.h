@@ -71,9 +71,11 @@ struct ControlState {
     bool m_FileNavBusy = false;
 
     // Browsing: the zoom the zoom box shows and the steps start from, the trim box of the pointer
-    // tools (0 off, 1 on), and the mode a scan started from the file list runs in (1 append).
+    // tools (0 off, 1 on), how a drag in the viewer selects (0 not at all, 1 rectangle, 2 to 4 the
+    // viewer's other shapes), and the mode a scan started from the file list runs in (1 append).
     qint32 m_ZoomPercent = 100;
     qint16 m_TrimRegionOn = 0;
+    qint16 m_RegionShape = 0;
     qint16 m_ScanMode = 0;
 
     // The scanner source, opened at initialise and closed at terminate; null when none could be made.

@@ -1,19 +1,25 @@
 // Viewer start-up.
 #include "viewer/ViewerSetup.h"
 
+#include "platform/engine/ImageViewer.h"
+#include "settings/Settings.h"
+#include "viewer/MainViewer.h"
+
 namespace scanvo {
 
 void InitViewer(ControlState& state)
 {
-    // Will set mtMain's display mode and fit style once the viewer exists.
+    // The stored style goes in as the paint mode unchanged: a stored 0 is actual size (mode 0),
+    // which shows a page at 100 % just as the zoom mode at 100 would.
+    if (engine::ImageViewer* viewer = MainViewer(state))
+        viewer->setPaintMode(g_Settings.Common.ImageFitStyle);
     SetRegionShape(state, 1);
 }
 
 void SetRegionShape(ControlState& state, int shape)
 {
-    // Will pass the selection shape to mtMain's pointer tools.
-    (void)state;
-    (void)shape;
+    if (shape >= 1 && shape <= 4)
+        state.m_RegionShape = static_cast<qint16>(shape);
 }
 
 }  // namespace scanvo

@@ -5,10 +5,11 @@
 
 namespace scanvo {
 
-// Applies the viewer's start-up display setting and the fit style Common.ImageFitStyle, then
-// selects the rectangular selection shape.
+// Puts the viewer into the paint mode of the fit style Common.ImageFitStyle and selects the
+// rectangular selection shape.
 void InitViewer(ControlState& state);
-// Shape of the viewer's selection: 1 rectangle.
+// How a drag in the viewer selects: 1 rectangle, 2 to 4 the viewer's other shapes; any other value
+// leaves the shape as it is.
 void SetRegionShape(ControlState& state, int shape);
 
 }  // namespace scanvo

@@ -1,0 +1,147 @@
+// Showing a page: what the viewer, the status bar, the buttons and the position file show after it.
+#include "BrowseFixture.h"
+
+#include "control/ToolbarBuilder.h"
+#include "document/DocumentType.h"
+#include "document/FileList.h"
+#include "platform/engine/ImageFile.h"
+#include "platform/engine/ImageViewer.h"
+#include "settings/Settings.h"
+#include "viewer/PageDisplay.h"
+
+#include <QAction>
+#include <QComboBox>
+
+namespace scanvo::fixtures {
+namespace {
+
+class PageDisplayTest : public BrowseTest {
+protected:
+    int shownWidth() const { return viewer()->hasImage() ? viewer()->image().width() : 0; }
+    void openSinglePages(int count)
+    {
+        for (int n = 1; n <= count; ++n)
+            WriteTiff(documentFile(QStringLiteral("p%1.tif").arg(n)), 1, 100 + n, 150);
+        openDocument(DocTypeSinglePageTiff, 1);
+    }
+};
+
+TEST_F(PageDisplayTest, TheStatusBarDescribesThePageShown)
+{
+    engine::SaveOptions options;
+    options.format = engine::FormatTiffLzw;
+    engine::SavePage(MarkedPage(120, 80, 8, 5, 300, 200), documentFile("grey.tif"), options);
+    engine::SavePage(MarkedPage(120, 80, 24, 5, 150, 150), documentFile("rgb.tif"), options);
+    openDocument(DocTypeSinglePageTiff, 1);
+
+    EXPECT_EQ(panel(1), QStringLiteral("澜页文档扫描影像优化处理控件"));
+    EXPECT_EQ(panel(2), QStringLiteral("第 1 页 共 2 页"));
+    EXPECT_EQ(panel(3), QStringLiteral("300 * 200 8位"));
+    state.m_CurrentPage = 2;
+    ShowPage(state, 2);
+    EXPECT_EQ(panel(2), QStringLiteral("第 2 页 共 2 页"));
+    EXPECT_EQ(panel(3), QStringLiteral("150 * 150 24位"));
+}
+
+TEST_F(PageDisplayTest, EachPageOfASinglePageDocumentComesFromItsOwnFile)
+{
+    openSinglePages(3);
+    for (qint16 n : {2, 3, 1}) {
+        state.m_CurrentPage = n;
+        ShowPage(state, n);
+        EXPECT_EQ(g_CurrentFilePath, state.m_Files.at(n));
+        EXPECT_EQ(shownWidth(), 100 + n);
+        EXPECT_EQ(selectedEntry(), n);
+        EXPECT_EQ(state.m_ShownPage, n);
+        EXPECT_EQ(ReadImagePos(state.m_DocName), n);
+    }
+}
+
+TEST_F(PageDisplayTest, AMultiPageFileShowsItsNthPage)
+{
+    WriteTiff(documentFile("box1.tif"), 3, 90, 120);
+    openDocument(DocTypeMultiPageTiff, 2);
+    // The fixture marks page n with an ink block 10 n wide; the list entry follows.
+    EXPECT_EQ(viewer()->image().toQImage().pixelColor(15, 0), QColor(Qt::black));
+    EXPECT_EQ(viewer()->image().toQImage().pixelColor(25, 0), QColor(Qt::white));
+    EXPECT_EQ(selectedEntry(), 2);
+}
+
+TEST_F(PageDisplayTest, BitonalConversionIsOffForJpegPagesOnly)
+{
+    WriteJpeg(documentFile("a.jpg"));
+    WriteTiff(documentFile("b.tif"), 1);
+    openDocument(DocTypeAllImages, 1);
+    EXPECT_FALSE(keyEnabled(state.tbImaging, "miConvert2BW"));
+    state.m_CurrentFile = 2;
+    GoToFile(state, 2);
+    EXPECT_TRUE(keyEnabled(state.tbImaging, "miConvert2BW"));
+}
+
+TEST_F(PageDisplayTest, TheAutomaticTrimButtonFollowsTheTrimBox)
+{
+    openSinglePages(2);
+    EXPECT_FALSE(keyEnabled(state.tbImaging, "miTrim2"));
+    state.m_TrimRegionOn = 1;
+    ShowPage(state, 2);
+    EXPECT_TRUE(keyEnabled(state.tbImaging, "miTrim2"));
+}
+
+TEST_F(PageDisplayTest, AModifiedPageIsWrittenBackBeforeTheNextPageLoads)
+{
+    openSinglePages(2);
+    // An edit: the viewer's page differs from its file.
+    viewer()->setImage(MarkedPage(101, 150, 1, 80));
+    state.m_PageModified = true;
+    state.m_CurrentPage = 2;
+    ShowPage(state, 2);
+
+    EXPECT_FALSE(state.m_PageModified);
+    EXPECT_TRUE(engine::LoadPage(documentFile("p1.tif")).samePixels(MarkedPage(101, 150, 1, 80)));
+    EXPECT_EQ(shownWidth(), 102);
+}
+
+TEST_F(PageDisplayTest, ShowingTheSamePageAgainAlsoWritesItBack)
+{
+    openSinglePages(1);
+    viewer()->setImage(MarkedPage(101, 150, 1, 60));
+    state.m_PageModified = true;
+    ShowPage(state, 1);
+
+    EXPECT_FALSE(state.m_PageModified);
+    EXPECT_TRUE(viewer()->image().samePixels(MarkedPage(101, 150, 1, 60)));
+}
+
+TEST_F(PageDisplayTest, AFitStyleAboveActualSizeLeavesTheZoomBoxAtOneHundred)
+{
+    viewer()->setPaintMode(engine::ImageViewer::PaintFitWindow);
+    openSinglePages(1);  // a 101 x 150 page in a 600 x 700 view is painted far above 100 %
+    ASSERT_GT(viewer()->displayPercent(), 100.0);
+    EXPECT_EQ(state.m_ZoomPercent, 100);
+    EXPECT_EQ(state.cboZoomFactor->currentText(), QStringLiteral("100%"));
+}
+
+TEST_F(PageDisplayTest, AFitStyleBelowActualSizeShowsItsPercentage)
+{
+    WriteTiff(documentFile("big.tif"), 1, 1200, 1400);
+    viewer()->setPaintMode(engine::ImageViewer::PaintFitHeight);
+    openDocument(DocTypeSinglePageTiff, 1);
+    const int painted = int(std::lround(viewer()->displayPercent()));
+    ASSERT_LT(painted, 100);
+    EXPECT_EQ(state.m_ZoomPercent, painted);
+    EXPECT_EQ(state.cboZoomFactor->currentText(), QString::number(painted) + u'%');
+}
+
+TEST_F(PageDisplayTest, APageOutsideTheFilesIsReportedNotLoaded)
+{
+    openSinglePages(2);
+    ShowPage(state, 5);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(prompter.messages[0].title, QStringLiteral("错误信息"));
+    EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Warning);
+    EXPECT_FALSE(viewer()->hasImage());
+    EXPECT_EQ(panel(2), QStringLiteral("第 1 页 共 2 页"));
+}
+
+}  // namespace
+}  // namespace scanvo::fixtures
