@@ -5,17 +5,11 @@
 #include "platform/engine/ops/PixHandle.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace scanvo::engine::ops {
 
 namespace {
-
-int CountComponents(Pix* pix)
-{
-    l_int32 count = 0;
-    pixCountConnComp(pix, 8, &count);
-    return count;
-}
 
 }  // namespace
 
@@ -57,9 +51,9 @@ int RemoveDots(Image& page, int flags, int minWidth, int minHeight, int maxWidth
     if (!boxes || !pieces)
         throw EngineError(ErrOperation, QStringLiteral("连通域分析失败"));
 
-    PixPtr dots = Checked(pixCreateTemplate(pix));   // components in the size range
-    PixPtr small = Checked(pixCreateTemplate(pix));  // every component no larger than the maximum
-    int found = 0;
+    // Components no larger than the maximum; the rest of the page is the larger shapes.
+    std::vector<int> inRange;
+    PixPtr small = Checked(pixCreateTemplate(pix));
     for (int i = 0; i < boxaGetCount(boxes.get()); ++i) {
         l_int32 x = 0, y = 0, w = 0, h = 0;
         boxaGetBoxGeometry(boxes.get(), i, &x, &y, &w, &h);
@@ -67,26 +61,32 @@ int RemoveDots(Image& page, int flags, int minWidth, int minHeight, int maxWidth
             continue;
         PixPtr piece(pixaGetPix(pieces.get(), i, L_CLONE));
         pixRasterop(small.get(), x, y, w, h, PIX_PAINT, piece.get(), 0, 0);
-        if (w >= minWidth && h >= minHeight) {
-            pixRasterop(dots.get(), x, y, w, h, PIX_PAINT, piece.get(), 0, 0);
-            ++found;
-        }
+        if (w >= minWidth && h >= minHeight)
+            inRange.push_back(i);
     }
-    if (found == 0)
+    if (inRange.empty())
         return 0;
-
-    if (flags & kDotKeepNearText) {
-        // Larger shapes reach out by a dot's size plus a little; dots they reach belong to them.
-        const int reach = std::max(maxWidth, maxHeight) + 2;
-        PixPtr large = Checked(pixSubtract(nullptr, pix, small.get()));
-        PixPtr zone = Checked(pixDilateCompBrickExtendDwa(nullptr, large.get(), 2 * reach + 1, 2 * reach + 1));
-        PixPtr seeds = Checked(pixAnd(nullptr, dots.get(), zone.get()));
-        PixPtr kept = Checked(pixSeedfillBinary(nullptr, seeds.get(), dots.get(), 8));
-        found -= CountComponents(kept.get());
-        pixSubtract(dots.get(), dots.get(), kept.get());
+    PixPtr large;
+    if (flags & kDotKeepNearText)
+        large = Checked(pixSubtract(nullptr, pix, small.get()));
+    // Larger shapes reach out by a dot's size plus a little; dots they reach belong to them.
+    const int reach = std::max(maxWidth, maxHeight) + 2;
+    int removed = 0;
+    for (int i : inRange) {
+        l_int32 x = 0, y = 0, w = 0, h = 0;
+        boxaGetBoxGeometry(boxes.get(), i, &x, &y, &w, &h);
+        if (large) {
+            BoxPtr near = MakeBox(QRect(x - reach, y - reach, w + 2 * reach, h + 2 * reach));
+            l_int32 neighbours = 0;
+            pixCountPixelsInRect(large.get(), near.get(), &neighbours, nullptr);
+            if (neighbours > 0)
+                continue;
+        }
+        PixPtr piece(pixaGetPix(pieces.get(), i, L_CLONE));
+        pixRasterop(pix, x, y, w, h, PIX_DST & PIX_NOT(PIX_SRC), piece.get(), 0, 0);
+        ++removed;
     }
-    pixSubtract(pix, pix, dots.get());
-    return found;
+    return removed;
 }
 
 }  // namespace scanvo::engine::ops

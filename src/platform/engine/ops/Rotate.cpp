@@ -11,6 +11,8 @@ namespace scanvo::engine::ops {
 
 namespace {
 
+constexpr float kMaxShearRadians = 0.35f;  // about 20 degrees
+
 // Leptonica brings in only white or black; a fill of another colour is painted afterwards
 // through the rotated outline of the page.
 bool IsDark(quint32 colour)
@@ -42,26 +44,40 @@ PixPtr RotateQuarters(Pix* pix, int quarters, bool enlarge, quint32 fill)
     return Recentre(turned.get(), pixGetWidth(pix), pixGetHeight(pix), fill);
 }
 
+// A 1-bit page: shear keeps it crisp up to moderate angles; beyond them shears distort, so it
+// is sampled.
+PixPtr RotateBitonal(Pix* pix, float radians, bool enlarge, int incolor)
+{
+    PixPtr embedded;
+    if (enlarge) {
+        embedded = Checked(pixEmbedForRotation(pix, radians, incolor, pixGetWidth(pix), pixGetHeight(pix)));
+        pix = embedded.get();
+    }
+    if (std::abs(radians) <= kMaxShearRadians)
+        return Checked(pixRotateShearCenter(pix, radians, incolor));
+    return Checked(pixRotateBySampling(pix, pixGetWidth(pix) / 2, pixGetHeight(pix) / 2, radians, incolor));
+}
+
 PixPtr RotateFree(Pix* pix, double radians, bool enlarge, quint32 fill)
 {
-    const int d = pixGetDepth(pix);
-    const int w = enlarge ? pixGetWidth(pix) : 0, h = enlarge ? pixGetHeight(pix) : 0;
-    // Shear keeps a 1-bit page crisp; area mapping gives smooth grey and colour edges.
-    const int type = d == 1 ? L_ROTATE_SHEAR : L_ROTATE_AREA_MAP;
+    const float angle = static_cast<float>(radians);
     const int incolor = IsDark(fill) ? L_BRING_IN_BLACK : L_BRING_IN_WHITE;
+    if (pixGetDepth(pix) == 1)
+        return RotateBitonal(pix, angle, enlarge, incolor);
     PixPtr source;
-    if (d != 1 && pixGetColormap(pix)) {
+    if (pixGetColormap(pix)) {
         source = WithoutPalette(pix);
         pix = source.get();
     }
-    PixPtr rotated = Checked(pixRotate(pix, static_cast<float>(radians), type, incolor, w, h));
-    if (d == 1 || IsWhiteOrBlack(fill))
+    const int w = enlarge ? pixGetWidth(pix) : 0, h = enlarge ? pixGetHeight(pix) : 0;
+    // Area mapping gives smooth grey and colour edges.
+    PixPtr rotated = Checked(pixRotate(pix, angle, L_ROTATE_AREA_MAP, incolor, w, h));
+    if (IsWhiteOrBlack(fill))
         return rotated;
     // The page's outline, rotated the same way: 0 where fill belongs.
     PixPtr outline = Checked(pixCreate(pixGetWidth(pix), pixGetHeight(pix), 1));
     pixSetAll(outline.get());
-    PixPtr turnedOutline = Checked(pixRotate(outline.get(), static_cast<float>(radians), L_ROTATE_SAMPLING,
-                                             L_BRING_IN_WHITE, w, h));
+    PixPtr turnedOutline = RotateBitonal(outline.get(), angle, enlarge, L_BRING_IN_WHITE);
     pixInvert(turnedOutline.get(), turnedOutline.get());
     pixPaintThroughMask(rotated.get(), turnedOutline.get(), 0, 0, PixelValueFor(rotated.get(), fill));
     return rotated;
