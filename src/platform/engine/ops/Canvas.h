@@ -24,6 +24,10 @@ void Fill(Image& image, quint32 colour);
 void FillRect(Image& image, const QRect& rect, quint32 colour);
 void FillRegion(Image& image, const Region& region, quint32 colour);
 
+// The colour (0xRRGGBB) shown at pixel (x, y): 1-bit black or white, grey as grey, a palette
+// entry's colour. Throws ErrInvalidArgument outside the image.
+quint32 PixelColour(const Image& image, int x, int y);
+
 // Negative of the page (a palette page has its palette inverted).
 void Invert(Image& image);
 

@@ -1,4 +1,4 @@
-// Filling the whole image, a rectangle or a region with one colour.
+// Filling the whole image, a rectangle or a region with one colour; reading one pixel's colour.
 #include "platform/engine/ops/Canvas.h"
 
 #include "platform/engine/ops/PixHandle.h"
@@ -41,6 +41,27 @@ void FillRegion(Image& image, const Region& region, quint32 colour)
         failed = pixPaintThroughMask(pix, region.mask().pix(), r.x(), r.y(), PixelValueFor(pix, colour));
     if (failed)
         throw EngineError(ErrOperation, QStringLiteral("填充失败"));
+}
+
+quint32 PixelColour(const Image& image, int x, int y)
+{
+    RequireImage(image, "PixelColour");
+    if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
+        throw EngineError(ErrInvalidArgument, QStringLiteral("像素位置在图像之外：%1, %2").arg(x).arg(y));
+    Pix* pix = image.pix();
+    l_uint32 value = 0;
+    pixGetPixel(pix, x, y, &value);
+    l_int32 r = 0, g = 0, b = 0;
+    if (pixGetDepth(pix) == 1) {
+        r = g = b = value ? 0 : 255;
+    } else if (PIXCMAP* cmap = pixGetColormap(pix)) {
+        pixcmapGetColor(cmap, static_cast<int>(value), &r, &g, &b);
+    } else if (pixGetDepth(pix) == 8) {
+        r = g = b = static_cast<l_int32>(value);
+    } else {
+        extractRGBValues(value, &r, &g, &b);
+    }
+    return (static_cast<quint32>(r) << 16) | (static_cast<quint32>(g) << 8) | static_cast<quint32>(b);
 }
 
 }  // namespace scanvo::engine::ops

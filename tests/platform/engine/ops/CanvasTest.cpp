@@ -124,6 +124,26 @@ TEST(FillAndInvert, FillRectClipsAndFillRegionFollowsTheMask)
     EXPECT_EQ(Pixel(grey, 1, 1), 128u);
 }
 
+TEST(FillAndInvert, FillThenPixelColourGivesTheColourBackOnEveryDepth)
+{
+    struct Case {
+        Image image;
+        quint32 fill, expected;
+    };
+    Image palette = GreyPalettePage(6, 6);
+    std::vector<Case> cases;
+    cases.push_back({Image::create(6, 6, 1), 0x202020, kBlack});
+    cases.push_back({Image::create(6, 6, 1), 0xE0E0E0, kWhite});
+    cases.push_back({Image::create(6, 6, 8), 0x646464, 0x646464});
+    cases.push_back({Image::create(6, 6, 24), 0x12AB34, 0x12AB34});
+    cases.push_back({palette, 0x808080, 0x808080});
+    for (Case& c : cases) {
+        FillRect(c.image, QRect(2, 2, 2, 2), c.fill);
+        EXPECT_EQ(PixelColour(c.image, 3, 3), c.expected) << "depth " << c.image.depth();
+    }
+    EXPECT_EQ(ErrorNumberOf([&] { PixelColour(cases[0].image, 6, 0); }), ErrInvalidArgument);
+}
+
 TEST(FillAndInvert, InvertTwiceGivesBackThePageAndPalettesInvertTheirColours)
 {
     scanvo::testing::PageOptions options;
