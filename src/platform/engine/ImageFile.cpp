@@ -71,14 +71,40 @@ QByteArray readWholeFile(const QString& path)
     return bytes;
 }
 
+// The formats beyond TIFF and JPEG that pages are imported from. Data Leptonica takes for TIFF or
+// JPEG here has already failed our own test of the first bytes, so it is damaged, not another format.
+bool isOtherImageFormat(l_int32 format)
+{
+    switch (format) {
+    case IFF_BMP:
+    case IFF_PNG:
+    case IFF_PNM:
+    case IFF_GIF:
+    case IFF_JP2:
+    case IFF_WEBP:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The Leptonica format of bytes when it is one of the other image formats, else IFF_UNKNOWN.
+l_int32 otherFormatOf(const QByteArray& bytes)
+{
+    l_int32 format = IFF_UNKNOWN;
+    if (bytes.size() < 12 || findFileFormatBuffer(reinterpret_cast<const l_uint8*>(bytes.constData()), &format) != 0)
+        return IFF_UNKNOWN;
+    return isOtherImageFormat(format) ? format : IFF_UNKNOWN;
+}
+
 // Leptonica's readers for the remaining formats (PNG, BMP, GIF, PNM, WebP, ...), header first so
 // that a page too large for memory is refused before its pixels are allocated.
 Pix* readOtherPix(const QString& path, const QByteArray& bytes)
 {
     const auto* data = reinterpret_cast<const l_uint8*>(bytes.constData());
-    l_int32 format = IFF_UNKNOWN, w = 0, h = 0, bps = 0, spp = 0, cmap = 0;
     // The format test first: Leptonica's header reader complains on stderr about unknown data.
-    if (bytes.size() < 12 || findFileFormatBuffer(data, &format) != 0 || format == IFF_UNKNOWN)
+    l_int32 format = otherFormatOf(bytes), w = 0, h = 0, bps = 0, spp = 0, cmap = 0;
+    if (format == IFF_UNKNOWN)
         throw EngineError(ErrFileRead, msg::notAnImage(path));
     if (pixReadHeaderMem(data, size_t(bytes.size()), &format, &w, &h, &bps, &spp, &cmap) != 0)
         throw EngineError(ErrFileRead, msg::corruptFile(path));
@@ -269,10 +295,7 @@ int PageCount(const QString& path)
     case FileKind::Other:
         break;
     }
-    const QByteArray bytes = readWholeFile(path);
-    l_int32 format = IFF_UNKNOWN;
-    if (bytes.size() < 12 || findFileFormatBuffer(reinterpret_cast<const l_uint8*>(bytes.constData()), &format) != 0 ||
-        format == IFF_UNKNOWN)
+    if (otherFormatOf(readWholeFile(path)) == IFF_UNKNOWN)
         throw EngineError(ErrFileRead, msg::notAnImage(path));
     return 1;
 }
