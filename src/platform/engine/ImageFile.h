@@ -32,9 +32,14 @@ int JpegQualityForFactor(int qualityFactor);
 int PageCount(const QString& path);
 // Loads page n (1-based). The image's loadFormat() tells how the page is stored. Throws EngineError.
 Image LoadPage(const QString& path, int page = 1);
-// Saves image to path as options say, converting its depth to options.bits first. Throws EngineError.
+// Saves image to path as options say. The depth written is options.bits (0: the image's own),
+// except that CCITT codings always write 1 bit (grey and colour thresholded) and JPEG 8 or 24.
+// Appending to, or inserting before page 1 of, a file that does not exist yet creates it; the
+// other pages of a multi-page TIFF keep their compressed data. JPEG files hold one page: their
+// codes take mode 0, or mode 2 at page 1 over a JPEG file. Throws EngineError.
 void SavePage(const Image& image, const QString& path, const SaveOptions& options);
 // Deletes page n (1-based) of a multi-page TIFF; the other pages keep their compressed data.
+// The only page of a file is not deleted (a TIFF without pages is no file): delete the file.
 void DeletePage(const QString& path, int page);
 
 // What a format code stands for.
