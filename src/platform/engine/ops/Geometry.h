@@ -1,5 +1,7 @@
 #pragma once
 // Geometry of a page: rotation, skew detection and deskew, automatic crop, resampling.
+// Where new pixel values are interpolated (free rotation, resampling), a palette page comes back
+// as plain grey (grey palettes) or colour; quarter turns and crops keep the palette.
 
 #include "platform/engine/Image.h"
 
