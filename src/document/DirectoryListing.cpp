@@ -89,7 +89,7 @@ void SortInNumberingOrder(QStringList& names)
                      [](const QString& a, const QString& b) { return CompareInNumberingOrder(a, b) < 0; });
 }
 
-QStringList ListMatchingNames(const QString& pattern)
+QStringList ListMatchingNames(const QString& pattern, ListingOrder order)
 {
     const QString directory = PathDirPart(pattern);
     const QString namePattern = PathFilePart(pattern);
@@ -112,7 +112,8 @@ QStringList ListMatchingNames(const QString& pattern)
                                    [&](const QString& name) { return !name.toLower().contains(extension); }),
                     names.end());
     }
-    SortInNumberingOrder(names);
+    if (order == ListingOrder::Numbering)
+        SortInNumberingOrder(names);
     return names;
 }
 

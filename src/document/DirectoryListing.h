@@ -8,9 +8,11 @@
 
 namespace scanvo {
 
-// Names (without directory) of the files matching pattern, in numbering order. Empty when the
-// directory does not exist or nothing matches.
-QStringList ListMatchingNames(const QString& pattern);
+enum class ListingOrder { Numbering, Unsorted };
+
+// Names (without directory) of the files matching pattern, in numbering order unless asked
+// otherwise. Empty when the directory does not exist or nothing matches.
+QStringList ListMatchingNames(const QString& pattern, ListingOrder order = ListingOrder::Numbering);
 
 // Sorts names case-insensitively with digit runs compared by value, so that the zero-padded
 // counters of the naming rule (and unpadded ones too) come out in numbering order.

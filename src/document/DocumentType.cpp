@@ -45,7 +45,8 @@ bool IsJpegName(const QString& name)
 qint16 DetectDocType(const QString& pattern)
 {
     const QString directory = WithTrailingSeparator(PathDirPart(pattern));
-    const QStringList names = ListMatchingNames(directory + PathFilePart(pattern));
+    // Which kinds of file are present does not depend on their order.
+    const QStringList names = ListMatchingNames(directory + PathFilePart(pattern), ListingOrder::Unsorted);
     if (names.isEmpty())
         return DocTypeDetect;
 
@@ -78,11 +79,16 @@ qint16 DetectDocType(const QString& pattern)
 
 void CollectFiles(ControlState& state, const QString& pattern)
 {
-    const QString directory = WithTrailingSeparator(PathDirPart(pattern));
+    CollectListedFiles(state, PathDirPart(pattern), ListMatchingNames(pattern));
+}
+
+void CollectListedFiles(ControlState& state, const QString& directory, const QStringList& names)
+{
+    const QString prefix = WithTrailingSeparator(directory);
     state.m_Files.clear();
-    for (const QString& name : ListMatchingNames(pattern)) {
+    for (const QString& name : names) {
         if (IsListedByType(name, state.m_DocType))
-            state.m_Files.append(directory + name);
+            state.m_Files.append(prefix + name);
     }
 }
 

@@ -30,5 +30,7 @@ qint16 DetectDocType(const QString& pattern);
 // Fills m_Files with the full paths of the files matching pattern that m_DocType lists, in
 // numbering order.
 void CollectFiles(ControlState& state, const QString& pattern);
+// The same for names already listed from directory.
+void CollectListedFiles(ControlState& state, const QString& directory, const QStringList& names);
 
 }  // namespace scanvo

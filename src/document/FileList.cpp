@@ -100,14 +100,15 @@ void ClearViewer(ControlState& state)
 // Reads the document directory by type; false when nothing matches.
 bool ListDocument(ControlState& state, const QString& pattern, qint16 position)
 {
-    if (ListMatchingNames(pattern).isEmpty())
+    const QStringList names = ListMatchingNames(pattern);
+    if (names.isEmpty())
         return false;
     if (state.m_DocType == DocTypeMultiPageTiff) {
         state.m_PageCount = CountAsPageNumber(engine::PageCount(pattern));
         state.m_CurrentPage = StartPosition(position, state.m_PageCount);
         return true;
     }
-    CollectFiles(state, pattern);
+    CollectListedFiles(state, PathDirPart(pattern), names);
     state.m_PageCount = CountAsPageNumber(state.m_Files.count());
     state.m_CurrentPage = StartPosition(position, state.m_PageCount);
     if (state.m_DocType == DocTypeAllImages) {

@@ -1,0 +1,217 @@
+// Page turn: ShowPage of an A4 300 dpi page at fit height, until the viewer holds the scaled
+// rendering it paints from, against vipsthumbnail making a rendering of that height from the same
+// file (process start and PNG output included, as a user of the tool would run it).
+// Document open: ResetDocumentView and BuildFileList (type detection on) of 1000 and 10,000
+// single-page files, against QDir::entryList sorted by name on the same directory.
+#include "BenchPages.h"
+
+#include "control/ControlState.h"
+#include "control/ToolbarBuilder.h"
+#include "control/ToolbarTables.h"
+#include "document/DocumentType.h"
+#include "document/FileList.h"
+#include "platform/engine/ImageFile.h"
+#include "platform/engine/ImageViewer.h"
+#include "viewer/PageDisplay.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+using namespace scanvo;
+
+namespace {
+
+constexpr int kViewWidth = 900;
+constexpr int kViewHeight = 1000;  // the fit-height rendering is this tall
+
+struct Inputs {
+    QTemporaryDir dir;
+    QString g4;
+    QString jpeg;
+    QString out;
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
+
+const Inputs& Pages()
+{
+    // Destroyed at exit, which removes the generated files.
+    static const std::unique_ptr<Inputs> in = [] {
+        auto made = std::make_unique<Inputs>();
+        made->g4 = made->path(QStringLiteral("page/g4/page.tif"));
+        made->jpeg = made->path(QStringLiteral("page/jpeg/page.jpg"));
+        made->out = made->path(QStringLiteral("out.png"));
+        QDir().mkpath(made->path(QStringLiteral("page/g4")));
+        QDir().mkpath(made->path(QStringLiteral("page/jpeg")));
+        engine::SaveOptions g4;
+        g4.format = engine::FormatTiffG4;
+        engine::SavePage(enginebench::A4Page(1, false), made->g4, g4);
+        engine::SaveOptions jpeg;
+        jpeg.format = engine::FormatJpeg422;
+        jpeg.quality = 125;
+        engine::SavePage(enginebench::A4Page(1, true), made->jpeg, jpeg);
+        return made;
+    }();
+    return *in;
+}
+
+// The child controls a page turn and a document open touch, as the control lays them out.
+struct Browser {
+    QWidget host;
+    ControlState state;
+
+    Browser()
+    {
+        state.tbFileOperate = new CommandToolBar(toolbars::tbFileOperate, true, &host);
+        state.tbImaging = new CommandToolBar(toolbars::tbImaging, true, &host);
+        state.tbCommon = new CommandToolBar(toolbars::tbCommon, false, &host);
+        state.lvwFileList = new QListWidget(&host);
+        state.cboZoomFactor = new QComboBox(&host);
+        state.sbTotalInfo = new QStatusBar(&host);
+        for (int n = 1; n <= 5; ++n) {
+            auto* label = new QLabel(state.sbTotalInfo);
+            label->setObjectName(QStringLiteral("sbTotalInfoPanel%1").arg(n));
+        }
+        auto* viewer = new engine::ImageViewer(&host);
+        viewer->resize(kViewWidth, kViewHeight);
+        viewer->setPaintMode(engine::ImageViewer::PaintFitHeight);
+        state.mtMain = viewer;
+    }
+    engine::ImageViewer* viewer() { return static_cast<engine::ImageViewer*>(state.mtMain); }
+    // A document of the files in directory root/name, as BuildFileList finds it.
+    void openAt(const QString& root, const QString& name, qint16 type)
+    {
+        state.m_LocalPath = root;
+        state.m_DocName = name;
+        state.m_RequestedDocType = type;
+        state.m_DocType = type;
+    }
+};
+
+void BM_PageTurn(benchmark::State& s, const QString& file, qint16 docType)
+{
+    Browser browser;
+    browser.openAt(Pages().path(QStringLiteral("page")), QFileInfo(file).dir().dirName(), docType);
+    browser.state.m_Files.append(file);
+    browser.state.m_PageCount = 1;
+    browser.state.m_CurrentPage = 1;
+    for (auto _ : s) {
+        ShowPage(browser.state, 1);
+        browser.viewer()->prepareRendering();
+        if (!browser.viewer()->hasRendering()) {
+            s.SkipWithError("no rendering");
+            break;
+        }
+    }
+    s.counters["shown_percent"] = browser.viewer()->displayPercent();
+}
+
+void BM_Vipsthumbnail(benchmark::State& s, const QString& file)
+{
+    const std::string command = "vipsthumbnail '" + file.toStdString() + "' --size x" + std::to_string(kViewHeight) +
+                                " -o '" + Pages().out.toStdString() + "' >/dev/null 2>&1";
+    for (auto _ : s) {
+        if (std::system(command.c_str()) != 0) {
+            s.SkipWithError("vipsthumbnail failed");
+            break;
+        }
+    }
+}
+
+// Documents of count single-page G4 files, made once per count.
+QString DocumentRoot(int count)
+{
+    static QTemporaryDir roots;
+    const QString root = roots.filePath(QString::number(count));
+    const QString dir = root + QStringLiteral("/doc");
+    if (QDir(dir).exists())
+        return root;
+    QDir().mkpath(dir);
+    const QString first = dir + QStringLiteral("/scan000001.tif");
+    engine::SaveOptions g4;
+    g4.format = engine::FormatTiffG4;
+    engine::SavePage(enginebench::A4Page(1, false), first, g4);
+    for (int n = 2; n <= count; ++n)
+        QFile::copy(first, dir + QStringLiteral("/scan%1.tif").arg(n, 6, 10, QLatin1Char('0')));
+    return root;
+}
+
+void BM_OpenDocument(benchmark::State& s)
+{
+    const int count = int(s.range(0));
+    const QString root = DocumentRoot(count);
+    Browser browser;
+    browser.openAt(root, QStringLiteral("doc"), DocTypeDetect);
+    for (auto _ : s) {
+        ResetDocumentView(browser.state);
+        BuildFileList(browser.state, 0);
+        if (browser.state.lvwFileList->count() != count || !browser.viewer()->hasImage()) {
+            s.SkipWithError("document not opened");
+            break;
+        }
+    }
+    s.counters["files"] = count;
+}
+
+void BM_SortedListing(benchmark::State& s)
+{
+    const int count = int(s.range(0));
+    const QDir dir(DocumentRoot(count) + QStringLiteral("/doc"));
+    for (auto _ : s) {
+        const QStringList names = dir.entryList(QDir::Files, QDir::Name);
+        if (names.size() != count) {
+            s.SkipWithError("listing incomplete");
+            break;
+        }
+        benchmark::DoNotOptimize(names.constData());
+    }
+    s.counters["files"] = count;
+}
+
+void RegisterAll()
+{
+    const Inputs& in = Pages();
+    benchmark::RegisterBenchmark("page_turn/g4/ShowPage", BM_PageTurn, in.g4, qint16(DocTypeSinglePageTiff))
+        ->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark("page_turn/jpeg/ShowPage", BM_PageTurn, in.jpeg, qint16(DocTypeSinglePageJpeg))
+        ->Unit(benchmark::kMillisecond)->UseRealTime();
+    if (!QStandardPaths::findExecutable(QStringLiteral("vipsthumbnail")).isEmpty()) {
+        benchmark::RegisterBenchmark("page_turn/g4/vipsthumbnail", BM_Vipsthumbnail, in.g4)
+            ->Unit(benchmark::kMillisecond)->UseRealTime();
+        benchmark::RegisterBenchmark("page_turn/jpeg/vipsthumbnail", BM_Vipsthumbnail, in.jpeg)
+            ->Unit(benchmark::kMillisecond)->UseRealTime();
+    }
+    benchmark::RegisterBenchmark("open_document/BuildFileList", BM_OpenDocument)
+        ->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark("open_document/QDir_entryList_sorted", BM_SortedListing)
+        ->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // ShowPage remembers each page in the position file; keep that away from the user's settings.
+    QTemporaryDir config;
+    qputenv("SCANVO_CONFIG_DIR", config.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RegisterAll();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
