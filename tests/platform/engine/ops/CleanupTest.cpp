@@ -188,6 +188,24 @@ TEST(RemoveBorders, ClearsTheChosenSidesOnlyAndNoText)
     EXPECT_TRUE(noSides.samePixels(generated.page));
 }
 
+TEST(RemoveBorders, VarianceKeepsTextThatComesCloseToTheBorder)
+{
+    Image page = Image::create(1000, 1200, 1);
+    Fill(page, kWhite);
+    FillRect(page, QRect(0, 0, 60, 1200), kBlack);    // a straight left border
+    FillRect(page, QRect(72, 500, 30, 45), kBlack);   // a letter 12 pixels from it
+    const QRect letter(72, 500, 30, 45);
+
+    Image withVariance = page;
+    RemoveBorders(withVariance, kBorderUseVariance, kBorderLeft, 20, 20, 5);
+    EXPECT_EQ(CountBlackInRect(withVariance, QRect(0, 0, 60, 1200)), 0);
+    EXPECT_EQ(CountBlackInRect(withVariance, letter), 30 * 45);
+
+    Image without = page;
+    RemoveBorders(without, 0, kBorderLeft, 20, 20, 5);
+    EXPECT_EQ(CountBlackInRect(without, letter), 0) << "the white gap is noise, so the letter joins the border";
+}
+
 TEST(RemoveLines, ClearsRuledLinesAndKeepsCharactersCrossingThem)
 {
     PageOptions options;
@@ -238,6 +256,24 @@ TEST(RemoveLines, KeepsLinesWithTooManyWallsAndHonoursTheDirection)
     Image tooShort = generated.page;
     EXPECT_EQ(RemoveLines(tooShort, kLineFlags, 5000, 15, 15, 10, 3, 3, kLineVertical), 0);
     EXPECT_TRUE(tooShort.samePixels(generated.page));
+}
+
+TEST(RemoveLines, RemoveEntireDecidesWhetherTheLineGoesUnderStrokesStandingOnIt)
+{
+    Image page = Image::create(900, 200, 1);
+    Fill(page, kWhite);
+    FillRect(page, QRect(50, 100, 800, 3), kBlack);   // the line
+    FillRect(page, QRect(300, 60, 5, 40), kBlack);    // a stroke standing on it
+    FillRect(page, QRect(500, 70, 5, 70), kBlack);    // a stroke crossing it
+    Image entire = page;
+    EXPECT_EQ(RemoveLines(entire, kLineRemoveEntire, 400, 5, 15, 10, kLineNotUsed, kLineNotUsed, kLineHorizontal), 1);
+    EXPECT_EQ(CountBlackInRect(entire, QRect(50, 100, 800, 3)), 5 * 3) << "only the bridge of the crossing stroke";
+    EXPECT_EQ(CountBlackInRect(entire, QRect(300, 60, 5, 40)), 5 * 40);
+    EXPECT_EQ(CountBlackInRect(entire, QRect(500, 70, 5, 70)), 5 * 70);
+
+    Image underWalls = page;
+    EXPECT_EQ(RemoveLines(underWalls, 0, 400, 5, 15, 10, kLineNotUsed, kLineNotUsed, kLineHorizontal), 1);
+    EXPECT_EQ(CountBlackInRect(underWalls, QRect(50, 100, 800, 3)), 2 * 5 * 3) << "the line stays under both walls";
 }
 
 TEST(RemoveHolePunches, ClearsPunchesWithinTheLimitsOnly)
