@@ -10,15 +10,24 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <array>
 #include <memory>
 
 class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QStatusBar;
 class QToolBar;
 class QWidget;
 
 namespace scanvo {
+
+namespace engine {
+class ImageViewer;
+}
 
 // The file the shown page comes from, shared by every control of the process; empty while no
 // document is listed.
@@ -78,6 +87,13 @@ struct ControlState {
     qint16 m_RegionShape = 0;
     qint16 m_ScanMode = 0;
 
+    // Saving: the type the running scan writes, and what the next acquired page is saved with
+    // (engine format code, bits per pixel 1, 8 or 24, quality factor).
+    qint16 m_ScanDocType = 0;
+    qint16 m_SaveFormat = 0;
+    qint16 m_SaveBits = 0;
+    qint16 m_SaveQuality = 128;
+
     // The scanner source, opened at initialise and closed at terminate; null when none could be made.
     std::unique_ptr<scanner::ScannerSource> m_Scanner;
 
@@ -86,7 +102,7 @@ struct ControlState {
     QWidget* picLeft = nullptr;
     QWidget* picMain = nullptr;
     QWidget* picImaging = nullptr;
-    QWidget* mtMain = nullptr;
+    engine::ImageViewer* mtMain = nullptr;
     QToolBar* tbMain = nullptr;
     QToolBar* tbFileNav = nullptr;
     QToolBar* tbFileOperate = nullptr;
@@ -97,6 +113,12 @@ struct ControlState {
     QComboBox* cboCurrentPage = nullptr;
     QComboBox* cboZoomFactor = nullptr;
     QStatusBar* sbTotalInfo = nullptr;
+    // Overlays of the viewer: grid guides 0-4 horizontal, 5-9 vertical; the colour sample; the
+    // comment entry box and its font button.
+    std::array<QFrame*, 10> linGrid{};
+    QLabel* lblColor = nullptr;
+    QLineEdit* txtPageNumber = nullptr;
+    QPushButton* cmdFont = nullptr;
 };
 
 }  // namespace scanvo

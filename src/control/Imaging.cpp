@@ -3,6 +3,7 @@
 #include "control/Imaging.h"
 
 #include "acquisition/PageSaving.h"
+#include "control/ChildControls.h"
 #include "control/ControlTexts.h"
 #include "control/DocumentLocation.h"
 #include "control/OleColor.h"
@@ -88,6 +89,7 @@ void Imaging::CreatePanes()
     m_State.picLeft->setObjectName(QStringLiteral("picLeft"));
     m_State.picMain = new QWidget(this);
     m_State.picMain->setObjectName(QStringLiteral("picMain"));
+    CreateChildControls(m_State);
 }
 
 QFont Imaging::AmbientFont() const

@@ -1,43 +1,215 @@
 // Pane layout.
 #include "control/PaneLayout.h"
 
+#include "control/ChildControls.h"
+#include "control/ToolbarBuilder.h"
+#include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QToolBar>
 #include <QWidget>
 
 #include <algorithm>
+#include <iterator>
 
 namespace scanvo {
 
 namespace {
 
-constexpr int kScanPaneWidth = 2880;  // twips
-constexpr int kPaneGap = 30;          // twips between the scan pane and the main pane
+constexpr int kScanPaneWidth = 2880;      // twips
+constexpr int kPaneGap = 30;              // between the scan pane and the main pane
+constexpr int kImagingBarWithCaptions = 1185;
+constexpr int kImagingBarIconsOnly = 765;
+constexpr int kImagingBarOverlap = 30;    // the right-hand bar reaches this far past the pane
+constexpr int kImagingBarTopHeight = 540;
+constexpr int kPageBoxOffset = 120;       // number boxes sit this far into their placeholders
+constexpr int kZoomBoxOffset = 60;
+constexpr int kNumberBoxDrop = 90;
+constexpr int kWideStatusBar = 6000;
+constexpr int kFixedPanelsWidth = 5100;
+constexpr int kNarrowPanelOne = 900;
+
+// Panels 2 to 5 (page position, image size and depth, date, time), together kFixedPanelsWidth.
+constexpr int kFixedPanelWidths[] = {1500, 1500, 1200, 900};
+
+// Width in pixels a number box spans over its two placeholder buttons.
+constexpr int kNumberBoxWidth[] = {48, 64};  // page and file boxes, zoom box
+
+enum ImagingBarSide : qint16 { BarTop = 1, BarLeft = 2, BarRight = 3 };
+
+int Height(const QWidget* widget)
+{
+    return widget ? widget->sizeHint().height() : 0;
+}
+
+void Place(QWidget* widget, int left, int top, int width, int height)
+{
+    if (widget)
+        widget->setGeometry(left, top, std::max(0, width), std::max(0, height));
+}
+
+// Widens the two placeholders under a number box so that the box fits over them, and lays the
+// box over them: offset twips in from the first one's left, kNumberBoxDrop twips down.
+void PlaceNumberBox(QToolBar* toolbar, QComboBox* box, const char* firstKey, const char* secondKey,
+                    int offsetTwips, int boxWidth)
+{
+    if (toolbar == nullptr || box == nullptr)
+        return;
+    QAction* first = FindToolbarAction(toolbar, QString::fromLatin1(firstKey));
+    QAction* second = FindToolbarAction(toolbar, QString::fromLatin1(secondKey));
+    if (first == nullptr || second == nullptr)
+        return;
+    const int span = boxWidth + 2 * Twips(offsetTwips);
+    for (QAction* placeholder : {first, second}) {
+        if (QWidget* button = toolbar->widgetForAction(placeholder))
+            button->setFixedWidth(span / 2);
+    }
+    const QRect at = toolbar->actionGeometry(first);
+    box->setGeometry(at.left() + Twips(offsetTwips), at.top() + Twips(kNumberBoxDrop), boxWidth,
+                     box->sizeHint().height());
+    box->raise();
+}
+
+void ApplyImagingCaptions(ControlState& state, bool vertical)
+{
+    auto* bar = qobject_cast<CommandToolBar*>(state.tbImaging);
+    if (bar == nullptr)
+        return;
+    bar->setOrientation(vertical ? Qt::Vertical : Qt::Horizontal);
+    const bool captions = g_Settings.Layout.ImagingButtonCaption != 0;
+    bar->setCaptionsShown(captions);
+    // A bar along the top is one button high; captions go beside the icons there.
+    if (captions && !vertical)
+        bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    bar->update();
+}
 
 }  // namespace
+
+int ImagingBarWidthTwips(qint16 imagingButtonCaption)
+{
+    return imagingButtonCaption != 0 ? kImagingBarWithCaptions : kImagingBarIconsOnly;
+}
+
+int StatusPanelOneWidth(int barWidth)
+{
+    return barWidth > Twips(kWideStatusBar) ? barWidth - Twips(kFixedPanelsWidth) : Twips(kNarrowPanelOne);
+}
 
 void LayoutPanes(ControlState& state)
 {
     if (state.control == nullptr || state.picLeft == nullptr || state.picMain == nullptr)
         return;
     const QRect area = state.control->contentsRect();
+    const int statusHeight = Height(state.sbTotalInfo);
+    const int paneHeight = std::max(0, area.height() - statusHeight);
+    Place(state.sbTotalInfo, area.left(), area.top() + paneHeight, area.width(), statusHeight);
+
     const int scanWidth = std::min(Twips(kScanPaneWidth), area.width());
     if (g_Settings.Layout.ScanBarAlign == 2) {
-        state.picMain->setGeometry(area.left(), area.top(), area.width() - scanWidth, area.height());
-        state.picLeft->setGeometry(area.right() + 1 - scanWidth, area.top(), scanWidth, area.height());
+        Place(state.picMain, area.left(), area.top(), area.width() - scanWidth, paneHeight);
+        Place(state.picLeft, area.right() + 1 - scanWidth, area.top(), scanWidth, paneHeight);
     } else {
         const int mainLeft = scanWidth + Twips(kPaneGap);
-        state.picLeft->setGeometry(area.left(), area.top(), scanWidth, area.height());
-        state.picMain->setGeometry(area.left() + mainLeft, area.top(), std::max(0, area.width() - mainLeft),
-                                   area.height());
+        Place(state.picLeft, area.left(), area.top(), scanWidth, paneHeight);
+        Place(state.picMain, area.left() + mainLeft, area.top(), area.width() - mainLeft, paneHeight);
     }
-    // Will also place the toolbars, the list, the viewer, the status bar and the grid guides.
+    ArrangeLeftPane(state);
+    ArrangeMainPane(state);
+    LayoutStatusPanels(state);
 }
 
 void ArrangeLeftPane(ControlState& state)
 {
-    // Will show or hide tbFileNav by m_DocType and fit lvwFileList between the toolbars.
-    (void)state;
+    if (state.picLeft == nullptr)
+        return;
+    const int width = state.picLeft->width();
+    const int height = state.picLeft->height();
+    const bool fileNavShown = state.m_DocType == 0;
+
+    const int mainHeight = Height(state.tbMain);
+    Place(state.tbMain, 0, 0, width, mainHeight);
+    int listTop = mainHeight;
+    if (state.tbFileNav) {
+        state.tbFileNav->setVisible(fileNavShown);
+        if (fileNavShown) {
+            const int navHeight = Height(state.tbFileNav);
+            Place(state.tbFileNav, 0, listTop, width, navHeight);
+            listTop += navHeight;
+            PlaceNumberBox(state.tbFileNav, state.cboCurrentFile, "miCurrentFile1", "miCurrentFile2",
+                           kPageBoxOffset, kNumberBoxWidth[0]);
+        }
+    }
+    const int operateHeight = Height(state.tbFileOperate);
+    Place(state.tbFileOperate, 0, height - operateHeight, width, operateHeight);
+    Place(state.lvwFileList, 0, listTop, width, height - operateHeight - listTop);
+}
+
+void ArrangeMainPane(ControlState& state)
+{
+    if (state.picMain == nullptr)
+        return;
+    const QRect inner = state.picMain->contentsRect();
+    const int sw = inner.width();
+    const int sh = inner.height();
+    const int top = Height(state.tbCommon);
+    Place(state.tbCommon, 0, 0, sw, top);
+    PlaceNumberBox(state.tbCommon, state.cboCurrentPage, "miCurrentPage1", "miCurrentPage2", kPageBoxOffset,
+                   kNumberBoxWidth[0]);
+    PlaceNumberBox(state.tbCommon, state.cboZoomFactor, "miZoomFactor1", "miZoomFactor2", kZoomBoxOffset,
+                   kNumberBoxWidth[1]);
+
+    const int side = Twips(ImagingBarWidthTwips(g_Settings.Layout.ImagingButtonCaption));
+    switch (g_Settings.Layout.ImagingBarAlign) {
+    case BarTop: {
+        const int barHeight = Twips(kImagingBarTopHeight);
+        Place(state.picImaging, 0, top, sw, barHeight);
+        Place(state.mtMain, 0, top + barHeight, sw, sh - top - barHeight);
+        break;
+    }
+    case BarLeft:
+        Place(state.picImaging, 0, top, side, sh - top);
+        Place(state.mtMain, side, top, sw - side, sh - top);
+        break;
+    default:  // BarRight, the default side
+        Place(state.picImaging, sw - side + Twips(kImagingBarOverlap), top, side, sh - top);
+        Place(state.mtMain, 0, top, sw - side + Twips(kImagingBarOverlap), sh - top);
+        break;
+    }
+    ApplyImagingCaptions(state, g_Settings.Layout.ImagingBarAlign != BarTop);
+    if (state.picImaging)
+        Place(state.tbImaging, 0, 0, state.picImaging->width(), state.picImaging->height());
+    PlaceGridLines(state);
+}
+
+void LayoutStatusPanels(ControlState& state)
+{
+    if (state.sbTotalInfo == nullptr)
+        return;
+    if (auto* first = state.sbTotalInfo->findChild<QLabel*>(StatusPanelName(1)))
+        first->setFixedWidth(StatusPanelOneWidth(state.sbTotalInfo->width()));
+    for (int i = 0; i < static_cast<int>(std::size(kFixedPanelWidths)); ++i) {
+        if (auto* panel = state.sbTotalInfo->findChild<QLabel*>(StatusPanelName(i + 2)))
+            panel->setFixedWidth(Twips(kFixedPanelWidths[i]));
+    }
+}
+
+void PlaceGridLines(ControlState& state)
+{
+    if (state.mtMain == nullptr)
+        return;
+    const int w = state.mtMain->width();
+    const int h = state.mtMain->height();
+    for (int k = 1; k <= 5; ++k) {
+        Place(state.linGrid[k - 1], 0, h * k / 6, w, 1);
+        Place(state.linGrid[k + 4], w * k / 6, 0, 1, h);
+    }
 }
 
 }  // namespace scanvo

@@ -1,16 +1,30 @@
 #pragma once
-// Arrangement of the control's panes from the layout settings.
+// Arrangement of the control's panes and child controls from the layout settings. Geometry
+// constants are in twips, the layout's unit, and go through Twips() once.
 
 #include "control/ControlState.h"
 
 namespace scanvo {
 
-// Places the scan pane and the main pane (and, once they exist, their toolbars, list and viewer).
-void LayoutPanes(ControlState& state);
-// Shows tbFileNav for document type 0 and hides it otherwise, fitting lvwFileList between the bars.
-void ArrangeLeftPane(ControlState& state);
-
 // Twips (the layout's unit, 15 per screen pixel) to pixels.
 constexpr int Twips(int twips) { return twips / 15; }
+
+// Places the status bar, both panes and everything inside them.
+void LayoutPanes(ControlState& state);
+// Scan pane: tbMain at the top, tbFileNav below it only for document type 0, tbFileOperate at the
+// bottom and lvwFileList between them, all as wide as the pane.
+void ArrangeLeftPane(ControlState& state);
+// Main pane: tbCommon at the top, the editing bar picImaging on the side Layout.ImagingBarAlign
+// names, and the viewer in the rest.
+void ArrangeMainPane(ControlState& state);
+// Panel 1 takes what the fixed panels leave of a wide bar, and 900 twips of a narrow one.
+void LayoutStatusPanels(ControlState& state);
+// Grid guides over the viewer at sixths of its height (0-4) and width (5-9).
+void PlaceGridLines(ControlState& state);
+
+// Width of the editing bar on the side: 1185 twips with captions, 765 without.
+int ImagingBarWidthTwips(qint16 imagingButtonCaption);
+// Width in pixels of status-bar panel 1 for a bar barWidth pixels wide.
+int StatusPanelOneWidth(int barWidth);
 
 }  // namespace scanvo
