@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kDefaultThreshold = 128;
 constexpr float kOtsuScoreFraction = 0.1f;
+constexpr int kHistogramSampling = 4;
 // Background levelling before the adaptive threshold: the background is estimated on the page
 // at half size in tiles of 5 x 8 (10 x 16 at full size) from pixels lighter than 100, a tile
 // needing 12 of them, smoothed over 2 x 1 tiles; it ends up at 200.
@@ -34,14 +35,15 @@ PixPtr LevelBackground(Pix* grey)
     return Checked(pixApplyInvBackgroundGrayMap(grey, inverse.get(), sx, sy));
 }
 
-// One Otsu threshold for the whole of grey.
+// One Otsu threshold for the whole of grey, chosen from a histogram of every fourth pixel each way.
 PixPtr OtsuThreshold(Pix* grey)
 {
-    Pix* binary = nullptr;
-    if (pixOtsuAdaptiveThreshold(grey, pixGetWidth(grey), pixGetHeight(grey), 0, 0, kOtsuScoreFraction, nullptr,
-                                 &binary) != 0)
+    NumaPtr histogram(pixGetGrayHistogram(grey, kHistogramSampling));
+    l_int32 split = 0;
+    if (!histogram || numaSplitDistribution(histogram.get(), kOtsuScoreFraction, &split, nullptr, nullptr, nullptr,
+                                            nullptr, nullptr) != 0)
         throw EngineError(ErrOperation, QStringLiteral("二值化失败"));
-    return Checked(binary);
+    return Checked(pixThresholdToBinary(grey, split + 1));  // the darker class, split included, is ink
 }
 
 PixPtr Threshold(Pix* grey, int threshold)

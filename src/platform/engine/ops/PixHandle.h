@@ -22,6 +22,9 @@ struct BoxaDeleter {
 struct PixaDeleter {
     void operator()(Pixa* p) const { pixaDestroy(&p); }
 };
+struct NumaDeleter {
+    void operator()(Numa* n) const { numaDestroy(&n); }
+};
 struct SelDeleter {
     void operator()(Sel* s) const { selDestroy(&s); }
 };
@@ -30,6 +33,7 @@ using BoxPtr = std::unique_ptr<Box, BoxDeleter>;
 using BoxaPtr = std::unique_ptr<Boxa, BoxaDeleter>;
 using PixaPtr = std::unique_ptr<Pixa, PixaDeleter>;
 using SelPtr = std::unique_ptr<Sel, SelDeleter>;
+using NumaPtr = std::unique_ptr<Numa, NumaDeleter>;
 
 // Takes a freshly returned handle; a null one means the library failed.
 PixPtr Checked(Pix* pix);
