@@ -9,6 +9,7 @@
 #include "settings/IniFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -128,6 +129,26 @@ void WriteDocument(const QString& root, const SampleDocument& doc)
     }
 }
 
+// Makes root the root directory of the settings file. A file this creates also gets the layout
+// defaults: the control takes an existing file's missing layout keys as 0.
+bool WriteDemoSettings(const QString& iniFile, const QString& root)
+{
+    struct Entry {
+        const char* key;
+        const char* value;
+    };
+    static constexpr Entry kLayoutDefaults[] = {
+        {"ScanBarAlign", "1"}, {"ImagingBarAlign", "3"}, {"ImagingButtonCaption", "1"}};
+    if (!QFileInfo::exists(iniFile)) {
+        for (const Entry& entry : kLayoutDefaults) {
+            if (!scanvo::WriteIniString(iniFile, QStringLiteral("Layout"), QString::fromLatin1(entry.key),
+                                        QString::fromLatin1(entry.value)))
+                return false;
+        }
+    }
+    return scanvo::WriteIniString(iniFile, QStringLiteral("Scan"), QStringLiteral("SaveDir"), root);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -149,12 +170,9 @@ int main(int argc, char** argv)
         err << "scanvo-make-samples: " << error.number() << ":" << error.description() << "\n";
         return 1;
     }
-    if (args.size() == 3) {
-        const QString iniFile = QDir(args.at(2)).absoluteFilePath(QStringLiteral("scanvo.ini"));
-        if (!scanvo::WriteIniString(iniFile, QStringLiteral("Scan"), QStringLiteral("SaveDir"), root)) {
-            err << "scanvo-make-samples: cannot write " << iniFile << "\n";
-            return 1;
-        }
+    if (args.size() == 3 && !WriteDemoSettings(QDir(args.at(2)).absoluteFilePath(QStringLiteral("scanvo.ini")), root)) {
+        err << "scanvo-make-samples: cannot write the settings in " << args.at(2) << "\n";
+        return 1;
     }
     return 0;
 }

@@ -68,6 +68,24 @@ TEST_F(SampleDocumentsTest, EveryDocumentOfTheDemoTreeGetsPagesOfItsOwnKind)
     const QString text = QString::fromUtf8(ini.readAll());
     EXPECT_TRUE(text.contains("[Scan]"));
     EXPECT_TRUE(text.contains("SaveDir=" + QDir(root()).absolutePath())) << text.toStdString();
+    EXPECT_TRUE(text.contains("[Layout]")) << "a new settings file starts with the layout defaults";
+    EXPECT_TRUE(text.contains("ImagingBarAlign=3"));
+}
+
+TEST_F(SampleDocumentsTest, AnExistingSettingsFileKeepsItsLayout)
+{
+    ASSERT_TRUE(QDir().mkpath(config()));
+    QFile ini(config() + "/scanvo.ini");
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ASSERT_GT(ini.write("[Layout]\nImagingBarAlign=2\n"), 0);
+    ini.close();
+
+    ASSERT_EQ(RunMakeSamples({root(), config()}), 0);
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(ini.readAll());
+    EXPECT_TRUE(text.contains("ImagingBarAlign=2"));
+    EXPECT_FALSE(text.contains("ScanBarAlign")) << text.toStdString();
+    EXPECT_TRUE(text.contains("SaveDir=")) << text.toStdString();
 }
 
 TEST_F(SampleDocumentsTest, ARerunLeavesDocumentsThatHoldFilesAlone)
