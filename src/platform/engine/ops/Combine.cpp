@@ -26,6 +26,28 @@ bool SamePalette(Pix* a, Pix* b)
     return true;
 }
 
+// rect of a palette image with its indices translated to those of the same colours in cmap
+// (the nearest ones, or new entries while cmap has room).
+PixPtr RemapToPalette(Pix* source, const QRect& rect, PIXCMAP* cmap)
+{
+    PIXCMAP* own = pixGetColormap(source);
+    NumaPtr table(numaCreate(256));
+    for (int i = 0; i < 256; ++i) {
+        l_int32 r = 0, g = 0, b = 0, index = 0;
+        if (i < pixcmapGetCount(own)) {
+            pixcmapGetColor(own, i, &r, &g, &b);
+            pixcmapAddNearestColor(cmap, r, g, b, &index);
+        }
+        numaAddNumber(table.get(), static_cast<float>(index));
+    }
+    BoxPtr box = MakeBox(rect);
+    PixPtr part = Checked(pixClipRectangle(source, box.get(), nullptr));
+    pixDestroyColormap(part.get());  // plain indices, mapped through the table
+    if (pixTRCMap(part.get(), nullptr, table.get()) != 0)
+        throw EngineError(ErrOperation, QStringLiteral("调色板操作失败"));
+    return part;
+}
+
 }  // namespace
 
 void Combine(Image& dest, const Image& source, const QRect& sourceRect, QPoint destPos, int flags)
@@ -45,26 +67,14 @@ void Combine(Image& dest, const Image& source, const QRect& sourceRect, QPoint d
     if (target.isEmpty())
         return;
 
-    Pix* from = source.pix();
-    if (dest.hasPalette() && !SamePalette(dest.pix(), from)) {
-        // Indices of one palette mean other colours in another: remap the copied part.
-        PixPtr colours = Checked(pixRemoveColormap(from, REMOVE_CMAP_TO_FULL_COLOR));
-        PixPtr part = Checked(pixCreate(target.width(), target.height(), 8));
-        PIXCMAP* cmap = pixGetColormap(dest.pix());
-        for (int y = 0; y < target.height(); ++y)
-            for (int x = 0; x < target.width(); ++x) {
-                l_int32 r = 0, g = 0, b = 0, index = 0;
-                pixGetRGBPixel(colours.get(), src.x() + (target.x() - at.x()) + x,
-                               src.y() + (target.y() - at.y()) + y, &r, &g, &b);
-                pixcmapAddNearestColor(cmap, r, g, b, &index);
-                pixSetPixel(part.get(), x, y, index);
-            }
-        pixRasterop(dest.pix(), target.x(), target.y(), target.width(), target.height(), PIX_SRC, part.get(),
-                    0, 0);
+    const QPoint from(src.x() + (target.x() - at.x()), src.y() + (target.y() - at.y()));
+    if (dest.hasPalette() && !SamePalette(dest.pix(), source.pix())) {
+        PixPtr part = RemapToPalette(source.pix(), QRect(from, target.size()), pixGetColormap(dest.pix()));
+        pixRasterop(dest.pix(), target.x(), target.y(), target.width(), target.height(), PIX_SRC, part.get(), 0, 0);
         return;
     }
-    pixRasterop(dest.pix(), target.x(), target.y(), target.width(), target.height(), PIX_SRC, from,
-                src.x() + (target.x() - at.x()), src.y() + (target.y() - at.y()));
+    pixRasterop(dest.pix(), target.x(), target.y(), target.width(), target.height(), PIX_SRC, source.pix(),
+                from.x(), from.y());
 }
 
 Image Crop(const Image& image, const QRect& rect)
