@@ -30,13 +30,15 @@ QFont FontFor(const Image& page, const TextFont& font, bool smooth)
     return qfont;
 }
 
-// Ink coverage of text over a rect-sized area: 8-bit, 255 where fully inked.
-PixPtr InkOf(const QFont& font, const QSize& size, const QString& text)
+// Ink coverage of text laid out in a box of size, over the part of it at offset with the size of
+// visible: 8-bit, 255 where fully inked. Only the visible part is ever allocated.
+PixPtr InkOf(const QFont& font, const QSize& size, const QString& text, QPoint offset, const QSize& visible)
 {
-    QImage canvas(size, QImage::Format_RGB32);
+    QImage canvas(visible, QImage::Format_RGB32);
     canvas.fill(Qt::white);
     {
         QPainter painter(&canvas);
+        painter.translate(-offset);
         painter.setFont(font);
         painter.setPen(Qt::black);
         painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
@@ -64,9 +66,7 @@ void DrawText(Image& page, const TextFont& font, const QRect& rect, const QStrin
     // Keep the text's own origin when rect starts left of or above the page.
     const QPoint shift = area.topLeft() - rect.normalized().topLeft();
     const bool smooth = page.depth() != 1 && !page.hasPalette();
-    PixPtr ink = InkOf(FontFor(page, font, smooth), rect.normalized().size(), text);
-    BoxPtr inside = MakeBox(QRect(shift, area.size()));
-    ink = Checked(pixClipRectangle(ink.get(), inside.get(), nullptr));
+    PixPtr ink = InkOf(FontFor(page, font, smooth), rect.normalized().size(), text, shift, area.size());
 
     Pix* pix = page.pix();
     if (!smooth) {

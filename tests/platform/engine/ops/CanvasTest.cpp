@@ -263,6 +263,12 @@ TEST(Text, MeasuresAndDrawsInsideTheRectangleOnEveryDepth)
         EXPECT_EQ(CountBlack(ink), inside) << "nothing is drawn outside the rectangle";
     }
 
+    // A rectangle reaching far beyond the page: only the part on the page is drawn.
+    Image small = Image::create(300, 100, 8, 300, 300);
+    Fill(small, kWhite);
+    DrawText(small, font, QRect(-20, 10, 2000000, 2000000), text, kBlack);
+    EXPECT_GT(CountBlack(DarkPixels(small)), 300);
+
     Image palette = GreyPalettePage(400, 100);
     pixSetAllArbitrary(palette.pix(), 255);
     DrawText(palette, font, QRect(QPoint(0, 0), size), text, kBlack);
