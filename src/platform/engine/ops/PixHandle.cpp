@@ -1,6 +1,8 @@
 // Shared checks and conversions of the pixel operations.
 #include "platform/engine/ops/PixHandle.h"
 
+#include <algorithm>
+
 namespace scanvo::engine::ops {
 
 PixPtr Checked(Pix* pix)
@@ -53,12 +55,18 @@ Image ImageLike(PixPtr pix, const Image& like)
     return Image::adopt(pix.release(), like.loadFormat());
 }
 
+int GreyLevel(quint32 colour)
+{
+    const int r = (colour >> 16) & 0xFF, g = (colour >> 8) & 0xFF, b = colour & 0xFF;
+    return std::clamp(static_cast<int>(L_RED_WEIGHT * r + L_GREEN_WEIGHT * g + L_BLUE_WEIGHT * b + 0.5f), 0, 255);
+}
+
 quint32 PixelValueFor(Pix* pix, quint32 colour)
 {
     const int r = (colour >> 16) & 0xFF, g = (colour >> 8) & 0xFF, b = colour & 0xFF;
     const int d = pixGetDepth(pix);
     if (d == 1)
-        return qGray(r, g, b) < 128 ? 1u : 0u;
+        return GreyLevel(colour) < 128 ? 1u : 0u;
     if (d == 32) {
         l_uint32 value = 0;
         composeRGBPixel(r, g, b, &value);
@@ -70,7 +78,7 @@ quint32 PixelValueFor(Pix* pix, quint32 colour)
             throw EngineError(ErrOperation, QStringLiteral("调色板操作失败"));
         return static_cast<quint32>(index);
     }
-    return static_cast<quint32>(qGray(r, g, b));
+    return static_cast<quint32>(GreyLevel(colour));
 }
 
 PixPtr GreyOf(Pix* pix)

@@ -51,6 +51,8 @@ void ReplacePixels(Image& image, PixPtr pix);
 // Makes an Image of pix, copying resolution and load format code from like.
 Image ImageLike(PixPtr pix, const Image& like);
 
+// Grey level 0 ... 255 of colour (0xRRGGBB), weighted as the library converts colour to grey.
+int GreyLevel(quint32 colour);
 // The raw pixel value that shows colour (0xRRGGBB) in pix: 1-bit black/white by luminance, 8-bit
 // grey level, a palette index (the nearest entry, or a new one while the palette has room), or RGB.
 quint32 PixelValueFor(Pix* pix, quint32 colour);

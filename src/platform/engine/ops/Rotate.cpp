@@ -17,7 +17,7 @@ constexpr float kMaxShearRadians = 0.35f;  // about 20 degrees
 // through the rotated outline of the page.
 bool IsDark(quint32 colour)
 {
-    return qGray((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF) < 128;
+    return GreyLevel(colour) < 128;
 }
 
 bool IsWhiteOrBlack(quint32 colour)
