@@ -14,10 +14,13 @@
 #include "control/ToolbarStates.h"
 #include "document/DocumentNaming.h"
 #include "document/FileList.h"
+#include "document/FileNavigation.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "settings/frmImageDir.h"
+#include "viewer/PageNavigation.h"
 #include "viewer/ViewerSetup.h"
+#include "viewer/Zoom.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -90,6 +93,9 @@ void Imaging::CreatePanes()
     m_State.picMain = new QWidget(this);
     m_State.picMain->setObjectName(QStringLiteral("picMain"));
     CreateChildControls(m_State);
+    ConnectFileNavigation(m_State);
+    ConnectPageBox(m_State);
+    ConnectZoomBox(m_State);
 }
 
 QFont Imaging::AmbientFont() const

@@ -172,6 +172,7 @@ void BuildFileList(ControlState& state, qint16 position)
         } else {
             ShowPage(state, state.m_CurrentPage);
         }
+        SetDocumentState(state);
     } catch (...) {
         ReportListError(state, ErrorDescription());
     }
@@ -212,11 +213,13 @@ bool GoToFile(ControlState& state, int n)
         state.m_PageCount = 0;
         state.m_CurrentPage = 0;
         state.m_ShownPage = 0;
+        UpdateFileNavigation(state);
         ReportListError(state, description);
         return false;
     }
     state.m_CurrentPage = 1;
     state.m_ShownPage = 1;
+    UpdateFileNavigation(state);
     WriteImagePos(state.m_DocName, static_cast<qint16>(n));
     ShowPage(state, state.m_CurrentPage);
     return true;
@@ -228,6 +231,7 @@ void SelectFileEntry(ControlState& state, int n)
     if (n >= 1 && n <= state.m_Files.count())
         g_CurrentFilePath = state.m_Files.at(n);
     state.m_ShownPage = state.m_CurrentPage;
+    UpdateFileNavigation(state);
     WriteImagePos(state.m_DocName, static_cast<qint16>(n));
     ShowPage(state, state.m_CurrentPage);
 }

@@ -2,7 +2,6 @@
 #include "document/FileNavigation.h"
 
 #include "acquisition/ScanJob.h"
-#include "control/ToolbarBuilder.h"
 #include "document/DocumentTexts.h"
 #include "document/DocumentType.h"
 #include "document/FileList.h"
@@ -200,10 +199,6 @@ void OnFileListKeyUp(ControlState& state, int key, bool shift)
 
 void ConnectFileNavigation(ControlState& state)
 {
-    if (auto* bar = qobject_cast<CommandToolBar*>(state.tbFileNav)) {
-        QObject::connect(bar, &CommandToolBar::buttonClicked, bar,
-                         [&state](const QString& key) { DispatchFileNav(state, key); });
-    }
     if (QComboBox* box = state.cboCurrentFile) {
         InstallComboBoxHandlers(box, {[&state] { OnFileBoxDropDown(state); }, [&state] { OnFileBoxEnter(state); }});
         QObject::connect(box, &QComboBox::activated, box, [&state](int) { OnFileBoxPicked(state); });

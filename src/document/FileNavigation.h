@@ -27,7 +27,8 @@ void OnFileBoxEnter(ControlState& state);
 void OnFileListClick(ControlState& state);
 void OnFileListKeyUp(ControlState& state, int key, bool shift);
 
-// Connects tbFileNav, cboCurrentFile and lvwFileList to the handlers above.
+// Connects cboCurrentFile and lvwFileList to the handlers above (tbFileNav's clicks reach
+// DispatchFileNav through the toolbar's dispatcher).
 void ConnectFileNavigation(ControlState& state);
 
 }  // namespace scanvo

@@ -11,7 +11,7 @@ namespace scanvo {
 
 engine::ImageViewer* MainViewer(const ControlState& state)
 {
-    return qobject_cast<engine::ImageViewer*>(state.mtMain);
+    return state.mtMain;
 }
 
 void EnableToolbarKey(QToolBar* toolbar, const QString& key, bool enabled)

@@ -3,6 +3,7 @@
 
 #include "acquisition/PageSaving.h"
 #include "control/Prompter.h"
+#include "control/ToolbarStates.h"
 #include "document/DocumentType.h"
 #include "platform/engine/EngineError.h"
 #include "platform/engine/ImageFile.h"
@@ -92,14 +93,14 @@ void SelectListEntry(ControlState& state, int n)
     list->scrollToItem(item);
 }
 
-void ClearPageHistory(ControlState& state)
-{
-    (void)state;
-}
-
-void RefreshPageDependents(ControlState& state)
+// The controls that depend on the page; the page-structure buttons only once a page is shown.
+void RefreshPageDependents(ControlState& state, bool pageShown)
 {
     SyncZoomBox(state);
+    UpdatePageNavigation(state);
+    if (pageShown)
+        UpdatePageStructureButtons(state);
+    SetUndoButtons(state, 1);
 }
 
 }  // namespace
@@ -126,11 +127,13 @@ void ShowPage(ControlState& state, qint16 n)
         if (engine::ImageViewer* viewer = MainViewer(state))
             viewer->clearImage();
         CurrentPrompter().showMessage(state.control, PageErrorText(error), T::kTitleError, MessageIcon::Warning);
-        ClearPageHistory(state);
-        SyncZoomBox(state);
+        RefreshPageDependents(state, false);
         return;
     }
 
+    // The viewer now holds the page as stored. A write-back that failed before the load must not
+    // leave the flag set: the next change would write this unedited page over its own file.
+    state.m_PageModified = false;
     SetPageButtons(state);
     TakeZoomFromViewer(state);
     UpdateStatusBar(state);
@@ -138,8 +141,7 @@ void ShowPage(ControlState& state, qint16 n)
         SelectPageInList(state);
         WriteImagePos(state.m_DocName, n);
     }
-    ClearPageHistory(state);
-    RefreshPageDependents(state);
+    RefreshPageDependents(state, true);
 }
 
 void UpdateStatusBar(ControlState& state)

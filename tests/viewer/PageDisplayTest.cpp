@@ -11,12 +11,22 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 
 namespace scanvo::fixtures {
 namespace {
 
 class PageDisplayTest : public BrowseTest {
 protected:
+    // An edit of the shown page: new pixels, still stored the way the page was read.
+    void editShownPage(int mark)
+    {
+        engine::Image edited = MarkedPage(viewer()->image().width(), viewer()->image().height(), 1, mark);
+        edited.setLoadFormat(viewer()->image().loadFormat());
+        viewer()->setImage(edited);
+        state.m_PageModified = true;
+    }
     int shownWidth() const { return viewer()->hasImage() ? viewer()->image().width() : 0; }
     void openSinglePages(int count)
     {
@@ -71,7 +81,9 @@ TEST_F(PageDisplayTest, BitonalConversionIsOffForJpegPagesOnly)
 {
     WriteJpeg(documentFile("a.jpg"));
     WriteTiff(documentFile("b.tif"), 1);
-    openDocument(DocTypeAllImages, 1);
+    openDocument(DocTypeAllImages, 2);
+    state.m_CurrentFile = 1;
+    GoToFile(state, 1);
     EXPECT_FALSE(keyEnabled(state.tbImaging, "miConvert2BW"));
     state.m_CurrentFile = 2;
     GoToFile(state, 2);
@@ -90,12 +102,11 @@ TEST_F(PageDisplayTest, TheAutomaticTrimButtonFollowsTheTrimBox)
 TEST_F(PageDisplayTest, AModifiedPageIsWrittenBackBeforeTheNextPageLoads)
 {
     openSinglePages(2);
-    // An edit: the viewer's page differs from its file.
-    viewer()->setImage(MarkedPage(101, 150, 1, 80));
-    state.m_PageModified = true;
+    editShownPage(80);
     state.m_CurrentPage = 2;
     ShowPage(state, 2);
 
+    EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_FALSE(state.m_PageModified);
     EXPECT_TRUE(engine::LoadPage(documentFile("p1.tif")).samePixels(MarkedPage(101, 150, 1, 80)));
     EXPECT_EQ(shownWidth(), 102);
@@ -104,12 +115,13 @@ TEST_F(PageDisplayTest, AModifiedPageIsWrittenBackBeforeTheNextPageLoads)
 TEST_F(PageDisplayTest, ShowingTheSamePageAgainAlsoWritesItBack)
 {
     openSinglePages(1);
-    viewer()->setImage(MarkedPage(101, 150, 1, 60));
-    state.m_PageModified = true;
+    editShownPage(60);
     ShowPage(state, 1);
 
+    EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_FALSE(state.m_PageModified);
     EXPECT_TRUE(viewer()->image().samePixels(MarkedPage(101, 150, 1, 60)));
+    EXPECT_TRUE(engine::LoadPage(documentFile("p1.tif")).samePixels(MarkedPage(101, 150, 1, 60)));
 }
 
 TEST_F(PageDisplayTest, AFitStyleAboveActualSizeLeavesTheZoomBoxAtOneHundred)
@@ -141,6 +153,30 @@ TEST_F(PageDisplayTest, APageOutsideTheFilesIsReportedNotLoaded)
     EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Warning);
     EXPECT_FALSE(viewer()->hasImage());
     EXPECT_EQ(panel(2), QStringLiteral("第 1 页 共 2 页"));
+}
+
+TEST_F(PageDisplayTest, APageWhoseWriteBackFailedIsNotWrittenOverTheNextFile)
+{
+    openSinglePages(2);
+    editShownPage(70);
+    // Page 1's file can no longer be replaced: a directory now stands under its name.
+    ASSERT_TRUE(QFile::remove(documentFile("p1.tif")));
+    ASSERT_TRUE(QDir(documentDir()).mkdir(QStringLiteral("p1.tif")));
+    QFile second(documentFile("p2.tif"));
+    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
+    const QByteArray before = second.readAll();
+    second.close();
+
+    state.m_CurrentPage = 2;
+    ShowPage(state, 2);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(shownWidth(), 102);
+    // Page 2 is on view as stored: showing it again leaves its file alone.
+    EXPECT_FALSE(state.m_PageModified);
+    ShowPage(state, 2);
+    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
+    EXPECT_EQ(second.readAll(), before);
+    EXPECT_EQ(prompter.messages.size(), 1);
 }
 
 }  // namespace
