@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFrame>
+#include <QLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QStatusBar>
@@ -70,6 +71,9 @@ void PlaceNumberBox(QToolBar* toolbar, QComboBox* box, const char* firstKey, con
         if (QWidget* button = toolbar->widgetForAction(placeholder))
             button->setFixedWidth(span / 2);
     }
+    // The toolbar lays its buttons out lazily; the box needs where they are now.
+    if (QLayout* buttons = toolbar->layout())
+        buttons->activate();
     const QRect at = toolbar->actionGeometry(first);
     box->setGeometry(at.left() + Twips(offsetTwips), at.top() + Twips(kNumberBoxDrop), boxWidth,
                      box->sizeHint().height());

@@ -1,0 +1,131 @@
+// The control's surface as a host sees it: every child control under its name, the status bar's
+// panels, and the toolbars reaching their dispatchers.
+#include "ControlTestSupport.h"
+
+#include "control/ChildControls.h"
+#include "control/ToolbarBuilder.h"
+#include "platform/engine/ImageViewer.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDate>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+
+#include <cstdlib>
+
+namespace scanvo::fixtures {
+namespace {
+
+using ChildControlsTest = ControlTest;
+
+TEST_F(ChildControlsTest, EveryChildControlCarriesItsName)
+{
+    auto control = shownControlWithRoot();
+    const ControlState& state = control->State();
+
+    QWidget* picLeft = control->findChild<QWidget*>(QStringLiteral("picLeft"));
+    QWidget* picMain = control->findChild<QWidget*>(QStringLiteral("picMain"));
+    ASSERT_NE(picLeft, nullptr);
+    ASSERT_NE(picMain, nullptr);
+    for (const char* name : {"tbMain", "tbFileNav", "tbFileOperate"})
+        EXPECT_NE(picLeft->findChild<QToolBar*>(QString::fromLatin1(name)), nullptr) << name;
+    EXPECT_EQ(picLeft->findChild<QListWidget*>(QStringLiteral("lvwFileList")), state.lvwFileList);
+    EXPECT_EQ(state.tbFileNav->findChild<QComboBox*>(QStringLiteral("cboCurrentFile")), state.cboCurrentFile);
+    EXPECT_EQ(state.tbCommon->findChild<QComboBox*>(QStringLiteral("cboCurrentPage")), state.cboCurrentPage);
+    EXPECT_EQ(state.tbCommon->findChild<QComboBox*>(QStringLiteral("cboZoomFactor")), state.cboZoomFactor);
+    EXPECT_EQ(picMain->findChild<QToolBar*>(QStringLiteral("tbCommon")), state.tbCommon);
+    QWidget* picImaging = picMain->findChild<QWidget*>(QStringLiteral("picImaging"));
+    ASSERT_NE(picImaging, nullptr);
+    EXPECT_EQ(picImaging->findChild<QToolBar*>(QStringLiteral("tbImaging")), state.tbImaging);
+    EXPECT_EQ(picMain->findChild<engine::ImageViewer*>(QStringLiteral("mtMain")), state.mtMain);
+    EXPECT_EQ(control->findChild<QStatusBar*>(QStringLiteral("sbTotalInfo")), state.sbTotalInfo);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_NE(state.mtMain->findChild<QFrame*>(QStringLiteral("linGrid%1").arg(i)), nullptr) << i;
+    EXPECT_NE(state.mtMain->findChild<QLabel*>(QStringLiteral("lblColor")), nullptr);
+    EXPECT_NE(state.mtMain->findChild<QLineEdit*>(QStringLiteral("txtPageNumber")), nullptr);
+    EXPECT_NE(state.mtMain->findChild<QPushButton*>(QStringLiteral("cmdFont")), nullptr);
+}
+
+TEST_F(ChildControlsTest, OverlaysStartHidden)
+{
+    auto control = shownControlWithRoot();
+    const ControlState& state = control->State();
+    EXPECT_FALSE(state.lblColor->isVisible());
+    EXPECT_FALSE(state.txtPageNumber->isVisible());
+    EXPECT_FALSE(state.cmdFont->isVisible());
+    for (QFrame* line : state.linGrid)
+        EXPECT_FALSE(line->isVisible());
+    EXPECT_TRUE(state.mtMain->isVisible());
+}
+
+TEST_F(ChildControlsTest, StatusBarShowsIdleTextDateAndTime)
+{
+    auto control = shownControlWithRoot();
+    QStatusBar* bar = control->State().sbTotalInfo;
+    auto text = [bar](int n) {
+        const QLabel* panel = bar->findChild<QLabel*>(StatusPanelName(n));
+        return panel ? panel->text() : QStringLiteral("<missing>");
+    };
+    EXPECT_EQ(text(1), QStringLiteral("澜页文档扫描影像优化处理控件"));
+    const QDate today = QDate::currentDate();
+    const QString date = text(4);
+    EXPECT_TRUE(date == QLocale().toString(today, QLocale::ShortFormat)
+                || date == QLocale().toString(today.addDays(-1), QLocale::ShortFormat))
+        << date.toStdString();
+    const QTime shown = QTime::fromString(text(5), QStringLiteral("HH:mm:ss"));
+    ASSERT_TRUE(shown.isValid()) << text(5).toStdString();
+    const int apart = std::abs(shown.secsTo(QTime::currentTime()));
+    EXPECT_TRUE(apart <= 5 || apart >= 24 * 3600 - 5) << apart;  // either side of midnight
+
+    const QTimer* clock = bar->findChild<QTimer*>(QStringLiteral("sbTotalInfoClock"));
+    ASSERT_NE(clock, nullptr);
+    EXPECT_TRUE(clock->isActive());
+    EXPECT_LE(clock->interval(), 1000);
+}
+
+TEST_F(ChildControlsTest, FirstShowPutsTheToolbarsIntoTheNoDocumentState)
+{
+    auto control = shownControlWithRoot();
+    const ControlState& state = control->State();
+    EXPECT_TRUE(FindToolbarAction(state.tbCommon, QStringLiteral("miGrid"))->isEnabled());
+    EXPECT_FALSE(FindToolbarAction(state.tbCommon, QStringLiteral("miNext"))->isEnabled());
+    EXPECT_FALSE(FindToolbarAction(state.tbImaging, QStringLiteral("miRotate"))->isEnabled());
+    EXPECT_FALSE(FindToolbarAction(state.tbMain, QStringLiteral("miInsert"))->isEnabled());
+    EXPECT_EQ(state.cboZoomFactor->currentText(), QStringLiteral("100%"));
+}
+
+TEST_F(ChildControlsTest, SettingsMenuItemOpensTheCompressionDialog)
+{
+    auto control = shownControlWithRoot();
+    QString caption;
+    prompter.dialogScripts.enqueue([&caption](QDialog& dialog) {
+        caption = dialog.windowTitle();
+        return int(QDialog::Rejected);
+    });
+    FindToolbarAction(control->State().tbMain, QStringLiteral("miCompressSetting"))->trigger();
+    EXPECT_EQ(prompter.dialogsShown, QStringList{QStringLiteral("scanvo::frmImageCompressOptions")});
+    EXPECT_EQ(caption, QStringLiteral("图像压缩设置"));
+}
+
+TEST_F(ChildControlsTest, CommandsNotBuiltYetDoNothing)
+{
+    auto control = shownControlWithRoot();
+    const ControlState& state = control->State();
+    // Enabled in the no-document state, but their commands come later: no dialog, no message.
+    FindToolbarAction(state.tbMain, QStringLiteral("miUISetting"))->trigger();
+    FindToolbarAction(state.tbCommon, QStringLiteral("miGrid"))->trigger();
+    EXPECT_TRUE(prompter.dialogsShown.isEmpty());
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+}  // namespace
+}  // namespace scanvo::fixtures
