@@ -47,6 +47,7 @@ qint16 StartPosition(qint16 position, qint16 count)
     return position < 1 || position > count ? count : position;
 }
 
+// The description of the exception being handled; call only inside a catch block.
 QString ErrorDescription()
 {
     try {
@@ -57,6 +58,8 @@ QString ErrorDescription()
         return T::kOutOfMemory;
     } catch (const std::exception& error) {
         return QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        return T::kUnknownFailure;
     }
 }
 
