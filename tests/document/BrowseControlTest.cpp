@@ -72,6 +72,9 @@ TEST_F(BrowseControlTest, FirstShowOpensTheDocumentAtItsRememberedPage)
     EXPECT_EQ(shown.cboCurrentPage->currentText(), QStringLiteral("2"));
     EXPECT_TRUE(FindToolbarAction(shown.tbCommon, QStringLiteral("miNext"))->isEnabled());
     EXPECT_TRUE(prompter.messages.isEmpty());
+    // The viewer starts in the stored fit style, with rectangular selection.
+    EXPECT_EQ(shown.mtMain->paintMode(), g_Settings.Common.ImageFitStyle);
+    EXPECT_EQ(shown.m_RegionShape, 1);
 }
 
 TEST_F(BrowseControlTest, ListKeysAndClicksChangeThePage)

@@ -157,6 +157,23 @@ TEST_F(FileNavigationTest, ListKeysMoveLikeClicksButSpaceScansOnlyWhenScanningIs
     EXPECT_EQ(state.m_ScanMode, 1);
 }
 
+TEST_F(FileNavigationTest, SelectingAnEntryKeepsThePageAndCountTheCallerSet)
+{
+    // A scan has just added pages to a.tif: the caller knows the count and the page to show.
+    state.m_CurrentFile = 1;
+    state.m_CurrentPage = 2;
+    state.m_PageCount = 7;
+    SelectFileEntry(state, 1);
+    EXPECT_EQ(state.m_PageCount, 7);
+    EXPECT_EQ(state.m_ShownPage, 2);
+    EXPECT_EQ(g_CurrentFilePath, documentFile("a.tif"));
+    EXPECT_EQ(selectedEntry(), 1);
+    EXPECT_EQ(ReadImagePos(state.m_DocName), 1);
+    // Page 2 of a.tif carries an ink block 20 wide.
+    EXPECT_EQ(viewer()->image().toQImage().pixelColor(15, 0), QColor(Qt::black));
+    EXPECT_EQ(viewer()->image().toQImage().pixelColor(25, 0), QColor(Qt::white));
+}
+
 TEST_F(FileNavigationTest, AnUnreadableFileIsReportedAndTheOthersStayReachable)
 {
     WriteCorruptTiff(documentFile("d.tif"));
