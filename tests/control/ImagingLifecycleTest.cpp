@@ -4,6 +4,7 @@
 #include "control/ControlTexts.h"
 #include "platform/engine/Image.h"
 #include "platform/engine/ImageFile.h"
+#include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
 #include "settings/IniFile.h"
 #include "settings/frmImageDir.h"
@@ -144,6 +145,57 @@ TEST_F(LifecycleTest, DocumentsOpenAtTheirRememberedPosition)
     ASSERT_EQ(state.m_Files.count(), 4);
     EXPECT_TRUE(state.m_Files.at(1).endsWith("second/000001.tif"));
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messageTexts().join('|').toStdString();
+}
+
+// Replaces the shown page by a blank page of the given width, as an editing command would.
+void EditShownPage(ControlState& state, int width)
+{
+    ASSERT_NE(state.mtMain, nullptr);
+    ASSERT_TRUE(state.mtMain->hasImage());
+    engine::Image edited = engine::Image::create(width, 48, 1);
+    edited.setLoadFormat(state.mtMain->image().loadFormat());
+    state.mtMain->setImage(std::move(edited));
+    state.m_PageModified = true;
+}
+
+TEST_F(LifecycleTest, SwitchingDocumentsWritesTheModifiedPageBackFirst)
+{
+    writeSaveDir(rootDir());
+    MakeSinglePageDocument(rootDir() + "/first", 2);
+    MakeSinglePageDocument(rootDir() + "/second", 1);
+    WriteImagePos("first", 1);
+
+    Imaging control;
+    control.resize(900, 600);
+    control.setDocName("first");
+    control.show();
+    ControlState& state = control.State();
+    ASSERT_EQ(state.m_CurrentPage, 1);
+    EditShownPage(state, 120);
+
+    control.setDocName("second");
+    control.SetDocument();
+    EXPECT_EQ(engine::LoadPage(rootDir() + "/first/000001.tif").width(), 120);
+    EXPECT_EQ(engine::LoadPage(rootDir() + "/first/000002.tif").width(), 66) << "only the shown page is written";
+    EXPECT_FALSE(state.m_PageModified);
+    EXPECT_EQ(state.m_PageCount, 1);
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messageTexts().join('|').toStdString();
+}
+
+TEST_F(LifecycleTest, TerminateWritesTheModifiedPageBack)
+{
+    writeSaveDir(rootDir());
+    MakeSinglePageDocument(rootDir() + "/doc", 2);
+    WriteImagePos("doc", 2);
+    {
+        Imaging control;
+        control.resize(900, 600);
+        control.setDocName("doc");
+        control.show();
+        EditShownPage(control.State(), 150);
+    }
+    EXPECT_EQ(engine::LoadPage(rootDir() + "/doc/000002.tif").width(), 150);
+    EXPECT_EQ(scannerLog->ends, 1);
 }
 
 TEST_F(LifecycleTest, FirstShowWithoutDocumentNameOpensNothingAndSaysNothing)
