@@ -157,6 +157,12 @@ QString DocumentPattern(const ControlState& state)
 
 void BuildFileList(ControlState& state, qint16 position)
 {
+    // A page still modified here was not written back by the caller, which has changed the
+    // document since (deleted, renamed or imported files). Its file and page number may now name
+    // another page, and the first page shown below would write it to the enumeration pattern, a
+    // file literally called "*.tif". Callers that keep an edit write it back before they change
+    // the document.
+    state.m_PageModified = false;
     if (state.m_RequestedDocType == DocTypeDetect) {
         const QString directory = DocumentDirectoryPath(state.m_LocalPath, state.m_DocName) + u'/';
         state.m_DocType = DetectDocType(directory + QStringLiteral("*.*"));

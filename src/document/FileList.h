@@ -18,7 +18,7 @@ constexpr int kFileListKeyRole = Qt::UserRole;
 void ResetDocumentView(ControlState& state);
 // Lists the document's files by type (detecting it when asked), fills the list pane and shows the
 // file or page at position (0 or beyond the end: the last one). A failure is reported to the
-// user and ends the build.
+// user and ends the build. A page still modified is not written back: its file may have changed.
 void BuildFileList(ControlState& state, qint16 position);
 
 // The enumeration pattern of the document for m_DocType: its one TIFF for type 1, "*.tif" for 2,

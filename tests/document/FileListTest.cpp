@@ -7,6 +7,7 @@
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
 
+#include <QFile>
 #include <QListWidget>
 
 namespace scanvo::fixtures {
@@ -166,6 +167,28 @@ TEST_F(FileListTest, DetectionRunsOnEveryBuild)
     EXPECT_EQ(state.m_DocType, DocTypeAllImages);
     EXPECT_EQ(state.m_FileCount, 2);
     EXPECT_EQ(state.m_CurrentFile, 2);
+}
+
+TEST_F(FileListTest, APageLeftModifiedByACallerIsNotWrittenIntoTheRebuiltList)
+{
+    writeSinglePages(2);
+    openDocument(DocTypeSinglePageTiff, 0);
+    QFile second(documentFile("scan0002.tif"));
+    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
+    const QByteArray before = second.readAll();
+    second.close();
+    engine::Image edited = MarkedPage(102, 200, 1, 90);
+    edited.setLoadFormat(viewer()->image().loadFormat());
+    viewer()->setImage(edited);
+    state.m_PageModified = true;
+
+    BuildFileList(state, 1);
+    EXPECT_FALSE(state.m_PageModified);
+    EXPECT_FALSE(QFile::exists(documentFile("*.tif")));
+    EXPECT_EQ(listTexts(), QStringList({"scan0001.tif", "scan0002.tif"}));
+    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
+    EXPECT_EQ(second.readAll(), before);
+    EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 TEST_F(FileListTest, FillingTheListReleasesMultiSelect)
