@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QStatusBar>
 #include <QToolBar>
@@ -154,6 +155,11 @@ TEST_F(PaneLayoutTest, StatusTextPanelTakesTheRestOfAWideBar)
     layout(1000, 700);
     EXPECT_EQ(panel(1)->width(), 1000 - 340);  // 5100 twips for panels 2 to 5
     EXPECT_EQ(panel(2)->width() + panel(3)->width() + panel(4)->width() + panel(5)->width(), 340);
+    // The time, last, is still whole inside the bar.
+    host->show();
+    state.sbTotalInfo->layout()->activate();
+    EXPECT_LE(panel(5)->geometry().right(), state.sbTotalInfo->width() - 1);
+    EXPECT_EQ(panel(5)->width(), 60);
 }
 
 TEST_F(PaneLayoutTest, NarrowStatusBarGivesPanelOne900Twips)
