@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace scanvo {
 
 namespace T = viewer_texts;
@@ -43,7 +45,6 @@ frmGoto::frmGoto(QWidget* parent)
     cboPages->setObjectName(QStringLiteral("cboPages"));
     cboPages->setEditable(true);
     cboPages->setInsertPolicy(QComboBox::NoInsert);
-    cboPages->setMinimumContentsLength(12);
     cboPages->lineEdit()->installEventFilter(this);
     SetTexts(T::kGotoCaption, T::kGotoLabel);
 
@@ -72,15 +73,22 @@ frmGoto::frmGoto(QWidget* parent)
 void frmGoto::SetTexts(const QString& caption, const QString& label)
 {
     setWindowTitle(caption);
+    // The box stands over the blanks between the label's first word and its last character. The
+    // label's characters are spaced out until the blanks are as wide as the box, which fits a
+    // number with a counter-named file.
+    const QString blanks = label.mid(3, label.size() - 4);
+    QFont font = this->font();
+    const QFontMetrics plain(font);
+    const int boxWidth = plain.horizontalAdvance(QStringLiteral("0000/scan000000.tif")) + 40;
+    const int missing = boxWidth - plain.horizontalAdvance(blanks);
+    const qreal extra = missing > 0 && !blanks.isEmpty() ? qreal(missing) / blanks.size() + 1 : 0;
+    font.setLetterSpacing(QFont::AbsoluteSpacing, extra);
+    lblTitle->setFont(font);
     lblTitle->setText(label);
-    // Placed over the blanks after the label's first word.
-    const QFontMetrics metrics(lblTitle->font());
-    const int gapStart = metrics.horizontalAdvance(label.left(3));
-    const int gapWidth = metrics.horizontalAdvance(label.mid(3, label.size() - 4));
+    const QFontMetrics spaced(font);
     cboPages->setParent(lblTitle);
-    cboPages->setGeometry(gapStart, 0, std::max(gapWidth, cboPages->sizeHint().width()),
-                          cboPages->sizeHint().height());
-    lblTitle->setMinimumWidth(gapStart + cboPages->width() + metrics.horizontalAdvance(label.right(1)) + 4);
+    cboPages->setGeometry(spaced.horizontalAdvance(label.left(3)), 0, boxWidth, cboPages->sizeHint().height());
+    lblTitle->setMinimumWidth(spaced.horizontalAdvance(label) + 4);
 }
 
 void frmGoto::showEvent(QShowEvent* event)
