@@ -34,7 +34,7 @@ struct PageError {
 
 QString PageErrorText(const PageError& error)
 {
-    return QString::number(error.number) + u',' + error.description + QStringLiteral("    ");
+    return QString::number(error.number) + u',' + error.description + T::kPageErrorTail;
 }
 
 // The file and page of page n: the current file's page n, or file n's only page.
@@ -126,6 +126,7 @@ void ShowPage(ControlState& state, qint16 n)
         // edit of it would be saved over that file.
         if (engine::ImageViewer* viewer = MainViewer(state))
             viewer->clearImage();
+        state.m_PageModified = false;
         CurrentPrompter().showMessage(state.control, PageErrorText(error), T::kTitleError, MessageIcon::Warning);
         RefreshPageDependents(state, false);
         return;

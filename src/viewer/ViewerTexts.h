@@ -7,6 +7,8 @@ namespace scanvo::viewer_texts {
 
 inline const QString kIdleStatus = QStringLiteral("澜页文档扫描影像优化处理控件");
 inline const QString kTitleError = QStringLiteral("错误信息");
+// After "number,description" of a page that could not be shown.
+inline const QString kPageErrorTail = QStringLiteral("    ");
 // Descriptions of page failures that do not come from the engine; %1 page, %2 number of files.
 inline const QString kPageOutsideDocument = QStringLiteral("第 %1 页不在文档的 %2 个文件之内");
 inline const QString kOutOfMemory = QStringLiteral("内存不足");
