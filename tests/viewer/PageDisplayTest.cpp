@@ -8,6 +8,7 @@
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
 #include "viewer/PageDisplay.h"
+#include "viewer/Zoom.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -131,6 +132,17 @@ TEST_F(PageDisplayTest, AFitStyleAboveActualSizeLeavesTheZoomBoxAtOneHundred)
     ASSERT_GT(viewer()->displayPercent(), 100.0);
     EXPECT_EQ(state.m_ZoomPercent, 100);
     EXPECT_EQ(state.cboZoomFactor->currentText(), QStringLiteral("100%"));
+}
+
+TEST_F(PageDisplayTest, AZoomAboveActualSizeStaysInTheBoxFromPageToPage)
+{
+    openSinglePages(2);
+    StepZoom(state, ZoomStepSet, 150);
+    state.m_CurrentPage = 2;
+    ShowPage(state, 2);
+    EXPECT_DOUBLE_EQ(viewer()->displayPercent(), 150.0);
+    EXPECT_EQ(state.m_ZoomPercent, 150);
+    EXPECT_EQ(state.cboZoomFactor->currentText(), QStringLiteral("150%"));
 }
 
 TEST_F(PageDisplayTest, AFitStyleBelowActualSizeShowsItsPercentage)
