@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QListWidget>
+#include <QToolBar>
 
 namespace scanvo::fixtures {
 namespace {
@@ -76,6 +77,7 @@ TEST_F(FileListTest, AMultiPageFileListsItsPages)
     EXPECT_EQ(state.m_CurrentPage, 4);
     EXPECT_EQ(g_CurrentFilePath, documentFile("box1.tif"));
     EXPECT_EQ(panel(2), QStringLiteral("第 4 页 共 4 页"));
+    EXPECT_TRUE(state.tbFileNav->isHidden());
 }
 
 TEST_F(FileListTest, AnEmptyDocumentStaysEmptyWithoutAMessage)

@@ -51,6 +51,8 @@ TEST_F(FileNavigationTest, AMixedDocumentOpensAtTheFirstPageOfItsLastFile)
     EXPECT_EQ(shownWidth(), 130);
     EXPECT_EQ(selectedEntry(), 3);
     EXPECT_EQ(ReadImagePos(state.m_DocName), 3);
+    EXPECT_FALSE(state.tbFileNav->isHidden());
+    EXPECT_EQ(state.lvwFileList->y(), state.tbFileNav->y() + state.tbFileNav->height());
 }
 
 TEST_F(FileNavigationTest, TheFileButtonsWalkThroughTheFiles)
