@@ -2,11 +2,12 @@
 # Scanvo's two entry points on a fresh Debian 12 machine:
 #   ./scanvo.sh demo   installs what is missing, builds, and starts Pagedemo on sample documents
 #   ./scanvo.sh test   installs what is missing, builds, and runs every test suite
+#   ./scanvo.sh screenshot   remakes docs/pagedemo.png: Pagedemo on a sample document, under Xvfb
 # Nothing here waits for input: CI runs the test verb as root with no display.
 set -euo pipefail
 cd "$(dirname "$0")"
 REPO="$(pwd)"
-BUILD="$REPO/build"
+BUILD="${SCANVO_BUILD_DIR:-$REPO/build}"
 JOBS=2
 
 # Everything the build, the tests, the benchmarks and the demo need.
@@ -49,10 +50,14 @@ prepare_demo() {
     QT_QPA_PLATFORM=offscreen "$BUILD/src/demo/scanvo-make-samples" "$DEMO_ROOT" "$DEMO_CONFIG"
 }
 
-start_demo() {
+demo_environment() {
     export SCANVO_CONFIG_DIR="$DEMO_CONFIG"
     export SANE_CONFIG_DIR="$REPO/src/demo/sane.d:"
     export SCANVO_DEFAULT_SCANNER="test:0"
+}
+
+start_demo() {
+    demo_environment
     echo "Documents: $DEMO_ROOT"
     echo "Settings:  $DEMO_CONFIG/scanvo.ini"
     if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
@@ -75,8 +80,19 @@ demo)
     prepare_demo
     start_demo
     ;;
+screenshot)
+    install_missing
+    build
+    prepare_demo
+    demo_environment
+    mkdir -p "$REPO/docs"
+    # The multi-page sample document, opened as a user would: type menu, then the tree node.
+    xvfb-run -a -s "-screen 0 1280x800x24" "$BUILD/src/demo/Pagedemo" \
+        --doctype mnuMultiTif --open t44 --screenshot "$REPO/docs/pagedemo.png"
+    echo "Wrote docs/pagedemo.png"
+    ;;
 *)
-    echo "usage: $0 demo|test" >&2
+    echo "usage: $0 demo|test|screenshot" >&2
     exit 2
     ;;
 esac
