@@ -2,6 +2,7 @@
 #include "acquisition/frmImageCompressOptions.h"
 
 #include "acquisition/SavingTexts.h"
+#include "control/FormWidgets.h"
 #include "control/Prompter.h"
 #include "settings/IniNumber.h"
 #include "settings/Settings.h"
@@ -9,7 +10,6 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -27,21 +27,6 @@ namespace T = saving_texts;
 constexpr int kCustomQuality = 3;
 constexpr int kMinQuality = 1;
 constexpr int kMaxQuality = 100;
-
-// A quality box keeps the caret after its last character when it gets the focus, whatever way
-// the focus came, so typing extends the value instead of replacing it.
-class QualityEdit final : public QLineEdit {
-public:
-    using QLineEdit::QLineEdit;
-
-protected:
-    void focusInEvent(QFocusEvent* event) override
-    {
-        QLineEdit::focusInEvent(event);
-        deselect();
-        setCursorPosition(text().size());
-    }
-};
 
 void SelectOption(QButtonGroup* group, qint16 index)
 {
@@ -143,7 +128,7 @@ QGroupBox* frmImageCompressOptions::BuildQualityFrame(int index, const QString& 
     auto* frame = new QGroupBox(T::kQualityFrame);
     frame->setObjectName(QStringLiteral("framImageQuality%1").arg(index));
     group.options = BuildOptions(frame, name, T::kQualityOptions, int(std::size(T::kQualityOptions)));
-    group.text = new QualityEdit(frame);
+    group.text = new CaretAtEndLineEdit(frame);
     group.text->setObjectName(textName);
     group.text->setEnabled(false);
     frame->layout()->addWidget(group.text);

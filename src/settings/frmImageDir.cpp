@@ -5,11 +5,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "control/FormWidgets.h"
 #include "control/Prompter.h"
 #include "settings/BrowseForFolder.h"
 #include "settings/DirectoryLevels.h"
@@ -21,20 +21,6 @@ namespace scanvo {
 namespace T = settings_texts;
 
 namespace {
-
-// Puts the caret at the end however the box gets the focus (tabbing in would select everything).
-class DirectoryLineEdit final : public QLineEdit {
-public:
-    using QLineEdit::QLineEdit;
-
-protected:
-    void focusInEvent(QFocusEvent* event) override
-    {
-        QLineEdit::focusInEvent(event);
-        deselect();
-        end(false);
-    }
-};
 
 QString DefaultSaveDir()
 {
@@ -51,7 +37,7 @@ frmImageDir::frmImageDir(Prompter& prompter, QWidget* parent)
 
     framImageDir = new QGroupBox(this);
     framImageDir->setObjectName(QStringLiteral("framImageDir"));
-    txtDirectory = new DirectoryLineEdit(framImageDir);
+    txtDirectory = new CaretAtEndLineEdit(framImageDir);
     txtDirectory->setObjectName(QStringLiteral("txtDirectory"));
     cmdDirectory = new QPushButton(T::kBrowseButton, framImageDir);
     cmdDirectory->setObjectName(QStringLiteral("cmdDirectory"));
