@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 REPO="$(pwd)"
-BUILD="${SCANVO_BUILD_DIR:-$REPO/build}"
+BUILD="${SCANVO_BUILD_DIR:-$REPO/build}"  # another build tree may be named, e.g. a developer's own
 JOBS=2
 
 # Everything the build, the tests, the benchmarks and the demo need.
