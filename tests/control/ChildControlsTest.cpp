@@ -4,6 +4,7 @@
 
 #include "control/ChildControls.h"
 #include "control/ToolbarBuilder.h"
+#include "core/ToolbarKeys.h"
 #include "platform/engine/ImageViewer.h"
 
 #include <QAction>

@@ -1,5 +1,6 @@
 #include "control/ToolbarBuilder.h"
 #include "control/ToolbarTables.h"
+#include "core/ToolbarKeys.h"
 
 #include <QAction>
 #include <QImage>

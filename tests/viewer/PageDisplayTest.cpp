@@ -2,7 +2,7 @@
 #include "BrowseFixture.h"
 
 #include "control/ToolbarBuilder.h"
-#include "document/DocumentType.h"
+#include "core/DocumentType.h"
 #include "document/FileList.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
