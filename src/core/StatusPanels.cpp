@@ -16,12 +16,6 @@ QLabel* StatusPanel(const ControlState& state, int n)
     return state.sbTotalInfo->findChild<QLabel*>(QStringLiteral("sbTotalInfoPanel%1").arg(n));
 }
 
-QString StatusPanelText(const ControlState& state, int n)
-{
-    const QLabel* panel = StatusPanel(state, n);
-    return panel ? panel->text() : QString();
-}
-
 void SetStatusPanelText(ControlState& state, int n, const QString& text)
 {
     if (QLabel* panel = StatusPanel(state, n))

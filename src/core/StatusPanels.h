@@ -12,8 +12,6 @@ namespace scanvo {
 
 // Panel n (1..5) of the bar, null when the bar or the panel does not exist.
 QLabel* StatusPanel(const ControlState& state, int n);
-// Text of panel n; empty when it does not exist.
-QString StatusPanelText(const ControlState& state, int n);
 void SetStatusPanelText(ControlState& state, int n, const QString& text);
 
 // Writes text into panel 1 and lets pending paint events run, so the text is on screen before a

@@ -34,12 +34,6 @@ void EnableToolbarKey(QToolBar* toolbar, const QString& key, bool enabled)
         action->setEnabled(enabled);
 }
 
-bool IsToolbarKeyEnabled(QToolBar* toolbar, const QString& key)
-{
-    const QAction* action = FindToolbarAction(toolbar, key);
-    return action != nullptr && action->isEnabled();
-}
-
 bool ClickToolbarKey(QToolBar* toolbar, const QString& key)
 {
     QAction* action = FindToolbarAction(toolbar, key);

@@ -13,8 +13,6 @@ namespace scanvo {
 QAction* FindToolbarAction(QToolBar* toolbar, const QString& key);
 // Enables or disables the button (or menu item) key of toolbar; nothing when either is missing.
 void EnableToolbarKey(QToolBar* toolbar, const QString& key, bool enabled);
-// Whether that button is enabled; false when it is missing.
-bool IsToolbarKeyEnabled(QToolBar* toolbar, const QString& key);
 // Clicks the button (or menu item) key when it is enabled, so the command runs through the
 // toolbar's own dispatcher exactly as a click would. False when it is missing or disabled.
 bool ClickToolbarKey(QToolBar* toolbar, const QString& key);

@@ -143,10 +143,4 @@ void StoreSetting(QString& member, const QString& value)
     Store(member, value);
 }
 
-QString SettingName(const void* member)
-{
-    const SettingEntry* entry = FindSettingEntry(g_Settings, member);
-    return entry ? entry->Name() : QString();
-}
-
 }  // namespace scanvo
