@@ -3,6 +3,7 @@
 #   ./scanvo.sh demo   installs what is missing, builds, and starts Pagedemo on sample documents
 #   ./scanvo.sh test   installs what is missing, builds, and runs every test suite
 #   ./scanvo.sh screenshot   remakes docs/pagedemo.png: Pagedemo on a sample document, under Xvfb
+#   ./scanvo.sh package      builds the Debian package (build/scanvo_VERSION_ARCH.deb) with CPack
 # Nothing here waits for input: CI runs the test verb as root with no display.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -14,7 +15,7 @@ JOBS=2
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libleptonica-dev libtiff-dev libjpeg62-turbo-dev libsane-dev libsane1 sane-utils
           libgtest-dev libbenchmark-dev xvfb xauth fonts-wqy-zenhei fonts-dejavu-core
-          libtiff-tools)
+          libtiff-tools qt6-tools-dev libqt6opengl6-dev python3-pyqt6 dpkg-dev)
 
 install_missing() {
     local missing=()
@@ -91,8 +92,13 @@ screenshot)
         --doctype mnuMultiTif --open t44 --screenshot "$REPO/docs/pagedemo.png"
     echo "Wrote docs/pagedemo.png"
     ;;
+package)
+    install_missing
+    build
+    (cd "$BUILD" && cpack -G DEB)
+    ;;
 *)
-    echo "usage: $0 demo|test|screenshot" >&2
+    echo "usage: $0 demo|test|screenshot|package" >&2
     exit 2
     ;;
 esac

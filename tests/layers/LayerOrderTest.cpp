@@ -29,6 +29,7 @@ const QStringList kLayerOrder = {
     QStringLiteral("commands"),
     QStringLiteral("control"),
     QStringLiteral("demo"),
+    QStringLiteral("designer"),
 };
 
 const QString kSourceDir = QStringLiteral(SCANVO_SOURCE_DIR);
