@@ -1,6 +1,7 @@
 #include "platform/scanner/RasterFrame.h"
 
 #include "platform/engine/EngineError.h"
+#include "platform/engine/Image.h"
 
 #include <leptonica/allheaders.h>
 

@@ -30,8 +30,9 @@ void SaneScanWorker::run()
     } catch (const std::bad_alloc&) {
         result = ResultOutOfMemory;
     }
-    m_device.cancel();
-    emit finished(result);
+    // A device that cannot return to idle has failed, even after a job that went well.
+    const int ended = m_device.endScan();
+    emit finished(result == ResultSuccess ? ended : result);
 }
 
 int SaneScanWorker::readPage(bool* feederEmpty)
@@ -42,7 +43,7 @@ int SaneScanWorker::readPage(bool* feederEmpty)
         if (frames.size() == kMaxFramesPerPage)
             return ResultDeviceError;
         RasterFrame frame;
-        const int result = m_device.readFrame(&frame, &lastFrame, m_cancel);
+        const int result = m_device.readFrame(&frame, &lastFrame);
         if (result == ResultNoDocuments && frames.isEmpty()) {
             *feederEmpty = true;
             return result;

@@ -1,14 +1,13 @@
 #pragma once
-// SaneScanWorker: one scan job read on its own thread. Each finished page leaves as an Image
-// through pageRead, then finished carries the job's result; connect both queued to the
-// user-interface thread, where they arrive in that order.
+// SaneScanWorker: one scan job read from the helper on a thread of its own. Each finished page
+// leaves as an Image through pageRead, then finished carries the job's result; connect both
+// queued to the user-interface thread, where they arrive in that order. Pages already sent stay
+// sent when a later one fails.
 
 #include "platform/engine/Image.h"
-#include "platform/scanner/SaneDevice.h"
+#include "platform/scanner/SaneHelperClient.h"
 
 #include <QObject>
-
-#include <atomic>
 
 namespace scanvo::scanner {
 
@@ -22,12 +21,10 @@ struct ScanJob {
 class SaneScanWorker : public QObject {
     Q_OBJECT
 public:
-    SaneScanWorker(SaneDevice& device, const ScanJob& job) : m_device(device), m_job(job) {}
+    SaneScanWorker(SaneHelperClient& device, const ScanJob& job) : m_device(device), m_job(job) {}
 
     // Reads the job; call on the worker thread.
     void run();
-    // Asks a running job to stop after the current read; safe from any thread.
-    void cancel() { m_cancel = true; }
 
 signals:
     void pageRead(const scanvo::engine::Image& page);
@@ -36,9 +33,8 @@ signals:
 private:
     int readPage(bool* feederEmpty);
 
-    SaneDevice& m_device;
+    SaneHelperClient& m_device;
     ScanJob m_job;
-    std::atomic<bool> m_cancel{false};
 };
 
 }  // namespace scanvo::scanner

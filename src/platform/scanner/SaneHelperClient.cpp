@@ -1,0 +1,224 @@
+#include "platform/scanner/SaneHelperClient.h"
+
+#include "platform/scanner/HelperProcess.h"
+#include "platform/scanner/HelperProtocol.h"
+#include "platform/scanner/ResultCode.h"
+
+#include <QtDebug>
+
+namespace scanvo::scanner {
+
+using namespace helper;
+
+SaneHelperClient::SaneHelperClient(const HelperLimits& limits) : m_limits(limits) {}
+
+SaneHelperClient::~SaneHelperClient()
+{
+    if (m_process)
+        m_process->quit(m_limits.quitMs);
+}
+
+int SaneHelperClient::fail(const QString& why)
+{
+    if (m_process) {
+        m_process->kill();
+        m_process.reset();
+    }
+    m_errorText = why;
+    qWarning().noquote() << why;
+    return ResultDeviceError;
+}
+
+int SaneHelperClient::launch()
+{
+    QString error;
+    m_process = HelperProcess::launch(m_limits.startMs, &error);
+    return m_process ? int(ResultSuccess) : fail(error);
+}
+
+int SaneHelperClient::request(MessageType type, const QByteArray& payload, MessageType answer, int ms,
+                              QByteArray* reply, const char* what)
+{
+    if (!m_process)
+        return ResultDeviceError;
+    const QDeadlineTimer deadline(ms);
+    const pid_t pid = m_process->pid();
+    MessageSocket& socket = m_process->socket();
+    Message message;
+    IoStatus status = socket.send(type, payload, deadline);
+    if (status == IoStatus::Ok)
+        status = socket.receive(&message, deadline);
+    if (status == IoStatus::Ok && message.type != answer)
+        status = IoStatus::Malformed;
+    switch (status) {
+    case IoStatus::Ok:
+        *reply = message.payload;
+        return ResultSuccess;
+    case IoStatus::TimedOut:
+        return fail(QStringLiteral("scanner helper %1 did not finish %2 within %3 ms and was stopped")
+                        .arg(pid)
+                        .arg(QLatin1String(what))
+                        .arg(ms));
+    case IoStatus::Closed:
+        return fail(QStringLiteral("scanner helper %1 ended during %2").arg(pid).arg(QLatin1String(what)));
+    case IoStatus::Malformed:
+        break;
+    }
+    return fail(QStringLiteral("scanner helper %1 answered %2 with something unreadable and was stopped")
+                    .arg(pid)
+                    .arg(QLatin1String(what)));
+}
+
+int SaneHelperClient::listDevices(QStringList* names)
+{
+    names->clear();
+    if (!m_process && launch() != ResultSuccess)
+        return ResultDeviceError;
+    QByteArray reply;
+    int result = request(MessageType::ListDevices, {}, MessageType::Devices, m_limits.listMs, &reply, "the device list");
+    if (result == ResultSuccess && !Unpack(reply, result, *names))
+        return fail(QStringLiteral("scanner helper sent an unreadable device list"));
+    return result;
+}
+
+int SaneHelperClient::open(const QString& name)
+{
+    m_deviceName.clear();
+    m_written.clear();
+    if (!m_process) {
+        QStringList names;
+        const int listed = listDevices(&names);
+        if (listed != ResultSuccess)
+            return listed;
+    }
+    QByteArray reply;
+    int result = request(MessageType::Open, Pack(name), MessageType::Result, m_limits.callMs, &reply, "opening the device");
+    if (result == ResultSuccess && !Unpack(reply, result))
+        return fail(QStringLiteral("scanner helper sent an unreadable answer to opening the device"));
+    if (result == ResultSuccess)
+        m_deviceName = name;
+    return result;
+}
+
+int SaneHelperClient::ensureRunning()
+{
+    if (m_process)
+        return ResultSuccess;
+    const QString name = m_deviceName;
+    const QList<QPair<QString, QVariant>> written = m_written;
+    int result = name.isEmpty() ? launch() : open(name);
+    // Written in their order, so an option that switches another one on comes first again.
+    for (const auto& [option, value] : written) {
+        if (result != ResultSuccess)
+            break;
+        result = setOption(option, value);
+        if (m_process)
+            result = ResultSuccess;  // the device may refuse now what it took before; it keeps going
+    }
+    return result;
+}
+
+QList<DeviceOption> SaneHelperClient::options()
+{
+    QList<DeviceOption> options;
+    QByteArray reply;
+    if (ensureRunning() != ResultSuccess ||
+        request(MessageType::GetOptions, {}, MessageType::Options, m_limits.callMs, &reply, "reading the options") !=
+            ResultSuccess)
+        return options;
+    if (!Unpack(reply, options)) {
+        fail(QStringLiteral("scanner helper sent unreadable options"));
+        options.clear();
+    }
+    return options;
+}
+
+int SaneHelperClient::setOption(const QString& name, const QVariant& value)
+{
+    int result = ensureRunning();
+    QByteArray reply;
+    if (result == ResultSuccess)
+        result = request(MessageType::SetOption, Pack(name, value), MessageType::Result, m_limits.callMs, &reply,
+                         "writing an option");
+    if (result != ResultSuccess)
+        return result;
+    if (!Unpack(reply, result))
+        return fail(QStringLiteral("scanner helper sent an unreadable answer to writing an option"));
+    if (IsCapabilitySuccess(result)) {
+        m_written.removeIf([&name](const QPair<QString, QVariant>& write) { return write.first == name; });
+        m_written.append({name, value});
+    }
+    return result;
+}
+
+int SaneHelperClient::readFrame(RasterFrame* frame, bool* lastFrame)
+{
+    *lastFrame = true;
+    QByteArray reply;
+    int result = request(MessageType::StartFrame, {}, MessageType::FrameBegin, m_limits.frameStartMs, &reply,
+                         "starting a frame");
+    if (result != ResultSuccess)
+        return result;
+    FrameGeometry geometry;
+    if (!Unpack(reply, result) || (result == ResultSuccess && !Unpack(reply, result, geometry)))
+        return fail(QStringLiteral("scanner helper announced a frame unreadably"));
+    if (result != ResultSuccess)
+        return result;
+    frame->kind = geometry.kind;
+    frame->depth = geometry.depth;
+    frame->pixelsPerLine = geometry.pixelsPerLine;
+    frame->bytesPerLine = geometry.bytesPerLine;
+    frame->lines = geometry.lines;
+    frame->data.clear();
+    *lastFrame = geometry.lastFrame;
+    if (geometry.lines > 0 && geometry.bytesPerLine > 0)
+        frame->data.reserve(qsizetype(qint64(geometry.lines) * geometry.bytesPerLine));
+
+    const pid_t pid = m_process->pid();
+    MessageSocket& socket = m_process->socket();
+    for (;;) {
+        // Each piece of samples may take up to the stall limit; a whole page may take longer.
+        const QDeadlineTimer deadline(m_limits.readStallMs);
+        MessageHeader header;
+        IoStatus status = socket.receiveHeader(&header, deadline);
+        if (status == IoStatus::Ok && MessageType(header.type) == MessageType::FrameData) {
+            const qsizetype have = frame->data.size();
+            if (have + header.length > kMaxFrameBytes) {
+                status = IoStatus::Malformed;
+            } else {
+                frame->data.resize(have + header.length);
+                status = socket.receiveBytes(frame->data.data() + have, header.length, deadline);
+                if (status == IoStatus::Ok)
+                    continue;
+            }
+        } else if (status == IoStatus::Ok && MessageType(header.type) == MessageType::FrameEnd) {
+            QByteArray end(header.length, Qt::Uninitialized);
+            status = socket.receiveBytes(end.data(), end.size(), deadline);
+            if (status == IoStatus::Ok && Unpack(end, result))
+                return result;
+            status = status == IoStatus::Ok ? IoStatus::Malformed : status;
+        } else if (status == IoStatus::Ok) {
+            status = IoStatus::Malformed;
+        }
+        switch (status) {
+        case IoStatus::TimedOut:
+            return fail(QStringLiteral("scanner helper %1 sent no data for %2 ms and was stopped")
+                            .arg(pid)
+                            .arg(m_limits.readStallMs));
+        case IoStatus::Closed:
+            return fail(QStringLiteral("scanner helper %1 ended while reading a page").arg(pid));
+        case IoStatus::Ok:
+        case IoStatus::Malformed:
+            break;
+        }
+        return fail(QStringLiteral("scanner helper %1 sent an unreadable page and was stopped").arg(pid));
+    }
+}
+
+int SaneHelperClient::endScan()
+{
+    QByteArray reply;
+    return request(MessageType::EndScan, {}, MessageType::ScanEnded, m_limits.cancelMs, &reply, "ending the scan");
+}
+
+}  // namespace scanvo::scanner
