@@ -31,6 +31,8 @@ public:
     HelperProcess& operator=(const HelperProcess&) = delete;
 
     helper::MessageSocket& socket() { return m_socket; }
+    // The samples of the frame the helper read last.
+    helper::FrameBufferReader& frameBuffer() { return *m_frameBuffer; }
     pid_t pid() const { return m_pid; }
 
     // Asks the helper to leave and gives it up to ms to close its device; then kills it.
@@ -44,6 +46,7 @@ private:
     pid_t m_pid;
     int m_fd;
     helper::MessageSocket m_socket;
+    std::unique_ptr<helper::FrameBufferReader> m_frameBuffer;
 };
 
 }  // namespace scanvo::scanner

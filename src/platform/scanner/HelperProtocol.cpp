@@ -1,11 +1,15 @@
 #include "platform/scanner/HelperProtocol.h"
 
+#include <fcntl.h>
 #include <poll.h>
+#include <sys/mman.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/uio.h>
+#include <unistd.h>
 
 #include <cerrno>
-#include <fcntl.h>
+#include <cstring>
 
 namespace scanvo::scanner {
 
@@ -76,22 +80,28 @@ bool MessageSocket::waitFor(short events, QDeadlineTimer deadline)
     }
 }
 
-IoStatus MessageSocket::send(MessageType type, const QByteArray& payload, QDeadlineTimer deadline)
+IoStatus MessageSocket::send(MessageType type, const QByteArray& payload, QDeadlineTimer deadline, int passFd)
 {
-    return send(type, payload.constData(), payload.size(), deadline);
-}
-
-IoStatus MessageSocket::send(MessageType type, const char* data, qint64 length, QDeadlineTimer deadline)
-{
-    if (length < 0 || length > kMaxPayload)
+    if (payload.size() > qsizetype(kMaxPayload))
         return IoStatus::Malformed;
-    MessageHeader header{quint32(type), quint32(length)};
-    iovec parts[2] = {{&header, sizeof header}, {const_cast<char*>(data), std::size_t(length)}};
+    MessageHeader header{quint32(type), quint32(payload.size())};
+    iovec parts[2] = {{&header, sizeof header}, {const_cast<char*>(payload.constData()), std::size_t(payload.size())}};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
     int first = 0;
     while (first < 2) {
         msghdr message{};
         message.msg_iov = parts + first;
         message.msg_iovlen = 2 - first;
+        if (passFd >= 0) {
+            // With the first bytes only: the receiver finds it with the header.
+            message.msg_control = control;
+            message.msg_controllen = sizeof control;
+            cmsghdr* cmsg = CMSG_FIRSTHDR(&message);
+            cmsg->cmsg_level = SOL_SOCKET;
+            cmsg->cmsg_type = SCM_RIGHTS;
+            cmsg->cmsg_len = CMSG_LEN(sizeof(int));
+            std::memcpy(CMSG_DATA(cmsg), &passFd, sizeof(int));
+        }
         const ssize_t sent = sendmsg(m_fd, &message, MSG_NOSIGNAL);
         if (sent < 0) {
             if (errno == EINTR)
@@ -102,6 +112,7 @@ IoStatus MessageSocket::send(MessageType type, const char* data, qint64 length, 
                 return IoStatus::TimedOut;
             continue;
         }
+        passFd = -1;
         std::size_t left = std::size_t(sent);
         while (first < 2 && left >= parts[first].iov_len) {
             left -= parts[first].iov_len;
@@ -115,11 +126,28 @@ IoStatus MessageSocket::send(MessageType type, const char* data, qint64 length, 
     return IoStatus::Ok;
 }
 
-IoStatus MessageSocket::receiveBytes(char* into, qint64 length, QDeadlineTimer deadline)
+IoStatus MessageSocket::receiveBytes(char* into, qint64 length, QDeadlineTimer deadline, int* receivedFd)
 {
     while (length > 0) {
-        const ssize_t got = recv(m_fd, into, std::size_t(length), 0);
+        iovec part{into, std::size_t(length)};
+        alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
+        msghdr message{};
+        message.msg_iov = &part;
+        message.msg_iovlen = 1;
+        message.msg_control = control;
+        message.msg_controllen = sizeof control;
+        const ssize_t got = recvmsg(m_fd, &message, MSG_CMSG_CLOEXEC);
         if (got > 0) {
+            for (cmsghdr* cmsg = CMSG_FIRSTHDR(&message); cmsg; cmsg = CMSG_NXTHDR(&message, cmsg)) {
+                if (cmsg->cmsg_level != SOL_SOCKET || cmsg->cmsg_type != SCM_RIGHTS)
+                    continue;
+                int fd = -1;
+                std::memcpy(&fd, CMSG_DATA(cmsg), sizeof fd);
+                if (receivedFd && *receivedFd < 0)
+                    *receivedFd = fd;
+                else
+                    close(fd);
+            }
             into += got;
             length -= got;
             continue;
@@ -136,23 +164,74 @@ IoStatus MessageSocket::receiveBytes(char* into, qint64 length, QDeadlineTimer d
     return IoStatus::Ok;
 }
 
-IoStatus MessageSocket::receiveHeader(MessageHeader* header, QDeadlineTimer deadline)
-{
-    const IoStatus status = receiveBytes(reinterpret_cast<char*>(header), sizeof *header, deadline);
-    if (status == IoStatus::Ok && header->length > kMaxPayload)
-        return IoStatus::Malformed;
-    return status;
-}
-
-IoStatus MessageSocket::receive(Message* message, QDeadlineTimer deadline)
+IoStatus MessageSocket::receive(Message* message, QDeadlineTimer deadline, int* receivedFd)
 {
     MessageHeader header;
-    IoStatus status = receiveHeader(&header, deadline);
+    IoStatus status = receiveBytes(reinterpret_cast<char*>(&header), sizeof header, deadline, receivedFd);
     if (status != IoStatus::Ok)
         return status;
+    if (header.length > kMaxPayload)
+        return IoStatus::Malformed;
     message->type = MessageType(header.type);
     message->payload.resize(header.length);
-    return receiveBytes(message->payload.data(), header.length, deadline);
+    return receiveBytes(message->payload.data(), header.length, deadline, nullptr);
+}
+
+FrameBufferWriter::FrameBufferWriter() : m_fd(memfd_create("scanvo-frame", MFD_CLOEXEC)) {}
+
+FrameBufferWriter::~FrameBufferWriter()
+{
+    if (m_data)
+        munmap(m_data, std::size_t(m_capacity));
+    if (m_fd >= 0)
+        close(m_fd);
+}
+
+bool FrameBufferWriter::reserve(qint64 bytes)
+{
+    if (bytes <= m_capacity)
+        return true;
+    if (m_fd < 0 || bytes > kMaxFrameBytes)
+        return false;
+    // Growing by half again at least keeps a frame of unknown height from growing it for every piece.
+    const qint64 page = sysconf(_SC_PAGESIZE);
+    qint64 wanted = qMin(qMax(bytes, m_capacity + m_capacity / 2), kMaxFrameBytes);
+    wanted = (wanted + page - 1) / page * page;
+    if (ftruncate(m_fd, wanted) != 0)
+        return false;
+    void* data = m_data ? mremap(m_data, std::size_t(m_capacity), std::size_t(wanted), MREMAP_MAYMOVE)
+                        : mmap(nullptr, std::size_t(wanted), PROT_READ | PROT_WRITE, MAP_SHARED, m_fd, 0);
+    if (data == MAP_FAILED)
+        return false;
+    m_data = static_cast<char*>(data);
+    m_capacity = wanted;
+    return true;
+}
+
+FrameBufferReader::~FrameBufferReader()
+{
+    if (m_data)
+        munmap(const_cast<char*>(m_data), std::size_t(m_mapped));
+    if (m_fd >= 0)
+        close(m_fd);
+}
+
+const char* FrameBufferReader::view(qint64 bytes)
+{
+    if (bytes <= m_mapped)
+        return m_data;
+    // Reading past the file's end would fault, so its size is checked, not trusted.
+    struct stat file {};
+    if (m_fd < 0 || bytes > kMaxFrameBytes || fstat(m_fd, &file) != 0 || file.st_size < bytes)
+        return nullptr;
+    void* data = mmap(nullptr, std::size_t(file.st_size), PROT_READ, MAP_SHARED, m_fd, 0);
+    if (data == MAP_FAILED)
+        return nullptr;
+    if (m_data)
+        munmap(const_cast<char*>(m_data), std::size_t(m_mapped));
+    m_data = static_cast<const char*>(data);
+    m_mapped = file.st_size;
+    return m_data;
 }
 
 }  // namespace helper

@@ -3,11 +3,14 @@
 // stream socket. Every message is a header, its type and payload length, followed by the payload;
 // structured payloads are QDataStream-encoded with Pack and Unpack. The helper speaks first: a
 // greeting with its protocol version, so a helper left over from another build is refused instead
-// of misread.
+// of misread, and with the descriptor of its frame buffer, a shared memory file.
 //
-// A request gets one answer, except StartFrame: FrameBegin, then the frame's samples as FrameData
-// messages as the device delivers them, then FrameEnd. Answers carry ResultCode values; SANE's own
-// types and statuses never leave the helper.
+// A request gets one answer, except StartFrame: FrameBegin, then FrameProgress messages while the
+// device delivers samples, then FrameEnd. The samples themselves go into the frame buffer, from
+// its start: pages are the bulk of what passes, and going through the socket would copy them
+// twice more and wake the source for every piece. The buffer only grows, and the helper writes
+// into it only between StartFrame and FrameEnd. Answers carry ResultCode values; SANE's own types
+// and statuses never leave the helper.
 
 #include "platform/scanner/DeviceOption.h"
 #include "platform/scanner/RasterFrame.h"
@@ -32,9 +35,11 @@ namespace scanvo::scanner::helper {
 inline constexpr quint32 kProtocolVersion = 1;
 inline constexpr char kGreeting[] = "scanvo-sane-helper";
 inline constexpr auto kStreamVersion = QDataStream::Qt_6_0;
-// No message is longer: frame samples come in pieces of at most kFrameDataPiece bytes.
+// No message is longer; the longest are option lists.
 inline constexpr quint32 kMaxPayload = 16u << 20;
-inline constexpr int kFrameDataPiece = 256 * 1024;
+// While samples arrive, the source hears of them after this many bytes or this many milliseconds.
+inline constexpr qint64 kProgressBytes = 4 << 20;
+inline constexpr int kProgressMs = 200;
 // Frames larger than this are refused rather than exhausting memory (A3 at 1200 dpi in colour fits).
 inline constexpr qint64 kMaxFrameBytes = qint64(1) << 30;
 
@@ -45,13 +50,13 @@ inline constexpr char kFaultVariable[] = "SCANVO_SANE_HELPER_FAULT";
 
 enum class MessageType : quint32 {
     // helper to source
-    Hello = 1,   // kGreeting, kProtocolVersion
+    Hello = 1,   // kGreeting, kProtocolVersion; carries the frame buffer's descriptor
     Devices,     // result, device names in the library's order
     Result,      // result of Open or SetOption
     Options,     // QList<DeviceOption> of the open device
     FrameBegin,  // result; when 0, the frame's geometry follows (FrameGeometry)
-    FrameData,   // raw samples, unframed bytes
-    FrameEnd,    // result: 0 at the frame's end of data
+    FrameProgress,  // bytes of the frame in the buffer so far (qint64)
+    FrameEnd,       // result (0 at the frame's end of data), then the frame's bytes (qint64)
     ScanEnded,   // the device is idle again
     // source to helper
     ListDevices = 100,
@@ -110,24 +115,60 @@ enum class IoStatus { Ok, TimedOut, Closed, Malformed };
 
 // One end of the socket, non-blocking underneath; every wait ends at its deadline (a Forever
 // deadline waits as long as it takes, which only the helper does). Sends never raise SIGPIPE.
-// The descriptor stays owned by the caller.
+// The socket's descriptor stays owned by the caller.
 class MessageSocket {
 public:
     explicit MessageSocket(int fd);
 
-    IoStatus send(MessageType type, const QByteArray& payload, QDeadlineTimer deadline);
-    IoStatus send(MessageType type, const char* data, qint64 length, QDeadlineTimer deadline);
-    // The next message's header; a payload longer than kMaxPayload makes it Malformed. The caller
-    // reads the payload with receiveBytes, so frame samples can go straight to their place.
-    IoStatus receiveHeader(MessageHeader* header, QDeadlineTimer deadline);
-    IoStatus receiveBytes(char* into, qint64 length, QDeadlineTimer deadline);
-    // A whole message with its payload.
-    IoStatus receive(Message* message, QDeadlineTimer deadline);
+    // passFd, when not -1, travels with the message as a descriptor of the receiving process.
+    IoStatus send(MessageType type, const QByteArray& payload, QDeadlineTimer deadline, int passFd = -1);
+    // A payload longer than kMaxPayload makes the message Malformed. A descriptor that came with
+    // it is stored in *receivedFd (close-on-exec, the caller's to close) when that is given, and
+    // closed otherwise.
+    IoStatus receive(Message* message, QDeadlineTimer deadline, int* receivedFd = nullptr);
 
 private:
     bool waitFor(short events, QDeadlineTimer deadline);
+    IoStatus receiveBytes(char* into, qint64 length, QDeadlineTimer deadline, int* receivedFd);
 
     int m_fd;
+};
+
+// The frame buffer as the helper writes it: a shared memory file that grows to what a frame needs.
+class FrameBufferWriter {
+public:
+    FrameBufferWriter();
+    ~FrameBufferWriter();
+    FrameBufferWriter(const FrameBufferWriter&) = delete;
+    FrameBufferWriter& operator=(const FrameBufferWriter&) = delete;
+
+    int fd() const { return m_fd; }
+    // At least bytes of room; false when the memory cannot be had.
+    bool reserve(qint64 bytes);
+    char* data() const { return m_data; }
+    qint64 capacity() const { return m_capacity; }
+
+private:
+    int m_fd = -1;
+    char* m_data = nullptr;
+    qint64 m_capacity = 0;
+};
+
+// The frame buffer as the source reads it.
+class FrameBufferReader {
+public:
+    explicit FrameBufferReader(int fd) : m_fd(fd) {}  // takes the descriptor
+    ~FrameBufferReader();
+    FrameBufferReader(const FrameBufferReader&) = delete;
+    FrameBufferReader& operator=(const FrameBufferReader&) = delete;
+
+    // The buffer's first bytes, null when the file is shorter than that.
+    const char* view(qint64 bytes);
+
+private:
+    int m_fd;
+    const char* m_data = nullptr;
+    qint64 m_mapped = 0;
 };
 
 }  // namespace scanvo::scanner::helper

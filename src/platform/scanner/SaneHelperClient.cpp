@@ -171,34 +171,24 @@ int SaneHelperClient::readFrame(RasterFrame* frame, bool* lastFrame)
     frame->lines = geometry.lines;
     frame->data.clear();
     *lastFrame = geometry.lastFrame;
-    if (geometry.lines > 0 && geometry.bytesPerLine > 0)
-        frame->data.reserve(qsizetype(qint64(geometry.lines) * geometry.bytesPerLine));
 
     const pid_t pid = m_process->pid();
-    MessageSocket& socket = m_process->socket();
     for (;;) {
-        // Each piece of samples may take up to the stall limit; a whole page may take longer.
-        const QDeadlineTimer deadline(m_limits.readStallMs);
-        MessageHeader header;
-        IoStatus status = socket.receiveHeader(&header, deadline);
-        if (status == IoStatus::Ok && MessageType(header.type) == MessageType::FrameData) {
-            const qsizetype have = frame->data.size();
-            if (have + header.length > kMaxFrameBytes) {
-                status = IoStatus::Malformed;
-            } else {
-                frame->data.resize(have + header.length);
-                status = socket.receiveBytes(frame->data.data() + have, header.length, deadline);
-                if (status == IoStatus::Ok)
-                    continue;
-            }
-        } else if (status == IoStatus::Ok && MessageType(header.type) == MessageType::FrameEnd) {
-            QByteArray end(header.length, Qt::Uninitialized);
-            status = socket.receiveBytes(end.data(), end.size(), deadline);
-            if (status == IoStatus::Ok && Unpack(end, result))
-                return result;
-            status = status == IoStatus::Ok ? IoStatus::Malformed : status;
-        } else if (status == IoStatus::Ok) {
-            status = IoStatus::Malformed;
+        // Progress comes at least every kProgressMs while samples arrive.
+        Message message;
+        IoStatus status = m_process->socket().receive(&message, QDeadlineTimer(m_limits.readStallMs));
+        qint64 bytes = 0;
+        if (status == IoStatus::Ok && message.type == MessageType::FrameProgress && Unpack(message.payload, bytes))
+            continue;
+        if (status == IoStatus::Ok && message.type == MessageType::FrameEnd && Unpack(message.payload, result, bytes) &&
+            bytes >= 0) {
+            const char* samples = bytes > 0 ? m_process->frameBuffer().view(bytes) : "";
+            if (!samples)
+                return fail(QStringLiteral("scanner helper %1 reported more samples than its buffer holds").arg(pid));
+            // The last frame of a page is converted before the next frame is asked for, so it
+            // can stay where the helper put it; earlier frames of the page are copied out.
+            frame->data = *lastFrame ? QByteArray::fromRawData(samples, bytes) : QByteArray(samples, bytes);
+            return result;
         }
         switch (status) {
         case IoStatus::TimedOut:

@@ -53,7 +53,8 @@ public:
     int setOption(const QString& name, const QVariant& value) override;
 
     // Starts the next frame and reads it to its end. ResultNoDocuments when the feeder is empty;
-    // *lastFrame tells whether the page is complete. Needs a running helper.
+    // *lastFrame tells whether the page is complete. Needs a running helper. The samples of a
+    // page's last frame are the helper's frame buffer itself: use them before the next call.
     int readFrame(RasterFrame* frame, bool* lastFrame);
     // Ends the scan and returns the device to idle.
     int endScan();

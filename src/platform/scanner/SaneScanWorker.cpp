@@ -4,6 +4,7 @@
 #include "platform/scanner/ScannerSource.h"
 
 #include <new>
+#include <utility>
 
 namespace scanvo::scanner {
 
@@ -35,6 +36,12 @@ void SaneScanWorker::run()
     emit finished(result == ResultSuccess ? ended : result);
 }
 
+QList<engine::Image> SaneScanWorker::takePages()
+{
+    QMutexLocker lock(&m_pagesMutex);
+    return std::exchange(m_pages, {});
+}
+
 int SaneScanWorker::readPage(bool* feederEmpty)
 {
     QList<RasterFrame> frames;
@@ -53,7 +60,12 @@ int SaneScanWorker::readPage(bool* feederEmpty)
         frames.append(std::move(frame));
     }
     try {
-        emit pageRead(PageFromFrames(frames, m_job.xDpi, m_job.yDpi, m_job.threshold));
+        engine::Image page = PageFromFrames(frames, m_job.xDpi, m_job.yDpi, m_job.threshold);
+        {
+            QMutexLocker lock(&m_pagesMutex);
+            m_pages.append(std::move(page));
+        }
+        emit pageReady();
     } catch (const engine::EngineError& error) {
         return error.number() == engine::ErrOutOfMemory ? ResultOutOfMemory : ResultDeviceError;
     }

@@ -1,12 +1,15 @@
 #pragma once
 // SaneScanWorker: one scan job read from the helper on a thread of its own. Each finished page
-// leaves as an Image through pageRead, then finished carries the job's result; connect both
-// queued to the user-interface thread, where they arrive in that order. Pages already sent stay
-// sent when a later one fails.
+// waits in the worker and pageReady says so; then finished carries the job's result. Connect both
+// queued to the user-interface thread, where they arrive in that order, and take the pages there:
+// handing them over instead of passing them in the signal saves copying every page's pixels.
+// Pages already read stay read when a later one fails.
 
 #include "platform/engine/Image.h"
 #include "platform/scanner/SaneHelperClient.h"
 
+#include <QList>
+#include <QMutex>
 #include <QObject>
 
 namespace scanvo::scanner {
@@ -25,9 +28,11 @@ public:
 
     // Reads the job; call on the worker thread.
     void run();
+    // The pages read since the last call, in scan order; from any thread.
+    QList<engine::Image> takePages();
 
 signals:
-    void pageRead(const scanvo::engine::Image& page);
+    void pageReady();
     void finished(int result);
 
 private:
@@ -35,6 +40,8 @@ private:
 
     SaneHelperClient& m_device;
     ScanJob m_job;
+    QMutex m_pagesMutex;
+    QList<engine::Image> m_pages;
 };
 
 }  // namespace scanvo::scanner

@@ -206,7 +206,11 @@ int SaneScannerSource::readPages(bool afterDialog)
     bool finished = false;
     int result = ResultSuccess;
     connect(
-        &worker, &SaneScanWorker::pageRead, this, [this](const engine::Image& page) { emit pageAcquired(page); },
+        &worker, &SaneScanWorker::pageReady, this,
+        [this, &worker] {
+            for (const engine::Image& page : worker.takePages())
+                emit pageAcquired(page);
+        },
         Qt::QueuedConnection);
     connect(
         &worker, &SaneScanWorker::finished, &loop,
@@ -222,6 +226,9 @@ int SaneScannerSource::readPages(bool afterDialog)
     if (!finished)
         loop.exec();
     thread->wait();
+    // Pages are announced before the job's end; none may be left behind whatever a page handler did.
+    for (const engine::Image& page : worker.takePages())
+        emit pageAcquired(page);
     return result;
 }
 

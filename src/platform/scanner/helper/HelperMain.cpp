@@ -8,6 +8,8 @@
 #include "platform/scanner/helper/SaneDevice.h"
 #include "platform/scanner/helper/SaneStatus.h"
 
+#include <QElapsedTimer>
+
 #include <sane/sane.h>
 
 #include <fcntl.h>
@@ -25,6 +27,9 @@ using namespace scanvo::scanner::helper;
 namespace {
 
 const QDeadlineTimer kForever(QDeadlineTimer::Forever);
+// What one read asks of the backend at least and at most.
+constexpr qint64 kReadPiece = 256 * 1024;
+constexpr qint64 kReadLimit = 4 << 20;
 
 struct Fault {
     enum Kind { None, HangInCancel, HangInRead, CrashInRead } kind = None;
@@ -65,7 +70,7 @@ struct Fault {
 
 class Server {
 public:
-    Server(int fd, Fault fault) : m_socket(fd), m_fault(fault), m_buffer(kFrameDataPiece, Qt::Uninitialized) {}
+    Server(int fd, Fault fault) : m_socket(fd), m_fault(fault) {}
     ~Server()
     {
         m_device.reset();
@@ -75,7 +80,9 @@ public:
 
     int run()
     {
-        if (!reply(MessageType::Hello, Pack(QByteArray(kGreeting), kProtocolVersion)))
+        if (m_frame.fd() < 0 ||
+            m_socket.send(MessageType::Hello, Pack(QByteArray(kGreeting), kProtocolVersion), kForever, m_frame.fd()) !=
+                IoStatus::Ok)
             return 1;
         for (;;) {
             Message request;
@@ -165,8 +172,8 @@ private:
     {
         FrameGeometry geometry;
         int result = m_device ? m_device->startFrame(&geometry) : int(ResultNotOpen);
-        if (result == ResultSuccess && geometry.lines > 0 &&
-            qint64(geometry.lines) * geometry.bytesPerLine > kMaxFrameBytes)
+        const qint64 expected = qint64(qMax(geometry.lines, 0)) * qMax(geometry.bytesPerLine, 0);
+        if (result == ResultSuccess && !m_frame.reserve(qMax(expected, kReadPiece)))
             result = ResultOutOfMemory;
         if (result != ResultSuccess)
             return reply(MessageType::FrameBegin, Pack(qint32(result)));
@@ -176,10 +183,19 @@ private:
         ++m_frames;
         const bool misbehave = m_fault.frame == m_frames;
         qint64 total = 0;
+        qint64 told = 0;
+        QElapsedTimer sinceTold;
+        sinceTold.start();
         for (;;) {
+            // Samples go straight into the frame buffer; a frame longer than announced grows it.
+            if (m_frame.capacity() - total < kReadPiece && !m_frame.reserve(total + kReadPiece)) {
+                result = ResultOutOfMemory;
+                break;
+            }
             int length = 0;
             bool end = false;
-            result = m_device->read(m_buffer.data(), int(m_buffer.size()), &length, &end);
+            const int room = int(qMin<qint64>(m_frame.capacity() - total, kReadLimit));
+            result = m_device->read(m_frame.data() + total, room, &length, &end);
             if (result != ResultSuccess) {
                 // An empty feeder may show at the first read instead of at the start; later, the
                 // page is incomplete.
@@ -190,23 +206,23 @@ private:
             if (end)
                 break;
             total += length;
-            if (total > kMaxFrameBytes) {
-                result = ResultOutOfMemory;
-                break;
-            }
-            if (length > 0 && m_socket.send(MessageType::FrameData, m_buffer.constData(), length, kForever) != IoStatus::Ok)
-                return false;
             if (misbehave && m_fault.kind == Fault::HangInRead)
                 HangForever();
             if (misbehave && m_fault.kind == Fault::CrashInRead)
                 Crash();
+            if (total - told >= kProgressBytes || (total > told && sinceTold.hasExpired(kProgressMs))) {
+                if (!reply(MessageType::FrameProgress, Pack(total)))
+                    return false;
+                told = total;
+                sinceTold.restart();
+            }
         }
-        return reply(MessageType::FrameEnd, Pack(qint32(result)));
+        return reply(MessageType::FrameEnd, Pack(qint32(result), total));
     }
 
     MessageSocket m_socket;
     Fault m_fault;
-    QByteArray m_buffer;
+    FrameBufferWriter m_frame;
     bool m_initialised = false;
     std::unique_ptr<SaneDevice> m_device;
     int m_frames = 0;
