@@ -150,13 +150,14 @@ std::unique_ptr<HelperProcess> HelperProcess::launch(int startMs, QString* error
 
     std::unique_ptr<HelperProcess> process(new HelperProcess(pid, ends[0]));
     Message hello;
-    int frameBuffer = -1;
-    const IoStatus status = process->m_socket.receive(&hello, QDeadlineTimer(startMs), &frameBuffer);
-    process->m_frameBuffer = std::make_unique<FrameBufferReader>(frameBuffer);
+    QList<int> frameBuffers;
+    const IoStatus status = process->m_socket.receive(&hello, QDeadlineTimer(startMs), &frameBuffers);
+    for (int fd : frameBuffers)
+        process->m_frameBuffers.push_back(std::make_unique<FrameBufferReader>(fd));
     QByteArray greeting;
     quint32 version = 0;
     if (status != IoStatus::Ok || hello.type != MessageType::Hello || !Unpack(hello.payload, greeting, version) ||
-        greeting != kGreeting || frameBuffer < 0) {
+        greeting != kGreeting || frameBuffers.size() != kFrameBuffers) {
         *error = status == IoStatus::TimedOut
                      ? QStringLiteral("scanner helper %1 did not answer within %2 ms").arg(program).arg(startMs)
                      : QStringLiteral("scanner helper %1 ended or is not a scanner helper").arg(program);

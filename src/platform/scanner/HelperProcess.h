@@ -12,6 +12,7 @@
 #include <sys/types.h>
 
 #include <memory>
+#include <vector>
 
 namespace scanvo::scanner {
 
@@ -31,8 +32,8 @@ public:
     HelperProcess& operator=(const HelperProcess&) = delete;
 
     helper::MessageSocket& socket() { return m_socket; }
-    // The samples of the frame the helper read last.
-    helper::FrameBufferReader& frameBuffer() { return *m_frameBuffer; }
+    // The frame buffers the helper writes the samples into, in turn; index below kFrameBuffers.
+    helper::FrameBufferReader& frameBuffer(int index) { return *m_frameBuffers.at(std::size_t(index)); }
     pid_t pid() const { return m_pid; }
 
     // Asks the helper to leave and gives it up to ms to close its device; then kills it.
@@ -46,7 +47,7 @@ private:
     pid_t m_pid;
     int m_fd;
     helper::MessageSocket m_socket;
-    std::unique_ptr<helper::FrameBufferReader> m_frameBuffer;
+    std::vector<std::unique_ptr<helper::FrameBufferReader>> m_frameBuffers;
 };
 
 }  // namespace scanvo::scanner

@@ -80,27 +80,32 @@ bool MessageSocket::waitFor(short events, QDeadlineTimer deadline)
     }
 }
 
-IoStatus MessageSocket::send(MessageType type, const QByteArray& payload, QDeadlineTimer deadline, int passFd)
+IoStatus MessageSocket::send(MessageType type, const QByteArray& payload, QDeadlineTimer deadline,
+                             const QList<int>& passFds)
 {
+    if (passFds.size() > kMaxPassedFds)
+        return IoStatus::Malformed;
+    bool passing = !passFds.isEmpty();
     if (payload.size() > qsizetype(kMaxPayload))
         return IoStatus::Malformed;
     MessageHeader header{quint32(type), quint32(payload.size())};
     iovec parts[2] = {{&header, sizeof header}, {const_cast<char*>(payload.constData()), std::size_t(payload.size())}};
-    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int) * kMaxPassedFds)] = {};
     int first = 0;
     while (first < 2) {
         msghdr message{};
         message.msg_iov = parts + first;
         message.msg_iovlen = 2 - first;
-        if (passFd >= 0) {
-            // With the first bytes only: the receiver finds it with the header.
+        if (passing) {
+            // With the first bytes only: the receiver finds them with the header.
+            const std::size_t bytes = sizeof(int) * std::size_t(passFds.size());
             message.msg_control = control;
-            message.msg_controllen = sizeof control;
+            message.msg_controllen = CMSG_SPACE(bytes);
             cmsghdr* cmsg = CMSG_FIRSTHDR(&message);
             cmsg->cmsg_level = SOL_SOCKET;
             cmsg->cmsg_type = SCM_RIGHTS;
-            cmsg->cmsg_len = CMSG_LEN(sizeof(int));
-            std::memcpy(CMSG_DATA(cmsg), &passFd, sizeof(int));
+            cmsg->cmsg_len = CMSG_LEN(bytes);
+            std::memcpy(CMSG_DATA(cmsg), passFds.constData(), bytes);
         }
         const ssize_t sent = sendmsg(m_fd, &message, MSG_NOSIGNAL);
         if (sent < 0) {
@@ -112,7 +117,7 @@ IoStatus MessageSocket::send(MessageType type, const QByteArray& payload, QDeadl
                 return IoStatus::TimedOut;
             continue;
         }
-        passFd = -1;
+        passing = false;
         std::size_t left = std::size_t(sent);
         while (first < 2 && left >= parts[first].iov_len) {
             left -= parts[first].iov_len;
@@ -126,11 +131,11 @@ IoStatus MessageSocket::send(MessageType type, const QByteArray& payload, QDeadl
     return IoStatus::Ok;
 }
 
-IoStatus MessageSocket::receiveBytes(char* into, qint64 length, QDeadlineTimer deadline, int* receivedFd)
+IoStatus MessageSocket::receiveBytes(char* into, qint64 length, QDeadlineTimer deadline, QList<int>* receivedFds)
 {
     while (length > 0) {
         iovec part{into, std::size_t(length)};
-        alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))] = {};
+        alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int) * kMaxPassedFds)] = {};
         msghdr message{};
         message.msg_iov = &part;
         message.msg_iovlen = 1;
@@ -141,12 +146,15 @@ IoStatus MessageSocket::receiveBytes(char* into, qint64 length, QDeadlineTimer d
             for (cmsghdr* cmsg = CMSG_FIRSTHDR(&message); cmsg; cmsg = CMSG_NXTHDR(&message, cmsg)) {
                 if (cmsg->cmsg_level != SOL_SOCKET || cmsg->cmsg_type != SCM_RIGHTS)
                     continue;
-                int fd = -1;
-                std::memcpy(&fd, CMSG_DATA(cmsg), sizeof fd);
-                if (receivedFd && *receivedFd < 0)
-                    *receivedFd = fd;
-                else
-                    close(fd);
+                const std::size_t count = (cmsg->cmsg_len - CMSG_LEN(0)) / sizeof(int);
+                for (std::size_t i = 0; i < count; ++i) {
+                    int fd = -1;
+                    std::memcpy(&fd, CMSG_DATA(cmsg) + i * sizeof fd, sizeof fd);
+                    if (receivedFds)
+                        receivedFds->append(fd);
+                    else
+                        close(fd);
+                }
             }
             into += got;
             length -= got;
@@ -164,10 +172,10 @@ IoStatus MessageSocket::receiveBytes(char* into, qint64 length, QDeadlineTimer d
     return IoStatus::Ok;
 }
 
-IoStatus MessageSocket::receive(Message* message, QDeadlineTimer deadline, int* receivedFd)
+IoStatus MessageSocket::receive(Message* message, QDeadlineTimer deadline, QList<int>* receivedFds)
 {
     MessageHeader header;
-    IoStatus status = receiveBytes(reinterpret_cast<char*>(&header), sizeof header, deadline, receivedFd);
+    IoStatus status = receiveBytes(reinterpret_cast<char*>(&header), sizeof header, deadline, receivedFds);
     if (status != IoStatus::Ok)
         return status;
     if (header.length > kMaxPayload)

@@ -3,14 +3,15 @@
 // stream socket. Every message is a header, its type and payload length, followed by the payload;
 // structured payloads are QDataStream-encoded with Pack and Unpack. The helper speaks first: a
 // greeting with its protocol version, so a helper left over from another build is refused instead
-// of misread, and with the descriptor of its frame buffer, a shared memory file.
+// of misread, and with the descriptors of its two frame buffers, shared memory files.
 //
 // A request gets one answer, except StartFrame: FrameBegin, then FrameProgress messages while the
 // device delivers samples, then FrameEnd. The samples themselves go into the frame buffer, from
 // its start: pages are the bulk of what passes, and going through the socket would copy them
-// twice more and wake the source for every piece. The buffer only grows, and the helper writes
-// into it only between StartFrame and FrameEnd. Answers carry ResultCode values; SANE's own types
-// and statuses never leave the helper.
+// twice more and wake the source for every piece. Frames take the buffers in turn, so the source
+// may ask for the next frame while it still converts the last one. Buffers only grow, and the
+// helper writes into one only between StartFrame and FrameEnd. Answers carry ResultCode values;
+// SANE's own types and statuses never leave the helper.
 
 #include "platform/scanner/DeviceOption.h"
 #include "platform/scanner/RasterFrame.h"
@@ -40,6 +41,7 @@ inline constexpr quint32 kMaxPayload = 16u << 20;
 // While samples arrive, the source hears of them after this many bytes or this many milliseconds.
 inline constexpr qint64 kProgressBytes = 4 << 20;
 inline constexpr int kProgressMs = 200;
+inline constexpr int kFrameBuffers = 2;
 // Frames larger than this are refused rather than exhausting memory (A3 at 1200 dpi in colour fits).
 inline constexpr qint64 kMaxFrameBytes = qint64(1) << 30;
 
@@ -50,13 +52,13 @@ inline constexpr char kFaultVariable[] = "SCANVO_SANE_HELPER_FAULT";
 
 enum class MessageType : quint32 {
     // helper to source
-    Hello = 1,   // kGreeting, kProtocolVersion; carries the frame buffer's descriptor
+    Hello = 1,   // kGreeting, kProtocolVersion; carries the frame buffers' descriptors
     Devices,     // result, device names in the library's order
     Result,      // result of Open or SetOption
     Options,     // QList<DeviceOption> of the open device
     FrameBegin,  // result; when 0, the frame's geometry follows (FrameGeometry)
     FrameProgress,  // bytes of the frame in the buffer so far (qint64)
-    FrameEnd,       // result (0 at the frame's end of data), then the frame's bytes (qint64)
+    FrameEnd,       // result (0 at the frame's end of data), the frame's bytes (qint64), its buffer (qint32)
     ScanEnded,   // the device is idle again
     // source to helper
     ListDevices = 100,
@@ -120,16 +122,19 @@ class MessageSocket {
 public:
     explicit MessageSocket(int fd);
 
-    // passFd, when not -1, travels with the message as a descriptor of the receiving process.
-    IoStatus send(MessageType type, const QByteArray& payload, QDeadlineTimer deadline, int passFd = -1);
-    // A payload longer than kMaxPayload makes the message Malformed. A descriptor that came with
-    // it is stored in *receivedFd (close-on-exec, the caller's to close) when that is given, and
+    // Descriptors in passFds (at most kMaxPassedFds) travel with the message and arrive as
+    // descriptors of the receiving process.
+    IoStatus send(MessageType type, const QByteArray& payload, QDeadlineTimer deadline, const QList<int>& passFds = {});
+    // A payload longer than kMaxPayload makes the message Malformed. Descriptors that came with
+    // it are added to *receivedFds (close-on-exec, the caller's to close) when that is given, and
     // closed otherwise.
-    IoStatus receive(Message* message, QDeadlineTimer deadline, int* receivedFd = nullptr);
+    IoStatus receive(Message* message, QDeadlineTimer deadline, QList<int>* receivedFds = nullptr);
+
+    static constexpr int kMaxPassedFds = 2;
 
 private:
     bool waitFor(short events, QDeadlineTimer deadline);
-    IoStatus receiveBytes(char* into, qint64 length, QDeadlineTimer deadline, int* receivedFd);
+    IoStatus receiveBytes(char* into, qint64 length, QDeadlineTimer deadline, QList<int>* receivedFds);
 
     int m_fd;
 };

@@ -20,6 +20,7 @@ SaneHelperClient::~SaneHelperClient()
 
 int SaneHelperClient::fail(const QString& why)
 {
+    m_frameRequested = false;
     if (m_process) {
         m_process->kill();
         m_process.reset();
@@ -36,23 +37,11 @@ int SaneHelperClient::launch()
     return m_process ? int(ResultSuccess) : fail(error);
 }
 
-int SaneHelperClient::request(MessageType type, const QByteArray& payload, MessageType answer, int ms,
-                              QByteArray* reply, const char* what)
+int SaneHelperClient::failed(IoStatus status, const char* what, int ms)
 {
-    if (!m_process)
-        return ResultDeviceError;
-    const QDeadlineTimer deadline(ms);
-    const pid_t pid = m_process->pid();
-    MessageSocket& socket = m_process->socket();
-    Message message;
-    IoStatus status = socket.send(type, payload, deadline);
-    if (status == IoStatus::Ok)
-        status = socket.receive(&message, deadline);
-    if (status == IoStatus::Ok && message.type != answer)
-        status = IoStatus::Malformed;
+    const pid_t pid = m_process ? m_process->pid() : 0;
     switch (status) {
     case IoStatus::Ok:
-        *reply = message.payload;
         return ResultSuccess;
     case IoStatus::TimedOut:
         return fail(QStringLiteral("scanner helper %1 did not finish %2 within %3 ms and was stopped")
@@ -67,6 +56,32 @@ int SaneHelperClient::request(MessageType type, const QByteArray& payload, Messa
     return fail(QStringLiteral("scanner helper %1 answered %2 with something unreadable and was stopped")
                     .arg(pid)
                     .arg(QLatin1String(what)));
+}
+
+int SaneHelperClient::send(MessageType type, const QByteArray& payload, int ms, const char* what)
+{
+    if (!m_process)
+        return ResultDeviceError;
+    return failed(m_process->socket().send(type, payload, QDeadlineTimer(ms)), what, ms);
+}
+
+int SaneHelperClient::await(MessageType answer, int ms, QByteArray* reply, const char* what)
+{
+    if (!m_process)
+        return ResultDeviceError;
+    Message message;
+    IoStatus status = m_process->socket().receive(&message, QDeadlineTimer(ms));
+    if (status == IoStatus::Ok && message.type != answer)
+        status = IoStatus::Malformed;
+    *reply = message.payload;
+    return failed(status, what, ms);
+}
+
+int SaneHelperClient::request(MessageType type, const QByteArray& payload, MessageType answer, int ms,
+                              QByteArray* reply, const char* what)
+{
+    const int sent = send(type, payload, ms, what);
+    return sent == ResultSuccess ? await(answer, ms, reply, what) : sent;
 }
 
 int SaneHelperClient::listDevices(QStringList* names)
@@ -151,12 +166,24 @@ int SaneHelperClient::setOption(const QString& name, const QVariant& value)
     return result;
 }
 
+int SaneHelperClient::requestFrame()
+{
+    if (m_frameRequested)
+        return ResultSuccess;
+    const int result = send(MessageType::StartFrame, {}, m_limits.callMs, "asking for a frame");
+    m_frameRequested = result == ResultSuccess;
+    return result;
+}
+
 int SaneHelperClient::readFrame(RasterFrame* frame, bool* lastFrame)
 {
     *lastFrame = true;
+    int result = requestFrame();
+    if (result != ResultSuccess)
+        return result;
+    m_frameRequested = false;
     QByteArray reply;
-    int result = request(MessageType::StartFrame, {}, MessageType::FrameBegin, m_limits.frameStartMs, &reply,
-                         "starting a frame");
+    result = await(MessageType::FrameBegin, m_limits.frameStartMs, &reply, "starting a frame");
     if (result != ResultSuccess)
         return result;
     FrameGeometry geometry;
@@ -172,41 +199,41 @@ int SaneHelperClient::readFrame(RasterFrame* frame, bool* lastFrame)
     frame->data.clear();
     *lastFrame = geometry.lastFrame;
 
-    const pid_t pid = m_process->pid();
     for (;;) {
         // Progress comes at least every kProgressMs while samples arrive.
         Message message;
-        IoStatus status = m_process->socket().receive(&message, QDeadlineTimer(m_limits.readStallMs));
+        const IoStatus status = m_process->socket().receive(&message, QDeadlineTimer(m_limits.readStallMs));
         qint64 bytes = 0;
-        if (status == IoStatus::Ok && message.type == MessageType::FrameProgress && Unpack(message.payload, bytes))
-            continue;
-        if (status == IoStatus::Ok && message.type == MessageType::FrameEnd && Unpack(message.payload, result, bytes) &&
-            bytes >= 0) {
-            const char* samples = bytes > 0 ? m_process->frameBuffer().view(bytes) : "";
-            if (!samples)
-                return fail(QStringLiteral("scanner helper %1 reported more samples than its buffer holds").arg(pid));
-            // The last frame of a page is converted before the next frame is asked for, so it
-            // can stay where the helper put it; earlier frames of the page are copied out.
-            frame->data = *lastFrame ? QByteArray::fromRawData(samples, bytes) : QByteArray(samples, bytes);
-            return result;
-        }
-        switch (status) {
-        case IoStatus::TimedOut:
+        qint32 buffer = 0;
+        if (status == IoStatus::TimedOut)
             return fail(QStringLiteral("scanner helper %1 sent no data for %2 ms and was stopped")
-                            .arg(pid)
+                            .arg(m_process->pid())
                             .arg(m_limits.readStallMs));
-        case IoStatus::Closed:
-            return fail(QStringLiteral("scanner helper %1 ended while reading a page").arg(pid));
-        case IoStatus::Ok:
-        case IoStatus::Malformed:
-            break;
-        }
-        return fail(QStringLiteral("scanner helper %1 sent an unreadable page and was stopped").arg(pid));
+        if (status != IoStatus::Ok)
+            return failed(status, "reading a page", m_limits.readStallMs);
+        if (message.type == MessageType::FrameProgress && Unpack(message.payload, bytes))
+            continue;
+        if (message.type != MessageType::FrameEnd || !Unpack(message.payload, result, bytes, buffer) || bytes < 0 ||
+            buffer < 0 || buffer >= kFrameBuffers)
+            return failed(IoStatus::Malformed, "reading a page", 0);
+        const char* samples = bytes > 0 ? m_process->frameBuffer(buffer).view(bytes) : "";
+        if (!samples)
+            return fail(QStringLiteral("scanner helper %1 reported more samples than its buffer holds").arg(m_process->pid()));
+        // The last frame of a page is converted before the frame after next is asked for, so it
+        // can stay where the helper put it; earlier frames of the page are copied out.
+        frame->data = *lastFrame ? QByteArray::fromRawData(samples, bytes) : QByteArray(samples, bytes);
+        return result;
     }
 }
 
 int SaneHelperClient::endScan()
 {
+    // A frame asked for ahead is read all the same, so the device ends where it stands, and dropped.
+    if (m_frameRequested) {
+        RasterFrame dropped;
+        bool lastFrame = false;
+        readFrame(&dropped, &lastFrame);
+    }
     QByteArray reply;
     return request(MessageType::EndScan, {}, MessageType::ScanEnded, m_limits.cancelMs, &reply, "ending the scan");
 }

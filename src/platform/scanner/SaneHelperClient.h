@@ -19,6 +19,7 @@ namespace scanvo::scanner {
 class HelperProcess;
 namespace helper {
 enum class MessageType : quint32;
+enum class IoStatus;
 }
 
 // Milliseconds each kind of request may take. Generous for slow real devices; tests shorten them.
@@ -52,9 +53,13 @@ public:
     QList<DeviceOption> options() override;
     int setOption(const QString& name, const QVariant& value) override;
 
-    // Starts the next frame and reads it to its end. ResultNoDocuments when the feeder is empty;
-    // *lastFrame tells whether the page is complete. Needs a running helper. The samples of a
-    // page's last frame are the helper's frame buffer itself: use them before the next call.
+    // Asks for the next frame without waiting for it, so the device reads it while the caller
+    // converts the page it has; readFrame then reads that one.
+    int requestFrame();
+    // Starts the next frame, unless requested already, and reads it to its end.
+    // ResultNoDocuments when the feeder is empty; *lastFrame tells whether the page is complete.
+    // Needs a running helper. The samples of a page's last frame are the helper's frame buffer
+    // itself: use them before readFrame is called twice more.
     int readFrame(RasterFrame* frame, bool* lastFrame);
     // Ends the scan and returns the device to idle.
     int endScan();
@@ -64,7 +69,12 @@ public:
 
 private:
     int launch();
+    // Kills the helper; ResultDeviceError.
     int fail(const QString& why);
+    // ResultSuccess for IoStatus::Ok; otherwise the helper is killed, saying why.
+    int failed(helper::IoStatus status, const char* what, int ms);
+    int send(helper::MessageType type, const QByteArray& payload, int ms, const char* what);
+    int await(helper::MessageType answer, int ms, QByteArray* reply, const char* what);
     int request(helper::MessageType type, const QByteArray& payload, helper::MessageType answer, int ms,
                 QByteArray* reply, const char* what);
 
@@ -73,6 +83,7 @@ private:
     QString m_deviceName;
     QList<QPair<QString, QVariant>> m_written;  // option writes since the device opened, last write of each
     QString m_errorText;
+    bool m_frameRequested = false;
 };
 
 }  // namespace scanvo::scanner

@@ -59,6 +59,9 @@ int SaneScanWorker::readPage(bool* feederEmpty)
             return result;
         frames.append(std::move(frame));
     }
+    // The feeder goes on to the next sheet while this one becomes a page.
+    if (m_job.feeder)
+        m_device.requestFrame();
     try {
         engine::Image page = PageFromFrames(frames, m_job.xDpi, m_job.yDpi, m_job.threshold);
         {

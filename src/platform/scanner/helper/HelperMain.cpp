@@ -80,8 +80,11 @@ public:
 
     int run()
     {
-        if (m_frame.fd() < 0 ||
-            m_socket.send(MessageType::Hello, Pack(QByteArray(kGreeting), kProtocolVersion), kForever, m_frame.fd()) !=
+        QList<int> buffers;
+        for (const FrameBufferWriter& buffer : m_buffers)
+            buffers.append(buffer.fd());
+        if (buffers.contains(-1) ||
+            m_socket.send(MessageType::Hello, Pack(QByteArray(kGreeting), kProtocolVersion), kForever, buffers) !=
                 IoStatus::Ok)
             return 1;
         for (;;) {
@@ -171,9 +174,11 @@ private:
     bool streamFrame()
     {
         FrameGeometry geometry;
+        const qint32 bufferIndex = m_frames % kFrameBuffers;
+        FrameBufferWriter& buffer = m_buffers[bufferIndex];
         int result = m_device ? m_device->startFrame(&geometry) : int(ResultNotOpen);
         const qint64 expected = qint64(qMax(geometry.lines, 0)) * qMax(geometry.bytesPerLine, 0);
-        if (result == ResultSuccess && !m_frame.reserve(qMax(expected, kReadPiece)))
+        if (result == ResultSuccess && !buffer.reserve(qMax(expected, kReadPiece)))
             result = ResultOutOfMemory;
         if (result != ResultSuccess)
             return reply(MessageType::FrameBegin, Pack(qint32(result)));
@@ -188,14 +193,14 @@ private:
         sinceTold.start();
         for (;;) {
             // Samples go straight into the frame buffer; a frame longer than announced grows it.
-            if (m_frame.capacity() - total < kReadPiece && !m_frame.reserve(total + kReadPiece)) {
+            if (buffer.capacity() - total < kReadPiece && !buffer.reserve(total + kReadPiece)) {
                 result = ResultOutOfMemory;
                 break;
             }
             int length = 0;
             bool end = false;
-            const int room = int(qMin<qint64>(m_frame.capacity() - total, kReadLimit));
-            result = m_device->read(m_frame.data() + total, room, &length, &end);
+            const int room = int(qMin<qint64>(buffer.capacity() - total, kReadLimit));
+            result = m_device->read(buffer.data() + total, room, &length, &end);
             if (result != ResultSuccess) {
                 // An empty feeder may show at the first read instead of at the start; later, the
                 // page is incomplete.
@@ -217,12 +222,12 @@ private:
                 sinceTold.restart();
             }
         }
-        return reply(MessageType::FrameEnd, Pack(qint32(result), total));
+        return reply(MessageType::FrameEnd, Pack(qint32(result), total, bufferIndex));
     }
 
     MessageSocket m_socket;
     Fault m_fault;
-    FrameBufferWriter m_frame;
+    FrameBufferWriter m_buffers[kFrameBuffers];
     bool m_initialised = false;
     std::unique_ptr<SaneDevice> m_device;
     int m_frames = 0;

@@ -4,6 +4,7 @@
 #include "platform/scanner/helper/SaneStatus.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 
 #include <sane/sane.h>
 #include <sane/saneopts.h>
@@ -21,6 +22,21 @@ constexpr int kReadChunk = 64 * 1024;
 // How long the end of a broken-off frame reads on, and how long after its start it may be cancelled.
 constexpr int kDrainMs = 500;
 constexpr int kStartSettleMs = 100;
+// How long the last byte of a frame waits for the backend's reading thread to leave.
+constexpr int kReaderExitMs = 100;
+
+// Threads of this process now, or 0 when that cannot be told.
+int ThreadCount()
+{
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray line = stat.read(4096);
+    // The command name in parentheses may hold blanks; the fields after it are plain.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    constexpr int kThreadsField = 17;  // num_threads, the 20th field of the whole line
+    return fields.size() > kThreadsField ? fields.at(kThreadsField).toInt() : 0;
+}
 
 SANE_Handle Handle(void* handle)
 {
@@ -246,6 +262,8 @@ int SaneDevice::setOption(const QString& name, const QVariant& value)
 int SaneDevice::startFrame(helper::FrameGeometry* geometry)
 {
     m_inScan = true;
+    m_threadsBeforeStart = ThreadCount();
+    m_frameLeft = -1;
     SANE_Status status = sane_start(Handle(m_handle));
     if (status != SANE_STATUS_GOOD)
         return ResultFromSaneStatus(status);
@@ -261,6 +279,8 @@ int SaneDevice::startFrame(helper::FrameGeometry* geometry)
     geometry->bytesPerLine = parameters.bytes_per_line;
     geometry->lines = parameters.lines;
     geometry->lastFrame = parameters.last_frame != SANE_FALSE;
+    if (parameters.lines > 0 && parameters.bytes_per_line > 0)
+        m_frameLeft = qint64(parameters.lines) * parameters.bytes_per_line;
     return ResultSuccess;
 }
 
@@ -268,6 +288,13 @@ int SaneDevice::read(char* buffer, int capacity, int* length, bool* end)
 {
     *length = 0;
     *end = false;
+    // The frame's last byte is held back until the backend's reading thread, done with writing,
+    // has left: backends end that thread by cancelling it when the last byte is read, and a
+    // cancel that lands while the thread is on its way out can deadlock.
+    if (m_frameLeft > 1)
+        capacity = int(qMin<qint64>(capacity, m_frameLeft - 1));
+    else if (m_frameLeft == 1)
+        awaitReaderExit();
     SANE_Int got = 0;
     const SANE_Status status = sane_read(Handle(m_handle), reinterpret_cast<SANE_Byte*>(buffer), capacity, &got);
     if (status == SANE_STATUS_EOF) {
@@ -278,7 +305,23 @@ int SaneDevice::read(char* buffer, int capacity, int* length, bool* end)
     if (status != SANE_STATUS_GOOD)
         return ResultFromSaneStatus(status);
     *length = got;
+    if (m_frameLeft > 0)
+        m_frameLeft = qMax<qint64>(m_frameLeft - got, 0);
     return ResultSuccess;
+}
+
+void SaneDevice::awaitReaderExit()
+{
+    if (m_threadsLinger)
+        return;
+    const QDeadlineTimer deadline(kReaderExitMs);
+    while (ThreadCount() > m_threadsBeforeStart) {
+        if (deadline.hasExpired()) {
+            m_threadsLinger = true;  // this backend keeps its threads: no use waiting for them again
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
 }
 
 void SaneDevice::endScan()

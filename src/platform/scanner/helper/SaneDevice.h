@@ -32,11 +32,15 @@ public:
 
 private:
     explicit SaneDevice(void* handle);
+    void awaitReaderExit();
 
     void* m_handle;
     bool m_inScan = false;     // a frame was started since the last end
     bool m_frameOpen = false;  // started and not yet read to its end
     QElapsedTimer m_frameStarted;
+    qint64 m_frameLeft = -1;      // bytes the frame still owes, -1 when its height is unknown
+    int m_threadsBeforeStart = 0;
+    bool m_threadsLinger = false;
 };
 
 }  // namespace scanvo::scanner
