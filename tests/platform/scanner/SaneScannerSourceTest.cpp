@@ -1,4 +1,6 @@
-// The SANE source against the virtual test device (two devices, solid black pages, 300 mm area).
+// The SANE source against the virtual test device (two devices, solid black pages, 300 mm area),
+// through its helper process.
+#include "SaneTestSupport.h"
 #include "platform/scanner/SaneScannerSource.h"
 
 #include <QApplication>
@@ -14,14 +16,15 @@
 #include <cmath>
 
 using namespace scanvo::scanner;
+using scanvo::scanner::testing::ShortLimits;
+using scanvo::scanner::testing::UseTestDevice;
 using scanvo::engine::Image;
 
 namespace {
 
-// Before anything in the process initialises SANE.
+// Before any helper starts.
 const bool kConfigured = [] {
-    qputenv("SANE_CONFIG_DIR", SCANVO_TEST_SANE_CONFIG);
-    qunsetenv("SCANVO_DEFAULT_SCANNER");
+    UseTestDevice();
     return true;
 }();
 
@@ -37,6 +40,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(kConfigured);
+        source.setLimits(ShortLimits());
         ASSERT_EQ(source.start(0, nullptr), ResultSuccess);
         ASSERT_EQ(source.selectSource(QStringLiteral("test:0")), ResultSuccess);
         QObject::connect(&source, &ScannerSource::pageAcquired, [this](const Image& page) {
@@ -102,12 +106,15 @@ TEST(SaneSourceListTest, ListsDevicesInOrderAndPicksTheDefault)
     EXPECT_EQ(source.enableAcquisition(), ResultNotOpen);
 }
 
-TEST(SaneSourceListTest, TwoConnectionsShareTheLibraryAndItRestartsAfterBothEnd)
+TEST(SaneSourceListTest, TwoConnectionsHaveTheirOwnHelpersAndStartAgainAfterTheyEnd)
 {
     SaneScannerSource first;
     SaneScannerSource second;
     ASSERT_EQ(first.start(0, nullptr), ResultSuccess);
     ASSERT_EQ(second.start(0, nullptr), ResultSuccess);
+    // Each has the device open in its own helper.
+    ASSERT_EQ(first.selectSource(QStringLiteral("test:0")), ResultSuccess);
+    ASSERT_EQ(second.selectSource(QStringLiteral("test:0")), ResultSuccess);
     first.end();
     // The other connection still works after one ends.
     EXPECT_EQ(second.sourceCount(), 2);
