@@ -6,8 +6,6 @@
 #include "SaneTestSupport.h"
 #include "platform/scanner/HelperProtocol.h"
 
-#include <QComboBox>
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,6 +14,7 @@
 
 using namespace scanvo::scanner;
 using scanvo::engine::Image;
+using scanvo::scanner::testing::Choose;
 using scanvo::scanner::testing::ShortLimits;
 using scanvo::scanner::testing::UseTestDevice;
 
@@ -100,13 +99,7 @@ TEST_F(HelperFaultTest, AHelperThatCrashesMidPageEndsTheJobAndTheNextHelperKeeps
     startWithFault("crash-read:2");
     ASSERT_EQ(source.setCapability(CapFeederEnabled, ItemBool, 1), ResultSuccess);
     // A setting made in the device dialog, which the next helper must have too.
-    source.setDialogRunner([](QDialog& dialog) {
-        auto* picture = dialog.findChild<QComboBox*>(QStringLiteral("test-picture"));
-        if (!picture)
-            return int(QDialog::Rejected);
-        picture->setCurrentText(QStringLiteral("Solid white"));
-        return int(QDialog::Accepted);
-    });
+    source.setDialogRunner(Choose("test-picture", "Solid white"));
     EXPECT_EQ(acquire(AcquireShowUi), ResultDeviceError);
     EXPECT_LT(lastJobMs, kWellWithinMs);
     EXPECT_EQ(pages.size(), 1);
@@ -134,13 +127,7 @@ TEST_F(HelperFaultTest, AHelperThatHangsEndingTheScanIsStoppedAndTheJobsPagesSta
 TEST_F(HelperFaultTest, AHangEndingAFailedScanKeepsTheDevicesOwnReason)
 {
     startWithFault("hang-cancel");
-    source.setDialogRunner([](QDialog& dialog) {
-        auto* status = dialog.findChild<QComboBox*>(QStringLiteral("read-return-value"));
-        if (!status)
-            return int(QDialog::Rejected);
-        status->setCurrentText(QStringLiteral("SANE_STATUS_JAMMED"));
-        return int(QDialog::Accepted);
-    });
+    source.setDialogRunner(Choose("read-return-value", "SANE_STATUS_JAMMED"));
     EXPECT_EQ(acquire(AcquireShowUi), ResultPaperProblem);
     EXPECT_LT(lastJobMs, kWellWithinMs);
     EXPECT_TRUE(pages.isEmpty());

@@ -1,7 +1,8 @@
 // The SANE source against the virtual test device (two devices, solid black pages, 300 mm area),
 // through its helper process.
-#include "SaneTestSupport.h"
 #include "platform/scanner/SaneScannerSource.h"
+
+#include "SaneTestSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <cmath>
 
 using namespace scanvo::scanner;
+using scanvo::scanner::testing::Choose;
 using scanvo::scanner::testing::ShortLimits;
 using scanvo::scanner::testing::UseTestDevice;
 using scanvo::engine::Image;
@@ -364,22 +366,6 @@ TEST_F(SaneSourceTest, SixteenBitGreyBecomesEightBit)
     l_uint32 pixel = 0;
     ASSERT_EQ(pixGetPixel(pages[0].pix(), 2, 2, &pixel), 0);
     EXPECT_EQ(pixel, 255u);
-}
-
-}  // namespace
-
-namespace {
-
-// Sets one choice of the device dialog and accepts it.
-ScannerSource::DialogRunner Choose(const char* option, const char* value)
-{
-    return [option, value](QDialog& dialog) {
-        auto* box = dialog.findChild<QComboBox*>(QLatin1String(option));
-        if (!box || box->findText(QLatin1String(value)) < 0)
-            return int(QDialog::Rejected);
-        box->setCurrentText(QLatin1String(value));
-        return int(QDialog::Accepted);
-    };
 }
 
 TEST_F(SaneSourceTest, AnEmptyFeederAtTheStartIsReportedNotSuccess)
