@@ -21,6 +21,7 @@ SaneHelperClient::~SaneHelperClient()
 int SaneHelperClient::fail(const QString& why)
 {
     m_frameRequested = false;
+    m_deviceOpen = false;
     if (m_process) {
         m_process->kill();
         m_process.reset();
@@ -98,39 +99,46 @@ int SaneHelperClient::listDevices(QStringList* names)
 
 int SaneHelperClient::open(const QString& name)
 {
-    m_deviceName.clear();
+    m_deviceName = name;
+    m_deviceOpen = false;
     m_written.clear();
-    if (!m_process) {
-        QStringList names;
-        const int listed = listDevices(&names);
-        if (listed != ResultSuccess)
-            return listed;
-    }
-    QByteArray reply;
-    int result = request(MessageType::Open, Pack(name), MessageType::Result, m_limits.callMs, &reply, "opening the device");
-    if (result == ResultSuccess && !Unpack(reply, result))
-        return fail(QStringLiteral("scanner helper sent an unreadable answer to opening the device"));
-    if (result == ResultSuccess)
-        m_deviceName = name;
+    const int result = ensureRunning();
+    if (result != ResultSuccess)
+        m_deviceName.clear();
     return result;
 }
 
 int SaneHelperClient::ensureRunning()
 {
-    if (m_process)
+    if (m_process && (m_deviceOpen || m_deviceName.isEmpty()))
         return ResultSuccess;
-    const QString name = m_deviceName;
-    const QList<QPair<QString, QVariant>> written = m_written;
-    int result = name.isEmpty() ? launch() : open(name);
-    // Written in their order, so an option that switches another one on comes first again.
-    for (const auto& [option, value] : written) {
-        if (result != ResultSuccess)
-            break;
-        result = setOption(option, value);
-        if (m_process)
-            result = ResultSuccess;  // the device may refuse now what it took before; it keeps going
+    if (!m_process) {
+        // Some backends know their devices only after listing them.
+        QStringList names;
+        const int listed = listDevices(&names);
+        if (listed != ResultSuccess)
+            return listed;
     }
-    return result;
+    if (m_deviceName.isEmpty())
+        return ResultSuccess;
+    QByteArray reply;
+    int result = request(MessageType::Open, Pack(m_deviceName), MessageType::Result, m_limits.callMs, &reply,
+                         "opening the device");
+    if (result == ResultSuccess && !Unpack(reply, result))
+        return fail(QStringLiteral("scanner helper sent an unreadable answer to opening the device"));
+    if (result != ResultSuccess)
+        return result;
+    m_deviceOpen = true;
+    // A new helper gets the option values written so far, in their order, so an option that
+    // switches another one on comes first again. The device may refuse now what it took before;
+    // that alone does not stop it.
+    const QList<QPair<QString, QVariant>> written = m_written;
+    for (const auto& [option, value] : written) {
+        setOption(option, value);
+        if (!m_process)
+            return ResultDeviceError;
+    }
+    return ResultSuccess;
 }
 
 QList<DeviceOption> SaneHelperClient::options()

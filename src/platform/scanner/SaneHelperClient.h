@@ -46,8 +46,9 @@ public:
     int listDevices(QStringList* names);
     // Opens the named device in place of the open one.
     int open(const QString& name);
-    // A helper that was stopped is started again, with the device open as it was. Call from the
-    // thread that keeps the source: the helper dies with the thread that started it.
+    // A helper that was stopped is started again, with the device open as it was and the option
+    // values written since it was opened. Call from the thread that keeps the source: the helper
+    // dies with the thread that started it.
     int ensureRunning();
 
     QList<DeviceOption> options() override;
@@ -80,7 +81,8 @@ private:
 
     HelperLimits m_limits;
     std::unique_ptr<HelperProcess> m_process;
-    QString m_deviceName;
+    QString m_deviceName;       // the device wanted open
+    bool m_deviceOpen = false;  // open in the running helper
     QList<QPair<QString, QVariant>> m_written;  // option writes since the device opened, last write of each
     QString m_errorText;
     bool m_frameRequested = false;
