@@ -19,6 +19,7 @@ const QStringList kLayerOrder = {
     QStringLiteral("platform/engine"),
     QStringLiteral("platform/engine/ops"),
     QStringLiteral("platform/scanner"),
+    QStringLiteral("platform/scanner/helper"),
     QStringLiteral("public"),
     QStringLiteral("core"),
     QStringLiteral("settings"),

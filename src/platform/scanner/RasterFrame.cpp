@@ -1,8 +1,12 @@
 #include "platform/scanner/RasterFrame.h"
 
 #include "platform/engine/EngineError.h"
+#include "platform/engine/Image.h"
+
+#include <QtEndian>
 
 #include <leptonica/allheaders.h>
+#include <sys/mman.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -16,6 +20,9 @@ using engine::Image;
 namespace {
 
 constexpr int kThreshold = 128;  // grey below this is black
+
+static_assert(L_RED_SHIFT == 24 && L_GREEN_SHIFT == 16 && L_BLUE_SHIFT == 8, "pixel words are RGBA from the top");
+constexpr l_uint32 kRgbMask = 0xFFFFFF00u;
 
 [[noreturn]] void Refuse(const QString& why)
 {
@@ -50,13 +57,45 @@ inline unsigned Sample8(const uchar* line, long long x, int depth)
     return value >> 8;
 }
 
+// Large pages arrive in memory fresh from the system, and filling it costs a page fault every
+// 4 KiB; transparent huge pages, where the system gives them on request, make that one per 2 MiB.
+void AdviseHugePages(Pix* pix)
+{
+    constexpr std::uintptr_t kHugePage = std::uintptr_t(2) << 20;
+    const auto begin = reinterpret_cast<std::uintptr_t>(pixGetData(pix));
+    const std::uintptr_t end = begin + std::uintptr_t(pixGetWpl(pix)) * 4 * std::uintptr_t(pixGetHeight(pix));
+    const std::uintptr_t first = (begin + kHugePage - 1) & ~(kHugePage - 1);
+    const std::uintptr_t last = end & ~(kHugePage - 1);
+    if (last > first)
+        madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+}
+
+// Every sample of the new image is written by the caller, so it is not cleared first.
 Pix* NewPix(int width, int height, int depth)
 {
     engine::CheckImageSize(width, height, depth);
-    Pix* pix = pixCreate(width, height, depth);
+    Pix* pix = pixCreateNoInit(width, height, depth);
     if (!pix)
         throw EngineError(engine::ErrOutOfMemory, QStringLiteral("扫描页面太大，内存不足"));
+    AdviseHugePages(pix);
     return pix;
+}
+
+const uchar* Line(const RasterFrame& frame, int y)
+{
+    return reinterpret_cast<const uchar*>(frame.data.constData()) + std::size_t(y) * frame.bytesPerLine;
+}
+
+// Lines of 1- or 8-bit samples copied as they are, the padding at each line's end cleared.
+void CopyLines(const RasterFrame& frame, Pix* pix, int lines, int lineBytes)
+{
+    l_uint32* data = pixGetData(pix);
+    const int wpl = pixGetWpl(pix);
+    for (int y = 0; y < lines; ++y) {
+        l_uint32* out = data + std::size_t(y) * wpl;
+        out[wpl - 1] = 0;
+        std::memcpy(out, Line(frame, y), std::size_t(lineBytes));
+    }
 }
 
 Image GreyPage(const RasterFrame& frame)
@@ -65,23 +104,23 @@ Image GreyPage(const RasterFrame& frame)
     const int width = frame.pixelsPerLine;
     Image page = Image::adopt(NewPix(width, lines, frame.depth == 1 ? 1 : 8));
     Pix* pix = page.pix();
-    l_uint32* data = pixGetData(pix);
-    const int wpl = pixGetWpl(pix);
-    const int lineBytes = (width + 7) / 8;
-    for (int y = 0; y < lines; ++y) {
-        const auto* in = reinterpret_cast<const uchar*>(frame.data.constData()) + std::size_t(y) * frame.bytesPerLine;
-        l_uint32* out = data + std::size_t(y) * wpl;
-        if (frame.depth == 1) {
-            // Both sides use 1 for black, most significant bit first.
-            for (int i = 0; i < lineBytes; ++i)
-                SET_DATA_BYTE(out, i, in[i]);
-        } else {
+    if (frame.depth == 1 || frame.depth == 8) {
+        // Both sides use 1 for black, most significant bit first. The device sends samples in
+        // reading order; Leptonica keeps them in 32-bit words, most significant byte first,
+        // which the byte swap gives on little-endian machines.
+        CopyLines(frame, pix, lines, frame.depth == 1 ? (width + 7) / 8 : width);
+        pixEndianByteSwap(pix);
+        if (frame.depth == 1)
+            pixSetPadBits(pix, 0);
+    } else {
+        l_uint32* data = pixGetData(pix);
+        const int wpl = pixGetWpl(pix);
+        for (int y = 0; y < lines; ++y) {
+            l_uint32* out = data + std::size_t(y) * wpl;
             for (int x = 0; x < width; ++x)
-                SET_DATA_BYTE(out, x, Sample8(in, x, frame.depth));
+                SET_DATA_BYTE(out, x, Sample8(Line(frame, y), x, frame.depth));
         }
     }
-    if (frame.depth == 1)
-        pixSetPadBits(pix, 0);
     return page;
 }
 
@@ -95,8 +134,19 @@ Image RgbPage(const RasterFrame& frame)
     l_uint32* data = pixGetData(page.pix());
     const int wpl = pixGetWpl(page.pix());
     for (int y = 0; y < lines; ++y) {
-        const auto* in = reinterpret_cast<const uchar*>(frame.data.constData()) + std::size_t(y) * frame.bytesPerLine;
+        const uchar* in = Line(frame, y);
         l_uint32* out = data + std::size_t(y) * wpl;
+        if (frame.depth == 8) {
+            // The pixel word composed here, not by a library call per pixel: colour pages are the
+            // largest a scanner sends, and this loop is most of the time a page takes to arrive.
+            // Four bytes read big-endian hold red, green and blue where Leptonica wants them, and
+            // the next pixel's red where the unused byte goes; the last pixel has no next one.
+            for (int x = 0; x + 1 < width; ++x, in += 3)
+                out[x] = qFromBigEndian<quint32>(in) & kRgbMask;
+            out[width - 1] = (l_uint32(in[0]) << L_RED_SHIFT) | (l_uint32(in[1]) << L_GREEN_SHIFT) |
+                             (l_uint32(in[2]) << L_BLUE_SHIFT);
+            continue;
+        }
         for (int x = 0; x < width; ++x) {
             const long long s = 3LL * x;
             composeRGBPixel(Sample8(in, s, frame.depth), Sample8(in, s + 1, frame.depth), Sample8(in, s + 2, frame.depth),

@@ -3,10 +3,12 @@
 // a page Image: 1-bit grey (1 is black) stays 1-bit, 8- and 16-bit grey become 8-bit grey, RGB and
 // three single-colour frames become 24-bit colour, 16-bit samples keeping their high byte.
 
-#include "platform/engine/Image.h"
-
 #include <QByteArray>
 #include <QList>
+
+namespace scanvo::engine {
+class Image;
+}
 
 namespace scanvo::scanner {
 

@@ -4,6 +4,7 @@
 #include "platform/scanner/ScannerSource.h"
 
 #include <new>
+#include <utility>
 
 namespace scanvo::scanner {
 
@@ -30,8 +31,15 @@ void SaneScanWorker::run()
     } catch (const std::bad_alloc&) {
         result = ResultOutOfMemory;
     }
-    m_device.cancel();
-    emit finished(result);
+    // A device that cannot return to idle has failed, even after a job that went well.
+    const int ended = m_device.endScan();
+    emit finished(result == ResultSuccess ? ended : result);
+}
+
+QList<engine::Image> SaneScanWorker::takePages()
+{
+    QMutexLocker lock(&m_pagesMutex);
+    return std::exchange(m_pages, {});
 }
 
 int SaneScanWorker::readPage(bool* feederEmpty)
@@ -42,7 +50,7 @@ int SaneScanWorker::readPage(bool* feederEmpty)
         if (frames.size() == kMaxFramesPerPage)
             return ResultDeviceError;
         RasterFrame frame;
-        const int result = m_device.readFrame(&frame, &lastFrame, m_cancel);
+        const int result = m_device.readFrame(&frame, &lastFrame);
         if (result == ResultNoDocuments && frames.isEmpty()) {
             *feederEmpty = true;
             return result;
@@ -51,8 +59,16 @@ int SaneScanWorker::readPage(bool* feederEmpty)
             return result;
         frames.append(std::move(frame));
     }
+    // The feeder goes on to the next sheet while this one becomes a page.
+    if (m_job.feeder)
+        m_device.requestFrame();
     try {
-        emit pageRead(PageFromFrames(frames, m_job.xDpi, m_job.yDpi, m_job.threshold));
+        engine::Image page = PageFromFrames(frames, m_job.xDpi, m_job.yDpi, m_job.threshold);
+        {
+            QMutexLocker lock(&m_pagesMutex);
+            m_pages.append(std::move(page));
+        }
+        emit pageReady();
     } catch (const engine::EngineError& error) {
         return error.number() == engine::ErrOutOfMemory ? ResultOutOfMemory : ResultDeviceError;
     }

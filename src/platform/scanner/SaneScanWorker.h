@@ -1,14 +1,16 @@
 #pragma once
-// SaneScanWorker: one scan job read on its own thread. Each finished page leaves as an Image
-// through pageRead, then finished carries the job's result; connect both queued to the
-// user-interface thread, where they arrive in that order.
+// SaneScanWorker: one scan job read from the helper on a thread of its own. Each finished page
+// waits in the worker and pageReady says so; then finished carries the job's result. Connect both
+// queued to the user-interface thread, where they arrive in that order, and take the pages there:
+// handing them over instead of passing them in the signal saves copying every page's pixels.
+// Pages already read stay read when a later one fails.
 
 #include "platform/engine/Image.h"
-#include "platform/scanner/SaneDevice.h"
+#include "platform/scanner/SaneHelperClient.h"
 
+#include <QList>
+#include <QMutex>
 #include <QObject>
-
-#include <atomic>
 
 namespace scanvo::scanner {
 
@@ -22,23 +24,24 @@ struct ScanJob {
 class SaneScanWorker : public QObject {
     Q_OBJECT
 public:
-    SaneScanWorker(SaneDevice& device, const ScanJob& job) : m_device(device), m_job(job) {}
+    SaneScanWorker(SaneHelperClient& device, const ScanJob& job) : m_device(device), m_job(job) {}
 
     // Reads the job; call on the worker thread.
     void run();
-    // Asks a running job to stop after the current read; safe from any thread.
-    void cancel() { m_cancel = true; }
+    // The pages read since the last call, in scan order; from any thread.
+    QList<engine::Image> takePages();
 
 signals:
-    void pageRead(const scanvo::engine::Image& page);
+    void pageReady();
     void finished(int result);
 
 private:
     int readPage(bool* feederEmpty);
 
-    SaneDevice& m_device;
+    SaneHelperClient& m_device;
     ScanJob m_job;
-    std::atomic<bool> m_cancel{false};
+    QMutex m_pagesMutex;
+    QList<engine::Image> m_pages;
 };
 
 }  // namespace scanvo::scanner

@@ -2,9 +2,7 @@
 
 #include "platform/scanner/CapabilityMapper.h"
 #include "platform/scanner/DeviceOptionsDialog.h"
-#include "platform/scanner/SaneDevice.h"
 #include "platform/scanner/SaneScanWorker.h"
-#include "platform/scanner/SaneSession.h"
 
 #include <QEventLoop>
 #include <QThread>
@@ -32,14 +30,12 @@ int SaneScannerSource::start(int /*option*/, QWidget* owner)
 {
     setOwner(owner);
     m_endRequested = false;
-    if (!m_session) {
-        int result = ResultSuccess;
-        m_session = SaneSession::join(&result);
-        if (!m_session)
-            return result;
-    }
-    m_devices = m_session->deviceNames();
-    return ResultSuccess;
+    if (!m_helper)
+        m_helper = std::make_unique<SaneHelperClient>(m_limits);
+    const int result = m_helper->listDevices(&m_devices);
+    if (result != ResultSuccess)
+        closeConnection();
+    return result;
 }
 
 void SaneScannerSource::end()
@@ -55,10 +51,24 @@ void SaneScannerSource::end()
 void SaneScannerSource::closeConnection()
 {
     m_mapper.reset();
-    m_device.reset();
+    m_device.clear();
     m_devices.clear();
     m_enabled = false;
-    m_session.reset();
+    if (m_helper && !m_helper->errorText().isEmpty())
+        m_lastError = m_helper->errorText();
+    m_helper.reset();
+}
+
+void SaneScannerSource::setLimits(const HelperLimits& limits)
+{
+    m_limits = limits;
+    if (m_helper)
+        m_helper->setLimits(limits);
+}
+
+QString SaneScannerSource::errorText() const
+{
+    return m_helper && !m_helper->errorText().isEmpty() ? m_helper->errorText() : m_lastError;
 }
 
 int SaneScannerSource::sourceCount()
@@ -81,36 +91,36 @@ QString SaneScannerSource::defaultSource()
 
 int SaneScannerSource::selectSource(const QString& name)
 {
-    if (!m_session)
+    if (!m_helper)
         return ResultNotOpen;
     if (m_acquiring)
         return ResultBusy;
     if (!m_devices.contains(name))
         return ResultNoSource;
-    if (m_device && m_device->name() == name)
+    if (m_device == name)
         return ResultSuccess;
     return openDevice(name);
 }
 
 int SaneScannerSource::openDevice(const QString& name)
 {
-    // Only one device is open at a time; closing the old one first frees it for others.
     m_mapper.reset();
-    m_device.reset();
+    m_device.clear();
     m_enabled = false;
-    int result = ResultSuccess;
-    m_device = SaneDevice::open(m_session, name, &result);
-    if (m_device)
-        m_mapper = std::make_unique<CapabilityMapper>(*m_device);
+    const int result = m_helper->open(name);
+    if (result == ResultSuccess) {
+        m_device = name;
+        m_mapper = std::make_unique<CapabilityMapper>(*m_helper);
+    }
     return result;
 }
 
 int SaneScannerSource::ensureDevice()
 {
-    if (!m_session)
+    if (!m_helper)
         return ResultNotOpen;
-    if (m_device)
-        return ResultSuccess;
+    if (!m_device.isEmpty())
+        return m_helper->ensureRunning();
     const QString name = defaultSource();
     return name.isEmpty() ? ResultNoSource : openDevice(name);
 }
@@ -134,11 +144,11 @@ int SaneScannerSource::enableAcquisition()
 
 int SaneScannerSource::acquire(int flags)
 {
-    if (!m_session)
+    if (!m_helper)
         return ResultNotOpen;
     if (m_acquiring)
         return ResultBusy;
-    if (!m_enabled || !m_device)
+    if (!m_enabled || m_device.isEmpty())
         return ResultNotEnabled;
     // Each acquisition needs its own enabling, as a source returns to its idle state after a job.
     m_enabled = false;
@@ -159,16 +169,20 @@ int SaneScannerSource::acquire(int flags)
 
 int SaneScannerSource::runDeviceDialog()
 {
-    DeviceOptionsDialog dialog(m_device->options(), m_device->name(), owner());
+    // A device has options; none means the helper failed to tell them.
+    const QList<DeviceOption> shown = m_helper->options();
+    if (shown.isEmpty())
+        return ResultDeviceError;
+    DeviceOptionsDialog dialog(shown, m_device, owner());
     if (runDialog(dialog) != QDialog::Accepted)
         return ResultCancelled;
     // Values are written in the device's order; one may switch a later one off.
     for (const auto& [name, value] : dialog.changedValues()) {
-        const QList<DeviceOption> options = m_device->options();
+        const QList<DeviceOption> options = m_helper->options();
         const DeviceOption* option = FindOption(options, name);
         if (!option || !option->isWritableScalar())
             continue;
-        const int written = m_device->setOption(name, value);
+        const int written = m_helper->setOption(name, value);
         if (!IsCapabilitySuccess(written))
             return written;
     }
@@ -177,19 +191,26 @@ int SaneScannerSource::runDeviceDialog()
 
 int SaneScannerSource::readPages(bool afterDialog)
 {
-    const QList<DeviceOption> options = m_device->options();
+    // Starts a helper that was stopped since enableAcquisition, here on the source's own thread.
+    const QList<DeviceOption> options = m_helper->options();
+    if (options.isEmpty())
+        return ResultDeviceError;
     ScanJob job;
     job.feeder = FeederSelected(options);
     std::tie(job.xDpi, job.yDpi) = PageResolution(options);
     // The device dialog may have chosen another mode than the one the capabilities asked for.
     job.threshold = !afterDialog && m_mapper->thresholdPages();
 
-    SaneScanWorker worker(*m_device, job);
+    SaneScanWorker worker(*m_helper, job);
     QEventLoop loop;
     bool finished = false;
     int result = ResultSuccess;
     connect(
-        &worker, &SaneScanWorker::pageRead, this, [this](const engine::Image& page) { emit pageAcquired(page); },
+        &worker, &SaneScanWorker::pageReady, this,
+        [this, &worker] {
+            for (const engine::Image& page : worker.takePages())
+                emit pageAcquired(page);
+        },
         Qt::QueuedConnection);
     connect(
         &worker, &SaneScanWorker::finished, &loop,
@@ -205,6 +226,9 @@ int SaneScannerSource::readPages(bool afterDialog)
     if (!finished)
         loop.exec();
     thread->wait();
+    // Pages are announced before the job's end; none may be left behind whatever a page handler did.
+    for (const engine::Image& page : worker.takePages())
+        emit pageAcquired(page);
     return result;
 }
 

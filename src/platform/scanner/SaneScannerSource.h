@@ -1,9 +1,14 @@
 #pragma once
-// SaneScannerSource: the ScannerSource over libsane. Sources are the SANE device names in the
-// library's order; the default is the first, or the one SCANVO_DEFAULT_SCANNER names. Capabilities
-// become device options; acquire reads on a worker thread while the calling thread keeps
-// processing events, and raises pageAcquired there for every page.
+// SaneScannerSource: the ScannerSource over SANE. The SANE session runs in a helper process
+// (scanvo-sane-helper) that start launches and end stops, so this process never loads a backend;
+// a helper that hangs or crashes is killed, the call or job that met it fails with
+// ResultDeviceError (or the device's own code), and the next call starts a new one.
+// Sources are the SANE device names in the library's order; the default is the first, or the one
+// SCANVO_DEFAULT_SCANNER names. Capabilities become device options; acquire reads on a worker
+// thread while the calling thread keeps processing events, and raises pageAcquired there for
+// every page.
 
+#include "platform/scanner/SaneHelperClient.h"
 #include "platform/scanner/ScannerSource.h"
 
 #include <memory>
@@ -11,8 +16,6 @@
 namespace scanvo::scanner {
 
 class CapabilityMapper;
-class SaneDevice;
-class SaneSession;
 
 class SaneScannerSource final : public ScannerSource {
     Q_OBJECT
@@ -32,6 +35,11 @@ public:
     int enableAcquisition() override;
     int acquire(int flags) override;
 
+    // How long the helper may take for each kind of request; applies from the next request on.
+    void setLimits(const HelperLimits& limits);
+    // Why the helper last failed or could not be started; empty while it never did.
+    QString errorText() const;
+
 private:
     int openDevice(const QString& name);
     int ensureDevice();
@@ -39,9 +47,11 @@ private:
     int readPages(bool afterDialog);
     void closeConnection();
 
-    std::shared_ptr<SaneSession> m_session;
+    HelperLimits m_limits;
+    std::unique_ptr<SaneHelperClient> m_helper;  // from start to end
+    QString m_lastError;                         // kept after end
     QStringList m_devices;
-    std::unique_ptr<SaneDevice> m_device;
+    QString m_device;                            // the open device, empty while none is
     std::unique_ptr<CapabilityMapper> m_mapper;
     bool m_enabled = false;
     bool m_acquiring = false;

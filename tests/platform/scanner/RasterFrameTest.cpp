@@ -2,6 +2,7 @@
 #include "platform/scanner/RasterFrame.h"
 
 #include "platform/engine/EngineError.h"
+#include "platform/engine/Image.h"
 
 #include <gtest/gtest.h>
 #include <leptonica/allheaders.h>

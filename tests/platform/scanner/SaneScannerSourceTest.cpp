@@ -1,5 +1,8 @@
-// The SANE source against the virtual test device (two devices, solid black pages, 300 mm area).
+// The SANE source against the virtual test device (two devices, solid black pages, 300 mm area),
+// through its helper process.
 #include "platform/scanner/SaneScannerSource.h"
+
+#include "SaneTestSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,14 +17,16 @@
 #include <cmath>
 
 using namespace scanvo::scanner;
+using scanvo::scanner::testing::Choose;
+using scanvo::scanner::testing::ShortLimits;
+using scanvo::scanner::testing::UseTestDevice;
 using scanvo::engine::Image;
 
 namespace {
 
-// Before anything in the process initialises SANE.
+// Before any helper starts.
 const bool kConfigured = [] {
-    qputenv("SANE_CONFIG_DIR", SCANVO_TEST_SANE_CONFIG);
-    qunsetenv("SCANVO_DEFAULT_SCANNER");
+    UseTestDevice();
     return true;
 }();
 
@@ -37,6 +42,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(kConfigured);
+        source.setLimits(ShortLimits());
         ASSERT_EQ(source.start(0, nullptr), ResultSuccess);
         ASSERT_EQ(source.selectSource(QStringLiteral("test:0")), ResultSuccess);
         QObject::connect(&source, &ScannerSource::pageAcquired, [this](const Image& page) {
@@ -102,12 +108,15 @@ TEST(SaneSourceListTest, ListsDevicesInOrderAndPicksTheDefault)
     EXPECT_EQ(source.enableAcquisition(), ResultNotOpen);
 }
 
-TEST(SaneSourceListTest, TwoConnectionsShareTheLibraryAndItRestartsAfterBothEnd)
+TEST(SaneSourceListTest, TwoConnectionsHaveTheirOwnHelpersAndStartAgainAfterTheyEnd)
 {
     SaneScannerSource first;
     SaneScannerSource second;
     ASSERT_EQ(first.start(0, nullptr), ResultSuccess);
     ASSERT_EQ(second.start(0, nullptr), ResultSuccess);
+    // Each has the device open in its own helper.
+    ASSERT_EQ(first.selectSource(QStringLiteral("test:0")), ResultSuccess);
+    ASSERT_EQ(second.selectSource(QStringLiteral("test:0")), ResultSuccess);
     first.end();
     // The other connection still works after one ends.
     EXPECT_EQ(second.sourceCount(), 2);
@@ -357,22 +366,6 @@ TEST_F(SaneSourceTest, SixteenBitGreyBecomesEightBit)
     l_uint32 pixel = 0;
     ASSERT_EQ(pixGetPixel(pages[0].pix(), 2, 2, &pixel), 0);
     EXPECT_EQ(pixel, 255u);
-}
-
-}  // namespace
-
-namespace {
-
-// Sets one choice of the device dialog and accepts it.
-ScannerSource::DialogRunner Choose(const char* option, const char* value)
-{
-    return [option, value](QDialog& dialog) {
-        auto* box = dialog.findChild<QComboBox*>(QLatin1String(option));
-        if (!box || box->findText(QLatin1String(value)) < 0)
-            return int(QDialog::Rejected);
-        box->setCurrentText(QLatin1String(value));
-        return int(QDialog::Accepted);
-    };
 }
 
 TEST_F(SaneSourceTest, AnEmptyFeederAtTheStartIsReportedNotSuccess)

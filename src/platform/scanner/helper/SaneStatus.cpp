@@ -1,6 +1,6 @@
-#include "platform/scanner/SaneStatus.h"
+#include "platform/scanner/helper/SaneStatus.h"
 
-#include "platform/scanner/ScannerSource.h"
+#include "platform/scanner/ResultCode.h"
 
 #include <sane/sane.h>
 

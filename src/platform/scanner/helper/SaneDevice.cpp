@@ -1,21 +1,42 @@
-#include "platform/scanner/SaneDevice.h"
+#include "platform/scanner/helper/SaneDevice.h"
 
-#include "platform/scanner/SaneStatus.h"
-#include "platform/scanner/ScannerSource.h"
+#include "platform/scanner/ResultCode.h"
+#include "platform/scanner/helper/SaneStatus.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
 
 #include <sane/sane.h>
 #include <sane/saneopts.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstring>
+#include <thread>
 
 namespace scanvo::scanner {
 
 namespace {
 
 constexpr int kReadChunk = 64 * 1024;
-// Frames larger than this are refused rather than exhausting memory (A3 at 1200 dpi in colour fits).
-constexpr qsizetype kMaxFrameBytes = qsizetype(1) << 30;
+// How long the end of a broken-off frame reads on, and how long after its start it may be cancelled.
+constexpr int kDrainMs = 500;
+constexpr int kStartSettleMs = 100;
+// How long the last byte of a frame waits for the backend's reading thread to leave.
+constexpr int kReaderExitMs = 100;
+
+// Threads of this process now, or 0 when that cannot be told.
+int ThreadCount()
+{
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray line = stat.read(4096);
+    // The command name in parentheses may hold blanks; the fields after it are plain.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    constexpr int kThreadsField = 17;  // num_threads, the 20th field of the whole line
+    return fields.size() > kThreadsField ? fields.at(kThreadsField).toInt() : 0;
+}
 
 SANE_Handle Handle(void* handle)
 {
@@ -135,7 +156,7 @@ DeviceOption Describe(const SANE_Option_Descriptor& d)
 
 }  // namespace
 
-std::unique_ptr<SaneDevice> SaneDevice::open(std::shared_ptr<SaneSession> session, const QString& name, int* result)
+std::unique_ptr<SaneDevice> SaneDevice::open(const QString& name, int* result)
 {
     SANE_Handle handle = nullptr;
     const SANE_Status status = sane_open(name.toUtf8().constData(), &handle);
@@ -144,16 +165,14 @@ std::unique_ptr<SaneDevice> SaneDevice::open(std::shared_ptr<SaneSession> sessio
         return nullptr;
     }
     *result = ResultSuccess;
-    return std::unique_ptr<SaneDevice>(new SaneDevice(std::move(session), handle, name));
+    return std::unique_ptr<SaneDevice>(new SaneDevice(handle));
 }
 
-SaneDevice::SaneDevice(std::shared_ptr<SaneSession> session, void* handle, QString name)
-    : m_session(std::move(session)), m_handle(handle), m_name(std::move(name))
-{
-}
+SaneDevice::SaneDevice(void* handle) : m_handle(handle) {}
 
 SaneDevice::~SaneDevice()
 {
+    endScan();
     sane_close(Handle(m_handle));
 }
 
@@ -240,56 +259,93 @@ int SaneDevice::setOption(const QString& name, const QVariant& value)
     return ResultCapUnsupported;
 }
 
-int SaneDevice::readFrame(RasterFrame* frame, bool* lastFrame, const std::atomic<bool>& cancel)
+int SaneDevice::startFrame(helper::FrameGeometry* geometry)
 {
-    *lastFrame = true;
-    if (cancel)
-        return ResultCancelled;
+    m_inScan = true;
+    m_threadsBeforeStart = ThreadCount();
+    m_frameLeft = -1;
     SANE_Status status = sane_start(Handle(m_handle));
     if (status != SANE_STATUS_GOOD)
         return ResultFromSaneStatus(status);
+    m_frameOpen = true;
+    m_frameStarted.start();
     SANE_Parameters parameters{};
     status = sane_get_parameters(Handle(m_handle), &parameters);
     if (status != SANE_STATUS_GOOD)
         return ResultFromSaneStatus(status);
-    frame->kind = KindOf(parameters.format);
-    frame->depth = parameters.depth;
-    frame->pixelsPerLine = parameters.pixels_per_line;
-    frame->bytesPerLine = parameters.bytes_per_line;
-    frame->lines = parameters.lines;
-    frame->data.clear();
-    *lastFrame = parameters.last_frame != SANE_FALSE;
-    if (parameters.lines > 0 && parameters.bytes_per_line > 0) {
-        const long long expected = static_cast<long long>(parameters.lines) * parameters.bytes_per_line;
-        if (expected > kMaxFrameBytes)
-            return ResultOutOfMemory;
-        frame->data.reserve(qsizetype(expected));
-    }
+    geometry->kind = KindOf(parameters.format);
+    geometry->depth = parameters.depth;
+    geometry->pixelsPerLine = parameters.pixels_per_line;
+    geometry->bytesPerLine = parameters.bytes_per_line;
+    geometry->lines = parameters.lines;
+    geometry->lastFrame = parameters.last_frame != SANE_FALSE;
+    if (parameters.lines > 0 && parameters.bytes_per_line > 0)
+        m_frameLeft = qint64(parameters.lines) * parameters.bytes_per_line;
+    return ResultSuccess;
+}
 
-    QByteArray chunk(kReadChunk, Qt::Uninitialized);
-    for (;;) {
-        if (cancel)
-            return ResultCancelled;
-        SANE_Int length = 0;
-        status = sane_read(Handle(m_handle), reinterpret_cast<SANE_Byte*>(chunk.data()), kReadChunk, &length);
-        if (status == SANE_STATUS_EOF)
-            return ResultSuccess;
-        if (status != SANE_STATUS_GOOD) {
-            // An empty feeder may show at the first read instead of at the start; later, the
-            // page is incomplete.
-            if (status == SANE_STATUS_NO_DOCS && !frame->data.isEmpty())
-                return ResultDeviceError;
-            return ResultFromSaneStatus(status);
+int SaneDevice::read(char* buffer, int capacity, int* length, bool* end)
+{
+    *length = 0;
+    *end = false;
+    // The frame's last byte is held back until the backend's reading thread, done with writing,
+    // has left: backends end that thread by cancelling it when the last byte is read, and a
+    // cancel that lands while the thread is on its way out can deadlock.
+    if (m_frameLeft > 1)
+        capacity = int(qMin<qint64>(capacity, m_frameLeft - 1));
+    else if (m_frameLeft == 1)
+        awaitReaderExit();
+    SANE_Int got = 0;
+    const SANE_Status status = sane_read(Handle(m_handle), reinterpret_cast<SANE_Byte*>(buffer), capacity, &got);
+    if (status == SANE_STATUS_EOF) {
+        m_frameOpen = false;
+        *end = true;
+        return ResultSuccess;
+    }
+    if (status != SANE_STATUS_GOOD)
+        return ResultFromSaneStatus(status);
+    *length = got;
+    if (m_frameLeft > 0)
+        m_frameLeft = qMax<qint64>(m_frameLeft - got, 0);
+    return ResultSuccess;
+}
+
+void SaneDevice::awaitReaderExit()
+{
+    if (m_threadsLinger)
+        return;
+    const QDeadlineTimer deadline(kReaderExitMs);
+    while (ThreadCount() > m_threadsBeforeStart) {
+        if (deadline.hasExpired()) {
+            m_threadsLinger = true;  // this backend keeps its threads: no use waiting for them again
+            return;
         }
-        if (frame->data.size() + length > kMaxFrameBytes)
-            return ResultOutOfMemory;
-        frame->data.append(chunk.constData(), length);
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
 }
 
-void SaneDevice::cancel()
+void SaneDevice::endScan()
 {
+    if (!m_inScan)
+        return;
+    if (m_frameOpen) {
+        // A frame left before its end of data: take what the device still sends, and do not cancel
+        // a backend that may still be setting up its reading after the start. Backends that cancel
+        // their reader thread asynchronously can deadlock when the cancel lands in that set-up.
+        QByteArray rest(kReadChunk, Qt::Uninitialized);
+        QDeadlineTimer drain(kDrainMs);
+        SANE_Int got = 0;
+        while (!drain.hasExpired() &&
+               sane_read(Handle(m_handle), reinterpret_cast<SANE_Byte*>(rest.data()), kReadChunk, &got) ==
+                   SANE_STATUS_GOOD) {
+        }
+        const qint64 settle = kStartSettleMs - m_frameStarted.elapsed();
+        if (settle > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(settle));
+    }
     sane_cancel(Handle(m_handle));
+    m_inScan = false;
+    m_frameOpen = false;
 }
 
 }  // namespace scanvo::scanner
