@@ -14,7 +14,7 @@ JOBS=2
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libleptonica-dev libtiff-dev libjpeg62-turbo-dev libsane-dev libsane1 sane-utils
           libgtest-dev libbenchmark-dev xvfb xauth fonts-wqy-zenhei fonts-dejavu-core
-          libtiff-tools)
+          libtiff-tools libzstd-dev)
 
 install_missing() {
     local missing=()

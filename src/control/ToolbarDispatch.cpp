@@ -2,6 +2,8 @@
 #include "control/ToolbarDispatch.h"
 
 #include "acquisition/ScanJob.h"
+#include "commands/EditCommands.h"
+#include "commands/frmImageDefault.h"
 #include "control/ToolbarTables.h"
 #include "core/CommandKeys.h"
 #include "document/FileNavigation.h"
@@ -30,6 +32,14 @@ void RunKey(std::span<const DispatchRow> table, ControlState& state, const QStri
     }
 }
 
+// The keys keep working after the mouse was used on a toolbar. The control may be gone by then
+// (a command that closed its host); nothing is reported.
+void FocusControl(ControlState& state)
+{
+    if (state.control)
+        state.control->setFocus(Qt::OtherFocusReason);
+}
+
 template <const char* Key>
 void FitStyleCommand(ControlState& state)
 {
@@ -54,7 +64,7 @@ constexpr DispatchRow kMainCommands[] = {
     {keys::miSaveDir, NotBuiltYet},
     {keys::miCompressSetting, ShowCompressOptions},
     {keys::miFontSetting, NotBuiltYet},
-    {keys::miImagingChain, NotBuiltYet},
+    {keys::miImagingChain, ShowImageDefault},
     {keys::miAutoTrimSetting, NotBuiltYet},
     {keys::miDeskewSetting, NotBuiltYet},
     {keys::miRemoveBordersSetting, NotBuiltYet},
@@ -90,11 +100,11 @@ constexpr DispatchRow kCommonCommands[] = {
     {keys::miBestFit, FitStyleCommand<keys::miBestFit>},
     {keys::miFitWidth, FitStyleCommand<keys::miFitWidth>},
     {keys::miFitHeight, FitStyleCommand<keys::miFitHeight>},
-    {keys::miUndo, NotBuiltYet},
-    {keys::miRedo, NotBuiltYet},
-    {keys::miCut, NotBuiltYet},
-    {keys::miCopy, NotBuiltYet},
-    {keys::miPaste, NotBuiltYet},
+    {keys::miUndo, Undo},
+    {keys::miRedo, Redo},
+    {keys::miCut, Cut},
+    {keys::miCopy, Copy},
+    {keys::miPaste, Paste},
     {keys::miGetPixel, NotBuiltYet},
     {keys::miGrid, NotBuiltYet},
     {keys::miTwoLine, NotBuiltYet},
@@ -147,28 +157,31 @@ std::span<const DispatchRow> DispatchRowsFor(const ToolbarTable& table)
 void DispatchMainToolbar(ControlState& state, const QString& key)
 {
     RunKey(kMainCommands, state, key);
+    FocusControl(state);
 }
 
 void DispatchFileNavToolbar(ControlState& state, const QString& key)
 {
     RunKey(kFileNavCommands, state, key);
-    if (state.control)
-        state.control->setFocus();
+    FocusControl(state);
 }
 
 void DispatchFileOperateToolbar(ControlState& state, const QString& key)
 {
     RunKey(kFileOperateCommands, state, key);
+    FocusControl(state);
 }
 
 void DispatchCommonToolbar(ControlState& state, const QString& key)
 {
     RunKey(kCommonCommands, state, key);
+    FocusControl(state);
 }
 
 void DispatchImagingToolbar(ControlState& state, const QString& key)
 {
     RunKey(kImagingCommands, state, key);
+    FocusControl(state);
 }
 
 }  // namespace scanvo

@@ -1,0 +1,69 @@
+// The command frame.
+#include "commands/CommandFrame.h"
+
+#include "core/BusyPointer.h"
+#include "core/CaughtFailure.h"
+#include "core/CoreTexts.h"
+#include "core/Prompter.h"
+#include "core/StatusPanels.h"
+#include "core/ToolbarStates.h"
+#include "platform/engine/EngineError.h"
+#include "platform/engine/ImageViewer.h"
+
+#include <optional>
+
+namespace scanvo {
+
+bool HasPage(const ControlState& state)
+{
+    return state.mtMain && state.mtMain->hasImage();
+}
+
+bool HasBitonalPage(const ControlState& state)
+{
+    return HasPage(state) && state.mtMain->image().depth() == 1;
+}
+
+std::optional<Failure> RunCommand(ControlState& state, const QString& statusText, const std::function<void()>& work)
+{
+    std::optional<Failure> failure;
+    BusyPointer busy;
+    SetStatusText(state, statusText);
+    try {
+        work();
+    } catch (...) {
+        failure = CaughtFailure(engine::ErrOperation);
+    }
+    SetIdleStatusText(state);
+    return failure;
+}
+
+bool RunPageCommand(ControlState& state, const QString& statusText,
+                    const std::function<void(engine::Image& page)>& work)
+{
+    if (!HasPage(state))
+        return false;
+    const std::optional<Failure> failure = RunCommand(state, statusText, [&] {
+        engine::Image page = state.mtMain->image();
+        work(page);
+        CommitEdit(state, std::move(page));
+    });
+    if (failure)
+        ReportFailure(state, *failure);
+    return !failure;
+}
+
+void CommitEdit(ControlState& state, engine::Image edited)
+{
+    state.m_History.Record(state.mtMain->exchangeImage(std::move(edited)));
+    state.m_PageModified = true;
+    SetUndoButtons(state, 2);
+}
+
+void ReportFailure(ControlState& state, const Failure& failure)
+{
+    CurrentPrompter().showMessage(state.control, NumberedDescription(failure), core_texts::kTitleError,
+                                  MessageIcon::Critical);
+}
+
+}  // namespace scanvo
