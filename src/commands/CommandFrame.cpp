@@ -55,7 +55,12 @@ bool RunPageCommand(ControlState& state, const QString& statusText,
 
 void CommitEdit(ControlState& state, engine::Image edited)
 {
-    state.m_History.Record(state.mtMain->exchangeImage(std::move(edited)));
+    RecordEdit(state, state.mtMain->exchangeImage(std::move(edited)));
+}
+
+void RecordEdit(ControlState& state, engine::Image before)
+{
+    state.m_History.Record(std::move(before));
     state.m_PageModified = true;
     SetUndoButtons(state, 2);
 }

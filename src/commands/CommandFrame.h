@@ -34,6 +34,10 @@ bool RunPageCommand(ControlState& state, const QString& statusText,
 // page is marked modified, redo is forgotten, "miUndo" is enabled and "miRedo" disabled.
 void CommitEdit(ControlState& state, engine::Image edited);
 
+// The page on view was edited in place (a dialog previewed into the viewer): before becomes the
+// newest undo level, with the same consequences as CommitEdit.
+void RecordEdit(ControlState& state, engine::Image before);
+
 // Tells the user about a failed command ("number,description").
 void ReportFailure(ControlState& state, const Failure& failure);
 

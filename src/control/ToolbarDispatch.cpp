@@ -3,12 +3,14 @@
 
 #include "acquisition/ScanJob.h"
 #include "commands/EditCommands.h"
+#include "commands/Rotation.h"
 #include "commands/frmImageDefault.h"
 #include "control/ToolbarTables.h"
 #include "core/CommandKeys.h"
 #include "document/FileNavigation.h"
 #include "saving/frmImageCompressOptions.h"
 #include "viewer/PageNavigation.h"
+#include "viewer/ToolModes.h"
 #include "viewer/Zoom.h"
 
 #include <QWidget>
@@ -66,7 +68,7 @@ constexpr DispatchRow kMainCommands[] = {
     {keys::miFontSetting, NotBuiltYet},
     {keys::miImagingChain, ShowImageDefault},
     {keys::miAutoTrimSetting, NotBuiltYet},
-    {keys::miDeskewSetting, NotBuiltYet},
+    {keys::miDeskewSetting, ShowDeskewOptions},
     {keys::miRemoveBordersSetting, NotBuiltYet},
     {keys::miDespeckleSetting, NotBuiltYet},
     {keys::miRemoveLinesSetting, NotBuiltYet},
@@ -105,28 +107,55 @@ constexpr DispatchRow kCommonCommands[] = {
     {keys::miCut, Cut},
     {keys::miCopy, Copy},
     {keys::miPaste, Paste},
-    {keys::miGetPixel, NotBuiltYet},
-    {keys::miGrid, NotBuiltYet},
-    {keys::miTwoLine, NotBuiltYet},
-    {keys::miFiveLine, NotBuiltYet},
+    {keys::miGetPixel, TogglePickColor},
+    {keys::miGrid, HideGrid},
+    {keys::miTwoLine, ShowGridTwoLines},
+    {keys::miFiveLine, ShowGridFiveLines},
     {keys::miTrimRegion, NotBuiltYet},
 };
 
 constexpr DispatchRow kImagingCommands[] = {
-    {keys::miRotate, NotBuiltYet},        {keys::miRotateLeft, NotBuiltYet},    {keys::miRotateRight, NotBuiltYet},
-    {keys::miRotate180, NotBuiltYet},     {keys::miRotateAngle, NotBuiltYet},   {keys::miDeskew, NotBuiltYet},
-    {keys::miDeskewAuto, NotBuiltYet},    {keys::miDeskewByLine, NotBuiltYet},  {keys::miDeskewX, NotBuiltYet},
-    {keys::miClear, NotBuiltYet},         {keys::miTrim, NotBuiltYet},          {keys::miCrop, NotBuiltYet},
-    {keys::miTrim2, NotBuiltYet},         {keys::miCenterImage, NotBuiltYet},   {keys::miCenterLR, NotBuiltYet},
-    {keys::miCenterTB, NotBuiltYet},      {keys::miCenterAll, NotBuiltYet},     {keys::miMoveLT, NotBuiltYet},
-    {keys::miRemoveBorders, NotBuiltYet}, {keys::miDespeckle, NotBuiltYet},     {keys::miRemoveLines, NotBuiltYet},
-    {keys::miRemoveHolePunchs, NotBuiltYet}, {keys::miInvert, NotBuiltYet},     {keys::miText, NotBuiltYet},
-    {keys::miDilation, NotBuiltYet},      {keys::miErosion, NotBuiltYet},       {keys::miSmooth, NotBuiltYet},
-    {keys::miResize, NotBuiltYet},        {keys::miImageSize, NotBuiltYet},     {keys::miCanvasSize, NotBuiltYet},
-    {keys::miImageAdjust, NotBuiltYet},   {keys::miBright, NotBuiltYet},        {keys::miSaturation, NotBuiltYet},
-    {keys::miColorGradation, NotBuiltYet}, {keys::miBackgroundSubtraction, NotBuiltYet},
-    {keys::miPaintRect, NotBuiltYet},     {keys::miConvert2BW, NotBuiltYet},    {keys::miDelete, NotBuiltYet},
-    {keys::miMove, NotBuiltYet},          {keys::miUnite, NotBuiltYet},         {keys::miDivide, NotBuiltYet},
+    {keys::miRotate, RotateButton},
+    {keys::miRotateLeft, RotateLeft},
+    {keys::miRotateRight, RotateRight},
+    {keys::miRotate180, Rotate180},
+    {keys::miRotateAngle, RotateAngle},
+    {keys::miDeskew, DeskewButton},
+    {keys::miDeskewAuto, DeskewAutomatic},
+    {keys::miDeskewByLine, ToggleDeskewLineMode},
+    {keys::miDeskewX, DeskewManual},
+    {keys::miClear, NotBuiltYet},
+    {keys::miTrim, NotBuiltYet},
+    {keys::miCrop, NotBuiltYet},
+    {keys::miTrim2, NotBuiltYet},
+    {keys::miCenterImage, NotBuiltYet},
+    {keys::miCenterLR, NotBuiltYet},
+    {keys::miCenterTB, NotBuiltYet},
+    {keys::miCenterAll, NotBuiltYet},
+    {keys::miMoveLT, NotBuiltYet},
+    {keys::miRemoveBorders, NotBuiltYet},
+    {keys::miDespeckle, NotBuiltYet},
+    {keys::miRemoveLines, NotBuiltYet},
+    {keys::miRemoveHolePunchs, NotBuiltYet},
+    {keys::miInvert, NotBuiltYet},
+    {keys::miText, NotBuiltYet},
+    {keys::miDilation, NotBuiltYet},
+    {keys::miErosion, NotBuiltYet},
+    {keys::miSmooth, NotBuiltYet},
+    {keys::miResize, NotBuiltYet},
+    {keys::miImageSize, NotBuiltYet},
+    {keys::miCanvasSize, NotBuiltYet},
+    {keys::miImageAdjust, NotBuiltYet},
+    {keys::miBright, NotBuiltYet},
+    {keys::miSaturation, NotBuiltYet},
+    {keys::miColorGradation, NotBuiltYet},
+    {keys::miBackgroundSubtraction, NotBuiltYet},
+    {keys::miPaintRect, TogglePaintTool},
+    {keys::miConvert2BW, NotBuiltYet},
+    {keys::miDelete, NotBuiltYet},
+    {keys::miMove, NotBuiltYet},
+    {keys::miUnite, NotBuiltYet},
+    {keys::miDivide, NotBuiltYet},
     {keys::miInsertComment, NotBuiltYet},
 };
 
