@@ -8,6 +8,7 @@
 #include "control/PaneLayout.h"
 #include "control/PropertyBag.h"
 #include "control/ScannerFactory.h"
+#include "commands/PointerCommands.h"
 #include "core/CoreTexts.h"
 #include "core/Prompter.h"
 #include "core/ToolbarStates.h"
@@ -20,6 +21,7 @@
 #include "settings/Settings.h"
 #include "settings/frmImageDir.h"
 #include "viewer/PageNavigation.h"
+#include "viewer/PointerTools.h"
 #include "viewer/ViewerSetup.h"
 #include "viewer/Zoom.h"
 
@@ -97,6 +99,8 @@ void Imaging::CreatePanes()
     ConnectFileNavigation(m_State);
     ConnectPageBox(m_State);
     ConnectZoomBox(m_State);
+    // The pointer tools hand their gestures to the editing commands; the control owns them.
+    new PointerTools(m_State, CommandGestures(m_State), this);
 }
 
 QFont Imaging::AmbientFont() const

@@ -11,6 +11,7 @@
 #include "saving/frmImageCompressOptions.h"
 #include "viewer/PageNavigation.h"
 #include "viewer/ToolModes.h"
+#include "viewer/TrimBox.h"
 #include "viewer/Zoom.h"
 
 #include <QWidget>
@@ -111,7 +112,7 @@ constexpr DispatchRow kCommonCommands[] = {
     {keys::miGrid, HideGrid},
     {keys::miTwoLine, ShowGridTwoLines},
     {keys::miFiveLine, ShowGridFiveLines},
-    {keys::miTrimRegion, NotBuiltYet},
+    {keys::miTrimRegion, ToggleTrimRegion},
 };
 
 constexpr DispatchRow kImagingCommands[] = {

@@ -9,6 +9,7 @@
 #include "platform/scanner/ScannerSource.h"
 
 #include <QRect>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -112,8 +113,11 @@ struct PointerToolState {
     // Deskew by a drawn line, and that line's ends in image pixels.
     qint16 m_DeskewLineMode = 0;
     float m_LineX1 = 0, m_LineY1 = 0, m_LineX2 = 0, m_LineY2 = 0;
-    // The remembered trim box in viewer pixels; all 0 until it is first placed.
+    // The remembered trim box in viewer pixels; all 0 until it is first placed. While the trim box
+    // tool is on, m_TrimFrame is the frame drawn over the page (viewer pixels), which the user
+    // moves and resizes; it is empty while no frame is drawn.
     float m_TrimBoxLeft = 0, m_TrimBoxTop = 0, m_TrimBoxRight = 0, m_TrimBoxBottom = 0;
+    QRectF m_TrimFrame;
     // The colour the picker took and the paint tool paints with (0xRRGGBB); lblColor shows it.
     quint32 m_PaintColor = 0x000000;
 };
