@@ -20,6 +20,7 @@
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "settings/frmImageDir.h"
+#include "viewer/KeyTable.h"
 #include "viewer/PageNavigation.h"
 #include "viewer/PointerTools.h"
 #include "viewer/ViewerSetup.h"
@@ -27,6 +28,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScopedValueRollback>
 
@@ -267,6 +270,19 @@ void Imaging::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void Imaging::keyReleaseEvent(QKeyEvent* event)
+{
+    // A held key repeats its release; the key acts once, when the user lets it go. Keys typed
+    // into a text box (the page box, the zoom box) are the box's: Enter there confirms a number
+    // and must not start a scan. The comment box is such a box too, and m_CommentEntry says so.
+    const QWidget* focus = QApplication::focusWidget();
+    const bool typing = focus && focus != m_State.txtPageNumber && qobject_cast<const QLineEdit*>(focus);
+    if (!event->isAutoRepeat() && !typing && OnControlKeyUp(m_State, event->key(), event->modifiers()))
+        event->accept();
+    else
+        QWidget::keyReleaseEvent(event);
 }
 
 void Imaging::Refresh()
