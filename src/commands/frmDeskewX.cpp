@@ -3,9 +3,9 @@
 
 #include "commands/CommandTexts.h"
 #include "core/CoreTexts.h"
+#include "core/FormWidgets.h"
 #include "core/IniNumber.h"
 #include "core/Prompter.h"
-#include "core/Routines.h"
 #include "platform/engine/ImageViewer.h"
 #include "platform/engine/ops/Geometry.h"
 #include "platform/engine/ops/OpFlags.h"
@@ -123,11 +123,8 @@ bool frmDeskewX::eventFilter(QObject* watched, QEvent* event)
             txtPercent_Enter();
             return true;
         }
-        if (!key->text().isEmpty()) {
-            const int code = key->key() == Qt::Key_Backspace ? 8 : key->text().at(0).unicode();
-            if (FilterKey(code, kAngleCharacters, true) == 0)
-                return true;
-        }
+        if (RefusedByKeyFilter(*key, kAngleCharacters))
+            return true;
     }
     return FormDialog::eventFilter(watched, event);
 }

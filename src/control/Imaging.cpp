@@ -13,6 +13,7 @@
 #include "core/Prompter.h"
 #include "core/ToolbarStates.h"
 #include "document/DocumentLocation.h"
+#include "platform/engine/ImageViewer.h"
 #include "document/DocumentNaming.h"
 #include "document/FileList.h"
 #include "document/FileNavigation.h"
@@ -72,6 +73,7 @@ Imaging::Imaging(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     CreatePanes();
     ApplyForeColor();
+    ApplyBackColor();
 
     LoadLayoutSettings();
     m_State.m_Scanner = CreateScannerSource();
@@ -122,6 +124,7 @@ void Imaging::NotifyChanged(const char* key, void (Imaging::*signal)())
 void Imaging::setBackColor(quint32 value)
 {
     m_State.m_BackColor = value;
+    ApplyBackColor();
     NotifyChanged("BackColor", &Imaging::BackColorChanged);
 }
 
@@ -200,6 +203,13 @@ void Imaging::ApplyForeColor()
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
         surface.setColor(role, color);
     setPalette(surface);
+}
+
+void Imaging::ApplyBackColor()
+{
+    // Around a page the viewer shows the control's colour; an empty viewer stays white.
+    if (m_State.mtMain)
+        m_State.mtMain->setBackColor(OleColorToQColor(m_State.m_BackColor, QApplication::palette(this)));
 }
 
 void Imaging::ApplyBorderStyle()

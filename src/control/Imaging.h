@@ -115,6 +115,7 @@ private:
     void FirstShow();
     void NotifyChanged(const char* key, void (Imaging::*signal)());
     void ApplyForeColor();
+    void ApplyBackColor();
     void ApplyBorderStyle();
 
     // Makes sure a root directory is known and exists; false (after telling the user) otherwise.
