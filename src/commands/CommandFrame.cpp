@@ -19,11 +19,6 @@ bool HasPage(const ControlState& state)
     return state.mtMain && state.mtMain->hasImage();
 }
 
-bool HasBitonalPage(const ControlState& state)
-{
-    return HasPage(state) && state.mtMain->image().depth() == 1;
-}
-
 std::optional<Failure> RunCommand(ControlState& state, const QString& statusText, const std::function<void()>& work)
 {
     std::optional<Failure> failure;

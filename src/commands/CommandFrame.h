@@ -17,8 +17,6 @@ namespace scanvo {
 
 // The viewer holds a page.
 bool HasPage(const ControlState& state);
-// The viewer holds a bitonal page.
-bool HasBitonalPage(const ControlState& state);
 
 // The busy part of every command: hourglass and statusText, work, then the idle status text and
 // the default pointer again on every path. The failure work threw, if any; the caller tells the

@@ -35,8 +35,7 @@ void RunKey(std::span<const DispatchRow> table, ControlState& state, const QStri
     }
 }
 
-// The keys keep working after the mouse was used on a toolbar. The control may be gone by then
-// (a command that closed its host); nothing is reported.
+// The keys keep working after the mouse was used on a toolbar.
 void FocusControl(ControlState& state)
 {
     if (state.control)

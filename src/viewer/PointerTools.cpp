@@ -225,7 +225,8 @@ public:
 
     bool press(const PointerEvent& event) override
     {
-        const bool inside = HasRegion(m_State) && m_State.m_Selection.contains(event.image.toPoint());
+        const QPoint pixel(int(std::floor(event.image.x())), int(std::floor(event.image.y())));
+        const bool inside = HasRegion(m_State) && m_State.m_Selection.contains(pixel);
         if (inside && !(event.modifiers & (Qt::ShiftModifier | Qt::ControlModifier))) {
             m_Mode = Mode::Dragging;
             m_Whiten = !m_State.m_SelectionPasted;
