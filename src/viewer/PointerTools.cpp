@@ -202,11 +202,11 @@ public:
             return false;
         const QPoint inViewer = m_State.mtMain->viewport()->mapTo(box->parentWidget(), event.viewer.toPoint());
         box->move(inViewer - QPoint(Twips(60), Twips(60)));
+        box->show();  // a box shown for the first time takes its own width
         if (QPushButton* font = m_State.cmdFont) {
             font->move(box->x() + box->width() + Twips(15), box->y());
             font->show();
         }
-        box->show();
         box->setFocus();
         box->selectAll();
         return false;

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QTest>
 
 namespace scanvo::fixtures {
 
@@ -63,6 +64,9 @@ ControlState& EditTest::open(const std::vector<engine::Image>& pages)
     control->setDocName(state.m_DocName);
     control->resize(1000, 760);
     control->show();
+    // The keys and the focus tests need the window to be the active one.
+    control->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(control.get(), 5000));
     return control->State();
 }
 

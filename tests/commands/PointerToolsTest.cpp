@@ -15,7 +15,11 @@
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+
+#include <cmath>
 
 namespace scanvo::fixtures {
 namespace {
@@ -229,6 +233,44 @@ TEST_F(PointerToolsTest, TheTrimBoxStartsAroundTheFittedPageAndRemembersItself4P
     EXPECT_FALSE(enabled(s.tbImaging, keys::miTrim2));
     click(s.tbCommon, keys::miTrimRegion);
     EXPECT_EQ(s.m_TrimFrame, QRectF(QPointF(s.m_TrimBoxLeft, s.m_TrimBoxTop), QPointF(s.m_TrimBoxRight, s.m_TrimBoxBottom)));
+}
+
+// At another scale and scrolled, a pointer position becomes image pixels through the painted
+// (display) rectangle and the part of the page it shows (source rectangle).
+TEST_F(PointerToolsTest, PointerPositionsBecomeImagePixelsThroughTheDisplayAndSourceRectangles)
+{
+    ControlState& s = openPage(8, 600, 900);
+    s.mtMain->setPaintMode(engine::ImageViewer::PaintZoom);
+    s.mtMain->setZoomPercent(200);
+    s.mtMain->setScrollPosition(QPoint(150, 260));
+    const QRect display = s.mtMain->displayRect();
+    const QRectF source = s.mtMain->sourceRect();
+    const auto toImage = [&](QPoint p) {
+        return QPointF(source.left() + (p.x() - display.left()) * source.width() / display.width(),
+                       source.top() + (p.y() - display.top()) * source.height() / display.height());
+    };
+    const QPoint from(40, 30), to(240, 130);
+    QTest::mousePress(surface(), Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(surface(), to);
+    QTest::mouseRelease(surface(), Qt::LeftButton, Qt::NoModifier, to);
+    const QPointF a = toImage(from), b = toImage(to);
+    EXPECT_EQ(s.m_Selection, QRect(QPoint(std::lround(a.x()), std::lround(a.y())),
+                                   QPoint(std::lround(b.x()) - 1, std::lround(b.y()) - 1)));
+    EXPECT_EQ(s.m_Selection.size(), QSize(100, 50));  // 200 by 100 screen pixels at 200 %
+}
+
+TEST_F(PointerToolsTest, WithTheCommentToolArmedAPressPlacesTheEntryBoxAtThePointer)
+{
+    ControlState& s = openAtActualSize(8);
+    s.m_CommentToolOn = 1;
+    const QPoint pointer = at({100, 80});
+    QTest::mouseClick(surface(), Qt::LeftButton, Qt::NoModifier, pointer);
+    const QPoint expected = surface()->mapTo(s.txtPageNumber->parentWidget(), pointer) - QPoint(4, 4);
+    EXPECT_EQ(s.txtPageNumber->pos(), expected);
+    EXPECT_TRUE(s.txtPageNumber->isVisible());
+    EXPECT_TRUE(s.cmdFont->isVisible());
+    EXPECT_EQ(s.cmdFont->pos(), QPoint(expected.x() + s.txtPageNumber->width() + 1, expected.y()));
+    EXPECT_EQ(s.m_CommentEntry, 1);  // the box has the keys
 }
 
 TEST_F(PointerToolsTest, TheGridShowsThirdsOrSixthsAndTheButtonHidesIt)
