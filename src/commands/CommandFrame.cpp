@@ -33,19 +33,26 @@ std::optional<Failure> RunCommand(ControlState& state, const QString& statusText
     return failure;
 }
 
-bool RunPageCommand(ControlState& state, const QString& statusText,
-                    const std::function<void(engine::Image& page)>& work)
+bool RunPageTransform(ControlState& state, const QString& statusText,
+                      const std::function<engine::Image(const engine::Image& page)>& transform)
 {
     if (!HasPage(state))
         return false;
-    const std::optional<Failure> failure = RunCommand(state, statusText, [&] {
-        engine::Image page = state.mtMain->image();
-        work(page);
-        CommitEdit(state, std::move(page));
-    });
+    const std::optional<Failure> failure =
+        RunCommand(state, statusText, [&] { CommitEdit(state, transform(state.mtMain->image())); });
     if (failure)
         ReportFailure(state, *failure);
     return !failure;
+}
+
+bool RunPageCommand(ControlState& state, const QString& statusText,
+                    const std::function<void(engine::Image& page)>& work)
+{
+    return RunPageTransform(state, statusText, [&](const engine::Image& page) {
+        engine::Image edited = page;
+        work(edited);
+        return edited;
+    });
 }
 
 void CommitEdit(ControlState& state, engine::Image edited)

@@ -27,6 +27,10 @@ std::optional<Failure> RunCommand(ControlState& state, const QString& statusText
 // edit. Does nothing without a page. True when the edit was made.
 bool RunPageCommand(ControlState& state, const QString& statusText,
                     const std::function<void(engine::Image& page)>& work);
+// The same for work that makes a new page from the page on view and leaves that as it is: the
+// page on view becomes the undo level as it is, without a copy.
+bool RunPageTransform(ControlState& state, const QString& statusText,
+                      const std::function<engine::Image(const engine::Image& page)>& transform);
 
 // Shows edited in place of the page on view and keeps that page as the newest undo level: the
 // page is marked modified, redo is forgotten, "miUndo" is enabled and "miRedo" disabled.

@@ -48,7 +48,8 @@ FixedTurn TurnOf(int kind)
 
 void Rotated(ControlState& state, const QString& status, int angle, int flags)
 {
-    RunPageCommand(state, status, [=](engine::Image& page) { ops::Rotate(page, angle, flags, ops::kWhite); });
+    RunPageTransform(state, status,
+                     [=](const engine::Image& page) { return ops::Rotated(page, angle, flags, ops::kWhite); });
 }
 
 }  // namespace
@@ -80,8 +81,8 @@ void DeskewAutomatic(ControlState& state)
 {
     // A page already level, or one without text lines to measure, stays as it is; the command is
     // an undo level all the same, as every command is.
-    RunPageCommand(state, T::kAutoDeskewStatus,
-                   [](engine::Image& page) { ops::Deskew(page, ops::kWhite, ops::kDeskewKeepSize); });
+    RunPageTransform(state, T::kAutoDeskewStatus,
+                     [](const engine::Image& page) { return ops::Deskewed(page, ops::kWhite, ops::kDeskewKeepSize); });
 }
 
 void ToggleDeskewLineMode(ControlState& state)
