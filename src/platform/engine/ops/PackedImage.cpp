@@ -5,7 +5,9 @@
 
 #include <zstd.h>
 
-#include <cstring>
+#include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace scanvo::engine::ops {
 
@@ -14,10 +16,111 @@ namespace {
 // The fastest level: a history level is packed while the user goes on working, and pages of
 // text compress well even so.
 constexpr int kZstdLevel = 1;
+// Colour pages go through zstd's streams this many rows at a time, so neither packing nor
+// unpacking ever holds a second whole-page raster.
+constexpr int kRowsPerChunk = 64;
 
 [[noreturn]] void ThrowPackFailure()
 {
     throw EngineError(ErrOutOfMemory, QStringLiteral("图像压缩失败：内存不足"));
+}
+
+[[noreturn]] void ThrowUnpackFailure()
+{
+    throw EngineError(ErrOperation, QStringLiteral("图像解压失败"));
+}
+
+struct CCtxDeleter {
+    void operator()(ZSTD_CCtx* context) const noexcept { ZSTD_freeCCtx(context); }
+};
+struct DCtxDeleter {
+    void operator()(ZSTD_DCtx* context) const noexcept { ZSTD_freeDCtx(context); }
+};
+
+// A colour raster as 3 bytes a pixel, red, green, blue, row after row without padding.
+QByteArray PackColour(Pix* pix)
+{
+    const int w = pixGetWidth(pix), h = pixGetHeight(pix), wpl = pixGetWpl(pix);
+    const l_uint32* data = pixGetData(pix);
+    std::unique_ptr<ZSTD_CCtx, CCtxDeleter> context(ZSTD_createCCtx());
+    if (!context || ZSTD_isError(ZSTD_CCtx_setParameter(context.get(), ZSTD_c_compressionLevel, kZstdLevel)))
+        ThrowPackFailure();
+    const std::size_t rowBytes = std::size_t(w) * 3;
+    std::vector<unsigned char> rows(rowBytes * kRowsPerChunk);
+    QByteArray packed;
+    packed.resize(qsizetype(ZSTD_compressBound(rowBytes * h)));
+    ZSTD_outBuffer out{packed.data(), std::size_t(packed.size()), 0};
+    for (int y0 = 0; y0 < h; y0 += kRowsPerChunk) {
+        const int count = std::min(kRowsPerChunk, h - y0);
+        unsigned char* to = rows.data();
+        for (int y = y0; y < y0 + count; ++y) {
+            const l_uint32* line = data + std::size_t(y) * wpl;
+            for (int x = 0; x < w; ++x) {
+                *to++ = static_cast<unsigned char>(line[x] >> L_RED_SHIFT);
+                *to++ = static_cast<unsigned char>(line[x] >> L_GREEN_SHIFT);
+                *to++ = static_cast<unsigned char>(line[x] >> L_BLUE_SHIFT);
+            }
+        }
+        ZSTD_inBuffer in{rows.data(), rowBytes * count, 0};
+        const ZSTD_EndDirective mode = y0 + count >= h ? ZSTD_e_end : ZSTD_e_continue;
+        std::size_t left = 0;
+        do {
+            left = ZSTD_compressStream2(context.get(), &out, &in, mode);
+            if (ZSTD_isError(left))
+                ThrowPackFailure();
+        } while (mode == ZSTD_e_end ? left != 0 : in.pos < in.size);
+    }
+    packed.resize(qsizetype(out.pos));
+    return packed;
+}
+
+void UnpackColour(const QByteArray& packed, Pix* pix)
+{
+    const int w = pixGetWidth(pix), h = pixGetHeight(pix), wpl = pixGetWpl(pix);
+    l_uint32* data = pixGetData(pix);
+    std::unique_ptr<ZSTD_DCtx, DCtxDeleter> context(ZSTD_createDCtx());
+    if (!context)
+        ThrowPackFailure();
+    const std::size_t rowBytes = std::size_t(w) * 3;
+    std::vector<unsigned char> rows(rowBytes * kRowsPerChunk);
+    ZSTD_inBuffer in{packed.constData(), std::size_t(packed.size()), 0};
+    for (int y0 = 0; y0 < h; y0 += kRowsPerChunk) {
+        const int count = std::min(kRowsPerChunk, h - y0);
+        ZSTD_outBuffer out{rows.data(), rowBytes * count, 0};
+        while (out.pos < out.size) {
+            const std::size_t result = ZSTD_decompressStream(context.get(), &out, &in);
+            if (ZSTD_isError(result) || (result == 0 && out.pos < out.size) || (in.pos == in.size && out.pos < out.size))
+                ThrowUnpackFailure();
+        }
+        const unsigned char* from = rows.data();
+        for (int y = y0; y < y0 + count; ++y) {
+            l_uint32* line = data + std::size_t(y) * wpl;
+            for (int x = 0; x < w; ++x, from += 3)
+                line[x] = (l_uint32(from[0]) << L_RED_SHIFT) | (l_uint32(from[1]) << L_GREEN_SHIFT) |
+                          (l_uint32(from[2]) << L_BLUE_SHIFT);
+        }
+    }
+}
+
+// 1- and 8-bit rasters are packed as the words they are held in, padding included.
+QByteArray PackWords(Pix* pix)
+{
+    const std::size_t rawBytes = std::size_t(pixGetWpl(pix)) * 4 * pixGetHeight(pix);
+    QByteArray packed;
+    packed.resize(qsizetype(ZSTD_compressBound(rawBytes)));
+    const std::size_t size = ZSTD_compress(packed.data(), std::size_t(packed.size()), pixGetData(pix), rawBytes, kZstdLevel);
+    if (ZSTD_isError(size))
+        ThrowPackFailure();
+    packed.resize(qsizetype(size));
+    return packed;
+}
+
+void UnpackWords(const QByteArray& packed, Pix* pix)
+{
+    const std::size_t rawBytes = std::size_t(pixGetWpl(pix)) * 4 * pixGetHeight(pix);
+    const std::size_t size = ZSTD_decompress(pixGetData(pix), rawBytes, packed.constData(), std::size_t(packed.size()));
+    if (ZSTD_isError(size) || size != rawBytes)
+        ThrowUnpackFailure();
 }
 
 }  // namespace
@@ -28,22 +131,8 @@ PackedImage PackedImage::pack(const Image& image)
     if (image.isNull())
         return packed;
     Pix* pix = image.pix();
-    PixPtr plain;  // the raster in its packed form, when that differs from the page's own
-    Pix* raster = pix;
-    if (pixGetDepth(pix) == 32) {
-        plain = Checked(pixConvert32To24(pix));
-        raster = plain.get();
-    }
-    const std::size_t rawBytes = static_cast<std::size_t>(pixGetWpl(raster)) * 4 * pixGetHeight(raster);
-    QByteArray compressed;
-    compressed.resize(static_cast<qsizetype>(ZSTD_compressBound(rawBytes)));
-    const std::size_t size =
-        ZSTD_compress(compressed.data(), compressed.size(), pixGetData(raster), rawBytes, kZstdLevel);
-    if (ZSTD_isError(size))
-        ThrowPackFailure();
-    compressed.resize(static_cast<qsizetype>(size));
-    compressed.squeeze();
-
+    QByteArray pixels = pixGetDepth(pix) == 32 ? PackColour(pix) : PackWords(pix);
+    pixels.squeeze();
     if (PIXCMAP* cmap = pixGetColormap(pix)) {
         const int count = pixcmapGetCount(cmap);
         packed.m_palette.resize(count * 3);
@@ -55,14 +144,13 @@ PackedImage PackedImage::pack(const Image& image)
             packed.m_palette[3 * i + 2] = static_cast<char>(b);
         }
     }
-    packed.m_pixels = std::move(compressed);
+    packed.m_pixels = std::move(pixels);
     packed.m_width = image.width();
     packed.m_height = image.height();
-    packed.m_depth = pixGetDepth(raster);
+    packed.m_depth = pixGetDepth(pix);
     packed.m_xDpi = image.xResolution();
     packed.m_yDpi = image.yResolution();
     packed.m_loadFormat = image.loadFormat();
-    packed.m_rawBytes = rawBytes;
     return packed;
 }
 
@@ -70,17 +158,12 @@ Image PackedImage::unpack() const
 {
     if (isNull())
         return {};
-    PixPtr raster = Checked(pixCreateNoInit(m_width, m_height, m_depth));
-    const std::size_t rawBytes = static_cast<std::size_t>(pixGetWpl(raster.get())) * 4 * m_height;
-    if (rawBytes != m_rawBytes)
-        throw EngineError(ErrOperation, QStringLiteral("图像解压失败"));
-    const std::size_t size = ZSTD_decompress(pixGetData(raster.get()), rawBytes, m_pixels.constData(),
-                                             static_cast<std::size_t>(m_pixels.size()));
-    if (ZSTD_isError(size) || size != rawBytes)
-        throw EngineError(ErrOperation, QStringLiteral("图像解压失败"));
-    if (m_depth == 24)
-        raster = Checked(pixConvert24To32(raster.get()));
-    pixSetResolution(raster.get(), m_xDpi, m_yDpi);
+    PixPtr pix = Checked(pixCreateNoInit(m_width, m_height, m_depth));
+    if (m_depth == 32)
+        UnpackColour(m_pixels, pix.get());
+    else
+        UnpackWords(m_pixels, pix.get());
+    pixSetResolution(pix.get(), m_xDpi, m_yDpi);
     if (!m_palette.isEmpty()) {
         PIXCMAP* cmap = pixcmapCreate(8);
         if (!cmap)
@@ -88,9 +171,9 @@ Image PackedImage::unpack() const
         for (qsizetype i = 0; i + 2 < m_palette.size(); i += 3)
             pixcmapAddColor(cmap, static_cast<uchar>(m_palette[i]), static_cast<uchar>(m_palette[i + 1]),
                             static_cast<uchar>(m_palette[i + 2]));
-        pixSetColormap(raster.get(), cmap);
+        pixSetColormap(pix.get(), cmap);
     }
-    return Image::adopt(raster.release(), m_loadFormat);
+    return Image::adopt(pix.release(), m_loadFormat);
 }
 
 }  // namespace scanvo::engine::ops

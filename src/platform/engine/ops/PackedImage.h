@@ -29,11 +29,10 @@ private:
     QByteArray m_palette;  // r, g, b per entry; empty without a palette
     int m_width = 0;
     int m_height = 0;
-    int m_depth = 0;       // stored depth: 1, 8 or 24
+    int m_depth = 0;       // the raster's depth: 1, 8 or 32 (held as 3 bytes a pixel)
     int m_xDpi = 0;
     int m_yDpi = 0;
     int m_loadFormat = FormatNone;
-    std::size_t m_rawBytes = 0;  // size of the raster before compression
 };
 
 }  // namespace scanvo::engine::ops
