@@ -5,6 +5,7 @@
 #include "control/ToolbarDispatch.h"
 #include "control/ToolbarTables.h"
 #include "core/CoreTexts.h"
+#include "core/Twips.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
 #include "viewer/ViewerTexts.h"
@@ -87,6 +88,8 @@ void CreateViewerOverlays(ControlState& state)
     state.lblColor->setObjectName(QStringLiteral("lblColor"));
     state.lblColor->setAutoFillBackground(true);
     state.lblColor->setFrameShape(QFrame::Box);
+    // A small sample in the viewer's top-left corner, shown while the colour picker is on.
+    state.lblColor->setGeometry(Twips(60), Twips(60), Twips(360), Twips(240));
     state.lblColor->hide();
 
     state.txtPageNumber = new QLineEdit(viewer);

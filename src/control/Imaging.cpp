@@ -2,6 +2,7 @@
 // document, terminate.
 #include "control/Imaging.h"
 
+#include "commands/PointerCommands.h"
 #include "control/ChildControls.h"
 #include "control/ControlTexts.h"
 #include "control/OleColor.h"
@@ -15,16 +16,21 @@
 #include "document/DocumentNaming.h"
 #include "document/FileList.h"
 #include "document/FileNavigation.h"
+#include "platform/engine/ImageViewer.h"
 #include "saving/PageSaving.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "settings/frmImageDir.h"
+#include "viewer/KeyTable.h"
 #include "viewer/PageNavigation.h"
+#include "viewer/PointerTools.h"
 #include "viewer/ViewerSetup.h"
 #include "viewer/Zoom.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScopedValueRollback>
 
@@ -67,6 +73,7 @@ Imaging::Imaging(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     CreatePanes();
     ApplyForeColor();
+    ApplyBackColor();
 
     LoadLayoutSettings();
     m_State.m_Scanner = CreateScannerSource();
@@ -97,6 +104,8 @@ void Imaging::CreatePanes()
     ConnectFileNavigation(m_State);
     ConnectPageBox(m_State);
     ConnectZoomBox(m_State);
+    // The pointer tools hand their gestures to the editing commands; the control owns them.
+    new PointerTools(m_State, CommandGestures(m_State), this);
 }
 
 QFont Imaging::AmbientFont() const
@@ -115,6 +124,7 @@ void Imaging::NotifyChanged(const char* key, void (Imaging::*signal)())
 void Imaging::setBackColor(quint32 value)
 {
     m_State.m_BackColor = value;
+    ApplyBackColor();
     NotifyChanged("BackColor", &Imaging::BackColorChanged);
 }
 
@@ -195,6 +205,13 @@ void Imaging::ApplyForeColor()
     setPalette(surface);
 }
 
+void Imaging::ApplyBackColor()
+{
+    // Around a page the viewer shows the control's colour; an empty viewer stays white.
+    if (m_State.mtMain)
+        m_State.mtMain->setBackColor(OleColorToQColor(m_State.m_BackColor, QApplication::palette(this)));
+}
+
 void Imaging::ApplyBorderStyle()
 {
     const int margin = m_BorderStyle == kBorderFixedSingle ? 1 : 0;
@@ -263,6 +280,19 @@ void Imaging::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void Imaging::keyReleaseEvent(QKeyEvent* event)
+{
+    // A held key repeats its release; the key acts once, when the user lets it go. Keys typed
+    // into a text box (the page box, the zoom box) are the box's: Enter there confirms a number
+    // and must not start a scan. The comment box is such a box too, and m_CommentEntry says so.
+    const QWidget* focus = QApplication::focusWidget();
+    const bool typing = focus && focus != m_State.txtPageNumber && qobject_cast<const QLineEdit*>(focus);
+    if (!event->isAutoRepeat() && !typing && OnControlKeyUp(m_State, event->key(), event->modifiers()))
+        event->accept();
+    else
+        QWidget::keyReleaseEvent(event);
 }
 
 void Imaging::Refresh()

@@ -108,12 +108,14 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void CreatePanes();
     void FirstShow();
     void NotifyChanged(const char* key, void (Imaging::*signal)());
     void ApplyForeColor();
+    void ApplyBackColor();
     void ApplyBorderStyle();
 
     // Makes sure a root directory is known and exists; false (after telling the user) otherwise.

@@ -3,11 +3,9 @@
 // constants are in twips, the layout's unit, and go through Twips() once.
 
 #include "core/ControlState.h"
+#include "core/Twips.h"
 
 namespace scanvo {
-
-// Twips (the layout's unit, 15 per screen pixel) to pixels.
-constexpr int Twips(int twips) { return twips / 15; }
 
 // Places the status bar, both panes and everything inside them.
 void LayoutPanes(ControlState& state);

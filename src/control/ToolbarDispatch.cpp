@@ -2,11 +2,16 @@
 #include "control/ToolbarDispatch.h"
 
 #include "acquisition/ScanJob.h"
+#include "commands/EditCommands.h"
+#include "commands/Rotation.h"
+#include "commands/frmImageDefault.h"
 #include "control/ToolbarTables.h"
 #include "core/CommandKeys.h"
 #include "document/FileNavigation.h"
 #include "saving/frmImageCompressOptions.h"
 #include "viewer/PageNavigation.h"
+#include "viewer/ToolModes.h"
+#include "viewer/TrimBox.h"
 #include "viewer/Zoom.h"
 
 #include <QWidget>
@@ -28,6 +33,13 @@ void RunKey(std::span<const DispatchRow> table, ControlState& state, const QStri
             return;
         }
     }
+}
+
+// The keys keep working after the mouse was used on a toolbar.
+void FocusControl(ControlState& state)
+{
+    if (state.control)
+        state.control->setFocus(Qt::OtherFocusReason);
 }
 
 template <const char* Key>
@@ -54,9 +66,9 @@ constexpr DispatchRow kMainCommands[] = {
     {keys::miSaveDir, NotBuiltYet},
     {keys::miCompressSetting, ShowCompressOptions},
     {keys::miFontSetting, NotBuiltYet},
-    {keys::miImagingChain, NotBuiltYet},
+    {keys::miImagingChain, ShowImageDefault},
     {keys::miAutoTrimSetting, NotBuiltYet},
-    {keys::miDeskewSetting, NotBuiltYet},
+    {keys::miDeskewSetting, ShowDeskewOptions},
     {keys::miRemoveBordersSetting, NotBuiltYet},
     {keys::miDespeckleSetting, NotBuiltYet},
     {keys::miRemoveLinesSetting, NotBuiltYet},
@@ -90,33 +102,60 @@ constexpr DispatchRow kCommonCommands[] = {
     {keys::miBestFit, FitStyleCommand<keys::miBestFit>},
     {keys::miFitWidth, FitStyleCommand<keys::miFitWidth>},
     {keys::miFitHeight, FitStyleCommand<keys::miFitHeight>},
-    {keys::miUndo, NotBuiltYet},
-    {keys::miRedo, NotBuiltYet},
-    {keys::miCut, NotBuiltYet},
-    {keys::miCopy, NotBuiltYet},
-    {keys::miPaste, NotBuiltYet},
-    {keys::miGetPixel, NotBuiltYet},
-    {keys::miGrid, NotBuiltYet},
-    {keys::miTwoLine, NotBuiltYet},
-    {keys::miFiveLine, NotBuiltYet},
-    {keys::miTrimRegion, NotBuiltYet},
+    {keys::miUndo, Undo},
+    {keys::miRedo, Redo},
+    {keys::miCut, Cut},
+    {keys::miCopy, Copy},
+    {keys::miPaste, Paste},
+    {keys::miGetPixel, TogglePickColor},
+    {keys::miGrid, HideGrid},
+    {keys::miTwoLine, ShowGridTwoLines},
+    {keys::miFiveLine, ShowGridFiveLines},
+    {keys::miTrimRegion, ToggleTrimRegion},
 };
 
 constexpr DispatchRow kImagingCommands[] = {
-    {keys::miRotate, NotBuiltYet},        {keys::miRotateLeft, NotBuiltYet},    {keys::miRotateRight, NotBuiltYet},
-    {keys::miRotate180, NotBuiltYet},     {keys::miRotateAngle, NotBuiltYet},   {keys::miDeskew, NotBuiltYet},
-    {keys::miDeskewAuto, NotBuiltYet},    {keys::miDeskewByLine, NotBuiltYet},  {keys::miDeskewX, NotBuiltYet},
-    {keys::miClear, NotBuiltYet},         {keys::miTrim, NotBuiltYet},          {keys::miCrop, NotBuiltYet},
-    {keys::miTrim2, NotBuiltYet},         {keys::miCenterImage, NotBuiltYet},   {keys::miCenterLR, NotBuiltYet},
-    {keys::miCenterTB, NotBuiltYet},      {keys::miCenterAll, NotBuiltYet},     {keys::miMoveLT, NotBuiltYet},
-    {keys::miRemoveBorders, NotBuiltYet}, {keys::miDespeckle, NotBuiltYet},     {keys::miRemoveLines, NotBuiltYet},
-    {keys::miRemoveHolePunchs, NotBuiltYet}, {keys::miInvert, NotBuiltYet},     {keys::miText, NotBuiltYet},
-    {keys::miDilation, NotBuiltYet},      {keys::miErosion, NotBuiltYet},       {keys::miSmooth, NotBuiltYet},
-    {keys::miResize, NotBuiltYet},        {keys::miImageSize, NotBuiltYet},     {keys::miCanvasSize, NotBuiltYet},
-    {keys::miImageAdjust, NotBuiltYet},   {keys::miBright, NotBuiltYet},        {keys::miSaturation, NotBuiltYet},
-    {keys::miColorGradation, NotBuiltYet}, {keys::miBackgroundSubtraction, NotBuiltYet},
-    {keys::miPaintRect, NotBuiltYet},     {keys::miConvert2BW, NotBuiltYet},    {keys::miDelete, NotBuiltYet},
-    {keys::miMove, NotBuiltYet},          {keys::miUnite, NotBuiltYet},         {keys::miDivide, NotBuiltYet},
+    {keys::miRotate, RotateButton},
+    {keys::miRotateLeft, RotateLeft},
+    {keys::miRotateRight, RotateRight},
+    {keys::miRotate180, Rotate180},
+    {keys::miRotateAngle, RotateAngle},
+    {keys::miDeskew, DeskewButton},
+    {keys::miDeskewAuto, DeskewAutomatic},
+    {keys::miDeskewByLine, ToggleDeskewLineMode},
+    {keys::miDeskewX, DeskewManual},
+    {keys::miClear, NotBuiltYet},
+    {keys::miTrim, NotBuiltYet},
+    {keys::miCrop, NotBuiltYet},
+    {keys::miTrim2, NotBuiltYet},
+    {keys::miCenterImage, NotBuiltYet},
+    {keys::miCenterLR, NotBuiltYet},
+    {keys::miCenterTB, NotBuiltYet},
+    {keys::miCenterAll, NotBuiltYet},
+    {keys::miMoveLT, NotBuiltYet},
+    {keys::miRemoveBorders, NotBuiltYet},
+    {keys::miDespeckle, NotBuiltYet},
+    {keys::miRemoveLines, NotBuiltYet},
+    {keys::miRemoveHolePunchs, NotBuiltYet},
+    {keys::miInvert, NotBuiltYet},
+    {keys::miText, NotBuiltYet},
+    {keys::miDilation, NotBuiltYet},
+    {keys::miErosion, NotBuiltYet},
+    {keys::miSmooth, NotBuiltYet},
+    {keys::miResize, NotBuiltYet},
+    {keys::miImageSize, NotBuiltYet},
+    {keys::miCanvasSize, NotBuiltYet},
+    {keys::miImageAdjust, NotBuiltYet},
+    {keys::miBright, NotBuiltYet},
+    {keys::miSaturation, NotBuiltYet},
+    {keys::miColorGradation, NotBuiltYet},
+    {keys::miBackgroundSubtraction, NotBuiltYet},
+    {keys::miPaintRect, TogglePaintTool},
+    {keys::miConvert2BW, NotBuiltYet},
+    {keys::miDelete, NotBuiltYet},
+    {keys::miMove, NotBuiltYet},
+    {keys::miUnite, NotBuiltYet},
+    {keys::miDivide, NotBuiltYet},
     {keys::miInsertComment, NotBuiltYet},
 };
 
@@ -147,28 +186,31 @@ std::span<const DispatchRow> DispatchRowsFor(const ToolbarTable& table)
 void DispatchMainToolbar(ControlState& state, const QString& key)
 {
     RunKey(kMainCommands, state, key);
+    FocusControl(state);
 }
 
 void DispatchFileNavToolbar(ControlState& state, const QString& key)
 {
     RunKey(kFileNavCommands, state, key);
-    if (state.control)
-        state.control->setFocus();
+    FocusControl(state);
 }
 
 void DispatchFileOperateToolbar(ControlState& state, const QString& key)
 {
     RunKey(kFileOperateCommands, state, key);
+    FocusControl(state);
 }
 
 void DispatchCommonToolbar(ControlState& state, const QString& key)
 {
     RunKey(kCommonCommands, state, key);
+    FocusControl(state);
 }
 
 void DispatchImagingToolbar(ControlState& state, const QString& key)
 {
     RunKey(kImagingCommands, state, key);
+    FocusControl(state);
 }
 
 }  // namespace scanvo

@@ -25,8 +25,8 @@ std::span<const DispatchRow> DispatchRowsFor(const ToolbarTable& table);
 
 // tbMain: scanning, import and the settings dialogs.
 void DispatchMainToolbar(ControlState& state, const QString& key);
-// tbFileNav: moving between the files of a mixed document; the keyboard focus returns to the
-// control afterwards.
+// Every dispatcher gives the keyboard focus back to the control after the command.
+// tbFileNav: moving between the files of a mixed document.
 void DispatchFileNavToolbar(ControlState& state, const QString& key);
 // tbFileOperate: selecting, deleting, replacing and renaming files.
 void DispatchFileOperateToolbar(ControlState& state, const QString& key);

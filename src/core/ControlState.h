@@ -4,9 +4,12 @@
 // that take it (or the one group they need) by reference. Each group keeps its own invariants:
 // counts that follow from a list are read from the list, never stored beside it.
 
+#include "core/PageHistory.h"
 #include "platform/engine/Image.h"
 #include "platform/scanner/ScannerSource.h"
 
+#include <QRect>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -84,24 +87,6 @@ struct DocumentPosition {
     int FileCount() const { return m_Files.count(); }
 };
 
-// The undo and redo history of the shown page: whole-page snapshots, newest last. Showing another
-// page forgets it. The counts (m_UndoCount, m_RedoCount) are the lists' lengths.
-class PageHistory {
-public:
-    int UndoCount() const { return static_cast<int>(m_Undo.size()); }
-    int RedoCount() const { return static_cast<int>(m_Redo.size()); }
-    void Clear();
-    // A command is about to change the page: before goes onto the undo list and redo is forgotten.
-    void Record(engine::Image before);
-    // The page to show instead of current, which goes onto the other list. Only with a count >= 1.
-    engine::Image Undo(engine::Image current);
-    engine::Image Redo(engine::Image current);
-
-private:
-    std::vector<engine::Image> m_Undo;
-    std::vector<engine::Image> m_Redo;
-};
-
 // The display of the viewer and its pointer tools: the zoom the zoom box shows and the steps start
 // from, the trim box (0 off, 1 on), and how a drag in the viewer selects (0 not at all, 1
 // rectangle, 2 to 4 the viewer's other shapes).
@@ -109,6 +94,41 @@ struct ViewerState {
     qint32 m_ZoomPercent = 100;
     qint16 m_TrimRegionOn = 0;
     qint16 m_RegionShape = 0;
+    // The selection region of the page on view, in image pixels; empty while there is none.
+    QRect m_Selection;
+};
+
+// The pointer tools armed on the viewer (0 off, 1 on). The region tools (clear inside, clear
+// outside, crop, comment), the colour tools (picker, paint) and the deskew line exclude each
+// other by groups; the trim box and the grid stand apart.
+struct PointerToolState {
+    qint16 m_ClearToolOn = 0;
+    qint16 m_TrimToolOn = 0;
+    qint16 m_CropToolOn = 0;
+    qint16 m_CommentToolOn = 0;
+    qint16 m_PaintToolOn = 0;
+    qint16 m_PickColorOn = 0;
+    // 1 while the comment entry box has the focus: the keys are the box's then.
+    qint16 m_CommentEntry = 0;
+    // Deskew by a drawn line, and that line's ends in image pixels.
+    qint16 m_DeskewLineMode = 0;
+    float m_LineX1 = 0, m_LineY1 = 0, m_LineX2 = 0, m_LineY2 = 0;
+    // The remembered trim box in viewer pixels; all 0 until it is first placed. While the trim box
+    // tool is on, m_TrimFrame is the frame drawn over the page (viewer pixels), which the user
+    // moves and resizes; it is empty while no frame is drawn.
+    float m_TrimBoxLeft = 0, m_TrimBoxTop = 0, m_TrimBoxRight = 0, m_TrimBoxBottom = 0;
+    QRectF m_TrimFrame;
+    // The colour the picker took and the paint tool paints with (0xRRGGBB); lblColor shows it.
+    quint32 m_PaintColor = 0x000000;
+};
+
+// Cut, copy and paste: the region the last cut or copy took its pixels from, those pixels (the
+// internal clipboard), and whether the selection's pixels are already lifted off the page (after
+// paste or the first drag), so that dragging it does not whiten the page under it again.
+struct ClipboardState {
+    QRect m_SavedRegion;
+    engine::Image m_ClipboardImage;
+    bool m_SelectionPasted = false;
 };
 
 // Scanning and what an acquired page is saved with.
@@ -150,9 +170,13 @@ struct ChildWidgets {
     QLabel* lblColor = nullptr;
     QLineEdit* txtPageNumber = nullptr;
     QPushButton* cmdFont = nullptr;
+    // What the pointer tools draw over the page (selection frame, trim box, guide line); null
+    // until the tools are set up on the viewer.
+    QWidget* overlay = nullptr;
 };
 
-struct ControlState : ControlProperties, DocumentPosition, ViewerState, ScanJobState, ChildWidgets {
+struct ControlState : ControlProperties, DocumentPosition, ViewerState, PointerToolState, ClipboardState, ScanJobState,
+                      ChildWidgets {
     PageHistory m_History;
 };
 

@@ -14,6 +14,7 @@
 #include "platform/engine/ImageViewer.h"
 #include "saving/PageSaving.h"
 #include "settings/Settings.h"
+#include "viewer/TrimBox.h"
 #include "viewer/ViewerTexts.h"
 #include "viewer/Zoom.h"
 
@@ -113,7 +114,9 @@ void ShowPage(ControlState& state, qint16 n)
 {
     if (state.m_PageModified)
         SaveCurrentPage(state);
+    // The selection and the history belong to the page.
     state.m_History.Clear();
+    state.m_Selection = QRect();
     state.m_ShownPage = n;
 
     try {
@@ -133,6 +136,8 @@ void ShowPage(ControlState& state, qint16 n)
     // The viewer now holds the page as stored. A write-back that failed before the load must not
     // leave the flag set: the next change would write this unedited page over its own file.
     state.m_PageModified = false;
+    if (state.m_TrimRegionOn == 1)
+        DrawTrimRegion(state);
     SetPageButtons(state);
     TakeZoomFromViewer(state);
     UpdateStatusBar(state);

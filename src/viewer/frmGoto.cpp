@@ -3,8 +3,8 @@
 
 #include "core/CoreTexts.h"
 #include "core/DocumentType.h"
+#include "core/FormWidgets.h"
 #include "core/IniNumber.h"
-#include "core/Routines.h"
 #include "viewer/ViewerTexts.h"
 
 #include <QComboBox>
@@ -88,13 +88,8 @@ void frmGoto::LoadForm()
 bool frmGoto::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == cboPages->lineEdit() && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        // Only typed characters are filtered; arrows and other movement keys pass.
-        if (!key->text().isEmpty()) {
-            const int code = key->key() == Qt::Key_Backspace ? 8 : key->text().at(0).unicode();
-            if (FilterKey(code, kPageDigits, true) == 0)
-                return true;
-        }
+        if (RefusedByKeyFilter(*static_cast<QKeyEvent*>(event), kPageDigits))
+            return true;
     }
     return QDialog::eventFilter(watched, event);
 }

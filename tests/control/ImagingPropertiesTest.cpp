@@ -3,6 +3,7 @@
 
 #include "control/OleColor.h"
 #include "control/PropertyBag.h"
+#include "platform/engine/ImageViewer.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 
@@ -64,6 +65,14 @@ void ExpectHoldsStoredValues(const Imaging& control)
         else
             EXPECT_EQ(actual.toString(), value.toString()) << key.toStdString();
     }
+}
+
+TEST_F(PropertiesTest, BackColorIsWhatTheViewerShowsAroundThePage)
+{
+    Imaging control;
+    EXPECT_EQ(control.State().mtMain->backColor(), QColor(0xC0, 0xC0, 0xFF));  // 0xFFC0C0 is blue, green, red
+    control.setBackColor(0x00123456);
+    EXPECT_EQ(control.State().mtMain->backColor(), QColor(0x56, 0x34, 0x12));
 }
 
 TEST_F(PropertiesTest, NewInstanceHasTheDocumentedDefaults)

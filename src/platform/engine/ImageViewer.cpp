@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace scanvo::engine {
 
@@ -29,6 +30,13 @@ void ImageViewer::setImage(Image image)
 {
     m_Image = std::move(image);
     imageModified();
+}
+
+Image ImageViewer::exchangeImage(Image image)
+{
+    Image old = std::exchange(m_Image, std::move(image));
+    imageModified();
+    return old;
 }
 
 void ImageViewer::clearImage()

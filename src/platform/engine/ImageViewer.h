@@ -31,9 +31,11 @@ public:
     explicit ImageViewer(QWidget* parent = nullptr);
     ~ImageViewer() override;
 
-    // The page. It changes only through setImage and clearImage, which drop the rendering of the
-    // old pixels, lay the page out again and repaint.
+    // The page. It changes only through setImage, exchangeImage and clearImage, which drop the
+    // rendering of the old pixels, lay the page out again and repaint.
     void setImage(Image image);
+    // Shows image and hands back the page it replaces, copying neither.
+    Image exchangeImage(Image image);
     const Image& image() const noexcept { return m_Image; }
     bool hasImage() const noexcept { return !m_Image.isNull(); }
     void clearImage();

@@ -40,16 +40,36 @@ SkewEstimate DetectSkew(const Image& image)
     return {angle, confidence};
 }
 
-bool Deskew(Image& image, quint32 fill, int flags)
+namespace {
+
+// The turn in hundredths of a degree that levels image; 0 when there is none to trust.
+int LevellingTurn(const Image& image)
 {
     const SkewEstimate skew = DetectSkew(image);
     if (skew.confidence < kMinConfidence || std::abs(skew.degrees) < kLevelDegrees)
-        return false;
-    const int hundredths = static_cast<int>(std::lround(skew.degrees * 100.0));
+        return 0;
+    return static_cast<int>(std::lround(skew.degrees * 100.0));
+}
+
+int DeskewRotateFlags(int flags)
+{
+    return (flags & kDeskewEnlarge) ? kRotateEnlarge : kRotateKeepSize;
+}
+
+}  // namespace
+
+bool Deskew(Image& image, quint32 fill, int flags)
+{
+    const int hundredths = LevellingTurn(image);
     if (hundredths == 0)
         return false;
-    Rotate(image, hundredths, (flags & kDeskewEnlarge) ? kRotateEnlarge : kRotateKeepSize, fill);
+    Rotate(image, hundredths, DeskewRotateFlags(flags), fill);
     return true;
+}
+
+Image Deskewed(const Image& image, quint32 fill, int flags)
+{
+    return Rotated(image, LevellingTurn(image), DeskewRotateFlags(flags), fill);
 }
 
 }  // namespace scanvo::engine::ops

@@ -12,6 +12,8 @@ namespace scanvo::engine::ops {
 // page, otherwise the canvas keeps its size (centred, corners cut). Quarter and half turns are
 // exact on every depth.
 void Rotate(Image& image, int angle, int flags, quint32 fill);
+// The page turned as Rotate turns it; image stays as it is.
+Image Rotated(const Image& image, int angle, int flags, quint32 fill);
 
 struct SkewEstimate {
     double degrees = 0;     // clockwise rotation that levels the text lines
@@ -22,6 +24,8 @@ SkewEstimate DetectSkew(const Image& image);
 // Detects the skew and rotates the page level, filling with fill; flags are kDeskew*. Returns
 // false (page untouched) when no trustworthy skew was found or the page is already level.
 bool Deskew(Image& image, quint32 fill, int flags);
+// The page levelled as Deskew levels it (a copy when it is level already); image stays as it is.
+Image Deskewed(const Image& image, quint32 fill, int flags);
 
 // Trims uniform margins: rows and columns whose every pixel differs from the top-left corner's
 // colour by less than tolerance (1 ... 255) are cut off. A page that is all margin is kept.

@@ -85,19 +85,34 @@ PixPtr RotateFree(Pix* pix, double radians, bool enlarge, quint32 fill)
 
 }  // namespace
 
-void Rotate(Image& image, int angle, int flags, quint32 fill)
+namespace {
+
+// The turned pixels of image; null when the angle is a whole number of turns.
+PixPtr Turned(const Image& image, int angle, int flags, quint32 fill)
 {
     RequireImage(image, "Rotate");
     const bool enlarge = (flags & kRotateEnlarge) != 0;
     const int turn = ((angle % kFullTurn) + kFullTurn) % kFullTurn;
     if (turn == 0)
-        return;
-    if (turn % kQuarterTurn == 0) {
-        ReplacePixels(image, RotateQuarters(image.pix(), turn / kQuarterTurn, enlarge, fill));
-        return;
-    }
+        return nullptr;
+    if (turn % kQuarterTurn == 0)
+        return RotateQuarters(image.pix(), turn / kQuarterTurn, enlarge, fill);
     const double radians = angle / 100.0 * M_PI / 180.0;
-    ReplacePixels(image, RotateFree(image.pix(), radians, enlarge, fill));
+    return RotateFree(image.pix(), radians, enlarge, fill);
+}
+
+}  // namespace
+
+void Rotate(Image& image, int angle, int flags, quint32 fill)
+{
+    if (PixPtr turned = Turned(image, angle, flags, fill))
+        ReplacePixels(image, std::move(turned));
+}
+
+Image Rotated(const Image& image, int angle, int flags, quint32 fill)
+{
+    PixPtr turned = Turned(image, angle, flags, fill);
+    return turned ? ImageLike(std::move(turned), image) : image;
 }
 
 }  // namespace scanvo::engine::ops

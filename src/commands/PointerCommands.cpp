@@ -1,0 +1,98 @@
+// The commands behind the pointer tools.
+#include "commands/PointerCommands.h"
+
+#include "commands/CommandFrame.h"
+#include "commands/CommandTexts.h"
+#include "commands/Rotation.h"
+#include "core/ToolbarStates.h"
+#include "platform/engine/EngineError.h"
+#include "platform/engine/ImageViewer.h"
+#include "platform/engine/ops/Canvas.h"
+#include "platform/engine/ops/OpFlags.h"
+#include "settings/Settings.h"
+#include "viewer/PointerTools.h"
+#include "viewer/Selection.h"
+#include "viewer/ToolModes.h"
+
+#include <cmath>
+
+namespace scanvo {
+
+namespace T = command_texts;
+namespace ops = engine::ops;
+
+PointerGestures CommandGestures(ControlState& state)
+{
+    PointerGestures gestures;
+    gestures.regionDrawn = [&state](const QRect& region) { OnRegionDrawn(state, region); };
+    gestures.clicked = [&state](const QPointF& point) { OnViewerClick(state, point); };
+    gestures.selectionDropped = [&state](const QRect& from, const QPoint& to, bool whiten) {
+        OnSelectionDropped(state, from, to, whiten);
+    };
+    gestures.lineDrawn = [&state](const QLineF& image, const QLineF& viewer) { OnLineDrawn(state, image, viewer); };
+    return gestures;
+}
+
+void OnRegionDrawn(ControlState& state, const QRect& region)
+{
+    if (!state.m_ClearToolOn && !state.m_CropToolOn)
+        SetClipboardButtons(state, 1);
+    // Clear inside, clear outside and crop act on the region once the region commands exist.
+    if (state.m_PaintToolOn) {
+        const quint32 colour = state.m_PaintColor;
+        RunPageCommand(state, T::kPaintStatus, [&](engine::Image& page) { ops::FillRect(page, region, colour); });
+        RemoveSelection(state);
+    }
+}
+
+void OnViewerClick(ControlState& state, const QPointF& point)
+{
+    const QPoint pixel(int(std::floor(point.x())), int(std::floor(point.y())));
+    if (state.m_PickColorOn && HasPage(state)) {
+        const engine::Image& page = state.mtMain->image();
+        if (QRect(0, 0, page.width(), page.height()).contains(pixel)) {
+            state.m_PaintColor = ops::PixelColour(page, pixel.x(), pixel.y());
+            ShowPaintColor(state);
+        }
+    }
+    if (state.m_PaintToolOn) {
+        // The stamp is filled straight onto the page: the clipboard keeps what was cut or copied.
+        const QRect stamp(pixel, QSize(g_Settings.Imaging.PaintRectWidth, g_Settings.Imaging.PaintRectHeight));
+        const quint32 colour = state.m_PaintColor;
+        RunPageCommand(state, T::kPaintStatus, [&](engine::Image& page) { ops::FillRect(page, stamp, colour); });
+    }
+    SetClipboardButtons(state, 2);
+}
+
+void OnSelectionDropped(ControlState& state, const QRect& from, const QPoint& to, bool whiten)
+{
+    if (!HasPage(state))
+        return;
+    try {
+        const engine::Image& page = state.mtMain->image();
+        const engine::Image lifted = ops::Crop(page, from);
+        engine::Image edited = page;
+        if (whiten)
+            ops::FillRect(edited, from, ops::kWhite);
+        ops::Combine(edited, lifted, QRect(0, 0, lifted.width(), lifted.height()), to, ops::kCombinePasteFlags);
+        state.mtMain->setImage(std::move(edited));
+        state.m_PageModified = true;
+    } catch (...) {
+        ReportFailure(state, CaughtFailure(engine::ErrOperation));
+    }
+}
+
+void OnLineDrawn(ControlState& state, const QLineF& image, const QLineF& viewer)
+{
+    state.m_LineX1 = float(image.x1());
+    state.m_LineY1 = float(image.y1());
+    state.m_LineX2 = float(image.x2());
+    state.m_LineY2 = float(image.y2());
+    const float angle = LineAngle(viewer.x1(), viewer.y1(), viewer.x2(), viewer.y2());
+    if (angle > 0)
+        DeskewByLine(state, angle);
+    else if (state.mtMain)
+        state.mtMain->repaintImage();
+}
+
+}  // namespace scanvo

@@ -1,0 +1,197 @@
+// Rotation and deskew.
+#include "commands/Rotation.h"
+
+#include "commands/CommandFrame.h"
+#include "commands/CommandTexts.h"
+#include "commands/frmDeskewOptions.h"
+#include "commands/frmDeskewX.h"
+#include "core/CommandKeys.h"
+#include "core/Prompter.h"
+#include "core/StatusPanels.h"
+#include "platform/engine/ImageViewer.h"
+#include "platform/engine/ops/Geometry.h"
+#include "platform/engine/ops/OpFlags.h"
+#include "settings/Settings.h"
+#include "viewer/Selection.h"
+#include "viewer/ToolModes.h"
+#include "viewer/ViewerSetup.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolBar>
+
+#include <cmath>
+
+namespace scanvo {
+
+namespace T = command_texts;
+namespace ops = engine::ops;
+
+namespace {
+
+struct FixedTurn {
+    const QString& status;
+    int angle;
+};
+
+FixedTurn TurnOf(int kind)
+{
+    switch (kind) {
+    case 1:
+        return {T::kRotateLeftStatus, -ops::kQuarterTurn};
+    case 2:
+        return {T::kRotateRightStatus, ops::kQuarterTurn};
+    default:
+        return {T::kRotate180Status, ops::kHalfTurn};
+    }
+}
+
+void Rotated(ControlState& state, const QString& status, int angle, int flags)
+{
+    RunPageTransform(state, status,
+                     [=](const engine::Image& page) { return ops::Rotated(page, angle, flags, ops::kWhite); });
+}
+
+}  // namespace
+
+void RotateFixed(ControlState& state, int kind)
+{
+    if (kind < 1 || kind > 3)
+        return;
+    const FixedTurn turn = TurnOf(kind);
+    Rotated(state, turn.status, turn.angle, ops::kRotateFixedFlags);
+}
+
+void RotateLeft(ControlState& state)
+{
+    RotateFixed(state, 1);
+}
+
+void RotateRight(ControlState& state)
+{
+    RotateFixed(state, 2);
+}
+
+void Rotate180(ControlState& state)
+{
+    RotateFixed(state, 3);
+}
+
+void DeskewAutomatic(ControlState& state)
+{
+    // A page already level, or one without text lines to measure, stays as it is; the command is
+    // an undo level all the same, as every command is.
+    RunPageTransform(state, T::kAutoDeskewStatus,
+                     [](const engine::Image& page) { return ops::Deskewed(page, ops::kWhite, ops::kDeskewKeepSize); });
+}
+
+void ToggleDeskewLineMode(ControlState& state)
+{
+    if (state.m_DeskewLineMode) {
+        state.m_DeskewLineMode = 0;
+        SetRegionShape(state, 1);
+    } else {
+        state.m_DeskewLineMode = 1;
+        ClearRegionTools(state);
+        ClearColorTools(state);
+        if (state.txtPageNumber)
+            state.txtPageNumber->hide();
+        if (state.cmdFont)
+            state.cmdFont->hide();
+        SetPlainPointer(state);
+    }
+    if (state.tbImaging)
+        state.tbImaging->update();
+}
+
+float LineAngle(double x1, double y1, double x2, double y2)
+{
+    const double dy = std::abs(y1 - y2);
+    const double dx = std::abs(x1 - x2);
+    if (dy == 0 || dx == 0)
+        return -1;
+    return static_cast<float>(std::atan(dy / dx) * (180.0 / 3.1415926535898) * 100.0);
+}
+
+void DeskewByLine(ControlState& state, float angle)
+{
+    const double gx = double(state.m_LineX1) - state.m_LineX2;
+    const double gy = double(state.m_LineY1) - state.m_LineY2;
+    // A line falling to the right (image y grows downwards) is levelled anticlockwise.
+    const bool fallsToTheRight = (gx > 0 && gy > 0) || (gx <= 0 && gy < 0);
+    const int hundredths = static_cast<int>(std::nearbyint(fallsToTheRight ? -angle : angle));
+    Rotated(state, T::kLineDeskewStatus, hundredths, g_Settings.Imaging.RotateFlag);
+}
+
+void RotateByDialog(ControlState& state, int kind)
+{
+    if (!HasPage(state))
+        return;
+    SetStatusText(state, T::kManualDeskewStatus);
+    engine::Image before = state.mtMain->image();
+    frmDeskewX dialog(state.control);
+    dialog.Flag = static_cast<qint16>(kind);
+    dialog.MainViewer = state.mtMain;
+    CurrentPrompter().runDialog(dialog);
+    // The page on view is the dialog's last preview after OK, the page as it was after cancel.
+    if (dialog.Action == 1)
+        RecordEdit(state, std::move(before));
+    // A selection drawn on the page before may lie outside the page turned.
+    SetSelection(state, state.m_Selection);
+    SetIdleStatusText(state);
+}
+
+void RotateAngle(ControlState& state)
+{
+    RotateByDialog(state, 2);
+}
+
+void DeskewManual(ControlState& state)
+{
+    RotateByDialog(state, 1);
+}
+
+void RotateButton(ControlState& state)
+{
+    switch (g_Settings.Imaging.RotateIndex) {
+    case 0:
+        RotateRight(state);
+        break;
+    case 1:
+        RotateLeft(state);
+        break;
+    case 2:
+        Rotate180(state);
+        break;
+    case 3:
+        RotateAngle(state);
+        break;
+    default:
+        break;
+    }
+}
+
+void DeskewButton(ControlState& state)
+{
+    switch (g_Settings.Imaging.DeskewIndex) {
+    case 0:
+        DeskewAutomatic(state);
+        break;
+    case 1:
+        ToggleDeskewLineMode(state);
+        break;
+    case 2:
+        DeskewManual(state);
+        break;
+    default:
+        break;
+    }
+}
+
+void ShowDeskewOptions(ControlState& state)
+{
+    frmDeskewOptions dialog(state.control);
+    CurrentPrompter().runDialog(dialog);
+}
+
+}  // namespace scanvo

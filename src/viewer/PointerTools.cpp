@@ -1,0 +1,412 @@
+// Pointer tools and the overlay they draw on.
+#include "viewer/PointerTools.h"
+
+#include "core/Twips.h"
+#include "platform/engine/ImageViewer.h"
+#include "platform/engine/ops/Canvas.h"
+#include "viewer/Selection.h"
+#include "viewer/TrimBox.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QWidget>
+
+#include <cmath>
+#include <utility>
+
+namespace scanvo {
+
+namespace {
+
+// The overlay: a transparent widget over the viewer's page area that lets every pointer event
+// through to the viewer and paints what the handlers draw.
+class ViewerOverlay final : public QWidget {
+public:
+    ViewerOverlay(PointerTools& tools, QWidget* viewport) : QWidget(viewport), m_Tools(tools)
+    {
+        setObjectName(QStringLiteral("mtMainOverlay"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setGeometry(viewport->rect());
+        viewport->installEventFilter(this);
+        show();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        m_Tools.paint(painter);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == parentWidget() && event->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        return false;
+    }
+
+private:
+    PointerTools& m_Tools;
+};
+
+QPen FramePen()
+{
+    QPen pen(Qt::black, 1, Qt::DashLine);
+    pen.setCosmetic(true);
+    return pen;
+}
+
+// A rectangle of whole image pixels between two points; empty when they share a row or column.
+QRect PixelRect(const QPointF& a, const QPointF& b)
+{
+    const int left = int(std::lround(std::min(a.x(), b.x())));
+    const int right = int(std::lround(std::max(a.x(), b.x())));
+    const int top = int(std::lround(std::min(a.y(), b.y())));
+    const int bottom = int(std::lround(std::max(a.y(), b.y())));
+    return QRect(left, top, right - left, bottom - top);
+}
+
+QRect PageRect(const ControlState& state)
+{
+    const engine::Image& page = state.mtMain->image();
+    return QRect(0, 0, page.width(), page.height());
+}
+
+QRectF ViewerRectOf(const engine::ImageViewer& viewer, const QRectF& imageRect)
+{
+    return QRectF(viewer.imageToWidget(imageRect.topLeft()), viewer.imageToWidget(imageRect.bottomRight()));
+}
+
+// The trim box frame: a press on its border resizes that side (or corner), inside it moves it.
+class TrimBoxHandler final : public PointerHandler {
+public:
+    explicit TrimBoxHandler(ControlState& state) : m_State(state) {}
+
+    bool press(const PointerEvent& event) override
+    {
+        const QRectF frame = m_State.m_TrimFrame;
+        if (m_State.m_TrimRegionOn != 1 || frame.isEmpty() || m_State.m_DeskewLineMode)
+            return false;
+        const QPointF p = event.viewer;
+        if (!frame.adjusted(-kGrip, -kGrip, kGrip, kGrip).contains(p))
+            return false;
+        m_Left = std::abs(p.x() - frame.left()) <= kGrip;
+        m_Right = std::abs(p.x() - frame.right()) <= kGrip;
+        m_Top = std::abs(p.y() - frame.top()) <= kGrip;
+        m_Bottom = std::abs(p.y() - frame.bottom()) <= kGrip;
+        // Only the border and the inside are the box's; a press elsewhere belongs to the page.
+        m_Moving = !(m_Left || m_Right || m_Top || m_Bottom);
+        m_Start = p;
+        m_StartFrame = frame;
+        return true;
+    }
+    void move(const PointerEvent& event) override { m_State.m_TrimFrame = framed(event.viewer); RepaintOverlay(m_State); }
+    void release(const PointerEvent& event) override { TrimFrameChanged(m_State, framed(event.viewer)); }
+    void paint(QPainter& painter) override
+    {
+        if (m_State.m_TrimRegionOn != 1 || m_State.m_TrimFrame.isEmpty())
+            return;
+        QPen pen(QColor(0, 0, 255), 1);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(m_State.m_TrimFrame);
+        painter.setBrush(QColor(0, 0, 255));
+        const QRectF f = m_State.m_TrimFrame;
+        for (const QPointF& corner : {f.topLeft(), f.topRight(), f.bottomLeft(), f.bottomRight()})
+            painter.drawRect(QRectF(corner - QPointF(2, 2), QSizeF(4, 4)));
+    }
+
+private:
+    QRectF framed(const QPointF& p) const
+    {
+        const QPointF d = p - m_Start;
+        QRectF frame = m_StartFrame;
+        if (m_Moving)
+            return frame.translated(d);
+        if (m_Left)
+            frame.setLeft(std::min(frame.left() + d.x(), frame.right() - 1));
+        if (m_Right)
+            frame.setRight(std::max(frame.right() + d.x(), frame.left() + 1));
+        if (m_Top)
+            frame.setTop(std::min(frame.top() + d.y(), frame.bottom() - 1));
+        if (m_Bottom)
+            frame.setBottom(std::max(frame.bottom() + d.y(), frame.top() + 1));
+        return frame;
+    }
+
+    static constexpr double kGrip = 4;  // viewer pixels around the border that grip it
+    ControlState& m_State;
+    QPointF m_Start;
+    QRectF m_StartFrame;
+    bool m_Moving = false, m_Left = false, m_Right = false, m_Top = false, m_Bottom = false;
+};
+
+// The deskew guide line, drawn from the press to the pointer while the button is held.
+class LineHandler final : public PointerHandler {
+public:
+    LineHandler(ControlState& state, const PointerGestures& gestures) : m_State(state), m_Gestures(gestures) {}
+
+    bool press(const PointerEvent& event) override
+    {
+        if (m_State.m_DeskewLineMode != 1)
+            return false;
+        m_Image = QLineF(event.image, event.image);
+        m_Viewer = QLineF(event.viewer, event.viewer);
+        m_Drawing = true;
+        return true;
+    }
+    void move(const PointerEvent& event) override
+    {
+        m_Image.setP2(event.image);
+        m_Viewer.setP2(event.viewer);
+        RepaintOverlay(m_State);
+    }
+    void release(const PointerEvent& event) override
+    {
+        move(event);
+        m_Drawing = false;
+        RepaintOverlay(m_State);
+        if (m_Gestures.lineDrawn)
+            m_Gestures.lineDrawn(m_Image, m_Viewer);
+    }
+    void paint(QPainter& painter) override
+    {
+        if (!m_Drawing)
+            return;
+        painter.setPen(QPen(Qt::red, 2));
+        painter.drawLine(m_Viewer);
+    }
+    void cancel() override { m_Drawing = false; }
+
+private:
+    ControlState& m_State;
+    const PointerGestures& m_Gestures;
+    QLineF m_Image, m_Viewer;
+    bool m_Drawing = false;
+};
+
+// With the comment tool armed, a press places the comment entry box at the pointer. It never
+// takes the gesture: a selection may start from the same press.
+class CommentPlacement final : public PointerHandler {
+public:
+    explicit CommentPlacement(ControlState& state) : m_State(state) {}
+
+    bool press(const PointerEvent& event) override
+    {
+        QLineEdit* box = m_State.txtPageNumber;
+        if (m_State.m_CommentToolOn != 1 || box == nullptr || m_State.mtMain == nullptr)
+            return false;
+        const QPoint inViewer = m_State.mtMain->viewport()->mapTo(box->parentWidget(), event.viewer.toPoint());
+        box->move(inViewer - QPoint(Twips(60), Twips(60)));
+        box->show();  // a box shown for the first time takes its own width
+        if (QPushButton* font = m_State.cmdFont) {
+            font->move(box->x() + box->width() + Twips(15), box->y());
+            font->show();
+        }
+        box->setFocus();
+        box->selectAll();
+        return false;
+    }
+
+private:
+    ControlState& m_State;
+};
+
+// Selections: a rubber band from the press (a new selection, also when Shift or Ctrl is held),
+// or, from inside the selection, a drag of its pixels. A press and release without extent is a
+// click.
+class SelectionHandler final : public PointerHandler {
+public:
+    SelectionHandler(ControlState& state, const PointerGestures& gestures) : m_State(state), m_Gestures(gestures) {}
+
+    bool press(const PointerEvent& event) override
+    {
+        const QPoint pixel(int(std::floor(event.image.x())), int(std::floor(event.image.y())));
+        const bool inside = HasRegion(m_State) && m_State.m_Selection.contains(pixel);
+        if (inside && !(event.modifiers & (Qt::ShiftModifier | Qt::ControlModifier))) {
+            m_Mode = Mode::Dragging;
+            m_Whiten = !m_State.m_SelectionPasted;
+            m_State.m_SelectionPasted = true;
+            m_From = m_State.m_Selection;
+            try {
+                m_Floating = engine::ops::Crop(m_State.mtMain->image(), m_From).toQImage();
+            } catch (...) {
+                m_Floating = QImage();  // drawn as a frame alone
+            }
+        } else {
+            m_Mode = m_State.m_RegionShape >= 1 ? Mode::Drawing : Mode::Clicking;
+            if (m_Mode == Mode::Drawing)
+                m_State.m_SelectionPasted = false;
+        }
+        m_Start = event.image;
+        m_Current = event.image;
+        return true;
+    }
+    void move(const PointerEvent& event) override
+    {
+        m_Current = event.image;
+        RepaintOverlay(m_State);
+    }
+    void release(const PointerEvent& event) override
+    {
+        m_Current = event.image;
+        const Mode mode = std::exchange(m_Mode, Mode::Idle);
+        if (mode == Mode::Dragging) {
+            const QPoint to = m_From.topLeft() + offset();
+            m_Floating = QImage();
+            SetSelection(m_State, QRect(to, m_From.size()));
+            if (m_Gestures.selectionDropped)
+                m_Gestures.selectionDropped(m_From, to, m_Whiten);
+            return;
+        }
+        const QRect region =
+            mode == Mode::Drawing ? PixelRect(m_Start, m_Current) & PageRect(m_State) : QRect();
+        if (!region.isEmpty()) {
+            SetSelection(m_State, region);
+            if (m_Gestures.regionDrawn)
+                m_Gestures.regionDrawn(region);
+            return;
+        }
+        if (mode == Mode::Drawing)
+            RemoveSelection(m_State);
+        RepaintOverlay(m_State);
+        if (m_Gestures.clicked)
+            m_Gestures.clicked(m_Current);
+    }
+    void paint(QPainter& painter) override
+    {
+        const engine::ImageViewer& viewer = *m_State.mtMain;
+        if (!viewer.hasImage())
+            return;
+        painter.setBrush(Qt::NoBrush);
+        if (m_Mode == Mode::Drawing) {
+            painter.setPen(FramePen());
+            painter.drawRect(QRectF(viewer.imageToWidget(m_Start), viewer.imageToWidget(m_Current)).normalized());
+            return;
+        }
+        if (m_Mode == Mode::Dragging) {
+            if (m_Whiten)
+                painter.fillRect(ViewerRectOf(viewer, m_From), Qt::white);
+            const QRectF target = ViewerRectOf(viewer, QRectF(m_From.translated(offset())));
+            if (!m_Floating.isNull())
+                painter.drawImage(target, m_Floating);
+            painter.setPen(FramePen());
+            painter.drawRect(target);
+            return;
+        }
+        if (!m_State.m_Selection.isEmpty()) {
+            painter.setPen(FramePen());
+            painter.drawRect(ViewerRectOf(viewer, QRectF(m_State.m_Selection)));
+        }
+    }
+    void cancel() override
+    {
+        m_Mode = Mode::Idle;
+        m_Floating = QImage();
+    }
+
+private:
+    enum class Mode { Idle, Drawing, Dragging, Clicking };
+
+    QPoint offset() const { return QPoint(int(std::lround(m_Current.x() - m_Start.x())), int(std::lround(m_Current.y() - m_Start.y()))); }
+
+    ControlState& m_State;
+    const PointerGestures& m_Gestures;
+    Mode m_Mode = Mode::Idle;
+    QPointF m_Start, m_Current;
+    QRect m_From;
+    QImage m_Floating;
+    bool m_Whiten = false;
+};
+
+}  // namespace
+
+PointerTools::PointerTools(ControlState& state, PointerGestures gestures, QObject* parent)
+    : QObject(parent), m_State(state), m_Gestures(std::move(gestures))
+{
+    m_Handlers.push_back(std::make_unique<TrimBoxHandler>(state));
+    m_Handlers.push_back(std::make_unique<LineHandler>(state, m_Gestures));
+    m_Handlers.push_back(std::make_unique<CommentPlacement>(state));
+    m_Handlers.push_back(std::make_unique<SelectionHandler>(state, m_Gestures));
+    if (state.txtPageNumber)
+        state.txtPageNumber->installEventFilter(this);
+    engine::ImageViewer* viewer = state.mtMain;
+    if (viewer == nullptr)
+        return;
+    state.overlay = new ViewerOverlay(*this, viewer->viewport());
+    connect(viewer, &engine::ImageViewer::pointerPressed, this, &PointerTools::pressed);
+    connect(viewer, &engine::ImageViewer::pointerMoved, this,
+            [this](Qt::MouseButtons, Qt::KeyboardModifiers modifiers, QPointF imagePos) { moved(modifiers, imagePos); });
+    connect(viewer, &engine::ImageViewer::pointerReleased, this, &PointerTools::released);
+    connect(viewer, &engine::ImageViewer::displayChanged, this, [this] { RepaintOverlay(m_State); });
+    connect(viewer, &engine::ImageViewer::imageChanged, this, [this] {
+        if (m_Active)
+            m_Active->cancel();
+        m_Active = nullptr;
+    });
+}
+
+PointerTools::~PointerTools() = default;
+
+bool PointerTools::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_State.txtPageNumber) {
+        if (event->type() == QEvent::FocusIn)
+            m_State.m_CommentEntry = 1;
+        else if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            // Writing the comment onto the page comes with the comment commands.
+            if (key == Qt::Key_Return || key == Qt::Key_Enter)
+                m_State.m_CommentEntry = 0;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+PointerEvent PointerTools::eventAt(Qt::KeyboardModifiers modifiers, QPointF imagePos) const
+{
+    return {imagePos, m_State.mtMain->imageToWidget(imagePos), modifiers};
+}
+
+void PointerTools::pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF imagePos)
+{
+    if (button != Qt::LeftButton || !m_State.mtMain->hasImage() || m_Active)
+        return;
+    const PointerEvent event = eventAt(modifiers, imagePos);
+    for (const std::unique_ptr<PointerHandler>& handler : m_Handlers) {
+        if (handler->press(event)) {
+            m_Active = handler.get();
+            break;
+        }
+    }
+    RepaintOverlay(m_State);
+}
+
+void PointerTools::moved(Qt::KeyboardModifiers modifiers, QPointF imagePos)
+{
+    if (m_Active)
+        m_Active->move(eventAt(modifiers, imagePos));
+}
+
+void PointerTools::released(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF imagePos)
+{
+    if (button != Qt::LeftButton || m_Active == nullptr)
+        return;
+    // The command the release runs may change the page; the gesture is over before it does.
+    PointerHandler* handler = std::exchange(m_Active, nullptr);
+    handler->release(eventAt(modifiers, imagePos));
+}
+
+void PointerTools::paint(QPainter& painter)
+{
+    if (m_State.mtMain == nullptr)
+        return;
+    for (const std::unique_ptr<PointerHandler>& handler : m_Handlers)
+        handler->paint(painter);
+}
+
+}  // namespace scanvo

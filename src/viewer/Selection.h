@@ -1,0 +1,19 @@
+#pragma once
+// The selection region of the page on view, as the pointer tools draw it and the editing commands
+// read it. Changing it repaints the overlay that frames it.
+
+#include "core/ControlState.h"
+
+#include <QRect>
+
+namespace scanvo {
+
+// A selection region exists (the viewer holds a page and a non-empty region).
+bool HasRegion(const ControlState& state);
+// Makes rect (image pixels, clipped to the page) the selection; an empty rect removes it.
+void SetSelection(ControlState& state, const QRect& rect);
+void RemoveSelection(ControlState& state);
+// Repaints what the pointer tools draw over the page.
+void RepaintOverlay(ControlState& state);
+
+}  // namespace scanvo

@@ -1,0 +1,163 @@
+// Pointer tool modes.
+#include "viewer/ToolModes.h"
+
+#include "core/CommandKeys.h"
+#include "core/ToolbarKeys.h"
+#include "core/ToolbarStates.h"
+#include "platform/engine/ImageViewer.h"
+#include "viewer/Selection.h"
+
+#include <QAction>
+#include <QBitmap>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QToolBar>
+
+#include <initializer_list>
+
+namespace scanvo {
+
+namespace {
+
+void Press(QToolBar* toolbar, const char* key, bool pressed)
+{
+    if (QAction* action = FindToolbarAction(toolbar, QString::fromLatin1(key)))
+        action->setChecked(pressed);
+}
+
+void Repaint(QToolBar* toolbar)
+{
+    if (toolbar)
+        toolbar->update();
+}
+
+// A pipette whose tip is the cursor's hot spot, 16 pixels left of and below its centre, so the
+// pixel sampled is the one under the tip.
+QCursor PickerCursor()
+{
+    QPixmap shape(32, 32);
+    shape.fill(Qt::transparent);
+    QPainter painter(&shape);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 4, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(1, 31, 22, 10);
+    painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(1, 31, 22, 10);
+    painter.setBrush(Qt::black);
+    painter.drawEllipse(QPoint(25, 7), 5, 5);
+    painter.end();
+    return QCursor(shape, 0, 31);
+}
+
+void SetPickerOff(ControlState& state)
+{
+    state.m_PickColorOn = 0;
+    Press(state.tbCommon, keys::miGetPixel, false);
+    if (state.mtMain)
+        state.mtMain->viewport()->unsetCursor();
+    if (state.lblColor)
+        state.lblColor->hide();
+}
+
+void ShowGridLines(ControlState& state, std::initializer_list<int> shown)
+{
+    for (QFrame* line : state.linGrid) {
+        if (line)
+            line->hide();
+    }
+    for (int index : shown) {
+        if (QFrame* line = state.linGrid[index])
+            line->show();
+    }
+    Press(state.tbCommon, keys::miGrid, shown.size() > 0);
+    Repaint(state.tbCommon);
+}
+
+}  // namespace
+
+void ClearRegionTools(ControlState& state)
+{
+    for (const char* key : {keys::miClear, keys::miCrop, keys::miTrim, keys::miInsertComment})
+        Press(state.tbImaging, key, false);
+    state.m_ClearToolOn = 0;
+    state.m_CropToolOn = 0;
+    state.m_TrimToolOn = 0;
+    state.m_CommentToolOn = 0;
+    state.m_CommentEntry = 0;
+}
+
+void ClearColorTools(ControlState& state)
+{
+    SetPickerOff(state);
+    Press(state.tbImaging, keys::miPaintRect, false);
+    state.m_PaintToolOn = 0;
+    Repaint(state.tbCommon);
+    Repaint(state.tbImaging);
+}
+
+void SetPlainPointer(ControlState& state)
+{
+    SetClipboardButtons(state, 2);
+    state.m_RegionShape = 0;
+    RemoveSelection(state);
+}
+
+void TogglePickColor(ControlState& state)
+{
+    if (state.m_PickColorOn) {
+        SetPickerOff(state);
+    } else {
+        state.m_PickColorOn = 1;
+        Press(state.tbCommon, keys::miGetPixel, true);
+        if (state.mtMain)
+            state.mtMain->viewport()->setCursor(PickerCursor());
+        ShowPaintColor(state);
+        if (state.lblColor)
+            state.lblColor->show();
+        ClearRegionTools(state);
+    }
+    Repaint(state.tbCommon);
+}
+
+void TogglePaintTool(ControlState& state)
+{
+    if (state.m_PaintToolOn) {
+        state.m_PaintToolOn = 0;
+        Press(state.tbImaging, keys::miPaintRect, false);
+    } else {
+        state.m_PaintToolOn = 1;
+        Press(state.tbImaging, keys::miPaintRect, true);
+        SetPickerOff(state);
+        ClearRegionTools(state);
+    }
+    Repaint(state.tbImaging);
+}
+
+void ShowPaintColor(ControlState& state)
+{
+    if (state.lblColor == nullptr)
+        return;
+    QPalette palette = state.lblColor->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(state.m_PaintColor | 0xFF000000u));
+    state.lblColor->setPalette(palette);
+}
+
+void ShowGridTwoLines(ControlState& state)
+{
+    ShowGridLines(state, {1, 3, 6, 8});
+}
+
+void ShowGridFiveLines(ControlState& state)
+{
+    ShowGridLines(state, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+}
+
+void HideGrid(ControlState& state)
+{
+    ShowGridLines(state, {});
+}
+
+}  // namespace scanvo

@@ -1,0 +1,297 @@
+// The pointer tools driven by the real mouse on the viewer: selections drawn and dragged, the
+// colour picker and paint tool, the deskew line, the trim box and the grid.
+#include "EditFixture.h"
+
+#include "commands/Rotation.h"
+#include "core/CommandKeys.h"
+#include "core/ToolbarKeys.h"
+#include "platform/engine/ops/Canvas.h"
+#include "platform/engine/ops/Geometry.h"
+#include "platform/engine/ops/OpFlags.h"
+#include "settings/Settings.h"
+#include "viewer/Selection.h"
+#include "viewer/TrimBox.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <cmath>
+
+namespace scanvo::fixtures {
+namespace {
+
+namespace ops = engine::ops;
+
+class PointerToolsTest : public EditTest {
+protected:
+    // A page shown at its actual size, so one image pixel is one viewer pixel.
+    ControlState& openAtActualSize(int depth, int width = 200, int height = 150)
+    {
+        ControlState& s = openPage(depth, width, height);
+        s.mtMain->setPaintMode(engine::ImageViewer::PaintActualSize);
+        return s;
+    }
+    QWidget* surface() { return shown().mtMain->viewport(); }
+    QPoint at(QPointF imagePoint) { return shown().mtMain->imageToWidget(imagePoint).toPoint(); }
+    void drag(QPointF from, QPointF to, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::mousePress(surface(), Qt::LeftButton, modifiers, at(from));
+        QTest::mouseMove(surface(), at((from + to) / 2));
+        QTest::mouseMove(surface(), at(to));
+        QTest::mouseRelease(surface(), Qt::LeftButton, modifiers, at(to));
+    }
+    void clickAt(QPointF point) { QTest::mouseClick(surface(), Qt::LeftButton, Qt::NoModifier, at(point)); }
+    bool pressed(QToolBar* toolbar, const char* key)
+    {
+        return FindToolbarAction(toolbar, QString::fromLatin1(key))->isChecked();
+    }
+};
+
+bool AllOfColour(const engine::Image& page, const QRect& rect, quint32 colour)
+{
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (ops::PixelColour(page, x, y) != colour)
+                return false;
+    return true;
+}
+
+TEST_F(PointerToolsTest, DrawingASelectionEnablesCutAndCopyAndAClickRemovesIt)
+{
+    ControlState& s = openAtActualSize(24);
+    drag({20, 30}, {80, 70});
+    EXPECT_EQ(s.m_Selection, QRect(20, 30, 60, 40));
+    EXPECT_TRUE(enabled(s.tbCommon, keys::miCut));
+    EXPECT_TRUE(enabled(s.tbCommon, keys::miCopy));
+    EXPECT_EQ(s.m_History.UndoCount(), 0);
+
+    clickAt({150, 20});
+    EXPECT_TRUE(s.m_Selection.isEmpty());
+    EXPECT_FALSE(enabled(s.tbCommon, keys::miCut));
+    EXPECT_FALSE(enabled(s.tbCommon, keys::miCopy));
+}
+
+TEST_F(PointerToolsTest, DraggingASelectionWhitensWhereItWasOnlyTheFirstTime)
+{
+    ControlState& s = openAtActualSize(24);
+    const engine::Image loaded = page();
+    const QRect first(20, 30, 40, 30);
+    drag({20, 30}, {60, 60});
+    ASSERT_EQ(s.m_Selection, first);
+
+    // Half-way through the drag the overlay draws the lifted pixels over white.
+    QTest::mousePress(surface(), Qt::LeftButton, Qt::NoModifier, at({30, 40}));
+    QTest::mouseMove(surface(), at({80, 50}));
+    const QImage midway = surface()->grab().toImage();
+    EXPECT_EQ(midway.pixel(at({21, 31})), qRgb(255, 255, 255));
+    EXPECT_EQ(midway.pixel(at({23 + 50, 33 + 10})), loaded.toQImage().pixel(23, 33));
+    QTest::mouseMove(surface(), at({130, 60}));  // by (100, 20)
+    QTest::mouseRelease(surface(), Qt::LeftButton, Qt::NoModifier, at({130, 60}));
+    const QRect moved = first.translated(100, 20);
+    EXPECT_EQ(s.m_Selection, moved);
+    engine::Image expected = loaded;
+    ops::FillRect(expected, first, ops::kWhite);
+    ops::Combine(expected, ops::Crop(loaded, first), QRect(0, 0, 40, 30), moved.topLeft(), ops::kCombinePasteFlags);
+    EXPECT_TRUE(page().samePixels(expected));
+    EXPECT_TRUE(s.m_PageModified);
+    EXPECT_EQ(s.m_History.UndoCount(), 0);  // a drop is no undo level of its own
+    EXPECT_TRUE(s.m_SelectionPasted);
+
+    // Dragged again, the pixels leave a copy behind instead of white.
+    const engine::Image before = page();
+    drag({130, 60}, {130, 100});
+    const QRect again = moved.translated(0, 40);
+    expected = before;
+    ops::Combine(expected, ops::Crop(before, moved), QRect(0, 0, 40, 30), again.topLeft(), ops::kCombinePasteFlags);
+    EXPECT_TRUE(page().samePixels(expected));
+}
+
+TEST_F(PointerToolsTest, APastedSelectionNeverWhitensThePageWhenDragged)
+{
+    ControlState& s = openAtActualSize(8);
+    drag({10, 10}, {50, 40});
+    click(s.tbCommon, keys::miCopy);
+    click(s.tbCommon, keys::miPaste);
+    ASSERT_TRUE(s.m_SelectionPasted);
+    const engine::Image before = page();
+    drag({20, 20}, {120, 20});
+    engine::Image expected = before;
+    ops::Combine(expected, ops::Crop(before, QRect(10, 10, 40, 30)), QRect(0, 0, 40, 30), QPoint(110, 10),
+                 ops::kCombinePasteFlags);
+    EXPECT_TRUE(page().samePixels(expected));
+}
+
+TEST_F(PointerToolsTest, ShiftOrCtrlInsideTheSelectionStartsANewOne)
+{
+    ControlState& s = openAtActualSize(1);
+    const engine::Image loaded = page();
+    for (Qt::KeyboardModifier modifier : {Qt::ShiftModifier, Qt::ControlModifier}) {
+        drag({10, 10}, {100, 100});
+        drag({50, 50}, {70, 90}, modifier);
+        EXPECT_EQ(s.m_Selection, QRect(50, 50, 20, 40));
+        EXPECT_TRUE(page().samePixels(loaded));
+        EXPECT_FALSE(s.m_SelectionPasted);
+    }
+}
+
+TEST_F(PointerToolsTest, ThePaintToolStampsOnAClickAndFillsADraggedRectangle)
+{
+    ControlState& s = openAtActualSize(24);
+    // The colour comes from the picker.
+    click(s.tbCommon, keys::miGetPixel);
+    EXPECT_TRUE(s.lblColor->isVisible());
+    EXPECT_TRUE(pressed(s.tbCommon, keys::miGetPixel));
+    const quint32 sampled = ops::PixelColour(page(), 33, 44);
+    clickAt({33, 44});
+    EXPECT_EQ(s.m_PaintColor, sampled);
+    EXPECT_EQ(s.lblColor->palette().color(QPalette::Window).rgb() & 0xFFFFFF, sampled);
+    EXPECT_EQ(s.m_History.UndoCount(), 0);
+
+    click(s.tbImaging, keys::miPaintRect);  // the paint tool switches the picker off
+    EXPECT_EQ(s.m_PickColorOn, 0);
+    EXPECT_FALSE(s.lblColor->isVisible());
+    EXPECT_TRUE(pressed(s.tbImaging, keys::miPaintRect));
+    const engine::Image before = page();
+    clickAt({100, 20});
+    engine::Image expected = before;
+    ops::FillRect(expected, QRect(100, 20, 3, 3), sampled);
+    EXPECT_TRUE(page().samePixels(expected));
+    EXPECT_EQ(s.m_History.UndoCount(), 1);
+
+    drag({10, 100}, {60, 130});
+    ops::FillRect(expected, QRect(10, 100, 50, 30), sampled);
+    EXPECT_TRUE(page().samePixels(expected));
+    EXPECT_EQ(s.m_History.UndoCount(), 2);
+    EXPECT_TRUE(s.m_Selection.isEmpty());
+    EXPECT_FALSE(enabled(s.tbCommon, keys::miRedo));
+
+    click(s.tbCommon, keys::miGetPixel);  // and the picker switches the paint tool off
+    EXPECT_EQ(s.m_PaintToolOn, 1);
+    click(s.tbImaging, keys::miPaintRect);
+    EXPECT_EQ(s.m_PaintToolOn, 0);
+}
+
+TEST_F(PointerToolsTest, TheDeskewLineTurnsThePageWhicheverWayItIsDrawnAndALevelOneNothing)
+{
+    ControlState& s = openAtActualSize(8, 300, 200);
+    const engine::Image loaded = page();
+    click(s.tbImaging, keys::miDeskewByLine);
+    const int expected = int(std::nearbyint(LineAngle(20, 100, 220, 80)));
+    for (bool reversed : {false, true}) {
+        SCOPED_TRACE(reversed);
+        if (reversed)
+            drag({220, 80}, {20, 100});
+        else
+            drag({20, 100}, {220, 80});
+        engine::Image turned = loaded;
+        ops::Rotate(turned, expected, ops::kRotateKeepSize, ops::kWhite);
+        EXPECT_TRUE(page().samePixels(turned));
+        EXPECT_TRUE(s.m_Selection.isEmpty());
+        click(s.tbCommon, keys::miUndo);
+    }
+    EXPECT_FALSE(enabled(s.tbCommon, keys::miUndo));
+    drag({20, 100}, {220, 100});
+    drag({50, 20}, {50, 180});
+    EXPECT_TRUE(page().samePixels(loaded));
+    EXPECT_FALSE(enabled(s.tbCommon, keys::miUndo));
+    EXPECT_EQ(s.m_DeskewLineMode, 1);  // on for any number of lines
+}
+
+TEST_F(PointerToolsTest, TheTrimBoxStartsAroundTheFittedPageAndRemembersItself4PixelsInside)
+{
+    ControlState& s = openAtActualSize(8, 200, 400);  // portrait
+    EXPECT_FALSE(enabled(s.tbImaging, keys::miTrim2));
+    click(s.tbCommon, keys::miTrimRegion);
+    EXPECT_TRUE(pressed(s.tbCommon, keys::miTrimRegion));
+    EXPECT_TRUE(enabled(s.tbImaging, keys::miTrim2));
+    const double wv = s.mtMain->width(), hv = s.mtMain->height();
+    const double left = (wv - hv * 200 / 400) / 2 + 5;
+    EXPECT_FLOAT_EQ(s.m_TrimBoxLeft, float(left));
+    EXPECT_FLOAT_EQ(s.m_TrimBoxTop, 5.0f);
+    EXPECT_FLOAT_EQ(s.m_TrimBoxRight, float(hv * 200 / 400 + left - 10));
+    EXPECT_FLOAT_EQ(s.m_TrimBoxBottom, float(hv - 10));
+    EXPECT_EQ(s.m_TrimFrame, QRectF(QPointF(s.m_TrimBoxLeft, 5), QPointF(s.m_TrimBoxRight, hv - 10)));
+
+    // Moved by its inside: remembered 4 pixels inside the frame where it was left.
+    const QRectF frame = s.m_TrimFrame;
+    const QPoint inside = frame.center().toPoint();
+    QTest::mousePress(surface(), Qt::LeftButton, Qt::NoModifier, inside);
+    QTest::mouseMove(surface(), inside + QPoint(10, 20));
+    QTest::mouseRelease(surface(), Qt::LeftButton, Qt::NoModifier, inside + QPoint(10, 20));
+    const QRectF movedFrame = frame.translated(10, 20);
+    EXPECT_EQ(s.m_TrimFrame, movedFrame);
+    EXPECT_FLOAT_EQ(s.m_TrimBoxLeft, float(movedFrame.left() + 4));
+    EXPECT_FLOAT_EQ(s.m_TrimBoxBottom, float(movedFrame.top() + movedFrame.height() - 4));
+    EXPECT_TRUE(s.m_Selection.isEmpty());  // the press was the box's, not the page's
+
+    click(s.tbCommon, keys::miTrimRegion);
+    EXPECT_TRUE(s.m_TrimFrame.isEmpty());
+    EXPECT_FALSE(enabled(s.tbImaging, keys::miTrim2));
+    click(s.tbCommon, keys::miTrimRegion);
+    EXPECT_EQ(s.m_TrimFrame, QRectF(QPointF(s.m_TrimBoxLeft, s.m_TrimBoxTop), QPointF(s.m_TrimBoxRight, s.m_TrimBoxBottom)));
+}
+
+// At another scale and scrolled, a pointer position becomes image pixels through the painted
+// (display) rectangle and the part of the page it shows (source rectangle).
+TEST_F(PointerToolsTest, PointerPositionsBecomeImagePixelsThroughTheDisplayAndSourceRectangles)
+{
+    ControlState& s = openPage(8, 600, 900);
+    s.mtMain->setPaintMode(engine::ImageViewer::PaintZoom);
+    s.mtMain->setZoomPercent(200);
+    s.mtMain->setScrollPosition(QPoint(150, 260));
+    const QRect display = s.mtMain->displayRect();
+    const QRectF source = s.mtMain->sourceRect();
+    const auto toImage = [&](QPoint p) {
+        return QPointF(source.left() + (p.x() - display.left()) * source.width() / display.width(),
+                       source.top() + (p.y() - display.top()) * source.height() / display.height());
+    };
+    const QPoint from(40, 30), to(240, 130);
+    QTest::mousePress(surface(), Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(surface(), to);
+    QTest::mouseRelease(surface(), Qt::LeftButton, Qt::NoModifier, to);
+    const QPointF a = toImage(from), b = toImage(to);
+    EXPECT_EQ(s.m_Selection, QRect(QPoint(std::lround(a.x()), std::lround(a.y())),
+                                   QPoint(std::lround(b.x()) - 1, std::lround(b.y()) - 1)));
+    EXPECT_EQ(s.m_Selection.size(), QSize(100, 50));  // 200 by 100 screen pixels at 200 %
+}
+
+TEST_F(PointerToolsTest, WithTheCommentToolArmedAPressPlacesTheEntryBoxAtThePointer)
+{
+    ControlState& s = openAtActualSize(8);
+    s.m_CommentToolOn = 1;
+    const QPoint pointer = at({100, 80});
+    QTest::mouseClick(surface(), Qt::LeftButton, Qt::NoModifier, pointer);
+    const QPoint expected = surface()->mapTo(s.txtPageNumber->parentWidget(), pointer) - QPoint(4, 4);
+    EXPECT_EQ(s.txtPageNumber->pos(), expected);
+    EXPECT_TRUE(s.txtPageNumber->isVisible());
+    EXPECT_TRUE(s.cmdFont->isVisible());
+    EXPECT_EQ(s.cmdFont->pos(), QPoint(expected.x() + s.txtPageNumber->width() + 1, expected.y()));
+    EXPECT_EQ(s.m_CommentEntry, 1);  // the box has the keys
+}
+
+TEST_F(PointerToolsTest, TheGridShowsThirdsOrSixthsAndTheButtonHidesIt)
+{
+    ControlState& s = openAtActualSize(8);
+    const auto visible = [&] {
+        QList<int> shownLines;
+        for (int i = 0; i < 10; ++i)
+            if (s.linGrid[i]->isVisible())
+                shownLines << i;
+        return shownLines;
+    };
+    click(s.tbCommon, keys::miTwoLine);
+    EXPECT_EQ(visible(), QList<int>({1, 3, 6, 8}));
+    EXPECT_TRUE(pressed(s.tbCommon, keys::miGrid));
+    click(s.tbCommon, keys::miFiveLine);
+    EXPECT_EQ(visible().size(), 10);
+    click(s.tbCommon, keys::miGrid);
+    EXPECT_TRUE(visible().isEmpty());
+    EXPECT_FALSE(pressed(s.tbCommon, keys::miGrid));
+}
+
+}  // namespace
+}  // namespace scanvo::fixtures
