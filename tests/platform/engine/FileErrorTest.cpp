@@ -140,27 +140,29 @@ TEST(DamagedFiles, RaiseEngineErrorsAndReportTheirNumber)
     struct Case {
         const char* name;
         QByteArray bytes;
-        std::initializer_list<int> numbers;
+        int number;
     };
     const std::vector<Case> cases = {
-        {"zero-byte.tif", QByteArray(), {ErrFileRead}},
-        {"text.tif", QByteArrayLiteral("This is a note, not a picture.\n"), {ErrFileRead}},
-        {"truncated.tif", tiff.left(tiff.size() / 2), {ErrFileRead}},
-        {"header-only.tif", tiff.left(8), {ErrFileRead}},
-        {"scrambled.tif", scrambled, {ErrFileRead}},
-        {"garbled-g4.tif", garbledG4, {ErrFileRead}},
-        {"truncated.jpg", jpeg.left(jpeg.size() / 2), {ErrFileRead}},
-        {"garbled.jpg", garbledJpeg, {ErrFileRead}},
-        {"jpeg-named.tif", jpeg.left(40), {ErrFileRead}},
-        {"giant-grey.tif", claimedSizeTiff(200000, 200000, 8), {ErrOutOfMemory}},
-        {"giant-bitonal.tif", claimedSizeTiff(3000000, 3000000, 1), {ErrOutOfMemory}},
-        {"giant.jpg", claimedSizeJpeg(dir.filePath(QStringLiteral("scratch.jpg"))), {ErrOutOfMemory}},
+        {"zero-byte.tif", QByteArray(), ErrFileRead},
+        {"text.tif", QByteArrayLiteral("This is a note, not a picture.\n"), ErrFileRead},
+        // Cut inside the first page, before its directory: no page left (a cut after a page is
+        // MultiPageTest's matter).
+        {"truncated.tif", tiff.left(tiff.size() / 4), ErrFileRead},
+        {"header-only.tif", tiff.left(8), ErrFileRead},
+        {"scrambled.tif", scrambled, ErrFileRead},
+        {"garbled-g4.tif", garbledG4, ErrFileRead},
+        {"truncated.jpg", jpeg.left(jpeg.size() / 2), ErrFileRead},
+        {"garbled.jpg", garbledJpeg, ErrFileRead},
+        {"jpeg-named.tif", jpeg.left(40), ErrFileRead},
+        {"giant-grey.tif", claimedSizeTiff(200000, 200000, 8), ErrOutOfMemory},
+        {"giant-bitonal.tif", claimedSizeTiff(3000000, 3000000, 1), ErrOutOfMemory},
+        {"giant.jpg", claimedSizeJpeg(dir.filePath(QStringLiteral("scratch.jpg"))), ErrOutOfMemory},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         WriteBytes(path, c.bytes);
-        expectEngineError([&] { LoadPage(path, 1); }, c.numbers, "load");
+        expectEngineError([&] { LoadPage(path, 1); }, {c.number}, "load");
         int number = -1;
         const int count = PageCountOrError(path, &number);
         if (number == 0) {
