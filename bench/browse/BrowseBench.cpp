@@ -6,10 +6,10 @@
 // single-page files, against QDir::entryList sorted by name on the same directory.
 #include "BenchPages.h"
 
-#include "control/ControlState.h"
 #include "control/ToolbarBuilder.h"
 #include "control/ToolbarTables.h"
-#include "document/DocumentType.h"
+#include "core/ControlState.h"
+#include "core/DocumentType.h"
 #include "document/FileList.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"

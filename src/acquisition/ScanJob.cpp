@@ -5,7 +5,6 @@ namespace scanvo {
 
 void StartScan(ControlState& state)
 {
-    // The scan job's entry point; acquisition itself lives with the scan job.
     (void)state;
 }
 

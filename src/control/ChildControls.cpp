@@ -4,6 +4,7 @@
 #include "control/ToolbarBuilder.h"
 #include "control/ToolbarDispatch.h"
 #include "control/ToolbarTables.h"
+#include "core/CoreTexts.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
 #include "viewer/ViewerTexts.h"
@@ -129,7 +130,7 @@ void CreateStatusBar(ControlState& state)
     }
     state.sbTotalInfo = bar;
     if (auto* panel = bar->findChild<QLabel*>(StatusPanelName(1)))
-        panel->setText(viewer_texts::kIdleStatus);
+        panel->setText(core_texts::kIdleStatus);
     UpdateClockPanels(state);
 
     auto* clock = new QTimer(bar);

@@ -3,7 +3,7 @@
 // list, the viewer with its overlays, the editing bar's pane and the status bar. Each carries its
 // own name as objectName.
 
-#include "control/ControlState.h"
+#include "core/ControlState.h"
 
 namespace scanvo {
 

@@ -6,7 +6,6 @@
 
 namespace scanvo::texts {
 
-inline const QString kTitleInformation = QStringLiteral("提示信息");
 inline const QString kNoLocalPath = QStringLiteral("请设置本地图像存放目录！　　");
 inline const QString kNoDocName = QStringLiteral("请设置文档名称！　　");
 inline const QString kDocNameOutsideRoot = QStringLiteral("文档名称必须是图像存放目录下的相对路径，不能是绝对路径或包含“..”！　　");

@@ -2,19 +2,20 @@
 // document, terminate.
 #include "control/Imaging.h"
 
-#include "acquisition/PageSaving.h"
 #include "control/ChildControls.h"
 #include "control/ControlTexts.h"
-#include "control/DocumentLocation.h"
 #include "control/OleColor.h"
 #include "control/PaneLayout.h"
 #include "control/PropertyBag.h"
-#include "control/Prompter.h"
 #include "control/ScannerFactory.h"
-#include "control/ToolbarStates.h"
+#include "core/CoreTexts.h"
+#include "core/Prompter.h"
+#include "core/ToolbarStates.h"
+#include "document/DocumentLocation.h"
 #include "document/DocumentNaming.h"
 #include "document/FileList.h"
 #include "document/FileNavigation.h"
+#include "saving/PageSaving.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "settings/frmImageDir.h"
@@ -282,7 +283,7 @@ void Imaging::FirstShow()
         return;
     if (!EnsureDocumentDirectory())
         return;
-    BuildFileList(m_State, ReadImagePos(m_State.m_DocName));
+    OpenDocument();
 }
 
 void Imaging::SetDocument()
@@ -298,8 +299,18 @@ void Imaging::SetDocument()
         return;
     if (m_State.m_PageModified)
         SaveCurrentPage(m_State);
+    SetNoDocumentState(m_State);
     ResetDocumentView(m_State);
-    BuildFileList(m_State, ReadImagePos(m_State.m_DocName));
+    OpenDocument();
+}
+
+void Imaging::OpenDocument()
+{
+    const bool shown = BuildFileList(m_State, ReadImagePos(m_State.m_DocName));
+    // The file navigation bar shows for mixed documents only, and the list may have detected the type.
+    ArrangeLeftPane(m_State);
+    if (shown)
+        SetDocumentState(m_State);
 }
 
 bool Imaging::EnsureLocalPath()
@@ -332,14 +343,14 @@ bool Imaging::MakeDirectory(const QString& path)
 {
     if (EnsureDirectory(path))
         return true;
-    CurrentPrompter().showMessage(this, texts::kCannotCreateDirectory.arg(path), texts::kTitleInformation,
+    CurrentPrompter().showMessage(this, texts::kCannotCreateDirectory.arg(path), core_texts::kTitleInformation,
                                   MessageIcon::Warning);
     return false;
 }
 
 void Imaging::Inform(const QString& text)
 {
-    CurrentPrompter().showMessage(this, text, texts::kTitleInformation, MessageIcon::Information);
+    CurrentPrompter().showMessage(this, text, core_texts::kTitleInformation, MessageIcon::Information);
 }
 
 }  // namespace scanvo

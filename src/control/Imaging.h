@@ -4,7 +4,7 @@
 // persists the control also calls the property lifecycle (InitProperties or ReadProperties, then
 // WriteProperties whenever it saves).
 
-#include "control/ControlState.h"
+#include "core/ControlState.h"
 
 #include <QFont>
 #include <QString>
@@ -122,6 +122,9 @@ private:
     // the user) otherwise.
     bool EnsureDocumentDirectory();
     bool MakeDirectory(const QString& path);
+    // Lists the document at its remembered position, lays out the scan pane for the type found
+    // and sets the toolbars' states.
+    void OpenDocument();
     void Inform(const QString& text);
 
     ControlState m_State;

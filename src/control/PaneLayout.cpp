@@ -3,6 +3,9 @@
 
 #include "control/ChildControls.h"
 #include "control/ToolbarBuilder.h"
+#include "core/CommandKeys.h"
+#include "core/DocumentType.h"
+#include "core/ToolbarKeys.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
 
@@ -135,7 +138,7 @@ void ArrangeLeftPane(ControlState& state)
         return;
     const int width = state.picLeft->width();
     const int height = state.picLeft->height();
-    const bool fileNavShown = state.m_DocType == 0;
+    const bool fileNavShown = state.m_DocType == DocTypeAllImages;
 
     const int mainHeight = Height(state.tbMain);
     Place(state.tbMain, 0, 0, width, mainHeight);
@@ -146,7 +149,7 @@ void ArrangeLeftPane(ControlState& state)
             const int navHeight = Height(state.tbFileNav);
             Place(state.tbFileNav, 0, listTop, width, navHeight);
             listTop += navHeight;
-            PlaceNumberBox(state.tbFileNav, state.cboCurrentFile, "miCurrentFile1", "miCurrentFile2",
+            PlaceNumberBox(state.tbFileNav, state.cboCurrentFile, keys::miCurrentFile1, keys::miCurrentFile2,
                            kPageBoxOffset, kNumberBoxWidth[0]);
         }
     }
@@ -164,9 +167,9 @@ void ArrangeMainPane(ControlState& state)
     const int sh = inner.height();
     const int top = Height(state.tbCommon);
     Place(state.tbCommon, 0, 0, sw, top);
-    PlaceNumberBox(state.tbCommon, state.cboCurrentPage, "miCurrentPage1", "miCurrentPage2", kPageBoxOffset,
+    PlaceNumberBox(state.tbCommon, state.cboCurrentPage, keys::miCurrentPage1, keys::miCurrentPage2, kPageBoxOffset,
                    kNumberBoxWidth[0]);
-    PlaceNumberBox(state.tbCommon, state.cboZoomFactor, "miZoomFactor1", "miZoomFactor2", kZoomBoxOffset,
+    PlaceNumberBox(state.tbCommon, state.cboZoomFactor, keys::miZoomFactor1, keys::miZoomFactor2, kZoomBoxOffset,
                    kNumberBoxWidth[1]);
 
     const int side = Twips(ImagingBarWidthTwips(g_Settings.Layout.ImagingButtonCaption));

@@ -2,7 +2,7 @@
 // Arrangement of the control's panes and child controls from the layout settings. Geometry
 // constants are in twips, the layout's unit, and go through Twips() once.
 
-#include "control/ControlState.h"
+#include "core/ControlState.h"
 
 namespace scanvo {
 

@@ -2,7 +2,7 @@
 #include "ScanvoFactory.h"
 
 #include "control/Imaging.h"
-#include "control/Prompter.h"
+#include "core/Prompter.h"
 
 #include <QString>
 

@@ -87,25 +87,4 @@ QMenu* CommandToolBar::buildMenu(const ToolbarRow& row)
     return menu;
 }
 
-QAction* FindToolbarAction(QToolBar* toolbar, const QString& key)
-{
-    if (!toolbar || key.isEmpty())
-        return nullptr;
-    const QList<QAction*> buttons = toolbar->actions();
-    for (QAction* action : buttons) {
-        if (action->objectName() == key)
-            return action;
-    }
-    for (QAction* action : buttons) {
-        if (QMenu* menu = action->menu()) {
-            const QList<QAction*> items = menu->actions();
-            for (QAction* item : items) {
-                if (item->objectName() == key)
-                    return item;
-            }
-        }
-    }
-    return nullptr;
-}
-
 }  // namespace scanvo

@@ -39,7 +39,4 @@ private:
     bool m_captionsShown = true;
 };
 
-// The button with this key, else the drop-down menu item with this key; null if neither exists.
-QAction* FindToolbarAction(QToolBar* toolbar, const QString& key);
-
 }  // namespace scanvo

@@ -1,31 +1,27 @@
 // Toolbar dispatch tables.
 #include "control/ToolbarDispatch.h"
 
-#include "acquisition/frmImageCompressOptions.h"
+#include "acquisition/ScanJob.h"
+#include "control/ToolbarTables.h"
+#include "core/CommandKeys.h"
 #include "document/FileNavigation.h"
+#include "saving/frmImageCompressOptions.h"
 #include "viewer/PageNavigation.h"
 #include "viewer/Zoom.h"
 
-#include <span>
+#include <QWidget>
+
+#include <cstring>
 
 namespace scanvo {
 
 namespace {
 
-using Command = void (*)(ControlState&);
+constexpr void (*NotBuiltYet)(ControlState&) = nullptr;
 
-// A key and the operation it runs. NotBuiltYet marks a key whose command comes with a later
-// part of the control: the key is listed so every button of the toolbar is accounted for.
-struct KeyCommand {
-    const char* key;
-    Command run;
-};
-
-constexpr Command NotBuiltYet = nullptr;
-
-void RunKey(std::span<const KeyCommand> table, ControlState& state, const QString& key)
+void RunKey(std::span<const DispatchRow> table, ControlState& state, const QString& key)
 {
-    for (const KeyCommand& entry : table) {
+    for (const DispatchRow& entry : table) {
         if (key == QLatin1String(entry.key)) {
             if (entry.run != NotBuiltYet)
                 entry.run(state);
@@ -40,82 +36,113 @@ void FitStyleCommand(ControlState& state)
     ChooseFitStyle(state, QString::fromLatin1(Key));
 }
 
-constexpr char kActualSize[] = "miActualSize";
-constexpr char kBestFit[] = "miBestFit";
-constexpr char kFitWidth[] = "miFitWidth";
-constexpr char kFitHeight[] = "miFitHeight";
+// "miScan" and "miAppend": a scan appends after the current page or file.
+void AppendScan(ControlState& state)
+{
+    state.m_ScanMode = 1;
+    StartScan(state);
+}
 
-const KeyCommand kMainCommands[] = {
-    {"miScan", NotBuiltYet},
-    {"miAppend", NotBuiltYet},
-    {"miInsert", NotBuiltYet},
-    {"miReplace", NotBuiltYet},
-    {"miScanSetting", NotBuiltYet},
-    {"miImport", NotBuiltYet},
-    {"miUISetting", NotBuiltYet},
-    {"miSaveDir", NotBuiltYet},
-    {"miCompressSetting", ShowCompressOptions},
-    {"miFontSetting", NotBuiltYet},
-    {"miImagingChain", NotBuiltYet},
-    {"miAutoTrimSetting", NotBuiltYet},
-    {"miDeskewSetting", NotBuiltYet},
-    {"miRemoveBordersSetting", NotBuiltYet},
-    {"miDespeckleSetting", NotBuiltYet},
-    {"miRemoveLinesSetting", NotBuiltYet},
-    {"miRemoveHolePunchSetting", NotBuiltYet},
-    {"miPaintSetting", NotBuiltYet},
+constexpr DispatchRow kMainCommands[] = {
+    {keys::miScan, AppendScan},
+    {keys::miAppend, AppendScan},
+    {keys::miInsert, NotBuiltYet},
+    {keys::miReplace, NotBuiltYet},
+    {keys::miScanSetting, NotBuiltYet},
+    {keys::miImport, NotBuiltYet},
+    {keys::miUISetting, NotBuiltYet},
+    {keys::miSaveDir, NotBuiltYet},
+    {keys::miCompressSetting, ShowCompressOptions},
+    {keys::miFontSetting, NotBuiltYet},
+    {keys::miImagingChain, NotBuiltYet},
+    {keys::miAutoTrimSetting, NotBuiltYet},
+    {keys::miDeskewSetting, NotBuiltYet},
+    {keys::miRemoveBordersSetting, NotBuiltYet},
+    {keys::miDespeckleSetting, NotBuiltYet},
+    {keys::miRemoveLinesSetting, NotBuiltYet},
+    {keys::miRemoveHolePunchSetting, NotBuiltYet},
+    {keys::miPaintSetting, NotBuiltYet},
 };
 
-const KeyCommand kFileOperateCommands[] = {
-    {"miSelect", NotBuiltYet},
-    {"miDelete", NotBuiltYet},
-    {"miReplace", NotBuiltYet},
-    {"miRename", NotBuiltYet},
-    {"miBatchRename", NotBuiltYet},
+constexpr DispatchRow kFileNavCommands[] = {
+    {keys::miFirst, FirstFile},
+    {keys::miPrevious, PreviousFile},
+    {keys::miNext, NextFile},
+    {keys::miLast, LastFile},
 };
 
-const KeyCommand kCommonCommands[] = {
-    {"miFirst", GoFirstPage},
-    {"miPrevious", GoPreviousPage},
-    {"miNext", GoNextPage},
-    {"miLast", GoLastPage},
-    {"miZoomIn", ZoomIn},
-    {"miZoomOut", ZoomOut},
-    {"miActualSize", FitStyleCommand<kActualSize>},
-    {"miBestFit", FitStyleCommand<kBestFit>},
-    {"miFitWidth", FitStyleCommand<kFitWidth>},
-    {"miFitHeight", FitStyleCommand<kFitHeight>},
-    {"miUndo", NotBuiltYet},
-    {"miRedo", NotBuiltYet},
-    {"miCut", NotBuiltYet},
-    {"miCopy", NotBuiltYet},
-    {"miPaste", NotBuiltYet},
-    {"miGetPixel", NotBuiltYet},
-    {"miGrid", NotBuiltYet},
-    {"miTwoLine", NotBuiltYet},
-    {"miFiveLine", NotBuiltYet},
-    {"miTrimRegion", NotBuiltYet},
+constexpr DispatchRow kFileOperateCommands[] = {
+    {keys::miSelect, NotBuiltYet},
+    {keys::miDelete, NotBuiltYet},
+    {keys::miReplace, NotBuiltYet},
+    {keys::miRename, NotBuiltYet},
+    {keys::miBatchRename, NotBuiltYet},
 };
 
-const KeyCommand kImagingCommands[] = {
-    {"miRotate", NotBuiltYet},        {"miRotateLeft", NotBuiltYet},    {"miRotateRight", NotBuiltYet},
-    {"miRotate180", NotBuiltYet},     {"miRotateAngle", NotBuiltYet},   {"miDeskew", NotBuiltYet},
-    {"miDeskewAuto", NotBuiltYet},    {"miDeskewByLine", NotBuiltYet},  {"miDeskewX", NotBuiltYet},
-    {"miClear", NotBuiltYet},         {"miTrim", NotBuiltYet},          {"miCrop", NotBuiltYet},
-    {"miTrim2", NotBuiltYet},         {"miCenterImage", NotBuiltYet},   {"miCenterLR", NotBuiltYet},
-    {"miCenterTB", NotBuiltYet},      {"miCenterAll", NotBuiltYet},     {"miMoveLT", NotBuiltYet},
-    {"miRemoveBorders", NotBuiltYet}, {"miDespeckle", NotBuiltYet},     {"miRemoveLines", NotBuiltYet},
-    {"miRemoveHolePunchs", NotBuiltYet}, {"miInvert", NotBuiltYet},     {"miText", NotBuiltYet},
-    {"miDilation", NotBuiltYet},      {"miErosion", NotBuiltYet},       {"miSmooth", NotBuiltYet},
-    {"miResize", NotBuiltYet},        {"miImageSize", NotBuiltYet},     {"miCanvasSize", NotBuiltYet},
-    {"miImageAdjust", NotBuiltYet},   {"miBright", NotBuiltYet},        {"miSaturation", NotBuiltYet},
-    {"miColorGradation", NotBuiltYet}, {"miBackgroundSubtraction", NotBuiltYet},
-    {"miPaintRect", NotBuiltYet},     {"miConvert2BW", NotBuiltYet},    {"miDelete", NotBuiltYet},
-    {"miMove", NotBuiltYet},          {"miUnite", NotBuiltYet},         {"miDivide", NotBuiltYet},
-    {"miInsertComment", NotBuiltYet},
+constexpr DispatchRow kCommonCommands[] = {
+    {keys::miFirst, GoFirstPage},
+    {keys::miPrevious, GoPreviousPage},
+    {keys::miNext, GoNextPage},
+    {keys::miLast, GoLastPage},
+    {keys::miZoomIn, ZoomIn},
+    {keys::miZoomOut, ZoomOut},
+    {keys::miActualSize, FitStyleCommand<keys::miActualSize>},
+    {keys::miBestFit, FitStyleCommand<keys::miBestFit>},
+    {keys::miFitWidth, FitStyleCommand<keys::miFitWidth>},
+    {keys::miFitHeight, FitStyleCommand<keys::miFitHeight>},
+    {keys::miUndo, NotBuiltYet},
+    {keys::miRedo, NotBuiltYet},
+    {keys::miCut, NotBuiltYet},
+    {keys::miCopy, NotBuiltYet},
+    {keys::miPaste, NotBuiltYet},
+    {keys::miGetPixel, NotBuiltYet},
+    {keys::miGrid, NotBuiltYet},
+    {keys::miTwoLine, NotBuiltYet},
+    {keys::miFiveLine, NotBuiltYet},
+    {keys::miTrimRegion, NotBuiltYet},
+};
+
+constexpr DispatchRow kImagingCommands[] = {
+    {keys::miRotate, NotBuiltYet},        {keys::miRotateLeft, NotBuiltYet},    {keys::miRotateRight, NotBuiltYet},
+    {keys::miRotate180, NotBuiltYet},     {keys::miRotateAngle, NotBuiltYet},   {keys::miDeskew, NotBuiltYet},
+    {keys::miDeskewAuto, NotBuiltYet},    {keys::miDeskewByLine, NotBuiltYet},  {keys::miDeskewX, NotBuiltYet},
+    {keys::miClear, NotBuiltYet},         {keys::miTrim, NotBuiltYet},          {keys::miCrop, NotBuiltYet},
+    {keys::miTrim2, NotBuiltYet},         {keys::miCenterImage, NotBuiltYet},   {keys::miCenterLR, NotBuiltYet},
+    {keys::miCenterTB, NotBuiltYet},      {keys::miCenterAll, NotBuiltYet},     {keys::miMoveLT, NotBuiltYet},
+    {keys::miRemoveBorders, NotBuiltYet}, {keys::miDespeckle, NotBuiltYet},     {keys::miRemoveLines, NotBuiltYet},
+    {keys::miRemoveHolePunchs, NotBuiltYet}, {keys::miInvert, NotBuiltYet},     {keys::miText, NotBuiltYet},
+    {keys::miDilation, NotBuiltYet},      {keys::miErosion, NotBuiltYet},       {keys::miSmooth, NotBuiltYet},
+    {keys::miResize, NotBuiltYet},        {keys::miImageSize, NotBuiltYet},     {keys::miCanvasSize, NotBuiltYet},
+    {keys::miImageAdjust, NotBuiltYet},   {keys::miBright, NotBuiltYet},        {keys::miSaturation, NotBuiltYet},
+    {keys::miColorGradation, NotBuiltYet}, {keys::miBackgroundSubtraction, NotBuiltYet},
+    {keys::miPaintRect, NotBuiltYet},     {keys::miConvert2BW, NotBuiltYet},    {keys::miDelete, NotBuiltYet},
+    {keys::miMove, NotBuiltYet},          {keys::miUnite, NotBuiltYet},         {keys::miDivide, NotBuiltYet},
+    {keys::miInsertComment, NotBuiltYet},
+};
+
+struct ToolbarDispatch {
+    const ToolbarTable& toolbar;
+    std::span<const DispatchRow> rows;
+};
+
+const ToolbarDispatch kDispatch[] = {
+    {toolbars::tbMain, kMainCommands},
+    {toolbars::tbFileNav, kFileNavCommands},
+    {toolbars::tbFileOperate, kFileOperateCommands},
+    {toolbars::tbCommon, kCommonCommands},
+    {toolbars::tbImaging, kImagingCommands},
 };
 
 }  // namespace
+
+std::span<const DispatchRow> DispatchRowsFor(const ToolbarTable& table)
+{
+    for (const ToolbarDispatch& dispatch : kDispatch) {
+        if (std::strcmp(dispatch.toolbar.name, table.name) == 0)
+            return dispatch.rows;
+    }
+    return {};
+}
 
 void DispatchMainToolbar(ControlState& state, const QString& key)
 {
@@ -124,7 +151,9 @@ void DispatchMainToolbar(ControlState& state, const QString& key)
 
 void DispatchFileNavToolbar(ControlState& state, const QString& key)
 {
-    DispatchFileNav(state, key);
+    RunKey(kFileNavCommands, state, key);
+    if (state.control)
+        state.control->setFocus();
 }
 
 void DispatchFileOperateToolbar(ControlState& state, const QString& key)

@@ -1,17 +1,32 @@
 #pragma once
 // One dispatcher per toolbar: each runs the command its toolbar means by a clicked button's or
 // menu item's key. One key may mean different things on two toolbars ("miFirst" is the first page
-// on tbCommon and the first file on tbFileNav). A key whose command is not built yet does nothing.
+// on tbCommon and the first file on tbFileNav). The rows are data, one table per toolbar, naming
+// their keys through the command key list; a key whose command is not built yet does nothing.
 
-#include "control/ControlState.h"
+#include "core/ControlState.h"
 
 #include <QString>
 
+#include <span>
+
 namespace scanvo {
+
+struct ToolbarTable;
+
+// A key and the operation it runs; run is null while the command is not built yet.
+struct DispatchRow {
+    const char* key;
+    void (*run)(ControlState& state);
+};
+
+// The dispatch rows of the toolbar a table describes (by its name); empty for another table.
+std::span<const DispatchRow> DispatchRowsFor(const ToolbarTable& table);
 
 // tbMain: scanning, import and the settings dialogs.
 void DispatchMainToolbar(ControlState& state, const QString& key);
-// tbFileNav: moving between the files of a mixed document.
+// tbFileNav: moving between the files of a mixed document; the keyboard focus returns to the
+// control afterwards.
 void DispatchFileNavToolbar(ControlState& state, const QString& key);
 // tbFileOperate: selecting, deleting, replacing and renaming files.
 void DispatchFileOperateToolbar(ControlState& state, const QString& key);

@@ -1,7 +1,7 @@
 // Directory enumeration of the file list.
 #include "document/DirectoryListing.h"
 
-#include "document/Routines.h"
+#include "core/Routines.h"
 
 #include <QDir>
 #include <QFileInfo>

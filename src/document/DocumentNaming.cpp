@@ -1,6 +1,7 @@
 #include "document/DocumentNaming.h"
 
-#include "document/Routines.h"
+#include "core/DocumentType.h"
+#include "core/Routines.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,9 +30,9 @@ QString ToDiskSeparators(QString path)
 
 QString ExtensionForDocType(const QString& lastName, int docType)
 {
-    if (docType == 2)
+    if (docType == DocTypeSinglePageTiff)
         return QStringLiteral("tif");
-    if (docType == 3)
+    if (docType == DocTypeSinglePageJpeg)
         return QStringLiteral("jpg");
     return lastName.contains(u'.') ? NameExtension(lastName) : QStringLiteral("tif");
 }

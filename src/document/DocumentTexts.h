@@ -5,13 +5,10 @@
 
 namespace scanvo::document_texts {
 
-inline const QString kTitleError = QStringLiteral("错误信息");
 // After the error description of a failed build or file change.
 inline const QString kErrorTail = QStringLiteral("     ");
 // Descriptions of failures that do not come from the engine; %1 the file number.
 inline const QString kNoSuchFile = QStringLiteral("文档中没有第 %1 个图像文件");
-inline const QString kOutOfMemory = QStringLiteral("内存不足");
-inline const QString kUnknownFailure = QStringLiteral("未知错误");
 
 // List entries of a multi-page file: "第 " + page + " 页", key "A" + page.
 inline const QString kPageEntryBefore = QStringLiteral("第 ");

@@ -1,35 +1,34 @@
 // File list and current file.
 #include "document/FileList.h"
 
-#include "acquisition/PageSaving.h"
-#include "control/DocumentLocation.h"
-#include "control/PaneLayout.h"
-#include "control/Prompter.h"
-#include "control/ToolbarBuilder.h"
-#include "control/ToolbarStates.h"
+#include "core/CaughtFailure.h"
+#include "core/CommandKeys.h"
+#include "core/CoreTexts.h"
+#include "core/Prompter.h"
+#include "core/Routines.h"
+#include "core/StatusPanels.h"
+#include "core/ToolbarKeys.h"
+#include "core/ToolbarStates.h"
 #include "document/DirectoryListing.h"
+#include "document/DocumentFiles.h"
+#include "document/DocumentLocation.h"
 #include "document/DocumentNaming.h"
 #include "document/DocumentTexts.h"
-#include "document/DocumentType.h"
-#include "document/Routines.h"
 #include "platform/engine/EngineError.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
+#include "saving/PageSaving.h"
 #include "settings/Settings.h"
-#include "viewer/MainViewer.h"
 #include "viewer/PageDisplay.h"
-#include "viewer/StatusPanels.h"
 
 #include <QAction>
 #include <QListWidget>
 #include <QToolBar>
 
 #include <algorithm>
-#include <new>
 
 namespace scanvo {
 
-QString g_CurrentFilePath;
 
 namespace T = document_texts;
 
@@ -47,26 +46,10 @@ qint16 StartPosition(qint16 position, qint16 count)
     return position < 1 || position > count ? count : position;
 }
 
-// The description of the exception being handled; call only inside a catch block.
-QString ErrorDescription()
-{
-    try {
-        throw;
-    } catch (const engine::EngineError& error) {
-        return error.description();
-    } catch (const std::bad_alloc&) {
-        return T::kOutOfMemory;
-    } catch (const std::exception& error) {
-        return QString::fromLocal8Bit(error.what());
-    } catch (...) {
-        return T::kUnknownFailure;
-    }
-}
-
 // The error path of the build and of a file change: the description, information icon.
 void ReportListError(ControlState& state, const QString& description)
 {
-    CurrentPrompter().showMessage(state.control, description + T::kErrorTail, T::kTitleError,
+    CurrentPrompter().showMessage(state.control, description + T::kErrorTail, core_texts::kTitleError,
                                   MessageIcon::Information);
 }
 
@@ -82,7 +65,7 @@ void ReleaseSelectToggle(ControlState& state)
     state.m_SelectMode = 0;
     if (state.tbFileOperate == nullptr)
         return;
-    if (QAction* select = FindToolbarAction(state.tbFileOperate, QStringLiteral("miSelect")))
+    if (QAction* select = FindToolbarAction(state.tbFileOperate, keys::miSelect))
         select->setChecked(false);
     state.tbFileOperate->update();
 }
@@ -96,7 +79,7 @@ void AddListEntry(QListWidget* list, const QString& text, const QString& key)
 
 void ClearViewer(ControlState& state)
 {
-    if (engine::ImageViewer* viewer = MainViewer(state))
+    if (engine::ImageViewer* viewer = state.mtMain)
         viewer->clearImage();
 }
 
@@ -114,10 +97,8 @@ bool ListDocument(ControlState& state, const QString& pattern, qint16 position)
     CollectListedFiles(state, PathDirPart(pattern), names);
     state.m_PageCount = CountAsPageNumber(state.m_Files.count());
     state.m_CurrentPage = StartPosition(position, state.m_PageCount);
-    if (state.m_DocType == DocTypeAllImages) {
-        state.m_FileCount = state.m_PageCount;
+    if (state.m_DocType == DocTypeAllImages)
         state.m_CurrentFile = state.m_CurrentPage;
-    }
     return true;
 }
 
@@ -125,7 +106,6 @@ bool ListDocument(ControlState& state, const QString& pattern, qint16 position)
 
 void ResetDocumentView(ControlState& state)
 {
-    SetNoDocumentState(state);
     ClearViewer(state);
     if (state.lvwFileList)
         state.lvwFileList->clear();
@@ -134,7 +114,6 @@ void ResetDocumentView(ControlState& state)
     g_CurrentFilePath.clear();
     state.m_Files.clear();
     state.m_CurrentFile = 0;
-    state.m_FileCount = 0;
     state.m_CurrentPage = 0;
     state.m_PageCount = 0;
     state.m_ShownPage = 0;
@@ -155,7 +134,7 @@ QString DocumentPattern(const ControlState& state)
     }
 }
 
-void BuildFileList(ControlState& state, qint16 position)
+bool BuildFileList(ControlState& state, qint16 position)
 {
     // A page still modified here was not written back by the caller, which has changed the
     // document since (deleted, renamed or imported files). Its file and page number may now name
@@ -169,21 +148,18 @@ void BuildFileList(ControlState& state, qint16 position)
     }
     const QString pattern = DocumentPattern(state);
     g_CurrentFilePath = pattern;
-    ArrangeLeftPane(state);
 
     try {
         if (!ListDocument(state, pattern, position))
-            return;
+            return false;
         FillFileList(state);
-        if (state.m_DocType == DocTypeAllImages) {
-            if (!GoToFile(state, state.m_CurrentFile))
-                return;
-        } else {
-            ShowPage(state, state.m_CurrentPage);
-        }
-        SetDocumentState(state);
+        if (state.m_DocType == DocTypeAllImages)
+            return GoToFile(state, state.m_CurrentFile);
+        ShowPage(state, state.m_CurrentPage);
+        return true;
     } catch (...) {
-        ReportListError(state, ErrorDescription());
+        ReportListError(state, CaughtFailure(engine::ErrOperation).description);
+        return false;
     }
 }
 
@@ -215,7 +191,7 @@ bool GoToFile(ControlState& state, int n)
         g_CurrentFilePath = FileOfNumber(state, n);
         state.m_PageCount = CountAsPageNumber(engine::PageCount(g_CurrentFilePath));
     } catch (...) {
-        const QString description = ErrorDescription();
+        const QString description = CaughtFailure(engine::ErrOperation).description;
         // Nothing of the unreadable file is on view, so nothing of it can be edited or saved; the
         // file buttons still lead to the other files.
         ClearViewer(state);

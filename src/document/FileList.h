@@ -2,7 +2,7 @@
 // The document's file list: reading the document directory into m_Files, filling the list pane
 // lvwFileList, and making a file or page of it current.
 
-#include "control/ControlState.h"
+#include "core/ControlState.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -13,13 +13,15 @@ namespace scanvo {
 // file's full path.
 constexpr int kFileListKeyRole = Qt::UserRole;
 
-// Clears the previous document: file list, counters, list pane, viewer and status panels, and
-// puts the toolbars into their no-document state. m_PageModified is left alone.
+// Clears the previous document: file list, counters, list pane, viewer and status panels.
+// m_PageModified is left alone. The toolbars' no-document state is the caller's (the control's).
 void ResetDocumentView(ControlState& state);
 // Lists the document's files by type (detecting it when asked), fills the list pane and shows the
 // file or page at position (0 or beyond the end: the last one). A failure is reported to the
 // user and ends the build. A page still modified is not written back: its file may have changed.
-void BuildFileList(ControlState& state, qint16 position);
+// True when a page is on view; the control then lays out the scan pane for m_DocType and puts the
+// toolbars into their document state.
+bool BuildFileList(ControlState& state, qint16 position);
 
 // The enumeration pattern of the document for m_DocType: its one TIFF for type 1, "*.tif" for 2,
 // "*.jpg" for 3, "*.*" otherwise.

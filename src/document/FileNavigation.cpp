@@ -1,16 +1,15 @@
 // File navigation, the file-number box and the list pane's events.
 #include "document/FileNavigation.h"
 
-#include "acquisition/ScanJob.h"
+#include "core/BusyPointer.h"
+#include "core/CommandKeys.h"
+#include "core/DocumentType.h"
+#include "core/NumberBox.h"
+#include "core/StatusPanels.h"
+#include "core/ToolbarKeys.h"
 #include "document/DocumentTexts.h"
-#include "document/DocumentType.h"
 #include "document/FileList.h"
-#include "settings/IniNumber.h"
-#include "viewer/BusyPointer.h"
-#include "viewer/ComboBoxHooks.h"
-#include "viewer/MainViewer.h"
 #include "viewer/PageDisplay.h"
-#include "viewer/StatusPanels.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -24,19 +23,6 @@ namespace scanvo {
 namespace T = document_texts;
 
 namespace {
-
-struct FileNavCommand {
-    const char* key;
-    void (*run)(ControlState& state);
-};
-
-// The buttons of tbFileNav and what they run.
-constexpr FileNavCommand kFileNavCommands[] = {
-    {"miFirst", FirstFile},
-    {"miPrevious", PreviousFile},
-    {"miNext", NextFile},
-    {"miLast", LastFile},
-};
 
 // The list keys that move its selection and so make another file or page current.
 constexpr int kListMoveKeys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Home};
@@ -64,6 +50,12 @@ void StepFile(ControlState& state, const QString& statusText, int delta)
 QString FileMoveText(int n)
 {
     return T::kGoFileBefore + QString::number(n) + T::kGoFileAfter;
+}
+
+NumberBoxModel FileBoxModel(ControlState& state)
+{
+    return {[&state] { return state.FileCount(); }, [&state] { return state.m_CurrentFile; },
+            [&state](int n) { MoveToFile(state, FileMoveText(n), n); }};
 }
 
 // The list's key filter: the selection has moved by the time a key is released.
@@ -105,62 +97,22 @@ void NextFile(ControlState& state)
 
 void LastFile(ControlState& state)
 {
-    MoveToFile(state, T::kGoLastFile, state.m_FileCount);
-}
-
-bool DispatchFileNav(ControlState& state, const QString& key)
-{
-    for (const FileNavCommand& command : kFileNavCommands) {
-        if (key == QLatin1String(command.key)) {
-            command.run(state);
-            if (state.control)
-                state.control->setFocus();
-            return true;
-        }
-    }
-    return false;
+    MoveToFile(state, T::kGoLastFile, state.FileCount());
 }
 
 void OnFileBoxDropDown(ControlState& state)
 {
-    QComboBox* box = state.cboCurrentFile;
-    if (box == nullptr)
-        return;
-    box->clear();
-    for (int n = 1; n <= state.m_FileCount; ++n)
-        box->addItem(QString::number(n));
-    box->setEditText(QString::number(state.m_CurrentFile));
+    OnNumberBoxDropDown(state.cboCurrentFile, FileBoxModel(state));
 }
 
 void OnFileBoxPicked(ControlState& state)
 {
-    QComboBox* box = state.cboCurrentFile;
-    if (box == nullptr)
-        return;
-    BusyPointer busy;
-    const QString text = box->currentText();
-    const int n = IniNumber16(text);
-    if (!text.isEmpty() && n != state.m_CurrentFile)
-        MoveToFile(state, FileMoveText(n), n);
-    else
-        box->setEditText(QString::number(state.m_CurrentFile));
+    OnNumberBoxPicked(state.cboCurrentFile, FileBoxModel(state));
 }
 
 void OnFileBoxEnter(ControlState& state)
 {
-    QComboBox* box = state.cboCurrentFile;
-    if (box == nullptr)
-        return;
-    int n = IniNumber16(box->currentText());
-    if (n < 1 || n > state.m_FileCount) {
-        box->setEditText(QString::number(state.m_CurrentFile));
-        n = state.m_CurrentFile;
-    }
-    BusyPointer busy;
-    state.m_CurrentFile = n;
-    // Enter reloads the file even when it is the current one.
-    if (n != 0)
-        MoveToFile(state, FileMoveText(n), n);
+    OnNumberBoxEnter(state.cboCurrentFile, FileBoxModel(state));
 }
 
 void OnFileListClick(ControlState& state)
@@ -191,18 +143,14 @@ void OnFileListKeyUp(ControlState& state, int key, bool shift)
         OnFileListClick(state);
         return;
     }
-    if (key == Qt::Key_Space && IsToolbarKeyEnabled(state.tbMain, QStringLiteral("miScan"))) {
-        state.m_ScanMode = 1;  // append
-        StartScan(state);
-    }
+    // Space scans as the scan button would, when that button is enabled.
+    if (key == Qt::Key_Space)
+        ClickToolbarKey(state.tbMain, keys::miScan);
 }
 
 void ConnectFileNavigation(ControlState& state)
 {
-    if (QComboBox* box = state.cboCurrentFile) {
-        InstallComboBoxHandlers(box, {[&state] { OnFileBoxDropDown(state); }, [&state] { OnFileBoxEnter(state); }});
-        QObject::connect(box, &QComboBox::activated, box, [&state](int) { OnFileBoxPicked(state); });
-    }
+    ConnectNumberBox(state.cboCurrentFile, FileBoxModel(state));
     if (QListWidget* list = state.lvwFileList) {
         QObject::connect(list, &QListWidget::itemClicked, list, [&state](QListWidgetItem*) { OnFileListClick(state); });
         new FileListKeys(state, list);

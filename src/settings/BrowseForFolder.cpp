@@ -1,7 +1,7 @@
 // The folder chooser through the prompter.
 #include "settings/BrowseForFolder.h"
 
-#include "control/Prompter.h"
+#include "core/Prompter.h"
 
 namespace scanvo {
 

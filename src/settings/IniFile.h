@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "settings/IniNumber.h"
+#include "core/IniNumber.h"
 
 namespace scanvo {
 

@@ -4,7 +4,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include "control/Prompter.h"
+#include "core/CoreTexts.h"
+#include "core/Prompter.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsTable.h"
 #include "settings/SettingsTexts.h"
@@ -40,7 +41,7 @@ public:
         if (m_Lines.isEmpty())
             return;
         CurrentPrompter().showMessage(nullptr, settings_texts::kOutOfRange.arg(m_Lines.join(QLatin1Char('\n'))),
-                                      settings_texts::kMessageTitle, MessageIcon::Warning);
+                                      core_texts::kTitleInformation, MessageIcon::Warning);
     }
 
 private:
@@ -140,12 +141,6 @@ void StoreSetting(qint32& member, qint32 value)
 void StoreSetting(QString& member, const QString& value)
 {
     Store(member, value);
-}
-
-QString SettingName(const void* member)
-{
-    const SettingEntry* entry = FindSettingEntry(g_Settings, member);
-    return entry ? entry->Name() : QString();
 }
 
 }  // namespace scanvo

@@ -153,7 +153,4 @@ void StoreSetting(qint16& member, qint16 value);
 void StoreSetting(qint32& member, qint32 value);
 void StoreSetting(QString& member, const QString& value);
 
-// "Section.Key" of a member of g_Settings, empty for anything else.
-QString SettingName(const void* member);
-
 }  // namespace scanvo

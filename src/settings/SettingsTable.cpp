@@ -1,7 +1,7 @@
 // The settings table and conversions between record members and their text in the file.
 #include "settings/SettingsTable.h"
 
-#include "settings/IniNumber.h"
+#include "core/IniNumber.h"
 
 namespace scanvo {
 

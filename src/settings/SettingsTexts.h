@@ -5,7 +5,6 @@
 
 namespace scanvo::settings_texts {
 
-inline const QString kMessageTitle = QStringLiteral("提示信息");
 
 // Numbers in the settings file that do not fit their key; %1 lists "Section.Key = text" lines.
 inline const QString kOutOfRange =
@@ -35,7 +34,5 @@ inline const QString kBrowseTitle = QStringLiteral("选择保存目录：");
 // Shown when the directory cannot be created: %1 the error number, %2 the error text.
 inline const QString kCreateDirFailed = QStringLiteral("%1:%2    ");
 
-inline const QString kOK = QStringLiteral("确 定");
-inline const QString kCancel = QStringLiteral("取 消");
 
 }  // namespace scanvo::settings_texts

@@ -9,8 +9,9 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "control/FormWidgets.h"
-#include "control/Prompter.h"
+#include "core/CoreTexts.h"
+#include "core/FormWidgets.h"
+#include "core/Prompter.h"
 #include "settings/BrowseForFolder.h"
 #include "settings/DirectoryLevels.h"
 #include "settings/Settings.h"
@@ -30,11 +31,8 @@ QString DefaultSaveDir()
 }  // namespace
 
 frmImageDir::frmImageDir(Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_Prompter(prompter)
+    : FormDialog(QStringLiteral("frmImageDir"), T::kImageDirCaption, parent), m_Prompter(prompter)
 {
-    setObjectName(QStringLiteral("frmImageDir"));
-    setWindowTitle(T::kImageDirCaption);
-
     framImageDir = new QGroupBox(this);
     framImageDir->setObjectName(QStringLiteral("framImageDir"));
     txtDirectory = new CaretAtEndLineEdit(framImageDir);
@@ -53,34 +51,12 @@ frmImageDir::frmImageDir(Prompter& prompter, QWidget* parent)
     frameLayout->addLayout(pathRow);
     frameLayout->addWidget(lblTitle);
 
-    cmdOK = new QPushButton(T::kOK, this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(T::kCancel, this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
     connect(cmdDirectory, &QPushButton::clicked, this, &frmImageDir::cmdDirectory_Click);
-    connect(cmdOK, &QPushButton::clicked, this, &frmImageDir::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmImageDir::reject);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
     auto* main = new QVBoxLayout(this);
     main->addWidget(framImageDir);
-    main->addLayout(buttons);
+    main->addLayout(ButtonRow());
     setMinimumWidth(420);
-}
-
-void frmImageDir::showEvent(QShowEvent* event)
-{
-    // The caller sets SaveDir between construction and showing, so the form is filled here.
-    if (!m_Loaded) {
-        m_Loaded = true;
-        LoadForm();
-    }
-    QDialog::showEvent(event);
 }
 
 void frmImageDir::LoadForm()
@@ -101,19 +77,19 @@ void frmImageDir::cmdOK_Click()
     SaveDir = SlashSeparatedPath(txtDirectory->text());
     DirectoryError error;
     if (!MakeDirectoryLevels(SaveDir, &error)) {
-        m_Prompter.showMessage(this, T::kCreateDirFailed.arg(error.number).arg(error.text), T::kMessageTitle,
+        m_Prompter.showMessage(this, T::kCreateDirFailed.arg(error.number).arg(error.text), core_texts::kTitleInformation,
                                MessageIcon::Warning);
         return;
     }
     StoreSetting(g_Settings.Scan.SaveDir, SaveDir);
-    accept();
+    Accept();
 }
 
 void frmImageDir::reject()
 {
     // A directory typed but never created or stored is not handed back.
-    SaveDir = m_Loaded ? m_CallerSaveDir : SaveDir;
-    QDialog::reject();
+    SaveDir = IsLoaded() ? m_CallerSaveDir : SaveDir;
+    FormDialog::reject();
 }
 
 }  // namespace scanvo

@@ -2,7 +2,8 @@
 // Save-directory dialog: asks for the root directory of all documents, creates it and stores it as
 // Scan.SaveDir.
 
-#include <QDialog>
+#include "core/FormDialog.h"
+
 #include <QString>
 
 class QGroupBox;
@@ -14,7 +15,7 @@ namespace scanvo {
 
 class Prompter;
 
-class frmImageDir : public QDialog {
+class frmImageDir : public FormDialog {
     Q_OBJECT
 public:
     explicit frmImageDir(Prompter& prompter, QWidget* parent = nullptr);
@@ -25,25 +26,19 @@ public:
 
     void reject() override;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private slots:
     void cmdDirectory_Click();
-    void cmdOK_Click();
 
 private:
-    void LoadForm();
+    void cmdOK_Click() override;
+    void LoadForm() override;
 
     Prompter& m_Prompter;
-    bool m_Loaded = false;
     QString m_CallerSaveDir;
     QGroupBox* framImageDir = nullptr;
     QLineEdit* txtDirectory = nullptr;
     QPushButton* cmdDirectory = nullptr;
     QLabel* lblTitle = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdCancel = nullptr;
 };
 
 }  // namespace scanvo

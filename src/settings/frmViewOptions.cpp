@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/CoreTexts.h"
 #include "settings/Settings.h"
 #include "settings/SettingsTexts.h"
 
@@ -43,11 +44,8 @@ qint16 ChosenValue(const QComboBox* combo, int offset, qint16 stored)
 }  // namespace
 
 frmViewOptions::frmViewOptions(Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_Prompter(prompter)
+    : FormDialog(QStringLiteral("frmViewOptions"), T::kViewOptionsCaption, parent), m_Prompter(prompter)
 {
-    setObjectName(QStringLiteral("frmViewOptions"));
-    setWindowTitle(T::kViewOptionsCaption);
-
     framUILayout = new QGroupBox(T::kUILayoutFrame, this);
     framUILayout->setObjectName(QStringLiteral("framUILayout"));
     auto* layoutGrid = new QGridLayout(framUILayout);
@@ -66,24 +64,12 @@ frmViewOptions::frmViewOptions(Prompter& prompter, QWidget* parent)
                                 T::kImageFitStyleLabel,
                                 {T::kFitActualSize, T::kFitWindow, T::kFitWidth, T::kFitHeight});
 
-    cmdOK = new QPushButton(T::kOK, this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(T::kCancel, this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    connect(cmdOK, &QPushButton::clicked, this, &frmViewOptions::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmViewOptions::reject);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
     auto* main = new QVBoxLayout(this);
     main->addWidget(framUILayout);
     main->addWidget(framImageFitStyle);
-    main->addLayout(buttons);
+    main->addLayout(ButtonRow());
 
-    LoadForm();
+    LoadOnce();
 }
 
 void frmViewOptions::LoadForm()
@@ -102,15 +88,7 @@ void frmViewOptions::cmdOK_Click()
     StoreSetting(layout.ScanBarAlign, ChosenValue(cboScanBarAlign, 1, layout.ScanBarAlign));
     StoreSetting(layout.ImagingBarAlign, ChosenValue(cboImagingBarAlign, 1, layout.ImagingBarAlign));
     StoreSetting(layout.ImagingButtonCaption, qint16(chkImagingButtonCaption->isChecked() ? 1 : 0));
-    Action = 1;
-    accept();
-}
-
-void frmViewOptions::reject()
-{
-    // Cancel, Escape and the window's close button all end here.
-    Action = 0;
-    QDialog::reject();
+    Accept();
 }
 
 }  // namespace scanvo

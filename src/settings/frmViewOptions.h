@@ -2,33 +2,26 @@
 // Display options dialog: toolbar sides, toolbar captions and the page fit style. OK writes the
 // four keys at once; the running control picks them up the next time it lays itself out.
 
-#include <QDialog>
+#include "core/FormDialog.h"
+
 #include <QtGlobal>
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
-class QPushButton;
 
 namespace scanvo {
 
 class Prompter;
 
-class frmViewOptions : public QDialog {
+class frmViewOptions : public FormDialog {
     Q_OBJECT
 public:
     explicit frmViewOptions(Prompter& prompter, QWidget* parent = nullptr);
 
-    // 1 after OK, 0 after cancel or closing the window.
-    qint16 Action = 0;
-
-    void reject() override;
-
-private slots:
-    void cmdOK_Click();
-
 private:
-    void LoadForm();
+    void cmdOK_Click() override;
+    void LoadForm() override;
 
     Prompter& m_Prompter;
     QGroupBox* framUILayout = nullptr;
@@ -37,8 +30,6 @@ private:
     QCheckBox* chkImagingButtonCaption = nullptr;
     QGroupBox* framImageFitStyle = nullptr;
     QComboBox* cboImageFitStyle = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdCancel = nullptr;
 };
 
 }  // namespace scanvo

@@ -1,16 +1,19 @@
 // Page display.
 #include "viewer/PageDisplay.h"
 
-#include "acquisition/PageSaving.h"
-#include "control/Prompter.h"
-#include "control/ToolbarStates.h"
-#include "document/DocumentType.h"
+#include "core/CaughtFailure.h"
+#include "core/CommandKeys.h"
+#include "core/CoreTexts.h"
+#include "core/DocumentType.h"
+#include "core/Prompter.h"
+#include "core/StatusPanels.h"
+#include "core/ToolbarKeys.h"
+#include "core/ToolbarStates.h"
 #include "platform/engine/EngineError.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
+#include "saving/PageSaving.h"
 #include "settings/Settings.h"
-#include "viewer/MainViewer.h"
-#include "viewer/StatusPanels.h"
 #include "viewer/ViewerTexts.h"
 #include "viewer/Zoom.h"
 
@@ -18,7 +21,6 @@
 #include <QToolBar>
 
 #include <cmath>
-#include <new>
 
 namespace scanvo {
 
@@ -27,14 +29,9 @@ namespace T = viewer_texts;
 namespace {
 
 // A failure of the load steps, as the message shows it.
-struct PageError {
-    int number = 0;
-    QString description;
-};
-
-QString PageErrorText(const PageError& error)
+QString PageErrorText(const Failure& failure)
 {
-    return QString::number(error.number) + u',' + error.description + T::kPageErrorTail;
+    return NumberedDescription(failure) + T::kPageErrorTail;
 }
 
 // The file and page of page n: the current file's page n, or file n's only page.
@@ -57,7 +54,7 @@ PageSource SourceOfPage(const ControlState& state, qint16 n)
 void LoadIntoViewer(ControlState& state, const PageSource& source)
 {
     engine::Image page = engine::LoadPage(source.path, source.page);
-    if (engine::ImageViewer* viewer = MainViewer(state))
+    if (engine::ImageViewer* viewer = state.mtMain)
         viewer->setImage(std::move(page));
 }
 
@@ -65,8 +62,8 @@ void LoadIntoViewer(ControlState& state, const PageSource& source)
 // on, the second on the page not coming from a JPEG file.
 void SetPageButtons(ControlState& state)
 {
-    EnableToolbarKey(state.tbImaging, QStringLiteral("miTrim2"), state.m_TrimRegionOn == 1);
-    EnableToolbarKey(state.tbImaging, QStringLiteral("miConvert2BW"), !IsJpegName(g_CurrentFilePath));
+    EnableToolbarKey(state.tbImaging, keys::miTrim2, state.m_TrimRegionOn == 1);
+    EnableToolbarKey(state.tbImaging, keys::miConvert2BW, !IsJpegName(g_CurrentFilePath));
     if (state.tbImaging)
         state.tbImaging->update();
 }
@@ -76,7 +73,7 @@ void SetPageButtons(ControlState& state)
 // force from page to page, so the box keeps showing it.
 void TakeZoomFromViewer(ControlState& state)
 {
-    const engine::ImageViewer* viewer = MainViewer(state);
+    const engine::ImageViewer* viewer = state.mtMain;
     if (viewer == nullptr) {
         state.m_ZoomPercent = 100;
         return;
@@ -116,25 +113,19 @@ void ShowPage(ControlState& state, qint16 n)
 {
     if (state.m_PageModified)
         SaveCurrentPage(state);
+    state.m_History.Clear();
     state.m_ShownPage = n;
 
-    PageError error;
     try {
         LoadIntoViewer(state, SourceOfPage(state, n));
-    } catch (const engine::EngineError& failure) {
-        error = {failure.number(), failure.description()};
-    } catch (const std::bad_alloc&) {
-        error = {engine::ErrOutOfMemory, T::kOutOfMemory};
-    } catch (const std::exception& failure) {
-        error = {engine::ErrOperation, QString::fromLocal8Bit(failure.what())};
-    }
-    if (error.number != 0) {
+    } catch (...) {
+        const Failure failure = CaughtFailure(engine::ErrOperation);
         // The old page would otherwise stay on view under the new page's file and number, and an
         // edit of it would be saved over that file.
-        if (engine::ImageViewer* viewer = MainViewer(state))
+        if (engine::ImageViewer* viewer = state.mtMain)
             viewer->clearImage();
         state.m_PageModified = false;
-        CurrentPrompter().showMessage(state.control, PageErrorText(error), T::kTitleError, MessageIcon::Warning);
+        CurrentPrompter().showMessage(state.control, PageErrorText(failure), core_texts::kTitleError, MessageIcon::Warning);
         RefreshPageDependents(state, false);
         return;
     }
@@ -158,7 +149,7 @@ void UpdateStatusBar(ControlState& state)
     SetStatusPanelText(state, 2,
                        T::kPagePositionBefore + QString::number(state.m_CurrentPage) + T::kPagePositionMiddle +
                            QString::number(state.m_PageCount) + T::kPagePositionAfter);
-    const engine::ImageViewer* viewer = MainViewer(state);
+    const engine::ImageViewer* viewer = state.mtMain;
     if (viewer == nullptr || !viewer->hasImage()) {
         SetStatusPanelText(state, 3, QString());
         return;

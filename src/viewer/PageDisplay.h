@@ -2,7 +2,7 @@
 // Showing a page: the one operation every page or file change ends in, and the controls kept in
 // step with the page shown (status bar, list selection, zoom box).
 
-#include "control/ControlState.h"
+#include "core/ControlState.h"
 
 #include <QtGlobal>
 

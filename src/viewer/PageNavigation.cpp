@@ -1,14 +1,12 @@
 // Page steps and the page box.
 #include "viewer/PageNavigation.h"
 
-#include "settings/IniNumber.h"
-#include "viewer/BusyPointer.h"
-#include "viewer/ComboBoxHooks.h"
+#include "core/BusyPointer.h"
+#include "core/NumberBox.h"
+#include "core/StatusPanels.h"
 #include "viewer/PageDisplay.h"
-#include "viewer/StatusPanels.h"
 #include "viewer/ViewerTexts.h"
 
-#include <QComboBox>
 #include <QScopedValueRollback>
 
 namespace scanvo {
@@ -42,6 +40,12 @@ QString PageMoveText(int n)
     return T::kGoPageBefore + QString::number(n) + T::kGoPageAfter;
 }
 
+NumberBoxModel PageBoxModel(ControlState& state)
+{
+    return {[&state] { return int(state.m_PageCount); }, [&state] { return int(state.m_CurrentPage); },
+            [&state](int n) { MoveToPage(state, PageMoveText(n), static_cast<qint16>(n)); }};
+}
+
 }  // namespace
 
 void GoFirstPage(ControlState& state)
@@ -66,53 +70,22 @@ void GoLastPage(ControlState& state)
 
 void OnPageBoxDropDown(ControlState& state)
 {
-    QComboBox* box = state.cboCurrentPage;
-    if (box == nullptr)
-        return;
-    box->clear();
-    for (int n = 1; n <= state.m_PageCount; ++n)
-        box->addItem(QString::number(n));
-    box->setEditText(QString::number(state.m_CurrentPage));
+    OnNumberBoxDropDown(state.cboCurrentPage, PageBoxModel(state));
 }
 
 void OnPageBoxPicked(ControlState& state)
 {
-    QComboBox* box = state.cboCurrentPage;
-    if (box == nullptr)
-        return;
-    BusyPointer busy;
-    const QString text = box->currentText();
-    const qint16 n = IniNumber16(text);
-    if (!text.isEmpty() && n != state.m_CurrentPage)
-        MoveToPage(state, PageMoveText(n), n);
-    else
-        box->setEditText(QString::number(state.m_CurrentPage));
+    OnNumberBoxPicked(state.cboCurrentPage, PageBoxModel(state));
 }
 
 void OnPageBoxEnter(ControlState& state)
 {
-    QComboBox* box = state.cboCurrentPage;
-    if (box == nullptr)
-        return;
-    qint16 n = IniNumber16(box->currentText());
-    if (n < 1 || n > state.m_PageCount) {
-        box->setEditText(QString::number(state.m_CurrentPage));
-        n = state.m_CurrentPage;
-    }
-    BusyPointer busy;
-    state.m_CurrentPage = n;
-    // Enter shows the page even when it is the current one: it is reloaded and its history dropped.
-    if (n != 0)
-        MoveToPage(state, PageMoveText(n), n);
+    OnNumberBoxEnter(state.cboCurrentPage, PageBoxModel(state));
 }
 
 void ConnectPageBox(ControlState& state)
 {
-    QComboBox* box = state.cboCurrentPage;
-    if (box == nullptr)
-        return;
-    InstallComboBoxHandlers(box, {[&state] { OnPageBoxDropDown(state); }, [&state] { OnPageBoxEnter(state); }});
-    QObject::connect(box, &QComboBox::activated, box, [&state](int) { OnPageBoxPicked(state); });
+    ConnectNumberBox(state.cboCurrentPage, PageBoxModel(state));
 }
 
 }  // namespace scanvo

@@ -2,7 +2,7 @@
 // Moving between the pages of the document: the page steps of tbCommon and the page box
 // cboCurrentPage.
 
-#include "control/ControlState.h"
+#include "core/ControlState.h"
 
 namespace scanvo {
 

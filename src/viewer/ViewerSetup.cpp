@@ -1,9 +1,9 @@
 // Viewer start-up.
 #include "viewer/ViewerSetup.h"
 
+#include "core/ToolbarKeys.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
-#include "viewer/MainViewer.h"
 
 namespace scanvo {
 
@@ -11,7 +11,7 @@ void InitViewer(ControlState& state)
 {
     // The stored style goes in as the paint mode unchanged: a stored 0 is actual size (mode 0),
     // which shows a page at 100 % just as the zoom mode at 100 would.
-    if (engine::ImageViewer* viewer = MainViewer(state))
+    if (engine::ImageViewer* viewer = state.mtMain)
         viewer->setPaintMode(g_Settings.Common.ImageFitStyle);
     SetRegionShape(state, 1);
 }

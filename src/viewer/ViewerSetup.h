@@ -1,7 +1,7 @@
 #pragma once
 // Start-up settings of the viewer mtMain.
 
-#include "control/ControlState.h"
+#include "core/ControlState.h"
 
 namespace scanvo {
 

@@ -5,13 +5,10 @@
 
 namespace scanvo::viewer_texts {
 
-inline const QString kIdleStatus = QStringLiteral("澜页文档扫描影像优化处理控件");
-inline const QString kTitleError = QStringLiteral("错误信息");
 // After "number,description" of a page that could not be shown.
 inline const QString kPageErrorTail = QStringLiteral("    ");
 // Descriptions of page failures that do not come from the engine; %1 page, %2 number of files.
 inline const QString kPageOutsideDocument = QStringLiteral("第 %1 页不在文档的 %2 个文件之内");
-inline const QString kOutOfMemory = QStringLiteral("内存不足");
 
 // Status-bar panels 2 and 3: "第 n 页 共 m 页" and "300 * 300 1位".
 inline const QString kPagePositionBefore = QStringLiteral("第 ");
@@ -39,7 +36,5 @@ inline const QString kGotoCaption = QStringLiteral("翻到...");
 inline const QString kGotoLabel = QStringLiteral("翻到第                               页");
 inline const QString kMoveToCaption = QStringLiteral("改到...");
 inline const QString kMoveToLabel = QStringLiteral("改到第                               页");
-inline const QString kOK = QStringLiteral("确 定");
-inline const QString kCancel = QStringLiteral("取 消");
 
 }  // namespace scanvo::viewer_texts

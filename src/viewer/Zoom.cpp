@@ -1,13 +1,15 @@
 // Zoom steps, zoom box and display styles.
 #include "viewer/Zoom.h"
 
+#include "core/BusyPointer.h"
+#include "core/ComboBoxHooks.h"
+#include "core/CommandKeys.h"
+#include "core/IniNumber.h"
+#include "core/StatusPanels.h"
+#include "core/ToolbarKeys.h"
+#include "core/ToolbarStates.h"
 #include "platform/engine/ImageViewer.h"
-#include "settings/IniNumber.h"
 #include "settings/Settings.h"
-#include "viewer/BusyPointer.h"
-#include "viewer/ComboBoxHooks.h"
-#include "viewer/MainViewer.h"
-#include "viewer/StatusPanels.h"
 #include "viewer/ViewerTexts.h"
 
 #include <QComboBox>
@@ -22,8 +24,6 @@ namespace T = viewer_texts;
 namespace {
 
 constexpr int kFixedZoomEntries = 8;
-constexpr double kMinZoomOutPercent = 5.0;
-constexpr double kMaxZoomInPercent = 400.0;
 
 struct FitStyleItem {
     const char* key;
@@ -32,10 +32,10 @@ struct FitStyleItem {
 
 // The items of the "miFitStyle" menu and the styles they choose.
 constexpr FitStyleItem kFitStyleItems[] = {
-    {"miActualSize", FitActualSize},
-    {"miBestFit", FitWindow},
-    {"miFitWidth", FitWidth},
-    {"miFitHeight", FitHeight},
+    {keys::miActualSize, FitActualSize},
+    {keys::miBestFit, FitWindow},
+    {keys::miFitWidth, FitWidth},
+    {keys::miFitHeight, FitHeight},
 };
 
 qint32 RoundedPercent(double percent)
@@ -46,14 +46,14 @@ qint32 RoundedPercent(double percent)
 // The percentage the viewer paints at; 100 without a viewer.
 double PaintedPercent(const ControlState& state)
 {
-    const engine::ImageViewer* viewer = MainViewer(state);
+    const engine::ImageViewer* viewer = state.mtMain;
     return viewer ? viewer->displayPercent() : 100.0;
 }
 
 // Writing a zoom leaves any fit style: the page is then painted at that percentage.
 void WriteViewerZoom(ControlState& state, qint32 percent)
 {
-    if (engine::ImageViewer* viewer = MainViewer(state)) {
+    if (engine::ImageViewer* viewer = state.mtMain) {
         viewer->setPaintMode(engine::ImageViewer::PaintZoom);
         viewer->setZoomPercent(percent);
     }
@@ -61,7 +61,7 @@ void WriteViewerZoom(ControlState& state, qint32 percent)
 
 void SetPaintMode(ControlState& state, int mode)
 {
-    if (engine::ImageViewer* viewer = MainViewer(state))
+    if (engine::ImageViewer* viewer = state.mtMain)
         viewer->setPaintMode(mode);
 }
 
@@ -157,7 +157,7 @@ void ApplyFitStyle(ControlState& state, qint16 style, qint16 value)
         break;
     default:
         SetPaintMode(state, engine::ImageViewer::PaintActualSize);
-        if (engine::ImageViewer* viewer = MainViewer(state))
+        if (engine::ImageViewer* viewer = state.mtMain)
             viewer->setZoomPercent(state.m_ZoomPercent);
         break;
     }
@@ -191,13 +191,6 @@ void SyncZoomBox(ControlState& state)
     }
     box->setCurrentIndex(index);
     box->setEditText(text);
-}
-
-void UpdateZoomButtons(ControlState& state)
-{
-    const float painted = static_cast<float>(PaintedPercent(state));
-    EnableToolbarKey(state.tbCommon, QStringLiteral("miZoomOut"), painted > kMinZoomOutPercent);
-    EnableToolbarKey(state.tbCommon, QStringLiteral("miZoomIn"), painted < kMaxZoomInPercent);
 }
 
 void OnZoomBoxPicked(ControlState& state, int index)

@@ -2,7 +2,7 @@
 // Zoom and fit: the zoom steps, the zoom box cboZoomFactor, the four display styles and the
 // enabled state of the zoom buttons. The viewer does the scaling; these decide the numbers.
 
-#include "control/ControlState.h"
+#include "core/ControlState.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -44,8 +44,6 @@ bool ChooseFitStyle(ControlState& state, const QString& key);
 
 // The zoom box shows m_ZoomPercent, as one of its eight fixed entries or as a ninth.
 void SyncZoomBox(ControlState& state);
-// "miZoomOut" is enabled above 5 %, "miZoomIn" below 400 %, as the viewer paints now.
-void UpdateZoomButtons(ControlState& state);
 
 // Events of the zoom box: an entry picked, the box getting the focus.
 void OnZoomBoxPicked(ControlState& state, int index);

@@ -1,9 +1,10 @@
 // Page chooser dialog.
 #include "viewer/frmGoto.h"
 
-#include "document/DocumentType.h"
-#include "document/Routines.h"
-#include "settings/IniNumber.h"
+#include "core/CoreTexts.h"
+#include "core/DocumentType.h"
+#include "core/IniNumber.h"
+#include "core/Routines.h"
 #include "viewer/ViewerTexts.h"
 
 #include <QComboBox>
@@ -36,10 +37,8 @@ QString PageItemText(qint16 docType, const QStringList& files, int page)
 }  // namespace
 
 frmGoto::frmGoto(QWidget* parent)
-    : QDialog(parent)
-{
-    setObjectName(QStringLiteral("frmGoto"));
-    lblTitle = new QLabel(this);
+    : FormDialog(QStringLiteral("frmGoto"), T::kGotoCaption, parent)
+{    lblTitle = new QLabel(this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     cboPages = new QComboBox(this);
     cboPages->setObjectName(QStringLiteral("cboPages"));
@@ -48,25 +47,12 @@ frmGoto::frmGoto(QWidget* parent)
     cboPages->lineEdit()->installEventFilter(this);
     SetTexts(T::kGotoCaption, T::kGotoLabel);
 
-    cmdOK = new QPushButton(T::kOK, this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(T::kCancel, this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    cmdCancel->setAutoDefault(false);
-    connect(cmdOK, &QPushButton::clicked, this, &frmGoto::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmGoto::reject);
-
     // The box sits in the gap the label leaves between its two words.
     auto* pageRow = new QHBoxLayout;
     pageRow->addWidget(lblTitle);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
     auto* main = new QVBoxLayout(this);
     main->addLayout(pageRow);
-    main->addLayout(buttons);
+    main->addLayout(ButtonRow());
     lblTitle->setMinimumHeight(cboPages->sizeHint().height());
 }
 
@@ -89,16 +75,6 @@ void frmGoto::SetTexts(const QString& caption, const QString& label)
     cboPages->setParent(lblTitle);
     cboPages->setGeometry(spaced.horizontalAdvance(label.left(3)), 0, boxWidth, cboPages->sizeHint().height());
     lblTitle->setMinimumWidth(spaced.horizontalAdvance(label) + 4);
-}
-
-void frmGoto::showEvent(QShowEvent* event)
-{
-    // The caller fills the members between construction and showing.
-    if (!m_Loaded) {
-        m_Loaded = true;
-        LoadForm();
-    }
-    QDialog::showEvent(event);
 }
 
 void frmGoto::LoadForm()
@@ -127,13 +103,13 @@ void frmGoto::cmdOK_Click()
 {
     const QString text = cboPages->currentText();
     CurrentPage = IniNumber16(text.left(text.indexOf(u'/') < 0 ? text.size() : text.indexOf(u'/')));
-    accept();
+    Accept();
 }
 
 void frmGoto::reject()
 {
     CurrentPage = 0;
-    QDialog::reject();
+    FormDialog::reject();
 }
 
 }  // namespace scanvo

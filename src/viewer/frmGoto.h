@@ -2,17 +2,17 @@
 // Page chooser: asks for a page of the current document. The caller sets the public members,
 // shows the dialog and reads CurrentPage back; 0 means cancelled.
 
-#include <QDialog>
+#include "core/FormDialog.h"
+
 #include <QStringList>
 #include <QtGlobal>
 
 class QComboBox;
 class QLabel;
-class QPushButton;
 
 namespace scanvo {
 
-class frmGoto : public QDialog {
+class frmGoto : public FormDialog {
     Q_OBJECT
 public:
     explicit frmGoto(QWidget* parent = nullptr);
@@ -30,20 +30,14 @@ public:
     void reject() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private slots:
-    void cmdOK_Click();
-
 private:
-    void LoadForm();
+    void cmdOK_Click() override;
+    void LoadForm() override;
 
-    bool m_Loaded = false;
     QLabel* lblTitle = nullptr;
     QComboBox* cboPages = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdCancel = nullptr;
 };
 
 }  // namespace scanvo

@@ -4,6 +4,7 @@
 
 #include "control/ChildControls.h"
 #include "control/ToolbarBuilder.h"
+#include "core/ToolbarKeys.h"
 #include "platform/engine/ImageViewer.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
+#include <QTest>
 #include <QToolBar>
 
 #include <cstdlib>
@@ -114,6 +116,16 @@ TEST_F(ChildControlsTest, SettingsMenuItemOpensTheCompressionDialog)
     FindToolbarAction(control->State().tbMain, QStringLiteral("miCompressSetting"))->trigger();
     EXPECT_EQ(prompter.dialogsShown, QStringList{QStringLiteral("scanvo::frmImageCompressOptions")});
     EXPECT_EQ(caption, QStringLiteral("图像压缩设置"));
+}
+
+TEST_F(ChildControlsTest, SpaceInTheListRunsTheScanButtonsCommand)
+{
+    auto control = shownControlWithRoot();
+    ControlState& state = control->State();
+    QTest::keyRelease(state.lvwFileList, Qt::Key_Space, Qt::ShiftModifier);
+    EXPECT_EQ(state.m_ScanMode, 0);
+    QTest::keyRelease(state.lvwFileList, Qt::Key_Space);
+    EXPECT_EQ(state.m_ScanMode, 1);  // append, as the scan button's own dispatch row says
 }
 
 TEST_F(ChildControlsTest, CommandsNotBuiltYetDoNothing)

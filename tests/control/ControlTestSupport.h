@@ -2,8 +2,8 @@
 // What the control's tests share: a private settings directory and root, the scripted prompter,
 // and a scanner source that records how the control uses it.
 
-#include "fixtures/ScriptedPrompter.h"
 #include "control/Imaging.h"
+#include "fixtures/ScriptedPrompter.h"
 #include "platform/scanner/ScannerSource.h"
 
 #include <QTemporaryDir>

@@ -2,6 +2,7 @@
 #include "ScanvoFactory.h"
 
 #include <QMetaObject>
+#include <QLibrary>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -55,6 +56,17 @@ TEST_F(FactoryTest, UnknownProgIdsGiveNull)
     for (const char* progId : {"", "Scanvo.Imaging2", " Scanvo.Imaging", "Scanvo", "Other.Control"})
         EXPECT_EQ(ScanvoCreateControl(progId, nullptr), nullptr) << progId;
     EXPECT_EQ(ScanvoCreateControl(nullptr, nullptr), nullptr);
+}
+
+TEST(LibraryInterface, OnlyTheTwoEntryPointsAreExported)
+{
+    QLibrary library(QStringLiteral(SCANVO_LIBRARY_PATH));
+    ASSERT_TRUE(library.load()) << library.errorString().toStdString();
+    EXPECT_NE(library.resolve("ScanvoCreateControl"), nullptr);
+    EXPECT_NE(library.resolve("ScanvoSetPrompter"), nullptr);
+    // The C++ functions behind them stay inside the library.
+    EXPECT_EQ(library.resolve("_ZN6scanvo11SetPrompterEPNS_8PrompterE"), nullptr);
+    EXPECT_EQ(library.resolve("_ZN6scanvo15CurrentPrompterEv"), nullptr);
 }
 
 }  // namespace

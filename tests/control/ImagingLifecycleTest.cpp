@@ -5,8 +5,8 @@
 #include "platform/engine/Image.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
-#include "settings/Settings.h"
 #include "settings/IniFile.h"
+#include "settings/Settings.h"
 #include "settings/frmImageDir.h"
 
 #include <QDir>
@@ -267,7 +267,6 @@ TEST_F(LifecycleTest, SetDocumentWithoutNameSaysSoAndLeavesThePreviousDocument)
     auto control = shownControlWithRoot();
     ControlState& state = control->State();
     state.m_Files.append(rootDir() + "/old/1.tif");
-    state.m_FileCount = 1;
     state.m_PageCount = 1;
     state.m_CurrentPage = 1;
 

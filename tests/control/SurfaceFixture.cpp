@@ -2,6 +2,7 @@
 
 #include "control/ChildControls.h"
 #include "control/ToolbarBuilder.h"
+#include "core/ToolbarKeys.h"
 #include "settings/Settings.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 // A control surface without the control: a host widget with the two panes and every child
 // control, its own settings directory and a fresh settings record.
 
-#include "control/ControlState.h"
+#include "core/ControlState.h"
 #include "fixtures/ScriptedPrompter.h"
 
 #include <QTemporaryDir>

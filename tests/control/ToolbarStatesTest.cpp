@@ -2,7 +2,7 @@
 // page and file steps, and the undo and clipboard tables.
 #include "SurfaceFixture.h"
 
-#include "control/ToolbarStates.h"
+#include "core/ToolbarStates.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -157,7 +157,8 @@ TEST_F(ToolbarStatesTest, PageStepsFollowThePageShown)
 TEST_F(ToolbarStatesTest, FileStepsFollowTheCurrentFile)
 {
     openDocument(0, 1, 1);
-    state.m_FileCount = 4;
+    for (const char* name : {"a.tif", "b.tif", "c.tif", "d.tif"})
+        state.m_Files.append(QString::fromLatin1(name));
 
     state.m_CurrentFile = 1;
     UpdateFileNavigation(state);
@@ -169,7 +170,8 @@ TEST_F(ToolbarStatesTest, FileStepsFollowTheCurrentFile)
     UpdateFileNavigation(state);
     EXPECT_EQ(joined(state.tbFileNav), QStringLiteral("miFirst miPrevious"));
 
-    state.m_FileCount = 1;
+    while (state.FileCount() > 1)
+        state.m_Files.remove(state.FileCount());
     state.m_CurrentFile = 1;
     UpdateFileNavigation(state);
     EXPECT_EQ(joined(state.tbFileNav), QString());

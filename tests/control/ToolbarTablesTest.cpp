@@ -1,5 +1,8 @@
 #include "control/ToolbarBuilder.h"
+#include "control/ToolbarDispatch.h"
 #include "control/ToolbarTables.h"
+#include "core/CommandKeys.h"
+#include "core/ToolbarKeys.h"
 
 #include <QAction>
 #include <QImage>
@@ -10,18 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
-#include <vector>
 
 namespace scanvo {
 namespace {
-
-struct ExpectedButton {
-    const char* key;
-    const char* caption;
-    const char* tooltip;
-    std::vector<std::pair<const char*, const char*>> menu;  // text, key
-};
 
 // The keyed buttons of a toolbar in order, separators left out.
 QList<QAction*> KeyedButtons(QToolBar& toolbar)
@@ -34,150 +30,107 @@ QList<QAction*> KeyedButtons(QToolBar& toolbar)
     return buttons;
 }
 
-void ExpectButtons(QToolBar& toolbar, const std::vector<ExpectedButton>& expected)
+const ToolbarTable* const AllTables[] = {&toolbars::tbMain, &toolbars::tbFileNav, &toolbars::tbFileOperate,
+                                         &toolbars::tbCommon, &toolbars::tbImaging};
+
+// The keys a click on the toolbar reports: buttons that run something and every menu item.
+std::set<std::string> ClickableKeys(const ToolbarTable& table)
 {
-    const QList<QAction*> buttons = KeyedButtons(toolbar);
-    ASSERT_EQ(buttons.size(), qsizetype(expected.size())) << toolbar.objectName().toStdString();
-    for (size_t i = 0; i < expected.size(); ++i) {
-        const ExpectedButton& want = expected[i];
-        QAction* action = buttons[qsizetype(i)];
-        SCOPED_TRACE(want.key);
-        EXPECT_EQ(action->objectName(), QString::fromUtf8(want.key));
-        EXPECT_EQ(action->text(), QString::fromUtf8(want.caption));
-        if (*want.tooltip) {
-            EXPECT_EQ(action->toolTip(), QString::fromUtf8(want.tooltip));
+    std::set<std::string> keys;
+    for (const ToolbarRow& row : table.rows) {
+        if (row.style != ButtonStyle::Separator && row.style != ButtonStyle::Placeholder
+            && row.style != ButtonStyle::MenuOnly)
+            keys.insert(row.key);
+        for (const MenuItemRow& item : row.menu)
+            keys.insert(item.key);
+    }
+    return keys;
+}
+
+TEST(ToolbarTables, EveryKeyIsDeclaredOnceAndStandsOnAToolbar)
+{
+    const std::set<std::string> declared(std::begin(keys::kAll), std::end(keys::kAll));
+    EXPECT_EQ(declared.size(), std::size(keys::kAll)) << "a key is declared twice";
+    std::set<std::string> used;
+    for (const ToolbarTable* table : AllTables) {
+        std::set<std::string> onThisToolbar;
+        auto note = [&](const char* key) {
+            SCOPED_TRACE(std::string(table->name) + " " + key);
+            EXPECT_TRUE(declared.count(key)) << "not in the key list";
+            EXPECT_TRUE(onThisToolbar.insert(key).second) << "twice on one toolbar";
+            used.insert(key);
+        };
+        for (const ToolbarRow& row : table->rows) {
+            if (row.style == ButtonStyle::Separator)
+                continue;
+            note(row.key);
+            for (const MenuItemRow& item : row.menu)
+                note(item.key);
         }
-        QMenu* menu = action->menu();
-        if (want.menu.empty()) {
-            EXPECT_EQ(menu, nullptr);
-            continue;
+    }
+    EXPECT_EQ(used, declared);
+}
+
+TEST(ToolbarTables, EveryClickableKeyHasADispatchRowAndEveryRowAKey)
+{
+    for (const ToolbarTable* table : AllTables) {
+        SCOPED_TRACE(table->name);
+        const std::set<std::string> clickable = ClickableKeys(*table);
+        std::set<std::string> dispatched;
+        for (const DispatchRow& row : DispatchRowsFor(*table)) {
+            EXPECT_TRUE(clickable.count(row.key)) << row.key << " is dispatched but no click reports it";
+            EXPECT_TRUE(dispatched.insert(row.key).second) << row.key << " is dispatched twice";
         }
-        ASSERT_NE(menu, nullptr);
-        const QList<QAction*> items = menu->actions();
-        ASSERT_EQ(items.size(), qsizetype(want.menu.size()));
-        for (size_t j = 0; j < want.menu.size(); ++j) {
-            EXPECT_EQ(items[qsizetype(j)]->text(), QString::fromUtf8(want.menu[j].first));
-            EXPECT_EQ(items[qsizetype(j)]->objectName(), QString::fromUtf8(want.menu[j].second));
-        }
+        EXPECT_EQ(dispatched, clickable);
     }
 }
 
-TEST(ToolbarTables, MainToolbar)
+TEST(ToolbarTables, EachToolbarIsBuiltAsItsTableSays)
+{
+    for (const ToolbarTable* table : AllTables) {
+        CommandToolBar toolbar(*table);
+        EXPECT_EQ(toolbar.objectName(), QString::fromUtf8(table->name));
+        const QList<QAction*> buttons = KeyedButtons(toolbar);
+        qsizetype index = 0;
+        for (const ToolbarRow& row : table->rows) {
+            if (row.style == ButtonStyle::Separator)
+                continue;
+            SCOPED_TRACE(std::string(table->name) + " " + row.key);
+            ASSERT_LT(index, buttons.size());
+            QAction* action = buttons[index++];
+            EXPECT_EQ(action->objectName(), QString::fromUtf8(row.key));
+            EXPECT_EQ(action->text(), QString::fromUtf8(row.caption));
+            EXPECT_EQ(action->toolTip(), QString::fromUtf8(*row.tooltip ? row.tooltip : row.caption));
+            EXPECT_EQ(action->isCheckable(),
+                      row.style == ButtonStyle::Check || row.style == ButtonStyle::CheckDropDown);
+            EXPECT_EQ(action->isEnabled(), row.style != ButtonStyle::Placeholder);
+            QMenu* menu = action->menu();
+            ASSERT_EQ(menu != nullptr, !row.menu.empty());
+            if (menu == nullptr)
+                continue;
+            const QList<QAction*> items = menu->actions();
+            ASSERT_EQ(items.size(), qsizetype(row.menu.size()));
+            for (size_t i = 0; i < row.menu.size(); ++i) {
+                EXPECT_EQ(items[qsizetype(i)]->objectName(), QString::fromUtf8(row.menu[i].key));
+                EXPECT_EQ(items[qsizetype(i)]->text(), QString::fromUtf8(row.menu[i].text));
+            }
+        }
+        EXPECT_EQ(index, buttons.size());
+    }
+}
+
+TEST(ToolbarTables, ScanToolbarCaptionsAreTheSystemsOwn)
 {
     CommandToolBar toolbar(toolbars::tbMain);
-    EXPECT_EQ(toolbar.objectName(), QStringLiteral("tbMain"));
-    ExpectButtons(toolbar, {
-        {"miScan", "扫描", "", {{"附加扫描", "miAppend"}, {"插入扫描", "miInsert"}, {"重新扫描", "miReplace"},
-                               {"扫描设置", "miScanSetting"}}},
-        {"miImport", "导入", "", {}},
-        {"miSetting", "设置", "",
-         {{"界面显示设置", "miUISetting"}, {"存储目录设置", "miSaveDir"}, {"图像压缩设置", "miCompressSetting"},
-          {"签注字体设置", "miFontSetting"}, {"图像处理操作", "miImagingChain"}, {"自动裁剪设置", "miAutoTrimSetting"},
-          {"纠斜设置", "miDeskewSetting"}, {"去黑边设置", "miRemoveBordersSetting"}, {"去噪点设置", "miDespeckleSetting"},
-          {"去线条设置", "miRemoveLinesSetting"}, {"去装订孔设置", "miRemoveHolePunchSetting"},
-          {"底色绘制设置", "miPaintSetting"}}},
-    });
+    EXPECT_EQ(FindToolbarAction(&toolbar, QStringLiteral("miScan"))->text(), QStringLiteral("扫描"));
+    EXPECT_EQ(FindToolbarAction(&toolbar, QStringLiteral("miInsert"))->text(), QStringLiteral("插入扫描"));
+    EXPECT_EQ(FindToolbarAction(&toolbar, QStringLiteral("miImport"))->text(), QStringLiteral("导入"));
+    EXPECT_EQ(FindToolbarAction(&toolbar, QStringLiteral("miPaintSetting"))->text(), QStringLiteral("底色绘制设置"));
+    CommandToolBar imaging(toolbars::tbImaging);
+    EXPECT_EQ(FindToolbarAction(&imaging, QStringLiteral("miRotate180"))->text(), QStringLiteral("旋转180°"));
+    EXPECT_EQ(FindToolbarAction(&imaging, QStringLiteral("miRemoveHolePunchs"))->toolTip(), QStringLiteral("去装订孔"));
 }
 
-TEST(ToolbarTables, FileToolbars)
-{
-    CommandToolBar nav(toolbars::tbFileNav);
-    EXPECT_EQ(nav.objectName(), QStringLiteral("tbFileNav"));
-    ExpectButtons(nav, {
-        {"miFirst", "", "第一个图像", {}},
-        {"miPrevious", "", "上一个图像", {}},
-        {"miCurrentFile1", "", "", {}},
-        {"miCurrentFile2", "", "", {}},
-        {"miNext", "", "下一个图像", {}},
-        {"miLast", "", "最后一个图像", {}},
-    });
-
-    CommandToolBar operate(toolbars::tbFileOperate);
-    EXPECT_EQ(operate.objectName(), QStringLiteral("tbFileOperate"));
-    ExpectButtons(operate, {
-        {"miSelect", "", "全选/不选", {}},
-        {"miDelete", "", "删除选中文件", {}},
-        {"miReplace", "", "替换当前文件", {}},
-        {"miRename", "", "重命名", {}},
-        {"miBatchRename", "", "批量重命名", {}},
-    });
-    EXPECT_TRUE(FindToolbarAction(&operate, QStringLiteral("miSelect"))->isCheckable());
-}
-
-TEST(ToolbarTables, CommonToolbar)
-{
-    CommandToolBar toolbar(toolbars::tbCommon);
-    EXPECT_EQ(toolbar.objectName(), QStringLiteral("tbCommon"));
-    ExpectButtons(toolbar, {
-        {"miFirst", "", "第一页图像", {}},
-        {"miPrevious", "", "上一页图像", {}},
-        {"miCurrentPage1", "", "", {}},
-        {"miCurrentPage2", "", "", {}},
-        {"miNext", "", "下一页图像", {}},
-        {"miLast", "", "最后一页图像", {}},
-        {"miZoomIn", "", "放大图像", {}},
-        {"miZoomFactor1", "", "", {}},
-        {"miZoomFactor2", "", "", {}},
-        {"miZoomOut", "", "缩小图像", {}},
-        {"miUndo", "", "恢复上一步操作", {}},
-        {"miRedo", "", "重做操作", {}},
-        {"miCut", "", "剪切", {}},
-        {"miCopy", "", "拷贝", {}},
-        {"miPaste", "", "粘贴", {}},
-        {"miGetPixel", "", "选取颜色", {}},
-        {"miGrid", "", "网格线", {{"两横两纵", "miTwoLine"}, {"五横五纵", "miFiveLine"}}},
-        {"miTrimRegion", "", "自动框选框", {}},
-        {"miFitStyle", "", "图像显示方式",
-         {{"实际大小", "miActualSize"}, {"适应窗口", "miBestFit"}, {"适应宽度", "miFitWidth"},
-          {"适应高度", "miFitHeight"}}},
-    });
-    for (const char* toggle : {"miGetPixel", "miGrid", "miTrimRegion"})
-        EXPECT_TRUE(FindToolbarAction(&toolbar, QString::fromUtf8(toggle))->isCheckable()) << toggle;
-    for (const char* placeholder : {"miCurrentPage1", "miCurrentPage2", "miZoomFactor1", "miZoomFactor2"})
-        EXPECT_FALSE(FindToolbarAction(&toolbar, QString::fromUtf8(placeholder))->isEnabled()) << placeholder;
-}
-
-TEST(ToolbarTables, ImagingToolbar)
-{
-    CommandToolBar toolbar(toolbars::tbImaging);
-    EXPECT_EQ(toolbar.objectName(), QStringLiteral("tbImaging"));
-    ExpectButtons(toolbar, {
-        {"miRotate", "旋转", "旋转图像",
-         {{"向左旋转", "miRotateLeft"}, {"向右旋转", "miRotateRight"}, {"旋转180°", "miRotate180"},
-          {"任意角度", "miRotateAngle"}}},
-        {"miDeskew", "纠斜", "图像纠斜",
-         {{"自动纠斜", "miDeskewAuto"}, {"拉线纠斜", "miDeskewByLine"}, {"手动纠斜", "miDeskewX"}}},
-        {"miClear", "框内", "清除框内图像", {}},
-        {"miTrim", "框外", "清除框外图像", {}},
-        {"miCrop", "裁剪", "裁剪图像", {}},
-        {"miTrim2", "自框", "清除自动选择框外图像", {}},
-        {"miCenterImage", "对齐", "图像对齐",
-         {{"左右居中", "miCenterLR"}, {"上下居中", "miCenterTB"}, {"全部居中", "miCenterAll"},
-          {"左上对齐", "miMoveLT"}}},
-        {"miRemoveBorders", "黑边", "去黑边", {}},
-        {"miDespeckle", "噪点", "去噪点", {}},
-        {"miRemoveLines", "线条", "去线条", {}},
-        {"miRemoveHolePunchs", "订孔", "去装订孔", {}},
-        {"miInvert", "反白", "图像反白", {}},
-        {"miText", "文字", "文字优化", {{"文字加深", "miDilation"}, {"文字变浅", "miErosion"}, {"平滑文字", "miSmooth"}}},
-        {"miResize", "大小", "更改大小", {{"更改图像大小", "miImageSize"}, {"更改画布大小", "miCanvasSize"}}},
-        {"miImageAdjust", "调整", "图像调整",
-         {{"亮度/对比度", "miBright"}, {"饱和度", "miSaturation"}, {"色阶", "miColorGradation"},
-          {"背景优化", "miBackgroundSubtraction"}}},
-        {"miPaintRect", "绘制", "绘制指定颜色", {}},
-        {"miConvert2BW", "二值", "图像二值化", {}},
-        {"miDelete", "删除", "删除本图像", {}},
-        {"miMove", "调序", "调整顺序", {}},
-        {"miUnite", "拼接", "图像拼接", {}},
-        {"miDivide", "分割", "图像分割", {}},
-        {"miInsertComment", "签注", "插入签注", {}},
-    });
-    for (const char* toggle : {"miClear", "miTrim", "miCrop", "miPaintRect", "miInsertComment"})
-        EXPECT_TRUE(FindToolbarAction(&toolbar, QString::fromUtf8(toggle))->isCheckable()) << toggle;
-}
-
-const ToolbarTable* const AllTables[] = {&toolbars::tbMain, &toolbars::tbFileNav, &toolbars::tbFileOperate,
-                                         &toolbars::tbCommon, &toolbars::tbImaging};
 
 bool HasInk(const QImage& image)
 {

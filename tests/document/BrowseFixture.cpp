@@ -1,7 +1,10 @@
 #include "BrowseFixture.h"
 
+#include "control/PaneLayout.h"
 #include "control/ToolbarBuilder.h"
 #include "control/ToolbarTables.h"
+#include "core/ToolbarKeys.h"
+#include "core/ToolbarStates.h"
 #include "document/FileList.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
@@ -124,7 +127,11 @@ void BrowseTest::openDocument(qint16 requestedType, qint16 position)
     documentDir();
     state.m_RequestedDocType = requestedType;
     state.m_DocType = requestedType;
-    BuildFileList(state, position);
+    // As the control opens a document: the list, then the scan pane and the toolbars' state.
+    const bool shown = BuildFileList(state, position);
+    ArrangeLeftPane(state);
+    if (shown)
+        SetDocumentState(state);
 }
 
 engine::ImageViewer* BrowseTest::viewer() const

@@ -3,8 +3,8 @@
 // controls the browsing code works on (built here the way the control lays them out), and page
 // files written through the engine.
 
+#include "core/ControlState.h"
 #include "fixtures/ScriptedPrompter.h"
-#include "control/ControlState.h"
 #include "platform/engine/Image.h"
 
 #include <QString>

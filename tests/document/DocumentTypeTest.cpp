@@ -3,7 +3,7 @@
 #include "BrowseFixture.h"
 
 #include "document/DirectoryListing.h"
-#include "document/DocumentType.h"
+#include "document/DocumentFiles.h"
 
 #include <QDir>
 #include <QFile>

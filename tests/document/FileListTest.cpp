@@ -1,11 +1,11 @@
 // Opening a document: what the list shows, which page comes up, and how failures end the build.
 #include "BrowseFixture.h"
 
-#include "document/DocumentType.h"
+#include "core/DocumentType.h"
 #include "document/FileList.h"
-#include "viewer/PageDisplay.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
+#include "viewer/PageDisplay.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -167,7 +167,7 @@ TEST_F(FileListTest, DetectionRunsOnEveryBuild)
     ResetDocumentView(state);
     BuildFileList(state, 0);
     EXPECT_EQ(state.m_DocType, DocTypeAllImages);
-    EXPECT_EQ(state.m_FileCount, 2);
+    EXPECT_EQ(state.FileCount(), 2);
     EXPECT_EQ(state.m_CurrentFile, 2);
 }
 

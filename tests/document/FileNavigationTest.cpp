@@ -1,16 +1,18 @@
 // Moving between the files of a mixed document and between list entries.
 #include "BrowseFixture.h"
 
-#include "document/DocumentType.h"
+#include "control/ToolbarBuilder.h"
+#include "core/DocumentType.h"
+#include "core/ToolbarKeys.h"
 #include "document/FileList.h"
 #include "document/FileNavigation.h"
-#include "control/ToolbarBuilder.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QToolBar>
 
 namespace scanvo::fixtures {
@@ -44,7 +46,7 @@ TEST_F(FileNavigationTest, AMixedDocumentOpensAtTheFirstPageOfItsLastFile)
 {
     EXPECT_EQ(state.m_DocType, DocTypeAllImages);
     EXPECT_EQ(listTexts(), QStringList({"a.tif", "b.jpg", "c.tif"}));
-    EXPECT_EQ(state.m_FileCount, 3);
+    EXPECT_EQ(state.FileCount(), 3);
     EXPECT_EQ(state.m_CurrentFile, 3);
     EXPECT_EQ(state.m_PageCount, 2);
     EXPECT_EQ(state.m_CurrentPage, 1);
@@ -58,20 +60,21 @@ TEST_F(FileNavigationTest, AMixedDocumentOpensAtTheFirstPageOfItsLastFile)
 TEST_F(FileNavigationTest, TheFileButtonsWalkThroughTheFiles)
 {
     struct Step {
-        const char* key;
+        const char* name;
+        void (*command)(ControlState&);
         int file;
         int pages;
         int width;
     };
     const Step steps[] = {
-        {"miFirst", 1, 3, 110},
-        {"miNext", 2, 1, 120},
-        {"miLast", 3, 2, 130},
-        {"miPrevious", 2, 1, 120},
+        {"first", FirstFile, 1, 3, 110},
+        {"next", NextFile, 2, 1, 120},
+        {"last", LastFile, 3, 2, 130},
+        {"previous", PreviousFile, 2, 1, 120},
     };
     for (const Step& step : steps) {
-        SCOPED_TRACE(step.key);
-        ASSERT_TRUE(DispatchFileNav(state, QString::fromLatin1(step.key)));
+        SCOPED_TRACE(step.name);
+        step.command(state);
         EXPECT_EQ(state.m_CurrentFile, step.file);
         EXPECT_EQ(state.m_PageCount, step.pages);
         EXPECT_EQ(state.m_CurrentPage, 1);
@@ -81,7 +84,6 @@ TEST_F(FileNavigationTest, TheFileButtonsWalkThroughTheFiles)
         EXPECT_EQ(ReadImagePos(state.m_DocName), step.file);
         EXPECT_EQ(panel(1), QStringLiteral("澜页文档扫描影像优化处理控件"));
     }
-    EXPECT_FALSE(DispatchFileNav(state, QStringLiteral("miDelete")));
 }
 
 TEST_F(FileNavigationTest, PreviousAndNextAreIgnoredWhileAMoveIsLoading)
@@ -139,8 +141,10 @@ TEST_F(FileNavigationTest, ClickingTheCurrentEntryDoesNothing)
     EXPECT_EQ(shownWidth(), 110);
 }
 
-TEST_F(FileNavigationTest, ListKeysMoveLikeClicksButSpaceScansOnlyWhenScanningIsOpen)
+TEST_F(FileNavigationTest, ListKeysMoveLikeClicksAndSpaceClicksTheScanButtonWhenItIsEnabled)
 {
+    QAction* scan = FindToolbarAction(state.tbMain, QStringLiteral("miScan"));
+    QSignalSpy clicks(scan, &QAction::triggered);
     state.lvwFileList->setCurrentRow(0);
     OnFileListKeyUp(state, Qt::Key_Left, false);
     EXPECT_EQ(state.m_CurrentFile, 3);
@@ -149,14 +153,14 @@ TEST_F(FileNavigationTest, ListKeysMoveLikeClicksButSpaceScansOnlyWhenScanningIs
     OnFileListKeyUp(state, Qt::Key_Home, false);
     EXPECT_EQ(state.m_CurrentFile, 1);
 
-    FindToolbarAction(state.tbMain, QStringLiteral("miScan"))->setEnabled(false);
+    scan->setEnabled(false);
     OnFileListKeyUp(state, Qt::Key_Space, false);
-    EXPECT_EQ(state.m_ScanMode, 0);
-    FindToolbarAction(state.tbMain, QStringLiteral("miScan"))->setEnabled(true);
+    EXPECT_EQ(clicks.count(), 0);
+    scan->setEnabled(true);
     OnFileListKeyUp(state, Qt::Key_Space, true);
-    EXPECT_EQ(state.m_ScanMode, 0);
+    EXPECT_EQ(clicks.count(), 0);
     OnFileListKeyUp(state, Qt::Key_Space, false);
-    EXPECT_EQ(state.m_ScanMode, 1);
+    EXPECT_EQ(clicks.count(), 1);
 }
 
 TEST_F(FileNavigationTest, SelectingAnEntryKeepsThePageAndCountTheCallerSet)

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "control/Prompter.h"
+#include "core/Prompter.h"
 
 namespace scanvo::test {
 

@@ -2,7 +2,7 @@
 #include "BrowseFixture.h"
 
 #include "control/ToolbarBuilder.h"
-#include "document/DocumentType.h"
+#include "core/DocumentType.h"
 #include "document/FileList.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
@@ -123,6 +123,29 @@ TEST_F(PageDisplayTest, ShowingTheSamePageAgainAlsoWritesItBack)
     EXPECT_FALSE(state.m_PageModified);
     EXPECT_TRUE(viewer()->image().samePixels(MarkedPage(101, 150, 1, 60)));
     EXPECT_TRUE(engine::LoadPage(documentFile("p1.tif")).samePixels(MarkedPage(101, 150, 1, 60)));
+}
+
+TEST_F(PageDisplayTest, ShowingAPageForgetsTheUndoHistory)
+{
+    openSinglePages(2);
+    state.m_History.Record(viewer()->image());
+    state.m_History.Record(viewer()->image());
+    state.m_History.Undo(viewer()->image());
+    ASSERT_EQ(state.m_History.UndoCount(), 1);
+    ASSERT_EQ(state.m_History.RedoCount(), 1);
+
+    state.m_CurrentPage = 2;
+    ShowPage(state, 2);
+    EXPECT_EQ(state.m_History.UndoCount(), 0);
+    EXPECT_EQ(state.m_History.RedoCount(), 0);
+    EXPECT_FALSE(keyEnabled(state.tbCommon, "miUndo"));
+    EXPECT_FALSE(keyEnabled(state.tbCommon, "miRedo"));
+
+    // A page that fails to load leaves no history of the page before it either.
+    state.m_History.Record(viewer()->image());
+    state.m_CurrentPage = 5;
+    ShowPage(state, 5);
+    EXPECT_EQ(state.m_History.UndoCount(), 0);
 }
 
 TEST_F(PageDisplayTest, AFitStyleAboveActualSizeLeavesTheZoomBoxAtOneHundred)

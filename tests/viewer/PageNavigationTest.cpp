@@ -1,7 +1,7 @@
 // Moving between pages with the page steps and the page box.
 #include "BrowseFixture.h"
 
-#include "document/DocumentType.h"
+#include "core/DocumentType.h"
 #include "document/FileList.h"
 #include "platform/engine/ImageViewer.h"
 #include "viewer/PageNavigation.h"

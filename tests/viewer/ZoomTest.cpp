@@ -1,7 +1,7 @@
 // Zoom steps, the zoom box and the display styles, as the viewer and the zoom box show them.
 #include "BrowseFixture.h"
 
-#include "document/DocumentType.h"
+#include "core/DocumentType.h"
 #include "document/FileList.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/IniFile.h"

@@ -270,9 +270,8 @@ void ImageViewer::buildRendering(double scale, const QRect& needed)
         if (covered == whole) {
             rendered.reset(pixClone(pix));
         } else {
-            BOX* clip = boxCreate(covered.x(), covered.y(), covered.width(), covered.height());
-            rendered.reset(pixClipRectangle(pix, clip, nullptr));
-            boxDestroy(&clip);
+            const BoxPtr clip(boxCreate(covered.x(), covered.y(), covered.width(), covered.height()));
+            rendered.reset(pixClipRectangle(pix, clip.get(), nullptr));
         }
     } else {
         const auto factor = static_cast<l_float32>(scale);

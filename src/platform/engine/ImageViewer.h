@@ -31,14 +31,12 @@ public:
     explicit ImageViewer(QWidget* parent = nullptr);
     ~ImageViewer() override;
 
-    // The page. After changing image() in place, call imageModified().
+    // The page. It changes only through setImage and clearImage, which drop the rendering of the
+    // old pixels, lay the page out again and repaint.
     void setImage(Image image);
     const Image& image() const noexcept { return m_Image; }
-    Image& image() noexcept { return m_Image; }
     bool hasImage() const noexcept { return !m_Image.isNull(); }
     void clearImage();
-    // Drops the rendering of the old pixels, lays the page out again and repaints.
-    void imageModified();
 
     int paintMode() const noexcept { return m_PaintMode; }
     void setPaintMode(int mode);  // values outside 0..4 are ignored
@@ -92,6 +90,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void imageModified();
+
     struct Layout {
         double scale = 1.0;
         QSize scaled;    // the whole page at that scale

@@ -156,8 +156,7 @@ TEST_F(Viewer, BitonalPagesAreShownThroughACachedGreyRendering)
     EXPECT_FALSE(viewer.hasRendering());  // a new zoom needs its own rendering
     viewer.prepareRendering();
     EXPECT_TRUE(viewer.hasRendering());
-    viewer.image() = BitonalPage(kA4Width, kA4Height, 2);
-    viewer.imageModified();
+    viewer.setImage(BitonalPage(kA4Width, kA4Height, 2));
     EXPECT_FALSE(viewer.hasRendering());  // edited pixels are rendered anew
 
     // From 100 % up only a tile around the view is rendered; scrolling far away needs another.

@@ -13,28 +13,6 @@
 
 namespace scanvo::engine::ops {
 
-struct BoxDeleter {
-    void operator()(Box* b) const { boxDestroy(&b); }
-};
-struct BoxaDeleter {
-    void operator()(Boxa* b) const { boxaDestroy(&b); }
-};
-struct PixaDeleter {
-    void operator()(Pixa* p) const { pixaDestroy(&p); }
-};
-struct NumaDeleter {
-    void operator()(Numa* n) const { numaDestroy(&n); }
-};
-struct SelDeleter {
-    void operator()(Sel* s) const { selDestroy(&s); }
-};
-
-using BoxPtr = std::unique_ptr<Box, BoxDeleter>;
-using BoxaPtr = std::unique_ptr<Boxa, BoxaDeleter>;
-using PixaPtr = std::unique_ptr<Pixa, PixaDeleter>;
-using SelPtr = std::unique_ptr<Sel, SelDeleter>;
-using NumaPtr = std::unique_ptr<Numa, NumaDeleter>;
-
 // Takes a freshly returned handle; a null one means the library failed.
 PixPtr Checked(Pix* pix);
 BoxPtr MakeBox(const QRect& rect);

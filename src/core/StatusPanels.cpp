@@ -1,0 +1,36 @@
+// Status-bar panels.
+#include "core/StatusPanels.h"
+
+#include "core/CoreTexts.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QStatusBar>
+
+namespace scanvo {
+
+QLabel* StatusPanel(const ControlState& state, int n)
+{
+    if (state.sbTotalInfo == nullptr)
+        return nullptr;
+    return state.sbTotalInfo->findChild<QLabel*>(QStringLiteral("sbTotalInfoPanel%1").arg(n));
+}
+
+void SetStatusPanelText(ControlState& state, int n, const QString& text)
+{
+    if (QLabel* panel = StatusPanel(state, n))
+        panel->setText(text);
+}
+
+void SetStatusText(ControlState& state, const QString& text)
+{
+    SetStatusPanelText(state, 1, text);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void SetIdleStatusText(ControlState& state)
+{
+    SetStatusPanelText(state, 1, core_texts::kIdleStatus);
+}
+
+}  // namespace scanvo

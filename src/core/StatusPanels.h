@@ -1,0 +1,23 @@
+#pragma once
+// The panels of the status bar sbTotalInfo: 1 status text, 2 page position, 3 image size and
+// depth, 4 date, 5 time. Each panel is a QLabel in the bar named "sbTotalInfoPanel" + number.
+
+#include "core/ControlState.h"
+
+#include <QString>
+
+class QLabel;
+
+namespace scanvo {
+
+// Panel n (1..5) of the bar, null when the bar or the panel does not exist.
+QLabel* StatusPanel(const ControlState& state, int n);
+void SetStatusPanelText(ControlState& state, int n, const QString& text);
+
+// Writes text into panel 1 and lets pending paint events run, so the text is on screen before a
+// long engine call. User input waits, so no second command starts in between.
+void SetStatusText(ControlState& state, const QString& text);
+// Panel 1 back to the idle status text.
+void SetIdleStatusText(ControlState& state);
+
+}  // namespace scanvo

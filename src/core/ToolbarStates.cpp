@@ -1,0 +1,209 @@
+// Toolbar enabling rules.
+#include "core/ToolbarStates.h"
+
+#include "core/CommandKeys.h"
+#include "core/DocumentType.h"
+#include "core/ToolbarKeys.h"
+#include "platform/engine/ImageViewer.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QListWidget>
+#include <QMenu>
+#include <QToolBar>
+
+#include <initializer_list>
+#include <optional>
+#include <span>
+
+namespace scanvo {
+
+namespace {
+
+// A button's state in one row of a rule table: on, off, or left as it is.
+using Enable = std::optional<bool>;
+constexpr Enable On = true;
+constexpr Enable Off = false;
+constexpr Enable Keep = std::nullopt;
+
+struct UndoRule {
+    int mode;
+    Enable undo, redo;
+};
+
+constexpr UndoRule kUndoRules[] = {
+    {1, Off, Off},
+    {2, On, Off},
+};
+
+struct ClipboardRule {
+    int mode;
+    Enable cut, copy, paste;
+};
+
+constexpr ClipboardRule kClipboardRules[] = {
+    {0, Off, Off, Off},
+    {1, On, On, Keep},
+    {2, Off, Off, Keep},
+    {3, Off, Off, On},
+    {4, Keep, Keep, On},
+};
+
+constexpr const char* kCommonPlaceholders[] = {keys::miCurrentPage1, keys::miCurrentPage2, keys::miZoomFactor1, keys::miZoomFactor2};
+constexpr double kMinZoomOutPercent = 5.0;
+constexpr double kMaxZoomInPercent = 400.0;
+
+constexpr const char* kZoomEntries[] = {"25%", "50%", "75%", "100%", "150%", "200%", "300%", "400%"};
+constexpr const char* kPageStructureKeys[] = {keys::miMove, keys::miUnite, keys::miDivide};
+
+void SetKey(QToolBar* toolbar, const char* key, Enable enable)
+{
+    if (toolbar == nullptr || !enable)
+        return;
+    if (QAction* action = FindToolbarAction(toolbar, QString::fromLatin1(key)))
+        action->setEnabled(*enable);
+}
+
+void SetKeys(QToolBar* toolbar, std::initializer_list<const char*> keys, bool enabled)
+{
+    for (const char* key : keys)
+        SetKey(toolbar, key, enabled);
+}
+
+// Every button of the toolbar; the items of their menus follow their buttons.
+void SetAllButtons(QToolBar* toolbar, bool enabled)
+{
+    if (toolbar == nullptr)
+        return;
+    const QList<QAction*> buttons = toolbar->actions();
+    for (QAction* action : buttons) {
+        if (!action->isSeparator())
+            action->setEnabled(enabled);
+    }
+}
+
+void SetBox(QComboBox* box, const QString& text, std::optional<bool> enabled)
+{
+    if (box == nullptr)
+        return;
+    box->setEditText(text);
+    if (enabled)
+        box->setEnabled(*enabled);
+}
+
+void FillZoomBox(QComboBox* box)
+{
+    if (box == nullptr)
+        return;
+    box->clear();
+    for (const char* entry : kZoomEntries)
+        box->addItem(QString::fromLatin1(entry));
+    box->setEditText(QStringLiteral("100%"));
+}
+
+// First/previous while position >= 2, next/last while position < count, the box while count >= 2.
+void UpdateNavigation(QToolBar* toolbar, QComboBox* box, int position, int count)
+{
+    SetKeys(toolbar, {keys::miFirst, keys::miPrevious}, position >= 2);
+    SetKeys(toolbar, {keys::miNext, keys::miLast}, position < count);
+    SetBox(box, QString::number(position), count >= 2);
+}
+
+}  // namespace
+
+void SetNoDocumentState(ControlState& state)
+{
+    SetKeys(state.tbMain, {keys::miInsert, keys::miReplace}, false);
+
+    SetAllButtons(state.tbFileNav, false);
+    SetBox(state.cboCurrentFile, QStringLiteral("0"), false);
+
+    SetAllButtons(state.tbFileOperate, false);
+    if (QAction* select = FindToolbarAction(state.tbFileOperate, keys::miSelect))
+        select->setChecked(false);
+    state.m_SelectMode = 0;
+    if (state.tbFileOperate)
+        state.tbFileOperate->update();
+
+    SetAllButtons(state.tbCommon, false);
+    SetBox(state.cboCurrentPage, QStringLiteral("0"), false);
+    if (state.cboZoomFactor)
+        state.cboZoomFactor->setEnabled(false);
+    // The grid guides work without a page.
+    SetKeys(state.tbCommon, {keys::miGrid, keys::miTwoLine, keys::miFiveLine}, true);
+    FillZoomBox(state.cboZoomFactor);
+
+    SetAllButtons(state.tbImaging, false);
+}
+
+void SetDocumentState(ControlState& state)
+{
+    SetKeys(state.tbMain, {keys::miInsert, keys::miReplace}, true);
+
+    if (state.lvwFileList && state.lvwFileList->count() >= 1)
+        SetAllButtons(state.tbFileOperate, true);
+
+    SetAllButtons(state.tbCommon, true);
+    for (const char* key : kCommonPlaceholders)
+        SetKey(state.tbCommon, key, Off);
+    if (state.cboCurrentPage)
+        state.cboCurrentPage->setEnabled(true);
+    if (state.cboZoomFactor)
+        state.cboZoomFactor->setEnabled(true);
+    UpdatePageNavigation(state);
+    UpdateZoomButtons(state);
+    SetUndoButtons(state, 1);
+    SetClipboardButtons(state, 0);
+
+    SetAllButtons(state.tbImaging, true);
+    SetKey(state.tbImaging, keys::miTrim2, Off);
+    UpdatePageStructureButtons(state);
+    if (state.m_DocType == DocTypeSinglePageJpeg)
+        SetKey(state.tbImaging, keys::miConvert2BW, Off);
+}
+
+void UpdateFileNavigation(ControlState& state)
+{
+    UpdateNavigation(state.tbFileNav, state.cboCurrentFile, state.m_CurrentFile, state.FileCount());
+}
+
+void UpdatePageNavigation(ControlState& state)
+{
+    UpdateNavigation(state.tbCommon, state.cboCurrentPage, state.m_CurrentPage, state.m_PageCount);
+}
+
+void UpdatePageStructureButtons(ControlState& state)
+{
+    for (const char* key : kPageStructureKeys)
+        SetKey(state.tbImaging, key, state.m_PageCount >= 2);
+}
+
+void SetUndoButtons(ControlState& state, int mode)
+{
+    for (const UndoRule& rule : kUndoRules) {
+        if (rule.mode == mode) {
+            SetKey(state.tbCommon, keys::miUndo, rule.undo);
+            SetKey(state.tbCommon, keys::miRedo, rule.redo);
+        }
+    }
+}
+
+void SetClipboardButtons(ControlState& state, int mode)
+{
+    for (const ClipboardRule& rule : kClipboardRules) {
+        if (rule.mode == mode) {
+            SetKey(state.tbCommon, keys::miCut, rule.cut);
+            SetKey(state.tbCommon, keys::miCopy, rule.copy);
+            SetKey(state.tbCommon, keys::miPaste, rule.paste);
+        }
+    }
+}
+
+void UpdateZoomButtons(ControlState& state)
+{
+    const float painted = state.mtMain ? static_cast<float>(state.mtMain->displayPercent()) : 100.0f;
+    SetKey(state.tbCommon, keys::miZoomOut, painted > kMinZoomOutPercent);
+    SetKey(state.tbCommon, keys::miZoomIn, painted < kMaxZoomInPercent);
+}
+
+}  // namespace scanvo

@@ -1,0 +1,85 @@
+// Document type detection and file collection.
+#include "document/DocumentFiles.h"
+
+#include "core/Routines.h"
+#include "document/DirectoryListing.h"
+#include "platform/engine/ImageFile.h"
+
+namespace scanvo {
+
+namespace {
+
+QString WithTrailingSeparator(const QString& directory)
+{
+    if (directory.isEmpty() || IsPathSeparator(directory.back()))
+        return directory;
+    return directory + u'/';
+}
+
+bool IsListedByType(const QString& name, qint16 docType)
+{
+    switch (docType) {
+    case DocTypeAllImages:
+        return IsTiffName(name) || IsJpegName(name);
+    case DocTypeSinglePageTiff:
+        return IsTiffName(name);
+    case DocTypeSinglePageJpeg:
+        return IsJpegName(name);
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+qint16 DetectDocType(const QString& pattern)
+{
+    const QString directory = WithTrailingSeparator(PathDirPart(pattern));
+    // Which kinds of file are present does not depend on their order.
+    const QStringList names = ListMatchingNames(directory + PathFilePart(pattern), ListingOrder::Unsorted);
+    if (names.isEmpty())
+        return DocTypeDetect;
+
+    bool hasJpeg = false;
+    bool hasTiff = false;
+    for (const QString& name : names) {
+        if (IsJpegName(name))
+            hasJpeg = true;
+        if (IsTiffName(name)) {
+            hasTiff = true;
+            // Only a directory of one file can be a multi-page document, so only then does the
+            // page count matter; opening every file of a large document would stall it.
+            if (names.size() == 1) {
+                int error = 0;
+                const int pages = engine::PageCountOrError(directory + name, &error);
+                // A file the engine cannot read is taken as one page; showing it reports the fault.
+                if (error == 0 && pages > 1)
+                    return DocTypeMultiPageTiff;
+            }
+        }
+        if (hasJpeg && hasTiff)
+            return DocTypeAllImages;
+    }
+    if (hasJpeg)
+        return DocTypeSinglePageJpeg;
+    if (hasTiff)
+        return DocTypeSinglePageTiff;
+    return DocTypeAllImages;
+}
+
+void CollectFiles(ControlState& state, const QString& pattern)
+{
+    CollectListedFiles(state, PathDirPart(pattern), ListMatchingNames(pattern));
+}
+
+void CollectListedFiles(ControlState& state, const QString& directory, const QStringList& names)
+{
+    const QString prefix = WithTrailingSeparator(directory);
+    state.m_Files.clear();
+    for (const QString& name : names) {
+        if (IsListedByType(name, state.m_DocType))
+            state.m_Files.append(prefix + name);
+    }
+}
+
+}  // namespace scanvo

@@ -1,0 +1,25 @@
+#pragma once
+// How a document directory is read by type: detecting the type from the files present and
+// collecting the files a type lists.
+
+#include "core/ControlState.h"
+#include "core/DocumentType.h"
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+namespace scanvo {
+
+// The type the files matching pattern suggest: -1 none, 1 a single multi-page TIFF, 0 TIFF and
+// JPEG mixed (or neither), 2 only TIFF, 3 only JPEG. Never throws; an unreadable TIFF counts as
+// one page.
+qint16 DetectDocType(const QString& pattern);
+
+// Fills m_Files with the full paths of the files matching pattern that m_DocType lists, in
+// numbering order.
+void CollectFiles(ControlState& state, const QString& pattern);
+// The same for names already listed from directory.
+void CollectListedFiles(ControlState& state, const QString& directory, const QStringList& names);
+
+}  // namespace scanvo

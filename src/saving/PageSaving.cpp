@@ -1,0 +1,65 @@
+// Saving the current page.
+#include "saving/PageSaving.h"
+
+#include "core/CaughtFailure.h"
+#include "core/CoreTexts.h"
+#include "core/DocumentType.h"
+#include "core/Prompter.h"
+#include "platform/engine/EngineError.h"
+#include "platform/engine/ImageViewer.h"
+#include "saving/Compression.h"
+#include "saving/SaveErrorLog.h"
+#include "saving/SavingTexts.h"
+
+#include <QCoreApplication>
+
+
+namespace scanvo {
+
+namespace {
+
+namespace T = saving_texts;
+
+void ReportSaveError(ControlState& state, int number, const QString& description)
+{
+    // The user is told even when the log itself cannot be written.
+    AppendSaveErrorLog(number, description);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const QString text = T::kSaveErrorBefore + QString::number(number) + u',' + description + T::kSaveErrorAfter;
+    CurrentPrompter().showMessage(state.control, text, core_texts::kTitleInformation, MessageIcon::Information);
+}
+
+}  // namespace
+
+engine::SaveOptions WriteBackOptions(const ControlState& state, int loadFormat, int bits)
+{
+    engine::SaveOptions options;
+    options.format = loadFormat;
+    options.bits = bits;
+    options.quality = QualityFactorFor(loadFormat);
+    if (IsSinglePageDocument(state.m_DocType) || state.m_PageCount == 1) {
+        options.mode = engine::SaveNew;
+    } else {
+        options.mode = engine::SaveReplace;
+        options.page = state.m_ShownPage;
+    }
+    return options;
+}
+
+void SaveCurrentPage(ControlState& state)
+{
+    engine::ImageViewer* viewer = state.mtMain;
+    if (viewer == nullptr || !viewer->hasImage())
+        return;
+    const engine::Image& page = viewer->image();
+    try {
+        engine::SavePage(page, g_CurrentFilePath, WriteBackOptions(state, page.loadFormat(), page.depth()));
+    } catch (...) {
+        const Failure failure = CaughtFailure(engine::ErrFileWrite);
+        ReportSaveError(state, failure.number, failure.description);
+        return;
+    }
+    state.m_PageModified = false;
+}
+
+}  // namespace scanvo

@@ -1,0 +1,19 @@
+#pragma once
+// Writing the viewer's page back to its file.
+
+#include "core/ControlState.h"
+
+#include "platform/engine/ImageFile.h"
+
+namespace scanvo {
+
+// How the shown page goes back into g_CurrentFilePath: a single-page document or a file of one
+// page is rewritten whole, a page of a longer multi-page file is replaced at m_ShownPage.
+engine::SaveOptions WriteBackOptions(const ControlState& state, int loadFormat, int bits);
+
+// Writes the page of the viewer back into its file, in the format it was read in, and clears
+// m_PageModified. A viewer without a page does nothing. A failure is logged and reported, and the
+// page stays modified so the next page change tries again.
+void SaveCurrentPage(ControlState& state);
+
+}  // namespace scanvo

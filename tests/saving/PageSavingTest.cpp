@@ -1,0 +1,220 @@
+// Writing the shown page back: in place inside a longer multi-page file, whole for one page and
+// single-page documents, in the format it was read in, with the JPEG quality of the settings; a
+// failed write logged, reported and kept modified.
+#include "saving/PageSaving.h"
+
+#include "fixtures/ScriptedPrompter.h"
+#include "platform/engine/ImageFile.h"
+#include "platform/engine/ImageViewer.h"
+#include "saving/SaveErrorLog.h"
+#include "settings/Settings.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace scanvo {
+namespace {
+
+using engine::Image;
+
+// A white bitonal page with a black block whose place tells the pages apart.
+Image BitonalPage(int mark)
+{
+    QImage page(120, 90, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter(&page).fillRect(10 + 20 * mark, 10, 15, 40, Qt::black);
+    return Image::fromQImage(page.convertToFormat(QImage::Format_Mono));
+}
+
+// A colour page with gradients and fine detail, so JPEG quality shows in the file size.
+Image PhotoPage()
+{
+    QImage page(240, 180, QImage::Format_RGB32);
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x)
+            page.setPixel(x, y, qRgb((x * 7 + y * 3) % 256, (x * y) % 256, ((x ^ y) * 5) % 256));
+    }
+    return Image::fromQImage(page);
+}
+
+class PageSavingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        qputenv("SCANVO_CONFIG_DIR", (m_dir.path() + QStringLiteral("/config")).toLocal8Bit());
+        g_Settings = SettingsRecord();
+        state.control = &viewer;
+        state.mtMain = &viewer;
+    }
+    void TearDown() override
+    {
+        g_CurrentFilePath.clear();
+        qunsetenv("SCANVO_CONFIG_DIR");
+    }
+
+    QString path(const char* name) const { return m_dir.path() + u'/' + QString::fromLatin1(name); }
+
+    // A multi-page G4 TIFF of count pages, marked 0, 1, 2, ...
+    QString multiPageFile(int count)
+    {
+        const QString file = path("doc.tif");
+        for (int i = 0; i < count; ++i) {
+            engine::SavePage(BitonalPage(i), file,
+                             {engine::FormatTiffG4, 1, 128, i == 0 ? engine::SaveNew : engine::SaveAppend, 1});
+        }
+        return file;
+    }
+
+    // Loads page n of file into the viewer as the shown page and edits it.
+    Image showAndEdit(const QString& file, qint16 n, int newMark)
+    {
+        g_CurrentFilePath = file;
+        state.m_ShownPage = n;
+        state.m_CurrentPage = n;
+        const Image loaded = engine::LoadPage(file, n);
+        Image edited = BitonalPage(newMark);
+        edited.setLoadFormat(loaded.loadFormat());
+        viewer.setImage(edited);
+        state.m_PageModified = true;
+        return edited;
+    }
+
+    QString errorLog() const
+    {
+        QFile log(SaveErrorLogPath());
+        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
+    }
+
+    fixtures::ScriptedPrompter prompter;
+    engine::ImageViewer viewer;
+    ControlState state;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+TEST_F(PageSavingTest, PageOfALongerMultiPageFileIsReplacedInPlace)
+{
+    const QString file = multiPageFile(3);
+    state.m_DocType = 1;
+    state.m_PageCount = 3;
+    const Image edited = showAndEdit(file, 2, 5);
+
+    SaveCurrentPage(state);
+
+    EXPECT_FALSE(state.m_PageModified);
+    ASSERT_EQ(engine::PageCount(file), 3);
+    EXPECT_TRUE(engine::LoadPage(file, 1).samePixels(BitonalPage(0)));
+    EXPECT_TRUE(engine::LoadPage(file, 2).samePixels(edited));
+    EXPECT_TRUE(engine::LoadPage(file, 3).samePixels(BitonalPage(2)));
+    EXPECT_EQ(engine::LoadPage(file, 2).loadFormat(), engine::FormatTiffG4);
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(PageSavingTest, MultiPageDocumentOfOnePageIsRewrittenWhole)
+{
+    const QString file = multiPageFile(1);
+    state.m_DocType = 1;
+    state.m_PageCount = 1;
+    showAndEdit(file, 1, 4);
+    EXPECT_EQ(WriteBackOptions(state, engine::FormatTiffG4, 1).mode, engine::SaveNew);
+
+    SaveCurrentPage(state);
+
+    ASSERT_EQ(engine::PageCount(file), 1);
+    EXPECT_TRUE(engine::LoadPage(file, 1).samePixels(BitonalPage(4)));
+}
+
+TEST_F(PageSavingTest, SinglePageDocumentsAlwaysRewriteTheirFile)
+{
+    for (qint16 docType : {2, 3}) {
+        state.m_DocType = docType;
+        state.m_PageCount = 8;
+        state.m_ShownPage = 5;
+        const engine::SaveOptions options = WriteBackOptions(state, engine::FormatTiffLzw, 8);
+        EXPECT_EQ(options.mode, engine::SaveNew) << docType;
+        EXPECT_EQ(options.format, engine::FormatTiffLzw);
+        EXPECT_EQ(options.bits, 8);
+    }
+    state.m_DocType = 0;
+    const engine::SaveOptions options = WriteBackOptions(state, engine::FormatTiffLzw, 8);
+    EXPECT_EQ(options.mode, engine::SaveReplace);
+    EXPECT_EQ(options.page, 5);
+}
+
+TEST_F(PageSavingTest, JpegPageKeepsJpegAndTakesTheJpegQuality)
+{
+    const QString file = path("0001.jpg");
+    engine::SavePage(PhotoPage(), file, {engine::FormatJpeg422, 24, 128, engine::SaveNew, 1});
+    state.m_DocType = 3;
+    state.m_PageCount = 1;
+    g_CurrentFilePath = file;
+
+    auto saveWith = [&](qint16 jpgQuality, qint16 tif2Quality) {
+        g_Settings.Save.JpgQuality = jpgQuality;
+        g_Settings.Save.Tif2Quality = tif2Quality;
+        viewer.setImage(engine::LoadPage(file, 1));
+        state.m_PageModified = true;
+        SaveCurrentPage(state);
+        EXPECT_FALSE(state.m_PageModified);
+        return QFileInfo(file).size();
+    };
+    const qint64 best = saveWith(0, 2);
+    const qint64 smallest = saveWith(2, 0);
+    EXPECT_LT(smallest * 2, best);
+    EXPECT_EQ(engine::LoadPage(file, 1).loadFormat(), engine::FormatJpeg422);
+    EXPECT_EQ(WriteBackOptions(state, engine::FormatJpeg422, 24).quality, 245);
+}
+
+TEST_F(PageSavingTest, FailedWriteIsLoggedReportedAndStaysModified)
+{
+    const QString file = multiPageFile(2);
+    state.m_DocType = 1;
+    state.m_PageCount = 2;
+    showAndEdit(file, 2, 6);
+    g_CurrentFilePath = path("gone/doc.tif");
+
+    SaveCurrentPage(state);
+    SaveCurrentPage(state);
+
+    EXPECT_TRUE(state.m_PageModified);
+    const QStringList lines = errorLog().split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    const int colon = lines[0].indexOf(u':');
+    ASSERT_GT(colon, 0);
+    const QString number = lines[0].left(colon);
+    const QString description = lines[0].mid(colon + 1);
+    EXPECT_GT(number.toInt(), 0);
+    EXPECT_FALSE(description.isEmpty());
+    EXPECT_EQ(lines[1], lines[0]);
+
+    ASSERT_EQ(prompter.messages.size(), 2);
+    EXPECT_EQ(prompter.messages[0].text, QStringLiteral("存储错误，") + number + u',' + description + QStringLiteral("   "));
+    EXPECT_EQ(prompter.messages[0].title, QStringLiteral("提示信息"));
+    EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Information);
+    // The document file is untouched.
+    EXPECT_TRUE(engine::LoadPage(file, 2).samePixels(BitonalPage(1)));
+}
+
+TEST_F(PageSavingTest, EmptyViewerIsANoOperation)
+{
+    g_CurrentFilePath = path("never.tif");
+    state.m_DocType = 1;
+    state.m_PageCount = 3;
+    state.m_PageModified = true;
+
+    SaveCurrentPage(state);
+
+    EXPECT_TRUE(state.m_PageModified);
+    EXPECT_FALSE(QFileInfo::exists(g_CurrentFilePath));
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(SaveErrorLogPath()));
+}
+
+}  // namespace
+}  // namespace scanvo
