@@ -12,7 +12,10 @@
 
 #include <gtest/gtest.h>
 #include <leptonica/allheaders.h>
+#include <csignal>
+#include <poll.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <tiffio.h>
 #include <unistd.h>
 
@@ -180,6 +183,35 @@ void SetTiffTag(QByteArray& bytes, int index, quint16 tag, quint32 value)
         return;
     }
     FAIL() << "tag " << tag << " not on page " << index;
+}
+
+QByteArray ReadAll(int fd, int timeoutMs)
+{
+    QByteArray bytes;
+    pollfd readable{fd, POLLIN, 0};
+    char buffer[4096];
+    while (poll(&readable, 1, timeoutMs) > 0) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        bytes.append(buffer, n);
+    }
+    return bytes;
+}
+
+int WaitForChild(int child, int timeoutMs)
+{
+    int status = 0;
+    for (int waited = 0; waitpid(child, &status, WNOHANG) == 0; waited += 5) {
+        if (waited >= timeoutMs) {
+            ADD_FAILURE() << "child process " << child << " still running after " << timeoutMs << " ms";
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return -1;
+        }
+        usleep(5000);
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 AddressSpaceLimit::AddressSpaceLimit(qint64 headroom)

@@ -32,6 +32,12 @@ QByteArray FileBytes(const QString& path);
 // value, stored as a LONG in the entry itself. The tag must be present.
 void SetTiffTag(QByteArray& bytes, int index, quint16 tag, quint32 value);
 
+// What a child process writes to fd until it closes it, waiting timeoutMs at most for each piece.
+QByteArray ReadAll(int fd, int timeoutMs);
+// The exit code of child, or -1 when it did not exit by itself: killed by a signal, or killed here
+// after timeoutMs.
+int WaitForChild(int child, int timeoutMs);
+
 // Limits the process's address space, for the scope, to what it uses now plus headroom bytes:
 // an allocation beyond that fails at once instead of taking memory.
 class AddressSpaceLimit {
