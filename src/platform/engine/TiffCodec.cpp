@@ -231,6 +231,12 @@ Pix* readThroughRgba(const TiffFile& file, const PageLayout& layout)
     return pix.release();
 }
 
+bool isFax(std::uint16_t compression)
+{
+    return compression == COMPRESSION_CCITTFAX3 || compression == COMPRESSION_CCITTFAX4 ||
+           compression == COMPRESSION_CCITTRLE || compression == COMPRESSION_CCITTRLEW;
+}
+
 // How many bytes one stored byte of a strip or tile can decode to at most, for the codings bounded
 // that way; 0 for the others.
 std::uint64_t maxExpansion(std::uint16_t compression)
@@ -256,20 +262,18 @@ std::uint64_t maxExpansion(std::uint16_t compression)
 bool canFill(std::uint16_t compression, std::uint64_t available, std::uint64_t width, std::uint64_t rows,
              std::uint64_t decodedBytes)
 {
-    switch (compression) {
-    case COMPRESSION_CCITTRLE:
-    case COMPRESSION_CCITTRLEW:
-    case COMPRESSION_CCITTFAX3:
-    case COMPRESSION_CCITTFAX4:  // a coded row takes one bit at least
+    if (isFax(compression))  // a coded row takes one bit at least
         return rows <= available * 8;
-    case COMPRESSION_JPEG:  // an 8 x 8 block takes one bit at least
+    if (compression == COMPRESSION_JPEG)  // an 8 x 8 block takes one bit at least
         return width * rows <= available * 512;
-    default:
-        break;
-    }
     const std::uint64_t expansion = maxExpansion(compression);
     return expansion == 0 || decodedBytes <= available * expansion + (expansion > 1 ? 4096 : 0);
 }
+
+// Bytes of decoded page any coding may take without proof from its data; beyond that a coding of
+// no known limit must show at least one stored byte per kUnboundedExpansion decoded ones.
+constexpr std::uint64_t kUnboundedFloor = std::uint64_t(64) << 20;
+constexpr std::uint64_t kUnboundedExpansion = 32768;
 
 // Refuses a page whose strips or tiles, as far as they lie inside the file, cannot hold the image
 // the directory declares: a few bytes claiming a huge page are damage, found before any memory is
@@ -292,10 +296,12 @@ void checkDataCanFill(const TiffFile& file, const PageLayout& layout)
     TIFFGetFieldDefaulted(tif, TIFFTAG_ROWSPERSTRIP, &rowsPerStrip);
     rowsPerStrip = std::clamp<std::uint32_t>(rowsPerStrip, 1, layout.height);
     const std::uint32_t stripsPerPlane = (layout.height - 1) / rowsPerStrip + 1;
+    std::uint64_t stored = 0;
     for (std::uint32_t chunk = 0; chunk < chunks; ++chunk) {
         const std::uint64_t offset = TIFFGetStrileOffset(tif, chunk);
         const std::uint64_t count = TIFFGetStrileByteCount(tif, chunk);
         const std::uint64_t available = offset >= fileSize ? 0 : std::min(count, fileSize - offset);
+        stored += available;
         std::uint64_t width = tileWidth, rows = tileLength, decoded = tileBytes;
         if (!layout.tiled) {
             const std::uint64_t first = std::uint64_t(chunk % stripsPerPlane) * rowsPerStrip;
@@ -306,6 +312,17 @@ void checkDataCanFill(const TiffFile& file, const PageLayout& layout)
         if (!canFill(layout.compression, available, width, rows, decoded))
             file.failRead(msg::dataCannotFillImage());
     }
+    // Old-style JPEG may keep its stream outside the strips, but inside the file; every 8 x 8 block
+    // takes a bit of it at least.
+    const std::uint64_t pixels = std::uint64_t(layout.width) * layout.height;
+    if (layout.compression == COMPRESSION_OJPEG && pixels > fileSize * 512)
+        file.failRead(msg::dataCannotFillImage());
+    // The other codings have no limit of their own that helps; they get a very wide one.
+    const bool unbounded = !bytesBound && layout.compression != COMPRESSION_JPEG && layout.compression != COMPRESSION_OJPEG &&
+                           !isFax(layout.compression);
+    const std::uint64_t pageBytes = pixels * layout.samplesPerPixel * std::max<std::uint16_t>(layout.bitsPerSample, 1) / 8;
+    if (unbounded && pageBytes > kUnboundedFloor + stored * kUnboundedExpansion)
+        file.failRead(msg::dataCannotFillImage());
 }
 
 // The 1 / 8 / 24 bit image a page of the given kind becomes.
@@ -378,12 +395,6 @@ bool usesPredictor(std::uint16_t compression)
     return compression == COMPRESSION_LZW || compression == COMPRESSION_ADOBE_DEFLATE ||
            compression == COMPRESSION_DEFLATE || compression == COMPRESSION_ZSTD ||
            compression == COMPRESSION_LZMA;
-}
-
-bool isFax(std::uint16_t compression)
-{
-    return compression == COMPRESSION_CCITTFAX3 || compression == COMPRESSION_CCITTFAX4 ||
-           compression == COMPRESSION_CCITTRLE || compression == COMPRESSION_CCITTRLEW;
 }
 
 // Every tag that tells a reader how to decode and place the copied strips, and the descriptive

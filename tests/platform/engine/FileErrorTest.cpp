@@ -328,6 +328,10 @@ TEST(HostileFiles, DeclaredSizesTheDataCannotFillAreDamageFoundBeforeAnyMemoryIs
         {"grey-uncompressed.tif", claimedSizeTiff(39000, 50000, 8)},
         {"grey-lzw.tif", claimedSizeTiff(39000, 50000, 8, COMPRESSION_LZW, noise(4000))},
         {"grey-jpeg.tif", claimedSizeTiff(39000, 50000, 8, COMPRESSION_JPEG, noise(4000))},
+        {"grey-old-jpeg.tif", claimedSizeTiff(39000, 50000, 8, COMPRESSION_OJPEG, noise(4000))},
+        // Codings without a limit of their own (found by fuzzing): a very wide one still holds.
+        {"grey-zstd.tif", claimedSizeTiff(39000, 50000, 8, COMPRESSION_ZSTD, noise(1000))},
+        {"grey-lzma.tif", claimedSizeTiff(39000, 50000, 8, COMPRESSION_LZMA, noise(1000))},
         {"grey.jpg", claimedSizeJpeg(scratch, 39000, 50000, true)},
         {"colour.jpg", claimedSizeJpeg(scratch, 20000, 20000)},
         {"bitonal-g4-noise.tif", claimedSizeTiff(30000, 40000, 1, COMPRESSION_CCITTFAX4, noise(5000))},
