@@ -174,7 +174,7 @@ void checkOverwrite(const QString& path, bool dropUnreadable)
         return;
     file.close();
     try {
-        editablePageCount(TiffFile::openRead(path), false);
+        editablePageCount(TiffFile::openRead(path, TiffFile::Access::Read), false);
     } catch (const EngineError& error) {
         if (error.number() == ErrDamagedPages)
             throw;
@@ -266,7 +266,8 @@ void saveTiffFile(const Image& image, const QString& path, const SaveOptions& op
     if (fileKind(path) != FileKind::Tiff)
         throw EngineError(ErrUnsupported, msg::notATiff(path));
 
-    const TiffFile source = TiffFile::openRead(path);
+    // Read, not mapped: copying every page of a long file must not make it resident.
+    const TiffFile source = TiffFile::openRead(path, TiffFile::Access::Read);
     const int count = editablePageCount(source, options.dropUnreadablePages);
     std::vector<int> plan = sourcePages(count);
     switch (options.mode) {
@@ -395,7 +396,7 @@ void DeletePage(const QString& path, int page, bool dropUnreadablePages)
 {
     if (fileKind(path) != FileKind::Tiff)
         throw EngineError(ErrUnsupported, msg::notATiff(path));
-    const TiffFile source = TiffFile::openRead(path);
+    const TiffFile source = TiffFile::openRead(path, TiffFile::Access::Read);
     const int count = editablePageCount(source, dropUnreadablePages);
     checkPageNumber(page, count);
     if (count == 1)

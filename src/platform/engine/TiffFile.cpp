@@ -72,13 +72,13 @@ TIFF* openWithOptions(const QString& path, int fd, const char* mode, TiffFile::M
 
 TiffFile::TiffFile(TIFF* tif, std::unique_ptr<Messages> messages) : m_tif(tif), m_messages(std::move(messages)) {}
 
-TiffFile TiffFile::openRead(const QString& path)
+TiffFile TiffFile::openRead(const QString& path, Access access)
 {
     auto messages = std::make_unique<Messages>();
     messages->path = path;
     // Memory-mapped: libtiff 4.5 rejects uncompressed tiles that are not a multiple of 1 KiB when
     // it reads them through its own buffer.
-    TIFF* tif = openWithOptions(path, -1, "r", messages.get());
+    TIFF* tif = openWithOptions(path, -1, access == Access::Mapped ? "r" : "rm", messages.get());
     if (!tif)
         throw EngineError(ErrFileRead, msg::corruptFile(path, messages->lastError));
     TiffFile file(tif, std::move(messages));

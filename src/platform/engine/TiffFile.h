@@ -13,8 +13,10 @@ namespace scanvo::engine {
 
 class TiffFile {
 public:
-    // Opens path for reading; throws EngineError when it is not a readable TIFF.
-    static TiffFile openRead(const QString& path);
+    enum class Access { Mapped, Read };
+    // Opens path for reading; throws EngineError when it is not a readable TIFF. Mapped suits
+    // decoding pages; Read keeps a long file out of the address space while its pages are copied.
+    static TiffFile openRead(const QString& path, Access access = Access::Mapped);
     // Creates (truncates) path for writing; bigTiff selects the 64-bit offset variant.
     static TiffFile openWrite(const QString& path, bool bigTiff = false);
     // Writes into the open, empty file fd through a duplicate of it (the caller keeps fd). Messages
