@@ -222,8 +222,9 @@ TEST(SaveRefusals, AReadOnlyDirectoryTakesNoFile)
         setMode(folder, 0555);
         EXPECT_EQ(refusalProblems(edit, path).toStdString(), "");
         // Not even a new file.
-        if (edit.mode == SaveNew)
+        if (edit.mode == SaveNew) {
             EXPECT_EQ(refusalProblems(edit, documentIn(folder, edit, QStringLiteral("new"))).toStdString(), "");
+        }
         setMode(folder, 0755);
         EXPECT_NO_THROW(runEdit(edit, path));
         ASSERT_TRUE(QFile::remove(path));
@@ -283,8 +284,9 @@ TEST(SaveRefusals, AnOrdinaryUserChangesNoFileNotTheirs)
     makeDocument(append, own);
     makeDocument(ownJpeg, ownPhoto);
     for (const QString& path : {own, ownPhoto}) {
-        if (root)
+        if (root) {
             ASSERT_EQ(chown(QFile::encodeName(path).constData(), kNobody, kNobody), 0);
+        }
         setMode(path, 0444);
     }
     for (const Edit& edit : {jpeg, append, ownJpeg})
