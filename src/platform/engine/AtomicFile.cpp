@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
@@ -52,6 +53,40 @@ void syncDirectory(const QByteArray& directory)
 bool sameFile(const struct stat& a, const struct stat& b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Locks a temporary file for its writer. A file system without locks leaves it unlocked; the
+// cleaner cannot lock it there either and leaves it alone.
+void lock(int fd)
+{
+    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+// A temporary file that never shows unlocked: made without a name (O_TMPFILE), locked, and only
+// then given a fresh name prefix + six letters or digits. Returns -1 where the file system cannot
+// make unnamed files, or names cannot be given that way; the caller then makes a named one.
+int createLockedUnnamed(const QByteArray& directory, const QByteArray& prefix, QByteArray* name)
+{
+    const int fd = ::open(directory.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return -1;
+    lock(fd);
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QByteArray candidate = prefix;
+        for (int i = 0; i < kTempRandomLength; ++i)
+            candidate += kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters) - 1)];
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, candidate.constData(), AT_SYMLINK_FOLLOW) == 0) {
+            *name = candidate;
+            return fd;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    ::close(fd);
+    return -1;
 }
 
 // Removes one leftover temporary file of directory dirFd when no one holds it locked.
@@ -121,16 +156,25 @@ AtomicFile::AtomicFile(const QString& target)
     // A hidden name, so that directory listings of the document never show a half-written file,
     // and a bounded one, so that a long target name cannot make it too long.
     const QByteArray prefix =
-        QFile::encodeName(directory + QStringLiteral("/.") + QFileInfo(m_target).fileName().left(kTempNameBase));
+        QFile::encodeName(directory + QStringLiteral("/.") + QFileInfo(m_target).fileName().left(kTempNameBase)) +
+        kTempMarker;
+    QByteArray name;
+    m_fd = createLockedUnnamed(QFile::encodeName(directory), prefix, &name);
+    if (m_fd < 0)
+        m_fd = createThenLock(prefix, &name);
+    m_temp = QFile::decodeName(name);
+    if (m_targetExisted && ::geteuid() == 0)
+        (void)::fchown(m_fd, st.st_uid, st.st_gid);  // best effort: keep the owner when run as root
+}
+
+int AtomicFile::createThenLock(const QByteArray& prefix, QByteArray* name) const
+{
     for (int attempt = 1;; ++attempt) {
-        QByteArray pattern = prefix + kTempMarker + QByteArray(kTempRandomLength, 'X');
+        QByteArray pattern = prefix + QByteArray(kTempRandomLength, 'X');
         const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
         if (fd < 0)
             fail(errno);
-        // A file system without locks leaves the file unlocked; the cleaner cannot lock it there
-        // either and leaves it alone.
-        while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
-        }
+        lock(fd);
         // Between mkostemp and flock a cleaner may have taken the new file for a leftover and
         // removed it; then the name is gone and another one is made.
         struct stat mine {}, named {};
@@ -138,16 +182,13 @@ AtomicFile::AtomicFile(const QString& target)
         if (::fstat(fd, &mine) != 0 || ::lstat(pattern.constData(), &named) != 0)
             lost = errno;
         else if (sameFile(mine, named)) {
-            m_fd = fd;
-            m_temp = QFile::decodeName(pattern);
-            break;
+            *name = pattern;
+            return fd;
         }
         ::close(fd);
         if (attempt == kCreateAttempts)
             fail(lost);
     }
-    if (m_targetExisted && ::geteuid() == 0)
-        (void)::fchown(m_fd, st.st_uid, st.st_gid);  // best effort: keep the owner when run as root
 }
 
 AtomicFile::~AtomicFile()

@@ -5,8 +5,8 @@
 // target byte for byte as it was.
 //
 // The temporary file is named ".NAME.tmp-XXXXXX" beside the target and is locked (flock) by its
-// writer from creation to commit. A process killed mid-write leaves it behind unlocked;
-// RemoveStaleTemporaries() removes such leftovers and nothing else.
+// writer from before it has that name until commit. A process killed mid-write leaves it behind
+// unlocked; RemoveStaleTemporaries() removes such leftovers and nothing else.
 
 #include <QByteArray>
 #include <QString>
@@ -46,6 +46,8 @@ public:
     static bool IsTemporaryName(const QString& fileName);
 
 private:
+    // The named route to a locked temporary file, where no unnamed one can be made.
+    int createThenLock(const QByteArray& prefix, QByteArray* name) const;
     [[noreturn]] void fail(int error) const;
 
     QString m_target;

@@ -136,20 +136,31 @@ Pix* createPix(std::uint32_t width, std::uint32_t height, int depth)
     return pix;
 }
 
-// Bitonal and 8-bit grey pages, stored in strips of contiguous samples.
-Pix* readGreyStrips(const TiffFile& file, const PageLayout& layout)
+// The samples of a page of one sample per pixel, stored in strips, as they are stored: bits, grey
+// values or palette indices, pad bits cleared.
+PixPtr readSampleStrips(const TiffFile& file, const PageLayout& layout)
 {
     const int depth = layout.bitsPerSample;
     PixPtr pix(createPix(layout.width, layout.height, depth));
     readRowsInto(file, pix.get(), (tmsize_t(layout.width) * depth + 7) / 8);
     // Rows arrive in file byte order; Leptonica keeps them in native 32-bit words.
     pixEndianByteSwap(pix.get());
+    pixSetPadBits(pix.get(), 0);
+    return pix;
+}
+
+// Bitonal and 8-bit grey pages, stored in strips of contiguous samples.
+Pix* readGreyStrips(const TiffFile& file, const PageLayout& layout)
+{
+    const int depth = layout.bitsPerSample;
+    PixPtr pix = readSampleStrips(file, layout);
     // Leptonica's bitonal images have 1 = black and its grey images 0 = black.
     const bool invert = depth == 1 ? layout.photometric == PHOTOMETRIC_MINISBLACK
                                    : layout.photometric == PHOTOMETRIC_MINISWHITE;
-    if (invert)
+    if (invert) {
         pixInvert(pix.get(), pix.get());
-    pixSetPadBits(pix.get(), 0);
+        pixSetPadBits(pix.get(), 0);
+    }
     return pix.release();
 }
 
@@ -187,17 +198,11 @@ PIXCMAP* readPalette(TIFF* tif, int bitsPerSample)
 Pix* readPaletteStrips(const TiffFile& file, const PageLayout& layout)
 {
     const int depth = layout.bitsPerSample;
-    PixPtr pix(createPix(layout.width, layout.height, depth));
-    readRowsInto(file, pix.get(), (tmsize_t(layout.width) * depth + 7) / 8);
-    pixEndianByteSwap(pix.get());
-    pixSetPadBits(pix.get(), 0);
+    PixPtr pix = readSampleStrips(file, layout);
     PIXCMAP* cmap = readPalette(file.get(), depth);
     if (!cmap)
         file.failRead();
-    if (pixSetColormap(pix.get(), cmap) != 0) {
-        pixcmapDestroy(&cmap);
-        throw EngineError(ErrOutOfMemory, msg::outOfMemory());
-    }
+    pixSetColormap(pix.get(), cmap);  // the image owns the table from here, whatever it returns
     if (depth < 8) {
         pix.reset(pixConvertTo8(pix.get(), 1));
         if (!pix)

@@ -23,6 +23,7 @@
 #include <iostream>
 #include <poll.h>
 #include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace scanvo::engine;
@@ -72,6 +73,19 @@ bool waitReady(int output)
     pollfd readable{output, POLLIN, 0};
     char byte = 0;
     return poll(&readable, 1, kReadyTimeoutMs) > 0 && read(output, &byte, 1) == 1 && byte == 'R';
+}
+
+// True when the system lists a lock on the file at path (its writer's flock).
+bool isLocked(const QString& path)
+{
+    struct stat st {};
+    if (stat(QFile::encodeName(path).constData(), &st) != 0)
+        return false;
+    QFile locks(QStringLiteral("/proc/locks"));
+    if (!locks.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray inode = ':' + QByteArray::number(qulonglong(st.st_ino)) + ' ';
+    return locks.readAll().contains(inode);
 }
 
 void runInProcess(const QString& path, const Operation& op, const Document& doc)
@@ -233,18 +247,21 @@ TEST_F(CrashSafety, ASaveAtWorkInAnotherProcessKeepsItsTemporaryFile)
         ASSERT_GT(worker, 0);
         ASSERT_TRUE(waitReady(output));
         ::close(output);
-        // Stopped as soon as its temporary file shows, the save is still at work.
-        QStringList temporaries;
-        for (int waited = 0; waited < 5000 && temporaries.isEmpty(); ++waited) {
-            temporaries = QDir(m_docs.path()).entryList({QStringLiteral(".letters.tif.tmp-*")}, QDir::Files | QDir::Hidden);
-            if (temporaries.isEmpty())
+        // Stopped as soon as its temporary file shows, locked, the save is still at work.
+        QString temporary;
+        for (int waited = 0; waited < 5000 && temporary.isEmpty(); ++waited) {
+            const QStringList found =
+                QDir(m_docs.path()).entryList({QStringLiteral(".letters.tif.tmp-*")}, QDir::Files | QDir::Hidden);
+            if (!found.isEmpty() && isLocked(m_docs.filePath(found.first())))
+                temporary = found.first();
+            else
                 usleep(200);
         }
         ::kill(worker, SIGSTOP);
-        caught = !temporaries.isEmpty() && QFileInfo::exists(m_docs.filePath(temporaries.first()));
+        caught = !temporary.isEmpty() && QFileInfo::exists(m_docs.filePath(temporary));
         if (caught) {
             EXPECT_EQ(AtomicFile::RemoveStaleTemporaries(m_docs.path()), 0);
-            EXPECT_TRUE(QFileInfo::exists(m_docs.filePath(temporaries.first())));
+            EXPECT_TRUE(QFileInfo::exists(m_docs.filePath(temporary)));
         }
         ::kill(worker, SIGCONT);
         EXPECT_EQ(WaitForChild(worker, 20000), 0);
