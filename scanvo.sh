@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Scanvo's two entry points on a fresh Debian 12 machine:
 #   ./scanvo.sh demo   installs what is missing, builds, and starts Pagedemo on sample documents
-#   ./scanvo.sh test   installs what is missing, builds, and runs every test suite
+#   ./scanvo.sh test   installs what is missing, builds, runs every test suite and a short fuzz pass
+#   ./scanvo.sh fuzz [SECONDS]   runs each fuzz target for SECONDS (default 1800) on its corpus
 #   ./scanvo.sh screenshot   remakes docs/pagedemo.png: Pagedemo on a sample document, under Xvfb
 #   ./scanvo.sh package      builds the Debian package (build/scanvo_VERSION_ARCH.deb) with CPack
 # Nothing here waits for input: CI runs the test verb as root with no display.
@@ -15,7 +16,8 @@ JOBS=2
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libleptonica-dev libtiff-dev libjpeg62-turbo-dev libsane-dev libsane1 sane-utils
           libgtest-dev libbenchmark-dev xvfb xauth fonts-wqy-zenhei fonts-dejavu-core
-          libtiff-tools libzstd-dev qt6-tools-dev libqt6opengl6-dev python3-pyqt6 dpkg-dev)
+          libtiff-tools libzstd-dev qt6-tools-dev libqt6opengl6-dev python3-pyqt6 dpkg-dev
+          clang-14 libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
@@ -39,8 +41,12 @@ build() {
 }
 
 run_tests() {
-    cd "$BUILD"
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$JOBS"
+    (cd "$BUILD" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$JOBS")
+}
+
+# The fuzz targets (clang, libFuzzer), each for SECONDS at most and RUNS inputs at most.
+run_fuzzers() {
+    "$REPO/fuzz/run.sh" "$BUILD/fuzz" "$1" "${2:--1}"
 }
 
 # Sample documents of the demo tree and a settings directory whose root points at them.
@@ -74,6 +80,11 @@ test)
     install_missing
     build
     run_tests
+    run_fuzzers 12 4000
+    ;;
+fuzz)
+    install_missing
+    run_fuzzers "${2:-1800}"
     ;;
 demo)
     install_missing
@@ -99,7 +110,7 @@ package)
     (cd "$BUILD" && cpack -G DEB)
     ;;
 *)
-    echo "usage: $0 demo|test|screenshot|package" >&2
+    echo "usage: $0 demo|test|fuzz [SECONDS]|screenshot|package" >&2
     exit 2
     ;;
 esac

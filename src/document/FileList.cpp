@@ -14,6 +14,7 @@
 #include "document/DocumentLocation.h"
 #include "document/DocumentNaming.h"
 #include "document/DocumentTexts.h"
+#include "platform/engine/AtomicFile.h"
 #include "platform/engine/EngineError.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
@@ -142,10 +143,11 @@ bool BuildFileList(ControlState& state, qint16 position)
     // file literally called "*.tif". Callers that keep an edit write it back before they change
     // the document.
     state.m_PageModified = false;
-    if (state.m_RequestedDocType == DocTypeDetect) {
-        const QString directory = DocumentDirectoryPath(state.m_LocalPath, state.m_DocName) + u'/';
-        state.m_DocType = DetectDocType(directory + QStringLiteral("*.*"));
-    }
+    const QString directory = DocumentDirectoryPath(state.m_LocalPath, state.m_DocName);
+    // Saves killed mid-write leave their temporary files behind; nobody else ever removes them.
+    engine::AtomicFile::RemoveStaleTemporaries(directory);
+    if (state.m_RequestedDocType == DocTypeDetect)
+        state.m_DocType = DetectDocType(directory + QStringLiteral("/*.*"));
     const QString pattern = DocumentPattern(state);
     g_CurrentFilePath = pattern;
 

@@ -89,6 +89,21 @@ TEST_F(FileListTest, AnEmptyDocumentStaysEmptyWithoutAMessage)
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
+TEST_F(FileListTest, OpeningADocumentRemovesTemporariesLeftByKilledSaves)
+{
+    WriteTiff(documentFile(QStringLiteral("a.tif")), 1);
+    // What a save killed mid-write leaves behind, and a hidden file of somebody else's.
+    for (const char* name : {".a.tif.tmp-Xk29Qa", ".notes"}) {
+        QFile file(documentFile(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("partial");
+    }
+    openDocument(DocTypeSinglePageTiff, 0);
+    EXPECT_FALSE(QFile::exists(documentFile(QStringLiteral(".a.tif.tmp-Xk29Qa"))));
+    EXPECT_TRUE(QFile::exists(documentFile(QStringLiteral(".notes"))));
+    EXPECT_EQ(listTexts(), QStringList{QStringLiteral("a.tif")});
+}
+
 TEST_F(FileListTest, FilesWithoutAnyImageEndInTheErrorMessage)
 {
     WriteJpeg(documentFile("readme.txt"));

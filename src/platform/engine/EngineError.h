@@ -17,6 +17,7 @@ enum EngineErrorNumber : int {
     ErrPageRange = 20007,        // page number outside the file
     ErrIncompatible = 20008,     // two images differ in depth or palette kind
     ErrOperation = 20009,        // a pixel operation failed inside the library
+    ErrDamagedPages = 20010,     // a multi-page file whose later pages cannot be read: an edit would drop them
 };
 
 class EngineError : public std::runtime_error {

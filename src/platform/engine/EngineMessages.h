@@ -54,11 +54,25 @@ inline QString encodeFailed(const QString& detail = {})
     return withDetail(QStringLiteral("图像编码失败"), detail);
 }
 inline QString outOfMemory() { return QStringLiteral("内存不足"); }
+// Details of cannotWrite() for a target the user may not change.
+inline QString readOnlyFile() { return QStringLiteral("文件只读"); }
+inline QString readOnlyDirectory() { return QStringLiteral("所在目录只读"); }
+// A multi-page file whose chain of pages breaks off after the readable ones.
+inline QString pagesLost(const QString& path, int readable)
+{
+    return QStringLiteral("文件已损坏，只能读出前 %1 页，其后的页面无法读取：%2").arg(readable).arg(path);
+}
+inline QString editWouldDropPages(const QString& path, int readable)
+{
+    return QStringLiteral("文件已损坏，只能读出前 %1 页；改写此文件将丢失其后无法读取的页面：%2").arg(readable).arg(path);
+}
 
 // Details of a damaged TIFF page, put in brackets after corruptFile().
 inline QString missingImageSize() { return QStringLiteral("缺少图像尺寸"); }
 inline QString missingStripSizes() { return QStringLiteral("缺少条带长度"); }
 inline QString invalidStripSize() { return QStringLiteral("条带长度无效"); }
 inline QString badStrip(int strip) { return QStringLiteral("第 %1 条带").arg(strip); }
+inline QString stripOutsideFile(int strip) { return QStringLiteral("第 %1 条带超出文件末尾").arg(strip); }
+inline QString dataCannotFillImage() { return QStringLiteral("图像数据不足以填满所声明的尺寸"); }
 
 }  // namespace scanvo::engine::msg

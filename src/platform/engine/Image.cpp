@@ -24,6 +24,11 @@ Pix* copyPix(Pix* pix)
     return copy;
 }
 
+[[noreturn]] void throwTooLarge(long long width, long long height, int depth)
+{
+    throw EngineError(ErrOutOfMemory, QStringLiteral("图像太大，内存不足：%1 x %2 x %3").arg(width).arg(height).arg(depth));
+}
+
 }  // namespace
 
 void CheckImageSize(long long width, long long height, int depth)
@@ -39,8 +44,17 @@ void CheckImageSize(long long width, long long height, int depth)
     constexpr long long kMaxBytes = (1LL << 31) - 1;
     if (width > std::numeric_limits<int>::max() / 32 || height > std::numeric_limits<int>::max() / 32 ||
         bytes > kMaxBytes)
-        throw EngineError(ErrOutOfMemory,
-                          QStringLiteral("图像太大，内存不足：%1 x %2 x %3").arg(width).arg(height).arg(depth));
+        throwTooLarge(width, height, depth);
+}
+
+void CheckPageSize(long long width, long long height, int depth)
+{
+    // A0 is 841 x 1189 mm; at 1200 dpi 39733 x 56174 pixels, rounded up.
+    constexpr long long kShortSide = 841LL * 1200 * 10 / 254 + 1;
+    constexpr long long kLongSide = 1189LL * 1200 * 10 / 254 + 1;
+    if (width > kLongSide || height > kLongSide || (width > kShortSide && height > kShortSide))
+        throwTooLarge(width, height, depth);
+    CheckImageSize(width, height, depth);
 }
 
 Image::~Image()

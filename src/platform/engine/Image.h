@@ -75,5 +75,8 @@ private:
 
 // Refuses a width x height x depth image whose pixels would not fit in memory (throws EngineError).
 void CheckImageSize(long long width, long long height, int depth);
+// Refuses, as CheckImageSize does, a page read from a file that is larger than any page a scanner
+// produces: A0 at 1200 dpi, in either orientation.
+void CheckPageSize(long long width, long long height, int depth);
 
 }  // namespace scanvo::engine

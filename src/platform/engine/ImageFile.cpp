@@ -108,7 +108,7 @@ Pix* readOtherPix(const QString& path, const QByteArray& bytes)
         throw EngineError(ErrFileRead, msg::notAnImage(path));
     if (pixReadHeaderMem(data, size_t(bytes.size()), &format, &w, &h, &bps, &spp, &cmap) != 0)
         throw EngineError(ErrFileRead, msg::corruptFile(path));
-    CheckImageSize(w, h, 32);
+    CheckPageSize(w, h, 32);
     Pix* pix = pixReadMem(data, size_t(bytes.size()));
     if (!pix)
         throw EngineError(ErrFileRead, msg::corruptFile(path));
@@ -150,6 +150,37 @@ void checkPageNumber(int page, int count)
         throw EngineError(ErrPageRange, msg::pageOutOfRange(page, count));
 }
 
+// The pages of source an edit can copy: all of them; or, when the chain of pages breaks off, the
+// readable ones, and that only when the caller agreed to drop the rest.
+int editablePageCount(const TiffFile& source, bool dropUnreadable)
+{
+    QString damage;
+    const int count = source.readablePageCount(&damage);
+    if (count == 0)
+        source.failRead();
+    if (!damage.isEmpty() && !dropUnreadable)
+        throw EngineError(ErrDamagedPages, msg::withDetail(msg::editWouldDropPages(source.path(), count), damage));
+    return count;
+}
+
+// A new file over path must not silently take the place of a multi-page file whose later pages
+// cannot be read. Whatever cannot be read as a TIFF at all is simply replaced.
+void checkOverwrite(const QString& path, bool dropUnreadable)
+{
+    // Never opened unless a regular file: opening a FIFO to read would wait for a writer.
+    QFile file(path);
+    if (dropUnreadable || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) ||
+        kindFromMagic(file.read(8)) != FileKind::Tiff)
+        return;
+    file.close();
+    try {
+        editablePageCount(TiffFile::openRead(path, TiffFile::Access::Read), false);
+    } catch (const EngineError& error) {
+        if (error.number() == ErrDamagedPages)
+            throw;
+    }
+}
+
 // The image in the depth the format stores: CCITT 1 bit; JPEG 8 (grey) or 24 without palette;
 // LZW and uncompressed whatever was asked for. bits 0 keeps the image's own depth where it can.
 Image imageForFormat(const Image& image, const FormatInfo& info, int bits)
@@ -175,7 +206,7 @@ void writeTiffFile(const QString& path, const TiffFile* source, const std::vecto
     AtomicFile target(path);
     {
         const bool bigTiff = source && TIFFIsBigTIFF(source->get());
-        TiffFile out = TiffFile::openWrite(target.tempPath(), bigTiff);
+        TiffFile out = TiffFile::openWrite(target.descriptor(), target.targetPath(), bigTiff);
         const int count = static_cast<int>(plan.size());
         int current = -1;
         for (int i = 0; i < count; ++i) {
@@ -213,6 +244,7 @@ void saveJpegFile(const Image& image, const QString& path, const SaveOptions& op
                               (!QFileInfo::exists(path) || fileKind(path) != FileKind::Tiff);
     if (options.mode != SaveNew && !replacesJpeg)
         throw EngineError(ErrUnsupported, msg::jpegSinglePage());
+    checkOverwrite(path, options.dropUnreadablePages);
     const QByteArray bytes = EncodeJpeg(image, options.format, options.quality);
     AtomicFile target(path);
     target.write(bytes);
@@ -224,6 +256,8 @@ void saveTiffFile(const Image& image, const QString& path, const SaveOptions& op
     const bool exists = QFileInfo::exists(path);
     if (options.mode == SaveNew || (!exists && (options.mode == SaveAppend ||
                                                 (options.mode == SaveInsert && options.page == 1)))) {
+        if (exists)
+            checkOverwrite(path, options.dropUnreadablePages);
         writeTiffFile(path, nullptr, {kNewPage}, image, options);
         return;
     }
@@ -232,8 +266,9 @@ void saveTiffFile(const Image& image, const QString& path, const SaveOptions& op
     if (fileKind(path) != FileKind::Tiff)
         throw EngineError(ErrUnsupported, msg::notATiff(path));
 
-    const TiffFile source = TiffFile::openRead(path);
-    const int count = source.pageCount();
+    // Read, not mapped: copying every page of a long file must not make it resident.
+    const TiffFile source = TiffFile::openRead(path, TiffFile::Access::Read);
+    const int count = editablePageCount(source, options.dropUnreadablePages);
     std::vector<int> plan = sourcePages(count);
     switch (options.mode) {
     case SaveAppend:
@@ -300,12 +335,35 @@ int PageCount(const QString& path)
     return 1;
 }
 
+PageInventory InspectPages(const QString& path)
+{
+    PageInventory inventory;
+    if (fileKind(path) != FileKind::Tiff) {
+        inventory.readablePages = PageCount(path);
+        return inventory;
+    }
+    const TiffFile file = TiffFile::openRead(path);
+    QString damage;
+    inventory.readablePages = file.readablePageCount(&damage);
+    if (inventory.readablePages == 0)
+        file.failRead();
+    inventory.damaged = !damage.isEmpty();
+    if (inventory.damaged)
+        inventory.damage = msg::withDetail(msg::pagesLost(path, inventory.readablePages), damage);
+    return inventory;
+}
+
 Image LoadPage(const QString& path, int page)
 {
     const FileKind kind = fileKind(path);
     if (kind == FileKind::Tiff) {
         const TiffFile file = TiffFile::openRead(path);
-        checkPageNumber(page, file.pageCount());
+        QString damage;
+        const int count = file.readablePageCount(&damage);
+        // Beyond the readable pages of a damaged file lies damage, not the end of the document.
+        if (count == 0 || (page > count && !damage.isEmpty()))
+            file.failRead();
+        checkPageNumber(page, count);
         file.selectPage(page - 1);
         return ReadTiffPage(file);
     }
@@ -334,12 +392,12 @@ void SavePage(const Image& image, const QString& path, const SaveOptions& option
         saveTiffFile(prepared, path, options);
 }
 
-void DeletePage(const QString& path, int page)
+void DeletePage(const QString& path, int page, bool dropUnreadablePages)
 {
     if (fileKind(path) != FileKind::Tiff)
         throw EngineError(ErrUnsupported, msg::notATiff(path));
-    const TiffFile source = TiffFile::openRead(path);
-    const int count = source.pageCount();
+    const TiffFile source = TiffFile::openRead(path, TiffFile::Access::Read);
+    const int count = editablePageCount(source, dropUnreadablePages);
     checkPageNumber(page, count);
     if (count == 1)
         throw EngineError(ErrPageRange, msg::cannotDeleteOnlyPage(path));

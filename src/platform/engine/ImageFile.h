@@ -9,7 +9,8 @@
 
 namespace scanvo::engine {
 
-// Save modes.
+// Save modes. Every save over an existing file, and DeletePage, fails with ErrFileWrite naming the
+// file when the file or its directory is write-protected (IsWriteProtected in AtomicFile.h).
 enum SaveMode : int {
     SaveNew = 0,      // write a new single-image file (overwriting any file there)
     SaveAppend = 1,   // append the page at the end of a multi-page TIFF
@@ -23,14 +24,31 @@ struct SaveOptions {
     int quality = 128;          // quality factor, 0 best ... 255 smallest
     int mode = SaveNew;
     int page = 1;               // 1-based save-page number for SaveReplace and SaveInsert
+    // A multi-page file whose later pages cannot be read (see InspectPages) is written over only
+    // when this is set: the caller has told the user that those pages are lost. The new file then
+    // holds the readable pages (with the edit). Unset, such a save fails with ErrDamagedPages.
+    bool dropUnreadablePages = false;
+};
+
+// What a page file holds: the pages that can be read and whether more of it is lost to damage.
+struct PageInventory {
+    int readablePages = 0;  // pages 1 .. readablePages can be loaded, as far as their directories go
+    bool damaged = false;   // the chain of pages breaks off after readablePages
+    QString damage;         // when damaged: a description naming the file, to show the user once
 };
 
 // JPEG quality 1..100 for a quality factor: clamp(round((250 - qf) / 2.5), 1, 100).
 int JpegQualityForFactor(int qualityFactor);
 
-// Number of pages of an image file (1 for JPEG). Throws EngineError.
+// Number of pages of an image file (1 for JPEG). A multi-page TIFF whose chain of pages breaks
+// off is damaged: throws EngineError (ErrFileRead), as for any unreadable file.
 int PageCount(const QString& path);
-// Loads page n (1-based). The image's loadFormat() tells how the page is stored. Throws EngineError.
+// The readable pages of an image file, for a multi-page TIFF whose chain of pages breaks off too
+// (a file cut short after page k still shows pages 1 .. k). Throws EngineError when not even the
+// first page can be found.
+PageInventory InspectPages(const QString& path);
+// Loads page n (1-based); in a damaged file any of the readable pages. The image's loadFormat()
+// tells how the page is stored. Throws EngineError.
 Image LoadPage(const QString& path, int page = 1);
 // Saves image to path as options say. The depth written is options.bits (0: the image's own),
 // except that CCITT codings always write 1 bit (grey and colour thresholded) and JPEG 8 or 24.
@@ -40,7 +58,8 @@ Image LoadPage(const QString& path, int page = 1);
 void SavePage(const Image& image, const QString& path, const SaveOptions& options);
 // Deletes page n (1-based) of a multi-page TIFF; the other pages keep their compressed data.
 // The only page of a file is not deleted (a TIFF without pages is no file): delete the file.
-void DeletePage(const QString& path, int page);
+// dropUnreadablePages as in SaveOptions.
+void DeletePage(const QString& path, int page, bool dropUnreadablePages = false);
 
 // What a format code stands for.
 bool IsKnownFormat(int format);

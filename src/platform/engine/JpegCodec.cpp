@@ -13,6 +13,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <cstdint>
 #include <cstring>
 
 #include <jpeglib.h>
@@ -94,6 +95,7 @@ struct DecodeState {
     int chromaSamples = 1;
     int xDpi = 0;
     int yDpi = 0;
+    bool fillable = true;
     Pix* pix = nullptr;         // owned by the caller once set
     unsigned char* row = nullptr;  // CMYK row buffer, freed by the caller
     char message[JMSG_LENGTH_MAX] = {};
@@ -125,6 +127,29 @@ void cmykRowToPix(const unsigned char* row, l_uint32* line, int width, bool inve
     }
 }
 
+// False when the entropy-coded data of a Huffman-coded stream is too short for the frame it
+// declares: every 8 x 8 block of every component takes one bit at least, two in a sequential
+// stream (its DC difference and the end of its AC coefficients). Arithmetic coding has no such floor.
+bool streamCanFill(const jpeg_decompress_struct& cinfo, unsigned long size)
+{
+    if (cinfo.arith_code)
+        return true;
+    std::uint64_t bits = 0;
+    for (int c = 0; c < cinfo.num_components; ++c)
+        bits += std::uint64_t(cinfo.comp_info[c].width_in_blocks) * cinfo.comp_info[c].height_in_blocks;
+    if (!cinfo.progressive_mode)
+        bits *= 2;
+    return bits <= std::uint64_t(size) * 8;
+}
+
+// Working memory libjpeg may take beside the image: a progressive stream keeps every coefficient of
+// the image, about twice its pixels' bytes, which the data of a real photograph bounds well within this.
+long decoderMemoryLimit(unsigned long size)
+{
+    constexpr long kFloor = 256L << 20;
+    return std::max<long>(kFloor, static_cast<long>(std::min<unsigned long>(size, 1UL << 30)) * 64);
+}
+
 // Returns false with state->message set on any libjpeg error.
 bool runDecode(DecodeState* state)
 {
@@ -135,8 +160,10 @@ bool runDecode(DecodeState* state)
         return false;
     }
     jpeg_create_decompress(&cinfo);
+    cinfo.mem->max_memory_to_use = decoderMemoryLimit(state->size);
     jpeg_mem_src(&cinfo, state->data, state->size);
     jpeg_read_header(&cinfo, TRUE);
+    state->fillable = streamCanFill(cinfo, state->size);
     state->width = static_cast<int>(cinfo.image_width);
     state->height = static_cast<int>(cinfo.image_height);
     state->components = cinfo.num_components;
@@ -253,13 +280,16 @@ JpegHeader ReadJpegHeader(const QByteArray& bytes, const QString& path)
     header.height = state.height;
     header.components = state.components;
     header.format = FormatOfJpeg(Container::Jpeg, state.chromaSamples);
+    header.fillable = state.fillable;
     return header;
 }
 
 Image DecodeJpeg(const QByteArray& bytes, const QString& path)
 {
     const JpegHeader header = ReadJpegHeader(bytes, path);
-    CheckImageSize(header.width, header.height, header.components == 1 ? 8 : 24);
+    CheckPageSize(header.width, header.height, header.components == 1 ? 8 : 24);
+    if (!header.fillable)
+        throw EngineError(ErrFileRead, msg::corruptFile(path, msg::dataCannotFillImage()));
     DecodeState state = decodeState(bytes, false);
     const bool ok = runDecode(&state);
     PixPtr pix(state.pix);

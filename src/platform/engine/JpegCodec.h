@@ -13,6 +13,7 @@ struct JpegHeader {
     int height = 0;
     int components = 0;
     int format = FormatNone;  // 10, 23 or 21 by chroma subsampling
+    bool fillable = true;     // false: the stream is too short to code the frame it declares
 };
 
 // Reads the header of a JPEG stream; path only names the file in errors. Throws EngineError.

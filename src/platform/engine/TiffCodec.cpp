@@ -97,9 +97,11 @@ bool paletteIsGrey(TIFF* tif, std::uint16_t bitsPerSample)
     return true;
 }
 
-// Strip-wise decode of contiguous rows straight into the lines of pix. rowBytes bytes of each
-// decoded row are copied; the caller knows what they mean.
-void readStripsInto(const TiffFile& file, Pix* pix, tmsize_t rowBytes)
+// Contiguous rows decoded one by one straight into the lines of pix, which is allocated without
+// being cleared: memory is taken as rows arrive, so a page whose data breaks off early costs what
+// was read, not the whole image. rowBytes bytes of each decoded row are kept; the caller knows
+// what they mean.
+void readRowsInto(const TiffFile& file, Pix* pix, tmsize_t rowBytes)
 {
     TIFF* tif = file.get();
     const std::uint32_t height = static_cast<std::uint32_t>(pixGetHeight(pix));
@@ -109,33 +111,41 @@ void readStripsInto(const TiffFile& file, Pix* pix, tmsize_t rowBytes)
     std::uint32_t rowsPerStrip = height;
     TIFFGetFieldDefaulted(tif, TIFFTAG_ROWSPERSTRIP, &rowsPerStrip);
     rowsPerStrip = std::clamp<std::uint32_t>(rowsPerStrip, 1, height);
-    std::vector<unsigned char> buffer;
-    try {
-        buffer.resize(static_cast<size_t>(scanline) * rowsPerStrip);
-    } catch (const std::bad_alloc&) {
-        throw EngineError(ErrOutOfMemory, msg::outOfMemory());
-    }
     l_uint32* data = pixGetData(pix);
     const int wpl = pixGetWpl(pix);
-    const std::uint32_t strips = (height + rowsPerStrip - 1) / rowsPerStrip;
-    for (std::uint32_t strip = 0; strip < strips; ++strip) {
-        const std::uint32_t first = strip * rowsPerStrip;
-        const std::uint32_t rows = std::min(rowsPerStrip, height - first);
-        const tmsize_t wanted = scanline * rows;
-        const tmsize_t got = TIFFReadEncodedStrip(tif, strip, buffer.data(), wanted);
-        if (got < wanted)
-            file.failRead(msg::badStrip(int(strip) + 1));
-        for (std::uint32_t r = 0; r < rows; ++r)
-            std::memcpy(data + std::int64_t(first + r) * wpl, buffer.data() + std::int64_t(r) * scanline,
-                        static_cast<size_t>(rowBytes));
+    std::vector<unsigned char> wide;  // only for a decoded row longer than an image line
+    if (scanline > tmsize_t(wpl) * 4)
+        wide.resize(static_cast<size_t>(scanline));
+    // The CCITT decoders report a bad code word and carry on with the next row; the page is lost
+    // then, so reading stops at once instead of running through garbage to the last row.
+    for (std::uint32_t row = 0; row < height; ++row) {
+        auto* line = reinterpret_cast<unsigned char*>(data + std::int64_t(row) * wpl);
+        if (TIFFReadScanline(tif, wide.empty() ? line : wide.data(), row, 0) < 0 || file.hasError())
+            file.failRead(msg::badStrip(int(row / rowsPerStrip) + 1));
+        if (!wide.empty())
+            std::memcpy(line, wide.data(), static_cast<size_t>(rowBytes));
     }
 }
 
+// An image whose lines are filled by the reader; see readRowsInto.
 Pix* createPix(std::uint32_t width, std::uint32_t height, int depth)
 {
-    Pix* pix = pixCreate(static_cast<l_int32>(width), static_cast<l_int32>(height), depth);
+    Pix* pix = pixCreateNoInit(static_cast<l_int32>(width), static_cast<l_int32>(height), depth);
     if (!pix)
         throw EngineError(ErrOutOfMemory, msg::outOfMemory());
+    return pix;
+}
+
+// The samples of a page of one sample per pixel, stored in strips, as they are stored: bits, grey
+// values or palette indices, pad bits cleared.
+PixPtr readSampleStrips(const TiffFile& file, const PageLayout& layout)
+{
+    const int depth = layout.bitsPerSample;
+    PixPtr pix(createPix(layout.width, layout.height, depth));
+    readRowsInto(file, pix.get(), (tmsize_t(layout.width) * depth + 7) / 8);
+    // Rows arrive in file byte order; Leptonica keeps them in native 32-bit words.
+    pixEndianByteSwap(pix.get());
+    pixSetPadBits(pix.get(), 0);
     return pix;
 }
 
@@ -143,16 +153,14 @@ Pix* createPix(std::uint32_t width, std::uint32_t height, int depth)
 Pix* readGreyStrips(const TiffFile& file, const PageLayout& layout)
 {
     const int depth = layout.bitsPerSample;
-    PixPtr pix(createPix(layout.width, layout.height, depth));
-    readStripsInto(file, pix.get(), (tmsize_t(layout.width) * depth + 7) / 8);
-    // Rows arrive in file byte order; Leptonica keeps them in native 32-bit words.
-    pixEndianByteSwap(pix.get());
+    PixPtr pix = readSampleStrips(file, layout);
     // Leptonica's bitonal images have 1 = black and its grey images 0 = black.
     const bool invert = depth == 1 ? layout.photometric == PHOTOMETRIC_MINISBLACK
                                    : layout.photometric == PHOTOMETRIC_MINISWHITE;
-    if (invert)
+    if (invert) {
         pixInvert(pix.get(), pix.get());
-    pixSetPadBits(pix.get(), 0);
+        pixSetPadBits(pix.get(), 0);
+    }
     return pix.release();
 }
 
@@ -160,11 +168,47 @@ Pix* readGreyStrips(const TiffFile& file, const PageLayout& layout)
 Pix* readRgbStrips(const TiffFile& file, const PageLayout& layout)
 {
     PixPtr packed(createPix(layout.width, layout.height, 24));
-    readStripsInto(file, packed.get(), tmsize_t(layout.width) * 3);
+    readRowsInto(file, packed.get(), tmsize_t(layout.width) * 3);
     Pix* pix = pixConvert24To32(packed.get());
     if (!pix)
         throw EngineError(ErrOutOfMemory, msg::outOfMemory());
     return pix;
+}
+
+// The colour table of a palette page as Leptonica keeps it. Some writers put 8-bit values into the
+// 16-bit table; a table without any value above 255 is read that way, as libtiff's own reader does.
+PIXCMAP* readPalette(TIFF* tif, int bitsPerSample)
+{
+    std::uint16_t *red = nullptr, *green = nullptr, *blue = nullptr;
+    if (!TIFFGetField(tif, TIFFTAG_COLORMAP, &red, &green, &blue))
+        return nullptr;
+    const int count = 1 << bitsPerSample;
+    bool eightBit = true;
+    for (int i = 0; i < count && eightBit; ++i)
+        eightBit = red[i] < 256 && green[i] < 256 && blue[i] < 256;
+    const int shift = eightBit ? 0 : 8;
+    PIXCMAP* cmap = pixcmapCreate(bitsPerSample);
+    for (int i = 0; cmap && i < count; ++i)
+        pixcmapAddColor(cmap, red[i] >> shift, green[i] >> shift, blue[i] >> shift);
+    return cmap;
+}
+
+// Colour palette pages of 2, 4 or 8 bits in strips: indices and colour table as stored, held as
+// an 8-bit palette image, so that the page is written back as a palette page.
+Pix* readPaletteStrips(const TiffFile& file, const PageLayout& layout)
+{
+    const int depth = layout.bitsPerSample;
+    PixPtr pix = readSampleStrips(file, layout);
+    PIXCMAP* cmap = readPalette(file.get(), depth);
+    if (!cmap)
+        file.failRead();
+    pixSetColormap(pix.get(), cmap);  // the image owns the table from here, whatever it returns
+    if (depth < 8) {
+        pix.reset(pixConvertTo8(pix.get(), 1));
+        if (!pix)
+            throw EngineError(ErrOutOfMemory, msg::outOfMemory());
+    }
+    return pix.release();
 }
 
 // Everything else: libtiff's RGBA reader knows every photometric, depth, palette and tiling.
@@ -175,7 +219,10 @@ Pix* readThroughRgba(const TiffFile& file, const PageLayout& layout)
     if (!TIFFRGBAImageOK(tif, why))
         throw EngineError(ErrUnsupported, msg::unsupportedPage(file.path(), QString::fromLocal8Bit(why)));
     CheckImageSize(layout.width, layout.height, 32);
-    PixPtr pix(createPix(layout.width, layout.height, 32));
+    // Cleared: the reader may leave parts of the raster it has no data for untouched.
+    PixPtr pix(pixCreate(static_cast<l_int32>(layout.width), static_cast<l_int32>(layout.height), 32));
+    if (!pix)
+        throw EngineError(ErrOutOfMemory, msg::outOfMemory());
     auto* raster = reinterpret_cast<std::uint32_t*>(pixGetData(pix.get()));
     if (!TIFFReadRGBAImageOriented(tif, layout.width, layout.height, raster, ORIENTATION_TOPLEFT, 1))
         file.failRead();
@@ -187,6 +234,100 @@ Pix* readThroughRgba(const TiffFile& file, const PageLayout& layout)
         raster[i] = value;
     }
     return pix.release();
+}
+
+bool isFax(std::uint16_t compression)
+{
+    return compression == COMPRESSION_CCITTFAX3 || compression == COMPRESSION_CCITTFAX4 ||
+           compression == COMPRESSION_CCITTRLE || compression == COMPRESSION_CCITTRLEW;
+}
+
+// How many bytes one stored byte of a strip or tile can decode to at most, for the codings bounded
+// that way; 0 for the others.
+std::uint64_t maxExpansion(std::uint16_t compression)
+{
+    switch (compression) {
+    case COMPRESSION_NONE:
+        return 1;
+    case COMPRESSION_PACKBITS:  // two bytes repeat one byte 128 times at most
+        return 64;
+    case COMPRESSION_LZW:  // a code takes nine bits or more and stands for 4096 bytes at most
+        return 4096 * 8 / 9 + 1;
+    case COMPRESSION_ADOBE_DEFLATE:
+    case COMPRESSION_DEFLATE:  // deflate's own limit
+        return 1032;
+    default:
+        return 0;
+    }
+}
+
+// False when available stored bytes of a strip or tile cannot possibly decode to width x rows
+// pixels (decodedBytes bytes) in the given coding, whatever they hold. Codings without a useful
+// bound pass.
+bool canFill(std::uint16_t compression, std::uint64_t available, std::uint64_t width, std::uint64_t rows,
+             std::uint64_t decodedBytes)
+{
+    if (isFax(compression))  // a coded row takes one bit at least
+        return rows <= available * 8;
+    if (compression == COMPRESSION_JPEG)  // an 8 x 8 block takes one bit at least
+        return width * rows <= available * 512;
+    const std::uint64_t expansion = maxExpansion(compression);
+    return expansion == 0 || decodedBytes <= available * expansion + (expansion > 1 ? 4096 : 0);
+}
+
+// Bytes of decoded page any coding may take without proof from its data; beyond that a coding of
+// no known limit must show at least one stored byte per kUnboundedExpansion decoded ones.
+constexpr std::uint64_t kUnboundedFloor = std::uint64_t(64) << 20;
+constexpr std::uint64_t kUnboundedExpansion = 32768;
+
+// Refuses a page whose strips or tiles, as far as they lie inside the file, cannot hold the image
+// the directory declares: a few bytes claiming a huge page are damage, found before any memory is
+// taken for the page.
+void checkDataCanFill(const TiffFile& file, const PageLayout& layout)
+{
+    TIFF* tif = file.get();
+    const std::uint64_t fileSize = file.fileSize();
+    const bool bytesBound = maxExpansion(layout.compression) > 0;
+    const std::uint32_t chunks = layout.tiled ? TIFFNumberOfTiles(tif) : TIFFNumberOfStrips(tif);
+    std::uint32_t tileWidth = 0, tileLength = 0;
+    std::uint64_t tileBytes = 0;
+    if (layout.tiled) {
+        TIFFGetField(tif, TIFFTAG_TILEWIDTH, &tileWidth);
+        TIFFGetField(tif, TIFFTAG_TILELENGTH, &tileLength);
+        if (bytesBound)
+            tileBytes = TIFFTileSize64(tif);
+    }
+    std::uint32_t rowsPerStrip = layout.height;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_ROWSPERSTRIP, &rowsPerStrip);
+    rowsPerStrip = std::clamp<std::uint32_t>(rowsPerStrip, 1, layout.height);
+    const std::uint32_t stripsPerPlane = (layout.height - 1) / rowsPerStrip + 1;
+    std::uint64_t stored = 0;
+    for (std::uint32_t chunk = 0; chunk < chunks; ++chunk) {
+        const std::uint64_t offset = TIFFGetStrileOffset(tif, chunk);
+        const std::uint64_t count = TIFFGetStrileByteCount(tif, chunk);
+        const std::uint64_t available = offset >= fileSize ? 0 : std::min(count, fileSize - offset);
+        stored += available;
+        std::uint64_t width = tileWidth, rows = tileLength, decoded = tileBytes;
+        if (!layout.tiled) {
+            const std::uint64_t first = std::uint64_t(chunk % stripsPerPlane) * rowsPerStrip;
+            width = layout.width;
+            rows = std::min<std::uint64_t>(rowsPerStrip, layout.height - first);
+            decoded = bytesBound ? TIFFVStripSize64(tif, static_cast<std::uint32_t>(rows)) : 0;
+        }
+        if (!canFill(layout.compression, available, width, rows, decoded))
+            file.failRead(msg::dataCannotFillImage());
+    }
+    // Old-style JPEG may keep its stream outside the strips, but inside the file; every 8 x 8 block
+    // takes a bit of it at least.
+    const std::uint64_t pixels = std::uint64_t(layout.width) * layout.height;
+    if (layout.compression == COMPRESSION_OJPEG && pixels > fileSize * 512)
+        file.failRead(msg::dataCannotFillImage());
+    // The other codings have no limit of their own that helps; they get a very wide one.
+    const bool unbounded = !bytesBound && layout.compression != COMPRESSION_JPEG && layout.compression != COMPRESSION_OJPEG &&
+                           !isFax(layout.compression);
+    const std::uint64_t pageBytes = pixels * layout.samplesPerPixel * std::max<std::uint16_t>(layout.bitsPerSample, 1) / 8;
+    if (unbounded && pageBytes > kUnboundedFloor + stored * kUnboundedExpansion)
+        file.failRead(msg::dataCannotFillImage());
 }
 
 // The 1 / 8 / 24 bit image a page of the given kind becomes.
@@ -261,12 +402,6 @@ bool usesPredictor(std::uint16_t compression)
            compression == COMPRESSION_LZMA;
 }
 
-bool isFax(std::uint16_t compression)
-{
-    return compression == COMPRESSION_CCITTFAX3 || compression == COMPRESSION_CCITTFAX4 ||
-           compression == COMPRESSION_CCITTRLE || compression == COMPRESSION_CCITTRLEW;
-}
-
 // Every tag that tells a reader how to decode and place the copied strips, and the descriptive
 // ones worth keeping. The compression is set before the tags that belong to its codec.
 void copyPageTags(TIFF* in, TIFF* out, std::uint16_t compression)
@@ -324,7 +459,8 @@ void copyPageTags(TIFF* in, TIFF* out, std::uint16_t compression)
         copyCountedBlob(in, out, TIFFTAG_JPEGTABLES);
 }
 
-// Raw bytes of every strip or tile, as stored.
+// Raw bytes of every strip or tile, as stored. Each read is bounded by what the file holds, so a
+// damaged byte count costs an error, not the memory it claims.
 void copyRawChunks(const TiffFile& in, const TiffFile& out)
 {
     TIFF* src = in.get();
@@ -334,11 +470,15 @@ void copyRawChunks(const TiffFile& in, const TiffFile& out)
     std::uint64_t* byteCounts = nullptr;
     if (!TIFFGetField(src, tiled ? TIFFTAG_TILEBYTECOUNTS : TIFFTAG_STRIPBYTECOUNTS, &byteCounts) || !byteCounts)
         in.failRead(msg::missingStripSizes());
+    const std::uint64_t fileSize = in.fileSize();
     std::vector<unsigned char> buffer;
     for (std::uint32_t chunk = 0; chunk < chunks; ++chunk) {
         const std::uint64_t size = byteCounts[chunk];
+        const std::uint64_t offset = TIFFGetStrileOffset(src, chunk);
         if (size > kMaxRawChunk)
             in.failRead(msg::invalidStripSize());
+        if (offset > fileSize || size > fileSize - offset)
+            in.failRead(msg::stripOutsideFile(int(chunk) + 1));
         if (buffer.size() < size) {
             try {
                 buffer.resize(static_cast<size_t>(size));
@@ -389,7 +529,8 @@ Image ReadTiffPage(const TiffFile& file)
         throw EngineError(ErrOutOfMemory, msg::outOfMemory());
     const Kind kind = kindOf(layout);
     file.clearError();
-    CheckImageSize(layout.width, layout.height, kind == Kind::Bitonal ? 1 : (kind == Kind::Grey ? 8 : 24));
+    CheckPageSize(layout.width, layout.height, kind == Kind::Bitonal ? 1 : (kind == Kind::Grey ? 8 : 24));
+    checkDataCanFill(file, layout);
 
     // Rows read straight into the image: strips of contiguous unsigned samples, top row first.
     // Everything else goes through the RGBA reader, which also turns other orientations upright.
@@ -400,6 +541,10 @@ Image ReadTiffPage(const TiffFile& file)
     if (contiguous && layout.samplesPerPixel == 1 && (layout.bitsPerSample == 1 || layout.bitsPerSample == 8) &&
         kind != Kind::Colour) {
         pix = readGreyStrips(file, layout);
+    } else if (contiguous && layout.samplesPerPixel == 1 && layout.photometric == PHOTOMETRIC_PALETTE &&
+               (layout.bitsPerSample == 2 || layout.bitsPerSample == 4 || layout.bitsPerSample == 8) &&
+               !paletteIsGrey(tif, layout.bitsPerSample)) {
+        pix = readPaletteStrips(file, layout);
     } else if (contiguous && layout.samplesPerPixel == 3 && layout.bitsPerSample == 8 &&
                (layout.photometric == PHOTOMETRIC_RGB || jpegYcc)) {
         if (jpegYcc)

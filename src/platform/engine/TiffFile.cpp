@@ -6,10 +6,14 @@
 
 #include <QFile>
 
+#include <cerrno>
 #include <cstdarg>
+#include <cstring>
 #include <fcntl.h>
 #include <cstdio>
 #include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace scanvo::engine {
 
@@ -47,7 +51,8 @@ void silenceGlobalHandlers()
     });
 }
 
-TIFF* openWithOptions(const QString& path, const char* mode, TiffFile::Messages* messages)
+// Opens path, or the descriptor fd when it is not negative (then path only names the file).
+TIFF* openWithOptions(const QString& path, int fd, const char* mode, TiffFile::Messages* messages)
 {
     silenceGlobalHandlers();
     TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
@@ -56,7 +61,9 @@ TIFF* openWithOptions(const QString& path, const char* mode, TiffFile::Messages*
     TIFFOpenOptionsSetMaxSingleMemAlloc(options, kMaxSingleAllocation);
     TIFFOpenOptionsSetErrorHandlerExtR(options, keepError, messages);
     TIFFOpenOptionsSetWarningHandlerExtR(options, dropWarning, nullptr);
-    TIFF* tif = TIFFOpenExt(QFile::encodeName(path).constData(), mode, options);
+    const QByteArray name = QFile::encodeName(path);
+    TIFF* tif = fd >= 0 ? TIFFFdOpenExt(fd, name.constData(), mode, options)
+                        : TIFFOpenExt(name.constData(), mode, options);
     TIFFOpenOptionsFree(options);
     return tif;
 }
@@ -65,29 +72,49 @@ TIFF* openWithOptions(const QString& path, const char* mode, TiffFile::Messages*
 
 TiffFile::TiffFile(TIFF* tif, std::unique_ptr<Messages> messages) : m_tif(tif), m_messages(std::move(messages)) {}
 
-TiffFile TiffFile::openRead(const QString& path)
+TiffFile TiffFile::openRead(const QString& path, Access access)
 {
     auto messages = std::make_unique<Messages>();
     messages->path = path;
     // Memory-mapped: libtiff 4.5 rejects uncompressed tiles that are not a multiple of 1 KiB when
     // it reads them through its own buffer.
-    TIFF* tif = openWithOptions(path, "r", messages.get());
+    TIFF* tif = openWithOptions(path, -1, access == Access::Mapped ? "r" : "rm", messages.get());
     if (!tif)
         throw EngineError(ErrFileRead, msg::corruptFile(path, messages->lastError));
-    return TiffFile(tif, std::move(messages));
+    TiffFile file(tif, std::move(messages));
+    struct stat st {};
+    if (::fstat(TIFFFileno(tif), &st) == 0)
+        file.m_size = static_cast<std::uint64_t>(st.st_size);
+    return file;
 }
 
 TiffFile TiffFile::openWrite(const QString& path, bool bigTiff)
 {
     auto messages = std::make_unique<Messages>();
     messages->path = path;
-    TIFF* tif = openWithOptions(path, bigTiff ? "w8" : "w", messages.get());
+    TIFF* tif = openWithOptions(path, -1, bigTiff ? "w8" : "w", messages.get());
     if (!tif)
         throw EngineError(ErrFileWrite, msg::cannotWrite(path, messages->lastError));
     return TiffFile(tif, std::move(messages));
 }
 
-TiffFile::TiffFile(TiffFile&& other) noexcept : m_tif(other.m_tif), m_messages(std::move(other.m_messages))
+TiffFile TiffFile::openWrite(int fd, const QString& shownAs, bool bigTiff)
+{
+    auto messages = std::make_unique<Messages>();
+    messages->path = shownAs;
+    const int own = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);  // TIFFClose closes the descriptor it was given
+    if (own < 0)
+        throw EngineError(ErrFileWrite, msg::cannotWrite(shownAs, QString::fromLocal8Bit(std::strerror(errno))));
+    TIFF* tif = openWithOptions(shownAs, own, bigTiff ? "w8" : "w", messages.get());
+    if (!tif) {
+        ::close(own);
+        throw EngineError(ErrFileWrite, msg::cannotWrite(shownAs, messages->lastError));
+    }
+    return TiffFile(tif, std::move(messages));
+}
+
+TiffFile::TiffFile(TiffFile&& other) noexcept
+    : m_tif(other.m_tif), m_size(other.m_size), m_messages(std::move(other.m_messages))
 {
     other.m_tif = nullptr;
 }
@@ -98,6 +125,7 @@ TiffFile& TiffFile::operator=(TiffFile&& other) noexcept
         if (m_tif)
             TIFFClose(m_tif);
         m_tif = other.m_tif;
+        m_size = other.m_size;
         m_messages = std::move(other.m_messages);
         other.m_tif = nullptr;
     }
@@ -112,12 +140,22 @@ TiffFile::~TiffFile()
 
 int TiffFile::pageCount() const
 {
+    // A chain that breaks off (a file cut short) is damage, not a shorter document.
+    QString damage;
+    const int count = readablePageCount(&damage);
+    if (count == 0 || !damage.isEmpty())
+        failRead();
+    return count;
+}
+
+int TiffFile::readablePageCount(QString* damage) const
+{
     // libtiff stops counting at a directory it cannot read and says so only through the error
-    // handler; a chain that breaks off (a file cut short) is damage, not a shorter document.
+    // handler.
     m_messages->lastError.clear();
     const tdir_t count = TIFFNumberOfDirectories(m_tif);
-    if (count == 0 || !m_messages->lastError.isEmpty())
-        failRead();
+    if (damage)
+        *damage = m_messages->lastError;
     return static_cast<int>(count);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 #include <tiffio.h>
 
@@ -12,10 +13,15 @@ namespace scanvo::engine {
 
 class TiffFile {
 public:
-    // Opens path for reading; throws EngineError when it is not a readable TIFF.
-    static TiffFile openRead(const QString& path);
+    enum class Access { Mapped, Read };
+    // Opens path for reading; throws EngineError when it is not a readable TIFF. Mapped suits
+    // decoding pages; Read keeps a long file out of the address space while its pages are copied.
+    static TiffFile openRead(const QString& path, Access access = Access::Mapped);
     // Creates (truncates) path for writing; bigTiff selects the 64-bit offset variant.
     static TiffFile openWrite(const QString& path, bool bigTiff = false);
+    // Writes into the open, empty file fd through a duplicate of it (the caller keeps fd). Messages
+    // and errors name shownAs: the document a temporary file is written for.
+    static TiffFile openWrite(int fd, const QString& shownAs, bool bigTiff = false);
 
     TiffFile(TiffFile&& other) noexcept;
     TiffFile& operator=(TiffFile&& other) noexcept;
@@ -27,10 +33,17 @@ public:
     const QString& path() const noexcept { return m_messages->path; }
     // The last error libtiff reported for this handle (empty when none).
     QString lastError() const { return m_messages->lastError; }
+    bool hasError() const noexcept { return !m_messages->lastError.isEmpty(); }
     void clearError() const { m_messages->lastError.clear(); }
 
     // Number of pages (directories); throws when the chain of directories is broken.
     int pageCount() const;
+    // Number of pages whose directories can be read, counting from the first. When the chain of
+    // directories breaks off after them (a file cut short, a damaged link), *damage receives what
+    // libtiff reported; otherwise it is left empty.
+    int readablePageCount(QString* damage) const;
+    // Size in bytes of a file opened for reading, as it was when it was opened.
+    std::uint64_t fileSize() const noexcept { return m_size; }
     // Makes page (0-based) the current directory; throws EngineError on failure.
     void selectPage(int index) const;
 
@@ -49,6 +62,7 @@ private:
     TiffFile(TIFF* tif, std::unique_ptr<Messages> messages);
 
     TIFF* m_tif = nullptr;
+    std::uint64_t m_size = 0;
     std::unique_ptr<Messages> m_messages;  // on the heap: libtiff keeps its address
 };
 

@@ -12,7 +12,12 @@
 
 #include <gtest/gtest.h>
 #include <leptonica/allheaders.h>
+#include <csignal>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <tiffio.h>
+#include <unistd.h>
 
 using scanvo::engine::ConvertDepth;
 using scanvo::engine::Image;
@@ -141,6 +146,92 @@ QByteArray FileBytes(const QString& path)
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     return file.readAll();
+}
+
+namespace {
+
+quint32 readLe(const QByteArray& bytes, qsizetype at, int size)
+{
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | quint8(bytes.at(at + i));
+    return value;
+}
+
+void writeLe(QByteArray& bytes, qsizetype at, quint32 value, int size)
+{
+    for (int i = 0; i < size; ++i, value >>= 8)
+        bytes[at + i] = char(value & 0xFF);
+}
+
+}  // namespace
+
+void SetTiffTag(QByteArray& bytes, int index, quint16 tag, quint32 value)
+{
+    ASSERT_TRUE(bytes.startsWith(QByteArrayLiteral("II*\0")));
+    qsizetype ifd = readLe(bytes, 4, 4);
+    for (int page = 0; page < index; ++page)
+        ifd = readLe(bytes, ifd + 2 + 12 * readLe(bytes, ifd, 2), 4);
+    const quint32 entries = readLe(bytes, ifd, 2);
+    for (quint32 i = 0; i < entries; ++i) {
+        const qsizetype entry = ifd + 2 + 12 * i;
+        if (readLe(bytes, entry, 2) != tag)
+            continue;
+        writeLe(bytes, entry + 2, 4, 2);  // LONG
+        writeLe(bytes, entry + 4, 1, 4);
+        writeLe(bytes, entry + 8, value, 4);
+        return;
+    }
+    FAIL() << "tag " << tag << " not on page " << index;
+}
+
+QByteArray ReadAll(int fd, int timeoutMs)
+{
+    QByteArray bytes;
+    pollfd readable{fd, POLLIN, 0};
+    char buffer[4096];
+    while (poll(&readable, 1, timeoutMs) > 0) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        bytes.append(buffer, n);
+    }
+    return bytes;
+}
+
+int WaitForChild(int child, int timeoutMs)
+{
+    int status = 0;
+    for (int waited = 0; waitpid(child, &status, WNOHANG) == 0; waited += 5) {
+        if (waited >= timeoutMs) {
+            ADD_FAILURE() << "child process " << child << " still running after " << timeoutMs << " ms";
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return -1;
+        }
+        usleep(5000);
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+AddressSpaceLimit::AddressSpaceLimit(qint64 headroom)
+{
+    rlimit old {};
+    getrlimit(RLIMIT_AS, &old);
+    m_oldCurrent = old.rlim_cur;
+    m_oldMaximum = old.rlim_max;
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    EXPECT_TRUE(statm.open(QIODevice::ReadOnly));
+    const qint64 pages = statm.readAll().split(' ').value(0).toLongLong();
+    rlimit limit = old;
+    limit.rlim_cur = rlim_t(pages * sysconf(_SC_PAGESIZE) + headroom);
+    EXPECT_EQ(setrlimit(RLIMIT_AS, &limit), 0);
+}
+
+AddressSpaceLimit::~AddressSpaceLimit()
+{
+    const rlimit old {rlim_t(m_oldCurrent), rlim_t(m_oldMaximum)};
+    setrlimit(RLIMIT_AS, &old);
 }
 
 void WriteBytes(const QString& path, const QByteArray& bytes)

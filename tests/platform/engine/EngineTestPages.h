@@ -28,6 +28,29 @@ std::vector<QByteArray> RawChunks(const QString& path, int index);
 std::vector<std::vector<QByteArray>> RawPages(const QString& path);
 
 QByteArray FileBytes(const QString& path);
+// Sets a one-value tag of page index (0-based) of a little-endian classic TIFF held in bytes to
+// value, stored as a LONG in the entry itself. The tag must be present.
+void SetTiffTag(QByteArray& bytes, int index, quint16 tag, quint32 value);
+
+// What a child process writes to fd until it closes it, waiting timeoutMs at most for each piece.
+QByteArray ReadAll(int fd, int timeoutMs);
+// The exit code of child, or -1 when it did not exit by itself: killed by a signal, or killed here
+// after timeoutMs.
+int WaitForChild(int child, int timeoutMs);
+
+// Limits the process's address space, for the scope, to what it uses now plus headroom bytes:
+// an allocation beyond that fails at once instead of taking memory.
+class AddressSpaceLimit {
+public:
+    explicit AddressSpaceLimit(qint64 headroom);
+    ~AddressSpaceLimit();
+    AddressSpaceLimit(const AddressSpaceLimit&) = delete;
+    AddressSpaceLimit& operator=(const AddressSpaceLimit&) = delete;
+
+private:
+    quint64 m_oldCurrent = 0;
+    quint64 m_oldMaximum = 0;
+};
 void WriteBytes(const QString& path, const QByteArray& bytes);
 // Names in dir other than "." and "..".
 QStringList DirEntries(const QString& dir);

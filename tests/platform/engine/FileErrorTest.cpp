@@ -11,6 +11,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <leptonica/allheaders.h>
+#include <tiffio.h>
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -32,9 +35,10 @@ SaveOptions at(int mode, int page, int format = FormatTiffG4)
     return options;
 }
 
-// A minimal little-endian TIFF whose one directory claims width x height pixels of bps bits
-// while holding a few bytes of data.
-QByteArray claimedSizeTiff(quint32 width, quint32 height, quint16 bps)
+// A minimal little-endian TIFF whose one directory claims width x height pixels of bps bits in
+// one strip coded as compression, while the strip holds only data.
+QByteArray claimedSizeTiff(quint32 width, quint32 height, quint16 bps, quint16 compression = 1,
+                           const QByteArray& data = QByteArray(16, '\0'))
 {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
@@ -48,9 +52,9 @@ QByteArray claimedSizeTiff(quint32 width, quint32 height, quint16 bps)
     constexpr quint16 kShort = 3, kLong = 4;
     const quint32 dataOffset = 8 + 2 + 9 * 12 + 4;
     const Entry entries[] = {
-        {256, kLong, 1, width},      {257, kLong, 1, height},     {258, kShort, 1, bps},
-        {259, kShort, 1, 1},         {262, kShort, 1, 1},         {273, kLong, 1, dataOffset},
-        {277, kShort, 1, 1},         {278, kLong, 1, height},     {279, kLong, 1, 16},
+        {256, kLong, 1, width},        {257, kLong, 1, height},     {258, kShort, 1, bps},
+        {259, kShort, 1, compression}, {262, kShort, 1, 1},         {273, kLong, 1, dataOffset},
+        {277, kShort, 1, 1},           {278, kLong, 1, height},     {279, kLong, 1, quint32(data.size())},
     };
     out << quint16(std::size(entries));
     for (const Entry& e : entries) {
@@ -61,20 +65,33 @@ QByteArray claimedSizeTiff(quint32 width, quint32 height, quint16 bps)
             out << e.value;
     }
     out << quint32(0);
-    for (int i = 0; i < 16; ++i)
-        out << quint8(0);
+    out.writeRawData(data.constData(), int(data.size()));
     return bytes;
 }
 
-// A JPEG whose frame header claims 65500 x 65500 pixels.
-QByteArray claimedSizeJpeg(const QString& scratch)
+// Bytes that look like nothing in particular to a decoder.
+QByteArray noise(int size)
 {
-    SavePage(ColourPage(32, 32), scratch, at(SaveNew, 0, FormatJpeg444));
+    QByteArray bytes(size, '\0');
+    quint32 state = 12345;
+    for (char& c : bytes) {
+        state = state * 1103515245 + 12345;
+        c = char(state >> 24);
+    }
+    return bytes;
+}
+
+// A JPEG of 32 x 32 pixels whose frame header claims width x height.
+QByteArray claimedSizeJpeg(const QString& scratch, quint16 width = 65500, quint16 height = 65500, bool grey = false)
+{
+    SavePage(grey ? GreyPage(32, 32) : ColourPage(32, 32), scratch, at(SaveNew, 0, FormatJpeg444));
     QByteArray bytes = FileBytes(scratch);
     const qsizetype sof = bytes.indexOf(QByteArrayLiteral("\xFF\xC0"));
     EXPECT_GT(sof, 0);
-    for (int i : {5, 6, 7, 8})  // height then width, big-endian
-        bytes[sof + i] = char(i % 2 ? 0xFF : 0xDC);
+    for (const auto& [at, side] : {std::pair{5, height}, std::pair{7, width}}) {  // big-endian
+        bytes[sof + at] = char(side >> 8);
+        bytes[sof + at + 1] = char(side & 0xFF);
+    }
     return bytes;
 }
 
@@ -100,7 +117,8 @@ private:
     void (*m_oldHandler)(int) = nullptr;
 };
 
-void expectEngineError(const std::function<void()>& action, std::initializer_list<int> numbers, const char* what)
+// The description of the error, after checking its number.
+QString expectEngineError(const std::function<void()>& action, std::initializer_list<int> numbers, const char* what)
 {
     try {
         action();
@@ -109,8 +127,19 @@ void expectEngineError(const std::function<void()>& action, std::initializer_lis
         EXPECT_TRUE(std::find(numbers.begin(), numbers.end(), error.number()) != numbers.end())
             << what << ": " << error.number() << " " << error.description().toStdString();
         EXPECT_FALSE(error.description().isEmpty()) << what;
+        return error.description();
     }
+    return QString();
 }
+
+// A failed write names the document, never the hidden temporary file it was written through.
+void expectNamesDocument(const QString& description, const QString& document)
+{
+    EXPECT_TRUE(description.contains(document)) << description.toStdString();
+    EXPECT_FALSE(description.contains(QStringLiteral(".tmp-"))) << description.toStdString();
+}
+
+constexpr qint64 kMemoryHeadroom = qint64(256) << 20;
 
 }  // namespace
 
@@ -140,27 +169,29 @@ TEST(DamagedFiles, RaiseEngineErrorsAndReportTheirNumber)
     struct Case {
         const char* name;
         QByteArray bytes;
-        std::initializer_list<int> numbers;
+        int number;
     };
     const std::vector<Case> cases = {
-        {"zero-byte.tif", QByteArray(), {ErrFileRead}},
-        {"text.tif", QByteArrayLiteral("This is a note, not a picture.\n"), {ErrFileRead}},
-        {"truncated.tif", tiff.left(tiff.size() / 2), {ErrFileRead}},
-        {"header-only.tif", tiff.left(8), {ErrFileRead}},
-        {"scrambled.tif", scrambled, {ErrFileRead}},
-        {"garbled-g4.tif", garbledG4, {ErrFileRead}},
-        {"truncated.jpg", jpeg.left(jpeg.size() / 2), {ErrFileRead}},
-        {"garbled.jpg", garbledJpeg, {ErrFileRead}},
-        {"jpeg-named.tif", jpeg.left(40), {ErrFileRead}},
-        {"giant-grey.tif", claimedSizeTiff(200000, 200000, 8), {ErrOutOfMemory}},
-        {"giant-bitonal.tif", claimedSizeTiff(3000000, 3000000, 1), {ErrOutOfMemory}},
-        {"giant.jpg", claimedSizeJpeg(dir.filePath(QStringLiteral("scratch.jpg"))), {ErrOutOfMemory}},
+        {"zero-byte.tif", QByteArray(), ErrFileRead},
+        {"text.tif", QByteArrayLiteral("This is a note, not a picture.\n"), ErrFileRead},
+        // Cut inside the first page, before its directory: no page left (a cut after a page is
+        // MultiPageTest's matter).
+        {"truncated.tif", tiff.left(tiff.size() / 4), ErrFileRead},
+        {"header-only.tif", tiff.left(8), ErrFileRead},
+        {"scrambled.tif", scrambled, ErrFileRead},
+        {"garbled-g4.tif", garbledG4, ErrFileRead},
+        {"truncated.jpg", jpeg.left(jpeg.size() / 2), ErrFileRead},
+        {"garbled.jpg", garbledJpeg, ErrFileRead},
+        {"jpeg-named.tif", jpeg.left(40), ErrFileRead},
+        {"giant-grey.tif", claimedSizeTiff(200000, 200000, 8), ErrOutOfMemory},
+        {"giant-bitonal.tif", claimedSizeTiff(3000000, 3000000, 1), ErrOutOfMemory},
+        {"giant.jpg", claimedSizeJpeg(dir.filePath(QStringLiteral("scratch.jpg"))), ErrOutOfMemory},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const QString path = dir.filePath(QString::fromLatin1(c.name));
         WriteBytes(path, c.bytes);
-        expectEngineError([&] { LoadPage(path, 1); }, c.numbers, "load");
+        expectEngineError([&] { LoadPage(path, 1); }, {c.number}, "load");
         int number = -1;
         const int count = PageCountOrError(path, &number);
         if (number == 0) {
@@ -226,16 +257,27 @@ TEST(FailedWrites, AFullDiskLeavesTheOriginalUntouched)
     SavePage(ColourPage(400, 560), jpegPath, at(SaveNew, 0, FormatJpeg444));
     const QByteArray jpegBefore = FileBytes(jpegPath);
     const Image fresh = ColourPage(400, 560, 42);
+    // Messages (and the error log made of them) name the document, not the temporary file.
+    const QString document = QFileInfo(path).absoluteFilePath();
+    const QString photo = QFileInfo(jpegPath).absoluteFilePath();
     {
         const FileSizeLimit limit(rlim_t(before.size() / 2));
-        expectEngineError([&] { SavePage(fresh, path, at(SaveReplace, 3, FormatTiffLzw)); }, {ErrFileWrite}, "replace");
-        expectEngineError([&] { SavePage(fresh, path, at(SaveAppend, 0, FormatTiffLzw)); }, {ErrFileWrite}, "append");
-        expectEngineError([&] { DeletePage(path, 1); }, {ErrFileWrite}, "delete");
-        expectEngineError([&] { SavePage(fresh, path, at(SaveNew, 0, FormatTiffUncompressed)); }, {ErrFileWrite}, "new");
+        expectNamesDocument(expectEngineError([&] { SavePage(fresh, path, at(SaveReplace, 3, FormatTiffLzw)); },
+                                              {ErrFileWrite}, "replace"),
+                            document);
+        expectNamesDocument(expectEngineError([&] { SavePage(fresh, path, at(SaveAppend, 0, FormatTiffLzw)); },
+                                              {ErrFileWrite}, "append"),
+                            document);
+        expectNamesDocument(expectEngineError([&] { DeletePage(path, 1); }, {ErrFileWrite}, "delete"), document);
+        expectNamesDocument(expectEngineError([&] { SavePage(fresh, path, at(SaveNew, 0, FormatTiffUncompressed)); },
+                                              {ErrFileWrite}, "new"),
+                            document);
     }
     {
         const FileSizeLimit limit(rlim_t(jpegBefore.size() / 4));
-        expectEngineError([&] { SavePage(fresh, jpegPath, at(SaveNew, 0, FormatJpeg444)); }, {ErrFileWrite}, "jpeg");
+        expectNamesDocument(expectEngineError([&] { SavePage(fresh, jpegPath, at(SaveNew, 0, FormatJpeg444)); },
+                                              {ErrFileWrite}, "jpeg"),
+                            photo);
     }
     EXPECT_EQ(FileBytes(path), before);
     EXPECT_EQ(FileBytes(jpegPath), jpegBefore);
@@ -266,4 +308,108 @@ TEST(FailedWrites, RewritesKeepPermissionsAndSymbolicLinks)
     EXPECT_EQ(st.st_mode & 0777, 0640u);
     QStringList expected{QStringLiteral("link.tif"), QStringLiteral("real.tif")};
     EXPECT_EQ(DirEntries(dir.path()), expected);
+}
+
+TEST(HostileFiles, DeclaredSizesTheDataCannotFillAreDamageFoundBeforeAnyMemoryIsTaken)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString scratch = dir.filePath(QStringLiteral("scratch.jpg"));
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+    };
+    // Each claims, within the size of an A0 page at 1200 dpi, hundreds of megabytes to gigabytes
+    // that a few bytes cannot code. The last one holds enough to pass for its size but breaks off
+    // at once: only rows that arrive cost memory.
+    const std::vector<Case> cases = {
+        {"bitonal-uncompressed.tif", claimedSizeTiff(39000, 50000, 1)},
+        {"bitonal-g4.tif", claimedSizeTiff(39000, 50000, 1, COMPRESSION_CCITTFAX4)},
+        {"grey-uncompressed.tif", claimedSizeTiff(39000, 50000, 8)},
+        {"grey-lzw.tif", claimedSizeTiff(39000, 50000, 8, COMPRESSION_LZW, noise(4000))},
+        {"grey-jpeg.tif", claimedSizeTiff(39000, 50000, 8, COMPRESSION_JPEG, noise(4000))},
+        {"grey-old-jpeg.tif", claimedSizeTiff(39000, 50000, 8, COMPRESSION_OJPEG, noise(4000))},
+        // Codings without a limit of their own (found by fuzzing): a very wide one still holds.
+        {"grey-zstd.tif", claimedSizeTiff(39000, 50000, 8, COMPRESSION_ZSTD, noise(1000))},
+        {"grey-lzma.tif", claimedSizeTiff(39000, 50000, 8, COMPRESSION_LZMA, noise(1000))},
+        {"grey.jpg", claimedSizeJpeg(scratch, 39000, 50000, true)},
+        {"colour.jpg", claimedSizeJpeg(scratch, 20000, 20000)},
+        {"bitonal-g4-noise.tif", claimedSizeTiff(30000, 40000, 1, COMPRESSION_CCITTFAX4, noise(5000))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        WriteBytes(path, c.bytes);
+        const AddressSpaceLimit limit(kMemoryHeadroom);
+        expectEngineError([&] { LoadPage(path, 1); }, {ErrFileRead}, "load");
+    }
+}
+
+TEST(HostileFiles, PagesAsLargeAsScannersMakeStillLoad)
+{
+    // The data bounds are those of the codings themselves: a blank page, the best a coding can
+    // compress, passes them, at the largest sizes too.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    Image blankBitonal = Image::create(20000, 28000, 1);
+    pixClearAll(blankBitonal.pix());  // white
+    const Image blankGrey = Image::create(6000, 8000, 8);
+    struct Case {
+        const char* name;
+        const Image* page;
+        int format;
+    };
+    const Case cases[] = {
+        {"blank-g4.tif", &blankBitonal, FormatTiffG4},    {"blank-g3.tif", &blankBitonal, FormatTiffG3TwoDim},
+        {"blank-lzw.tif", &blankGrey, FormatTiffLzw},     {"blank-jpeg.tif", &blankGrey, FormatTiffJpeg444},
+        {"blank.jpg", &blankGrey, FormatJpeg444},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        SavePage(*c.page, path, at(SaveNew, 0, c.format));
+        const Image back = LoadPage(path);
+        EXPECT_EQ(back.width(), c.page->width());
+        EXPECT_EQ(back.height(), c.page->height());
+    }
+    // Beyond A0 at 1200 dpi no scanner goes: such a page is refused as too large.
+    const QString huge = dir.filePath(QStringLiteral("huge.tif"));
+    SavePage(Image::create(60000, 200, 1), huge, at(SaveNew, 0));
+    expectEngineError([&] { LoadPage(huge); }, {ErrOutOfMemory}, "wider than A0 at 1200 dpi");
+}
+
+TEST(HostileFiles, EditsReadNoMoreThanTheFileHolds)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("document.tif"));
+    for (int i = 0; i < 3; ++i)
+        SavePage(BitonalPage(300, 400, i + 1), path, at(i == 0 ? SaveNew : SaveAppend, 0));
+    // Page 2's strip claims almost a gigabyte, far beyond the end of the file.
+    QByteArray damaged = FileBytes(path);
+    SetTiffTag(damaged, 1, TIFFTAG_STRIPBYTECOUNTS, 0x3FFFFF00);
+    WriteBytes(path, damaged);
+    const Image fresh = BitonalPage(300, 400, 9);
+    const QString document = QFileInfo(path).absoluteFilePath();
+    const AddressSpaceLimit limit(kMemoryHeadroom);
+    struct Edit {
+        const char* name;
+        std::function<void()> run;
+    };
+    const Edit edits[] = {
+        {"append", [&] { SavePage(fresh, path, at(SaveAppend, 0)); }},
+        {"insert", [&] { SavePage(fresh, path, at(SaveInsert, 1)); }},
+        {"replace", [&] { SavePage(fresh, path, at(SaveReplace, 3)); }},
+        {"delete", [&] { DeletePage(path, 1); }},
+    };
+    for (const Edit& edit : edits) {
+        SCOPED_TRACE(edit.name);
+        const QString description = expectEngineError(edit.run, {ErrFileRead}, edit.name);
+        EXPECT_TRUE(description.contains(path)) << description.toStdString();
+        EXPECT_EQ(FileBytes(path), damaged);
+        EXPECT_EQ(DirEntries(dir.path()), QStringList{QStringLiteral("document.tif")});
+    }
+    // The page itself is damaged, not the others.
+    EXPECT_NO_THROW(LoadPage(path, 1));
+    EXPECT_THROW(LoadPage(path, 2), EngineError);
 }

@@ -6,6 +6,7 @@
 #include "platform/engine/ImageDepth.h"
 #include "platform/engine/ImageFile.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -182,11 +183,29 @@ TEST(ImageFileRoundTrip, PalettePageKeepsItsColoursInLosslessTiff)
             pixSetPixel(pix, x, y, (x / 8 + y / 8) % 3);
     pixSetResolution(pix, 96, 96);
     const Image palette = Image::adopt(pix);
-    const QString path = dir.filePath(QStringLiteral("palette.tif"));
-    SavePage(palette, path, optionsFor(FormatTiffLzw));
-    const Image back = LoadPage(path);
-    EXPECT_EQ(back.depth(), 24);  // palette pages load as colour
-    EXPECT_TRUE(back.samePixels(ConvertDepth(palette, 24)));
+    // Written back as they are, with their own depth (0) or with the depth they were shown in (8),
+    // palette pages come back as palette pages, save after save: never as three times larger colour.
+    for (const int format : {FormatTiffLzw, FormatTiffUncompressed}) {
+        for (const int bits : {0, 8}) {
+            SCOPED_TRACE(testing::Message() << "format " << format << ", bits " << bits);
+            const QString path = dir.filePath(QStringLiteral("palette-%1-%2.tif").arg(format).arg(bits));
+            SaveOptions options = optionsFor(format);
+            options.bits = bits;
+            SavePage(palette, path, options);
+            const qint64 firstSize = QFileInfo(path).size();
+            Image back = LoadPage(path);
+            for (int save = 0; save < 2; ++save) {
+                EXPECT_EQ(back.depth(), 8);
+                EXPECT_TRUE(back.hasPalette());
+                EXPECT_FALSE(back.isGrey());
+                EXPECT_TRUE(ConvertDepth(back, 24).samePixels(ConvertDepth(palette, 24)));
+                options.bits = back.depth();
+                SavePage(back, path, options);
+                EXPECT_EQ(QFileInfo(path).size(), firstSize);
+                back = LoadPage(path);
+            }
+        }
+    }
 }
 
 namespace {
@@ -290,7 +309,7 @@ TEST(ImageFileLoad, OtherStoredLayoutsBecomeOneEightOrTwentyFourBits)
     EXPECT_EQ(g16.depth(), 8);
     EXPECT_EQ(grey(g16, 5, 5), 255);  // zero means white here
 
-    // 8 bit palette with colours: colour page.
+    // 8 bit palette with colours: a palette page, colours as the table says.
     QByteArray indexes(int(h * w), '\0');
     indexes[1] = 1;
     const QString palette = dir.filePath(QStringLiteral("palette8.tif"));
@@ -302,14 +321,38 @@ TEST(ImageFileLoad, OtherStoredLayoutsBecomeOneEightOrTwentyFourBits)
                      TIFFSetField(t, TIFFTAG_COLORMAP, r, g, b);
                  },
                  indexes);
-    const Image pal = LoadPage(palette);
-    EXPECT_EQ(pal.depth(), 24);
+    const Image pal8 = LoadPage(palette);
+    EXPECT_EQ(pal8.depth(), 8);
+    EXPECT_TRUE(pal8.hasPalette());
+    const Image pal = ConvertDepth(pal8, 24);
     l_int32 r = 0, g = 0, b = 0;
     rgb(pal, 1, 0, &r, &g, &b);
     EXPECT_EQ(r, 255);
     EXPECT_EQ(b, 0);
     rgb(pal, 0, 0, &r, &g, &b);
     EXPECT_EQ(b, 255);
+
+    // 4 bit palette: an 8-bit palette page with the same colours.
+    QByteArray nibbleIndexes(int(h * w / 2), '\0');
+    nibbleIndexes[0] = char(0x21);  // pixel 0 index 2, pixel 1 index 1
+    const QString palette4 = dir.filePath(QStringLiteral("palette4.tif"));
+    writeRawTiff(palette4, w, h, 4, 1, PHOTOMETRIC_PALETTE,
+                 [](TIFF* t) {
+                     static uint16_t r[16] = {}, g[16] = {}, b[16] = {};
+                     r[1] = 65535;
+                     g[2] = 65535;
+                     TIFFSetField(t, TIFFTAG_COLORMAP, r, g, b);
+                 },
+                 nibbleIndexes);
+    const Image small = LoadPage(palette4);
+    EXPECT_EQ(small.depth(), 8);
+    EXPECT_TRUE(small.hasPalette());
+    rgb(ConvertDepth(small, 24), 0, 0, &r, &g, &b);
+    EXPECT_EQ(g, 255);
+    EXPECT_EQ(r, 0);
+    rgb(ConvertDepth(small, 24), 1, 0, &r, &g, &b);
+    EXPECT_EQ(r, 255);
+    EXPECT_EQ(g, 0);
 
     // CMYK: pure cyan.
     QByteArray cmyk(int(h * w * 4), '\0');

@@ -247,3 +247,134 @@ TEST(MultiPageEdits, AppendOrInsertIntoAMissingFileCreatesIt)
     EXPECT_THROW(SavePage(page, dir.filePath(QStringLiteral("missing.tif")), at(SaveReplace, 1)), EngineError);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("missing.tif"))));
 }
+
+namespace {
+
+// A three-page document cut short after its second page, as a copy or a download that broke off
+// leaves it, with the raw pages of the whole document.
+struct CutDocument {
+    QString path;
+    std::vector<std::vector<QByteArray>> raw;  // of the three pages before the cut
+    std::vector<Image> pages;
+};
+
+CutDocument cutAfterPageTwo(const QTemporaryDir& dir)
+{
+    CutDocument cut;
+    cut.path = dir.filePath(QStringLiteral("cut.tif"));
+    const int formats[] = {FormatTiffG4, FormatTiffLzw, FormatTiffG4};
+    qint64 twoPages = 0;
+    for (int i = 0; i < 3; ++i) {
+        SavePage(pageFor(i + 1, formats[i]), cut.path, at(i == 0 ? SaveNew : SaveAppend, 0, formats[i]));
+        cut.pages.push_back(LoadPage(cut.path, i + 1));
+        if (i == 1)
+            twoPages = QFileInfo(cut.path).size();
+    }
+    cut.raw = RawPages(cut.path);
+    // Pages are written data first, directory last: the first two pages end where the two-page
+    // file ended; a little of the third page's data stays.
+    WriteBytes(cut.path, FileBytes(cut.path).left(twoPages + 100));
+    return cut;
+}
+
+int errorNumber(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const EngineError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEST(DamagedDocument, ShowsItsReadablePagesAndSaysWhatIsLost)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const CutDocument cut = cutAfterPageTwo(dir);
+
+    const PageInventory inventory = InspectPages(cut.path);
+    EXPECT_EQ(inventory.readablePages, 2);
+    EXPECT_TRUE(inventory.damaged);
+    EXPECT_TRUE(inventory.damage.contains(cut.path)) << inventory.damage.toStdString();
+    for (int page = 1; page <= 2; ++page) {
+        SCOPED_TRACE(testing::Message() << "page " << page);
+        const Image loaded = LoadPage(cut.path, page);
+        EXPECT_TRUE(loaded.samePixels(cut.pages[size_t(page - 1)]));
+    }
+    // Past the readable pages lies damage, not the end of the document.
+    EXPECT_EQ(errorNumber([&] { LoadPage(cut.path, 3); }), ErrFileRead);
+    // Callers that count pages the strict way still see a damaged file.
+    EXPECT_EQ(errorNumber([&] { PageCount(cut.path); }), ErrFileRead);
+
+    // An intact file is not damaged.
+    const QString whole = dir.filePath(QStringLiteral("whole.tif"));
+    SavePage(BitonalPage(100, 100), whole, at(SaveNew, 0));
+    SavePage(BitonalPage(100, 100, 2), whole, at(SaveAppend, 0));
+    const PageInventory intact = InspectPages(whole);
+    EXPECT_EQ(intact.readablePages, 2);
+    EXPECT_FALSE(intact.damaged);
+    EXPECT_TRUE(intact.damage.isEmpty());
+    const QString jpeg = dir.filePath(QStringLiteral("photo.jpg"));
+    SavePage(ColourPage(100, 100), jpeg, at(SaveNew, 0, FormatJpeg422));
+    EXPECT_EQ(InspectPages(jpeg).readablePages, 1);
+    EXPECT_EQ(errorNumber([&] { InspectPages(dir.filePath(QStringLiteral("missing.tif"))); }), ErrFileNotFound);
+}
+
+TEST(DamagedDocument, IsNeverWrittenOverWithoutConsent)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const CutDocument cut = cutAfterPageTwo(dir);
+    const QByteArray damaged = FileBytes(cut.path);
+    const Image fresh = BitonalPage(kWidth, kHeight, 77, 200, 200);
+    const Image photo = ColourPage(kWidth, kHeight, 78);
+
+    struct Edit {
+        const char* name;
+        std::function<void(bool drop)> run;
+        std::vector<int> pages;  // the pages after the edit: indexes into cut.raw, -1 the new page
+    };
+    const auto save = [&](int mode, int page, int format = FormatTiffG4) {
+        return [&, mode, page, format](bool drop) {
+            SaveOptions options = at(mode, page, format);
+            options.dropUnreadablePages = drop;
+            SavePage(format == FormatJpeg444 ? photo : fresh, cut.path, options);
+        };
+    };
+    const std::vector<Edit> edits = {
+        {"write back page 2", save(SaveReplace, 2), {0, -1}},
+        {"append", save(SaveAppend, 0), {0, 1, -1}},
+        {"insert", save(SaveInsert, 1), {-1, 0, 1}},
+        {"delete", [&](bool drop) { DeletePage(cut.path, 1, drop); }, {1}},
+        {"overwrite", save(SaveNew, 0), {-1}},
+        {"overwrite as JPEG", save(SaveNew, 0, FormatJpeg444), {}},
+    };
+    for (const Edit& edit : edits) {
+        SCOPED_TRACE(edit.name);
+        WriteBytes(cut.path, damaged);
+        EXPECT_EQ(errorNumber([&] { edit.run(false); }), ErrDamagedPages);
+        EXPECT_EQ(FileBytes(cut.path), damaged);
+        EXPECT_EQ(DirEntries(dir.path()), QStringList{QStringLiteral("cut.tif")});
+
+        // Told that the lost pages stay lost, the edit keeps what could be read.
+        edit.run(true);
+        if (edit.pages.empty()) {
+            EXPECT_EQ(LoadPage(cut.path).loadFormat(), FormatJpeg444);
+            continue;
+        }
+        const PageInventory after = InspectPages(cut.path);
+        EXPECT_FALSE(after.damaged);
+        ASSERT_EQ(after.readablePages, int(edit.pages.size()));
+        const auto raw = RawPages(cut.path);
+        for (size_t i = 0; i < edit.pages.size(); ++i) {
+            SCOPED_TRACE(testing::Message() << "page " << i + 1);
+            if (edit.pages[i] < 0)
+                EXPECT_TRUE(LoadPage(cut.path, int(i) + 1).samePixels(fresh));
+            else
+                EXPECT_TRUE(raw[i] == cut.raw[size_t(edit.pages[i])]) << "compressed bytes changed";
+        }
+    }
+}
