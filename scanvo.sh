@@ -79,8 +79,9 @@ case "${1:-}" in
 test)
     install_missing
     build
-    run_tests
+    # The short fuzz pass first, so that the last lines printed are ctest's summary.
     run_fuzzers 12 4000
+    run_tests
     ;;
 fuzz)
     install_missing
