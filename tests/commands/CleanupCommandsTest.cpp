@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace scanvo::fixtures {
 namespace {
@@ -167,10 +168,16 @@ TEST_F(CleanupCommandsTest, FormsShowTheirCaptionsLabelsAndSettings)
         EXPECT_EQ(Child<QLabel>(dialog, QStringLiteral("lblTitle3"))->text(), QStringLiteral("最大点高度：        像素"));
         EXPECT_TRUE(Child<QCheckBox>(dialog, QStringLiteral("chkOnePixel"))->isChecked());
         EXPECT_EQ(Child<QCheckBox>(dialog, QStringLiteral("chkCustom"))->text(), QStringLiteral("自定义像素大小"));
-        Press(dialog, "cmdCancel");
+        // The boxes take digits only; a number too large for a setting is cut to the largest.
+        QLineEdit* box = Box(dialog, 2);
+        box->clear();
+        QTest::keyClicks(box, QStringLiteral("a9-9.9x99"));
+        EXPECT_EQ(box->text(), QStringLiteral("99999"));
+        Press(dialog, "cmdOK");
         return dialog.result();
     });
     click(s.tbMain, keys::miDespeckleSetting);
+    EXPECT_EQ(g_Settings.Imaging.MaximumDotWidth, 32767);
     EXPECT_EQ(prompter.dialogsShown, (QStringList{QStringLiteral("scanvo::frmBorderRemoveOptions"),
                                                   QStringLiteral("scanvo::frmDotRemoveOptions")}));
 }
