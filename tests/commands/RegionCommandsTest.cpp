@@ -156,6 +156,41 @@ TEST_F(RegionCommandsTest, ClearOutsideKeepsTheRectangleOnAWhitePageOnEveryDepth
     }
 }
 
+// An 8-bit page with a palette: grey (levels of grey in palette order) or colour.
+engine::Image PalettePage(bool grey)
+{
+    QImage indexed(300, 200, QImage::Format_Indexed8);
+    QList<QRgb> colours;
+    for (int i = 0; i < 256; ++i)
+        colours << (grey ? qRgb(i, i, i) : qRgb(i, 255 - i, (i * 7) & 255));
+    if (!grey)
+        colours[255] = qRgb(255, 255, 255);
+    indexed.setColorTable(colours);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 300; ++x)
+            indexed.setPixel(x, y, (x * 3 + y) % 255);
+    return engine::Image::fromQImage(indexed);
+}
+
+TEST_F(RegionCommandsTest, PalettePagesGetAWhiteSurroundToo)
+{
+    const QRect rect(30, 40, 100, 50);
+    for (bool grey : {true, false}) {
+        SCOPED_TRACE(grey ? "grey palette" : "colour palette");
+        ControlState& s = open({PalettePage(grey)});
+        const engine::Image loaded = page();
+        SetSelection(s, rect);
+        ClearOutside(s);
+        EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messageTexts().join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(s.m_History.UndoCount(), 1);
+        EXPECT_EQ(ops::PixelColour(page(), 5, 5), ops::kWhite);
+        EXPECT_EQ(ops::PixelColour(page(), 299, 199), ops::kWhite);
+        for (QPoint p : {QPoint(30, 40), QPoint(129, 89), QPoint(77, 61)})
+            EXPECT_EQ(ops::PixelColour(page(), p.x(), p.y()), ops::PixelColour(loaded, p.x(), p.y()));
+        control.reset();
+    }
+}
+
 TEST_F(RegionCommandsTest, ClearOutsideKeepsWhatWasCopiedForPaste)
 {
     ControlState& s = openAtActualSize(24);
