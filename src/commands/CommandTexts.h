@@ -66,4 +66,116 @@ inline const QString kDeskewOptionsCaption = QStringLiteral("图像旋转&纠斜
 inline const QString kDeskewOptionEnlarge = QStringLiteral("改变图像大小");
 inline const QString kDeskewOptionKeepSize = QStringLiteral("保持图像大小不变");
 
+// Region commands.
+inline const QString kClearInsideStatus = QStringLiteral("清除框内图像...");
+inline const QString kClearOutsideStatus = QStringLiteral("清除框外图像...");
+inline const QString kCropStatus = QStringLiteral("裁剪图像...");
+inline const QString kCentreStatus = QStringLiteral("居中图像...");
+
+// Cleanup filters.
+inline const QString kDespeckleStatus = QStringLiteral("清除图像杂点...");
+inline const QString kRemoveBordersStatus = QStringLiteral("清除图像黑边...");
+inline const QString kRemoveLinesStatus = QStringLiteral("清除图像线条...");
+inline const QString kRemoveHolePunchesStatus = QStringLiteral("清除图像装订孔...");
+
+// Tone, colour and binarisation.
+inline const QString kInvertStatus = QStringLiteral("图像反色...");
+inline const QString kDarkenTextStatus = QStringLiteral("文字加深...");
+inline const QString kLightenTextStatus = QStringLiteral("文字变浅...");
+inline const QString kSmoothTextStatus = QStringLiteral("平滑文字...");
+inline const QString kBrightContrastStatus = QStringLiteral("亮度、对比度调整...");
+inline const QString kSaturationStatus = QStringLiteral("饱和度...");
+inline const QString kColorLevelsStatus = QStringLiteral("色阶调整...");
+inline const QString kBackgroundStatus = QStringLiteral("背景消除...");
+inline const QString kConvert2BWStatus = QStringLiteral("图像二值化...");
+
+// The option forms: messages, and the gap a label leaves for its box before the unit.
+inline const QString kRequiredEmpty = QStringLiteral("选项不能为空！　　");
+inline const QString kLocationEmpty = QStringLiteral("位置不能为空！　　");
+inline const QString kHoleCountTooSmall = QStringLiteral("装订孔数量不能少于2！  ");
+inline const QString kValueIncorrect = QStringLiteral("输入的值不正确！    ");
+inline const QString kNotZero = QStringLiteral("不能为零！    ");
+inline const QString kUnitGap = QStringLiteral("        ");
+inline const QString kUnitPixels = QStringLiteral("像素");
+inline const QString kUnitPercent = QStringLiteral("%");
+inline const QString kUnitCount = QStringLiteral("个");
+inline const QString kSideLeft = QStringLiteral("左边");
+inline const QString kSideRight = QStringLiteral("右边");
+inline const QString kSideTop = QStringLiteral("上部");
+inline const QString kSideBottom = QStringLiteral("下部");
+inline const QString kFrameLocation = QStringLiteral("位置");
+inline const QString kFrameOptions = QStringLiteral("选项");
+
+// frmAutoTrimOptions.
+inline const QString kAutoTrimCaption = QStringLiteral("自动裁剪设置");
+inline const QString kAutoTrimLabel = QStringLiteral("相邻色差：");
+
+// frmDotRemoveOptions.
+inline const QString kDotCaption = QStringLiteral("去噪点设置");
+inline const QString kDotOnePixel = QStringLiteral("一个像素大小");
+inline const QString kDotCustom = QStringLiteral("自定义像素大小");
+inline const QString kDotFrame = QStringLiteral("噪点大小");
+inline const QString kDotMinWidth = QStringLiteral("最小点宽度：");
+inline const QString kDotMinHeight = QStringLiteral("最小点高度：");
+inline const QString kDotMaxWidth = QStringLiteral("最大点宽度：");
+inline const QString kDotMaxHeight = QStringLiteral("最大点高度：");
+
+// frmBorderRemoveOptions.
+inline const QString kBorderCaption = QStringLiteral("去黑边设置");
+inline const QString kBorderPercent = QStringLiteral("黑边百分比：");
+inline const QString kBorderWhiteNoise = QStringLiteral("白点大小：");
+inline const QString kBorderVariance = QStringLiteral("冗余度：");
+
+// frmLineRemoveOptions.
+inline const QString kLineCaption = QStringLiteral("去线条设置");
+inline const QString kLineDirectionFrame = QStringLiteral("线条方向");
+inline const QString kLineHorizontal = QStringLiteral("水平线");
+inline const QString kLineVertical = QStringLiteral("垂直线");
+inline const QString kLineSizeFrame = QStringLiteral("线条大小");
+inline const QString kLineMinLength = QStringLiteral("最小长度：");
+inline const QString kLineMaxWidth = QStringLiteral("最大宽度：");
+inline const QString kLineWallHeight = QStringLiteral("隔断高度：");
+inline const QString kLineMaxWallPercent = QStringLiteral("隔断最大百分比：");
+inline const QString kLineOptionalFrame = QStringLiteral("可选项");
+inline const QString kLineVariance = QStringLiteral("冗余度：");
+inline const QString kLineMaxGap = QStringLiteral("最大缺口：");
+inline const QString kLineRemoveEntire = QStringLiteral("去除完整线条");
+
+// frmHolePunchRemoveOptions.
+inline const QString kHoleCaption = QStringLiteral("去装订孔设置");
+inline const QString kHoleOptionsFrame = QStringLiteral("设置选项");
+inline const QString kHoleUseSize = QStringLiteral("设置装订孔大小");
+inline const QString kHoleUseLocation = QStringLiteral("设置装订孔位置");
+inline const QString kHoleUseCount = QStringLiteral("设置装订孔个数限制");
+inline const QString kHoleSizeFrame = QStringLiteral("装订孔大小");
+inline const QString kHoleMinWidth = QStringLiteral("最小孔宽度：");
+inline const QString kHoleMinHeight = QStringLiteral("最小孔高度：");
+inline const QString kHoleMaxWidth = QStringLiteral("最大孔宽度：");
+inline const QString kHoleMaxHeight = QStringLiteral("最大孔高度：");
+inline const QString kHoleLocationFrame = QStringLiteral("装订孔位置");
+inline const QString kHoleCountFrame = QStringLiteral("装订孔个数");
+inline const QString kHoleMinCount = QStringLiteral("最小数：");
+inline const QString kHoleMaxCount = QStringLiteral("最大数：");
+
+// frmImageAdjust, frmSaturation, frmBackgroundSubtraction.
+inline const QString kImageAdjustCaption = QStringLiteral("图像亮度/对比度调整");
+inline const QString kBrightLabel = QStringLiteral("亮度：");
+inline const QString kContrastLabel = QStringLiteral("对比度：");
+inline const QString kSaturationCaption = QStringLiteral("饱和度调整");
+inline const QString kSaturationLabel = QStringLiteral("饱和度：");
+inline const QString kClose = QStringLiteral("关 闭");
+inline const QString kToneRange = QStringLiteral("调整度应该在正负100之间！  ");
+inline const QString kBackgroundCaption = QStringLiteral("背景消除");
+inline const QString kBackgroundLabel = QStringLiteral("消除度：");
+inline const QString kBackgroundRange = QStringLiteral("消除度应该在0-100之间！  ");
+inline const QString kLevelsCaption = QStringLiteral("色阶调整");
+inline const QString kLevelsLabel = QStringLiteral("调整度：");
+inline const QString kLevelsRange = QStringLiteral("调整度应该在2-100之间！  ");
+
+// frmPaintRect.
+inline const QString kPaintRectCaption = QStringLiteral("底色绘制设置");
+inline const QString kPaintRectFrame = QStringLiteral("默认大小");
+inline const QString kPaintRectWidth = QStringLiteral("绘制点宽度：");
+inline const QString kPaintRectHeight = QStringLiteral("绘制点高度：");
+
 }  // namespace scanvo::command_texts

@@ -3,6 +3,7 @@
 
 #include "commands/CommandFrame.h"
 #include "commands/CommandTexts.h"
+#include "commands/RegionCommands.h"
 #include "commands/Rotation.h"
 #include "core/ToolbarStates.h"
 #include "platform/engine/EngineError.h"
@@ -37,7 +38,7 @@ void OnRegionDrawn(ControlState& state, const QRect& region)
 {
     if (!state.m_ClearToolOn && !state.m_CropToolOn)
         SetClipboardButtons(state, 1);
-    // Clear inside, clear outside and crop act on the region once the region commands exist.
+    RunRegionTool(state);
     if (state.m_PaintToolOn) {
         const quint32 colour = state.m_PaintColor;
         RunPageCommand(state, T::kPaintStatus, [&](engine::Image& page) { ops::FillRect(page, region, colour); });

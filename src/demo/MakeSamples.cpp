@@ -16,6 +16,9 @@
 #include <QPainter>
 #include <QTextStream>
 
+#include <algorithm>
+#include <random>
+
 namespace {
 
 using scanvo::engine::Image;
@@ -36,6 +39,8 @@ struct SampleDocument {
     // Page n (1-based) is stored as styles[(n - 1) % styleCount].
     PageStyle styles[2];
     int styleCount;
+    // A scanned sheet for the cleanup commands (DrawScan) instead of a clean page.
+    bool scanned = false;
 };
 
 constexpr int kQualityFactor = 50;  // JPEG quality 80
@@ -52,6 +57,8 @@ const SampleDocument kSamples[] = {
     {"test2/77", 4, "混合 TIF + JPG", {{Kind::SingleTiff, FormatTiffG4, 1}, {Kind::SingleJpeg, FormatJpeg422, 24}}, 2},
     {"test2/88", 3, "多页TIF 彩色 JPEG 压缩", {{Kind::MultiPageTiff, FormatTiffJpeg444, 24}}, 1},
     {"test2/99", 2, "单页JPG 灰度", {{Kind::SingleJpeg, FormatJpeg444, 8}}, 1},
+    {"test1/33", 2, "扫描样例 黑边 噪点 线条 订孔",
+     {{Kind::MultiPageTiff, FormatTiffG4, 1}, {Kind::MultiPageTiff, FormatTiffLzw, 8}}, 2, true},
 };
 
 QImage DrawPage(const SampleDocument& doc, int page)
@@ -84,6 +91,76 @@ QImage DrawPage(const SampleDocument& doc, int page)
         painter.drawText(140, y, QStringLiteral("扫描影像样例文字行 %1 — Scanvo sample text line %1").arg(line + 1));
     }
     painter.fillRect(140, 1600, 200 + page * 120, 40, QColor(200, 60, 40));
+    return canvas;
+}
+
+// A4 at 300 dpi as a scanner delivers a sheet: text turned by a few degrees, a ruled line through
+// a line of text, ragged black borders where the scanner saw past the paper, two punch holes and
+// specks. Page 1 is stored bitonal, page 2 grey; they lean opposite ways.
+constexpr int kScanWidth = 2480;
+constexpr int kScanHeight = 3508;
+constexpr int kScanDpi = 300;
+constexpr int kSpecks = 2000;
+
+// A black band along one edge whose depth wanders between 45 and 95 pixels.
+QPolygon RaggedBorder(std::mt19937& rng, int side)
+{
+    std::uniform_int_distribution<int> step(-3, 3);
+    const bool across = side == 0 || side == 1;  // left and right run down the page
+    const int length = across ? kScanHeight : kScanWidth;
+    const int edge = across ? kScanWidth : kScanHeight;
+    QPolygon band;
+    int depth = 70;
+    for (int along = 0; along <= length; along += 8) {
+        depth = std::clamp(depth + step(rng), 45, 95);
+        const int inner = (side == 0 || side == 2) ? depth : edge - depth;
+        band << (across ? QPoint(inner, along) : QPoint(along, inner));
+    }
+    const int outer = (side == 0 || side == 2) ? 0 : edge;
+    band << (across ? QPoint(outer, length) : QPoint(length, outer)) << (across ? QPoint(outer, 0) : QPoint(0, outer));
+    return band;
+}
+
+QImage DrawScan(int page)
+{
+    const int paper = page == 1 ? 255 : 232;
+    const int ink = page == 1 ? 0 : 35;
+    QImage canvas(kScanWidth, kScanHeight, QImage::Format_Grayscale8);
+    canvas.fill(qRgb(paper, paper, paper));
+    canvas.setDotsPerMeterX(qRound(kScanDpi / 0.0254));
+    canvas.setDotsPerMeterY(qRound(kScanDpi / 0.0254));
+    std::mt19937 rng(page);
+    QPainter painter(&canvas);
+    const QColor inkColour(ink, ink, ink);
+
+    painter.save();
+    painter.translate(kScanWidth / 2.0, kScanHeight / 2.0);
+    painter.rotate(page == 1 ? 2.0 : -1.5);
+    painter.translate(-kScanWidth / 2.0, -kScanHeight / 2.0);
+    QFont body(QStringLiteral("WenQuanYi Zen Hei"));
+    body.setPixelSize(44);
+    painter.setFont(body);
+    painter.setPen(inkColour);
+    painter.drawText(300, 380, QStringLiteral("扫描样例：纠斜、去黑边、去噪点、去线条、去订孔 — page %1").arg(page));
+    for (int line = 0; line < 36; ++line) {
+        const int y = 520 + line * 80;
+        painter.drawText(300, y, QStringLiteral("第%1行 文档扫描影像 Scanned text line with i, j, dots and full stops.")
+                                     .arg(line + 1));
+    }
+    // The ruled line crosses the text of line 12; a vertical rule runs beside the text block.
+    painter.fillRect(QRectF(260, 520 + 11 * 80 - 14, 1900, 5), inkColour);
+    painter.fillRect(QRectF(250, 480, 5, 2600), inkColour);
+    painter.restore();
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(inkColour);
+    for (int side = 0; side < 4; ++side)
+        painter.drawPolygon(RaggedBorder(rng, side));
+    for (int hole : {1, 2})
+        painter.drawEllipse(QPoint(170, kScanHeight * hole / 3), 38, 38);
+    std::uniform_int_distribution<int> x(120, kScanWidth - 120), y(120, kScanHeight - 120), size(1, 3);
+    for (int i = 0; i < kSpecks; ++i)
+        painter.fillRect(x(rng), y(rng), size(rng), size(rng), inkColour);
     return canvas;
 }
 
@@ -124,7 +201,8 @@ void WriteDocument(const QString& root, const SampleDocument& doc)
         options.bits = style.bits;
         options.quality = kQualityFactor;
         options.mode = (style.kind == Kind::MultiPageTiff && page > 1) ? SaveAppend : SaveNew;
-        SavePage(PageImage(DrawPage(doc, page), style.bits), directory + QLatin1Char('/') + PageFileName(doc, page, style),
+        const QImage drawn = doc.scanned ? DrawScan(page) : DrawPage(doc, page);
+        SavePage(PageImage(drawn, style.bits), directory + QLatin1Char('/') + PageFileName(doc, page, style),
                  options);
     }
 }

@@ -31,6 +31,7 @@ constexpr DemoNode kDemoNodes[] = {
     {"test2", "root", "测试2", "", true},
     {"t44", "test1", "44", "test1\\44", false},
     {"t55", "test1", "55", "test1\\55", false},
+    {"t33", "test1", "33", "test1\\33", false},
     {"t66", "test2", "66", "test2\\66", false},
     {"t77", "test2", "77", "test2\\77", false},
     {"t88", "test2", "88", "test2\\88", false},

@@ -110,7 +110,7 @@ TEST_F(DemoHostTest, LoadShowsTheWindowTreeAndMenuWithSingleJpegChosen)
     ASSERT_EQ(top->childCount(), 2);
     EXPECT_TRUE(top->child(0)->isExpanded());
     EXPECT_TRUE(top->child(1)->isExpanded());
-    EXPECT_EQ(top->child(0)->childCount(), 2);
+    EXPECT_EQ(top->child(0)->childCount(), 3);
     EXPECT_EQ(top->child(1)->childCount(), 4);
     EXPECT_EQ(node("t88")->parent(), node("test2"));
     EXPECT_EQ(node("t88")->data(0, frmDemo::kTagRole).toString(), "test2\\88");

@@ -59,6 +59,16 @@ TEST_F(SampleDocumentsTest, EveryDocumentOfTheDemoTreeGetsPagesOfItsOwnKind)
     EXPECT_EQ(scanvo::engine::PageCount(root() + "/test2/88/88.tif"), 3);
     EXPECT_EQ(Files(root() + "/test2/99").filter(".jpg").size(), 2);
 
+    // The scanned sheet for the cleanup commands: A4 at 300 dpi, bitonal then grey.
+    const QString scan = root() + "/test1/33/33.tif";
+    ASSERT_EQ(scanvo::engine::PageCount(scan), 2);
+    const scanvo::engine::Image bitonal = scanvo::engine::LoadPage(scan, 1);
+    EXPECT_EQ(bitonal.depth(), 1);
+    EXPECT_EQ(bitonal.width(), 2480);
+    EXPECT_EQ(bitonal.height(), 3508);
+    EXPECT_EQ(bitonal.xResolution(), 300);
+    EXPECT_EQ(scanvo::engine::LoadPage(scan, 2).depth(), 8);
+
     const scanvo::engine::Image page = scanvo::engine::LoadPage(root() + "/test1/44/44.tif", 2);
     EXPECT_EQ(page.depth(), 1);
     EXPECT_EQ(page.loadFormat(), scanvo::engine::FormatTiffG4);

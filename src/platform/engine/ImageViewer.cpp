@@ -246,6 +246,17 @@ QRect ImageViewer::neededSource() const
     return sourceRect().toAlignedRect().intersected(QRect(0, 0, m_Image.width(), m_Image.height()));
 }
 
+void ImageViewer::showPreview(const Image& preview)
+{
+    if (!hasImage() || preview.isNull())
+        return;
+    m_Rendering = preview.toQImage();
+    m_RenderingScale = renderingScaleFor(computeLayout().scale);
+    m_RenderingSource = QRect(0, 0, m_Image.width(), m_Image.height());
+    if (m_AutoRepaint)
+        viewport()->update();
+}
+
 bool ImageViewer::hasRendering() const
 {
     if (!hasImage() || m_Rendering.isNull())

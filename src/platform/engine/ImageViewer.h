@@ -69,6 +69,11 @@ public:
     void setAutoRepaint(bool on);
     void repaintImage();
 
+    // Paints preview, a copy of the page scaled to any size with the page's proportions, in place
+    // of the page until the page, the zoom or the view's size changes. The page stays as it is; a
+    // dialog previews an edit on a small copy this way while a slider moves.
+    void showPreview(const Image& preview);
+
     // Builds the rendering for the current zoom now (a paint builds it when missing).
     void prepareRendering();
     bool hasRendering() const;

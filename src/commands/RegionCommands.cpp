@@ -1,0 +1,268 @@
+// Region clear, crop, trim and centring.
+#include "commands/RegionCommands.h"
+
+#include "commands/CommandFrame.h"
+#include "commands/CommandTexts.h"
+#include "commands/frmAutoTrimOptions.h"
+#include "core/CommandKeys.h"
+#include "core/Prompter.h"
+#include "core/ToolbarKeys.h"
+#include "platform/engine/ImageViewer.h"
+#include "platform/engine/ops/Canvas.h"
+#include "platform/engine/ops/Geometry.h"
+#include "platform/engine/ops/OpFlags.h"
+#include "settings/Settings.h"
+#include "viewer/Selection.h"
+#include "viewer/ToolModes.h"
+#include "viewer/ViewerSetup.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolBar>
+
+namespace scanvo {
+
+namespace T = command_texts;
+namespace ops = engine::ops;
+
+namespace {
+
+enum class RegionTool { ClearInside, ClearOutside, Crop };
+
+qint16& FlagOf(ControlState& state, RegionTool tool)
+{
+    switch (tool) {
+    case RegionTool::ClearInside:
+        return state.m_ClearToolOn;
+    case RegionTool::ClearOutside:
+        return state.m_TrimToolOn;
+    default:
+        return state.m_CropToolOn;
+    }
+}
+
+const char* KeyOf(RegionTool tool)
+{
+    switch (tool) {
+    case RegionTool::ClearInside:
+        return keys::miClear;
+    case RegionTool::ClearOutside:
+        return keys::miTrim;
+    default:
+        return keys::miCrop;
+    }
+}
+
+void ToggleRegionTool(ControlState& state, RegionTool tool)
+{
+    const bool on = FlagOf(state, tool) == 0;
+    if (on) {
+        // Releases the other region tools and the comment tool with their buttons.
+        ClearRegionTools(state);
+        if (state.m_DeskewLineMode) {
+            state.m_DeskewLineMode = 0;
+            SetRegionShape(state, 1);
+        }
+        if (state.txtPageNumber)
+            state.txtPageNumber->hide();
+        if (state.cmdFont)
+            state.cmdFont->hide();
+        ClearColorTools(state);
+    }
+    FlagOf(state, tool) = on ? 1 : 0;
+    if (QAction* button = FindToolbarAction(state.tbImaging, QString::fromLatin1(KeyOf(tool))))
+        button->setChecked(on);
+    if (state.tbImaging)
+        state.tbImaging->update();
+}
+
+// The page with sourceRect of it copied to destPos on an otherwise white page of the same size,
+// depth and kind. Nothing outside the copied rectangle is kept.
+engine::Image OnWhitePage(const engine::Image& page, const engine::Image& source, const QRect& sourceRect,
+                          QPoint destPos)
+{
+    engine::Image canvas = ops::WhiteCanvas(page, page.width(), page.height());
+    if (source.hasPalette() && source.isGrey()) {
+        // The canvas of a grey palette page is plain grey; the copy must be too.
+        engine::Image grey = source;
+        ops::SetGreyPalette(grey);
+        ops::Combine(canvas, grey, sourceRect, destPos, ops::kCombineCopyFlags);
+    } else {
+        ops::Combine(canvas, source, sourceRect, destPos, ops::kCombineCopyFlags);
+    }
+    return canvas;
+}
+
+// The selection, clipped to the page; empty without one.
+QRect SelectionOnPage(const ControlState& state)
+{
+    if (!HasRegion(state))
+        return {};
+    const engine::Image& page = state.mtMain->image();
+    return state.m_Selection & QRect(0, 0, page.width(), page.height());
+}
+
+}  // namespace
+
+void ToggleClearInside(ControlState& state)
+{
+    ToggleRegionTool(state, RegionTool::ClearInside);
+}
+
+void ToggleClearOutside(ControlState& state)
+{
+    ToggleRegionTool(state, RegionTool::ClearOutside);
+}
+
+void ToggleCrop(ControlState& state)
+{
+    ToggleRegionTool(state, RegionTool::Crop);
+}
+
+void ClearInside(ControlState& state)
+{
+    const QRect region = SelectionOnPage(state);
+    if (region.isEmpty())
+        return;
+    if (RunPageCommand(state, T::kClearInsideStatus,
+                       [&](engine::Image& page) { ops::FillRect(page, region, ops::kWhite); }))
+        RemoveSelection(state);
+}
+
+void ClearOutside(ControlState& state)
+{
+    const QRect region = SelectionOnPage(state);
+    if (region.isEmpty())
+        return;
+    RunPageTransform(state, T::kClearOutsideStatus, [&](const engine::Image& page) {
+        QPoint dest = region.topLeft();
+        if (g_Settings.Imaging.TrimAutoCenter == 1)
+            dest = QPoint((page.width() - region.width()) / 2, (page.height() - region.height()) / 2);
+        return OnWhitePage(page, page, region, dest);
+    });
+}
+
+void Crop(ControlState& state)
+{
+    if (!HasPage(state))
+        return;
+    const QRect region = SelectionOnPage(state);
+    const bool done = RunPageTransform(state, T::kCropStatus, [&](const engine::Image& page) {
+        engine::Image cropped;
+        if (!region.isEmpty()) {
+            cropped = ops::Crop(page, region);
+        } else {
+            cropped = page;
+            ops::AutoCrop(cropped, g_Settings.Imaging.AutoTrim);
+        }
+        if (g_Settings.Imaging.CropAutoResize == 1)
+            ops::Resize(cropped, page.width(), page.height(), ops::kResizeSmooth);
+        return cropped;
+    });
+    if (done)
+        RemoveSelection(state);
+}
+
+QRect TrimBoxImageRect(const ControlState& state)
+{
+    if (state.m_TrimRegionOn != 1 || state.m_TrimFrame.isEmpty() || !HasPage(state))
+        return {};
+    const engine::ImageViewer& viewer = *state.mtMain;
+    const QRectF box(viewer.widgetToImage(state.m_TrimFrame.topLeft()),
+                     viewer.widgetToImage(state.m_TrimFrame.bottomRight()));
+    const engine::Image& page = viewer.image();
+    return box.normalized().toAlignedRect() & QRect(0, 0, page.width(), page.height());
+}
+
+void ClearOutsideTrimBox(ControlState& state)
+{
+    const QRect box = TrimBoxImageRect(state);
+    if (box.isEmpty())
+        return;
+    RunPageTransform(state, T::kClearOutsideStatus,
+                     [&](const engine::Image& page) { return OnWhitePage(page, page, box, box.topLeft()); });
+}
+
+void CentreImage(ControlState& state, int kind)
+{
+    if (!HasPage(state))
+        return;
+    const QRect region = SelectionOnPage(state);
+    RunPageTransform(state, T::kCentreStatus, [&](const engine::Image& page) {
+        // A step that fails leaves the page as it was; the command still counts as an edit.
+        try {
+            const int w = page.width(), h = page.height();
+            if (region.isEmpty()) {
+                engine::Image content = page;
+                ops::AutoCrop(content, ops::kAutoCropCentreTolerance);
+                const QPoint dest((w - content.width()) / 2, (h - content.height()) / 2);
+                return OnWhitePage(page, content, QRect(0, 0, content.width(), content.height()), dest);
+            }
+            QPoint dest;
+            switch (kind) {
+            case 1:
+                dest = QPoint((w - region.width()) / 2, region.top());
+                break;
+            case 2:
+                dest = QPoint(region.left(), (h - region.height()) / 2);
+                break;
+            case 4:
+                dest = QPoint(0, 0);
+                break;
+            default:
+                dest = QPoint((w - region.width()) / 2, (h - region.height()) / 2);
+                break;
+            }
+            return OnWhitePage(page, page, region, dest);
+        } catch (...) {
+            return page;
+        }
+    });
+    RemoveSelection(state);
+}
+
+void CentreButton(ControlState& state)
+{
+    const qint16 index = g_Settings.Imaging.AlignIndex;
+    if (index >= 0 && index <= 3)
+        CentreImage(state, index + 1);
+}
+
+void CentreLeftRight(ControlState& state)
+{
+    CentreImage(state, 1);
+}
+
+void CentreTopBottom(ControlState& state)
+{
+    CentreImage(state, 2);
+}
+
+void CentreBoth(ControlState& state)
+{
+    CentreImage(state, 3);
+}
+
+void MoveToTopLeft(ControlState& state)
+{
+    CentreImage(state, 4);
+}
+
+void RunRegionTool(ControlState& state)
+{
+    if (state.m_ClearToolOn)
+        ClearInside(state);
+    else if (state.m_TrimToolOn)
+        ClearOutside(state);
+    else if (state.m_CropToolOn)
+        Crop(state);
+}
+
+void ShowAutoTrimOptions(ControlState& state)
+{
+    frmAutoTrimOptions form(state.control);
+    CurrentPrompter().runDialog(form);
+}
+
+}  // namespace scanvo

@@ -1,0 +1,149 @@
+// Tone, colour and binarisation commands.
+#include "commands/ToneCommands.h"
+
+#include "commands/CommandFrame.h"
+#include "commands/CommandTexts.h"
+#include "commands/ToneForms.h"
+#include "commands/frmPaintRect.h"
+#include "core/Prompter.h"
+#include "core/StatusPanels.h"
+#include "platform/engine/ImageViewer.h"
+#include "platform/engine/ops/Canvas.h"
+#include "platform/engine/ops/OpFlags.h"
+#include "platform/engine/ops/Tone.h"
+#include "settings/Settings.h"
+
+namespace scanvo {
+
+namespace T = command_texts;
+namespace ops = engine::ops;
+
+namespace {
+
+// Runs a preview dialog on the page on view. The dialog leaves its last preview in the viewer;
+// keep says whether that counts as an edit of the page as it was before.
+template <typename Form>
+void RunToneDialog(ControlState& state, const QString& status, qint16 flag = 0)
+{
+    if (!HasPage(state))
+        return;
+    SetStatusText(state, status);
+    engine::Image before = state.mtMain->image();
+    Form form(state.control);
+    form.MainViewer = state.mtMain;
+    bool keep = true;
+    if constexpr (std::is_same_v<Form, frmBackgroundSubtraction>) {
+        form.Flag = flag;
+        CurrentPrompter().runDialog(form);
+        keep = form.Action == 1;
+    } else {
+        CurrentPrompter().runDialog(form);
+    }
+    if (keep)
+        RecordEdit(state, std::move(before));
+    SetIdleStatusText(state);
+}
+
+}  // namespace
+
+void InvertPage(ControlState& state)
+{
+    if (!HasPage(state) || state.mtMain->image().depth() > 1)
+        return;
+    RunPageCommand(state, T::kInvertStatus, [](engine::Image& page) { ops::Invert(page); });
+}
+
+void DarkenText(ControlState& state)
+{
+    RunPageCommand(state, T::kDarkenTextStatus, [](engine::Image& page) {
+        // A page the filter cannot take stays as it is; the command is an edit all the same.
+        try {
+            ops::MorphologyFilter(page, ops::kMorphDilate);
+        } catch (...) {
+        }
+    });
+}
+
+void LightenText(ControlState& state)
+{
+    RunPageCommand(state, T::kLightenTextStatus,
+                   [](engine::Image& page) { ops::MorphologyFilter(page, ops::kMorphErode); });
+}
+
+void SmoothPageText(ControlState& state)
+{
+    RunPageCommand(state, T::kSmoothTextStatus,
+                   [](engine::Image& page) { ops::SmoothText(page, ops::kSmoothDefaultLength, 0); });
+}
+
+void TextButton(ControlState& state)
+{
+    switch (g_Settings.Imaging.TextIndex) {
+    case 0:
+        DarkenText(state);
+        break;
+    case 1:
+        LightenText(state);
+        break;
+    case 2:
+        SmoothPageText(state);
+        break;
+    default:
+        break;
+    }
+}
+
+void AdjustBrightContrast(ControlState& state)
+{
+    RunToneDialog<frmImageAdjust>(state, T::kBrightContrastStatus);
+}
+
+void AdjustSaturation(ControlState& state)
+{
+    RunToneDialog<frmSaturation>(state, T::kSaturationStatus);
+}
+
+void AdjustColorLevels(ControlState& state)
+{
+    RunToneDialog<frmBackgroundSubtraction>(state, T::kColorLevelsStatus, 2);
+}
+
+void RemovePageBackground(ControlState& state)
+{
+    RunToneDialog<frmBackgroundSubtraction>(state, T::kBackgroundStatus, 1);
+}
+
+void AdjustButton(ControlState& state)
+{
+    switch (g_Settings.Imaging.AdjustIndex) {
+    case 0:
+        AdjustBrightContrast(state);
+        break;
+    case 1:
+        AdjustSaturation(state);
+        break;
+    case 2:
+        AdjustColorLevels(state);
+        break;
+    case 3:
+        RemovePageBackground(state);
+        break;
+    default:
+        break;
+    }
+}
+
+void ConvertToBlackAndWhite(ControlState& state)
+{
+    RunPageCommand(state, T::kConvert2BWStatus, [](engine::Image& page) {
+        ops::Binarize(page, ops::kBinarizeAdaptive, ops::kBinarizeAutoThreshold, ops::kBinarizeDespeckle);
+    });
+}
+
+void ShowPaintRectOptions(ControlState& state)
+{
+    frmPaintRect form(state.control);
+    CurrentPrompter().runDialog(form);
+}
+
+}  // namespace scanvo
