@@ -2,7 +2,9 @@
 #include "control/ToolbarDispatch.h"
 
 #include "acquisition/ScanJob.h"
+#include "commands/Comments.h"
 #include "commands/EditCommands.h"
+#include "commands/Resize.h"
 #include "commands/Rotation.h"
 #include "commands/frmImageDefault.h"
 #include "control/ToolbarTables.h"
@@ -65,7 +67,7 @@ constexpr DispatchRow kMainCommands[] = {
     {keys::miUISetting, NotBuiltYet},
     {keys::miSaveDir, NotBuiltYet},
     {keys::miCompressSetting, ShowCompressOptions},
-    {keys::miFontSetting, NotBuiltYet},
+    {keys::miFontSetting, ShowFontOptions},
     {keys::miImagingChain, ShowImageDefault},
     {keys::miAutoTrimSetting, NotBuiltYet},
     {keys::miDeskewSetting, ShowDeskewOptions},
@@ -142,9 +144,9 @@ constexpr DispatchRow kImagingCommands[] = {
     {keys::miDilation, NotBuiltYet},
     {keys::miErosion, NotBuiltYet},
     {keys::miSmooth, NotBuiltYet},
-    {keys::miResize, NotBuiltYet},
-    {keys::miImageSize, NotBuiltYet},
-    {keys::miCanvasSize, NotBuiltYet},
+    {keys::miResize, ResizeButton},
+    {keys::miImageSize, ResizeImage},
+    {keys::miCanvasSize, ResizeCanvas},
     {keys::miImageAdjust, NotBuiltYet},
     {keys::miBright, NotBuiltYet},
     {keys::miSaturation, NotBuiltYet},
@@ -156,7 +158,7 @@ constexpr DispatchRow kImagingCommands[] = {
     {keys::miMove, NotBuiltYet},
     {keys::miUnite, NotBuiltYet},
     {keys::miDivide, NotBuiltYet},
-    {keys::miInsertComment, NotBuiltYet},
+    {keys::miInsertComment, ToggleCommentTool},
 };
 
 struct ToolbarDispatch {
