@@ -171,6 +171,7 @@ TEST_F(CommentTest, TypingACommentAndPressingEnterBurnsItInRemembersItAndStartsN
     EXPECT_EQ(g_Settings.Imaging.WriteComment, QStringLiteral("签注 A1"));
     EXPECT_EQ(Stored("WriteComment"), QStringLiteral("签注 A1"));
     // The Enter that wrote the comment is the box's: no scan started, nothing asked.
+    EXPECT_EQ(s.m_ScanMode, 0);
     EXPECT_TRUE(prompter.dialogsShown.isEmpty());
     EXPECT_TRUE(prompter.messages.isEmpty());
 
