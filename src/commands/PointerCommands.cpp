@@ -3,9 +3,11 @@
 
 #include "commands/CommandFrame.h"
 #include "commands/CommandTexts.h"
+#include "commands/Comments.h"
 #include "commands/RegionCommands.h"
 #include "commands/Rotation.h"
 #include "core/ToolbarStates.h"
+#include "core/Twips.h"
 #include "platform/engine/EngineError.h"
 #include "platform/engine/ImageViewer.h"
 #include "platform/engine/ops/Canvas.h"
@@ -31,6 +33,10 @@ PointerGestures CommandGestures(ControlState& state)
         OnSelectionDropped(state, from, to, whiten);
     };
     gestures.lineDrawn = [&state](const QLineF& image, const QLineF& viewer) { OnLineDrawn(state, image, viewer); };
+    gestures.commentEntered = [&state](const QPoint& boxTopLeft) {
+        DrawComment(state, float(TwipsOfPixels(boxTopLeft.x())), float(TwipsOfPixels(boxTopLeft.y())));
+    };
+    gestures.commentFontAsked = [&state] { ChooseCommentFont(state); };
     return gestures;
 }
 

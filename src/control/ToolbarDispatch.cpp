@@ -3,8 +3,10 @@
 
 #include "acquisition/ScanJob.h"
 #include "commands/CleanupCommands.h"
+#include "commands/Comments.h"
 #include "commands/EditCommands.h"
 #include "commands/RegionCommands.h"
+#include "commands/Resize.h"
 #include "commands/Rotation.h"
 #include "commands/ToneCommands.h"
 #include "commands/frmImageDefault.h"
@@ -68,7 +70,7 @@ constexpr DispatchRow kMainCommands[] = {
     {keys::miUISetting, NotBuiltYet},
     {keys::miSaveDir, NotBuiltYet},
     {keys::miCompressSetting, ShowCompressOptions},
-    {keys::miFontSetting, NotBuiltYet},
+    {keys::miFontSetting, ShowFontOptions},
     {keys::miImagingChain, ShowImageDefault},
     {keys::miAutoTrimSetting, ShowAutoTrimOptions},
     {keys::miDeskewSetting, ShowDeskewOptions},
@@ -145,9 +147,9 @@ constexpr DispatchRow kImagingCommands[] = {
     {keys::miDilation, DarkenText},
     {keys::miErosion, LightenText},
     {keys::miSmooth, SmoothPageText},
-    {keys::miResize, NotBuiltYet},
-    {keys::miImageSize, NotBuiltYet},
-    {keys::miCanvasSize, NotBuiltYet},
+    {keys::miResize, ResizeButton},
+    {keys::miImageSize, ResizeImage},
+    {keys::miCanvasSize, ResizeCanvas},
     {keys::miImageAdjust, AdjustButton},
     {keys::miBright, AdjustBrightContrast},
     {keys::miSaturation, AdjustSaturation},
@@ -159,7 +161,7 @@ constexpr DispatchRow kImagingCommands[] = {
     {keys::miMove, NotBuiltYet},
     {keys::miUnite, NotBuiltYet},
     {keys::miDivide, NotBuiltYet},
-    {keys::miInsertComment, NotBuiltYet},
+    {keys::miInsertComment, ToggleCommentTool},
 };
 
 struct ToolbarDispatch {

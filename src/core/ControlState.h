@@ -178,6 +178,8 @@ struct ChildWidgets {
 struct ControlState : ControlProperties, DocumentPosition, ViewerState, PointerToolState, ClipboardState, ScanJobState,
                       ChildWidgets {
     PageHistory m_History;
+    // The paper size last chosen for the canvas (frmResizeCanvas's list entry), kept between uses.
+    qint16 m_CanvasIndex = 0;
 };
 
 }  // namespace scanvo

@@ -5,5 +5,7 @@
 namespace scanvo {
 
 constexpr int Twips(int twips) { return twips / 15; }
+// A length in screen pixels, in twips.
+constexpr int TwipsOfPixels(int pixels) { return pixels * 15; }
 
 }  // namespace scanvo

@@ -334,6 +334,12 @@ PointerTools::PointerTools(ControlState& state, PointerGestures gestures, QObjec
     m_Handlers.push_back(std::make_unique<SelectionHandler>(state, m_Gestures));
     if (state.txtPageNumber)
         state.txtPageNumber->installEventFilter(this);
+    if (state.cmdFont) {
+        connect(state.cmdFont, &QPushButton::clicked, this, [this] {
+            if (m_Gestures.commentFontAsked)
+                m_Gestures.commentFontAsked();
+        });
+    }
     engine::ImageViewer* viewer = state.mtMain;
     if (viewer == nullptr)
         return;
@@ -354,17 +360,26 @@ PointerTools::~PointerTools() = default;
 
 bool PointerTools::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_State.txtPageNumber) {
-        if (event->type() == QEvent::FocusIn)
-            m_State.m_CommentEntry = 1;
-        else if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            // Writing the comment onto the page comes with the comment commands.
-            if (key == Qt::Key_Return || key == Qt::Key_Enter)
-                m_State.m_CommentEntry = 0;
-        }
+    QLineEdit* box = m_State.txtPageNumber;
+    if (watched != box)
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn) {
+        m_State.m_CommentEntry = 1;
+        return false;
     }
-    return QObject::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        return false;
+    // The comment is written when Enter is let go, and the box keeps both halves of the key:
+    // once it is hidden the release would reach the control, whose Enter starts a scan.
+    if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat()) {
+        m_State.m_CommentEntry = 0;
+        if (m_Gestures.commentEntered && m_State.mtMain)
+            m_Gestures.commentEntered(m_State.mtMain->viewport()->mapFrom(box->parentWidget(), box->pos()));
+    }
+    return true;
 }
 
 PointerEvent PointerTools::eventAt(Qt::KeyboardModifiers modifiers, QPointF imagePos) const

@@ -33,6 +33,11 @@ struct PointerGestures {
     std::function<void(const QRect& from, const QPoint& to, bool whiten)> selectionDropped;
     // The deskew guide line, in image pixels and as drawn in the viewer (viewer pixels).
     std::function<void(const QLineF& image, const QLineF& viewer)> lineDrawn;
+    // Enter was let go in the comment entry box; boxTopLeft is the box's place over the viewer's
+    // page area (viewer pixels).
+    std::function<void(const QPoint& boxTopLeft)> commentEntered;
+    // The entry box's font button was clicked.
+    std::function<void()> commentFontAsked;
 };
 
 // One pointer event: where, in image and in viewer pixels, with the keys held.
@@ -65,7 +70,7 @@ public:
     void paint(QPainter& painter);
 
 protected:
-    // The comment entry box holds the keys while it has the focus, until Enter.
+    // The comment entry box holds the keys while it has the focus, until Enter is let go.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

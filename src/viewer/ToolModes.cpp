@@ -87,6 +87,11 @@ void ClearRegionTools(ControlState& state)
     state.m_TrimToolOn = 0;
     state.m_CommentToolOn = 0;
     state.m_CommentEntry = 0;
+    // A comment box left open would still write its comment on Enter.
+    if (state.txtPageNumber)
+        state.txtPageNumber->hide();
+    if (state.cmdFont)
+        state.cmdFont->hide();
 }
 
 void ClearColorTools(ControlState& state)

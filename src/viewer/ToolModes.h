@@ -8,8 +8,8 @@
 
 namespace scanvo {
 
-// Clear inside, clear outside, crop and comment off, their buttons released; the comment box
-// gives up the keys.
+// Clear inside, clear outside, crop and comment off, their buttons released; the comment box and
+// its font button hidden, the box giving up the keys.
 void ClearRegionTools(ControlState& state);
 // Colour picker and paint tool off, their buttons released.
 void ClearColorTools(ControlState& state);

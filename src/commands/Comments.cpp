@@ -1,0 +1,137 @@
+// Comments and the comment font.
+#include "commands/Comments.h"
+
+#include "commands/CommandFrame.h"
+#include "commands/CommentTexts.h"
+#include "commands/Rotation.h"
+#include "commands/frmFontOptions.h"
+#include "core/CommandKeys.h"
+#include "core/Prompter.h"
+#include "core/ToolbarKeys.h"
+#include "core/Twips.h"
+#include "platform/engine/ImageViewer.h"
+#include "settings/Settings.h"
+#include "viewer/ToolModes.h"
+#include "viewer/ViewerSetup.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolBar>
+
+#include <cmath>
+
+namespace scanvo {
+
+namespace T = comment_texts;
+namespace ops = engine::ops;
+
+namespace {
+
+constexpr int kEntryBoxWidth = 1440;  // twips
+constexpr quint32 kCommentColour = 0x000000;
+constexpr float kTwipsPerPixel = 15.0f;
+
+void HideEntryBox(ControlState& state)
+{
+    if (state.txtPageNumber)
+        state.txtPageNumber->hide();
+    if (state.cmdFont)
+        state.cmdFont->hide();
+}
+
+void SetEntryBoxFont(ControlState& state)
+{
+    if (state.txtPageNumber)
+        state.txtPageNumber->setFont(CommentScreenFont());
+}
+
+}  // namespace
+
+ops::TextFont CommentFont()
+{
+    const auto& imaging = g_Settings.Imaging;
+    ops::TextFont font;
+    font.name = imaging.FontName;
+    font.size = imaging.FontSize;
+    font.bold = imaging.Bold != 0;
+    font.italic = imaging.Italic != 0;
+    font.underline = imaging.Underline != 0;
+    font.strikethrough = imaging.Strikethrough != 0;
+    return font;
+}
+
+QFont CommentScreenFont()
+{
+    const ops::TextFont font = CommentFont();
+    QFont screen(font.name);
+    if (font.size > 0)
+        screen.setPointSize(font.size);
+    screen.setBold(font.bold);
+    screen.setItalic(font.italic);
+    screen.setUnderline(font.underline);
+    screen.setStrikeOut(font.strikethrough);
+    return screen;
+}
+
+void ToggleCommentTool(ControlState& state)
+{
+    const bool arming = state.m_CommentToolOn != 1;
+    HideEntryBox(state);
+    if (QLineEdit* box = state.txtPageNumber) {
+        box->resize(Twips(kEntryBoxWidth), box->height());
+        box->setText(g_Settings.Imaging.WriteComment);
+        SetEntryBoxFont(state);
+    }
+    ClearRegionTools(state);
+    if (arming) {
+        // A click must not also pick a colour, paint, or draw a deskew line.
+        ClearColorTools(state);
+        if (state.m_DeskewLineMode)
+            ToggleDeskewLineMode(state);
+        state.m_CommentToolOn = 1;
+    }
+    if (QAction* button = FindToolbarAction(state.tbImaging, QString::fromLatin1(keys::miInsertComment)))
+        button->setChecked(arming);
+    SetRegionShape(state, 1);
+    if (state.tbImaging)
+        state.tbImaging->update();
+}
+
+void DrawComment(ControlState& state, float x, float y, const QString& text)
+{
+    HideEntryBox(state);
+    if (!HasPage(state) || text.isEmpty())
+        return;
+    const QPointF viewerPixel(x / kTwipsPerPixel, y / kTwipsPerPixel);
+    const QPointF onPage = state.mtMain->widgetToImage(viewerPixel);
+    const QPoint topLeft(int(std::floor(onPage.x())), int(std::floor(onPage.y())));
+    const ops::TextFont font = CommentFont();
+    const bool drawn = RunPageCommand(state, T::kCommentStatus, [&](engine::Image& page) {
+        const QSize size = ops::MeasureText(page, font, text);
+        ops::DrawText(page, font, QRect(topLeft, size), text, kCommentColour);
+    });
+    if (drawn && state.m_CommentToolOn == 1)
+        StoreSetting(g_Settings.Imaging.WriteComment, text);
+}
+
+void DrawComment(ControlState& state, float x, float y)
+{
+    DrawComment(state, x, y, state.txtPageNumber ? state.txtPageNumber->text() : QString());
+}
+
+void ChooseCommentFont(ControlState& state)
+{
+    ShowFontOptions(state);
+    if (QLineEdit* box = state.txtPageNumber; box && box->isVisible())
+        box->setFocus();
+}
+
+void ShowFontOptions(ControlState& state)
+{
+    frmFontOptions dialog(state.control);
+    CurrentPrompter().runDialog(dialog);
+    SetEntryBoxFont(state);
+}
+
+}  // namespace scanvo
