@@ -191,7 +191,8 @@ private:
         try {
             ForEachPage(file, [&](const engine::Image& page) {
                 engine::SaveOptions options = OptionsFor(page, place.path, extension);
-                options.mode = engine::SaveAppend;
+                // The first page makes the file; a JPEG file takes no second one.
+                options.mode = written ? engine::SaveAppend : engine::SaveNew;
                 try {
                     engine::SavePage(page, place.path, options);
                 } catch (...) {

@@ -27,7 +27,7 @@ TEST_F(ImportTest, AThreePageTiffIntoAJpegDocumentBecomesThreeJpegFilesBehindThe
         WriteFile(docFile(QStringLiteral("j%1.jpg").arg(i, 4, 10, QChar(u'0'))), {100 + i});
     WriteFile(areaFile("three.tif"), {601, 602, 603});
     Open(3);
-    ShowPage(S(), 2);
+    GoToPage(2);
     prompter.fileAnswers.enqueue({areaFile("three.tif")});
 
     Click(keys::miImport);
@@ -92,7 +92,7 @@ TEST_F(ImportTest, PagesGoIntoAMultiPageDocumentBehindTheCurrentPage)
     WriteFile(docFile("doc.tif"), {401, 402, 403});
     WriteFile(areaFile("two.tif"), {701, 702});
     Open(1);
-    ShowPage(S(), 1);
+    GoToPage(1);
     prompter.fileAnswers.enqueue({areaFile("two.tif")});
     Click(keys::miImport);
     EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 701, 702, 402, 403}));
@@ -107,8 +107,10 @@ TEST_F(ImportTest, AMixedDocumentTakesEachFileWholeWithItsOwnExtension)
     WriteFile(areaFile("in.jpg"), {801});
     WriteFile(areaFile("in2.tif"), {802, 803});
     Open(0);
+    GoToFileNumber(1);
     prompter.fileAnswers.enqueue({areaFile("in.jpg"), areaFile("in2.tif")});
     Click(keys::miImport);
+    EXPECT_EQ(prompter.messageTexts(), QStringList());
     EXPECT_EQ(DocFiles(), QStringList({"m0001.tif", "m0002.jpg", "m0003.tif", "m0004.jpg", "m0005.tif"}));
     EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101, 801, 802, 102, 103}));
     EXPECT_EQ(PageWidths(docFile("m0003.tif")), QList<int>({802, 803}));
@@ -122,7 +124,7 @@ TEST_F(ImportTest, AModifiedPageIsWrittenBackToItsOwnFileFirst)
     WriteFile(docFile("w0002.tif"), {102});
     WriteFile(areaFile("in.tif"), {901});
     Open(2);
-    ShowPage(S(), 1);
+    GoToPage(1);
     engine::Image edited = S().mtMain->image();
     edited.reset(engine::Image::create(155, 40, 8).release());
     S().mtMain->setImage(edited);

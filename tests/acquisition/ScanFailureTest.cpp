@@ -128,7 +128,7 @@ TEST_F(ScanFailureTest, AFailedSaveAfterTheShiftMovesTheFilesBack)
     for (int i = 1; i <= 3; ++i)
         WriteFile(docFile(QStringLiteral("r%1.tif").arg(i)), {200 + i});
     Open(2);
-    ShowPage(S(), 2);
+    GoToPage(2);
     // A directory no one may write to refuses every save, even to a privileged process.
     ASSERT_TRUE(QFile::setPermissions(docDir(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
                                                     QFile::ExeOther));
@@ -153,6 +153,7 @@ TEST_F(ScanFailureTest, ANameInTheWayOfTheShiftStopsTheJobNamingIt)
     WriteFile(docFile("y3.jpg"), {103});
     WriteFile(docFile("y3.tif"), {104});
     Open(0);
+    GoToFileNumber(1);
     prompter.dialogScripts.enqueue(ScanPara([](frmScanPara& dialog) { dialog.cboDocType->setCurrentIndex(1); }));
     scanner->queuePages(Pages(301, 2));
     Click(keys::miScan);

@@ -1,9 +1,11 @@
 #include "ScanFixture.h"
 
 #include "control/ScannerFactory.h"
+#include "document/FileList.h"
 #include "platform/engine/ImageFile.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
+#include "viewer/PageDisplay.h"
 
 #include <QAction>
 #include <QDir>
@@ -92,6 +94,18 @@ Imaging& ScanTest::Open(qint16 docType, bool showScanSetting)
     return *m_Control;
 }
 
+void ScanTest::GoToPage(int n)
+{
+    S().m_CurrentPage = static_cast<qint16>(n);
+    ShowPage(S(), static_cast<qint16>(n));
+}
+
+void ScanTest::GoToFileNumber(int n)
+{
+    S().m_CurrentFile = n;
+    GoToFile(S(), n);
+}
+
 void ScanTest::Click(const char* key)
 {
     for (QAction* action : S().tbMain->findChildren<QAction*>()) {
@@ -101,6 +115,14 @@ void ScanTest::Click(const char* key)
         }
     }
     ADD_FAILURE() << "no action " << key << " on tbMain";
+}
+
+bool ScanTest::ActionEnabled(const char* key)
+{
+    for (QAction* action : S().tbMain->findChildren<QAction*>())
+        if (action->objectName() == QLatin1String(key))
+            return action->isEnabled();
+    return false;
 }
 
 ScriptedPrompter::DialogScript ScanTest::ScanPara(std::function<void(frmScanPara&)> fill, bool ok)

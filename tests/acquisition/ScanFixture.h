@@ -43,8 +43,12 @@ protected:
     // Scan.ShowScanSetting 0 unless told.
     Imaging& Open(qint16 docType, bool showScanSetting = false);
     ControlState& S() { return m_Control->State(); }
+    // Makes page n (or file n of a mixed document) current and shows it, as the page box does.
+    void GoToPage(int n);
+    void GoToFileNumber(int n);
     // Clicks a button or menu item of tbMain by its key.
     void Click(const char* key);
+    bool ActionEnabled(const char* key);
 
     // A frmScanPara script: runs fill on the shown dialog, then clicks OK (or Cancel).
     static ScriptedPrompter::DialogScript ScanPara(std::function<void(frmScanPara&)> fill, bool ok = true);

@@ -3,6 +3,7 @@
 #include "ScanFixture.h"
 
 #include "acquisition/AcquisitionTexts.h"
+#include "acquisition/ScanJob.h"
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
 #include "core/StatusPanels.h"
@@ -71,7 +72,7 @@ TEST_F(ScanJobTest, InsertingTwoPagesBeforeFileThreeOfFiveShiftsTheRestAndKeepsT
     for (int i = 1; i <= 5; ++i)
         WriteFile(docFile(QStringLiteral("p%1.tif").arg(i, 4, 10, QChar(u'0'))), {200 + i});
     Open(2);
-    ShowPage(S(), 3);
+    GoToPage(3);
     scanner->queuePages(Pages({301, 302}));
 
     Click(keys::miInsert);
@@ -88,7 +89,7 @@ TEST_F(ScanJobTest, AppendingIntoAMultiPageDocumentAtPageTwoOfFourKeepsScanOrder
 {
     WriteFile(docFile("doc.tif"), {401, 402, 403, 404});
     Open(1);
-    ShowPage(S(), 2);
+    GoToPage(2);
     scanner->queuePages(Pages({501, 502, 503}));
 
     Click(keys::miAppend);
@@ -104,7 +105,7 @@ TEST_F(ScanJobTest, InsertingIntoAMultiPageDocumentGoesBeforeTheCurrentPageInSca
 {
     WriteFile(docFile("doc.tif"), {401, 402, 403});
     Open(1);
-    ShowPage(S(), 2);
+    GoToPage(2);
     scanner->queuePages(Pages({501, 502}));
     Click(keys::miInsert);
     EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 501, 502, 402, 403}));
@@ -115,7 +116,7 @@ TEST_F(ScanJobTest, ReplaceRewritesTheCurrentPageOrFileAndTheLastPageScannedStay
 {
     WriteFile(docFile("doc.tif"), {401, 402, 403});
     Open(1);
-    ShowPage(S(), 2);
+    GoToPage(2);
     scanner->queuePages(Pages({601, 602}));
     Click(keys::miReplace);
     EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 602, 403}));
@@ -129,7 +130,7 @@ TEST_F(ScanJobTest, ReplaceInASinglePageJpegDocumentRewritesTheFileAsJpeg)
     WriteFile(docFile("j0001.jpg"), {111});
     WriteFile(docFile("j0002.jpg"), {112});
     Open(3);
-    ShowPage(S(), 2);
+    GoToPage(2);
     scanner->queuePages(Pages({700}));
     Click(keys::miReplace);
     EXPECT_EQ(DocFiles(), QStringList({"j0001.jpg", "j0002.jpg"}));
@@ -143,7 +144,9 @@ TEST_F(ScanJobTest, InsertOrReplaceInAnEmptyDocumentAppends)
     Open(2);
     g_Settings.Scan.DocNameRule = QStringLiteral("e##");
     scanner->queuePages(Pages({101, 102}));
-    Click(keys::miInsert);
+    // The button waits for a page; the command itself is safe without one.
+    EXPECT_FALSE(ActionEnabled(keys::miInsert));
+    InsertScan(S());
     EXPECT_EQ(DocFiles(), QStringList({"e01.tif", "e02.tif"}));
     EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101, 102}));
     EXPECT_TRUE(prompter.messages.isEmpty());
@@ -153,7 +156,7 @@ TEST_F(ScanJobTest, ReplaceInAnEmptyDocumentAppends)
 {
     Open(1);
     scanner->queuePages(Pages({101, 102}));
-    Click(keys::miReplace);
+    ReplaceScan(S());
     EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({101, 102}));
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
@@ -165,7 +168,7 @@ TEST_F(ScanJobTest, ANamedMultiPageFileOfAMixedDocumentTakesPagesAfterItsLastPag
     WriteFile(docFile("c0001.jpg"), {301});
     Open(0);
     ASSERT_EQ(S().m_DocType, 0);
-    ASSERT_EQ(S().m_CurrentFile, 1);
+    GoToFileNumber(1);
     scanner->queuePages(Pages({501, 502}));
     // Scan.ShowScanSetting is 0, but a mixed document asks where the pages go.
     prompter.dialogScripts.enqueue(ScanPara([](frmScanPara& dialog) {
@@ -211,6 +214,7 @@ TEST_F(ScanJobTest, ShiftedFilesOfAMixedDocumentKeepTheirOwnExtensions)
     WriteFile(docFile("x0002.jpg"), {102});
     WriteFile(docFile("x0003.tif"), {103});
     Open(0);
+    GoToFileNumber(1);
     prompter.dialogScripts.enqueue(ScanPara([](frmScanPara& dialog) { dialog.cboDocType->setCurrentIndex(1); }));
     scanner->queuePages(Pages({201}));
     Click(keys::miScan);
