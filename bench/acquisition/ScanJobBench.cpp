@@ -38,7 +38,7 @@ namespace {
 
 constexpr int kPagesPerJob = 10;
 constexpr int kImportPages = 50;
-constexpr int kRounds = 7;
+constexpr int kRounds = 5;
 
 double Median(std::vector<double> values)
 {

@@ -14,6 +14,7 @@
 #include "document/DocumentLocation.h"
 #include "document/DocumentNaming.h"
 #include "document/FileList.h"
+#include "platform/engine/ImageViewer.h"
 #include "saving/PageSaving.h"
 #include "settings/Settings.h"
 #include "settings/frmImageDir.h"
@@ -21,6 +22,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QFileInfo>
 #include <QWidget>
@@ -33,6 +35,7 @@ namespace T = acquisition_texts;
 using namespace scanner;
 
 constexpr qint16 kReplace = 3;
+constexpr qint64 kViewerRefreshMs = 700;
 
 void Inform(ControlState& state, const QString& text, MessageIcon icon = MessageIcon::Information)
 {
@@ -221,15 +224,30 @@ int Acquire(ControlState& state, ScanJobRun& run)
     const int enabled = scanner->enableAcquisition();
     if (enabled != ResultSuccess)
         return enabled;
+    // Drawing a whole page for the screen costs about as much as storing it: the viewer shows
+    // the page just stored at most a few times a second, and the last one when the job ends.
+    engine::ImageViewer* viewer = state.mtMain;
+    const bool autoRepaint = viewer && viewer->autoRepaint();
+    if (viewer)
+        viewer->setAutoRepaint(false);
+    QElapsedTimer sinceShown;
     const QMetaObject::Connection connection = QObject::connect(
-        scanner, &ScannerSource::pageAcquired, scanner, [&state, &run, scanner](const engine::Image& page) {
-            if (OnAcquiredPage(state, run, page))
-                SetStatusText(state, T::kScanningPage.arg(run.pagesStored));
-            else
+        scanner, &ScannerSource::pageAcquired, scanner, [&](const engine::Image& page) {
+            if (!OnAcquiredPage(state, run, page)) {
                 scanner->stopAcquisition();
+                return;
+            }
+            if (viewer && (!sinceShown.isValid() || sinceShown.elapsed() >= kViewerRefreshMs)) {
+                viewer->setAutoRepaint(true);
+                viewer->setAutoRepaint(false);
+                sinceShown.start();
+            }
+            SetStatusText(state, T::kScanningPage.arg(run.pagesStored));
         });
     const int result = scanner->acquire(g_Settings.Scan.ShowNativeUI != 0 ? AcquireShowUi : AcquireNoUi);
     QObject::disconnect(connection);
+    if (viewer)
+        viewer->setAutoRepaint(autoRepaint);
     return result;
 }
 
@@ -300,8 +318,8 @@ bool StartScan(ControlState& state)
         SetIdleStatusText(state);
         return false;
     }
-    if (state.m_DocType == DocTypeMultiPageTiff && typeBefore == DocTypeMultiPageTiff &&
-        !IsTiffName(g_CurrentFilePath))
+    // The one file of a multi-page document, whatever file was shown last.
+    if (state.m_DocType == DocTypeMultiPageTiff)
         g_CurrentFilePath = MultiPageFile(state);
 
     ScanJobRun run;
