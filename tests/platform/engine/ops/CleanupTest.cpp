@@ -19,7 +19,9 @@ using scanvo::testing::CountBlack;
 using scanvo::testing::CountBlackInRect;
 using scanvo::testing::CountBlackWithin;
 using scanvo::testing::GeneratedPage;
+using scanvo::testing::GenerateDirtyScan;
 using scanvo::testing::GeneratePage;
+using scanvo::testing::ScatterSpecksNearText;
 using scanvo::testing::PageOptions;
 
 namespace {
@@ -163,6 +165,50 @@ TEST(Despeckle, KeepsDotsCloseToText)
     EXPECT_EQ(RemoveDots(page, kDotUseSize, 2, 2, 5, 5), 1) << "without protection the dot goes too";
 }
 
+TEST(Despeckle, RemovesSpecksBesideLettersAndKeepsTheDotsOfLettersAndPunctuation)
+{
+    for (unsigned seed : {7u, 23u}) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed);
+        PageOptions options;
+        options.speckles = 1000;
+        options.seed = seed;
+        GeneratedPage generated = GeneratePage(options);
+        ASSERT_GE(ScatterSpecksNearText(generated, 300, 2, 7, seed), 250);
+        Image page = generated.page;
+        Despeckle(page);
+        RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
+        int remaining = 0;
+        for (const QRect& speck : generated.speckRects)
+            if (CountBlackInRect(page, speck) > 0)
+                ++remaining;
+        EXPECT_LT(remaining, 5) << "specks close to letters go too";
+        EXPECT_EQ(Kept(page, generated.text), 1.0) << "i and j dots and full stops stay";
+    }
+}
+
+TEST(Despeckle, ReadsDotsByShapeAndPositionNotByNearness)
+{
+    Image page = Image::create(400, 200, 1);
+    Fill(page, kWhite);
+    const QRect stem(40, 60, 5, 25), iDot(40, 50, 5, 5);              // an i
+    const QRect letter(100, 60, 18, 25), stop(121, 80, 5, 5);          // a letter and its full stop
+    const QRect colonLow(131, 80, 5, 5), colonHigh(131, 64, 5, 5);     // a colon after the stop
+    const QRect beside(100 + 18 + 3, 66, 3, 3);                        // a speck at mid-height beside the letter
+    const QRect thinStop(200 + 18 + 3, 82, 3, 3), letter2(200, 60, 18, 25);  // thinner than the strokes
+    const QRect overLetter(105, 52, 3, 3);                             // a speck just above the letter
+    for (const QRect& r : {stem, iDot, letter, stop, colonLow, colonHigh, beside, thinStop, letter2, overLetter})
+        FillRect(page, r, kBlack);
+    // The letters are rings with 5-pixel strokes, not solid blocks.
+    for (const QRect& r : {letter, letter2})
+        FillRect(page, r.adjusted(5, 5, -5, -5), kWhite);
+
+    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 3);
+    for (const QRect& r : {iDot, stop, colonLow, colonHigh})
+        EXPECT_EQ(CountBlackInRect(page, r), 25) << r.x() << "," << r.y();
+    for (const QRect& r : {beside, thinStop, overLetter})
+        EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x() << "," << r.y();
+}
+
 TEST(RemoveBorders, ClearsTheChosenSidesOnlyAndNoText)
 {
     PageOptions options;
@@ -204,6 +250,50 @@ TEST(RemoveBorders, VarianceKeepsTextThatComesCloseToTheBorder)
     Image without = page;
     RemoveBorders(without, 0, kBorderLeft, 20, 20, 5);
     EXPECT_EQ(CountBlackInRect(without, letter), 0) << "the white gap is noise, so the letter joins the border";
+}
+
+TEST(RemoveBorders, ClearsEveryBorderPixelUpToTheCorners)
+{
+    for (unsigned seed : {31u, 32u}) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed);
+        PageOptions options;
+        options.borderSides = kBorderAllSides;
+        options.seed = seed;
+        const GeneratedPage generated = GeneratePage(options);
+        Image page = generated.page;
+        RemoveBorders(page, kBorderUseVariance, kBorderAllSides, 20, 20, 20);
+        EXPECT_EQ(CountBlackWithin(page, generated.borders), 0);
+        EXPECT_EQ(Kept(page, generated.text), 1.0);
+    }
+}
+
+TEST(RemoveBorders, LeavesAPunchBesideTheBorderWholeSoTheOrderOfTheFiltersDoesNotMatter)
+{
+    PageOptions options;
+    options.borderSides = kBorderLeft | kBorderTop | kBorderBottom;
+    options.borderDepth = 40;  // the punches start a few pixels beyond the border
+    options.holePunches = 3;
+    options.holeSide = kHolePunchLeft;
+    options.seed = 61;
+    const GeneratedPage generated = GeneratePage(options);
+    auto removeBorders = [](Image& page) { RemoveBorders(page, kBorderUseVariance, kBorderAllSides, 20, 20, 20); };
+    auto removeHoles = [](Image& page) {
+        int removed = 0;
+        for (int side : {kHolePunchLeft, kHolePunchRight, kHolePunchTop, kHolePunchBottom})
+            removed += RemoveHolesWithDefaults(page, side);
+        return removed;
+    };
+
+    Image bordersFirst = generated.page;
+    removeBorders(bordersFirst);
+    EXPECT_EQ(CountBlackWithin(bordersFirst, generated.holes), CountBlack(generated.holes)) << "no punch is cut";
+    EXPECT_EQ(removeHoles(bordersFirst), 3);
+    Image holesFirst = generated.page;
+    EXPECT_EQ(removeHoles(holesFirst), 3);
+    removeBorders(holesFirst);
+    EXPECT_TRUE(bordersFirst.samePixels(holesFirst));
+    EXPECT_EQ(CountBlackWithin(bordersFirst, generated.holes), 0);
+    EXPECT_EQ(CountBlackWithin(bordersFirst, generated.borders), 0);
 }
 
 TEST(RemoveLines, ClearsRuledLinesAndKeepsCharactersCrossingThem)
