@@ -366,6 +366,31 @@ TEST(RemoveLines, RemoveEntireDecidesWhetherTheLineGoesUnderStrokesStandingOnIt)
     EXPECT_EQ(CountBlackInRect(underWalls, QRect(50, 100, 800, 3)), 2 * 5 * 3) << "the line stays under both walls";
 }
 
+TEST(RemoveLines, VerticalLinesGoAsHorizontalOnesDoOnTheTurnedPage)
+{
+    // Odd sizes too: the search runs on a halved page, whose last row and column are half empty.
+    std::mt19937 rng(8);
+    for (QSize size : {QSize(1200, 900), QSize(1201, 899), QSize(1003, 757)}) {
+        SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
+        Image across = Image::create(size.width(), size.height(), 1);
+        Fill(across, kWhite);
+        std::uniform_int_distribution<int> x(0, size.width() - 40), y(0, size.height() - 40), len(5, 35);
+        for (int n = 0; n < 400; ++n)  // letters' strokes
+            FillRect(across, QRect(x(rng), y(rng), 4, len(rng)), kBlack);
+        for (int n = 0; n < 3; ++n)
+            FillRect(across, QRect(20 + n, 100 + 250 * n + (n == 2 ? size.height() - 620 : 0), size.width() - 60, 3),
+                     kBlack);
+        Image down = Image::adopt(pixRotate90(across.pix(), -1));
+        const int removedAcross = RemoveLines(across, kLineFlags, 400, 15, 15, 50, 3, 3, kLineHorizontal);
+        const int removedDown = RemoveLines(down, kLineFlags, 400, 15, 15, 50, 3, 3, kLineVertical);
+        EXPECT_EQ(removedAcross, 3);
+        EXPECT_EQ(removedDown, 3);
+        const Image back = Image::adopt(pixRotate90(down.pix(), 1));
+        const Image differing = Image::adopt(pixXor(nullptr, back.pix(), across.pix()));
+        EXPECT_EQ(CountBlack(differing), 0);
+    }
+}
+
 TEST(RemoveHolePunches, ClearsPunchesWithinTheLimitsOnly)
 {
     PageOptions options;
