@@ -4,6 +4,7 @@
 #include "platform/engine/ops/OpFlags.h"
 #include "platform/engine/ops/PixHandle.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace scanvo::engine::ops {
@@ -13,8 +14,9 @@ namespace {
 constexpr float kSweepRangeDegrees = 12.0f;  // covers the +-10 degrees a careless feed gives
 constexpr float kSweepStepDegrees = 1.0f;
 constexpr float kSearchPrecisionDegrees = 0.01f;
-// Above this the text lines stand out so plainly that the angle needs no second look.
-constexpr double kPlainConfidence = 2.5;
+// Above this the text lines stand out so plainly that the angle needs no second look (pages of
+// text score 10 and more; bowed book pages and pictures of blocks score 1 to 3).
+constexpr double kPlainConfidence = 4.0;
 constexpr double kLevelDegrees = 0.05;  // below this a page counts as level (detection noise)
 constexpr int kDarkThreshold = 128;
 
@@ -27,11 +29,17 @@ constexpr int kLineAspect = 8;       // a text line is at least this many times 
 constexpr int kLineShareOfPage = 8;  // and at least this share of the page wide
 constexpr int kLinesNeeded = 2;
 
-// Small pages are searched at full size; an A4 page at 300 dpi at a quarter and a half.
+// Small pages are searched at full size; an A4 page at 300 dpi is swept at an eighth (its text
+// lines are still a few pixels high there) and searched at a half.
 int SweepReduction(const Image& image)
 {
     const int longSide = std::max(image.width(), image.height());
-    return longSide >= 2000 ? 4 : longSide >= 1000 ? 2 : 1;
+    return longSide >= 2000 ? 8 : longSide >= 1000 ? 2 : 1;
+}
+
+int SearchReduction(int sweepReduction)
+{
+    return std::clamp(sweepReduction / 2, 1, 2);
 }
 
 // The page as black and white, owned by holder unless it already is.
@@ -46,7 +54,7 @@ Pix* Bitonal(const Image& image, PixPtr& holder)
 
 SkewEstimate FindSkew(Pix* bitonal, int sweepReduction)
 {
-    const int searchReduction = std::max(1, sweepReduction / 2);
+    const int searchReduction = SearchReduction(sweepReduction);
     l_float32 angle = 0, confidence = 0;
     if (pixFindSkewSweepAndSearch(bitonal, &angle, &confidence, sweepReduction, searchReduction, kSweepRangeDegrees,
                                   kSweepStepDegrees, kSearchPrecisionDegrees) != 0)
@@ -57,8 +65,9 @@ SkewEstimate FindSkew(Pix* bitonal, int sweepReduction)
 // Whether the page, turned by degrees, shows text lines: long flat bands once the letters and
 // words of a line are joined. Pages of pictures, noise or nothing show none, and whatever
 // angle the sweep reports for them means nothing.
-bool ShowsTextLines(Pix* bitonal, int reduction, double degrees)
+bool ShowsTextLines(Pix* bitonal, int sweepReduction, double degrees)
 {
+    const int reduction = std::min(sweepReduction, 4);
     PixPtr small = reduction == 1 ? Checked(pixCopy(nullptr, bitonal))
                                   : Checked(pixReduceRankBinaryCascade(bitonal, 1, reduction >= 4 ? 1 : 0, 0, 0));
     PixPtr level = Checked(pixRotateShearCenter(small.get(), static_cast<float>(degrees * M_PI / 180.0),

@@ -62,18 +62,16 @@ private:
     std::vector<std::vector<int>> m_cells;
 };
 
-// Typical stroke thickness of a letter: the median length of the black runs across its middle rows.
-int StrokeWidth(Pix* letter)
+// Typical stroke thickness of a letter: the median length of the black runs across the middle
+// rows of its box on the page.
+int StrokeWidth(const l_uint32* data, int wpl, const Shape& letter)
 {
-    const int w = pixGetWidth(letter), h = pixGetHeight(letter);
-    const l_uint32* data = pixGetData(letter);
-    const int wpl = pixGetWpl(letter);
     std::vector<int> runs;
-    for (int y = h / 4; y < h - h / 4 || y == h / 4; ++y) {
+    for (int y = letter.y + letter.h / 4; y < letter.bottom() - letter.h / 4 || y == letter.y + letter.h / 4; ++y) {
         const l_uint32* line = data + y * wpl;
         int run = 0;
-        for (int x = 0; x <= w; ++x) {
-            if (x < w && GET_DATA_BIT(line, x)) {
+        for (int x = letter.x; x <= letter.right() + 1; ++x) {
+            if (x <= letter.right() && GET_DATA_BIT(line, x)) {
                 ++run;
             } else if (run > 0) {
                 runs.push_back(run);
@@ -94,9 +92,9 @@ int StrokeWidth(Pix* letter)
 // does not count: specks sit beside letters too.
 class DotReader {
 public:
-    DotReader(Pix* page, Boxa* boxes, Pixa* pieces, const std::vector<char>& isLarge)
-        : m_page(page), m_data(pixGetData(page)), m_wpl(pixGetWpl(page)), m_width(pixGetWidth(page)),
-          m_height(pixGetHeight(page)), m_boxes(boxes), m_pieces(pieces), m_grid(m_width, m_height),
+    DotReader(Pix* page, Boxa* boxes, const std::vector<char>& isLarge)
+        : m_data(pixGetData(page)), m_wpl(pixGetWpl(page)), m_width(pixGetWidth(page)),
+          m_height(pixGetHeight(page)), m_boxes(boxes), m_grid(m_width, m_height),
           m_stroke(isLarge.size(), 0)
     {
         for (int i = 0; i < static_cast<int>(isLarge.size()); ++i)
@@ -174,27 +172,23 @@ private:
 
     int stroke(int i)
     {
-        if (m_stroke[i] == 0) {
-            PixPtr piece(pixaGetPix(m_pieces, i, L_CLONE));
-            m_stroke[i] = StrokeWidth(piece.get());
-        }
+        if (m_stroke[i] == 0)
+            m_stroke[i] = StrokeWidth(m_data, m_wpl, ShapeOf(m_boxes, i));
         return m_stroke[i];
     }
 
-    Pix* m_page;
     const l_uint32* m_data;
     int m_wpl, m_width, m_height;
     Boxa* m_boxes;
-    Pixa* m_pieces;
     ShapeGrid m_grid;
     std::vector<int> m_stroke;
 };
 
 // Of the candidate dots, those that are punctuation or letters' dots.
-std::vector<char> ReadPunctuation(Pix* page, Boxa* boxes, Pixa* pieces, const std::vector<char>& isLarge,
+std::vector<char> ReadPunctuation(Pix* page, Boxa* boxes, const std::vector<char>& isLarge,
                                   const std::vector<int>& candidates)
 {
-    DotReader reader(page, boxes, pieces, isLarge);
+    DotReader reader(page, boxes, isLarge);
     std::vector<char> kept(candidates.size(), 0);
     std::vector<Shape> anchors;
     for (size_t k = 0; k < candidates.size(); ++k)
@@ -221,16 +215,60 @@ std::vector<char> ReadPunctuation(Pix* page, Boxa* boxes, Pixa* pieces, const st
     return kept;
 }
 
+// Clears the 8-connected component whose bounding box is dot. Only boxes are listed, so the
+// component is found again from its top row: the fill from a seed that is its own stays inside
+// the box and spans it exactly (another shape reaching into the box leaves it).
+void ClearDot(Pix* page, const Shape& dot)
+{
+    l_uint32* data = pixGetData(page);
+    const int wpl = pixGetWpl(page);
+    auto black = [&](int x, int y) { return GET_DATA_BIT(data + y * wpl, x) != 0; };
+    std::vector<char> seen(static_cast<size_t>(dot.w) * dot.h, 0);
+    std::vector<std::pair<int, int>> stack, pixels;
+    for (int sx = dot.x; sx <= dot.right(); ++sx) {
+        if (!black(sx, dot.y) || seen[sx - dot.x])
+            continue;
+        stack.assign(1, {sx, dot.y});
+        pixels.clear();
+        seen[sx - dot.x] = 1;
+        bool leaves = false;
+        int left = sx, right = sx, bottom = dot.y;
+        while (!stack.empty()) {
+            const auto [x, y] = stack.back();
+            stack.pop_back();
+            pixels.push_back({x, y});
+            left = std::min(left, x), right = std::max(right, x), bottom = std::max(bottom, y);
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    if (nx < 0 || ny < 0 || nx >= pixGetWidth(page) || ny >= pixGetHeight(page) || !black(nx, ny))
+                        continue;
+                    if (nx < dot.x || nx > dot.right() || ny < dot.y || ny > dot.bottom()) {
+                        leaves = true;
+                        continue;
+                    }
+                    char& mark = seen[(ny - dot.y) * dot.w + (nx - dot.x)];
+                    if (!mark) {
+                        mark = 1;
+                        stack.push_back({nx, ny});
+                    }
+                }
+        }
+        if (leaves || left != dot.x || right != dot.right() || bottom != dot.bottom())
+            continue;
+        for (const auto& [x, y] : pixels)
+            CLEAR_DATA_BIT(data + y * wpl, x);
+        return;
+    }
+}
+
 }  // namespace
 
 int Despeckle(Image& page)
 {
     RequireBitonal(page, "Despeckle");
-    // A black pixel whose eight neighbours are all white.
-    SelPtr isolated(selCreateFromString("ooo" "oXo" "ooo", 3, 3, "isolated"));
-    if (!isolated)
-        throw EngineError(ErrOperation, QStringLiteral("图像操作失败"));
-    PixPtr specks = Checked(pixHMT(nullptr, page.pix(), isolated.get()));
+    // The library's compiled hit-miss for a black pixel whose eight neighbours are all white.
+    PixPtr specks = Checked(pixHMTDwa_1(nullptr, page.pix(), "sel_3hm"));
     l_int32 count = 0;
     pixCountPixels(specks.get(), &count, nullptr);
     if (count > 0)
@@ -255,10 +293,8 @@ int RemoveDots(Image& page, int flags, int minWidth, int minHeight, int maxWidth
         return 0;
 
     Pix* pix = page.pix();
-    Pixa* pixaRaw = nullptr;
-    BoxaPtr boxes(pixConnComp(pix, &pixaRaw, 8));
-    PixaPtr pieces(pixaRaw);
-    if (!boxes || !pieces)
+    BoxaPtr boxes(pixConnCompBB(pix, 8));
+    if (!boxes)
         throw EngineError(ErrOperation, QStringLiteral("连通域分析失败"));
 
     const int count = boxaGetCount(boxes.get());
@@ -275,14 +311,12 @@ int RemoveDots(Image& page, int flags, int minWidth, int minHeight, int maxWidth
         return 0;
     std::vector<char> kept(candidates.size(), 0);
     if (flags & kDotKeepNearText)
-        kept = ReadPunctuation(pix, boxes.get(), pieces.get(), isLarge, candidates);
+        kept = ReadPunctuation(pix, boxes.get(), isLarge, candidates);
     int removed = 0;
     for (size_t k = 0; k < candidates.size(); ++k) {
         if (kept[k])
             continue;
-        const Shape s = ShapeOf(boxes.get(), candidates[k]);
-        PixPtr piece(pixaGetPix(pieces.get(), candidates[k], L_CLONE));
-        pixRasterop(pix, s.x, s.y, s.w, s.h, PIX_DST & PIX_NOT(PIX_SRC), piece.get(), 0, 0);
+        ClearDot(pix, ShapeOf(boxes.get(), candidates[k]));
         ++removed;
     }
     return removed;

@@ -145,10 +145,16 @@ TEST(Despeckle, DotRemovalMatchesAPlainFloodFillOnRandomPages)
         Fill(page, kWhite);
         for (int n = 0; n < 120; ++n)
             FillRect(page, QRect(coordinate(rng), coordinate(rng) * 3 / 4, size(rng), size(rng)), kBlack);
+        for (int n = 0; n < 40; ++n)  // single pixels, some on the edges
+            FillRect(page, QRect(n % 4 == 0 ? 0 : coordinate(rng), n % 4 == 1 ? 149 : coordinate(rng) * 3 / 4, 1, 1), kBlack);
         const Image expected = RemoveDotsByFloodFill(page, 2, 3, 5, 6);
         Image actual = page;
         RemoveDots(actual, kDotUseSize, 2, 3, 5, 6);
         EXPECT_TRUE(actual.samePixels(expected)) << "round " << round;
+        const Image withoutSingles = RemoveDotsByFloodFill(page, 1, 1, 1, 1);
+        Image despeckled = page;
+        Despeckle(despeckled);
+        EXPECT_TRUE(despeckled.samePixels(withoutSingles)) << "round " << round;
     }
 }
 
