@@ -4,6 +4,7 @@
 #include "platform/engine/PixPtr.h"
 #include "platform/engine/ops/Canvas.h"
 #include "platform/engine/ops/Cleanup.h"
+#include "platform/engine/ops/Geometry.h"
 #include "platform/engine/ops/OpFlags.h"
 
 #include <leptonica/allheaders.h>
@@ -423,4 +424,38 @@ TEST(RemoveHolePunches, ClearsPunchesWithinTheLimitsOnly)
 
     Image tooSmall = generated.page;
     EXPECT_EQ(RemoveHolePunches(tooSmall, kHoleFlags, 2, 12, 10, 10, 30, 30, kHolePunchLeft), 0);
+}
+
+TEST(CleanupPipeline, LeavesTheTextOfADirtyScanAndNothingElse)
+{
+    for (unsigned seed : {5u, 6u}) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed);
+        const GeneratedPage generated = GenerateDirtyScan(seed);
+        Image page = generated.page;
+        RemoveBorders(page, kBorderUseVariance, kBorderAllSides, 20, 20, 20);
+        Despeckle(page);
+        RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
+        int specksLeft = 0;
+        for (const QRect& speck : generated.speckRects)
+            if (CountBlackInRect(page, speck) > 0)
+                ++specksLeft;
+        EXPECT_LT(specksLeft, 5);
+        EXPECT_EQ(CountBlackWithin(page, generated.borders), 0);
+        EXPECT_EQ(Kept(page, generated.text), 1.0);
+
+        // Ruled lines are straight only once the page is level; the masks turn with the page.
+        const int turn = static_cast<int>(std::lround(DetectSkew(page).degrees * 100));
+        ASSERT_TRUE(Deskew(page, kWhite, kDeskewKeepSize));
+        EXPECT_LE(std::abs(DetectSkew(page).degrees), 0.05);
+        const Image text = Rotated(generated.text, turn, kRotateKeepSize, kWhite);
+        const Image lines = Rotated(generated.lines, turn, kRotateKeepSize, kWhite);
+        const Image holes = Rotated(generated.holes, turn, kRotateKeepSize, kWhite);
+        RemoveLinesWithDefaults(page, kLineHorizontal);
+        RemoveLinesWithDefaults(page, kLineVertical);
+        for (int side : {kHolePunchLeft, kHolePunchRight, kHolePunchTop, kHolePunchBottom})
+            RemoveHolesWithDefaults(page, side);
+        EXPECT_EQ(CountBlackWithin(page, holes), 0);
+        EXPECT_LE(Kept(page, Minus(lines, text)), 0.02);
+        EXPECT_GE(Kept(page, Minus(text, lines)), 0.999);
+    }
 }
