@@ -20,11 +20,8 @@ constexpr double kPlainConfidence = 4.0;
 constexpr double kLevelDegrees = 0.05;  // below this a page counts as level (detection noise)
 constexpr int kDarkThreshold = 128;
 
-}  // namespace
-
-namespace {
-
-constexpr int kLineJoin = 5;         // at the sweep's scale: closes the gaps between letters and words
+// The look for text lines, on the page reduced as for the sweep (at most to a quarter).
+constexpr int kLineJoin = 5;         // closes the gaps between letters and between words
 constexpr int kLineAspect = 8;       // a text line is at least this many times as long as it is high
 constexpr int kLineShareOfPage = 8;  // and at least this share of the page wide
 constexpr int kLinesNeeded = 2;
