@@ -217,8 +217,9 @@ std::vector<char> ReadPunctuation(Pix* page, Boxa* boxes, const std::vector<char
 
 // Clears the 8-connected component whose bounding box is dot. Only boxes are listed, so the
 // component is found again from its top row: the fill from a seed that is its own stays inside
-// the box and spans it exactly (another shape reaching into the box leaves it).
-void ClearDot(Pix* page, const Shape& dot)
+// the box and spans it exactly (another shape reaching into the box leaves it). Returns whether
+// it was found.
+bool ClearDot(Pix* page, const Shape& dot)
 {
     l_uint32* data = pixGetData(page);
     const int wpl = pixGetWpl(page);
@@ -258,8 +259,9 @@ void ClearDot(Pix* page, const Shape& dot)
             continue;
         for (const auto& [x, y] : pixels)
             CLEAR_DATA_BIT(data + y * wpl, x);
-        return;
+        return true;
     }
+    return false;
 }
 
 }  // namespace
@@ -316,8 +318,8 @@ int RemoveDots(Image& page, int flags, int minWidth, int minHeight, int maxWidth
     for (size_t k = 0; k < candidates.size(); ++k) {
         if (kept[k])
             continue;
-        ClearDot(pix, ShapeOf(boxes.get(), candidates[k]));
-        ++removed;
+        if (ClearDot(pix, ShapeOf(boxes.get(), candidates[k])))
+            ++removed;
     }
     return removed;
 }
