@@ -3,6 +3,9 @@
 // Every measurement goes from reading the page file to writing the result file: ours through
 // LoadPage/SavePage, the bare Leptonica call through pixRead/pixWrite, the peer tools as the
 // command a user would run. Deskew cases also report the skew each tool leaves (residual_deg).
+// The cleanup cases run on a generated dirty scan whose artefacts are known pixel for pixel; they
+// report what each tool leaves of them: specks_left, border_left, line_left and punch_left (shares
+// of the artefact's pixels, or of the specks, still black) and text_lost (share of text pixels gone).
 #include "fixtures/PageGenerator.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/PixPtr.h"
@@ -34,6 +37,9 @@ namespace {
 struct Inputs {
     QTemporaryDir dir;
     std::string skewedTif, skewedPbm, dirtyTif, dirtyPbm, greyTif, pageTif, out;
+    // The realistic dirty scan (2 degrees of skew) and the same kind of page level, for line removal.
+    std::string scanTif, scanPbm, levelTif, levelPbm;
+    scanvo::testing::GeneratedPage scan, level;
     std::string path(const char* name) const { return dir.filePath(QString::fromLatin1(name)).toStdString(); }
 };
 
@@ -70,6 +76,24 @@ Inputs& Pages()
         o.verticalLines = 1;
         o.holePunches = 2;
         WritePage(scanvo::testing::GeneratePage(o).page, in.dirtyTif, in.dirtyPbm);
+        in.scanTif = in.path("scan.tif");
+        in.scanPbm = in.path("scan.pbm");
+        in.levelTif = in.path("level.tif");
+        in.levelPbm = in.path("level.pbm");
+        in.scan = scanvo::testing::GenerateDirtyScan(79);
+        WritePage(in.scan.page, in.scanTif, in.scanPbm);
+        scanvo::testing::PageOptions l;
+        l.seed = 80;
+        l.borderSides = 1 | 2 | 4 | 8;
+        l.borderDepth = 22;
+        l.speckles = 1800;
+        l.ruledLines = 3;
+        l.verticalLines = 1;
+        l.holePunches = 3;
+        l.holeDiameter = 44;
+        in.level = scanvo::testing::GeneratePage(l);
+        scanvo::testing::ScatterSpecksNearText(in.level, 200, 2, 7, 81);
+        WritePage(in.level.page, in.levelTif, in.levelPbm);
         scanvo::testing::PageOptions g;
         g.seed = 78;
         g.depth = 8;
@@ -140,6 +164,34 @@ double ResidualSkew(const std::string& file)
     return std::abs(DetectSkew(image).degrees);
 }
 
+// What a cleanup left of the page's artefacts, from its output file (the page keeps its geometry).
+void ReportResidues(benchmark::State& s, const std::string& file, const scanvo::testing::GeneratedPage& truth)
+{
+    using scanvo::testing::CountBlack;
+    using scanvo::testing::CountBlackInRect;
+    using scanvo::testing::CountBlackWithin;
+    PixPtr pix(pixRead(file.c_str()));
+    if (!pix)
+        return;
+    PixPtr bitonal(pixConvertTo1(pix.get(), 128));
+    if (!bitonal || pixGetWidth(bitonal.get()) != truth.page.width() || pixGetHeight(bitonal.get()) != truth.page.height())
+        return;
+    const Image out = Image::adopt(bitonal.release());
+    auto share = [&](const Image& mask) {
+        const long long total = CountBlack(mask);
+        return total == 0 ? 0.0 : double(CountBlackWithin(out, mask)) / double(total);
+    };
+    auto minus = [](const Image& a, const Image& b) { return Image::adopt(pixSubtract(nullptr, a.pix(), b.pix())); };
+    int specks = 0;
+    for (const QRect& r : truth.speckRects)
+        specks += CountBlackInRect(out, r) > 0;
+    s.counters["specks_left"] = truth.speckRects.empty() ? 0.0 : double(specks) / truth.speckRects.size();
+    s.counters["border_left"] = share(truth.borders);
+    s.counters["line_left"] = share(minus(truth.lines, truth.text));
+    s.counters["punch_left"] = share(truth.holes);
+    s.counters["text_lost"] = 1.0 - share(minus(truth.text, truth.lines));
+}
+
 using Case = std::function<void(benchmark::State&)>;
 
 void Add(const std::string& name, Case body, int iterations = 0)
@@ -150,15 +202,40 @@ void Add(const std::string& name, Case body, int iterations = 0)
         b->Iterations(iterations);
 }
 
+// A peer tool that is not installed is skipped with a message, not measured.
+bool Available(const std::string& name, const char* tool)
+{
+    if (Installed(tool))
+        return true;
+    Add(name, [tool](benchmark::State& s) {
+        s.SkipWithError((std::string(tool) + " is not installed").c_str());
+        for (auto _ : s) {
+        }
+    }, 1);
+    return false;
+}
+
 void AddTool(const std::string& name, const char* tool, const std::string& command, const std::string& output = {},
              int iterations = 3)
 {
-    if (!Installed(tool))
+    if (!Available(name, tool))
         return;
     Add(name, [command, output](benchmark::State& s) {
         RunTool(s, command);
         if (!output.empty())
             s.counters["residual_deg"] = ResidualSkew(output);
+    }, iterations);
+}
+
+// A peer tool run on a dirty page, reporting what it left of the artefacts.
+void AddCleanupTool(const std::string& name, const char* tool, const std::string& command, const std::string& output,
+                    const scanvo::testing::GeneratedPage& truth, int iterations = 3)
+{
+    if (!Available(name, tool))
+        return;
+    Add(name, [command, output, &truth](benchmark::State& s) {
+        RunTool(s, command);
+        ReportResidues(s, output, truth);
     }, iterations);
 }
 
@@ -190,67 +267,108 @@ void RegisterAll()
     });
     AddTool("deskew/unpaper", "unpaper", UnpaperOnly("deskew") + " " + in.skewedPbm + " " + pbmOut, pbmOut);
     AddTool("deskew/imagemagick", "convert", "convert " + in.skewedTif + " -deskew 40% +repage " + out, out);
+    Add("deskew-scan/ours", [&in](benchmark::State& s) {
+        RunOurs(s, in.scanTif, [](Image& p) { Deskew(p, kWhite, kDeskewKeepSize); });
+        s.counters["residual_deg"] = ResidualSkew(Pages().out);
+    });
+    Add("deskew-scan/leptonica", [&in](benchmark::State& s) {
+        RunBare(s, in.scanTif, [](Pix* p) { return pixDeskew(p, 2); });
+        s.counters["residual_deg"] = ResidualSkew(Pages().out);
+    });
+    AddTool("deskew-scan/unpaper", "unpaper", UnpaperOnly("deskew") + " " + in.scanPbm + " " + pbmOut, pbmOut);
+    AddTool("deskew-scan/imagemagick", "convert", "convert " + in.scanTif + " -deskew 40% +repage " + out, out);
 
-    // Despeckle (one-pixel despeckle and dot removal, as the command runs them).
-    Add("despeckle/ours", [&in](benchmark::State& s) {
-        RunOurs(s, in.dirtyTif, [](Image& p) {
-            Despeckle(p);
-            RemoveDots(p, kDotRemoveFlags, 2, 2, 5, 5);
-        });
-    });
-    Add("despeckle/leptonica", [&in](benchmark::State& s) {
-        RunBare(s, in.dirtyTif, [](Pix* p) { return pixSelectBySize(p, 5, 5, 8, L_SELECT_IF_EITHER, L_SELECT_IF_GT, nullptr); });
-    });
-    AddTool("despeckle/unpaper", "unpaper", UnpaperOnly("noisefilter") + " " + in.dirtyPbm + " " + pbmOut);
-    AddTool("despeckle/imagemagick", "convert", "convert " + in.dirtyTif + " -despeckle " + out);
-    AddTool("despeckle/graphicsmagick", "gm", "gm convert " + in.dirtyTif + " -despeckle " + out);
+    // The cleanup commands with their default settings, on the realistic dirty scan (lines on the
+    // level page: ruled lines are straight only once a page is level).
+    constexpr int kLineFlags = kLineUseVariance | kLineUseGap | kLineRemoveEntire;
+    constexpr int kHoleFlags = kHolePunchUseLocation | kHolePunchUseSize | kHolePunchUseCount;
+    const auto despeckle = [](Image& p) {
+        Despeckle(p);
+        RemoveDots(p, kDotRemoveFlags, 2, 2, 5, 5);
+    };
+    const auto borders = [](Image& p) { RemoveBorders(p, kBorderUseVariance, kBorderAllSides, 20, 20, 20); };
+    const auto lines = [](Image& p) {
+        RemoveLines(p, kLineFlags, 400, 15, 15, 10, 3, 3, kLineHorizontal);
+        RemoveLines(p, kLineFlags, 400, 15, 15, 10, 3, 3, kLineVertical);
+    };
+    const auto holes = [](Image& p) {
+        for (int side : {kHolePunchLeft, kHolePunchRight, kHolePunchTop, kHolePunchBottom})
+            RemoveHolePunches(p, kHoleFlags, 2, 12, 10, 10, 50, 50, side);
+    };
+    const auto oursOn = [](const std::string& file, const scanvo::testing::GeneratedPage& truth,
+                           std::function<void(Image&)> op) {
+        return [&file, &truth, op](benchmark::State& s) {
+            RunOurs(s, file, op);
+            ReportResidues(s, Pages().out, truth);
+        };
+    };
+    const auto bareOn = [](const std::string& file, const scanvo::testing::GeneratedPage& truth,
+                           std::function<Pix*(Pix*)> op) {
+        return [&file, &truth, op](benchmark::State& s) {
+            RunBare(s, file, op);
+            ReportResidues(s, Pages().out, truth);
+        };
+    };
 
-    // Borders.
-    Add("borders/ours", [&in](benchmark::State& s) {
-        RunOurs(s, in.dirtyTif, [](Image& p) { RemoveBorders(p, kBorderUseVariance, kBorderAllSides, 20, 20, 20); });
-    });
-    Add("borders/leptonica", [&in](benchmark::State& s) {
-        RunBare(s, in.dirtyTif, [](Pix* p) { return pixRemoveBorderConnComps(p, 8); });
-    });
-    AddTool("borders/unpaper", "unpaper", UnpaperOnly("blackfilter") + " " + in.dirtyPbm + " " + pbmOut);
+    // Despeckle: one-pixel despeckle and dot removal, as the command runs them.
+    Add("despeckle/ours", oursOn(in.scanTif, in.scan, despeckle));
+    Add("despeckle/leptonica", bareOn(in.scanTif, in.scan, [](Pix* p) {
+        return pixSelectBySize(p, 5, 5, 8, L_SELECT_IF_EITHER, L_SELECT_IF_GT, nullptr);
+    }));
+    AddCleanupTool("despeckle/unpaper", "unpaper", UnpaperOnly("noisefilter") + " " + in.scanPbm + " " + pbmOut, pbmOut, in.scan);
+    AddCleanupTool("despeckle/imagemagick", "convert", "convert " + in.scanTif + " -despeckle " + out, out, in.scan);
+    AddCleanupTool("despeckle/graphicsmagick", "gm", "gm convert " + in.scanTif + " -despeckle " + out, out, in.scan);
 
-    // Lines: both directions, as the command runs them.
-    Add("lines/ours", [&in](benchmark::State& s) {
-        RunOurs(s, in.dirtyTif, [](Image& p) {
-            const int flags = kLineUseVariance | kLineUseGap | kLineRemoveEntire;
-            RemoveLines(p, flags, 400, 15, 15, 10, 3, 3, kLineHorizontal);
-            RemoveLines(p, flags, 400, 15, 15, 10, 3, 3, kLineVertical);
-        });
-    });
-    Add("lines/leptonica", [&in](benchmark::State& s) {
-        RunBare(s, in.dirtyTif, [](Pix* p) {
+    // Borders (ImageMagick and GraphicsMagick have no border filter).
+    Add("borders/ours", oursOn(in.scanTif, in.scan, borders));
+    Add("borders/leptonica", bareOn(in.scanTif, in.scan, [](Pix* p) { return pixRemoveBorderConnComps(p, 8); }));
+    AddCleanupTool("borders/unpaper", "unpaper", UnpaperOnly("blackfilter") + " " + in.scanPbm + " " + pbmOut, pbmOut, in.scan);
+
+    // Lines, both directions as the command runs them; and on a clean page, where there is nothing to remove.
+    Add("lines/ours", oursOn(in.levelTif, in.level, lines));
+    Add("lines/leptonica", bareOn(in.levelTif, in.level, [](Pix* p) {
+        PixPtr h(pixOpenCompBrickExtendDwa(nullptr, p, 400, 1));
+        PixPtr v(pixOpenCompBrickExtendDwa(nullptr, p, 1, 400));
+        pixOr(h.get(), h.get(), v.get());
+        return pixSubtract(nullptr, p, h.get());
+    }));
+    AddCleanupTool("lines/imagemagick", "convert",
+                   "convert " + in.levelTif +
+                       " \\( +clone -negate -morphology Open rectangle:400x1 \\) -compose plus -composite " + out,
+                   out, in.level, 1);  // tens of seconds a run
+    Add("lines-clean-page/ours", [&in, lines](benchmark::State& s) { RunOurs(s, in.pageTif, lines); });
+    Add("lines-clean-page/leptonica", [&in](benchmark::State& s) {
+        RunBare(s, in.pageTif, [](Pix* p) {
             PixPtr h(pixOpenCompBrickExtendDwa(nullptr, p, 400, 1));
             PixPtr v(pixOpenCompBrickExtendDwa(nullptr, p, 1, 400));
             pixOr(h.get(), h.get(), v.get());
             return pixSubtract(nullptr, p, h.get());
         });
     });
-    AddTool("lines/imagemagick", "convert",
-            "convert " + in.dirtyTif + " \\( +clone -negate -morphology Open rectangle:400x1 \\) -compose plus -composite " + out,
-            {}, 1);  // tens of seconds a run
 
-    // Hole punches: four sides, as the command runs them.
-    Add("holepunch/ours", [&in](benchmark::State& s) {
-        RunOurs(s, in.dirtyTif, [](Image& p) {
-            const int flags = kHolePunchUseLocation | kHolePunchUseSize | kHolePunchUseCount;
-            for (int side : {kHolePunchLeft, kHolePunchRight, kHolePunchTop, kHolePunchBottom})
-                RemoveHolePunches(p, flags, 2, 12, 10, 10, 50, 50, side);
+    // Hole punches: four sides, as the command runs them (unpaper has no punch filter of its own:
+    // its whole filter chain stands in).
+    Add("holepunch/ours", oursOn(in.scanTif, in.scan, holes));
+    Add("holepunch/leptonica", bareOn(in.scanTif, in.scan, [](Pix* p) {
+        PixPtr big(pixSelectBySize(p, 10, 10, 8, L_SELECT_IF_BOTH, L_SELECT_IF_GTE, nullptr));
+        PixPtr punches(pixSelectBySize(big.get(), 50, 50, 8, L_SELECT_IF_BOTH, L_SELECT_IF_LTE, nullptr));
+        return pixSubtract(nullptr, p, punches.get());
+    }));
+    AddCleanupTool("holepunch/unpaper-filters", "unpaper", "unpaper --overwrite --no-deskew " + in.scanPbm + " " + pbmOut,
+                   pbmOut, in.scan);
+
+    // The whole cleanup of the scan, file to file: borders, specks, deskew, lines, punches.
+    Add("cleanup-all/ours", [&in, borders, despeckle, lines, holes](benchmark::State& s) {
+        RunOurs(s, in.scanTif, [&](Image& p) {
+            borders(p);
+            despeckle(p);
+            Deskew(p, kWhite, kDeskewKeepSize);
+            lines(p);
+            holes(p);
         });
+        s.counters["residual_deg"] = ResidualSkew(Pages().out);
     });
-    Add("holepunch/leptonica", [&in](benchmark::State& s) {
-        RunBare(s, in.dirtyTif, [](Pix* p) {
-            PixPtr holes(pixSelectBySize(p, 10, 10, 8, L_SELECT_IF_BOTH, L_SELECT_IF_GTE, nullptr));
-            PixPtr small(pixSelectBySize(holes.get(), 50, 50, 8, L_SELECT_IF_BOTH, L_SELECT_IF_LTE, nullptr));
-            return pixSubtract(nullptr, p, small.get());
-        });
-    });
-    AddTool("holepunch/unpaper-filters", "unpaper", "unpaper --overwrite --no-deskew " + in.dirtyPbm + " " + pbmOut);
-    AddTool("cleanup-all/unpaper", "unpaper", "unpaper --overwrite " + in.dirtyPbm + " " + pbmOut);
+    AddTool("cleanup-all/unpaper", "unpaper", "unpaper --overwrite " + in.scanPbm + " " + pbmOut, pbmOut);
 
     // Reading alone, to tell file time from operation time.
     Add("read-grey/ours", [&in](benchmark::State& s) {
@@ -263,7 +381,22 @@ void RegisterAll()
     });
     Add("read-bitonal/ours", [&in](benchmark::State& s) {
         for (auto _ : s)
-            benchmark::DoNotOptimize(LoadPage(QString::fromStdString(in.dirtyTif)));
+            benchmark::DoNotOptimize(LoadPage(QString::fromStdString(in.scanTif)));
+    });
+    Add("read-bitonal/leptonica", [&in](benchmark::State& s) {
+        for (auto _ : s)
+            PixPtr(pixRead(in.scanTif.c_str()));
+    });
+    // Writing alone: ours goes through a locked temporary file, flushed to disk and renamed.
+    Add("write-bitonal/ours", [&in](benchmark::State& s) {
+        SaveOptions options;
+        options.format = FormatTiffG4;
+        for (auto _ : s)
+            SavePage(in.scan.page, QString::fromStdString(Pages().out), options);
+    });
+    Add("write-bitonal/leptonica", [&in](benchmark::State& s) {
+        for (auto _ : s)
+            pixWrite(Pages().out.c_str(), in.scan.page.pix(), IFF_TIFF_G4);
     });
 
     // Binarisation of the uneven grey page.

@@ -17,12 +17,13 @@ Image Rotated(const Image& image, int angle, int flags, quint32 fill);
 
 struct SkewEstimate {
     double degrees = 0;     // clockwise rotation that levels the text lines
-    double confidence = 0;  // 0 when nothing was found; 3 and more is trustworthy
+    double confidence = 0;  // 0 when nothing was found; pages of text score 10 and more, bowed ones 1 to 3
 };
 // The skew of the text lines of a 1-, 8- or 24-bit page, searched within +-12 degrees.
 SkewEstimate DetectSkew(const Image& image);
 // Detects the skew and rotates the page level, filling with fill; flags are kDeskew*. Returns
-// false (page untouched) when no trustworthy skew was found or the page is already level.
+// false (page untouched) when the page is already level or shows no text lines to level by
+// (a picture, noise, an empty page); a weak but real peak, as bowed pages give, still counts.
 bool Deskew(Image& image, quint32 fill, int flags);
 // The page levelled as Deskew levels it (a copy when it is level already); image stays as it is.
 Image Deskewed(const Image& image, quint32 fill, int flags);

@@ -38,7 +38,7 @@ constexpr int kCombinePasteFlags = kCombineOpCopy | kCombineClip | kCombineOpaqu
 
 // Dot removal (connected components whose width and height lie in the given ranges).
 constexpr int kDotUseSize = 0x0020;      // the size ranges apply; without it only the maximum does
-constexpr int kDotKeepNearText = 0x1000; // dots close to larger shapes (i-dots, full stops) stay
+constexpr int kDotKeepNearText = 0x1000; // dots of letters and punctuation (i-dots, full stops) stay
 constexpr int kDotRemoveFlags = kDotUseSize | kDotKeepNearText;  // 0x1020, what despeckle passes
 
 // Border removal: sides to search (a mask) and flags.

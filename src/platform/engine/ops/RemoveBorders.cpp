@@ -63,33 +63,78 @@ int BorderDepth(const SideView& view, int i, int limit, int whiteNoise)
     return depth;
 }
 
-// Limits each depth to the median of its neighbourhood plus variance.
-void ClampToNeighbourhood(std::vector<int>& depths, int variance)
+// Limits each depth to the median of its neighbourhood plus variance. The window slides one line
+// at a time, so a histogram of depths with a median that moves a step or two per line keeps this
+// linear in the number of lines.
+void ClampToNeighbourhood(std::vector<int>& depths, int limit, int variance)
 {
     const int n = static_cast<int>(depths.size());
+    if (n == 0)
+        return;
+    std::vector<int> counts(limit + 1, 0);
+    int inWindow = 0;
+    int median = 0, atOrBelow = 0;  // atOrBelow: window depths <= median
+    auto add = [&](int d, int step) {
+        counts[d] += step;
+        inWindow += step;
+        if (d <= median)
+            atOrBelow += step;
+    };
     std::vector<int> clamped(depths.size());
-    std::vector<int> window;
+    int from = 0, to = 0;  // the window is [from, to)
     for (int i = 0; i < n; ++i) {
-        const int from = std::max(0, i - kMedianHalfWindow), to = std::min(n, i + kMedianHalfWindow + 1);
-        window.assign(depths.begin() + from, depths.begin() + to);
-        auto middle = window.begin() + window.size() / 2;
-        std::nth_element(window.begin(), middle, window.end());
-        clamped[i] = std::min(depths[i], *middle + variance);
+        const int wantFrom = std::max(0, i - kMedianHalfWindow), wantTo = std::min(n, i + kMedianHalfWindow + 1);
+        for (; to < wantTo; ++to)
+            add(depths[to], +1);
+        for (; from < wantFrom; ++from)
+            add(depths[from], -1);
+        // The lower median: the smallest depth with more than half the window at or below it.
+        const int half = inWindow / 2;
+        while (atOrBelow <= half && median < limit)
+            atOrBelow += counts[++median];
+        while (median > 0 && atOrBelow - counts[median] > half)
+            atOrBelow -= counts[median--];
+        clamped[i] = std::min(depths[i], median + variance);
     }
     depths.swap(clamped);
 }
 
-void ClearSide(Pix* pix, int side, int percent, int whiteNoise, int variance, bool useVariance)
+// A clear clamped short of the border's measured end stops in the white gap before the cut
+// instead of halving whatever black shape lies there (a punch hole, a letter): that shape stays
+// whole for the filters that know it. Where no gap lies before the cut, the cut stands.
+int BackToGap(const SideView& view, int i, int depth)
+{
+    if (depth == 0 || !view.black(i, depth - 1) || !view.black(i, depth))
+        return depth;
+    for (int j = depth - 1; j > 0; --j)
+        if (!view.black(i, j) && view.black(i, j - 1))
+            return j;
+    return depth;
+}
+
+// How deep the border reaches on every line of one side, measured on the page as it is.
+std::vector<int> MeasureSide(Pix* pix, int side, int percent, int whiteNoise, int variance, bool useVariance)
 {
     const SideView view{pix, side};
     const int limit = std::clamp(view.depthLimit() * percent / 100, 0, view.depthLimit());
+    std::vector<int> depths(view.lines(), 0);
     if (limit == 0)
-        return;
-    std::vector<int> depths(view.lines());
+        return depths;
     for (int i = 0; i < view.lines(); ++i)
         depths[i] = BorderDepth(view, i, limit, whiteNoise);
-    if (useVariance)
-        ClampToNeighbourhood(depths, variance);
+    if (!useVariance)
+        return depths;
+    std::vector<int> measured = depths;
+    ClampToNeighbourhood(depths, limit, variance);
+    for (int i = 0; i < view.lines(); ++i)
+        if (depths[i] < measured[i])
+            depths[i] = BackToGap(view, i, depths[i]);
+    return depths;
+}
+
+void ClearSide(Pix* pix, int side, const std::vector<int>& depths)
+{
+    const SideView view{pix, side};
     for (int i = 0; i < view.lines(); ++i) {
         if (depths[i] == 0)
             continue;
@@ -108,9 +153,16 @@ void RemoveBorders(Image& page, int flags, int sideMask, int borderPercent, int 
     if (whiteNoiseLength < 0)
         ThrowBadArgument("RemoveBorders", "whiteNoiseLength", whiteNoiseLength);
     const bool useVariance = (flags & kBorderUseVariance) && variance >= 0;
-    for (int side : {kBorderLeft, kBorderRight, kBorderTop, kBorderBottom})
-        if (sideMask & side)
-            ClearSide(page.pix(), side, borderPercent, whiteNoiseLength, variance, useVariance);
+    // Every side is measured before any is cleared: a side cleared first would leave white at the
+    // edge of its neighbour's band, and the neighbour would stop short of its own border there.
+    constexpr int kSides[] = {kBorderLeft, kBorderRight, kBorderTop, kBorderBottom};
+    std::vector<int> depths[4];
+    for (int s = 0; s < 4; ++s)
+        if (sideMask & kSides[s])
+            depths[s] = MeasureSide(page.pix(), kSides[s], borderPercent, whiteNoiseLength, variance, useVariance);
+    for (int s = 0; s < 4; ++s)
+        if (sideMask & kSides[s])
+            ClearSide(page.pix(), kSides[s], depths[s]);
 }
 
 }  // namespace scanvo::engine::ops

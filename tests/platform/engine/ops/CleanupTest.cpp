@@ -4,6 +4,7 @@
 #include "platform/engine/PixPtr.h"
 #include "platform/engine/ops/Canvas.h"
 #include "platform/engine/ops/Cleanup.h"
+#include "platform/engine/ops/Geometry.h"
 #include "platform/engine/ops/OpFlags.h"
 
 #include <leptonica/allheaders.h>
@@ -19,7 +20,9 @@ using scanvo::testing::CountBlack;
 using scanvo::testing::CountBlackInRect;
 using scanvo::testing::CountBlackWithin;
 using scanvo::testing::GeneratedPage;
+using scanvo::testing::GenerateDirtyScan;
 using scanvo::testing::GeneratePage;
+using scanvo::testing::ScatterSpecksNearText;
 using scanvo::testing::PageOptions;
 
 namespace {
@@ -143,10 +146,16 @@ TEST(Despeckle, DotRemovalMatchesAPlainFloodFillOnRandomPages)
         Fill(page, kWhite);
         for (int n = 0; n < 120; ++n)
             FillRect(page, QRect(coordinate(rng), coordinate(rng) * 3 / 4, size(rng), size(rng)), kBlack);
+        for (int n = 0; n < 40; ++n)  // single pixels, some on the edges
+            FillRect(page, QRect(n % 4 == 0 ? 0 : coordinate(rng), n % 4 == 1 ? 149 : coordinate(rng) * 3 / 4, 1, 1), kBlack);
         const Image expected = RemoveDotsByFloodFill(page, 2, 3, 5, 6);
         Image actual = page;
         RemoveDots(actual, kDotUseSize, 2, 3, 5, 6);
         EXPECT_TRUE(actual.samePixels(expected)) << "round " << round;
+        const Image withoutSingles = RemoveDotsByFloodFill(page, 1, 1, 1, 1);
+        Image despeckled = page;
+        Despeckle(despeckled);
+        EXPECT_TRUE(despeckled.samePixels(withoutSingles)) << "round " << round;
     }
 }
 
@@ -161,6 +170,50 @@ TEST(Despeckle, KeepsDotsCloseToText)
     EXPECT_EQ(CountBlackInRect(page, QRect(40, 32, 4, 4)), 16);
     EXPECT_EQ(CountBlackInRect(page, QRect(80, 10, 3, 3)), 0);
     EXPECT_EQ(RemoveDots(page, kDotUseSize, 2, 2, 5, 5), 1) << "without protection the dot goes too";
+}
+
+TEST(Despeckle, RemovesSpecksBesideLettersAndKeepsTheDotsOfLettersAndPunctuation)
+{
+    for (unsigned seed : {7u, 23u}) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed);
+        PageOptions options;
+        options.speckles = 1000;
+        options.seed = seed;
+        GeneratedPage generated = GeneratePage(options);
+        ASSERT_GE(ScatterSpecksNearText(generated, 300, 2, 7, seed), 250);
+        Image page = generated.page;
+        Despeckle(page);
+        RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
+        int remaining = 0;
+        for (const QRect& speck : generated.speckRects)
+            if (CountBlackInRect(page, speck) > 0)
+                ++remaining;
+        EXPECT_LT(remaining, 5) << "specks close to letters go too";
+        EXPECT_EQ(Kept(page, generated.text), 1.0) << "i and j dots and full stops stay";
+    }
+}
+
+TEST(Despeckle, ReadsDotsByShapeAndPositionNotByNearness)
+{
+    Image page = Image::create(400, 200, 1);
+    Fill(page, kWhite);
+    const QRect stem(40, 60, 5, 25), iDot(40, 50, 5, 5);              // an i
+    const QRect letter(100, 60, 18, 25), stop(121, 80, 5, 5);          // a letter and its full stop
+    const QRect colonLow(131, 80, 5, 5), colonHigh(131, 64, 5, 5);     // a colon after the stop
+    const QRect beside(100 + 18 + 3, 66, 3, 3);                        // a speck at mid-height beside the letter
+    const QRect thinStop(200 + 18 + 3, 82, 3, 3), letter2(200, 60, 18, 25);  // thinner than the strokes
+    const QRect overLetter(105, 52, 3, 3);                             // a speck just above the letter
+    for (const QRect& r : {stem, iDot, letter, stop, colonLow, colonHigh, beside, thinStop, letter2, overLetter})
+        FillRect(page, r, kBlack);
+    // The letters are rings with 5-pixel strokes, not solid blocks.
+    for (const QRect& r : {letter, letter2})
+        FillRect(page, r.adjusted(5, 5, -5, -5), kWhite);
+
+    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 3);
+    for (const QRect& r : {iDot, stop, colonLow, colonHigh})
+        EXPECT_EQ(CountBlackInRect(page, r), 25) << r.x() << "," << r.y();
+    for (const QRect& r : {beside, thinStop, overLetter})
+        EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x() << "," << r.y();
 }
 
 TEST(RemoveBorders, ClearsTheChosenSidesOnlyAndNoText)
@@ -204,6 +257,50 @@ TEST(RemoveBorders, VarianceKeepsTextThatComesCloseToTheBorder)
     Image without = page;
     RemoveBorders(without, 0, kBorderLeft, 20, 20, 5);
     EXPECT_EQ(CountBlackInRect(without, letter), 0) << "the white gap is noise, so the letter joins the border";
+}
+
+TEST(RemoveBorders, ClearsEveryBorderPixelUpToTheCorners)
+{
+    for (unsigned seed : {31u, 32u}) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed);
+        PageOptions options;
+        options.borderSides = kBorderAllSides;
+        options.seed = seed;
+        const GeneratedPage generated = GeneratePage(options);
+        Image page = generated.page;
+        RemoveBorders(page, kBorderUseVariance, kBorderAllSides, 20, 20, 20);
+        EXPECT_EQ(CountBlackWithin(page, generated.borders), 0);
+        EXPECT_EQ(Kept(page, generated.text), 1.0);
+    }
+}
+
+TEST(RemoveBorders, LeavesAPunchBesideTheBorderWholeSoTheOrderOfTheFiltersDoesNotMatter)
+{
+    PageOptions options;
+    options.borderSides = kBorderLeft | kBorderTop | kBorderBottom;
+    options.borderDepth = 40;  // the punches start a few pixels beyond the border
+    options.holePunches = 3;
+    options.holeSide = kHolePunchLeft;
+    options.seed = 61;
+    const GeneratedPage generated = GeneratePage(options);
+    auto removeBorders = [](Image& page) { RemoveBorders(page, kBorderUseVariance, kBorderAllSides, 20, 20, 20); };
+    auto removeHoles = [](Image& page) {
+        int removed = 0;
+        for (int side : {kHolePunchLeft, kHolePunchRight, kHolePunchTop, kHolePunchBottom})
+            removed += RemoveHolesWithDefaults(page, side);
+        return removed;
+    };
+
+    Image bordersFirst = generated.page;
+    removeBorders(bordersFirst);
+    EXPECT_EQ(CountBlackWithin(bordersFirst, generated.holes), CountBlack(generated.holes)) << "no punch is cut";
+    EXPECT_EQ(removeHoles(bordersFirst), 3);
+    Image holesFirst = generated.page;
+    EXPECT_EQ(removeHoles(holesFirst), 3);
+    removeBorders(holesFirst);
+    EXPECT_TRUE(bordersFirst.samePixels(holesFirst));
+    EXPECT_EQ(CountBlackWithin(bordersFirst, generated.holes), 0);
+    EXPECT_EQ(CountBlackWithin(bordersFirst, generated.borders), 0);
 }
 
 TEST(RemoveLines, ClearsRuledLinesAndKeepsCharactersCrossingThem)
@@ -276,6 +373,31 @@ TEST(RemoveLines, RemoveEntireDecidesWhetherTheLineGoesUnderStrokesStandingOnIt)
     EXPECT_EQ(CountBlackInRect(underWalls, QRect(50, 100, 800, 3)), 2 * 5 * 3) << "the line stays under both walls";
 }
 
+TEST(RemoveLines, VerticalLinesGoAsHorizontalOnesDoOnTheTurnedPage)
+{
+    // Odd sizes too: the search runs on a halved page, whose last row and column are half empty.
+    std::mt19937 rng(8);
+    for (QSize size : {QSize(1200, 900), QSize(1201, 899), QSize(1003, 757)}) {
+        SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
+        Image across = Image::create(size.width(), size.height(), 1);
+        Fill(across, kWhite);
+        std::uniform_int_distribution<int> x(0, size.width() - 40), y(0, size.height() - 40), len(5, 35);
+        for (int n = 0; n < 400; ++n)  // letters' strokes
+            FillRect(across, QRect(x(rng), y(rng), 4, len(rng)), kBlack);
+        for (int n = 0; n < 3; ++n)
+            FillRect(across, QRect(20 + n, 100 + 250 * n + (n == 2 ? size.height() - 620 : 0), size.width() - 60, 3),
+                     kBlack);
+        Image down = Image::adopt(pixRotate90(across.pix(), -1));
+        const int removedAcross = RemoveLines(across, kLineFlags, 400, 15, 15, 50, 3, 3, kLineHorizontal);
+        const int removedDown = RemoveLines(down, kLineFlags, 400, 15, 15, 50, 3, 3, kLineVertical);
+        EXPECT_EQ(removedAcross, 3);
+        EXPECT_EQ(removedDown, 3);
+        const Image back = Image::adopt(pixRotate90(down.pix(), 1));
+        const Image differing = Image::adopt(pixXor(nullptr, back.pix(), across.pix()));
+        EXPECT_EQ(CountBlack(differing), 0);
+    }
+}
+
 TEST(RemoveHolePunches, ClearsPunchesWithinTheLimitsOnly)
 {
     PageOptions options;
@@ -302,4 +424,38 @@ TEST(RemoveHolePunches, ClearsPunchesWithinTheLimitsOnly)
 
     Image tooSmall = generated.page;
     EXPECT_EQ(RemoveHolePunches(tooSmall, kHoleFlags, 2, 12, 10, 10, 30, 30, kHolePunchLeft), 0);
+}
+
+TEST(CleanupPipeline, LeavesTheTextOfADirtyScanAndNothingElse)
+{
+    for (unsigned seed : {5u, 6u}) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed);
+        const GeneratedPage generated = GenerateDirtyScan(seed);
+        Image page = generated.page;
+        RemoveBorders(page, kBorderUseVariance, kBorderAllSides, 20, 20, 20);
+        Despeckle(page);
+        RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
+        int specksLeft = 0;
+        for (const QRect& speck : generated.speckRects)
+            if (CountBlackInRect(page, speck) > 0)
+                ++specksLeft;
+        EXPECT_LT(specksLeft, 5);
+        EXPECT_EQ(CountBlackWithin(page, generated.borders), 0);
+        EXPECT_EQ(Kept(page, generated.text), 1.0);
+
+        // Ruled lines are straight only once the page is level; the masks turn with the page.
+        const int turn = static_cast<int>(std::lround(DetectSkew(page).degrees * 100));
+        ASSERT_TRUE(Deskew(page, kWhite, kDeskewKeepSize));
+        EXPECT_LE(std::abs(DetectSkew(page).degrees), 0.05);
+        const Image text = Rotated(generated.text, turn, kRotateKeepSize, kWhite);
+        const Image lines = Rotated(generated.lines, turn, kRotateKeepSize, kWhite);
+        const Image holes = Rotated(generated.holes, turn, kRotateKeepSize, kWhite);
+        RemoveLinesWithDefaults(page, kLineHorizontal);
+        RemoveLinesWithDefaults(page, kLineVertical);
+        for (int side : {kHolePunchLeft, kHolePunchRight, kHolePunchTop, kHolePunchBottom})
+            RemoveHolesWithDefaults(page, side);
+        EXPECT_EQ(CountBlackWithin(page, holes), 0);
+        EXPECT_LE(Kept(page, Minus(lines, text)), 0.02);
+        EXPECT_GE(Kept(page, Minus(text, lines)), 0.999);
+    }
 }

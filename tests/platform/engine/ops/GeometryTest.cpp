@@ -13,6 +13,7 @@
 
 using namespace scanvo::engine;
 using namespace scanvo::engine::ops;
+using scanvo::testing::GenerateBookScan;
 using scanvo::testing::GeneratePage;
 using scanvo::testing::PageOptions;
 
@@ -185,6 +186,54 @@ TEST(Deskew, LeavesALevelOrEmptyPageAlone)
     Image blank = Image::create(800, 600, 8);
     Fill(blank, kWhite);
     EXPECT_FALSE(Deskew(blank, kWhite, kDeskewKeepSize));
+}
+
+TEST(Deskew, StraightensBowedBookPagesWhoseSweepPeakIsWeak)
+{
+    // Bowed lines flatten the sweep's peak: the angle is right, the confidence low.
+    for (double skew : {3.0, -1.5}) {
+        SCOPED_TRACE(testing::Message() << "skew " << skew);
+        PageOptions options;
+        options.skewDegrees = skew;
+        options.seed = 9;
+        Image page = GenerateBookScan(options, 40);
+        const SkewEstimate found = DetectSkew(page);
+        ASSERT_NEAR(found.degrees, -skew, 0.1);
+        ASSERT_LT(found.confidence, 2.5);
+
+        ASSERT_TRUE(Deskew(page, kWhite, kDeskewKeepSize));
+        // The page bows as the level page does, and no more turned than that.
+        PageOptions level = options;
+        level.skewDegrees = 0;
+        const Image reference = GenerateBookScan(level, 40);
+        const Image middle = Crop(page, QRect(page.width() / 4, 0, page.width() / 2, page.height()));
+        const Image referenceMiddle = Crop(reference, QRect(page.width() / 4, 0, page.width() / 2, page.height()));
+        EXPECT_NEAR(DetectSkew(middle).degrees, DetectSkew(referenceMiddle).degrees, 0.1);
+    }
+}
+
+TEST(Deskew, LeavesPagesWithoutTextLinesAsTheyAre)
+{
+    std::mt19937 rng(3);
+    Image noise = Image::create(2480, 3508, 1);
+    Fill(noise, kWhite);
+    for (int n = 0; n < 400000; ++n)
+        pixSetPixel(noise.pix(), rng() % 2480, rng() % 3508, 1);
+    Image picture = Image::create(2480, 3508, 1);
+    Fill(picture, kWhite);
+    for (int n = 0; n < 300; ++n) {  // blotches, as a photograph turns out in black and white
+        const int x = rng() % 2300, y = rng() % 3300;
+        FillRect(picture, QRect(x, y, 20 + rng() % 160, 20 + rng() % 200), kBlack);
+    }
+    Image specks = Image::create(2480, 3508, 1);
+    Fill(specks, kWhite);
+    for (int n = 0; n < 300; ++n)
+        FillRect(specks, QRect(rng() % 2470, rng() % 3500, 3, 3), kBlack);
+    for (Image* page : {&noise, &picture, &specks}) {
+        const Image before = *page;
+        EXPECT_FALSE(Deskew(*page, kWhite, kDeskewKeepSize));
+        EXPECT_TRUE(page->samePixels(before));
+    }
 }
 
 TEST(AutoCrop, TrimsMarginsWithinTheTolerance)
