@@ -11,6 +11,9 @@ install(TARGETS scanvo EXPORT ScanvoTargets
 install(FILES src/public/ScanvoFactory.h src/public/ScanvoPrompter.h
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/scanvo COMPONENT development)
 install(TARGETS Pagedemo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime)
+# The batch cleanup tool links the layers it needs statically, and its manual page.
+install(TARGETS scanvo-clean RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime)
+install(FILES src/tools/clean/scanvo-clean.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT runtime)
 
 # The Designer plugin goes where Qt looks for plugins of the same prefix; it finds libscanvo from there.
 set(SCANVO_DESIGNER_DIR ${QT6_INSTALL_PLUGINS}/designer)

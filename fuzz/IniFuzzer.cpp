@@ -22,7 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const char* key : {"Tif1Compress", "JpgQualityValue", "LocalPath", ""})
         (void)document.Value(QStringLiteral("Save"), QString::fromLatin1(key));
     document.SetValue(QStringLiteral("Save"), QStringLiteral("JpgQualityValue"), QStringLiteral("77"));
-    const IniDocument reread = IniDocument::FromText(document.ToText());
+    // As WriteIniString stores it: the edited text, written with the file's mark and read again.
+    const IniText written{document.ToText(), text.utf8Bom};
+    if (DecodeIniText(EncodeIniText(written)).text != written.text)
+        scanvofuzz::Violated("an edited text does not survive being written and read again");
+    const IniDocument reread = IniDocument::FromText(written.text);
     if (reread.Value(QStringLiteral("Save"), QStringLiteral("JpgQualityValue")) != QStringLiteral("77"))
         scanvofuzz::Violated("a value set is not read back");
     return 0;

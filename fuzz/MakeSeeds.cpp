@@ -215,6 +215,8 @@ int main(int argc, char** argv)
                                 "JpgCompress=1\n; comment\n\n[Scan]\nLocalPath=/home/user/Scans\nDocName=a\\b\n";
     put(iniDir, QStringLiteral("settings.ini"), settings);
     put(iniDir, QStringLiteral("bom-crlf.ini"), QByteArray("\xEF\xBB\xBF") + QByteArray(settings).replace("\n", "\r\n"));
+    put(iniDir, QStringLiteral("several-marks.ini"), QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF") + settings);
+    put(iniDir, QStringLiteral("gb18030-mark.ini"), QByteArray("\x84\x31\x95\x33[Scan]\nDocName=\xC9\xA8\n"));
     put(iniDir, QStringLiteral("gb18030.ini"), QByteArray("[Scan]\r\nLocalPath=D:\\\xC9\xA8\xC3\xE8\r\n"));
     put(iniDir, QStringLiteral("positions.ini"), QByteArray("[ImagePos]\nA=3\nb = 12 \n[ImagePos]\nA=4\n"));
     return 0;

@@ -81,6 +81,8 @@ struct DocumentPosition {
     qint16 m_SelectMode = 0;
     bool m_PageModified = false;
     bool m_FileNavBusy = false;
+    // Damaged files of the open document whose loss the user has been told of; told once per opening.
+    QStringList m_DamageReported;
 
     // The file count (m_FileCount) is the length of m_Files; a mixed document moves through it by
     // m_CurrentFile.

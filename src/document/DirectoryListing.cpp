@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <vector>
 
 namespace scanvo {
 
@@ -81,12 +82,59 @@ int CompareInNumberingOrder(const QString& a, const QString& b)
     return exact < 0 ? -1 : (exact > 0 ? 1 : 0);
 }
 
+QString NumberingOrderKey(const QString& name)
+{
+    // Other runs case-folded and closed by U+0000, which no file name holds, so that a run that
+    // is the start of another sorts first whatever follows it. Each digit run without its leading
+    // zeros, behind a mark of its length: a digit itself for runs of up to eight digits, so that
+    // against any other character it sorts as the run's first digit would; longer runs get '9'
+    // and their length after it.
+    QString key;
+    key.reserve(name.size() + 4);
+    qsizetype i = 0;
+    while (i < name.size()) {
+        const QStringView run = RunAt(name, i);
+        i += run.size();
+        if (!IsDigit(run.front())) {
+            key += run.toString().toCaseFolded();
+            key += QChar(u'\0');
+            continue;
+        }
+        QStringView digits = run;
+        while (digits.size() > 1 && digits.front() == u'0')
+            digits = digits.mid(1);
+        if (digits.size() < 9) {
+            key += QChar(char16_t(u'0' + digits.size()));
+        } else {
+            key += u'9';
+            key += QChar(char16_t(std::min<qsizetype>(digits.size(), 0xFFFF)));
+        }
+        key += digits;
+    }
+    return key;
+}
+
 void SortInNumberingOrder(QStringList& names)
 {
     // Linux lists a directory in no defined order. The collator is not used: without a full
     // locale it falls back to plain code-point order, which puts "scan10" before "scan9".
-    std::stable_sort(names.begin(), names.end(),
-                     [](const QString& a, const QString& b) { return CompareInNumberingOrder(a, b) < 0; });
+    // A key per name, compared as plain text, gives CompareInNumberingOrder's order without
+    // walking the runs of two names at every comparison (a 10,000-file document sorts in a
+    // fraction of the time).
+    struct Keyed {
+        QString key;
+        QString name;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(size_t(names.size()));
+    for (QString& name : names)
+        keyed.push_back({NumberingOrderKey(name), std::move(name)});
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        const int order = QtPrivate::compareStrings(a.key, b.key, Qt::CaseSensitive);
+        return order != 0 ? order < 0 : QtPrivate::compareStrings(a.name, b.name, Qt::CaseSensitive) < 0;
+    });
+    for (qsizetype i = 0; i < names.size(); ++i)
+        names[i] = std::move(keyed[size_t(i)].name);
 }
 
 QStringList ListMatchingNames(const QString& pattern, ListingOrder order)

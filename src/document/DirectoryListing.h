@@ -19,5 +19,8 @@ QStringList ListMatchingNames(const QString& pattern, ListingOrder order = Listi
 void SortInNumberingOrder(QStringList& names);
 // The order SortInNumberingOrder sorts by: negative, zero or positive.
 int CompareInNumberingOrder(const QString& a, const QString& b);
+// A text whose plain order among names is CompareInNumberingOrder's, names equal but for case or
+// padding aside (they share a key).
+QString NumberingOrderKey(const QString& name);
 
 }  // namespace scanvo

@@ -30,6 +30,17 @@ bool IsListedByType(const QString& name, qint16 docType)
     }
 }
 
+// The pages of a file that can be shown, a damaged multi-page file's intact ones included. A file
+// the engine cannot read at all is taken as one page; showing it reports the fault.
+int ReadablePages(const QString& path)
+{
+    try {
+        return engine::InspectPages(path).readablePages;
+    } catch (...) {
+        return 1;
+    }
+}
+
 }  // namespace
 
 qint16 DetectDocType(const QString& pattern)
@@ -49,13 +60,8 @@ qint16 DetectDocType(const QString& pattern)
             hasTiff = true;
             // Only a directory of one file can be a multi-page document, so only then does the
             // page count matter; opening every file of a large document would stall it.
-            if (names.size() == 1) {
-                int error = 0;
-                const int pages = engine::PageCountOrError(directory + name, &error);
-                // A file the engine cannot read is taken as one page; showing it reports the fault.
-                if (error == 0 && pages > 1)
-                    return DocTypeMultiPageTiff;
-            }
+            if (names.size() == 1 && ReadablePages(directory + name) > 1)
+                return DocTypeMultiPageTiff;
         }
         if (hasJpeg && hasTiff)
             return DocTypeAllImages;

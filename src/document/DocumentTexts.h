@@ -7,6 +7,8 @@ namespace scanvo::document_texts {
 
 // After the error description of a failed build or file change.
 inline const QString kErrorTail = QStringLiteral("     ");
+// After the description of a damaged file, whose readable pages are shown.
+inline const QString kDamageTail = QStringLiteral("　　");
 // Descriptions of failures that do not come from the engine; %1 the file number.
 inline const QString kNoSuchFile = QStringLiteral("文档中没有第 %1 个图像文件");
 

@@ -78,6 +78,19 @@ void AddListEntry(QListWidget* list, const QString& text, const QString& key)
     list->addItem(item);
 }
 
+// The pages of path that can be shown. A multi-page file whose chain of pages breaks off still
+// shows the pages before the break; the user hears of the lost ones once per opened document.
+int ReadablePageCount(ControlState& state, const QString& path)
+{
+    const engine::PageInventory inventory = engine::InspectPages(path);
+    if (inventory.damaged && !state.m_DamageReported.contains(path)) {
+        state.m_DamageReported.append(path);
+        CurrentPrompter().showMessage(state.control, inventory.damage + T::kDamageTail, core_texts::kTitleInformation,
+                                      MessageIcon::Warning);
+    }
+    return inventory.readablePages;
+}
+
 void ClearViewer(ControlState& state)
 {
     if (engine::ImageViewer* viewer = state.mtMain)
@@ -91,7 +104,7 @@ bool ListDocument(ControlState& state, const QString& pattern, qint16 position)
     if (names.isEmpty())
         return false;
     if (state.m_DocType == DocTypeMultiPageTiff) {
-        state.m_PageCount = CountAsPageNumber(engine::PageCount(pattern));
+        state.m_PageCount = CountAsPageNumber(ReadablePageCount(state, pattern));
         state.m_CurrentPage = StartPosition(position, state.m_PageCount);
         return true;
     }
@@ -114,6 +127,7 @@ void ResetDocumentView(ControlState& state)
     SetStatusPanelText(state, 3, QString());
     g_CurrentFilePath.clear();
     state.m_Files.clear();
+    state.m_DamageReported.clear();
     state.m_CurrentFile = 0;
     state.m_CurrentPage = 0;
     state.m_PageCount = 0;
@@ -191,7 +205,7 @@ bool GoToFile(ControlState& state, int n)
     SelectFileInList(state);
     try {
         g_CurrentFilePath = FileOfNumber(state, n);
-        state.m_PageCount = CountAsPageNumber(engine::PageCount(g_CurrentFilePath));
+        state.m_PageCount = CountAsPageNumber(ReadablePageCount(state, g_CurrentFilePath));
     } catch (...) {
         const QString description = CaughtFailure(engine::ErrOperation).description;
         // Nothing of the unreadable file is on view, so nothing of it can be edited or saved; the

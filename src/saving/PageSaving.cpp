@@ -29,6 +29,32 @@ void ReportSaveError(ControlState& state, int number, const QString& description
     CurrentPrompter().showMessage(state.control, text, core_texts::kTitleInformation, MessageIcon::Information);
 }
 
+// A multi-page file whose later pages cannot be read is written over only when the user agrees
+// to lose them; the engine refuses such a save until told so.
+bool UserDropsUnreadablePages(ControlState& state, const QString& description)
+{
+    return CurrentPrompter().askYesNo(state.control, description + T::kDropUnreadablePagesQuestion,
+                                      core_texts::kTitleInformation);
+}
+
+// Writes the page back; false when the user chose to keep a damaged file as it is.
+bool WritePage(ControlState& state, const engine::Image& page)
+{
+    engine::SaveOptions options = WriteBackOptions(state, page.loadFormat(), page.depth());
+    try {
+        engine::SavePage(page, g_CurrentFilePath, options);
+        return true;
+    } catch (const engine::EngineError& error) {
+        if (error.number() != engine::ErrDamagedPages)
+            throw;
+        if (!UserDropsUnreadablePages(state, error.description()))
+            return false;
+    }
+    options.dropUnreadablePages = true;
+    engine::SavePage(page, g_CurrentFilePath, options);
+    return true;
+}
+
 }  // namespace
 
 engine::SaveOptions WriteBackOptions(const ControlState& state, int loadFormat, int bits)
@@ -53,7 +79,9 @@ void SaveCurrentPage(ControlState& state)
         return;
     const engine::Image& page = viewer->image();
     try {
-        engine::SavePage(page, g_CurrentFilePath, WriteBackOptions(state, page.loadFormat(), page.depth()));
+        // Declined, the edit stays unsaved: nothing failed, so nothing is logged.
+        if (!WritePage(state, page))
+            return;
     } catch (...) {
         const Failure failure = CaughtFailure(engine::ErrFileWrite);
         ReportSaveError(state, failure.number, failure.description);

@@ -9,6 +9,8 @@ namespace scanvo::saving_texts {
 // "存储错误，" + number + "," + description + three blanks.
 inline const QString kSaveErrorBefore = QStringLiteral("存储错误，");
 inline const QString kSaveErrorAfter = QStringLiteral("   ");
+// After the description of a damaged file that a write-back would replace.
+inline const QString kDropUnreadablePagesQuestion = QStringLiteral("\n\n仍要保存此页吗？保存后文件只保留可读出的页面。　　");
 
 inline const QString kCompressCaption = QStringLiteral("图像压缩设置");
 inline const QString kTabTif1 = QStringLiteral("TIF(黑白)");

@@ -12,6 +12,7 @@ namespace scanvo {
 namespace {
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+constexpr char16_t kByteOrderMark = 0xFEFF;
 
 }  // namespace
 
@@ -65,7 +66,10 @@ IniText DecodeIniText(const QByteArray& bytes)
         result.utf8Bom = true;
         body.remove(0, kUtf8Bom.size());
     }
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    // Only the first mark is the file's; a second one is text and is kept, or it would be lost
+    // each time the file is written and read again.
+    QStringDecoder utf8(QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     QString text = utf8.decode(body);
     if (utf8.hasError()) {
         text = DecodeGb18030(body);
@@ -78,7 +82,8 @@ IniText DecodeIniText(const QByteArray& bytes)
 QByteArray EncodeIniText(const IniText& text)
 {
     QByteArray bytes = text.text.toUtf8();
-    if (text.utf8Bom)
+    // Text that starts with U+FEFF needs a mark before it, or reading would take it for the mark.
+    if (text.utf8Bom || text.text.startsWith(QChar(kByteOrderMark)))
         bytes.prepend(kUtf8Bom);
     return bytes;
 }

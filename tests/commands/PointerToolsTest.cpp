@@ -51,15 +51,6 @@ protected:
     }
 };
 
-bool AllOfColour(const engine::Image& page, const QRect& rect, quint32 colour)
-{
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            if (ops::PixelColour(page, x, y) != colour)
-                return false;
-    return true;
-}
-
 TEST_F(PointerToolsTest, DrawingASelectionEnablesCutAndCopyAndAClickRemovesIt)
 {
     ControlState& s = openAtActualSize(24);

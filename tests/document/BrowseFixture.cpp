@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -52,6 +53,18 @@ void WriteJpeg(const QString& path, int width, int height)
     options.format = engine::FormatJpeg444;
     options.quality = 50;
     engine::SavePage(MarkedPage(width, height, 24, 30), path, options);
+}
+
+void WriteCutTiff(const QString& path, int pages, int width, int height)
+{
+    WriteTiff(path, pages, width, height);
+    const qint64 intact = QFileInfo(path).size();
+    engine::SaveOptions options;
+    options.format = engine::FormatTiffG4;
+    options.mode = engine::SaveAppend;
+    engine::SavePage(MarkedPage(width, height, 1, 10 * (pages + 1)), path, options);
+    // Each page's data comes before its directory, so the intact pages end where they ended before.
+    ASSERT_TRUE(QFile(path).resize(intact + 40));
 }
 
 void WriteCorruptTiff(const QString& path)

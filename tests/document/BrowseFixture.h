@@ -38,6 +38,8 @@ engine::Image MarkedPage(int width, int height, int depth, int mark, int xDpi = 
 // Writes pages as one TIFF file (G4 for 1-bit pages, LZW otherwise), or a JPEG file.
 void WriteTiff(const QString& path, int pages, int width = 200, int height = 300);
 void WriteJpeg(const QString& path, int width = 240, int height = 320);
+// A TIFF of pages + 1 pages cut short after page `pages`: those stay readable, the last is lost.
+void WriteCutTiff(const QString& path, int pages, int width = 200, int height = 300);
 // A file whose name says TIFF but whose bytes are not an image.
 void WriteCorruptTiff(const QString& path);
 

@@ -8,6 +8,9 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+#include <random>
+
 namespace scanvo::fixtures {
 namespace {
 
@@ -123,6 +126,30 @@ TEST(NumberingOrder, ComparesDigitRunsByValueAndLettersWithoutCase)
     QStringList names = {"img-010.jpg", "IMG-009.jpg", "img-1000.jpg", "b.tif", "A.tif", "img-99.jpg"};
     SortInNumberingOrder(names);
     EXPECT_EQ(names, QStringList({"A.tif", "b.tif", "IMG-009.jpg", "img-010.jpg", "img-99.jpg", "img-1000.jpg"}));
+}
+
+TEST(NumberingOrder, TheSortKeysGiveTheComparisonsOrder)
+{
+    // Random names from pieces that meet at every kind of run boundary, sorted by the keys
+    // against a plain sort by the comparison itself.
+    const QStringList pieces = {"scan", "Scan", "SCAN", "a", "ab", "ab!", "-", ".", "_", " ", "图", "0", "00", "7",
+                                "07", "10", "9", "123456789", "0123456789", "99999999999", ".tif", ".TIF", "x"};
+    std::mt19937 random(13);
+    for (int round = 0; round < 50; ++round) {
+        QStringList names;
+        for (int n = 0; n < 60; ++n) {
+            QString name;
+            const int parts = 1 + int(random() % 5);
+            for (int p = 0; p < parts; ++p)
+                name += pieces[qsizetype(random() % pieces.size())];
+            names << name;
+        }
+        QStringList expected = names;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [](const QString& a, const QString& b) { return CompareInNumberingOrder(a, b) < 0; });
+        SortInNumberingOrder(names);
+        ASSERT_EQ(names, expected) << "round " << round;
+    }
 }
 
 }  // namespace

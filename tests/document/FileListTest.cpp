@@ -80,6 +80,47 @@ TEST_F(FileListTest, AMultiPageFileListsItsPages)
     EXPECT_TRUE(state.tbFileNav->isHidden());
 }
 
+TEST_F(FileListTest, ADamagedMultiPageFileListsItsReadablePagesAndSaysSoOnce)
+{
+    WriteCutTiff(documentFile("box1.tif"), 2);
+    openDocument(DocTypeDetect, 0);
+
+    EXPECT_EQ(state.m_DocType, DocTypeMultiPageTiff);
+    EXPECT_EQ(listTexts(), QStringList({"第 1 页", "第 2 页"}));
+    EXPECT_EQ(state.m_PageCount, 2);
+    EXPECT_EQ(state.m_CurrentPage, 2);
+    EXPECT_EQ(shownWidth(), 200);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    const ScriptedPrompter::Message& message = prompter.messages[0];
+    EXPECT_EQ(message.title, QStringLiteral("提示信息"));
+    EXPECT_EQ(message.icon, MessageIcon::Warning);
+    EXPECT_TRUE(message.text.contains(documentFile("box1.tif"))) << message.text.toStdString();
+    EXPECT_TRUE(message.text.endsWith(QStringLiteral("　　")));
+
+    // Listing the same document again (after a file operation) says nothing new; opening it anew does.
+    BuildFileList(state, 1);
+    EXPECT_EQ(state.m_CurrentPage, 1);
+    EXPECT_EQ(prompter.messages.size(), 1);
+    ResetDocumentView(state);
+    BuildFileList(state, 0);
+    EXPECT_EQ(prompter.messages.size(), 2);
+}
+
+TEST_F(FileListTest, ADamagedFileWithOneReadablePageIsASinglePageDocument)
+{
+    WriteCutTiff(documentFile("box1.tif"), 1);
+    openDocument(DocTypeDetect, 0);
+    EXPECT_EQ(state.m_DocType, DocTypeSinglePageTiff);
+    EXPECT_EQ(listTexts(), QStringList{QStringLiteral("box1.tif")});
+    EXPECT_EQ(shownWidth(), 200);
+    // Requested as a multi-page document, it lists its one page and reports the loss.
+    ResetDocumentView(state);
+    prompter.messages.clear();
+    openDocument(DocTypeMultiPageTiff, 0);
+    EXPECT_EQ(listTexts(), QStringList{QStringLiteral("第 1 页")});
+    EXPECT_EQ(prompter.messages.size(), 1);
+}
+
 TEST_F(FileListTest, AnEmptyDocumentStaysEmptyWithoutAMessage)
 {
     openDocument(DocTypeDetect, 0);

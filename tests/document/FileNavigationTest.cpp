@@ -197,5 +197,23 @@ TEST_F(FileNavigationTest, AnUnreadableFileIsReportedAndTheOthersStayReachable)
     EXPECT_EQ(shownWidth(), 110);
 }
 
+TEST_F(FileNavigationTest, ADamagedFileShowsItsReadablePagesAndIsReportedOnce)
+{
+    WriteCutTiff(documentFile("d.tif"), 2, 140, 200);
+    ResetDocumentView(state);
+    BuildFileList(state, 4);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(prompter.messages[0].text.contains(documentFile("d.tif")));
+    EXPECT_EQ(state.m_PageCount, 2);
+    EXPECT_EQ(shownWidth(), 140);
+
+    FirstFile(state);
+    LastFile(state);
+    EXPECT_EQ(state.m_CurrentFile, 4);
+    EXPECT_EQ(state.m_PageCount, 2);
+    EXPECT_EQ(prompter.messages.size(), 1);
+}
+
 }  // namespace
 }  // namespace scanvo::fixtures

@@ -70,6 +70,23 @@ protected:
         return file;
     }
 
+    // A file of three pages cut short after page two: pages 1 and 2 stay readable.
+    QString damagedFile()
+    {
+        const QString file = multiPageFile(2);
+        const qint64 twoPages = QFileInfo(file).size();
+        engine::SavePage(BitonalPage(2), file, {engine::FormatTiffG4, 1, 128, engine::SaveAppend, 1});
+        QFile cut(file);
+        EXPECT_TRUE(cut.resize(twoPages + 40));
+        return file;
+    }
+
+    static QByteArray bytesOf(const QString& file)
+    {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+
     // Loads page n of file into the viewer as the shown page and edits it.
     Image showAndEdit(const QString& file, qint16 n, int newMark)
     {
@@ -199,6 +216,68 @@ TEST_F(PageSavingTest, FailedWriteIsLoggedReportedAndStaysModified)
     EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Information);
     // The document file is untouched.
     EXPECT_TRUE(engine::LoadPage(file, 2).samePixels(BitonalPage(1)));
+}
+
+TEST_F(PageSavingTest, DamagedFileIsWrittenOverOnlyWhenTheUserAgrees)
+{
+    const QString file = damagedFile();
+    ASSERT_TRUE(engine::InspectPages(file).damaged);
+    const QByteArray damaged = bytesOf(file);
+    state.m_DocType = 1;
+    state.m_PageCount = 2;
+    const Image edited = showAndEdit(file, 2, 5);
+
+    // Declined: the file stays as it was, the edit unsaved, and nothing counts as a failure.
+    prompter.yesNoAnswers.enqueue(false);
+    SaveCurrentPage(state);
+    ASSERT_EQ(prompter.questions.size(), 1);
+    EXPECT_TRUE(prompter.questions[0].contains(file)) << prompter.questions[0].toStdString();
+    EXPECT_TRUE(prompter.questions[0].endsWith(QStringLiteral("保存后文件只保留可读出的页面。　　")));
+    EXPECT_EQ(bytesOf(file), damaged);
+    EXPECT_TRUE(state.m_PageModified);
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(SaveErrorLogPath()));
+
+    // Agreed: the readable pages remain, with the edit, and the file is whole again.
+    prompter.yesNoAnswers.enqueue(true);
+    SaveCurrentPage(state);
+    EXPECT_EQ(prompter.questions.size(), 2);
+    EXPECT_FALSE(state.m_PageModified);
+    const engine::PageInventory after = engine::InspectPages(file);
+    EXPECT_FALSE(after.damaged);
+    ASSERT_EQ(after.readablePages, 2);
+    EXPECT_TRUE(engine::LoadPage(file, 1).samePixels(BitonalPage(0)));
+    EXPECT_TRUE(engine::LoadPage(file, 2).samePixels(edited));
+    EXPECT_TRUE(prompter.messages.isEmpty());
+
+    // Whole again, the next write-back asks nothing.
+    showAndEdit(file, 1, 3);
+    SaveCurrentPage(state);
+    EXPECT_EQ(prompter.questions.size(), 2);
+    EXPECT_FALSE(state.m_PageModified);
+}
+
+TEST_F(PageSavingTest, DamagedFileWithOneReadablePageKeepsThatPageOnlyWithConsent)
+{
+    // A single readable page is written back whole, which drops the damaged rest: asked too.
+    const QString file = multiPageFile(1);
+    const qint64 onePage = QFileInfo(file).size();
+    engine::SavePage(BitonalPage(1), file, {engine::FormatTiffG4, 1, 128, engine::SaveAppend, 1});
+    ASSERT_TRUE(QFile(file).resize(onePage + 40));
+    const QByteArray damaged = bytesOf(file);
+    state.m_DocType = 1;
+    state.m_PageCount = 1;
+    showAndEdit(file, 1, 4);
+
+    SaveCurrentPage(state);  // no answer queued: the user says no
+    EXPECT_EQ(prompter.questions.size(), 1);
+    EXPECT_EQ(bytesOf(file), damaged);
+    EXPECT_TRUE(state.m_PageModified);
+
+    prompter.yesNoAnswers.enqueue(true);
+    SaveCurrentPage(state);
+    EXPECT_FALSE(engine::InspectPages(file).damaged);
+    EXPECT_TRUE(engine::LoadPage(file, 1).samePixels(BitonalPage(4)));
 }
 
 TEST_F(PageSavingTest, EmptyViewerIsANoOperation)

@@ -143,6 +143,37 @@ TEST_F(IniFileTest, Utf8BomIsKept)
     EXPECT_TRUE(ReadBytes(File()).startsWith("\xEF\xBB\xBF[Scan]\n"));
 }
 
+TEST_F(IniFileTest, TextSurvivesWritingAndReadingAgainWhateverMarksItStartsWith)
+{
+    const QByteArray bom("\xEF\xBB\xBF");
+    const QString mark(QChar(0xFEFF));
+    const struct {
+        QByteArray bytes;
+        QString text;  // as read
+    } cases[] = {
+        {bom + "a=1", QStringLiteral("a=1")},
+        {bom + bom + "a=1", mark + QStringLiteral("a=1")},
+        {bom + bom + bom + "a=1", mark + mark + QStringLiteral("a=1")},
+        {bom + bom, mark},
+        {"a=" + bom, QStringLiteral("a=") + mark},
+        // The old code page's own mark, with bytes that are no UTF-8 after it.
+        {"\x84\x31\x95\x33\xCB\xCE", mark + QStringLiteral("宋")},
+        {bom + "\xCB\xCE", QString()},  // not UTF-8: read in the old code page, whatever that makes of it
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.toHex().toStdString());
+        const IniText read = DecodeIniText(c.bytes);
+        if (!c.text.isEmpty()) {
+            EXPECT_EQ(read.text, c.text);
+        }
+        const QByteArray written = EncodeIniText(read);
+        EXPECT_EQ(DecodeIniText(written).text, read.text);
+        if (c.bytes.startsWith(bom) && read.utf8Bom) {
+            EXPECT_EQ(written, c.bytes);
+        }
+    }
+}
+
 TEST_F(IniFileTest, ValuesAndKeysCannotAddLines)
 {
     ASSERT_TRUE(WriteIniString(File(), QStringLiteral("Imaging"), QStringLiteral("WriteComment"),

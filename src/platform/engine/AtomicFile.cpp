@@ -272,7 +272,9 @@ int AtomicFile::RemoveStaleTemporaries(const QString& directory)
     }
     int removed = 0;
     while (const dirent* entry = ::readdir(listing)) {
-        if (IsTemporaryName(QFile::decodeName(entry->d_name)) && removeIfStale(dirFd, entry->d_name))
+        // Ours are hidden names: the others are passed over without decoding them.
+        if (entry->d_name[0] == '.' && IsTemporaryName(QFile::decodeName(entry->d_name)) &&
+            removeIfStale(dirFd, entry->d_name))
             ++removed;
     }
     ::closedir(listing);

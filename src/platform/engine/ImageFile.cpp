@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace scanvo::engine {
@@ -97,19 +98,145 @@ l_int32 otherFormatOf(const QByteArray& bytes)
     return isOtherImageFormat(format) ? format : IFF_UNKNOWN;
 }
 
+// Decoded bytes one stored byte of the other formats can stand for; 0 for codings without a limit
+// of their own that helps.
+std::uint64_t otherMaxExpansion(l_int32 format)
+{
+    switch (format) {
+    case IFF_BMP:  // rows as they are (a 24-bit row may count as 32-bit pixels)
+    case IFF_PNM:  // the same, or text, which takes more
+        return 2;
+    case IFF_PNG:  // deflate's own limit
+        return 1032;
+    case IFF_GIF:  // a code takes three bits or more and stands for 4096 bytes at most
+        return 4096 * 8 / 3 + 1;
+    default:
+        return 0;
+    }
+}
+
+// Bytes of decoded page a coding without a limit may take without proof from its data; beyond
+// that it must show at least one stored byte per kUnboundedExpansion decoded ones.
+constexpr std::uint64_t kUnboundedFloor = std::uint64_t(64) << 20;
+constexpr std::uint64_t kUnboundedExpansion = 32768;
+
+// The page a header of the other formats declares: its size, bits per pixel, and the bytes of
+// pixels its reader allocates before decoding.
+struct OtherHeader {
+    std::uint64_t width = 0, height = 0;
+    int bitsPerPixel = 0;
+    std::uint64_t decodedBytes = 0;
+};
+
+std::uint32_t littleEndian(const QByteArray& bytes, qsizetype at, int size)
+{
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | std::uint8_t(bytes[at + i]);
+    return value;
+}
+
+// BMP's info header, read here: Leptonica's header reader decodes the whole image to learn its size.
+bool readBmpHeader(const QByteArray& bytes, OtherHeader* header)
+{
+    if (bytes.size() < 30)
+        return false;
+    const std::uint32_t infoSize = littleEndian(bytes, 14, 4);
+    if (infoSize == 12) {  // the old core header: 16-bit sizes
+        header->width = littleEndian(bytes, 18, 2);
+        header->height = littleEndian(bytes, 20, 2);
+        header->bitsPerPixel = int(littleEndian(bytes, 24, 2));
+    } else {
+        header->width = std::uint64_t(std::abs(qint64(qint32(littleEndian(bytes, 18, 4)))));
+        header->height = std::uint64_t(std::abs(qint64(qint32(littleEndian(bytes, 22, 4)))));  // negative: top row first
+        header->bitsPerPixel = int(littleEndian(bytes, 28, 2));
+    }
+    header->decodedBytes = (header->width * std::uint64_t(std::max(header->bitsPerPixel, 1)) + 7) / 8 * header->height;
+    return true;
+}
+
+// GIF's logical screen and every image in the file, read here: Leptonica's header reader decodes
+// them all, and each image takes a raster of its own declared size.
+bool readGifHeader(const QByteArray& bytes, OtherHeader* header)
+{
+    if (bytes.size() < 13)
+        return false;
+    header->width = littleEndian(bytes, 6, 2);
+    header->height = littleEndian(bytes, 8, 2);
+    header->bitsPerPixel = 8;
+    header->decodedBytes = header->width * header->height;
+    const auto colourTable = [](std::uint8_t flags) { return (flags & 0x80) ? qsizetype(3) << ((flags & 7) + 1) : 0; };
+    qsizetype at = 13 + colourTable(std::uint8_t(bytes[10]));
+    const auto skipSubBlocks = [&] {
+        while (at < bytes.size() && bytes[at] != 0)
+            at += 1 + std::uint8_t(bytes[at]);
+        ++at;
+    };
+    while (at < bytes.size()) {
+        const std::uint8_t block = std::uint8_t(bytes[at]);
+        if (block == 0x21) {  // extension: label, then data
+            at += 2;
+            skipSubBlocks();
+        } else if (block == 0x2C && at + 10 <= bytes.size()) {  // image: descriptor, colours, data
+            const std::uint64_t width = littleEndian(bytes, at + 5, 2);
+            const std::uint64_t height = littleEndian(bytes, at + 7, 2);
+            header->width = std::max(header->width, width);
+            header->height = std::max(header->height, height);
+            header->decodedBytes += width * height;
+            at += 10 + colourTable(std::uint8_t(bytes[at + 9])) + 1;
+            skipSubBlocks();
+        } else {
+            break;  // the trailer, or damage the reader will find
+        }
+    }
+    return true;
+}
+
+bool readOtherHeader(const QByteArray& bytes, l_int32 format, OtherHeader* header)
+{
+    if (format == IFF_BMP)
+        return readBmpHeader(bytes, header);
+    if (format == IFF_GIF)
+        return readGifHeader(bytes, header);
+    l_int32 w = 0, h = 0, bps = 0, spp = 0, cmap = 0;
+    if (pixReadHeaderMem(reinterpret_cast<const l_uint8*>(bytes.constData()), size_t(bytes.size()), &format, &w, &h,
+                         &bps, &spp, &cmap) != 0)
+        return false;
+    header->width = std::uint64_t(std::max(w, 0));
+    header->height = std::uint64_t(std::max(h, 0));
+    header->bitsPerPixel = std::max(bps, 1) * std::max(spp, 1);
+    header->decodedBytes = (header->width * std::uint64_t(header->bitsPerPixel) + 7) / 8 * header->height;
+    return true;
+}
+
+// Refuses a header whose declared page the file's data cannot fill, before the reader allocates
+// the page: a few bytes claiming a huge page are damage.
+void checkOtherDataCanFill(const QString& path, l_int32 format, std::uint64_t fileSize, const OtherHeader& header)
+{
+    const std::uint64_t expansion = otherMaxExpansion(format);
+    const bool fits = expansion > 0 ? header.decodedBytes <= fileSize * expansion + 4096
+                                    : header.decodedBytes <= kUnboundedFloor + fileSize * kUnboundedExpansion;
+    if (!fits)
+        throw EngineError(ErrFileRead, msg::corruptFile(path, msg::dataCannotFillImage()));
+}
+
 // Leptonica's readers for the remaining formats (PNG, BMP, GIF, PNM, WebP, ...), header first so
-// that a page too large for memory is refused before its pixels are allocated.
+// that a page too large for memory, or larger than the file's data can fill, is refused before its
+// pixels are allocated.
 Pix* readOtherPix(const QString& path, const QByteArray& bytes)
 {
-    const auto* data = reinterpret_cast<const l_uint8*>(bytes.constData());
     // The format test first: Leptonica's header reader complains on stderr about unknown data.
-    l_int32 format = otherFormatOf(bytes), w = 0, h = 0, bps = 0, spp = 0, cmap = 0;
+    const l_int32 format = otherFormatOf(bytes);
     if (format == IFF_UNKNOWN)
         throw EngineError(ErrFileRead, msg::notAnImage(path));
-    if (pixReadHeaderMem(data, size_t(bytes.size()), &format, &w, &h, &bps, &spp, &cmap) != 0)
+    OtherHeader header;
+    if (!readOtherHeader(bytes, format, &header))
         throw EngineError(ErrFileRead, msg::corruptFile(path));
-    CheckPageSize(w, h, 32);
-    Pix* pix = pixReadMem(data, size_t(bytes.size()));
+    // The depth Leptonica gives the page: 1, 8 or (for colour of any kind) 32 bits.
+    CheckPageSize(qint64(header.width), qint64(header.height),
+                  header.bitsPerPixel <= 1 ? 1 : (header.bitsPerPixel <= 8 ? 8 : 24));
+    checkOtherDataCanFill(path, format, std::uint64_t(bytes.size()), header);
+    Pix* pix = pixReadMem(reinterpret_cast<const l_uint8*>(bytes.constData()), size_t(bytes.size()));
     if (!pix)
         throw EngineError(ErrFileRead, msg::corruptFile(path));
     return pix;
@@ -296,17 +423,6 @@ int JpegQualityForFactor(int qualityFactor)
     return static_cast<int>(std::clamp(quality, 1L, 100L));
 }
 
-bool IsKnownFormat(int format)
-{
-    return FindFormat(format) != nullptr;
-}
-
-bool IsTiffFormat(int format)
-{
-    const FormatInfo* info = FindFormat(format);
-    return info && info->container == Container::Tiff;
-}
-
 bool IsJpegFileFormat(int format)
 {
     const FormatInfo* info = FindFormat(format);
@@ -358,6 +474,9 @@ Image LoadPage(const QString& path, int page)
     const FileKind kind = fileKind(path);
     if (kind == FileKind::Tiff) {
         const TiffFile file = TiffFile::openRead(path);
+        // Straight to the page: the directories after it are never read.
+        if (file.trySelectPage(page - 1))
+            return ReadTiffPage(file);
         QString damage;
         const int count = file.readablePageCount(&damage);
         // Beyond the readable pages of a damaged file lies damage, not the end of the document.
@@ -404,6 +523,44 @@ void DeletePage(const QString& path, int page, bool dropUnreadablePages)
     std::vector<int> plan = sourcePages(count);
     plan.erase(plan.begin() + (page - 1));
     writeTiffFile(path, &source, plan, Image(), SaveOptions());
+}
+
+struct TiffPageWriter::Open {
+    explicit Open(const QString& target) : file(target), tiff(TiffFile::openWrite(file.descriptor(), target)) {}
+    AtomicFile file;
+    TiffFile tiff;
+};
+
+TiffPageWriter::TiffPageWriter(const QString& target, int pageCount) : m_target(target), m_pageCount(pageCount)
+{
+    if (target.isEmpty())
+        throw EngineError(ErrInvalidArgument, msg::emptyPath());
+    if (pageCount < 1)
+        throw EngineError(ErrPageRange, msg::pageOutOfRange(1, pageCount));
+    m_open = std::make_unique<Open>(target);
+}
+
+TiffPageWriter::~TiffPageWriter() = default;
+
+void TiffPageWriter::add(const Image& page, int format, int bits, int quality)
+{
+    if (page.isNull())
+        throw EngineError(ErrInvalidArgument, msg::noImage());
+    const FormatInfo* info = FindFormat(format);
+    if (!info)
+        throw EngineError(ErrUnsupported, msg::unknownFormatCode(format));
+    if (info->container != Container::Tiff)
+        throw EngineError(ErrUnsupported, msg::jpegSinglePage());
+    checkPageNumber(m_added + 1, m_pageCount);
+    WriteTiffPage(m_open->tiff, imageForFormat(page, *info, bits), format, quality, m_added, m_pageCount);
+    ++m_added;
+}
+
+void TiffPageWriter::commit()
+{
+    checkPageNumber(m_pageCount, m_added);
+    m_open->tiff.close();
+    m_open->file.commit();
 }
 
 int PageCountOrError(const QString& path, int* errorNumber)

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <memory>
+
 namespace scanvo::engine {
 
 // Save modes. Every save over an existing file, and DeletePage, fails with ErrFileWrite naming the
@@ -61,9 +63,32 @@ void SavePage(const Image& image, const QString& path, const SaveOptions& option
 // dropUnreadablePages as in SaveOptions.
 void DeletePage(const QString& path, int page, bool dropUnreadablePages = false);
 
+// Writes a new multi-page TIFF one page at a time, through a temporary file beside target: the
+// target (or whatever file is there) stays as it was until commit(), and a writer destroyed
+// without commit leaves nothing behind. For files too long to hold in memory at once, and for
+// replacing a file in place in one step. Throws EngineError.
+class TiffPageWriter {
+public:
+    // pageCount: the pages that will be added (their page-number tags say "n of pageCount").
+    TiffPageWriter(const QString& target, int pageCount);
+    ~TiffPageWriter();
+    TiffPageWriter(const TiffPageWriter&) = delete;
+    TiffPageWriter& operator=(const TiffPageWriter&) = delete;
+
+    // Adds the next page as SavePage would write it with format (a TIFF code), bits and quality.
+    void add(const Image& page, int format, int bits = 0, int quality = 128);
+    // Closes the file and renames it over the target; every page must have been added.
+    void commit();
+
+private:
+    struct Open;
+    std::unique_ptr<Open> m_open;
+    QString m_target;
+    int m_pageCount = 0;
+    int m_added = 0;
+};
+
 // What a format code stands for.
-bool IsKnownFormat(int format);
-bool IsTiffFormat(int format);       // a TIFF page of any compression
 bool IsJpegFileFormat(int format);   // a JPEG file (10, 23, 21)
 bool IsBitonalFormat(int format);    // CCITT codings, which hold 1 bit per pixel only
 

@@ -161,8 +161,13 @@ int TiffFile::readablePageCount(QString* damage) const
 
 void TiffFile::selectPage(int index) const
 {
-    if (!TIFFSetDirectory(m_tif, static_cast<tdir_t>(index)))
+    if (!trySelectPage(index))
         failRead();
+}
+
+bool TiffFile::trySelectPage(int index) const
+{
+    return index >= 0 && TIFFSetDirectory(m_tif, static_cast<tdir_t>(index)) == 1;
 }
 
 void TiffFile::close()

@@ -46,6 +46,8 @@ public:
     std::uint64_t fileSize() const noexcept { return m_size; }
     // Makes page (0-based) the current directory; throws EngineError on failure.
     void selectPage(int index) const;
+    // As selectPage, but false when there is no such page or its directory cannot be read.
+    bool trySelectPage(int index) const;
 
     // Closes the handle, flushing what libtiff still holds; throws EngineError when that fails.
     void close();

@@ -95,6 +95,58 @@ QByteArray claimedSizeJpeg(const QString& scratch, quint16 width = 65500, quint1
     return bytes;
 }
 
+// A small page in one of the formats Leptonica reads besides TIFF and JPEG (IFF_PNG, ...).
+QByteArray leptonicaFile(const Image& page, l_int32 format)
+{
+    l_uint8* data = nullptr;
+    size_t size = 0;
+    EXPECT_EQ(pixWriteMem(&data, &size, page.pix(), format), 0);
+    QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    lept_free(data);
+    return bytes;
+}
+
+void putLittleEndian(QByteArray& bytes, qsizetype at, quint32 value, int size)
+{
+    for (int i = 0; i < size; ++i)
+        bytes[at + i] = char((value >> (8 * i)) & 0xFF);
+}
+
+void putBigEndian32(QByteArray& bytes, qsizetype at, quint32 value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = char((value >> (8 * (3 - i))) & 0xFF);
+}
+
+// The same small page with a header that claims width x height.
+QByteArray claimedSizeOther(l_int32 format, quint32 width, quint32 height)
+{
+    QByteArray bytes = leptonicaFile(GreyPage(32, 32), format);
+    switch (format) {
+    case IFF_BMP:  // the info header's width and height
+        putLittleEndian(bytes, 18, width, 4);
+        putLittleEndian(bytes, 22, height, 4);
+        break;
+    case IFF_PNG:  // IHDR, right after the signature and the chunk's length and name
+        putBigEndian32(bytes, 16, width);
+        putBigEndian32(bytes, 20, height);
+        break;
+    case IFF_GIF: {  // the logical screen, and the image: its descriptor follows the colour table
+        putLittleEndian(bytes, 6, width, 2);
+        putLittleEndian(bytes, 8, height, 2);
+        const qsizetype image = 13 + ((bytes[10] & 0x80) ? 3 * (2 << (bytes[10] & 7)) : 0);
+        const qsizetype descriptor = bytes.indexOf(char(0x2C), image);
+        EXPECT_GE(descriptor, image);
+        putLittleEndian(bytes, descriptor + 5, width, 2);
+        putLittleEndian(bytes, descriptor + 7, height, 2);
+        break;
+    }
+    default:
+        ADD_FAILURE() << "no header to change for format " << format;
+    }
+    return bytes;
+}
+
 // Lowers the process's file-size limit for the scope, the way a full disk stops a write part way.
 class FileSizeLimit {
 public:
@@ -342,6 +394,51 @@ TEST(HostileFiles, DeclaredSizesTheDataCannotFillAreDamageFoundBeforeAnyMemoryIs
         WriteBytes(path, c.bytes);
         const AddressSpaceLimit limit(kMemoryHeadroom);
         expectEngineError([&] { LoadPage(path, 1); }, {ErrFileRead}, "load");
+    }
+}
+
+TEST(HostileFiles, OtherFormatsClaimingSizesTheirDataCannotFillAreRefusedFromTheHeader)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+    };
+    const std::vector<Case> cases = {
+        {"grey.pgm", QByteArray("P5\n39000 50000\n255\n") + noise(2000)},
+        {"bitonal.pbm", QByteArray("P4\n39000 50000\n") + noise(2000)},
+        {"text.pgm", QByteArray("P2\n30000 40000\n255\n0 0 0 0\n")},
+        {"grey.bmp", claimedSizeOther(IFF_BMP, 30000, 40000)},
+        {"grey.png", claimedSizeOther(IFF_PNG, 30000, 40000)},
+        {"grey.gif", claimedSizeOther(IFF_GIF, 30000, 40000)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        WriteBytes(path, c.bytes);
+        const AddressSpaceLimit limit(kMemoryHeadroom);
+        const QString description = expectEngineError([&] { LoadPage(path, 1); }, {ErrFileRead}, "load");
+        // Refused by the header's claim, not by an allocation failing on the way.
+        EXPECT_TRUE(description.contains(QStringLiteral("图像数据不足以填满所声明的尺寸"))) << description.toStdString();
+    }
+}
+
+TEST(HostileFiles, BlankPagesOfOtherFormatsStillLoad)
+{
+    // The best each coding can compress passes its bound.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    Image blank = Image::create(3000, 4000, 8);
+    pixSetAll(blank.pix());
+    for (const auto& [name, format] : {std::pair{"blank.png", IFF_PNG}, std::pair{"blank.pgm", IFF_PNM},
+                                       std::pair{"blank.bmp", IFF_BMP}, std::pair{"blank.gif", IFF_GIF}}) {
+        SCOPED_TRACE(name);
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        WriteBytes(path, leptonicaFile(blank, format));
+        const Image back = LoadPage(path);
+        EXPECT_EQ(back.width(), 3000);
+        EXPECT_EQ(back.height(), 4000);
     }
 }
 

@@ -378,3 +378,55 @@ TEST(DamagedDocument, IsNeverWrittenOverWithoutConsent)
         }
     }
 }
+
+TEST(TiffPageWriter, WritesPageByPageAndReplacesTheTargetOnlyOnCommit)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("out.tif"));
+    SavePage(BitonalPage(kWidth, kHeight, 9), path, at(SaveNew, 0));
+    const QByteArray before = FileBytes(path);
+    const int formats[] = {FormatTiffG4, FormatTiffLzw, FormatTiffJpeg422};
+    std::vector<Image> pages;
+    {
+        TiffPageWriter writer(path, 3);
+        for (int i = 0; i < 3; ++i) {
+            pages.push_back(pageFor(i + 1, formats[i]));
+            writer.add(pages.back(), formats[i], 0, 125);
+            EXPECT_EQ(FileBytes(path), before) << "target changed before commit";
+        }
+        writer.commit();
+    }
+    ASSERT_EQ(PageCount(path), 3);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(testing::Message() << "page " << i + 1);
+        const Image back = LoadPage(path, i + 1);
+        EXPECT_EQ(back.loadFormat(), formats[i]);
+        if (formats[i] != FormatTiffJpeg422) {
+            EXPECT_TRUE(back.samePixels(pages[size_t(i)]));
+        }
+    }
+    EXPECT_EQ(DirEntries(dir.path()), QStringList{QStringLiteral("out.tif")});
+}
+
+TEST(TiffPageWriter, LeavesNothingBehindWhenAbandonedOrMisused)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("out.tif"));
+    const Image page = BitonalPage(kWidth, kHeight, 1);
+    {
+        TiffPageWriter writer(path, 2);
+        writer.add(page, FormatTiffG4);
+        // One page short of what was announced: no file.
+        EXPECT_THROW(writer.commit(), EngineError);
+    }
+    {
+        TiffPageWriter writer(path, 1);
+        writer.add(page, FormatTiffG4);
+        EXPECT_THROW(writer.add(page, FormatTiffG4), EngineError);  // more pages than announced
+        EXPECT_THROW(writer.add(page, FormatJpeg444), EngineError);  // no JPEG file inside a TIFF
+    }
+    EXPECT_TRUE(DirEntries(dir.path()).isEmpty());
+    EXPECT_THROW(TiffPageWriter(path, 0), EngineError);
+}

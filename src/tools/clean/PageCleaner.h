@@ -1,0 +1,20 @@
+#pragma once
+// One page through the chosen cleanup steps, with the control's own settings and engine calls.
+
+#include "platform/engine/Image.h"
+#include "settings/CleanupSettings.h"
+#include "tools/clean/CleanOptions.h"
+
+namespace scanvo::clean {
+
+// What happened to a page.
+struct PageOutcome {
+    bool filtersSkipped = false;  // a grey or colour page: only binarising makes it one the filters take
+};
+
+// Runs the steps on page in the order binarise, deskew, borders, lines, hole punches, specks:
+// levelled first, so borders and lines run along the page's edges; specks last, to take what the
+// others left. Throws EngineError.
+PageOutcome CleanPage(engine::Image& page, const CleanSteps& steps, const CleanupSettings& settings);
+
+}  // namespace scanvo::clean

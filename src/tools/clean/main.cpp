@@ -1,0 +1,93 @@
+// scanvo-clean: the control's cleanup commands over files and folders of scanned pages.
+#include "settings/CleanupSettings.h"
+#include "settings/Settings.h"
+#include "tools/clean/BatchRun.h"
+#include "tools/clean/CleanOptions.h"
+#include "tools/clean/CleanTargets.h"
+#include "tools/clean/ProgressBar.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cmath>
+#include <cstdio>
+
+using namespace scanvo;
+using namespace scanvo::clean;
+
+namespace {
+
+constexpr int kExitFailedFiles = 1;
+constexpr int kExitUsage = 2;
+
+void PrintError(const QString& text)
+{
+    std::fprintf(stderr, "scanvo-clean: %s\n", text.toLocal8Bit().constData());
+}
+
+// The engine's quality factor that writes JPEG quality q.
+int QualityFactorOf(int jpegQuality)
+{
+    return int(std::lround(250.0 - 2.5 * jpegQuality));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments(), IniFilePath());
+    const CleanOptions& options = parsed.options;
+    if (!parsed.error.isEmpty()) {
+        PrintError(parsed.error);
+        std::fprintf(stderr, "Try 'scanvo-clean --help' for more information.\n");
+        return kExitUsage;
+    }
+    if (options.showHelp || options.showVersion) {
+        std::fputs((options.showHelp ? HelpText() : VersionText()).toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (!options.outputDir.isEmpty() && !QDir().mkpath(options.outputDir)) {
+        PrintError(QStringLiteral("cannot create the output folder %1").arg(options.outputDir));
+        return kExitFailedFiles;
+    }
+
+    FileJob job;
+    job.steps = options.steps;
+    job.settings = ReadCleanupSettings(options.settingsFile);
+    job.jpegQualityFactor = QualityFactorOf(options.jpegQuality);
+    const std::vector<CleanTarget> targets = CollectTargets(options.inputs, options.outputDir);
+
+    ProgressBar bar;
+    const auto onProgress = [&](const BatchProgress& progress) {
+        if (!options.quiet)
+            bar.show(progress);
+    };
+    const auto onFileDone = [&](const CleanTarget& target, const FileOutcome& outcome) {
+        if (outcome.error.isEmpty())
+            return;
+        bar.clear();
+        PrintError(QStringLiteral("%1: %2; skipped").arg(target.source, outcome.error));
+    };
+    const BatchResult result = RunBatch(targets, job, options.jobs, onProgress, onFileDone);
+    bar.clear();
+
+    int failed = 0, pages = 0, filtersSkipped = 0;
+    for (const FileOutcome& outcome : result.files) {
+        failed += outcome.error.isEmpty() ? 0 : 1;
+        pages += outcome.pages;
+        filtersSkipped += outcome.filtersSkipped;
+    }
+    if (!options.quiet) {
+        std::printf("%d of %zu files cleaned (%d pages in %.1f s, %.1f pages/s)", int(targets.size()) - failed,
+                    targets.size(), pages, result.seconds, result.seconds > 0 ? pages / result.seconds : 0.0);
+        if (failed > 0)
+            std::printf(", %d failed", failed);
+        std::printf(".\n");
+        if (filtersSkipped > 0)
+            std::printf("%d grey or colour pages were not filtered: the filters take black and white pages, "
+                        "which --binarize makes of them.\n",
+                        filtersSkipped);
+    }
+    return failed > 0 ? kExitFailedFiles : 0;
+}
