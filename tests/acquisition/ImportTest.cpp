@@ -6,6 +6,7 @@
 #include "acquisition/ImportFiles.h"
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
+#include "platform/engine/FormatCodes.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
@@ -69,8 +70,11 @@ TEST_F(ImportTest, AnEmptySinglePageTiffDocumentStartsAtCounterOne)
     Click(keys::miImport);
     EXPECT_EQ(DocFiles(), QStringList({"imp001.tif", "imp002.tif"}));
     EXPECT_EQ(FileWidths(DocFiles()), QList<int>({501, 502}));
-    for (const QString& name : DocFiles())
-        EXPECT_TRUE(engine::IsTiffFormat(engine::LoadPage(docFile(name)).loadFormat()));
+    for (const QString& name : DocFiles()) {
+        const engine::FormatInfo* format = engine::FindFormat(engine::LoadPage(docFile(name)).loadFormat());
+        ASSERT_NE(format, nullptr);
+        EXPECT_EQ(format->container, engine::Container::Tiff);
+    }
 }
 
 TEST_F(ImportTest, ABlackAndWhitePageInAJpegDocumentIsStoredAsARealJpeg)
