@@ -1,11 +1,403 @@
 // Scan jobs.
 #include "acquisition/ScanJob.h"
 
+#include "acquisition/AcquiredPage.h"
+#include "acquisition/AcquisitionTexts.h"
+#include "acquisition/ScanParameters.h"
+#include "acquisition/frmScanPara.h"
+#include "core/CoreTexts.h"
+#include "core/DocumentType.h"
+#include "core/Prompter.h"
+#include "core/StatusPanels.h"
+#include "core/ToolbarStates.h"
+#include "document/DocumentFiles.h"
+#include "document/DocumentLocation.h"
+#include "document/DocumentNaming.h"
+#include "document/FileList.h"
+#include "platform/engine/ImageViewer.h"
+#include "saving/PageSaving.h"
+#include "settings/Settings.h"
+#include "settings/frmImageDir.h"
+#include "viewer/PageDisplay.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QFileInfo>
+#include <QWidget>
+
 namespace scanvo {
 
-void StartScan(ControlState& state)
+namespace {
+
+namespace T = acquisition_texts;
+using namespace scanner;
+
+constexpr qint16 kReplace = 3;
+constexpr qint64 kViewerRefreshMs = 700;
+
+void Inform(ControlState& state, const QString& text, MessageIcon icon = MessageIcon::Information)
 {
-    (void)state;
+    CurrentPrompter().showMessage(state.control, text, core_texts::kTitleInformation, icon);
+}
+
+void ReportError(ControlState& state, const QString& text)
+{
+    CurrentPrompter().showMessage(state.control, text, core_texts::kTitleError, MessageIcon::Warning);
+}
+
+// What a device failure was, in the user's words.
+QString DeviceFailureText(int code)
+{
+    switch (code) {
+    case ResultPaperProblem:
+        return T::kPaperProblem;
+    case ResultDeviceError:
+        return T::kDeviceError;
+    case ResultNoDocuments:
+        return T::kNoDocuments;
+    case ResultDeviceBusy:
+        return T::kDeviceBusy;
+    case ResultAccessDenied:
+        return T::kAccessDenied;
+    case ResultOutOfMemory:
+        return T::kOutOfMemory;
+    case ResultNotOpen:
+    case ResultNoSource:
+        return T::kNoScanner;
+    default:
+        return T::kOtherDeviceFailure;
+    }
+}
+
+void ReportDeviceFailure(ControlState& state, int code, int pagesStored)
+{
+    QString text = T::kScanFailedBefore + DeviceFailureText(code) + T::kScanFailedCode.arg(code);
+    if (pagesStored > 0)
+        text += T::kPagesKept.arg(pagesStored);
+    ReportError(state, text);
+}
+
+// Asks for the root directory when none is known; false (after telling the user) when there is
+// still none or the document cannot be made.
+bool EnsureDocument(ControlState& state)
+{
+    if (state.m_LocalPath.isEmpty()) {
+        Prompter& prompter = CurrentPrompter();
+        frmImageDir dialog(prompter, state.control);
+        dialog.SaveDir = state.m_LocalPath;
+        if (prompter.runDialog(dialog) == QDialog::Accepted)
+            state.m_LocalPath = dialog.SaveDir;
+    }
+    if (state.m_LocalPath.isEmpty()) {
+        Inform(state, T::kNoLocalPath);
+        return false;
+    }
+    EnsureDirectory(RootDirectoryPath(state.m_LocalPath));
+    if (state.m_DocName.isEmpty()) {
+        Inform(state, T::kNoDocName);
+        return false;
+    }
+    // Pages are written below the root only, into a directory that exists.
+    if (!IsDocNameInsideRoot(state.m_DocName) ||
+        !EnsureDirectory(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName))) {
+        Inform(state, T::kNoDocName);
+        return false;
+    }
+    return true;
+}
+
+QString MultiPageFile(const ControlState& state)
+{
+    return MultiPageFilePath(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName), state.m_DocName);
+}
+
+// A document without files takes the type the job writes.
+void TakeJobTypeForNewDocument(ControlState& state, qint16 type)
+{
+    state.m_DocType = type;
+    if (type == DocTypeMultiPageTiff)
+        g_CurrentFilePath = MultiPageFile(state);
+}
+
+// The dialog prepared as the job's mode and the document's type ask.
+void PrepareScanDialog(const ControlState& state, frmScanPara& dialog)
+{
+    dialog.SaveDir = state.m_LocalPath;
+    dialog.DocType = state.m_DocType;
+    const bool replace = state.m_ScanMode == kReplace;
+    const QString currentName = QFileInfo(g_CurrentFilePath).completeBaseName();
+    auto disableDocControls = [&dialog](bool docType, bool rule, bool initValue, bool name) {
+        dialog.cboDocType->setEnabled(!docType);
+        dialog.txtDocNameRule->setEnabled(!rule);
+        dialog.txtInitValue->setEnabled(!initValue);
+        dialog.txtDocName->setEnabled(!name);
+    };
+    switch (state.m_DocType) {
+    case DocTypeAllImages:
+    case DocTypeDetect:
+        if (replace) {
+            disableDocControls(true, true, true, true);
+            dialog.DocName = currentName;
+        } else {
+            disableDocControls(false, false, false, state.m_DocType != DocTypeAllImages ||
+                                                       g_Settings.Scan.CurrDocType != 0);
+            dialog.DocName.clear();
+        }
+        break;
+    case DocTypeMultiPageTiff:
+        disableDocControls(true, true, true, true);
+        dialog.DocName = QFileInfo(MultiPageFile(state)).completeBaseName();
+        break;
+    default:
+        disableDocControls(true, replace, replace, true);
+        dialog.DocName = replace ? currentName : QString();
+        break;
+    }
+}
+
+// The job's type and file name from the settings alone, or from the dialog. False when the user
+// cancelled the dialog or no scanner could be chosen.
+bool ChooseJobSettings(ControlState& state)
+{
+    const bool showDialog = g_Settings.Scan.ShowScanSetting == 1 || state.m_DocType == DocTypeAllImages;
+    if (!showDialog) {
+        state.m_ScanFileName.clear();
+        if (state.m_DocType == DocTypeDetect)
+            TakeJobTypeForNewDocument(state, static_cast<qint16>(g_Settings.Scan.CurrDocType + 1));
+        state.m_ScanDocType = state.m_DocType;
+        return true;
+    }
+    Prompter& prompter = CurrentPrompter();
+    frmScanPara dialog(prompter, state.m_Scanner.get(), state.control);
+    PrepareScanDialog(state, dialog);
+    prompter.runDialog(dialog);
+    if (dialog.SourceName.isEmpty()) {
+        if (dialog.Action == 1)
+            ReportDeviceFailure(state, ResultNoSource, 0);
+        return false;
+    }
+    state.m_LocalPath = dialog.SaveDir;
+    if (state.m_Scanner) {
+        const int selected = state.m_Scanner->selectSource(dialog.SourceName);
+        if (selected != ResultSuccess) {
+            ReportDeviceFailure(state, selected, 0);
+            return false;
+        }
+    }
+    // Only a mixed document stores pages under a name of the user's choice.
+    state.m_ScanFileName = state.m_DocType == DocTypeAllImages ? dialog.DocName : QString();
+    if (state.m_DocType == DocTypeDetect)
+        TakeJobTypeForNewDocument(state, dialog.DocType);
+    state.m_ScanDocType = dialog.DocType;
+    return true;
+}
+
+// Disables the control for the job and enables it again on every way out.
+class DisabledDuringJob {
+public:
+    explicit DisabledDuringJob(ControlState& state) : m_State(state)
+    {
+        if (m_State.control)
+            m_State.control->setEnabled(false);
+    }
+    ~DisabledDuringJob()
+    {
+        SetIdleStatusText(m_State);
+        if (m_State.control) {
+            m_State.control->setEnabled(true);
+            m_State.control->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    DisabledDuringJob(const DisabledDuringJob&) = delete;
+    DisabledDuringJob& operator=(const DisabledDuringJob&) = delete;
+
+private:
+    ControlState& m_State;
+};
+
+// Enables acquisition and acquires, storing every page as it arrives. The acquisition's result.
+int Acquire(ControlState& state, ScanJobRun& run)
+{
+    ScannerSource* scanner = state.m_Scanner.get();
+    const int enabled = scanner->enableAcquisition();
+    if (enabled != ResultSuccess)
+        return enabled;
+    // Drawing a whole page for the screen costs about as much as storing it: the viewer shows
+    // the page just stored at most a few times a second, and the last one when the job ends.
+    engine::ImageViewer* viewer = state.mtMain;
+    const bool autoRepaint = viewer && viewer->autoRepaint();
+    if (viewer)
+        viewer->setAutoRepaint(false);
+    QElapsedTimer sinceShown;
+    const QMetaObject::Connection connection = QObject::connect(
+        scanner, &ScannerSource::pageAcquired, scanner, [&](const engine::Image& page) {
+            if (!OnAcquiredPage(state, run, page)) {
+                scanner->stopAcquisition();
+                return;
+            }
+            if (viewer && (!sinceShown.isValid() || sinceShown.elapsed() >= kViewerRefreshMs)) {
+                viewer->setAutoRepaint(true);
+                viewer->setAutoRepaint(false);
+                sinceShown.start();
+            }
+            SetStatusText(state, T::kScanningPage.arg(run.pagesStored));
+        });
+    const int result = scanner->acquire(g_Settings.Scan.ShowNativeUI != 0 ? AcquireShowUi : AcquireNoUi);
+    QObject::disconnect(connection);
+    if (viewer)
+        viewer->setAutoRepaint(autoRepaint);
+    return result;
+}
+
+// The document's list and view after the job: refilled and at the current position, or in
+// replace mode the replaced page read back as it was stored.
+void ShowJobResult(ControlState& state, const ScanJobRun& run)
+{
+    if (run.mode == kReplace) {
+        if (state.m_DocType == DocTypeAllImages)
+            GoToFile(state, state.m_CurrentFile);
+        else
+            ShowPage(state, state.m_CurrentPage);
+        return;
+    }
+    if (state.m_DocType == DocTypeAllImages) {
+        // The files as the directory orders them, so that a named file stands where the list
+        // will always show it.
+        const QString current = state.m_CurrentFile >= 1 && state.m_CurrentFile <= state.FileCount()
+                                    ? state.m_Files.at(state.m_CurrentFile)
+                                    : g_CurrentFilePath;
+        CollectFiles(state, DocumentPattern(state));
+        const int index = int(state.m_Files.toList().indexOf(current)) + 1;
+        state.m_CurrentFile = index > 0 ? index : state.FileCount();
+        FillFileList(state);
+        GoToFile(state, state.m_CurrentFile);
+    } else {
+        FillFileList(state);
+        ShowPage(state, state.m_CurrentPage);
+    }
+    SetDocumentState(state);
+}
+
+}  // namespace
+
+int ApplyScanCapabilities(ControlState& state)
+{
+    ScannerSource* scanner = state.m_Scanner.get();
+    if (!scanner)
+        return ResultNotOpen;
+    for (const ScanParameter& parameter : ScanParameters()) {
+        const qint16 setting = *parameter.setting;
+        double value = kNoValue;
+        if (parameter.itemType == ItemBool)
+            value = setting != 0 ? 1 : 0;
+        else if (setting >= 0 && setting < qint16(parameter.entries.size()))
+            value = parameter.entries[setting].value;
+        for (int capability : parameter.capabilities) {
+            if (capability == 0)
+                continue;
+            const int result = scanner->setCapability(capability, parameter.itemType, value);
+            if (!IsCapabilitySuccess(result))
+                return result;
+        }
+    }
+    return ResultSuccess;
+}
+
+bool StartScan(ControlState& state)
+{
+    if (!EnsureDocument(state))
+        return false;
+    if (state.m_PageModified)
+        SaveCurrentPage(state);
+    SetStatusText(state, T::kScanSetting);
+    const qint16 typeBefore = state.m_DocType;
+    const QString currentBefore = g_CurrentFilePath;
+    if (!ChooseJobSettings(state)) {
+        SetIdleStatusText(state);
+        return false;
+    }
+    // The one file of a multi-page document, whatever file was shown last.
+    if (state.m_DocType == DocTypeMultiPageTiff)
+        g_CurrentFilePath = MultiPageFile(state);
+
+    ScanJobRun run;
+    run.mode = EffectiveScanMode(state);
+    run.pagesAtEnd = state.m_DocType == DocTypeMultiPageTiff ? state.m_PageCount == 0 : state.m_Files.isEmpty();
+    int result = ResultNotOpen;
+    bool capabilitiesTaken = true;
+    {
+        DisabledDuringJob disabled(state);
+        SetStatusText(state, T::kScanning);
+        if (state.m_Scanner) {
+            result = g_Settings.Scan.ShowNativeUI == 0 ? ApplyScanCapabilities(state) : ResultSuccess;
+            capabilitiesTaken = result == ResultSuccess;
+            if (capabilitiesTaken)
+                result = Acquire(state, run);
+        }
+        if (run.pagesStored == 0 && typeBefore == DocTypeDetect) {
+            // Nothing was stored: the document still has no files and no type.
+            state.m_DocType = typeBefore;
+            g_CurrentFilePath = currentBefore;
+        }
+        if (run.pagesStored > 0)
+            ShowJobResult(state, run);
+    }
+
+    // Told once the control takes input again.
+    if (run.failed)
+        ReportError(state, T::kStoreFailed.arg(run.failure).arg(run.pagesStored));
+    else if (result == ResultCancelled)
+        Inform(state, T::kScanCancelled, MessageIcon::Warning);
+    else if (result != ResultSuccess && capabilitiesTaken)
+        ReportDeviceFailure(state, result, run.pagesStored);
+    return run.pagesStored > 0;
+}
+
+void ChooseSaveDirectory(ControlState& state)
+{
+    Prompter& prompter = CurrentPrompter();
+    frmImageDir dialog(prompter, state.control);
+    dialog.SaveDir = state.m_LocalPath;
+    prompter.runDialog(dialog);
+    state.m_LocalPath = dialog.SaveDir;
+    if (state.m_LocalPath.isEmpty())
+        Inform(state, T::kNoLocalPath);
+}
+
+void EditScanSettings(ControlState& state)
+{
+    Prompter& prompter = CurrentPrompter();
+    frmScanPara dialog(prompter, state.m_Scanner.get(), state.control);
+    dialog.SaveDir = state.m_LocalPath;
+    dialog.DocType = state.m_DocType;
+    dialog.cboDocType->setEnabled(state.m_DocType < DocTypeMultiPageTiff || state.m_DocType > DocTypeSinglePageJpeg);
+    dialog.txtDocName->setEnabled(false);
+    prompter.runDialog(dialog);
+    if (dialog.SourceName.isEmpty())
+        return;
+    state.m_LocalPath = dialog.SaveDir;
+    if (state.m_Scanner)
+        state.m_Scanner->selectSource(dialog.SourceName);
+}
+
+bool AppendScan(ControlState& state)
+{
+    state.m_ScanMode = 1;
+    return StartScan(state);
+}
+
+bool InsertScan(ControlState& state)
+{
+    state.m_ScanMode = 2;
+    return StartScan(state);
+}
+
+bool ReplaceScan(ControlState& state)
+{
+    state.m_ScanMode = kReplace;
+    return StartScan(state);
 }
 
 }  // namespace scanvo

@@ -1,14 +1,18 @@
 // Toolbar dispatch tables.
 #include "control/ToolbarDispatch.h"
 
+#include "acquisition/ImportFiles.h"
 #include "acquisition/ScanJob.h"
 #include "commands/EditCommands.h"
 #include "commands/Rotation.h"
 #include "commands/frmImageDefault.h"
+#include "control/PaneLayout.h"
 #include "control/ToolbarTables.h"
+#include "core/Prompter.h"
 #include "core/CommandKeys.h"
 #include "document/FileNavigation.h"
 #include "saving/frmImageCompressOptions.h"
+#include "settings/frmViewOptions.h"
 #include "viewer/PageNavigation.h"
 #include "viewer/ToolModes.h"
 #include "viewer/TrimBox.h"
@@ -48,22 +52,31 @@ void FitStyleCommand(ControlState& state)
     ChooseFitStyle(state, QString::fromLatin1(Key));
 }
 
-// "miScan" and "miAppend": a scan appends after the current page or file.
-void AppendScan(ControlState& state)
+// A scan or an import that rebuilt the list may have given a document without files its type,
+// which decides whether the file navigation bar shows.
+template <bool (*Command)(ControlState&)>
+void ListingCommand(ControlState& state)
 {
-    state.m_ScanMode = 1;
-    StartScan(state);
+    if (Command(state))
+        ArrangeLeftPane(state);
+}
+
+void ShowViewOptions(ControlState& state)
+{
+    Prompter& prompter = CurrentPrompter();
+    frmViewOptions dialog(prompter, state.control);
+    prompter.runDialog(dialog);
 }
 
 constexpr DispatchRow kMainCommands[] = {
-    {keys::miScan, AppendScan},
-    {keys::miAppend, AppendScan},
-    {keys::miInsert, NotBuiltYet},
-    {keys::miReplace, NotBuiltYet},
-    {keys::miScanSetting, NotBuiltYet},
-    {keys::miImport, NotBuiltYet},
-    {keys::miUISetting, NotBuiltYet},
-    {keys::miSaveDir, NotBuiltYet},
+    {keys::miScan, ListingCommand<AppendScan>},
+    {keys::miAppend, ListingCommand<AppendScan>},
+    {keys::miInsert, ListingCommand<InsertScan>},
+    {keys::miReplace, ListingCommand<ReplaceScan>},
+    {keys::miScanSetting, EditScanSettings},
+    {keys::miImport, ListingCommand<ImportFiles>},
+    {keys::miUISetting, ShowViewOptions},
+    {keys::miSaveDir, ChooseSaveDirectory},
     {keys::miCompressSetting, ShowCompressOptions},
     {keys::miFontSetting, NotBuiltYet},
     {keys::miImagingChain, ShowImageDefault},

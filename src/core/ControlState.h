@@ -133,9 +133,14 @@ struct ClipboardState {
 
 // Scanning and what an acquired page is saved with.
 struct ScanJobState {
-    // The mode a scan runs in (1 append), and the type the running scan writes.
+    // The mode a scan runs in (1 append, 2 insert, 3 replace), and the type the running scan writes.
     qint16 m_ScanMode = 0;
     qint16 m_ScanDocType = 0;
+    // The multi-page file named in the scan dialog for this job; empty: named by the rule.
+    QString m_ScanFileName;
+    // m_ScanDocType of the last page stored, kept between jobs (1: the next page continues that
+    // multi-page file).
+    qint16 m_LastScanDocType = 0;
     // What the next acquired page is saved with: engine format code, bits per pixel 1, 8 or 24,
     // quality factor.
     qint16 m_SaveFormat = 0;

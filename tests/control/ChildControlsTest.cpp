@@ -133,7 +133,7 @@ TEST_F(ChildControlsTest, CommandsNotBuiltYetDoNothing)
     auto control = shownControlWithRoot();
     const ControlState& state = control->State();
     // Enabled in the no-document state, but their commands come later: no dialog, no message.
-    FindToolbarAction(state.tbMain, QStringLiteral("miUISetting"))->trigger();
+    FindToolbarAction(state.tbMain, QStringLiteral("miFontSetting"))->trigger();
     FindToolbarAction(state.tbCommon, QStringLiteral("miGrid"))->trigger();
     EXPECT_TRUE(prompter.dialogsShown.isEmpty());
     EXPECT_TRUE(prompter.messages.isEmpty());

@@ -38,6 +38,7 @@ public:
     int setCapability(int, int, double) override { return scanner::ResultNotOpen; }
     int enableAcquisition() override { return scanner::ResultNotOpen; }
     int acquire(int) override { return scanner::ResultNotOpen; }
+    void stopAcquisition() override {}
     // What a device dialog does: runs through the source's dialog runner.
     int showDeviceDialog(QDialog& dialog) { return runDialog(dialog); }
 

@@ -25,7 +25,7 @@ void SaneScanWorker::run()
             // is reported, since the user gets nothing.
             if (feederEmpty && m_job.feeder && pages > 0)
                 result = ResultSuccess;
-            if (result != ResultSuccess || feederEmpty || !m_job.feeder)
+            if (result != ResultSuccess || feederEmpty || !m_job.feeder || m_stop.load())
                 break;
         }
     } catch (const std::bad_alloc&) {

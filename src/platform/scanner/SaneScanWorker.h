@@ -12,6 +12,8 @@
 #include <QMutex>
 #include <QObject>
 
+#include <atomic>
+
 namespace scanvo::scanner {
 
 struct ScanJob {
@@ -30,6 +32,9 @@ public:
     void run();
     // The pages read since the last call, in scan order; from any thread.
     QList<engine::Image> takePages();
+    // Ends the job after the page being read; from any thread.
+    void stop() { m_stop.store(true); }
+    bool stopped() const { return m_stop.load(); }
 
 signals:
     void pageReady();
@@ -42,6 +47,7 @@ private:
     ScanJob m_job;
     QMutex m_pagesMutex;
     QList<engine::Image> m_pages;
+    std::atomic<bool> m_stop{false};
 };
 
 }  // namespace scanvo::scanner

@@ -154,6 +154,7 @@ int SaneScannerSource::acquire(int flags)
     m_enabled = false;
 
     m_acquiring = true;
+    m_stopRequested = false;
     int result = ResultSuccess;
     const bool showDialog = (flags & kShowDialogBit) != 0;
     if (showDialog)
@@ -209,7 +210,8 @@ int SaneScannerSource::readPages(bool afterDialog)
         &worker, &SaneScanWorker::pageReady, this,
         [this, &worker] {
             for (const engine::Image& page : worker.takePages())
-                emit pageAcquired(page);
+                if (!m_stopRequested)
+                    emit pageAcquired(page);
         },
         Qt::QueuedConnection);
     connect(
@@ -221,15 +223,28 @@ int SaneScannerSource::readPages(bool afterDialog)
         },
         Qt::QueuedConnection);
 
+    m_worker = &worker;
     std::unique_ptr<QThread> thread(QThread::create([&worker] { worker.run(); }));
     thread->start();
     if (!finished)
         loop.exec();
     thread->wait();
-    // Pages are announced before the job's end; none may be left behind whatever a page handler did.
+    m_worker = nullptr;
+    // Pages are announced before the job's end; none may be left behind whatever a page handler
+    // did, unless it asked for no more.
     for (const engine::Image& page : worker.takePages())
-        emit pageAcquired(page);
+        if (!m_stopRequested)
+            emit pageAcquired(page);
     return result;
+}
+
+void SaneScannerSource::stopAcquisition()
+{
+    if (!m_acquiring)
+        return;
+    m_stopRequested = true;
+    if (m_worker)
+        m_worker->stop();
 }
 
 }  // namespace scanvo::scanner

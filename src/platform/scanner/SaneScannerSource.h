@@ -16,6 +16,7 @@
 namespace scanvo::scanner {
 
 class CapabilityMapper;
+class SaneScanWorker;
 
 class SaneScannerSource final : public ScannerSource {
     Q_OBJECT
@@ -34,6 +35,7 @@ public:
     int setCapability(int capability, int itemType, double value) override;
     int enableAcquisition() override;
     int acquire(int flags) override;
+    void stopAcquisition() override;
 
     // How long the helper may take for each kind of request; applies from the next request on.
     void setLimits(const HelperLimits& limits);
@@ -56,6 +58,8 @@ private:
     bool m_enabled = false;
     bool m_acquiring = false;
     bool m_endRequested = false;
+    bool m_stopRequested = false;
+    SaneScanWorker* m_worker = nullptr;  // while pages are read
 };
 
 }  // namespace scanvo::scanner

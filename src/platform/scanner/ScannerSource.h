@@ -64,6 +64,10 @@ public:
     // Returns after the last page: 0, ResultCancelled, or another code on device failure. Raises
     // pageAcquired on the calling (user-interface) thread once per page while it runs.
     virtual int acquire(int flags) = 0;
+    // Asks a running acquire to end once the page in hand is delivered: no further page is
+    // raised, the device stops feeding, and acquire returns as after a job that went well (unless
+    // the device failed first). For a caller that cannot take more pages. Does nothing between jobs.
+    virtual void stopAcquisition() = 0;
 
     // How device dialogs are shown; without a runner they run with QDialog::exec.
     void setDialogRunner(DialogRunner runner) { m_dialogRunner = std::move(runner); }

@@ -90,10 +90,24 @@ int ScriptedScannerSource::acquire(int flags)
         return ResultNoDocuments;
     const ScriptedScan scan = m_scans.takeFirst();
     m_acquiring = true;
-    for (const engine::Image& page : scan.pages)
-        emit pageAcquired(page);
+    m_stopRequested = false;
+    m_heldBack = 0;
+    for (qsizetype i = 0; i < scan.pages.size(); ++i) {
+        if (m_stopRequested) {
+            m_heldBack = int(scan.pages.size() - i);
+            break;
+        }
+        emit pageAcquired(scan.pages.at(i));
+    }
     m_acquiring = false;
-    return scan.result;
+    // A stop ahead of the failure keeps the device from reaching it.
+    return m_stopRequested && m_heldBack > 0 ? ResultSuccess : scan.result;
+}
+
+void ScriptedScannerSource::stopAcquisition()
+{
+    if (m_acquiring)
+        m_stopRequested = true;
 }
 
 }  // namespace scanvo::scanner

@@ -56,6 +56,9 @@ public:
     int setCapability(int capability, int itemType, double value) override;
     int enableAcquisition() override;
     int acquire(int flags) override;
+    void stopAcquisition() override;
+    // Pages of the running scan not handed out because the caller stopped it.
+    int pagesHeldBack() const { return m_heldBack; }
 
 private:
     QStringList m_sources;
@@ -67,6 +70,8 @@ private:
     bool m_started = false;
     bool m_enabled = false;
     bool m_acquiring = false;
+    bool m_stopRequested = false;
+    int m_heldBack = 0;
     int m_startCount = 0;
     int m_endCount = 0;
     int m_enableCount = 0;

@@ -147,6 +147,21 @@ TEST_F(SaneSourceTest, FeederJobDeliversTenPagesInOrderOnTheUiThreadWhileAcquire
     EXPECT_EQ(pages.size(), 10);
 }
 
+TEST_F(SaneSourceTest, AStopAskedForByThePageHandlerEndsTheFeederJobAfterThatPage)
+{
+    smallPages(PixelGrey);
+    ASSERT_EQ(set(CapFeederEnabled, ItemBool, 1), ResultSuccess);
+    QObject::connect(&source, &ScannerSource::pageAcquired, [this](const Image&) {
+        if (pages.size() == 2)
+            source.stopAcquisition();
+    });
+    ASSERT_EQ(acquire(), ResultSuccess);
+    EXPECT_EQ(pages.size(), 2);
+    // The device is back to idle: the next job runs (the feeder may go on or report its end).
+    const int again = acquire();
+    EXPECT_TRUE(again == ResultSuccess || again == ResultNoDocuments) << again;
+}
+
 TEST_F(SaneSourceTest, FlatbedJobDeliversOnePage)
 {
     smallPages(PixelGrey);

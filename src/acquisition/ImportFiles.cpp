@@ -1,0 +1,309 @@
+// Importing files.
+#include "acquisition/ImportFiles.h"
+
+#include "acquisition/AcquisitionTexts.h"
+#include "acquisition/NewFiles.h"
+#include "core/BusyPointer.h"
+#include "core/CaughtFailure.h"
+#include "core/CoreTexts.h"
+#include "core/DocumentType.h"
+#include "core/Prompter.h"
+#include "core/StatusPanels.h"
+#include "document/DocumentFiles.h"
+#include "document/DocumentLocation.h"
+#include "document/DocumentNaming.h"
+#include "document/FileList.h"
+#include "platform/engine/EngineError.h"
+#include "platform/engine/ImageFile.h"
+#include "saving/Compression.h"
+#include "saving/PageSaving.h"
+#include "settings/Settings.h"
+#include "settings/frmImageDir.h"
+
+#include <QFileInfo>
+
+namespace scanvo {
+
+namespace {
+
+namespace T = acquisition_texts;
+
+// The first file of a document filled by import takes counter 1 of the naming rule.
+constexpr qint64 kImportInitValue = 1;
+
+void Inform(ControlState& state, const QString& text)
+{
+    CurrentPrompter().showMessage(state.control, text, core_texts::kTitleInformation, MessageIcon::Information);
+}
+
+void ReportError(ControlState& state, const QString& text)
+{
+    CurrentPrompter().showMessage(state.control, text, core_texts::kTitleError, MessageIcon::Warning);
+}
+
+bool EnsureDocument(ControlState& state)
+{
+    if (state.m_LocalPath.isEmpty()) {
+        Prompter& prompter = CurrentPrompter();
+        frmImageDir dialog(prompter, state.control);
+        dialog.SaveDir = state.m_LocalPath;
+        if (prompter.runDialog(dialog) == QDialog::Accepted)
+            state.m_LocalPath = dialog.SaveDir;
+    }
+    if (state.m_LocalPath.isEmpty()) {
+        Inform(state, T::kNoLocalPath);
+        return false;
+    }
+    EnsureDirectory(RootDirectoryPath(state.m_LocalPath));
+    if (state.m_DocName.isEmpty() || !IsDocNameInsideRoot(state.m_DocName) ||
+        !EnsureDirectory(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName))) {
+        Inform(state, T::kNoDocName);
+        return false;
+    }
+    return true;
+}
+
+// The extension a file keeps in a mixed document, as the document lists it.
+QString OwnExtension(const QString& path)
+{
+    return IsJpegName(path) || ExtensionOf(path).compare(QLatin1String("jpeg"), Qt::CaseInsensitive) == 0
+               ? QStringLiteral("jpg")
+               : QStringLiteral("tif");
+}
+
+// A page was read or stored; the import goes on. A failure to read ends it with the engine's
+// "number/description"; a failure to store with its own message.
+struct ImportStop {
+    QString text;
+    bool readFailure;
+};
+
+class Importer {
+public:
+    explicit Importer(ControlState& state)
+        : m_State(state), m_Directory(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName))
+    {
+    }
+
+    void ImportFile(const QString& file)
+    {
+        switch (m_State.m_DocType) {
+        case DocTypeMultiPageTiff:
+            ForEachPage(file, [this](const engine::Image& page) { IntoMultiPageFile(page); });
+            break;
+        case DocTypeSinglePageTiff:
+        case DocTypeSinglePageJpeg:
+            ForEachPage(file, [this](const engine::Image& page) { IntoNewSinglePageFile(page); });
+            break;
+        default:
+            IntoMixedDocument(file);
+            break;
+        }
+    }
+
+    int pagesImported() const { return m_Pages; }
+
+private:
+    template <typename Store>
+    void ForEachPage(const QString& file, Store store)
+    {
+        int count = 0;
+        try {
+            count = engine::PageCount(file);
+        } catch (...) {
+            throw ImportStop{ReadFailureText(), true};
+        }
+        for (int i = 1; i <= count; ++i) {
+            engine::Image page;
+            try {
+                page = engine::LoadPage(file, i);
+            } catch (...) {
+                throw ImportStop{ReadFailureText(), true};
+            }
+            store(page);
+            ++m_Pages;
+            SetStatusText(m_State, T::kImportingPage.arg(m_Pages));
+        }
+    }
+
+    static QString ReadFailureText()
+    {
+        const Failure failure = CaughtFailure(engine::ErrFileRead);
+        return QString::number(failure.number) + u'/' + failure.description;
+    }
+
+    static QString StoreFailureText()
+    {
+        return NumberedDescription(CaughtFailure(engine::ErrFileWrite));
+    }
+
+    engine::SaveOptions OptionsFor(const engine::Image& page, const QString& path, const QString& extension) const
+    {
+        const int bits = page.depth();
+        const int format = ChooseFileFormat(m_State, bits, extension);
+        return FittedSaveOptions(path, format, bits, QualityFactorFor(format));
+    }
+
+    void IntoMultiPageFile(const engine::Image& page)
+    {
+        g_CurrentFilePath = MultiPageFilePath(m_Directory, m_State.m_DocName);
+        engine::SaveOptions options = OptionsFor(page, g_CurrentFilePath, QString());
+        if (m_State.m_PageCount == 0 && !QFileInfo::exists(g_CurrentFilePath)) {
+            options.mode = engine::SaveNew;
+        } else if (m_State.m_CurrentPage >= m_State.m_PageCount) {
+            options.mode = engine::SaveAppend;
+        } else {
+            options.mode = engine::SaveInsert;
+            options.page = m_State.m_CurrentPage + 1;
+        }
+        try {
+            engine::SavePage(page, g_CurrentFilePath, options);
+        } catch (...) {
+            throw ImportStop{StoreFailureText(), false};
+        }
+        ++m_State.m_CurrentPage;
+        ++m_State.m_PageCount;
+    }
+
+    void IntoNewSinglePageFile(const engine::Image& page)
+    {
+        const QString extension =
+            m_State.m_DocType == DocTypeSinglePageJpeg ? QStringLiteral("jpg") : QStringLiteral("tif");
+        NewFilePlace place = NewPlace(m_State.m_CurrentPage + 1, extension, false);
+        engine::SaveOptions options = OptionsFor(page, place.path, QString());
+        options.mode = engine::SaveNew;
+        try {
+            engine::SavePage(page, place.path, options);
+        } catch (...) {
+            throw ImportStop{UndoNewFilePlace(m_State.m_Files, place, StoreFailureText()), false};
+        }
+        g_CurrentFilePath = place.path;
+        ++m_State.m_CurrentPage;
+        ++m_State.m_PageCount;
+    }
+
+    void IntoMixedDocument(const QString& file)
+    {
+        const QString extension = OwnExtension(file);
+        const int k = m_State.m_Files.isEmpty() ? 1 : m_State.m_CurrentFile + 1;
+        NewFilePlace place = NewPlace(k, extension, true);
+        bool written = false;
+        try {
+            ForEachPage(file, [&](const engine::Image& page) {
+                engine::SaveOptions options = OptionsFor(page, place.path, extension);
+                // The first page makes the file; a JPEG file takes no second one.
+                options.mode = written ? engine::SaveAppend : engine::SaveNew;
+                try {
+                    engine::SavePage(page, place.path, options);
+                } catch (...) {
+                    throw ImportStop{StoreFailureText(), false};
+                }
+                written = true;
+            });
+        } catch (ImportStop& stop) {
+            // A file with some of its pages stays; a file not begun leaves no gap behind it.
+            if (!written)
+                stop.text = UndoNewFilePlace(m_State.m_Files, place, stop.text);
+            else
+                FollowNewFile(place.path);
+            throw;
+        }
+        FollowNewFile(place.path);
+    }
+
+    // The files as the directory lists them, the new one current.
+    void FollowNewFile(const QString& path)
+    {
+        const qint16 type = m_State.m_DocType;
+        m_State.m_DocType = DocTypeAllImages;
+        CollectFiles(m_State, m_Directory + QStringLiteral("/*.*"));
+        m_State.m_DocType = type;
+        m_State.m_CurrentFile = int(m_State.m_Files.toList().indexOf(path)) + 1;
+        g_CurrentFilePath = path;
+    }
+
+    NewFilePlace NewPlace(int k, const QString& extension, bool keepOwnExtension)
+    {
+        try {
+            return MakeRoomForNewFile(m_State.m_Files, m_Directory, g_Settings.Scan.DocNameRule, kImportInitValue, k,
+                                      extension, keepOwnExtension);
+        } catch (const StoreFailure& failure) {
+            throw ImportStop{failure.text, false};
+        }
+    }
+
+    ControlState& m_State;
+    QString m_Directory;
+    int m_Pages = 0;
+};
+
+}  // namespace
+
+QString ImportFilter(qint16 docType)
+{
+    // The dialog shows the description and matches the patterns in the last parentheses.
+    switch (docType) {
+    case DocTypeMultiPageTiff:
+    case DocTypeSinglePageTiff:
+        return T::kFilterTiff.section(u'|', 0, 0) + QStringLiteral(" (*.tif *.tiff *.TIF *.TIFF)");
+    case DocTypeSinglePageJpeg:
+        return T::kFilterJpeg.section(u'|', 0, 0) + QStringLiteral(" (*.jpg *.jpeg *.JPG *.JPEG)");
+    default:
+        return T::kFilterAll.section(u'|', 0, 0) + QStringLiteral(" (*.jpg *.tif *.JPG *.TIF)");
+    }
+}
+
+QStringList ChosenFiles(const QStringList& answer)
+{
+    if (answer.size() < 2 || !QFileInfo(answer.first()).isDir())
+        return answer;
+    QStringList files;
+    for (qsizetype i = 1; i < answer.size(); ++i)
+        files.append(answer.first() + u'/' + answer.at(i));
+    return files;
+}
+
+bool ImportFiles(ControlState& state)
+{
+    if (!EnsureDocument(state))
+        return false;
+    // The page on view goes back to its own file now: later it would be written wherever the
+    // import leaves the current file.
+    if (state.m_PageModified)
+        SaveCurrentPage(state);
+    if (state.m_PageModified)
+        return false;
+    const QStringList files =
+        ChosenFiles(CurrentPrompter().chooseFiles(state.control, T::kImportTitle, QString(), ImportFilter(state.m_DocType)));
+    if (files.isEmpty())
+        return false;
+
+    BusyPointer busy;
+    SetStatusText(state, T::kImporting);
+    if (state.m_DocType == DocTypeMultiPageTiff)
+        g_CurrentFilePath = MultiPageFilePath(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName), state.m_DocName);
+    Importer importer(state);
+    bool stopped = false;
+    for (const QString& file : files) {
+        try {
+            importer.ImportFile(file);
+        } catch (const ImportStop& stop) {
+            if (stop.readFailure)
+                ReportError(state, stop.text);
+            else
+                ReportError(state, T::kImportStoreFailed.arg(stop.text));
+            stopped = true;
+            break;
+        }
+    }
+    SetIdleStatusText(state);
+    if (importer.pagesImported() == 0 && stopped)
+        return false;
+    const qint16 position = state.m_DocType == DocTypeAllImages || state.m_DocType == DocTypeDetect
+                                ? static_cast<qint16>(state.m_CurrentFile)
+                                : state.m_CurrentPage;
+    BuildFileList(state, position);
+    return true;
+}
+
+}  // namespace scanvo

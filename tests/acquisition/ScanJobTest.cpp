@@ -1,0 +1,365 @@
+// Scan jobs driven from tbMain against the scripted scanner source: where the pages go in every
+// document type and mode, the names they get, the capabilities sent, and what the user sees.
+#include "ScanFixture.h"
+
+#include "acquisition/AcquisitionTexts.h"
+#include "acquisition/ScanJob.h"
+#include "core/CommandKeys.h"
+#include "core/CoreTexts.h"
+#include "core/StatusPanels.h"
+#include "platform/engine/ImageFile.h"
+#include "platform/engine/ImageViewer.h"
+#include "settings/Settings.h"
+#include "viewer/PageDisplay.h"
+
+#include <QComboBox>
+#include <QDir>
+
+#include <cmath>
+#include <tuple>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace scanvo::fixtures {
+namespace {
+
+namespace T = acquisition_texts;
+using scanner::CapabilityCall;
+
+QList<engine::Image> Pages(std::initializer_list<int> widths, int depth = 8)
+{
+    QList<engine::Image> pages;
+    for (int width : widths)
+        pages.append(engine::Image::create(width, 40, depth));
+    return pages;
+}
+
+class ScanJobTest : public ScanTest {};
+
+TEST_F(ScanJobTest, FirstPagesOfAnEmptySinglePageDocumentTakeTheRuleThenTheContinuation)
+{
+    Open(2);
+    g_Settings.Scan.DocNameRule = QStringLiteral("scan####");
+    g_Settings.Scan.FileInitValue = 7;
+    scanner->queuePages(Pages({101, 102, 103}));
+    // What the user sees while the job runs, read as each next page arrives.
+    QStringList statusTexts;
+    QList<bool> enabled;
+    QObject::connect(scanner, &scanner::ScannerSource::pageAcquired, [&](const engine::Image&) {
+        statusTexts.append(StatusPanel(S(), 1)->text());
+        enabled.append(m_Control->isEnabled());
+    });
+
+    Click(keys::miScan);
+
+    EXPECT_EQ(DocFiles(), QStringList({"scan0007.tif", "scan0008.tif", "scan0009.tif"}));
+    EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101, 102, 103}));
+    EXPECT_EQ(statusTexts, QStringList({T::kScanning, "扫描文档... 第 1 页", "扫描文档... 第 2 页"}));
+    EXPECT_EQ(enabled, QList<bool>({false, false, false}));
+    EXPECT_TRUE(m_Control->isEnabled());
+    EXPECT_EQ(StatusPanel(S(), 1)->text(), core_texts::kIdleStatus);
+    EXPECT_EQ(S().m_PageCount, 3);
+    EXPECT_EQ(S().m_CurrentPage, 3);
+    EXPECT_EQ(S().lvwFileList->count(), 3);
+    EXPECT_EQ(S().mtMain->image().width(), 103);
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_EQ(scanner->acquireFlags(), QList<int>({scanner::AcquireNoUi}));
+}
+
+TEST_F(ScanJobTest, InsertingTwoPagesBeforeFileThreeOfFiveShiftsTheRestAndKeepsTheOldFileCurrent)
+{
+    for (int i = 1; i <= 5; ++i)
+        WriteFile(docFile(QStringLiteral("p%1.tif").arg(i, 4, 10, QChar(u'0'))), {200 + i});
+    Open(2);
+    GoToPage(3);
+    scanner->queuePages(Pages({301, 302}));
+
+    Click(keys::miInsert);
+
+    EXPECT_EQ(DocFiles(), QStringList({"p0001.tif", "p0002.tif", "p0003.tif", "p0004.tif", "p0005.tif",
+                                       "p0006.tif", "p0007.tif"}));
+    EXPECT_EQ(FileWidths(DocFiles()), QList<int>({201, 202, 301, 302, 203, 204, 205}));
+    EXPECT_EQ(S().m_CurrentPage, 5);
+    EXPECT_EQ(S().mtMain->image().width(), 203);
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(ScanJobTest, AppendingIntoAMultiPageDocumentAtPageTwoOfFourKeepsScanOrder)
+{
+    WriteFile(docFile("doc.tif"), {401, 402, 403, 404});
+    Open(1);
+    GoToPage(2);
+    scanner->queuePages(Pages({501, 502, 503}));
+
+    Click(keys::miAppend);
+
+    EXPECT_EQ(DocFiles(), QStringList({"doc.tif"}));
+    EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 402, 501, 502, 503, 403, 404}));
+    EXPECT_EQ(S().m_PageCount, 7);
+    EXPECT_EQ(S().m_CurrentPage, 5);
+    EXPECT_EQ(S().lvwFileList->count(), 7);
+}
+
+TEST_F(ScanJobTest, InsertingIntoAMultiPageDocumentGoesBeforeTheCurrentPageInScanOrder)
+{
+    WriteFile(docFile("doc.tif"), {401, 402, 403});
+    Open(1);
+    GoToPage(2);
+    scanner->queuePages(Pages({501, 502}));
+    Click(keys::miInsert);
+    EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 501, 502, 402, 403}));
+    EXPECT_EQ(S().m_CurrentPage, 4);
+}
+
+TEST_F(ScanJobTest, ReplaceRewritesTheCurrentPageOrFileAndTheLastPageScannedStays)
+{
+    WriteFile(docFile("doc.tif"), {401, 402, 403});
+    Open(1);
+    GoToPage(2);
+    scanner->queuePages(Pages({601, 602}));
+    Click(keys::miReplace);
+    EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 602, 403}));
+    // The page on view is the stored one, so a later edit is written back in its stored format.
+    EXPECT_EQ(S().mtMain->image().width(), 602);
+    EXPECT_NE(S().mtMain->image().loadFormat(), engine::FormatNone);
+}
+
+TEST_F(ScanJobTest, ReplaceInASinglePageJpegDocumentRewritesTheFileAsJpeg)
+{
+    WriteFile(docFile("j0001.jpg"), {111});
+    WriteFile(docFile("j0002.jpg"), {112});
+    Open(3);
+    GoToPage(2);
+    scanner->queuePages(Pages({700}));
+    Click(keys::miReplace);
+    EXPECT_EQ(DocFiles(), QStringList({"j0001.jpg", "j0002.jpg"}));
+    const engine::Image stored = engine::LoadPage(docFile("j0002.jpg"));
+    EXPECT_EQ(stored.width(), 700);
+    EXPECT_TRUE(engine::IsJpegFileFormat(stored.loadFormat()));
+}
+
+TEST_F(ScanJobTest, InsertOrReplaceInAnEmptyDocumentAppends)
+{
+    Open(2);
+    g_Settings.Scan.DocNameRule = QStringLiteral("e##");
+    scanner->queuePages(Pages({101, 102}));
+    // The button waits for a page; the command itself is safe without one.
+    EXPECT_FALSE(ActionEnabled(keys::miInsert));
+    InsertScan(S());
+    EXPECT_EQ(DocFiles(), QStringList({"e01.tif", "e02.tif"}));
+    EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101, 102}));
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(ScanJobTest, ReplaceInAnEmptyDocumentAppends)
+{
+    Open(1);
+    scanner->queuePages(Pages({101, 102}));
+    ReplaceScan(S());
+    EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({101, 102}));
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(ScanJobTest, ANamedMultiPageFileOfAMixedDocumentTakesPagesAfterItsLastPage)
+{
+    WriteFile(docFile("a0001.tif"), {101});
+    WriteFile(docFile("b.tif"), {201, 202});
+    WriteFile(docFile("c0001.jpg"), {301});
+    Open(0);
+    ASSERT_EQ(S().m_DocType, 0);
+    GoToFileNumber(1);
+    scanner->queuePages(Pages({501, 502}));
+    // Scan.ShowScanSetting is 0, but a mixed document asks where the pages go.
+    prompter.dialogScripts.enqueue(ScanPara([](frmScanPara& dialog) {
+        EXPECT_TRUE(dialog.cboDocType->isEnabled());
+        dialog.cboDocType->setCurrentIndex(0);
+        emit dialog.cboDocType->activated(0);
+        EXPECT_TRUE(dialog.txtDocName->isEnabled());
+        dialog.txtDocName->setText(QStringLiteral("b"));
+    }));
+
+    Click(keys::miScan);
+
+    EXPECT_EQ(prompter.dialogsShown, QStringList({"scanvo::frmScanPara"}));
+    EXPECT_EQ(DocFiles(), QStringList({"a0001.tif", "b.tif", "c0001.jpg"}));
+    EXPECT_EQ(PageWidths(docFile("b.tif")), QList<int>({201, 202, 501, 502}));
+    EXPECT_EQ(S().m_CurrentFile, 2);
+    EXPECT_EQ(scanner->selectedSource(), QStringLiteral("Scripted Scanner"));
+}
+
+TEST_F(ScanJobTest, ASecondJobContinuesTheMultiPageFileTheFirstOneBegan)
+{
+    WriteFile(docFile("m0001.jpg"), {101});
+    Open(0);
+    auto multiPage = [](frmScanPara& dialog) { dialog.cboDocType->setCurrentIndex(0); };
+    prompter.dialogScripts.enqueue(ScanPara(multiPage));
+    scanner->queuePages(Pages({201, 202}));
+    Click(keys::miScan);
+    ASSERT_EQ(DocFiles(), QStringList({"m0001.jpg", "m0002.tif"}));
+    EXPECT_EQ(PageWidths(docFile("m0002.tif")), QList<int>({201, 202}));
+    EXPECT_EQ(S().m_CurrentFile, 2);
+
+    prompter.dialogScripts.enqueue(ScanPara(multiPage));
+    scanner->queuePages(Pages({203, 204}));
+    Click(keys::miScan);
+    EXPECT_EQ(DocFiles(), QStringList({"m0001.jpg", "m0002.tif"}));
+    // The job continues behind the page on view (the file's first after the list was rebuilt).
+    EXPECT_EQ(PageWidths(docFile("m0002.tif")), QList<int>({201, 203, 204, 202}));
+}
+
+TEST_F(ScanJobTest, ShiftedFilesOfAMixedDocumentKeepTheirOwnExtensions)
+{
+    WriteFile(docFile("x0001.tif"), {101});
+    WriteFile(docFile("x0002.jpg"), {102});
+    WriteFile(docFile("x0003.tif"), {103});
+    Open(0);
+    GoToFileNumber(1);
+    prompter.dialogScripts.enqueue(ScanPara([](frmScanPara& dialog) { dialog.cboDocType->setCurrentIndex(1); }));
+    scanner->queuePages(Pages({201}));
+    Click(keys::miScan);
+    EXPECT_EQ(DocFiles(), QStringList({"x0001.tif", "x0002.tif", "x0003.jpg", "x0004.tif"}));
+    EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101, 201, 102, 103}));
+    EXPECT_TRUE(engine::IsJpegFileFormat(engine::LoadPage(docFile("x0003.jpg")).loadFormat()));
+}
+
+TEST_F(ScanJobTest, ADocumentWithoutFilesTakesItsTypeFromScanCurrDocType)
+{
+    Open(-1);
+    ASSERT_EQ(S().m_DocType, -1);
+    g_Settings.Scan.CurrDocType = 0;
+    scanner->queuePages(Pages({101, 102}));
+    Click(keys::miScan);
+    EXPECT_EQ(DocFiles(), QStringList({"doc.tif"}));
+    EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({101, 102}));
+    EXPECT_EQ(S().m_DocType, 1);
+}
+
+TEST_F(ScanJobTest, ADocumentWithoutFilesKeepsNoTypeWhenNothingWasScanned)
+{
+    Open(-1);
+    g_Settings.Scan.CurrDocType = 2;
+    scanner->queuePages({}, scanner::ResultCancelled);
+    Click(keys::miScan);
+    EXPECT_EQ(S().m_DocType, -1);
+    EXPECT_TRUE(DocFiles().isEmpty());
+}
+
+TEST_F(ScanJobTest, CapabilitiesGoInOrderWithTheSheetTheUserChose)
+{
+    Open(2);
+    auto& scan = g_Settings.Scan;
+    scan.ScanSupply = 1;
+    scan.ScanDuplex = 0;
+    scan.ImageType = 1;
+    scan.Resolution = 3;
+    scan.PaperSize = 0;       // B5
+    scan.PaperDirection = 0;  // 横向: landscape
+    scanner->queuePages(Pages({101}));
+    Click(keys::miScan);
+    using namespace scanner;
+    const QList<CapabilityCall> calls = scanner->capabilityCalls();
+    ASSERT_EQ(calls.size(), 7);
+    const QList<std::tuple<int, int, double>> expected = {
+        {CapFeederEnabled, ItemBool, 1},   {CapDuplexEnabled, ItemBool, 0},     {CapPixelType, ItemUInt16, 1},
+        {CapXResolution, ItemFix32, 300},  {CapYResolution, ItemFix32, 300},    {CapSupportedSizes, ItemUInt16, 5},
+        {CapOrientation, ItemUInt16, 3},
+    };
+    for (qsizetype i = 0; i < calls.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(calls[i].capability, std::get<0>(expected[i]));
+        EXPECT_EQ(calls[i].itemType, std::get<1>(expected[i]));
+        EXPECT_EQ(calls[i].value, std::get<2>(expected[i]));
+    }
+
+    // Portrait A3; a resolution outside the list goes without a value.
+    scan.PaperSize = 2;
+    scan.PaperDirection = 1;
+    scan.Resolution = 9;
+    scanner->queuePages(Pages({102}));
+    Click(keys::miScan);
+    const QList<CapabilityCall> second = scanner->capabilityCalls().mid(7);
+    ASSERT_EQ(second.size(), 7);
+    EXPECT_TRUE(std::isnan(second[3].value));
+    EXPECT_EQ(second[5].value, 11);
+    EXPECT_EQ(second[6].value, 0);
+}
+
+TEST_F(ScanJobTest, TheScannersOwnDialogModeSendsNoCapability)
+{
+    Open(2);
+    g_Settings.Scan.ShowNativeUI = 1;
+    scanner->queuePages(Pages({101}));
+    Click(keys::miScan);
+    EXPECT_TRUE(scanner->capabilityCalls().isEmpty());
+    EXPECT_EQ(scanner->acquireFlags(), QList<int>({scanner::AcquireShowUi}));
+    EXPECT_EQ(DocFiles().size(), 1);
+}
+
+TEST_F(ScanJobTest, ARejectedCapabilityEndsTheJobSilently)
+{
+    Open(2);
+    scanner->setCapabilityAnswer(scanner::CapPixelType, scanner::ResultBadValue);
+    scanner->queuePages(Pages({101}));
+    Click(keys::miScan);
+    EXPECT_EQ(scanner->capabilityCalls().size(), 3);
+    EXPECT_TRUE(scanner->acquireFlags().isEmpty());
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_TRUE(DocFiles().isEmpty());
+    EXPECT_TRUE(m_Control->isEnabled());
+    EXPECT_EQ(StatusPanel(S(), 1)->text(), core_texts::kIdleStatus);
+}
+
+TEST_F(ScanJobTest, CancelIsReportedAndKeepsThePagesBeforeIt)
+{
+    Open(2);
+    scanner->queuePages(Pages({101}), scanner::ResultCancelled);
+    Click(keys::miScan);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(prompter.messages[0].text, T::kScanCancelled);
+    EXPECT_EQ(prompter.messages[0].title, core_texts::kTitleInformation);
+    EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(DocFiles().size(), 1);
+    EXPECT_EQ(S().lvwFileList->count(), 1);
+}
+
+TEST_F(ScanJobTest, CancellingTheDialogScansNothingAndChangesNothing)
+{
+    Open(2, true);
+    const QString root = S().m_LocalPath;
+    scanner->queuePages(Pages({101}));
+    prompter.dialogScripts.enqueue(ScanPara(nullptr, false));
+    Click(keys::miScan);
+    EXPECT_TRUE(scanner->acquireFlags().isEmpty());
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_EQ(S().m_LocalPath, root);
+    EXPECT_EQ(StatusPanel(S(), 1)->text(), core_texts::kIdleStatus);
+}
+
+TEST_F(ScanJobTest, WithoutADocumentNameNothingIsScanned)
+{
+    Open(2);
+    S().m_DocName.clear();
+    Click(keys::miScan);
+    EXPECT_EQ(prompter.messageTexts(), QStringList({T::kNoDocName}));
+    EXPECT_EQ(scanner->enableCount(), 0);
+}
+
+TEST_F(ScanJobTest, TheScanKeysOfTbMainStartTheirJobs)
+{
+    Open(2);
+    S().m_ScanMode = 0;
+    scanner->queuePages(Pages({101}));
+    Click(keys::miScan);
+    EXPECT_EQ(S().m_ScanMode, 1);
+    scanner->queuePages(Pages({102}));
+    Click(keys::miInsert);
+    EXPECT_EQ(S().m_ScanMode, 2);
+    scanner->queuePages(Pages({103}));
+    Click(keys::miReplace);
+    EXPECT_EQ(S().m_ScanMode, 3);
+    EXPECT_EQ(FileWidths(DocFiles()), QList<int>({102, 103}));
+}
+
+}  // namespace
+}  // namespace scanvo::fixtures
