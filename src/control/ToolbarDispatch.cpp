@@ -4,6 +4,7 @@
 #include "acquisition/ImportFiles.h"
 #include "acquisition/ScanJob.h"
 #include "commands/EditCommands.h"
+#include "commands/PageStructure.h"
 #include "commands/Rotation.h"
 #include "commands/frmImageDefault.h"
 #include "control/PaneLayout.h"
@@ -165,8 +166,8 @@ constexpr DispatchRow kImagingCommands[] = {
     {keys::miBackgroundSubtraction, NotBuiltYet},
     {keys::miPaintRect, TogglePaintTool},
     {keys::miConvert2BW, NotBuiltYet},
-    {keys::miDelete, NotBuiltYet},
-    {keys::miMove, NotBuiltYet},
+    {keys::miDelete, DeleteCurrentPage},
+    {keys::miMove, MovePage},
     {keys::miUnite, NotBuiltYet},
     {keys::miDivide, NotBuiltYet},
     {keys::miInsertComment, NotBuiltYet},
