@@ -93,6 +93,13 @@ protected:
         return QDir(documentDir()).entryList(QDir::Files, QDir::Name);
     }
 
+    // Page n on view, as the page keys leave it.
+    static void goTo(ControlState& s, qint16 n)
+    {
+        s.m_CurrentPage = n;
+        ShowPage(s, n);
+    }
+
     void deleteConfirmed(ControlState& s)
     {
         prompter.yesNoAnswers.enqueue(true);
@@ -138,14 +145,14 @@ TEST_F(PageStructureTest, AnsweringNoKeepsEveryPage)
 TEST_F(PageStructureTest, DeletingASinglePageFileClosesTheNumberingAndTheLastPageMovesTheCurrentPageBack)
 {
     ControlState& s = openSinglePages(4);
-    ShowPage(s, 2);
+    goTo(s, 2);
     deleteConfirmed(s);
     EXPECT_EQ(fileNames(), (QStringList{"scan1.tif", "scan2.tif", "scan3.tif"}));
     EXPECT_EQ(PagesOf(s), (QList<int>{1, 3, 4}));
     EXPECT_EQ(s.m_PageCount, 3);
     EXPECT_EQ(NumberOf(page()), 3);
 
-    ShowPage(s, 3);
+    goTo(s, 3);
     deleteConfirmed(s);
     EXPECT_EQ(PagesOf(s), (QList<int>{1, 3}));
     EXPECT_EQ(s.m_CurrentPage, 2);
@@ -155,7 +162,7 @@ TEST_F(PageStructureTest, DeletingASinglePageFileClosesTheNumberingAndTheLastPag
 TEST_F(PageStructureTest, AModifiedPageIsWrittenBackBeforeAnotherPageIsDeleted)
 {
     ControlState& s = openSinglePages(3);
-    ShowPage(s, 2);
+    goTo(s, 2);
     click(s.tbImaging, keys::miRotate180);
     ASSERT_TRUE(s.m_PageModified);
     deleteConfirmed(s);  // deletes page 2 itself: the edit goes with it, nothing lands elsewhere
@@ -168,7 +175,7 @@ TEST_F(PageStructureTest, AModifiedPageIsWrittenBackBeforeAnotherPageIsDeleted)
 TEST_F(PageStructureTest, PagesOfAMultiPageFileAreDeletedUntilTheFileItselfGoes)
 {
     ControlState& s = openMultiPage(3, DocTypeMultiPageTiff);
-    ShowPage(s, 3);
+    goTo(s, 3);
     deleteConfirmed(s);
     EXPECT_EQ(PagesOf(multiPagePath()), (QList<int>{1, 2}));
     EXPECT_EQ(s.m_CurrentPage, 2);
@@ -182,7 +189,7 @@ TEST_F(PageStructureTest, PagesOfAMultiPageFileAreDeletedUntilTheFileItselfGoes)
 TEST_F(PageStructureTest, AMixedDocumentsOnlyFileOfThreePagesKeepsTwo)
 {
     ControlState& s = openMultiPage(3, DocTypeAllImages, 8);
-    ShowPage(s, 2);
+    goTo(s, 2);
     deleteConfirmed(s);
     EXPECT_EQ(PagesOf(multiPagePath()), (QList<int>{1, 3}));
     EXPECT_EQ(s.m_PageCount, 2);
@@ -192,7 +199,7 @@ TEST_F(PageStructureTest, AMixedDocumentsOnlyFileOfThreePagesKeepsTwo)
 TEST_F(PageStructureTest, MovingPageTwoOfFiveSinglePageFilesToFourGivesOneThreeFourTwoFive)
 {
     ControlState& s = openSinglePages(5);
-    ShowPage(s, 2);
+    goTo(s, 2);
     moveTo(s, 4);
     EXPECT_EQ(PagesOf(s), (QList<int>{1, 3, 4, 2, 5}));
     EXPECT_EQ(fileNames(), (QStringList{"scan1.tif", "scan2.tif", "scan3.tif", "scan4.tif", "scan5.tif"}));
@@ -208,7 +215,7 @@ TEST_F(PageStructureTest, MovingPageTwoOfFiveSinglePageFilesToFourGivesOneThreeF
 TEST_F(PageStructureTest, AMovedPageTakesItsEditAlongAndLeavesTheOthersAsTheyWere)
 {
     ControlState& s = openSinglePages(4);
-    ShowPage(s, 2);
+    goTo(s, 2);
     click(s.tbImaging, keys::miRotate180);
     const engine::Image edited = page();
     moveTo(s, 4);
@@ -221,7 +228,7 @@ TEST_F(PageStructureTest, AMovedPageTakesItsEditAlongAndLeavesTheOthersAsTheyWer
 TEST_F(PageStructureTest, PagesMoveInsideAMultiPageFileBothWays)
 {
     ControlState& s = openMultiPage(5, DocTypeMultiPageTiff);
-    ShowPage(s, 2);
+    goTo(s, 2);
     moveTo(s, 4);
     EXPECT_EQ(PagesOf(multiPagePath()), (QList<int>{1, 3, 4, 2, 5}));
     EXPECT_EQ(NumberOf(page()), 2);
@@ -249,7 +256,7 @@ TEST(PageStructurePlanTest, AMovedFileAndThoseItPassesKeepTheirOwnExtensions)
 TEST_F(PageStructureTest, AMoveBlockedByAForeignFilePutsEveryFileBack)
 {
     ControlState& s = openSinglePages(3);
-    ShowPage(s, 1);
+    goTo(s, 1);
     QFile blocker(s.m_Files.at(1) + QStringLiteral("-tmp"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
