@@ -196,6 +196,23 @@ TEST_F(PageStructureTest, AMixedDocumentsOnlyFileOfThreePagesKeepsTwo)
     EXPECT_EQ(NumberOf(page()), 3);
 }
 
+TEST_F(PageStructureTest, AOnePageFileOfAMixedDocumentIsDeletedAndTheNextFileShown)
+{
+    open({NumberedPage(1), NumberedPage(2), NumberedPage(3)});
+    control.reset();
+    control = std::make_unique<Imaging>();
+    control->setDocType(DocTypeAllImages);
+    control->setDocName(state.m_DocName);
+    control->show();
+    ControlState& s = control->State();
+    ASSERT_EQ(s.FileCount(), 3);
+    deleteConfirmed(s);
+    EXPECT_EQ(fileNames(), (QStringList{"scan2.tif", "scan3.tif"}));
+    EXPECT_EQ(s.FileCount(), 2);
+    EXPECT_EQ(s.m_CurrentFile, 1);
+    EXPECT_EQ(NumberOf(page()), 2);
+}
+
 TEST_F(PageStructureTest, MovingPageTwoOfFiveSinglePageFilesToFourGivesOneThreeFourTwoFive)
 {
     ControlState& s = openSinglePages(5);
