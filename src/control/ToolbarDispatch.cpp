@@ -6,6 +6,7 @@
 #include "commands/CleanupCommands.h"
 #include "commands/Comments.h"
 #include "commands/EditCommands.h"
+#include "commands/PageStructure.h"
 #include "commands/RegionCommands.h"
 #include "commands/Resize.h"
 #include "commands/Rotation.h"
@@ -170,8 +171,8 @@ constexpr DispatchRow kImagingCommands[] = {
     {keys::miBackgroundSubtraction, RemovePageBackground},
     {keys::miPaintRect, TogglePaintTool},
     {keys::miConvert2BW, ConvertToBlackAndWhite},
-    {keys::miDelete, NotBuiltYet},
-    {keys::miMove, NotBuiltYet},
+    {keys::miDelete, DeleteCurrentPage},
+    {keys::miMove, MovePage},
     {keys::miUnite, NotBuiltYet},
     {keys::miDivide, NotBuiltYet},
     {keys::miInsertComment, ToggleCommentTool},

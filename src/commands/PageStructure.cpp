@@ -1,0 +1,227 @@
+// Deleting and moving pages.
+#include "commands/PageStructure.h"
+
+#include "commands/CommandFrame.h"
+#include "commands/PageStructureTexts.h"
+#include "core/CoreTexts.h"
+#include "core/Prompter.h"
+#include "document/FileList.h"
+#include "platform/engine/ImageFile.h"
+#include "platform/engine/ImageViewer.h"
+#include "saving/Compression.h"
+#include "saving/PageSaving.h"
+#include "viewer/PageDisplay.h"
+#include "viewer/frmGoto.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace scanvo {
+
+namespace T = page_structure_texts;
+
+namespace {
+
+bool IsSinglePageDocument(const ControlState& state)
+{
+    return state.m_DocType == 2 || state.m_DocType == 3;
+}
+
+// Writes a modified page back; false when it stays modified (the failure was reported).
+bool PageWrittenBack(ControlState& state)
+{
+    if (state.m_PageModified)
+        SaveCurrentPage(state);
+    return !state.m_PageModified;
+}
+
+void RemoveFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.remove())
+        throw std::runtime_error(T::kCannotDeleteFile.arg(path).toStdString() + " " + file.errorString().toStdString());
+}
+
+enum class DeleteOutcome { PageDeleted, DocumentEmpty, FileDeleted };
+
+// Deletes the current page or file as the document's type asks. Throws on failure, before
+// anything changed.
+DeleteOutcome DeletePageFiles(ControlState& state)
+{
+    const QString path = g_CurrentFilePath;
+    switch (state.m_DocType) {
+    case 1:
+        if (state.m_PageCount <= 1) {
+            RemoveFile(path);
+            return DeleteOutcome::DocumentEmpty;
+        }
+        engine::DeletePage(path, state.m_CurrentPage);
+        return DeleteOutcome::PageDeleted;
+    case 2:
+    case 3: {
+        RemoveFile(path);
+        if (state.FileCount() <= 1)
+            return DeleteOutcome::DocumentEmpty;
+        const QStringList files = state.m_Files.toList();
+        const int k = state.m_CurrentPage;
+        state.m_Files.remove(k);
+        // The files after the deleted one move down a name. One that cannot leaves the rest where
+        // they were: a gap in the numbering loses nothing.
+        RenamingShift closing(PlanClosingGap(files, k));
+        if (closing.Run()) {
+            for (const FileMove& move : closing.moves())
+                state.m_Files.set(files.indexOf(move.from), move.to);
+        }
+        return DeleteOutcome::PageDeleted;
+    }
+    default:
+        if (state.FileCount() <= 1 && state.m_PageCount <= 1) {
+            RemoveFile(path);
+            return DeleteOutcome::DocumentEmpty;
+        }
+        if (state.m_PageCount <= 1) {
+            RemoveFile(path);
+            state.m_Files.remove(state.m_CurrentFile);
+            return DeleteOutcome::FileDeleted;
+        }
+        engine::DeletePage(path, state.m_CurrentPage);
+        return DeleteOutcome::PageDeleted;
+    }
+}
+
+void ReportDeleteFailure(ControlState& state, const Failure& failure)
+{
+    CurrentPrompter().showMessage(state.control, T::kFailureIndent + failure.description, core_texts::kTitleInformation,
+                                  MessageIcon::Warning);
+}
+
+// Moves page o of the multi-page file path to position t. The copy goes in first and the page
+// leaves its old place after, so a failure in between leaves the page twice rather than nowhere.
+void MovePageInFile(const QString& path, int o, int t)
+{
+    const engine::Image page = engine::LoadPage(path, o);
+    const int pages = engine::PageCount(path);
+    engine::SaveOptions options;
+    options.format = page.loadFormat();
+    options.bits = page.depth();
+    options.quality = QualityFactorFor(page.loadFormat());
+    const int before = t > o ? t + 1 : t;
+    if (before > pages) {
+        options.mode = engine::SaveAppend;
+    } else {
+        options.mode = engine::SaveInsert;
+        options.page = before;
+    }
+    engine::SavePage(page, path, options);
+    engine::DeletePage(path, t > o ? o : o + 1);
+}
+
+}  // namespace
+
+QList<FileMove> PlanClosingGap(const QStringList& files, int k)
+{
+    QList<FileMove> moves;
+    for (int j = k + 1; j <= files.size(); ++j)
+        moves.append({files.at(j - 1), WithExtension(files.at(j - 2), ExtensionOf(files.at(j - 1)))});
+    return moves;
+}
+
+PlannedMove PlanFileMove(const QStringList& files, int o, int t)
+{
+    PlannedMove plan;
+    plan.moved = files;
+    if (o == t || o < 1 || t < 1 || o > files.size() || t > files.size())
+        return plan;
+    const QString& moving = files.at(o - 1);
+    const QString parked = moving + QStringLiteral("-tmp");
+    plan.renames.append({moving, parked});
+    const int step = o < t ? 1 : -1;
+    for (int j = o + step; j != t + step; j += step) {
+        const QString& file = files.at(j - 1);
+        const QString target = WithExtension(files.at(j - 1 - step), ExtensionOf(file));
+        plan.renames.append({file, target});
+        plan.moved[j - 1 - step] = target;
+    }
+    const QString landing = WithExtension(files.at(t - 1), ExtensionOf(moving));
+    plan.renames.append({parked, landing});
+    plan.moved[t - 1] = landing;
+    return plan;
+}
+
+void DeleteCurrentPage(ControlState& state)
+{
+    if (!HasPage(state) || state.m_PageCount < 1)
+        return;
+    if (!CurrentPrompter().askYesNo(state.control, T::kDeleteQuestion, core_texts::kTitleInformation))
+        return;
+    if (!PageWrittenBack(state))
+        return;
+    DeleteOutcome outcome = DeleteOutcome::PageDeleted;
+    const std::optional<Failure> failure =
+        RunCommand(state, T::kDeleteStatus, [&] { outcome = DeletePageFiles(state); });
+    if (failure) {
+        ReportDeleteFailure(state, *failure);
+        return;
+    }
+    switch (outcome) {
+    case DeleteOutcome::DocumentEmpty:
+        ResetDocumentView(state);
+        return;
+    case DeleteOutcome::FileDeleted:
+        state.m_CurrentFile = std::min(state.m_CurrentFile, state.FileCount());
+        FillFileList(state);
+        GoToFile(state, state.m_CurrentFile);
+        return;
+    case DeleteOutcome::PageDeleted:
+        break;
+    }
+    state.m_PageCount -= 1;
+    if (state.m_PageCount < state.m_CurrentPage)
+        state.m_CurrentPage = state.m_PageCount;
+    if (state.m_DocType >= 1 && state.m_DocType <= 3)
+        FillFileList(state);
+    ShowPage(state, state.m_CurrentPage);
+}
+
+void MovePage(ControlState& state)
+{
+    if (!HasPage(state) || state.m_PageCount < 2)
+        return;
+    frmGoto dialog(state.control);
+    dialog.PageCount = state.m_PageCount;
+    dialog.CurrentPage = state.m_CurrentPage;
+    dialog.FileList = state.m_Files.toList();
+    dialog.DocType = state.m_DocType;
+    dialog.SetTexts(T::kMoveCaption, T::kMovePrompt);
+    CurrentPrompter().runDialog(dialog);
+    const int t = dialog.CurrentPage;
+    const int o = state.m_CurrentPage;
+    if (t <= 0 || t == o || t > state.m_PageCount)
+        return;
+    if (!PageWrittenBack(state))
+        return;
+    const std::optional<Failure> failure = RunCommand(state, T::kMoveStatus, [&] {
+        if (IsSinglePageDocument(state)) {
+            const PlannedMove plan = PlanFileMove(state.m_Files.toList(), o, t);
+            RenamingShift renames(plan.renames);
+            if (!renames.Run())
+                throw std::runtime_error((renames.blockedPath() + u' ' + renames.reason()).toStdString());
+            for (int n = 1; n <= plan.moved.size(); ++n)
+                state.m_Files.set(n, plan.moved.at(n - 1));
+        } else {
+            MovePageInFile(g_CurrentFilePath, o, t);
+        }
+    });
+    if (failure) {
+        ReportFailure(state, *failure);
+        return;
+    }
+    state.m_CurrentPage = static_cast<qint16>(t);
+    if (state.m_DocType >= 1)
+        FillFileList(state);
+    ShowPage(state, state.m_CurrentPage);
+}
+
+}  // namespace scanvo

@@ -1,0 +1,40 @@
+#pragma once
+// Commands that change the page structure of the document rather than the pixels of a page:
+// deleting the page on view and moving it to another position. Multi-page files change through
+// the engine's page operations (the other pages keep their compressed data), single-page
+// documents through deleting and renaming files, never over an existing file. A modified page is
+// written back first, so that no later write-back lands on another page or a deleted file; when
+// that write-back fails the command does nothing. None takes an undo level.
+
+#include "core/ControlState.h"
+#include "document/RenamingShift.h"
+
+#include <QStringList>
+
+namespace scanvo {
+
+// Asks, then deletes the page on view; the only page of the only file deletes the file and leaves
+// an empty view. In a single-page document the files after the deleted one move down one name so
+// the numbering stays closed. A failure is reported and leaves the document as it was.
+void DeleteCurrentPage(ControlState& state);
+
+// Asks frmGoto for the new position of the page on view and moves it there; the pages between
+// shift by one. Single-page files keep their own extensions. A rename that cannot be made puts
+// back the files already renamed.
+void MovePage(ControlState& state);
+
+// The file renames that move file o of files (1-based) to position t of a single-page document:
+// file o steps aside under its name plus "-tmp", the files between take the base name of their
+// neighbour towards o, and file o takes the base name of file t. Each file keeps its extension.
+// moved is files as they are named afterwards, in their new order.
+struct PlannedMove {
+    QList<FileMove> renames;
+    QStringList moved;
+};
+PlannedMove PlanFileMove(const QStringList& files, int o, int t);
+
+// The renames that close the gap file k of files left: files k+1..n each take the base name of the
+// file before them, keeping their own extension, first one first.
+QList<FileMove> PlanClosingGap(const QStringList& files, int k);
+
+}  // namespace scanvo
