@@ -18,7 +18,6 @@
 #include "saving/Compression.h"
 #include "saving/PageSaving.h"
 #include "settings/Settings.h"
-#include "settings/frmImageDir.h"
 
 #include <QFileInfo>
 
@@ -39,28 +38,6 @@ void Inform(ControlState& state, const QString& text)
 void ReportError(ControlState& state, const QString& text)
 {
     CurrentPrompter().showMessage(state.control, text, core_texts::kTitleError, MessageIcon::Warning);
-}
-
-bool EnsureDocument(ControlState& state)
-{
-    if (state.m_LocalPath.isEmpty()) {
-        Prompter& prompter = CurrentPrompter();
-        frmImageDir dialog(prompter, state.control);
-        dialog.SaveDir = state.m_LocalPath;
-        if (prompter.runDialog(dialog) == QDialog::Accepted)
-            state.m_LocalPath = dialog.SaveDir;
-    }
-    if (state.m_LocalPath.isEmpty()) {
-        Inform(state, T::kNoLocalPath);
-        return false;
-    }
-    EnsureDirectory(RootDirectoryPath(state.m_LocalPath));
-    if (state.m_DocName.isEmpty() || !IsDocNameInsideRoot(state.m_DocName) ||
-        !EnsureDirectory(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName))) {
-        Inform(state, T::kNoDocName);
-        return false;
-    }
-    return true;
 }
 
 // The extension a file keeps in a mixed document, as the document lists it.

@@ -2,11 +2,16 @@
 #include "acquisition/NewFiles.h"
 
 #include "acquisition/AcquisitionTexts.h"
+#include "core/CoreTexts.h"
 #include "core/DocumentType.h"
+#include "core/Prompter.h"
+#include "document/DocumentLocation.h"
 #include "document/DocumentNaming.h"
 #include "saving/Compression.h"
 #include "settings/Settings.h"
+#include "settings/frmImageDir.h"
 
+#include <QDialog>
 #include <QFileInfo>
 
 namespace scanvo {
@@ -20,7 +25,35 @@ QString FileName(const QString& path)
     return QFileInfo(path).fileName();
 }
 
+void InformNoDocument(ControlState& state, const QString& text)
+{
+    CurrentPrompter().showMessage(state.control, text, core_texts::kTitleInformation, MessageIcon::Information);
+}
+
 }  // namespace
+
+bool EnsureDocument(ControlState& state)
+{
+    if (state.m_LocalPath.isEmpty()) {
+        Prompter& prompter = CurrentPrompter();
+        frmImageDir dialog(prompter, state.control);
+        dialog.SaveDir = state.m_LocalPath;
+        if (prompter.runDialog(dialog) == QDialog::Accepted)
+            state.m_LocalPath = dialog.SaveDir;
+    }
+    if (state.m_LocalPath.isEmpty()) {
+        InformNoDocument(state, T::kNoLocalPath);
+        return false;
+    }
+    EnsureDirectory(RootDirectoryPath(state.m_LocalPath));
+    // Pages are written below the root only, into a directory that exists.
+    if (state.m_DocName.isEmpty() || !IsDocNameInsideRoot(state.m_DocName) ||
+        !EnsureDirectory(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName))) {
+        InformNoDocument(state, T::kNoDocName);
+        return false;
+    }
+    return true;
+}
 
 NewFilePlace MakeRoomForNewFile(FilePaths& files, const QString& directory, const QString& rule, qint64 initValue,
                                 int k, const QString& extension, bool keepOwnExtension)

@@ -4,6 +4,7 @@
 #include "acquisition/AcquiredPage.h"
 #include "acquisition/AcquisitionTexts.h"
 #include "acquisition/ScanParameters.h"
+#include "acquisition/NewFiles.h"
 #include "acquisition/frmScanPara.h"
 #include "core/CoreTexts.h"
 #include "core/DocumentType.h"
@@ -77,35 +78,6 @@ void ReportDeviceFailure(ControlState& state, int code, int pagesStored)
     if (pagesStored > 0)
         text += T::kPagesKept.arg(pagesStored);
     ReportError(state, text);
-}
-
-// Asks for the root directory when none is known; false (after telling the user) when there is
-// still none or the document cannot be made.
-bool EnsureDocument(ControlState& state)
-{
-    if (state.m_LocalPath.isEmpty()) {
-        Prompter& prompter = CurrentPrompter();
-        frmImageDir dialog(prompter, state.control);
-        dialog.SaveDir = state.m_LocalPath;
-        if (prompter.runDialog(dialog) == QDialog::Accepted)
-            state.m_LocalPath = dialog.SaveDir;
-    }
-    if (state.m_LocalPath.isEmpty()) {
-        Inform(state, T::kNoLocalPath);
-        return false;
-    }
-    EnsureDirectory(RootDirectoryPath(state.m_LocalPath));
-    if (state.m_DocName.isEmpty()) {
-        Inform(state, T::kNoDocName);
-        return false;
-    }
-    // Pages are written below the root only, into a directory that exists.
-    if (!IsDocNameInsideRoot(state.m_DocName) ||
-        !EnsureDirectory(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName))) {
-        Inform(state, T::kNoDocName);
-        return false;
-    }
-    return true;
 }
 
 QString MultiPageFile(const ControlState& state)
