@@ -6,6 +6,7 @@
 #include "core/CoreTexts.h"
 #include "core/Prompter.h"
 #include "document/FileList.h"
+#include "platform/engine/EngineError.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
 #include "saving/Compression.h"
@@ -16,6 +17,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace scanvo {
@@ -44,7 +46,26 @@ void RemoveFile(const QString& path)
         throw std::runtime_error(T::kCannotDeleteFile.arg(path).toStdString() + " " + file.errorString().toStdString());
 }
 
-enum class DeleteOutcome { PageDeleted, DocumentEmpty, FileDeleted };
+enum class DeleteOutcome { PageDeleted, DocumentEmpty, FileDeleted, Declined };
+
+// Deletes page n of the multi-page file path. A file whose chain of pages breaks off loses its
+// unreadable pages with any change, so the user is asked first; false when the user keeps the
+// file as it is.
+bool PageDeletedFromFile(ControlState& state, const QString& path, int n)
+{
+    try {
+        engine::DeletePage(path, n);
+        return true;
+    } catch (const engine::EngineError& error) {
+        if (error.number() != engine::ErrDamagedPages)
+            throw;
+        if (!CurrentPrompter().askYesNo(state.control, error.description() + T::kDropUnreadablePagesQuestion,
+                                        core_texts::kTitleInformation))
+            return false;
+    }
+    engine::DeletePage(path, n, true);
+    return true;
+}
 
 // Deletes the current page or file as the document's type asks. Throws on failure, before
 // anything changed.
@@ -57,8 +78,8 @@ DeleteOutcome DeletePageFiles(ControlState& state)
             RemoveFile(path);
             return DeleteOutcome::DocumentEmpty;
         }
-        engine::DeletePage(path, state.m_CurrentPage);
-        return DeleteOutcome::PageDeleted;
+        return PageDeletedFromFile(state, path, state.m_CurrentPage) ? DeleteOutcome::PageDeleted
+                                                                     : DeleteOutcome::Declined;
     case 2:
     case 3: {
         RemoveFile(path);
@@ -86,8 +107,8 @@ DeleteOutcome DeletePageFiles(ControlState& state)
             state.m_Files.remove(state.m_CurrentFile);
             return DeleteOutcome::FileDeleted;
         }
-        engine::DeletePage(path, state.m_CurrentPage);
-        return DeleteOutcome::PageDeleted;
+        return PageDeletedFromFile(state, path, state.m_CurrentPage) ? DeleteOutcome::PageDeleted
+                                                                     : DeleteOutcome::Declined;
     }
 }
 
@@ -119,6 +140,15 @@ void MovePageInFile(const QString& path, int o, int t)
 }
 
 }  // namespace
+
+DividedLengths DivideLength(int length, int percent)
+{
+    if (length < 2)
+        return {length, 0};
+    const double cut = std::nearbyint(length * percent / 100.0 + 5);
+    const int first = static_cast<int>(std::clamp(cut, 1.0, static_cast<double>(length - 1)));
+    return {first, length - first};
+}
 
 QList<FileMove> PlanClosingGap(const QStringList& files, int k)
 {
@@ -166,6 +196,8 @@ void DeleteCurrentPage(ControlState& state)
         return;
     }
     switch (outcome) {
+    case DeleteOutcome::Declined:
+        return;
     case DeleteOutcome::DocumentEmpty:
         ResetDocumentView(state);
         return;
@@ -177,7 +209,9 @@ void DeleteCurrentPage(ControlState& state)
     case DeleteOutcome::PageDeleted:
         break;
     }
-    state.m_PageCount -= 1;
+    // A damaged file may have lost its unreadable pages too: its pages are counted again.
+    state.m_PageCount = IsSinglePageDocument(state) ? static_cast<qint16>(state.m_PageCount - 1)
+                                                    : static_cast<qint16>(engine::PageCount(g_CurrentFilePath));
     if (state.m_PageCount < state.m_CurrentPage)
         state.m_CurrentPage = state.m_PageCount;
     if (state.m_DocType >= 1 && state.m_DocType <= 3)

@@ -33,6 +33,16 @@ struct PlannedMove {
 };
 PlannedMove PlanFileMove(const QStringList& files, int o, int t);
 
+// The lengths of the two parts a page of the given length (width or height) is divided into at
+// percent: the cut lies 5 pixels beyond percent of the length, rounded to the nearest pixel
+// (halves to even), and the second part takes the rest. Each part keeps at least one pixel; a
+// length below 2 cannot be divided and gives {length, 0}.
+struct DividedLengths {
+    int first = 0;
+    int second = 0;
+};
+DividedLengths DivideLength(int length, int percent);
+
 // The renames that close the gap file k of files left: files k+1..n each take the base name of the
 // file before them, keeping their own extension, first one first.
 QList<FileMove> PlanClosingGap(const QStringList& files, int k);

@@ -12,6 +12,9 @@ inline const QString kMoveCaption = QStringLiteral("改到...");
 inline const QString kMovePrompt = QStringLiteral("改到第                               页");
 // Before the description of a failure of the delete command.
 inline const QString kFailureIndent = QStringLiteral("    ");
+// After the description of a damaged file a page is to be deleted from.
+inline const QString kDropUnreadablePagesQuestion =
+    QStringLiteral("\n\n仍要删除此页吗？删除后文件只保留可读出的页面。　　");
 inline const QString kCannotDeleteFile = QStringLiteral("不能删除文件 %1");
 
 }  // namespace scanvo::page_structure_texts

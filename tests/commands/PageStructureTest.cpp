@@ -186,6 +186,48 @@ TEST_F(PageStructureTest, PagesOfAMultiPageFileAreDeletedUntilTheFileItselfGoes)
     EXPECT_TRUE(page().isNull());
 }
 
+TEST_F(PageStructureTest, APageOfADamagedFileIsDeletedOnlyWhenTheUserAgreesToLoseTheUnreadablePages)
+{
+    // Three readable pages, the chain cut short in a fourth one.
+    ControlState& s = openMultiPage(3, DocTypeMultiPageTiff);
+    const QString file = multiPagePath();
+    const qint64 threePages = QFileInfo(file).size();
+    engine::SaveOptions append;
+    append.format = engine::FormatTiffG4;
+    append.mode = engine::SaveAppend;
+    engine::SavePage(NumberedPage(4, 1), file, append);
+    ASSERT_TRUE(QFile(file).resize(threePages + 40));
+    ASSERT_TRUE(engine::InspectPages(file).damaged);
+    QFile in(file);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    const QByteArray damaged = in.readAll();
+    in.close();
+    goTo(s, 2);
+
+    // Declined: the file stays byte for byte, the page on view with it, and no failure is shown.
+    prompter.yesNoAnswers.enqueue(true);
+    prompter.yesNoAnswers.enqueue(false);
+    click(s.tbImaging, keys::miDelete);
+    ASSERT_EQ(prompter.questions.size(), 2);
+    EXPECT_TRUE(prompter.questions[1].contains(file)) << prompter.questions[1].toStdString();
+    EXPECT_TRUE(prompter.questions[1].endsWith(T::kDropUnreadablePagesQuestion));
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    EXPECT_EQ(in.readAll(), damaged);
+    in.close();
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_EQ(NumberOf(page()), 2);
+
+    // Agreed: the page goes, with the unreadable rest, and the file is whole again.
+    prompter.yesNoAnswers.enqueue(true);
+    deleteConfirmed(s);
+    EXPECT_EQ(prompter.questions.size(), 4);
+    EXPECT_FALSE(engine::InspectPages(file).damaged);
+    EXPECT_EQ(PagesOf(file), (QList<int>{1, 3}));
+    EXPECT_EQ(s.m_PageCount, 2);
+    EXPECT_EQ(NumberOf(page()), 3);
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
 TEST_F(PageStructureTest, AMixedDocumentsOnlyFileOfThreePagesKeepsTwo)
 {
     ControlState& s = openMultiPage(3, DocTypeAllImages, 8);
@@ -281,6 +323,21 @@ TEST_F(PageStructureTest, AMoveBlockedByAForeignFilePutsEveryFileBack)
     EXPECT_EQ(PagesOf(s), (QList<int>{1, 2, 3}));
     EXPECT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(QFile::exists(blocker.fileName()));
+}
+
+TEST(DivideLengthTest, TheCutLiesFivePixelsBeyondThePercentAndThePartsFillThePage)
+{
+    EXPECT_EQ(DivideLength(1000, 50).first, 505);
+    EXPECT_EQ(DivideLength(1000, 50).second, 495);
+    // 505.5 rounds to even; the second part is the rest, never a pixel beyond the page.
+    EXPECT_EQ(DivideLength(1001, 50).first, 506);
+    EXPECT_EQ(DivideLength(1001, 50).second, 495);
+    // At the ends each part keeps a pixel; a page of one pixel is not divided.
+    EXPECT_EQ(DivideLength(1000, 100).first, 999);
+    EXPECT_EQ(DivideLength(1000, 100).second, 1);
+    EXPECT_EQ(DivideLength(4, 0).first, 3);
+    EXPECT_EQ(DivideLength(1, 50).first, 1);
+    EXPECT_EQ(DivideLength(1, 50).second, 0);
 }
 
 }  // namespace
