@@ -3,6 +3,7 @@
 // skew, borders on every side, 2000 specks, ruled lines and three punch holes. Counters give what
 // is left of the command's artefact (left_share, from the generator's masks) and of the text
 // (text_kept); the peer tools run on the same file in the same run (child_cpu_ms is their CPU).
+#include "PeerTools.h"
 #include "fixtures/PageGenerator.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ops/Geometry.h"
@@ -12,11 +13,9 @@
 #include <leptonica/allheaders.h>
 
 #include <QGuiApplication>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -25,6 +24,8 @@
 
 using namespace scanvo;
 using namespace scanvo::engine;
+
+using namespace benchsupport;
 
 namespace {
 
@@ -94,26 +95,6 @@ void RunCommand(benchmark::State& state, const Command& command, const Image* ar
                                         testing::CountBlackWithin(original, scan.generated.text));
 }
 
-double ChildCpuMilliseconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-}
-
-void RunTool(benchmark::State& state, const std::string& command)
-{
-    const std::string quiet = command + " >/dev/null 2>&1";
-    const double before = ChildCpuMilliseconds();
-    for (auto _ : state)
-        if (std::system(quiet.c_str()) != 0) {
-            state.SkipWithError(("failed: " + command).c_str());
-            return;
-        }
-    state.counters["child_cpu_ms"] = (ChildCpuMilliseconds() - before) / double(state.iterations());
-}
-
 double ResidualSkew(const std::string& file)
 {
     Image page = LoadPage(QString::fromStdString(file));
@@ -130,7 +111,7 @@ void Add(const std::string& name, const std::function<void(benchmark::State&)>& 
 
 void AddTool(const std::string& name, const char* tool, const std::string& command, int iterations = 3)
 {
-    if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+    if (!Installed(tool))
         return;
     Add(name, [command](benchmark::State& s) { RunTool(s, command); }, iterations);
 }

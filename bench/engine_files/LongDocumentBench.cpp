@@ -6,6 +6,7 @@
 //                   file through a temporary one)  tiffcp FILE PAGE OUT (rewrites every page)
 //   delete a page   DeletePage                     tiffcp FILE,0,...,2498,2500,... OUT
 // and how much memory appending to documents of 500 and 5,000 pages takes, in a process of its own.
+#include "PeerTools.h"
 #include "BenchPages.h"
 
 #include "platform/engine/ImageDepth.h"
@@ -29,18 +30,13 @@
 using namespace scanvo::engine;
 using namespace enginebench;
 
+using namespace benchsupport;
+
 namespace {
 
 constexpr int kPages = 5000;
 constexpr int kShortPages = 500;
 constexpr int kMiddle = 2500;
-
-QString shellQuote(const QString& s)
-{
-    QString quoted = s;
-    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
-    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
-}
 
 // An A4 page at 200 dpi: the 300 dpi drawing scaled down, as a bitonal scan.
 Image a4At200(int label)
@@ -124,7 +120,7 @@ void BM_InspectPages(benchmark::State& state)
 
 void BM_PageCount_Tiffinfo(benchmark::State& state)
 {
-    const QString command = QStringLiteral("tiffinfo %1").arg(shellQuote(inputs().document));
+    const QString command = QStringLiteral("tiffinfo %1").arg(ShellQuote(inputs().document));
     for (auto _ : state)
         run(state, command);
 }
@@ -142,7 +138,7 @@ void BM_LoadMiddlePage_Tiffcp(benchmark::State& state)
 {
     const Inputs& in = inputs();
     const QString command =
-        QStringLiteral("tiffcp -c none %1,%2 %3").arg(shellQuote(in.document)).arg(kMiddle - 1).arg(shellQuote(in.output));
+        QStringLiteral("tiffcp -c none %1,%2 %3").arg(ShellQuote(in.document)).arg(kMiddle - 1).arg(ShellQuote(in.output));
     for (auto _ : state)
         run(state, command);
 }
@@ -164,7 +160,7 @@ void BM_AppendPage(benchmark::State& state)
 void BM_AppendPage_TiffcpInPlace(benchmark::State& state)
 {
     const Inputs& in = inputs();
-    const QString command = QStringLiteral("tiffcp -a %1 %2").arg(shellQuote(in.newPage), shellQuote(in.document));
+    const QString command = QStringLiteral("tiffcp -a %1 %2").arg(ShellQuote(in.newPage), ShellQuote(in.document));
     for (auto _ : state) {
         run(state, command);
         state.PauseTiming();
@@ -177,7 +173,7 @@ void BM_AppendPage_TiffcpRewrite(benchmark::State& state)
 {
     const Inputs& in = inputs();
     const QString command =
-        QStringLiteral("tiffcp %1 %2 %3").arg(shellQuote(in.document), shellQuote(in.newPage), shellQuote(in.output));
+        QStringLiteral("tiffcp %1 %2 %3").arg(ShellQuote(in.document), ShellQuote(in.newPage), ShellQuote(in.output));
     for (auto _ : state)
         run(state, command);
 }
@@ -197,7 +193,7 @@ void BM_DeletePage_Tiffcp(benchmark::State& state)
 {
     const Inputs& in = inputs();
     const QString command =
-        QStringLiteral("tiffcp %1%2 %3").arg(shellQuote(in.document), in.keepAllButMiddle, shellQuote(in.output));
+        QStringLiteral("tiffcp %1%2 %3").arg(ShellQuote(in.document), in.keepAllButMiddle, ShellQuote(in.output));
     for (auto _ : state)
         run(state, command);
 }

@@ -1,6 +1,7 @@
 // Replacing page 100 of a 200-page A4 300 dpi G4 document. Ours copies the other 199 pages'
 // compressed data as stored; the peers decode and re-encode every page: tiffcp (libtiff-tools)
 // splicing the new page in, and our own codecs doing the same, for reference.
+#include "PeerTools.h"
 #include "BenchPages.h"
 
 #include "platform/engine/ImageFile.h"
@@ -20,6 +21,8 @@
 using namespace scanvo::engine;
 using namespace enginebench;
 
+using namespace benchsupport;
+
 namespace {
 
 constexpr int kPages = 200;
@@ -33,13 +36,6 @@ struct Inputs {
     QString tiffcpCommand;
     Image page;
 };
-
-QString shellQuote(const QString& s)
-{
-    QString quoted = s;
-    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
-    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
-}
 
 Inputs& inputs()
 {
@@ -60,8 +56,8 @@ Inputs& inputs()
         for (int i = kReplaced; i < kPages; ++i)
             after += QStringLiteral(",%1").arg(i);
         made->tiffcpCommand = QStringLiteral("tiffcp -c g4 %1%2 %3 %1%4 %5")
-                                  .arg(shellQuote(made->document), before, shellQuote(made->replacement), after,
-                                       shellQuote(made->rewritten));
+                                  .arg(ShellQuote(made->document), before, ShellQuote(made->replacement), after,
+                                       ShellQuote(made->rewritten));
         return made;
     }();
     return *in;

@@ -6,6 +6,7 @@
 // The cleanup cases run on a generated dirty scan whose artefacts are known pixel for pixel; they
 // report what each tool leaves of them: specks_left, border_left, line_left and punch_left (shares
 // of the artefact's pixels, or of the specks, still black) and text_lost (share of text pixels gone).
+#include "PeerTools.h"
 #include "fixtures/PageGenerator.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/PixPtr.h"
@@ -17,11 +18,9 @@
 #include <leptonica/allheaders.h>
 
 #include <QGuiApplication>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -31,6 +30,8 @@
 
 using namespace scanvo::engine;
 using namespace scanvo::engine::ops;
+
+using namespace benchsupport;
 
 namespace {
 
@@ -124,33 +125,6 @@ void RunBare(benchmark::State& state, const std::string& in, const std::function
         PixPtr result(op(page.get()));
         pixWrite(Pages().out.c_str(), result.get(), pixGetDepth(result.get()) == 1 ? IFF_TIFF_G4 : IFF_TIFF_LZW);
     }
-}
-
-bool Installed(const char* tool)
-{
-    return !QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty();
-}
-
-double ChildCpuMilliseconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-}
-
-// A peer tool as a command. Its CPU time is its own, not ours: the child_cpu_ms counter holds it,
-// which a busy machine disturbs less than the real time.
-void RunTool(benchmark::State& state, const std::string& command)
-{
-    const std::string quiet = command + " >/dev/null 2>&1";
-    const double before = ChildCpuMilliseconds();
-    for (auto _ : state)
-        if (std::system(quiet.c_str()) != 0) {
-            state.SkipWithError(("failed: " + command).c_str());
-            return;
-        }
-    state.counters["child_cpu_ms"] = (ChildCpuMilliseconds() - before) / double(state.iterations());
 }
 
 // The skew left in a file a deskew produced.

@@ -4,11 +4,11 @@
 // a user runs it). Each round runs one job of each, back to back, so both meet the same load on a
 // shared machine; the reported time is the source's job, and the counters are the medians of
 // pages per second over the rounds and their ratio.
+#include "PeerTools.h"
 #include "platform/scanner/SaneScannerSource.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -20,6 +20,8 @@
 #include <vector>
 
 using namespace scanvo::scanner;
+
+using namespace benchsupport;
 
 namespace {
 
@@ -38,12 +40,6 @@ constexpr Mode kModes[] = {
     {"grey", PixelGrey, "--mode Gray --depth 8"},
     {"colour", PixelColour, "--mode Color --depth 8"},
 };
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
 
 void BM_Feeder(benchmark::State& s, Mode mode)
 {
@@ -114,7 +110,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    if (QStandardPaths::findExecutable(QStringLiteral("scanimage")).isEmpty()) {
+    if (!Installed("scanimage")) {
         std::fprintf(stderr, "scanimage (sane-utils) is not installed: nothing to compare with\n");
         return 1;
     }

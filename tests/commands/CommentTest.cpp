@@ -1,6 +1,6 @@
 // Comments: the comment tool and its entry box, the comment burnt into the page, and the comment
 // font dialog, driven as the user drives them.
-#include "EditFixture.h"
+#include "PointerFixture.h"
 
 #include "commands/CommentTexts.h"
 #include "commands/Comments.h"
@@ -33,7 +33,7 @@ namespace ops = engine::ops;
 
 const QString kZenHei = QStringLiteral("WenQuanYi Zen Hei");
 
-class CommentTest : public EditTest {
+class CommentTest : public PointerTest {
 protected:
     // A white page shown at its actual size, so one image pixel is one viewer pixel.
     ControlState& openWhite(int depth, int width = 600, int height = 400)
@@ -41,12 +41,6 @@ protected:
         ControlState& s = open({MarkedPage(width, height, depth, 0)});
         s.mtMain->setPaintMode(engine::ImageViewer::PaintActualSize);
         return s;
-    }
-    QWidget* surface() { return shown().mtMain->viewport(); }
-    QPoint at(QPointF imagePoint) { return shown().mtMain->imageToWidget(imagePoint).toPoint(); }
-    bool pressed(QToolBar* toolbar, const char* key)
-    {
-        return FindToolbarAction(toolbar, QString::fromLatin1(key))->isChecked();
     }
     // The page as the engine draws text on it at the page pixel topLeft, in the comment font.
     static engine::Image WithText(engine::Image page, QPoint topLeft, const QString& text)

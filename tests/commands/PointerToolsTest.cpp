@@ -1,6 +1,6 @@
 // The pointer tools driven by the real mouse on the viewer: selections drawn and dragged, the
 // colour picker and paint tool, the deskew line, the trim box and the grid.
-#include "EditFixture.h"
+#include "PointerFixture.h"
 
 #include "commands/Rotation.h"
 #include "core/CommandKeys.h"
@@ -26,29 +26,9 @@ namespace {
 
 namespace ops = engine::ops;
 
-class PointerToolsTest : public EditTest {
+class PointerToolsTest : public PointerTest {
 protected:
-    // A page shown at its actual size, so one image pixel is one viewer pixel.
-    ControlState& openAtActualSize(int depth, int width = 200, int height = 150)
-    {
-        ControlState& s = openPage(depth, width, height);
-        s.mtMain->setPaintMode(engine::ImageViewer::PaintActualSize);
-        return s;
-    }
-    QWidget* surface() { return shown().mtMain->viewport(); }
-    QPoint at(QPointF imagePoint) { return shown().mtMain->imageToWidget(imagePoint).toPoint(); }
-    void drag(QPointF from, QPointF to, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::mousePress(surface(), Qt::LeftButton, modifiers, at(from));
-        QTest::mouseMove(surface(), at((from + to) / 2));
-        QTest::mouseMove(surface(), at(to));
-        QTest::mouseRelease(surface(), Qt::LeftButton, modifiers, at(to));
-    }
     void clickAt(QPointF point) { QTest::mouseClick(surface(), Qt::LeftButton, Qt::NoModifier, at(point)); }
-    bool pressed(QToolBar* toolbar, const char* key)
-    {
-        return FindToolbarAction(toolbar, QString::fromLatin1(key))->isChecked();
-    }
 };
 
 TEST_F(PointerToolsTest, DrawingASelectionEnablesCutAndCopyAndAClickRemovesIt)

@@ -1,5 +1,5 @@
 // Region clear, crop, trim and centring through the editing toolbar and the pointer.
-#include "EditFixture.h"
+#include "PointerFixture.h"
 
 #include "commands/EditCommands.h"
 #include "commands/PointerCommands.h"
@@ -23,32 +23,13 @@ namespace {
 
 namespace ops = engine::ops;
 
-class RegionCommandsTest : public EditTest {
+class RegionCommandsTest : public PointerTest {
 protected:
-    ControlState& openAtActualSize(int depth, int width = 200, int height = 150)
-    {
-        ControlState& s = openPage(depth, width, height);
-        s.mtMain->setPaintMode(engine::ImageViewer::PaintActualSize);
-        return s;
-    }
-    QWidget* surface() { return shown().mtMain->viewport(); }
-    QPoint at(QPointF imagePoint) { return shown().mtMain->imageToWidget(imagePoint).toPoint(); }
-    void drag(QPointF from, QPointF to)
-    {
-        QTest::mousePress(surface(), Qt::LeftButton, Qt::NoModifier, at(from));
-        QTest::mouseMove(surface(), at((from + to) / 2));
-        QTest::mouseMove(surface(), at(to));
-        QTest::mouseRelease(surface(), Qt::LeftButton, Qt::NoModifier, at(to));
-    }
     // A selection finished on a page too large to draw on at actual size: the gesture's result.
     void finishSelection(const QRect& rect)
     {
         SetSelection(shown(), rect);
         OnRegionDrawn(shown(), rect);
-    }
-    bool pressed(QToolBar* toolbar, const char* key)
-    {
-        return FindToolbarAction(toolbar, QString::fromLatin1(key))->isChecked();
     }
 };
 
