@@ -171,7 +171,7 @@ void DeleteCurrentPage(ControlState& state)
     case DeleteOutcome::Declined:
         return;
     case DeleteOutcome::DocumentEmpty:
-        ResetDocumentView(state);
+        CloseEmptiedDocument(state);
         return;
     case DeleteOutcome::FileDeleted:
         state.m_CurrentFile = std::min(state.m_CurrentFile, state.FileCount());

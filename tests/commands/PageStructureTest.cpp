@@ -9,11 +9,14 @@
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ops/Canvas.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPushButton>
+#include <QToolBar>
 
 namespace scanvo::fixtures {
 namespace {
@@ -425,6 +428,45 @@ TEST_F(PageStructureTest, JpegPagesDivideAndUniteIntoJpegFiles)
     EXPECT_TRUE(engine::IsJpegFileFormat(united.loadFormat()));
     divide(s, -1);  // cancelled
     EXPECT_EQ(s.FileCount(), 5);
+}
+
+// objectName and enabled state of every toolbar button and menu item of the control.
+QMap<QString, bool> ToolbarStates(const ControlState& s)
+{
+    QMap<QString, bool> states;
+    for (const QToolBar* toolbar : {s.tbMain, s.tbFileNav, s.tbFileOperate, s.tbCommon, s.tbImaging}) {
+        for (const QAction* action : toolbar->actions()) {
+            states[toolbar->objectName() + u'.' + action->objectName()] = action->isEnabled();
+            if (const QMenu* menu = action->menu()) {
+                for (const QAction* item : menu->actions())
+                    states[toolbar->objectName() + u'.' + item->objectName()] = item->isEnabled();
+            }
+        }
+    }
+    return states;
+}
+
+TEST_F(PageStructureTest, DeletingTheLastPageLeavesTheControlAsAnEmptyDirectoryDoes)
+{
+    for (const qint16 type : {DocTypeSinglePageTiff, DocTypeMultiPageTiff}) {
+        SCOPED_TRACE(type);
+        ControlState& s = type == DocTypeMultiPageTiff ? openMultiPage(2, type) : openSinglePages(2);
+        ASSERT_TRUE(enabled(s.tbImaging, keys::miRotate));
+        deleteConfirmed(s);
+        deleteConfirmed(s);
+        ASSERT_TRUE(fileNames().isEmpty());
+        const QMap<QString, bool> emptied = ToolbarStates(s);
+        EXPECT_FALSE(emptied.value(QStringLiteral("tbImaging.miDelete"), true));
+        EXPECT_FALSE(emptied.value(QStringLiteral("tbImaging.miRotate"), true));
+
+        control = std::make_unique<Imaging>();
+        control->setDocType(type);
+        control->setDocName(state.m_DocName);
+        control->show();
+        EXPECT_EQ(control->State().m_PageCount, 0);
+        EXPECT_EQ(ToolbarStates(control->State()), emptied);
+        control.reset();
+    }
 }
 
 }  // namespace
