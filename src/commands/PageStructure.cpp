@@ -90,8 +90,8 @@ void ReportDeleteFailure(ControlState& state, const Failure& failure)
                                   MessageIcon::Warning);
 }
 
-// Moves page o of the multi-page file path to position t. The copy goes in first and the page
-// leaves its old place after, so a failure in between leaves the page twice rather than nowhere.
+}  // namespace
+
 void MovePageInFile(const QString& path, int o, int t)
 {
     const engine::Image page = engine::LoadPage(path, o);
@@ -110,8 +110,6 @@ void MovePageInFile(const QString& path, int o, int t)
     engine::SavePage(page, path, options);
     engine::DeletePage(path, t > o ? o : o + 1);
 }
-
-}  // namespace
 
 DividedLengths DivideLength(int length, int percent)
 {

@@ -48,6 +48,12 @@ struct PageParts {
 };
 PageParts DividedPage(const engine::Image& page, int percent, int direction);
 
+// Moves page o of the multi-page TIFF path to position t, the pages between shifting by one; the
+// other pages keep their compressed data. The copy goes in first and the page leaves its old
+// place after, so a failure in between leaves the page twice rather than nowhere. Throws
+// EngineError.
+void MovePageInFile(const QString& path, int o, int t);
+
 // The file renames that move file o of files (1-based) to position t of a single-page document:
 // file o steps aside under its name plus "-tmp", the files between take the base name of their
 // neighbour towards o, and file o takes the base name of file t. Each file keeps its extension.
