@@ -31,7 +31,7 @@ void MovePage(ControlState& state);
 void UnitePages(ControlState& state);
 
 // Asks frmDivideImage where to cut the page on view and puts the two parts after the chosen page,
-// part 1 first, and shows part 1; the page itself goes too when the user asks.
+// the left or top one first, and shows that one; the page itself goes too when the user asks.
 void DividePage(ControlState& state);
 
 // The page uniting first and second: orientation 1 puts second right of first, 2 below it, on a

@@ -127,15 +127,22 @@ void DividePage(ControlState& state)
         return;
     const int original = state.m_CurrentPage;
     const int after = dialog.InserPage;
-    // Part 1 is shown afterwards; it moves down a place when the divided page before it goes.
+    // The first part is shown afterwards; it moves down a place when the page before it goes.
     int shown = after + 1;
     bool changed = false;
     const std::optional<Failure> failure = RunCommand(state, T::kDivideStatus, [&] {
         const engine::Image page = LoadDocumentPage(state, original);
         const PageParts parts = DividedPage(page, dialog.Position, dialog.Direction);
         InsertDocumentPage(state, parts.first, after + 1, page.loadFormat(), page.depth());
+        try {
+            InsertDocumentPage(state, parts.second, after + 2, page.loadFormat(), page.depth());
+        } catch (...) {
+            // Half a division is none: the first part goes again.
+            DeleteDocumentPage(state, after + 1);
+            throw;
+        }
+        // From here on a failure leaves both parts in the document beside the page.
         changed = true;
-        InsertDocumentPage(state, parts.second, after + 2, page.loadFormat(), page.depth());
         if (dialog.Delete) {
             // The divided page stands two places further on when the parts went before it.
             const int at = original <= after ? original : original + 2;

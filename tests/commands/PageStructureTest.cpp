@@ -7,6 +7,7 @@
 #include "core/CommandKeys.h"
 #include "core/Routines.h"
 #include "platform/engine/ImageFile.h"
+#include "platform/engine/ImageViewer.h"
 #include "platform/engine/ops/Canvas.h"
 
 #include <QAction>
@@ -14,8 +15,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFrame>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
 #include <QToolBar>
 
 namespace scanvo::fixtures {
@@ -357,7 +362,7 @@ TEST_F(PageStructureTest, AThousandPixelPageDividedAtHalfGivesPartsOf505And495)
     EXPECT_TRUE(second.samePixels(Part(whole, QRect(505, 0, 495, 40))));
     EXPECT_TRUE(engine::LoadPage(s.m_Files.at(1)).samePixels(whole));
     EXPECT_EQ(NumberOf(engine::LoadPage(s.m_Files.at(4))), 2);
-    // Part 1 is on view.
+    // The first part is on view.
     EXPECT_EQ(s.m_PageCount, 4);
     EXPECT_EQ(s.m_CurrentPage, 2);
     EXPECT_TRUE(page().samePixels(first));
@@ -467,6 +472,42 @@ TEST_F(PageStructureTest, DeletingTheLastPageLeavesTheControlAsAnEmptyDirectoryD
         EXPECT_EQ(ToolbarStates(control->State()), emptied);
         control.reset();
     }
+}
+
+TEST_F(PageStructureTest, TheDivideDialogStartsAtHalfAndShowsTheCutAcrossThePreview)
+{
+    ControlState& s = open({PatternPage(400, 200, 8, 1), NumberedPage(2), NumberedPage(3)});
+    goTo(s, 2);
+    prompter.dialogScripts.enqueue([](QDialog& dialog) {
+        dialog.resize(700, 500);
+        dialog.show();
+        auto* direction = dialog.findChild<QComboBox*>(QStringLiteral("cboDivideDirection"));
+        auto* position = dialog.findChild<QLineEdit*>(QStringLiteral("txtDividePosition"));
+        auto* upDown = dialog.findChild<QSpinBox*>(QStringLiteral("udIncrent"));
+        auto* line = dialog.findChild<QFrame*>(QStringLiteral("linDivide"));
+        auto* preview = dialog.findChild<engine::ImageViewer*>(QStringLiteral("mtMain"));
+        EXPECT_EQ(direction->currentText(), T::kDivideLeftRight);
+        EXPECT_EQ(position->text(), QStringLiteral("50"));
+        EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("cboInsertPage"))->currentText(), QStringLiteral("2"));
+        EXPECT_EQ(preview->image().width(), 102);  // the page on view
+        const QRect page = preview->displayRect();
+        EXPECT_EQ(line->geometry(), QRect(page.left() + page.width() / 2, page.top(), 1, page.height()));
+
+        upDown->setValue(30);
+        EXPECT_EQ(position->text(), QStringLiteral("30"));
+        QTest::keyClicks(position, QStringLiteral("x5"));  // only digits get in
+        EXPECT_EQ(position->text(), QStringLiteral("305"));
+        position->setText(QStringLiteral("25"));
+        EXPECT_EQ(upDown->value(), 25);
+        direction->setCurrentIndex(1);  // a new direction starts at half again
+        EXPECT_EQ(position->text(), QStringLiteral("50"));
+        EXPECT_EQ(line->geometry(), QRect(page.left(), page.top() + page.height() / 2, page.width(), 1));
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+        return dialog.result();
+    });
+    click(s.tbImaging, keys::miDivide);
+    EXPECT_EQ(fileNames().size(), 3);
+    EXPECT_EQ(s.m_PageCount, 3);
 }
 
 }  // namespace
