@@ -2,6 +2,7 @@
 #include "commands/PageStructure.h"
 
 #include "commands/CommandFrame.h"
+#include "commands/PageStructureSteps.h"
 #include "commands/PageStructureTexts.h"
 #include "core/CoreTexts.h"
 #include "core/Prompter.h"
@@ -14,7 +15,6 @@
 #include "viewer/PageDisplay.h"
 #include "viewer/frmGoto.h"
 
-#include <QFile>
 
 #include <algorithm>
 #include <cmath>
@@ -23,28 +23,9 @@
 namespace scanvo {
 
 namespace T = page_structure_texts;
+using namespace page_structure;
 
 namespace {
-
-bool IsSinglePageDocument(const ControlState& state)
-{
-    return state.m_DocType == 2 || state.m_DocType == 3;
-}
-
-// Writes a modified page back; false when it stays modified (the failure was reported).
-bool PageWrittenBack(ControlState& state)
-{
-    if (state.m_PageModified)
-        SaveCurrentPage(state);
-    return !state.m_PageModified;
-}
-
-void RemoveFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.remove())
-        throw std::runtime_error(T::kCannotDeleteFile.arg(path).toStdString() + " " + file.errorString().toStdString());
-}
 
 enum class DeleteOutcome { PageDeleted, DocumentEmpty, FileDeleted, Declined };
 
@@ -81,22 +62,13 @@ DeleteOutcome DeletePageFiles(ControlState& state)
         return PageDeletedFromFile(state, path, state.m_CurrentPage) ? DeleteOutcome::PageDeleted
                                                                      : DeleteOutcome::Declined;
     case 2:
-    case 3: {
-        RemoveFile(path);
-        if (state.FileCount() <= 1)
+    case 3:
+        if (state.FileCount() <= 1) {
+            RemoveFile(path);
             return DeleteOutcome::DocumentEmpty;
-        const QStringList files = state.m_Files.toList();
-        const int k = state.m_CurrentPage;
-        state.m_Files.remove(k);
-        // The files after the deleted one move down a name. One that cannot leaves the rest where
-        // they were: a gap in the numbering loses nothing.
-        RenamingShift closing(PlanClosingGap(files, k));
-        if (closing.Run()) {
-            for (const FileMove& move : closing.moves())
-                state.m_Files.set(files.indexOf(move.from), move.to);
         }
+        DeleteDocumentPage(state, state.m_CurrentPage);
         return DeleteOutcome::PageDeleted;
-    }
     default:
         if (state.FileCount() <= 1 && state.m_PageCount <= 1) {
             RemoveFile(path);
@@ -118,8 +90,8 @@ void ReportDeleteFailure(ControlState& state, const Failure& failure)
                                   MessageIcon::Warning);
 }
 
-// Moves page o of the multi-page file path to position t. The copy goes in first and the page
-// leaves its old place after, so a failure in between leaves the page twice rather than nowhere.
+}  // namespace
+
 void MovePageInFile(const QString& path, int o, int t)
 {
     const engine::Image page = engine::LoadPage(path, o);
@@ -138,8 +110,6 @@ void MovePageInFile(const QString& path, int o, int t)
     engine::SavePage(page, path, options);
     engine::DeletePage(path, t > o ? o : o + 1);
 }
-
-}  // namespace
 
 DividedLengths DivideLength(int length, int percent)
 {
@@ -199,7 +169,7 @@ void DeleteCurrentPage(ControlState& state)
     case DeleteOutcome::Declined:
         return;
     case DeleteOutcome::DocumentEmpty:
-        ResetDocumentView(state);
+        CloseEmptiedDocument(state);
         return;
     case DeleteOutcome::FileDeleted:
         state.m_CurrentFile = std::min(state.m_CurrentFile, state.FileCount());

@@ -70,6 +70,10 @@ Imaging::Imaging(QWidget* parent)
     : QWidget(parent)
 {
     m_State.control = this;
+    m_State.DocumentEmptied = [this] {
+        SetNoDocumentState(m_State);
+        ArrangeLeftPane(m_State);
+    };
     setFocusPolicy(Qt::StrongFocus);
     CreatePanes();
     ApplyForeColor();

@@ -173,8 +173,8 @@ constexpr DispatchRow kImagingCommands[] = {
     {keys::miConvert2BW, ConvertToBlackAndWhite},
     {keys::miDelete, DeleteCurrentPage},
     {keys::miMove, MovePage},
-    {keys::miUnite, NotBuiltYet},
-    {keys::miDivide, NotBuiltYet},
+    {keys::miUnite, UnitePages},
+    {keys::miDivide, DividePage},
     {keys::miInsertComment, ToggleCommentTool},
 };
 

@@ -15,6 +15,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -187,6 +188,9 @@ struct ControlState : ControlProperties, DocumentPosition, ViewerState, PointerT
     PageHistory m_History;
     // The paper size last chosen for the canvas (frmResizeCanvas's list entry), kept between uses.
     qint16 m_CanvasIndex = 0;
+    // Set by the control: puts its toolbars and panes into the no-document state, as after opening
+    // an empty directory, once a command below it has deleted the document's last page or file.
+    std::function<void()> DocumentEmptied;
 };
 
 }  // namespace scanvo

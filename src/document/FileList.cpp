@@ -134,6 +134,13 @@ void ResetDocumentView(ControlState& state)
     state.m_ShownPage = 0;
 }
 
+void CloseEmptiedDocument(ControlState& state)
+{
+    ResetDocumentView(state);
+    if (state.DocumentEmptied)
+        state.DocumentEmptied();
+}
+
 QString DocumentPattern(const ControlState& state)
 {
     const QString directory = DocumentDirectoryPath(state.m_LocalPath, state.m_DocName) + u'/';

@@ -16,6 +16,9 @@ constexpr int kFileListKeyRole = Qt::UserRole;
 // Clears the previous document: file list, counters, list pane, viewer and status panels.
 // m_PageModified is left alone. The toolbars' no-document state is the caller's (the control's).
 void ResetDocumentView(ControlState& state);
+// The document's last page or file is gone: the view is cleared and the control asked for its
+// no-document state.
+void CloseEmptiedDocument(ControlState& state);
 // Lists the document's files by type (detecting it when asked), fills the list pane and shows the
 // file or page at position (0 or beyond the end: the last one). A failure is reported to the
 // user and ends the build. A page still modified is not written back: its file may have changed.

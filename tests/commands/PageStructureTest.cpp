@@ -1,127 +1,30 @@
-// Deleting and moving pages through the editing toolbar, in single-page and multi-page documents.
-#include "EditFixture.h"
+// Deleting, moving, uniting and dividing pages through the editing toolbar, in single-page,
+// multi-page and mixed documents.
+#include "PageStructureFixture.h"
 
 #include "commands/PageStructure.h"
 #include "commands/PageStructureTexts.h"
 #include "core/CommandKeys.h"
-#include "core/CoreTexts.h"
-#include "core/DocumentType.h"
-#include "document/DocumentNaming.h"
+#include "core/Routines.h"
 #include "platform/engine/ImageFile.h"
-#include "settings/IniFile.h"
-#include "settings/Settings.h"
-#include "viewer/PageDisplay.h"
+#include "platform/engine/ImageViewer.h"
+#include "platform/engine/ops/Canvas.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFrame>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
+#include <QToolBar>
 
 namespace scanvo::fixtures {
 namespace {
-
-namespace T = page_structure_texts;
-
-// Every page is told apart by its width: page n of a test document is 100 + n pixels wide.
-engine::Image NumberedPage(int n, int depth = 8)
-{
-    return PatternPage(100 + n, 60, depth, n);
-}
-
-int NumberOf(const engine::Image& page)
-{
-    return page.width() - 100;
-}
-
-class PageStructureTest : public EditTest {
-protected:
-    // Pages 1..count as single-page TIFF files scan1.tif ... (type 2).
-    ControlState& openSinglePages(int count, int depth = 8)
-    {
-        std::vector<engine::Image> pages;
-        for (int n = 1; n <= count; ++n)
-            pages.push_back(NumberedPage(n, depth));
-        return open(pages);
-    }
-
-    QString multiPagePath() { return MultiPageFilePath(documentDir() + u'/', state.m_DocName); }
-
-    // Pages 1..count in one multi-page TIFF, opened as docType (1, or 0 for a mixed document).
-    ControlState& openMultiPage(int count, qint16 docType, int depth = 1)
-    {
-        documentDir();
-        for (int n = 1; n <= count; ++n) {
-            engine::SaveOptions options;
-            options.format = depth == 1 ? engine::FormatTiffG4 : engine::FormatTiffLzw;
-            options.mode = engine::SaveAppend;
-            engine::SavePage(NumberedPage(n, depth), multiPagePath(), options);
-        }
-        WriteImagePos(state.m_DocName, 1);
-        control = std::make_unique<Imaging>();
-        control->setDocType(docType);
-        control->setDocName(state.m_DocName);
-        control->resize(1000, 760);
-        control->show();
-        control->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(control.get(), 5000));
-        return control->State();
-    }
-
-    // The page numbers a multi-page file holds, in order.
-    static QList<int> PagesOf(const QString& path)
-    {
-        QList<int> numbers;
-        for (int p = 1, n = engine::PageCount(path); p <= n; ++p)
-            numbers << NumberOf(engine::LoadPage(path, p));
-        return numbers;
-    }
-
-    // The page numbers of the document's single-page files, in list order.
-    static QList<int> PagesOf(const ControlState& s)
-    {
-        QList<int> numbers;
-        for (const QString& file : s.m_Files.toList())
-            numbers << NumberOf(engine::LoadPage(file));
-        return numbers;
-    }
-
-    QStringList fileNames()
-    {
-        return QDir(documentDir()).entryList(QDir::Files, QDir::Name);
-    }
-
-    // Page n on view, as the page keys leave it.
-    static void goTo(ControlState& s, qint16 n)
-    {
-        s.m_CurrentPage = n;
-        ShowPage(s, n);
-    }
-
-    void deleteConfirmed(ControlState& s)
-    {
-        prompter.yesNoAnswers.enqueue(true);
-        click(s.tbImaging, keys::miDelete);
-    }
-
-    // Answers frmGoto with target (0 cancels).
-    void moveTo(ControlState& s, int target)
-    {
-        prompter.dialogScripts.enqueue([target](QDialog& dialog) {
-            EXPECT_EQ(dialog.windowTitle(), T::kMoveCaption);
-            if (target == 0) {
-                dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
-            } else {
-                dialog.findChild<QComboBox*>(QStringLiteral("cboPages"))->setEditText(QString::number(target));
-                dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-            }
-            return dialog.result();
-        });
-        click(s.tbImaging, keys::miMove);
-    }
-};
 
 TEST_F(PageStructureTest, DeletingTheOnlyPageOfTheOnlyFileDeletesTheFileAndEmptiesTheView)
 {
@@ -338,6 +241,273 @@ TEST(DivideLengthTest, TheCutLiesFivePixelsBeyondThePercentAndThePartsFillThePag
     EXPECT_EQ(DivideLength(4, 0).first, 3);
     EXPECT_EQ(DivideLength(1, 50).first, 1);
     EXPECT_EQ(DivideLength(1, 50).second, 0);
+}
+
+// The part of image in rect, for comparing a united or divided page with its sources.
+engine::Image Part(const engine::Image& image, const QRect& rect)
+{
+    return engine::ops::Crop(image, rect);
+}
+
+TEST_F(PageStructureTest, TwoSinglePageFilesUniteSideBySideIntoANewFileAfterTheChosenPage)
+{
+    ControlState& s = openSinglePages(4);
+    goTo(s, 2);
+    unite(s, 2, 3, 3);
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messageTexts().join('\n').toStdString();
+    // The later files moved up a name to make room: the numbering stays closed, nothing is lost.
+    EXPECT_EQ(fileNames(), (QStringList{"scan1.tif", "scan2.tif", "scan3.tif", "scan4.tif", "scan5.tif"}));
+    ASSERT_EQ(s.FileCount(), 5);
+    EXPECT_EQ(NumberOf(engine::LoadPage(s.m_Files.at(5))), 4);
+    const engine::Image united = engine::LoadPage(s.m_Files.at(4));
+    EXPECT_EQ(united.width(), 102 + 103);
+    EXPECT_EQ(united.height(), 60);
+    EXPECT_TRUE(Part(united, QRect(0, 0, 102, 60)).samePixels(NumberedPage(2)));
+    EXPECT_TRUE(Part(united, QRect(102, 0, 103, 60)).samePixels(NumberedPage(3)));
+    EXPECT_EQ(s.m_PageCount, 5);
+    EXPECT_EQ(s.m_CurrentPage, 4);
+    EXPECT_TRUE(page().samePixels(united));
+}
+
+TEST_F(PageStructureTest, PagesOfAMultiPageFileUniteOneAboveTheOtherOnWhite)
+{
+    ControlState& s = openMultiPage(3, DocTypeMultiPageTiff);
+    const engine::Image one = engine::LoadPage(multiPagePath(), 1);
+    const engine::Image three = engine::LoadPage(multiPagePath(), 3);
+    unite(s, 1, 3, 3, 2);  // after the last page: appended
+    ASSERT_EQ(engine::PageCount(multiPagePath()), 4);
+    EXPECT_EQ(PagesOf(multiPagePath()).mid(0, 3), (QList<int>{1, 2, 3}));
+    const engine::Image united = engine::LoadPage(multiPagePath(), 4);
+    EXPECT_EQ(united.depth(), 1);
+    EXPECT_EQ(united.loadFormat(), engine::FormatTiffG4);
+    ASSERT_EQ(united.width(), 103);
+    ASSERT_EQ(united.height(), 120);
+    EXPECT_TRUE(Part(united, QRect(0, 0, 101, 60)).samePixels(one));
+    EXPECT_TRUE(Part(united, QRect(0, 60, 103, 60)).samePixels(three));
+    // The strip beside the narrower first page is white.
+    EXPECT_EQ(engine::ops::PixelColour(united, 102, 10), 0xFFFFFFu);
+    EXPECT_EQ(s.m_PageCount, 4);
+    EXPECT_EQ(s.m_CurrentPage, 4);
+}
+
+TEST_F(PageStructureTest, PagesOfDifferentDepthAreNotUnitedAndNothingChanges)
+{
+    ControlState& s = open({NumberedPage(1, 8), NumberedPage(2, 1)});
+    unite(s, 1, 2, 2);
+    EXPECT_EQ(prompter.messageTexts(), QStringList{T::kDifferentKinds});
+    EXPECT_EQ(fileNames(), (QStringList{"scan1.tif", "scan2.tif"}));
+    EXPECT_EQ(s.m_PageCount, 2);
+    unite(s, 0);  // cancelled
+    EXPECT_EQ(fileNames().size(), 2);
+    EXPECT_EQ(prompter.messages.size(), 1);
+}
+
+TEST_F(PageStructureTest, TheUniteDialogOffersTheNextPageAndStaysOpenForTheLastAsFirstPage)
+{
+    ControlState& s = openSinglePages(3);
+    goTo(s, 3);
+    bool stayedOpen = false;
+    prompter.dialogScripts.enqueue([&](QDialog& dialog) {
+        dialog.show();
+        auto* first = dialog.findChild<QComboBox*>(QStringLiteral("cboFirstPage"));
+        EXPECT_EQ(first->currentText(), QStringLiteral("3"));
+        EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("cboSecondPage"))->currentText(), QStringLiteral("3"));
+        EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("cboInsertPage"))->currentText(), QStringLiteral("3"));
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        stayedOpen = dialog.isVisible();
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+        return dialog.result();
+    });
+    click(s.tbImaging, keys::miUnite);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_EQ(fileNames().size(), 3);
+}
+
+TEST_F(PageStructureTest, AnEditedPageIsUnitedAsEditedAndWrittenBackFirst)
+{
+    ControlState& s = openSinglePages(3);
+    goTo(s, 1);
+    click(s.tbImaging, keys::miRotate180);
+    const engine::Image edited = page();
+    unite(s, 1, 2, 2);
+    EXPECT_FALSE(s.m_PageModified);
+    EXPECT_TRUE(engine::LoadPage(s.m_Files.at(1)).samePixels(edited));
+    EXPECT_TRUE(Part(engine::LoadPage(s.m_Files.at(3)), QRect(0, 0, 101, 60)).samePixels(edited));
+}
+
+TEST_F(PageStructureTest, ANewFileSkipsANameInUseInsteadOfOverwritingIt)
+{
+    ControlState& s = openSinglePages(2);
+    // A directory under the name the continuation would take comes first; it is left alone.
+    ASSERT_TRUE(QDir(documentDir()).mkdir(QStringLiteral("scan3.tif")));
+    unite(s, 1, 2, 2);
+    EXPECT_TRUE(QFileInfo(documentFile(QStringLiteral("scan3.tif"))).isDir());
+    EXPECT_EQ(s.FileCount(), 3);
+    EXPECT_EQ(PathFilePart(s.m_Files.at(3)), QStringLiteral("scan4.tif"));
+    EXPECT_EQ(engine::LoadPage(s.m_Files.at(3)).width(), 101 + 102);
+}
+
+TEST_F(PageStructureTest, AThousandPixelPageDividedAtHalfGivesPartsOf505And495)
+{
+    ControlState& s = open({PatternPage(1000, 40, 8, 1), NumberedPage(2)});
+    const engine::Image whole = page();
+    divide(s, 50);
+    ASSERT_EQ(fileNames(), (QStringList{"scan1.tif", "scan2.tif", "scan3.tif", "scan4.tif"}));
+    const engine::Image first = engine::LoadPage(s.m_Files.at(2));
+    const engine::Image second = engine::LoadPage(s.m_Files.at(3));
+    EXPECT_EQ(first.width(), 505);
+    EXPECT_EQ(second.width(), 495);
+    EXPECT_TRUE(first.samePixels(Part(whole, QRect(0, 0, 505, 40))));
+    EXPECT_TRUE(second.samePixels(Part(whole, QRect(505, 0, 495, 40))));
+    EXPECT_TRUE(engine::LoadPage(s.m_Files.at(1)).samePixels(whole));
+    EXPECT_EQ(NumberOf(engine::LoadPage(s.m_Files.at(4))), 2);
+    // The first part is on view.
+    EXPECT_EQ(s.m_PageCount, 4);
+    EXPECT_EQ(s.m_CurrentPage, 2);
+    EXPECT_TRUE(page().samePixels(first));
+}
+
+TEST_F(PageStructureTest, DividingTopToBottomWithDeleteReplacesThePageByItsParts)
+{
+    ControlState& s = openMultiPage(3, DocTypeMultiPageTiff);
+    goTo(s, 2);
+    const engine::Image two = page();
+    divide(s, 20, 1, 2, true);
+    ASSERT_EQ(engine::PageCount(multiPagePath()), 4);
+    const engine::Image top = engine::LoadPage(multiPagePath(), 2);
+    const engine::Image bottom = engine::LoadPage(multiPagePath(), 3);
+    EXPECT_EQ(top.height(), 17);  // 20 % of 60 is 12, and the cut lies 5 beyond
+    EXPECT_EQ(bottom.height(), 43);
+    EXPECT_TRUE(top.samePixels(Part(two, QRect(0, 0, 102, 17))));
+    EXPECT_TRUE(bottom.samePixels(Part(two, QRect(0, 17, 102, 43))));
+    EXPECT_EQ(top.loadFormat(), engine::FormatTiffG4);
+    EXPECT_EQ(NumberOf(engine::LoadPage(multiPagePath(), 1)), 1);
+    EXPECT_EQ(NumberOf(engine::LoadPage(multiPagePath(), 4)), 3);
+    EXPECT_EQ(s.m_PageCount, 4);
+    EXPECT_EQ(s.m_CurrentPage, 2);
+}
+
+TEST_F(PageStructureTest, PartsPutBeforeTheDividedPageLeaveTheOtherPagesWhenItIsDeleted)
+{
+    // The divided page stands two places further on once its parts went in before it: that page
+    // goes, not the one at its old number.
+    ControlState& s = openMultiPage(4, DocTypeAllImages, 8);
+    goTo(s, 3);
+    divide(s, 50, 0, 1, true);
+    ASSERT_EQ(engine::PageCount(multiPagePath()), 5);
+    EXPECT_EQ(NumberOf(engine::LoadPage(multiPagePath(), 1)), 1);
+    EXPECT_EQ(engine::LoadPage(multiPagePath(), 2).width(), DivideLength(103, 50).first);
+    EXPECT_EQ(engine::LoadPage(multiPagePath(), 3).width(), DivideLength(103, 50).second);
+    EXPECT_EQ(NumberOf(engine::LoadPage(multiPagePath(), 4)), 2);
+    EXPECT_EQ(NumberOf(engine::LoadPage(multiPagePath(), 5)), 4);
+    EXPECT_EQ(s.m_PageCount, 5);
+    EXPECT_EQ(s.m_CurrentPage, 2);
+}
+
+TEST_F(PageStructureTest, JpegPagesDivideAndUniteIntoJpegFiles)
+{
+    documentDir();
+    for (int n = 1; n <= 2; ++n) {
+        engine::SaveOptions options;
+        options.format = engine::FormatJpeg444;
+        engine::SavePage(PatternPage(200 + n, 80, 24, n), documentFile(QStringLiteral("scan%1.jpg").arg(n)), options);
+    }
+    WriteImagePos(state.m_DocName, 1);
+    control = std::make_unique<Imaging>();
+    control->setDocType(DocTypeSinglePageJpeg);
+    control->setDocName(state.m_DocName);
+    control->show();
+    ControlState& s = control->State();
+    ASSERT_EQ(s.m_PageCount, 2);
+    divide(s, 50);
+    EXPECT_EQ(fileNames(), (QStringList{"scan1.jpg", "scan2.jpg", "scan3.jpg", "scan4.jpg"}));
+    EXPECT_EQ(engine::LoadPage(s.m_Files.at(2)).width(), 106);
+    EXPECT_EQ(engine::LoadPage(s.m_Files.at(3)).width(), 95);
+    EXPECT_EQ(engine::LoadPage(s.m_Files.at(4)).width(), 202);
+    unite(s, 2, 3, 4);
+    ASSERT_EQ(s.FileCount(), 5);
+    const engine::Image united = engine::LoadPage(s.m_Files.at(5));
+    EXPECT_EQ(united.width(), 201);
+    EXPECT_EQ(united.depth(), 24);
+    EXPECT_TRUE(engine::IsJpegFileFormat(united.loadFormat()));
+    divide(s, -1);  // cancelled
+    EXPECT_EQ(s.FileCount(), 5);
+}
+
+// objectName and enabled state of every toolbar button and menu item of the control.
+QMap<QString, bool> ToolbarStates(const ControlState& s)
+{
+    QMap<QString, bool> states;
+    for (const QToolBar* toolbar : {s.tbMain, s.tbFileNav, s.tbFileOperate, s.tbCommon, s.tbImaging}) {
+        for (const QAction* action : toolbar->actions()) {
+            states[toolbar->objectName() + u'.' + action->objectName()] = action->isEnabled();
+            if (const QMenu* menu = action->menu()) {
+                for (const QAction* item : menu->actions())
+                    states[toolbar->objectName() + u'.' + item->objectName()] = item->isEnabled();
+            }
+        }
+    }
+    return states;
+}
+
+TEST_F(PageStructureTest, DeletingTheLastPageLeavesTheControlAsAnEmptyDirectoryDoes)
+{
+    for (const qint16 type : {DocTypeSinglePageTiff, DocTypeMultiPageTiff}) {
+        SCOPED_TRACE(type);
+        ControlState& s = type == DocTypeMultiPageTiff ? openMultiPage(2, type) : openSinglePages(2);
+        ASSERT_TRUE(enabled(s.tbImaging, keys::miRotate));
+        deleteConfirmed(s);
+        deleteConfirmed(s);
+        ASSERT_TRUE(fileNames().isEmpty());
+        const QMap<QString, bool> emptied = ToolbarStates(s);
+        EXPECT_FALSE(emptied.value(QStringLiteral("tbImaging.miDelete"), true));
+        EXPECT_FALSE(emptied.value(QStringLiteral("tbImaging.miRotate"), true));
+
+        control = std::make_unique<Imaging>();
+        control->setDocType(type);
+        control->setDocName(state.m_DocName);
+        control->show();
+        EXPECT_EQ(control->State().m_PageCount, 0);
+        EXPECT_EQ(ToolbarStates(control->State()), emptied);
+        control.reset();
+    }
+}
+
+TEST_F(PageStructureTest, TheDivideDialogStartsAtHalfAndShowsTheCutAcrossThePreview)
+{
+    ControlState& s = open({PatternPage(400, 200, 8, 1), NumberedPage(2), NumberedPage(3)});
+    goTo(s, 2);
+    prompter.dialogScripts.enqueue([](QDialog& dialog) {
+        dialog.resize(700, 500);
+        dialog.show();
+        auto* direction = dialog.findChild<QComboBox*>(QStringLiteral("cboDivideDirection"));
+        auto* position = dialog.findChild<QLineEdit*>(QStringLiteral("txtDividePosition"));
+        auto* upDown = dialog.findChild<QSpinBox*>(QStringLiteral("udIncrent"));
+        auto* line = dialog.findChild<QFrame*>(QStringLiteral("linDivide"));
+        auto* preview = dialog.findChild<engine::ImageViewer*>(QStringLiteral("mtMain"));
+        EXPECT_EQ(direction->currentText(), T::kDivideLeftRight);
+        EXPECT_EQ(position->text(), QStringLiteral("50"));
+        EXPECT_EQ(dialog.findChild<QComboBox*>(QStringLiteral("cboInsertPage"))->currentText(), QStringLiteral("2"));
+        EXPECT_EQ(preview->image().width(), 102);  // the page on view
+        const QRect page = preview->displayRect();
+        EXPECT_EQ(line->geometry(), QRect(page.left() + page.width() / 2, page.top(), 1, page.height()));
+
+        upDown->setValue(30);
+        EXPECT_EQ(position->text(), QStringLiteral("30"));
+        QTest::keyClicks(position, QStringLiteral("x5"));  // only digits get in
+        EXPECT_EQ(position->text(), QStringLiteral("305"));
+        position->setText(QStringLiteral("25"));
+        EXPECT_EQ(upDown->value(), 25);
+        direction->setCurrentIndex(1);  // a new direction starts at half again
+        EXPECT_EQ(position->text(), QStringLiteral("50"));
+        EXPECT_EQ(line->geometry(), QRect(page.left(), page.top() + page.height() / 2, page.width(), 1));
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+        return dialog.result();
+    });
+    click(s.tbImaging, keys::miDivide);
+    EXPECT_EQ(fileNames().size(), 3);
+    EXPECT_EQ(s.m_PageCount, 3);
 }
 
 }  // namespace

@@ -133,8 +133,8 @@ TEST_F(ChildControlsTest, CommandsNotBuiltYetDoNothing)
     auto control = shownControlWithRoot();
     const ControlState& state = control->State();
     // Buttons whose commands come later: even when enabled, no dialog and no message.
-    for (const char* key : {"miUnite", "miDivide"}) {
-        QAction* action = FindToolbarAction(state.tbImaging, QString::fromLatin1(key));
+    for (const char* key : {"miRename", "miBatchRename"}) {
+        QAction* action = FindToolbarAction(state.tbFileOperate, QString::fromLatin1(key));
         ASSERT_NE(action, nullptr) << key;
         action->setEnabled(true);
         action->trigger();

@@ -1,0 +1,104 @@
+// Steps shared by the page structure commands.
+#include "commands/PageStructureSteps.h"
+
+#include "acquisition/NewFiles.h"
+#include "commands/PageStructure.h"
+#include "commands/PageStructureTexts.h"
+#include "document/DocumentLocation.h"
+#include "document/RenamingShift.h"
+#include "platform/engine/EngineError.h"
+#include "platform/engine/ImageFile.h"
+#include "saving/Compression.h"
+#include "saving/PageSaving.h"
+#include "settings/Settings.h"
+
+#include <QFile>
+
+#include <stdexcept>
+
+namespace scanvo::page_structure {
+
+namespace T = page_structure_texts;
+
+bool IsSinglePageDocument(const ControlState& state)
+{
+    return state.m_DocType == 2 || state.m_DocType == 3;
+}
+
+bool PageWrittenBack(ControlState& state)
+{
+    if (state.m_PageModified)
+        SaveCurrentPage(state);
+    return !state.m_PageModified;
+}
+
+void RemoveFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.remove())
+        throw std::runtime_error(T::kCannotDeleteFile.arg(path).toStdString() + " " + file.errorString().toStdString());
+}
+
+engine::Image LoadDocumentPage(const ControlState& state, int n)
+{
+    if (IsSinglePageDocument(state))
+        return engine::LoadPage(state.m_Files.at(n));
+    return engine::LoadPage(g_CurrentFilePath, n);
+}
+
+void InsertDocumentPage(ControlState& state, const engine::Image& page, int position, int format, int bits)
+{
+    if (!IsSinglePageDocument(state)) {
+        engine::SaveOptions options;
+        options.format = format;
+        options.bits = bits;
+        options.quality = QualityFactorFor(format);
+        if (position > engine::PageCount(g_CurrentFilePath)) {
+            options.mode = engine::SaveAppend;
+        } else {
+            options.mode = engine::SaveInsert;
+            options.page = position;
+        }
+        engine::SavePage(page, g_CurrentFilePath, options);
+        return;
+    }
+    // The new file takes the extension of the file whose place it takes (or of the last file).
+    const QString& neighbour = state.m_Files.at(std::min(position, state.FileCount()));
+    const QString directory = DocumentDirectoryPath(state.m_LocalPath, state.m_DocName);
+    NewFilePlace place;
+    try {
+        place = MakeRoomForNewFile(state.m_Files, directory, g_Settings.Scan.DocNameRule, 1, position,
+                                   ExtensionOf(neighbour), true);
+    } catch (const StoreFailure& failure) {
+        throw std::runtime_error(failure.text.toStdString());
+    }
+    try {
+        engine::SavePage(page, place.path, FittedSaveOptions(place.path, format, bits, QualityFactorFor(format)));
+    } catch (const engine::EngineError& error) {
+        // A failed save leaves nothing at place.path; the files moved for it go back.
+        throw engine::EngineError(error.number(), UndoNewFilePlace(state.m_Files, place, error.description()));
+    } catch (...) {
+        UndoNewFilePlace(state.m_Files, place, QString());
+        throw;
+    }
+}
+
+void DeleteDocumentPage(ControlState& state, int position)
+{
+    if (!IsSinglePageDocument(state)) {
+        engine::DeletePage(g_CurrentFilePath, position);
+        return;
+    }
+    const QStringList files = state.m_Files.toList();
+    RemoveFile(files.at(position - 1));
+    state.m_Files.remove(position);
+    // The files after the deleted one move down a name. One that cannot leaves the rest where
+    // they were: a gap in the numbering loses nothing.
+    RenamingShift closing(PlanClosingGap(files, position));
+    if (closing.Run()) {
+        for (const FileMove& move : closing.moves())
+            state.m_Files.set(static_cast<int>(files.indexOf(move.from)), move.to);
+    }
+}
+
+}  // namespace scanvo::page_structure
