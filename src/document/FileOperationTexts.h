@@ -30,6 +30,8 @@ inline const QString kNewNameColumn = QStringLiteral("新文件名");
 inline const QString kSeveralFilesChosen = QStringLiteral("只能用一个文件替换，将使用 %1。   ");
 inline const QString kReplaceFailed = QStringLiteral("替换文件出错！%1 %2   ");
 inline const QString kNotAnImage = QStringLiteral("%1 不是可以读出的图像文件。   ");
+// %1 the chosen file, %2 the file it was to replace.
+inline const QString kOtherKind = QStringLiteral("%1 与 %2 的图像格式不同，不能替换。   ");
 inline const QString kNotDeleted = QStringLiteral("以下文件未能删除：\n%1   ");
 inline const QString kBatchRenameFailed = QStringLiteral("批量重命名出错：%1 %2\n已改名的文件都已恢复原名。   ");
 inline const QString kBatchRenameNotRestored =

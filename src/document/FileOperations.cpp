@@ -162,7 +162,7 @@ QString UnsuitableReplacement(const ControlState& state, const QString& chosen, 
         const engine::Image page = engine::LoadPage(chosen, 1);
         // Separate files keep their names, so a file must be of the kind its name says.
         if (IsFileListed(state) && engine::IsJpegFileFormat(page.loadFormat()) != NamedAsJpeg(target))
-            return T::kNotAnImage.arg(PathFilePart(chosen));
+            return T::kOtherKind.arg(PathFilePart(chosen), PathFilePart(target));
         return {};
     } catch (...) {
         return T::kNotAnImage.arg(PathFilePart(chosen));

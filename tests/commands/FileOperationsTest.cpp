@@ -335,7 +335,8 @@ TEST_F(FileOperationsTest, AFileThatIsNoImageOfTheTargetsKindReplacesNothing)
     prompter.fileAnswers.enqueue({jpeg});
     operate(keys::miReplace);
     EXPECT_EQ(prompter.messageTexts(),
-              (QStringList{T::kNotAnImage.arg(QStringLiteral("notes.tif")), T::kNotAnImage.arg(QStringLiteral("photo.jpg"))}));
+              (QStringList{T::kNotAnImage.arg(QStringLiteral("notes.tif")),
+                           T::kOtherKind.arg(QStringLiteral("photo.jpg"), QStringLiteral("scan1.tif"))}));
     EXPECT_TRUE(prompter.questions.isEmpty());
     EXPECT_EQ(pages(), (QList<int>{1, 2}));
 }
