@@ -17,6 +17,7 @@
 #include "core/Prompter.h"
 #include "core/CommandKeys.h"
 #include "document/FileNavigation.h"
+#include "document/FileOperations.h"
 #include "saving/frmImageCompressOptions.h"
 #include "settings/frmViewOptions.h"
 #include "viewer/PageNavigation.h"
@@ -32,14 +33,11 @@ namespace scanvo {
 
 namespace {
 
-constexpr void (*NotBuiltYet)(ControlState&) = nullptr;
-
 void RunKey(std::span<const DispatchRow> table, ControlState& state, const QString& key)
 {
     for (const DispatchRow& entry : table) {
         if (key == QLatin1String(entry.key)) {
-            if (entry.run != NotBuiltYet)
-                entry.run(state);
+            entry.run(state);
             return;
         }
     }
@@ -103,11 +101,11 @@ constexpr DispatchRow kFileNavCommands[] = {
 };
 
 constexpr DispatchRow kFileOperateCommands[] = {
-    {keys::miSelect, NotBuiltYet},
-    {keys::miDelete, NotBuiltYet},
-    {keys::miReplace, NotBuiltYet},
-    {keys::miRename, NotBuiltYet},
-    {keys::miBatchRename, NotBuiltYet},
+    {keys::miSelect, ToggleCheckAll},
+    {keys::miDelete, ListingCommand<DeleteCheckedFiles>},
+    {keys::miReplace, ReplaceFile},
+    {keys::miRename, ListingCommand<RenameFile>},
+    {keys::miBatchRename, ListingCommand<BatchRename>},
 };
 
 constexpr DispatchRow kCommonCommands[] = {

@@ -2,7 +2,7 @@
 // One dispatcher per toolbar: each runs the command its toolbar means by a clicked button's or
 // menu item's key. One key may mean different things on two toolbars ("miFirst" is the first page
 // on tbCommon and the first file on tbFileNav). The rows are data, one table per toolbar, naming
-// their keys through the command key list; a key whose command is not built yet does nothing.
+// their keys through the command key list.
 
 #include "core/ControlState.h"
 
@@ -14,7 +14,7 @@ namespace scanvo {
 
 struct ToolbarTable;
 
-// A key and the operation it runs; run is null while the command is not built yet.
+// A key and the operation it runs.
 struct DispatchRow {
     const char* key;
     void (*run)(ControlState& state);

@@ -14,6 +14,7 @@
 #include "document/DocumentLocation.h"
 #include "document/DocumentNaming.h"
 #include "document/DocumentTexts.h"
+#include "document/RenameBatch.h"
 #include "platform/engine/AtomicFile.h"
 #include "platform/engine/EngineError.h"
 #include "platform/engine/ImageFile.h"
@@ -75,6 +76,9 @@ void AddListEntry(QListWidget* list, const QString& text, const QString& key)
 {
     auto* item = new QListWidgetItem(text);
     item->setData(kFileListKeyRole, key);
+    // The check boxes choose the entries the file operations work on.
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Unchecked);
     list->addItem(item);
 }
 
@@ -167,6 +171,8 @@ bool BuildFileList(ControlState& state, qint16 position)
     const QString directory = DocumentDirectoryPath(state.m_LocalPath, state.m_DocName);
     // Saves killed mid-write leave their temporary files behind; nobody else ever removes them.
     engine::AtomicFile::RemoveStaleTemporaries(directory);
+    // A batch rename that was killed part way puts its files back under their old names.
+    RecoverRenameBatch(directory);
     if (state.m_RequestedDocType == DocTypeDetect)
         state.m_DocType = DetectDocType(directory + QStringLiteral("/*.*"));
     const QString pattern = DocumentPattern(state);

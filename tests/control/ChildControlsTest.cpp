@@ -128,20 +128,5 @@ TEST_F(ChildControlsTest, SpaceInTheListRunsTheScanButtonsCommand)
     EXPECT_EQ(state.m_ScanMode, 1);  // append, as the scan button's own dispatch row says
 }
 
-TEST_F(ChildControlsTest, CommandsNotBuiltYetDoNothing)
-{
-    auto control = shownControlWithRoot();
-    const ControlState& state = control->State();
-    // Buttons whose commands come later: even when enabled, no dialog and no message.
-    for (const char* key : {"miRename", "miBatchRename"}) {
-        QAction* action = FindToolbarAction(state.tbFileOperate, QString::fromLatin1(key));
-        ASSERT_NE(action, nullptr) << key;
-        action->setEnabled(true);
-        action->trigger();
-    }
-    EXPECT_TRUE(prompter.dialogsShown.isEmpty());
-    EXPECT_TRUE(prompter.messages.isEmpty());
-}
-
 }  // namespace
 }  // namespace scanvo::fixtures

@@ -71,7 +71,7 @@ TEST(ToolbarTables, EveryKeyIsDeclaredOnceAndStandsOnAToolbar)
     EXPECT_EQ(used, declared);
 }
 
-TEST(ToolbarTables, EveryClickableKeyHasADispatchRowAndEveryRowAKey)
+TEST(ToolbarTables, EveryClickableKeyHasADispatchRowAndEveryRowAKeyAndACommand)
 {
     for (const ToolbarTable* table : AllTables) {
         SCOPED_TRACE(table->name);
@@ -80,6 +80,7 @@ TEST(ToolbarTables, EveryClickableKeyHasADispatchRowAndEveryRowAKey)
         for (const DispatchRow& row : DispatchRowsFor(*table)) {
             EXPECT_TRUE(clickable.count(row.key)) << row.key << " is dispatched but no click reports it";
             EXPECT_TRUE(dispatched.insert(row.key).second) << row.key << " is dispatched twice";
+            EXPECT_NE(row.run, nullptr) << row.key << " runs nothing";
         }
         EXPECT_EQ(dispatched, clickable);
     }

@@ -1,0 +1,397 @@
+// Selecting, deleting, replacing and renaming the document's files from the file list.
+#include "document/FileOperations.h"
+
+#include "core/BusyPointer.h"
+#include "core/CaughtFailure.h"
+#include "core/CommandKeys.h"
+#include "core/CoreTexts.h"
+#include "core/DocumentType.h"
+#include "core/Prompter.h"
+#include "core/Routines.h"
+#include "core/ToolbarKeys.h"
+#include "core/ToolbarStates.h"
+#include "document/DirectoryListing.h"
+#include "document/DocumentFiles.h"
+#include "document/DocumentNaming.h"
+#include "document/FileList.h"
+#include "document/FileOperationTexts.h"
+#include "document/RenameBatch.h"
+#include "document/RenamingShift.h"
+#include "document/frmBatchRename.h"
+#include "document/frmRename.h"
+#include "platform/engine/AtomicFile.h"
+#include "platform/engine/EngineError.h"
+#include "platform/engine/ImageFile.h"
+#include "platform/engine/ImageViewer.h"
+#include "saving/Compression.h"
+#include "saving/PageSaving.h"
+#include "settings/Settings.h"
+#include "viewer/PageDisplay.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QToolBar>
+
+namespace scanvo {
+
+namespace T = file_operation_texts;
+
+namespace {
+
+bool HasEntries(const ControlState& state)
+{
+    return state.lvwFileList && state.lvwFileList->count() > 0;
+}
+
+bool IsFileListed(const ControlState& state)
+{
+    return state.m_DocType != DocTypeMultiPageTiff;
+}
+
+// The highlighted entry, 1-based; 0 when none is.
+int SelectedEntry(const ControlState& state)
+{
+    if (!state.lvwFileList)
+        return 0;
+    const QListWidgetItem* item = state.lvwFileList->currentItem();
+    return item && item->isSelected() ? state.lvwFileList->row(item) + 1 : 0;
+}
+
+QListWidgetItem* Entry(const ControlState& state, int n)
+{
+    return state.lvwFileList->item(n - 1);
+}
+
+QString EntryKey(const ControlState& state, int n)
+{
+    return Entry(state, n)->data(kFileListKeyRole).toString();
+}
+
+// Writes a modified page back; false when it stays modified (the failure was reported).
+bool PageWrittenBack(ControlState& state)
+{
+    if (state.m_PageModified)
+        SaveCurrentPage(state);
+    return !state.m_PageModified;
+}
+
+void Tell(ControlState& state, const QString& text, MessageIcon icon)
+{
+    CurrentPrompter().showMessage(state.control, text, core_texts::kTitleInformation, icon);
+}
+
+void EmptyView(ControlState& state)
+{
+    ResetDocumentView(state);
+    SetNoDocumentState(state);
+}
+
+// The list rebuilt from disk at position, with the toolbars in the state that leaves. A document
+// left without files shows nothing any more.
+bool Rebuild(ControlState& state, qint16 position)
+{
+    if (BuildFileList(state, position)) {
+        SetDocumentState(state);
+        return true;
+    }
+    if (ListMatchingNames(DocumentPattern(state)).isEmpty())
+        EmptyView(state);
+    else
+        SetNoDocumentState(state);
+    return false;
+}
+
+// A host's dialog may answer with the directory first and the names after it.
+QStringList ChosenPaths(const QStringList& answer)
+{
+    if (answer.size() < 2 || !QFileInfo(answer.first()).isDir())
+        return answer;
+    QStringList files;
+    for (qsizetype i = 1; i < answer.size(); ++i)
+        files.append(answer.first() + u'/' + answer.at(i));
+    return files;
+}
+
+bool NamedAsJpeg(const QString& path)
+{
+    return PathFilePart(path).toLower().contains(QStringLiteral(".jpg"));
+}
+
+// The format a page read from file keeps inside a TIFF: its own TIFF coding, JPEG files as JPEG
+// in TIFF with the same subsampling.
+int TiffFormatFor(const engine::Image& page)
+{
+    switch (page.loadFormat()) {
+    case engine::FormatJpeg444: return engine::FormatTiffJpeg444;
+    case engine::FormatJpeg422: return engine::FormatTiffJpeg422;
+    case engine::FormatJpeg411: return engine::FormatTiffJpeg411;
+    case engine::FormatNone: return page.depth() == 1 ? engine::FormatTiffG4 : engine::FormatTiffLzw;
+    default: return page.loadFormat();
+    }
+}
+
+void ReplacePageInFile(const QString& path, int n, const QString& chosen)
+{
+    const engine::Image page = engine::LoadPage(chosen, 1);
+    engine::SaveOptions options;
+    options.format = TiffFormatFor(page);
+    options.bits = page.depth();
+    options.quality = QualityFactorFor(options.format);
+    options.mode = engine::SaveReplace;
+    options.page = n;
+    engine::SavePage(page, path, options);
+}
+
+void CopyOver(const QString& chosen, const QString& target)
+{
+    QFile source(chosen);
+    if (!source.open(QIODevice::ReadOnly))
+        throw engine::EngineError(engine::ErrFileNotFound, chosen + u' ' + source.errorString());
+    const QByteArray bytes = source.readAll();
+    engine::AtomicFile file(target);
+    file.write(bytes);
+    file.commit();
+}
+
+// Reads chosen as the target's kind of image; an empty text when it is one, else what to tell.
+QString UnsuitableReplacement(const ControlState& state, const QString& chosen, const QString& target)
+{
+    try {
+        const engine::Image page = engine::LoadPage(chosen, 1);
+        // Separate files keep their names, so a file must be of the kind its name says.
+        if (IsFileListed(state) && engine::IsJpegFileFormat(page.loadFormat()) != NamedAsJpeg(target))
+            return T::kOtherKind.arg(PathFilePart(chosen), PathFilePart(target));
+        return {};
+    } catch (...) {
+        return T::kNotAnImage.arg(PathFilePart(chosen));
+    }
+}
+
+}  // namespace
+
+QList<int> CheckedEntries(const ControlState& state)
+{
+    QList<int> checked;
+    if (!state.lvwFileList)
+        return checked;
+    for (int row = 0; row < state.lvwFileList->count(); ++row) {
+        if (state.lvwFileList->item(row)->checkState() == Qt::Checked)
+            checked.append(row + 1);
+    }
+    return checked;
+}
+
+QString ReplaceFilter(qint16 docType)
+{
+    // The dialog shows the description and matches the patterns in the last parentheses.
+    switch (docType) {
+    case DocTypeMultiPageTiff:
+    case DocTypeSinglePageTiff:
+        return T::kFilterTiff.section(u'|', 0, 0) + QStringLiteral(" (*.tif *.tiff *.TIF *.TIFF)");
+    case DocTypeSinglePageJpeg:
+        return T::kFilterJpeg.section(u'|', 0, 0) + QStringLiteral(" (*.jpg *.jpeg *.JPG *.JPEG)");
+    default:
+        return T::kFilterAll.section(u'|', 0, 0) + QStringLiteral(" (*.jpg *.tif *.JPG *.TIF)");
+    }
+}
+
+void ToggleCheckAll(ControlState& state)
+{
+    if (!HasEntries(state))
+        return;
+    const bool check = state.m_SelectMode != 1;
+    for (int row = 0; row < state.lvwFileList->count(); ++row)
+        state.lvwFileList->item(row)->setCheckState(check ? Qt::Checked : Qt::Unchecked);
+    if (QAction* select = FindToolbarAction(state.tbFileOperate, keys::miSelect))
+        select->setChecked(check);
+    state.m_SelectMode = check ? 1 : 0;
+    if (state.tbFileOperate)
+        state.tbFileOperate->update();
+}
+
+bool DeleteCheckedFiles(ControlState& state)
+{
+    const QList<int> checked = CheckedEntries(state);
+    if (checked.isEmpty())
+        return false;
+    Prompter& prompter = CurrentPrompter();
+    if (!prompter.askYesNo(state.control, T::kDeleteQuestion, core_texts::kTitleInformation))
+        return false;
+    if (!prompter.askYesNo(state.control, T::kDeleteAgainQuestion, core_texts::kTitleInformation))
+        return false;
+    if (!PageWrittenBack(state))
+        return false;
+
+    BusyPointer busy;
+    QStringList notDeleted;
+    bool documentLeft = true;
+    if (state.m_DocType == DocTypeMultiPageTiff) {
+        const QString path = DocumentPattern(state);
+        if (checked.size() != state.m_PageCount) {
+            // From the last page back, so the lower page numbers stay valid.
+            for (qsizetype i = checked.size() - 1; i >= 0; --i) {
+                try {
+                    engine::DeletePage(path, checked.at(i));
+                } catch (...) {
+                    notDeleted.prepend(Entry(state, checked.at(i))->text());
+                }
+            }
+        } else if (QFile::remove(path)) {
+            documentLeft = false;
+        } else {
+            notDeleted.append(PathFilePart(path));
+        }
+    } else {
+        for (qsizetype i = checked.size() - 1; i >= 0; --i) {
+            const QString path = EntryKey(state, checked.at(i));
+            if (!QFile::remove(path))
+                notDeleted.prepend(PathFilePart(path));
+        }
+        documentLeft = checked.size() != state.lvwFileList->count() || !notDeleted.isEmpty();
+    }
+    bool shown = false;
+    if (documentLeft)
+        shown = Rebuild(state, 0);
+    else
+        EmptyView(state);
+    if (!notDeleted.isEmpty())
+        Tell(state, T::kNotDeleted.arg(notDeleted.join(u'\n')), MessageIcon::Warning);
+    return shown;
+}
+
+void ReplaceFile(ControlState& state)
+{
+    if (!HasEntries(state))
+        return;
+    const int selected = SelectedEntry(state);
+    if (selected == 0)
+        return;
+    Prompter& prompter = CurrentPrompter();
+    const QStringList chosen =
+        ChosenPaths(prompter.chooseFiles(state.control, T::kReplaceTitle, QString(), ReplaceFilter(state.m_DocType)));
+    if (chosen.isEmpty())
+        return;
+    const QString source = chosen.first();
+    if (chosen.size() > 1)
+        Tell(state, T::kSeveralFilesChosen.arg(PathFilePart(source)), MessageIcon::Information);
+    const bool multiPage = state.m_DocType == DocTypeMultiPageTiff;
+    const QString target = multiPage ? DocumentPattern(state) : EntryKey(state, selected);
+    if (const QString problem = UnsuitableReplacement(state, source, target); !problem.isEmpty()) {
+        Tell(state, problem, MessageIcon::Warning);
+        return;
+    }
+    if (!prompter.askYesNo(state.control, T::kReplaceQuestion, core_texts::kTitleInformation))
+        return;
+    if (!PageWrittenBack(state))
+        return;
+
+    BusyPointer busy;
+    try {
+        if (multiPage)
+            ReplacePageInFile(target, selected, source);
+        else if (QFileInfo(source).canonicalFilePath() != QFileInfo(target).canonicalFilePath())
+            CopyOver(source, target);
+    } catch (...) {
+        Tell(state, T::kReplaceFailed.arg(PathFilePart(target), CaughtFailure(engine::ErrOperation).description),
+             MessageIcon::Warning);
+        return;
+    }
+    if (state.m_DocType == DocTypeAllImages) {
+        state.m_CurrentFile = selected;
+        GoToFile(state, selected);
+    } else {
+        state.m_CurrentPage = static_cast<qint16>(selected);
+        ShowPage(state, state.m_CurrentPage);
+    }
+}
+
+bool RenameFile(ControlState& state)
+{
+    if (!IsFileListed(state) || !HasEntries(state))
+        return false;
+    const int selected = SelectedEntry(state);
+    if (selected == 0 || selected > state.m_Files.count())
+        return false;
+    const QString path = state.m_Files.at(selected);
+    const QString directory = PathDirPart(path);
+    const QString extension = NameExtension(PathFilePart(path));
+    const QString base = NameWithoutExtension(PathFilePart(path));
+
+    Prompter& prompter = CurrentPrompter();
+    frmRename dialog(state.control);
+    dialog.FileName = base;
+    dialog.FilePath = directory;
+    dialog.FileExt = extension;
+    prompter.runDialog(dialog);
+    const QString name = dialog.FileName;
+    if (name.isEmpty() || name == base)
+        return false;
+    // A name with a separator would move the file out of the document.
+    if (name.contains(u'/') || name.contains(u'\\')) {
+        Tell(state, T::kRenameFailed, MessageIcon::Warning);
+        return false;
+    }
+    if (!PageWrittenBack(state))
+        return false;
+    const QString renamed = directory + name + u'.' + extension;
+    if (!RenameWithoutOverwrite(path, renamed)) {
+        Tell(state, T::kRenameFailed, MessageIcon::Warning);
+        return false;
+    }
+    QListWidgetItem* entry = Entry(state, selected);
+    entry->setText(name + u'.' + extension);
+    entry->setData(kFileListKeyRole, renamed);
+    state.m_Files.set(selected, renamed);
+    if (g_CurrentFilePath == path)
+        g_CurrentFilePath = renamed;
+    if (!state.mtMain || !state.mtMain->hasImage())
+        return false;
+    // The renamed file stays the one shown wherever its new name sorts.
+    CollectFiles(state, DocumentPattern(state));
+    const qsizetype found = state.m_Files.toList().indexOf(renamed);
+    const int position = found < 0 ? state.m_Files.count() + 1 : int(found) + 1;
+    return Rebuild(state, static_cast<qint16>(qMin(position, 32767)));
+}
+
+bool BatchRename(ControlState& state)
+{
+    if (!IsFileListed(state))
+        return false;
+    const QList<int> checked = CheckedEntries(state);
+    if (checked.isEmpty())
+        return false;
+    QStringList names;
+    for (int n : checked)
+        names.append(Entry(state, n)->text());
+
+    frmBatchRename dialog(state.control);
+    dialog.FileList = names;
+    dialog.DocNameRule = g_Settings.Scan.DocNameRule;
+    CurrentPrompter().runDialog(dialog);
+    if (dialog.Action == 0)
+        return false;
+    if (!PageWrittenBack(state))
+        return false;
+
+    BusyPointer busy;
+    StoreSetting(g_Settings.Scan.DocNameRule, dialog.DocNameRule);
+    const NameRule rule = ParseNameRule(dialog.DocNameRule);
+    qint64 counter = dialog.FileNameInit;
+    QList<FileMove> moves;
+    for (int n : checked) {
+        const QString old = EntryKey(state, n);
+        moves.append({old, PathDirPart(old) + RuleFileName(rule, counter++, NameExtension(PathFilePart(old)))});
+    }
+    const RenameBatchResult result = RunRenameBatch(moves);
+    // The list shows the names on disk, whatever the outcome.
+    const bool shown = Rebuild(state, 0);
+    if (!result.ok) {
+        const QString& text = result.restored ? T::kBatchRenameFailed : T::kBatchRenameNotRestored;
+        Tell(state, text.arg(PathFilePart(result.failedPath), result.reason), MessageIcon::Warning);
+    }
+    return shown;
+}
+
+}  // namespace scanvo
