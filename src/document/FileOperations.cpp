@@ -82,12 +82,6 @@ void Tell(ControlState& state, const QString& text, MessageIcon icon)
     CurrentPrompter().showMessage(state.control, text, core_texts::kTitleInformation, icon);
 }
 
-void EmptyView(ControlState& state)
-{
-    ResetDocumentView(state);
-    SetNoDocumentState(state);
-}
-
 // The list rebuilt from disk at position, with the toolbars in the state that leaves. A document
 // left without files shows nothing any more.
 bool Rebuild(ControlState& state, qint16 position)
@@ -97,7 +91,7 @@ bool Rebuild(ControlState& state, qint16 position)
         return true;
     }
     if (ListMatchingNames(DocumentPattern(state)).isEmpty())
-        EmptyView(state);
+        CloseEmptiedDocument(state);
     else
         SetNoDocumentState(state);
     return false;
@@ -255,7 +249,7 @@ bool DeleteCheckedFiles(ControlState& state)
     if (documentLeft)
         shown = Rebuild(state, 0);
     else
-        EmptyView(state);
+        CloseEmptiedDocument(state);
     if (!notDeleted.isEmpty())
         Tell(state, T::kNotDeleted.arg(notDeleted.join(u'\n')), MessageIcon::Warning);
     return shown;
