@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 
@@ -66,6 +67,16 @@ Prompter& CurrentPrompter()
 void SetPrompter(Prompter* prompter)
 {
     g_Prompter = prompter;
+}
+
+QStringList ChosenFilePaths(const QStringList& answer)
+{
+    if (answer.size() < 2 || !QFileInfo(answer.first()).isDir())
+        return answer;
+    QStringList files;
+    for (qsizetype i = 1; i < answer.size(); ++i)
+        files.append(answer.first() + u'/' + answer.at(i));
+    return files;
 }
 
 }  // namespace scanvo

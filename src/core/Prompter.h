@@ -11,4 +11,8 @@ Prompter& CurrentPrompter();
 // Replaces the process-wide prompter (nullptr restores Qt's dialogs). The caller keeps ownership.
 void SetPrompter(Prompter* prompter);
 
+// The files a file-open dialog chose, as full paths: a host's dialog may answer with the directory
+// first and the names in it after it.
+QStringList ChosenFilePaths(const QStringList& answer);
+
 }  // namespace scanvo

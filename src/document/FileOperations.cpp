@@ -97,17 +97,6 @@ bool Rebuild(ControlState& state, qint16 position)
     return false;
 }
 
-// A host's dialog may answer with the directory first and the names after it.
-QStringList ChosenPaths(const QStringList& answer)
-{
-    if (answer.size() < 2 || !QFileInfo(answer.first()).isDir())
-        return answer;
-    QStringList files;
-    for (qsizetype i = 1; i < answer.size(); ++i)
-        files.append(answer.first() + u'/' + answer.at(i));
-    return files;
-}
-
 bool NamedAsJpeg(const QString& path)
 {
     return PathFilePart(path).toLower().contains(QStringLiteral(".jpg"));
@@ -264,7 +253,7 @@ void ReplaceFile(ControlState& state)
         return;
     Prompter& prompter = CurrentPrompter();
     const QStringList chosen =
-        ChosenPaths(prompter.chooseFiles(state.control, T::kReplaceTitle, QString(), ReplaceFilter(state.m_DocType)));
+        ChosenFilePaths(prompter.chooseFiles(state.control, T::kReplaceTitle, QString(), ReplaceFilter(state.m_DocType)));
     if (chosen.isEmpty())
         return;
     const QString source = chosen.first();

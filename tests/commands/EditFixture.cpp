@@ -58,13 +58,17 @@ ControlState& EditTest::open(const std::vector<engine::Image>& pages)
         options.format = pages[i].depth() == 1 ? engine::FormatTiffG4 : engine::FormatTiffLzw;
         engine::SavePage(pages[i], documentFile(QStringLiteral("scan%1.tif").arg(i + 1)), options);
     }
+    return showControl(DocTypeSinglePageTiff);
+}
+
+ControlState& EditTest::showControl(qint16 docType)
+{
     WriteImagePos(state.m_DocName, 1);
     control = std::make_unique<Imaging>();
-    control->setDocType(DocTypeSinglePageTiff);
+    control->setDocType(docType);
     control->setDocName(state.m_DocName);
     control->resize(1000, 760);
     control->show();
-    // The keys and the focus tests need the window to be the active one.
     control->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(control.get(), 5000));
     return control->State();

@@ -28,6 +28,9 @@ protected:
     // Writes the pages as the document's files and shows a control on the first one.
     ControlState& open(const std::vector<engine::Image>& pages);
     ControlState& openPage(int depth, int width = 120, int height = 90) { return open({PatternPage(width, height, depth)}); }
+    // A control of docType shown on the document's files as they are, at its first position, and
+    // made the active window (the keys and the focus tests need it).
+    ControlState& showControl(qint16 docType);
 
     ControlState& shown() { return control->State(); }
     const engine::Image& page() { return shown().mtMain->image(); }

@@ -77,19 +77,6 @@ protected:
         return showControl(DocTypeMultiPageTiff);
     }
 
-    ControlState& showControl(qint16 docType)
-    {
-        WriteImagePos(state.m_DocName, 1);
-        control = std::make_unique<Imaging>();
-        control->setDocType(docType);
-        control->setDocName(state.m_DocName);
-        control->resize(1000, 760);
-        control->show();
-        control->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(control.get(), 5000));
-        return control->State();
-    }
-
     QStringList fileNames() { return QDir(documentDir()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
 
     QStringList entries()

@@ -64,15 +64,7 @@ protected:
             options.mode = engine::SaveAppend;
             engine::SavePage(NumberedPage(n, depth), multiPagePath(), options);
         }
-        WriteImagePos(state.m_DocName, 1);
-        control = std::make_unique<Imaging>();
-        control->setDocType(docType);
-        control->setDocName(state.m_DocName);
-        control->resize(1000, 760);
-        control->show();
-        control->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(control.get(), 5000));
-        return control->State();
+        return showControl(docType);
     }
 
     // The page numbers a multi-page file holds, in order.

@@ -37,12 +37,7 @@ protected:
             options.mode = engine::SaveAppend;
             engine::SavePage(page, multiPagePath(), options);
         }
-        WriteImagePos(state.m_DocName, 1);
-        control = std::make_unique<Imaging>();
-        control->setDocType(DocTypeMultiPageTiff);
-        control->setDocName(state.m_DocName);
-        control->show();
-        return control->State();
+        return showControl(DocTypeMultiPageTiff);
     }
 
     engine::Image documentPage(const ControlState& s, int n)

@@ -145,11 +145,7 @@ TEST_F(PageStructureTest, AOnePageFileOfAMixedDocumentIsDeletedAndTheNextFileSho
 {
     open({NumberedPage(1), NumberedPage(2), NumberedPage(3)});
     control.reset();
-    control = std::make_unique<Imaging>();
-    control->setDocType(DocTypeAllImages);
-    control->setDocName(state.m_DocName);
-    control->show();
-    ControlState& s = control->State();
+    ControlState& s = showControl(DocTypeAllImages);
     ASSERT_EQ(s.FileCount(), 3);
     deleteConfirmed(s);
     EXPECT_EQ(fileNames(), (QStringList{"scan2.tif", "scan3.tif"}));
@@ -413,12 +409,7 @@ TEST_F(PageStructureTest, JpegPagesDivideAndUniteIntoJpegFiles)
         options.format = engine::FormatJpeg444;
         engine::SavePage(PatternPage(200 + n, 80, 24, n), documentFile(QStringLiteral("scan%1.jpg").arg(n)), options);
     }
-    WriteImagePos(state.m_DocName, 1);
-    control = std::make_unique<Imaging>();
-    control->setDocType(DocTypeSinglePageJpeg);
-    control->setDocName(state.m_DocName);
-    control->show();
-    ControlState& s = control->State();
+    ControlState& s = showControl(DocTypeSinglePageJpeg);
     ASSERT_EQ(s.m_PageCount, 2);
     divide(s, 50);
     EXPECT_EQ(fileNames(), (QStringList{"scan1.jpg", "scan2.jpg", "scan3.jpg", "scan4.jpg"}));
