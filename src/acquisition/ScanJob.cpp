@@ -28,6 +28,8 @@
 #include <QFileInfo>
 #include <QWidget>
 
+#include <utility>
+
 namespace scanvo {
 
 namespace {
@@ -205,7 +207,11 @@ int Acquire(ControlState& state, ScanJobRun& run)
     QElapsedTimer sinceShown;
     const QMetaObject::Connection connection = QObject::connect(
         scanner, &ScannerSource::pageAcquired, scanner, [&](const engine::Image& page) {
-            if (!OnAcquiredPage(state, run, page)) {
+            // The page is handed over where the source allows it, and copied where not.
+            engine::Image taken = scanner->takeAcquiredPage();
+            if (taken.isNull())
+                taken = page;
+            if (!OnAcquiredPage(state, run, std::move(taken))) {
                 scanner->stopAcquisition();
                 return;
             }
