@@ -204,7 +204,10 @@ int Acquire(ControlState& state, ScanJobRun& run)
     const bool autoRepaint = viewer && viewer->autoRepaint();
     if (viewer)
         viewer->setAutoRepaint(false);
+    // Counted from the job's start: a device that delivers pages quickly has its first one drawn
+    // with the later ones, a slow one the moment it arrives.
     QElapsedTimer sinceShown;
+    sinceShown.start();
     const QMetaObject::Connection connection = QObject::connect(
         scanner, &ScannerSource::pageAcquired, scanner, [&](const engine::Image& page) {
             // The page is handed over where the source allows it, and copied where not.
@@ -215,7 +218,7 @@ int Acquire(ControlState& state, ScanJobRun& run)
                 scanner->stopAcquisition();
                 return;
             }
-            if (viewer && (!sinceShown.isValid() || sinceShown.elapsed() >= kViewerRefreshMs)) {
+            if (viewer && sinceShown.elapsed() >= kViewerRefreshMs) {
                 viewer->setAutoRepaint(true);
                 viewer->setAutoRepaint(false);
                 sinceShown.start();

@@ -563,6 +563,26 @@ void TiffPageWriter::add(const Image& page, int format, int bits, int quality)
     ++m_added;
 }
 
+void TiffPageWriter::addStoredPages(const QString& source, int first, int count)
+{
+    if (count <= 0)
+        return;
+    checkPageNumber(m_added + count, m_pageCount);
+    if (fileKind(source) != FileKind::Tiff)
+        throw EngineError(ErrUnsupported, msg::notATiff(source));
+    const TiffFile in = TiffFile::openRead(source, TiffFile::Access::Read);
+    checkPageNumber(first + count - 1, editablePageCount(in, false));
+    checkPageNumber(first, first + count - 1);
+    in.selectPage(first - 1);
+    for (int i = 0; i < count; ++i) {
+        // Pages are visited in order: the next directory is one step on.
+        if (i > 0 && !TIFFReadDirectory(in.get()))
+            in.failRead();
+        CopyTiffPage(in, m_open->tiff, m_added, m_pageCount);
+        ++m_added;
+    }
+}
+
 void TiffPageWriter::commit()
 {
     checkPageNumber(m_pageCount, m_added);
