@@ -17,6 +17,7 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <utility>
 
 namespace scanvo {
 
@@ -202,12 +203,12 @@ qint16 EffectiveScanMode(const ControlState& state)
     return hasCurrent ? state.m_ScanMode : kAppend;
 }
 
-bool OnAcquiredPage(ControlState& state, ScanJobRun& run, const engine::Image& image)
+bool OnAcquiredPage(ControlState& state, ScanJobRun& run, engine::Image image)
 {
     if (run.failed)
         return false;
     if (state.mtMain)
-        state.mtMain->setImage(image);
+        state.mtMain->setImage(std::move(image));
     PrepareAcquiredSave(state);
     const engine::Image& page = PageInViewer(state, image);
     try {

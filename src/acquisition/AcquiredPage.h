@@ -27,9 +27,9 @@ struct ScanJobRun {
 // The mode a job in m_ScanMode places its pages in, by what the document holds now.
 qint16 EffectiveScanMode(const ControlState& state);
 
-// Stores one acquired page: shows it in mtMain, writes it with the Save settings and moves the
+// Stores one acquired page: shows it in mtMain (which takes it over), writes it with the Save settings and moves the
 // current position on. False (with run.failure saying why) when it could not be stored; the
 // document's files and m_Files are then as before this page.
-bool OnAcquiredPage(ControlState& state, ScanJobRun& run, const engine::Image& image);
+bool OnAcquiredPage(ControlState& state, ScanJobRun& run, engine::Image image);
 
 }  // namespace scanvo

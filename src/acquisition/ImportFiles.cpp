@@ -19,7 +19,12 @@
 #include "saving/PageSaving.h"
 #include "settings/Settings.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <optional>
 
 namespace scanvo {
 
@@ -29,6 +34,8 @@ namespace T = acquisition_texts;
 
 // The first file of a document filled by import takes counter 1 of the naming rule.
 constexpr qint64 kImportInitValue = 1;
+// Page counters are 16-bit.
+constexpr int kMaxPages = 32767;
 
 void Inform(ControlState& state, const QString& text)
 {
@@ -55,6 +62,39 @@ struct ImportStop {
     bool readFailure;
 };
 
+// Copies of the chosen files that lie in the document's own directory. Importing moves the
+// document's files to make room, so such a file could be moved away, or another take its name,
+// before its pages are read: its pages are read from a copy made before anything moves.
+class SourceSnapshots {
+public:
+    // The files to read in place of files, in the same order and with the same names.
+    QStringList take(const QStringList& files, const QString& documentDirectory)
+    {
+        const QString directory = QFileInfo(documentDirectory).canonicalFilePath();
+        QStringList sources;
+        for (const QString& file : files) {
+            const QFileInfo info(file);
+            if (directory.isEmpty() || info.canonicalPath() != directory) {
+                sources.append(file);
+                continue;
+            }
+            if (!m_Copies.isValid())
+                throw ImportStop{QString::number(engine::ErrFileWrite) + u'/' + m_Copies.errorString(), true};
+            // One folder per file: two chosen files may share a name only in different folders,
+            // but the copies keep the names, whose extension tells a file's type.
+            const QString folder = m_Copies.path() + u'/' + QString::number(sources.size());
+            const QString copy = folder + u'/' + info.fileName();
+            if (!QDir().mkpath(folder) || !QFile::copy(file, copy))
+                throw ImportStop{QString::number(engine::ErrFileRead) + u'/' + T::kCannotReadFile.arg(file), true};
+            sources.append(copy);
+        }
+        return sources;
+    }
+
+private:
+    QTemporaryDir m_Copies;
+};
+
 class Importer {
 public:
     explicit Importer(ControlState& state)
@@ -62,12 +102,54 @@ public:
     {
     }
 
+    // The pages of every file, in order, into the document's one file behind the current page.
+    // The file is written once whatever the number of pages: the pages before and after the
+    // imported ones are copied as they are stored.
+    void IntoMultiPageDocument(const QStringList& files)
+    {
+        const QString target = MultiPageFilePath(m_Directory, m_State.m_DocName);
+        g_CurrentFilePath = target;
+        int stored = 0;
+        try {
+            stored = QFileInfo::exists(target) ? engine::PageCount(target) : 0;
+        } catch (...) {
+            throw ImportStop{StoreFailureText(), false};
+        }
+        const int before = qBound(0, int(m_State.m_CurrentPage), stored);
+
+        // Every page to import; a file that cannot be read ends the list, the files before it
+        // are imported all the same.
+        QList<PageSource> sources;
+        std::optional<ImportStop> readStop;
+        for (const QString& file : files) {
+            try {
+                const int count = engine::PageCount(file);
+                for (int i = 1; i <= count; ++i)
+                    sources.append({file, i});
+            } catch (...) {
+                readStop = ImportStop{ReadFailureText(), true};
+                break;
+            }
+        }
+        if (int(stored + sources.size()) > kMaxPages)
+            throw ImportStop{T::kTooManyPages.arg(kMaxPages), false};
+
+        // A page that cannot be read leaves the file as it was: it is written again with the
+        // pages before that one.
+        qsizetype written = WriteMultiPageFile(target, stored, before, sources, &readStop);
+        if (written < sources.size() && written > 0) {
+            sources.resize(written);
+            written = WriteMultiPageFile(target, stored, before, sources, nullptr);
+        }
+        m_State.m_PageCount = static_cast<qint16>(stored + written);
+        m_State.m_CurrentPage = static_cast<qint16>(before + written);
+        if (readStop)
+            throw *readStop;
+    }
+
     void ImportFile(const QString& file)
     {
         switch (m_State.m_DocType) {
-        case DocTypeMultiPageTiff:
-            ForEachPage(file, [this](const engine::Image& page) { IntoMultiPageFile(page); });
-            break;
         case DocTypeSinglePageTiff:
         case DocTypeSinglePageJpeg:
             ForEachPage(file, [this](const engine::Image& page) { IntoNewSinglePageFile(page); });
@@ -103,6 +185,48 @@ private:
         }
     }
 
+    struct PageSource {
+        QString file;
+        int page;
+    };
+
+    // Writes target anew: its first before pages, the pages of sources, then its other pages.
+    // The number of sources written: all of them, or, when one cannot be read and readStop is
+    // given, none (with *readStop saying why) and the index of that one. A failure to write
+    // leaves target as it was.
+    qsizetype WriteMultiPageFile(const QString& target, int stored, int before, const QList<PageSource>& sources,
+                                 std::optional<ImportStop>* readStop)
+    {
+        if (sources.isEmpty())
+            return 0;
+        try {
+            engine::TiffPageWriter writer(target, int(stored + sources.size()));
+            writer.addStoredPages(target, 1, before);
+            for (qsizetype i = 0; i < sources.size(); ++i) {
+                engine::Image page;
+                try {
+                    page = engine::LoadPage(sources[i].file, sources[i].page);
+                } catch (...) {
+                    if (!readStop)
+                        throw;
+                    *readStop = ImportStop{ReadFailureText(), true};
+                    return i;
+                }
+                const engine::SaveOptions options = OptionsFor(page, target, QString());
+                writer.add(page, options.format, options.bits, options.quality);
+                SetStatusText(m_State, T::kImportingPage.arg(m_Pages + i + 1));
+            }
+            writer.addStoredPages(target, before + 1, stored - before);
+            writer.commit();
+        } catch (const ImportStop&) {
+            throw;
+        } catch (...) {
+            throw ImportStop{StoreFailureText(), false};
+        }
+        m_Pages += int(sources.size());
+        return sources.size();
+    }
+
     static QString ReadFailureText()
     {
         const Failure failure = CaughtFailure(engine::ErrFileRead);
@@ -119,27 +243,6 @@ private:
         const int bits = page.depth();
         const int format = ChooseFileFormat(m_State, bits, extension);
         return FittedSaveOptions(path, format, bits, QualityFactorFor(format));
-    }
-
-    void IntoMultiPageFile(const engine::Image& page)
-    {
-        g_CurrentFilePath = MultiPageFilePath(m_Directory, m_State.m_DocName);
-        engine::SaveOptions options = OptionsFor(page, g_CurrentFilePath, QString());
-        if (m_State.m_PageCount == 0 && !QFileInfo::exists(g_CurrentFilePath)) {
-            options.mode = engine::SaveNew;
-        } else if (m_State.m_CurrentPage >= m_State.m_PageCount) {
-            options.mode = engine::SaveAppend;
-        } else {
-            options.mode = engine::SaveInsert;
-            options.page = m_State.m_CurrentPage + 1;
-        }
-        try {
-            engine::SavePage(page, g_CurrentFilePath, options);
-        } catch (...) {
-            throw ImportStop{StoreFailureText(), false};
-        }
-        ++m_State.m_CurrentPage;
-        ++m_State.m_PageCount;
     }
 
     void IntoNewSinglePageFile(const engine::Image& page)
@@ -261,16 +364,40 @@ bool ImportFiles(ControlState& state)
         g_CurrentFilePath = MultiPageFilePath(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName), state.m_DocName);
     Importer importer(state);
     bool stopped = false;
-    for (const QString& file : files) {
+    const auto report = [&state](const ImportStop& stop) {
+        if (stop.readFailure)
+            ReportError(state, stop.text);
+        else
+            ReportError(state, T::kImportStoreFailed.arg(stop.text));
+    };
+    // Files of the document itself are read as they were chosen, before any file moves.
+    SourceSnapshots snapshots;
+    QStringList sources;
+    try {
+        sources = state.m_DocType == DocTypeMultiPageTiff
+                      ? files
+                      : snapshots.take(files, DocumentDirectoryPath(state.m_LocalPath, state.m_DocName));
+    } catch (const ImportStop& stop) {
+        report(stop);
+        SetIdleStatusText(state);
+        return false;
+    }
+    if (state.m_DocType == DocTypeMultiPageTiff) {
         try {
-            importer.ImportFile(file);
+            importer.IntoMultiPageDocument(sources);
         } catch (const ImportStop& stop) {
-            if (stop.readFailure)
-                ReportError(state, stop.text);
-            else
-                ReportError(state, T::kImportStoreFailed.arg(stop.text));
+            report(stop);
             stopped = true;
-            break;
+        }
+    } else {
+        for (const QString& file : sources) {
+            try {
+                importer.ImportFile(file);
+            } catch (const ImportStop& stop) {
+                report(stop);
+                stopped = true;
+                break;
+            }
         }
     }
     SetIdleStatusText(state);

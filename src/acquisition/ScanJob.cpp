@@ -28,6 +28,8 @@
 #include <QFileInfo>
 #include <QWidget>
 
+#include <utility>
+
 namespace scanvo {
 
 namespace {
@@ -202,14 +204,21 @@ int Acquire(ControlState& state, ScanJobRun& run)
     const bool autoRepaint = viewer && viewer->autoRepaint();
     if (viewer)
         viewer->setAutoRepaint(false);
+    // Counted from the job's start: a device that delivers pages quickly has its first one drawn
+    // with the later ones, a slow one the moment it arrives.
     QElapsedTimer sinceShown;
+    sinceShown.start();
     const QMetaObject::Connection connection = QObject::connect(
         scanner, &ScannerSource::pageAcquired, scanner, [&](const engine::Image& page) {
-            if (!OnAcquiredPage(state, run, page)) {
+            // The page is handed over where the source allows it, and copied where not.
+            engine::Image taken = scanner->takeAcquiredPage();
+            if (taken.isNull())
+                taken = page;
+            if (!OnAcquiredPage(state, run, std::move(taken))) {
                 scanner->stopAcquisition();
                 return;
             }
-            if (viewer && (!sinceShown.isValid() || sinceShown.elapsed() >= kViewerRefreshMs)) {
+            if (viewer && sinceShown.elapsed() >= kViewerRefreshMs) {
                 viewer->setAutoRepaint(true);
                 viewer->setAutoRepaint(false);
                 sinceShown.start();

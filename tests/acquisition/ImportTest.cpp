@@ -103,6 +103,86 @@ TEST_F(ImportTest, PagesGoIntoAMultiPageDocumentBehindTheCurrentPage)
     EXPECT_EQ(S().m_CurrentPage, 3);
 }
 
+TEST_F(ImportTest, SeveralFilesGoIntoAMultiPageDocumentInTheirOrderBehindTheCurrentPage)
+{
+    WriteFile(docFile("doc.tif"), {401, 402, 403});
+    WriteFile(areaFile("a.tif"), {701, 702, 703});
+    WriteFile(areaFile("b.tif"), {801}, 1);
+    Open(1);
+    GoToPage(2);
+    prompter.fileAnswers.enqueue({areaFile("a.tif"), areaFile("b.tif")});
+    Click(keys::miImport);
+    EXPECT_EQ(prompter.messageTexts(), QStringList());
+    EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 402, 701, 702, 703, 801, 403}));
+    EXPECT_EQ(engine::LoadPage(docFile("doc.tif"), 6).depth(), 1);
+    EXPECT_EQ(S().m_CurrentPage, 6);
+    EXPECT_EQ(S().m_PageCount, 7);
+    EXPECT_EQ(DocFiles(), QStringList({"doc.tif"}));
+}
+
+TEST_F(ImportTest, AnUnreadableFileKeepsThePagesOfTheFilesBeforeItInAMultiPageDocument)
+{
+    WriteFile(docFile("doc.tif"), {401, 402});
+    WriteFile(areaFile("good.tif"), {501, 502});
+    QFile bad(areaFile("bad.tif"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("II*\0 not a tiff at all");
+    bad.close();
+    Open(1);
+    GoToPage(1);
+    prompter.fileAnswers.enqueue({areaFile("good.tif"), areaFile("bad.tif")});
+    Click(keys::miImport);
+    EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 501, 502, 402}));
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(prompter.messages[0].title, core_texts::kTitleError);
+    EXPECT_EQ(S().m_PageCount, 4);
+    EXPECT_EQ(DocFiles(), QStringList({"doc.tif"}));
+}
+
+// The document's own files, chosen for import, are read as they were when chosen, although the
+// import moves files before it reads them.
+TEST_F(ImportTest, AMultiPageDocumentImportsItsOwnFile)
+{
+    WriteFile(docFile("doc.tif"), {401, 402, 403});
+    Open(1);
+    GoToPage(1);
+    prompter.fileAnswers.enqueue({docFile("doc.tif")});
+    Click(keys::miImport);
+    EXPECT_EQ(prompter.messageTexts(), QStringList());
+    EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 401, 402, 403, 402, 403}));
+    EXPECT_EQ(S().m_CurrentPage, 4);
+}
+
+TEST_F(ImportTest, ASinglePageDocumentImportsAFileThatTheImportMoves)
+{
+    WriteFile(docFile("s0001.tif"), {101});
+    WriteFile(docFile("s0002.tif"), {102});
+    WriteFile(docFile("s0003.tif"), {103});
+    Open(2);
+    GoToPage(1);
+    prompter.fileAnswers.enqueue({docFile("s0003.tif")});
+    Click(keys::miImport);
+    EXPECT_EQ(prompter.messageTexts(), QStringList());
+    EXPECT_EQ(DocFiles(), QStringList({"s0001.tif", "s0002.tif", "s0003.tif", "s0004.tif"}));
+    EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101, 103, 102, 103}));
+}
+
+TEST_F(ImportTest, AMixedDocumentImportsAFileThatTheImportMoves)
+{
+    WriteFile(docFile("m0001.tif"), {101});
+    WriteFile(docFile("m0002.jpg"), {102});
+    WriteFile(docFile("m0003.tif"), {103, 104});
+    Open(0);
+    GoToFileNumber(1);
+    prompter.fileAnswers.enqueue({docFile("m0003.tif")});
+    Click(keys::miImport);
+    EXPECT_EQ(prompter.messageTexts(), QStringList());
+    EXPECT_EQ(DocFiles(), QStringList({"m0001.tif", "m0002.tif", "m0003.jpg", "m0004.tif"}));
+    EXPECT_EQ(PageWidths(docFile("m0002.tif")), QList<int>({103, 104}));
+    EXPECT_EQ(PageWidths(docFile("m0004.tif")), QList<int>({103, 104}));
+    EXPECT_EQ(FileWidths({"m0003.jpg"}), QList<int>({102}));
+}
+
 TEST_F(ImportTest, AMixedDocumentTakesEachFileWholeWithItsOwnExtension)
 {
     WriteFile(docFile("m0001.tif"), {101});

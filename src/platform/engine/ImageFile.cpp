@@ -310,7 +310,9 @@ void checkOverwrite(const QString& path, bool dropUnreadable)
 
 // The image in the depth the format stores: CCITT 1 bit; JPEG 8 (grey) or 24 without palette;
 // LZW and uncompressed whatever was asked for. bits 0 keeps the image's own depth where it can.
-Image imageForFormat(const Image& image, const FormatInfo& info, int bits)
+// image itself when it has that depth already, else the conversion, kept in *converted: a page
+// is not copied only to be written.
+const Image& imageForFormat(const Image& image, const FormatInfo& info, int bits, Image* converted)
 {
     if (bits != 0 && bits != 1 && bits != 8 && bits != 24)
         throw EngineError(ErrUnsupported, msg::unsupportedBits(bits));
@@ -322,7 +324,10 @@ Image imageForFormat(const Image& image, const FormatInfo& info, int bits)
         depth = 8;
     if (jpeg && bits == 0 && image.hasPalette() && !image.isGrey())
         depth = 24;
-    return ConvertDepth(image, depth, !jpeg);
+    if (image.depth() == depth && (!jpeg || !image.hasPalette()))
+        return image;
+    *converted = ConvertDepth(image, depth, !jpeg);
+    return *converted;
 }
 
 // Writes the pages of plan (source page indexes, kNewPage for newPage) to path through a temporary
@@ -504,7 +509,8 @@ void SavePage(const Image& image, const QString& path, const SaveOptions& option
     const FormatInfo* info = FindFormat(options.format);
     if (!info)
         throw EngineError(ErrUnsupported, msg::unknownFormatCode(options.format));
-    const Image prepared = imageForFormat(image, *info, options.bits);
+    Image converted;
+    const Image& prepared = imageForFormat(image, *info, options.bits, &converted);
     if (info->container == Container::Jpeg)
         saveJpegFile(prepared, path, options);
     else
@@ -552,8 +558,29 @@ void TiffPageWriter::add(const Image& page, int format, int bits, int quality)
     if (info->container != Container::Tiff)
         throw EngineError(ErrUnsupported, msg::jpegSinglePage());
     checkPageNumber(m_added + 1, m_pageCount);
-    WriteTiffPage(m_open->tiff, imageForFormat(page, *info, bits), format, quality, m_added, m_pageCount);
+    Image converted;
+    WriteTiffPage(m_open->tiff, imageForFormat(page, *info, bits, &converted), format, quality, m_added, m_pageCount);
     ++m_added;
+}
+
+void TiffPageWriter::addStoredPages(const QString& source, int first, int count)
+{
+    if (count <= 0)
+        return;
+    checkPageNumber(m_added + count, m_pageCount);
+    if (fileKind(source) != FileKind::Tiff)
+        throw EngineError(ErrUnsupported, msg::notATiff(source));
+    const TiffFile in = TiffFile::openRead(source, TiffFile::Access::Read);
+    checkPageNumber(first + count - 1, editablePageCount(in, false));
+    checkPageNumber(first, first + count - 1);
+    in.selectPage(first - 1);
+    for (int i = 0; i < count; ++i) {
+        // Pages are visited in order: the next directory is one step on.
+        if (i > 0 && !TIFFReadDirectory(in.get()))
+            in.failRead();
+        CopyTiffPage(in, m_open->tiff, m_added, m_pageCount);
+        ++m_added;
+    }
 }
 
 void TiffPageWriter::commit()

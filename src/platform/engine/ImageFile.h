@@ -77,6 +77,9 @@ public:
 
     // Adds the next page as SavePage would write it with format (a TIFF code), bits and quality.
     void add(const Image& page, int format, int bits = 0, int quality = 128);
+    // Adds pages first .. first + count - 1 (1-based) of the TIFF file source as they are stored,
+    // without decoding them. source may be the target itself: it is read, never written, here.
+    void addStoredPages(const QString& source, int first, int count);
     // Closes the file and renames it over the target; every page must have been added.
     void commit();
 

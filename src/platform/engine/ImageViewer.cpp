@@ -226,12 +226,15 @@ void ImageViewer::setBackColor(const QColor& colour)
 void ImageViewer::setAutoRepaint(bool on)
 {
     m_AutoRepaint = on;
-    if (on)
+    if (on) {
+        m_PaintWanted = true;
         viewport()->update();
+    }
 }
 
 void ImageViewer::repaintImage()
 {
+    m_PaintWanted = true;
     viewport()->update();
 }
 
@@ -320,6 +323,12 @@ void ImageViewer::paintEvent(QPaintEvent* event)
         return;
     }
     painter.fillRect(event->rect(), m_BackColor);
+    if (!m_AutoRepaint && !m_PaintWanted && !m_LastPainted.rendering.isNull() && !hasRendering()) {
+        // A page that changed is drawn when asked for; drawing it costs about as much as storing it.
+        painter.drawImage(m_LastPainted.target, m_LastPainted.rendering, m_LastPainted.source);
+        return;
+    }
+    m_PaintWanted = false;
     const QRect shown = displayRect();
     if (shown.isEmpty())
         return;
@@ -333,6 +342,7 @@ void ImageViewer::paintEvent(QPaintEvent* event)
     const QRectF inRendering((source.x() - m_RenderingSource.x()) * rx, (source.y() - m_RenderingSource.y()) * ry,
                              source.width() * rx, source.height() * ry);
     painter.drawImage(QRectF(shown), m_Rendering, inRendering);
+    m_LastPainted = {m_Rendering, QRectF(shown), inRendering};
 }
 
 void ImageViewer::resizeEvent(QResizeEvent* event)

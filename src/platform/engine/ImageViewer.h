@@ -64,7 +64,9 @@ public:
     QColor backColor() const { return m_BackColor; }
     void setBackColor(const QColor& colour);
 
-    // With auto-repaint off, changes are laid out but painted only on repaintImage().
+    // With auto-repaint off, changes are laid out but painted only on repaintImage() (or when
+    // auto-repaint comes on again); until then the view shows what it painted last, even when the
+    // window system asks for a paint.
     bool autoRepaint() const noexcept { return m_AutoRepaint; }
     void setAutoRepaint(bool on);
     void repaintImage();
@@ -122,6 +124,14 @@ private:
     QImage m_Rendering;
     double m_RenderingScale = 0.0;  // 0: none
     QRect m_RenderingSource;        // the part of the page the rendering shows, in image pixels
+    // What the last paint drew: a rendering, where to and from which part of it.
+    struct Painted {
+        QImage rendering;
+        QRectF target;
+        QRectF source;
+    };
+    Painted m_LastPainted;
+    bool m_PaintWanted = false;  // a repaint was asked for while auto-repaint is off
 };
 
 }  // namespace scanvo::engine

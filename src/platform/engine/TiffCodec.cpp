@@ -7,6 +7,8 @@
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/PixPtr.h"
 
+#include <QtEndian>
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -356,13 +358,33 @@ void setPageTags(TIFF* tif, int pageIndex, int pageCount)
     TIFFSetField(tif, TIFFTAG_PAGENUMBER, std::uint16_t(pageIndex), std::uint16_t(pageCount));
 }
 
-// Rows of pix in the byte order a TIFF or JPEG row has: packed bits, bytes, or R,G,B triples.
-PixPtr fileOrderRows(Pix* pix)
+// Rows first .. first + count - 1 of pix in the byte order a TIFF row has (packed bits, bytes, or
+// R,G,B triples), one after another in strip. A strip at a time, so that no second page-sized
+// copy is made: a fresh one costs a page fault every 4 KiB on top of the copying.
+void fileOrderStrip(Pix* pix, std::uint32_t first, std::uint32_t count, std::int64_t rowBytes,
+                    std::vector<unsigned char>& strip)
 {
-    Pix* rows = pixGetDepth(pix) == 32 ? pixConvert32To24(pix) : pixEndianByteSwapNew(pix);
-    if (!rows)
-        throw EngineError(ErrOutOfMemory, msg::outOfMemory());
-    return PixPtr(rows);
+    if (pixGetDepth(pix) == 32) {
+        BOX* box = boxCreate(0, l_int32(first), pixGetWidth(pix), l_int32(count));
+        PixPtr part(box ? pixClipRectangle(pix, box, nullptr) : nullptr);
+        boxDestroy(&box);
+        PixPtr rows(part ? pixConvert32To24(part.get()) : nullptr);
+        if (!rows)
+            throw EngineError(ErrOutOfMemory, msg::outOfMemory());
+        const auto* base = reinterpret_cast<const unsigned char*>(pixGetData(rows.get()));
+        const std::int64_t stride = std::int64_t(pixGetWpl(rows.get())) * 4;
+        for (std::uint32_t r = 0; r < count; ++r)
+            std::memcpy(strip.data() + std::int64_t(r) * rowBytes, base + std::int64_t(r) * stride,
+                        static_cast<size_t>(rowBytes));
+        return;
+    }
+    // Leptonica keeps 1- and 8-bit samples in 32-bit words, most significant byte first: a row of
+    // the file is those words big-endian. Whole words are written; the last one's extra bytes fall
+    // where the next row begins, and strip has a word of room beyond its rows for the last one.
+    const l_uint32* data = pixGetData(pix);
+    const int wpl = pixGetWpl(pix);
+    for (std::uint32_t r = 0; r < count; ++r)
+        qToBigEndian<quint32>(data + std::int64_t(first + r) * wpl, wpl, strip.data() + std::int64_t(r) * rowBytes);
 }
 
 template <typename T>
@@ -631,17 +653,12 @@ void WriteTiffPage(const TiffFile& out, const Image& image, int format, int qual
     const std::uint32_t rowsPerStrip = rowsPerStripFor(rowBytes, height, jpeg);
     TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, rowsPerStrip);
 
-    PixPtr rows = fileOrderRows(pix);
-    const auto* base = reinterpret_cast<const unsigned char*>(pixGetData(rows.get()));
-    const std::int64_t stride = std::int64_t(pixGetWpl(rows.get())) * 4;
-    std::vector<unsigned char> strip(static_cast<size_t>(rowBytes * rowsPerStrip));
+    std::vector<unsigned char> strip(static_cast<size_t>(rowBytes * rowsPerStrip + 4));
     const std::uint32_t strips = (height + rowsPerStrip - 1) / rowsPerStrip;
     for (std::uint32_t s = 0; s < strips; ++s) {
         const std::uint32_t first = s * rowsPerStrip;
         const std::uint32_t count = std::min(rowsPerStrip, height - first);
-        for (std::uint32_t r = 0; r < count; ++r)
-            std::memcpy(strip.data() + std::int64_t(r) * rowBytes, base + std::int64_t(first + r) * stride,
-                        static_cast<size_t>(rowBytes));
+        fileOrderStrip(pix, first, count, rowBytes, strip);
         if (TIFFWriteEncodedStrip(tif, s, strip.data(), static_cast<tmsize_t>(rowBytes * count)) < 0)
             out.failWrite();
     }

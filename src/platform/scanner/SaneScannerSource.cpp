@@ -209,9 +209,9 @@ int SaneScannerSource::readPages(bool afterDialog)
     connect(
         &worker, &SaneScanWorker::pageReady, this,
         [this, &worker] {
-            for (const engine::Image& page : worker.takePages())
+            for (engine::Image& page : worker.takePages())
                 if (!m_stopRequested)
-                    emit pageAcquired(page);
+                    raisePageAcquired(page);
         },
         Qt::QueuedConnection);
     connect(
@@ -232,9 +232,9 @@ int SaneScannerSource::readPages(bool afterDialog)
     m_worker = nullptr;
     // Pages are announced before the job's end; none may be left behind whatever a page handler
     // did, unless it asked for no more.
-    for (const engine::Image& page : worker.takePages())
+    for (engine::Image& page : worker.takePages())
         if (!m_stopRequested)
-            emit pageAcquired(page);
+            raisePageAcquired(page);
     return result;
 }
 

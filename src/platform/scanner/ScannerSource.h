@@ -69,6 +69,10 @@ public:
     // the device failed first). For a caller that cannot take more pages. Does nothing between jobs.
     virtual void stopAcquisition() = 0;
 
+    // Within a pageAcquired handler: the page itself, handed over instead of copied (a page is
+    // megabytes); the event's argument is null afterwards. Null outside a handler and once taken.
+    engine::Image takeAcquiredPage();
+
     // How device dialogs are shown; without a runner they run with QDialog::exec.
     void setDialogRunner(DialogRunner runner) { m_dialogRunner = std::move(runner); }
 
@@ -77,6 +81,8 @@ signals:
     void pageAcquired(const scanvo::engine::Image& image);
 
 protected:
+    // Raises pageAcquired for page, which a handler may take (takeAcquiredPage).
+    void raisePageAcquired(engine::Image& page);
     int runDialog(QDialog& dialog);
     QWidget* owner() const;  // the window start was given; null once it is gone
     void setOwner(QWidget* owner);
@@ -84,6 +90,7 @@ protected:
 private:
     DialogRunner m_dialogRunner;
     QPointer<QObject> m_owner;
+    engine::Image* m_pageInEvent = nullptr;
 };
 
 }  // namespace scanvo::scanner

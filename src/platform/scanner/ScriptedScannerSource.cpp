@@ -97,7 +97,8 @@ int ScriptedScannerSource::acquire(int flags)
             m_heldBack = int(scan.pages.size() - i);
             break;
         }
-        emit pageAcquired(scan.pages.at(i));
+        engine::Image page = scan.pages.at(i);
+        raisePageAcquired(page);
     }
     m_acquiring = false;
     // A stop ahead of the failure keeps the device from reaching it.

@@ -169,6 +169,30 @@ TEST_F(Viewer, BitonalPagesAreShownThroughACachedGreyRendering)
     EXPECT_TRUE(viewer.hasRendering());
 }
 
+TEST_F(Viewer, WithAutoRepaintOffAChangedPageWaitsForItsRepaint)
+{
+    QImage blank(kA4Width, kA4Height, QImage::Format_Grayscale8);
+    blank.fill(255);
+    const Image white = Image::fromQImage(blank);
+    viewer.setImage(halfBlackPage());
+    const QRect shown = viewer.displayRect();
+    const QPoint left(shown.left() + shown.width() / 4, shown.center().y());
+    const auto greyAtLeft = [&] { return qGray(viewer.grab().toImage().pixel(left)); };
+    EXPECT_LT(greyAtLeft(), 20);
+
+    viewer.setAutoRepaint(false);
+    viewer.setImage(white);
+    EXPECT_LT(greyAtLeft(), 20);  // a paint the window system asks for shows the last one again
+    EXPECT_FALSE(viewer.hasRendering());
+    viewer.repaintImage();
+    EXPECT_GT(greyAtLeft(), 235);
+
+    viewer.setImage(halfBlackPage());
+    EXPECT_GT(greyAtLeft(), 235);
+    viewer.setAutoRepaint(true);
+    EXPECT_LT(greyAtLeft(), 20);
+}
+
 TEST_F(Viewer, PointerEventsArriveInImagePixels)
 {
     viewer.setImage(GreyPage(1200, 800));

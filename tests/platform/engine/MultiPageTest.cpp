@@ -409,6 +409,46 @@ TEST(TiffPageWriter, WritesPageByPageAndReplacesTheTargetOnlyOnCommit)
     EXPECT_EQ(DirEntries(dir.path()), QStringList{QStringLiteral("out.tif")});
 }
 
+TEST(TiffPageWriter, CopiesStoredPagesOfTheTargetItselfAroundNewOnes)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("doc.tif"));
+    const int formats[] = {FormatTiffG4, FormatTiffLzw, FormatTiffG4};
+    std::vector<Image> old;
+    for (int i = 0; i < 3; ++i) {
+        old.push_back(pageFor(i + 1, formats[i]));
+        SavePage(old.back(), path, at(i == 0 ? SaveNew : SaveAppend, 0, formats[i]));
+    }
+    const Image fresh = BitonalPage(kWidth, kHeight, 50);
+    {
+        TiffPageWriter writer(path, 5);
+        writer.addStoredPages(path, 1, 1);
+        writer.add(fresh, FormatTiffG4);
+        writer.addStoredPages(path, 1, 3);  // the file as it was, read while it is written anew
+        writer.commit();
+    }
+    ASSERT_EQ(PageCount(path), 5);
+    const int from[] = {0, -1, 0, 1, 2};
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(testing::Message() << "page " << i + 1);
+        const Image back = LoadPage(path, i + 1);
+        EXPECT_TRUE(back.samePixels(from[i] < 0 ? fresh : old[size_t(from[i])]));
+        EXPECT_EQ(back.loadFormat(), from[i] < 0 ? FormatTiffG4 : formats[from[i]]);
+    }
+    EXPECT_EQ(DirEntries(dir.path()), QStringList{QStringLiteral("doc.tif")});
+
+    // Pages the source does not have, or more than the writer announced, are refused.
+    const QByteArray before = FileBytes(path);
+    {
+        TiffPageWriter writer(path, 2);
+        EXPECT_THROW(writer.addStoredPages(path, 5, 2), EngineError);
+        EXPECT_THROW(writer.addStoredPages(path, 0, 1), EngineError);
+        EXPECT_THROW(writer.addStoredPages(path, 1, 3), EngineError);
+    }
+    EXPECT_EQ(FileBytes(path), before);
+}
+
 TEST(TiffPageWriter, LeavesNothingBehindWhenAbandonedOrMisused)
 {
     QTemporaryDir dir;
