@@ -333,16 +333,6 @@ QString ImportFilter(qint16 docType)
     }
 }
 
-QStringList ChosenFiles(const QStringList& answer)
-{
-    if (answer.size() < 2 || !QFileInfo(answer.first()).isDir())
-        return answer;
-    QStringList files;
-    for (qsizetype i = 1; i < answer.size(); ++i)
-        files.append(answer.first() + u'/' + answer.at(i));
-    return files;
-}
-
 bool ImportFiles(ControlState& state)
 {
     if (!EnsureDocument(state))
@@ -354,7 +344,7 @@ bool ImportFiles(ControlState& state)
     if (state.m_PageModified)
         return false;
     const QStringList files =
-        ChosenFiles(CurrentPrompter().chooseFiles(state.control, T::kImportTitle, QString(), ImportFilter(state.m_DocType)));
+        ChosenFilePaths(CurrentPrompter().chooseFiles(state.control, T::kImportTitle, QString(), ImportFilter(state.m_DocType)));
     if (files.isEmpty())
         return false;
 

@@ -11,8 +11,6 @@ namespace scanvo {
 
 // The file dialog's filter for a document type.
 QString ImportFilter(qint16 docType);
-// The chosen files from the file dialog's answer: full paths, or a directory followed by names in it.
-QStringList ChosenFiles(const QStringList& answer);
 
 // Asks for files and imports their pages: into the one file of a multi-page document, as one new
 // file per page of a single-page document, or as one new file per chosen file (keeping its

@@ -6,6 +6,7 @@
 #include "acquisition/ImportFiles.h"
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
+#include "core/Prompter.h"
 #include "platform/engine/FormatCodes.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
@@ -48,9 +49,9 @@ TEST_F(ImportTest, TheFileDialogAsksWithTheTitleAndTheDocumentsFilter)
     EXPECT_TRUE(ImportFilter(3).startsWith(QStringLiteral("JPG图像文件")));
     EXPECT_TRUE(ImportFilter(0).contains(QStringLiteral("*.jpg *.tif")));
     EXPECT_EQ(ImportFilter(-1), ImportFilter(0));
-    EXPECT_EQ(ChosenFiles({"/a/b.tif"}), QStringList({"/a/b.tif"}));
-    EXPECT_EQ(ChosenFiles({"/a/b.tif", "/a/c.tif"}), QStringList({"/a/b.tif", "/a/c.tif"}));
-    EXPECT_EQ(ChosenFiles({"/tmp", "b.tif", "c.tif"}), QStringList({"/tmp/b.tif", "/tmp/c.tif"}));
+    EXPECT_EQ(ChosenFilePaths({"/a/b.tif"}), QStringList({"/a/b.tif"}));
+    EXPECT_EQ(ChosenFilePaths({"/a/b.tif", "/a/c.tif"}), QStringList({"/a/b.tif", "/a/c.tif"}));
+    EXPECT_EQ(ChosenFilePaths({"/tmp", "b.tif", "c.tif"}), QStringList({"/tmp/b.tif", "/tmp/c.tif"}));
 
     Open(2);
     Click(keys::miImport);  // cancelled: no files answered
