@@ -6,6 +6,7 @@
 #include "acquisition/ImportFiles.h"
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
+#include "core/FileListView.h"
 #include "platform/engine/FormatCodes.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
@@ -13,7 +14,6 @@
 #include "viewer/PageDisplay.h"
 
 #include <QFile>
-#include <QListWidget>
 
 namespace scanvo::fixtures {
 namespace {
