@@ -2,6 +2,7 @@
 #include "core/FileListView.h"
 
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 
 #include <algorithm>
 
@@ -146,6 +147,15 @@ QList<int> FileListView::selectedRows() const
         rows.append(index.row());
     std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+void FileListView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) {
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
 }
 
 QRect FileListView::entryRect(int row) const

@@ -83,6 +83,10 @@ signals:
     // An entry was clicked (pressed and released on it).
     void entryClicked(int row);
 
+protected:
+    // Space is the scan key of the list (on its release); it does not tick the current entry.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     FileListModel* m_model;
 };

@@ -8,6 +8,7 @@
 #include "viewer/PageDisplay.h"
 
 #include <QFile>
+#include <QTest>
 #include <QToolBar>
 
 namespace scanvo::fixtures {
@@ -308,6 +309,11 @@ TEST(FileListViewTest, EveryEntryHasACheckBoxThatARefillClears)
     list.setAllChecked(true);
     EXPECT_EQ(list.checkedRows().size(), 5);
     list.setAllChecked(false);
+    EXPECT_TRUE(list.checkedRows().isEmpty());
+
+    // Space scans on its release; pressing it ticks nothing.
+    list.setCurrentRow(4);
+    QTest::keyClick(&list, Qt::Key_Space);
     EXPECT_TRUE(list.checkedRows().isEmpty());
 
     list.setChecked(2, true);
