@@ -10,6 +10,7 @@
 #include "control/ToolbarTables.h"
 #include "core/ControlState.h"
 #include "core/DocumentType.h"
+#include "core/FileListView.h"
 #include "document/FileList.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
@@ -20,7 +21,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -80,7 +80,7 @@ struct Browser {
         state.tbFileOperate = new CommandToolBar(toolbars::tbFileOperate, true, &host);
         state.tbImaging = new CommandToolBar(toolbars::tbImaging, true, &host);
         state.tbCommon = new CommandToolBar(toolbars::tbCommon, false, &host);
-        state.lvwFileList = new QListWidget(&host);
+        state.lvwFileList = new FileListView(&host);
         state.cboZoomFactor = new QComboBox(&host);
         state.sbTotalInfo = new QStatusBar(&host);
         for (int n = 1; n <= 5; ++n) {

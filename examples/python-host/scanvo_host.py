@@ -13,7 +13,7 @@ import sys
 
 from PyQt6 import sip
 from PyQt6.QtCore import QMetaObject, QTimer
-from PyQt6.QtWidgets import QApplication, QListWidget, QMainWindow, QWidget
+from PyQt6.QtWidgets import QApplication, QListView, QMainWindow, QWidget
 
 
 def create_control(library_path, parent):
@@ -54,7 +54,7 @@ def main():
         return app.exec()
 
     def report():
-        listed = control.findChild(QListWidget, "lvwFileList").count()
+        listed = control.findChild(QListView, "lvwFileList").model().rowCount()
         print(f"{args.doc}: {listed} entries listed")
         app.exit(0 if listed > 0 else 1)
 

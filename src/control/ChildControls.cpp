@@ -5,6 +5,7 @@
 #include "control/ToolbarDispatch.h"
 #include "control/ToolbarTables.h"
 #include "core/CoreTexts.h"
+#include "core/FileListView.h"
 #include "core/Twips.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
@@ -15,7 +16,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QStatusBar>
@@ -61,7 +61,7 @@ void CreateScanPane(ControlState& state)
     state.tbFileNav = MakeToolbar(state, toolbars::tbFileNav, true, pane, DispatchFileNavToolbar);
     state.cboCurrentFile = MakeNumberBox(state.tbFileNav, "cboCurrentFile");
     state.tbFileOperate = MakeToolbar(state, toolbars::tbFileOperate, true, pane, DispatchFileOperateToolbar);
-    state.lvwFileList = new QListWidget(pane);
+    state.lvwFileList = new FileListView(pane);
     state.lvwFileList->setObjectName(QStringLiteral("lvwFileList"));
 }
 

@@ -5,6 +5,7 @@
 #include "control/ToolbarBuilder.h"
 #include "core/CommandKeys.h"
 #include "core/DocumentType.h"
+#include "core/FileListView.h"
 #include "core/ToolbarKeys.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
@@ -14,7 +15,6 @@
 #include <QFrame>
 #include <QLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWidget>

@@ -23,7 +23,6 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QStatusBar;
 class QToolBar;
@@ -34,6 +33,7 @@ namespace scanvo {
 namespace engine {
 class ImageViewer;
 }
+class FileListView;
 
 // The file the shown page comes from, shared by every control of the process; empty while no
 // document is listed.
@@ -167,7 +167,7 @@ struct ChildWidgets {
     QToolBar* tbFileOperate = nullptr;
     QToolBar* tbCommon = nullptr;
     QToolBar* tbImaging = nullptr;
-    QListWidget* lvwFileList = nullptr;
+    FileListView* lvwFileList = nullptr;
     QComboBox* cboCurrentFile = nullptr;
     QComboBox* cboCurrentPage = nullptr;
     QComboBox* cboZoomFactor = nullptr;

@@ -24,5 +24,8 @@ constexpr bool IsSinglePageDocument(qint16 docType)
 // A name counts as TIFF or JPEG when its lower-cased form contains ".tif" or ".jpg".
 bool IsTiffName(const QString& name);
 bool IsJpegName(const QString& name);
+// True when text contains part in any case, as QString::contains with Qt::CaseInsensitive says,
+// without folding every character of text where part is plain ASCII.
+bool ContainsIgnoringCase(QStringView text, QStringView part);
 
 }  // namespace scanvo

@@ -3,12 +3,12 @@
 
 #include "core/CommandKeys.h"
 #include "core/DocumentType.h"
+#include "core/FileListView.h"
 #include "core/ToolbarKeys.h"
 #include "platform/engine/ImageViewer.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QListWidget>
 #include <QMenu>
 #include <QToolBar>
 

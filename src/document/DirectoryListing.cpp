@@ -1,13 +1,20 @@
 // Directory enumeration of the file list.
 #include "document/DirectoryListing.h"
 
+#include "core/DocumentType.h"
 #include "core/Routines.h"
+#include "platform/engine/AtomicFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace scanvo {
 
@@ -49,9 +56,33 @@ int CompareNumbers(QStringView a, QStringView b)
     return a.compare(b);
 }
 
+// The case-folded run, without a new string for the common names of plain ASCII.
+void AppendCaseFolded(QString& key, QStringView run)
+{
+    const bool ascii = std::all_of(run.begin(), run.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (!ascii) {
+        key += run.toString().toCaseFolded();
+        return;
+    }
+    for (QChar c : run)
+        key += c.unicode() >= u'A' && c.unicode() <= u'Z' ? QChar(char16_t(c.unicode() + (u'a' - u'A'))) : c;
+}
+
 bool IsWildcard(const QString& namePattern)
 {
     return namePattern.contains(u'*') || namePattern.contains(u'?');
+}
+
+// A regular file, or a link to one. Most file systems give the type in the entry itself; only
+// links and entries of unknown type cost a look at the file.
+bool IsFileEntry(int directoryFd, const dirent& entry)
+{
+    if (entry.d_type == DT_REG)
+        return true;
+    if (entry.d_type != DT_UNKNOWN && entry.d_type != DT_LNK)
+        return false;
+    struct stat target {};
+    return ::fstatat(directoryFd, entry.d_name, &target, 0) == 0 && S_ISREG(target.st_mode);
 }
 
 }  // namespace
@@ -96,7 +127,7 @@ QString NumberingOrderKey(const QString& name)
         const QStringView run = RunAt(name, i);
         i += run.size();
         if (!IsDigit(run.front())) {
-            key += run.toString().toCaseFolded();
+            AppendCaseFolded(key, run);
             key += QChar(u'\0');
             continue;
         }
@@ -137,29 +168,62 @@ void SortInNumberingOrder(QStringList& names)
         names[i] = std::move(keyed[size_t(i)].name);
 }
 
+DirectoryNames ReadDirectoryNames(const QString& directory)
+{
+    DirectoryNames names;
+    DIR* listing = ::opendir(QFile::encodeName(directory.isEmpty() ? QStringLiteral(".") : directory).constData());
+    if (listing == nullptr)
+        return names;
+    const int fd = ::dirfd(listing);
+    while (const dirent* entry = ::readdir(listing)) {
+        if (entry->d_name[0] == '.') {
+            // Hidden names are never listed; only a save's leftovers among them are of interest.
+            if (std::strstr(entry->d_name, ".tmp-") != nullptr) {
+                const QString name = QFile::decodeName(entry->d_name);
+                if (engine::AtomicFile::IsTemporaryName(name))
+                    names.temporaries.append(name);
+            }
+            continue;
+        }
+        if (IsFileEntry(fd, *entry))
+            names.files.append(QFile::decodeName(entry->d_name));
+    }
+    ::closedir(listing);
+    return names;
+}
+
+QStringList SelectMatchingNames(const QStringList& files, const QString& namePattern)
+{
+    if (namePattern.isEmpty())
+        return {};
+    if (!IsWildcard(namePattern))
+        return files.contains(namePattern) ? QStringList{namePattern} : QStringList{};
+    // "*.tif" also takes "page.TIFF" and "page.tif.jpg": the test is "contains", in any case.
+    const QString extension = WildcardExtension(namePattern);
+    if (extension.isEmpty())
+        return files;
+    QStringList selected;
+    for (const QString& name : files) {
+        if (ContainsIgnoringCase(name, extension))
+            selected.append(name);
+    }
+    return selected;
+}
+
 QStringList ListMatchingNames(const QString& pattern, ListingOrder order)
 {
     const QString directory = PathDirPart(pattern);
     const QString namePattern = PathFilePart(pattern);
     if (namePattern.isEmpty())
         return {};
-
     if (!IsWildcard(namePattern)) {
+        // One file: a look at it, not a read of the directory.
         const QFileInfo file(QDir(directory.isEmpty() ? QStringLiteral(".") : directory), namePattern);
         if (file.isFile() && !file.isHidden())
             return {file.fileName()};
         return {};
     }
-
-    QDir dir(directory.isEmpty() ? QStringLiteral(".") : directory);
-    QStringList names = dir.entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort);
-    // "*.tif" also takes "page.TIFF" and "page.tif.jpg": the test is "contains", in any case.
-    const QString extension = WildcardExtension(namePattern);
-    if (!extension.isEmpty()) {
-        names.erase(std::remove_if(names.begin(), names.end(),
-                                   [&](const QString& name) { return !name.toLower().contains(extension); }),
-                    names.end());
-    }
+    QStringList names = SelectMatchingNames(ReadDirectoryNames(directory).files, namePattern);
     if (order == ListingOrder::Numbering)
         SortInNumberingOrder(names);
     return names;

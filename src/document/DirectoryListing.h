@@ -10,6 +10,19 @@ namespace scanvo {
 
 enum class ListingOrder { Numbering, Unsorted };
 
+// What one read of a directory finds: the names of its visible files (regular files, or links to
+// them), in no particular order, and the hidden names that have the form of a save's temporary file.
+struct DirectoryNames {
+    QStringList files;
+    QStringList temporaries;
+};
+// Reads directory once, looking at a file's type only where the directory entry does not give it.
+// Empty when the directory does not exist or cannot be read.
+DirectoryNames ReadDirectoryNames(const QString& directory);
+// The names among files that the name part of a pattern selects ("*.*", "*.tif", "name.tif"), in
+// the order given.
+QStringList SelectMatchingNames(const QStringList& files, const QString& namePattern);
+
 // Names (without directory) of the files matching pattern, in numbering order unless asked
 // otherwise. Empty when the directory does not exist or nothing matches.
 QStringList ListMatchingNames(const QString& pattern, ListingOrder order = ListingOrder::Numbering);

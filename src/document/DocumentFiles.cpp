@@ -47,7 +47,12 @@ qint16 DetectDocType(const QString& pattern)
 {
     const QString directory = WithTrailingSeparator(PathDirPart(pattern));
     // Which kinds of file are present does not depend on their order.
-    const QStringList names = ListMatchingNames(directory + PathFilePart(pattern), ListingOrder::Unsorted);
+    return DetectDocTypeOf(directory, ListMatchingNames(directory + PathFilePart(pattern), ListingOrder::Unsorted));
+}
+
+qint16 DetectDocTypeOf(const QString& directoryPath, const QStringList& names)
+{
+    const QString directory = WithTrailingSeparator(directoryPath);
     if (names.isEmpty())
         return DocTypeDetect;
 
@@ -75,17 +80,22 @@ qint16 DetectDocType(const QString& pattern)
 
 void CollectFiles(ControlState& state, const QString& pattern)
 {
-    CollectListedFiles(state, PathDirPart(pattern), ListMatchingNames(pattern));
+    CollectListedFiles(state, PathDirPart(pattern), ListMatchingNames(pattern, ListingOrder::Unsorted));
 }
 
 void CollectListedFiles(ControlState& state, const QString& directory, const QStringList& names)
 {
     const QString prefix = WithTrailingSeparator(directory);
-    state.m_Files.clear();
+    QStringList listed;
+    listed.reserve(names.size());
     for (const QString& name : names) {
         if (IsListedByType(name, state.m_DocType))
-            state.m_Files.append(prefix + name);
+            listed.append(name);
     }
+    SortInNumberingOrder(listed);
+    state.m_Files.clear();
+    for (const QString& name : listed)
+        state.m_Files.append(prefix + name);
 }
 
 }  // namespace scanvo

@@ -15,11 +15,13 @@ namespace scanvo {
 // JPEG mixed (or neither), 2 only TIFF, 3 only JPEG. Never throws; an unreadable TIFF counts as
 // one page.
 qint16 DetectDocType(const QString& pattern);
+// The same for the names of files already read from directory (in any order).
+qint16 DetectDocTypeOf(const QString& directory, const QStringList& names);
 
 // Fills m_Files with the full paths of the files matching pattern that m_DocType lists, in
 // numbering order.
 void CollectFiles(ControlState& state, const QString& pattern);
-// The same for names already listed from directory.
+// The same for names already listed from directory, in any order.
 void CollectListedFiles(ControlState& state, const QString& directory, const QStringList& names);
 
 }  // namespace scanvo

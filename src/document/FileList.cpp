@@ -4,6 +4,7 @@
 #include "core/CaughtFailure.h"
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
+#include "core/FileListView.h"
 #include "core/Prompter.h"
 #include "core/Routines.h"
 #include "core/StatusPanels.h"
@@ -24,7 +25,6 @@
 #include "viewer/PageDisplay.h"
 
 #include <QAction>
-#include <QListWidget>
 #include <QToolBar>
 
 #include <algorithm>
@@ -72,16 +72,6 @@ void ReleaseSelectToggle(ControlState& state)
     state.tbFileOperate->update();
 }
 
-void AddListEntry(QListWidget* list, const QString& text, const QString& key)
-{
-    auto* item = new QListWidgetItem(text);
-    item->setData(kFileListKeyRole, key);
-    // The check boxes choose the entries the file operations work on.
-    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setCheckState(Qt::Unchecked);
-    list->addItem(item);
-}
-
 // The pages of path that can be shown. A multi-page file whose chain of pages breaks off still
 // shows the pages before the break; the user hears of the lost ones once per opened document.
 int ReadablePageCount(ControlState& state, const QString& path)
@@ -101,10 +91,10 @@ void ClearViewer(ControlState& state)
         viewer->clearImage();
 }
 
-// Reads the document directory by type; false when nothing matches.
-bool ListDocument(ControlState& state, const QString& pattern, qint16 position)
+// Lists the document from the names of its directory by type; false when nothing matches.
+bool ListDocument(ControlState& state, const QString& pattern, const QStringList& files, qint16 position)
 {
-    const QStringList names = ListMatchingNames(pattern);
+    const QStringList names = SelectMatchingNames(files, PathFilePart(pattern));
     if (names.isEmpty())
         return false;
     if (state.m_DocType == DocTypeMultiPageTiff) {
@@ -169,17 +159,19 @@ bool BuildFileList(ControlState& state, qint16 position)
     // the document.
     state.m_PageModified = false;
     const QString directory = DocumentDirectoryPath(state.m_LocalPath, state.m_DocName);
-    // Saves killed mid-write leave their temporary files behind; nobody else ever removes them.
-    engine::AtomicFile::RemoveStaleTemporaries(directory);
     // A batch rename that was killed part way puts its files back under their old names.
     RecoverRenameBatch(directory);
+    // One read of the directory serves the type, the list and the clean-up.
+    const DirectoryNames names = ReadDirectoryNames(directory);
+    // Saves killed mid-write leave their temporary files behind; nobody else ever removes them.
+    engine::AtomicFile::RemoveStaleTemporaries(directory, names.temporaries);
     if (state.m_RequestedDocType == DocTypeDetect)
-        state.m_DocType = DetectDocType(directory + QStringLiteral("/*.*"));
+        state.m_DocType = DetectDocTypeOf(directory, names.files);
     const QString pattern = DocumentPattern(state);
     g_CurrentFilePath = pattern;
 
     try {
-        if (!ListDocument(state, pattern, position))
+        if (!ListDocument(state, pattern, names.files, position))
             return false;
         FillFileList(state);
         if (state.m_DocType == DocTypeAllImages)
@@ -194,19 +186,19 @@ bool BuildFileList(ControlState& state, qint16 position)
 
 void FillFileList(ControlState& state)
 {
-    if (QListWidget* list = state.lvwFileList) {
-        list->setUpdatesEnabled(false);
-        list->clear();
+    // The entries are made when the list shows them, from what they are made of now: a later
+    // change of m_Files reaches the list only through another fill.
+    if (FileListView* list = state.lvwFileList) {
         if (state.m_DocType == DocTypeMultiPageTiff) {
-            for (int page = 1; page <= state.m_PageCount; ++page) {
-                const QString number = QString::number(page);
-                AddListEntry(list, T::kPageEntryBefore + number + T::kPageEntryAfter, T::kPageEntryKeyPrefix + number);
-            }
+            const auto text = [](int row) { return T::kPageEntryBefore + QString::number(row + 1) + T::kPageEntryAfter; };
+            const auto key = [](int row) { return T::kPageEntryKeyPrefix + QString::number(row + 1); };
+            list->fill(state.m_PageCount, text, key);
         } else {
-            for (const QString& path : state.m_Files.toList())
-                AddListEntry(list, PathFilePart(path), path);
+            const QStringList paths = state.m_Files.toList();
+            const auto text = [paths](int row) { return PathFilePart(paths.at(row)); };
+            const auto key = [paths](int row) { return paths.at(row); };
+            list->fill(int(paths.size()), text, key);
         }
-        list->setUpdatesEnabled(true);
     }
     ReleaseSelectToggle(state);
 }

@@ -3,15 +3,12 @@
 // lvwFileList, and making a file or page of it current.
 
 #include "core/ControlState.h"
+#include "core/FileListView.h"
 
 #include <QString>
 #include <QtGlobal>
 
 namespace scanvo {
-
-// Each list entry carries its key under this role: "A" + page for a multi-page file, else the
-// file's full path.
-constexpr int kFileListKeyRole = Qt::UserRole;
 
 // Clears the previous document: file list, counters, list pane, viewer and status panels.
 // m_PageModified is left alone. The toolbars' no-document state is the caller's (the control's).

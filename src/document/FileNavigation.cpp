@@ -4,6 +4,7 @@
 #include "core/BusyPointer.h"
 #include "core/CommandKeys.h"
 #include "core/DocumentType.h"
+#include "core/FileListView.h"
 #include "core/NumberBox.h"
 #include "core/StatusPanels.h"
 #include "core/ToolbarKeys.h"
@@ -14,7 +15,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QListWidget>
 #include <QScopedValueRollback>
 #include <QToolBar>
 
@@ -61,7 +61,7 @@ NumberBoxModel FileBoxModel(ControlState& state)
 // The list's key filter: the selection has moved by the time a key is released.
 class FileListKeys final : public QObject {
 public:
-    FileListKeys(ControlState& state, QListWidget* list) : QObject(list), m_state(state) { list->installEventFilter(this); }
+    FileListKeys(ControlState& state, FileListView* list) : QObject(list), m_state(state) { list->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -117,7 +117,7 @@ void OnFileBoxEnter(ControlState& state)
 
 void OnFileListClick(ControlState& state)
 {
-    QListWidget* list = state.lvwFileList;
+    FileListView* list = state.lvwFileList;
     if (list == nullptr || list->count() == 0)
         return;
     const int entry = list->currentRow() + 1;
@@ -151,8 +151,8 @@ void OnFileListKeyUp(ControlState& state, int key, bool shift)
 void ConnectFileNavigation(ControlState& state)
 {
     ConnectNumberBox(state.cboCurrentFile, FileBoxModel(state));
-    if (QListWidget* list = state.lvwFileList) {
-        QObject::connect(list, &QListWidget::itemClicked, list, [&state](QListWidgetItem*) { OnFileListClick(state); });
+    if (FileListView* list = state.lvwFileList) {
+        QObject::connect(list, &FileListView::entryClicked, list, [&state](int) { OnFileListClick(state); });
         new FileListKeys(state, list);
     }
 }

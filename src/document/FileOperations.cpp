@@ -6,6 +6,7 @@
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
 #include "core/DocumentType.h"
+#include "core/FileListView.h"
 #include "core/Prompter.h"
 #include "core/Routines.h"
 #include "core/ToolbarKeys.h"
@@ -31,7 +32,6 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QToolBar>
 
 namespace scanvo {
@@ -55,18 +55,18 @@ int SelectedEntry(const ControlState& state)
 {
     if (!state.lvwFileList)
         return 0;
-    const QListWidgetItem* item = state.lvwFileList->currentItem();
-    return item && item->isSelected() ? state.lvwFileList->row(item) + 1 : 0;
+    const int row = state.lvwFileList->currentRow();
+    return row >= 0 && state.lvwFileList->selectedRows().contains(row) ? row + 1 : 0;
 }
 
-QListWidgetItem* Entry(const ControlState& state, int n)
+QString EntryText(const ControlState& state, int n)
 {
-    return state.lvwFileList->item(n - 1);
+    return state.lvwFileList->text(n - 1);
 }
 
 QString EntryKey(const ControlState& state, int n)
 {
-    return Entry(state, n)->data(kFileListKeyRole).toString();
+    return state.lvwFileList->key(n - 1);
 }
 
 // Writes a modified page back; false when it stays modified (the failure was reported).
@@ -159,10 +159,8 @@ QList<int> CheckedEntries(const ControlState& state)
     QList<int> checked;
     if (!state.lvwFileList)
         return checked;
-    for (int row = 0; row < state.lvwFileList->count(); ++row) {
-        if (state.lvwFileList->item(row)->checkState() == Qt::Checked)
-            checked.append(row + 1);
-    }
+    for (const int row : state.lvwFileList->checkedRows())
+        checked.append(row + 1);
     return checked;
 }
 
@@ -185,8 +183,7 @@ void ToggleCheckAll(ControlState& state)
     if (!HasEntries(state))
         return;
     const bool check = state.m_SelectMode != 1;
-    for (int row = 0; row < state.lvwFileList->count(); ++row)
-        state.lvwFileList->item(row)->setCheckState(check ? Qt::Checked : Qt::Unchecked);
+    state.lvwFileList->setAllChecked(check);
     if (QAction* select = FindToolbarAction(state.tbFileOperate, keys::miSelect))
         select->setChecked(check);
     state.m_SelectMode = check ? 1 : 0;
@@ -218,7 +215,7 @@ bool DeleteCheckedFiles(ControlState& state)
                 try {
                     engine::DeletePage(path, checked.at(i));
                 } catch (...) {
-                    notDeleted.prepend(Entry(state, checked.at(i))->text());
+                    notDeleted.prepend(EntryText(state, checked.at(i)));
                 }
             }
         } else if (QFile::remove(path)) {
@@ -323,14 +320,15 @@ bool RenameFile(ControlState& state)
         Tell(state, T::kRenameFailed, MessageIcon::Warning);
         return false;
     }
-    QListWidgetItem* entry = Entry(state, selected);
-    entry->setText(name + u'.' + extension);
-    entry->setData(kFileListKeyRole, renamed);
     state.m_Files.set(selected, renamed);
     if (g_CurrentFilePath == path)
         g_CurrentFilePath = renamed;
-    if (!state.mtMain || !state.mtMain->hasImage())
+    if (!state.mtMain || !state.mtMain->hasImage()) {
+        // The entry shows the new name where it was.
+        FillFileList(state);
+        state.lvwFileList->selectOnly(selected - 1);
         return false;
+    }
     // The renamed file stays the one shown wherever its new name sorts.
     CollectFiles(state, DocumentPattern(state));
     const qsizetype found = state.m_Files.toList().indexOf(renamed);
@@ -347,7 +345,7 @@ bool BatchRename(ControlState& state)
         return false;
     QStringList names;
     for (int n : checked)
-        names.append(Entry(state, n)->text());
+        names.append(EntryText(state, n));
 
     frmBatchRename dialog(state.control);
     dialog.FileList = names;

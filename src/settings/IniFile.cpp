@@ -72,24 +72,30 @@ bool WriteIniString(const QString& file, const QString& section, const QString& 
     if (file.isEmpty() || !IsWritableSection(section) || !IsWritableKey(key))
         return false;
     IniText text;
+    std::optional<QByteArray> stored;
     if (QFileInfo::exists(file)) {
         // A file that exists but cannot be read must not be replaced by one holding only this key.
-        auto existing = ReadIniFile(file);
-        if (!existing)
+        QFile in(file);
+        if (!in.open(QIODevice::ReadOnly))
             return false;
-        text = *existing;
+        stored = in.readAll();
+        text = DecodeIniText(*stored);
     } else if (!QDir().mkpath(QFileInfo(file).absolutePath())) {
         return false;
     }
     IniDocument doc = IniDocument::FromText(text.text);
     doc.SetValue(section.trimmed(), key.trimmed(), OnOneLine(value));
     text.text = doc.ToText();
+    const QByteArray bytes = EncodeIniText(text);
+    // A value written again as it stands (a position remembered at every page shown) costs no
+    // write and no flush to disk.
+    if (stored && *stored == bytes)
+        return true;
 
     // QSaveFile writes a temporary file beside the target and renames it over the target on commit.
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray bytes = EncodeIniText(text);
     if (out.write(bytes) != bytes.size()) {
         out.cancelWriting();
         return false;

@@ -5,6 +5,7 @@
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
 #include "core/DocumentType.h"
+#include "core/FileListView.h"
 #include "core/Prompter.h"
 #include "core/StatusPanels.h"
 #include "core/ToolbarKeys.h"
@@ -18,7 +19,6 @@
 #include "viewer/ViewerTexts.h"
 #include "viewer/Zoom.h"
 
-#include <QListWidget>
 #include <QToolBar>
 
 #include <cmath>
@@ -87,15 +87,10 @@ void TakeZoomFromViewer(ControlState& state)
 
 void SelectListEntry(ControlState& state, int n)
 {
-    QListWidget* list = state.lvwFileList;
+    FileListView* list = state.lvwFileList;
     if (list == nullptr || list->count() == 0)
         return;
-    list->clearSelection();
-    if (n < 1 || n > list->count())
-        return;
-    QListWidgetItem* item = list->item(n - 1);
-    list->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
-    list->scrollToItem(item);
+    list->selectOnly(n - 1);
 }
 
 // The controls that depend on the page; the page-structure buttons only once a page is shown.

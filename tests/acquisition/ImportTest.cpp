@@ -6,6 +6,7 @@
 #include "acquisition/ImportFiles.h"
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
+#include "core/FileListView.h"
 #include "core/Prompter.h"
 #include "platform/engine/FormatCodes.h"
 #include "platform/engine/ImageFile.h"
@@ -14,7 +15,6 @@
 #include "viewer/PageDisplay.h"
 
 #include <QFile>
-#include <QListWidget>
 
 namespace scanvo::fixtures {
 namespace {

@@ -5,6 +5,7 @@
 #include "acquisition/AcquisitionTexts.h"
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
+#include "core/FileListView.h"
 #include "core/StatusPanels.h"
 #include "platform/engine/ImageFile.h"
 #include "settings/Settings.h"
@@ -13,7 +14,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
 
 #include <csignal>
 #include <sys/resource.h>

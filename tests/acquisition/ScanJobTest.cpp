@@ -6,6 +6,7 @@
 #include "acquisition/ScanJob.h"
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
+#include "core/FileListView.h"
 #include "core/StatusPanels.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
@@ -19,7 +20,6 @@
 #include <tuple>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 
 namespace scanvo::fixtures {
 namespace {

@@ -5,6 +5,7 @@
 #include "commands/CommandFrame.h"
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
+#include "core/FileListView.h"
 #include "core/ToolbarKeys.h"
 #include "platform/engine/EngineError.h"
 #include "platform/engine/ImageViewer.h"
@@ -12,7 +13,6 @@
 #include "platform/engine/ops/OpFlags.h"
 
 #include <QApplication>
-#include <QListWidget>
 
 #include <random>
 #include <stdexcept>

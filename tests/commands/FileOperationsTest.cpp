@@ -7,6 +7,7 @@
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
 #include "core/DocumentType.h"
+#include "core/FileListView.h"
 #include "core/ToolbarKeys.h"
 #include "document/DocumentNaming.h"
 #include "document/FileOperationTexts.h"
@@ -20,7 +21,6 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -83,30 +83,29 @@ protected:
     {
         QStringList texts;
         for (int row = 0; row < shown().lvwFileList->count(); ++row)
-            texts << shown().lvwFileList->item(row)->text();
+            texts << shown().lvwFileList->text(row);
         return texts;
     }
 
     void check(const QList<int>& rows)
     {
         for (int n : rows)
-            shown().lvwFileList->item(n - 1)->setCheckState(Qt::Checked);
+            shown().lvwFileList->setChecked(n - 1, true);
     }
 
     QList<bool> checks()
     {
         QList<bool> states;
         for (int row = 0; row < shown().lvwFileList->count(); ++row)
-            states << (shown().lvwFileList->item(row)->checkState() == Qt::Checked);
+            states << shown().lvwFileList->isChecked(row);
         return states;
     }
 
     // Selects entry n as a click in the list does.
     void select(int n)
     {
-        QListWidget* list = shown().lvwFileList;
-        QListWidgetItem* item = list->item(n - 1);
-        const QRect box = list->visualItemRect(item);
+        FileListView* list = shown().lvwFileList;
+        const QRect box = list->entryRect(n - 1);
         // Right of the check box, on the entry's text.
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(box.right() - 4, box.center().y()));
         ASSERT_EQ(list->currentRow(), n - 1);

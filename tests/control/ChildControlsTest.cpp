@@ -4,6 +4,7 @@
 
 #include "control/ChildControls.h"
 #include "control/ToolbarBuilder.h"
+#include "core/FileListView.h"
 #include "core/ToolbarKeys.h"
 #include "platform/engine/ImageViewer.h"
 
@@ -13,7 +14,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
 #include <QStatusBar>
@@ -40,7 +40,7 @@ TEST_F(ChildControlsTest, EveryChildControlCarriesItsName)
     ASSERT_NE(picMain, nullptr);
     for (const char* name : {"tbMain", "tbFileNav", "tbFileOperate"})
         EXPECT_NE(picLeft->findChild<QToolBar*>(QString::fromLatin1(name)), nullptr) << name;
-    EXPECT_EQ(picLeft->findChild<QListWidget*>(QStringLiteral("lvwFileList")), state.lvwFileList);
+    EXPECT_EQ(picLeft->findChild<FileListView*>(QStringLiteral("lvwFileList")), state.lvwFileList);
     EXPECT_EQ(state.tbFileNav->findChild<QComboBox*>(QStringLiteral("cboCurrentFile")), state.cboCurrentFile);
     EXPECT_EQ(state.tbCommon->findChild<QComboBox*>(QStringLiteral("cboCurrentPage")), state.cboCurrentPage);
     EXPECT_EQ(state.tbCommon->findChild<QComboBox*>(QStringLiteral("cboZoomFactor")), state.cboZoomFactor);

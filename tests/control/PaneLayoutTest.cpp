@@ -5,6 +5,7 @@
 #include "control/ChildControls.h"
 #include "control/PaneLayout.h"
 #include "control/ToolbarBuilder.h"
+#include "core/FileListView.h"
 #include "core/ToolbarKeys.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
@@ -14,7 +15,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
-#include <QListWidget>
 #include <QStatusBar>
 #include <QToolBar>
 

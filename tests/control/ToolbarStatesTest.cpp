@@ -2,11 +2,11 @@
 // page and file steps, and the undo and clipboard tables.
 #include "SurfaceFixture.h"
 
+#include "core/FileListView.h"
 #include "core/ToolbarStates.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QListWidget>
 #include <QToolBar>
 
 namespace scanvo::fixtures {
@@ -21,7 +21,7 @@ protected:
         state.m_DocType = docType;
         state.m_PageCount = pageCount;
         state.m_CurrentPage = current;
-        state.lvwFileList->addItem(QStringLiteral("0001.tif"));
+        state.lvwFileList->fill(1, [](int) { return QStringLiteral("0001.tif"); }, [](int) { return QStringLiteral("0001.tif"); });
         SetDocumentState(state);
     }
 

@@ -5,7 +5,7 @@
 #include <QBuffer>
 #include <QDialog>
 #include <QDir>
-#include <QListWidget>
+#include <QListView>
 #include <QPluginLoader>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -105,7 +105,7 @@ TEST_F(DesignerPluginTest, InDesignerTheControlIsInDesignModeAndOpensNothing)
     EXPECT_EQ(control->property("LocalPath").toString(), root.path());
     EXPECT_EQ(control->property("DocName").toString(), QStringLiteral("test1\\44"));
     EXPECT_EQ(control->property("DocType").toInt(), 1);
-    EXPECT_EQ(control->findChild<QListWidget*>(QStringLiteral("lvwFileList"))->count(), 0);
+    EXPECT_EQ(control->findChild<QListView*>(QStringLiteral("lvwFileList"))->model()->rowCount(), 0);
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(u'|').toStdString();
 }
 

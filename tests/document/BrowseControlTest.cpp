@@ -6,6 +6,7 @@
 #include "control/ScannerFactory.h"
 #include "control/ToolbarBuilder.h"
 #include "core/DocumentType.h"
+#include "core/FileListView.h"
 #include "core/ToolbarKeys.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/IniFile.h"
@@ -14,7 +15,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTest>
 #include <QToolBar>
 
@@ -92,7 +92,7 @@ TEST_F(BrowseControlTest, ListKeysAndClicksChangeThePage)
     QTest::keyClick(shown.lvwFileList, Qt::Key_Down);
     EXPECT_EQ(shown.m_CurrentPage, 2);
 
-    const QRect third = shown.lvwFileList->visualItemRect(shown.lvwFileList->item(2));
+    const QRect third = shown.lvwFileList->entryRect(2);
     QTest::mouseClick(shown.lvwFileList->viewport(), Qt::LeftButton, {}, third.center());
     EXPECT_EQ(shown.m_CurrentPage, 3);
     EXPECT_EQ(shownWidth(shown), 103);

@@ -3,6 +3,7 @@
 #include "control/PaneLayout.h"
 #include "control/ToolbarBuilder.h"
 #include "control/ToolbarTables.h"
+#include "core/FileListView.h"
 #include "core/ToolbarKeys.h"
 #include "core/ToolbarStates.h"
 #include "document/FileList.h"
@@ -16,7 +17,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListWidget>
 #include <QPainter>
 #include <QStatusBar>
 
@@ -94,7 +94,7 @@ void BrowseTest::SetUp()
     state.tbFileOperate = new CommandToolBar(toolbars::tbFileOperate, true, state.picLeft);
     state.tbCommon = new CommandToolBar(toolbars::tbCommon, false, state.picMain);
     state.tbImaging = new CommandToolBar(toolbars::tbImaging, true, state.picMain);
-    state.lvwFileList = new QListWidget(state.picLeft);
+    state.lvwFileList = new FileListView(state.picLeft);
     state.lvwFileList->setObjectName(QStringLiteral("lvwFileList"));
     const auto numberBox = [](QWidget* parent, const char* name) {
         auto* box = new QComboBox(parent);
@@ -156,14 +156,14 @@ QStringList BrowseTest::listTexts() const
 {
     QStringList texts;
     for (int i = 0; i < state.lvwFileList->count(); ++i)
-        texts.append(state.lvwFileList->item(i)->text());
+        texts.append(state.lvwFileList->text(i));
     return texts;
 }
 
 int BrowseTest::selectedEntry() const
 {
-    const QList<QListWidgetItem*> selected = state.lvwFileList->selectedItems();
-    return selected.size() == 1 ? state.lvwFileList->row(selected.first()) + 1 : 0;
+    const QList<int> selected = state.lvwFileList->selectedRows();
+    return selected.size() == 1 ? selected.first() + 1 : 0;
 }
 
 QString BrowseTest::panel(int n) const

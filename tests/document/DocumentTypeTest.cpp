@@ -152,5 +152,22 @@ TEST(NumberingOrder, TheSortKeysGiveTheComparisonsOrder)
     }
 }
 
+TEST(NameTests, ContainsIgnoringCaseAgreesWithQtsCaseInsensitiveSearch)
+{
+    // The Kelvin sign and the long s fold to ASCII letters; the dotted capital I does not.
+    const QString kelvin = QString(QChar(0x212A));
+    const QString longS = QString(QChar(0x017F));
+    const QStringList texts = {QStringLiteral("scan0001.TIF"), QStringLiteral("a.Tif.jpg"), QStringLiteral("x.ti"),
+                               QStringLiteral(".tif"), QString(), QStringLiteral("P.JPG"), QStringLiteral("a.") + kelvin + longS,
+                               QStringLiteral("\u0130.tif"), QStringLiteral("第 1 页.tif")};
+    const QStringList parts = {QStringLiteral(".tif"), QStringLiteral(".jpg"), QStringLiteral(".ks"), QStringLiteral(".i"),
+                               QStringLiteral("页.TIF"), QString()};
+    for (const QString& text : texts) {
+        for (const QString& part : parts)
+            EXPECT_EQ(ContainsIgnoringCase(text, part), text.contains(part, Qt::CaseInsensitive))
+                << text.toStdString() << " / " << part.toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace scanvo::fixtures

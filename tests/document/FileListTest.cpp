@@ -8,7 +8,7 @@
 #include "viewer/PageDisplay.h"
 
 #include <QFile>
-#include <QListWidget>
+#include <QTest>
 #include <QToolBar>
 
 namespace scanvo::fixtures {
@@ -31,7 +31,7 @@ TEST_F(FileListTest, ANewDocumentOpensAtItsLastFile)
 
     EXPECT_EQ(state.m_DocType, DocTypeSinglePageTiff);
     EXPECT_EQ(listTexts(), QStringList({"scan0001.tif", "scan0002.tif", "scan0003.tif"}));
-    EXPECT_EQ(state.lvwFileList->item(0)->data(kFileListKeyRole).toString(), documentFile("scan0001.tif"));
+    EXPECT_EQ(state.lvwFileList->key(0), documentFile("scan0001.tif"));
     EXPECT_EQ(state.m_CurrentPage, 3);
     EXPECT_EQ(shownWidth(), 103);
     EXPECT_EQ(selectedEntry(), 3);
@@ -72,7 +72,7 @@ TEST_F(FileListTest, AMultiPageFileListsItsPages)
 
     EXPECT_EQ(state.m_DocType, DocTypeMultiPageTiff);
     EXPECT_EQ(listTexts(), QStringList({"第 1 页", "第 2 页", "第 3 页", "第 4 页"}));
-    EXPECT_EQ(state.lvwFileList->item(3)->data(kFileListKeyRole).toString(), QStringLiteral("A4"));
+    EXPECT_EQ(state.lvwFileList->key(3), QStringLiteral("A4"));
     EXPECT_EQ(state.m_PageCount, 4);
     EXPECT_EQ(state.m_CurrentPage, 4);
     EXPECT_EQ(g_CurrentFilePath, documentFile("box1.tif"));
@@ -255,6 +255,74 @@ TEST_F(FileListTest, FillingTheListReleasesMultiSelect)
     state.m_SelectMode = 1;
     openDocument(DocTypeSinglePageTiff, 0);
     EXPECT_EQ(state.m_SelectMode, 0);
+}
+
+}  // namespace
+}  // namespace scanvo::fixtures
+
+namespace scanvo::fixtures {
+namespace {
+
+QString CountedName(int row, int* made)
+{
+    ++*made;
+    return QStringLiteral("scan%1.tif").arg(row + 1, 6, 10, QLatin1Char('0'));
+}
+
+TEST(FileListViewTest, ALongListMakesOnlyTheEntriesItShows)
+{
+    FileListView list;
+    list.resize(200, 300);
+    int made = 0;
+    list.fill(10000, [&made](int row) { return CountedName(row, &made); }, [](int row) { return QString::number(row); });
+    list.show();
+    list.selectOnly(9999);
+    list.grab();  // paints the rows on screen
+
+    EXPECT_EQ(list.count(), 10000);
+    EXPECT_GT(made, 0);
+    EXPECT_LT(made, 200);
+    EXPECT_EQ(list.currentRow(), 9999);
+    EXPECT_EQ(list.selectedRows(), QList<int>{9999});
+    EXPECT_TRUE(list.viewport()->rect().contains(list.entryRect(9999)));
+    EXPECT_EQ(list.text(9999), QStringLiteral("scan010000.tif"));
+    EXPECT_EQ(list.key(9999), QStringLiteral("9999"));
+    EXPECT_EQ(list.text(10000), QString());
+
+    list.selectOnly(-1);
+    EXPECT_TRUE(list.selectedRows().isEmpty());
+}
+
+TEST(FileListViewTest, EveryEntryHasACheckBoxThatARefillClears)
+{
+    FileListView list;
+    int made = 0;
+    list.fill(5, [&made](int row) { return CountedName(row, &made); }, [](int row) { return QString::number(row); });
+    FileListModel& entries = *list.entries();
+    EXPECT_TRUE(entries.flags(entries.index(0)) & Qt::ItemIsUserCheckable);
+    EXPECT_EQ(entries.data(entries.index(4), Qt::CheckStateRole).toInt(), Qt::Unchecked);
+
+    list.setChecked(1, true);
+    ASSERT_TRUE(entries.setData(entries.index(3), Qt::Checked, Qt::CheckStateRole));  // as a click on the box does
+    EXPECT_EQ(list.checkedRows(), QList<int>({1, 3}));
+    EXPECT_EQ(entries.data(entries.index(3), Qt::CheckStateRole).toInt(), Qt::Checked);
+    list.setAllChecked(true);
+    EXPECT_EQ(list.checkedRows().size(), 5);
+    list.setAllChecked(false);
+    EXPECT_TRUE(list.checkedRows().isEmpty());
+
+    // Space scans on its release; pressing it ticks nothing.
+    list.setCurrentRow(4);
+    QTest::keyClick(&list, Qt::Key_Space);
+    EXPECT_TRUE(list.checkedRows().isEmpty());
+
+    list.setChecked(2, true);
+    list.setCurrentRow(2);
+    list.fill(3, [&made](int row) { return CountedName(row, &made); }, [](int row) { return QString::number(row); });
+    EXPECT_TRUE(list.checkedRows().isEmpty());
+    EXPECT_EQ(list.currentRow(), -1);
+    list.clear();
+    EXPECT_EQ(list.count(), 0);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "control/ToolbarBuilder.h"
 #include "core/DocumentType.h"
+#include "core/FileListView.h"
 #include "core/ToolbarKeys.h"
 #include "document/FileList.h"
 #include "document/FileNavigation.h"
@@ -11,7 +12,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QListWidget>
 #include <QSignalSpy>
 #include <QToolBar>
 

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -27,6 +28,8 @@ constexpr char kTempMarker[] = ".tmp-";
 constexpr int kTempMarkerLength = 5;
 constexpr int kTempRandomLength = 6;  // the XXXXXX of mkstemp
 constexpr int kCreateAttempts = 4;
+
+std::atomic<bool> g_unnamedRouteEnabled{true};
 
 QString errorText(int error)
 {
@@ -159,7 +162,8 @@ AtomicFile::AtomicFile(const QString& target)
         QFile::encodeName(directory + QStringLiteral("/.") + QFileInfo(m_target).fileName().left(kTempNameBase)) +
         kTempMarker;
     QByteArray name;
-    m_fd = createLockedUnnamed(QFile::encodeName(directory), prefix, &name);
+    if (g_unnamedRouteEnabled.load())
+        m_fd = createLockedUnnamed(QFile::encodeName(directory), prefix, &name);
     if (m_fd < 0)
         m_fd = createThenLock(prefix, &name);
     m_temp = QFile::decodeName(name);
@@ -241,6 +245,11 @@ void AtomicFile::fail(int error) const
     throw EngineError(ErrFileWrite, msg::cannotWrite(m_target, errorText(error)));
 }
 
+bool AtomicFile::SetUnnamedRouteEnabled(bool enabled)
+{
+    return g_unnamedRouteEnabled.exchange(enabled);
+}
+
 bool AtomicFile::IsTemporaryName(const QString& fileName)
 {
     const qsizetype suffix = kTempMarkerLength + kTempRandomLength;
@@ -278,6 +287,22 @@ int AtomicFile::RemoveStaleTemporaries(const QString& directory)
             ++removed;
     }
     ::closedir(listing);
+    ::close(dirFd);
+    return removed;
+}
+
+int AtomicFile::RemoveStaleTemporaries(const QString& directory, const QStringList& names)
+{
+    if (names.isEmpty())
+        return 0;
+    const int dirFd = ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        return 0;
+    int removed = 0;
+    for (const QString& name : names) {
+        if (IsTemporaryName(name) && removeIfStale(dirFd, QFile::encodeName(name).constData()))
+            ++removed;
+    }
     ::close(dirFd);
     return removed;
 }

@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace scanvo::engine {
 
@@ -42,8 +43,16 @@ public:
     // locked (a writer at work holds its lock). Returns how many were removed; never throws, and
     // leaves alone whatever it cannot examine or remove.
     static int RemoveStaleTemporaries(const QString& directory);
+    // The same for the given names of directory only, for a caller that has read the directory
+    // already; names not of the temporary form are passed over.
+    static int RemoveStaleTemporaries(const QString& directory, const QStringList& names);
     // True for a file name (without directory) of the form this class gives its temporary files.
     static bool IsTemporaryName(const QString& fileName);
+
+    // A temporary file starts unnamed and locked where the file system allows that, and is made
+    // by name and locked just after elsewhere. Turned off, every AtomicFile of the process takes
+    // the named route, as on such a file system. Returns the previous setting.
+    static bool SetUnnamedRouteEnabled(bool enabled);
 
 private:
     // The named route to a locked temporary file, where no unnamed one can be made.

@@ -3,6 +3,7 @@
 #include "platform/engine/ImageFile.h"
 
 #include "platform/engine/AtomicFile.h"
+#include "platform/engine/DataBounds.h"
 #include "platform/engine/EngineError.h"
 #include "platform/engine/EngineMessages.h"
 #include "platform/engine/FormatCodes.h"
@@ -115,11 +116,6 @@ std::uint64_t otherMaxExpansion(l_int32 format)
     }
 }
 
-// Bytes of decoded page a coding without a limit may take without proof from its data; beyond
-// that it must show at least one stored byte per kUnboundedExpansion decoded ones.
-constexpr std::uint64_t kUnboundedFloor = std::uint64_t(64) << 20;
-constexpr std::uint64_t kUnboundedExpansion = 32768;
-
 // The page a header of the other formats declares: its size, bits per pixel, and the bytes of
 // pixels its reader allocates before decoding.
 struct OtherHeader {
@@ -215,7 +211,7 @@ void checkOtherDataCanFill(const QString& path, l_int32 format, std::uint64_t fi
 {
     const std::uint64_t expansion = otherMaxExpansion(format);
     const bool fits = expansion > 0 ? header.decodedBytes <= fileSize * expansion + 4096
-                                    : header.decodedBytes <= kUnboundedFloor + fileSize * kUnboundedExpansion;
+                                    : UnboundedCodingCanFill(header.decodedBytes, fileSize);
     if (!fits)
         throw EngineError(ErrFileRead, msg::corruptFile(path, msg::dataCannotFillImage()));
 }

@@ -3,6 +3,7 @@
 // are only C frames, so the jump skips no destructor; exceptions are raised outside them.
 #include "platform/engine/JpegCodec.h"
 
+#include "platform/engine/DataBounds.h"
 #include "platform/engine/EngineError.h"
 #include "platform/engine/EngineMessages.h"
 #include "platform/engine/FormatCodes.h"
@@ -129,11 +130,16 @@ void cmykRowToPix(const unsigned char* row, l_uint32* line, int width, bool inve
 
 // False when the entropy-coded data of a Huffman-coded stream is too short for the frame it
 // declares: every 8 x 8 block of every component takes one bit at least, two in a sequential
-// stream (its DC difference and the end of its AC coefficients). Arithmetic coding has no such floor.
+// stream (its DC difference and the end of its AC coefficients). Arithmetic coding has no such
+// floor: a block can cost a tiny fraction of a bit, and a stream may stop early, the decoder then
+// supplying zero data to the end of the frame. It gets the wide limit of the other codings
+// without one.
 bool streamCanFill(const jpeg_decompress_struct& cinfo, unsigned long size)
 {
-    if (cinfo.arith_code)
-        return true;
+    if (cinfo.arith_code) {
+        const std::uint64_t decoded = std::uint64_t(cinfo.image_width) * cinfo.image_height * std::max(cinfo.num_components, 1);
+        return UnboundedCodingCanFill(decoded, size);
+    }
     std::uint64_t bits = 0;
     for (int c = 0; c < cinfo.num_components; ++c)
         bits += std::uint64_t(cinfo.comp_info[c].width_in_blocks) * cinfo.comp_info[c].height_in_blocks;

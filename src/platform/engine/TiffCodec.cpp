@@ -1,6 +1,7 @@
 // TIFF pages through libtiff: decode, encode, and copy a page's compressed data as it is.
 #include "platform/engine/TiffCodec.h"
 
+#include "platform/engine/DataBounds.h"
 #include "platform/engine/EngineError.h"
 #include "platform/engine/EngineMessages.h"
 #include "platform/engine/FormatCodes.h"
@@ -277,11 +278,6 @@ bool canFill(std::uint16_t compression, std::uint64_t available, std::uint64_t w
     return expansion == 0 || decodedBytes <= available * expansion + (expansion > 1 ? 4096 : 0);
 }
 
-// Bytes of decoded page any coding may take without proof from its data; beyond that a coding of
-// no known limit must show at least one stored byte per kUnboundedExpansion decoded ones.
-constexpr std::uint64_t kUnboundedFloor = std::uint64_t(64) << 20;
-constexpr std::uint64_t kUnboundedExpansion = 32768;
-
 // Refuses a page whose strips or tiles, as far as they lie inside the file, cannot hold the image
 // the directory declares: a few bytes claiming a huge page are damage, found before any memory is
 // taken for the page.
@@ -328,7 +324,7 @@ void checkDataCanFill(const TiffFile& file, const PageLayout& layout)
     const bool unbounded = !bytesBound && layout.compression != COMPRESSION_JPEG && layout.compression != COMPRESSION_OJPEG &&
                            !isFax(layout.compression);
     const std::uint64_t pageBytes = pixels * layout.samplesPerPixel * std::max<std::uint16_t>(layout.bitsPerSample, 1) / 8;
-    if (unbounded && pageBytes > kUnboundedFloor + stored * kUnboundedExpansion)
+    if (unbounded && !UnboundedCodingCanFill(pageBytes, stored))
         file.failRead(msg::dataCannotFillImage());
 }
 

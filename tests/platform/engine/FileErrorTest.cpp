@@ -14,10 +14,17 @@
 #include <leptonica/allheaders.h>
 #include <tiffio.h>
 
+#include <jerror.h>
+#include <jpeglib.h>
+
 #include <gtest/gtest.h>
 
+#include <csetjmp>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <vector>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -87,6 +94,63 @@ QByteArray claimedSizeJpeg(const QString& scratch, quint16 width = 65500, quint1
     SavePage(grey ? GreyPage(32, 32) : ColourPage(32, 32), scratch, at(SaveNew, 0, FormatJpeg444));
     QByteArray bytes = FileBytes(scratch);
     const qsizetype sof = bytes.indexOf(QByteArrayLiteral("\xFF\xC0"));
+    EXPECT_GT(sof, 0);
+    for (const auto& [at, side] : {std::pair{5, height}, std::pair{7, width}}) {  // big-endian
+        bytes[sof + at] = char(side >> 8);
+        bytes[sof + at + 1] = char(side & 0xFF);
+    }
+    return bytes;
+}
+
+struct JpegTestError {
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+};
+
+// A grey gradient of width x height coded as arithmetic-coded JPEG through libjpeg itself; empty
+// when the library cannot code it.
+QByteArray arithmeticJpeg(int width, int height)
+{
+    jpeg_compress_struct cinfo {};
+    JpegTestError err {};
+    cinfo.err = jpeg_std_error(&err.pub);
+    err.pub.error_exit = [](j_common_ptr c) { std::longjmp(reinterpret_cast<JpegTestError*>(c->err)->jump, 1); };
+    err.pub.output_message = [](j_common_ptr) {};
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    std::vector<JSAMPLE> row(static_cast<size_t>(width));
+    if (setjmp(err.jump)) {
+        jpeg_destroy_compress(&cinfo);
+        std::free(out);
+        return {};
+    }
+    jpeg_create_compress(&cinfo);
+    jpeg_mem_dest(&cinfo, &out, &size);
+    cinfo.image_width = JDIMENSION(width);
+    cinfo.image_height = JDIMENSION(height);
+    cinfo.input_components = 1;
+    cinfo.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&cinfo);
+    cinfo.arith_code = TRUE;
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        for (int x = 0; x < width; ++x)
+            row[size_t(x)] = JSAMPLE((x + int(cinfo.next_scanline)) * 255 / (width + height));
+        JSAMPROW rows[] = {row.data()};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(size));
+    std::free(out);
+    return bytes;
+}
+
+// The same stream with its frame header claiming width x height.
+QByteArray claimedSizeArithmeticJpeg(quint16 width, quint16 height)
+{
+    QByteArray bytes = arithmeticJpeg(32, 32);
+    const qsizetype sof = bytes.indexOf(QByteArrayLiteral("\xFF\xC9"));  // arithmetic, sequential
     EXPECT_GT(sof, 0);
     for (const auto& [at, side] : {std::pair{5, height}, std::pair{7, width}}) {  // big-endian
         bytes[sof + at] = char(side >> 8);
@@ -386,6 +450,8 @@ TEST(HostileFiles, DeclaredSizesTheDataCannotFillAreDamageFoundBeforeAnyMemoryIs
         {"grey-lzma.tif", claimedSizeTiff(39000, 50000, 8, COMPRESSION_LZMA, noise(1000))},
         {"grey.jpg", claimedSizeJpeg(scratch, 39000, 50000, true)},
         {"colour.jpg", claimedSizeJpeg(scratch, 20000, 20000)},
+        // Arithmetic coding may legally stop early and leave the decoder to fill the frame.
+        {"grey-arithmetic.jpg", claimedSizeArithmeticJpeg(39000, 50000)},
         {"bitonal-g4-noise.tif", claimedSizeTiff(30000, 40000, 1, COMPRESSION_CCITTFAX4, noise(5000))},
     };
     for (const Case& c : cases) {
@@ -440,6 +506,26 @@ TEST(HostileFiles, BlankPagesOfOtherFormatsStillLoad)
         EXPECT_EQ(back.width(), 3000);
         EXPECT_EQ(back.height(), 4000);
     }
+}
+
+TEST(HostileFiles, ArithmeticCodedPagesStillLoad)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray bytes = arithmeticJpeg(320, 240);
+    ASSERT_FALSE(bytes.isEmpty()) << "libjpeg cannot code arithmetic JPEG";
+    const QString path = dir.filePath(QStringLiteral("arithmetic.jpg"));
+    WriteBytes(path, bytes);
+    const Image page = LoadPage(path);
+    EXPECT_EQ(page.width(), 320);
+    EXPECT_EQ(page.height(), 240);
+    EXPECT_EQ(page.depth(), 8);
+    // The gradient came through: dark at the top left, light at the bottom right.
+    l_uint32 topLeft = 0, bottomRight = 0;
+    pixGetPixel(page.pix(), 2, 2, &topLeft);
+    pixGetPixel(page.pix(), 317, 237, &bottomRight);
+    EXPECT_LT(topLeft, 16u);
+    EXPECT_GT(bottomRight, 230u);
 }
 
 TEST(HostileFiles, PagesAsLargeAsScannersMakeStillLoad)

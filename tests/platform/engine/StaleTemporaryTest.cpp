@@ -89,3 +89,71 @@ TEST(StaleTemporaries, AFileBeingWrittenIsLeftAlone)
     EXPECT_EQ(DirEntries(dir.path()), QStringList{QStringLiteral("document.jpg")});
     EXPECT_EQ(FileBytes(target), QByteArrayLiteral("first half, second half"));
 }
+
+namespace {
+
+// Makes every temporary file of the block by name, as on a file system without unnamed files.
+class NamedRouteOnly {
+public:
+    NamedRouteOnly() : m_previous(AtomicFile::SetUnnamedRouteEnabled(false)) {}
+    ~NamedRouteOnly() { AtomicFile::SetUnnamedRouteEnabled(m_previous); }
+    NamedRouteOnly(const NamedRouteOnly&) = delete;
+    NamedRouteOnly& operator=(const NamedRouteOnly&) = delete;
+
+private:
+    bool m_previous;
+};
+
+}  // namespace
+
+TEST(StaleTemporaries, TheNamedRouteWritesLocksAndCleansUpAsTheUnnamedOne)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const NamedRouteOnly named;
+    const QString target = dir.filePath(QStringLiteral("document.tif"));
+    WriteBytes(target, QByteArrayLiteral("old content"));
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0640), 0);
+    {
+        AtomicFile writer(target);
+        writer.write(QByteArrayLiteral("new "));
+        EXPECT_TRUE(AtomicFile::IsTemporaryName(QFileInfo(writer.tempPath()).fileName()));
+        ASSERT_TRUE(QFileInfo::exists(writer.tempPath()));
+        // Locked from the start: neither cleaner takes it while it is written.
+        EXPECT_EQ(AtomicFile::RemoveStaleTemporaries(dir.path()), 0);
+        EXPECT_EQ(AtomicFile::RemoveStaleTemporaries(dir.path(), {QFileInfo(writer.tempPath()).fileName()}), 0);
+        ASSERT_TRUE(QFileInfo::exists(writer.tempPath()));
+        EXPECT_EQ(FileBytes(target), QByteArrayLiteral("old content"));
+        writer.write(QByteArrayLiteral("content"));
+        writer.commit();
+    }
+    EXPECT_EQ(FileBytes(target), QByteArrayLiteral("new content"));
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(DirEntries(dir.path()), QStringList{QStringLiteral("document.tif")});
+
+    // Dropped without commit, or refused by a full page save, it leaves nothing behind.
+    {
+        AtomicFile abandoned(target);
+        abandoned.write(QByteArrayLiteral("never"));
+    }
+    SavePage(BitonalPage(64, 64), dir.filePath(QStringLiteral("page.tif")), SaveOptions());
+    EXPECT_EQ(LoadPage(dir.filePath(QStringLiteral("page.tif")), 1).width(), 64);
+    EXPECT_EQ(DirEntries(dir.path()), QStringList({QStringLiteral("document.tif"), QStringLiteral("page.tif")}));
+    EXPECT_EQ(FileBytes(target), QByteArrayLiteral("new content"));
+}
+
+TEST(StaleTemporaries, OnlyTheNamedLeftoversAreRemoved)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const char* name : {".a.tif.tmp-aaaaaa", ".b.tif.tmp-bbbbbb", ".notes"})
+        WriteBytes(dir.filePath(QString::fromLatin1(name)), QByteArrayLiteral("half a page"));
+    // Not of our form, missing, or not named: each stays.
+    EXPECT_EQ(AtomicFile::RemoveStaleTemporaries(dir.path(), {QStringLiteral(".a.tif.tmp-aaaaaa"), QStringLiteral(".notes"),
+                                                              QStringLiteral(".c.tif.tmp-cccccc")}),
+              1);
+    EXPECT_EQ(DirEntries(dir.path()), QStringList({QStringLiteral(".b.tif.tmp-bbbbbb"), QStringLiteral(".notes")}));
+    EXPECT_EQ(AtomicFile::RemoveStaleTemporaries(dir.filePath(QStringLiteral("missing")), {QStringLiteral(".b.tif.tmp-bbbbbb")}), 0);
+}
