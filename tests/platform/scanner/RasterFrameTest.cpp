@@ -137,12 +137,14 @@ TEST(RasterFrameTest, GreyPagesOfEveryLineWidthKeepEachSample)
             if (depth == 1 && threshold)
                 continue;
             for (int width = 1; width <= 70; ++width) {
-                SCOPED_TRACE(testing::Message() << "depth " << depth << " width " << width << " threshold " << threshold);
+                SCOPED_TRACE(testing::Message()
+                             << "depth " << depth << " width " << width << " threshold " << threshold);
                 const int bytesPerLine = (width * depth + 7) / 8 + width % 3;
                 QByteArray data(bytesPerLine * kLines, '\0');
                 for (char& byte : data)
                     byte = nextByte();
-                const Image page = PageFromFrames({Frame(FrameKind::Grey, depth, width, bytesPerLine, kLines, data)}, 300, 300, threshold);
+                const RasterFrame frame = Frame(FrameKind::Grey, depth, width, bytesPerLine, kLines, data);
+                const Image page = PageFromFrames({frame}, 300, 300, threshold);
                 ASSERT_EQ(page.depth(), depth == 1 || threshold ? 1 : 8);
                 ASSERT_EQ(page.width(), width);
                 ASSERT_EQ(page.height(), kLines);
