@@ -180,7 +180,7 @@ int CapabilityMapper::set(int capability, int itemType, double value)
 
 int CapabilityMapper::setFeeder(bool on)
 {
-    const QList<DeviceOption> options = m_device.options();
+    const QList<DeviceOption> options = deviceOptions();
     const DeviceOption* source = FindOption(options, QLatin1String(kSourceOption));
     if (!IsWritableChoice(source))
         return ResultCapUnsupported;
@@ -194,7 +194,7 @@ int CapabilityMapper::setFeeder(bool on)
 
 int CapabilityMapper::setDuplex(bool on)
 {
-    const QList<DeviceOption> options = m_device.options();
+    const QList<DeviceOption> options = deviceOptions();
     const DeviceOption* source = FindOption(options, QLatin1String(kSourceOption));
     if (IsWritableChoice(source) && std::any_of(source->strings.begin(), source->strings.end(), [](const QString& s) {
             return ClassifySource(s) == SourceKind::Duplex;
@@ -206,14 +206,14 @@ int CapabilityMapper::setDuplex(bool on)
     const DeviceOption* duplex = FindOption(options, QLatin1String(kDuplexOption));
     if (duplex && duplex->isWritableScalar() && duplex->type == OptionType::Bool) {
         m_duplex = on;
-        return m_device.setOption(QLatin1String(kDuplexOption), on);
+        return write(QLatin1String(kDuplexOption), on);
     }
     return ResultCapUnsupported;
 }
 
 int CapabilityMapper::applySource()
 {
-    const QList<DeviceOption> options = m_device.options();
+    const QList<DeviceOption> options = deviceOptions();
     const DeviceOption* source = FindOption(options, QLatin1String(kSourceOption));
     if (!IsWritableChoice(source))
         return ResultCapUnsupported;
@@ -234,14 +234,14 @@ int CapabilityMapper::applySource()
         return ResultValueAdjusted;  // e.g. flatbed asked of a feeder-only device: it stays as it is
     if (source->value.toString() == wanted)
         return ResultSuccess;
-    return m_device.setOption(QLatin1String(kSourceOption), wanted);
+    return write(QLatin1String(kSourceOption), wanted);
 }
 
 int CapabilityMapper::setPixelType(int type)
 {
     if (type != PixelBlackWhite && type != PixelGrey && type != PixelColour)
         return ResultBadValue;
-    const QList<DeviceOption> options = m_device.options();
+    const QList<DeviceOption> options = deviceOptions();
     const DeviceOption* mode = FindOption(options, QLatin1String(kModeOption));
     if (!IsWritableChoice(mode))
         return ResultCapUnsupported;
@@ -257,16 +257,16 @@ int CapabilityMapper::setPixelType(int type)
     };
 
     if (type == PixelBlackWhite && !lineArt.isEmpty())
-        return m_device.setOption(QLatin1String(kModeOption), lineArt);
+        return write(QLatin1String(kModeOption), lineArt);
     if (type == PixelColour) {
         if (colour.isEmpty())
             return ResultCapUnsupported;
-        const int result = m_device.setOption(QLatin1String(kModeOption), colour);
+        const int result = write(QLatin1String(kModeOption), colour);
         return IsCapabilitySuccess(result) ? Combine(result, eightBit()) : result;
     }
     if (grey.isEmpty())
         return ResultCapUnsupported;
-    int result = m_device.setOption(QLatin1String(kModeOption), grey);
+    int result = write(QLatin1String(kModeOption), grey);
     if (!IsCapabilitySuccess(result))
         return result;
     if (type == PixelGrey)
@@ -283,20 +283,20 @@ int CapabilityMapper::setPixelType(int type)
 // Sets the bit depth when the device offers exactly that depth; ResultCapUnsupported otherwise.
 int CapabilityMapper::setDepthIfOffered(int depth)
 {
-    const QList<DeviceOption> options = m_device.options();
+    const QList<DeviceOption> options = deviceOptions();
     const DeviceOption* option = FindOption(options, QLatin1String(kDepthOption));
     if (!IsWritableNumber(option) || NearestAllowedValue(*option, depth) != depth)
         return ResultCapUnsupported;
     if (option->value.isValid() && option->value.toDouble() == depth)
         return ResultSuccess;
-    return m_device.setOption(QLatin1String(kDepthOption), double(depth));
+    return write(QLatin1String(kDepthOption), double(depth));
 }
 
 int CapabilityMapper::setResolution(const char* axisOption, double dpi)
 {
     if (!std::isfinite(dpi) || dpi <= 0)
         return ResultBadValue;
-    const QList<DeviceOption> options = m_device.options();
+    const QList<DeviceOption> options = deviceOptions();
     const DeviceOption* option = ResolutionOption(options, axisOption);
     if (!IsWritableNumber(option))
         return ResultCapUnsupported;
@@ -323,7 +323,7 @@ int CapabilityMapper::setOrientation(int code)
 
 int CapabilityMapper::applyScanArea()
 {
-    const QList<DeviceOption> options = m_device.options();
+    const QList<DeviceOption> options = deviceOptions();
     for (const char* name : kAreaOptions) {
         const DeviceOption* option = FindOption(options, QLatin1String(name));
         if (!IsWritableNumber(option) || option->unit != OptionUnit::Mm)
@@ -362,16 +362,44 @@ int CapabilityMapper::applyScanArea()
 // to be moved there counts as adjusted.
 int CapabilityMapper::setNumber(const QString& name, double wanted, double* taken)
 {
-    const QList<DeviceOption> options = m_device.options();
+    const QList<DeviceOption> options = deviceOptions();
     const DeviceOption* option = FindOption(options, name);
     if (!IsWritableNumber(option))
         return ResultCapUnsupported;
     const double allowed = NearestAllowedValue(*option, wanted);
     if (taken)
         *taken = allowed;
-    const int result = m_device.setOption(name, allowed);
+    const int result = write(name, allowed);
     const bool moved = std::abs(allowed - wanted) > 1e-6;
     return moved ? Combine(result, ResultValueAdjusted) : result;
+}
+
+const QList<DeviceOption>& CapabilityMapper::deviceOptions()
+{
+    // A device without options is one the helper failed to ask: asked again next time.
+    if (!m_options || m_options->isEmpty())
+        m_options = m_device.options();
+    return *m_options;
+}
+
+int CapabilityMapper::write(const QString& name, const QVariant& value)
+{
+    bool reload = false;
+    const int result = m_device.setOption(name, value, &reload);
+    if (reload || result != ResultSuccess) {
+        // Other options changed, the device took another value, or the write failed part-way.
+        m_options.reset();
+        return result;
+    }
+    if (m_options) {
+        for (DeviceOption& option : *m_options) {
+            if (option.name == name) {
+                option.value = option.type == OptionType::Int ? QVariant(double(std::lround(value.toDouble()))) : value;
+                break;
+            }
+        }
+    }
+    return result;
 }
 
 }  // namespace scanvo::scanner

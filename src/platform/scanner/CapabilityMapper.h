@@ -3,7 +3,9 @@
 // feeder and duplex into its scan source, pixel type into scan mode and bit depth, resolutions
 // into its resolution options, paper size and orientation into the scan area.
 // One mapper per opened device; it remembers what it was told, since the scan area depends on
-// both size and orientation and the source on both feeder and duplex.
+// both size and orientation and the source on both feeder and duplex. It keeps the device's
+// options once read, updating the values it writes, and reads them again only after a write that
+// changed other options, or after forgetOptions.
 
 #include "platform/scanner/DeviceOption.h"
 
@@ -36,6 +38,9 @@ public:
     // thresholded to give the black-and-white pages that were asked for.
     bool thresholdPages() const { return m_thresholdPages; }
 
+    // The options read so far may have been changed behind the mapper's back (the device dialog).
+    void forgetOptions() { m_options.reset(); }
+
 private:
     int setFeeder(bool on);
     int setDuplex(bool on);
@@ -47,6 +52,8 @@ private:
     int applyScanArea();
     int setNumber(const QString& name, double wanted, double* taken = nullptr);
     int setDepthIfOffered(int depth);
+    const QList<DeviceOption>& deviceOptions();
+    int write(const QString& name, const QVariant& value);
 
     OptionAccess& m_device;
     bool m_feeder = false;
@@ -54,6 +61,7 @@ private:
     std::optional<int> m_sizeCode;
     int m_orientation = 0;
     bool m_thresholdPages = false;
+    std::optional<QList<DeviceOption>> m_options;
 };
 
 }  // namespace scanvo::scanner

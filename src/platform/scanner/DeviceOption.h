@@ -51,8 +51,9 @@ public:
     // Every option of the device, with current values, in the device's order.
     virtual QList<DeviceOption> options() = 0;
     // Writes one option (bool, double or QString); ResultSuccess, ResultValueAdjusted when the
-    // device took a nearby value, or an error code.
-    virtual int setOption(const QString& name, const QVariant& value) = 0;
+    // device took a nearby value, or an error code. *reloadOptions, when given, tells whether the
+    // write changed other options' descriptors or values, so that options read before are stale.
+    virtual int setOption(const QString& name, const QVariant& value, bool* reloadOptions = nullptr) = 0;
 };
 
 }  // namespace scanvo::scanner

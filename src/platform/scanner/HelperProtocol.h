@@ -33,7 +33,7 @@ QDataStream& operator>>(QDataStream& in, DeviceOption& option);
 
 namespace scanvo::scanner::helper {
 
-inline constexpr quint32 kProtocolVersion = 1;
+inline constexpr quint32 kProtocolVersion = 2;
 inline constexpr char kGreeting[] = "scanvo-sane-helper";
 inline constexpr auto kStreamVersion = QDataStream::Qt_6_0;
 // No message is longer; the longest are option lists.
@@ -54,7 +54,7 @@ enum class MessageType : quint32 {
     // helper to source
     Hello = 1,   // kGreeting, kProtocolVersion; carries the frame buffers' descriptors
     Devices,     // result, device names in the library's order
-    Result,      // result of Open or SetOption
+    Result,      // result of Open; of SetOption, followed by whether other options changed (bool)
     Options,     // QList<DeviceOption> of the open device
     FrameBegin,  // result; when 0, the frame's geometry follows (FrameGeometry)
     FrameProgress,  // bytes of the frame in the buffer so far (qint64)

@@ -86,40 +86,70 @@ const uchar* Line(const RasterFrame& frame, int y)
     return reinterpret_cast<const uchar*>(frame.data.constData()) + std::size_t(y) * frame.bytesPerLine;
 }
 
-// Lines of 1- or 8-bit samples copied as they are, the padding at each line's end cleared.
-void CopyLines(const RasterFrame& frame, Pix* pix, int lines, int lineBytes)
+// A line of 1- or 8-bit samples into its pixel words in one pass. The device sends samples in
+// reading order, most significant bit first and 1 for black, as Leptonica keeps them; Leptonica
+// holds them in 32-bit words, most significant byte first, so each word is read big-endian. The
+// bits past the line's last pixel are cleared.
+void PackLine(const uchar* in, l_uint32* out, int wpl, int lineBytes, int lineBits)
 {
-    l_uint32* data = pixGetData(pix);
-    const int wpl = pixGetWpl(pix);
-    for (int y = 0; y < lines; ++y) {
-        l_uint32* out = data + std::size_t(y) * wpl;
-        out[wpl - 1] = 0;
-        std::memcpy(out, Line(frame, y), std::size_t(lineBytes));
+    const int whole = lineBytes / 4;
+    for (int w = 0; w < whole; ++w, in += 4)
+        out[w] = qFromBigEndian<quint32>(in);
+    if (whole < wpl) {
+        l_uint32 last = 0;
+        for (int b = 0; b < lineBytes - 4 * whole; ++b)
+            last |= l_uint32(in[b]) << (24 - 8 * b);
+        out[whole] = last;
+        for (int w = whole + 1; w < wpl; ++w)
+            out[w] = 0;
+    }
+    if (const int used = lineBits % 32)
+        out[(lineBits - 1) / 32] &= ~l_uint32(0) << (32 - used);
+}
+
+// A line of 16-bit samples into 8-bit pixel words, four high bytes a word.
+void PackLine16(const uchar* in, l_uint32* out, int wpl, int width)
+{
+    for (int w = 0; w < wpl; ++w) {
+        l_uint32 word = 0;
+        for (int i = 0, x = 4 * w; i < 4 && x < width; ++i, ++x)
+            word |= l_uint32(Sample8(in, x, 16)) << (24 - 8 * i);
+        out[w] = word;
     }
 }
 
-Image GreyPage(const RasterFrame& frame)
+// A line of 8- or 16-bit grey straight into black and white: a pixel darker than the threshold is black.
+void ThresholdLine(const uchar* in, l_uint32* out, int wpl, int width, int depth)
+{
+    for (int w = 0; w < wpl; ++w) {
+        l_uint32 word = 0;
+        const int first = 32 * w;
+        const int count = std::min(32, width - first);
+        for (int i = 0; i < count; ++i)
+            word |= l_uint32(Sample8(in, first + i, depth) < kThreshold) << (31 - i);
+        out[w] = word;
+    }
+}
+
+// With threshold set, 8- and 16-bit grey become black and white in the same pass.
+Image GreyPage(const RasterFrame& frame, bool threshold)
 {
     const int lines = LineCount(frame, 1);
     const int width = frame.pixelsPerLine;
-    Image page = Image::adopt(NewPix(width, lines, frame.depth == 1 ? 1 : 8));
-    Pix* pix = page.pix();
-    if (frame.depth == 1 || frame.depth == 8) {
-        // Both sides use 1 for black, most significant bit first. The device sends samples in
-        // reading order; Leptonica keeps them in 32-bit words, most significant byte first,
-        // which the byte swap gives on little-endian machines.
-        CopyLines(frame, pix, lines, frame.depth == 1 ? (width + 7) / 8 : width);
-        pixEndianByteSwap(pix);
+    const bool oneBit = frame.depth == 1 || threshold;
+    Image page = Image::adopt(NewPix(width, lines, oneBit ? 1 : 8));
+    l_uint32* data = pixGetData(page.pix());
+    const int wpl = pixGetWpl(page.pix());
+    for (int y = 0; y < lines; ++y) {
+        l_uint32* out = data + std::size_t(y) * wpl;
         if (frame.depth == 1)
-            pixSetPadBits(pix, 0);
-    } else {
-        l_uint32* data = pixGetData(pix);
-        const int wpl = pixGetWpl(pix);
-        for (int y = 0; y < lines; ++y) {
-            l_uint32* out = data + std::size_t(y) * wpl;
-            for (int x = 0; x < width; ++x)
-                SET_DATA_BYTE(out, x, Sample8(Line(frame, y), x, frame.depth));
-        }
+            PackLine(Line(frame, y), out, wpl, (width + 7) / 8, width);
+        else if (threshold)
+            ThresholdLine(Line(frame, y), out, wpl, width, frame.depth);
+        else if (frame.depth == 8)
+            PackLine(Line(frame, y), out, wpl, width, 8 * width);
+        else
+            PackLine16(Line(frame, y), out, wpl, width);
     }
     return page;
 }
@@ -195,7 +225,7 @@ Image PageFromFrames(const QList<RasterFrame>& frames, int xDpi, int yDpi, bool 
 {
     Image page;
     if (frames.size() == 1 && frames.front().kind == FrameKind::Grey)
-        page = GreyPage(frames.front());
+        page = GreyPage(frames.front(), threshold);
     else if (frames.size() == 1 && frames.front().kind == FrameKind::Rgb)
         page = RgbPage(frames.front());
     else if (frames.size() == 3)
@@ -203,12 +233,6 @@ Image PageFromFrames(const QList<RasterFrame>& frames, int xDpi, int yDpi, bool 
     else
         Refuse(QStringLiteral("%1 帧").arg(frames.size()));
 
-    if (threshold && page.depth() == 8) {
-        Pix* bw = pixConvertTo1(page.pix(), kThreshold);
-        if (!bw)
-            throw EngineError(engine::ErrOutOfMemory, QStringLiteral("扫描页面二值化失败"));
-        page.reset(bw);
-    }
     if (xDpi > 0 && yDpi > 0)
         page.setResolution(xDpi, yDpi);
     return page;

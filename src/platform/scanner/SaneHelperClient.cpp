@@ -156,8 +156,10 @@ QList<DeviceOption> SaneHelperClient::options()
     return options;
 }
 
-int SaneHelperClient::setOption(const QString& name, const QVariant& value)
+int SaneHelperClient::setOption(const QString& name, const QVariant& value, bool* reloadOptions)
 {
+    if (reloadOptions)
+        *reloadOptions = false;
     int result = ensureRunning();
     QByteArray reply;
     if (result == ResultSuccess)
@@ -165,8 +167,11 @@ int SaneHelperClient::setOption(const QString& name, const QVariant& value)
                          "writing an option");
     if (result != ResultSuccess)
         return result;
-    if (!Unpack(reply, result))
+    bool reload = false;
+    if (!Unpack(reply, result, reload))
         return fail(QStringLiteral("scanner helper sent an unreadable answer to writing an option"));
+    if (reloadOptions)
+        *reloadOptions = reload;
     if (IsCapabilitySuccess(result)) {
         m_written.removeIf([&name](const QPair<QString, QVariant>& write) { return write.first == name; });
         m_written.append({name, value});

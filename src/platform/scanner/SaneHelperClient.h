@@ -52,7 +52,7 @@ public:
     int ensureRunning();
 
     QList<DeviceOption> options() override;
-    int setOption(const QString& name, const QVariant& value) override;
+    int setOption(const QString& name, const QVariant& value, bool* reloadOptions = nullptr) override;
 
     // Asks for the next frame without waiting for it, so the device reads it while the caller
     // converts the page it has; readFrame then reads that one.

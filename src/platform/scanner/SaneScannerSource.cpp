@@ -155,6 +155,8 @@ int SaneScannerSource::acquire(int flags)
 
     m_acquiring = true;
     m_stopRequested = false;
+    // The device dialog and the job may change options; the next job's capabilities read them anew.
+    m_mapper->forgetOptions();
     int result = ResultSuccess;
     const bool showDialog = (flags & kShowDialogBit) != 0;
     if (showDialog)

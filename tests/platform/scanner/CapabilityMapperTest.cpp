@@ -97,7 +97,9 @@ TEST(CapabilityMapperTest, PixelTypesPickModeAndDepth)
     EXPECT_EQ(Set(officeMapper, CapPixelType, PixelBlackWhite), ResultSuccess);
     EXPECT_EQ(office.value("mode"), "Lineart");
     EXPECT_FALSE(officeMapper.thresholdPages());
+    // A write the mapper did not make, as the device dialog's, is seen once it is told to forget.
     office.setOption("depth", 16.0);
+    officeMapper.forgetOptions();
     EXPECT_EQ(Set(officeMapper, CapPixelType, PixelGrey), ResultSuccess);
     EXPECT_EQ(office.value("mode"), "Gray");
     EXPECT_EQ(office.value("depth").toDouble(), 8);
@@ -175,6 +177,44 @@ TEST(CapabilityMapperTest, AnAreaInPixelsIsNotMistakenForMillimetres)
     CapabilityMapper mapper(device);
     EXPECT_EQ(Set(mapper, CapSupportedSizes, 1), ResultCapUnsupported);
     EXPECT_TRUE(device.writes.isEmpty());
+}
+
+TEST(CapabilityMapperTest, OptionsAreReadOncePerJobAndAgainAfterAReload)
+{
+    // A device whose bit depth is offered only in grey: choosing the mode reloads the options.
+    FakeDevice device = OfficeScanner();
+    device.setOption("depth", 16.0);
+    device.sideEffects.insert("mode", [](QList<DeviceOption>& options) {
+        for (DeviceOption& option : options)
+            if (option.name == "depth")
+                option.active = FindOption(options, "mode")->value == "Gray";
+    });
+    device.setOption("mode", "Color");
+    device.reads = 0;
+    CapabilityMapper mapper(device);
+    EXPECT_EQ(Set(mapper, CapFeederEnabled, 1), ResultSuccess);
+    EXPECT_EQ(Set(mapper, CapXResolution, 300), ResultSuccess);
+    EXPECT_EQ(Set(mapper, CapYResolution, 600), ResultSuccess);
+    EXPECT_EQ(Set(mapper, CapSupportedSizes, 1), ResultSuccess);
+    EXPECT_EQ(Set(mapper, CapOrientation, 0), ResultSuccess);
+    EXPECT_EQ(device.reads, 1);
+    EXPECT_EQ(device.value("source"), "ADF Front");
+    EXPECT_EQ(device.value("y-resolution").toDouble(), 600);
+
+    // Colour hides the depth, grey shows it again: the mapper sees both through the reloads.
+    EXPECT_EQ(Set(mapper, CapPixelType, PixelColour), ResultSuccess);
+    device.writes.clear();
+    EXPECT_EQ(Set(mapper, CapPixelType, PixelGrey), ResultSuccess);
+    EXPECT_EQ(device.value("mode"), "Gray");
+    EXPECT_EQ(device.writes, (QStringList{"mode", "depth"}));
+    EXPECT_EQ(device.value("depth").toDouble(), 8);
+    EXPECT_EQ(device.reads, 3);
+
+    // The values the mapper wrote stay known without reading: the source is not written again.
+    device.writes.clear();
+    EXPECT_EQ(Set(mapper, CapFeederEnabled, 1), ResultSuccess);
+    EXPECT_TRUE(device.writes.isEmpty());
+    EXPECT_EQ(device.reads, 3);
 }
 
 TEST(CapabilityMapperTest, SourceNamesAreClassified)

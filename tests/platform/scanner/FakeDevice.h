@@ -4,7 +4,10 @@
 #include "platform/scanner/DeviceOption.h"
 #include "platform/scanner/ScannerSource.h"
 
+#include <QHash>
 #include <QSet>
+
+#include <functional>
 
 namespace scanvo::scanner::testing {
 
@@ -62,11 +65,17 @@ class FakeDevice : public OptionAccess {
 public:
     explicit FakeDevice(QList<DeviceOption> options) : m_options(std::move(options)) {}
 
-    QList<DeviceOption> options() override { return m_options; }
+    QList<DeviceOption> options() override
+    {
+        ++reads;
+        return m_options;
+    }
 
     // Refuses what a real device would refuse: unknown, unwritable or out-of-constraint values.
-    int setOption(const QString& name, const QVariant& value) override
+    int setOption(const QString& name, const QVariant& value, bool* reloadOptions = nullptr) override
     {
+        if (reloadOptions)
+            *reloadOptions = false;
         for (DeviceOption& option : m_options) {
             if (option.name != name)
                 continue;
@@ -81,6 +90,11 @@ public:
                 return ResultBadValue;
             option.value = value;
             writes.append(name);
+            if (const auto effect = sideEffects.find(name); effect != sideEffects.end()) {
+                effect.value()(m_options);
+                if (reloadOptions)
+                    *reloadOptions = true;
+            }
             return inexact.contains(name) ? ResultValueAdjusted : ResultSuccess;
         }
         return ResultCapUnsupported;
@@ -94,6 +108,9 @@ public:
 
     QStringList writes;
     QSet<QString> inexact;  // options the device rounds, answering "inexact"
+    // Options whose writing changes other options, reported as a reload of the options.
+    QHash<QString, std::function<void(QList<DeviceOption>&)>> sideEffects;
+    int reads = 0;  // times the options were read
 
 private:
     QList<DeviceOption> m_options;

@@ -122,6 +122,59 @@ TEST(RasterFrameTest, ThresholdMakesBlackAndWhiteFromGrey)
     EXPECT_EQ(Pixel(page, 2, 0), 0u);
 }
 
+// Every pixel of grey pages of many widths, each line padded, against the samples they came from:
+// the word packing, the end of each line and the bits past its last pixel.
+TEST(RasterFrameTest, GreyPagesOfEveryLineWidthKeepEachSample)
+{
+    std::uint32_t seed = 12345;
+    auto nextByte = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return char(seed >> 24);
+    };
+    constexpr int kLines = 3;
+    for (int depth : {1, 8, 16}) {
+        for (bool threshold : {false, true}) {
+            if (depth == 1 && threshold)
+                continue;
+            for (int width = 1; width <= 70; ++width) {
+                SCOPED_TRACE(testing::Message()
+                             << "depth " << depth << " width " << width << " threshold " << threshold);
+                const int bytesPerLine = (width * depth + 7) / 8 + width % 3;
+                QByteArray data(bytesPerLine * kLines, '\0');
+                for (char& byte : data)
+                    byte = nextByte();
+                const RasterFrame frame = Frame(FrameKind::Grey, depth, width, bytesPerLine, kLines, data);
+                const Image page = PageFromFrames({frame}, 300, 300, threshold);
+                ASSERT_EQ(page.depth(), depth == 1 || threshold ? 1 : 8);
+                ASSERT_EQ(page.width(), width);
+                ASSERT_EQ(page.height(), kLines);
+                for (int y = 0; y < kLines; ++y) {
+                    const auto* line = reinterpret_cast<const uchar*>(data.constData()) + y * bytesPerLine;
+                    for (int x = 0; x < width; ++x) {
+                        l_uint32 expected = 0;
+                        if (depth == 1) {
+                            expected = (line[x / 8] >> (7 - x % 8)) & 1;
+                        } else {
+                            std::uint16_t wide = 0;
+                            std::memcpy(&wide, line + 2 * x, 2);
+                            expected = depth == 8 ? line[x] : wide >> 8;
+                        }
+                        if (threshold)
+                            expected = expected < 128 ? 1 : 0;
+                        ASSERT_EQ(Pixel(page, x, y), expected) << "at " << x << "," << y;
+                    }
+                }
+                if (page.depth() == 1 && width % 32 != 0) {
+                    // Nothing set past a line's last pixel: other operations read whole words.
+                    const int wpl = pixGetWpl(page.pix());
+                    for (int y = 0; y < kLines; ++y)
+                        EXPECT_EQ(pixGetData(page.pix())[y * wpl + wpl - 1] << (width % 32), 0u);
+                }
+            }
+        }
+    }
+}
+
 TEST(RasterFrameTest, FramesThatDoNotFormAPageAreRefused)
 {
     // No data at all, lines shorter than their pixels, an unknown depth, no frames.

@@ -285,6 +285,29 @@ TEST_F(SaneSourceTest, DeviceDialogListsTheDeviceOptionsAndAppliesThemOnOk)
     EXPECT_EQ(pixel >> 8, 0xFFFFFFu);
 }
 
+TEST_F(SaneSourceTest, CapabilitiesAfterADialogJobSeeWhatTheDialogChanged)
+{
+    // The dialog turns the feeder job into a flatbed one; the next job asks for the feeder again.
+    ASSERT_EQ(set(CapFeederEnabled, ItemBool, 1), ResultSuccess);
+    smallPages(PixelGrey);
+    source.setDialogRunner([&](QDialog& dialog) {
+        auto* sourceBox = dialog.findChild<QComboBox*>(QStringLiteral("source"));
+        EXPECT_TRUE(sourceBox);
+        if (!sourceBox)
+            return int(QDialog::Rejected);
+        sourceBox->setCurrentText(QStringLiteral("Flatbed"));
+        return int(QDialog::Accepted);
+    });
+    ASSERT_EQ(acquire(AcquireShowUi), ResultSuccess);
+    EXPECT_EQ(pages.size(), 1);
+
+    pages.clear();
+    ASSERT_EQ(set(CapFeederEnabled, ItemBool, 1), ResultSuccess);
+    smallPages(PixelGrey);
+    ASSERT_EQ(acquire(), ResultSuccess);
+    EXPECT_GT(pages.size(), 1);  // the device counts the flatbed sheet against its feeder's ten
+}
+
 TEST_F(SaneSourceTest, CancellingTheDeviceDialogScansNothing)
 {
     smallPages(PixelGrey);

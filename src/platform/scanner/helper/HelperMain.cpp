@@ -132,8 +132,9 @@ private:
             QVariant value;
             if (!Unpack(request.payload, name, value))
                 return false;
-            const int result = m_device ? m_device->setOption(name, value) : int(ResultNotOpen);
-            return reply(MessageType::Result, Pack(qint32(result)));
+            bool reloadOptions = false;
+            const int result = m_device ? m_device->setOption(name, value, &reloadOptions) : int(ResultNotOpen);
+            return reply(MessageType::Result, Pack(qint32(result), reloadOptions));
         }
         case MessageType::StartFrame:
             return streamFrame();

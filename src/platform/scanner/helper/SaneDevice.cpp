@@ -209,8 +209,10 @@ QList<DeviceOption> SaneDevice::options()
     return options;
 }
 
-int SaneDevice::setOption(const QString& name, const QVariant& value)
+int SaneDevice::setOption(const QString& name, const QVariant& value, bool* reloadOptions)
 {
+    if (reloadOptions)
+        *reloadOptions = false;
     SANE_Int count = 0;
     if (sane_control_option(Handle(m_handle), 0, SANE_ACTION_GET_VALUE, &count, nullptr) != SANE_STATUS_GOOD)
         return ResultDeviceError;
@@ -254,6 +256,8 @@ int SaneDevice::setOption(const QString& name, const QVariant& value)
         const SANE_Status status = sane_control_option(Handle(m_handle), i, SANE_ACTION_SET_VALUE, buffer.data(), &info);
         if (status != SANE_STATUS_GOOD)
             return ResultFromSaneStatus(status);
+        if (reloadOptions)
+            *reloadOptions = (info & SANE_INFO_RELOAD_OPTIONS) != 0;
         return (info & SANE_INFO_INEXACT) ? ResultValueAdjusted : ResultSuccess;
     }
     return ResultCapUnsupported;

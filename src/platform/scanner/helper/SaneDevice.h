@@ -20,7 +20,7 @@ public:
     SaneDevice& operator=(const SaneDevice&) = delete;
 
     QList<DeviceOption> options() override;
-    int setOption(const QString& name, const QVariant& value) override;
+    int setOption(const QString& name, const QVariant& value, bool* reloadOptions = nullptr) override;
 
     // Starts the next frame and tells its geometry. ResultNoDocuments when the feeder is empty.
     int startFrame(helper::FrameGeometry* geometry);
