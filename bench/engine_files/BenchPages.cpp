@@ -11,6 +11,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include <benchmark/benchmark.h>
+
 #include <memory>
 #include <vector>
 
@@ -66,6 +68,18 @@ void InitPainting(int& argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static std::unique_ptr<QGuiApplication> app(new QGuiApplication(argc, argv));
+}
+
+int RunPageBenchmarks(int argc, char** argv, void (*makeInputs)())
+{
+    InitPainting(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    makeInputs();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 }  // namespace enginebench

@@ -17,5 +17,8 @@ scanvo::engine::Image A4Page(int label, bool colour);
 void WriteG4Document(const QString& path, int count);
 // Starts the offscreen Qt platform that drawing text needs.
 void InitPainting(int& argc, char** argv);
+// The main program of a page file benchmark: starts painting, has makeInputs make every input
+// before any timing starts, then runs the registered benchmarks.
+int RunPageBenchmarks(int argc, char** argv, void (*makeInputs)());
 
 }  // namespace enginebench

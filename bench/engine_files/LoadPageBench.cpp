@@ -92,12 +92,5 @@ BENCHMARK(BM_LoadPage_LeptonicaReference)->DenseRange(0, int(std::size(kSamples)
 
 int main(int argc, char** argv)
 {
-    InitPainting(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    inputs();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunPageBenchmarks(argc, argv, [] { inputs(); });
 }

@@ -267,12 +267,5 @@ BENCHMARK(BM_AppendPeakMemory)->Unit(benchmark::kMillisecond)->UseRealTime()->It
 
 int main(int argc, char** argv)
 {
-    InitPainting(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    inputs();  // inputs are made before any timing starts
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunPageBenchmarks(argc, argv, [] { inputs(); });
 }

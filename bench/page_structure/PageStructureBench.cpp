@@ -138,12 +138,5 @@ BENCHMARK(BM_DeletePage100_LeptonicaRewrite)->Unit(benchmark::kMillisecond)->Use
 
 int main(int argc, char** argv)
 {
-    InitPainting(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    inputs();  // inputs are made before any timing starts
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunPageBenchmarks(argc, argv, [] { inputs(); });
 }

@@ -44,9 +44,6 @@ inline const QString kNoFreeName = QStringLiteral("文档中没有可用的新�
 
 // Import.
 inline const QString kImportTitle = QStringLiteral("导入文件... ");
-inline const QString kFilterTiff = QStringLiteral("TIFF图像文件(*.tif；*.tiff)|*.tif;.tiff");
-inline const QString kFilterJpeg = QStringLiteral("JPG图像文件(*.jpg;*.jpeg)|*.jpg;*.jpeg");
-inline const QString kFilterAll = QStringLiteral("所有图像文件(*.jpg;*.tif)|*.jpg;*.tif");
 inline const QString kTooManyPages = QStringLiteral("文档最多 %1 页");
 inline const QString kCannotReadFile = QStringLiteral("无法读取文件 %1");
 inline const QString kImportStoreFailed = QStringLiteral("导入失败，已停止：%1。　　");

@@ -12,6 +12,7 @@
 #include "document/DocumentFiles.h"
 #include "document/DocumentLocation.h"
 #include "document/DocumentNaming.h"
+#include "document/FileDialogFilter.h"
 #include "document/FileList.h"
 #include "platform/engine/EngineError.h"
 #include "platform/engine/ImageFile.h"
@@ -319,20 +320,6 @@ private:
 
 }  // namespace
 
-QString ImportFilter(qint16 docType)
-{
-    // The dialog shows the description and matches the patterns in the last parentheses.
-    switch (docType) {
-    case DocTypeMultiPageTiff:
-    case DocTypeSinglePageTiff:
-        return T::kFilterTiff.section(u'|', 0, 0) + QStringLiteral(" (*.tif *.tiff *.TIF *.TIFF)");
-    case DocTypeSinglePageJpeg:
-        return T::kFilterJpeg.section(u'|', 0, 0) + QStringLiteral(" (*.jpg *.jpeg *.JPG *.JPEG)");
-    default:
-        return T::kFilterAll.section(u'|', 0, 0) + QStringLiteral(" (*.jpg *.tif *.JPG *.TIF)");
-    }
-}
-
 bool ImportFiles(ControlState& state)
 {
     if (!EnsureDocument(state))
@@ -344,7 +331,7 @@ bool ImportFiles(ControlState& state)
     if (state.m_PageModified)
         return false;
     const QStringList files =
-        ChosenFilePaths(CurrentPrompter().chooseFiles(state.control, T::kImportTitle, QString(), ImportFilter(state.m_DocType)));
+        ChosenFilePaths(CurrentPrompter().chooseFiles(state.control, T::kImportTitle, QString(), FileDialogFilter(state.m_DocType)));
     if (files.isEmpty())
         return false;
 

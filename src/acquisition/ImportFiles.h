@@ -4,13 +4,7 @@
 
 #include "core/ControlState.h"
 
-#include <QString>
-#include <QStringList>
-
 namespace scanvo {
-
-// The file dialog's filter for a document type.
-QString ImportFilter(qint16 docType);
 
 // Asks for files and imports their pages: into the one file of a multi-page document, as one new
 // file per page of a single-page document, or as one new file per chosen file (keeping its

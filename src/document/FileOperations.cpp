@@ -14,6 +14,7 @@
 #include "document/DirectoryListing.h"
 #include "document/DocumentFiles.h"
 #include "document/DocumentNaming.h"
+#include "document/FileDialogFilter.h"
 #include "document/FileList.h"
 #include "document/FileOperationTexts.h"
 #include "document/RenameBatch.h"
@@ -164,20 +165,6 @@ QList<int> CheckedEntries(const ControlState& state)
     return checked;
 }
 
-QString ReplaceFilter(qint16 docType)
-{
-    // The dialog shows the description and matches the patterns in the last parentheses.
-    switch (docType) {
-    case DocTypeMultiPageTiff:
-    case DocTypeSinglePageTiff:
-        return T::kFilterTiff.section(u'|', 0, 0) + QStringLiteral(" (*.tif *.tiff *.TIF *.TIFF)");
-    case DocTypeSinglePageJpeg:
-        return T::kFilterJpeg.section(u'|', 0, 0) + QStringLiteral(" (*.jpg *.jpeg *.JPG *.JPEG)");
-    default:
-        return T::kFilterAll.section(u'|', 0, 0) + QStringLiteral(" (*.jpg *.tif *.JPG *.TIF)");
-    }
-}
-
 void ToggleCheckAll(ControlState& state)
 {
     if (!HasEntries(state))
@@ -250,7 +237,7 @@ void ReplaceFile(ControlState& state)
         return;
     Prompter& prompter = CurrentPrompter();
     const QStringList chosen =
-        ChosenFilePaths(prompter.chooseFiles(state.control, T::kReplaceTitle, QString(), ReplaceFilter(state.m_DocType)));
+        ChosenFilePaths(prompter.chooseFiles(state.control, T::kReplaceTitle, QString(), FileDialogFilter(state.m_DocType)));
     if (chosen.isEmpty())
         return;
     const QString source = chosen.first();

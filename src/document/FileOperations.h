@@ -41,7 +41,5 @@ bool BatchRename(ControlState& state);
 
 // 1-based numbers of the checked entries of lvwFileList, in list order.
 QList<int> CheckedEntries(const ControlState& state);
-// The open-file filter of the replace dialog for a document type.
-QString ReplaceFilter(qint16 docType);
 
 }  // namespace scanvo

@@ -8,6 +8,7 @@
 #include "core/CoreTexts.h"
 #include "core/FileListView.h"
 #include "core/Prompter.h"
+#include "document/FileDialogFilter.h"
 #include "platform/engine/FormatCodes.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
@@ -45,10 +46,10 @@ TEST_F(ImportTest, AThreePageTiffIntoAJpegDocumentBecomesThreeJpegFilesBehindThe
 
 TEST_F(ImportTest, TheFileDialogAsksWithTheTitleAndTheDocumentsFilter)
 {
-    EXPECT_TRUE(ImportFilter(1).endsWith(QStringLiteral("(*.tif *.tiff *.TIF *.TIFF)")));
-    EXPECT_TRUE(ImportFilter(3).startsWith(QStringLiteral("JPG图像文件")));
-    EXPECT_TRUE(ImportFilter(0).contains(QStringLiteral("*.jpg *.tif")));
-    EXPECT_EQ(ImportFilter(-1), ImportFilter(0));
+    EXPECT_TRUE(FileDialogFilter(1).endsWith(QStringLiteral("(*.tif *.tiff *.TIF *.TIFF)")));
+    EXPECT_TRUE(FileDialogFilter(3).startsWith(QStringLiteral("JPG图像文件")));
+    EXPECT_TRUE(FileDialogFilter(0).contains(QStringLiteral("*.jpg *.tif")));
+    EXPECT_EQ(FileDialogFilter(-1), FileDialogFilter(0));
     EXPECT_EQ(ChosenFilePaths({"/a/b.tif"}), QStringList({"/a/b.tif"}));
     EXPECT_EQ(ChosenFilePaths({"/a/b.tif", "/a/c.tif"}), QStringList({"/a/b.tif", "/a/c.tif"}));
     EXPECT_EQ(ChosenFilePaths({"/tmp", "b.tif", "c.tif"}), QStringList({"/tmp/b.tif", "/tmp/c.tif"}));
