@@ -25,6 +25,7 @@
 #include "viewer/PageDisplay.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QToolBar>
 
 #include <algorithm>
@@ -159,8 +160,10 @@ bool BuildFileList(ControlState& state, qint16 position)
     // the document.
     state.m_PageModified = false;
     const QString directory = DocumentDirectoryPath(state.m_LocalPath, state.m_DocName);
-    // A batch rename that was killed part way puts its files back under their old names.
-    RecoverRenameBatch(directory);
+    // A batch rename that was killed part way puts its files back under their old names. Its
+    // journal is looked up by name, so an open without one costs no further directory read.
+    if (QFileInfo::exists(RenameBatchJournalPath(directory)))
+        RecoverRenameBatch(directory);
     // One read of the directory serves the type, the list and the clean-up.
     const DirectoryNames names = ReadDirectoryNames(directory);
     // Saves killed mid-write leave their temporary files behind; nobody else ever removes them.
