@@ -223,10 +223,12 @@ int Acquire(ControlState& state, ScanJobRun& run)
                 viewer->setAutoRepaint(false);
                 sinceShown.start();
             }
-            SetStatusText(state, T::kScanningPage.arg(run.pagesStored));
+            SetStatusText(state, T::kScanningPage.arg(run.pagesInHand()));
         });
     const int result = scanner->acquire(g_Settings.Scan.ShowNativeUI != 0 ? AcquireShowUi : AcquireNoUi);
     QObject::disconnect(connection);
+    // However the device ended, the last page is still being written.
+    FinishAcquiredPages(state, run);
     if (viewer)
         viewer->setAutoRepaint(autoRepaint);
     return result;
