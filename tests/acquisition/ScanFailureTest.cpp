@@ -4,6 +4,7 @@
 
 #include "acquisition/AcquisitionTexts.h"
 #include "core/CommandKeys.h"
+#include "core/ControlState.h"
 #include "core/CoreTexts.h"
 #include "core/FileListView.h"
 #include "core/StatusPanels.h"
@@ -286,6 +287,34 @@ TEST_F(ScanFailureTest, AFailedSaveAfterTheShiftMovesTheFilesBack)
     EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("0 页")));
     EXPECT_EQ(S().m_Files.count(), 3);
     EXPECT_EQ(S().m_CurrentPage, 2);
+    ExpectControlIdle();
+}
+
+TEST_F(ScanFailureTest, ANewMultiPageFileThatCannotBeWrittenLeavesThePositionAsItWas)
+{
+    WriteFile(docFile("m1.tif"), {101});
+    WriteFile(docFile("m2.tif"), {102, 103});
+    Open(0);
+    GoToFileNumber(2);
+    const QString current = g_CurrentFilePath;
+    const qint16 pageCount = S().m_PageCount;
+    const qint16 currentPage = S().m_CurrentPage;
+    prompter.dialogScripts.enqueue(ScanPara([](frmScanPara& dialog) { dialog.cboDocType->setCurrentIndex(0); }));
+    ASSERT_TRUE(QFile::setPermissions(docDir(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                                    QFile::ExeOther));
+    scanner->queuePages(Pages(301, 2));
+    Click(keys::miScan);
+    QFile::setPermissions(docDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    // The file the job would have begun is not the current one: nothing of it exists.
+    EXPECT_EQ(DocFiles(), QStringList({"m1.tif", "m2.tif"}));
+    EXPECT_EQ(g_CurrentFilePath, current);
+    EXPECT_EQ(S().m_Files.count(), 2);
+    EXPECT_EQ(S().m_CurrentFile, 2);
+    EXPECT_EQ(S().m_PageCount, pageCount);
+    EXPECT_EQ(S().m_CurrentPage, currentPage);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("0 页")));
     ExpectControlIdle();
 }
 
