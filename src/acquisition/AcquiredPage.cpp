@@ -310,9 +310,15 @@ bool OnAcquiredPage(ControlState& state, ScanJobRun& run, engine::Image image)
     planned->page = std::make_shared<PageToStore>(PageToStore{std::move(image)});
     if (!run.storing)
         run.storing = std::make_unique<PageStoreQueue>();
-    run.storing->start([page = planned->page, path = planned->path, options = planned->options] {
-        engine::SavePage(page->image, path, options);
-    });
+    run.storing->start(
+        [page = planned->page, path = planned->path, options = planned->options] {
+            engine::SavePage(page->image, path, options);
+        },
+        [&state, &run] {
+            Settle(state, run);
+            if (run.pageSettled)
+                run.pageSettled();
+        });
     run.inFlight = std::move(planned);
     return true;
 }

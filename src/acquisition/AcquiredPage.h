@@ -8,6 +8,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
 #include <memory>
 
 namespace scanvo {
@@ -36,6 +37,10 @@ struct ScanJobRun {
     // (counted, or undone) when the next page arrives and when the job ends.
     std::unique_ptr<PlannedStore> inFlight;
     std::unique_ptr<PageStoreQueue> storing;
+    // Called on the job's thread when the page being written has been settled because its store
+    // ended before the next page arrived: a slow device's page is shown, or its failure stops the
+    // job, without waiting for the next page.
+    std::function<void()> pageSettled;
 
     // The pages stored and the one being written: the page the job is at.
     int pagesInHand() const { return pagesStored + (inFlight ? 1 : 0); }

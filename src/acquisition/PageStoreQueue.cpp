@@ -1,6 +1,9 @@
 // The page store thread.
 #include "acquisition/PageStoreQueue.h"
 
+#include <QMetaObject>
+#include <QObject>
+
 #include <condition_variable>
 #include <mutex>
 #include <stdexcept>
@@ -13,25 +16,39 @@ namespace scanvo {
 struct PageStoreQueue::Flight {
     Task task;
     std::mutex mutex;
-    std::condition_variable ended;
+    std::condition_variable finished;
     bool done = false;
     std::exception_ptr failure;
     std::thread thread;
+    // Where the end is posted; cleared (under the mutex) when the waiter gives the task up, so a
+    // task that outlives its queue posts nothing.
+    QObject* receiver = nullptr;
+    std::function<void()> ended;
 };
 
-PageStoreQueue::PageStoreQueue(std::chrono::milliseconds bound) : m_bound(bound) {}
+PageStoreQueue::PageStoreQueue(std::chrono::milliseconds bound) : m_bound(bound), m_receiver(new QObject) {}
 
 PageStoreQueue::~PageStoreQueue()
 {
     wait();
 }
 
-void PageStoreQueue::start(Task task)
+void PageStoreQueue::start(Task task, std::function<void()> ended)
 {
     if (m_flight)
         throw std::logic_error("a page store is still in flight");
     auto flight = std::make_shared<Flight>();
     flight->task = std::move(task);
+    if (ended) {
+        flight->receiver = m_receiver.get();
+        // Runs on the receiver's thread, and only while the task is still the one in flight: a
+        // wait() that came first has taken it already.
+        flight->ended = [this, weak = std::weak_ptr<Flight>(flight), ended = std::move(ended)] {
+            const std::shared_ptr<Flight> still = weak.lock();
+            if (still && m_flight == still)
+                ended();
+        };
+    }
     flight->thread = std::thread([flight] {
         std::exception_ptr failure;
         try {
@@ -44,7 +61,9 @@ void PageStoreQueue::start(Task task)
         std::lock_guard lock(flight->mutex);
         flight->failure = failure;
         flight->done = true;
-        flight->ended.notify_all();
+        flight->finished.notify_all();
+        if (flight->receiver)
+            QMetaObject::invokeMethod(flight->receiver, flight->ended, Qt::QueuedConnection);
     });
     m_flight = std::move(flight);
 }
@@ -55,7 +74,8 @@ PageStoreQueue::Outcome PageStoreQueue::wait(std::exception_ptr* failure)
         return Outcome::Idle;
     const std::shared_ptr<Flight> flight = std::exchange(m_flight, nullptr);
     std::unique_lock lock(flight->mutex);
-    if (!flight->ended.wait_for(lock, m_bound, [&flight] { return flight->done; })) {
+    if (!flight->finished.wait_for(lock, m_bound, [&flight] { return flight->done; })) {
+        flight->receiver = nullptr;
         lock.unlock();
         flight->thread.detach();
         return Outcome::TimedOut;

@@ -2,12 +2,15 @@
 // PageStoreQueue: storing a scanned page (encoding, writing, flushing to disk) on a thread of its
 // own, one page at a time, so that the next page is received while the last one is stored. The
 // caller decides everything on its own thread and hands over a task that touches nothing but what
-// it captured; it waits for that task, within a bound, before it starts the next one.
+// it captured; it waits for that task, within a bound, before it starts the next one, or hears of
+// its end on its own thread when nothing comes sooner.
 
 #include <chrono>
 #include <exception>
 #include <functional>
 #include <memory>
+
+class QObject;
 
 namespace scanvo {
 
@@ -32,8 +35,11 @@ public:
     PageStoreQueue& operator=(const PageStoreQueue&) = delete;
 
     bool busy() const { return m_flight != nullptr; }
-    // Runs task on the store thread. At most one task is in flight: wait for it first.
-    void start(Task task);
+    // Runs task on the store thread. At most one task is in flight: wait for it first. ended, when
+    // given, is called on the thread that made the queue once the task has ended, unless that
+    // thread waited for the task first; it then still has to wait() for the outcome, which is
+    // immediate.
+    void start(Task task, std::function<void()> ended = {});
     // Waits, within the bound, for the task in flight to end. failure, when given, receives the
     // exception of a task that threw. The queue is idle afterwards, whatever the outcome; a task
     // that timed out keeps what it captured alive until it ends.
@@ -43,6 +49,8 @@ private:
     struct Flight;
     std::chrono::milliseconds m_bound;
     std::shared_ptr<Flight> m_flight;
+    // Lives on the thread that made the queue; the store thread posts the end of a task to it.
+    std::unique_ptr<QObject> m_receiver;
 };
 
 }  // namespace scanvo

@@ -6,6 +6,7 @@
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QTest>
 
 #include <atomic>
 #include <future>
@@ -56,6 +57,35 @@ TEST(PageStoreQueueTest, AFailedTaskPassesItsExceptionBackAndTheQueueGoesOn)
     queue.start([&ran] { ran = true; });
     EXPECT_EQ(queue.wait(), Outcome::Done);
     EXPECT_TRUE(ran);
+}
+
+TEST(PageStoreQueueTest, TheEndOfATaskIsHeardOnTheCallingThreadUnlessItWasWaitedForFirst)
+{
+    PageStoreQueue queue;
+    std::vector<std::thread::id> heardOn;
+    const auto hear = [&] {
+        heardOn.push_back(std::this_thread::get_id());
+        EXPECT_EQ(queue.wait(), Outcome::Done);  // immediate: the task has ended
+    };
+    queue.start([] {}, hear);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !heardOn.empty(); }, 10'000));
+    EXPECT_EQ(heardOn.front(), std::this_thread::get_id());
+    EXPECT_FALSE(queue.busy());
+
+    // Waited for before the event loop ran: the end posted meanwhile is not heard.
+    queue.start([] {}, hear);
+    EXPECT_EQ(queue.wait(), Outcome::Done);
+    QTest::qWait(50);
+    EXPECT_EQ(heardOn.size(), 1u);
+
+    // A queue gone before the end is heard calls nothing.
+    bool heard = false;
+    {
+        PageStoreQueue gone;
+        gone.start([] {}, [&heard] { heard = true; });
+    }
+    QTest::qWait(50);
+    EXPECT_FALSE(heard);
 }
 
 // A task that ends only when the test lets it, holding a value whose lifetime the test watches.

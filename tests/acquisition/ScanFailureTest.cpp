@@ -17,6 +17,7 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 #include <QThread>
 #include <QLabel>
 
@@ -36,7 +37,6 @@ QList<engine::Image> Pages(int first, int count)
     return pages;
 }
 
-// Writes larger than a few bytes fail while it lives, as on a full disk.
 // Waits, within a bound, for a file the store thread is writing to appear under its name.
 bool WaitForFile(const QString& path)
 {
@@ -49,6 +49,7 @@ bool WaitForFile(const QString& path)
     return true;
 }
 
+// Writes larger than a few bytes fail while it lives, as on a full disk.
 class FullDisk {
 public:
     FullDisk()
@@ -138,6 +139,39 @@ TEST_F(ScanFailureTest, AFullDiskMidJobLosesNothingStoredAndStopsTheDevice)
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].text.startsWith(QStringLiteral("存储扫描页面失败")));
     EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("3 页")));
+    ExpectControlIdle();
+}
+
+TEST_F(ScanFailureTest, APageThatCannotBeStoredStopsASlowDeviceBeforeItsNextSheet)
+{
+    Open(2);
+    g_Settings.Scan.DocNameRule = QStringLiteral("f###");
+    scanner::ScriptedScan scan;
+    scan.pages = Pages(101, 5);
+    std::unique_ptr<FullDisk> full;
+    bool firstShown = false;
+    bool stoppedBeforeThird = false;
+    // The device takes its time over every sheet; the disk fills up once the first page is in.
+    scan.betweenPages = [&](int n) {
+        if (n == 1) {
+            firstShown = QTest::qWaitFor([&] { return S().mtMain->image().width() == 101; }, 10'000);
+            full = std::make_unique<FullDisk>();
+        } else if (n == 2) {
+            stoppedBeforeThird = QTest::qWaitFor([&] { return scanner->stopRequested(); }, 10'000);
+        }
+    };
+    scanner->queueScan(scan);
+    Click(keys::miScan);
+    full.reset();
+
+    EXPECT_TRUE(firstShown);
+    EXPECT_TRUE(stoppedBeforeThird);
+    EXPECT_EQ(DocFiles(), QStringList({"f001.tif"}));
+    EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101}));
+    EXPECT_EQ(scanner->pagesHeldBack(), 3);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].text.startsWith(QStringLiteral("存储扫描页面失败")));
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("1 页")));
     ExpectControlIdle();
 }
 

@@ -16,6 +16,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTest>
 
 #include <cmath>
 #include <tuple>
@@ -112,6 +114,29 @@ QList<engine::Image> SlowPages(std::initializer_list<int> widths)
         pages.append(page);
     }
     return pages;
+}
+
+TEST_F(ScanJobTest, ASlowDevicesPageIsStoredCountedAndShownBeforeTheNextSheetArrives)
+{
+    Open(2);
+    g_Settings.Scan.DocNameRule = QStringLiteral("p###");
+    g_Settings.Scan.FileInitValue = 1;
+    scanner::ScriptedScan scan;
+    scan.pages = SlowPages({2001, 2002, 2003});
+    QList<bool> shown;
+    QList<bool> stored;
+    scan.betweenPages = [&](int n) {
+        shown.append(QTest::qWaitFor([&] { return S().mtMain->image().width() == 2000 + n; }, 10'000));
+        stored.append(QFileInfo::exists(docFile(QStringLiteral("p%1.tif").arg(n, 3, 10, QLatin1Char('0')))));
+    };
+    scanner->queueScan(scan);
+    Click(keys::miScan);
+
+    EXPECT_EQ(shown, QList<bool>({true, true}));
+    EXPECT_EQ(stored, QList<bool>({true, true}));
+    EXPECT_EQ(FileWidths(DocFiles()), QList<int>({2001, 2002, 2003}));
+    EXPECT_EQ(S().mtMain->image().width(), 2003);
+    EXPECT_TRUE(m_Control->isEnabled());
 }
 
 TEST_F(ScanJobTest, PagesThatTakeLongToStoreGoInScanOrderWithTheirShifts)
