@@ -10,6 +10,7 @@
 #include "platform/engine/EngineError.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
+#include "acquisition/PageStoreQueue.h"
 #include "saving/Compression.h"
 #include "settings/Settings.h"
 #include "viewer/Zoom.h"
@@ -17,11 +18,48 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <exception>
+#include <optional>
 #include <utility>
 
 namespace scanvo {
 
+// The document's position as a page found it, to go back to when the page is not stored.
+struct PositionBefore {
+    FilePaths files;
+    int currentFile = 0;
+    qint16 pageCount = 0;
+    qint16 currentPage = 0;
+    QString scanFileName;
+    QString currentFilePath;
+    bool pagesAtEnd = false;
+};
+
+// What the store thread is given: the page alone, so that its PIX is only ever touched by one
+// thread at a time. It comes back to the viewer once stored.
+struct PageToStore {
+    engine::Image image;
+};
+
+// A page on its way to its file: where it goes and how, decided on this thread, and what to undo
+// when it cannot be written.
+struct PlannedStore {
+    std::shared_ptr<PageToStore> page;
+    QString path;
+    engine::SaveOptions options;
+    std::optional<NewFilePlace> place;  // a new file made room for, when the page makes one
+    PositionBefore before;
+};
+
+ScanJobRun::ScanJobRun() = default;
+
+// A page still in flight here (a job left by an exception) is waited for by the queue, within its
+// bound, and counts as not stored.
+ScanJobRun::~ScanJobRun() = default;
+
 namespace {
+
+namespace T = acquisition_texts;
 
 constexpr qint16 kAppend = 1;
 constexpr qint16 kInsert = 2;
@@ -32,48 +70,39 @@ QString DocumentDirectory(const ControlState& state)
     return DocumentDirectoryPath(state.m_LocalPath, state.m_DocName);
 }
 
-const engine::Image& PageInViewer(const ControlState& state, const engine::Image& image)
-{
-    return state.mtMain && state.mtMain->hasImage() ? state.mtMain->image() : image;
-}
-
-void Save(const ControlState& state, const engine::Image& page, const QString& path, int mode, int pageNumber = 1)
+// Records the save of the page: the path, and how it is written there.
+void Save(const ControlState& state, PlannedStore& planned, const QString& path, int mode, int pageNumber = 1)
 {
     engine::SaveOptions options = FittedSaveOptions(path, state.m_SaveFormat, state.m_SaveBits, state.m_SaveQuality);
     options.mode = mode;
     options.page = pageNumber;
-    engine::SavePage(page, path, options);
+    planned.path = path;
+    planned.options = options;
 }
 
-// A new file at place k of m_Files, saved with the page; the files from k on move up first. A
-// failed save moves them back, so the document has no gap.
-void StoreInNewFile(ControlState& state, const engine::Image& page, int k, const QString& extension,
-                    bool keepOwnExtension)
+// A new file at place k of m_Files for the page; the files from k on move up first. A failed
+// save moves them back (UndoNewFilePlace), so the document has no gap.
+void PlanNewFile(ControlState& state, PlannedStore& planned, int k, const QString& extension, bool keepOwnExtension)
 {
-    NewFilePlace place = MakeRoomForNewFile(state.m_Files, DocumentDirectory(state), g_Settings.Scan.DocNameRule,
-                                            g_Settings.Scan.FileInitValue, k, extension, keepOwnExtension);
-    try {
-        Save(state, page, place.path, engine::SaveNew);
-    } catch (...) {
-        const QString failure = NumberedDescription(CaughtFailure(engine::ErrFileWrite));
-        throw StoreFailure{UndoNewFilePlace(state.m_Files, place, failure)};
-    }
-    g_CurrentFilePath = place.path;
+    planned.place = MakeRoomForNewFile(state.m_Files, DocumentDirectory(state), g_Settings.Scan.DocNameRule,
+                                       g_Settings.Scan.FileInitValue, k, extension, keepOwnExtension);
+    Save(state, planned, planned.place->path, engine::SaveNew);
+    g_CurrentFilePath = planned.place->path;
 }
 
 // A page into the multi-page file g_CurrentFilePath, behind the current page (append, or a file
 // that takes pages at its end) or before it (insert).
-void StoreInMultiPageFile(ControlState& state, const ScanJobRun& run, const engine::Image& page)
+void PlanInMultiPageFile(ControlState& state, const ScanJobRun& run, PlannedStore& planned)
 {
     const bool atEnd = run.pagesAtEnd || state.m_CurrentPage >= state.m_PageCount;
     const int pageNumber = run.mode == kAppend || atEnd ? state.m_CurrentPage + 1 : state.m_CurrentPage;
     // A file that exists is never written over whole, even when it counts no pages yet.
     if (state.m_PageCount == 0 && !QFileInfo::exists(g_CurrentFilePath))
-        Save(state, page, g_CurrentFilePath, engine::SaveNew);
+        Save(state, planned, g_CurrentFilePath, engine::SaveNew);
     else if (pageNumber > state.m_PageCount)
-        Save(state, page, g_CurrentFilePath, engine::SaveAppend);
+        Save(state, planned, g_CurrentFilePath, engine::SaveAppend);
     else
-        Save(state, page, g_CurrentFilePath, engine::SaveInsert, pageNumber);
+        Save(state, planned, g_CurrentFilePath, engine::SaveInsert, pageNumber);
     ++state.m_CurrentPage;
     ++state.m_PageCount;
 }
@@ -101,16 +130,16 @@ void OpenNamedFile(ControlState& state, ScanJobRun& run)
     run.pagesAtEnd = true;
 }
 
-void StoreInMixedDocument(ControlState& state, ScanJobRun& run, const engine::Image& page)
+void PlanInMixedDocument(ControlState& state, ScanJobRun& run, PlannedStore& planned)
 {
     const bool multiPage = state.m_ScanDocType == DocTypeMultiPageTiff;
     if (run.mode == kReplace) {
         // Only the page on view is replaced: rewriting a file of several pages whole would lose
         // the others, whatever type the job writes.
         if (IsTiffName(g_CurrentFilePath) && state.m_PageCount > 1)
-            Save(state, page, g_CurrentFilePath, engine::SaveReplace, qMax<int>(state.m_CurrentPage, 1));
+            Save(state, planned, g_CurrentFilePath, engine::SaveReplace, qMax<int>(state.m_CurrentPage, 1));
         else
-            Save(state, page, g_CurrentFilePath, engine::SaveNew);
+            Save(state, planned, g_CurrentFilePath, engine::SaveNew);
         return;
     }
     if (multiPage) {
@@ -120,65 +149,119 @@ void StoreInMixedDocument(ControlState& state, ScanJobRun& run, const engine::Im
             OpenNamedFile(state, run);
         } else if (!continuing) {
             const int k = NewFilePosition(run, state.m_CurrentFile);
-            NewFilePlace place = MakeRoomForNewFile(state.m_Files, DocumentDirectory(state),
-                                                    g_Settings.Scan.DocNameRule, g_Settings.Scan.FileInitValue, k,
-                                                    QStringLiteral("tif"), true);
-            g_CurrentFilePath = place.path;
+            planned.place = MakeRoomForNewFile(state.m_Files, DocumentDirectory(state), g_Settings.Scan.DocNameRule,
+                                               g_Settings.Scan.FileInitValue, k, QStringLiteral("tif"), true);
+            g_CurrentFilePath = planned.place->path;
             state.m_PageCount = 0;
             state.m_CurrentPage = 0;
-            try {
-                StoreInMultiPageFile(state, run, page);
-            } catch (...) {
-                const QString failure = NumberedDescription(CaughtFailure(engine::ErrFileWrite));
-                throw StoreFailure{UndoNewFilePlace(state.m_Files, place, failure)};
-            }
+            PlanInMultiPageFile(state, run, planned);
             // Insert leaves the file that was current current, now behind the new one.
             state.m_CurrentFile = run.mode == kAppend ? k : k + 1;
             run.pagesAtEnd = true;
             return;
         }
-        StoreInMultiPageFile(state, run, page);
+        PlanInMultiPageFile(state, run, planned);
         return;
     }
     const int k = NewFilePosition(run, state.m_CurrentFile);
     const QString extension = state.m_ScanDocType == DocTypeSinglePageJpeg ? QStringLiteral("jpg")
                                                                            : QStringLiteral("tif");
-    StoreInNewFile(state, page, k, extension, true);
+    PlanNewFile(state, planned, k, extension, true);
     state.m_CurrentFile = run.mode == kAppend ? k : k + 1;
     state.m_PageCount = 1;
     state.m_CurrentPage = 1;
 }
 
-void StoreInSinglePageDocument(ControlState& state, const ScanJobRun& run, const engine::Image& page)
+void PlanInSinglePageDocument(ControlState& state, const ScanJobRun& run, PlannedStore& planned)
 {
     if (run.mode == kReplace) {
-        Save(state, page, g_CurrentFilePath, engine::SaveNew);
+        Save(state, planned, g_CurrentFilePath, engine::SaveNew);
         return;
     }
     const int k = run.pagesAtEnd ? state.m_CurrentPage + 1 : NewFilePosition(run, state.m_CurrentPage);
     const QString extension = state.m_DocType == DocTypeSinglePageJpeg ? QStringLiteral("jpg") : QStringLiteral("tif");
-    StoreInNewFile(state, page, k, extension, false);
+    PlanNewFile(state, planned, k, extension, false);
     ++state.m_CurrentPage;
     ++state.m_PageCount;
 }
 
-void Store(ControlState& state, ScanJobRun& run, const engine::Image& page)
+// Decides where the page goes and moves the document's position on as if it were stored; the
+// save itself is left to the caller.
+void PlanStore(ControlState& state, ScanJobRun& run, PlannedStore& planned)
 {
     switch (state.m_DocType) {
     case DocTypeMultiPageTiff:
         if (run.mode == kReplace)
-            Save(state, page, g_CurrentFilePath, engine::SaveReplace, state.m_CurrentPage);
+            Save(state, planned, g_CurrentFilePath, engine::SaveReplace, state.m_CurrentPage);
         else
-            StoreInMultiPageFile(state, run, page);
+            PlanInMultiPageFile(state, run, planned);
         return;
     case DocTypeSinglePageTiff:
     case DocTypeSinglePageJpeg:
-        StoreInSinglePageDocument(state, run, page);
+        PlanInSinglePageDocument(state, run, planned);
         return;
     default:
-        StoreInMixedDocument(state, run, page);
+        PlanInMixedDocument(state, run, planned);
         return;
     }
+}
+
+// The document's position as a page found it, to go back to when the page is not stored.
+PositionBefore TakePosition(const ControlState& state, const ScanJobRun& run)
+{
+    return {state.m_Files, state.m_CurrentFile, state.m_PageCount, state.m_CurrentPage, state.m_ScanFileName,
+            g_CurrentFilePath, run.pagesAtEnd};
+}
+
+void RestorePosition(ControlState& state, ScanJobRun& run, const PositionBefore& before)
+{
+    state.m_Files = before.files;
+    state.m_CurrentFile = before.currentFile;
+    state.m_PageCount = before.pageCount;
+    state.m_CurrentPage = before.currentPage;
+    state.m_ScanFileName = before.scanFileName;
+    g_CurrentFilePath = before.currentFilePath;
+    run.pagesAtEnd = before.pagesAtEnd;
+}
+
+void Fail(ScanJobRun& run, const QString& failure)
+{
+    run.failed = true;
+    run.failure = failure;
+}
+
+// The page in flight has ended: a stored page is counted and shown; one that could not be stored
+// takes the files moved for it back and the position with them.
+void Settle(ControlState& state, ScanJobRun& run)
+{
+    std::unique_ptr<PlannedStore> planned = std::move(run.inFlight);
+    std::exception_ptr failure;
+    const PageStoreQueue::Outcome outcome = run.storing->wait(&failure);
+    if (outcome == PageStoreQueue::Outcome::TimedOut) {
+        // The write may still land where it was meant to go: the position stays as planned.
+        Fail(run, NumberedDescription({engine::ErrFileWrite, T::kStoreTimedOut.arg(planned->path)}));
+        return;
+    }
+    if (outcome == PageStoreQueue::Outcome::Failed) {
+        QString text;
+        try {
+            std::rethrow_exception(failure);
+        } catch (...) {
+            text = NumberedDescription(CaughtFailure(engine::ErrFileWrite));
+        }
+        if (planned->place)
+            text = UndoNewFilePlace(state.m_Files, *planned->place, text);
+        RestorePosition(state, run, planned->before);
+        Fail(run, text);
+        return;
+    }
+    ++run.pagesStored;
+    state.m_LastScanDocType = state.m_ScanDocType;
+    if (state.mtMain) {
+        state.mtMain->setImage(std::move(planned->page->image));
+        state.m_ZoomPercent = static_cast<qint32>(std::lround(state.mtMain->zoomPercent()));
+    }
+    SyncZoomBox(state);
 }
 
 }  // namespace
@@ -205,29 +288,46 @@ qint16 EffectiveScanMode(const ControlState& state)
 
 bool OnAcquiredPage(ControlState& state, ScanJobRun& run, engine::Image image)
 {
+    if (run.inFlight)
+        Settle(state, run);
     if (run.failed)
         return false;
-    if (state.mtMain)
-        state.mtMain->setImage(std::move(image));
-    PrepareAcquiredSave(state);
-    const engine::Image& page = PageInViewer(state, image);
+    auto planned = std::make_unique<PlannedStore>();
+    planned->before = TakePosition(state, run);
+    PrepareAcquiredSave(state, image.depth());
     try {
-        Store(state, run, page);
+        PlanStore(state, run, *planned);
     } catch (const StoreFailure& failure) {
-        run.failed = true;
-        run.failure = failure.text;
+        // Nothing was moved, or the moves were taken back already.
+        RestorePosition(state, run, planned->before);
+        Fail(run, failure.text);
         return false;
     } catch (...) {
-        run.failed = true;
-        run.failure = NumberedDescription(CaughtFailure(engine::ErrFileWrite));
+        RestorePosition(state, run, planned->before);
+        Fail(run, NumberedDescription(CaughtFailure(engine::ErrFileWrite)));
         return false;
     }
-    ++run.pagesStored;
-    if (state.mtMain)
-        state.m_ZoomPercent = static_cast<qint32>(std::lround(state.mtMain->zoomPercent()));
-    state.m_LastScanDocType = state.m_ScanDocType;
-    SyncZoomBox(state);
+    planned->page = std::make_shared<PageToStore>(PageToStore{std::move(image)});
+    if (!run.storing)
+        run.storing = std::make_unique<PageStoreQueue>();
+    run.storing->start(
+        [page = planned->page, path = planned->path, options = planned->options] {
+            engine::SavePage(page->image, path, options);
+        },
+        [&state, &run] {
+            Settle(state, run);
+            if (run.pageSettled)
+                run.pageSettled();
+        });
+    run.inFlight = std::move(planned);
     return true;
+}
+
+bool FinishAcquiredPages(ControlState& state, ScanJobRun& run)
+{
+    if (run.inFlight)
+        Settle(state, run);
+    return !run.failed;
 }
 
 }  // namespace scanvo

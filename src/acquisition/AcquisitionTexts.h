@@ -40,6 +40,8 @@ inline const QString kNameTaken = QStringLiteral("文件 %1 已存在，不能�
 inline const QString kCannotMove = QStringLiteral("文件 %1 不能改名（%2）");
 inline const QString kCannotMoveBack = QStringLiteral("文件 %1 未能改回原名（%2），请检查文档目录");
 inline const QString kSaveFailed = QStringLiteral("%1,%2");
+// A page whose storing had not ended when the job gave up waiting for it.
+inline const QString kStoreTimedOut = QStringLiteral("文件 %1 长时间未能写完，请检查文档目录");
 inline const QString kNoFreeName = QStringLiteral("文档中没有可用的新文件名");
 
 // Import.

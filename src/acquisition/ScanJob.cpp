@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QTimer>
 #include <QLineEdit>
 #include <QFileInfo>
 #include <QWidget>
@@ -205,28 +206,55 @@ int Acquire(ControlState& state, ScanJobRun& run)
     if (viewer)
         viewer->setAutoRepaint(false);
     // Counted from the job's start: a device that delivers pages quickly has its first one drawn
-    // with the later ones, a slow one the moment it arrives.
+    // with the later ones, a slow one the moment it is stored. A page stored sooner than that is
+    // drawn when the time is up, unless a later one has been drawn by then.
     QElapsedTimer sinceShown;
     sinceShown.start();
+    QTimer pendingDraw;
+    pendingDraw.setSingleShot(true);
+    const auto draw = [&] {
+        pendingDraw.stop();
+        viewer->setAutoRepaint(true);
+        viewer->setAutoRepaint(false);
+        sinceShown.start();
+    };
+    QObject::connect(&pendingDraw, &QTimer::timeout, draw);
+    const auto showStored = [&] {
+        if (!viewer)
+            return;
+        const qint64 elapsed = sinceShown.elapsed();
+        if (elapsed >= kViewerRefreshMs)
+            draw();
+        else if (!pendingDraw.isActive())
+            pendingDraw.start(int(kViewerRefreshMs - elapsed));
+    };
+    // A page whose store ended before the next page came: shown, or its failure stops the device.
+    run.pageSettled = [&] {
+        if (run.failed)
+            scanner->stopAcquisition();
+        else
+            showStored();
+    };
     const QMetaObject::Connection connection = QObject::connect(
         scanner, &ScannerSource::pageAcquired, scanner, [&](const engine::Image& page) {
             // The page is handed over where the source allows it, and copied where not.
             engine::Image taken = scanner->takeAcquiredPage();
             if (taken.isNull())
                 taken = page;
+            const int storedBefore = run.pagesStored;
             if (!OnAcquiredPage(state, run, std::move(taken))) {
                 scanner->stopAcquisition();
                 return;
             }
-            if (viewer && sinceShown.elapsed() >= kViewerRefreshMs) {
-                viewer->setAutoRepaint(true);
-                viewer->setAutoRepaint(false);
-                sinceShown.start();
-            }
-            SetStatusText(state, T::kScanningPage.arg(run.pagesStored));
+            if (run.pagesStored != storedBefore)
+                showStored();
+            SetStatusText(state, T::kScanningPage.arg(run.pagesInHand()));
         });
     const int result = scanner->acquire(g_Settings.Scan.ShowNativeUI != 0 ? AcquireShowUi : AcquireNoUi);
     QObject::disconnect(connection);
+    // However the device ended, the last page may still be being written.
+    FinishAcquiredPages(state, run);
+    run.pageSettled = nullptr;
     if (viewer)
         viewer->setAutoRepaint(autoRepaint);
     return result;

@@ -106,8 +106,12 @@ void PrepareAcquiredSave(ControlState& state)
 {
     if (state.mtMain == nullptr || !state.mtMain->hasImage())
         return;
+    PrepareAcquiredSave(state, state.mtMain->image().depth());
+}
+
+void PrepareAcquiredSave(ControlState& state, int depth)
+{
     const auto& save = g_Settings.Save;
-    const int depth = state.mtMain->image().depth();
     if (depth == 1) {
         state.m_SaveFormat = static_cast<qint16>(Tif1FormatCode(save.Tif1Compress));
         state.m_SaveQuality = kNoPresetFactor;

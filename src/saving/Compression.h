@@ -33,5 +33,7 @@ int ChooseFileFormat(const ControlState& state, int bits, const QString& extensi
 // m_SaveFormat, m_SaveBits and m_SaveQuality for the page just placed in mtMain, by its depth and
 // m_ScanDocType.
 void PrepareAcquiredSave(ControlState& state);
+// The same for an acquired page of the given depth (1, 8 or 24), wherever it is.
+void PrepareAcquiredSave(ControlState& state, int depth);
 
 }  // namespace scanvo

@@ -4,15 +4,21 @@
 
 #include "acquisition/AcquisitionTexts.h"
 #include "core/CommandKeys.h"
+#include "core/ControlState.h"
 #include "core/CoreTexts.h"
 #include "core/FileListView.h"
 #include "core/StatusPanels.h"
 #include "platform/engine/ImageFile.h"
+#include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
 #include "viewer/PageDisplay.h"
 
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QTest>
+#include <QThread>
 #include <QLabel>
 
 #include <csignal>
@@ -29,6 +35,18 @@ QList<engine::Image> Pages(int first, int count)
     for (int i = 0; i < count; ++i)
         pages.append(engine::Image::create(first + i, 40, 8));
     return pages;
+}
+
+// Waits, within a bound, for a file the store thread is writing to appear under its name.
+bool WaitForFile(const QString& path)
+{
+    QDeadlineTimer deadline(10'000);
+    while (!QFileInfo::exists(path)) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(2);
+    }
+    return true;
 }
 
 // Writes larger than a few bytes fail while it lives, as on a full disk.
@@ -105,9 +123,9 @@ TEST_F(ScanFailureTest, AFullDiskMidJobLosesNothingStoredAndStopsTheDevice)
     scanner->queuePages(Pages(101, 6));
     std::unique_ptr<FullDisk> full;
     int seen = 0;
-    // Runs before the control stores the page: the disk fills up after three pages.
+    // Runs before the control takes the page: the disk fills up once three pages are written.
     QObject::connect(scanner, &scanner::ScannerSource::pageAcquired, [&](const engine::Image&) {
-        if (++seen == 4)
+        if (++seen == 4 && WaitForFile(docFile("f003.tif")))
             full = std::make_unique<FullDisk>();
     });
     Click(keys::miScan);
@@ -115,11 +133,172 @@ TEST_F(ScanFailureTest, AFullDiskMidJobLosesNothingStoredAndStopsTheDevice)
 
     EXPECT_EQ(DocFiles(), QStringList({"f001.tif", "f002.tif", "f003.tif"}));  // no temporary file left
     EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101, 102, 103}));
-    EXPECT_EQ(scanner->pagesHeldBack(), 2);
+    // Page 5 had arrived while page 4 was being written; page 6 was never taken.
+    EXPECT_EQ(scanner->pagesHeldBack(), 1);
     EXPECT_EQ(S().lvwFileList->count(), 3);
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].text.startsWith(QStringLiteral("存储扫描页面失败")));
     EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("3 页")));
+    ExpectControlIdle();
+}
+
+TEST_F(ScanFailureTest, APageThatCannotBeStoredStopsASlowDeviceBeforeItsNextSheet)
+{
+    Open(2);
+    g_Settings.Scan.DocNameRule = QStringLiteral("f###");
+    scanner::ScriptedScan scan;
+    scan.pages = Pages(101, 5);
+    std::unique_ptr<FullDisk> full;
+    bool firstShown = false;
+    bool stoppedBeforeThird = false;
+    // The device takes its time over every sheet; the disk fills up once the first page is in.
+    scan.betweenPages = [&](int n) {
+        if (n == 1) {
+            firstShown = QTest::qWaitFor([&] { return S().mtMain->image().width() == 101; }, 10'000);
+            full = std::make_unique<FullDisk>();
+        } else if (n == 2) {
+            stoppedBeforeThird = QTest::qWaitFor([&] { return scanner->stopRequested(); }, 10'000);
+        }
+    };
+    scanner->queueScan(scan);
+    Click(keys::miScan);
+    full.reset();
+
+    EXPECT_TRUE(firstShown);
+    EXPECT_TRUE(stoppedBeforeThird);
+    EXPECT_EQ(DocFiles(), QStringList({"f001.tif"}));
+    EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101}));
+    EXPECT_EQ(scanner->pagesHeldBack(), 3);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].text.startsWith(QStringLiteral("存储扫描页面失败")));
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("1 页")));
+    ExpectControlIdle();
+}
+
+// Fills the disk when page n arrives, once the page before it is written: page n fails on the
+// store thread while page n + 1 is already on its way.
+class ScanFailureInFlightTest : public ScanFailureTest {
+protected:
+    void FillDiskAtPage(int n, const QString& fileBefore)
+    {
+        QObject::connect(scanner, &scanner::ScannerSource::pageAcquired, [this, n, fileBefore](const engine::Image&) {
+            if (++m_seen == n && WaitForFile(fileBefore))
+                m_full = std::make_unique<FullDisk>();
+        });
+    }
+    void TearDown() override
+    {
+        m_full.reset();
+        ScanFailureTest::TearDown();
+    }
+    void Click(const char* key)
+    {
+        ScanFailureTest::Click(key);
+        m_full.reset();
+    }
+
+    int m_seen = 0;
+    std::unique_ptr<FullDisk> m_full;
+};
+
+TEST_F(ScanFailureInFlightTest, APageThatFailsWhileTheNextArrivesKeepsTheEarlierOnesAndNoGap)
+{
+    // Inserting before file 2 of 3: the second page scanned shifts the files again, then fails.
+    for (int i = 1; i <= 3; ++i)
+        WriteFile(docFile(QStringLiteral("r%1.tif").arg(i)), {200 + i});
+    Open(2);
+    GoToPage(2);
+    scanner->queuePages(Pages(301, 5));
+    // r2.tif moved up for the first page; it is there again once that page is written.
+    FillDiskAtPage(2, docFile("r2.tif"));
+    Click(keys::miInsert);
+
+    // The first page stored before file 2, the failed one's shift moved back, nothing half written.
+    EXPECT_EQ(DocFiles(), QStringList({"r1.tif", "r2.tif", "r3.tif", "r4.tif"}));
+    EXPECT_EQ(FileWidths(DocFiles()), QList<int>({201, 301, 202, 203}));
+    EXPECT_EQ(S().m_Files.count(), 4);
+    EXPECT_EQ(S().lvwFileList->count(), 4);
+    EXPECT_EQ(S().m_CurrentPage, 3);
+    EXPECT_EQ(S().mtMain->image().width(), 202);
+    // Page 3 had arrived when the failure was known; pages 4 and 5 were never taken.
+    EXPECT_EQ(scanner->pagesHeldBack(), 2);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].text.startsWith(QStringLiteral("存储扫描页面失败")));
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("1 页")));
+    ExpectControlIdle();
+}
+
+TEST_F(ScanFailureInFlightTest, AMultiPageFileKeepsItsPagesWhenAnAppendFailsInFlight)
+{
+    WriteFile(docFile("doc.tif"), {401, 402});
+    Open(1);
+    GoToPage(2);
+    scanner->queuePages(Pages(501, 4));
+    // The file holds page 501 as its third page once the first append is written.
+    QObject::connect(scanner, &scanner::ScannerSource::pageAcquired, [this](const engine::Image&) {
+        if (++m_seen != 2)
+            return;
+        QDeadlineTimer deadline(10'000);
+        while (PageWidths(docFile("doc.tif")).size() < 3 && !deadline.hasExpired())
+            QThread::msleep(2);
+        m_full = std::make_unique<FullDisk>();
+    });
+    Click(keys::miAppend);
+
+    EXPECT_EQ(DocFiles(), QStringList({"doc.tif"}));
+    EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 402, 501}));
+    EXPECT_EQ(S().m_PageCount, 3);
+    EXPECT_EQ(S().m_CurrentPage, 3);
+    EXPECT_EQ(S().lvwFileList->count(), 3);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("1 页")));
+    ExpectControlIdle();
+}
+
+TEST_F(ScanFailureInFlightTest, TheLastPageFailingAfterTheDeviceEndedIsSettledBeforeTheControlIsEnabled)
+{
+    Open(2);
+    g_Settings.Scan.DocNameRule = QStringLiteral("e###");
+    scanner->queuePages(Pages(101, 3));
+    FillDiskAtPage(3, docFile("e002.tif"));
+    // The control is still disabled while the job waits for its last page.
+    bool enabledAtEnd = true;
+    QObject::connect(S().mtMain, &engine::ImageViewer::imageChanged, [this, &enabledAtEnd] {
+        enabledAtEnd = m_Control->isEnabled();
+    });
+    Click(keys::miScan);
+
+    EXPECT_EQ(DocFiles(), QStringList({"e001.tif", "e002.tif"}));
+    EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101, 102}));
+    EXPECT_EQ(S().m_Files.count(), 2);
+    EXPECT_EQ(S().lvwFileList->count(), 2);
+    EXPECT_EQ(scanner->pagesHeldBack(), 0);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].text.startsWith(QStringLiteral("存储扫描页面失败")));
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("2 页")));
+    EXPECT_FALSE(enabledAtEnd);
+    ExpectControlIdle();
+}
+
+TEST_F(ScanFailureInFlightTest, TheLastPageIsStoredWhenTheDeviceEndsWithACancelOrAJam)
+{
+    Open(2);
+    g_Settings.Scan.DocNameRule = QStringLiteral("c###");
+    scanner->queuePages(Pages(101, 2), scanner::ResultCancelled);
+    scanner->queuePages(Pages(201, 2), scanner::ResultPaperProblem);
+    Click(keys::miScan);
+    EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101, 102}));
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(prompter.messages[0].text, T::kScanCancelled);
+    ExpectControlIdle();
+
+    prompter.messages.clear();
+    Click(keys::miScan);
+    EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101, 102, 201, 202}));
+    EXPECT_EQ(S().mtMain->image().width(), 202);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].text.contains(T::kPaperProblem));
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("2 页")));
     ExpectControlIdle();
 }
 
@@ -142,6 +321,34 @@ TEST_F(ScanFailureTest, AFailedSaveAfterTheShiftMovesTheFilesBack)
     EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("0 页")));
     EXPECT_EQ(S().m_Files.count(), 3);
     EXPECT_EQ(S().m_CurrentPage, 2);
+    ExpectControlIdle();
+}
+
+TEST_F(ScanFailureTest, ANewMultiPageFileThatCannotBeWrittenLeavesThePositionAsItWas)
+{
+    WriteFile(docFile("m1.tif"), {101});
+    WriteFile(docFile("m2.tif"), {102, 103});
+    Open(0);
+    GoToFileNumber(2);
+    const QString current = g_CurrentFilePath;
+    const qint16 pageCount = S().m_PageCount;
+    const qint16 currentPage = S().m_CurrentPage;
+    prompter.dialogScripts.enqueue(ScanPara([](frmScanPara& dialog) { dialog.cboDocType->setCurrentIndex(0); }));
+    ASSERT_TRUE(QFile::setPermissions(docDir(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                                    QFile::ExeOther));
+    scanner->queuePages(Pages(301, 2));
+    Click(keys::miScan);
+    QFile::setPermissions(docDir(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    // The file the job would have begun is not the current one: nothing of it exists.
+    EXPECT_EQ(DocFiles(), QStringList({"m1.tif", "m2.tif"}));
+    EXPECT_EQ(g_CurrentFilePath, current);
+    EXPECT_EQ(S().m_Files.count(), 2);
+    EXPECT_EQ(S().m_CurrentFile, 2);
+    EXPECT_EQ(S().m_PageCount, pageCount);
+    EXPECT_EQ(S().m_CurrentPage, currentPage);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("0 页")));
     ExpectControlIdle();
 }
 

@@ -15,6 +15,9 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
 
 #include <cmath>
 #include <tuple>
@@ -99,6 +102,71 @@ TEST_F(ScanJobTest, AppendingIntoAMultiPageDocumentAtPageTwoOfFourKeepsScanOrder
     EXPECT_EQ(S().m_PageCount, 7);
     EXPECT_EQ(S().m_CurrentPage, 5);
     EXPECT_EQ(S().lvwFileList->count(), 7);
+}
+
+// Grey pages of a few megapixels: each takes a while to encode and write, while the next one
+// arrives at once.
+QList<engine::Image> SlowPages(std::initializer_list<int> widths)
+{
+    QList<engine::Image> pages;
+    for (int width : widths) {
+        engine::Image page = engine::Image::create(width, 2800, 8);
+        pages.append(page);
+    }
+    return pages;
+}
+
+TEST_F(ScanJobTest, ASlowDevicesPageIsStoredCountedAndShownBeforeTheNextSheetArrives)
+{
+    Open(2);
+    g_Settings.Scan.DocNameRule = QStringLiteral("p###");
+    g_Settings.Scan.FileInitValue = 1;
+    scanner::ScriptedScan scan;
+    scan.pages = SlowPages({2001, 2002, 2003});
+    QList<bool> shown;
+    QList<bool> stored;
+    scan.betweenPages = [&](int n) {
+        shown.append(QTest::qWaitFor([&] { return S().mtMain->image().width() == 2000 + n; }, 10'000));
+        stored.append(QFileInfo::exists(docFile(QStringLiteral("p%1.tif").arg(n, 3, 10, QLatin1Char('0')))));
+    };
+    scanner->queueScan(scan);
+    Click(keys::miScan);
+
+    EXPECT_EQ(shown, QList<bool>({true, true}));
+    EXPECT_EQ(stored, QList<bool>({true, true}));
+    EXPECT_EQ(FileWidths(DocFiles()), QList<int>({2001, 2002, 2003}));
+    EXPECT_EQ(S().mtMain->image().width(), 2003);
+    EXPECT_TRUE(m_Control->isEnabled());
+}
+
+TEST_F(ScanJobTest, PagesThatTakeLongToStoreGoInScanOrderWithTheirShifts)
+{
+    for (int i = 1; i <= 3; ++i)
+        WriteFile(docFile(QStringLiteral("s%1.tif").arg(i)), {100 + i});
+    Open(2);
+    GoToPage(2);
+    scanner->queuePages(SlowPages({2001, 2002, 2003, 2004}));
+    Click(keys::miInsert);
+    EXPECT_EQ(DocFiles(), QStringList({"s1.tif", "s2.tif", "s3.tif", "s4.tif", "s5.tif", "s6.tif", "s7.tif"}));
+    EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101, 2001, 2002, 2003, 2004, 102, 103}));
+    EXPECT_EQ(S().m_CurrentPage, 6);
+    EXPECT_EQ(S().mtMain->image().width(), 102);
+    EXPECT_TRUE(m_Control->isEnabled());
+}
+
+TEST_F(ScanJobTest, PagesThatTakeLongToStoreGoIntoAMultiPageFileInScanOrder)
+{
+    WriteFile(docFile("doc.tif"), {401, 402, 403});
+    Open(1);
+    GoToPage(2);
+    scanner->queuePages(SlowPages({2101, 2102, 2103, 2104}));
+    Click(keys::miAppend);
+    EXPECT_EQ(DocFiles(), QStringList({"doc.tif"}));
+    EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 402, 2101, 2102, 2103, 2104, 403}));
+    EXPECT_EQ(S().m_PageCount, 7);
+    EXPECT_EQ(S().m_CurrentPage, 6);
+    EXPECT_EQ(S().mtMain->image().width(), 2104);
+    EXPECT_TRUE(m_Control->isEnabled());
 }
 
 TEST_F(ScanJobTest, InsertingIntoAMultiPageDocumentGoesBeforeTheCurrentPageInScanOrder)

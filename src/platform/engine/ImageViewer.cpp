@@ -323,9 +323,11 @@ void ImageViewer::paintEvent(QPaintEvent* event)
         return;
     }
     painter.fillRect(event->rect(), m_BackColor);
-    if (!m_AutoRepaint && !m_PaintWanted && !m_LastPainted.rendering.isNull() && !hasRendering()) {
+    if (!m_AutoRepaint && !m_PaintWanted && !hasRendering()) {
         // A page that changed is drawn when asked for; drawing it costs about as much as storing it.
-        painter.drawImage(m_LastPainted.target, m_LastPainted.rendering, m_LastPainted.source);
+        // Until then the view shows what it painted last, or only its background.
+        if (!m_LastPainted.rendering.isNull())
+            painter.drawImage(m_LastPainted.target, m_LastPainted.rendering, m_LastPainted.source);
         return;
     }
     m_PaintWanted = false;

@@ -99,6 +99,8 @@ int ScriptedScannerSource::acquire(int flags)
         }
         engine::Image page = scan.pages.at(i);
         raisePageAcquired(page);
+        if (scan.betweenPages && i + 1 < scan.pages.size())
+            scan.betweenPages(int(i) + 1);
     }
     m_acquiring = false;
     // A stop ahead of the failure keeps the device from reaching it.

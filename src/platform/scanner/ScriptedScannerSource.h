@@ -9,11 +9,16 @@
 #include <QHash>
 #include <QList>
 
+#include <functional>
+
 namespace scanvo::scanner {
 
 struct ScriptedScan {
     QList<engine::Image> pages;
     int result = ResultSuccess;  // returned after the pages, e.g. ResultCancelled or a failure
+    // Runs after page n (from 1) is handed out and before the next, as the time a slow device
+    // takes to feed the next sheet; a stop asked for meanwhile keeps the next page back.
+    std::function<void(int n)> betweenPages;
 };
 
 struct CapabilityCall {
@@ -35,7 +40,7 @@ public:
     // Scans are handed out in queue order; with none left, acquire gives no page and
     // ResultNoDocuments, as an empty feeder would.
     void queueScan(ScriptedScan scan) { m_scans.append(std::move(scan)); }
-    void queuePages(const QList<engine::Image>& pages, int result = ResultSuccess) { queueScan({pages, result}); }
+    void queuePages(const QList<engine::Image>& pages, int result = ResultSuccess) { queueScan({pages, result, {}}); }
 
     // What the caller did.
     bool isStarted() const { return m_started; }
@@ -59,6 +64,8 @@ public:
     void stopAcquisition() override;
     // Pages of the running scan not handed out because the caller stopped it.
     int pagesHeldBack() const { return m_heldBack; }
+    // Whether the caller asked the running scan to stop.
+    bool stopRequested() const { return m_stopRequested; }
 
 private:
     QStringList m_sources;

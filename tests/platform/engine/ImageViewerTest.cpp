@@ -193,6 +193,18 @@ TEST_F(Viewer, WithAutoRepaintOffAChangedPageWaitsForItsRepaint)
     EXPECT_LT(greyAtLeft(), 20);
 }
 
+TEST_F(Viewer, WithAutoRepaintOffAFirstPageIsNotDrawnBeforeItsRepaint)
+{
+    viewer.setAutoRepaint(false);
+    viewer.setImage(halfBlackPage());
+    const QRect shown = viewer.displayRect();
+    const QPoint left(shown.left() + shown.width() / 4, shown.center().y());
+    EXPECT_GT(qGray(viewer.grab().toImage().pixel(left)), 20);  // the background, nothing painted before
+    EXPECT_FALSE(viewer.hasRendering());
+    viewer.repaintImage();
+    EXPECT_LT(qGray(viewer.grab().toImage().pixel(left)), 20);
+}
+
 TEST_F(Viewer, PointerEventsArriveInImagePixels)
 {
     viewer.setImage(GreyPage(1200, 800));
