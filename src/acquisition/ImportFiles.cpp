@@ -38,11 +38,6 @@ constexpr qint64 kImportInitValue = 1;
 // Page counters are 16-bit.
 constexpr int kMaxPages = 32767;
 
-void Inform(ControlState& state, const QString& text)
-{
-    CurrentPrompter().showMessage(state.control, text, core_texts::kTitleInformation, MessageIcon::Information);
-}
-
 void ReportError(ControlState& state, const QString& text)
 {
     CurrentPrompter().showMessage(state.control, text, core_texts::kTitleError, MessageIcon::Warning);
