@@ -15,6 +15,8 @@
 #include "document/DocumentLocation.h"
 #include "document/DocumentNaming.h"
 #include "document/DocumentTexts.h"
+#include "document/ListedFiles.h"
+#include "document/PagePrefetch.h"
 #include "document/RenameBatch.h"
 #include "platform/engine/AtomicFile.h"
 #include "platform/engine/EngineError.h"
@@ -160,6 +162,9 @@ bool BuildFileList(ControlState& state, qint16 position)
     // the document.
     state.m_PageModified = false;
     const QString directory = DocumentDirectoryPath(state.m_LocalPath, state.m_DocName);
+    // A document opened before most often opens at the same file again: that page is read on a
+    // worker thread while the directory is read and listed, and used only if it is still that file.
+    PagePrefetch prefetch = PagePrefetch::Start(ExpectedFileAt(directory, state.m_RequestedDocType, position));
     // A batch rename that was killed part way puts its files back under their old names. Its
     // journal is looked up by name, so an open without one costs no further directory read.
     if (QFileInfo::exists(RenameBatchJournalPath(directory)))
@@ -179,7 +184,15 @@ bool BuildFileList(ControlState& state, qint16 position)
         FillFileList(state);
         if (state.m_DocType == DocTypeAllImages)
             return GoToFile(state, state.m_CurrentFile);
-        ShowPage(state, state.m_CurrentPage);
+        ShowPage(state, state.m_CurrentPage, [&prefetch](const QString& path, int page) {
+            if (page == 1) {
+                if (std::optional<engine::Image> read = prefetch.take(path))
+                    return std::move(*read);
+            }
+            return engine::LoadPage(path, page);
+        });
+        if (IsSinglePageDocument(state.m_DocType))
+            RememberListedFiles(directory, state.m_DocType, state.m_Files.toList());
         return true;
     } catch (...) {
         ReportListError(state, CaughtFailure(engine::ErrOperation).description);
