@@ -31,6 +31,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <functional>
 
 namespace scanvo {
 
@@ -43,12 +44,6 @@ namespace {
 qint16 CountAsPageNumber(int count)
 {
     return static_cast<qint16>(std::clamp(count, 0, 32767));
-}
-
-// The page or file a build opens at: the remembered one while it still exists, else the last.
-qint16 StartPosition(qint16 position, qint16 count)
-{
-    return position < 1 || position > count ? count : position;
 }
 
 // The error path of the build and of a file change: the description, information icon.
@@ -94,8 +89,16 @@ void ClearViewer(ControlState& state)
         viewer->clearImage();
 }
 
-// Lists the document from the names of its directory by type; false when nothing matches.
-bool ListDocument(ControlState& state, const QString& pattern, const QStringList& files, qint16 position)
+// The page or file a build opens at: the remembered one while it still exists, else the last.
+qint16 StartPosition(qint16 position, qint16 count)
+{
+    return static_cast<qint16>(OpeningPosition(position, count));
+}
+
+// Lists the document from the names of its directory by type; false when nothing matches. A
+// document of single-page files tells opening the file it opens at as soon as that is known.
+bool ListDocument(ControlState& state, const QString& pattern, const QStringList& files, qint16 position,
+                  const std::function<void(const QString& path)>& opening)
 {
     const QStringList names = SelectMatchingNames(files, PathFilePart(pattern));
     if (names.isEmpty())
@@ -105,9 +108,17 @@ bool ListDocument(ControlState& state, const QString& pattern, const QStringList
         state.m_CurrentPage = StartPosition(position, state.m_PageCount);
         return true;
     }
-    CollectListedFiles(state, PathDirPart(pattern), names);
-    state.m_PageCount = CountAsPageNumber(state.m_Files.count());
+    const QString directory = PathDirPart(pattern);
+    QStringList listed = NamesListedByType(names, state.m_DocType);
+    state.m_PageCount = CountAsPageNumber(int(listed.size()));
     state.m_CurrentPage = StartPosition(position, state.m_PageCount);
+    if (IsSinglePageDocument(state.m_DocType)) {
+        SortInNumberingOrder(listed, state.m_CurrentPage - 1,
+                             [&](const QString& name) { opening(ListedFilePath(directory, name)); });
+    } else {
+        SortInNumberingOrder(listed);
+    }
+    SetListedFiles(state, directory, listed);
     if (state.m_DocType == DocTypeAllImages)
         state.m_CurrentFile = state.m_CurrentPage;
     return true;
@@ -162,9 +173,15 @@ bool BuildFileList(ControlState& state, qint16 position)
     // the document.
     state.m_PageModified = false;
     const QString directory = DocumentDirectoryPath(state.m_LocalPath, state.m_DocName);
-    // A document opened before most often opens at the same file again: that page is read on a
-    // worker thread while the directory is read and listed, and used only if it is still that file.
+    // The page shown first is read on a worker thread while the directory is read and listed, and
+    // used only if it is still the file read. A document opened before most often opens at the same
+    // file again, so that read starts at once; otherwise it starts, or starts over, as soon as the
+    // listing knows the file.
     PagePrefetch prefetch = PagePrefetch::Start(ExpectedFileAt(directory, state.m_RequestedDocType, position));
+    const auto readAhead = [&prefetch](const QString& path) {
+        if (path != prefetch.path())
+            prefetch = PagePrefetch::Start(path);
+    };
     // A batch rename that was killed part way puts its files back under their old names. Its
     // journal is looked up by name, so an open without one costs no further directory read.
     if (QFileInfo::exists(RenameBatchJournalPath(directory)))
@@ -179,7 +196,7 @@ bool BuildFileList(ControlState& state, qint16 position)
     g_CurrentFilePath = pattern;
 
     try {
-        if (!ListDocument(state, pattern, names.files, position))
+        if (!ListDocument(state, pattern, names.files, position, readAhead))
             return false;
         FillFileList(state);
         if (state.m_DocType == DocTypeAllImages)

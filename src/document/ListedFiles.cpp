@@ -2,6 +2,7 @@
 #include "document/ListedFiles.h"
 
 #include "core/DocumentType.h"
+#include "document/DocumentFiles.h"
 
 #include <algorithm>
 #include <vector>
@@ -46,8 +47,7 @@ QString ExpectedFileAt(const QString& directory, qint16 requestedType, qint16 po
         if (!IsSinglePageDocument(d.docType) || d.paths.isEmpty() ||
             (requestedType != DocTypeDetect && requestedType != d.docType))
             return {};
-        const qsizetype count = d.paths.size();
-        return d.paths.at(position < 1 || position > count ? count - 1 : position - 1);
+        return d.paths.at(OpeningPosition(position, int(d.paths.size())) - 1);
     }
     return {};
 }

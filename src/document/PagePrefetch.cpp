@@ -100,6 +100,11 @@ PagePrefetch PagePrefetch::Start(const QString& path)
     return prefetch;
 }
 
+QString PagePrefetch::path() const
+{
+    return m_job ? m_job->path : QString();
+}
+
 bool PagePrefetch::waitForDone(std::chrono::milliseconds limit) const
 {
     return m_job && m_job->outcome.valid() && m_job->outcome.wait_for(limit) == std::future_status::ready;

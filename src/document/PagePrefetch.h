@@ -26,6 +26,8 @@ public:
     static PagePrefetch Start(const QString& path);
 
     bool isActive() const { return m_job != nullptr; }
+    // The file being read; empty when nothing is under way.
+    QString path() const;
     // Waits at most limit for the worker; true when it has ended, with a page or without.
     bool waitForDone(std::chrono::milliseconds limit) const;
     // The page, when path names the file that was read, the read succeeded, and the file is still
