@@ -199,6 +199,10 @@ bool BuildFileList(ControlState& state, qint16 position)
         if (!ListDocument(state, pattern, names.files, position, readAhead))
             return false;
         FillFileList(state);
+        // Selecting the page's entry needs the list laid out; done now, it runs while the page may
+        // still be decoding.
+        if (state.lvwFileList)
+            state.lvwFileList->doItemsLayout();
         if (state.m_DocType == DocTypeAllImages)
             return GoToFile(state, state.m_CurrentFile);
         ShowPage(state, state.m_CurrentPage, [&prefetch](const QString& path, int page) {
