@@ -93,10 +93,14 @@ PagePrefetch PagePrefetch::Start(const QString& path)
     PagePrefetch prefetch;
     if (path.isEmpty())
         return prefetch;
-    auto job = std::make_shared<Job>();
-    job->path = path;
-    PrefetchPool().start([job] { job->promise.set_value(ReadPage(job->path)); });
-    prefetch.m_job = std::move(job);
+    try {
+        auto job = std::make_shared<Job>();
+        job->path = path;
+        PrefetchPool().start([job] { job->promise.set_value(ReadPage(job->path)); });
+        prefetch.m_job = std::move(job);
+    } catch (...) {
+        // Without a worker the caller reads the page itself, as it always could.
+    }
     return prefetch;
 }
 

@@ -22,7 +22,8 @@ public:
     PagePrefetch(PagePrefetch&&) noexcept;
     PagePrefetch& operator=(PagePrefetch&&) noexcept;
 
-    // Starts reading page 1 of path on a worker thread; an empty path starts nothing.
+    // Starts reading page 1 of path on a worker thread; an empty path starts nothing, and neither
+    // does a worker that cannot be had.
     static PagePrefetch Start(const QString& path);
 
     bool isActive() const { return m_job != nullptr; }
