@@ -116,10 +116,13 @@ bool PagePrefetch::waitForDone(std::chrono::milliseconds limit) const
 
 std::optional<engine::Image> PagePrefetch::take(const QString& path, std::chrono::milliseconds limit)
 {
-    if (!m_job || path != m_job->path || !waitForDone(limit))
+    if (!m_job || path != m_job->path)
         return std::nullopt;
-    Outcome outcome = m_job->outcome.get();
-    m_job.reset();
+    // Spent either way: a worker that has not ended in time is left to end on its own.
+    const std::shared_ptr<Job> job = std::move(m_job);
+    if (!job->outcome.valid() || job->outcome.wait_for(limit) != std::future_status::ready)
+        return std::nullopt;
+    Outcome outcome = job->outcome.get();
     if (!outcome.page || StampOf(path) != outcome.stamp)
         return std::nullopt;
     return std::move(outcome.page);

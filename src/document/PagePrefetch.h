@@ -34,7 +34,7 @@ public:
     // The page, when path names the file that was read, the read succeeded, and the file is still
     // the one read (same inode, size and change times before, during and now). Nothing otherwise,
     // nor when the worker has not ended within limit; the caller then reads the page itself and
-    // meets any failure there. The page is handed over once.
+    // meets any failure there. Asked for its own file, the prefetch is spent, page or not.
     std::optional<engine::Image> take(const QString& path, std::chrono::milliseconds limit = kJoinLimit);
 
 private:
