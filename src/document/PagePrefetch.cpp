@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QThreadPool>
 
+#include <atomic>
 #include <future>
 
 #include <sys/stat.h>
@@ -77,8 +78,12 @@ Outcome ReadPage(const QString& path)
 }  // namespace
 
 // Shared with the worker, so that a caller that stops waiting leaves the worker nothing dangling.
+// Whichever of the worker and the caller claims the job first reads the page: a caller that
+// arrives before the worker has started (no processor was free for it) reads the page itself
+// rather than wait for the worker to be scheduled.
 struct PagePrefetch::Job {
     QString path;
+    std::atomic<bool> claimed{false};
     std::promise<Outcome> promise;
     std::future<Outcome> outcome = promise.get_future();
 };
@@ -96,7 +101,7 @@ PagePrefetch PagePrefetch::Start(const QString& path)
     try {
         auto job = std::make_shared<Job>();
         job->path = path;
-        PrefetchPool().start([job] { job->promise.set_value(ReadPage(job->path)); });
+        PrefetchPool().start([job] { job->promise.set_value(job->claimed.exchange(true) ? Outcome{} : ReadPage(job->path)); });
         prefetch.m_job = std::move(job);
     } catch (...) {
         // Without a worker the caller reads the page itself, as it always could.
@@ -120,6 +125,8 @@ std::optional<engine::Image> PagePrefetch::take(const QString& path, std::chrono
         return std::nullopt;
     // Spent either way: a worker that has not ended in time is left to end on its own.
     const std::shared_ptr<Job> job = std::move(m_job);
+    if (!job->claimed.exchange(true))
+        return std::nullopt;  // not started yet: it will not start now
     if (!job->outcome.valid() || job->outcome.wait_for(limit) != std::future_status::ready)
         return std::nullopt;
     Outcome outcome = job->outcome.get();

@@ -33,8 +33,9 @@ public:
     bool waitForDone(std::chrono::milliseconds limit) const;
     // The page, when path names the file that was read, the read succeeded, and the file is still
     // the one read (same inode, size and change times before, during and now). Nothing otherwise,
-    // nor when the worker has not ended within limit; the caller then reads the page itself and
-    // meets any failure there. Asked for its own file, the prefetch is spent, page or not.
+    // nor when the worker has not started yet (it then never does) or has not ended within limit;
+    // the caller then reads the page itself and meets any failure there. Asked for its own file,
+    // the prefetch is spent, page or not.
     std::optional<engine::Image> take(const QString& path, std::chrono::milliseconds limit = kJoinLimit);
 
 private:

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include <chrono>
+#include <vector>
 
 namespace scanvo::fixtures {
 namespace {
@@ -36,6 +37,7 @@ TEST_F(PagePrefetchTest, ThePageOfTheFileReadIsHandedOverOnce)
 
     // Asking for another file neither gives a page nor spends the one read.
     EXPECT_FALSE(prefetch.take(file("b.tif"), kWait).has_value());
+    ASSERT_TRUE(prefetch.waitForDone(kWait));
     const std::optional<engine::Image> page = prefetch.take(path, kWait);
     ASSERT_TRUE(page.has_value());
     EXPECT_EQ(page->width(), 123);
@@ -130,9 +132,29 @@ TEST_F(PagePrefetchTest, AnAbandonedReadEndsOnItsOwn)
         PagePrefetch prefetch = PagePrefetch::Start(path);
     }  // dropped while the worker may still be reading
     PagePrefetch again = PagePrefetch::Start(path);
+    ASSERT_TRUE(again.waitForDone(kWait));
     const std::optional<engine::Image> page = again.take(path, kWait);
     ASSERT_TRUE(page.has_value());
     EXPECT_EQ(page->width(), 90);
+}
+
+TEST_F(PagePrefetchTest, ACallerAheadOfABusyPoolReadsThePageItself)
+{
+    // More reads than the pool has threads: the last is still queued when it is asked for, so the
+    // caller gets nothing and must read the page itself; the worker then skips it. Whatever the
+    // timing, nothing waits for long and a page handed over is the file's.
+    const QString path = file("queued.tif");
+    WriteTiff(path, 1, 66, 400);
+    std::vector<PagePrefetch> queue;
+    for (int n = 0; n < 32; ++n)
+        queue.push_back(PagePrefetch::Start(path));
+    const std::optional<engine::Image> last = queue.back().take(path, kWait);
+    if (last.has_value()) {
+        EXPECT_EQ(last->width(), 66);
+    }
+    for (size_t n = 0; n + 1 < queue.size(); ++n)
+        EXPECT_TRUE(queue[n].waitForDone(kWait)) << n;
+    EXPECT_FALSE(queue.back().isActive());
 }
 
 TEST(ListedFilesTest, APositionNamesTheFileItWouldOpenAt)
