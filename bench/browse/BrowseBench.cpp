@@ -3,7 +3,10 @@
 // file (process start and PNG output included, as a user of the tool would run it; its own
 // processor time is reported beside).
 // Document open: ResetDocumentView and BuildFileList (type detection on) of 1000 and 10,000
-// single-page files, against QDir::entryList sorted by name on the same directory.
+// single-page files, against QDir::entryList sorted by name on the same directory. Every iteration
+// after the first reopens the document, as the control does after a delete, a rename or an import;
+// the "unremembered" case opens five documents in turn, more than the process keeps lists of, so
+// that each opening is a first one.
 #include "BenchPages.h"
 
 #include "control/ToolbarBuilder.h"
@@ -28,6 +31,7 @@
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <memory>
@@ -180,6 +184,45 @@ void BM_OpenDocument(benchmark::State& s)
     s.counters["files"] = count;
 }
 
+// The name of another document beside "doc" under root holding the same files (hard links).
+QString LinkedDocument(const QString& root, int n)
+{
+    const QString name = QStringLiteral("doc-%1").arg(n);
+    const QDir linked(root + u'/' + name);
+    if (linked.exists())
+        return name;
+    QDir().mkpath(linked.path());
+    const QDir source(root + QStringLiteral("/doc"));
+    for (const QString& file : source.entryList(QDir::Files)) {
+        if (::link(QFile::encodeName(source.filePath(file)).constData(),
+                   QFile::encodeName(linked.filePath(file)).constData()) != 0)
+            QFile::copy(source.filePath(file), linked.filePath(file));
+    }
+    return name;
+}
+
+void BM_OpenDocumentUnremembered(benchmark::State& s)
+{
+    const int count = int(s.range(0));
+    const QString root = DocumentRoot(count);
+    QStringList documents{QStringLiteral("doc")};
+    for (int n = 2; n <= 5; ++n)
+        documents.append(LinkedDocument(root, n));
+    Browser browser;
+    qsizetype next = 0;
+    for (auto _ : s) {
+        browser.openAt(root, documents.at(next), DocTypeDetect);
+        next = (next + 1) % documents.size();
+        ResetDocumentView(browser.state);
+        BuildFileList(browser.state, 0);
+        if (browser.state.lvwFileList->count() != count || !browser.viewer()->hasImage()) {
+            s.SkipWithError("document not opened");
+            break;
+        }
+    }
+    s.counters["files"] = count;
+}
+
 void BM_SortedListing(benchmark::State& s)
 {
     const int count = int(s.range(0));
@@ -210,6 +253,8 @@ void RegisterAll()
     }
     benchmark::RegisterBenchmark("open_document/BuildFileList", BM_OpenDocument)
         ->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+    benchmark::RegisterBenchmark("open_document/BuildFileList_unremembered", BM_OpenDocumentUnremembered)
+        ->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
     benchmark::RegisterBenchmark("open_document/QDir_entryList_sorted", BM_SortedListing)
         ->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 }

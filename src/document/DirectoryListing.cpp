@@ -147,6 +147,11 @@ QString NumberingOrderKey(const QString& name)
 
 void SortInNumberingOrder(QStringList& names)
 {
+    SortInNumberingOrder(names, -1, {});
+}
+
+void SortInNumberingOrder(QStringList& names, qsizetype index, const std::function<void(const QString& name)>& found)
+{
     // Linux lists a directory in no defined order. The collator is not used: without a full
     // locale it falls back to plain code-point order, which puts "scan10" before "scan9".
     // A key per name, compared as plain text, gives CompareInNumberingOrder's order without
@@ -160,10 +165,20 @@ void SortInNumberingOrder(QStringList& names)
     keyed.reserve(size_t(names.size()));
     for (QString& name : names)
         keyed.push_back({NumberingOrderKey(name), std::move(name)});
-    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+    const auto inOrder = [](const Keyed& a, const Keyed& b) {
         const int order = QtPrivate::compareStrings(a.key, b.key, Qt::CaseSensitive);
         return order != 0 ? order < 0 : QtPrivate::compareStrings(a.name, b.name, Qt::CaseSensitive) < 0;
-    });
+    };
+    if (found && index >= 0 && index < qsizetype(keyed.size())) {
+        // Selecting one place costs a pass; the two sides sorted apart cost what one sort does.
+        const auto at = keyed.begin() + index;
+        std::nth_element(keyed.begin(), at, keyed.end(), inOrder);
+        found(at->name);
+        std::sort(keyed.begin(), at, inOrder);
+        std::sort(at + 1, keyed.end(), inOrder);
+    } else {
+        std::sort(keyed.begin(), keyed.end(), inOrder);
+    }
     for (qsizetype i = 0; i < names.size(); ++i)
         names[i] = std::move(keyed[size_t(i)].name);
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace scanvo {
 
 enum class ListingOrder { Numbering, Unsorted };
@@ -30,6 +32,10 @@ QStringList ListMatchingNames(const QString& pattern, ListingOrder order = Listi
 // Sorts names case-insensitively with digit runs compared by value, so that the zero-padded
 // counters of the naming rule (and unpadded ones too) come out in numbering order.
 void SortInNumberingOrder(QStringList& names);
+// The same, telling found the name bound for index (0 <= index < size) once it is known and before
+// the other names are in order, so that a caller can start on that one while the rest is sorted.
+// An index outside the list tells nothing.
+void SortInNumberingOrder(QStringList& names, qsizetype index, const std::function<void(const QString& name)>& found);
 // The order SortInNumberingOrder sorts by: negative, zero or positive.
 int CompareInNumberingOrder(const QString& a, const QString& b);
 // A text whose plain order among names is CompareInNumberingOrder's, names equal but for case or

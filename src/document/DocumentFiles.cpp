@@ -85,17 +85,38 @@ void CollectFiles(ControlState& state, const QString& pattern)
 
 void CollectListedFiles(ControlState& state, const QString& directory, const QStringList& names)
 {
-    const QString prefix = WithTrailingSeparator(directory);
+    QStringList listed = NamesListedByType(names, state.m_DocType);
+    SortInNumberingOrder(listed);
+    SetListedFiles(state, directory, listed);
+}
+
+QStringList NamesListedByType(const QStringList& names, qint16 docType)
+{
     QStringList listed;
     listed.reserve(names.size());
     for (const QString& name : names) {
-        if (IsListedByType(name, state.m_DocType))
+        if (IsListedByType(name, docType))
             listed.append(name);
     }
-    SortInNumberingOrder(listed);
+    return listed;
+}
+
+QString ListedFilePath(const QString& directory, const QString& name)
+{
+    return WithTrailingSeparator(directory) + name;
+}
+
+void SetListedFiles(ControlState& state, const QString& directory, const QStringList& names)
+{
+    const QString prefix = WithTrailingSeparator(directory);
     state.m_Files.clear();
-    for (const QString& name : listed)
+    for (const QString& name : names)
         state.m_Files.append(prefix + name);
+}
+
+int OpeningPosition(int position, int count)
+{
+    return position < 1 || position > count ? count : position;
 }
 
 }  // namespace scanvo

@@ -15,6 +15,8 @@
 #include "document/DocumentLocation.h"
 #include "document/DocumentNaming.h"
 #include "document/DocumentTexts.h"
+#include "document/ListedFiles.h"
+#include "document/PagePrefetch.h"
 #include "document/RenameBatch.h"
 #include "platform/engine/AtomicFile.h"
 #include "platform/engine/EngineError.h"
@@ -29,6 +31,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <functional>
 
 namespace scanvo {
 
@@ -41,12 +44,6 @@ namespace {
 qint16 CountAsPageNumber(int count)
 {
     return static_cast<qint16>(std::clamp(count, 0, 32767));
-}
-
-// The page or file a build opens at: the remembered one while it still exists, else the last.
-qint16 StartPosition(qint16 position, qint16 count)
-{
-    return position < 1 || position > count ? count : position;
 }
 
 // The error path of the build and of a file change: the description, information icon.
@@ -92,8 +89,16 @@ void ClearViewer(ControlState& state)
         viewer->clearImage();
 }
 
-// Lists the document from the names of its directory by type; false when nothing matches.
-bool ListDocument(ControlState& state, const QString& pattern, const QStringList& files, qint16 position)
+// The page or file a build opens at: the remembered one while it still exists, else the last.
+qint16 StartPosition(qint16 position, qint16 count)
+{
+    return static_cast<qint16>(OpeningPosition(position, count));
+}
+
+// Lists the document from the names of its directory by type; false when nothing matches. A
+// document of single-page files tells opening the file it opens at as soon as that is known.
+bool ListDocument(ControlState& state, const QString& pattern, const QStringList& files, qint16 position,
+                  const std::function<void(const QString& path)>& opening)
 {
     const QStringList names = SelectMatchingNames(files, PathFilePart(pattern));
     if (names.isEmpty())
@@ -103,9 +108,17 @@ bool ListDocument(ControlState& state, const QString& pattern, const QStringList
         state.m_CurrentPage = StartPosition(position, state.m_PageCount);
         return true;
     }
-    CollectListedFiles(state, PathDirPart(pattern), names);
-    state.m_PageCount = CountAsPageNumber(state.m_Files.count());
+    const QString directory = PathDirPart(pattern);
+    QStringList listed = NamesListedByType(names, state.m_DocType);
+    state.m_PageCount = CountAsPageNumber(int(listed.size()));
     state.m_CurrentPage = StartPosition(position, state.m_PageCount);
+    if (IsSinglePageDocument(state.m_DocType)) {
+        SortInNumberingOrder(listed, state.m_CurrentPage - 1,
+                             [&](const QString& name) { opening(ListedFilePath(directory, name)); });
+    } else {
+        SortInNumberingOrder(listed);
+    }
+    SetListedFiles(state, directory, listed);
     if (state.m_DocType == DocTypeAllImages)
         state.m_CurrentFile = state.m_CurrentPage;
     return true;
@@ -160,6 +173,15 @@ bool BuildFileList(ControlState& state, qint16 position)
     // the document.
     state.m_PageModified = false;
     const QString directory = DocumentDirectoryPath(state.m_LocalPath, state.m_DocName);
+    // The page shown first is read on a worker thread while the directory is read and listed, and
+    // used only if it is still the file read. A document opened before most often opens at the same
+    // file again, so that read starts at once; otherwise it starts, or starts over, as soon as the
+    // listing knows the file.
+    PagePrefetch prefetch = PagePrefetch::Start(ExpectedFileAt(directory, state.m_RequestedDocType, position));
+    const auto readAhead = [&prefetch](const QString& path) {
+        if (path != prefetch.path())
+            prefetch = PagePrefetch::Start(path);
+    };
     // A batch rename that was killed part way puts its files back under their old names. Its
     // journal is looked up by name, so an open without one costs no further directory read.
     if (QFileInfo::exists(RenameBatchJournalPath(directory)))
@@ -174,12 +196,24 @@ bool BuildFileList(ControlState& state, qint16 position)
     g_CurrentFilePath = pattern;
 
     try {
-        if (!ListDocument(state, pattern, names.files, position))
+        if (!ListDocument(state, pattern, names.files, position, readAhead))
             return false;
         FillFileList(state);
+        // Selecting the page's entry needs the list laid out; done now, it runs while the page may
+        // still be decoding.
+        if (state.lvwFileList)
+            state.lvwFileList->doItemsLayout();
         if (state.m_DocType == DocTypeAllImages)
             return GoToFile(state, state.m_CurrentFile);
-        ShowPage(state, state.m_CurrentPage);
+        ShowPage(state, state.m_CurrentPage, [&prefetch](const QString& path, int page) {
+            if (page == 1) {
+                if (std::optional<engine::Image> read = prefetch.take(path))
+                    return std::move(*read);
+            }
+            return engine::LoadPage(path, page);
+        });
+        if (IsSinglePageDocument(state.m_DocType))
+            RememberListedFiles(directory, state.m_DocType, state.m_Files.toList());
         return true;
     } catch (...) {
         ReportListError(state, CaughtFailure(engine::ErrOperation).description);

@@ -52,9 +52,9 @@ PageSource SourceOfPage(const ControlState& state, qint16 n)
     return {g_CurrentFilePath, n};
 }
 
-void LoadIntoViewer(ControlState& state, const PageSource& source)
+void LoadIntoViewer(ControlState& state, const PageSource& source, const PageLoader& load)
 {
-    engine::Image page = engine::LoadPage(source.path, source.page);
+    engine::Image page = load(source.path, source.page);
     if (engine::ImageViewer* viewer = state.mtMain)
         viewer->setImage(std::move(page));
 }
@@ -107,6 +107,11 @@ void RefreshPageDependents(ControlState& state, bool pageShown)
 
 void ShowPage(ControlState& state, qint16 n)
 {
+    ShowPage(state, n, engine::LoadPage);
+}
+
+void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
+{
     if (state.m_PageModified)
         SaveCurrentPage(state);
     // The selection and the history belong to the page.
@@ -115,7 +120,7 @@ void ShowPage(ControlState& state, qint16 n)
     state.m_ShownPage = n;
 
     try {
-        LoadIntoViewer(state, SourceOfPage(state, n));
+        LoadIntoViewer(state, SourceOfPage(state, n), load);
     } catch (...) {
         const Failure failure = CaughtFailure(engine::ErrOperation);
         // The old page would otherwise stay on view under the new page's file and number, and an

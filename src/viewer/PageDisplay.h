@@ -3,8 +3,12 @@
 // step with the page shown (status bar, list selection, zoom box).
 
 #include "core/ControlState.h"
+#include "platform/engine/Image.h"
 
+#include <QString>
 #include <QtGlobal>
+
+#include <functional>
 
 namespace scanvo {
 
@@ -12,6 +16,11 @@ namespace scanvo {
 // history and brings the status bar, list, position file and buttons up to date. A page that
 // cannot be loaded is reported; the control stays usable.
 void ShowPage(ControlState& state, qint16 n);
+// How ShowPage reads page `page` (1-based) of file path.
+using PageLoader = std::function<engine::Image(const QString& path, int page)>;
+// ShowPage with the page read by load instead of the engine: for a caller that may hold the page
+// already. A failure of load takes ShowPage's error path.
+void ShowPage(ControlState& state, qint16 n, const PageLoader& load);
 
 // Panels 1 to 3: idle text, "第 n 页 共 m 页", and resolution and depth of the viewer's page.
 void UpdateStatusBar(ControlState& state);

@@ -152,6 +152,38 @@ TEST(NumberingOrder, TheSortKeysGiveTheComparisonsOrder)
     }
 }
 
+TEST(NumberingOrder, TheNameBoundForAPlaceIsToldFirstAndTheOrderIsUnchanged)
+{
+    // Names equal but for case or padding included: the place told must be the sorted one.
+    const QStringList pieces = {"scan", "SCAN", "0", "00", "7", "07", "10", ".tif", ".TIF", "x"};
+    std::mt19937 random(29);
+    for (int round = 0; round < 40; ++round) {
+        QStringList names;
+        const int count = 1 + int(random() % 30);
+        for (int n = 0; n < count; ++n) {
+            QString name;
+            for (int p = 1 + int(random() % 4); p > 0; --p)
+                name += pieces[qsizetype(random() % pieces.size())];
+            names << name;
+        }
+        QStringList expected = names;
+        SortInNumberingOrder(expected);
+        for (qsizetype index : {qsizetype(0), names.size() / 2, names.size() - 1}) {
+            QStringList sorted = names;
+            QStringList told;
+            SortInNumberingOrder(sorted, index, [&](const QString& name) { told << name; });
+            ASSERT_EQ(sorted, expected) << "round " << round << ", index " << index;
+            ASSERT_EQ(told, QStringList{expected.at(index)}) << "round " << round << ", index " << index;
+        }
+        // A place outside the list tells nothing and still sorts.
+        QStringList sorted = names;
+        int calls = 0;
+        SortInNumberingOrder(sorted, names.size(), [&](const QString&) { ++calls; });
+        EXPECT_EQ(sorted, expected);
+        EXPECT_EQ(calls, 0);
+    }
+}
+
 TEST(NameTests, ContainsIgnoringCaseAgreesWithQtsCaseInsensitiveSearch)
 {
     // The Kelvin sign and the long s fold to ASCII letters; the dotted capital I does not.

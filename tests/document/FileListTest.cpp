@@ -257,6 +257,93 @@ TEST_F(FileListTest, FillingTheListReleasesMultiSelect)
     EXPECT_EQ(state.m_SelectMode, 0);
 }
 
+// A document opened before has the page it is expected to open at read ahead while its directory
+// is read; the user must see what a first opening shows, whatever changed in between.
+class ReopenTest : public FileListTest {
+protected:
+    void reopen(qint16 requestedType, qint16 position)
+    {
+        ResetDocumentView(state);
+        openDocument(requestedType, position);
+    }
+};
+
+TEST_F(ReopenTest, AReopenedDocumentShowsWhatAFirstOpeningShows)
+{
+    writeSinglePages(3);
+    openDocument(DocTypeDetect, 0);
+    const QStringList listed = listTexts();
+
+    reopen(DocTypeDetect, 0);
+    EXPECT_EQ(listTexts(), listed);
+    EXPECT_EQ(state.m_CurrentPage, 3);
+    EXPECT_EQ(shownWidth(), 103);
+    EXPECT_EQ(selectedEntry(), 3);
+    EXPECT_EQ(g_CurrentFilePath, documentFile("scan0003.tif"));
+    EXPECT_EQ(panel(2), QStringLiteral("第 3 页 共 3 页"));
+
+    reopen(DocTypeSinglePageTiff, 2);
+    EXPECT_EQ(state.m_CurrentPage, 2);
+    EXPECT_EQ(shownWidth(), 102);
+    EXPECT_EQ(selectedEntry(), 2);
+    EXPECT_EQ(ReadImagePos(state.m_DocName), 2);
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(ReopenTest, AReopenedDocumentShowsItsFilesAsTheyAreNow)
+{
+    writeSinglePages(3);
+    openDocument(DocTypeSinglePageTiff, 0);
+
+    // The file shown last time, replaced by another page.
+    WriteTiff(documentFile("scan0003.tif"), 1, 133, 200);
+    reopen(DocTypeSinglePageTiff, 0);
+    EXPECT_EQ(shownWidth(), 133);
+
+    // That file removed: the one before it is now the last.
+    ASSERT_TRUE(QFile::remove(documentFile("scan0003.tif")));
+    reopen(DocTypeSinglePageTiff, 0);
+    EXPECT_EQ(shownWidth(), 102);
+    EXPECT_EQ(state.m_PageCount, 2);
+    EXPECT_EQ(panel(2), QStringLiteral("第 2 页 共 2 页"));
+
+    // A file added behind it: the remembered position now names another file.
+    WriteTiff(documentFile("scan0004.tif"), 1, 144, 200);
+    reopen(DocTypeSinglePageTiff, 0);
+    EXPECT_EQ(shownWidth(), 144);
+    EXPECT_EQ(state.m_CurrentPage, 3);
+    EXPECT_EQ(g_CurrentFilePath, documentFile("scan0004.tif"));
+    EXPECT_EQ(listTexts(), QStringList({"scan0001.tif", "scan0002.tif", "scan0004.tif"}));
+
+    // Asked for as JPEG files, the same directory lists none of them.
+    WriteJpeg(documentFile("scan0005.jpg"));
+    reopen(DocTypeSinglePageJpeg, 0);
+    EXPECT_EQ(listTexts(), QStringList{"scan0005.jpg"});
+    EXPECT_EQ(shownWidth(), 240);
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(ReopenTest, AFileDamagedSinceTheLastOpeningIsReportedAsByAnyPageChange)
+{
+    writeSinglePages(2);
+    openDocument(DocTypeSinglePageTiff, 0);
+    WriteCorruptTiff(documentFile("scan0002.tif"));  // written over in place
+    reopen(DocTypeSinglePageTiff, 0);
+
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_FALSE(viewer()->hasImage());
+    EXPECT_EQ(listTexts().size(), 2);
+    EXPECT_EQ(state.m_CurrentPage, 2);
+    EXPECT_EQ(selectedEntry(), 0);  // a page that failed selects nothing in the refilled list
+    // The same page shown again, read on this thread alone, is reported in the same words.
+    ShowPage(state, 2);
+    ASSERT_EQ(prompter.messages.size(), 2);
+    EXPECT_EQ(prompter.messages[0].text, prompter.messages[1].text);
+    EXPECT_EQ(prompter.messages[0].title, prompter.messages[1].title);
+    EXPECT_EQ(prompter.messages[0].icon, prompter.messages[1].icon);
+    EXPECT_TRUE(prompter.messages[0].text.startsWith(QStringLiteral("20004,"))) << prompter.messages[0].text.toStdString();
+}
+
 }  // namespace
 }  // namespace scanvo::fixtures
 

@@ -100,11 +100,16 @@ bool paletteIsGrey(TIFF* tif, std::uint16_t bitsPerSample)
     return true;
 }
 
+// How readRowsInto leaves each decoded row: as the file orders its bytes, or in Leptonica's
+// native 32-bit words.
+enum class RowOrder { File, NativeWords };
+
 // Contiguous rows decoded one by one straight into the lines of pix, which is allocated without
 // being cleared: memory is taken as rows arrive, so a page whose data breaks off early costs what
 // was read, not the whole image. rowBytes bytes of each decoded row are kept; the caller knows
-// what they mean.
-void readRowsInto(const TiffFile& file, Pix* pix, tmsize_t rowBytes)
+// what they mean. A row is put into native words while it is still in the cache, instead of in a
+// pass over the whole image afterwards.
+void readRowsInto(const TiffFile& file, Pix* pix, tmsize_t rowBytes, RowOrder order = RowOrder::File)
 {
     TIFF* tif = file.get();
     const std::uint32_t height = static_cast<std::uint32_t>(pixGetHeight(pix));
@@ -127,6 +132,8 @@ void readRowsInto(const TiffFile& file, Pix* pix, tmsize_t rowBytes)
             file.failRead(msg::badStrip(int(row / rowsPerStrip) + 1));
         if (!wide.empty())
             std::memcpy(line, wide.data(), static_cast<size_t>(rowBytes));
+        if (order == RowOrder::NativeWords)
+            lineEndianByteSwap(reinterpret_cast<l_uint32*>(line), reinterpret_cast<l_uint32*>(line), wpl);
     }
 }
 
@@ -145,9 +152,8 @@ PixPtr readSampleStrips(const TiffFile& file, const PageLayout& layout)
 {
     const int depth = layout.bitsPerSample;
     PixPtr pix(createPix(layout.width, layout.height, depth));
-    readRowsInto(file, pix.get(), (tmsize_t(layout.width) * depth + 7) / 8);
     // Rows arrive in file byte order; Leptonica keeps them in native 32-bit words.
-    pixEndianByteSwap(pix.get());
+    readRowsInto(file, pix.get(), (tmsize_t(layout.width) * depth + 7) / 8, RowOrder::NativeWords);
     pixSetPadBits(pix.get(), 0);
     return pix;
 }
