@@ -7,6 +7,7 @@
 #include "platform/engine/FormatCodes.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/PixPtr.h"
+#include "platform/engine/TiffStripRows.h"
 
 #include <QtEndian>
 
@@ -21,9 +22,13 @@ namespace scanvo::engine {
 
 namespace {
 
-// Strips hold about this many bytes of decoded rows: a 300 dpi A4 bitonal page is one strip,
-// which codes best, and colour pages stay in slices libtiff can buffer cheaply.
+// Strips hold at most this many bytes of decoded rows, slices libtiff can buffer cheaply, and a
+// large page is cut into kStripsPerPage strips at least, so that a reader can decode its parts on
+// two threads with little left over for either at the end. Each strip starts its coding afresh:
+// a 300 dpi A4 bitonal page in sixteen G4 strips takes about 1 KB more than in one.
 constexpr std::int64_t kStripBytes = 1 << 20;
+constexpr std::int64_t kStripsPerPage = 16;
+constexpr std::int64_t kMinStripRows = 64;
 constexpr std::uint64_t kMaxRawChunk = std::uint64_t(1) << 30;
 
 // How the stored samples of a page are laid out, as far as decoding needs to know.
@@ -100,44 +105,7 @@ bool paletteIsGrey(TIFF* tif, std::uint16_t bitsPerSample)
     return true;
 }
 
-// How readRowsInto leaves each decoded row: as the file orders its bytes, or in Leptonica's
-// native 32-bit words.
-enum class RowOrder { File, NativeWords };
-
-// Contiguous rows decoded one by one straight into the lines of pix, which is allocated without
-// being cleared: memory is taken as rows arrive, so a page whose data breaks off early costs what
-// was read, not the whole image. rowBytes bytes of each decoded row are kept; the caller knows
-// what they mean. A row is put into native words while it is still in the cache, instead of in a
-// pass over the whole image afterwards.
-void readRowsInto(const TiffFile& file, Pix* pix, tmsize_t rowBytes, RowOrder order = RowOrder::File)
-{
-    TIFF* tif = file.get();
-    const std::uint32_t height = static_cast<std::uint32_t>(pixGetHeight(pix));
-    const tmsize_t scanline = TIFFScanlineSize(tif);
-    if (scanline <= 0 || scanline < rowBytes)
-        file.failRead();
-    std::uint32_t rowsPerStrip = height;
-    TIFFGetFieldDefaulted(tif, TIFFTAG_ROWSPERSTRIP, &rowsPerStrip);
-    rowsPerStrip = std::clamp<std::uint32_t>(rowsPerStrip, 1, height);
-    l_uint32* data = pixGetData(pix);
-    const int wpl = pixGetWpl(pix);
-    std::vector<unsigned char> wide;  // only for a decoded row longer than an image line
-    if (scanline > tmsize_t(wpl) * 4)
-        wide.resize(static_cast<size_t>(scanline));
-    // The CCITT decoders report a bad code word and carry on with the next row; the page is lost
-    // then, so reading stops at once instead of running through garbage to the last row.
-    for (std::uint32_t row = 0; row < height; ++row) {
-        auto* line = reinterpret_cast<unsigned char*>(data + std::int64_t(row) * wpl);
-        if (TIFFReadScanline(tif, wide.empty() ? line : wide.data(), row, 0) < 0 || file.hasError())
-            file.failRead(msg::badStrip(int(row / rowsPerStrip) + 1));
-        if (!wide.empty())
-            std::memcpy(line, wide.data(), static_cast<size_t>(rowBytes));
-        if (order == RowOrder::NativeWords)
-            lineEndianByteSwap(reinterpret_cast<l_uint32*>(line), reinterpret_cast<l_uint32*>(line), wpl);
-    }
-}
-
-// An image whose lines are filled by the reader; see readRowsInto.
+// An image whose lines are filled by the reader; see ReadStripRows.
 Pix* createPix(std::uint32_t width, std::uint32_t height, int depth)
 {
     Pix* pix = pixCreateNoInit(static_cast<l_int32>(width), static_cast<l_int32>(height), depth);
@@ -153,7 +121,7 @@ PixPtr readSampleStrips(const TiffFile& file, const PageLayout& layout)
     const int depth = layout.bitsPerSample;
     PixPtr pix(createPix(layout.width, layout.height, depth));
     // Rows arrive in file byte order; Leptonica keeps them in native 32-bit words.
-    readRowsInto(file, pix.get(), (tmsize_t(layout.width) * depth + 7) / 8, RowOrder::NativeWords);
+    ReadStripRows(file, pix.get(), (tmsize_t(layout.width) * depth + 7) / 8, RowOrder::NativeWords);
     pixSetPadBits(pix.get(), 0);
     return pix;
 }
@@ -177,7 +145,7 @@ Pix* readGreyStrips(const TiffFile& file, const PageLayout& layout)
 Pix* readRgbStrips(const TiffFile& file, const PageLayout& layout)
 {
     PixPtr packed(createPix(layout.width, layout.height, 24));
-    readRowsInto(file, packed.get(), tmsize_t(layout.width) * 3);
+    ReadStripRows(file, packed.get(), tmsize_t(layout.width) * 3, RowOrder::File);
     Pix* pix = pixConvert24To32(packed.get());
     if (!pix)
         throw EngineError(ErrOutOfMemory, msg::outOfMemory());
@@ -349,6 +317,7 @@ Pix* finishKind(Pix* pix, Kind kind)
 std::uint32_t rowsPerStripFor(std::int64_t rowBytes, std::uint32_t height, bool jpeg)
 {
     std::int64_t rows = std::max<std::int64_t>(1, kStripBytes / std::max<std::int64_t>(1, rowBytes));
+    rows = std::min(rows, std::max(kMinStripRows, (std::int64_t(height) + kStripsPerPage - 1) / kStripsPerPage));
     if (jpeg)  // whole MCU rows: 16 covers every vertical sampling
         rows = std::max<std::int64_t>(16, rows / 16 * 16);
     return static_cast<std::uint32_t>(std::min<std::int64_t>(rows, height));

@@ -82,9 +82,31 @@ TiffFile TiffFile::openRead(const QString& path, Access access)
     if (!tif)
         throw EngineError(ErrFileRead, msg::corruptFile(path, messages->lastError));
     TiffFile file(tif, std::move(messages));
+    file.m_access = access;
     struct stat st {};
     if (::fstat(TIFFFileno(tif), &st) == 0)
         file.m_size = static_cast<std::uint64_t>(st.st_size);
+    return file;
+}
+
+TiffFile TiffFile::reopenRead() const
+{
+    auto messages = std::make_unique<Messages>();
+    messages->path = m_messages->path;
+    // The descriptor's link opens the file it refers to, not whatever the path names now, and gives
+    // the new handle a file position of its own.
+    const QString link = QStringLiteral("/proc/self/fd/%1").arg(TIFFFileno(m_tif));
+    // Read through the descriptor, not mapped: mapping and unmapping the file again would stall
+    // the threads still reading it through this handle.
+    TIFF* tif = openWithOptions(link, -1, "rm", messages.get());
+    if (!tif)
+        throw EngineError(ErrFileRead, msg::corruptFile(messages->path, messages->lastError));
+    TiffFile file(tif, std::move(messages));
+    file.m_access = Access::Read;
+    file.m_size = m_size;
+    const toff_t page = TIFFCurrentDirOffset(m_tif);
+    if (TIFFCurrentDirOffset(tif) != page && !TIFFSetSubDirectory(tif, page))
+        file.failRead();
     return file;
 }
 
@@ -114,7 +136,7 @@ TiffFile TiffFile::openWrite(int fd, const QString& shownAs, bool bigTiff)
 }
 
 TiffFile::TiffFile(TiffFile&& other) noexcept
-    : m_tif(other.m_tif), m_size(other.m_size), m_messages(std::move(other.m_messages))
+    : m_tif(other.m_tif), m_access(other.m_access), m_size(other.m_size), m_messages(std::move(other.m_messages))
 {
     other.m_tif = nullptr;
 }
@@ -125,6 +147,7 @@ TiffFile& TiffFile::operator=(TiffFile&& other) noexcept
         if (m_tif)
             TIFFClose(m_tif);
         m_tif = other.m_tif;
+        m_access = other.m_access;
         m_size = other.m_size;
         m_messages = std::move(other.m_messages);
         other.m_tif = nullptr;

@@ -17,6 +17,11 @@ public:
     // Opens path for reading; throws EngineError when it is not a readable TIFF. Mapped suits
     // decoding pages; Read keeps a long file out of the address space while its pages are copied.
     static TiffFile openRead(const QString& path, Access access = Access::Mapped);
+    // A handle of its own on the file this one reads, at its current page, for another thread: the
+    // same file even when its path has been replaced or removed since. Messages name the same path.
+    // Only reads what stays fixed while this handle decodes, so it may run while this one is in use.
+    // Throws EngineError when the file cannot be opened again.
+    TiffFile reopenRead() const;
     // Creates (truncates) path for writing; bigTiff selects the 64-bit offset variant.
     static TiffFile openWrite(const QString& path, bool bigTiff = false);
     // Writes into the open, empty file fd through a duplicate of it (the caller keeps fd). Messages
@@ -64,6 +69,7 @@ private:
     TiffFile(TIFF* tif, std::unique_ptr<Messages> messages);
 
     TIFF* m_tif = nullptr;
+    Access m_access = Access::Mapped;
     std::uint64_t m_size = 0;
     std::unique_ptr<Messages> m_messages;  // on the heap: libtiff keeps its address
 };
