@@ -2,6 +2,7 @@
 // rendering it paints from, against vipsthumbnail making a rendering of that height from the same
 // file (process start and PNG output included, as a user of the tool would run it; its own
 // processor time is reported beside).
+// helper_strips: strips of each page a helper thread decoded beside the reading one.
 // Document open: ResetDocumentView and BuildFileList (type detection on) of 1000 and 10,000
 // single-page files, against QDir::entryList sorted by name on the same directory. Every iteration
 // after the first reopens the document, as the control does after a delete, a rename or an import;
@@ -17,6 +18,7 @@
 #include "document/FileList.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
+#include "platform/engine/TiffStripRows.h"
 #include "viewer/PageDisplay.h"
 
 #include <QApplication>
@@ -33,6 +35,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -107,6 +110,12 @@ struct Browser {
     }
 };
 
+// Strips decoded by helper threads per iteration since before: how much of the decoding was shared.
+benchmark::Counter HelperStrips(const benchmark::State& s, std::uint64_t before)
+{
+    return benchmark::Counter(double(engine::StripsReadByHelpers() - before) / double(std::max<benchmark::IterationCount>(1, s.iterations())));
+}
+
 void BM_PageTurn(benchmark::State& s, const QString& file, qint16 docType)
 {
     Browser browser;
@@ -114,6 +123,7 @@ void BM_PageTurn(benchmark::State& s, const QString& file, qint16 docType)
     browser.state.m_Files.append(file);
     browser.state.m_PageCount = 1;
     browser.state.m_CurrentPage = 1;
+    const std::uint64_t shared = engine::StripsReadByHelpers();
     for (auto _ : s) {
         ShowPage(browser.state, 1);
         browser.viewer()->prepareRendering();
@@ -123,6 +133,7 @@ void BM_PageTurn(benchmark::State& s, const QString& file, qint16 docType)
         }
     }
     s.counters["shown_percent"] = browser.viewer()->displayPercent();
+    s.counters["helper_strips"] = HelperStrips(s, shared);
 }
 
 // Processor time (user and system) of the finished child processes so far, in milliseconds.
@@ -182,6 +193,7 @@ void BM_OpenDocument(benchmark::State& s)
     const QString root = DocumentRoot(count);
     Browser browser;
     browser.openAt(root, QStringLiteral("doc"), DocTypeDetect);
+    const std::uint64_t shared = engine::StripsReadByHelpers();
     for (auto _ : s) {
         if (!Reopen(browser, count)) {
             s.SkipWithError("document not opened");
@@ -189,6 +201,7 @@ void BM_OpenDocument(benchmark::State& s)
         }
     }
     s.counters["files"] = count;
+    s.counters["helper_strips"] = HelperStrips(s, shared);
 }
 
 // The name of another document beside "doc" under root holding the same files (hard links).
@@ -217,6 +230,7 @@ void BM_OpenDocumentUnremembered(benchmark::State& s)
         documents.append(LinkedDocument(root, n));
     Browser browser;
     qsizetype next = 0;
+    const std::uint64_t shared = engine::StripsReadByHelpers();
     for (auto _ : s) {
         browser.openAt(root, documents.at(next), DocTypeDetect);
         next = (next + 1) % documents.size();
@@ -226,6 +240,7 @@ void BM_OpenDocumentUnremembered(benchmark::State& s)
         }
     }
     s.counters["files"] = count;
+    s.counters["helper_strips"] = HelperStrips(s, shared);
 }
 
 void BM_SortedListing(benchmark::State& s)

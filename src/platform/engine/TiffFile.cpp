@@ -15,6 +15,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace scanvo::engine {
 
 namespace {
@@ -89,24 +91,56 @@ TiffFile TiffFile::openRead(const QString& path, Access access)
     return file;
 }
 
-TiffFile TiffFile::reopenRead() const
+TiffFile::Reopening::Reopening(Reopening&& other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1)), m_path(std::move(other.m_path)), m_page(other.m_page), m_size(other.m_size)
+{
+}
+
+TiffFile::Reopening::~Reopening()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+TiffFile::Reopening TiffFile::reopening() const
+{
+    Reopening from;
+    from.m_fd = ::fcntl(TIFFFileno(m_tif), F_DUPFD_CLOEXEC, 0);
+    if (from.m_fd < 0)
+        throw EngineError(ErrFileRead, msg::corruptFile(m_messages->path, QString::fromLocal8Bit(std::strerror(errno))));
+    from.m_path = m_messages->path;
+    from.m_page = TIFFCurrentDirOffset(m_tif);
+    from.m_size = m_size;
+    return from;
+}
+
+TiffFile TiffFile::reopenRead(const Reopening& from)
 {
     auto messages = std::make_unique<Messages>();
-    messages->path = m_messages->path;
-    // The descriptor's link opens the file it refers to, not whatever the path names now, and gives
-    // the new handle a file position of its own.
-    const QString link = QStringLiteral("/proc/self/fd/%1").arg(TIFFFileno(m_tif));
-    // Read through the descriptor, not mapped: mapping and unmapping the file again would stall
-    // the threads still reading it through this handle.
-    TIFF* tif = openWithOptions(link, -1, "rm", messages.get());
-    if (!tif)
-        throw EngineError(ErrFileRead, msg::corruptFile(messages->path, messages->lastError));
+    messages->path = from.m_path;
+    // The descriptor's link opens the file it refers to, with a file position of its own, so the
+    // two handles never move each other's. Read, not mapped: mapping and unmapping the file again
+    // would stall the threads still reading it through the other handle.
+    const QByteArray link = QByteArrayLiteral("/proc/self/fd/") + QByteArray::number(from.m_fd);
+    const int fd = ::open(link.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw EngineError(ErrFileRead, msg::corruptFile(from.m_path, QString::fromLocal8Bit(std::strerror(errno))));
+    // Under the document's own name, which libtiff puts into its messages.
+    TIFF* tif = openWithOptions(from.m_path, fd, "rm", messages.get());
+    if (!tif) {
+        ::close(fd);
+        throw EngineError(ErrFileRead, msg::corruptFile(from.m_path, messages->lastError));
+    }
     TiffFile file(tif, std::move(messages));
     file.m_access = Access::Read;
-    file.m_size = m_size;
-    const toff_t page = TIFFCurrentDirOffset(m_tif);
-    if (TIFFCurrentDirOffset(tif) != page && !TIFFSetSubDirectory(tif, page))
-        file.failRead();
+    file.m_size = from.m_size;
+    if (TIFFCurrentDirOffset(tif) != from.m_page) {
+        if (!TIFFSetSubDirectory(tif, from.m_page))
+            file.failRead();
+        // Finding the page walks the chain of pages, which may break off after it in a damaged
+        // file; that is no fault of this page.
+        file.clearError();
+    }
     return file;
 }
 

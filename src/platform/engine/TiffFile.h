@@ -17,11 +17,29 @@ public:
     // Opens path for reading; throws EngineError when it is not a readable TIFF. Mapped suits
     // decoding pages; Read keeps a long file out of the address space while its pages are copied.
     static TiffFile openRead(const QString& path, Access access = Access::Mapped);
-    // A handle of its own on the file this one reads, at its current page, for another thread: the
-    // same file even when its path has been replaced or removed since. Messages name the same path.
-    // Only reads what stays fixed while this handle decodes, so it may run while this one is in use.
-    // Throws EngineError when the file cannot be opened again.
-    TiffFile reopenRead() const;
+    // What another thread needs to open a handle of its own on the file this handle reads, at its
+    // current page, without touching this handle again: a duplicate of the descriptor (so the same
+    // file even when its path has been replaced or removed since), closed with the object.
+    class Reopening {
+    public:
+        Reopening() = default;
+        Reopening(Reopening&& other) noexcept;
+        Reopening& operator=(Reopening&& other) = delete;
+        ~Reopening();
+
+    private:
+        friend class TiffFile;
+        int m_fd = -1;
+        QString m_path;
+        std::uint64_t m_page = 0;  // offset of the page's directory
+        std::uint64_t m_size = 0;
+    };
+    // Throws EngineError when the descriptor cannot be duplicated.
+    Reopening reopening() const;
+    // A handle on the file and page from describes; messages name the same path as the original.
+    // Finding the page again walks the file's chain of pages from the start. Throws EngineError
+    // when the file cannot be opened or the page read.
+    static TiffFile reopenRead(const Reopening& from);
     // Creates (truncates) path for writing; bigTiff selects the 64-bit offset variant.
     static TiffFile openWrite(const QString& path, bool bigTiff = false);
     // Writes into the open, empty file fd through a duplicate of it (the caller keeps fd). Messages

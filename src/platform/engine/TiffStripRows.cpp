@@ -14,6 +14,7 @@
 #include <limits>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include <sys/resource.h>
@@ -26,6 +27,9 @@ namespace {
 // A page of fewer decoded bytes is read by the calling thread alone: a helper would barely have
 // started before the page was done.
 constexpr std::int64_t kShareFromBytes = 256 * 1024;
+// A helper finds its page by walking the file's chain of pages from the start; beyond this many
+// pages the walk costs more than the helper could save.
+constexpr tdir_t kSharedPagesFromStart = 16;
 constexpr std::uint32_t kNoStrip = std::numeric_limits<std::uint32_t>::max();
 
 std::atomic<std::uint64_t> g_helperStrips{0};
@@ -93,8 +97,8 @@ public:
             std::rethrow_exception(m_failure);
     }
 
-    // Whichever of the caller (when it is done) and the helper (when it starts) comes first; a
-    // helper that comes second never touches the page or the file.
+    // Whichever of the caller (when it is done) and the helper (when its handle is open) comes
+    // first; a helper that comes second never touches the page.
     bool claimHelper() { return !m_helperClaimed.exchange(true, std::memory_order_acq_rel); }
     void helperEnded() { m_helperEnded.set_value(); }
     void waitForHelper() { m_helperEnded.get_future().wait(); }
@@ -162,31 +166,33 @@ bool sameLayout(TIFF* tif, const PageRows& rows)
            TIFFScanlineSize(tif) == rows.scanline;
 }
 
-// The helper's part: a handle of its own on the caller's open file, then strips as they come. A
-// helper that cannot open or finds another layout leaves the strips to the caller.
-void helpRead(const TiffFile& file, StripShare& share)
+// The helper's own handle on the page; none when it cannot be opened or decodes the page otherwise.
+std::optional<TiffFile> openHelperHandle(const TiffFile::Reopening& from, const PageRows& rows)
 {
     try {
-        const TiffFile own = file.reopenRead();
-        if (share.rows().jpegColorMode >= 0)
-            TIFFSetField(own.get(), TIFFTAG_JPEGCOLORMODE, share.rows().jpegColorMode);
-        if (sameLayout(own.get(), share.rows()))
-            readStrips(own, share, &g_helperStrips);
+        TiffFile own = TiffFile::reopenRead(from);
+        if (rows.jpegColorMode >= 0)
+            TIFFSetField(own.get(), TIFFTAG_JPEGCOLORMODE, rows.jpegColorMode);
+        if (sameLayout(own.get(), rows))
+            return own;
     } catch (...) {
         // Not a failure of the page: the caller reads what is left.
     }
+    return std::nullopt;
 }
 
-// Starts a helper on the page; false when none could be started.
+// Starts a helper on the page; false when none could be started. The helper opens its handle
+// before it claims the page, so a caller that is done first never waits for an opening.
 bool startHelper(const TiffFile& file, const std::shared_ptr<StripShare>& share)
 {
     try {
-        // The helper uses file only once it has claimed the page, and the caller waits for a helper
-        // that has claimed it before file can go.
-        HelperPool().start([share, &file] {
+        const auto from = std::make_shared<TiffFile::Reopening>(file.reopening());
+        HelperPool().start([share, from] {
             LowerHelperPriority();
-            if (share->claimHelper())
-                helpRead(file, *share);
+            std::optional<TiffFile> own = openHelperHandle(*from, share->rows());
+            if (!own || !share->claimHelper())
+                return;
+            readStrips(*own, *share, &g_helperStrips);
             share->helperEnded();
         });
         return true;
@@ -223,7 +229,7 @@ void ReadStripRows(const TiffFile& file, Pix* pix, tmsize_t rowBytes, RowOrder o
 
     const auto share = std::make_shared<StripShare>(rows);
     const bool shared = rows.strips > 1 && std::int64_t(rowBytes) * rows.height >= kShareFromBytes &&
-                        startHelper(file, share);
+                        TIFFCurrentDirectory(tif) < kSharedPagesFromStart && startHelper(file, share);
     std::exception_ptr ownFailure;  // one outside the strips, such as no memory for a wide row
     try {
         readStrips(file, *share);
