@@ -40,6 +40,28 @@ Image patterned(int depth, int label)
     return image;
 }
 
+// A page large enough that the reader shares its strips with a helper thread, and plain enough to
+// code small: a few lines and boxes on white (bitonal), or a smooth ramp (grey).
+Image largePage(int depth)
+{
+    const int width = depth == 1 ? 2048 : 640;
+    const int height = depth == 1 ? 1024 : 512;
+    Image image = Image::create(width, height, depth, 150, 150);
+    Pix* pix = image.pix();
+    if (depth == 1) {
+        pixClearAll(pix);
+        for (int n = 0; n < 8; ++n)
+            pixRasterop(pix, 64 + n * 240, 40 + n * 120, 160, 48, PIX_SET, nullptr, 0, 0);
+        for (int y = 0; y < height; ++y)
+            pixSetPixel(pix, y * 2, y, 1);
+    } else {
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                pixSetPixel(pix, x, y, l_uint32((x + y) / 5 % 256));
+    }
+    return image;
+}
+
 Image pageFor(int format, int label)
 {
     if (IsBitonalFormat(format))
@@ -191,6 +213,11 @@ int main(int argc, char** argv)
     tiffs.push_back({QStringLiteral("planar-big-endian.tif"), libtiffPage(scratch, "wb", false, false, true)});
     tiffs.push_back({QStringLiteral("palette4-packbits.tif"), libtiffPage(scratch, "w", false, true, false)});
     tiffs.push_back({QStringLiteral("bigtiff.tif"), libtiffPage(scratch, "w8", false, false, false)});
+    // Pages whose strips two threads decode together.
+    save(largePage(1), scratch, FormatTiffG4);
+    tiffs.push_back({QStringLiteral("large-g4.tif"), bytesOf(scratch)});
+    save(largePage(8), scratch, FormatTiffLzw);
+    tiffs.push_back({QStringLiteral("large-grey-lzw.tif"), bytesOf(scratch)});
     for (const auto& [name, bytes] : tiffs)
         put(tiffDir, name, bytes);
 
