@@ -192,7 +192,11 @@ bool startHelper(const TiffFile& file, const std::shared_ptr<StripShare>& share)
             std::optional<TiffFile> own = openHelperHandle(*from, share->rows());
             if (!own || !share->claimHelper())
                 return;
-            readStrips(*own, *share, &g_helperStrips);
+            try {
+                readStrips(*own, *share, &g_helperStrips);
+            } catch (...) {
+                // No memory for a wide row: no strip was taken, the caller reads them all.
+            }
             share->helperEnded();
         });
         return true;

@@ -24,6 +24,16 @@ using scanvo::engine::Image;
 
 namespace enginetest {
 
+scanvo::engine::SaveOptions SaveAt(int mode, int page, int format)
+{
+    scanvo::engine::SaveOptions options;
+    options.format = format;
+    options.mode = mode;
+    options.page = page;
+    options.quality = 125;
+    return options;
+}
+
 QImage DrawPage(int width, int height, int label, bool colour)
 {
     QImage page(width, height, QImage::Format_RGB32);

@@ -1,7 +1,9 @@
 #pragma once
 // Page generators and file probes shared by the engine's file and viewer tests.
 
+#include "platform/engine/FormatCodes.h"
 #include "platform/engine/Image.h"
+#include "platform/engine/ImageFile.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -18,6 +20,10 @@ QImage DrawPage(int width, int height, int label, bool colour);
 scanvo::engine::Image ColourPage(int width, int height, int label = 1, int xDpi = 300, int yDpi = 300);
 scanvo::engine::Image GreyPage(int width, int height, int label = 1, int xDpi = 300, int yDpi = 300);
 scanvo::engine::Image BitonalPage(int width, int height, int label = 1, int xDpi = 300, int yDpi = 300);
+
+// Save options for page (0-based where the mode takes one) in format, at the quality factor the
+// tests use for JPEG.
+scanvo::engine::SaveOptions SaveAt(int mode, int page, int format = scanvo::engine::FormatTiffG4);
 
 // Peak signal-to-noise ratio of two images of the same size and depth (8 or 24 bit), in dB.
 double Psnr(const scanvo::engine::Image& a, const scanvo::engine::Image& b);

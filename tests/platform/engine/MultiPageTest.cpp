@@ -38,16 +38,6 @@ Image pageFor(int label, int format)
     return ColourPage(kWidth, kHeight, label, 100, 100);
 }
 
-SaveOptions at(int mode, int page, int format = FormatTiffG4)
-{
-    SaveOptions options;
-    options.format = format;
-    options.mode = mode;
-    options.page = page;
-    options.quality = 125;
-    return options;
-}
-
 class MultiPageFile : public testing::Test {
 protected:
     void SetUp() override
@@ -56,7 +46,7 @@ protected:
         m_path = m_dir.filePath(QStringLiteral("document.tif"));
         for (int i = 0; i < kPages; ++i) {
             const int format = kCodings[i % std::size(kCodings)];
-            SavePage(pageFor(i + 1, format), m_path, at(i == 0 ? SaveNew : SaveAppend, 0, format));
+            SavePage(pageFor(i + 1, format), m_path, SaveAt(i == 0 ? SaveNew : SaveAppend, 0, format));
         }
         m_raw = RawPages(m_path);
         ASSERT_EQ(int(m_raw.size()), kPages);
@@ -111,7 +101,7 @@ TEST_F(MultiPageFile, BuiltByAppendingReportsEachPagesCoding)
 TEST_F(MultiPageFile, ReplaceChangesOnlyThatPage)
 {
     const Image fresh = BitonalPage(kWidth, kHeight, 99, 200, 200);
-    SavePage(fresh, m_path, at(SaveReplace, 7));
+    SavePage(fresh, m_path, SaveAt(SaveReplace, 7));
     std::vector<int> expected = identity();
     expected[6] = -1;
     expectPages(expected, fresh);
@@ -123,7 +113,7 @@ TEST_F(MultiPageFile, InsertShiftsTheFollowingPages)
     const Image fresh = BitonalPage(kWidth, kHeight, 98, 200, 200);
     for (int before : {1, 10, 22}) {
         SCOPED_TRACE(testing::Message() << "insert before " << before);
-        SavePage(fresh, m_path, at(SaveInsert, before));
+        SavePage(fresh, m_path, SaveAt(SaveInsert, before));
     }
     std::vector<int> expected = identity();
     expected.insert(expected.begin(), -1);
@@ -138,7 +128,7 @@ TEST_F(MultiPageFile, DeleteAndAppendKeepTheRest)
     DeletePage(m_path, 10);
     DeletePage(m_path, 1);
     const Image colour = ColourPage(kWidth, kHeight, 97, 100, 100);
-    SavePage(colour, m_path, at(SaveAppend, 0, FormatTiffLzw));
+    SavePage(colour, m_path, SaveAt(SaveAppend, 0, FormatTiffLzw));
     std::vector<int> expected = identity();
     expected.erase(expected.begin() + 19);
     expected.erase(expected.begin() + 9);
@@ -163,13 +153,13 @@ TEST_F(MultiPageFile, RandomEditsMatchAListModel)
             DeletePage(m_path, page);
             model.erase(model.begin() + (page - 1));
         } else if (kind == 1) {
-            SavePage(fresh, m_path, at(SaveReplace, page, format));
+            SavePage(fresh, m_path, SaveAt(SaveReplace, page, format));
             model[size_t(page - 1)] = RawChunks(m_path, page - 1);
         } else if (kind == 2) {
-            SavePage(fresh, m_path, at(SaveInsert, page, format));
+            SavePage(fresh, m_path, SaveAt(SaveInsert, page, format));
             model.insert(model.begin() + (page - 1), RawChunks(m_path, page - 1));
         } else {
-            SavePage(fresh, m_path, at(SaveAppend, 0, format));
+            SavePage(fresh, m_path, SaveAt(SaveAppend, 0, format));
             model.push_back(RawChunks(m_path, count));
         }
         const auto raw = RawPages(m_path);
@@ -184,7 +174,7 @@ TEST_F(MultiPageFile, RandomEditsMatchAListModel)
 TEST_F(MultiPageFile, ModeZeroOverwritesWithOnePage)
 {
     const Image fresh = GreyPage(kWidth, kHeight, 96);
-    SavePage(fresh, m_path, at(SaveNew, 0, FormatTiffLzw));
+    SavePage(fresh, m_path, SaveAt(SaveNew, 0, FormatTiffLzw));
     EXPECT_EQ(PageCount(m_path), 1);
     EXPECT_TRUE(LoadPage(m_path).samePixels(fresh));
 }
@@ -201,12 +191,12 @@ TEST_F(MultiPageFile, RefusedEditsLeaveTheFileAsItWas)
             EXPECT_EQ(error.number(), number) << error.description().toStdString();
         }
     };
-    expectNumber([&] { SavePage(fresh, m_path, at(SaveReplace, 21)); }, ErrPageRange);
-    expectNumber([&] { SavePage(fresh, m_path, at(SaveReplace, 0)); }, ErrPageRange);
-    expectNumber([&] { SavePage(fresh, m_path, at(SaveInsert, 22)); }, ErrPageRange);
+    expectNumber([&] { SavePage(fresh, m_path, SaveAt(SaveReplace, 21)); }, ErrPageRange);
+    expectNumber([&] { SavePage(fresh, m_path, SaveAt(SaveReplace, 0)); }, ErrPageRange);
+    expectNumber([&] { SavePage(fresh, m_path, SaveAt(SaveInsert, 22)); }, ErrPageRange);
     expectNumber([&] { DeletePage(m_path, 21); }, ErrPageRange);
-    expectNumber([&] { SavePage(fresh, m_path, at(7, 1)); }, ErrUnsupported);
-    expectNumber([&] { SavePage(ColourPage(kWidth, kHeight), m_path, at(SaveReplace, 1, FormatJpeg422)); },
+    expectNumber([&] { SavePage(fresh, m_path, SaveAt(7, 1)); }, ErrUnsupported);
+    expectNumber([&] { SavePage(ColourPage(kWidth, kHeight), m_path, SaveAt(SaveReplace, 1, FormatJpeg422)); },
                  ErrUnsupported);
     EXPECT_EQ(FileBytes(m_path), before);
     EXPECT_EQ(DirEntries(m_dir.path()), QStringList{QStringLiteral("document.tif")});
@@ -217,19 +207,19 @@ TEST(MultiPageEdits, OnlyPageAndJpegFilesCannotBeEditedByPage)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString single = dir.filePath(QStringLiteral("single.tif"));
-    SavePage(BitonalPage(100, 100), single, at(SaveNew, 0));
+    SavePage(BitonalPage(100, 100), single, SaveAt(SaveNew, 0));
     EXPECT_THROW(DeletePage(single, 1), EngineError);
     EXPECT_EQ(PageCount(single), 1);
 
     const QString jpeg = dir.filePath(QStringLiteral("page.jpg"));
-    SavePage(ColourPage(100, 100), jpeg, at(SaveNew, 0, FormatJpeg422));
+    SavePage(ColourPage(100, 100), jpeg, SaveAt(SaveNew, 0, FormatJpeg422));
     const QByteArray before = FileBytes(jpeg);
-    EXPECT_THROW(SavePage(ColourPage(100, 100), jpeg, at(SaveAppend, 0, FormatJpeg422)), EngineError);
-    EXPECT_THROW(SavePage(BitonalPage(100, 100), jpeg, at(SaveAppend, 0, FormatTiffG4)), EngineError);
+    EXPECT_THROW(SavePage(ColourPage(100, 100), jpeg, SaveAt(SaveAppend, 0, FormatJpeg422)), EngineError);
+    EXPECT_THROW(SavePage(BitonalPage(100, 100), jpeg, SaveAt(SaveAppend, 0, FormatTiffG4)), EngineError);
     EXPECT_THROW(DeletePage(jpeg, 1), EngineError);
     EXPECT_EQ(FileBytes(jpeg), before);
     // Replacing the one page of a JPEG file rewrites it.
-    SavePage(GreyPage(100, 100), jpeg, at(SaveReplace, 1, FormatJpeg444));
+    SavePage(GreyPage(100, 100), jpeg, SaveAt(SaveReplace, 1, FormatJpeg444));
     EXPECT_EQ(LoadPage(jpeg).depth(), 8);
 }
 
@@ -239,12 +229,12 @@ TEST(MultiPageEdits, AppendOrInsertIntoAMissingFileCreatesIt)
     ASSERT_TRUE(dir.isValid());
     const Image page = BitonalPage(120, 80);
     const QString appended = dir.filePath(QStringLiteral("appended.tif"));
-    SavePage(page, appended, at(SaveAppend, 0));
+    SavePage(page, appended, SaveAt(SaveAppend, 0));
     EXPECT_EQ(PageCount(appended), 1);
     const QString inserted = dir.filePath(QStringLiteral("inserted.tif"));
-    SavePage(page, inserted, at(SaveInsert, 1));
+    SavePage(page, inserted, SaveAt(SaveInsert, 1));
     EXPECT_EQ(PageCount(inserted), 1);
-    EXPECT_THROW(SavePage(page, dir.filePath(QStringLiteral("missing.tif")), at(SaveReplace, 1)), EngineError);
+    EXPECT_THROW(SavePage(page, dir.filePath(QStringLiteral("missing.tif")), SaveAt(SaveReplace, 1)), EngineError);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("missing.tif"))));
 }
 
@@ -265,7 +255,7 @@ CutDocument cutAfterPageTwo(const QTemporaryDir& dir)
     const int formats[] = {FormatTiffG4, FormatTiffLzw, FormatTiffG4};
     qint64 twoPages = 0;
     for (int i = 0; i < 3; ++i) {
-        SavePage(pageFor(i + 1, formats[i]), cut.path, at(i == 0 ? SaveNew : SaveAppend, 0, formats[i]));
+        SavePage(pageFor(i + 1, formats[i]), cut.path, SaveAt(i == 0 ? SaveNew : SaveAppend, 0, formats[i]));
         cut.pages.push_back(LoadPage(cut.path, i + 1));
         if (i == 1)
             twoPages = QFileInfo(cut.path).size();
@@ -311,14 +301,14 @@ TEST(DamagedDocument, ShowsItsReadablePagesAndSaysWhatIsLost)
 
     // An intact file is not damaged.
     const QString whole = dir.filePath(QStringLiteral("whole.tif"));
-    SavePage(BitonalPage(100, 100), whole, at(SaveNew, 0));
-    SavePage(BitonalPage(100, 100, 2), whole, at(SaveAppend, 0));
+    SavePage(BitonalPage(100, 100), whole, SaveAt(SaveNew, 0));
+    SavePage(BitonalPage(100, 100, 2), whole, SaveAt(SaveAppend, 0));
     const PageInventory intact = InspectPages(whole);
     EXPECT_EQ(intact.readablePages, 2);
     EXPECT_FALSE(intact.damaged);
     EXPECT_TRUE(intact.damage.isEmpty());
     const QString jpeg = dir.filePath(QStringLiteral("photo.jpg"));
-    SavePage(ColourPage(100, 100), jpeg, at(SaveNew, 0, FormatJpeg422));
+    SavePage(ColourPage(100, 100), jpeg, SaveAt(SaveNew, 0, FormatJpeg422));
     EXPECT_EQ(InspectPages(jpeg).readablePages, 1);
     EXPECT_EQ(errorNumber([&] { InspectPages(dir.filePath(QStringLiteral("missing.tif"))); }), ErrFileNotFound);
 }
@@ -339,7 +329,7 @@ TEST(DamagedDocument, IsNeverWrittenOverWithoutConsent)
     };
     const auto save = [&](int mode, int page, int format = FormatTiffG4) {
         return [&, mode, page, format](bool drop) {
-            SaveOptions options = at(mode, page, format);
+            SaveOptions options = SaveAt(mode, page, format);
             options.dropUnreadablePages = drop;
             SavePage(format == FormatJpeg444 ? photo : fresh, cut.path, options);
         };
@@ -384,7 +374,7 @@ TEST(TiffPageWriter, WritesPageByPageAndReplacesTheTargetOnlyOnCommit)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("out.tif"));
-    SavePage(BitonalPage(kWidth, kHeight, 9), path, at(SaveNew, 0));
+    SavePage(BitonalPage(kWidth, kHeight, 9), path, SaveAt(SaveNew, 0));
     const QByteArray before = FileBytes(path);
     const int formats[] = {FormatTiffG4, FormatTiffLzw, FormatTiffJpeg422};
     std::vector<Image> pages;
@@ -418,7 +408,7 @@ TEST(TiffPageWriter, CopiesStoredPagesOfTheTargetItselfAroundNewOnes)
     std::vector<Image> old;
     for (int i = 0; i < 3; ++i) {
         old.push_back(pageFor(i + 1, formats[i]));
-        SavePage(old.back(), path, at(i == 0 ? SaveNew : SaveAppend, 0, formats[i]));
+        SavePage(old.back(), path, SaveAt(i == 0 ? SaveNew : SaveAppend, 0, formats[i]));
     }
     const Image fresh = BitonalPage(kWidth, kHeight, 50);
     {

@@ -27,16 +27,6 @@ namespace {
 constexpr int kA4Width = 2480;  // 300 dpi
 constexpr int kA4Height = 3508;
 
-SaveOptions optionsFor(int format, int mode = SaveNew, int page = 0)
-{
-    SaveOptions options;
-    options.format = format;
-    options.mode = mode;
-    options.page = page;
-    options.quality = 125;
-    return options;
-}
-
 // Writes page as one uncompressed or LZW TIFF page of rowsPerStrip rows per strip.
 void writeInStrips(const QString& path, const Image& page, std::uint32_t rowsPerStrip, std::uint16_t compression)
 {
@@ -127,12 +117,12 @@ TEST(SharedStripReading, LargePagesKeepEveryPixelWhateverTheirStrips)
         std::function<void(const QString&)> write;
     };
     const std::vector<Case> cases = {
-        {"G4 as saved", bitonal, [&](const QString& path) { SavePage(bitonal, path, optionsFor(FormatTiffG4)); }},
+        {"G4 as saved", bitonal, [&](const QString& path) { SavePage(bitonal, path, SaveAt(SaveNew, 0, FormatTiffG4)); }},
         {"bitonal, a row per strip", bitonal, [&](const QString& path) { writeInStrips(path, bitonal, 1, COMPRESSION_NONE); }},
         {"bitonal, one strip and a last row", bitonal,
          [&](const QString& path) { writeInStrips(path, bitonal, kA4Height - 1, COMPRESSION_NONE); }},
         {"grey LZW, seven rows per strip", grey, [&](const QString& path) { writeInStrips(path, grey, 7, COMPRESSION_LZW); }},
-        {"colour LZW as saved", colour, [&](const QString& path) { SavePage(colour, path, optionsFor(FormatTiffLzw)); }},
+        {"colour LZW as saved", colour, [&](const QString& path) { SavePage(colour, path, SaveAt(SaveNew, 0, FormatTiffLzw)); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -150,7 +140,7 @@ TEST(SharedStripReading, PagesOfAMultiPageFileAreReadFromTheirOwnPlace)
     std::vector<Image> pages;
     for (int n = 1; n <= 3; ++n) {
         pages.push_back(BitonalPage(kA4Width - 40 * n, kA4Height, n));
-        SavePage(pages.back(), path, optionsFor(FormatTiffG4, n == 1 ? SaveNew : SaveAppend));
+        SavePage(pages.back(), path, SaveAt(n == 1 ? SaveNew : SaveAppend, 0));
     }
     for (int page : {3, 2, 1}) {
         SCOPED_TRACE(testing::Message() << "page " << page);
@@ -164,7 +154,7 @@ TEST(SharedStripReading, JpegStripsKeepTheirColours)
     ASSERT_TRUE(dir.isValid());
     const Image colour = ColourPage(kA4Width / 2, kA4Height / 2, 4);
     const QString path = dir.filePath(QStringLiteral("jpeg.tif"));
-    SavePage(colour, path, optionsFor(FormatTiffJpeg422));
+    SavePage(colour, path, SaveAt(SaveNew, 0, FormatTiffJpeg422));
     const Image reference = LoadPage(path, 1);
     EXPECT_GT(Psnr(reference, colour), 30.0);
     // Every load decodes the same strips the same way, whichever thread took them.
@@ -176,7 +166,7 @@ TEST(SharedStripReading, TheFirstDamagedStripInPageOrderIsReported)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString intact = dir.filePath(QStringLiteral("intact.tif"));
-    SavePage(BitonalPage(kA4Width, kA4Height, 5), intact, optionsFor(FormatTiffG4));
+    SavePage(BitonalPage(kA4Width, kA4Height, 5), intact, SaveAt(SaveNew, 0, FormatTiffG4));
     const std::vector<StripPlace> places = stripPlaces(intact);
     ASSERT_GE(places.size(), 8u);
     const int last = int(places.size()) - 1;
@@ -228,9 +218,9 @@ TEST(TiffFileReopen, ReadsTheFileThatIsOpenAtItsPageWhateverThePathNamesNow)
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("doc.tif"));
     const QString other = dir.filePath(QStringLiteral("other.tif"));
-    SavePage(BitonalPage(300, 200, 1), path, optionsFor(FormatTiffG4));
-    SavePage(BitonalPage(500, 400, 2), path, optionsFor(FormatTiffG4, SaveAppend));
-    SavePage(BitonalPage(700, 600, 3), other, optionsFor(FormatTiffG4));
+    SavePage(BitonalPage(300, 200, 1), path, SaveAt(SaveNew, 0, FormatTiffG4));
+    SavePage(BitonalPage(500, 400, 2), path, SaveAt(SaveAppend, 0));
+    SavePage(BitonalPage(700, 600, 3), other, SaveAt(SaveNew, 0, FormatTiffG4));
 
     std::optional<TiffFile> file = TiffFile::openRead(path);
     file->selectPage(1);
