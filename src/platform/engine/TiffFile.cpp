@@ -84,7 +84,6 @@ TiffFile TiffFile::openRead(const QString& path, Access access)
     if (!tif)
         throw EngineError(ErrFileRead, msg::corruptFile(path, messages->lastError));
     TiffFile file(tif, std::move(messages));
-    file.m_access = access;
     struct stat st {};
     if (::fstat(TIFFFileno(tif), &st) == 0)
         file.m_size = static_cast<std::uint64_t>(st.st_size);
@@ -132,7 +131,6 @@ TiffFile TiffFile::reopenRead(const Reopening& from)
         throw EngineError(ErrFileRead, msg::corruptFile(from.m_path, messages->lastError));
     }
     TiffFile file(tif, std::move(messages));
-    file.m_access = Access::Read;
     file.m_size = from.m_size;
     if (TIFFCurrentDirOffset(tif) != from.m_page) {
         if (!TIFFSetSubDirectory(tif, from.m_page))
@@ -170,7 +168,7 @@ TiffFile TiffFile::openWrite(int fd, const QString& shownAs, bool bigTiff)
 }
 
 TiffFile::TiffFile(TiffFile&& other) noexcept
-    : m_tif(other.m_tif), m_access(other.m_access), m_size(other.m_size), m_messages(std::move(other.m_messages))
+    : m_tif(other.m_tif), m_size(other.m_size), m_messages(std::move(other.m_messages))
 {
     other.m_tif = nullptr;
 }
@@ -181,7 +179,6 @@ TiffFile& TiffFile::operator=(TiffFile&& other) noexcept
         if (m_tif)
             TIFFClose(m_tif);
         m_tif = other.m_tif;
-        m_access = other.m_access;
         m_size = other.m_size;
         m_messages = std::move(other.m_messages);
         other.m_tif = nullptr;

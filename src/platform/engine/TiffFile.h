@@ -87,7 +87,6 @@ private:
     TiffFile(TIFF* tif, std::unique_ptr<Messages> messages);
 
     TIFF* m_tif = nullptr;
-    Access m_access = Access::Mapped;
     std::uint64_t m_size = 0;
     std::unique_ptr<Messages> m_messages;  // on the heap: libtiff keeps its address
 };
