@@ -97,6 +97,8 @@ struct DecodeState {
     int xDpi = 0;
     int yDpi = 0;
     bool fillable = true;
+    bool arithmetic = false;
+    bool cmyk = false;
     Pix* pix = nullptr;         // owned by the caller once set
     unsigned char* row = nullptr;  // CMYK row buffer, freed by the caller
     char message[JMSG_LENGTH_MAX] = {};
@@ -173,6 +175,8 @@ bool runDecode(DecodeState* state)
     state->width = static_cast<int>(cinfo.image_width);
     state->height = static_cast<int>(cinfo.image_height);
     state->components = cinfo.num_components;
+    state->arithmetic = cinfo.arith_code;
+    state->cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     if (cinfo.num_components == 3) {
         const jpeg_component_info& luma = cinfo.comp_info[0];
         const jpeg_component_info& chroma = cinfo.comp_info[1];
@@ -287,6 +291,10 @@ JpegHeader ReadJpegHeader(const QByteArray& bytes, const QString& path)
     header.components = state.components;
     header.format = FormatOfJpeg(Container::Jpeg, state.chromaSamples);
     header.fillable = state.fillable;
+    header.xDpi = state.xDpi;
+    header.yDpi = state.yDpi;
+    header.arithmetic = state.arithmetic;
+    header.cmyk = state.cmyk;
     return header;
 }
 

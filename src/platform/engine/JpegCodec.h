@@ -14,6 +14,10 @@ struct JpegHeader {
     int components = 0;
     int format = FormatNone;  // 10, 23 or 21 by chroma subsampling
     bool fillable = true;     // false: the stream is too short to code the frame it declares
+    int xDpi = 0;             // from the JFIF density; 0 when the stream gives none
+    int yDpi = 0;
+    bool arithmetic = false;  // arithmetic entropy coding, which many readers of other formats lack
+    bool cmyk = false;        // four-colour (CMYK or YCCK) data
 };
 
 // Reads the header of a JPEG stream; path only names the file in errors. Throws EngineError.
