@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace scanvo::pdf {
 
@@ -69,14 +70,14 @@ TiffLayout ReadLayout(TIFF* tif)
     return t;
 }
 
-// The raw (still coded) bytes of the page's only strip; empty when they cannot be read whole.
-QByteArray RawStrip(TIFF* tif)
+// The raw (still coded) bytes of strip; empty when they cannot be read whole.
+QByteArray RawStrip(TIFF* tif, std::uint32_t strip)
 {
-    const tmsize_t size = TIFFRawStripSize(tif, 0);
+    const tmsize_t size = TIFFRawStripSize(tif, strip);
     if (size <= 0)
         return {};
     QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
-    if (TIFFReadRawStrip(tif, 0, bytes.data(), size) != size)
+    if (TIFFReadRawStrip(tif, strip, bytes.data(), size) != size)
         return {};
     return bytes;
 }
@@ -94,7 +95,7 @@ bool TakeFaxStrip(TIFF* tif, const TiffLayout& t, PdfImage* image)
     if (t.compression != COMPRESSION_CCITTFAX4 || t.bitsPerSample != 1 || t.samplesPerPixel != 1
         || t.fillOrder != FILLORDER_MSB2LSB || !PlainSingleStrip(t))
         return false;
-    image->data = RawStrip(tif);
+    image->data = RawStrip(tif, 0);
     if (image->data.isEmpty())
         return false;
     image->coding = PdfImage::Coding::Fax;
@@ -106,39 +107,46 @@ bool TakeFaxStrip(TIFF* tif, const TiffLayout& t, PdfImage* image)
     return true;
 }
 
-// A one-strip JPEG-in-TIFF page: its tables (the JPEGTables tag without its end marker) and its scan
-// (without its start marker) make one complete JPEG stream.
-bool TakeJpegStrip(TIFF* tif, const TiffLayout& t, const QString& path, PdfImage* image)
+// A JPEG-in-TIFF page as one JPEG stream. Each strip with the page's tables (the JPEGTables tag
+// without its end marker, then the strip without its start marker) is a complete stream; a page of
+// several strips has their coefficients joined into one stream, its pixels never decoded.
+bool TakeJpegStrips(TIFF* tif, const TiffLayout& t, const QString& path, PdfImage* image)
 {
-    if (t.compression != COMPRESSION_JPEG || t.bitsPerSample != 8
-        || (t.samplesPerPixel != 1 && t.samplesPerPixel != 3) || !PlainSingleStrip(t))
+    const bool rgb = t.samplesPerPixel == 3 && t.photometric == PHOTOMETRIC_RGB;
+    if (t.compression != COMPRESSION_JPEG || t.bitsPerSample != 8 || (t.samplesPerPixel != 1 && t.samplesPerPixel != 3)
+        || t.planar != PLANARCONFIG_CONTIG || t.orientation != ORIENTATION_TOPLEFT || t.strips == 0
+        || (rgb && t.strips > 1))
         return false;
-    const QByteArray strip = RawStrip(tif);
-    if (strip.size() < 4 || !strip.startsWith("\xFF\xD8"))
-        return false;
-    QByteArray stream;
+    QByteArray head;
     std::uint32_t tableBytes = 0;
     void* tables = nullptr;
     if (TIFFGetField(tif, TIFFTAG_JPEGTABLES, &tableBytes, &tables) && tables && tableBytes > 4) {
-        const QByteArray head(static_cast<const char*>(tables), static_cast<qsizetype>(tableBytes));
+        head = QByteArray(static_cast<const char*>(tables), static_cast<qsizetype>(tableBytes));
         if (!head.startsWith("\xFF\xD8") || !head.endsWith("\xFF\xD9"))
             return false;
-        stream = head.left(head.size() - 2) + strip.mid(2);
-    } else {
-        stream = strip;
+        head.chop(2);
     }
+    std::vector<QByteArray> bands;
+    for (std::uint32_t strip = 0; strip < t.strips; ++strip) {
+        const QByteArray data = RawStrip(tif, strip);
+        if (data.size() < 4 || !data.startsWith("\xFF\xD8"))
+            return false;
+        bands.push_back(head.isEmpty() ? data : head + data.mid(2));
+    }
+    QByteArray stream;
     try {
+        stream = bands.size() == 1 ? bands.front() : engine::JoinJpegBands(bands, int(t.width), int(t.height), path);
         const engine::JpegHeader header = engine::ReadJpegHeader(stream, path);
-        if (header.width != int(t.width) || header.height != int(t.height) || header.arithmetic
-            || header.cmyk || header.components != t.samplesPerPixel || !header.fillable)
+        if (header.width != int(t.width) || header.height != int(t.height) || header.arithmetic || header.cmyk
+            || header.components != t.samplesPerPixel || !header.fillable)
             return false;
     } catch (const EngineError&) {
-        return false;
+        return false;  // decoded and coded again instead
     }
     image->coding = PdfImage::Coding::Dct;
     image->colours = t.samplesPerPixel == 3 ? PdfImage::Colours::Rgb : PdfImage::Colours::Grey;
     image->bitsPerComponent = 8;
-    image->rgbJpeg = t.samplesPerPixel == 3 && t.photometric == PHOTOMETRIC_RGB;
+    image->rgbJpeg = rgb;
     image->data = stream;
     return true;
 }
@@ -149,14 +157,13 @@ bool TakeStoredTiffPage(const PdfPageRef& page, PdfImage* image)
     engine::TiffFile file = engine::TiffFile::openRead(page.path, engine::TiffFile::Access::Read);
     file.selectPage(page.page - 1);
     const TiffLayout layout = ReadLayout(file.get());
-    const bool kept = TakeFaxStrip(file.get(), layout, image) || TakeJpegStrip(file.get(), layout, page.path, image);
+    const bool kept = TakeFaxStrip(file.get(), layout, image) || TakeJpegStrips(file.get(), layout, page.path, image);
     if (!kept || file.hasError())
         return false;
     image->width = int(layout.width);
     image->height = int(layout.height);
     image->xDpi = DpiOr300(layout.xDpi);
     image->yDpi = DpiOr300(layout.yDpi);
-    image->keptAsStored = true;
     return true;
 }
 
@@ -182,7 +189,6 @@ bool TakeJpegFile(const PdfPageRef& page, PdfImage* image)
     image->xDpi = DpiOr300(header.xDpi);
     image->yDpi = DpiOr300(header.yDpi);
     image->data = bytes;
-    image->keptAsStored = true;
     return true;
 }
 

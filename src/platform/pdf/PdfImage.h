@@ -1,9 +1,10 @@
 #pragma once
 // PdfImage: one page as the image stream a PDF page shows: its coded data, the filter that decodes
 // it and what the decoded samples are. A page keeps its stored coding where PDF decodes it: a
-// one-strip CCITT G4 TIFF page its fax data, a JPEG file its bytes, a one-strip JPEG-in-TIFF page
-// its tables and scan joined into one stream. Every other page is decoded and coded again without
-// loss: bitonal pages as G4, grey, palette and colour pages with Flate.
+// one-strip CCITT G4 TIFF page its fax data, a JPEG file its bytes, a JPEG-in-TIFF page its strips'
+// coefficients joined into one stream. Every other page is decoded and coded again without loss:
+// bitonal pages as G4 (a fax stream cannot continue across strips coded apart), grey, palette and
+// colour pages with Flate.
 
 #include "platform/pdf/PdfExport.h"
 
@@ -29,7 +30,6 @@ struct PdfImage {
     int flatePredictor = 0;       // PNG predictor of Flate data (0: none)
     QByteArray palette;           // Indexed: RGB triples
     QByteArray data;              // the coded samples
-    bool keptAsStored = false;    // data is the page's stored coding, byte for byte
 };
 
 // The page's image stream. Throws engine::EngineError naming the file and page when the page
