@@ -1,21 +1,41 @@
 #pragma once
-// Appending a page to a multi-page TIFF in place. The new page's strips and directory are written
-// after the file's end and made durable; only then is the one offset that links the directory into
-// the chain of pages written, and made durable in turn. A save stopped at any moment leaves the old
-// document (with bytes after its end that no page reaches) or the new one, and the other pages are
-// never read or rewritten, so a scan job into one file writes each page once.
+// Editing a multi-page TIFF in place. A new page's strips and directory are written after the
+// file's end and made durable; only then is the one offset that links it into the chain of pages
+// written, and made durable in turn. Deleting a page rewrites the one offset that leads to it.
+// Every edit is that single link, so a save stopped at any moment leaves the old document or the
+// new one, page for page; the other pages are never read or rewritten, and a scan job into one file
+// writes each page once. What no page reaches any more (a replaced or deleted page, a killed save's
+// bytes after the end) stays in the file until the file is compacted: rewritten whole.
 
 #include "platform/engine/Image.h"
 
 #include <QString>
 
+#include <cstdint>
+
 namespace scanvo::engine {
 
-// Appends page as page pageIndex (0-based) of pageCount to the TIFF at path, as WriteTiffPage codes
-// it. Returns false, with the file as it was, when it cannot be done in place (another writer holds
-// the file, or extending its chain takes more than one link); the caller then rewrites the file.
+enum class PageLink { Append, Insert, Replace };
+
+// The outcome of an edit in place. Not done: the file is as it was, and the caller rewrites it
+// instead (another writer holds it, its chain of pages cannot be followed to its end, or libtiff
+// extends it otherwise than by one link).
+struct InPlaceEdit {
+    bool done = false;
+    std::uint64_t fileBytes = 0;    // the file's size afterwards
+    std::uint64_t unusedBytes = 0;  // bytes no page reaches afterwards
+};
+
+// Writes page, as WriteTiffPage codes it with format and qualityFactor, after the end of the TIFF at
+// path and links it at position (0-based, of pageCount pages before the edit): after the last page
+// (Append, position == pageCount), before the page at position (Insert), or in its place (Replace).
 // Throws EngineError when the file cannot be written; the file then holds its old pages.
-bool AppendPageInPlace(const QString& path, const Image& page, int format, int qualityFactor, int pageIndex,
-                       int pageCount);
+InPlaceEdit WritePageInPlace(const QString& path, const Image& page, int format, int qualityFactor, PageLink link,
+                             int position, int pageCount);
+// Unlinks the page at position (0-based) of pageCount (at least 2). Throws as WritePageInPlace.
+InPlaceEdit DeletePageInPlace(const QString& path, int position, int pageCount);
+
+// True when an edit in place left so much of the file unused that it should be rewritten whole.
+bool WorthCompacting(const InPlaceEdit& edit);
 
 }  // namespace scanvo::engine
