@@ -1,6 +1,7 @@
 // PDF export from tbMain and from the host: which pages, where, progress and cancel, failures, the
 // export settings, and when the export is offered.
 #include "ControlTestSupport.h"
+#include "PdfTools.h"
 
 #include "control/ExportCommands.h"
 #include "control/ExportPages.h"
@@ -9,6 +10,7 @@
 #include "core/CoreTexts.h"
 #include "core/FileListView.h"
 #include "core/ToolbarKeys.h"
+#include "fixtures/PageGenerator.h"
 #include "platform/engine/Image.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
@@ -21,11 +23,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QProcess>
+#include <QImage>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 
@@ -105,14 +108,14 @@ protected:
         });
     }
 
-    // Pages of a PDF file as qpdf counts them; -1 when it cannot.
-    static int pdfPages(const QString& path)
+    // The widths of a PDF file's page images, in page order.
+    QList<int> pdfPageWidths(const QString& path) const
     {
-        QProcess qpdf;
-        qpdf.start(QStringLiteral("qpdf"), {QStringLiteral("--show-npages"), path});
-        if (!qpdf.waitForFinished(30000) || qpdf.exitCode() != 0)
-            return -1;
-        return QString::fromLatin1(qpdf.readAllStandardOutput()).trimmed().toInt();
+        QList<int> widths;
+        QTemporaryDir work;
+        for (const QImage& image : pdftest::PdfDecodedImages(path, work.path()))
+            widths.append(image.width());
+        return widths;
     }
 
     QString statusText() const
@@ -140,7 +143,7 @@ TEST_F(ExportTest, EveryPageInListOrderOrOnlyTheCheckedEntries)
     mainAction(keys::miExportPdf)->trigger();
     EXPECT_EQ(prompter.saveFileProposals, QStringList{rootDir() + QStringLiteral("/doc.pdf")});
     EXPECT_TRUE(prompter.messages.isEmpty());
-    EXPECT_EQ(pdfPages(target()), 4);
+    EXPECT_EQ(pdfPageWidths(target()), QList<int>({101, 102, 103, 104}));
     EXPECT_EQ(statusText(), core_texts::kIdleStatus);
 
     // Checked entries alone, still in list order.
@@ -149,7 +152,7 @@ TEST_F(ExportTest, EveryPageInListOrderOrOnlyTheCheckedEntries)
     EXPECT_EQ(PlanExport(state), (QList<ExportItem>{{docFile("a0001.tif"), 0}, {docFile("a0003.tif"), 0}}));
     runExport();
     EXPECT_TRUE(m_Control->ExportPdf(target()));
-    EXPECT_EQ(pdfPages(target()), 3);
+    EXPECT_EQ(pdfPageWidths(target()), QList<int>({101, 102, 104}));
 }
 
 TEST_F(ExportTest, PagesOfAMultiPageDocumentAndOfSinglePageFiles)
@@ -170,7 +173,7 @@ TEST_F(ExportTest, PagesOfAMultiPageDocumentAndOfSinglePageFiles)
     EXPECT_EQ(PlanExport(single), (QList<ExportItem>{{docFile("p0001.tif"), 1}, {docFile("p0002.tif"), 1}}));
     runExport();
     EXPECT_TRUE(m_Control->ExportPdf(target()));
-    EXPECT_EQ(pdfPages(target()), 2);
+    EXPECT_EQ(pdfPageWidths(target()), QList<int>({104, 105}));
 }
 
 TEST_F(ExportTest, AModifiedPageIsWrittenBackFirstAndAFailedWriteBackStopsTheExport)
@@ -185,7 +188,7 @@ TEST_F(ExportTest, AModifiedPageIsWrittenBackFirstAndAFailedWriteBackStopsTheExp
     runExport();
     EXPECT_TRUE(m_Control->ExportPdf(target()));
     EXPECT_FALSE(state.m_PageModified);
-    EXPECT_EQ(engine::LoadPage(docFile("p0002.tif")).width(), 77);
+    EXPECT_EQ(pdfPageWidths(target()), QList<int>({101, 77}));
 
     // The page's file can no longer be replaced: a directory stands under its name.
     ASSERT_TRUE(QFile::remove(target()));
@@ -281,6 +284,55 @@ TEST_F(ExportTest, OfferedOnlyWithADocument)
     mainAction(keys::miExport)->trigger();
     EXPECT_EQ(prompter.saveFileProposals.size(), 1);
     EXPECT_TRUE(prompter.dialogsShown.isEmpty());
+}
+
+// Whether a PDF declares PDF/A, and the title it carries, as its XMP metadata says.
+QString PdfMetadata(const QString& pdf)
+{
+    return QString::fromUtf8(pdftest::RunTool(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), pdf}).out);
+}
+
+TEST_F(ExportTest, TheSearchableExportIsPdfAWithTextAndTheHostsOptionsOverrideTheSettings)
+{
+    ASSERT_TRUE(QDir().mkpath(docDir()));
+    testing::PageOptions text;
+    text.width = 1240;
+    text.height = 700;
+    engine::SaveOptions g4;
+    g4.format = engine::FormatTiffG4;
+    engine::SavePage(testing::GeneratePage(text).page, docFile("p0001.tif"), g4);
+    ASSERT_TRUE(WriteIniString(iniFile(), QStringLiteral("Export"), QStringLiteral("Languages"), QStringLiteral("eng")));
+    ASSERT_TRUE(WriteIniString(iniFile(), QStringLiteral("Export"), QStringLiteral("PdfA"), QStringLiteral("0")));
+    open(2);
+
+    prompter.saveFileAnswers.enqueue(target());
+    runExport();
+    mainAction(keys::miExportPdfA)->trigger();
+    ASSERT_TRUE(prompter.messages.isEmpty()) << prompter.messages.value(0).text.toStdString();
+    EXPECT_FALSE(pdftest::Words(pdftest::PdfText(target())).isEmpty());
+    EXPECT_TRUE(PdfMetadata(target()).contains(QStringLiteral("<pdfaid:part>2</pdfaid:part>")));
+    EXPECT_TRUE(PdfMetadata(target()).contains(QStringLiteral(">doc<")));
+
+    // The plain export follows the settings: no PDF/A, no text.
+    prompter.saveFileAnswers.enqueue(target());
+    runExport();
+    mainAction(keys::miExportPdf)->trigger();
+    EXPECT_FALSE(PdfMetadata(target()).contains(QStringLiteral("pdfaid")));
+    EXPECT_TRUE(pdftest::Words(pdftest::PdfText(target())).isEmpty());
+
+    // The host's options win over the settings.
+    runExport();
+    EXPECT_TRUE(m_Control->ExportPdf(target(), {{QStringLiteral("ocr"), true}, {QStringLiteral("pdfa"), true}}));
+    EXPECT_TRUE(PdfMetadata(target()).contains(QStringLiteral("pdfaid")));
+    EXPECT_FALSE(pdftest::Words(pdftest::PdfText(target())).isEmpty());
+
+    // A language that is not installed is named with its package, and nothing is written.
+    ASSERT_TRUE(QFile::remove(target()));
+    runExport();
+    EXPECT_FALSE(m_Control->ExportPdf(target(), {{QStringLiteral("ocr"), true}, {QStringLiteral("languages"), QStringLiteral("xyz")}}));
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("tesseract-ocr-xyz"))) << prompter.messages[0].text.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(target()));
 }
 
 TEST_F(ExportTest, TheSettingsDialogStoresLanguagesAndPdfAWhichTheExportsUse)
