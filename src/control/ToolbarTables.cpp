@@ -177,7 +177,7 @@ constexpr ToolbarRow ImagingRows[] = {
 
 }  // namespace
 
-const ToolbarTable tbMain{"tbMain", Qt::ToolButtonTextBesideIcon, MainRows};
+const ToolbarTable tbMain{"tbMain", Qt::ToolButtonTextUnderIcon, MainRows};
 const ToolbarTable tbFileNav{"tbFileNav", Qt::ToolButtonIconOnly, FileNavRows};
 const ToolbarTable tbFileOperate{"tbFileOperate", Qt::ToolButtonIconOnly, FileOperateRows};
 const ToolbarTable tbCommon{"tbCommon", Qt::ToolButtonIconOnly, CommonRows};

@@ -27,7 +27,7 @@ constexpr int kSideWithCaptions = 79;  // 1185 twips
 constexpr int kSideIconsOnly = 51;     // 765 twips
 constexpr int kOverlap = 2;            // 30 twips
 constexpr int kTopBarHeight = 36;      // 540 twips
-constexpr int kScanPane = 320;         // 4800 twips
+constexpr int kScanPane = 250;         // 3750 twips
 
 class PaneLayoutTest : public SurfaceTest {
 protected:
