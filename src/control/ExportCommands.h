@@ -15,8 +15,8 @@ pdf::PdfOptions StoredExportOptions(bool searchable);
 
 // Exports the document's pages (the checked ones when some are checked) to target: a modified
 // page is written back first, the export runs on its own thread while panel 1 and the progress
-// form count the pages, and the user can cancel it. A failure is reported. Nothing is left under
-// target unless the file was written; true then.
+// form count the pages, and the user can cancel it. A failure is reported. Unless the file was
+// written (true then), target is left as it was.
 bool ExportDocument(ControlState& state, const QString& target, pdf::PdfOptions options);
 
 // "miExport" and "miExportPdf": a PDF, asking where to write it.
