@@ -31,6 +31,7 @@ const QStringList kLayerOrder = {
     QStringLiteral("control"),
     QStringLiteral("demo"),
     QStringLiteral("designer"),
+    QStringLiteral("tools/common"),
     QStringLiteral("tools/clean"),
 };
 

@@ -4,7 +4,7 @@
 #include "tools/clean/BatchRun.h"
 #include "tools/clean/CleanOptions.h"
 #include "tools/clean/CleanTargets.h"
-#include "tools/clean/ProgressBar.h"
+#include "tools/common/ProgressBar.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,6 +14,7 @@
 
 using namespace scanvo;
 using namespace scanvo::clean;
+using scanvo::tools::ProgressBar;
 
 namespace {
 
