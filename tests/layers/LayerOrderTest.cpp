@@ -33,6 +33,7 @@ const QStringList kLayerOrder = {
     QStringLiteral("designer"),
     QStringLiteral("tools/common"),
     QStringLiteral("tools/clean"),
+    QStringLiteral("tools/pdf"),
 };
 
 const QString kSourceDir = QStringLiteral(SCANVO_SOURCE_DIR);

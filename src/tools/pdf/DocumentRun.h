@@ -1,0 +1,33 @@
+#pragma once
+// A run: every document written in turn, its pages prepared and recognised in parallel, with
+// progress reported while it runs.
+
+#include "platform/pdf/PdfExport.h"
+#include "tools/common/ProgressBar.h"
+#include "tools/pdf/PdfDocuments.h"
+
+#include <functional>
+#include <vector>
+
+namespace scanvo::pdftool {
+
+struct DocumentOutcome {
+    int pages = 0;   // pages written
+    QString error;   // when set, nothing was written
+};
+
+// Outcomes in the order of the documents.
+struct RunResult {
+    std::vector<DocumentOutcome> documents;
+    double seconds = 0;
+};
+
+// Writes each document's PDF with options. A document whose files cannot be listed (a damaged or
+// unreadable file) or whose PDF fails is not written and the run goes on with the next.
+// onProgress is called on the calling thread after each page and once at the end, counting the
+// pages and page files of all documents; onDocumentDone after each document.
+RunResult WriteDocuments(const std::vector<PdfDocument>& documents, const pdf::PdfOptions& options,
+                         const std::function<void(const tools::BatchProgress&)>& onProgress = {},
+                         const std::function<void(const PdfDocument&, const DocumentOutcome&)>& onDocumentDone = {});
+
+}  // namespace scanvo::pdftool

@@ -1,0 +1,82 @@
+// scanvo-pdf: files and folders of scanned pages as PDF files, searchable and archival on request.
+#include "tools/common/PdfTextOptions.h"
+#include "tools/common/ProgressBar.h"
+#include "tools/pdf/DocumentRun.h"
+#include "tools/pdf/PdfDocuments.h"
+#include "tools/pdf/PdfToolOptions.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+
+using namespace scanvo;
+using namespace scanvo::pdftool;
+
+namespace {
+
+constexpr int kExitFailedDocuments = 1;
+constexpr int kExitUsage = 2;
+
+void PrintError(const QString& text)
+{
+    std::fprintf(stderr, "scanvo-pdf: %s\n", text.toLocal8Bit().constData());
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments());
+    const PdfToolOptions& options = parsed.options;
+    if (!parsed.error.isEmpty()) {
+        PrintError(parsed.error);
+        std::fprintf(stderr, "Try 'scanvo-pdf --help' for more information.\n");
+        return kExitUsage;
+    }
+    if (options.showHelp || options.showVersion) {
+        std::fputs((options.showHelp ? HelpText() : VersionText()).toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    // Without the language nothing could be written; say so before any page is read.
+    if (const QString missing = tools::MissingLanguage(options.pdf); !missing.isEmpty()) {
+        PrintError(missing);
+        return kExitFailedDocuments;
+    }
+    const bool perInput = IsFolderOutput(options.output);
+    if (perInput && !QDir().mkpath(options.output)) {
+        PrintError(QStringLiteral("cannot create the output folder %1").arg(options.output));
+        return kExitFailedDocuments;
+    }
+    const std::vector<PdfDocument> documents = perInput ? CollectDocuments(options.inputs, options.output)
+                                                        : std::vector{CollectDocument(options.inputs, options.output)};
+
+    tools::ProgressBar bar;
+    const auto onProgress = [&](const tools::BatchProgress& progress) {
+        if (!options.quiet)
+            bar.show(progress);
+    };
+    const auto onDocumentDone = [&](const PdfDocument& document, const DocumentOutcome& outcome) {
+        if (outcome.error.isEmpty())
+            return;
+        bar.clear();
+        PrintError(QStringLiteral("%1: %2; not written").arg(document.target, outcome.error));
+    };
+    const RunResult result = WriteDocuments(documents, options.pdf, onProgress, onDocumentDone);
+    bar.clear();
+
+    int failed = 0, pages = 0;
+    for (const DocumentOutcome& outcome : result.documents) {
+        failed += outcome.error.isEmpty() ? 0 : 1;
+        pages += outcome.pages;
+    }
+    if (!options.quiet) {
+        std::printf("%d of %zu PDF files written (%d pages in %.1f s, %.1f pages/s)", int(documents.size()) - failed,
+                    documents.size(), pages, result.seconds, result.seconds > 0 ? pages / result.seconds : 0.0);
+        if (failed > 0)
+            std::printf(", %d failed", failed);
+        std::printf(".\n");
+    }
+    return failed > 0 ? kExitFailedDocuments : 0;
+}
