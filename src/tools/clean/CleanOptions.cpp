@@ -2,18 +2,20 @@
 #include "tools/clean/CleanOptions.h"
 
 #include "tools/common/OptionTable.h"
+#include "tools/common/PdfTextOptions.h"
 
 namespace scanvo::clean {
 
 namespace {
 
 enum Opt {
-    Borders, Specks, Lines, HolePunches, Deskew, Binarize, Output, InPlace, Config, Jobs, JpegQuality, Quiet,
-    Help, Version,
+    Borders, Specks, Lines, HolePunches, Deskew, Binarize, Output, InPlace, Pdf, Ocr, Pdfa, Config, Jobs,
+    JpegQuality, Quiet, Help, Version,
 };
 
 constexpr const char* kSteps = "Cleanup steps (without any, every step but --binarize runs):";
-constexpr const char* kOutput = "Output (one of the two is required):";
+constexpr const char* kOutput = "Output (one of the three is required):";
+constexpr const char* kPdf = "With --pdf:";
 constexpr const char* kOther = "Other options:";
 
 constexpr tools::OptionRow kOptions[] = {
@@ -25,6 +27,9 @@ constexpr tools::OptionRow kOptions[] = {
     {Opt::Binarize, 'B', "binarize", nullptr, "turn grey and colour pages black and white first", kSteps},
     {Opt::Output, 'o', "output", "DIR", "write each result into DIR under its own file name", kOutput},
     {Opt::InPlace, 'i', "in-place", nullptr, "replace each file by its cleaned version", kOutput},
+    {Opt::Pdf, 0, "pdf", "FILE", "write one PDF of every cleaned page to FILE;\nthe cleaned files are not kept", kOutput},
+    tools::OcrOptionRow(Opt::Ocr, kPdf),
+    tools::PdfaOptionRow(Opt::Pdfa, kPdf),
     {Opt::Config, 'c', "config", "FILE", "read the step settings from FILE\n(default: the user's scanvo.ini)", kOther},
     {Opt::Jobs, 'j', "jobs", "N", "clean N files at a time (default: one per processor)", kOther},
     {Opt::JpegQuality, 0, "jpeg-quality", "Q", "quality 1-100 of pages written as JPEG (default: 90)", kOther},
@@ -63,6 +68,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QString& 
     }
     options.outputDir = kTable.value(parser, Opt::Output);
     options.inPlace = kTable.isSet(parser, Opt::InPlace);
+    options.pdfFile = kTable.value(parser, Opt::Pdf);
+    tools::ReadPdfTextOptions(kTable, parser, Opt::Ocr, Opt::Pdfa, &options.pdf, &result.error);
     options.settingsFile = kTable.isSet(parser, Opt::Config) ? kTable.value(parser, Opt::Config) : defaultSettingsFile;
     options.quiet = kTable.isSet(parser, Opt::Quiet);
     options.jobs = kTable.number(parser, Opt::Jobs, 1, 1024, 0, &result.error);
@@ -73,10 +80,14 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QString& 
 
     if (kTable.isSet(parser, Opt::Output) && options.outputDir.isEmpty())
         result.error = QStringLiteral("the output folder name is empty");
-    else if (!options.outputDir.isEmpty() && options.inPlace)
-        result.error = QStringLiteral("--output and --in-place exclude each other");
-    else if (options.outputDir.isEmpty() && !options.inPlace)
-        result.error = QStringLiteral("no output folder given: use -o DIR, or --in-place to replace the files");
+    else if (kTable.isSet(parser, Opt::Pdf) && options.pdfFile.isEmpty())
+        result.error = QStringLiteral("the PDF file name is empty");
+    else if (int(!options.outputDir.isEmpty()) + int(options.inPlace) + int(!options.pdfFile.isEmpty()) > 1)
+        result.error = QStringLiteral("--output, --in-place and --pdf exclude each other");
+    else if (options.outputDir.isEmpty() && !options.inPlace && options.pdfFile.isEmpty())
+        result.error = QStringLiteral("no output given: use -o DIR, --in-place to replace the files, or --pdf FILE");
+    else if (options.pdfFile.isEmpty() && (options.pdf.ocr || options.pdf.pdfa))
+        result.error = QStringLiteral("--ocr and --pdfa go with --pdf");
     else if (options.inputs.isEmpty())
         result.error = QStringLiteral("no file or folder given");
     return result;
@@ -87,6 +98,7 @@ QString HelpText()
     QString text = QStringLiteral(
         "Usage: scanvo-clean [OPTION]... -o DIR FILE|FOLDER...\n"
         "  or:  scanvo-clean [OPTION]... --in-place FILE|FOLDER...\n"
+        "  or:  scanvo-clean [OPTION]... --pdf FILE [--ocr LANG] [--pdfa] FILE|FOLDER...\n"
         "Clean up scanned pages in TIFF and JPEG files: remove borders, specks and\n"
         "dots, ruled lines and hole punches, straighten the pages and make them black\n"
         "and white. Each FILE, and each TIFF or JPEG file directly inside a FOLDER, is\n"
@@ -97,9 +109,10 @@ QString HelpText()
         "\nThe filters take black and white pages: grey and colour pages are only\n"
         "straightened unless --binarize is given.\n"
         "A damaged file is reported and skipped; the others are cleaned all the same.\n"
+        "With --pdf, a damaged file is reported and no PDF is written.\n"
         "\nExit status:\n"
         " 0  if every file was cleaned,\n"
-        " 1  if some file could not be cleaned,\n"
+        " 1  if some file could not be cleaned (or the PDF not written),\n"
         " 2  if the command line was wrong.\n");
     return text;
 }

@@ -48,4 +48,15 @@ std::vector<CleanTarget> CollectTargets(const QStringList& inputs, const QString
     return targets;
 }
 
+std::vector<CleanTarget> CollectNumberedTargets(const QStringList& inputs, const QString& folder)
+{
+    // In place, no two targets share a result: each only needs its own numbered one.
+    std::vector<CleanTarget> targets = CollectTargets(inputs, QString());
+    for (size_t i = 0; i < targets.size(); ++i) {
+        targets[i].result = QDir(folder).filePath(
+            QStringLiteral("%1-%2").arg(i + 1, 6, 10, QLatin1Char('0')).arg(QFileInfo(targets[i].source).fileName()));
+    }
+    return targets;
+}
+
 }  // namespace scanvo::clean

@@ -1,18 +1,15 @@
 #pragma once
 // Which PDF files a run writes and the page files each is made of.
 
-#include <QString>
+#include "tools/common/DocumentRun.h"
+
 #include <QStringList>
 
 #include <vector>
 
 namespace scanvo::pdftool {
 
-struct PdfDocument {
-    QStringList files;  // page files, in order
-    QString target;     // the PDF written
-    QString problem;    // when set, the PDF is not written and this says why
-};
+using tools::PdfDocument;
 
 // One document of every input's page files, in the order given (a folder's TIFF and JPEG files in
 // numbering order), written to target. A name given twice counts once. An input that is neither

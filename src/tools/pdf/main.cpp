@@ -1,7 +1,7 @@
 // scanvo-pdf: files and folders of scanned pages as PDF files, searchable and archival on request.
 #include "tools/common/PdfTextOptions.h"
 #include "tools/common/ProgressBar.h"
-#include "tools/pdf/DocumentRun.h"
+#include "tools/common/DocumentRun.h"
 #include "tools/pdf/PdfDocuments.h"
 #include "tools/pdf/PdfToolOptions.h"
 
@@ -12,6 +12,8 @@
 
 using namespace scanvo;
 using namespace scanvo::pdftool;
+using scanvo::tools::DocumentOutcome;
+using scanvo::tools::RunResult;
 
 namespace {
 
@@ -63,7 +65,7 @@ int main(int argc, char** argv)
         bar.clear();
         PrintError(QStringLiteral("%1: %2; not written").arg(document.target, outcome.error));
     };
-    const RunResult result = WriteDocuments(documents, options.pdf, onProgress, onDocumentDone);
+    const RunResult result = tools::WriteDocuments(documents, options.pdf, onProgress, onDocumentDone);
     bar.clear();
 
     int failed = 0, pages = 0;

@@ -1,5 +1,5 @@
 // Writing the documents of a run one after the other.
-#include "tools/pdf/DocumentRun.h"
+#include "tools/common/DocumentRun.h"
 
 #include "core/CaughtFailure.h"
 #include "platform/engine/EngineError.h"
@@ -7,10 +7,10 @@
 
 #include <QElapsedTimer>
 
-namespace scanvo::pdftool {
+namespace scanvo::tools {
 
 RunResult WriteDocuments(const std::vector<PdfDocument>& documents, const pdf::PdfOptions& options,
-                         const std::function<void(const tools::BatchProgress&)>& onProgress,
+                         const std::function<void(const BatchProgress&)>& onProgress,
                          const std::function<void(const PdfDocument&, const DocumentOutcome&)>& onDocumentDone)
 {
     QElapsedTimer timer;
@@ -19,14 +19,14 @@ RunResult WriteDocuments(const std::vector<PdfDocument>& documents, const pdf::P
     result.documents.resize(documents.size());
 
     // Every document's pages first, so that the progress counts all of them from the start.
-    std::vector<tools::PageList> lists(documents.size());
-    tools::BatchProgress progress;
+    std::vector<PageList> lists(documents.size());
+    BatchProgress progress;
     for (size_t i = 0; i < documents.size(); ++i) {
         DocumentOutcome& outcome = result.documents[i];
         outcome.error = documents[i].problem;
         if (outcome.error.isEmpty()) {
             try {
-                lists[i] = tools::ListPages(documents[i].files);
+                lists[i] = ListPages(documents[i].files);
             } catch (...) {
                 outcome.error = CaughtFailure(engine::ErrFileRead).description;
             }
@@ -37,12 +37,12 @@ RunResult WriteDocuments(const std::vector<PdfDocument>& documents, const pdf::P
 
     for (size_t i = 0; i < documents.size(); ++i) {
         DocumentOutcome& outcome = result.documents[i];
-        const tools::BatchProgress before = progress;
+        const BatchProgress before = progress;
         if (outcome.error.isEmpty()) {
             try {
                 pdf::WritePdf(lists[i].pages, documents[i].target, options, [&](int done, int) {
                     progress.pagesDone = before.pagesDone + done;
-                    progress.filesDone = before.filesDone + tools::FilesDone(lists[i], done);
+                    progress.filesDone = before.filesDone + FilesDone(lists[i], done);
                     if (onProgress)
                         onProgress(progress);
                     return true;
@@ -64,4 +64,4 @@ RunResult WriteDocuments(const std::vector<PdfDocument>& documents, const pdf::P
     return result;
 }
 
-}  // namespace scanvo::pdftool
+}  // namespace scanvo::tools

@@ -4,12 +4,20 @@
 
 #include "platform/pdf/PdfExport.h"
 #include "tools/common/ProgressBar.h"
-#include "tools/pdf/PdfDocuments.h"
+
+#include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
 
-namespace scanvo::pdftool {
+namespace scanvo::tools {
+
+struct PdfDocument {
+    QStringList files;  // page files, in order
+    QString target;     // the PDF written
+    QString problem;    // when set, the PDF is not written and this says why
+};
 
 struct DocumentOutcome {
     int pages = 0;   // pages written
@@ -27,7 +35,7 @@ struct RunResult {
 // onProgress is called on the calling thread after each page and once at the end, counting the
 // pages and page files of all documents; onDocumentDone after each document.
 RunResult WriteDocuments(const std::vector<PdfDocument>& documents, const pdf::PdfOptions& options,
-                         const std::function<void(const tools::BatchProgress&)>& onProgress = {},
+                         const std::function<void(const BatchProgress&)>& onProgress = {},
                          const std::function<void(const PdfDocument&, const DocumentOutcome&)>& onDocumentDone = {});
 
-}  // namespace scanvo::pdftool
+}  // namespace scanvo::tools
