@@ -17,7 +17,8 @@ PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl
           libleptonica-dev libtiff-dev libjpeg62-turbo-dev libsane-dev libsane1 sane-utils
           libgtest-dev libbenchmark-dev xvfb xauth fonts-wqy-zenhei fonts-dejavu-core
           libtiff-tools libzstd-dev qt6-tools-dev libqt6opengl6-dev python3-pyqt6 dpkg-dev
-          clang-14 libclang-rt-14-dev)
+          clang-14 libclang-rt-14-dev libqpdf-dev libtesseract-dev tesseract-ocr-eng
+          tesseract-ocr-chi-sim icc-profiles-free qpdf poppler-utils)
 
 install_missing() {
     local missing=()

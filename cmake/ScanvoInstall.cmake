@@ -47,5 +47,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Document-scanning and page-imaging contro
 set(CPACK_DEBIAN_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Data the PDF export reads at run time: English recognition and the sRGB profile of PDF/A.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "tesseract-ocr-eng, icc-profiles-free | colord-data")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "tesseract-ocr-chi-sim")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)

@@ -18,6 +18,7 @@ namespace {
 const QStringList kLayerOrder = {
     QStringLiteral("platform/engine"),
     QStringLiteral("platform/engine/ops"),
+    QStringLiteral("platform/pdf"),
     QStringLiteral("platform/scanner"),
     QStringLiteral("platform/scanner/helper"),
     QStringLiteral("public"),

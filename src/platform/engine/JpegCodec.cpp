@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include <jpeglib.h>
 #include <jerror.h>
@@ -97,6 +98,8 @@ struct DecodeState {
     int xDpi = 0;
     int yDpi = 0;
     bool fillable = true;
+    bool arithmetic = false;
+    bool cmyk = false;
     Pix* pix = nullptr;         // owned by the caller once set
     unsigned char* row = nullptr;  // CMYK row buffer, freed by the caller
     char message[JMSG_LENGTH_MAX] = {};
@@ -173,6 +176,8 @@ bool runDecode(DecodeState* state)
     state->width = static_cast<int>(cinfo.image_width);
     state->height = static_cast<int>(cinfo.image_height);
     state->components = cinfo.num_components;
+    state->arithmetic = cinfo.arith_code;
+    state->cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     if (cinfo.num_components == 3) {
         const jpeg_component_info& luma = cinfo.comp_info[0];
         const jpeg_component_info& chroma = cinfo.comp_info[1];
@@ -265,6 +270,99 @@ bool runEncode(EncodeState* state)
     return true;
 }
 
+struct JoinState {
+    const std::vector<QByteArray>* bands = nullptr;
+    int width = 0;
+    int height = 0;
+    bool mismatch = false;         // the bands do not make one image
+    unsigned char* out = nullptr;  // malloc'ed by libjpeg, freed by the caller
+    unsigned long outSize = 0;
+    char message[JMSG_LENGTH_MAX] = {};
+};
+
+bool sameCoding(const jpeg_decompress_struct& a, const jpeg_decompress_struct& b)
+{
+    if (a.image_width != b.image_width || a.num_components != b.num_components || a.progressive_mode != b.progressive_mode)
+        return false;
+    for (int c = 0; c < a.num_components; ++c) {
+        const jpeg_component_info& x = a.comp_info[c];
+        const jpeg_component_info& y = b.comp_info[c];
+        if (x.h_samp_factor != y.h_samp_factor || x.v_samp_factor != y.v_samp_factor || !x.quant_table || !y.quant_table
+            || std::memcmp(x.quant_table->quantval, y.quant_table->quantval, sizeof x.quant_table->quantval) != 0)
+            return false;
+    }
+    return true;
+}
+
+// Every band reports through the writer's error manager, so one setjmp covers them all; the
+// decompressors live in this frame and are destroyed on every path.
+bool runJoin(JoinState* state)
+{
+    const std::vector<QByteArray>& bands = *state->bands;
+    Compressor codec;
+    jpeg_compress_struct& out = codec.cinfo;
+    std::unique_ptr<Decompressor[]> readers(new Decompressor[bands.size()]);
+    if (setjmp(codec.err.jump)) {
+        std::memcpy(state->message, codec.err.message, sizeof state->message);
+        return false;
+    }
+    jpeg_create_compress(&out);
+    jpeg_mem_dest(&out, &state->out, &state->outSize);
+    jvirt_barray_ptr target[MAX_COMPONENTS] = {};
+    int maxH = 1, maxV = 1;
+    long rowsDone = 0;
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        jpeg_decompress_struct& band = readers[i].cinfo;
+        band.err = &codec.err.pub;
+        jpeg_create_decompress(&band);
+        jpeg_mem_src(&band, reinterpret_cast<const unsigned char*>(bands[i].constData()), static_cast<unsigned long>(bands[i].size()));
+        jpeg_read_header(&band, TRUE);
+        jvirt_barray_ptr* source = jpeg_read_coefficients(&band);
+        if (i == 0) {
+            jpeg_copy_critical_parameters(&band, &out);
+            out.image_height = static_cast<JDIMENSION>(state->height);
+            out.optimize_coding = TRUE;
+            for (int c = 0; c < out.num_components; ++c) {
+                maxH = std::max(maxH, out.comp_info[c].h_samp_factor);
+                maxV = std::max(maxV, out.comp_info[c].v_samp_factor);
+            }
+            for (int c = 0; c < out.num_components; ++c) {
+                const jpeg_component_info& comp = out.comp_info[c];
+                const long wide = (long(state->width) * comp.h_samp_factor + maxH * DCTSIZE - 1) / (maxH * DCTSIZE);
+                const long high = (long(state->height) * comp.v_samp_factor + maxV * DCTSIZE - 1) / (maxV * DCTSIZE);
+                // Rounded up to whole MCUs, which the writer reads a row of at a time.
+                target[c] = (*out.mem->request_virt_barray)(
+                    reinterpret_cast<j_common_ptr>(&out), JPOOL_IMAGE, TRUE,
+                    JDIMENSION((wide + comp.h_samp_factor - 1) / comp.h_samp_factor * comp.h_samp_factor),
+                    JDIMENSION((high + comp.v_samp_factor - 1) / comp.v_samp_factor * comp.v_samp_factor),
+                    JDIMENSION(comp.v_samp_factor));
+            }
+            jpeg_write_coefficients(&out, target);
+        }
+        if (int(band.image_width) != state->width || !sameCoding(readers[0].cinfo, band)
+            || rowsDone % (maxV * DCTSIZE) != 0 || rowsDone + long(band.image_height) > state->height) {
+            state->mismatch = true;
+            return false;
+        }
+        for (int c = 0; c < band.num_components; ++c) {
+            const jpeg_component_info& comp = band.comp_info[c];
+            const JDIMENSION firstRow = JDIMENSION(rowsDone / (maxV * DCTSIZE) * comp.v_samp_factor);
+            for (JDIMENSION row = 0; row < comp.height_in_blocks; ++row) {
+                JBLOCKARRAY from = (*band.mem->access_virt_barray)(reinterpret_cast<j_common_ptr>(&band), source[c], row, 1, FALSE);
+                JBLOCKARRAY to = (*out.mem->access_virt_barray)(reinterpret_cast<j_common_ptr>(&out), target[c], firstRow + row, 1, TRUE);
+                std::memcpy(to[0], from[0], comp.width_in_blocks * sizeof(JBLOCK));
+            }
+        }
+        rowsDone += long(band.image_height);
+    }
+    if (rowsDone != state->height) {
+        state->mismatch = true;
+        return false;
+    }
+    jpeg_finish_compress(&out);
+    return true;
+}
+
 DecodeState decodeState(const QByteArray& bytes, bool headerOnly)
 {
     DecodeState state;
@@ -275,6 +373,26 @@ DecodeState decodeState(const QByteArray& bytes, bool headerOnly)
 }
 
 }  // namespace
+
+QByteArray JoinJpegBands(const std::vector<QByteArray>& bands, int width, int height, const QString& path)
+{
+    if (bands.empty() || width <= 0 || height <= 0)
+        throw EngineError(ErrInvalidArgument, msg::noImage());
+    JoinState state;
+    state.bands = &bands;
+    state.width = width;
+    state.height = height;
+    const bool ok = runJoin(&state);
+    QByteArray bytes;
+    if (ok)
+        bytes = QByteArray(reinterpret_cast<const char*>(state.out), static_cast<qsizetype>(state.outSize));
+    std::free(state.out);
+    if (state.mismatch)
+        throw EngineError(ErrUnsupported, msg::unsupportedPage(path, QStringLiteral("JPEG")));
+    if (!ok)
+        throw EngineError(ErrFileRead, msg::corruptFile(path, QString::fromLocal8Bit(state.message)));
+    return bytes;
+}
 
 JpegHeader ReadJpegHeader(const QByteArray& bytes, const QString& path)
 {
@@ -287,6 +405,10 @@ JpegHeader ReadJpegHeader(const QByteArray& bytes, const QString& path)
     header.components = state.components;
     header.format = FormatOfJpeg(Container::Jpeg, state.chromaSamples);
     header.fillable = state.fillable;
+    header.xDpi = state.xDpi;
+    header.yDpi = state.yDpi;
+    header.arithmetic = state.arithmetic;
+    header.cmyk = state.cmyk;
     return header;
 }
 

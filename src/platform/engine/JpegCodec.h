@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <vector>
+
 namespace scanvo::engine {
 
 struct JpegHeader {
@@ -14,6 +16,10 @@ struct JpegHeader {
     int components = 0;
     int format = FormatNone;  // 10, 23 or 21 by chroma subsampling
     bool fillable = true;     // false: the stream is too short to code the frame it declares
+    int xDpi = 0;             // from the JFIF density; 0 when the stream gives none
+    int yDpi = 0;
+    bool arithmetic = false;  // arithmetic entropy coding, which many readers of other formats lack
+    bool cmyk = false;        // four-colour (CMYK or YCCK) data
 };
 
 // Reads the header of a JPEG stream; path only names the file in errors. Throws EngineError.
@@ -24,5 +30,13 @@ Image DecodeJpeg(const QByteArray& bytes, const QString& path);
 // Encodes an 8-bit grey (no palette) or 24-bit image as a JPEG file of the given format code
 // (chroma subsampling) and quality factor. Throws EngineError.
 QByteArray EncodeJpeg(const Image& image, int format, int qualityFactor);
+
+// Joins JPEG streams that code consecutive horizontal bands of one image (the strips of a
+// JPEG-in-TIFF page, each with its tables) into one stream of the whole image, without decoding
+// their pixels: the bands' coefficients are copied as they are and only the entropy coding is
+// redone. Every band but the last must be a whole number of MCU rows high, and all must share
+// width, components, sampling and quantisation. Throws EngineError when they do not; path only
+// names the file in errors.
+QByteArray JoinJpegBands(const std::vector<QByteArray>& bands, int width, int height, const QString& path);
 
 }  // namespace scanvo::engine
