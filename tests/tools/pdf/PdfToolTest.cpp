@@ -4,6 +4,8 @@
 // exit status and messages.
 #include "platform/engine/EngineTestPages.h"
 #include "fixtures/PageGenerator.h"
+#include "platform/pdf/PdfTools.h"
+#include "platform/engine/AtomicFile.h"
 #include "platform/engine/EngineError.h"
 #include "platform/engine/ImageFile.h"
 #include "tools/clean/CleanOptions.h"
@@ -13,6 +15,7 @@
 #include "tools/pdf/PdfToolOptions.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -21,6 +24,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace scanvo::pdftool {
 namespace {
@@ -50,59 +55,15 @@ struct Finished {
     QString err;
 };
 
-Finished RunProgram(const QString& program, const QStringList& arguments, int timeoutMs = 120000)
+Finished RunProgram(const QString& program, const QStringList& arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    Finished finished;
-    const bool ended = process.waitForFinished(timeoutMs);
-    EXPECT_TRUE(ended) << program.toStdString() << " " << arguments.join(u' ').toStdString();
-    if (!ended) {
-        process.kill();
-        process.waitForFinished(5000);
-        return finished;
-    }
-    finished.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    finished.err = QString::fromLocal8Bit(process.readAllStandardError());
-    finished.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return finished;
+    const pdftest::ToolRun run = pdftest::RunTool(program, arguments);
+    return {run.exitCode, QString::fromLocal8Bit(run.out), QString::fromLocal8Bit(run.err)};
 }
 
 Finished RunPdf(const QStringList& arguments)
 {
     return RunProgram(QStringLiteral(SCANVO_PDF_PROGRAM), arguments);
-}
-
-// The page count qpdf reads, or -1 for a file it cannot read.
-int PdfPages(const QString& pdf)
-{
-    const Finished shown = RunProgram(QStringLiteral("qpdf"), {"--show-npages", pdf});
-    bool ok = false;
-    const int pages = shown.out.trimmed().toInt(&ok);
-    return shown.exitCode == 0 && ok ? pages : -1;
-}
-
-// The encoding column of pdfimages -list, one entry per image in page order.
-QStringList ImageEncodings(const QString& pdf)
-{
-    const QStringList lines = RunProgram(QStringLiteral("pdfimages"), {"-list", pdf}).out.split(u'\n', Qt::SkipEmptyParts);
-    QStringList encodings;
-    for (qsizetype i = 2; i < lines.size(); ++i)  // a heading and a rule first
-        encodings << lines[i].split(u' ', Qt::SkipEmptyParts).value(8);
-    return encodings;
-}
-
-// The images of pdf as pdfimages -all extracts them (JPEG and CCITT data as stored), by name.
-QStringList ExtractImages(const QString& pdf, const QString& dir)
-{
-    QDir().mkpath(dir);
-    EXPECT_EQ(RunProgram(QStringLiteral("pdfimages"), {"-all", pdf, dir + "/img"}).exitCode, 0);
-    QStringList paths;
-    for (const QString& name : QDir(dir).entryList({"img-*"}, QDir::Files, QDir::Name)) {
-        if (!name.endsWith(QStringLiteral(".params")))
-            paths << dir + u'/' + name;
-    }
-    return paths;
 }
 
 bool PeerToolsInstalled()
@@ -128,6 +89,20 @@ void WriteOneStripG4(const QString& path, const Image& page)
     ASSERT_EQ(RunProgram(QStringLiteral("tiffcp"), {"-c", "g4", "-r", "1000000", manyStrips, path}).exitCode, 0);
     QFile::remove(manyStrips);
     ASSERT_EQ(enginetest::RawChunks(path, 0).size(), 1u);
+}
+
+// Whether process pid has a file in dir open, as a writer has its temporary file (which may have
+// no name yet: its link then reads "dir/#inode (deleted)").
+bool HoldsFileIn(qint64 pid, const QString& dir)
+{
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(pid);
+    for (const QString& fd : QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        char target[4096];
+        const ssize_t length = ::readlink(QFile::encodeName(fds + u'/' + fd).constData(), target, sizeof target);
+        if (length > 0 && QFile::decodeName(QByteArray(target, int(length))).startsWith(dir + u'/'))
+            return true;
+    }
+    return false;
 }
 
 ParsedCommandLine Parse(QStringList arguments)
@@ -370,24 +345,21 @@ TEST_F(PdfProgramTest, OnePdfHoldsEveryPageAndG4AndJpegPagesByteForByte)
     EXPECT_TRUE(written.err.isEmpty()) << written.err.toStdString();
     EXPECT_TRUE(written.out.startsWith(QStringLiteral("1 of 1 PDF files written (4 pages in "))) << written.out.toStdString();
     EXPECT_EQ(RunProgram(QStringLiteral("qpdf"), {"--check", pdf}).exitCode, 0);
-    EXPECT_EQ(PdfPages(pdf), 4);
+    EXPECT_EQ(pdftest::PdfPageCount(pdf), 4);
 
-    const QStringList encodings = ImageEncodings(pdf);
-    ASSERT_EQ(encodings.size(), 4) << encodings.join(u' ').toStdString();
-    EXPECT_EQ(encodings[0], QStringLiteral("ccitt"));
-    EXPECT_EQ(encodings[1], QStringLiteral("jpeg"));
-    const QStringList images = ExtractImages(pdf, path(QStringLiteral("images")));
-    ASSERT_EQ(images.size(), 4) << images.join(u' ').toStdString();
-    EXPECT_TRUE(images[0].endsWith(QStringLiteral(".ccitt"))) << images[0].toStdString();
-    EXPECT_EQ(enginetest::FileBytes(images[0]), enginetest::RawChunks(doc + "/p1.tif", 0).front());
-    EXPECT_TRUE(images[1].endsWith(QStringLiteral(".jpg"))) << images[1].toStdString();
-    EXPECT_EQ(enginetest::FileBytes(images[1]), enginetest::FileBytes(doc + "/p2.jpg"));
+    // As stored: the one strip of the G4 page, the JPEG file whole.
+    const auto streams = pdftest::PdfImageStreams(pdf, path(QStringLiteral("images")));
+    ASSERT_EQ(streams.size(), 4);
+    EXPECT_TRUE(streams[0].first.endsWith(QStringLiteral(".ccitt"))) << streams[0].first.toStdString();
+    EXPECT_EQ(streams[0].second, enginetest::RawChunks(doc + "/p1.tif", 0).front());
+    EXPECT_TRUE(streams[1].first.endsWith(QStringLiteral(".jpg"))) << streams[1].first.toStdString();
+    EXPECT_EQ(streams[1].second, enginetest::FileBytes(doc + "/p2.jpg"));
 
     // Quiet: nothing but errors.
     const Finished quiet = RunPdf({"-q", "-o", pdf, doc + "/p2.jpg"});
     EXPECT_EQ(quiet.exitCode, 0);
     EXPECT_TRUE(quiet.out.isEmpty() && quiet.err.isEmpty()) << quiet.out.toStdString() << quiet.err.toStdString();
-    EXPECT_EQ(PdfPages(pdf), 1);
+    EXPECT_EQ(pdftest::PdfPageCount(pdf), 1);
 }
 
 TEST_F(PdfProgramTest, ADamagedPageLeavesItsPdfUnwrittenAndTheOthersWritten)
@@ -395,7 +367,7 @@ TEST_F(PdfProgramTest, ADamagedPageLeavesItsPdfUnwrittenAndTheOthersWritten)
     const Finished run = RunPdf({"-o", out + "/", bad, doc});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(Joined(Entries(out)), "doc.pdf");
-    EXPECT_EQ(PdfPages(out + "/doc.pdf"), 4);
+    EXPECT_EQ(pdftest::PdfPageCount(out + "/doc.pdf"), 4);
     EXPECT_TRUE(run.err.startsWith(QStringLiteral("scanvo-pdf: ") + out + QStringLiteral("/bad.pdf: "))) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(bad + "/b.tif")) << run.err.toStdString();
     EXPECT_TRUE(run.err.trimmed().endsWith(QStringLiteral("; not written"))) << run.err.toStdString();
@@ -440,7 +412,7 @@ TEST_F(PdfProgramTest, CleanWritesOnePdfOfTheCleanedPagesOrNoneWhenAFileIsDamage
     ASSERT_EQ(cleaned.exitCode, 0) << cleaned.err.toStdString();
     EXPECT_TRUE(cleaned.out.startsWith(QStringLiteral("5 of 5 files cleaned"))) << cleaned.out.toStdString();
     EXPECT_TRUE(cleaned.out.contains(QStringLiteral("6 pages written to ") + pdf)) << cleaned.out.toStdString();
-    EXPECT_EQ(PdfPages(pdf), 6);
+    EXPECT_EQ(pdftest::PdfPageCount(pdf), 6);
     EXPECT_EQ(Joined(Entries(path(QString()))), "clean.pdf");  // the cleaned files are not kept
 
     const QString none = path(QStringLiteral("none.pdf"));
@@ -449,6 +421,63 @@ TEST_F(PdfProgramTest, CleanWritesOnePdfOfTheCleanedPagesOrNoneWhenAFileIsDamage
     EXPECT_TRUE(damaged.err.contains(bad + "/b.tif")) << damaged.err.toStdString();
     EXPECT_TRUE(damaged.err.contains(none + QStringLiteral(": not written"))) << damaged.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(none));
+}
+
+TEST_F(PdfProgramTest, AKilledRunLeavesNoPdf)
+{
+    // Pages enough for a run of a second or more: grey A4 pages at 300 dpi, compressed anew.
+    const QString many = path(QStringLiteral("many"));
+    QDir().mkpath(many);
+    WritePages(many + "/p01.tif", {enginetest::GreyPage(2480, 3508)}, engine::FormatTiffLzw);
+    for (int n = 2; n <= 12; ++n)
+        ASSERT_TRUE(QFile::copy(many + "/p01.tif", many + QStringLiteral("/p%1.tif").arg(n, 2, 10, QLatin1Char('0'))));
+    QDir().mkpath(out);
+    const QString pdf = out + "/many.pdf";
+
+    QProcess process;
+    process.start(QStringLiteral(SCANVO_PDF_PROGRAM), {"-q", "-o", pdf, many});
+    ASSERT_TRUE(process.waitForStarted(10000));
+    // Killed as soon as it writes: the run is at most part-way then.
+    QElapsedTimer waited;
+    waited.start();
+    bool writing = false;
+    while (!writing && process.state() == QProcess::Running && waited.elapsed() < 60000)
+        writing = HoldsFileIn(process.processId(), out);
+    ASSERT_TRUE(writing) << "the run ended before it was seen writing";
+    process.kill();
+    ASSERT_TRUE(process.waitForFinished(10000));
+    EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
+
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+    for (const QString& name : Entries(out))
+        EXPECT_TRUE(engine::AtomicFile::IsTemporaryName(name)) << name.toStdString();
+    engine::AtomicFile::RemoveStaleTemporaries(out);
+    EXPECT_EQ(Joined(Entries(out)), "");
+}
+
+TEST_F(PdfProgramTest, CleanMakesOneSearchablePdfaOfAFolderOfScans)
+{
+    if (!pdf::MissingLanguageMessage(QStringLiteral("eng")).isEmpty())
+        GTEST_SKIP() << "Tesseract's English is not installed";
+    // A strip of an A4 page at 300 dpi, with specks and a border: recognising it takes a second.
+    testing::PageOptions options;
+    options.height = 900;
+    options.speckles = 300;
+    options.borderSides = 1;
+    const testing::GeneratedPage page = testing::GeneratePage(options);
+    const QString scans = path(QStringLiteral("scans"));
+    QDir().mkpath(scans);
+    WritePages(scans + "/scan.tif", {page.page}, engine::FormatTiffG4);
+
+    const QString pdf = path(QStringLiteral("searchable.pdf"));
+    const Finished run = RunProgram(QStringLiteral(SCANVO_CLEAN_PROGRAM), {"-q", "--pdf", pdf, "--ocr", "eng", "--pdfa", scans});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(pdftest::RunTool(QStringLiteral("qpdf"), {"--check", pdf}).exitCode, 0);
+    EXPECT_TRUE(QString::fromUtf8(pdftest::RunTool(QStringLiteral("pdfinfo"), {"-meta", pdf}).out).contains(QStringLiteral("pdfaid")));
+    const QStringList expected = pdftest::Words(page.textLines.join(u' '));
+    ASSERT_GT(expected.size(), 20);
+    const int found = pdftest::WordsFound(expected, pdftest::Words(pdftest::PdfText(pdf)));
+    EXPECT_GE(found, expected.size() * 7 / 10) << found << " of " << expected.size() << " words";
 }
 
 }  // namespace
