@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 using namespace scanvo;
 using namespace scanvo::clean;
@@ -83,15 +84,16 @@ int main(int argc, char** argv)
     }
     // With --pdf the pages are cleaned into a temporary folder that goes when the PDF is written.
     const bool toPdf = !options.pdfFile.isEmpty();
-    QTemporaryDir cleanedDir;
+    std::optional<QTemporaryDir> cleanedDir;
     if (toPdf) {
         // Without the language no PDF could be written; say so before any page is cleaned.
         if (const QString missing = tools::MissingLanguage(options.pdf); !missing.isEmpty()) {
             PrintError(missing);
             return kExitFailedFiles;
         }
-        if (!cleanedDir.isValid()) {
-            PrintError(QStringLiteral("cannot create a temporary folder: %1").arg(cleanedDir.errorString()));
+        cleanedDir.emplace();
+        if (!cleanedDir->isValid()) {
+            PrintError(QStringLiteral("cannot create a temporary folder: %1").arg(cleanedDir->errorString()));
             return kExitFailedFiles;
         }
     }
@@ -100,7 +102,7 @@ int main(int argc, char** argv)
     job.steps = options.steps;
     job.settings = ReadCleanupSettings(options.settingsFile);
     job.jpegQualityFactor = QualityFactorOf(options.jpegQuality);
-    const std::vector<CleanTarget> targets = toPdf ? CollectNumberedTargets(options.inputs, cleanedDir.path())
+    const std::vector<CleanTarget> targets = toPdf ? CollectNumberedTargets(options.inputs, cleanedDir->path())
                                                    : CollectTargets(options.inputs, options.outputDir);
 
     ProgressBar bar;

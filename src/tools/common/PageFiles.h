@@ -1,5 +1,5 @@
 #pragma once
-// The page files the command-line tools take: TIFF and JPEG files, a folder's in numbering order.
+// The page files the command-line tools take: TIFF and JPEG files, a folder's in name order.
 
 #include <QString>
 #include <QStringList>
@@ -9,8 +9,8 @@ namespace scanvo::tools {
 // A TIFF or JPEG file by its name.
 bool IsPageFileName(const QString& name);
 
-// The visible TIFF and JPEG files directly inside folder (not its subfolders'), in numbering
-// order, as paths under folder.
+// The visible TIFF and JPEG files directly inside folder (not its subfolders'), in name order,
+// as paths under folder.
 QStringList FolderPageFiles(const QString& folder);
 
 // The same file however it was named: its canonical path when it exists, else its clean

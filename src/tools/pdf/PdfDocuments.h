@@ -12,7 +12,7 @@ namespace scanvo::pdftool {
 using tools::PdfDocument;
 
 // One document of every input's page files, in the order given (a folder's TIFF and JPEG files in
-// numbering order), written to target. A name given twice counts once. An input that is neither
+// name order), written to target. A name given twice counts once. An input that is neither
 // file nor folder, or no page file at all, is the document's problem.
 PdfDocument CollectDocument(const QStringList& inputs, const QString& target);
 

@@ -73,7 +73,7 @@ QString HelpText()
         "Usage: scanvo-pdf [OPTION]... -o OUT.pdf FILE|FOLDER...\n"
         "  or:  scanvo-pdf [OPTION]... -o DIR/ FILE|FOLDER...\n"
         "Put scanned pages of TIFF and JPEG files into PDF files. Each FILE, and each\n"
-        "TIFF or JPEG file directly inside a FOLDER in numbering order, gives its pages,\n"
+        "TIFF or JPEG file directly inside a FOLDER in name order, gives its pages,\n"
         "every page of a multi-page TIFF file. G4 and JPEG pages go in as they are\n"
         "stored; other pages are compressed without loss.\n");
     text += kTable.help();
