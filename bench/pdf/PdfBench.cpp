@@ -7,7 +7,8 @@
 //    the same number of jobs, on English pages and on a Chinese one; counter: the share of the
 //    page's words (Chinese: characters) that pdftotext (or Tesseract's text) reads back.
 // After the benchmarks the ratios are printed. SCANVO_BENCH_PAGES sets the pages without text
-// (10), SCANVO_BENCH_OCR_PAGES the English pages recognised (4), SCANVO_BENCH_JOBS the jobs (2).
+// (10), SCANVO_BENCH_OCR_PAGES the English pages recognised (4), SCANVO_BENCH_JOBS the jobs (2);
+// with SCANVO_BENCH_KEEP set, the pages and PDF files stay (their folder is printed).
 #include "PeerTools.h"
 #include "fixtures/PageGenerator.h"
 #include "platform/engine/ImageFile.h"
@@ -64,6 +65,10 @@ const Pages& Set()
         made->plain = Setting("SCANVO_BENCH_PAGES", 10);
         made->english = std::min(made->plain, Setting("SCANVO_BENCH_OCR_PAGES", 4));
         made->jobs = Setting("SCANVO_BENCH_JOBS", 2);
+        if (qEnvironmentVariableIsSet("SCANVO_BENCH_KEEP")) {
+            made->dir.setAutoRemove(false);
+            std::printf("pages and PDF files in %s\n", made->dir.path().toLocal8Bit().constData());
+        }
         for (const char* folder : {"plain", "english", "chinese", "out"})
             QDir().mkpath(made->path(QString::fromLatin1(folder)));
         for (int n = 1; n <= made->plain; ++n) {
@@ -85,6 +90,12 @@ const Pages& Set()
         return made;
     }();
     return *pages;
+}
+
+QString ReadText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 // Words of text, lower case, letters and digits only; Chinese characters each count as a word.
@@ -114,12 +125,6 @@ double Accuracy(const QString& expected, const QString& read)
     return wanted.isEmpty() ? 0 : double(found) / wanted.size();
 }
 
-QString ReadText(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 QString PdfText(const QString& pdf)
 {
     const QString text = pdf + QStringLiteral(".txt");
@@ -137,11 +142,12 @@ std::map<std::string, double>& Seconds()
 bool Timed(benchmark::State& s, const std::string& name, const QString& command)
 {
     double seconds = 0;
+    const QString errors = Set().path(QStringLiteral("errors.txt"));
     for (auto _ : s) {
         QElapsedTimer timer;
         timer.start();
-        if (std::system((command + QStringLiteral(" >/dev/null 2>&1")).toLocal8Bit().constData()) != 0) {
-            s.SkipWithError(("failed: " + command).toStdString().c_str());
+        if (std::system((command + QStringLiteral(" >/dev/null 2>") + ShellQuote(errors)).toLocal8Bit().constData()) != 0) {
+            s.SkipWithError(("failed: " + command + QStringLiteral(": ") + ReadText(errors).trimmed()).toStdString().c_str());
             return false;
         }
         seconds = double(timer.nsecsElapsed()) / 1e9;

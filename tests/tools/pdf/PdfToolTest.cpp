@@ -459,23 +459,31 @@ TEST_F(PdfProgramTest, CleanMakesOneSearchablePdfaOfAFolderOfScans)
 {
     if (!pdf::MissingLanguageMessage(QStringLiteral("eng")).isEmpty())
         GTEST_SKIP() << "Tesseract's English is not installed";
-    // A strip of an A4 page at 300 dpi, with specks and a border: recognising it takes a second.
-    testing::PageOptions options;
-    options.height = 900;
-    options.speckles = 300;
-    options.borderSides = 1;
-    const testing::GeneratedPage page = testing::GeneratePage(options);
+    // Two strips of A4 pages at 300 dpi, with specks and a border: recognising one takes a second.
+    // One job, so that one recogniser reads both pages in turn.
     const QString scans = path(QStringLiteral("scans"));
     QDir().mkpath(scans);
-    WritePages(scans + "/scan.tif", {page.page}, engine::FormatTiffG4);
+    QStringList shown;
+    for (unsigned seed : {1u, 2u}) {
+        testing::PageOptions options;
+        options.height = 900;
+        options.speckles = 300;
+        options.borderSides = 1;
+        options.seed = seed;
+        const testing::GeneratedPage page = testing::GeneratePage(options);
+        WritePages(scans + QStringLiteral("/scan%1.tif").arg(seed), {page.page}, engine::FormatTiffG4);
+        shown << page.textLines;
+    }
 
     const QString pdf = path(QStringLiteral("searchable.pdf"));
-    const Finished run = RunProgram(QStringLiteral(SCANVO_CLEAN_PROGRAM), {"-q", "--pdf", pdf, "--ocr", "eng", "--pdfa", scans});
+    const Finished run =
+        RunProgram(QStringLiteral(SCANVO_CLEAN_PROGRAM), {"-q", "-j", "1", "--pdf", pdf, "--ocr", "eng", "--pdfa", scans});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(pdftest::PdfPageCount(pdf), 2);
     EXPECT_EQ(pdftest::RunTool(QStringLiteral("qpdf"), {"--check", pdf}).exitCode, 0);
     EXPECT_TRUE(QString::fromUtf8(pdftest::RunTool(QStringLiteral("pdfinfo"), {"-meta", pdf}).out).contains(QStringLiteral("pdfaid")));
-    const QStringList expected = pdftest::Words(page.textLines.join(u' '));
-    ASSERT_GT(expected.size(), 20);
+    const QStringList expected = pdftest::Words(shown.join(u' '));
+    ASSERT_GT(expected.size(), 40);
     const int found = pdftest::WordsFound(expected, pdftest::Words(pdftest::PdfText(pdf)));
     EXPECT_GE(found, expected.size() * 7 / 10) << found << " of " << expected.size() << " words";
 }
