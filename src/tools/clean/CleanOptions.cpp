@@ -3,6 +3,7 @@
 
 #include "tools/common/OptionTable.h"
 #include "tools/common/PdfTextOptions.h"
+#include "tools/common/ToolTexts.h"
 
 namespace scanvo::clean {
 
@@ -109,17 +110,14 @@ QString HelpText()
         "\nThe filters take black and white pages: grey and colour pages are only\n"
         "straightened unless --binarize is given.\n"
         "A damaged file is reported and skipped; the others are cleaned all the same.\n"
-        "With --pdf, a damaged file is reported and no PDF is written.\n"
-        "\nExit status:\n"
-        " 0  if every file was cleaned,\n"
-        " 1  if some file could not be cleaned (or the PDF not written),\n"
-        " 2  if the command line was wrong.\n");
+        "With --pdf, a damaged file is reported and no PDF is written.\n");
+    text += tools::ExitStatusHelp("every file was cleaned", "some file could not be cleaned (or the PDF not written)");
     return text;
 }
 
 QString VersionText()
 {
-    return QStringLiteral("scanvo-clean %1\n").arg(QStringLiteral(SCANVO_VERSION));
+    return tools::VersionText("scanvo-clean");
 }
 
 }  // namespace scanvo::clean

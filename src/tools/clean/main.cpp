@@ -7,6 +7,7 @@
 #include "tools/common/DocumentRun.h"
 #include "tools/common/PdfTextOptions.h"
 #include "tools/common/ProgressBar.h"
+#include "tools/common/ToolTexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,9 +26,11 @@ namespace {
 constexpr int kExitFailedFiles = 1;
 constexpr int kExitUsage = 2;
 
+constexpr const char* kProgram = "scanvo-clean";
+
 void PrintError(const QString& text)
 {
-    std::fprintf(stderr, "scanvo-clean: %s\n", text.toLocal8Bit().constData());
+    tools::PrintError(kProgram, text);
 }
 
 // The engine's quality factor that writes JPEG quality q.
@@ -70,8 +73,7 @@ int main(int argc, char** argv)
     const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments(), IniFilePath());
     const CleanOptions& options = parsed.options;
     if (!parsed.error.isEmpty()) {
-        PrintError(parsed.error);
-        std::fprintf(stderr, "Try 'scanvo-clean --help' for more information.\n");
+        tools::PrintUsageError(kProgram, parsed.error);
         return kExitUsage;
     }
     if (options.showHelp || options.showVersion) {

@@ -3,6 +3,7 @@
 
 #include "tools/common/OptionTable.h"
 #include "tools/common/PdfTextOptions.h"
+#include "tools/common/ToolTexts.h"
 
 #include <QFileInfo>
 
@@ -79,17 +80,14 @@ QString HelpText()
     text += kTable.help();
     text += QStringLiteral(
         "\nA PDF with a damaged page is not written: the page is named and the other\n"
-        "PDFs are written all the same. An interrupted run leaves no half-written PDF.\n"
-        "\nExit status:\n"
-        " 0  if every PDF was written,\n"
-        " 1  if some PDF could not be written,\n"
-        " 2  if the command line was wrong.\n");
+        "PDFs are written all the same. An interrupted run leaves no half-written PDF.\n");
+    text += tools::ExitStatusHelp("every PDF was written", "some PDF could not be written");
     return text;
 }
 
 QString VersionText()
 {
-    return QStringLiteral("scanvo-pdf %1\n").arg(QStringLiteral(SCANVO_VERSION));
+    return tools::VersionText("scanvo-pdf");
 }
 
 }  // namespace scanvo::pdftool

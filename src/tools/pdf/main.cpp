@@ -1,6 +1,7 @@
 // scanvo-pdf: files and folders of scanned pages as PDF files, searchable and archival on request.
 #include "tools/common/PdfTextOptions.h"
 #include "tools/common/ProgressBar.h"
+#include "tools/common/ToolTexts.h"
 #include "tools/common/DocumentRun.h"
 #include "tools/pdf/PdfDocuments.h"
 #include "tools/pdf/PdfToolOptions.h"
@@ -20,9 +21,11 @@ namespace {
 constexpr int kExitFailedDocuments = 1;
 constexpr int kExitUsage = 2;
 
+constexpr const char* kProgram = "scanvo-pdf";
+
 void PrintError(const QString& text)
 {
-    std::fprintf(stderr, "scanvo-pdf: %s\n", text.toLocal8Bit().constData());
+    tools::PrintError(kProgram, text);
 }
 
 }  // namespace
@@ -33,8 +36,7 @@ int main(int argc, char** argv)
     const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments());
     const PdfToolOptions& options = parsed.options;
     if (!parsed.error.isEmpty()) {
-        PrintError(parsed.error);
-        std::fprintf(stderr, "Try 'scanvo-pdf --help' for more information.\n");
+        tools::PrintUsageError(kProgram, parsed.error);
         return kExitUsage;
     }
     if (options.showHelp || options.showVersion) {

@@ -131,7 +131,7 @@ TEST(PdfCommandLine, OptionsAndWhatIsRefused)
     EXPECT_TRUE(Parse({"--help"}).options.showHelp);
     EXPECT_TRUE(Parse({"-V"}).options.showVersion);
 
-    const char* const wrong[][5] = {
+    const QStringList wrong[] = {
         {"a.tif"},                              // nowhere to write
         {"-o", "out.pdf"},                      // nothing to write
         {"-o", "out.pdf", "-j", "0", "a.tif"},  // no worker
@@ -139,15 +139,8 @@ TEST(PdfCommandLine, OptionsAndWhatIsRefused)
         {"-o", "out.pdf", "--ocr=../x", "a.tif"},
         {"-o", "out.pdf", "--frobnicate", "a.tif"},
     };
-    for (const auto& args : wrong) {
-        QStringList arguments;
-        for (const char* arg : args) {
-            if (arg)
-                arguments << QString::fromLatin1(arg);
-        }
-        SCOPED_TRACE(arguments.join(u' ').toStdString());
-        EXPECT_FALSE(Parse(arguments).error.isEmpty());
-    }
+    for (const QStringList& arguments : wrong)
+        EXPECT_FALSE(Parse(arguments).error.isEmpty()) << Joined(arguments);
 }
 
 TEST(PdfCommandLine, HelpListsEveryOptionAndAFolderOutputIsRecognised)
