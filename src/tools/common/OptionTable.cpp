@@ -1,6 +1,8 @@
 // Parsing and listing the options of a table.
 #include "tools/common/OptionTable.h"
 
+#include <algorithm>
+
 namespace scanvo::tools {
 
 namespace {
@@ -29,11 +31,9 @@ bool OptionTable::parse(QCommandLineParser& parser, const QStringList& arguments
 
 const OptionRow& OptionTable::row(int id) const
 {
-    for (const OptionRow& row : m_rows) {
-        if (row.id == id)
-            return row;
-    }
-    Q_UNREACHABLE();
+    const auto found = std::ranges::find(m_rows, id, &OptionRow::id);
+    Q_ASSERT(found != m_rows.end());
+    return *found;
 }
 
 bool OptionTable::isSet(const QCommandLineParser& parser, int id) const
