@@ -10,11 +10,14 @@
 #include "platform/engine/ImageDepth.h"
 #include "platform/engine/JpegCodec.h"
 #include "platform/engine/PixPtr.h"
+#include "platform/engine/TiffAppend.h"
 #include "platform/engine/TiffCodec.h"
 #include "platform/engine/TiffFile.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <optional>
 
 #include <algorithm>
 #include <cmath>
@@ -274,8 +277,8 @@ void checkPageNumber(int page, int count)
 }
 
 // The pages of source an edit can copy: all of them; or, when the chain of pages breaks off, the
-// readable ones, and that only when the caller agreed to drop the rest.
-int editablePageCount(const TiffFile& source, bool dropUnreadable)
+// readable ones, and that only when the caller agreed to drop the rest (*damaged is then set).
+int editablePageCount(const TiffFile& source, bool dropUnreadable, bool* damaged = nullptr)
 {
     QString damage;
     const int count = source.readablePageCount(&damage);
@@ -283,6 +286,8 @@ int editablePageCount(const TiffFile& source, bool dropUnreadable)
         source.failRead();
     if (!damage.isEmpty() && !dropUnreadable)
         throw EngineError(ErrDamagedPages, msg::withDetail(msg::editWouldDropPages(source.path(), count), damage));
+    if (damaged)
+        *damaged = !damage.isEmpty();
     return count;
 }
 
@@ -395,11 +400,21 @@ void saveTiffFile(const Image& image, const QString& path, const SaveOptions& op
         throw EngineError(ErrUnsupported, msg::notATiff(path));
 
     // Read, not mapped: copying every page of a long file must not make it resident.
-    const TiffFile source = TiffFile::openRead(path, TiffFile::Access::Read);
-    const int count = editablePageCount(source, options.dropUnreadablePages);
+    std::optional<TiffFile> source = TiffFile::openRead(path, TiffFile::Access::Read);
+    bool damaged = false;
+    const int count = editablePageCount(*source, options.dropUnreadablePages, &damaged);
     std::vector<int> plan = sourcePages(count);
     switch (options.mode) {
     case SaveAppend:
+        // A whole chain is extended where it ends; a broken one is rewritten without its lost pages.
+        if (!damaged) {
+            source.reset();
+            if (AppendPageInPlace(path, image, options.format, options.quality, count, count + 1))
+                return;
+            source = TiffFile::openRead(path, TiffFile::Access::Read);
+            if (editablePageCount(*source, options.dropUnreadablePages) != count)
+                source->failRead();
+        }
         plan.push_back(kNewPage);
         break;
     case SaveReplace:
@@ -413,7 +428,7 @@ void saveTiffFile(const Image& image, const QString& path, const SaveOptions& op
     default:
         throw EngineError(ErrUnsupported, msg::unknownSaveMode(options.mode));
     }
-    writeTiffFile(path, &source, plan, image, options);
+    writeTiffFile(path, &*source, plan, image, options);
 }
 
 }  // namespace

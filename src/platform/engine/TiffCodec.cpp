@@ -31,39 +31,9 @@ constexpr std::int64_t kStripsPerPage = 16;
 constexpr std::int64_t kMinStripRows = 64;
 constexpr std::uint64_t kMaxRawChunk = std::uint64_t(1) << 30;
 
-// How the stored samples of a page are laid out, as far as decoding needs to know.
-struct PageLayout {
-    std::uint32_t width = 0;
-    std::uint32_t height = 0;
-    std::uint16_t bitsPerSample = 1;
-    std::uint16_t samplesPerPixel = 1;
-    std::uint16_t photometric = PHOTOMETRIC_MINISWHITE;
-    std::uint16_t planar = PLANARCONFIG_CONTIG;
-    std::uint16_t compression = COMPRESSION_NONE;
-    std::uint16_t sampleFormat = SAMPLEFORMAT_UINT;
-    std::uint16_t orientation = ORIENTATION_TOPLEFT;
-    bool tiled = false;
-};
+using PageLayout = TiffPageLayout;
 
 enum class Kind { Bitonal, Grey, Colour };
-
-PageLayout readLayout(const TiffFile& file)
-{
-    TIFF* tif = file.get();
-    PageLayout layout;
-    if (!TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &layout.width) || !TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &layout.height))
-        file.failRead(msg::missingImageSize());
-    TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &layout.bitsPerSample);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &layout.samplesPerPixel);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &layout.planar);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &layout.compression);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLEFORMAT, &layout.sampleFormat);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_ORIENTATION, &layout.orientation);
-    if (!TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &layout.photometric))
-        layout.photometric = layout.samplesPerPixel >= 3 ? PHOTOMETRIC_RGB : PHOTOMETRIC_MINISWHITE;
-    layout.tiled = TIFFIsTiled(tif) != 0;
-    return layout;
-}
 
 Kind kindOf(const PageLayout& layout)
 {
@@ -75,22 +45,10 @@ Kind kindOf(const PageLayout& layout)
     return Kind::Colour;
 }
 
-void readResolution(TIFF* tif, Pix* pix)
+void readResolution(const TiffFile& file, Pix* pix)
 {
-    float x = 0, y = 0;
-    std::uint16_t unit = RESUNIT_INCH;
-    TIFFGetFieldDefaulted(tif, TIFFTAG_RESOLUTIONUNIT, &unit);
-    if (!TIFFGetField(tif, TIFFTAG_XRESOLUTION, &x) || !std::isfinite(x) || x <= 0)
-        x = 0;
-    if (!TIFFGetField(tif, TIFFTAG_YRESOLUTION, &y) || !std::isfinite(y) || y <= 0)
-        y = x;
-    if (unit == RESUNIT_NONE) {
-        x = 0;
-        y = 0;
-    }
-    const double perInch = unit == RESUNIT_CENTIMETER ? 2.54 : 1.0;
-    const auto toDpi = [perInch](float v) { return static_cast<l_int32>(std::lround(std::min(v * perInch, 1.0e6))); };
-    pixSetResolution(pix, toDpi(x), toDpi(y));
+    const QPoint dpi = TiffPageResolution(file);
+    pixSetResolution(pix, dpi.x(), dpi.y());
 }
 
 // True when the palette of a palette page holds only greys.
@@ -516,7 +474,7 @@ int TiffPageFormat(const TiffFile& file)
 Image ReadTiffPage(const TiffFile& file)
 {
     TIFF* tif = file.get();
-    const PageLayout layout = readLayout(file);
+    const PageLayout layout = ReadTiffPageLayout(file);
     if (layout.width > std::uint32_t(std::numeric_limits<int>::max()) ||
         layout.height > std::uint32_t(std::numeric_limits<int>::max()))
         throw EngineError(ErrOutOfMemory, msg::outOfMemory());
@@ -554,7 +512,7 @@ Image ReadTiffPage(const TiffFile& file)
     // decoded with errors is damaged, not a page.
     if (!file.lastError().isEmpty())
         file.failRead();
-    readResolution(tif, pix);
+    readResolution(file, pix);
     return Image::adopt(owned.release(), TiffPageFormat(file));
 }
 
@@ -654,6 +612,45 @@ void CopyTiffPage(const TiffFile& in, const TiffFile& out, int pageIndex, int pa
     copyRawChunks(in, out);
     if (!TIFFWriteDirectory(dst))
         out.failWrite();
+}
+
+TiffPageLayout ReadTiffPageLayout(const TiffFile& file)
+{
+    TIFF* tif = file.get();
+    TiffPageLayout layout;
+    if (!TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &layout.width) || !TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &layout.height))
+        file.failRead(msg::missingImageSize());
+    TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &layout.bitsPerSample);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &layout.samplesPerPixel);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &layout.planar);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &layout.compression);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLEFORMAT, &layout.sampleFormat);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_ORIENTATION, &layout.orientation);
+    TIFFGetFieldDefaulted(tif, TIFFTAG_FILLORDER, &layout.fillOrder);
+    if (!TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &layout.photometric))
+        layout.photometric = layout.samplesPerPixel >= 3 ? PHOTOMETRIC_RGB : PHOTOMETRIC_MINISWHITE;
+    layout.tiled = TIFFIsTiled(tif) != 0;
+    layout.chunks = layout.tiled ? TIFFNumberOfTiles(tif) : TIFFNumberOfStrips(tif);
+    return layout;
+}
+
+QPoint TiffPageResolution(const TiffFile& file)
+{
+    TIFF* tif = file.get();
+    float x = 0, y = 0;
+    std::uint16_t unit = RESUNIT_INCH;
+    TIFFGetFieldDefaulted(tif, TIFFTAG_RESOLUTIONUNIT, &unit);
+    if (!TIFFGetField(tif, TIFFTAG_XRESOLUTION, &x) || !std::isfinite(x) || x <= 0)
+        x = 0;
+    if (!TIFFGetField(tif, TIFFTAG_YRESOLUTION, &y) || !std::isfinite(y) || y <= 0)
+        y = x;
+    if (unit == RESUNIT_NONE) {
+        x = 0;
+        y = 0;
+    }
+    const double perInch = unit == RESUNIT_CENTIMETER ? 2.54 : 1.0;
+    const auto toDpi = [perInch](float v) { return static_cast<int>(std::lround(std::min(v * perInch, 1.0e6))); };
+    return {toDpi(x), toDpi(y)};
 }
 
 }  // namespace scanvo::engine

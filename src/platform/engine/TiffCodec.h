@@ -5,7 +5,31 @@
 #include "platform/engine/Image.h"
 #include "platform/engine/TiffFile.h"
 
+#include <QPoint>
+
+#include <cstdint>
+
 namespace scanvo::engine {
+
+// How the stored samples of the current directory are laid out, from its tags.
+struct TiffPageLayout {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    std::uint16_t bitsPerSample = 1;
+    std::uint16_t samplesPerPixel = 1;
+    std::uint16_t photometric = PHOTOMETRIC_MINISWHITE;
+    std::uint16_t planar = PLANARCONFIG_CONTIG;
+    std::uint16_t compression = COMPRESSION_NONE;
+    std::uint16_t sampleFormat = SAMPLEFORMAT_UINT;
+    std::uint16_t orientation = ORIENTATION_TOPLEFT;
+    std::uint16_t fillOrder = FILLORDER_MSB2LSB;
+    bool tiled = false;
+    std::uint32_t chunks = 0;  // strips, or tiles when tiled
+};
+// Throws EngineError when the page has no size.
+TiffPageLayout ReadTiffPageLayout(const TiffFile& file);
+// The current directory's resolution in dots per inch, 0 each way when it gives none.
+QPoint TiffPageResolution(const TiffFile& file);
 
 // The format code of the current directory of file.
 int TiffPageFormat(const TiffFile& file);

@@ -6,6 +6,7 @@
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/JpegCodec.h"
 #include "platform/engine/PixPtr.h"
+#include "platform/engine/TiffCodec.h"
 #include "platform/engine/TiffFile.h"
 
 #include <QFile>
@@ -35,40 +36,7 @@ struct CidDeleter {
 };
 using CidPtr = std::unique_ptr<L_COMP_DATA, CidDeleter>;
 
-// What the tags of a TIFF page say about its layout.
-struct TiffLayout {
-    std::uint32_t width = 0, height = 0;
-    std::uint16_t compression = COMPRESSION_NONE, photometric = PHOTOMETRIC_MINISWHITE;
-    std::uint16_t bitsPerSample = 1, samplesPerPixel = 1, planar = PLANARCONFIG_CONTIG;
-    std::uint16_t fillOrder = FILLORDER_MSB2LSB, orientation = ORIENTATION_TOPLEFT;
-    double xDpi = 0, yDpi = 0;
-    std::uint32_t strips = 0;
-};
-
-TiffLayout ReadLayout(TIFF* tif)
-{
-    TiffLayout t;
-    TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &t.width);
-    TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &t.height);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &t.compression);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_PHOTOMETRIC, &t.photometric);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &t.bitsPerSample);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &t.samplesPerPixel);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &t.planar);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_FILLORDER, &t.fillOrder);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_ORIENTATION, &t.orientation);
-    float x = 0, y = 0;
-    std::uint16_t unit = RESUNIT_INCH;
-    TIFFGetFieldDefaulted(tif, TIFFTAG_RESOLUTIONUNIT, &unit);
-    if (TIFFGetField(tif, TIFFTAG_XRESOLUTION, &x) && TIFFGetField(tif, TIFFTAG_YRESOLUTION, &y)
-        && unit != RESUNIT_NONE) {
-        const double scale = unit == RESUNIT_CENTIMETER ? 2.54 : 1.0;
-        t.xDpi = x * scale;
-        t.yDpi = y * scale;
-    }
-    t.strips = TIFFNumberOfStrips(tif);
-    return t;
-}
+using TiffLayout = engine::TiffPageLayout;
 
 // The raw (still coded) bytes of strip; empty when they cannot be read whole.
 QByteArray RawStrip(TIFF* tif, std::uint32_t strip)
@@ -84,7 +52,7 @@ QByteArray RawStrip(TIFF* tif, std::uint32_t strip)
 
 bool PlainSingleStrip(const TiffLayout& t)
 {
-    return t.strips == 1 && t.planar == PLANARCONFIG_CONTIG && t.orientation == ORIENTATION_TOPLEFT
+    return !t.tiled && t.chunks == 1 && t.planar == PLANARCONFIG_CONTIG && t.orientation == ORIENTATION_TOPLEFT
         && t.width > 0 && t.height > 0;
 }
 
@@ -114,8 +82,8 @@ bool TakeJpegStrips(TIFF* tif, const TiffLayout& t, const QString& path, PdfImag
 {
     const bool rgb = t.samplesPerPixel == 3 && t.photometric == PHOTOMETRIC_RGB;
     if (t.compression != COMPRESSION_JPEG || t.bitsPerSample != 8 || (t.samplesPerPixel != 1 && t.samplesPerPixel != 3)
-        || t.planar != PLANARCONFIG_CONTIG || t.orientation != ORIENTATION_TOPLEFT || t.strips == 0
-        || (rgb && t.strips > 1))
+        || t.planar != PLANARCONFIG_CONTIG || t.orientation != ORIENTATION_TOPLEFT || t.tiled || t.chunks == 0
+        || (rgb && t.chunks > 1))
         return false;
     QByteArray head;
     std::uint32_t tableBytes = 0;
@@ -127,7 +95,7 @@ bool TakeJpegStrips(TIFF* tif, const TiffLayout& t, const QString& path, PdfImag
         head.chop(2);
     }
     std::vector<QByteArray> bands;
-    for (std::uint32_t strip = 0; strip < t.strips; ++strip) {
+    for (std::uint32_t strip = 0; strip < t.chunks; ++strip) {
         const QByteArray data = RawStrip(tif, strip);
         if (data.size() < 4 || !data.startsWith("\xFF\xD8"))
             return false;
@@ -156,14 +124,15 @@ bool TakeStoredTiffPage(const PdfPageRef& page, PdfImage* image)
 {
     engine::TiffFile file = engine::TiffFile::openRead(page.path, engine::TiffFile::Access::Read);
     file.selectPage(page.page - 1);
-    const TiffLayout layout = ReadLayout(file.get());
+    const TiffLayout layout = engine::ReadTiffPageLayout(file);
+    const QPoint dpi = engine::TiffPageResolution(file);
     const bool kept = TakeFaxStrip(file.get(), layout, image) || TakeJpegStrips(file.get(), layout, page.path, image);
     if (!kept || file.hasError())
         return false;
     image->width = int(layout.width);
     image->height = int(layout.height);
-    image->xDpi = DpiOr300(layout.xDpi);
-    image->yDpi = DpiOr300(layout.yDpi);
+    image->xDpi = DpiOr300(dpi.x());
+    image->yDpi = DpiOr300(dpi.y());
     return true;
 }
 

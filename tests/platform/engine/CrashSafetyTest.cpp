@@ -1,6 +1,8 @@
 // Saves killed at random moments: a process writing back, appending, inserting, replacing or
 // deleting pages is killed mid-way, again and again. Every document must then hold either its old
-// or its new content, byte for byte, never a mix or a truncation; and the temporary file a killed
+// or its new content, never a mix or a truncation: page for page, each page's stored data as it
+// was or as the save makes it (an append writes in place, so a killed one leaves bytes after the
+// file's end that no page reaches; other saves replace the file whole); and the temporary file a killed
 // save leaves is removed the next time the document is opened, while that of a save still at work
 // is left alone.
 //
@@ -86,6 +88,15 @@ bool isLocked(const QString& path)
         return false;
     const QByteArray inode = ':' + QByteArray::number(qulonglong(st.st_ino)) + ' ';
     return locks.readAll().contains(inode);
+}
+
+// A document's content: the stored data of each page in order (a JPEG file's bytes as its page).
+using Content = std::vector<std::vector<QByteArray>>;
+Content contentOf(const QString& path, const Document& doc)
+{
+    if (IsJpegFileFormat(doc.format))
+        return {{FileBytes(path)}};
+    return RawPages(path);
 }
 
 void runInProcess(const QString& path, const Operation& op, const Document& doc)
@@ -177,13 +188,14 @@ TEST_F(CrashSafety, KilledSavesLeaveOldOrNewContentAndNoTemporaryFile)
                                         << doc.name.toStdString());
         // What the save makes of the document, made here first on a copy.
         const QByteArray before = FileBytes(path);
+        const Content beforePages = contentOf(path, doc);
         const QString copy = m_scratch.filePath(doc.name);
         WriteBytes(copy, before);
         QElapsedTimer timer;
         timer.start();
         runInProcess(copy, op, doc);
         const qint64 took = std::max<qint64>(timer.nsecsElapsed() / 1000, 200);
-        const QByteArray after = FileBytes(copy);
+        const Content afterPages = contentOf(copy, doc);
 
         int output = -1;
         const pid_t worker = startWorker(path, op, doc, &output);
@@ -202,14 +214,14 @@ TEST_F(CrashSafety, KilledSavesLeaveOldOrNewContentAndNoTemporaryFile)
         else
             ADD_FAILURE() << "the save failed in the worker: exit code " << status;
 
-        const QByteArray now = FileBytes(path);
-        if (now == before)
+        const Content now = contentOf(path, doc);
+        if (now == beforePages)
             ++keptOld;
-        else if (now == after)
+        else if (now == afterPages)
             ++tookNew;
         else
-            ADD_FAILURE() << "neither old nor new content: " << now.size() << " bytes, old " << before.size()
-                          << ", new " << after.size();
+            ADD_FAILURE() << "neither old nor new content: " << now.size() << " pages, old " << beforePages.size()
+                          << ", new " << afterPages.size();
         // Opening the document removes what the killed save left; nothing else is there.
         leftovers += AtomicFile::RemoveStaleTemporaries(m_docs.path());
         ASSERT_EQ(DirEntries(m_docs.path()), m_names);

@@ -580,7 +580,6 @@ TEST(HostileFiles, EditsReadNoMoreThanTheFileHolds)
         std::function<void()> run;
     };
     const Edit edits[] = {
-        {"append", [&] { SavePage(fresh, path, at(SaveAppend, 0)); }},
         {"insert", [&] { SavePage(fresh, path, at(SaveInsert, 1)); }},
         {"replace", [&] { SavePage(fresh, path, at(SaveReplace, 3)); }},
         {"delete", [&] { DeletePage(path, 1); }},
@@ -594,5 +593,15 @@ TEST(HostileFiles, EditsReadNoMoreThanTheFileHolds)
     }
     // The page itself is damaged, not the others.
     EXPECT_NO_THROW(LoadPage(path, 1));
+    EXPECT_THROW(LoadPage(path, 2), EngineError);
+    // An append reads none of the other pages: it goes through and leaves the damaged one as it was.
+    SavePage(fresh, path, at(SaveAppend, 0));
+    const QByteArray appended = FileBytes(path);
+    ASSERT_GT(appended.size(), damaged.size());
+    int changed = 0;  // the old bytes: only the link to the new page
+    for (qsizetype i = 0; i < damaged.size(); ++i)
+        changed += appended[i] != damaged[i];
+    EXPECT_LE(changed, 4);
+    EXPECT_TRUE(LoadPage(path, 4).samePixels(fresh));
     EXPECT_THROW(LoadPage(path, 2), EngineError);
 }
