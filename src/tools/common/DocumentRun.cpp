@@ -1,11 +1,16 @@
-// Writing the documents of a run one after the other.
+// Writing the documents of a run, several at once.
 #include "tools/common/DocumentRun.h"
 
 #include "core/CaughtFailure.h"
 #include "platform/engine/EngineError.h"
 #include "tools/common/PageList.h"
+#include "tools/common/ParallelRun.h"
 
 #include <QElapsedTimer>
+#include <QThread>
+
+#include <algorithm>
+#include <atomic>
 
 namespace scanvo::tools {
 
@@ -35,16 +40,29 @@ RunResult WriteDocuments(const std::vector<PdfDocument>& documents, const pdf::P
         progress.filesTotal += int(lists[i].fileEnds.size());
     }
 
-    for (size_t i = 0; i < documents.size(); ++i) {
+    // Several documents are written at once, the jobs shared among them: a run of one-page
+    // documents keeps every core busy as well as one long document does.
+    const int jobs = options.threads > 0 ? options.threads : std::max(1, QThread::idealThreadCount());
+    const int workers = WorkersFor(jobs, documents.size());
+    pdf::PdfOptions shared = options;
+    shared.threads = std::max(1, jobs / workers);
+    std::vector<std::atomic<int>> pagesDone(documents.size());
+    const auto tick = [&] {
+        progress.pagesDone = 0;
+        progress.filesDone = 0;
+        for (size_t i = 0; i < documents.size(); ++i) {
+            progress.pagesDone += pagesDone[i];
+            progress.filesDone += FilesDone(lists[i], pagesDone[i]);
+        }
+        if (onProgress)
+            onProgress(progress);
+    };
+    const auto write = [&](size_t i) {
         DocumentOutcome& outcome = result.documents[i];
-        const BatchProgress before = progress;
         if (outcome.error.isEmpty()) {
             try {
-                pdf::WritePdf(lists[i].pages, documents[i].target, options, [&](int done, int) {
-                    progress.pagesDone = before.pagesDone + done;
-                    progress.filesDone = before.filesDone + FilesDone(lists[i], done);
-                    if (onProgress)
-                        onProgress(progress);
+                pdf::WritePdf(lists[i].pages, documents[i].target, shared, [&](int done, int) {
+                    pagesDone[i] = done;
                     return true;
                 });
                 outcome.pages = int(lists[i].pages.size());
@@ -52,14 +70,13 @@ RunResult WriteDocuments(const std::vector<PdfDocument>& documents, const pdf::P
                 outcome.error = CaughtFailure(engine::ErrFileWrite).description;
             }
         }
-        // A document not written still counts as done.
-        progress.pagesDone = before.pagesDone + int(lists[i].pages.size());
-        progress.filesDone = before.filesDone + int(lists[i].fileEnds.size());
+        // A document not written counts as done all the same.
+        pagesDone[i] = int(lists[i].pages.size());
+    };
+    RunInParallel(documents.size(), workers, write, tick, [&](size_t i) {
         if (onDocumentDone)
-            onDocumentDone(documents[i], outcome);
-    }
-    if (onProgress)
-        onProgress(progress);
+            onDocumentDone(documents[i], result.documents[i]);
+    });
     result.seconds = double(timer.nsecsElapsed()) / 1e9;
     return result;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// A run: every document written in turn, its pages prepared and recognised in parallel, with
-// progress reported while it runs.
+// A run: every document written, several at once when there are several, with progress reported
+// while it runs.
 
 #include "platform/pdf/PdfExport.h"
 #include "tools/common/ProgressBar.h"
@@ -30,10 +30,11 @@ struct RunResult {
     double seconds = 0;
 };
 
-// Writes each document's PDF with options. A document whose files cannot be listed (a damaged or
-// unreadable file) or whose PDF fails is not written and the run goes on with the next.
-// onProgress is called on the calling thread after each page and once at the end, counting the
-// pages and page files of all documents; onDocumentDone after each document.
+// Writes each document's PDF with options; options.threads (0: one per processor) are shared
+// among the documents written at once. A document whose files cannot be listed (a damaged or
+// unreadable file) or whose PDF fails is not written and the others are. On the calling thread:
+// onProgress about ten times a second and once at the end, counting the pages and page files of
+// all documents; onDocumentDone after each document, in the order they finish.
 RunResult WriteDocuments(const std::vector<PdfDocument>& documents, const pdf::PdfOptions& options,
                          const std::function<void(const BatchProgress&)>& onProgress = {},
                          const std::function<void(const PdfDocument&, const DocumentOutcome&)>& onDocumentDone = {});

@@ -10,6 +10,7 @@
 #include "platform/engine/ImageFile.h"
 #include "tools/clean/CleanOptions.h"
 #include "tools/clean/CleanTargets.h"
+#include "tools/common/DocumentRun.h"
 #include "tools/common/PageList.h"
 #include "tools/pdf/PdfDocuments.h"
 #include "tools/pdf/PdfToolOptions.h"
@@ -241,6 +242,46 @@ TEST(PageListTest, EveryPageOfEachFileInOrderAndADamagedFileIsRefused)
     } catch (const engine::EngineError& error) {
         EXPECT_TRUE(error.description().contains(cut)) << error.description().toStdString();
     }
+}
+
+TEST(DocumentRunTest, SeveralDocumentsAtOnceEachReportedOnceAndCounted)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    std::vector<tools::PdfDocument> documents;
+    for (int n = 1; n <= 5; ++n) {
+        const QString page = dir.filePath(QStringLiteral("p%1.tif").arg(n));
+        WritePages(page, std::vector<Image>(size_t(n % 2 + 1), enginetest::BitonalPage(300, 400, n)), engine::FormatTiffG4);
+        documents.push_back({{page}, dir.filePath(QStringLiteral("p%1.pdf").arg(n)), {}});
+    }
+    enginetest::WriteBytes(dir.filePath(QStringLiteral("junk.tif")), "not a page");
+    documents.push_back({{dir.filePath(QStringLiteral("junk.tif"))}, dir.filePath(QStringLiteral("junk.pdf")), {}});
+    documents.push_back({{}, dir.filePath(QStringLiteral("refused.pdf")), QStringLiteral("refused")});
+
+    pdf::PdfOptions options;
+    options.threads = 2;
+    tools::BatchProgress last;
+    std::vector<int> reported(documents.size());
+    const tools::RunResult result = tools::WriteDocuments(
+        documents, options, [&](const tools::BatchProgress& progress) { last = progress; },
+        [&](const tools::PdfDocument& document, const tools::DocumentOutcome&) {
+            ++reported[size_t(&document - documents.data())];
+        });
+    EXPECT_EQ(reported, std::vector<int>(documents.size(), 1));
+    EXPECT_EQ(last.pagesTotal, 8);  // 2 + 1 + 2 + 1 + 2; the junk file has none to count
+    EXPECT_EQ(last.pagesDone, 8);
+    EXPECT_EQ(last.filesTotal, 5);
+    EXPECT_EQ(last.filesDone, 5);
+    ASSERT_EQ(result.documents.size(), documents.size());
+    for (size_t i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(result.documents[i].error.isEmpty()) << result.documents[i].error.toStdString();
+        EXPECT_EQ(result.documents[i].pages, int(i + 1) % 2 + 1);
+        EXPECT_EQ(pdftest::PdfPageCount(documents[i].target), result.documents[i].pages);
+    }
+    EXPECT_TRUE(result.documents[5].error.contains(QStringLiteral("junk.tif"))) << result.documents[5].error.toStdString();
+    EXPECT_EQ(result.documents[6].error, QStringLiteral("refused"));
+    EXPECT_FALSE(QFileInfo::exists(documents[5].target) || QFileInfo::exists(documents[6].target));
 }
 
 TEST(CleanToPdf, CommandLineAndNumberedResults)
