@@ -2,12 +2,12 @@
 // are stored (G4 and JPEG data byte for byte), a damaged page that leaves its PDF unwritten and
 // the others written, a missing language that leaves everything unwritten, and the programs'
 // exit status and messages.
-#include "platform/engine/EngineTestPages.h"
 #include "fixtures/PageGenerator.h"
-#include "platform/pdf/PdfTools.h"
 #include "platform/engine/AtomicFile.h"
 #include "platform/engine/EngineError.h"
+#include "platform/engine/EngineTestPages.h"
 #include "platform/engine/ImageFile.h"
+#include "platform/pdf/PdfTools.h"
 #include "tools/clean/CleanOptions.h"
 #include "tools/clean/CleanTargets.h"
 #include "tools/common/DocumentRun.h"
@@ -474,9 +474,10 @@ TEST_F(PdfProgramTest, AKilledRunLeavesNoPdf)
     // Killed as soon as it writes: the run is at most part-way then.
     QElapsedTimer waited;
     waited.start();
+    const QString watched = QFileInfo(out).canonicalFilePath();
     bool writing = false;
     while (!writing && process.state() == QProcess::Running && waited.elapsed() < 60000)
-        writing = HoldsFileIn(process.processId(), out);
+        writing = HoldsFileIn(process.processId(), watched);
     ASSERT_TRUE(writing) << "the run ended before it was seen writing";
     process.kill();
     ASSERT_TRUE(process.waitForFinished(10000));
