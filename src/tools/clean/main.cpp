@@ -23,9 +23,6 @@ using scanvo::tools::ProgressBar;
 
 namespace {
 
-constexpr int kExitFailedFiles = 1;
-constexpr int kExitUsage = 2;
-
 constexpr const char* kProgram = "scanvo-clean";
 
 void PrintError(const QString& text)
@@ -57,7 +54,7 @@ int WriteCleanedPdf(const std::vector<CleanTarget>& targets, const CleanOptions&
     const tools::DocumentOutcome& outcome = result.documents.front();
     if (!outcome.error.isEmpty()) {
         PrintError(QStringLiteral("%1: %2; not written").arg(options.pdfFile, outcome.error));
-        return kExitFailedFiles;
+        return tools::kExitSomeFailed;
     }
     if (!options.quiet)
         std::printf("%d pages written to %s in %.1f s.\n", outcome.pages, options.pdfFile.toLocal8Bit().constData(),
@@ -74,7 +71,7 @@ int main(int argc, char** argv)
     const CleanOptions& options = parsed.options;
     if (!parsed.error.isEmpty()) {
         tools::PrintUsageError(kProgram, parsed.error);
-        return kExitUsage;
+        return tools::kExitUsage;
     }
     if (options.showHelp || options.showVersion) {
         std::fputs((options.showHelp ? HelpText() : VersionText()).toLocal8Bit().constData(), stdout);
@@ -82,7 +79,7 @@ int main(int argc, char** argv)
     }
     if (!options.outputDir.isEmpty() && !QDir().mkpath(options.outputDir)) {
         PrintError(QStringLiteral("cannot create the output folder %1").arg(options.outputDir));
-        return kExitFailedFiles;
+        return tools::kExitSomeFailed;
     }
     // With --pdf the pages are cleaned into a temporary folder that goes when the PDF is written.
     const bool toPdf = !options.pdfFile.isEmpty();
@@ -91,12 +88,12 @@ int main(int argc, char** argv)
         // Without the language no PDF could be written; say so before any page is cleaned.
         if (const QString missing = tools::MissingLanguage(options.pdf); !missing.isEmpty()) {
             PrintError(missing);
-            return kExitFailedFiles;
+            return tools::kExitSomeFailed;
         }
         cleanedDir.emplace();
         if (!cleanedDir->isValid()) {
             PrintError(QStringLiteral("cannot create a temporary folder: %1").arg(cleanedDir->errorString()));
-            return kExitFailedFiles;
+            return tools::kExitSomeFailed;
         }
     }
 
@@ -140,9 +137,9 @@ int main(int argc, char** argv)
     }
     if (toPdf && failed > 0) {
         PrintError(QStringLiteral("%1: not written, since some file could not be cleaned").arg(options.pdfFile));
-        return kExitFailedFiles;
+        return tools::kExitSomeFailed;
     }
     if (toPdf)
         return WriteCleanedPdf(targets, options);
-    return failed > 0 ? kExitFailedFiles : 0;
+    return failed > 0 ? tools::kExitSomeFailed : 0;
 }

@@ -5,6 +5,10 @@
 
 namespace scanvo::tools {
 
+// The exit status of a tool when some file or document failed, and when the command line was wrong.
+constexpr int kExitSomeFailed = 1;
+constexpr int kExitUsage = 2;
+
 // "program: text" on standard error.
 void PrintError(const char* program, const QString& text);
 // A usage error, and where to read how the program is used.

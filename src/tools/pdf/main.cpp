@@ -18,9 +18,6 @@ using scanvo::tools::RunResult;
 
 namespace {
 
-constexpr int kExitFailedDocuments = 1;
-constexpr int kExitUsage = 2;
-
 constexpr const char* kProgram = "scanvo-pdf";
 
 void PrintError(const QString& text)
@@ -37,7 +34,7 @@ int main(int argc, char** argv)
     const PdfToolOptions& options = parsed.options;
     if (!parsed.error.isEmpty()) {
         tools::PrintUsageError(kProgram, parsed.error);
-        return kExitUsage;
+        return tools::kExitUsage;
     }
     if (options.showHelp || options.showVersion) {
         std::fputs((options.showHelp ? HelpText() : VersionText()).toLocal8Bit().constData(), stdout);
@@ -46,12 +43,12 @@ int main(int argc, char** argv)
     // Without the language nothing could be written; say so before any page is read.
     if (const QString missing = tools::MissingLanguage(options.pdf); !missing.isEmpty()) {
         PrintError(missing);
-        return kExitFailedDocuments;
+        return tools::kExitSomeFailed;
     }
     const bool perInput = IsFolderOutput(options.output);
     if (perInput && !QDir().mkpath(options.output)) {
         PrintError(QStringLiteral("cannot create the output folder %1").arg(options.output));
-        return kExitFailedDocuments;
+        return tools::kExitSomeFailed;
     }
     const std::vector<PdfDocument> documents = perInput ? CollectDocuments(options.inputs, options.output)
                                                         : std::vector{CollectDocument(options.inputs, options.output)};
@@ -82,5 +79,5 @@ int main(int argc, char** argv)
             std::printf(", %d failed", failed);
         std::printf(".\n");
     }
-    return failed > 0 ? kExitFailedDocuments : 0;
+    return failed > 0 ? tools::kExitSomeFailed : 0;
 }
