@@ -26,6 +26,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <unistd.h>
 
 namespace scanvo::pdftool {
@@ -442,12 +444,27 @@ TEST_F(PdfProgramTest, CleanWritesOnePdfOfTheCleanedPagesOrNoneWhenAFileIsDamage
     for (const QString& name : {QStringLiteral("p1.tif"), QStringLiteral("p2.jpg")})
         QFile::copy(doc + u'/' + name, second + u'/' + name);
     const QString pdf = path(QStringLiteral("clean.pdf"));
+    // The cleaned files go through a temporary folder, which goes too.
+    const QString temporary = path(QStringLiteral("tmp"));
+    QDir().mkpath(temporary);
+    const std::optional<QByteArray> systemTemporary =
+        qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt;
+    qputenv("TMPDIR", QFile::encodeName(temporary));
     const Finished cleaned = RunProgram(QStringLiteral(SCANVO_CLEAN_PROGRAM), {"-s", "--pdf", pdf, doc, second});
+    if (systemTemporary)
+        qputenv("TMPDIR", *systemTemporary);
+    else
+        qunsetenv("TMPDIR");
     ASSERT_EQ(cleaned.exitCode, 0) << cleaned.err.toStdString();
     EXPECT_TRUE(cleaned.out.startsWith(QStringLiteral("5 of 5 files cleaned"))) << cleaned.out.toStdString();
     EXPECT_TRUE(cleaned.out.contains(QStringLiteral("6 pages written to ") + pdf)) << cleaned.out.toStdString();
-    EXPECT_EQ(pdftest::PdfPageCount(pdf), 6);
-    EXPECT_EQ(Joined(Entries(path(QString()))), "clean.pdf");  // the cleaned files are not kept
+    EXPECT_EQ(Joined(Entries(path(QString()))), "clean.pdf");
+    EXPECT_EQ(Joined(QDir(temporary).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)), "");
+    // Page widths tell the pages apart: doc's 1240, 620, 620, 620, then second's 1240, 620.
+    std::vector<int> widths;
+    for (const QImage& image : pdftest::PdfDecodedImages(pdf, path(QStringLiteral("decoded"))))
+        widths.push_back(image.width());
+    EXPECT_EQ(widths, std::vector<int>({1240, 620, 620, 620, 1240, 620}));
 
     const QString none = path(QStringLiteral("none.pdf"));
     const Finished damaged = RunProgram(QStringLiteral(SCANVO_CLEAN_PROGRAM), {"-s", "--pdf", none, doc, bad});
