@@ -4,6 +4,7 @@
 
 #include "commands/PointerCommands.h"
 #include "control/ChildControls.h"
+#include "control/ExportCommands.h"
 #include "control/ControlTexts.h"
 #include "control/OleColor.h"
 #include "control/PaneLayout.h"
@@ -302,6 +303,17 @@ void Imaging::keyReleaseEvent(QKeyEvent* event)
 void Imaging::Refresh()
 {
     repaint();
+}
+
+bool Imaging::ExportPdf(const QString& path, const QVariantMap& options)
+{
+    const bool ocr = options.value(QStringLiteral("ocr"), false).toBool();
+    pdf::PdfOptions chosen = StoredExportOptions(ocr);
+    chosen.pdfa = options.value(QStringLiteral("pdfa"), chosen.pdfa).toBool();
+    const QVariant languages = options.value(QStringLiteral("languages"));
+    if (languages.canConvert<QStringList>() && !languages.toStringList().isEmpty())
+        chosen.languages = languages.toStringList().join(u'+');
+    return ExportDocument(m_State, path, chosen);
 }
 
 void Imaging::FirstShow()

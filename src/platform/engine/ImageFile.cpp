@@ -1,5 +1,6 @@
 // Page files: which codec a file needs, page counts, loading, saving in the four modes, and
-// page deletion. Multi-page edits copy every other page's compressed data as stored.
+// page deletion. Multi-page edits link the page in place where the file's chain of pages allows;
+// otherwise they copy every other page's compressed data as stored into a new file.
 #include "platform/engine/ImageFile.h"
 
 #include "platform/engine/AtomicFile.h"
@@ -10,7 +11,7 @@
 #include "platform/engine/ImageDepth.h"
 #include "platform/engine/JpegCodec.h"
 #include "platform/engine/PixPtr.h"
-#include "platform/engine/TiffAppend.h"
+#include "platform/engine/TiffInPlace.h"
 #include "platform/engine/TiffCodec.h"
 #include "platform/engine/TiffFile.h"
 
@@ -370,6 +371,26 @@ std::vector<int> sourcePages(int count)
     return plan;
 }
 
+// Rewrites every page of path into a new file, leaving out what no page reaches.
+void compact(const QString& path)
+{
+    const TiffFile source = TiffFile::openRead(path, TiffFile::Access::Read);
+    writeTiffFile(path, &source, sourcePages(editablePageCount(source, false)), Image(), SaveOptions());
+}
+
+// After an edit in place, the file is rewritten when a quarter of it is reached by no page. The edit
+// itself has taken effect: a rewrite that fails (a full disk, a page that cannot be copied) leaves
+// the edited file as it is, to be compacted by a later edit.
+void compactIfWorthIt(const QString& path, const InPlaceEdit& edit)
+{
+    if (!WorthCompacting(edit))
+        return;
+    try {
+        compact(path);
+    } catch (const EngineError&) {
+    }
+}
+
 void saveJpegFile(const Image& image, const QString& path, const SaveOptions& options)
 {
     // Replacing page 1 rewrites a JPEG file; it must not turn a multi-page TIFF into one.
@@ -404,29 +425,36 @@ void saveTiffFile(const Image& image, const QString& path, const SaveOptions& op
     bool damaged = false;
     const int count = editablePageCount(*source, options.dropUnreadablePages, &damaged);
     std::vector<int> plan = sourcePages(count);
+    PageLink link = PageLink::Append;
     switch (options.mode) {
     case SaveAppend:
-        // A whole chain is extended where it ends; a broken one is rewritten without its lost pages.
-        if (!damaged) {
-            source.reset();
-            if (AppendPageInPlace(path, image, options.format, options.quality, count, count + 1))
-                return;
-            source = TiffFile::openRead(path, TiffFile::Access::Read);
-            if (editablePageCount(*source, options.dropUnreadablePages) != count)
-                source->failRead();
-        }
         plan.push_back(kNewPage);
         break;
     case SaveReplace:
         checkPageNumber(options.page, count);
         plan[size_t(options.page - 1)] = kNewPage;
+        link = PageLink::Replace;
         break;
     case SaveInsert:
         checkPageNumber(options.page, count + 1);
         plan.insert(plan.begin() + (options.page - 1), kNewPage);
+        link = PageLink::Insert;
         break;
     default:
         throw EngineError(ErrUnsupported, msg::unknownSaveMode(options.mode));
+    }
+    // A whole chain is edited where it links; a broken one is rewritten without its lost pages.
+    if (!damaged) {
+        source.reset();
+        const int position = options.mode == SaveAppend ? count : options.page - 1;
+        const InPlaceEdit edit = WritePageInPlace(path, image, options.format, options.quality, link, position, count);
+        if (edit.done) {
+            compactIfWorthIt(path, edit);
+            return;
+        }
+        source = TiffFile::openRead(path, TiffFile::Access::Read);
+        if (editablePageCount(*source, options.dropUnreadablePages) != count)
+            source->failRead();
     }
     writeTiffFile(path, &*source, plan, image, options);
 }
@@ -532,14 +560,33 @@ void DeletePage(const QString& path, int page, bool dropUnreadablePages)
 {
     if (fileKind(path) != FileKind::Tiff)
         throw EngineError(ErrUnsupported, msg::notATiff(path));
-    const TiffFile source = TiffFile::openRead(path, TiffFile::Access::Read);
-    const int count = editablePageCount(source, dropUnreadablePages);
+    std::optional<TiffFile> source = TiffFile::openRead(path, TiffFile::Access::Read);
+    bool damaged = false;
+    const int count = editablePageCount(*source, dropUnreadablePages, &damaged);
     checkPageNumber(page, count);
     if (count == 1)
         throw EngineError(ErrPageRange, msg::cannotDeleteOnlyPage(path));
+    if (!damaged) {
+        source.reset();
+        const InPlaceEdit edit = DeletePageInPlace(path, page - 1, count);
+        if (edit.done) {
+            compactIfWorthIt(path, edit);
+            return;
+        }
+        source = TiffFile::openRead(path, TiffFile::Access::Read);
+        if (editablePageCount(*source, dropUnreadablePages) != count)
+            source->failRead();
+    }
     std::vector<int> plan = sourcePages(count);
     plan.erase(plan.begin() + (page - 1));
-    writeTiffFile(path, &source, plan, Image(), SaveOptions());
+    writeTiffFile(path, &*source, plan, Image(), SaveOptions());
+}
+
+void CompactPageFile(const QString& path)
+{
+    if (fileKind(path) != FileKind::Tiff)
+        throw EngineError(ErrUnsupported, msg::notATiff(path));
+    compact(path);
 }
 
 struct TiffPageWriter::Open {

@@ -43,9 +43,12 @@ struct Document {
     bool singlePage;  // written back whole (mode 0), as single-page documents are
 };
 
+constexpr int kDelete = -1;
+constexpr int kCompact = -2;
+
 struct Operation {
     const char* name;  // as the worker takes it
-    int mode;          // save mode, or -1 for deletion
+    int mode;          // save mode, kDelete or kCompact
     int page;
 };
 
@@ -101,8 +104,12 @@ Content contentOf(const QString& path, const Document& doc)
 
 void runInProcess(const QString& path, const Operation& op, const Document& doc)
 {
-    if (op.mode < 0) {
+    if (op.mode == kDelete) {
         DeletePage(path, op.page);
+        return;
+    }
+    if (op.mode == kCompact) {
+        CompactPageFile(path);
         return;
     }
     SaveOptions options;
@@ -152,15 +159,17 @@ protected:
         if (doc.singlePage)
             return {"new", SaveNew, 0};
         const int page = 1 + int(m_random() % unsigned(pages));
+        if (m_random() % 8 == 0)
+            return {"compact", kCompact, 0};  // whole rewrites, as edits that leave much unused make them
         switch (m_random() % 4) {
         case 0:
             return {"replace", SaveReplace, page};  // a page written back
         case 1:
-            return pages < 14 ? Operation{"append", SaveAppend, 0} : Operation{"delete", -1, page};
+            return pages < 14 ? Operation{"append", SaveAppend, 0} : Operation{"delete", kDelete, page};
         case 2:
             return pages < 14 ? Operation{"insert", SaveInsert, page} : Operation{"replace", SaveReplace, page};
         default:
-            return pages > 2 ? Operation{"delete", -1, page} : Operation{"append", SaveAppend, 0};
+            return pages > 2 ? Operation{"delete", kDelete, page} : Operation{"append", SaveAppend, 0};
         }
     }
 
@@ -239,13 +248,13 @@ TEST_F(CrashSafety, KilledSavesLeaveOldOrNewContentAndNoTemporaryFile)
 
 TEST_F(CrashSafety, ASaveAtWorkInAnotherProcessKeepsItsTemporaryFile)
 {
-    // A long document, so that the save is still copying pages when it is caught.
+    // A long document, so that the rewrite is still copying pages when it is caught.
     const Document& doc = m_documents[0];
     const QString path = m_docs.filePath(doc.name);
     for (int i = 0; i < 60; ++i)
         runInProcess(path, {"append", SaveAppend, 0}, doc);
     const QByteArray before = FileBytes(path);
-    const Operation op{"insert", SaveInsert, 1};
+    const Operation op{"compact", kCompact, 0};
     const QString copy = m_scratch.filePath(doc.name);
     WriteBytes(copy, before);
     runInProcess(copy, op, doc);
