@@ -10,7 +10,7 @@
 #include "tools/clean/CleanOptions.h"
 #include "tools/clean/CleanTargets.h"
 #include "tools/clean/FileCleaner.h"
-#include "tools/clean/ProgressBar.h"
+#include "tools/common/ProgressBar.h"
 
 #include <QDir>
 #include <QFile>
