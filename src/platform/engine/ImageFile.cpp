@@ -21,6 +21,7 @@
 #include <optional>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -334,12 +335,25 @@ const Image& imageForFormat(const Image& image, const FormatInfo& info, int bits
 
 // Writes the pages of plan (source page indexes, kNewPage for newPage) to path through a temporary
 // file. source may be null when plan names no source page.
+// The size past which a classic TIFF cannot address a further page.
+std::atomic<std::uint64_t> g_classicTiffLimit{std::uint64_t(1) << 32};
+
+// Whether adding page to source could take a classic TIFF past the offsets it can address: no
+// coding makes a page more than twice its raw size.
+bool needsBigTiff(const TiffFile& source, const Image& page)
+{
+    if (TIFFIsBigTIFF(source.get()))
+        return false;
+    const std::uint64_t raw = std::uint64_t(page.width()) * std::uint64_t(page.height()) * std::uint64_t(std::max(page.depth(), 1)) / 8;
+    return source.fileSize() + raw * 2 + 65536 >= g_classicTiffLimit.load();
+}
+
 void writeTiffFile(const QString& path, const TiffFile* source, const std::vector<int>& plan, const Image& newPage,
-                   const SaveOptions& options)
+                   const SaveOptions& options, bool toBigTiff = false)
 {
     AtomicFile target(path);
     {
-        const bool bigTiff = source && TIFFIsBigTIFF(source->get());
+        const bool bigTiff = toBigTiff || (source && TIFFIsBigTIFF(source->get()));
         TiffFile out = TiffFile::openWrite(target.descriptor(), target.targetPath(), bigTiff);
         const int count = static_cast<int>(plan.size());
         int current = -1;
@@ -443,8 +457,10 @@ void saveTiffFile(const Image& image, const QString& path, const SaveOptions& op
     default:
         throw EngineError(ErrUnsupported, msg::unknownSaveMode(options.mode));
     }
-    // A whole chain is edited where it links; a broken one is rewritten without its lost pages.
-    if (!damaged) {
+    // A whole chain is edited where it links; a broken one is rewritten without its lost pages, and
+    // a classic file the page could take past its last addressable byte continues as BigTIFF.
+    const bool toBigTiff = needsBigTiff(*source, image);
+    if (!damaged && !toBigTiff) {
         source.reset();
         const int position = options.mode == SaveAppend ? count : options.page - 1;
         const InPlaceEdit edit = WritePageInPlace(path, image, options.format, options.quality, link, position, count);
@@ -456,7 +472,7 @@ void saveTiffFile(const Image& image, const QString& path, const SaveOptions& op
         if (editablePageCount(*source, options.dropUnreadablePages) != count)
             source->failRead();
     }
-    writeTiffFile(path, &*source, plan, image, options);
+    writeTiffFile(path, &*source, plan, image, options, toBigTiff);
 }
 
 }  // namespace
@@ -580,6 +596,11 @@ void DeletePage(const QString& path, int page, bool dropUnreadablePages)
     std::vector<int> plan = sourcePages(count);
     plan.erase(plan.begin() + (page - 1));
     writeTiffFile(path, &*source, plan, Image(), SaveOptions());
+}
+
+std::uint64_t SetClassicTiffLimit(std::uint64_t bytes)
+{
+    return g_classicTiffLimit.exchange(bytes);
 }
 
 void CompactPageFile(const QString& path)

@@ -174,6 +174,39 @@ TEST(InPlaceEdit, InsertReplaceAndDeleteRelinkTheChainAndCompactionReclaimsTheRe
     expectModel();
 }
 
+TEST(InPlaceEdit, AClassicFileNearItsLimitContinuesAsBigTiff)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("long.tif"));
+    // A limit a few pages away stands in for 4 GiB.
+    struct Limit {
+        std::uint64_t old = SetClassicTiffLimit(400000);
+        ~Limit() { SetClassicTiffLimit(old); }
+    } limit;
+    std::vector<Image> pages;
+    bool big = false;
+    for (int i = 0; i < 40 && !big; ++i) {
+        pages.push_back(BitonalPage(1240, 1754, i + 1));
+        SavePage(pages.back(), path, SaveAt(i == 0 ? SaveNew : SaveAppend, 0));
+        big = FileBytes(path).startsWith(QByteArray("II+\0", 4));
+    }
+    ASSERT_TRUE(big) << "the file never passed the limit";
+    // Edits go on in place in the BigTIFF file, and every reader takes it.
+    const ino_t inode = InodeOf(path);
+    pages.insert(pages.begin(), BitonalPage(1240, 1754, 90));
+    SavePage(pages.front(), path, SaveAt(SaveInsert, 1));
+    pages.push_back(BitonalPage(1240, 1754, 91));
+    SavePage(pages.back(), path, SaveAt(SaveAppend, 0));
+    DeletePage(path, 2);
+    pages.erase(pages.begin() + 1);
+    EXPECT_EQ(InodeOf(path), inode);
+    ASSERT_EQ(PageCount(path), int(pages.size()));
+    for (std::size_t i = 0; i < pages.size(); ++i)
+        EXPECT_TRUE(LoadPage(path, int(i) + 1).samePixels(pages[i])) << "page " << i + 1;
+    ExpectReadersTakeIt(path, int(pages.size()), dir.filePath(QStringLiteral("copy.tif")));
+}
+
 TEST(InPlaceEdit, AFileAnotherWriterHoldsIsRewrittenWhole)
 {
     QTemporaryDir dir;
