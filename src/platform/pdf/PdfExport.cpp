@@ -43,8 +43,8 @@ public:
         : m_pages(pages), m_options(options), m_slots(pages.size()), m_window(std::max(2, threads * 2))
     {
         for (int i = 0; i < threads; ++i)
-            m_workers.emplace_back([this, threads] {
-                if (m_options.ocr && threads > 1)
+            m_workers.emplace_back([this] {
+                if (m_options.ocr)
                     RecognizeOnePageAThread();
                 work();
             });

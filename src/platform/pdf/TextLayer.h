@@ -37,10 +37,10 @@ private:
     int m_pages = 0;
 };
 
-// Keeps the recognitions of the calling thread on that thread, for pages recognised on several
-// threads at once: the recogniser's own parallel sections would otherwise compete with the other
-// pages' for the same cores. Called on each recognising thread before its first page; a single
-// page still has the recogniser's own threads.
+// Keeps the recognitions of the calling thread on that thread. Pages are recognised in parallel
+// already; the recogniser's own parallel sections would compete with them for the same cores, and
+// their threads spin while they wait, which on a busy machine costs more than they gain. Called on
+// each recognising thread before its first page.
 void RecognizeOnePageAThread();
 
 }  // namespace scanvo::pdf
