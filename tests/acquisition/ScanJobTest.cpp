@@ -23,6 +23,7 @@
 #include <tuple>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 
 namespace scanvo::fixtures {
 namespace {
@@ -427,6 +428,26 @@ TEST_F(ScanJobTest, TheScanKeysOfTbMainStartTheirJobs)
     Click(keys::miReplace);
     EXPECT_EQ(S().m_ScanMode, 3);
     EXPECT_EQ(FileWidths(DocFiles()), QList<int>({102, 103}));
+}
+
+// Enter scans, but not an Enter whose press closed a message box and whose release alone came to
+// the control.
+TEST_F(ScanJobTest, EnterScansOnlyWhenItWentDownOnTheControl)
+{
+    WriteFile(docFile(QStringLiteral("p0001.tif")), {200});
+    Open(2);
+    scanner->queuePages(Pages({101}));
+    QMessageBox box(QMessageBox::Information, core_texts::kTitleInformation, T::kNoDocName);
+    box.show();
+    QTest::keyPress(&box, Qt::Key_Return);
+    ASSERT_FALSE(box.isVisible());
+    QTest::keyRelease(m_Control.get(), Qt::Key_Return);
+    EXPECT_EQ(scanner->enableCount(), 0);
+    EXPECT_EQ(DocFiles().size(), 1);
+
+    QTest::keyClick(m_Control.get(), Qt::Key_Return);
+    EXPECT_EQ(scanner->enableCount(), 1);
+    EXPECT_EQ(FileWidths(DocFiles()), QList<int>({200, 101}));
 }
 
 }  // namespace
