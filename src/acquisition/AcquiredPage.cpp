@@ -13,6 +13,8 @@
 #include "acquisition/PageStoreQueue.h"
 #include "saving/Compression.h"
 #include "settings/Settings.h"
+#include "document/FileList.h"
+#include "viewer/PageDisplay.h"
 #include "viewer/Zoom.h"
 
 #include <QFileInfo>
@@ -262,6 +264,14 @@ void Settle(ControlState& state, ScanJobRun& run)
         state.m_ZoomPercent = static_cast<qint32>(std::lround(state.mtMain->zoomPercent()));
     }
     SyncZoomBox(state);
+    // The list and the page count grow with the job: the position is now that of the page just
+    // stored, and not yet of the next one.
+    FillFileList(state);
+    if (state.m_DocType == DocTypeAllImages)
+        SelectFileInList(state);
+    else
+        SelectPageInList(state);
+    UpdatePagePosition(state);
 }
 
 }  // namespace

@@ -148,12 +148,17 @@ void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
     RefreshPageDependents(state, true);
 }
 
-void UpdateStatusBar(ControlState& state)
+void UpdatePagePosition(ControlState& state)
 {
-    SetIdleStatusText(state);
     SetStatusPanelText(state, 2,
                        T::kPagePositionBefore + QString::number(state.m_CurrentPage) + T::kPagePositionMiddle +
                            QString::number(state.m_PageCount) + T::kPagePositionAfter);
+}
+
+void UpdateStatusBar(ControlState& state)
+{
+    SetIdleStatusText(state);
+    UpdatePagePosition(state);
     const engine::ImageViewer* viewer = state.mtMain;
     if (viewer == nullptr || !viewer->hasImage()) {
         SetStatusPanelText(state, 3, QString());
