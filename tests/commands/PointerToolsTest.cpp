@@ -4,6 +4,7 @@
 
 #include "commands/Rotation.h"
 #include "core/CommandKeys.h"
+#include "core/CoreTexts.h"
 #include "core/ToolbarKeys.h"
 #include "platform/engine/ops/Canvas.h"
 #include "platform/engine/ops/Geometry.h"
@@ -170,6 +171,34 @@ TEST_F(PointerToolsTest, TheDeskewLineTurnsThePageWhicheverWayItIsDrawnAndALevel
     EXPECT_TRUE(page().samePixels(loaded));
     EXPECT_FALSE(enabled(s.tbCommon, keys::miUndo));
     EXPECT_EQ(s.m_DeskewLineMode, 1);  // on for any number of lines
+}
+
+// The armed deskew line shows itself while it lasts: its menu entry checked, a cross over the
+// viewer, and the status bar saying what the next drag does, also after a line and after the
+// colour picker came and went; switching it off, or arming the crop tool, takes all three away.
+TEST_F(PointerToolsTest, TheArmedDeskewLineShowsItselfUntilItIsSwitchedOff)
+{
+    ControlState& s = openAtActualSize(8, 300, 200);
+    const auto shows = [&](bool on) {
+        EXPECT_EQ(pressed(s.tbImaging, keys::miDeskewByLine), on);
+        EXPECT_EQ(surface()->cursor().shape(), on ? Qt::CrossCursor : Qt::ArrowCursor);
+        EXPECT_EQ(statusText(), on ? core_texts::kDeskewLineHint : core_texts::kIdleStatus);
+    };
+    click(s.tbImaging, keys::miDeskewByLine);
+    shows(true);
+    drag({20, 100}, {220, 80});
+    ASSERT_TRUE(enabled(s.tbCommon, keys::miUndo));  // the line turned the page
+    shows(true);
+    click(s.tbCommon, keys::miGetPixel);
+    click(s.tbCommon, keys::miGetPixel);
+    shows(true);
+    click(s.tbImaging, keys::miDeskewByLine);
+    shows(false);
+
+    click(s.tbImaging, keys::miDeskewByLine);
+    click(s.tbImaging, keys::miCrop);
+    EXPECT_EQ(s.m_DeskewLineMode, 0);
+    shows(false);
 }
 
 TEST_F(PointerToolsTest, TheTrimBoxStartsAroundTheFittedPageAndRemembersItself4PixelsInside)
