@@ -33,19 +33,25 @@ protected:
         ScanTest::TearDown();
         qunsetenv("SANE_CONFIG_DIR");
     }
+    // A single-page document and black-and-white sheets at 100 dpi from the feeder, named t001 on.
+    void OpenForFeederJob()
+    {
+        Open(2);
+        auto& scan = g_Settings.Scan;
+        scan.ScanSupply = 1;
+        scan.ImageType = 0;
+        scan.Resolution = 0;
+        scan.DocNameRule = QStringLiteral("t###");
+    }
 };
 
 TEST_F(SaneScanJobTest, AFeederJobStoresEveryPageAsTheSheetChosen)
 {
-    Open(2);
+    OpenForFeederJob();
     auto& scan = g_Settings.Scan;
-    scan.ScanSupply = 1;
     scan.ScanDuplex = 0;
-    scan.ImageType = 0;
-    scan.Resolution = 0;      // 100 dpi
     scan.PaperSize = 0;       // B5
     scan.PaperDirection = 0;  // landscape
-    scan.DocNameRule = QStringLiteral("t###");
     Click(keys::miScan);
 
     ASSERT_TRUE(prompter.messages.isEmpty()) << prompter.messages[0].text.toStdString();
@@ -75,12 +81,7 @@ TEST_F(SaneScanJobTest, AFeederJobStoresEveryPageAsTheSheetChosen)
 // stored, the job ends as cancelled, and the list already grew while the pages came.
 TEST_F(SaneScanJobTest, EscapeStopsAFeederJobWithThePagesSoFarStoredAndListed)
 {
-    Open(2);
-    auto& scan = g_Settings.Scan;
-    scan.ScanSupply = 1;
-    scan.ImageType = 0;
-    scan.Resolution = 0;
-    scan.DocNameRule = QStringLiteral("t###");
+    OpenForFeederJob();
     int pages = 0;
     int listedAtThree = -1;
     QObject::connect(S().m_Scanner.get(), &scanner::ScannerSource::pageAcquired, m_Control.get(), [&] {
