@@ -24,8 +24,8 @@
 #include <QLabel>
 #include <QApplication>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace scanvo::fixtures {
 namespace {
@@ -471,13 +471,14 @@ void ScanJobTest::ExpectStoppedAtSheetThree(const std::function<void()>& stop)
     ControlState& s = S();
     QList<int> listed;
     QStringList positions;
-    scanner->queueScan({Pages({101, 102, 103, 104, 105, 106, 107, 108, 109, 110}), scanner::ResultSuccess, [&](int n) {
-                                 ASSERT_NE(StopWindow(), nullptr);
-                                 listed.append(s.lvwFileList->count());
-                                 positions.append(StatusPanel(s, 2)->text());
-                                 if (n == 3)
-                                     stop();
-                             }});
+    const auto sheetIn = [&](int n) {
+        ASSERT_NE(StopWindow(), nullptr);
+        listed.append(s.lvwFileList->count());
+        positions.append(StatusPanel(s, 2)->text());
+        if (n == 3)
+            stop();
+    };
+    scanner->queueScan({Pages({101, 102, 103, 104, 105, 106, 107, 108, 109, 110}), scanner::ResultSuccess, sheetIn});
     Click(keys::miScan);
 
     EXPECT_EQ(StopWindow(), nullptr);
