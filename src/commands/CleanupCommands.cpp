@@ -5,6 +5,7 @@
 #include "commands/CommandFrame.h"
 #include "commands/CommandTexts.h"
 #include "core/Prompter.h"
+#include "core/StatusPanels.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/CleanupSettings.h"
 #include "settings/Settings.h"
@@ -17,10 +18,14 @@ namespace {
 
 using Filter = void (*)(engine::Image& page, const CleanupSettings& settings);
 
-void RunFilter(ControlState& state, const QString& status, Filter filter)
+void RunFilter(ControlState& state, const QString& status, const QString& notBitonal, Filter filter)
 {
-    if (!HasPage(state) || !IsCleanupPage(state.mtMain->image()))
+    if (!HasPage(state))
         return;
+    if (!IsCleanupPage(state.mtMain->image())) {
+        SetStatusPanelText(state, 1, notBitonal);
+        return;
+    }
     const CleanupSettings settings = CleanupSettingsOf(g_Settings);
     RunPageCommand(state, status, [&](engine::Image& page) { filter(page, settings); });
 }
@@ -36,22 +41,22 @@ void ShowForm(ControlState& state)
 
 void DespecklePage(ControlState& state)
 {
-    RunFilter(state, T::kDespeckleStatus, RunDespeckle);
+    RunFilter(state, T::kDespeckleStatus, T::kDespeckleNotBitonal, RunDespeckle);
 }
 
 void RemovePageBorders(ControlState& state)
 {
-    RunFilter(state, T::kRemoveBordersStatus, RunBorderRemoval);
+    RunFilter(state, T::kRemoveBordersStatus, T::kRemoveBordersNotBitonal, RunBorderRemoval);
 }
 
 void RemovePageLines(ControlState& state)
 {
-    RunFilter(state, T::kRemoveLinesStatus, RunLineRemoval);
+    RunFilter(state, T::kRemoveLinesStatus, T::kRemoveLinesNotBitonal, RunLineRemoval);
 }
 
 void RemovePageHolePunches(ControlState& state)
 {
-    RunFilter(state, T::kRemoveHolePunchesStatus, RunHolePunchRemoval);
+    RunFilter(state, T::kRemoveHolePunchesStatus, T::kRemoveHolePunchesNotBitonal, RunHolePunchRemoval);
 }
 
 void ShowDotRemoveOptions(ControlState& state)

@@ -22,6 +22,7 @@
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "settings/frmImageDir.h"
+#include "viewer/KeyPresses.h"
 #include "viewer/KeyTable.h"
 #include "viewer/PageNavigation.h"
 #include "viewer/PointerTools.h"
@@ -76,6 +77,7 @@ Imaging::Imaging(QWidget* parent)
         ArrangeLeftPane(m_State);
     };
     setFocusPolicy(Qt::StrongFocus);
+    m_KeyPresses = new KeyPresses(this);
     CreatePanes();
     ApplyForeColor();
     ApplyBackColor();
@@ -292,9 +294,12 @@ void Imaging::keyReleaseEvent(QKeyEvent* event)
     // A held key repeats its release; the key acts once, when the user lets it go. Keys typed
     // into a text box (the page box, the zoom box) are the box's: Enter there confirms a number
     // and must not start a scan. The comment box is such a box too, and m_CommentEntry says so.
+    // A release whose press went to another window (a message box that Enter closed) is no key
+    // the user pressed here.
     const QWidget* focus = QApplication::focusWidget();
     const bool typing = focus && focus != m_State.txtPageNumber && qobject_cast<const QLineEdit*>(focus);
-    if (!event->isAutoRepeat() && !typing && OnControlKeyUp(m_State, event->key(), event->modifiers()))
+    const bool pressedHere = !event->isAutoRepeat() && m_KeyPresses->TakePress(event->key());
+    if (pressedHere && !typing && OnControlKeyUp(m_State, event->key(), event->modifiers()))
         event->accept();
     else
         QWidget::keyReleaseEvent(event);

@@ -13,6 +13,7 @@
 
 namespace scanvo {
 
+class KeyPresses;
 class PropertyBag;
 
 class Imaging : public QWidget {
@@ -137,6 +138,7 @@ private:
     void Inform(const QString& text);
 
     ControlState m_State;
+    KeyPresses* m_KeyPresses = nullptr;
     quint32 m_ForeColor = 0x80000012;
     qint16 m_BorderStyle = 0;
     bool m_UserMode = true;
