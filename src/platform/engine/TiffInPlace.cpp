@@ -438,6 +438,10 @@ InPlaceEdit DeletePageInPlace(const QString& path, int position, int pageCount)
     std::optional<OpenedDocument> doc = openDocument(path, pageCount);
     if (!doc || pageCount < 2)
         return {};
+    // A reader takes the first directory whole when it opens the file: the page that becomes first
+    // must be one it can read, which following the chain does not show.
+    if (position == 0 && !TiffFile::openRead(path, TiffFile::Access::Read).trySelectPage(1))
+        return {};
     const Chain& chain = doc->chain;
     writeLink(doc->fd->get(), path, chain.linkTo(position), chain.encode(chain.directoryAt(position + 1)));
     const std::uint64_t used = chain.usedBytes() - chain.pages[size_t(position)].bytes;

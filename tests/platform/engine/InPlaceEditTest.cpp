@@ -4,6 +4,7 @@
 // the file already makes the edit fall back to a whole rewrite.
 #include "EngineTestPages.h"
 
+#include "platform/engine/EngineError.h"
 #include "platform/engine/ImageFile.h"
 
 #include <QFile>
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 #include <leptonica/allheaders.h>
+#include <tiffio.h>
 
 #include <fcntl.h>
 #include <map>
@@ -205,6 +207,24 @@ TEST(InPlaceEdit, AClassicFileNearItsLimitContinuesAsBigTiff)
     for (std::size_t i = 0; i < pages.size(); ++i)
         EXPECT_TRUE(LoadPage(path, int(i) + 1).samePixels(pages[i])) << "page " << i + 1;
     ExpectReadersTakeIt(path, int(pages.size()), dir.filePath(QStringLiteral("copy.tif")));
+}
+
+TEST(InPlaceEdit, ADeletionNeverPutsAnUnreadablePageFirst)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("doc.tif"));
+    SavePage(BitonalPage(600, 800, 1), path, SaveAt(SaveNew, 0));
+    SavePage(BitonalPage(600, 800, 2), path, SaveAt(SaveAppend, 0));
+    // Page 2's chain link is sound, its directory is not: a reader opening the file would fail.
+    QByteArray bytes = FileBytes(path);
+    SetTiffTag(bytes, 1, TIFFTAG_IMAGEWIDTH, 0);
+    WriteBytes(path, bytes);
+    EXPECT_THROW(DeletePage(path, 1), EngineError);
+    EXPECT_EQ(FileBytes(path), bytes);
+    EXPECT_EQ(PageCount(path), 2);
+    DeletePage(path, 2);  // the sound page stays first
+    EXPECT_TRUE(LoadPage(path, 1).samePixels(BitonalPage(600, 800, 1)));
 }
 
 TEST(InPlaceEdit, AFileAnotherWriterHoldsIsRewrittenWhole)
