@@ -13,6 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -25,6 +26,7 @@ namespace {
 
 constexpr int kReapMs = 5'000;
 constexpr char kListening[] = "waiting for control connection";
+constexpr char kScanStarted[] = "do_scan: start";
 // A system bus address nothing listens on: the daemon announces itself to no one and the net
 // backend browses for no other daemons.
 constexpr char kNoBus[] = "/no-system-bus";
@@ -70,9 +72,11 @@ LoopbackSaned::LoopbackSaned() = default;
 LoopbackSaned::~LoopbackSaned()
 {
     kill();
-    if (m_clientSet) {
-        qunsetenv("SANE_CONFIG_DIR");
-        qunsetenv("DBUS_SYSTEM_BUS_ADDRESS");
+    for (const auto& [name, value] : m_savedEnvironment) {
+        if (value)
+            qputenv(name.constData(), *value);
+        else
+            qunsetenv(name.constData());
     }
 }
 
@@ -173,11 +177,24 @@ void LoopbackSaned::useFromClient()
     QDir().mkpath(client);
     WriteText(client + QStringLiteral("/dll.conf"), "net\n");
     WriteText(client + QStringLiteral("/net.conf"), "connect_timeout = 5\n" + m_address.toLatin1() + '\n');
-    qputenv("SANE_CONFIG_DIR", client.toLocal8Bit());
-    qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + (m_dir.path() + QLatin1String(kNoBus)).toLocal8Bit());
-    qunsetenv("SANE_NET_HOSTS");
-    qunsetenv("SANE_NET_TIMEOUT");
-    m_clientSet = true;
+    const QByteArray bus = "unix:path=" + (m_dir.path() + QLatin1String(kNoBus)).toLocal8Bit();
+    const std::pair<QByteArray, std::optional<QByteArray>> wanted[] = {
+        {"SANE_CONFIG_DIR", client.toLocal8Bit()},
+        {"DBUS_SYSTEM_BUS_ADDRESS", bus},
+        {"SANE_NET_HOSTS", std::nullopt},
+        {"SANE_NET_TIMEOUT", std::nullopt},
+    };
+    for (const auto& [name, value] : wanted) {
+        if (std::none_of(m_savedEnvironment.begin(), m_savedEnvironment.end(),
+                         [&](const auto& saved) { return saved.first == name; }))
+            m_savedEnvironment.emplace_back(name, qEnvironmentVariableIsSet(name.constData())
+                                                      ? std::optional(qgetenv(name.constData()))
+                                                      : std::nullopt);
+        if (value)
+            qputenv(name.constData(), *value);
+        else
+            qunsetenv(name.constData());
+    }
 }
 
 QString LoopbackSaned::deviceName() const
@@ -189,6 +206,11 @@ QString LoopbackSaned::log() const
 {
     QFile file(m_dir.path() + QStringLiteral("/saned.log"));
     return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
+}
+
+int LoopbackSaned::scansStarted() const
+{
+    return int(log().count(QLatin1String(kScanStarted)));
 }
 
 void LoopbackSaned::freeze()

@@ -6,10 +6,15 @@
 // an address of the loopback network of its own instead, and neither side can reach the desktop's
 // service discovery.
 
+#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 
 #include <sys/types.h>
+
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace scanvo::fixtures {
 
@@ -31,6 +36,8 @@ public:
     QString address() const { return m_address; }
     // What saned wrote (its debug output).
     QString log() const;
+    // Scans the daemon has begun sending, one a page; safe from any thread.
+    int scansStarted() const;
 
     // The daemon stops answering, as a host that drops off the network.
     void freeze();
@@ -41,7 +48,8 @@ private:
     QTemporaryDir m_dir;
     QString m_address;
     pid_t m_pid = 0;
-    bool m_clientSet = false;
+    // The client's variables as they were before useFromClient, unset where empty.
+    std::vector<std::pair<QByteArray, std::optional<QByteArray>>> m_savedEnvironment;
 };
 
 }  // namespace scanvo::fixtures
