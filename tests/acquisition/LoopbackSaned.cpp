@@ -121,17 +121,17 @@ bool LoopbackSaned::start(int ms, QString* error)
                         .arg(random->bounded(2, 255));
         const QByteArray path = program.toLocal8Bit();
         const QByteArray bind = "--bind=" + m_address.toLatin1();
-        const QByteArray log = logPath.toLocal8Bit();
+        const QByteArray logFile = logPath.toLocal8Bit();
         char listen[] = "--listen";
         char stderrOutput[] = "--stderr";
-        char debug[] = "--debug=5";
+        char debug[] = "--debug=3";  // enough for listening and each scan, not each read
         char* arguments[] = {const_cast<char*>(path.constData()), listen, const_cast<char*>(bind.constData()),
                              stderrOutput, debug, nullptr};
 
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, log.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, logFile.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
         posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
         posix_spawnattr_t attributes;
@@ -152,7 +152,7 @@ bool LoopbackSaned::start(int ms, QString* error)
         m_pid = pid;
 
         for (;;) {
-            if (this->log().contains(QLatin1String(kListening)))
+            if (log().contains(QLatin1String(kListening)))
                 return true;
             int status = 0;
             if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
@@ -161,13 +161,13 @@ bool LoopbackSaned::start(int ms, QString* error)
             }
             if (deadline.hasExpired()) {
                 kill();
-                *error = QStringLiteral("saned did not listen on %1 within %2 ms:\n%3").arg(m_address).arg(ms).arg(this->log());
+                *error = QStringLiteral("saned did not listen on %1 within %2 ms:\n%3").arg(m_address).arg(ms).arg(log());
                 return false;
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
     }
-    *error = QStringLiteral("saned could not listen on the loopback network:\n%1").arg(this->log());
+    *error = QStringLiteral("saned could not listen on the loopback network:\n%1").arg(log());
     return false;
 }
 

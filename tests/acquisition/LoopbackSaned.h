@@ -33,7 +33,6 @@ public:
 
     // The first test device as the net backend names it.
     QString deviceName() const;
-    QString address() const { return m_address; }
     // What saned wrote (its debug output).
     QString log() const;
     // Scans the daemon has begun sending, one a page; safe from any thread.
