@@ -175,7 +175,7 @@ TEST_F(NetworkScanJobTest, ADaemonKilledMidJobEndsItWithinItsBoundAndKeepsTheSto
     EXPECT_TRUE(m_Control->isEnabled());
 }
 
-// A daemon that stops answering in the middle of page four, as a host that drops off the network.
+// A daemon that stops answering as page four begins, as a host that drops off the network.
 TEST_F(NetworkScanJobTest, ADaemonThatStopsAnsweringMidJobEndsItWithinItsBound)
 {
     OpenForFeederJob();
