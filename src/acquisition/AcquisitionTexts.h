@@ -26,6 +26,8 @@ inline const QString kScanStopButton = QStringLiteral("停止扫描");
 
 // A job the device ended: what happened, then the device's code.
 inline const QString kScanFailedBefore = QStringLiteral("扫描中断：");
+// The same for a named device, "%1" its name: a network scanner is told apart from a local one.
+inline const QString kScanFailedOnDevice = QStringLiteral("扫描中断（%1）：");
 inline const QString kScanFailedCode = QStringLiteral("（代码 %1）　　");
 inline const QString kPaperProblem = QStringLiteral("卡纸或扫描仪盖板打开");
 inline const QString kDeviceError = QStringLiteral("扫描设备出错（输入输出错误，或设备已断开）");

@@ -76,9 +76,10 @@ QString DeviceFailureText(int code)
     }
 }
 
-void ReportDeviceFailure(ControlState& state, int code, int pagesStored)
+void ReportDeviceFailure(ControlState& state, int code, int pagesStored, const QString& device = {})
 {
-    QString text = T::kScanFailedBefore + DeviceFailureText(code) + T::kScanFailedCode.arg(code);
+    QString text = (device.isEmpty() ? T::kScanFailedBefore : T::kScanFailedOnDevice.arg(device)) +
+                   DeviceFailureText(code) + T::kScanFailedCode.arg(code);
     if (pagesStored > 0)
         text += T::kPagesKept.arg(pagesStored);
     ReportError(state, text);
@@ -158,7 +159,7 @@ bool ChooseJobSettings(ControlState& state)
     if (state.m_Scanner) {
         const int selected = state.m_Scanner->selectSource(dialog.SourceName);
         if (selected != ResultSuccess) {
-            ReportDeviceFailure(state, selected, 0);
+            ReportDeviceFailure(state, selected, 0, dialog.SourceName);
             return false;
         }
     }
@@ -348,12 +349,15 @@ bool StartScan(ControlState& state)
     run.pagesAtEnd = state.m_DocType == DocTypeMultiPageTiff ? state.m_PageCount == 0 : state.m_Files.isEmpty();
     int result = ResultNotOpen;
     bool capabilitiesTaken = true;
+    QString device;
     {
         DisabledDuringJob disabled(state);
         SetStatusText(state, T::kScanning);
         if (state.m_Scanner) {
             result = g_Settings.Scan.ShowNativeUI == 0 ? ApplyScanCapabilities(state) : ResultSuccess;
             capabilitiesTaken = result == ResultSuccess;
+            // Taken before the job: a source whose connection ends during the job forgets its device.
+            device = state.m_Scanner->currentSource();
             if (capabilitiesTaken)
                 result = Acquire(state, run);
         }
@@ -372,7 +376,7 @@ bool StartScan(ControlState& state)
     else if (result == ResultCancelled)
         Inform(state, T::kScanCancelled, MessageIcon::Warning);
     else if (result != ResultSuccess && capabilitiesTaken)
-        ReportDeviceFailure(state, result, run.pagesStored);
+        ReportDeviceFailure(state, result, run.pagesStored, device);
     return run.pagesStored > 0;
 }
 

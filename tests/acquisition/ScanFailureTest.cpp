@@ -112,6 +112,7 @@ TEST_F(ScanFailureTest, EveryDeviceFailureIsNamed)
         ASSERT_EQ(prompter.messages.size(), 1);
         EXPECT_TRUE(prompter.messages[0].text.contains(text));
         EXPECT_TRUE(prompter.messages[0].text.contains(QString::number(code)));
+        EXPECT_TRUE(prompter.messages[0].text.contains(scanner->defaultSource()));
         ExpectControlIdle();
     }
 }

@@ -89,6 +89,11 @@ QString SaneScannerSource::defaultSource()
     return m_devices.value(0);
 }
 
+QString SaneScannerSource::currentSource()
+{
+    return m_device.isEmpty() ? defaultSource() : m_device;
+}
+
 int SaneScannerSource::selectSource(const QString& name)
 {
     if (!m_helper)

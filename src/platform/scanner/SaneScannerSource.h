@@ -31,6 +31,7 @@ public:
     QString sourceName(int index) override;
     QString defaultSource() override;
     int selectSource(const QString& name) override;
+    QString currentSource() override;
 
     int setCapability(int capability, int itemType, double value) override;
     int enableAcquisition() override;

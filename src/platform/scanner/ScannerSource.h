@@ -58,6 +58,8 @@ public:
     virtual QString sourceName(int index) = 0;  // 0-based, in the source manager's order
     virtual QString defaultSource() = 0;
     virtual int selectSource(const QString& name) = 0;
+    // The source a job uses: the one selected, else the default; empty when there is none.
+    virtual QString currentSource() { return defaultSource(); }
 
     virtual int setCapability(int capability, int itemType, double value) = 0;
     virtual int enableAcquisition() = 0;

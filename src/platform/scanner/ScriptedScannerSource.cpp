@@ -47,6 +47,11 @@ QString ScriptedScannerSource::defaultSource()
     return m_defaultSource.isEmpty() ? m_sources.value(0) : m_defaultSource;
 }
 
+QString ScriptedScannerSource::currentSource()
+{
+    return m_selected.isEmpty() ? defaultSource() : m_selected;
+}
+
 int ScriptedScannerSource::selectSource(const QString& name)
 {
     if (!m_started)

@@ -58,6 +58,7 @@ public:
     QString sourceName(int index) override;
     QString defaultSource() override;
     int selectSource(const QString& name) override;
+    QString currentSource() override;
     int setCapability(int capability, int itemType, double value) override;
     int enableAcquisition() override;
     int acquire(int flags) override;

@@ -265,6 +265,9 @@ void DieWithParent(int argc, char** argv)
 int main(int argc, char** argv)
 {
     DieWithParent(argc, argv);
+    // A network backend writing to a daemon that went away gets an error it can report, instead
+    // of the signal that would end the helper.
+    signal(SIGPIPE, SIG_IGN);
     const int channel = TakeChannel();
     if (channel < 0)
         return 1;
