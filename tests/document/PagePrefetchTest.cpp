@@ -51,6 +51,7 @@ TEST_F(PagePrefetchTest, AJpegPageIsReadReducedForTheScaleItWillBeShownAt)
     const QString path = file("photo.jpg");
     WriteJpeg(path, 800, 1000);
     PagePrefetch prefetch = PagePrefetch::Start(path, [](QSize page) { return 200.0 / page.height(); });
+    ASSERT_TRUE(prefetch.waitForDone(kWait));
     const std::optional<engine::ScaledPage> page = prefetch.take(path, kWait);
     ASSERT_TRUE(page.has_value());
     EXPECT_TRUE(page->isReduced());
