@@ -356,8 +356,14 @@ void ImageViewer::buildRendering(double scale, const QRect& needed)
         }
     } else {
         const auto factor = static_cast<l_float32>(scale / held);
-        // A bitonal page averaged to grey stays legible where plain subsampling drops strokes.
-        rendered.reset(pixGetDepth(pix) == 1 ? pixScaleToGray(pix, factor) : pixScale(pix, factor, factor));
+        // A bitonal page averaged to grey stays legible where plain subsampling drops strokes. A
+        // reduced copy was filtered by its decoder already; it is averaged down without sharpening.
+        if (pixGetDepth(pix) == 1)
+            rendered.reset(pixScaleToGray(pix, factor));
+        else if (isReduced() && factor < 0.7f)
+            rendered.reset(pixScaleAreaMap(pix, factor, factor));
+        else
+            rendered.reset(pixScale(pix, factor, factor));
         if (rendered && pixGetDepth(rendered.get()) != 8 && pixGetDepth(rendered.get()) != 32)
             rendered.reset(pixConvertTo8(rendered.get(), 0));
     }

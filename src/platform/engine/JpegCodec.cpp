@@ -195,6 +195,10 @@ bool runDecode(DecodeState* state)
     cinfo.out_color_space = grey ? JCS_GRAYSCALE : (cmyk ? JCS_CMYK : JCS_RGB);
     cinfo.scale_num = 1;
     cinfo.scale_denom = static_cast<unsigned int>(state->reduction);
+    // A reduced page is only looked at, and scaled further for that: chroma is replicated rather
+    // than interpolated, which libjpeg merges with the colour conversion.
+    if (state->reduction > 1)
+        cinfo.do_fancy_upsampling = FALSE;
     jpeg_start_decompress(&cinfo);
     const int width = static_cast<int>(cinfo.output_width);
     const int height = static_cast<int>(cinfo.output_height);
