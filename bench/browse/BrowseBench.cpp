@@ -2,6 +2,7 @@
 // rendering it paints from, against vipsthumbnail making a rendering of that height from the same
 // file (process start and PNG output included, as a user of the tool would run it; its own
 // processor time is reported beside).
+// decoded_width: the width of the pixels the page was decoded to (a JPEG page is decoded reduced).
 // helper_strips: strips of each page a helper thread decoded beside the reading one.
 // Document open: ResetDocumentView and BuildFileList (type detection on) of 1000 and 10,000
 // single-page files, against QDir::entryList sorted by name on the same directory. Every iteration
@@ -133,6 +134,8 @@ void BM_PageTurn(benchmark::State& s, const QString& file, qint16 docType)
         }
     }
     s.counters["shown_percent"] = browser.viewer()->displayPercent();
+    // Below the page's own width when the page was decoded reduced.
+    s.counters["decoded_width"] = browser.viewer()->shownImage().width();
     s.counters["helper_strips"] = HelperStrips(s, shared);
 }
 

@@ -180,10 +180,11 @@ bool BuildFileList(ControlState& state, qint16 position)
     // used only if it is still the file read. A document opened before most often opens at the same
     // file again, so that read starts at once; otherwise it starts, or starts over, as soon as the
     // listing knows the file.
-    PagePrefetch prefetch = PagePrefetch::Start(ExpectedFileAt(directory, state.m_RequestedDocType, position));
-    const auto readAhead = [&prefetch](const QString& path) {
+    const engine::DisplayScale scale = state.mtMain ? state.mtMain->displayScale() : engine::DisplayScale();
+    PagePrefetch prefetch = PagePrefetch::Start(ExpectedFileAt(directory, state.m_RequestedDocType, position), scale);
+    const auto readAhead = [&prefetch, &scale](const QString& path) {
         if (path != prefetch.path())
-            prefetch = PagePrefetch::Start(path);
+            prefetch = PagePrefetch::Start(path, scale);
     };
     // A batch rename that was killed part way puts its files back under their old names. Its
     // journal is looked up by name, so an open without one costs no further directory read.
@@ -208,12 +209,12 @@ bool BuildFileList(ControlState& state, qint16 position)
             state.lvwFileList->doItemsLayout();
         if (state.m_DocType == DocTypeAllImages)
             return GoToFile(state, state.m_CurrentFile);
-        ShowPage(state, state.m_CurrentPage, [&prefetch](const QString& path, int page) {
+        ShowPage(state, state.m_CurrentPage, [&prefetch](const QString& path, int page, const engine::DisplayScale& shown) {
             if (page == 1) {
-                if (std::optional<engine::Image> read = prefetch.take(path))
+                if (std::optional<engine::ScaledPage> read = prefetch.take(path))
                     return std::move(*read);
             }
-            return engine::LoadPage(path, page);
+            return engine::LoadPageScaled(path, page, shown);
         });
         if (IsSinglePageDocument(state.m_DocType))
             RememberListedFiles(directory, state.m_DocType, state.m_Files.toList());

@@ -45,7 +45,7 @@ std::optional<FileStamp> StampOf(const QString& path)
 }
 
 struct Outcome {
-    std::optional<engine::Image> page;
+    std::optional<engine::ScaledPage> page;
     FileStamp stamp;
 };
 
@@ -57,12 +57,12 @@ QThreadPool& PrefetchPool()
     return pool;
 }
 
-Outcome ReadPage(const QString& path)
+Outcome ReadPage(const QString& path, const engine::DisplayScale& scale)
 {
     Outcome outcome;
     try {
         const std::optional<FileStamp> before = StampOf(path);
-        engine::Image page = engine::LoadPage(path, 1);
+        engine::ScaledPage page = engine::LoadPageScaled(path, 1, scale);
         const std::optional<FileStamp> after = StampOf(path);
         if (before && after && *before == *after) {
             outcome.page = std::move(page);
@@ -83,6 +83,7 @@ Outcome ReadPage(const QString& path)
 // rather than wait for the worker to be scheduled.
 struct PagePrefetch::Job {
     QString path;
+    engine::DisplayScale scale;
     std::atomic<bool> claimed{false};
     std::promise<Outcome> promise;
     std::future<Outcome> outcome = promise.get_future();
@@ -93,7 +94,7 @@ PagePrefetch::~PagePrefetch() = default;
 PagePrefetch::PagePrefetch(PagePrefetch&&) noexcept = default;
 PagePrefetch& PagePrefetch::operator=(PagePrefetch&&) noexcept = default;
 
-PagePrefetch PagePrefetch::Start(const QString& path)
+PagePrefetch PagePrefetch::Start(const QString& path, const engine::DisplayScale& scale)
 {
     PagePrefetch prefetch;
     if (path.isEmpty())
@@ -101,7 +102,8 @@ PagePrefetch PagePrefetch::Start(const QString& path)
     try {
         auto job = std::make_shared<Job>();
         job->path = path;
-        PrefetchPool().start([job] { job->promise.set_value(job->claimed.exchange(true) ? Outcome{} : ReadPage(job->path)); });
+        job->scale = scale;
+        PrefetchPool().start([job] { job->promise.set_value(job->claimed.exchange(true) ? Outcome{} : ReadPage(job->path, job->scale)); });
         prefetch.m_job = std::move(job);
     } catch (...) {
         // Without a worker the caller reads the page itself, as it always could.
@@ -119,7 +121,7 @@ bool PagePrefetch::waitForDone(std::chrono::milliseconds limit) const
     return m_job && m_job->outcome.valid() && m_job->outcome.wait_for(limit) == std::future_status::ready;
 }
 
-std::optional<engine::Image> PagePrefetch::take(const QString& path, std::chrono::milliseconds limit)
+std::optional<engine::ScaledPage> PagePrefetch::take(const QString& path, std::chrono::milliseconds limit)
 {
     if (!m_job || path != m_job->path)
         return std::nullopt;

@@ -3,6 +3,7 @@
 // document's directory), handed over only while it is still the page of its file.
 
 #include "platform/engine/Image.h"
+#include "platform/engine/ImageFile.h"
 
 #include <QString>
 
@@ -22,9 +23,9 @@ public:
     PagePrefetch(PagePrefetch&&) noexcept;
     PagePrefetch& operator=(PagePrefetch&&) noexcept;
 
-    // Starts reading page 1 of path on a worker thread; an empty path starts nothing, and neither
-    // does a worker that cannot be had.
-    static PagePrefetch Start(const QString& path);
+    // Starts reading page 1 of path on a worker thread, reduced for scale as LoadPageScaled does;
+    // an empty path starts nothing, and neither does a worker that cannot be had.
+    static PagePrefetch Start(const QString& path, const engine::DisplayScale& scale = {});
 
     bool isActive() const { return m_job != nullptr; }
     // The file being read; empty when nothing is under way.
@@ -36,7 +37,7 @@ public:
     // nor when the worker has not started yet (it then never does) or has not ended within limit;
     // the caller then reads the page itself and meets any failure there. Asked for its own file,
     // the prefetch is spent, page or not.
-    std::optional<engine::Image> take(const QString& path, std::chrono::milliseconds limit = kJoinLimit);
+    std::optional<engine::ScaledPage> take(const QString& path, std::chrono::milliseconds limit = kJoinLimit);
 
 private:
     struct Job;

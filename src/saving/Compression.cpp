@@ -106,7 +106,7 @@ void PrepareAcquiredSave(ControlState& state)
 {
     if (state.mtMain == nullptr || !state.mtMain->hasImage())
         return;
-    PrepareAcquiredSave(state, state.mtMain->image().depth());
+    PrepareAcquiredSave(state, state.mtMain->shownImage().depth());
 }
 
 void PrepareAcquiredSave(ControlState& state, int depth)

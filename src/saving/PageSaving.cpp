@@ -77,10 +77,9 @@ void SaveCurrentPage(ControlState& state)
     engine::ImageViewer* viewer = state.mtMain;
     if (viewer == nullptr || !viewer->hasImage())
         return;
-    const engine::Image& page = viewer->image();
     try {
         // Declined, the edit stays unsaved: nothing failed, so nothing is logged.
-        if (!WritePage(state, page))
+        if (!WritePage(state, viewer->image()))
             return;
     } catch (...) {
         const Failure failure = CaughtFailure(engine::ErrFileWrite);

@@ -54,9 +54,15 @@ PageSource SourceOfPage(const ControlState& state, qint16 n)
 
 void LoadIntoViewer(ControlState& state, const PageSource& source, const PageLoader& load)
 {
-    engine::Image page = load(source.path, source.page);
-    if (engine::ImageViewer* viewer = state.mtMain)
-        viewer->setImage(std::move(page));
+    engine::ImageViewer* viewer = state.mtMain;
+    engine::ScaledPage page = load(source.path, source.page, viewer ? viewer->displayScale() : engine::DisplayScale());
+    if (viewer == nullptr)
+        return;
+    if (page.isReduced())
+        viewer->setReducedImage(std::move(page.image), page.pageSize,
+                                [path = source.path, n = source.page] { return engine::LoadPage(path, n); });
+    else
+        viewer->setImage(std::move(page.image));
 }
 
 // The trim box and the bitonal conversion depend on the page: the first on the pointer tool being
@@ -91,7 +97,7 @@ void RefreshPageDependents(ControlState& state, bool pageShown)
 
 void ShowPage(ControlState& state, qint16 n)
 {
-    ShowPage(state, n, engine::LoadPage);
+    ShowPage(state, n, engine::LoadPageScaled);
 }
 
 void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
@@ -148,7 +154,8 @@ void UpdateStatusBar(ControlState& state)
         SetStatusPanelText(state, 3, QString());
         return;
     }
-    const engine::Image& page = viewer->image();
+    // A reduced page has the page's resolution and depth.
+    const engine::Image& page = viewer->shownImage();
     SetStatusPanelText(state, 3,
                        QString::number(page.xResolution()) + T::kResolutionSeparator +
                            QString::number(page.yResolution()) + u' ' + QString::number(page.depth()) +

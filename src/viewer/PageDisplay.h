@@ -4,6 +4,7 @@
 
 #include "core/ControlState.h"
 #include "platform/engine/Image.h"
+#include "platform/engine/ImageFile.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -14,10 +15,12 @@ namespace scanvo {
 
 // Writes a modified page back, loads page n of the document into the viewer, forgets the undo
 // history and brings the status bar, list, position file and buttons up to date. A page that
-// cannot be loaded is reported; the control stays usable.
+// cannot be loaded is reported; the control stays usable. A page whose codec decodes it reduced
+// (JPEG files) is read no larger than the view shows it; the viewer reads it whole once anything
+// needs its pixels (see ImageViewer::setReducedImage).
 void ShowPage(ControlState& state, qint16 n);
-// How ShowPage reads page `page` (1-based) of file path.
-using PageLoader = std::function<engine::Image(const QString& path, int page)>;
+// How ShowPage reads page `page` (1-based) of file path, for the viewer's scale.
+using PageLoader = std::function<engine::ScaledPage(const QString& path, int page, const engine::DisplayScale& scale)>;
 // ShowPage with the page read by load instead of the engine: for a caller that may hold the page
 // already. A failure of load takes ShowPage's error path.
 void ShowPage(ControlState& state, qint16 n, const PageLoader& load);

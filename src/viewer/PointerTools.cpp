@@ -71,8 +71,7 @@ QRect PixelRect(const QPointF& a, const QPointF& b)
 
 QRect PageRect(const ControlState& state)
 {
-    const engine::Image& page = state.mtMain->image();
-    return QRect(0, 0, page.width(), page.height());
+    return QRect(QPoint(0, 0), state.mtMain->pageSize());
 }
 
 QRectF ViewerRectOf(const engine::ImageViewer& viewer, const QRectF& imageRect)

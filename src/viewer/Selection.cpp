@@ -16,8 +16,7 @@ void SetSelection(ControlState& state, const QRect& rect)
 {
     QRect clipped;
     if (state.mtMain && state.mtMain->hasImage()) {
-        const engine::Image& page = state.mtMain->image();
-        clipped = rect.normalized() & QRect(0, 0, page.width(), page.height());
+        clipped = rect.normalized() & QRect(QPoint(0, 0), state.mtMain->pageSize());
     }
     state.m_Selection = clipped;
     RepaintOverlay(state);

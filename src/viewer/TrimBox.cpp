@@ -52,8 +52,8 @@ void DefaultTrimRegion(ControlState& state)
         return;
     const double wv = viewer->width();
     const double hv = viewer->height();
-    const double w = viewer->image().width();
-    const double h = viewer->image().height();
+    const double w = viewer->pageSize().width();
+    const double h = viewer->pageSize().height();
     double left, top, right, bottom;
     if (w < h) {  // portrait: the box spans the height
         left = (wv - hv * w / h) / 2 + kDefaultMargin;

@@ -5,12 +5,16 @@
 #include "commands/Rotation.h"
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
+#include "core/DocumentType.h"
 #include "core/ToolbarKeys.h"
 #include "fixtures/PageGenerator.h"
+#include "platform/engine/ImageFile.h"
+#include "platform/engine/ImageViewer.h"
 #include "platform/engine/ops/Geometry.h"
 #include "platform/engine/ops/OpFlags.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
+#include "viewer/PageDisplay.h"
 
 #include <QAction>
 #include <QApplication>
@@ -56,6 +60,33 @@ TEST_F(RotationTest, RightThenLeftGivesThePixelsBackWithTwoUndoLevels)
         EXPECT_TRUE(page().samePixels(loaded));
         control.reset();
     }
+}
+
+TEST_F(RotationTest, AJpegPageShownReducedIsTurnedAndSavedWhole)
+{
+    constexpr int kWide = 1654, kHigh = 2339;  // A4 at 200 dpi
+    WriteJpeg(documentFile("p1.jpg"), kWide, kHigh);
+    WriteJpeg(documentFile("p2.jpg"), kWide, kHigh);
+    ControlState& s = showControl(DocTypeSinglePageJpeg);
+    s.mtMain->setPaintMode(engine::ImageViewer::PaintFitWindow);
+    ShowPage(s, 1);
+    ASSERT_TRUE(s.mtMain->isReduced());
+    const engine::Image stored = engine::LoadPage(documentFile("p1.jpg"));
+
+    click(s.tbImaging, keys::miRotateRight);
+    EXPECT_FALSE(s.mtMain->isReduced());
+    EXPECT_TRUE(page().samePixels(Rotated(stored, ops::kQuarterTurn, ops::kRotateFixedFlags)));
+    // The undo snapshot is the whole page too.
+    click(s.tbCommon, keys::miUndo);
+    EXPECT_TRUE(page().samePixels(stored));
+    click(s.tbImaging, keys::miRotateRight);
+
+    s.m_CurrentPage = 2;
+    ShowPage(s, 2);
+    EXPECT_TRUE(s.mtMain->isReduced());
+    const engine::Image saved = engine::LoadPage(documentFile("p1.jpg"));
+    EXPECT_EQ(saved.width(), kHigh);
+    EXPECT_EQ(saved.height(), kWide);
 }
 
 TEST_F(RotationTest, TheRotateButtonRunsTheVariantItsIndexChoosesAndNothingForAnUnknownOne)

@@ -38,12 +38,25 @@ TEST_F(PagePrefetchTest, ThePageOfTheFileReadIsHandedOverOnce)
     // Asking for another file neither gives a page nor spends the one read.
     EXPECT_FALSE(prefetch.take(file("b.tif"), kWait).has_value());
     ASSERT_TRUE(prefetch.waitForDone(kWait));
-    const std::optional<engine::Image> page = prefetch.take(path, kWait);
+    const std::optional<engine::ScaledPage> page = prefetch.take(path, kWait);
     ASSERT_TRUE(page.has_value());
-    EXPECT_EQ(page->width(), 123);
-    EXPECT_EQ(page->depth(), 1);
+    EXPECT_EQ(page->image.width(), 123);
+    EXPECT_EQ(page->image.depth(), 1);
     EXPECT_FALSE(prefetch.isActive());
     EXPECT_FALSE(prefetch.take(path, kWait).has_value());
+}
+
+TEST_F(PagePrefetchTest, AJpegPageIsReadReducedForTheScaleItWillBeShownAt)
+{
+    const QString path = file("photo.jpg");
+    WriteJpeg(path, 800, 1000);
+    PagePrefetch prefetch = PagePrefetch::Start(path, [](QSize page) { return 200.0 / page.height(); });
+    ASSERT_TRUE(prefetch.waitForDone(kWait));
+    const std::optional<engine::ScaledPage> page = prefetch.take(path, kWait);
+    ASSERT_TRUE(page.has_value());
+    EXPECT_TRUE(page->isReduced());
+    EXPECT_EQ(page->image.height(), 250);  // a quarter: an eighth would be smaller than shown
+    EXPECT_EQ(page->pageSize, QSize(800, 1000));
 }
 
 TEST_F(PagePrefetchTest, ATakeThatCannotWaitIsSpentAllTheSame)
@@ -52,9 +65,9 @@ TEST_F(PagePrefetchTest, ATakeThatCannotWaitIsSpentAllTheSame)
     WriteTiff(path, 1, 77, 40);
     PagePrefetch prefetch = PagePrefetch::Start(path);
     // Whether or not the worker has ended by now, a page handed over is the file's.
-    const std::optional<engine::Image> page = prefetch.take(path, 0ms);
+    const std::optional<engine::ScaledPage> page = prefetch.take(path, 0ms);
     if (page.has_value()) {
-        EXPECT_EQ(page->width(), 77);
+        EXPECT_EQ(page->image.width(), 77);
     }
     EXPECT_FALSE(prefetch.isActive());
     EXPECT_FALSE(prefetch.take(path, kWait).has_value());
@@ -117,9 +130,9 @@ TEST_F(PagePrefetchTest, AReplacementDuringTheReadNeverHandsOverTheOldPage)
         WriteTiff(path, 1, before, 60);
         PagePrefetch prefetch = PagePrefetch::Start(path);
         WriteTiff(path, 1, before + 1, 60);
-        const std::optional<engine::Image> page = prefetch.take(path, kWait);
+        const std::optional<engine::ScaledPage> page = prefetch.take(path, kWait);
         if (page.has_value()) {
-            EXPECT_EQ(page->width(), before + 1) << "round " << round;
+            EXPECT_EQ(page->image.width(), before + 1) << "round " << round;
         }
     }
 }
@@ -133,9 +146,9 @@ TEST_F(PagePrefetchTest, AnAbandonedReadEndsOnItsOwn)
     }  // dropped while the worker may still be reading
     PagePrefetch again = PagePrefetch::Start(path);
     ASSERT_TRUE(again.waitForDone(kWait));
-    const std::optional<engine::Image> page = again.take(path, kWait);
+    const std::optional<engine::ScaledPage> page = again.take(path, kWait);
     ASSERT_TRUE(page.has_value());
-    EXPECT_EQ(page->width(), 90);
+    EXPECT_EQ(page->image.width(), 90);
 }
 
 TEST_F(PagePrefetchTest, ACallerAheadOfABusyPoolReadsThePageItself)
@@ -148,9 +161,9 @@ TEST_F(PagePrefetchTest, ACallerAheadOfABusyPoolReadsThePageItself)
     std::vector<PagePrefetch> queue;
     for (int n = 0; n < 32; ++n)
         queue.push_back(PagePrefetch::Start(path));
-    const std::optional<engine::Image> last = queue.back().take(path, kWait);
+    const std::optional<engine::ScaledPage> last = queue.back().take(path, kWait);
     if (last.has_value()) {
-        EXPECT_EQ(last->width(), 66);
+        EXPECT_EQ(last->image.width(), 66);
     }
     for (size_t n = 0; n + 1 < queue.size(); ++n)
         EXPECT_TRUE(queue[n].waitForDone(kWait)) << n;

@@ -179,6 +179,42 @@ TEST_F(PageDisplayTest, AFitStyleBelowActualSizeShowsItsPercentage)
     EXPECT_EQ(state.cboZoomFactor->currentText(), QString::number(painted) + u'%');
 }
 
+TEST_F(PageDisplayTest, JpegPagesAreReadAtTheScaleShownAndWholeWhenAZoomNeedsIt)
+{
+    // A4 at 150 dpi in a 600 x 700 view: fit window shows it at 40 %, which half its pixels cover.
+    constexpr int kWide = 1240, kHigh = 1754;
+    WriteJpeg(documentFile("p1.jpg"), kWide, kHigh);
+    WriteJpeg(documentFile("p2.jpg"), kWide, kHigh);
+    WriteTiff(documentFile("p3.tif"), 1, kWide, kHigh);
+    viewer()->setPaintMode(engine::ImageViewer::PaintFitWindow);
+    openDocument(DocTypeAllImages, 1);
+    const double fit = std::min(600.0 / kWide, 700.0 / kHigh) * 100;
+    for (qint16 n : {1, 2}) {
+        SCOPED_TRACE(n);
+        if (n != 1)
+            GoToFile(state, n);
+        ASSERT_TRUE(viewer()->isReduced());
+        EXPECT_EQ(viewer()->shownImage().width(), kWide / 2);
+        // Everything that describes the page describes the page as stored.
+        EXPECT_EQ(viewer()->pageSize(), QSize(kWide, kHigh));
+        EXPECT_NEAR(viewer()->displayPercent(), fit, 1e-9);
+        EXPECT_EQ(state.m_ZoomPercent, int(std::lround(fit)));
+        EXPECT_EQ(panel(3), QStringLiteral("300 * 300 24位"));
+    }
+    // A zoom to 100 % shows the page's own pixels.
+    ZoomToQuarterSteps(state, 4);
+    viewer()->prepareRendering();
+    EXPECT_FALSE(viewer()->isReduced());
+    EXPECT_TRUE(viewer()->shownImage().samePixels(engine::LoadPage(documentFile("p2.jpg"))));
+    EXPECT_EQ(panel(3), QStringLiteral("300 * 300 24位"));
+
+    // A bitonal page is read whole, as before.
+    viewer()->setPaintMode(engine::ImageViewer::PaintFitWindow);
+    GoToFile(state, 3);
+    EXPECT_FALSE(viewer()->isReduced());
+    EXPECT_EQ(viewer()->shownImage().width(), kWide);
+}
+
 TEST_F(PageDisplayTest, APageOutsideTheFilesIsReportedNotLoaded)
 {
     openSinglePages(2);

@@ -15,6 +15,8 @@ inline QString withDetail(QString text, const QString& detail)
 
 inline QString emptyPath() { return QStringLiteral("文件名为空"); }
 inline QString noImage() { return QStringLiteral("没有图像"); }
+inline QString pageChanged() { return QStringLiteral("页面已在文件中被改变，无法读取原图"); }
+inline QString unsupportedReduction(int n) { return QStringLiteral("不支持的缩小比例：1/%1").arg(n); }
 inline QString fileNotFound(const QString& path) { return QStringLiteral("文件不存在：%1").arg(path); }
 inline QString notARegularFile(const QString& path) { return QStringLiteral("不是普通文件：%1").arg(path); }
 inline QString emptyFile(const QString& path) { return QStringLiteral("文件为空：%1").arg(path); }

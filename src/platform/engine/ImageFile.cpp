@@ -553,6 +553,21 @@ Image LoadPage(const QString& path, int page)
     return Image::adopt(normaliseDepth(readOtherPix(path, bytes)), FormatNone);
 }
 
+ScaledPage LoadPageScaled(const QString& path, int page, const DisplayScale& scaleFor)
+{
+    if (fileKind(path) != FileKind::Jpeg) {
+        Image whole = LoadPage(path, page);
+        const QSize size(whole.width(), whole.height());
+        return {std::move(whole), size};
+    }
+    checkPageNumber(page, 1);
+    const QByteArray bytes = readWholeFile(path);
+    const JpegHeader header = ReadJpegHeader(bytes, path);
+    const QSize size(header.width, header.height);
+    const int reduction = JpegReductionFor(header.width, header.height, scaleFor ? scaleFor(size) : 1.0);
+    return {DecodeJpeg(bytes, path, reduction), size};
+}
+
 void SavePage(const Image& image, const QString& path, const SaveOptions& options)
 {
     if (image.isNull())

@@ -5,9 +5,11 @@
 
 #include "platform/engine/Image.h"
 
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace scanvo::engine {
@@ -53,6 +55,19 @@ PageInventory InspectPages(const QString& path);
 // Loads page n (1-based); in a damaged file any of the readable pages. The image's loadFormat()
 // tells how the page is stored. Throws EngineError.
 Image LoadPage(const QString& path, int page = 1);
+// A page loaded for display: its pixels, reduced by a whole factor where the file's codec decodes
+// them so for less work, and the size of the page as stored.
+struct ScaledPage {
+    Image image;      // the page, or a reduced copy of it with its depth, resolution and format code
+    QSize pageSize;   // the page as stored
+    bool isReduced() const { return image.width() != pageSize.width() || image.height() != pageSize.height(); }
+};
+// The scale (1: the page's own pixels) at which a page of the given stored size will be shown.
+using DisplayScale = std::function<double(QSize pageSize)>;
+// Loads page n as LoadPage does, but decodes a JPEG file at the smallest of 1/2, 1/4 and 1/8 of its
+// size that still holds scaleFor(its size) of its pixels on both sides. Every other page (TIFF,
+// JPEG-in-TIFF among them, whose strips libtiff decodes whole) is loaded whole. Throws EngineError.
+ScaledPage LoadPageScaled(const QString& path, int page, const DisplayScale& scaleFor);
 // Saves image to path as options say. The depth written is options.bits (0: the image's own),
 // except that CCITT codings always write 1 bit (grey and colour thresholded) and JPEG 8 or 24.
 // Appending to, or inserting before page 1 of, a file that does not exist yet creates it; the

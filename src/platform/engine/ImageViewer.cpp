@@ -2,6 +2,7 @@
 #include "platform/engine/ImageViewer.h"
 
 #include "platform/engine/EngineError.h"
+#include "platform/engine/EngineMessages.h"
 #include "platform/engine/PixPtr.h"
 
 #include <QMouseEvent>
@@ -29,14 +30,49 @@ ImageViewer::~ImageViewer() = default;
 void ImageViewer::setImage(Image image)
 {
     m_Image = std::move(image);
+    m_PageSize = QSize(m_Image.width(), m_Image.height());
+    m_LoadWhole = {};
+    imageModified();
+}
+
+void ImageViewer::setReducedImage(Image reduced, QSize pageSize, std::function<Image()> loadWhole)
+{
+    if (reduced.isNull() || pageSize.isEmpty() || !loadWhole) {
+        setImage(std::move(reduced));
+        return;
+    }
+    m_Image = std::move(reduced);
+    m_PageSize = pageSize;
+    m_LoadWhole = std::move(loadWhole);
     imageModified();
 }
 
 Image ImageViewer::exchangeImage(Image image)
 {
+    makeWhole();
     Image old = std::exchange(m_Image, std::move(image));
+    m_PageSize = QSize(m_Image.width(), m_Image.height());
     imageModified();
     return old;
+}
+
+const Image& ImageViewer::image() const
+{
+    makeWhole();
+    return m_Image;
+}
+
+// The same page with more pixels: the layout, the rendering and whoever follows the page stay as
+// they are.
+void ImageViewer::makeWhole() const
+{
+    if (!m_LoadWhole)
+        return;
+    Image whole = m_LoadWhole();
+    if (whole.width() != m_PageSize.width() || whole.height() != m_PageSize.height() || whole.depth() != m_Image.depth())
+        throw EngineError(ErrFileRead, msg::pageChanged());
+    m_Image = std::move(whole);
+    m_LoadWhole = {};
 }
 
 void ImageViewer::clearImage()
@@ -86,6 +122,38 @@ double ImageViewer::displayPercent() const
     return computeLayout().scale * 100.0;
 }
 
+double ImageViewer::scaleFor(int mode, double zoomPercent, QSize full, int bar, QSize page)
+{
+    if (page.isEmpty() || full.isEmpty())
+        return mode == PaintZoom ? zoomPercent / 100.0 : 1.0;
+    const double w = page.width();
+    const double h = page.height();
+    switch (mode) {
+    case PaintActualSize:
+        return 1.0;
+    case PaintFitWindow:
+        return std::min(full.width() / w, full.height() / h);
+    case PaintFitWidth:
+        if (h * (full.width() / w) > full.height())  // the vertical bar takes its share of the width
+            return std::max(1, full.width() - bar) / w;
+        return full.width() / w;
+    case PaintFitHeight:
+        if (w * (full.height() / h) > full.width())
+            return std::max(1, full.height() - bar) / h;
+        return full.height() / h;
+    default:
+        return zoomPercent / 100.0;
+    }
+}
+
+DisplayScale ImageViewer::displayScale() const
+{
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return [mode = m_PaintMode, zoom = m_ZoomPercent, full = contentsRect().size(), bar](QSize page) {
+        return scaleFor(mode, zoom, full, bar, page);
+    };
+}
+
 ImageViewer::Layout ImageViewer::computeLayout() const
 {
     Layout layout;
@@ -95,31 +163,10 @@ ImageViewer::Layout ImageViewer::computeLayout() const
         layout.scale = m_PaintMode == PaintZoom ? m_ZoomPercent / 100.0 : 1.0;
         return layout;
     }
-    const double w = m_Image.width();
-    const double h = m_Image.height();
+    const double w = m_PageSize.width();
+    const double h = m_PageSize.height();
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    double scale = 1.0;
-    switch (m_PaintMode) {
-    case PaintActualSize:
-        scale = 1.0;
-        break;
-    case PaintFitWindow:
-        scale = std::min(full.width() / w, full.height() / h);
-        break;
-    case PaintFitWidth:
-        scale = full.width() / w;
-        if (h * scale > full.height())  // the vertical bar takes its share of the width
-            scale = std::max(1, full.width() - bar) / w;
-        break;
-    case PaintFitHeight:
-        scale = full.height() / h;
-        if (w * scale > full.width())
-            scale = std::max(1, full.height() - bar) / h;
-        break;
-    default:
-        scale = m_ZoomPercent / 100.0;
-        break;
-    }
+    const double scale = scaleFor(m_PaintMode, m_ZoomPercent, full, bar, m_PageSize);
     layout.scale = scale;
     layout.scaled = QSize(std::max(1, int(std::lround(w * scale))), std::max(1, int(std::lround(h * scale))));
     // A bar on one side can make the other one necessary; two rounds settle it.
@@ -183,8 +230,8 @@ QRectF ImageViewer::sourceRect() const
     const Layout layout = computeLayout();
     const QRect shown = displayRect();
     const QPoint origin = pageOrigin(layout);
-    const double sx = double(m_Image.width()) / layout.scaled.width();
-    const double sy = double(m_Image.height()) / layout.scaled.height();
+    const double sx = double(m_PageSize.width()) / layout.scaled.width();
+    const double sy = double(m_PageSize.height()) / layout.scaled.height();
     return QRectF((shown.x() - origin.x()) * sx, (shown.y() - origin.y()) * sy, shown.width() * sx,
                   shown.height() * sy);
 }
@@ -246,7 +293,7 @@ double ImageViewer::renderingScaleFor(double displayScale) const
 
 QRect ImageViewer::neededSource() const
 {
-    return sourceRect().toAlignedRect().intersected(QRect(0, 0, m_Image.width(), m_Image.height()));
+    return sourceRect().toAlignedRect().intersected(QRect(QPoint(0, 0), m_PageSize));
 }
 
 void ImageViewer::showPreview(const Image& preview)
@@ -255,7 +302,7 @@ void ImageViewer::showPreview(const Image& preview)
         return;
     m_Rendering = preview.toQImage();
     m_RenderingScale = renderingScaleFor(computeLayout().scale);
-    m_RenderingSource = QRect(0, 0, m_Image.width(), m_Image.height());
+    m_RenderingSource = QRect(QPoint(0, 0), m_PageSize);
     if (m_AutoRepaint)
         viewport()->update();
 }
@@ -279,11 +326,23 @@ void ImageViewer::buildRendering(double scale, const QRect& needed)
     m_Rendering = QImage();
     m_RenderingScale = 0.0;
     m_RenderingSource = QRect();
+    // A reduced page shown larger than it is gets its own pixels first; one that can no longer be
+    // read is shown enlarged, which is all it can still be.
+    if (isReduced() && scale * m_PageSize.width() > m_Image.width()) {
+        try {
+            makeWhole();
+        } catch (const EngineError&) {
+        }
+    }
     Pix* pix = m_Image.pix();
-    const QRect whole(0, 0, m_Image.width(), m_Image.height());
+    const QRect whole(QPoint(0, 0), m_PageSize);
+    // The page's pixels per pixel of m_Image: 1 unless it is a reduced copy.
+    const double held = double(m_Image.width()) / m_PageSize.width();
     PixPtr rendered;
     QRect covered = whole;
-    if (scale >= 1.0) {
+    if (isReduced() && scale >= held) {
+        rendered.reset(pixClone(pix));
+    } else if (scale >= 1.0) {
         // Only a tile around the visible part is converted; scrolling within it paints from the cache.
         covered = needed.adjusted(-needed.width() / 2, -needed.height() / 2, needed.width() / 2, needed.height() / 2)
                       .intersected(whole);
@@ -296,9 +355,15 @@ void ImageViewer::buildRendering(double scale, const QRect& needed)
             rendered.reset(pixClipRectangle(pix, clip.get(), nullptr));
         }
     } else {
-        const auto factor = static_cast<l_float32>(scale);
-        // A bitonal page averaged to grey stays legible where plain subsampling drops strokes.
-        rendered.reset(pixGetDepth(pix) == 1 ? pixScaleToGray(pix, factor) : pixScale(pix, factor, factor));
+        const auto factor = static_cast<l_float32>(scale / held);
+        // A bitonal page averaged to grey stays legible where plain subsampling drops strokes. A
+        // reduced copy was filtered by its decoder already; it is averaged down without sharpening.
+        if (pixGetDepth(pix) == 1)
+            rendered.reset(pixScaleToGray(pix, factor));
+        else if (isReduced() && factor < 0.7f)
+            rendered.reset(pixScaleAreaMap(pix, factor, factor));
+        else
+            rendered.reset(pixScale(pix, factor, factor));
         if (rendered && pixGetDepth(rendered.get()) != 8 && pixGetDepth(rendered.get()) != 32)
             rendered.reset(pixConvertTo8(rendered.get(), 0));
     }

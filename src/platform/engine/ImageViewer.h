@@ -7,6 +7,7 @@
 // in image pixels for the tools built on top.
 
 #include "platform/engine/Image.h"
+#include "platform/engine/ImageFile.h"
 
 #include <QAbstractScrollArea>
 #include <QColor>
@@ -14,6 +15,9 @@
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
+#include <QSize>
+
+#include <functional>
 
 namespace scanvo::engine {
 
@@ -31,14 +35,29 @@ public:
     explicit ImageViewer(QWidget* parent = nullptr);
     ~ImageViewer() override;
 
-    // The page. It changes only through setImage, exchangeImage and clearImage, which drop the
-    // rendering of the old pixels, lay the page out again and repaint.
+    // The page. It changes only through setImage, setReducedImage, exchangeImage and clearImage,
+    // which drop the rendering of the old pixels, lay the page out again and repaint.
     void setImage(Image image);
-    // Shows image and hands back the page it replaces, copying neither.
+    // Shows reduced, a copy of a page of pageSize scaled down, in place of the page: the view lays
+    // out, zooms and reports positions for the page itself. loadWhole reads the page as stored, the
+    // first time its pixels are asked for (image(), exchangeImage) or the view comes to need more
+    // pixels than reduced holds (a zoom or fit beyond its scale).
+    void setReducedImage(Image reduced, QSize pageSize, std::function<Image()> loadWhole);
+    // Shows image and hands back the page it replaces, copying neither; the page handed back is whole.
     Image exchangeImage(Image image);
-    const Image& image() const noexcept { return m_Image; }
+    // The page with all its pixels, read first when a reduced copy stands for it. Throws EngineError
+    // when it can no longer be read, or no longer has the size it was shown with.
+    const Image& image() const;
+    // What the view paints from: the page, or the reduced copy that stands for it, with the page's
+    // depth, resolution and format code but not its size.
+    const Image& shownImage() const noexcept { return m_Image; }
+    bool isReduced() const noexcept { return static_cast<bool>(m_LoadWhole); }
+    QSize pageSize() const noexcept { return m_PageSize; }
     bool hasImage() const noexcept { return !m_Image.isNull(); }
     void clearImage();
+    // The scale a page of a given size would be shown at in the present view, mode and zoom, as a
+    // function that keeps those and can run on any thread: for reading a page reduced.
+    DisplayScale displayScale() const;
 
     int paintMode() const noexcept { return m_PaintMode; }
     void setPaintMode(int mode);  // values outside 0..4 are ignored
@@ -100,6 +119,7 @@ protected:
 
 private:
     void imageModified();
+    void makeWhole() const;
 
     struct Layout {
         double scale = 1.0;
@@ -108,6 +128,7 @@ private:
         bool horizontalBar = false;
         bool verticalBar = false;
     };
+    static double scaleFor(int mode, double zoomPercent, QSize view, int bar, QSize page);
     Layout computeLayout() const;
     QPoint pageOrigin(const Layout& layout) const;
     void updateLayout();
@@ -116,7 +137,10 @@ private:
     double renderingScaleFor(double displayScale) const;
     QRect neededSource() const;
 
-    Image m_Image;
+    // Both change when a reduced page is made whole, which shows the same page.
+    mutable Image m_Image;
+    mutable std::function<Image()> m_LoadWhole;  // set while m_Image is a reduced copy
+    QSize m_PageSize;
     int m_PaintMode = PaintFitWindow;
     double m_ZoomPercent = 100.0;
     QColor m_BackColor = QColor(128, 128, 128);

@@ -11,6 +11,7 @@
 #include "platform/engine/PixPtr.h"
 
 #include <algorithm>
+#include <cmath>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -90,6 +91,7 @@ struct DecodeState {
     const unsigned char* data = nullptr;
     unsigned long size = 0;
     bool headerOnly = false;
+    int reduction = 1;  // 1, 2, 4 or 8: libjpeg scales while decoding, never touching the rest
     // results
     int width = 0;
     int height = 0;
@@ -191,6 +193,12 @@ bool runDecode(DecodeState* state)
     const bool grey = cinfo.num_components == 1;
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     cinfo.out_color_space = grey ? JCS_GRAYSCALE : (cmyk ? JCS_CMYK : JCS_RGB);
+    cinfo.scale_num = 1;
+    cinfo.scale_denom = static_cast<unsigned int>(state->reduction);
+    // A reduced page is only looked at, and scaled further for that: chroma is replicated rather
+    // than interpolated, which libjpeg merges with the colour conversion.
+    if (state->reduction > 1)
+        cinfo.do_fancy_upsampling = FALSE;
     jpeg_start_decompress(&cinfo);
     const int width = static_cast<int>(cinfo.output_width);
     const int height = static_cast<int>(cinfo.output_height);
@@ -375,9 +383,10 @@ bool runJoin(JoinState* state)
     return true;
 }
 
-DecodeState decodeState(const QByteArray& bytes, bool headerOnly)
+DecodeState decodeState(const QByteArray& bytes, bool headerOnly, int reduction = 1)
 {
     DecodeState state;
+    state.reduction = reduction;
     state.data = reinterpret_cast<const unsigned char*>(bytes.constData());
     state.size = static_cast<unsigned long>(bytes.size());
     state.headerOnly = headerOnly;
@@ -425,13 +434,31 @@ JpegHeader ReadJpegHeader(const QByteArray& bytes, const QString& path)
     return header;
 }
 
-Image DecodeJpeg(const QByteArray& bytes, const QString& path)
+int JpegReductionFor(int width, int height, double scale)
 {
+    int reduction = 1;
+    if (!std::isfinite(scale) || scale <= 0.0)
+        return reduction;
+    // The reduced page holds ceil(size / n) pixels, which must cover size x scale.
+    while (reduction < 8) {
+        const int next = reduction * 2;
+        if ((width + next - 1) / next < width * scale || (height + next - 1) / next < height * scale)
+            break;
+        reduction = next;
+    }
+    return reduction;
+}
+
+Image DecodeJpeg(const QByteArray& bytes, const QString& path, int reduction)
+{
+    if (reduction != 1 && reduction != 2 && reduction != 4 && reduction != 8)
+        throw EngineError(ErrInvalidArgument, msg::unsupportedReduction(reduction));
     const JpegHeader header = ReadJpegHeader(bytes, path);
+    // The page as stored is what must fit, whatever share of it is decoded.
     CheckPageSize(header.width, header.height, header.components == 1 ? 8 : 24);
     if (!header.fillable)
         throw EngineError(ErrFileRead, msg::corruptFile(path, msg::dataCannotFillImage()));
-    DecodeState state = decodeState(bytes, false);
+    DecodeState state = decodeState(bytes, false, reduction);
     const bool ok = runDecode(&state);
     PixPtr pix(state.pix);
     std::free(state.row);

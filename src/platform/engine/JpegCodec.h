@@ -25,8 +25,14 @@ struct JpegHeader {
 // Reads the header of a JPEG stream; path only names the file in errors. Throws EngineError.
 JpegHeader ReadJpegHeader(const QByteArray& bytes, const QString& path);
 // Decodes a JPEG stream into an 8-bit grey or 24-bit colour image with its resolution and
-// format code. A stream that ends early is an error, not a grey-filled page. Throws EngineError.
-Image DecodeJpeg(const QByteArray& bytes, const QString& path);
+// format code. A stream that ends early is an error, not a grey-filled page. reduction 2, 4 or 8
+// decodes the page at that fraction of its size (ceil(width / reduction) x ceil(height / reduction))
+// through libjpeg's own scaled decoding, at a fraction of the work; resolution and format code stay
+// those of the stored page. Throws EngineError.
+Image DecodeJpeg(const QByteArray& bytes, const QString& path, int reduction = 1);
+// The largest reduction (1, 2, 4 or 8) that leaves a width x height page at least scale of its size
+// on both sides.
+int JpegReductionFor(int width, int height, double scale);
 // Encodes an 8-bit grey (no palette) or 24-bit image as a JPEG file of the given format code
 // (chroma subsampling) and quality factor. Throws EngineError.
 QByteArray EncodeJpeg(const Image& image, int format, int qualityFactor);

@@ -5,6 +5,7 @@
 #include "platform/engine/EngineError.h"
 #include "platform/engine/ImageDepth.h"
 #include "platform/engine/ImageFile.h"
+#include "platform/engine/PixPtr.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@
 #include <leptonica/allheaders.h>
 #include <tiffio.h>
 
+#include <cmath>
 #include <functional>
 
 using namespace scanvo::engine;
@@ -419,4 +421,85 @@ TEST(ImageFileLoad, PagesOutsideTheFileAreRefused)
     SavePage(ColourPage(100, 100), jpeg, optionsFor(FormatJpeg422));
     EXPECT_EQ(PageCount(jpeg), 1);
     EXPECT_THROW(LoadPage(jpeg, 2), EngineError);
+}
+
+TEST(ImageFileLoad, JpegFilesDecodeReducedToTheScaleTheyAreShownAt)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    struct Case {
+        Image page;
+        int format;
+        const char* name;
+    };
+    const Case cases[] = {{ColourPage(kWidth, kHeight, 6, 300, 300), FormatJpeg422, "colour.jpg"},
+                          {GreyPage(kWidth, kHeight, 7, 200, 200), FormatJpeg444, "grey.jpg"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(QString::fromLatin1(c.name));
+        SavePage(c.page, path, optionsFor(c.format, 100));
+        const Image whole = LoadPage(path);
+        // scale asked for -> reduction expected: the largest of 1, 2, 4, 8 whose rounded-up size
+        // still covers the scale on both sides.
+        const std::pair<double, int> steps[] = {{2.0, 1}, {1.0, 1}, {0.6, 1}, {0.5, 2}, {0.3, 2},
+                                                {0.25, 4}, {0.13, 4}, {0.125, 8}, {0.01, 8}};
+        for (const auto& [scale, reduction] : steps) {
+            SCOPED_TRACE(testing::Message() << "scale " << scale);
+            QSize asked;
+            const ScaledPage shown = LoadPageScaled(path, 1, [&](QSize size) {
+                asked = size;
+                return scale;
+            });
+            EXPECT_EQ(asked, QSize(kWidth, kHeight));
+            EXPECT_EQ(shown.pageSize, QSize(kWidth, kHeight));
+            EXPECT_EQ(shown.image.width(), (kWidth + reduction - 1) / reduction);
+            EXPECT_EQ(shown.image.height(), (kHeight + reduction - 1) / reduction);
+            EXPECT_GE(shown.image.width(), kWidth * std::min(scale, 1.0) - 1);
+            EXPECT_EQ(shown.isReduced(), reduction != 1);
+            EXPECT_EQ(shown.image.depth(), whole.depth());
+            EXPECT_EQ(shown.image.xResolution(), whole.xResolution());
+            EXPECT_EQ(shown.image.loadFormat(), c.format);
+            if (reduction == 1) {
+                EXPECT_TRUE(shown.image.samePixels(whole));
+                continue;
+            }
+            // The same picture as the whole page scaled down afterwards.
+            PixPtr scaled(pixScale(whole.pix(), 1.0f / reduction, 1.0f / reduction));
+            ASSERT_TRUE(scaled);
+            PixPtr clipped(pixClipRectangle(scaled.get(), BoxPtr(boxCreate(0, 0, shown.image.width() - 1,
+                                                                           shown.image.height() - 1)).get(), nullptr));
+            PixPtr ours(pixClipRectangle(shown.image.pix(), BoxPtr(boxCreate(0, 0, shown.image.width() - 1,
+                                                                             shown.image.height() - 1)).get(), nullptr));
+            EXPECT_GT(Psnr(Image::adopt(ours.release()), Image::adopt(clipped.release())), 24.0);
+        }
+    }
+}
+
+TEST(ImageFileLoad, OnlyJpegFilesAreDecodedReduced)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto tiny = [](QSize) { return 0.05; };
+    for (int format : {FormatTiffG4, FormatTiffJpeg422, FormatTiffLzw}) {
+        SCOPED_TRACE(testing::Message() << "format " << format);
+        const QString path = dir.filePath(QStringLiteral("page-%1.tif").arg(format));
+        SavePage(format == FormatTiffG4 ? BitonalPage(kWidth, kHeight) : ColourPage(kWidth, kHeight), path,
+                 optionsFor(format));
+        SavePage(GreyPage(300, 200), path, SaveAt(SaveAppend, 0, format == FormatTiffG4 ? FormatTiffLzw : format));
+        const ScaledPage shown = LoadPageScaled(path, 2, tiny);
+        EXPECT_FALSE(shown.isReduced());
+        EXPECT_EQ(shown.pageSize, QSize(300, 200));
+        EXPECT_TRUE(shown.image.samePixels(LoadPage(path, 2)));
+    }
+    // A stream that ends early stays an error however little of it is decoded, and so does a page
+    // beyond a JPEG file's one.
+    const QString jpeg = dir.filePath(QStringLiteral("cut.jpg"));
+    SavePage(ColourPage(kWidth, kHeight), jpeg, optionsFor(FormatJpeg422));
+    const QByteArray bytes = FileBytes(jpeg);
+    EXPECT_THROW(LoadPageScaled(jpeg, 2, tiny), EngineError);
+    WriteBytes(jpeg, bytes.left(bytes.size() * 2 / 3));
+    EXPECT_THROW(LoadPageScaled(jpeg, 1, tiny), EngineError);
+    // A scale that is no number shows the page whole.
+    WriteBytes(jpeg, bytes);
+    EXPECT_FALSE(LoadPageScaled(jpeg, 1, [](QSize) { return std::nan(""); }).isReduced());
 }

@@ -2,6 +2,7 @@
 // background, the cached rendering and pointer events in image pixels.
 #include "EngineTestPages.h"
 
+#include "platform/engine/EngineError.h"
 #include "platform/engine/ImageViewer.h"
 
 #include <QPainter>
@@ -237,4 +238,72 @@ TEST_F(Viewer, SignalsTellOfImageAndDisplayChanges)
     EXPECT_EQ(images.count(), 2);
     EXPECT_FALSE(viewer.hasImage());
     EXPECT_FALSE(viewer.horizontalScrollBar()->isVisible());
+}
+
+TEST_F(Viewer, AReducedPageStandsForTheWholePageUntilItsPixelsAreNeeded)
+{
+    Image grey = Image::fromQImage(halfBlackPage().toQImage().convertToFormat(QImage::Format_Grayscale8));
+    grey.setResolution(300, 300);
+    const auto reducedCopy = [&] {
+        Image reduced = Image::fromQImage(grey.toQImage().scaled(kA4Width / 4, kA4Height / 4));
+        reduced.setResolution(300, 300);
+        return reduced;
+    };
+    int loads = 0;
+    Image stored = grey;
+    const auto loadWhole = [&] {
+        ++loads;
+        return stored;
+    };
+
+    viewer.setPaintMode(ImageViewer::PaintFitHeight);
+    viewer.setReducedImage(reducedCopy(), QSize(kA4Width, kA4Height), loadWhole);
+    EXPECT_TRUE(viewer.isReduced());
+    EXPECT_EQ(viewer.pageSize(), QSize(kA4Width, kA4Height));
+    EXPECT_EQ(viewer.shownImage().width(), kA4Width / 4);
+    // Laid out, painted and pointed at as the whole page, without reading it.
+    const double fitHeight = 400.0 / kA4Height;
+    EXPECT_NEAR(viewer.displayPercent(), fitHeight * 100, 1e-9);
+    EXPECT_NEAR(viewer.displayScale()(QSize(kA4Width, kA4Height)), fitHeight, 1e-12);
+    EXPECT_EQ(viewer.sourceRect(), QRectF(0, 0, kA4Width, kA4Height));
+    const QRect shown = viewer.displayRect();
+    EXPECT_NEAR(viewer.widgetToImage(QPointF(shown.right() + 1, 0)).x(), kA4Width, 1.0 / fitHeight);  // one widget pixel
+    const QImage painted = viewer.grab().toImage();
+    EXPECT_LT(qGray(painted.pixel(shown.left() + shown.width() / 4, 200)), 20);
+    EXPECT_GT(qGray(painted.pixel(shown.left() + shown.width() * 3 / 4, 200)), 235);
+    EXPECT_EQ(loads, 0);
+    EXPECT_TRUE(viewer.isReduced());
+
+    // A zoom beyond the copy's scale reads the page, once, and the view keeps its place.
+    viewer.setPaintMode(ImageViewer::PaintZoom);
+    viewer.setZoomPercent(100);
+    viewer.prepareRendering();
+    EXPECT_EQ(loads, 1);
+    EXPECT_FALSE(viewer.isReduced());
+    EXPECT_TRUE(viewer.shownImage().samePixels(grey));
+    EXPECT_NEAR(viewer.displayPercent(), 100.0, 1e-9);
+
+    // Asking for the page's pixels reads it; handing it over hands over the whole page.
+    viewer.setPaintMode(ImageViewer::PaintFitHeight);
+    viewer.setReducedImage(reducedCopy(), QSize(kA4Width, kA4Height), loadWhole);
+    EXPECT_TRUE(viewer.image().samePixels(grey));
+    EXPECT_TRUE(viewer.image().samePixels(grey));
+    EXPECT_EQ(loads, 2);
+    viewer.setReducedImage(reducedCopy(), QSize(kA4Width, kA4Height), loadWhole);
+    const Image before = viewer.exchangeImage(Image::create(100, 50, 8));
+    EXPECT_TRUE(before.samePixels(grey));
+    EXPECT_EQ(loads, 3);
+    EXPECT_EQ(viewer.pageSize(), QSize(100, 50));
+    EXPECT_FALSE(viewer.isReduced());
+
+    // A page that changed in its file is refused, not shown as the page it replaced; the view goes
+    // on showing the copy, enlarged where it must.
+    stored = Image::create(kA4Width, kA4Height / 2, 8);
+    viewer.setReducedImage(reducedCopy(), QSize(kA4Width, kA4Height), loadWhole);
+    EXPECT_THROW(viewer.image(), EngineError);
+    EXPECT_TRUE(viewer.isReduced());
+    viewer.setPaintMode(ImageViewer::PaintActualSize);
+    const QImage enlarged = viewer.grab().toImage();
+    EXPECT_LT(qGray(enlarged.pixel(100, 100)), 20);
+    EXPECT_TRUE(viewer.hasRendering());
 }
