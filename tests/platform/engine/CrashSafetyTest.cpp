@@ -251,7 +251,7 @@ TEST_F(CrashSafety, ASaveAtWorkInAnotherProcessKeepsItsTemporaryFile)
     // A long document, so that the rewrite is still copying pages when it is caught.
     const Document& doc = m_documents[0];
     const QString path = m_docs.filePath(doc.name);
-    for (int i = 0; i < 60; ++i)
+    for (int i = 0; i < 300; ++i)
         runInProcess(path, {"append", SaveAppend, 0}, doc);
     const QByteArray before = FileBytes(path);
     const Operation op{"compact", kCompact, 0};
