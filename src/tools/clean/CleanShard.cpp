@@ -11,7 +11,7 @@ std::vector<tools::ShardItem> ShardItemsOf(const std::vector<CleanTarget>& targe
 {
     std::vector<tools::ShardItem> items(targets.size());
     std::ranges::transform(targets, items.begin(), [](const CleanTarget& target) {
-        return tools::ShardItem{QFileInfo(target.source).fileName(), target.result, {target.source},
+        return tools::ShardItem{QFileInfo(target.source).fileName(), target.source, target.result, {target.source},
                                 target.problem.isEmpty()};
     });
     return items;

@@ -1,5 +1,4 @@
 // scanvo-clean: the control's cleanup commands over files and folders of scanned pages.
-#include "platform/engine/AtomicFile.h"
 #include "settings/CleanupSettings.h"
 #include "settings/Settings.h"
 #include "tools/clean/BatchRun.h"
@@ -9,6 +8,7 @@
 #include "tools/common/DocumentRun.h"
 #include "tools/common/PdfTextOptions.h"
 #include "tools/common/ProgressBar.h"
+#include "tools/common/ShardTask.h"
 #include "tools/common/ToolTexts.h"
 
 #include <QCoreApplication>
@@ -65,26 +65,6 @@ int WriteCleanedPdf(const std::vector<CleanTarget>& targets, const CleanOptions&
     return 0;
 }
 
-// Narrows targets to the shard's, less those an earlier attempt left up to date, which the
-// freshly started record names at once.
-bool StartShard(const tools::Shard& shard, const CleanOptions& options, std::vector<CleanTarget>* targets,
-                tools::TaskRecord* record, std::size_t* upToDate)
-{
-    // A killed attempt may have left temporary files behind; its outputs are whole or absent.
-    engine::AtomicFile::RemoveStaleTemporaries(options.outputDir);
-    QString error;
-    if (!record->open(QDir(options.outputDir).filePath(tools::RecordFileName(kProgram, shard)), &error)) {
-        PrintError(error);
-        return false;
-    }
-    const tools::ShardPlan plan = tools::PlanShard(ShardItemsOf(*targets), shard, options.shard.force);
-    for (const std::size_t i : plan.upToDate)
-        record->add({(*targets)[i].source, (*targets)[i].result, tools::kRecordUpToDate, 0, 0, {}});
-    *upToDate = plan.upToDate.size();
-    *targets = tools::Picked(*targets, plan.run);
-    return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -134,8 +114,17 @@ int main(int argc, char** argv)
     tools::TaskRecord record;
     std::size_t upToDate = 0;
     bool recorded = true;
-    if (shard.shard && !StartShard(*shard.shard, options, &targets, &record, &upToDate))
-        return tools::kExitSomeFailed;
+    if (shard.shard) {
+        QString error;
+        const std::optional<tools::ShardPlan> plan = tools::StartShardTask(
+            kProgram, *shard.shard, options.shard.force, options.outputDir, ShardItemsOf(targets), &record, &error);
+        if (!plan) {
+            PrintError(error);
+            return tools::kExitSomeFailed;
+        }
+        upToDate = plan->upToDate.size();
+        targets = tools::Picked(targets, plan->run);
+    }
 
     ProgressBar bar;
     const auto onProgress = [&](const BatchProgress& progress) {

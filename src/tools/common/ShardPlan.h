@@ -16,6 +16,7 @@ namespace scanvo::tools {
 // An item of a run as a shard sees it: a file to clean, a PDF to write.
 struct ShardItem {
     QString key;          // its path relative to the input given, which picks its shard
+    QString input;        // the input as given, for the record
     QString output;       // the file it writes
     QStringList sources;  // what output is made from, for IsUpToDate
     bool writable = true; // false when it has a problem and writes nothing
