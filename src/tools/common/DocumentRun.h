@@ -17,7 +17,7 @@ struct PdfDocument {
     QStringList files;  // page files, in order
     QString target;     // the PDF written
     QString problem;    // when set, the PDF is not written and this says why
-    QString input;      // the file or folder given that the PDF is made of, when one is
+    QString input = {};  // the file or folder given that the PDF is made of, when one is
 };
 
 struct DocumentOutcome {
