@@ -99,7 +99,8 @@ CONF
     fi
     slurmctld -i
     slurmd
-    trap 'kill "$(cat "$dir/slurmd.pid" 2>/dev/null)" "$(cat "$dir/slurmctld.pid" 2>/dev/null)" 2>/dev/null || true' EXIT
+    # Expanded now: the function's variables are gone when the script exits.
+    trap "kill \$(cat '$dir/slurmd.pid' '$dir/slurmctld.pid' 2>/dev/null) 2>/dev/null || true" EXIT
     local waited=0
     until sinfo -h -o %T 2>/dev/null | grep -q idle; do
         waited=$((waited + 1))
@@ -112,14 +113,18 @@ CONF
     done
     sinfo
     # sbatch passes this environment on to the tasks: the tool built here, the folders.
-    local start end
-    start=$(date +%s.%N)
-    (cd "$dir" && PATH="$BUILD/src/tools/clean:$PATH" IN="$dir/scans" OUT="$dir/cleaned" \
-        timeout 900 sbatch --wait --array=1-4 --cpus-per-task=1 "$REPO/examples/slurm/scanvo-clean.sbatch")
-    end=$(date +%s.%N)
-    python3 - "$dir/scans" "$dir/cleaned" "$start" "$end" <<'CHECK'
-import json, os, sys
-scans, cleaned, start, end = sys.argv[1], sys.argv[2], float(sys.argv[3]), float(sys.argv[4])
+    local job
+    job=$(cd "$dir" && PATH="$BUILD/src/tools/clean:$PATH" IN="$dir/scans" OUT="$dir/cleaned" \
+        timeout 900 sbatch --parsable --wait --array=1-4 --cpus-per-task=1 "$REPO/examples/slurm/scanvo-clean.sbatch")
+    echo "Job $job finished"
+    # The tasks' start and end as the controller saw them (to the second), for the array's time.
+    scontrol -o show job "$job" > "$dir/tasks.txt"
+    python3 - "$dir/scans" "$dir/cleaned" "$dir/tasks.txt" <<'CHECK'
+import datetime, json, os, re, sys
+scans, cleaned, tasks = sys.argv[1:4]
+times = [re.search(r"StartTime=(\S+) EndTime=(\S+)", line).groups() for line in open(tasks) if "StartTime=" in line]
+seconds = [datetime.datetime.fromisoformat(t).timestamp() for pair in times for t in pair]
+start, end = min(seconds), max(seconds)
 inputs = sorted(os.listdir(scans))
 lines = []
 for name in sorted(f for f in os.listdir(cleaned) if f.endswith(".jsonl")):
@@ -136,7 +141,9 @@ if outputs != inputs:
 if any(entry["status"] != "done" for _, entry in lines):
     problems.append("some input was not cleaned")
 pages = sum(entry["pages"] for _, entry in lines)
-print(f"{len(inputs)} files, {pages} pages in {end - start:.1f} s: {pages / (end - start):.1f} pages/s")
+wall = max(end - start, 1)
+print(f"{len(inputs)} files, {pages} pages in {wall:.0f} s from the first task's start to the last one's end: "
+      f"{pages / wall:.1f} pages/s")
 for name in sorted({name for name, _ in lines}):
     own = [entry for shard, entry in lines if shard == name]
     busy = sum(entry["seconds"] for entry in own)

@@ -15,4 +15,19 @@ namespace scanvo::tools {
 std::optional<ShardPlan> StartShardTask(const char* program, const Shard& shard, bool force, const QString& folder,
                                         const std::vector<ShardItem>& items, TaskRecord* record, QString* error);
 
+// StartShardTask over all, whose items are items, narrowing all to those the task is to do;
+// *upToDate counts the kept.
+template <class T>
+bool TakeShard(const char* program, const Shard& shard, bool force, const QString& folder,
+               const std::vector<ShardItem>& items, std::vector<T>* all, TaskRecord* record, std::size_t* upToDate,
+               QString* error)
+{
+    const std::optional<ShardPlan> plan = StartShardTask(program, shard, force, folder, items, record, error);
+    if (!plan)
+        return false;
+    *upToDate = plan->upToDate.size();
+    *all = Picked(*all, plan->run);
+    return true;
+}
+
 }  // namespace scanvo::tools

@@ -63,16 +63,10 @@ int main(int argc, char** argv)
     tools::TaskRecord record;
     std::size_t upToDate = 0;
     bool recorded = true;
-    if (shard.shard) {
-        QString error;
-        const std::optional<tools::ShardPlan> plan = tools::StartShardTask(
-            kProgram, *shard.shard, options.shard.force, options.output, ShardItemsOf(documents), &record, &error);
-        if (!plan) {
-            PrintError(error);
-            return tools::kExitSomeFailed;
-        }
-        upToDate = plan->upToDate.size();
-        documents = tools::Picked(documents, plan->run);
+    if (QString error; shard.shard && !tools::TakeShard(kProgram, *shard.shard, options.shard.force, options.output,
+                                                          ShardItemsOf(documents), &documents, &record, &upToDate, &error)) {
+        PrintError(error);
+        return tools::kExitSomeFailed;
     }
 
     tools::ProgressBar bar;

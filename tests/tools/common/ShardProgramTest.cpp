@@ -46,6 +46,10 @@ int RunTask(const char* program, const QStringList& arguments, const QProcessEnv
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QString::fromLocal8Bit(program), arguments);
+    if (!process.waitForStarted(10000)) {
+        ADD_FAILURE() << program << ": " << process.errorString().toStdString();
+        return -1;
+    }
     const bool finished = process.waitForFinished(kFinishMs);
     EXPECT_TRUE(finished) << program;
     if (!finished) {
@@ -243,7 +247,7 @@ TEST_F(ShardProgramTest, ARetriedTaskKeepsWhatIsUpToDateRedoesWhatChangedAndForc
 
 TEST_F(ShardProgramTest, ATaskKilledMidWayAndRunAgainLeavesEveryOutputWholeAndNoneWrittenTwice)
 {
-    writeScans(40, 1240, 1754);
+    writeScans(30, 1240, 1754);
     QDir().mkpath(out);
     const QString canonicalOut = QFileInfo(out).canonicalFilePath();
     const QString record = canonicalOut + QStringLiteral("/scanvo-clean.shard-1-of-1.jsonl");
