@@ -92,15 +92,18 @@ MpiDefault=none
 ReturnToService=2
 CONF
     export SLURM_CONF="$dir/slurm.conf"
+    # A munged already running (the package's service) is used and left running; one started here stops.
+    local pids="$dir/slurmd.pid $dir/slurmctld.pid"
     if ! munge -n 2>/dev/null | unmunge >/dev/null 2>&1; then
         mkdir -p /run/munge /var/lib/munge /var/log/munge
         chown munge:munge /run/munge /var/lib/munge /var/log/munge
         runuser -u munge -- /usr/sbin/munged
+        pids="$pids /run/munge/munged.pid"
     fi
     slurmctld -i
     slurmd
     # Expanded now: the function's variables are gone when the script exits.
-    trap "kill \$(cat '$dir/slurmd.pid' '$dir/slurmctld.pid' 2>/dev/null) 2>/dev/null || true" EXIT
+    trap "kill \$(cat $pids 2>/dev/null) 2>/dev/null || true" EXIT
     local waited=0
     until sinfo -h -o %T 2>/dev/null | grep -q idle; do
         waited=$((waited + 1))
