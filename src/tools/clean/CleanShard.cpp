@@ -19,12 +19,7 @@ std::vector<tools::ShardItem> ShardItemsOf(const std::vector<CleanTarget>& targe
 
 tools::RecordEntry RecordOf(const CleanTarget& target, const FileOutcome& outcome)
 {
-    return {target.source,
-            target.result,
-            outcome.error.isEmpty() ? tools::kRecordDone : tools::kRecordFailed,
-            outcome.pages,
-            outcome.seconds,
-            outcome.error};
+    return tools::WrittenOrFailed(target.source, target.result, outcome.pages, outcome.seconds, outcome.error);
 }
 
 }  // namespace scanvo::clean

@@ -8,6 +8,12 @@
 
 namespace scanvo::tools {
 
+RecordEntry WrittenOrFailed(const QString& input, const QString& output, int pages, double seconds,
+                            const QString& error)
+{
+    return {input, output, error.isEmpty() ? kRecordDone : kRecordFailed, pages, seconds, error};
+}
+
 QByteArray RecordLine(const RecordEntry& entry)
 {
     const QJsonObject object{

@@ -23,6 +23,10 @@ struct RecordEntry {
     QString error;
 };
 
+// The entry of an input written (done) or not (failed, when error is set).
+RecordEntry WrittenOrFailed(const QString& input, const QString& output, int pages, double seconds,
+                            const QString& error);
+
 // One line of JSON with the keys input, output, status, pages, seconds and error, ending in '\n'.
 QByteArray RecordLine(const RecordEntry& entry);
 

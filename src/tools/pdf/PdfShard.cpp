@@ -19,12 +19,7 @@ std::vector<tools::ShardItem> ShardItemsOf(const std::vector<tools::PdfDocument>
 
 tools::RecordEntry RecordOf(const tools::PdfDocument& document, const tools::DocumentOutcome& outcome)
 {
-    return {document.input,
-            document.target,
-            outcome.error.isEmpty() ? tools::kRecordDone : tools::kRecordFailed,
-            outcome.pages,
-            outcome.seconds,
-            outcome.error};
+    return tools::WrittenOrFailed(document.input, document.target, outcome.pages, outcome.seconds, outcome.error);
 }
 
 }  // namespace scanvo::pdftool

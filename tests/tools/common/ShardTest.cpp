@@ -173,6 +173,8 @@ TEST(TaskRecordTest, EachEntryIsOneLineOfJsonAndARetryStartsAfresh)
     EXPECT_EQ(object.size(), 6);
 
     EXPECT_EQ(RecordFileName("scanvo-clean", Shard{1, 4}), QStringLiteral("scanvo-clean.shard-2-of-4.jsonl"));
+    EXPECT_STREQ(WrittenOrFailed(entry.input, entry.output, 2, 0.5, {}).status, kRecordDone);
+    EXPECT_STREQ(WrittenOrFailed(entry.input, entry.output, 0, 0.5, QStringLiteral("bad")).status, kRecordFailed);
 
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
