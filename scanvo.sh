@@ -50,7 +50,7 @@ run_tests() {
 
 # A Slurm controller and node on this machine (2 CPUs, no accounting, no cgroups), a 4-task array
 # of examples/slurm/scanvo-clean.sbatch over generated scans, and the check that the tasks wrote
-# every output once and recorded every input once. The daemons are stopped at the end.
+# every output once and recorded every input once. Run as root; the daemons are stopped at the end.
 run_slurm() {
     local dir="$BUILD/slurm" host
     host="$(hostname -s)"
@@ -58,7 +58,7 @@ run_slurm() {
     cmake --build "$BUILD" -j"$JOBS" --target scanvo-clean scanvo-make-samples
     rm -rf "$dir"
     mkdir -p "$dir/state" "$dir/spool" "$dir/scans" "$dir/cleaned"
-    # The demo's sample pages, copied under new names until there are about 200 pages.
+    # The demo's sample pages, copied twelve times over under new names (180 files, 252 pages).
     QT_QPA_PLATFORM=offscreen "$BUILD/src/demo/scanvo-make-samples" "$dir/samples" >/dev/null 2>&1
     local n=0 copy file
     for copy in $(seq 1 "${SCANVO_SLURM_COPIES:-12}"); do

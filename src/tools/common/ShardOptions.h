@@ -30,7 +30,7 @@ struct ShardOptions {
     bool force = false;
 };
 
-// Reads --shard, --shard-count and --force; *error names a count out of range.
+// Reads --shard, --shard-count and --force; *error names an empty --shard or a count out of range.
 ShardOptions ReadShardOptions(const OptionTable& table, const QCommandLineParser& parser, int shardId, int countId,
                               int forceId, QString* error);
 
