@@ -46,7 +46,12 @@ BatchResult RunBatch(const std::vector<CleanTarget>& targets, const FileJob& job
     std::size_t reported = 0;
     tools::RunInParallel(
         targets.size(), tools::WorkersFor(jobs, targets.size()),
-        [&](std::size_t i) { result.files[i] = CleanFile(targets[i], job, &pagesDone); },
+        [&](std::size_t i) {
+            QElapsedTimer fileTimer;
+            fileTimer.start();
+            result.files[i] = CleanFile(targets[i], job, &pagesDone);
+            result.files[i].seconds = double(fileTimer.nsecsElapsed()) / 1e9;
+        },
         [&] {
             if (onProgress) {
                 progress.filesDone = int(reported);

@@ -3,6 +3,7 @@
 
 #include "tools/common/OptionTable.h"
 #include "tools/common/PdfTextOptions.h"
+#include "tools/common/ShardOptions.h"
 #include "tools/common/ToolTexts.h"
 
 namespace scanvo::clean {
@@ -10,13 +11,14 @@ namespace scanvo::clean {
 namespace {
 
 enum Opt {
-    Borders, Specks, Lines, HolePunches, Deskew, Binarize, Output, InPlace, Pdf, Ocr, Pdfa, Config, Jobs,
-    JpegQuality, Quiet, Help, Version,
+    Borders, Specks, Lines, HolePunches, Deskew, Binarize, Output, InPlace, Pdf, Ocr, Pdfa, Shard, ShardCount,
+    Force, Config, Jobs, JpegQuality, Quiet, Help, Version,
 };
 
 constexpr const char* kSteps = "Cleanup steps (without any, every step but --binarize runs):";
 constexpr const char* kOutput = "Output (one of the three is required):";
 constexpr const char* kPdf = "With --pdf:";
+constexpr const char* kShard = "As one task of a cluster job (with -o):";
 constexpr const char* kOther = "Other options:";
 
 constexpr tools::OptionRow kOptions[] = {
@@ -31,6 +33,9 @@ constexpr tools::OptionRow kOptions[] = {
     {Opt::Pdf, 0, "pdf", "FILE", "write one PDF of every cleaned page to FILE;\nthe cleaned files are not kept", kOutput},
     tools::OcrOptionRow(Opt::Ocr, kPdf),
     tools::PdfaOptionRow(Opt::Pdfa, kPdf),
+    tools::ShardOptionRow(Opt::Shard, kShard),
+    tools::ShardCountOptionRow(Opt::ShardCount, kShard),
+    tools::ForceOptionRow(Opt::Force, kShard),
     {Opt::Config, 'c', "config", "FILE", "read the step settings from FILE\n(default: the user's scanvo.ini)", kOther},
     {Opt::Jobs, 'j', "jobs", "N", "clean N files at a time (default: one per processor)", kOther},
     {Opt::JpegQuality, 0, "jpeg-quality", "Q", "quality 1-100 of pages written as JPEG (default: 90)", kOther},
@@ -72,6 +77,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QString& 
     options.pdfFile = kTable.value(parser, Opt::Pdf);
     tools::ReadPdfTextOptions(kTable, parser, Opt::Ocr, Opt::Pdfa, &options.pdf, &result.error);
     options.settingsFile = kTable.isSet(parser, Opt::Config) ? kTable.value(parser, Opt::Config) : defaultSettingsFile;
+    options.shard = tools::ReadShardOptions(kTable, parser, Opt::Shard, Opt::ShardCount, Opt::Force, &result.error);
     options.quiet = kTable.isSet(parser, Opt::Quiet);
     options.jobs = kTable.number(parser, Opt::Jobs, 1, 1024, 0, &result.error);
     options.jpegQuality = kTable.number(parser, Opt::JpegQuality, 1, 100, 90, &result.error);
@@ -91,6 +97,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QString& 
         result.error = QStringLiteral("--ocr and --pdfa go with --pdf");
     else if (options.inputs.isEmpty())
         result.error = QStringLiteral("no file or folder given");
+    else if (options.outputDir.isEmpty() && (kTable.isSet(parser, Opt::Shard) || kTable.isSet(parser, Opt::ShardCount)))
+        result.error = kShardNeedsFolder;
     return result;
 }
 
@@ -110,7 +118,10 @@ QString HelpText()
         "\nThe filters take black and white pages: grey and colour pages are only\n"
         "straightened unless --binarize is given.\n"
         "A damaged file is reported and skipped; the others are cleaned all the same.\n"
-        "With --pdf, a damaged file is reported and no PDF is written.\n");
+        "With --pdf, a damaged file is reported and no PDF is written.\n"
+        "A task of a Slurm job array takes its part of the inputs by itself; each part\n"
+        "keeps the results newer than their files, and records each file as a line of\n"
+        "JSON in DIR/scanvo-clean.shard-K-of-N.jsonl.\n");
     text += tools::ExitStatusHelp("every file was cleaned", "some file could not be cleaned (or the PDF not written)");
     return text;
 }

@@ -2,6 +2,7 @@
 // The command line of scanvo-clean: what to clean, how, and where the results go.
 
 #include "platform/pdf/PdfExport.h"
+#include "tools/common/ShardOptions.h"
 
 #include <QString>
 #include <QStringList>
@@ -30,6 +31,7 @@ struct CleanOptions {
     QString settingsFile;      // the scanvo.ini the step settings come from
     int jobs = 0;              // worker threads; 0 = one per processor
     int jpegQuality = 90;      // 1 ... 100, for pages written as JPEG
+    tools::ShardOptions shard; // this task's part of the inputs, with -o only
     bool quiet = false;
     bool showHelp = false;
     bool showVersion = false;
@@ -44,6 +46,11 @@ struct ParsedCommandLine {
 // arguments as QCoreApplication::arguments() gives them (the program name first).
 // defaultSettingsFile is used when no --config is given.
 ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QString& defaultSettingsFile);
+
+// Why a part of a run cannot be taken without -o: retries keep results newer than their files,
+// and the task's record goes beside them.
+inline const QString kShardNeedsFolder =
+    QStringLiteral("a part of a run writes into a folder: use -o DIR, not --in-place or --pdf");
 
 // The text of --help and of --version.
 QString HelpText();

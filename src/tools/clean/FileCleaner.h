@@ -15,6 +15,7 @@ struct FileOutcome {
     int pages = 0;             // pages cleaned and written
     int filtersSkipped = 0;    // pages the filters left alone (grey or colour)
     QString error;             // when set, nothing was written
+    double seconds = 0;        // time spent on the file
 };
 
 struct FileJob {

@@ -3,14 +3,17 @@
 #include "settings/Settings.h"
 #include "tools/clean/BatchRun.h"
 #include "tools/clean/CleanOptions.h"
+#include "tools/clean/CleanShard.h"
 #include "tools/clean/CleanTargets.h"
 #include "tools/common/DocumentRun.h"
 #include "tools/common/PdfTextOptions.h"
 #include "tools/common/ProgressBar.h"
+#include "tools/common/ShardTask.h"
 #include "tools/common/ToolTexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -77,6 +80,11 @@ int main(int argc, char** argv)
         std::fputs((options.showHelp ? HelpText() : VersionText()).toLocal8Bit().constData(), stdout);
         return 0;
     }
+    const tools::ShardChoice shard = tools::ChooseShard(options.shard.request, QProcessEnvironment::systemEnvironment());
+    if (!shard.error.isEmpty() || (shard.shard && options.outputDir.isEmpty())) {
+        tools::PrintUsageError(kProgram, shard.error.isEmpty() ? kShardNeedsFolder : shard.error);
+        return tools::kExitUsage;
+    }
     if (!options.outputDir.isEmpty() && !QDir().mkpath(options.outputDir)) {
         PrintError(QStringLiteral("cannot create the output folder %1").arg(options.outputDir));
         return tools::kExitSomeFailed;
@@ -101,8 +109,16 @@ int main(int argc, char** argv)
     job.steps = options.steps;
     job.settings = ReadCleanupSettings(options.settingsFile);
     job.jpegQualityFactor = QualityFactorOf(options.jpegQuality);
-    const std::vector<CleanTarget> targets = toPdf ? CollectNumberedTargets(options.inputs, cleanedDir->path())
-                                                   : CollectTargets(options.inputs, options.outputDir);
+    std::vector<CleanTarget> targets = toPdf ? CollectNumberedTargets(options.inputs, cleanedDir->path())
+                                             : CollectTargets(options.inputs, options.outputDir);
+    tools::TaskRecord record;
+    std::size_t upToDate = 0;
+    bool recorded = true;
+    if (QString error; shard.shard && !tools::TakeShard(kProgram, *shard.shard, options.shard.force, options.outputDir,
+                                                          ShardItemsOf(targets), &targets, &record, &upToDate, &error)) {
+        PrintError(error);
+        return tools::kExitSomeFailed;
+    }
 
     ProgressBar bar;
     const auto onProgress = [&](const BatchProgress& progress) {
@@ -110,6 +126,8 @@ int main(int argc, char** argv)
             bar.show(progress);
     };
     const auto onFileDone = [&](const CleanTarget& target, const FileOutcome& outcome) {
+        if (shard.shard)
+            recorded = record.add(RecordOf(target, outcome)) && recorded;
         if (outcome.error.isEmpty())
             return;
         bar.clear();
@@ -125,15 +143,23 @@ int main(int argc, char** argv)
         filtersSkipped += outcome.filtersSkipped;
     }
     if (!options.quiet) {
+        if (shard.shard)
+            std::printf("Part %d of %d: ", shard.shard->index + 1, shard.shard->count);
         std::printf("%d of %zu files cleaned (%d pages in %.1f s, %.1f pages/s)", int(targets.size()) - failed,
                     targets.size(), pages, result.seconds, result.seconds > 0 ? pages / result.seconds : 0.0);
         if (failed > 0)
             std::printf(", %d failed", failed);
+        if (upToDate > 0)
+            std::printf(", %zu up to date and kept", upToDate);
         std::printf(".\n");
         if (filtersSkipped > 0)
             std::printf("%d grey or colour pages were not filtered: the filters take black and white pages, "
                         "which --binarize makes of them.\n",
                         filtersSkipped);
+    }
+    if (!recorded) {
+        PrintError(QStringLiteral("the record of this part could not be written whole"));
+        return tools::kExitSomeFailed;
     }
     if (toPdf && failed > 0) {
         PrintError(QStringLiteral("%1: not written, since some file could not be cleaned").arg(options.pdfFile));

@@ -58,6 +58,8 @@ RunResult WriteDocuments(const std::vector<PdfDocument>& documents, const pdf::P
             onProgress(progress);
     };
     const auto write = [&](size_t i) {
+        QElapsedTimer documentTimer;
+        documentTimer.start();
         DocumentOutcome& outcome = result.documents[i];
         if (outcome.error.isEmpty()) {
             try {
@@ -72,6 +74,7 @@ RunResult WriteDocuments(const std::vector<PdfDocument>& documents, const pdf::P
         }
         // A document not written counts as done all the same.
         pagesDone[i] = int(lists[i].pages.size());
+        outcome.seconds = double(documentTimer.nsecsElapsed()) / 1e9;
     };
     RunInParallel(documents.size(), workers, write, tick, [&](size_t i) {
         if (onDocumentDone)

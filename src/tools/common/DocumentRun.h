@@ -17,11 +17,13 @@ struct PdfDocument {
     QStringList files;  // page files, in order
     QString target;     // the PDF written
     QString problem;    // when set, the PDF is not written and this says why
+    QString input = {};  // the file or folder given that the PDF is made of, when one is
 };
 
 struct DocumentOutcome {
     int pages = 0;   // pages written
     QString error;   // when set, nothing was written
+    double seconds = 0;  // time spent on the document
 };
 
 // Outcomes in the order of the documents.

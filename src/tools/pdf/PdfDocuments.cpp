@@ -72,6 +72,7 @@ std::vector<PdfDocument> CollectDocuments(const QStringList& inputs, const QStri
     for (const QString& input : Distinct(inputs)) {
         const QFileInfo info(QDir::cleanPath(QFileInfo(input).absoluteFilePath()));
         PdfDocument document;
+        document.input = input;
         document.target = QDir(folder).filePath((info.isDir() ? info.fileName() : info.completeBaseName()) +
                                                 QStringLiteral(".pdf"));
         document.files = InputFiles(input, &document.problem);

@@ -3,6 +3,7 @@
 
 #include "tools/common/OptionTable.h"
 #include "tools/common/PdfTextOptions.h"
+#include "tools/common/ShardOptions.h"
 #include "tools/common/ToolTexts.h"
 
 #include <QFileInfo>
@@ -11,10 +12,11 @@ namespace scanvo::pdftool {
 
 namespace {
 
-enum Opt { Output, Ocr, Pdfa, Jobs, Quiet, Help, Version };
+enum Opt { Output, Ocr, Pdfa, Shard, ShardCount, Force, Jobs, Quiet, Help, Version };
 
 constexpr const char* kOutput = "Output (required):";
 constexpr const char* kText = "Text and archiving:";
+constexpr const char* kShard = "As one task of a cluster job (with -o DIR/):";
 constexpr const char* kOther = "Other options:";
 
 constexpr tools::OptionRow kOptions[] = {
@@ -24,6 +26,9 @@ constexpr tools::OptionRow kOptions[] = {
      kOutput},
     tools::OcrOptionRow(Opt::Ocr, kText),
     tools::PdfaOptionRow(Opt::Pdfa, kText),
+    tools::ShardOptionRow(Opt::Shard, kShard),
+    tools::ShardCountOptionRow(Opt::ShardCount, kShard),
+    tools::ForceOptionRow(Opt::Force, kShard),
     {Opt::Jobs, 'j', "jobs", "N", "prepare and recognise N pages at a time\n(default: one per processor)", kOther},
     {Opt::Quiet, 'q', "quiet", nullptr, "show neither progress nor summary, only errors", kOther},
     {Opt::Help, 'h', "help", nullptr, "display this help and exit", kOther},
@@ -49,6 +54,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
         return result;
 
     options.output = kTable.value(parser, Opt::Output);
+    options.shard = tools::ReadShardOptions(kTable, parser, Opt::Shard, Opt::ShardCount, Opt::Force, &result.error);
     options.quiet = kTable.isSet(parser, Opt::Quiet);
     options.pdf.threads = kTable.number(parser, Opt::Jobs, 1, 1024, 0, &result.error);
     tools::ReadPdfTextOptions(kTable, parser, Opt::Ocr, Opt::Pdfa, &options.pdf, &result.error);
@@ -60,6 +66,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
         result.error = QStringLiteral("no output given: use -o OUT.pdf, or -o DIR/ for one PDF per input");
     else if (options.inputs.isEmpty())
         result.error = QStringLiteral("no file or folder given");
+    else if (!IsFolderOutput(options.output) && (kTable.isSet(parser, Opt::Shard) || kTable.isSet(parser, Opt::ShardCount)))
+        result.error = kShardNeedsFolder;
     return result;
 }
 
@@ -80,7 +88,10 @@ QString HelpText()
     text += kTable.help();
     text += QStringLiteral(
         "\nA PDF with a damaged page is not written: the page is named and the other\n"
-        "PDFs are written all the same. An interrupted run leaves no half-written PDF.\n");
+        "PDFs are written all the same. An interrupted run leaves no half-written PDF.\n"
+        "A task of a Slurm job array takes its part of the inputs by itself; each part\n"
+        "keeps the PDF files newer than their pages, and records each as a line of\n"
+        "JSON in DIR/scanvo-pdf.shard-K-of-N.jsonl.\n");
     text += tools::ExitStatusHelp("every PDF was written", "some PDF could not be written");
     return text;
 }

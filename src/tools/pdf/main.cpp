@@ -1,13 +1,16 @@
 // scanvo-pdf: files and folders of scanned pages as PDF files, searchable and archival on request.
 #include "tools/common/PdfTextOptions.h"
 #include "tools/common/ProgressBar.h"
+#include "tools/common/ShardTask.h"
 #include "tools/common/ToolTexts.h"
 #include "tools/common/DocumentRun.h"
 #include "tools/pdf/PdfDocuments.h"
+#include "tools/pdf/PdfShard.h"
 #include "tools/pdf/PdfToolOptions.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QProcessEnvironment>
 
 #include <cstdio>
 
@@ -40,18 +43,31 @@ int main(int argc, char** argv)
         std::fputs((options.showHelp ? HelpText() : VersionText()).toLocal8Bit().constData(), stdout);
         return 0;
     }
+    const bool perInput = IsFolderOutput(options.output);
+    const tools::ShardChoice shard = tools::ChooseShard(options.shard.request, QProcessEnvironment::systemEnvironment());
+    if (!shard.error.isEmpty() || (shard.shard && !perInput)) {
+        tools::PrintUsageError(kProgram, shard.error.isEmpty() ? kShardNeedsFolder : shard.error);
+        return tools::kExitUsage;
+    }
     // Without the language nothing could be written; say so before any page is read.
     if (const QString missing = tools::MissingLanguage(options.pdf); !missing.isEmpty()) {
         PrintError(missing);
         return tools::kExitSomeFailed;
     }
-    const bool perInput = IsFolderOutput(options.output);
     if (perInput && !QDir().mkpath(options.output)) {
         PrintError(QStringLiteral("cannot create the output folder %1").arg(options.output));
         return tools::kExitSomeFailed;
     }
-    const std::vector<PdfDocument> documents = perInput ? CollectDocuments(options.inputs, options.output)
-                                                        : std::vector{CollectDocument(options.inputs, options.output)};
+    std::vector<PdfDocument> documents = perInput ? CollectDocuments(options.inputs, options.output)
+                                                  : std::vector{CollectDocument(options.inputs, options.output)};
+    tools::TaskRecord record;
+    std::size_t upToDate = 0;
+    bool recorded = true;
+    if (QString error; shard.shard && !tools::TakeShard(kProgram, *shard.shard, options.shard.force, options.output,
+                                                          ShardItemsOf(documents), &documents, &record, &upToDate, &error)) {
+        PrintError(error);
+        return tools::kExitSomeFailed;
+    }
 
     tools::ProgressBar bar;
     const auto onProgress = [&](const tools::BatchProgress& progress) {
@@ -59,6 +75,8 @@ int main(int argc, char** argv)
             bar.show(progress);
     };
     const auto onDocumentDone = [&](const PdfDocument& document, const DocumentOutcome& outcome) {
+        if (shard.shard)
+            recorded = record.add(RecordOf(document, outcome)) && recorded;
         if (outcome.error.isEmpty())
             return;
         bar.clear();
@@ -73,11 +91,19 @@ int main(int argc, char** argv)
         pages += outcome.pages;
     }
     if (!options.quiet) {
+        if (shard.shard)
+            std::printf("Part %d of %d: ", shard.shard->index + 1, shard.shard->count);
         std::printf("%d of %zu PDF files written (%d pages in %.1f s, %.1f pages/s)", int(documents.size()) - failed,
                     documents.size(), pages, result.seconds, result.seconds > 0 ? pages / result.seconds : 0.0);
         if (failed > 0)
             std::printf(", %d failed", failed);
+        if (upToDate > 0)
+            std::printf(", %zu up to date and kept", upToDate);
         std::printf(".\n");
+    }
+    if (!recorded) {
+        PrintError(QStringLiteral("the record of this part could not be written whole"));
+        return tools::kExitSomeFailed;
     }
     return failed > 0 ? tools::kExitSomeFailed : 0;
 }

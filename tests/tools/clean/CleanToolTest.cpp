@@ -124,6 +124,30 @@ TEST(CleanCommandLine, StepsOutputAndNumbers)
     }
 }
 
+TEST(CleanCommandLine, APartOfARunWritesIntoAFolder)
+{
+    const ParsedCommandLine part = Parse({"--shard", "2/4", "-o", "out", "a.tif"});
+    ASSERT_TRUE(part.error.isEmpty()) << part.error.toStdString();
+    EXPECT_EQ(part.options.shard.request.shard, QStringLiteral("2/4"));
+    EXPECT_FALSE(part.options.shard.force);
+    const ParsedCommandLine indexed = Parse({"--shard-count=4", "--force", "-o", "out", "a.tif"});
+    ASSERT_TRUE(indexed.error.isEmpty()) << indexed.error.toStdString();
+    EXPECT_EQ(indexed.options.shard.request.shardCount, 4);
+    EXPECT_TRUE(indexed.options.shard.force);
+    EXPECT_TRUE(Parse({"-o", "out", "a.tif"}).options.shard.request.shard.isEmpty());
+
+    const QStringList wrong[] = {
+        {"--shard", "1/2", "-i", "a.tif"},             // no folder for the record, nothing to keep
+        {"--shard", "1/2", "--pdf", "x.pdf", "a.tif"},  // one PDF cannot be split
+        {"--shard-count", "0", "-o", "out", "a.tif"},
+        {"--shard=", "-o", "out", "a.tif"},
+    };
+    for (const QStringList& arguments : wrong) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        EXPECT_FALSE(Parse(arguments).error.isEmpty());
+    }
+}
+
 TEST(CleanCommandLine, HelpListsEveryOptionTheDebianWay)
 {
     const QString help = HelpText();

@@ -146,6 +146,16 @@ TEST(PdfCommandLine, OptionsAndWhatIsRefused)
         EXPECT_FALSE(Parse(arguments).error.isEmpty()) << Joined(arguments);
 }
 
+TEST(PdfCommandLine, APartOfARunWritesOnePdfPerInput)
+{
+    const ParsedCommandLine part = Parse({"--shard", "1/3", "--force", "-o", "archive/", "box1"});
+    ASSERT_TRUE(part.error.isEmpty()) << part.error.toStdString();
+    EXPECT_EQ(part.options.shard.request.shard, QStringLiteral("1/3"));
+    EXPECT_TRUE(part.options.shard.force);
+    EXPECT_FALSE(Parse({"--shard", "1/3", "-o", "all.pdf", "box1"}).error.isEmpty());
+    EXPECT_FALSE(Parse({"--shard-count", "3", "-o", "all.pdf", "box1"}).error.isEmpty());
+}
+
 TEST(PdfCommandLine, HelpListsEveryOptionAndAFolderOutputIsRecognised)
 {
     const QString help = HelpText();
