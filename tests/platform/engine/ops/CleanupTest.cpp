@@ -9,6 +9,10 @@
 
 #include <leptonica/allheaders.h>
 
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -214,6 +218,58 @@ TEST(Despeckle, ReadsDotsByShapeAndPositionNotByNearness)
         EXPECT_EQ(CountBlackInRect(page, r), 25) << r.x() << "," << r.y();
     for (const QRect& r : {beside, thinStop, overLetter})
         EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x() << "," << r.y();
+}
+
+TEST(Despeckle, KeepsTheDotsOfLettersAndPunctuationOnSkewedPagesToo)
+{
+    for (double skew : {2.0, -4.5, 7.0, -10.0}) {
+        SCOPED_TRACE(testing::Message() << "skew " << skew);
+        PageOptions options;
+        options.speckles = 800;
+        options.skewDegrees = skew;
+        options.seed = 31;
+        GeneratedPage generated = GeneratePage(options);
+        ASSERT_GE(ScatterSpecksNearText(generated, 200, 2, 7, 31), 150);
+        Image page = generated.page;
+        Despeckle(page);
+        RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
+        int remaining = 0;
+        for (const QRect& speck : generated.speckRects)
+            if (CountBlackInRect(page, speck) > 0)
+                ++remaining;
+        EXPECT_LT(remaining, 5) << "specks go on skewed pages as on straight ones";
+        EXPECT_EQ(Kept(page, generated.text), 1.0) << "i and j dots and full stops stay";
+    }
+}
+
+// A scanned line as the demo's sample draws it: a heavy sans-serif face thresholded from
+// antialiased rendering, whose i dots come out a pixel thinner than their stems, and a
+// full-width colon standing mid-line after a Chinese character.
+TEST(Despeckle, KeepsThinnedIDotsAndFullWidthColonsOfAScannedLine)
+{
+    for (double skew : {0.0, 2.0, -6.0}) {
+        SCOPED_TRACE(testing::Message() << "skew " << skew);
+        QImage canvas(1400, 300, QImage::Format_Grayscale8);
+        canvas.fill(255);
+        {
+            QPainter painter(&canvas);
+            painter.translate(700, 150);
+            painter.rotate(skew);
+            painter.translate(-700, -150);
+            QFont font(QStringLiteral("WenQuanYi Zen Hei"));
+            font.setPixelSize(44);
+            painter.setFont(font);
+            painter.drawText(40, 120, QStringLiteral("扫描样例：纠斜、去黑边、去噪点、去线条；页"));
+            painter.drawText(40, 220, QStringLiteral("Scanned line with i, j, dots: full stops."));
+        }
+        Image page = Image::adopt(pixThresholdToBinary(Image::fromQImage(canvas).pix(), 128));
+        const Image text = page;
+        for (const QPoint& at : {QPoint(30, 30), QPoint(1300, 40), QPoint(700, 270), QPoint(20, 160)})
+            FillRect(page, QRect(at, QSize(3, 3)), kBlack);
+        Despeckle(page);
+        RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
+        EXPECT_TRUE(page.samePixels(text)) << "every mark of the text stays, the four specks go";
+    }
 }
 
 TEST(RemoveBorders, ClearsTheChosenSidesOnlyAndNoText)
