@@ -107,6 +107,30 @@ TEST_F(CleanupCommandsTest, EachFilterIsOneUndoLevelThatUndoTakesBack)
     EXPECT_TRUE(page().samePixels(loaded));
 }
 
+TEST_F(CleanupCommandsTest, DeskewAndBorderRemovalLeaveNoBorderAtTheEdgesInEitherOrder)
+{
+    testing::PageOptions options = SmallScan();
+    options.skewDegrees = -4;
+    options.borderSides = 15;
+    options.borderDepth = 40;
+    for (bool bordersFirst : {true, false}) {
+        SCOPED_TRACE(bordersFirst ? "borders, then deskew" : "deskew, then borders");
+        ControlState& s = openGenerated(options);
+        g_Settings.Imaging.DeskewIndex = 0;  // the deskew button levels the page by itself
+        const char* const order[2] = {bordersFirst ? keys::miRemoveBorders : keys::miDeskew,
+                                      bordersFirst ? keys::miDeskew : keys::miRemoveBorders};
+        for (const char* key : order)
+            click(s.tbImaging, key);
+        EXPECT_EQ(s.m_History.UndoCount(), 2);
+        // The text keeps its margins of 300 pixels; nothing black belongs near the edges.
+        constexpr int kBand = 100;
+        const engine::Image cleaned = page();
+        const QRect inside(kBand, kBand, cleaned.width() - 2 * kBand, cleaned.height() - 2 * kBand);
+        EXPECT_EQ(testing::CountBlack(cleaned), testing::CountBlackInRect(cleaned, inside));
+        control.reset();
+    }
+}
+
 TEST_F(CleanupCommandsTest, OnlyTheDirectionsListedAreRemoved)
 {
     testing::PageOptions options = SmallScan();

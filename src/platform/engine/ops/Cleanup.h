@@ -22,8 +22,10 @@ int RemoveDots(Image& page, int flags, int minWidth, int minHeight, int maxWidth
 // searched at most borderPercent % of the page into it; white gaps up to whiteNoiseLength pixels
 // inside the border do not end it; with kBorderUseVariance its inner edge may leave the median
 // edge of the neighbouring rows by at most variance pixels, so text near a border is not eaten,
-// and a shape beyond a white gap that this limit would cut (a punch hole) is left whole. Every
-// side is measured on the page as it came, then all are cleared.
+// and a shape beyond a white gap that this limit would cut (a punch hole) is left whole. A
+// border parted from the edge by white that a turn of the page brought in is still a border
+// where it is joined to black at the page's edges. Every side is measured on the page as it
+// came, then all are cleared.
 void RemoveBorders(Image& page, int flags, int sideMask, int borderPercent, int whiteNoiseLength, int variance);
 
 // Removes straight lines in one direction (kLineHorizontal or kLineVertical) at least minLength

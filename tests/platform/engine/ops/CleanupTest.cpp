@@ -297,6 +297,30 @@ TEST(RemoveBorders, ClearsTheChosenSidesOnlyAndNoText)
     EXPECT_TRUE(noSides.samePixels(generated.page));
 }
 
+TEST(RemoveBorders, ClearsABorderThatTurnedWithThePage)
+{
+    for (int turn : {200, -600, 950}) {
+        SCOPED_TRACE(testing::Message() << "turn " << turn);
+        PageOptions options;
+        options.width = 1240;
+        options.height = 1754;
+        options.dpi = 150;
+        options.borderSides = kBorderAllSides;
+        options.borderDepth = 40;
+        options.seed = 3;
+        const GeneratedPage generated = GeneratePage(options);
+        // As deskew leaves it: turned within its own size, white brought into the corners, so
+        // the border leaves the edges there.
+        Image page = Rotated(generated.page, turn, kRotateKeepSize, kWhite);
+        const Image text = Rotated(generated.text, turn, kRotateKeepSize, kWhite);
+        RemoveBorders(page, kBorderUseVariance, kBorderAllSides, 20, 20, 20);
+        constexpr int kBand = 100;  // the text lies further in than this, however it turned
+        const QRect inside(kBand, kBand, page.width() - 2 * kBand, page.height() - 2 * kBand);
+        EXPECT_EQ(CountBlack(page), CountBlackInRect(page, inside));
+        EXPECT_GE(Kept(page, text), 0.999);
+    }
+}
+
 TEST(RemoveBorders, VarianceKeepsTextThatComesCloseToTheBorder)
 {
     Image page = Image::create(1000, 1200, 1);
