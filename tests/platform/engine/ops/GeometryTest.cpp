@@ -154,6 +154,33 @@ TEST(Deskew, LeavesAtMostFiveHundredthsOfADegreeOnBitonalPages)
     }
 }
 
+// What lies level on the scanner's glass while the sheet lies skewed: the scanner's border, a
+// book's dark gutter along one side, and a level drawing of dense rules.
+void AddLevelSurroundings(Image& page)
+{
+    const int w = page.width(), h = page.height();
+    FillRect(page, QRect(w - 260, 0, 260, h), kBlack);
+    const QRect drawing(w / 3, h / 2, w / 3, h / 6);
+    FillRect(page, drawing, kWhite);
+    for (int y = drawing.top(); y < drawing.bottom(); y += 14)
+        FillRect(page, QRect(drawing.left(), y, drawing.width(), 5), kBlack);
+}
+
+TEST(Deskew, FollowsTheTextNotTheBorderAGutterOrALevelDrawing)
+{
+    for (double skew : {3.0, -1.5, 6.0, -9.5}) {
+        SCOPED_TRACE(testing::Message() << "skew " << skew);
+        PageOptions options;
+        options.skewDegrees = skew;
+        options.borderSides = 1 | 2 | 4 | 8;
+        options.seed = 17;
+        Image page = GeneratePage(options).page;
+        AddLevelSurroundings(page);
+        EXPECT_NEAR(DetectSkew(page).degrees, -skew, 0.05);
+        EXPECT_TRUE(Deskew(page, kWhite, kDeskewKeepSize));
+    }
+}
+
 TEST(Deskew, WorksOnGreyAndColourPagesWithUnevenBackground)
 {
     for (int depth : {8, 24}) {
