@@ -51,7 +51,12 @@ PixPtr SearchedPage(const Image& image, int scale)
     if (scale == 2)
         grey = Checked(pixScaleAreaMap2(grey.get()));
     Image rendering = Image::adopt(grey.release());
-    Binarize(rendering, kBinarizeAdaptive, kBinarizeAutoThreshold, 0);
+    try {
+        Binarize(rendering, kBinarizeAdaptive, kBinarizeAutoThreshold, 0);
+    } catch (const EngineError&) {
+        // Too little paper to measure a background by (a small picture): one threshold for all.
+        Binarize(rendering, kBinarizeGlobalOtsu, kBinarizeAutoThreshold, 0);
+    }
     return PixPtr(rendering.release());
 }
 
