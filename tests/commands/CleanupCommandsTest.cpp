@@ -3,8 +3,12 @@
 #include "EditFixture.h"
 
 #include "core/CommandKeys.h"
+#include "core/CoreTexts.h"
+#include "core/StatusPanels.h"
 #include "core/ToolbarKeys.h"
 #include "fixtures/PageGenerator.h"
+#include "platform/engine/ops/Canvas.h"
+#include "platform/engine/ops/OpFlags.h"
 #include "settings/CleanupSettings.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
@@ -127,6 +131,41 @@ TEST_F(CleanupCommandsTest, DeskewAndBorderRemovalLeaveNoBorderAtTheEdgesInEithe
         const engine::Image cleaned = page();
         const QRect inside(kBand, kBand, cleaned.width() - 2 * kBand, cleaned.height() - 2 * kBand);
         EXPECT_EQ(testing::CountBlack(cleaned), testing::CountBlackInRect(cleaned, inside));
+        control.reset();
+    }
+}
+
+TEST_F(CleanupCommandsTest, AFilterThatFindsNothingSaysSoAndIsAnUndoLevelAllTheSame)
+{
+    const struct {
+        const char* key;
+        const char* nothing;
+    } filters[] = {{keys::miDespeckle, "没有找到要清除的杂点。"},
+                   {keys::miRemoveBorders, "没有找到黑边。"},
+                   {keys::miRemoveLines, "没有找到要清除的线条。"},
+                   {keys::miRemoveHolePunchs, "没有找到设定大小的装订孔。"}};
+    // A clean sheet with one picture on it: no speck, border, line or hole.
+    engine::Image clean = engine::Image::create(1240, 1754, 1);
+    engine::ops::Fill(clean, engine::ops::kWhite);
+    engine::ops::FillRect(clean, QRect(400, 600, 300, 200), engine::ops::kBlack);
+    testing::PageOptions dirty = SmallScan();
+    dirty.borderSides = 15;
+    dirty.borderDepth = 15;
+    dirty.speckles = 200;
+    dirty.ruledLines = 2;
+    dirty.holePunches = 3;
+    dirty.holeDiameter = 24;
+    for (const auto& f : filters) {
+        SCOPED_TRACE(f.key);
+        ControlState& s = open({clean});
+        click(s.tbImaging, f.key);
+        EXPECT_EQ(StatusPanel(s, 1)->text(), QString::fromUtf8(f.nothing));
+        EXPECT_EQ(s.m_History.UndoCount(), 1);
+        control.reset();
+
+        ControlState& d = openGenerated(dirty);
+        click(d.tbImaging, f.key);
+        EXPECT_EQ(StatusPanel(d, 1)->text(), core_texts::kIdleStatus);
         control.reset();
     }
 }
