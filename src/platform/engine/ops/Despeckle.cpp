@@ -18,8 +18,8 @@ constexpr int kGridCell = 64;
 constexpr double kMinDotToStroke = 0.8;
 // Pages come skewed by up to about 12 degrees: a stem below a dot may lean that far.
 constexpr double kMaxLean = 0.22;  // tan 12 degrees
-// How far the middle of an i's dot may lie beside its stem's axis, pixels.
-// plus this share of its distance from the stem, as the fitted axis is only so straight.
+// How far the middle of an i's dot may lie beside its stem's axis: this many pixels, plus this
+// share of its distance from the stem, as the fitted axis is only so straight.
 constexpr double kAxisTolerance = 2.0;
 constexpr double kAxisDrift = 0.05;
 
@@ -240,15 +240,16 @@ private:
                });
     }
 
+    // Whether dot and other make a colon (two like dots, one above the other) or, with comma, a
+    // semicolon (dot above other, which is no taller than a comma).
     bool partners(const Shape& dot, const Shape& other, bool comma)
     {
+        const int size = std::max(dot.w, dot.h);
+        if (comma ? (other.y <= dot.y || other.w > dot.w + 2 || other.h > 3 * size)
+                  : (std::abs(dot.w - other.w) > 1 || std::abs(dot.h - other.h) > 1))
+            return false;
         const Shape& upper = other.y < dot.y ? other : dot;
         const Shape& lower = other.y < dot.y ? dot : other;
-        if (comma && (&upper != &dot || lower.w > dot.w + 2 || lower.h > 3 * std::max(dot.w, dot.h)))
-            return false;
-        if (!comma && (&upper == &lower || std::abs(dot.w - other.w) > 1 || std::abs(dot.h - other.h) > 1))
-            return false;
-        const int size = std::max(dot.w, dot.h);
         const int gap = lower.y - upper.bottom() - 1;
         if (gap < std::max(1, size / 2) || gap > 4 * size)
             return false;
@@ -259,12 +260,12 @@ private:
     }
 
     // A letter left or right of the marks from top's top down to the lower mark's top (at
-    // bottom), at most its own height away, reaching over both, with strokes no thicker than
+    // lowerTop), at most its own height away, reaching over both, with strokes no thicker than
     // the marks. A CJK character may come in pieces: one piece will do.
-    bool besideLetter(const Shape& top, int bottom)
+    bool besideLetter(const Shape& top, int lowerTop)
     {
-        const int pairHeight = bottom - top.y + 1;
-        return m_grid.any(top.x - 4 * pairHeight, top.y - pairHeight, top.right() + 4 * pairHeight, bottom + pairHeight,
+        const int pairHeight = lowerTop - top.y + 1;
+        return m_grid.any(top.x - 4 * pairHeight, top.y - pairHeight, top.right() + 4 * pairHeight, lowerTop + pairHeight,
                           [&](int i) {
                               const Shape letter = ShapeOf(m_boxes, i);
                               const int away = letter.right() < top.x ? top.x - letter.right()
@@ -273,7 +274,7 @@ private:
                               if (away < 0 || away > letter.h || letter.h < pairHeight)
                                   return false;
                               const double slack = 2 + kMaxLean * away;
-                              return letter.y <= top.y + slack && letter.bottom() >= bottom - slack &&
+                              return letter.y <= top.y + slack && letter.bottom() >= lowerTop - slack &&
                                      std::min(top.w, top.h) + 1 >= kMinDotToStroke * stroke(i);
                           });
     }
