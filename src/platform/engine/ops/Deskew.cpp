@@ -26,6 +26,7 @@ constexpr int kLineAspect = 8;       // a text line is at least this many times 
 constexpr int kLineShareOfPage = 8;  // and at least this share of the page wide
 constexpr int kLinesNeeded = 2;
 constexpr double kLinesShareOfInk = 0.1;
+constexpr int kMassShareOfPage = 4;
 
 // Small pages are searched at full size; an A4 page at 300 dpi is swept at an eighth (its text
 // lines are still a few pixels high there) and searched at a half.
@@ -40,9 +41,19 @@ int SearchReduction(int sweepReduction)
     return std::clamp(sweepReduction / 2, 1, 2);
 }
 
+// page without its dark masses taller than a quarter of it (a shadow, a gutter, a picture):
+// no text, and their edges would pull the angle their way.
+PixPtr WithoutMasses(Pix* page)
+{
+    return Checked(pixSelectBySize(page, 0, pixGetHeight(page) / kMassShareOfPage, 8, L_SELECT_HEIGHT, L_SELECT_IF_LT,
+                                   nullptr));
+}
+
 // The page in black and white at the size it is searched at (1/scale). Grey and colour pages
 // are levelled against their own background first, as binarising does, so that a shadow or a
-// dark gutter stays paper instead of becoming a black mass; the page itself is not changed.
+// dark gutter mostly stays paper, and what stays black of it is dropped; the page itself is not
+// changed. (Black and white pages come from a scanner, whose border the batch tool and the
+// border filter clear; searching them for masses would cost more than the search.)
 PixPtr SearchedPage(const Image& image, int scale)
 {
     if (image.depth() == 1)
@@ -57,7 +68,7 @@ PixPtr SearchedPage(const Image& image, int scale)
         // Too little paper to measure a background by (a small picture): one threshold for all.
         Binarize(rendering, kBinarizeGlobalOtsu, kBinarizeAutoThreshold, 0);
     }
-    return PixPtr(rendering.release());
+    return WithoutMasses(rendering.pix());
 }
 
 // The skew as the library's sweep and search find it on page, swept at 1/sweepReduction of it.
@@ -78,6 +89,8 @@ bool ShowsTextLines(Pix* page, int reduction, double degrees)
 {
     PixPtr small = reduction == 1 ? Checked(pixClone(page))
                                   : Checked(pixReduceRankBinaryCascade(page, 1, reduction >= 4 ? 1 : 0, 0, 0));
+    // A dark mass would also cut in two every line it meets.
+    small = WithoutMasses(small.get());
     PixPtr level = Checked(pixRotateShearCenter(small.get(), static_cast<float>(degrees * M_PI / 180.0),
                                                 L_BRING_IN_WHITE));
     for (int join : {kLineJoin, 2 * kLineJoin + 2}) {

@@ -200,6 +200,27 @@ TEST(Deskew, WorksOnGreyAndColourPagesWithUnevenBackground)
     }
 }
 
+TEST(Deskew, LevelsAGreyPageThatADarkShadowCrosses)
+{
+    // A book photographed open: the fold's shadow runs down the page, dark enough to hide the
+    // paper there, cutting every line in two.
+    for (double skew : {3.0, -7.0}) {
+        SCOPED_TRACE(testing::Message() << "skew " << skew);
+        PageOptions options;
+        options.width = 1240;
+        options.height = 1754;
+        options.dpi = 150;
+        options.depth = 8;
+        options.skewDegrees = skew;
+        options.seed = 8;
+        Image page = GeneratePage(options).page;
+        FillRect(page, QRect(520, 0, 200, page.height()), 0x282828);
+        EXPECT_NEAR(DetectSkew(page).degrees, -skew, 0.05);
+        ASSERT_TRUE(Deskew(page, kWhite, kDeskewKeepSize));
+        EXPECT_EQ(page.depth(), 8);
+    }
+}
+
 TEST(Deskew, LeavesALevelOrEmptyPageAlone)
 {
     PageOptions options;
