@@ -100,6 +100,19 @@ Image RemoveDotsByFloodFill(const Image& page, int minW, int minH, int maxW, int
     return out;
 }
 
+// Despeckle and dot removal as the command runs them with its default settings; returns how
+// many of the generated specks are left.
+int DespeckleWithDefaults(Image& page, const GeneratedPage& generated)
+{
+    Despeckle(page);
+    RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
+    int remaining = 0;
+    for (const QRect& speck : generated.speckRects)
+        if (CountBlackInRect(page, speck) > 0)
+            ++remaining;
+    return remaining;
+}
+
 }  // namespace
 
 TEST(CleanupFilters, RefuseGreyAndColourPages)
@@ -186,13 +199,7 @@ TEST(Despeckle, RemovesSpecksBesideLettersAndKeepsTheDotsOfLettersAndPunctuation
         GeneratedPage generated = GeneratePage(options);
         ASSERT_GE(ScatterSpecksNearText(generated, 300, 2, 7, seed), 250);
         Image page = generated.page;
-        Despeckle(page);
-        RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
-        int remaining = 0;
-        for (const QRect& speck : generated.speckRects)
-            if (CountBlackInRect(page, speck) > 0)
-                ++remaining;
-        EXPECT_LT(remaining, 5) << "specks close to letters go too";
+        EXPECT_LT(DespeckleWithDefaults(page, generated), 5) << "specks close to letters go too";
         EXPECT_EQ(Kept(page, generated.text), 1.0) << "i and j dots and full stops stay";
     }
 }
@@ -231,13 +238,7 @@ TEST(Despeckle, KeepsTheDotsOfLettersAndPunctuationOnSkewedPagesToo)
         GeneratedPage generated = GeneratePage(options);
         ASSERT_GE(ScatterSpecksNearText(generated, 200, 2, 7, 31), 150);
         Image page = generated.page;
-        Despeckle(page);
-        RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
-        int remaining = 0;
-        for (const QRect& speck : generated.speckRects)
-            if (CountBlackInRect(page, speck) > 0)
-                ++remaining;
-        EXPECT_LT(remaining, 5) << "specks go on skewed pages as on straight ones";
+        EXPECT_LT(DespeckleWithDefaults(page, generated), 5) << "specks go on skewed pages as on straight ones";
         EXPECT_EQ(Kept(page, generated.text), 1.0) << "i and j dots and full stops stay";
     }
 }
@@ -513,13 +514,7 @@ TEST(CleanupPipeline, LeavesTheTextOfADirtyScanAndNothingElse)
         const GeneratedPage generated = GenerateDirtyScan(seed);
         Image page = generated.page;
         RemoveBorders(page, kBorderUseVariance, kBorderAllSides, 20, 20, 20);
-        Despeckle(page);
-        RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
-        int specksLeft = 0;
-        for (const QRect& speck : generated.speckRects)
-            if (CountBlackInRect(page, speck) > 0)
-                ++specksLeft;
-        EXPECT_LT(specksLeft, 5);
+        EXPECT_LT(DespeckleWithDefaults(page, generated), 5);
         EXPECT_EQ(CountBlackWithin(page, generated.borders), 0);
         EXPECT_EQ(Kept(page, generated.text), 1.0);
 
