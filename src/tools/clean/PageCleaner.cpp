@@ -14,8 +14,8 @@ PageOutcome CleanPage(engine::Image& page, const CleanSteps& steps, const Cleanu
         engine::ops::Binarize(page, engine::ops::kBinarizeAdaptive, engine::ops::kBinarizeAutoThreshold, 0);
     const bool filters = steps.borders || steps.lines || steps.holePunches || steps.specks;
     const bool bitonal = IsCleanupPage(page);
-    // The scanner's border is cleared before the page turns: turned, it leaves the edges and the
-    // white brought into the corners parts it from them, so it no longer reads as a border.
+    // The scanner's border is cleared while it still runs along the page's edges, before the
+    // page turns, and so it has no say in the angle either.
     if (steps.borders && bitonal)
         RunBorderRemoval(page, settings);
     if (steps.deskew)

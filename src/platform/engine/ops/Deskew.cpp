@@ -41,8 +41,8 @@ int SearchReduction(int sweepReduction)
     return std::clamp(sweepReduction / 2, 1, 2);
 }
 
-// page without its dark masses taller than a quarter of it (a shadow, a gutter, a picture):
-// no text, and their edges would pull the angle their way.
+// The page without its dark masses taller than a quarter of it (a shadow, a gutter, a
+// picture): they are no text, and their edges would pull the angle their way.
 PixPtr WithoutMasses(Pix* page)
 {
     return Checked(pixSelectBySize(page, 0, pixGetHeight(page) / kMassShareOfPage, 8, L_SELECT_HEIGHT, L_SELECT_IF_LT,
