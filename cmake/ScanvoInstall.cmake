@@ -14,6 +14,9 @@ install(TARGETS Pagedemo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT r
 # The batch cleanup tool links the layers it needs statically, and its manual page.
 install(TARGETS scanvo-clean RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime)
 install(FILES src/tools/clean/scanvo-clean.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT runtime)
+# So is the PDF tool.
+install(TARGETS scanvo-pdf RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime)
+install(FILES src/tools/pdf/scanvo-pdf.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT runtime)
 
 # The Designer plugin goes where Qt looks for plugins of the same prefix; it finds libscanvo from there.
 set(SCANVO_DESIGNER_DIR ${QT6_INSTALL_PLUGINS}/designer)

@@ -1,5 +1,5 @@
-// The page edits that copy compressed pages as stored: append, insert, replace and delete on any
-// bytes taken for a multi-page TIFF. The first input byte chooses the edit and its page. An edit
+// The page edits, in place or copying the other pages as stored: append, insert, replace and
+// delete on any bytes taken for a multi-page TIFF. The first input byte chooses the edit and its page. An edit
 // either succeeds, leaving a file whose pages all have directories, or fails with an EngineError
 // and leaves the file byte for byte as it was.
 #include "FuzzSupport.h"

@@ -2,10 +2,14 @@
 // Each of our operations is timed beside what libtiff's own tools do with the same file:
 //   page count      PageCount, InspectPages        tiffinfo (reads every directory)
 //   page 2,500      LoadPage                       tiffcp -c none FILE,2499 (decodes that page)
-//   append a page   SavePage mode 1 (rewrites the  tiffcp -a (appends in place, no safe rewrite)
-//                   file through a temporary one)  tiffcp FILE PAGE OUT (rewrites every page)
-//   delete a page   DeletePage                     tiffcp FILE,0,...,2498,2500,... OUT
-// and how much memory appending to documents of 500 and 5,000 pages takes, in a process of its own.
+//   append a page   SavePage mode 1 (in place, the  tiffcp -a (appends in place, links the page
+//                   link written once the page is   before its directory is written)
+//                   durable)                       tiffcp FILE PAGE OUT (rewrites every page)
+//   insert, replace SavePage modes 3 and 2 at page  tiffcp -a, the nearest peer
+//                   2,500 (in place)
+//   delete a page   DeletePage (in place)           tiffcp FILE,0,...,2498,2500,... OUT
+// how much memory appending to documents of 500 and 5,000 pages takes, in a process of its own,
+// and the bytes a 1,000-page scan job writes into one file against the size of the file it makes.
 #include "PeerTools.h"
 #include "BenchPages.h"
 
@@ -21,6 +25,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <cstring>
 #include <memory>
 #include <sys/resource.h>
@@ -91,10 +96,17 @@ Inputs& inputs()
     return *in;
 }
 
+// The document as it was, on disk: an edit that makes its own bytes durable must not also pay for
+// writing out the copy made here.
 void restore(const Inputs& in)
 {
     QFile::remove(in.document);
     QFile::copy(in.pristine, in.document);
+    const int fd = ::open(QFile::encodeName(in.document).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 void run(benchmark::State& state, const QString& command)
@@ -176,6 +188,55 @@ void BM_AppendPage_TiffcpRewrite(benchmark::State& state)
         QStringLiteral("tiffcp %1 %2 %3").arg(ShellQuote(in.document), ShellQuote(in.newPage), ShellQuote(in.output));
     for (auto _ : state)
         run(state, command);
+}
+
+// Page 2,500 inserted or replaced (state.range(0): the save mode).
+void BM_EditMiddlePage(benchmark::State& state)
+{
+    const Inputs& in = inputs();
+    SaveOptions options;
+    options.mode = int(state.range(0));
+    options.page = kMiddle;
+    for (auto _ : state) {
+        SavePage(in.page, in.document, options);
+        state.PauseTiming();
+        restore(in);
+        state.ResumeTiming();
+    }
+    state.SetLabel(options.mode == SaveInsert ? "insert" : "replace");
+}
+
+// Bytes handed to write calls by this process so far.
+qint64 bytesWritten()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : io.readAll().split('\n'))
+        if (line.startsWith("wchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    return -1;
+}
+
+// A scan job of 1,000 pages into one multi-page file, page by page as the job stores them: the
+// bytes written against the bytes of the file it leaves.
+void BM_ScanJobBytesWritten(benchmark::State& state)
+{
+    const Inputs& in = inputs();
+    const QString job = in.dir.filePath(QStringLiteral("job.tif"));
+    double ratio = 0;
+    for (auto _ : state) {
+        QFile::remove(job);
+        const qint64 before = bytesWritten();
+        SaveOptions options;
+        for (int page = 0; page < 1000; ++page) {
+            options.mode = page == 0 ? SaveNew : SaveAppend;
+            SavePage(in.page, job, options);
+        }
+        ratio = double(bytesWritten() - before) / double(QFileInfo(job).size());
+    }
+    state.counters["written_per_file_byte"] = ratio;
+    state.counters["file_MB"] = double(QFileInfo(job).size()) / 1e6;
 }
 
 void BM_DeletePage(benchmark::State& state)
@@ -261,6 +322,8 @@ BENCHMARK(BM_LoadMiddlePage_Tiffcp)->Unit(benchmark::kMillisecond)->UseRealTime(
 BENCHMARK(BM_AppendPage)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_AppendPage_TiffcpInPlace)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_AppendPage_TiffcpRewrite)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK(BM_EditMiddlePage)->Arg(SaveInsert)->Arg(SaveReplace)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_ScanJobBytesWritten)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(BM_DeletePage)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_DeletePage_Tiffcp)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 BENCHMARK(BM_AppendPeakMemory)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);

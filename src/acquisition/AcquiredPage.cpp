@@ -7,12 +7,14 @@
 #include "core/DocumentType.h"
 #include "document/DocumentLocation.h"
 #include "document/DocumentNaming.h"
+#include "document/FileList.h"
 #include "platform/engine/EngineError.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
 #include "acquisition/PageStoreQueue.h"
 #include "saving/Compression.h"
 #include "settings/Settings.h"
+#include "viewer/PageDisplay.h"
 #include "viewer/Zoom.h"
 
 #include <QFileInfo>
@@ -262,6 +264,14 @@ void Settle(ControlState& state, ScanJobRun& run)
         state.m_ZoomPercent = static_cast<qint32>(std::lround(state.mtMain->zoomPercent()));
     }
     SyncZoomBox(state);
+    // The list and the page count grow with the job: the position is now that of the page just
+    // stored, and not yet of the next one.
+    FillFileList(state);
+    if (state.m_DocType == DocTypeAllImages)
+        SelectFileInList(state);
+    else
+        SelectPageInList(state);
+    UpdatePagePosition(state);
 }
 
 }  // namespace

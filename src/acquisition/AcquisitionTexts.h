@@ -19,6 +19,11 @@ inline const QString kImportingPage = QStringLiteral("插入文件... 第 %1 页
 
 inline const QString kScanCancelled = QStringLiteral("扫描被取消！    ");
 
+// The stop window shown while a job runs.
+inline const QString kScanStopCaption = QStringLiteral("扫描文档");
+inline const QString kScanStopHint = QStringLiteral("按 Esc 键或点击“停止扫描”，当前页面存储后停止扫描，已扫描的页面将保留。");
+inline const QString kScanStopButton = QStringLiteral("停止扫描");
+
 // A job the device ended: what happened, then the device's code.
 inline const QString kScanFailedBefore = QStringLiteral("扫描中断：");
 inline const QString kScanFailedCode = QStringLiteral("（代码 %1）　　");

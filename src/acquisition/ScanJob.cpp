@@ -4,6 +4,7 @@
 #include "acquisition/AcquiredPage.h"
 #include "acquisition/AcquisitionTexts.h"
 #include "acquisition/ScanParameters.h"
+#include "acquisition/ScanStop.h"
 #include "acquisition/NewFiles.h"
 #include "acquisition/frmScanPara.h"
 #include "core/CoreTexts.h"
@@ -250,7 +251,18 @@ int Acquire(ControlState& state, ScanJobRun& run)
                 showStored();
             SetStatusText(state, T::kScanningPage.arg(run.pagesInHand()));
         });
-    const int result = scanner->acquire(g_Settings.Scan.ShowNativeUI != 0 ? AcquireShowUi : AcquireNoUi);
+    // A stop the user asks for ends the job as a cancel does, unless the device failed first.
+    bool stopAsked = false;
+    int result = ResultSuccess;
+    {
+        const ScanStop stop(state.control, [&] {
+            stopAsked = true;
+            scanner->stopAcquisition();
+        });
+        result = scanner->acquire(g_Settings.Scan.ShowNativeUI != 0 ? AcquireShowUi : AcquireNoUi);
+    }
+    if (stopAsked && result == ResultSuccess)
+        result = ResultCancelled;
     QObject::disconnect(connection);
     // However the device ended, the last page may still be being written.
     FinishAcquiredPages(state, run);

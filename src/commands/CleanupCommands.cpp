@@ -31,10 +31,14 @@ const QString& NothingFoundText(void (*filter)(engine::Image&, const CleanupSett
 
 using Filter = void (*)(engine::Image& page, const CleanupSettings& settings);
 
-void RunFilter(ControlState& state, const QString& status, Filter filter)
+void RunFilter(ControlState& state, const QString& status, const QString& notBitonal, Filter filter)
 {
-    if (!HasPage(state) || !IsCleanupPage(state.mtMain->image()))
+    if (!HasPage(state))
         return;
+    if (!IsCleanupPage(state.mtMain->image())) {
+        SetStatusPanelText(state, 1, notBitonal);
+        return;
+    }
     const CleanupSettings settings = CleanupSettingsOf(g_Settings);
     bool removed = false;
     const bool done = RunPageCommand(state, status, [&](engine::Image& page) {
@@ -57,22 +61,22 @@ void ShowForm(ControlState& state)
 
 void DespecklePage(ControlState& state)
 {
-    RunFilter(state, T::kDespeckleStatus, RunDespeckle);
+    RunFilter(state, T::kDespeckleStatus, T::kDespeckleNotBitonal, RunDespeckle);
 }
 
 void RemovePageBorders(ControlState& state)
 {
-    RunFilter(state, T::kRemoveBordersStatus, RunBorderRemoval);
+    RunFilter(state, T::kRemoveBordersStatus, T::kRemoveBordersNotBitonal, RunBorderRemoval);
 }
 
 void RemovePageLines(ControlState& state)
 {
-    RunFilter(state, T::kRemoveLinesStatus, RunLineRemoval);
+    RunFilter(state, T::kRemoveLinesStatus, T::kRemoveLinesNotBitonal, RunLineRemoval);
 }
 
 void RemovePageHolePunches(ControlState& state)
 {
-    RunFilter(state, T::kRemoveHolePunchesStatus, RunHolePunchRemoval);
+    RunFilter(state, T::kRemoveHolePunchesStatus, T::kRemoveHolePunchesNotBitonal, RunHolePunchRemoval);
 }
 
 void ShowDotRemoveOptions(ControlState& state)

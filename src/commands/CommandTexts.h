@@ -81,9 +81,15 @@ inline const QString kDespeckleStatus = QStringLiteral("清除图像杂点...");
 inline const QString kRemoveBordersStatus = QStringLiteral("清除图像黑边...");
 inline const QString kRemoveLinesStatus = QStringLiteral("清除图像线条...");
 inline const QString kRemoveHolePunchesStatus = QStringLiteral("清除图像装订孔...");
+// A cleanup or invert asked of a grey or colour page, which only black-and-white pages take.
+inline const QString kDespeckleNotBitonal = QStringLiteral("当前图像不是黑白图像，不能清除杂点。");
+inline const QString kRemoveBordersNotBitonal = QStringLiteral("当前图像不是黑白图像，不能清除黑边。");
+inline const QString kRemoveLinesNotBitonal = QStringLiteral("当前图像不是黑白图像，不能清除线条。");
+inline const QString kRemoveHolePunchesNotBitonal = QStringLiteral("当前图像不是黑白图像，不能清除装订孔。");
 
 // Tone, colour and binarisation.
 inline const QString kInvertStatus = QStringLiteral("图像反色...");
+inline const QString kInvertNotBitonal = QStringLiteral("当前图像不是黑白图像，不能反色。");
 inline const QString kDarkenTextStatus = QStringLiteral("文字加深...");
 inline const QString kLightenTextStatus = QStringLiteral("文字变浅...");
 inline const QString kSmoothTextStatus = QStringLiteral("平滑文字...");

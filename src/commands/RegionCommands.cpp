@@ -61,7 +61,7 @@ void ToggleRegionTool(ControlState& state, RegionTool tool)
         // Releases the other region tools and the comment tool with their buttons.
         ClearRegionTools(state);
         if (state.m_DeskewLineMode) {
-            state.m_DeskewLineMode = 0;
+            SetDeskewLineMode(state, false);
             SetRegionShape(state, 1);
         }
         if (state.txtPageNumber)

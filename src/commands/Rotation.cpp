@@ -88,12 +88,12 @@ void DeskewAutomatic(ControlState& state)
 void ToggleDeskewLineMode(ControlState& state)
 {
     if (state.m_DeskewLineMode) {
-        state.m_DeskewLineMode = 0;
+        SetDeskewLineMode(state, false);
         SetRegionShape(state, 1);
     } else {
-        state.m_DeskewLineMode = 1;
         ClearRegionTools(state);
         ClearColorTools(state);
+        SetDeskewLineMode(state, true);
         if (state.txtPageNumber)
             state.txtPageNumber->hide();
         if (state.cmdFont)

@@ -48,8 +48,12 @@ void RunToneDialog(ControlState& state, const QString& status, qint16 flag = 0)
 
 void InvertPage(ControlState& state)
 {
-    if (!HasPage(state) || state.mtMain->image().depth() > 1)
+    if (!HasPage(state))
         return;
+    if (state.mtMain->image().depth() > 1) {
+        SetStatusPanelText(state, 1, T::kInvertNotBitonal);
+        return;
+    }
     RunPageCommand(state, T::kInvertStatus, [](engine::Image& page) { ops::Invert(page); });
 }
 

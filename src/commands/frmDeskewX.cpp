@@ -18,7 +18,6 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <cmath>
 
 namespace scanvo {
@@ -104,14 +103,15 @@ void frmDeskewX::sbPercent_Change(int value)
     }
 }
 
-void frmDeskewX::txtPercent_Enter()
+bool frmDeskewX::txtPercent_Enter()
 {
     const double degrees = LeadingNumber(txtPercent->text());
     if (degrees > kAngleLimit || degrees < -kAngleLimit) {
         CurrentPrompter().showMessage(this, T::kDeskewXRange, core_texts::kTitleInformation, MessageIcon::Information);
-        return;
+        return false;
     }
     sbPercent->setValue(static_cast<int>(std::nearbyint(degrees * 10.0)));
+    return true;
 }
 
 bool frmDeskewX::eventFilter(QObject* watched, QEvent* event)
@@ -137,8 +137,11 @@ void frmDeskewX::EmptyInstances()
 
 void frmDeskewX::cmdOK_Click()
 {
-    // A number typed without Enter was never previewed; it can be out of range for the result too.
-    DeskewPercent = static_cast<qint16>(std::clamp(Hundredths(LeadingNumber(txtPercent->text())), -32768, 32767));
+    // The page takes the angle the user sees in the box: a number typed without Enter is
+    // previewed first, so the page and the result agree, and one out of range keeps the dialog.
+    if (!txtPercent_Enter())
+        return;
+    DeskewPercent = static_cast<qint16>(sbPercent->value() * 10);
     Resize = chkResize->isChecked();
     EmptyInstances();
     Accept();

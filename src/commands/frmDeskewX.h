@@ -1,7 +1,8 @@
 #pragma once
 // Manual deskew and rotation by any angle: a slider of tenths of a degree (-45 to 45) and a box
-// for the angle, each change previewed in the main viewer. OK keeps the last preview on the page;
-// cancel puts the page back as it was when the dialog opened.
+// for the angle, each change previewed in the main viewer. OK takes the angle in the box, as
+// Enter there would, and keeps its preview on the page; cancel puts the page back as it was when
+// the dialog opened.
 
 #include "core/FormDialog.h"
 #include "platform/engine/Image.h"
@@ -42,7 +43,8 @@ private:
     void cmdOK_Click() override;
     void sbPercent_Change(int value);
     // Enter in txtPercent: an angle within +-45 moves the slider, anything else is refused.
-    void txtPercent_Enter();
+    // False when refused.
+    bool txtPercent_Enter();
     void EmptyInstances();
 
     QLabel* lblPercent = nullptr;

@@ -4,6 +4,7 @@
 
 #include "commands/PointerCommands.h"
 #include "control/ChildControls.h"
+#include "control/ExportCommands.h"
 #include "control/ControlTexts.h"
 #include "control/OleColor.h"
 #include "control/PaneLayout.h"
@@ -21,6 +22,7 @@
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "settings/frmImageDir.h"
+#include "viewer/KeyPresses.h"
 #include "viewer/KeyTable.h"
 #include "viewer/PageNavigation.h"
 #include "viewer/PointerTools.h"
@@ -75,6 +77,7 @@ Imaging::Imaging(QWidget* parent)
         ArrangeLeftPane(m_State);
     };
     setFocusPolicy(Qt::StrongFocus);
+    m_KeyPresses = new KeyPresses(this);
     CreatePanes();
     ApplyForeColor();
     ApplyBackColor();
@@ -291,9 +294,12 @@ void Imaging::keyReleaseEvent(QKeyEvent* event)
     // A held key repeats its release; the key acts once, when the user lets it go. Keys typed
     // into a text box (the page box, the zoom box) are the box's: Enter there confirms a number
     // and must not start a scan. The comment box is such a box too, and m_CommentEntry says so.
+    // A release whose press went to another window (a message box that Enter closed) is no key
+    // the user pressed here.
     const QWidget* focus = QApplication::focusWidget();
     const bool typing = focus && focus != m_State.txtPageNumber && qobject_cast<const QLineEdit*>(focus);
-    if (!event->isAutoRepeat() && !typing && OnControlKeyUp(m_State, event->key(), event->modifiers()))
+    const bool pressedHere = !event->isAutoRepeat() && m_KeyPresses->TakePress(event->key());
+    if (pressedHere && !typing && OnControlKeyUp(m_State, event->key(), event->modifiers()))
         event->accept();
     else
         QWidget::keyReleaseEvent(event);
@@ -302,6 +308,17 @@ void Imaging::keyReleaseEvent(QKeyEvent* event)
 void Imaging::Refresh()
 {
     repaint();
+}
+
+bool Imaging::ExportPdf(const QString& path, const QVariantMap& options)
+{
+    const bool ocr = options.value(QStringLiteral("ocr"), false).toBool();
+    pdf::PdfOptions chosen = StoredExportOptions(ocr);
+    chosen.pdfa = options.value(QStringLiteral("pdfa"), chosen.pdfa).toBool();
+    const QVariant languages = options.value(QStringLiteral("languages"));
+    if (languages.canConvert<QStringList>() && !languages.toStringList().isEmpty())
+        chosen.languages = languages.toStringList().join(u'+');
+    return ExportDocument(m_State, path, chosen);
 }
 
 void Imaging::FirstShow()

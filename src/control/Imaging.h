@@ -8,10 +8,12 @@
 
 #include <QFont>
 #include <QString>
+#include <QVariantMap>
 #include <QWidget>
 
 namespace scanvo {
 
+class KeyPresses;
 class PropertyBag;
 
 class Imaging : public QWidget {
@@ -69,6 +71,12 @@ public:
     Q_INVOKABLE void SetDocument();
     // Repaints the control.
     Q_INVOKABLE void Refresh();
+    // Writes the open document's pages (the checked ones when some are checked) into the PDF file
+    // path, showing the export's progress; the user can cancel it. options: "ocr" (bool, default
+    // false) adds a searchable text layer recognised in "languages" (Tesseract names joined by
+    // '+', default from the export settings); "pdfa" (bool, default from the export settings)
+    // makes it PDF/A-2b. True when the file was written; otherwise path is left as it was.
+    Q_INVOKABLE bool ExportPdf(const QString& path, const QVariantMap& options = {});
 
     // A designer host clears the user mode before the control is shown: the control then keeps its
     // properties but opens nothing.
@@ -130,6 +138,7 @@ private:
     void Inform(const QString& text);
 
     ControlState m_State;
+    KeyPresses* m_KeyPresses = nullptr;
     quint32 m_ForeColor = 0x80000012;
     qint16 m_BorderStyle = 0;
     bool m_UserMode = true;

@@ -26,7 +26,7 @@ namespace scanvo {
 
 namespace {
 
-constexpr int kScanPaneWidth = 3750;      // twips: room for tbMain's three buttons with captions
+constexpr int kScanPaneWidth = 3750;      // twips: room for tbMain's four buttons, captions under icons
 constexpr int kPaneGap = 30;              // between the scan pane and the main pane
 constexpr int kImagingBarWithCaptions = 1185;
 constexpr int kImagingBarIconsOnly = 765;

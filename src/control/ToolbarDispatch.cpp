@@ -12,6 +12,7 @@
 #include "commands/Rotation.h"
 #include "commands/ToneCommands.h"
 #include "commands/frmImageDefault.h"
+#include "control/ExportCommands.h"
 #include "control/PaneLayout.h"
 #include "control/ToolbarTables.h"
 #include "core/Prompter.h"
@@ -79,6 +80,10 @@ constexpr DispatchRow kMainCommands[] = {
     {keys::miReplace, ListingCommand<ReplaceScan>},
     {keys::miScanSetting, EditScanSettings},
     {keys::miImport, ListingCommand<ImportFiles>},
+    {keys::miExport, ExportDocumentPdf},
+    {keys::miExportPdf, ExportDocumentPdf},
+    {keys::miExportPdfA, ExportSearchablePdfA},
+    {keys::miExportSetting, ShowExportOptions},
     {keys::miUISetting, ShowViewOptions},
     {keys::miSaveDir, ChooseSaveDirectory},
     {keys::miCompressSetting, ShowCompressOptions},

@@ -23,7 +23,7 @@ struct DispatchRow {
 // The dispatch rows of the toolbar a table describes (by its name); empty for another table.
 std::span<const DispatchRow> DispatchRowsFor(const ToolbarTable& table);
 
-// tbMain: scanning, import and the settings dialogs.
+// tbMain: scanning, import, export and the settings dialogs.
 void DispatchMainToolbar(ControlState& state, const QString& key);
 // Every dispatcher gives the keyboard focus back to the control after the command.
 // tbFileNav: moving between the files of a mixed document.

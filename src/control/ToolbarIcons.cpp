@@ -147,6 +147,7 @@ private:
     void comment();
     void scan();
     void import();
+    void exportFile();
     void settings();
     void selectAll();
     void replaceFile();
@@ -430,6 +431,14 @@ void GlyphPainter::import()
     arrow(12, 3, 12, 16, ink.accent);
 }
 
+void GlyphPainter::exportFile()
+{
+    page(QRectF(5, 2.5, 11, 14));
+    line(8, 7, 13, 7, ink.line, 1.4);
+    line(8, 10, 13, 10, ink.line, 1.4);
+    arrow(10, 17.5, 21, 17.5, ink.accent);
+}
+
 void GlyphPainter::settings()
 {
     for (int tooth = 0; tooth < 8; ++tooth) {
@@ -512,6 +521,7 @@ void GlyphPainter::draw(ToolbarIcon glyph)
     case ToolbarIcon::Comment: comment(); break;
     case ToolbarIcon::Scan: scan(); break;
     case ToolbarIcon::Import: import(); break;
+    case ToolbarIcon::Export: exportFile(); break;
     case ToolbarIcon::Settings: settings(); break;
     case ToolbarIcon::SelectAll: selectAll(); break;
     case ToolbarIcon::ReplaceFile: replaceFile(); break;

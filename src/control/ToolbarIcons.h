@@ -51,6 +51,7 @@ enum class ToolbarIcon {
     // scanning and files
     Scan,
     Import,
+    Export,
     Settings,
     SelectAll,
     ReplaceFile,

@@ -35,9 +35,16 @@ constexpr MenuItemRow SettingMenu[] = {
     {"底色绘制设置", keys::miPaintSetting},
 };
 
+constexpr MenuItemRow ExportMenu[] = {
+    {"导出 PDF", keys::miExportPdf},
+    {"导出可搜索 PDF/A", keys::miExportPdfA},
+    {"导出设置", keys::miExportSetting},
+};
+
 constexpr ToolbarRow MainRows[] = {
     {keys::miScan, "扫描", "", Scan, DropDown, ScanMenu},
     {keys::miImport, "导入", "", Import, Plain, NoMenu},
+    {keys::miExport, "导出", "", Export, DropDown, ExportMenu},
     {keys::miSetting, "设置", "", Settings, MenuOnly, SettingMenu},
 };
 
@@ -170,7 +177,7 @@ constexpr ToolbarRow ImagingRows[] = {
 
 }  // namespace
 
-const ToolbarTable tbMain{"tbMain", Qt::ToolButtonTextBesideIcon, MainRows};
+const ToolbarTable tbMain{"tbMain", Qt::ToolButtonTextUnderIcon, MainRows};
 const ToolbarTable tbFileNav{"tbFileNav", Qt::ToolButtonIconOnly, FileNavRows};
 const ToolbarTable tbFileOperate{"tbFileOperate", Qt::ToolButtonIconOnly, FileOperateRows};
 const ToolbarTable tbCommon{"tbCommon", Qt::ToolButtonIconOnly, CommonRows};

@@ -43,7 +43,7 @@ struct ToolbarTable {
 
 namespace toolbars {
 
-extern const ToolbarTable tbMain;         // scanning, import and settings
+extern const ToolbarTable tbMain;         // scanning, import, export and settings
 extern const ToolbarTable tbFileNav;      // file navigation of mixed documents
 extern const ToolbarTable tbFileOperate;  // file operations
 extern const ToolbarTable tbCommon;       // page navigation, zoom, undo, clipboard, pointer tools

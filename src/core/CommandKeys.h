@@ -22,7 +22,7 @@
     X(miDeskew) X(miClear) X(miTrim) X(miCrop) X(miTrim2) X(miCenterImage) X(miRemoveBorders) \
     X(miDespeckle) X(miRemoveLines) X(miRemoveHolePunchs) X(miInvert) X(miText) X(miResize) \
     X(miImageAdjust) X(miPaintRect) X(miConvert2BW) X(miMove) X(miUnite) X(miDivide) \
-    X(miInsertComment)
+    X(miInsertComment) X(miExport) X(miExportPdf) X(miExportPdfA) X(miExportSetting)
 
 namespace scanvo::keys {
 

@@ -11,6 +11,9 @@ inline const QString kTitleInformation = QStringLiteral("提示信息");
 inline const QString kTitleError = QStringLiteral("错误信息");
 // Panel 1 of the status bar while nothing is running.
 inline const QString kIdleStatus = QStringLiteral("澜页文档扫描影像优化处理控件");
+// In place of the idle text while deskew-by-line mode is on: what the next drag does.
+inline const QString kDeskewLineHint =
+    QStringLiteral("拉线纠斜：沿倾斜的文字行拖出一条直线，松开鼠标即按此线纠斜；再次选择“拉线纠斜”退出。");
 // Descriptions of failures that do not come from the engine.
 inline const QString kOutOfMemory = QStringLiteral("内存不足");
 inline const QString kUnknownFailure = QStringLiteral("未知错误");

@@ -113,7 +113,7 @@ void UpdateNavigation(QToolBar* toolbar, QComboBox* box, int position, int count
 
 void SetNoDocumentState(ControlState& state)
 {
-    SetKeys(state.tbMain, {keys::miInsert, keys::miReplace}, false);
+    SetKeys(state.tbMain, {keys::miInsert, keys::miReplace, keys::miExport}, false);
 
     SetAllButtons(state.tbFileNav, false);
     SetBox(state.cboCurrentFile, QStringLiteral("0"), false);
@@ -138,7 +138,7 @@ void SetNoDocumentState(ControlState& state)
 
 void SetDocumentState(ControlState& state)
 {
-    SetKeys(state.tbMain, {keys::miInsert, keys::miReplace}, true);
+    SetKeys(state.tbMain, {keys::miInsert, keys::miReplace, keys::miExport}, true);
 
     if (state.lvwFileList && state.lvwFileList->count() >= 1)
         SetAllButtons(state.tbFileOperate, true);

@@ -6,7 +6,8 @@
 
 namespace scanvo {
 
-// Disables everything that needs a document; append scanning, import, settings and the grid stay.
+// Disables everything that needs a document (export among them); append scanning, import,
+// settings and the grid stay.
 // Releases the multi-select toggle and resets the number boxes and the zoom box.
 void SetNoDocumentState(ControlState& state);
 // Enables the document's commands once its list is built, then applies the page rules.

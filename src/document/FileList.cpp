@@ -25,6 +25,7 @@
 #include "saving/PageSaving.h"
 #include "settings/Settings.h"
 #include "viewer/PageDisplay.h"
+#include "viewer/TrimBox.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -140,6 +141,8 @@ void ResetDocumentView(ControlState& state)
     state.m_CurrentPage = 0;
     state.m_PageCount = 0;
     state.m_ShownPage = 0;
+    // A box placed for the last document's pages says nothing about the next one's.
+    ForgetTrimRegion(state);
 }
 
 void CloseEmptiedDocument(ControlState& state)

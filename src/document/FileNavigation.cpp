@@ -10,6 +10,7 @@
 #include "core/ToolbarKeys.h"
 #include "document/DocumentTexts.h"
 #include "document/FileList.h"
+#include "viewer/KeyPresses.h"
 #include "viewer/PageDisplay.h"
 
 #include <QComboBox>
@@ -58,17 +59,22 @@ NumberBoxModel FileBoxModel(ControlState& state)
             [&state](int n) { MoveToFile(state, FileMoveText(n), n); }};
 }
 
-// The list's key filter: the selection has moved by the time a key is released.
+// The list's key filter: the selection has moved by the time a key is released. A release
+// whose press went to another window is none of the list's.
 class FileListKeys final : public QObject {
 public:
-    FileListKeys(ControlState& state, FileListView* list) : QObject(list), m_state(state) { list->installEventFilter(this); }
+    FileListKeys(ControlState& state, FileListView* list)
+        : QObject(list), m_state(state), m_presses(new KeyPresses(list))
+    {
+        list->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::KeyRelease) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (!key->isAutoRepeat())
+            if (!key->isAutoRepeat() && m_presses->TakePress(key->key()))
                 OnFileListKeyUp(m_state, key->key(), key->modifiers() & Qt::ShiftModifier);
         }
         return QObject::eventFilter(watched, event);
@@ -76,6 +82,7 @@ protected:
 
 private:
     ControlState& m_state;
+    KeyPresses* m_presses;  // owned by the list
 };
 
 }  // namespace

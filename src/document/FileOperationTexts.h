@@ -25,6 +25,8 @@ inline const QString kRuleLabel = QStringLiteral("命名规则：");
 inline const QString kStartLabel = QStringLiteral("顺序号起始：");
 inline const QString kOldNameColumn = QStringLiteral("旧文件名");
 inline const QString kNewNameColumn = QStringLiteral("新文件名");
+// Status panel 1 after batch rename with no entry checked.
+inline const QString kNothingChecked = QStringLiteral("请先勾选要重命名的文件。");
 
 // Messages of failures the dialogs do not catch: %1 the file concerned, %2 the reason.
 inline const QString kSeveralFilesChosen = QStringLiteral("只能用一个文件替换，将使用 %1。   ");

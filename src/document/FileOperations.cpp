@@ -9,6 +9,7 @@
 #include "core/FileListView.h"
 #include "core/Prompter.h"
 #include "core/Routines.h"
+#include "core/StatusPanels.h"
 #include "core/ToolbarKeys.h"
 #include "core/ToolbarStates.h"
 #include "document/DirectoryListing.h"
@@ -328,8 +329,10 @@ bool BatchRename(ControlState& state)
     if (!IsFileListed(state))
         return false;
     const QList<int> checked = CheckedEntries(state);
-    if (checked.isEmpty())
+    if (checked.isEmpty()) {
+        SetStatusPanelText(state, 1, T::kNothingChecked);
         return false;
+    }
     QStringList names;
     for (int n : checked)
         names.append(EntryText(state, n));

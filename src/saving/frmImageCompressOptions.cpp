@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -76,6 +77,10 @@ frmImageCompressOptions::frmImageCompressOptions(Prompter& prompter, QWidget* pa
     stabFileType->addTab(Page({tif1}), T::kTabTif1);
     stabFileType->addTab(Page({tif2, tif2Quality}), T::kTabTif2);
     stabFileType->addTab(Page({jpg, jpgQuality}), T::kTabJpg);
+    // A tab widget asks for no more width than its pages need, and its bar then hides a tab
+    // behind scroll arrows; the three tabs must all be in view.
+    stabFileType->setUsesScrollButtons(false);
+    stabFileType->tabBar()->setElideMode(Qt::ElideNone);
 
     auto* main = new QVBoxLayout(this);
     main->addWidget(stabFileType);

@@ -35,4 +35,9 @@ inline const QString kBrowseTitle = QStringLiteral("选择保存目录：");
 inline const QString kCreateDirFailed = QStringLiteral("%1:%2    ");
 
 
+// The export settings dialog.
+inline const QString kExportOptionsCaption = QStringLiteral("导出设置");
+inline const QString kExportLanguageFrame = QStringLiteral("可搜索 PDF 的识别语言");
+inline const QString kExportPdfACheck = QStringLiteral("导出为 PDF/A（长期存档格式）");
+
 }  // namespace scanvo::settings_texts

@@ -69,22 +69,6 @@ void SetPageButtons(ControlState& state)
         state.tbImaging->update();
 }
 
-// The zoom box starts from the painted percentage. A fit style that enlarges a small page keeps
-// its scale on screen while the box and the steps start from 100. A zoom the user chose stays in
-// force from page to page, so the box keeps showing it.
-void TakeZoomFromViewer(ControlState& state)
-{
-    const engine::ImageViewer* viewer = state.mtMain;
-    if (viewer == nullptr) {
-        state.m_ZoomPercent = 100;
-        return;
-    }
-    const double painted = viewer->displayPercent();
-    const bool fitted = viewer->paintMode() != engine::ImageViewer::PaintZoom &&
-                        viewer->paintMode() != engine::ImageViewer::PaintActualSize;
-    state.m_ZoomPercent = fitted && painted > 100.0 ? 100 : static_cast<qint32>(std::lround(painted));
-}
-
 void SelectListEntry(ControlState& state, int n)
 {
     FileListView* list = state.lvwFileList;
@@ -148,12 +132,17 @@ void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
     RefreshPageDependents(state, true);
 }
 
-void UpdateStatusBar(ControlState& state)
+void UpdatePagePosition(ControlState& state)
 {
-    SetIdleStatusText(state);
     SetStatusPanelText(state, 2,
                        T::kPagePositionBefore + QString::number(state.m_CurrentPage) + T::kPagePositionMiddle +
                            QString::number(state.m_PageCount) + T::kPagePositionAfter);
+}
+
+void UpdateStatusBar(ControlState& state)
+{
+    SetIdleStatusText(state);
+    UpdatePagePosition(state);
     const engine::ImageViewer* viewer = state.mtMain;
     if (viewer == nullptr || !viewer->hasImage()) {
         SetStatusPanelText(state, 3, QString());

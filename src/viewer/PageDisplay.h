@@ -24,6 +24,8 @@ void ShowPage(ControlState& state, qint16 n, const PageLoader& load);
 
 // Panels 1 to 3: idle text, "第 n 页 共 m 页", and resolution and depth of the viewer's page.
 void UpdateStatusBar(ControlState& state);
+// Panel 2 alone: "第 n 页 共 m 页".
+void UpdatePagePosition(ControlState& state);
 // Selects list entry m_CurrentPage (or m_CurrentFile) alone and scrolls it into view.
 void SelectPageInList(ControlState& state);
 void SelectFileInList(ControlState& state);

@@ -2,6 +2,7 @@
 #include "viewer/ToolModes.h"
 
 #include "core/CommandKeys.h"
+#include "core/StatusPanels.h"
 #include "core/ToolbarKeys.h"
 #include "core/ToolbarStates.h"
 #include "platform/engine/ImageViewer.h"
@@ -52,12 +53,25 @@ QCursor PickerCursor()
     return QCursor(shape, 0, 31);
 }
 
+// The cursor over the viewer shows the tool the next click or drag goes to.
+void ShowViewerCursor(ControlState& state)
+{
+    if (!state.mtMain)
+        return;
+    QWidget* viewport = state.mtMain->viewport();
+    if (state.m_PickColorOn)
+        viewport->setCursor(PickerCursor());
+    else if (state.m_DeskewLineMode)
+        viewport->setCursor(Qt::CrossCursor);
+    else
+        viewport->unsetCursor();
+}
+
 void SetPickerOff(ControlState& state)
 {
     state.m_PickColorOn = 0;
     Press(state.tbCommon, keys::miGetPixel, false);
-    if (state.mtMain)
-        state.mtMain->viewport()->unsetCursor();
+    ShowViewerCursor(state);
     if (state.lblColor)
         state.lblColor->hide();
 }
@@ -94,6 +108,17 @@ void ClearRegionTools(ControlState& state)
         state.cmdFont->hide();
 }
 
+void SetDeskewLineMode(ControlState& state, bool on)
+{
+    state.m_DeskewLineMode = on ? 1 : 0;
+    if (QAction* entry = FindToolbarAction(state.tbImaging, QString::fromLatin1(keys::miDeskewByLine))) {
+        entry->setCheckable(true);
+        entry->setChecked(on);
+    }
+    ShowViewerCursor(state);
+    SetIdleStatusText(state);
+}
+
 void ClearColorTools(ControlState& state)
 {
     SetPickerOff(state);
@@ -117,8 +142,7 @@ void TogglePickColor(ControlState& state)
     } else {
         state.m_PickColorOn = 1;
         Press(state.tbCommon, keys::miGetPixel, true);
-        if (state.mtMain)
-            state.mtMain->viewport()->setCursor(PickerCursor());
+        ShowViewerCursor(state);
         ShowPaintColor(state);
         if (state.lblColor)
             state.lblColor->show();

@@ -15,6 +15,9 @@ void ClearRegionTools(ControlState& state);
 void ClearColorTools(ControlState& state);
 // No selection drawing: cut and copy disabled, the selection removed.
 void SetPlainPointer(ControlState& state);
+// Deskew-by-line mode on or off, as the user sees it too: the "拉线纠斜" menu entry checked, a
+// cross over the viewer, and the status bar's hint of what the next drag does.
+void SetDeskewLineMode(ControlState& state, bool on);
 // Colour picker on or off: its button, the picker cursor over the viewer, the colour sample.
 void TogglePickColor(ControlState& state);
 // Paint tool on or off; on switches the picker and the region tools off.

@@ -72,6 +72,14 @@ void DefaultTrimRegion(ControlState& state)
     state.m_TrimBoxBottom = float(bottom);
 }
 
+void ForgetTrimRegion(ControlState& state)
+{
+    state.m_TrimBoxLeft = 0;
+    state.m_TrimBoxTop = 0;
+    state.m_TrimBoxRight = 0;
+    state.m_TrimBoxBottom = 0;
+}
+
 void TrimFrameChanged(ControlState& state, const QRectF& frame)
 {
     state.m_TrimFrame = frame;

@@ -16,6 +16,9 @@ void ToggleTrimRegion(ControlState& state);
 void DrawTrimRegion(ControlState& state);
 // The first box: the area a whole page fitted into the viewer occupies, 5 pixels inside it.
 void DefaultTrimRegion(ControlState& state);
+// Another document: the box remembered for the last one is forgotten, and the next box drawn is
+// the first box of the page then shown.
+void ForgetTrimRegion(ControlState& state);
 // The user moved or resized the frame to frame: the box is remembered 4 pixels inside it.
 void TrimFrameChanged(ControlState& state, const QRectF& frame);
 

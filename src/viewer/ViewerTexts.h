@@ -36,5 +36,7 @@ inline const QString kGotoCaption = QStringLiteral("翻到...");
 inline const QString kGotoLabel = QStringLiteral("翻到第                               页");
 inline const QString kMoveToCaption = QStringLiteral("改到...");
 inline const QString kMoveToLabel = QStringLiteral("改到第                               页");
+// OK with a page number that is none of the document's; %1 the page count.
+inline const QString kGotoRange = QStringLiteral("页码应该在1-%1之间！  ");
 
 }  // namespace scanvo::viewer_texts

@@ -65,7 +65,42 @@ void SetPaintMode(ControlState& state, int mode)
         viewer->setPaintMode(mode);
 }
 
+bool IsFitMode(int mode)
+{
+    return mode != engine::ImageViewer::PaintZoom && mode != engine::ImageViewer::PaintActualSize;
+}
+
+// In a fit style the scale follows the window and the page: a resize, a turned or cropped page
+// or a new canvas changes it without any zoom command, and the box must not keep the old number.
+void FollowFittedZoom(ControlState& state)
+{
+    const engine::ImageViewer* viewer = state.mtMain;
+    if (viewer == nullptr || !viewer->hasImage() || !IsFitMode(viewer->paintMode()))
+        return;
+    const qint32 before = state.m_ZoomPercent;
+    TakeZoomFromViewer(state);
+    if (state.m_ZoomPercent == before)
+        return;
+    SyncZoomBox(state);
+    UpdateZoomButtons(state);
+}
+
 }  // namespace
+
+void TakeZoomFromViewer(ControlState& state)
+{
+    const engine::ImageViewer* viewer = state.mtMain;
+    if (viewer == nullptr) {
+        state.m_ZoomPercent = 100;
+        return;
+    }
+    // A fit style that enlarges a small page keeps its scale on screen while the box and the
+    // steps start from 100. A zoom the user chose stays in force from page to page, so the box
+    // keeps showing it.
+    const double painted = viewer->displayPercent();
+    const bool fitted = IsFitMode(viewer->paintMode());
+    state.m_ZoomPercent = fitted && painted > 100.0 ? 100 : RoundedPercent(painted);
+}
 
 qint32 ZoomStepUp(qint32 z)
 {
@@ -212,6 +247,11 @@ void ConnectZoomBox(ControlState& state)
         return;
     InstallComboBoxHandlers(box, {});
     QObject::connect(box, &QComboBox::activated, box, [&state](int index) { OnZoomBoxPicked(state, index); });
+    if (engine::ImageViewer* viewer = state.mtMain) {
+        const auto follow = [&state] { FollowFittedZoom(state); };
+        QObject::connect(viewer, &engine::ImageViewer::displayChanged, box, follow);
+        QObject::connect(viewer, &engine::ImageViewer::imageChanged, box, follow);
+    }
 }
 
 }  // namespace scanvo

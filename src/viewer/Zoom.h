@@ -42,12 +42,16 @@ void ApplyFitStyle(ControlState& state, qint16 style, qint16 value = 0);
 // stores the style in Common.ImageFitStyle and applies it. False for any other key.
 bool ChooseFitStyle(ControlState& state, const QString& key);
 
+// m_ZoomPercent from the scale the viewer paints at: in a fit style that enlarges the page, 100.
+void TakeZoomFromViewer(ControlState& state);
+
 // The zoom box shows m_ZoomPercent, as one of its eight fixed entries or as a ninth.
 void SyncZoomBox(ControlState& state);
 
 // Events of the zoom box: an entry picked, the box getting the focus.
 void OnZoomBoxPicked(ControlState& state, int index);
-// Connects the zoom box's events to the operations above.
+// Connects the zoom box's events to the operations above, and keeps the box on the viewer's
+// scale while a fit style lets that scale follow the window and the page.
 void ConnectZoomBox(ControlState& state);
 
 }  // namespace scanvo

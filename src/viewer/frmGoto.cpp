@@ -5,6 +5,7 @@
 #include "core/DocumentType.h"
 #include "core/FormWidgets.h"
 #include "core/IniNumber.h"
+#include "core/Prompter.h"
 #include "viewer/ViewerTexts.h"
 
 #include <QComboBox>
@@ -97,7 +98,17 @@ bool frmGoto::eventFilter(QObject* watched, QEvent* event)
 void frmGoto::cmdOK_Click()
 {
     const QString text = cboPages->currentText();
-    CurrentPage = IniNumber16(text.left(text.indexOf(u'/') < 0 ? text.size() : text.indexOf(u'/')));
+    const qint16 page = IniNumber16(text.left(text.indexOf(u'/') < 0 ? text.size() : text.indexOf(u'/')));
+    // Anything but one of the document's pages would close the dialog as a cancel does, without
+    // a word: the user is told and chooses again.
+    if (page < 1 || page > PageCount) {
+        CurrentPrompter().showMessage(this, T::kGotoRange.arg(PageCount), core_texts::kTitleInformation,
+                                      MessageIcon::Information);
+        cboPages->setFocus();
+        cboPages->lineEdit()->selectAll();
+        return;
+    }
+    CurrentPage = page;
     Accept();
 }
 

@@ -4,11 +4,13 @@
 
 #include "acquisition/AcquisitionTexts.h"
 #include "core/CommandKeys.h"
+#include "core/FileListView.h"
 #include "platform/engine/ImageFile.h"
 #include "settings/Settings.h"
 
 #include <QComboBox>
 #include <QDialog>
+#include <QTest>
 
 #include <cmath>
 
@@ -31,19 +33,25 @@ protected:
         ScanTest::TearDown();
         qunsetenv("SANE_CONFIG_DIR");
     }
+    // A single-page document and black-and-white sheets at 100 dpi from the feeder, named t001 on.
+    void OpenForFeederJob()
+    {
+        Open(2);
+        auto& scan = g_Settings.Scan;
+        scan.ScanSupply = 1;
+        scan.ImageType = 0;
+        scan.Resolution = 0;
+        scan.DocNameRule = QStringLiteral("t###");
+    }
 };
 
 TEST_F(SaneScanJobTest, AFeederJobStoresEveryPageAsTheSheetChosen)
 {
-    Open(2);
+    OpenForFeederJob();
     auto& scan = g_Settings.Scan;
-    scan.ScanSupply = 1;
     scan.ScanDuplex = 0;
-    scan.ImageType = 0;
-    scan.Resolution = 0;      // 100 dpi
     scan.PaperSize = 0;       // B5
     scan.PaperDirection = 0;  // landscape
-    scan.DocNameRule = QStringLiteral("t###");
     Click(keys::miScan);
 
     ASSERT_TRUE(prompter.messages.isEmpty()) << prompter.messages[0].text.toStdString();
@@ -67,6 +75,29 @@ TEST_F(SaneScanJobTest, AFeederJobStoresEveryPageAsTheSheetChosen)
     const engine::Image upright = engine::LoadPage(docFile(DocFiles().last()));
     EXPECT_NEAR(upright.width(), std::lround(210 / 25.4 * 100), 3);
     EXPECT_NEAR(upright.height(), std::lround(297 / 25.4 * 100), 3);
+}
+
+// Escape while the test device's feeder delivers page three of ten: that page is the last one
+// stored, the job ends as cancelled, and the list already grew while the pages came.
+TEST_F(SaneScanJobTest, EscapeStopsAFeederJobWithThePagesSoFarStoredAndListed)
+{
+    OpenForFeederJob();
+    int pages = 0;
+    int listedAtThree = -1;
+    QObject::connect(S().m_Scanner.get(), &scanner::ScannerSource::pageAcquired, m_Control.get(), [&] {
+        if (++pages != 3)
+            return;
+        listedAtThree = S().lvwFileList->count();
+        QTest::keyClick(m_Control.get(), Qt::Key_Escape);
+    });
+    Click(keys::miScan);
+
+    EXPECT_EQ(pages, 3);
+    EXPECT_GE(listedAtThree, 1);
+    EXPECT_EQ(prompter.messageTexts(), QStringList{T::kScanCancelled});
+    EXPECT_EQ(DocFiles(), QStringList({"t001.tif", "t002.tif", "t003.tif"}));
+    EXPECT_EQ(S().lvwFileList->count(), 3);
+    EXPECT_TRUE(m_Control->isEnabled());
 }
 
 TEST_F(SaneScanJobTest, AJamTheDeviceReportsIsNamed)

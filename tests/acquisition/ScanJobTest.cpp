@@ -22,7 +22,10 @@
 #include <cmath>
 #include <tuple>
 #include <QLabel>
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 
 namespace scanvo::fixtures {
 namespace {
@@ -38,7 +41,10 @@ QList<engine::Image> Pages(std::initializer_list<int> widths, int depth = 8)
     return pages;
 }
 
-class ScanJobTest : public ScanTest {};
+class ScanJobTest : public ScanTest {
+protected:
+    void ExpectStoppedAtSheetThree(const std::function<void()>& stop);
+};
 
 TEST_F(ScanJobTest, FirstPagesOfAnEmptySinglePageDocumentTakeTheRuleThenTheContinuation)
 {
@@ -427,6 +433,82 @@ TEST_F(ScanJobTest, TheScanKeysOfTbMainStartTheirJobs)
     Click(keys::miReplace);
     EXPECT_EQ(S().m_ScanMode, 3);
     EXPECT_EQ(FileWidths(DocFiles()), QList<int>({102, 103}));
+}
+
+// Enter scans, but not an Enter whose press closed a message box and whose release alone came to
+// the control.
+TEST_F(ScanJobTest, EnterScansOnlyWhenItWentDownOnTheControl)
+{
+    WriteFile(docFile(QStringLiteral("p0001.tif")), {200});
+    Open(2);
+    scanner->queuePages(Pages({101}));
+    QMessageBox box(QMessageBox::Information, core_texts::kTitleInformation, T::kNoDocName);
+    box.show();
+    QTest::keyPress(&box, Qt::Key_Return);
+    ASSERT_FALSE(box.isVisible());
+    QTest::keyRelease(m_Control.get(), Qt::Key_Return);
+    EXPECT_EQ(scanner->enableCount(), 0);
+    EXPECT_EQ(DocFiles().size(), 1);
+
+    QTest::keyClick(m_Control.get(), Qt::Key_Return);
+    EXPECT_EQ(scanner->enableCount(), 1);
+    EXPECT_EQ(FileWidths(DocFiles()), QList<int>({200, 101}));
+}
+
+QWidget* StopWindow()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("frmScanStop") && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+// A ten-sheet feeder job the user stops while sheet three is in: that page is stored, no further
+// sheet is taken, the pages so far are kept and listed, and the list and the page count grew
+// while the job ran.
+void ScanJobTest::ExpectStoppedAtSheetThree(const std::function<void()>& stop)
+{
+    ControlState& s = S();
+    QList<int> listed;
+    QStringList positions;
+    const auto sheetIn = [&](int n) {
+        ASSERT_NE(StopWindow(), nullptr);
+        listed.append(s.lvwFileList->count());
+        positions.append(StatusPanel(s, 2)->text());
+        if (n == 3)
+            stop();
+    };
+    scanner->queueScan({Pages({101, 102, 103, 104, 105, 106, 107, 108, 109, 110}), scanner::ResultSuccess, sheetIn});
+    Click(keys::miScan);
+
+    EXPECT_EQ(StopWindow(), nullptr);
+    EXPECT_EQ(scanner->pagesHeldBack(), 7);
+    EXPECT_EQ(prompter.messageTexts(), QStringList{T::kScanCancelled});
+    EXPECT_EQ(s.lvwFileList->count(), 3);
+    EXPECT_EQ(StatusPanel(s, 2)->text(), QStringLiteral("第 3 页 共 3 页"));
+    EXPECT_TRUE(m_Control->isEnabled());
+    // When sheet n is in, at least the pages before it are stored and listed.
+    ASSERT_EQ(listed.size(), 3);
+    for (int n = 1; n <= 3; ++n) {
+        SCOPED_TRACE(n);
+        EXPECT_GE(listed[n - 1], n - 1);
+        if (listed[n - 1] > 0)
+            EXPECT_EQ(positions[n - 1], QStringLiteral("第 %1 页 共 %1 页").arg(listed[n - 1]));
+    }
+}
+
+TEST_F(ScanJobTest, EscapeStopsAFeederJobAfterThePageInHand)
+{
+    Open(2);
+    ExpectStoppedAtSheetThree([this] { QTest::keyClick(m_Control.get(), Qt::Key_Escape); });
+    EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101, 102, 103}));
+}
+
+TEST_F(ScanJobTest, TheStopWindowsButtonStopsAFeederJobAfterThePageInHand)
+{
+    Open(1);
+    ExpectStoppedAtSheetThree([] { StopWindow()->findChild<QPushButton*>(QStringLiteral("cmdStop"))->click(); });
+    EXPECT_EQ(PageWidths(docFile(QStringLiteral("doc.tif"))), QList<int>({101, 102, 103}));
 }
 
 }  // namespace

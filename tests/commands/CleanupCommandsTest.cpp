@@ -2,6 +2,7 @@
 // settings menu.
 #include "EditFixture.h"
 
+#include "commands/CommandTexts.h"
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
 #include "core/StatusPanels.h"
@@ -68,15 +69,20 @@ testing::PageOptions SmallScan()
 
 const char* const kFilters[] = {keys::miDespeckle, keys::miRemoveBorders, keys::miRemoveLines, keys::miRemoveHolePunchs};
 
-TEST_F(CleanupCommandsTest, OnAColourOrGreyPageNoFilterChangesAnythingOrEnablesUndo)
+TEST_F(CleanupCommandsTest, OnAColourOrGreyPageNoFilterChangesAnythingOrEnablesUndoAndTheStatusBarSaysWhy)
 {
     for (int depth : {24, 8}) {
         SCOPED_TRACE(depth);
         ControlState& s = openPage(depth, 200, 150);
         const engine::Image loaded = page();
-        for (const char* key : kFilters) {
+        const QString said[] = {command_texts::kDespeckleNotBitonal, command_texts::kRemoveBordersNotBitonal,
+                                command_texts::kRemoveLinesNotBitonal, command_texts::kRemoveHolePunchesNotBitonal};
+        for (int i = 0; i < 4; ++i) {
+            const char* key = kFilters[i];
             SCOPED_TRACE(key);
             click(s.tbImaging, key);
+            EXPECT_EQ(statusText(), said[i]);  // the user learns why nothing happened
+            EXPECT_TRUE(enabled(s.tbImaging, key));
             EXPECT_TRUE(page().samePixels(loaded));
             EXPECT_EQ(s.m_History.UndoCount(), 0);
             EXPECT_FALSE(s.m_PageModified);

@@ -411,6 +411,16 @@ TEST_F(FileOperationsTest, RenamingDoesNothingInAMultiPageDocument)
     EXPECT_TRUE(prompter.dialogsShown.isEmpty());
 }
 
+TEST_F(FileOperationsTest, BatchRenameWithNothingCheckedSaysSoAndOpensNoDialog)
+{
+    openFiles({"a.tif", "b.tif"});
+    select(1);
+    operate(keys::miBatchRename);
+    EXPECT_TRUE(prompter.dialogsShown.isEmpty());
+    EXPECT_EQ(statusText(), T::kNothingChecked);
+    EXPECT_EQ(fileNames(), (QStringList{"a.tif", "b.tif"}));
+}
+
 TEST_F(FileOperationsTest, BatchRenameLetsNewNamesReuseOldNamesOfCheckedFiles)
 {
     // Listed in numbering order: a0002.tif, b.tif, c.tif; b takes a0002's name.

@@ -10,9 +10,11 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 
 #include <functional>
+#include <vector>
 
 namespace scanvo::fixtures {
 namespace {
@@ -44,7 +46,21 @@ struct KeyCase {
     std::function<bool(ControlState&, int width)> acted;  // width: the page's width before the key
 };
 
-TEST_F(KeyTableTest, EveryKeyActsOnlyWhileItsButtonIsEnabled)
+// What a key can change, to see that it changed nothing.
+struct Seen {
+    int width, page;
+    qint32 zoom;
+    int undo, redo;
+    bool operator==(const Seen&) const = default;
+};
+
+Seen SeenOf(ControlState& s)
+{
+    return {s.mtMain->image().width(), s.m_CurrentPage, s.m_ZoomPercent, s.m_History.UndoCount(),
+            s.m_History.RedoCount()};
+}
+
+std::vector<KeyCase> KeyCases()
 {
     const auto onPage = [](int n) { return [n](ControlState& s, int) { return s.m_CurrentPage == n; }; };
     const auto turned = [](ControlState& s, int width) { return s.mtMain->image().height() == width; };
@@ -58,7 +74,7 @@ TEST_F(KeyTableTest, EveryKeyActsOnlyWhileItsButtonIsEnabled)
         s.cboZoomFactor->setEditText(QStringLiteral("100%"));
         s.m_ZoomPercent = 100;
     };
-    const KeyCase cases[] = {
+    return {
         {"T", Qt::Key_T, {}, &ChildWidgets::tbImaging, keys::miRotate, none, turned},
         {"R", Qt::Key_R, {}, &ChildWidgets::tbImaging, keys::miRotate, none, turned},
         {"D", Qt::Key_D, {}, &ChildWidgets::tbImaging, keys::miDeskew, none, oneLevel},
@@ -74,7 +90,11 @@ TEST_F(KeyTableTest, EveryKeyActsOnlyWhileItsButtonIsEnabled)
         {"F6", Qt::Key_F6, {}, &ChildWidgets::tbCommon, keys::miZoomOut, atHundred, zoomedOut},
         {"keypad *", Qt::Key_Asterisk, Qt::KeypadModifier, &ChildWidgets::tbCommon, keys::miZoomOut, atHundred, zoomedOut},
     };
-    for (const KeyCase& c : cases) {
+}
+
+TEST_F(KeyTableTest, EveryKeyActsOnlyWhileItsButtonIsEnabled)
+{
+    for (const KeyCase& c : KeyCases()) {
         SCOPED_TRACE(c.name);
         for (bool guardOn : {false, true}) {
             SCOPED_TRACE(guardOn);
@@ -82,23 +102,53 @@ TEST_F(KeyTableTest, EveryKeyActsOnlyWhileItsButtonIsEnabled)
             c.prepare(s);
             QToolBar* toolbar = s.*c.toolbar;
             setEnabled(toolbar, c.guard, guardOn);
-            const int width = page().width();
-            const int pageBefore = s.m_CurrentPage;
-            const qint32 zoomBefore = s.m_ZoomPercent;
-            const int undoBefore = s.m_History.UndoCount(), redoBefore = s.m_History.RedoCount();
+            const Seen before = SeenOf(s);
             press(c.key, c.modifiers);
-            if (guardOn) {
-                EXPECT_TRUE(c.acted(s, width));
-            } else {
-                EXPECT_EQ(page().width(), width);
-                EXPECT_EQ(s.m_CurrentPage, pageBefore);
-                EXPECT_EQ(s.m_ZoomPercent, zoomBefore);
-                EXPECT_EQ(s.m_History.UndoCount(), undoBefore);
-                EXPECT_EQ(s.m_History.RedoCount(), redoBefore);
-            }
+            if (guardOn)
+                EXPECT_TRUE(c.acted(s, before.width));
+            else
+                EXPECT_EQ(SeenOf(s), before);
             control.reset();
         }
     }
+}
+
+// A message box that closes when a key goes down leaves the key's release to the control; only a
+// key pressed on the control as well acts there.
+TEST_F(KeyTableTest, AKeyWhosePressWentToAnotherWindowDoesNothingWhenReleasedHere)
+{
+    for (const KeyCase& c : KeyCases()) {
+        SCOPED_TRACE(c.name);
+        ControlState& s = openTwoPages();
+        c.prepare(s);
+        setEnabled(s.*c.toolbar, c.guard, true);
+        const Seen before = SeenOf(s);
+        QMessageBox box(QMessageBox::Information, QStringLiteral("提示信息"), QStringLiteral("?"));
+        box.show();
+        QTest::keyPress(&box, Qt::Key(c.key), c.modifiers);
+        QTest::keyRelease(control.get(), Qt::Key(c.key), c.modifiers);
+        EXPECT_EQ(SeenOf(s), before);
+        press(c.key, c.modifiers);  // down and up on the control
+        EXPECT_TRUE(c.acted(s, before.width));
+        control.reset();
+    }
+
+    ControlState& s = openTwoPages();
+    QWidget elsewhere;
+    elsewhere.show();
+    g_Settings.Scan.PaperSize = 0;
+    SetSelection(s, QRect(5, 5, 20, 20));
+    for (Qt::Key key : {Qt::Key_F3, Qt::Key_Control}) {
+        QTest::keyPress(&elsewhere, key);
+        QTest::keyRelease(control.get(), key);
+    }
+    EXPECT_EQ(g_Settings.Scan.PaperSize, 0);
+    EXPECT_FALSE(s.m_Selection.isEmpty());
+    // A press on the control that a press elsewhere followed is spent too.
+    QTest::keyPress(control.get(), Qt::Key_PageDown);
+    QTest::keyPress(&elsewhere, Qt::Key_PageDown);
+    QTest::keyRelease(control.get(), Qt::Key_PageDown);
+    EXPECT_EQ(s.m_CurrentPage, 1);
 }
 
 TEST_F(KeyTableTest, KeysWithShiftCtrlOrAltHeldDoNothing)
@@ -156,10 +206,12 @@ TEST_F(KeyTableTest, ReleasingCtrlRemovesTheSelectionWhateverElseIsHeld)
 {
     ControlState& s = openTwoPages();
     SetSelection(s, QRect(5, 5, 20, 20));
+    QTest::keyPress(control.get(), Qt::Key_Shift);
+    QTest::keyPress(control.get(), Qt::Key_Control, Qt::ShiftModifier);
     QTest::keyRelease(control.get(), Qt::Key_Control, Qt::ShiftModifier);
     EXPECT_TRUE(s.m_Selection.isEmpty());
     SetSelection(s, QRect(5, 5, 20, 20));
-    QTest::keyRelease(control.get(), Qt::Key_Control);
+    QTest::keyClick(control.get(), Qt::Key_Control);
     EXPECT_TRUE(s.m_Selection.isEmpty());
 }
 

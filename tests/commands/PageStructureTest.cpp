@@ -9,6 +9,7 @@
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
 #include "platform/engine/ops/Canvas.h"
+#include "viewer/ViewerTexts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -168,6 +169,32 @@ TEST_F(PageStructureTest, MovingPageTwoOfFiveSinglePageFilesToFourGivesOneThreeF
     EXPECT_EQ(PagesOf(s), (QList<int>{2, 1, 3, 4, 5}));
     moveTo(s, 0);
     EXPECT_EQ(PagesOf(s), (QList<int>{2, 1, 3, 4, 5}));
+}
+
+// A target that is none of the document's pages keeps the dialog open and says so, instead of
+// closing it as a cancel.
+TEST_F(PageStructureTest, AMoveToNoPageOfTheDocumentIsRefusedInTheDialog)
+{
+    ControlState& s = openSinglePages(3);
+    goTo(s, 2);
+    QStringList shownAfter;
+    prompter.dialogScripts.enqueue([&](QDialog& dialog) {
+        dialog.show();
+        auto* box = dialog.findChild<QComboBox*>(QStringLiteral("cboPages"));
+        auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+        for (const char* text : {"", "/scan1.tif", "0", "4"}) {
+            box->setEditText(QString::fromLatin1(text));
+            ok->click();
+            shownAfter.append(dialog.isVisible() ? QStringLiteral("open") : QStringLiteral("closed"));
+        }
+        box->setEditText(QStringLiteral("3"));
+        ok->click();
+        return dialog.result();
+    });
+    click(s.tbImaging, keys::miMove);
+    EXPECT_EQ(prompter.messageTexts(), QStringList(4, viewer_texts::kGotoRange.arg(3)));
+    EXPECT_EQ(shownAfter, QStringList(4, QStringLiteral("open")));
+    EXPECT_EQ(PagesOf(s), (QList<int>{1, 3, 2}));
 }
 
 TEST_F(PageStructureTest, AMovedPageTakesItsEditAlongAndLeavesTheOthersAsTheyWere)

@@ -4,7 +4,9 @@
 
 #include "commands/Rotation.h"
 #include "core/CommandKeys.h"
+#include "core/CoreTexts.h"
 #include "core/ToolbarKeys.h"
+#include "platform/engine/ImageFile.h"
 #include "platform/engine/ops/Canvas.h"
 #include "platform/engine/ops/Geometry.h"
 #include "platform/engine/ops/OpFlags.h"
@@ -13,6 +15,7 @@
 #include "viewer/TrimBox.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -172,6 +175,34 @@ TEST_F(PointerToolsTest, TheDeskewLineTurnsThePageWhicheverWayItIsDrawnAndALevel
     EXPECT_EQ(s.m_DeskewLineMode, 1);  // on for any number of lines
 }
 
+// The armed deskew line shows itself while it lasts: its menu entry checked, a cross over the
+// viewer, and the status bar saying what the next drag does, also after a line and after the
+// colour picker came and went; switching it off, or arming the crop tool, takes all three away.
+TEST_F(PointerToolsTest, TheArmedDeskewLineShowsItselfUntilItIsSwitchedOff)
+{
+    ControlState& s = openAtActualSize(8, 300, 200);
+    const auto shows = [&](bool on) {
+        EXPECT_EQ(pressed(s.tbImaging, keys::miDeskewByLine), on);
+        EXPECT_EQ(surface()->cursor().shape(), on ? Qt::CrossCursor : Qt::ArrowCursor);
+        EXPECT_EQ(statusText(), on ? core_texts::kDeskewLineHint : core_texts::kIdleStatus);
+    };
+    click(s.tbImaging, keys::miDeskewByLine);
+    shows(true);
+    drag({20, 100}, {220, 80});
+    ASSERT_TRUE(enabled(s.tbCommon, keys::miUndo));  // the line turned the page
+    shows(true);
+    click(s.tbCommon, keys::miGetPixel);
+    click(s.tbCommon, keys::miGetPixel);
+    shows(true);
+    click(s.tbImaging, keys::miDeskewByLine);
+    shows(false);
+
+    click(s.tbImaging, keys::miDeskewByLine);
+    click(s.tbImaging, keys::miCrop);
+    EXPECT_EQ(s.m_DeskewLineMode, 0);
+    shows(false);
+}
+
 TEST_F(PointerToolsTest, TheTrimBoxStartsAroundTheFittedPageAndRemembersItself4PixelsInside)
 {
     ControlState& s = openAtActualSize(8, 200, 400);  // portrait
@@ -203,6 +234,35 @@ TEST_F(PointerToolsTest, TheTrimBoxStartsAroundTheFittedPageAndRemembersItself4P
     EXPECT_TRUE(s.m_TrimFrame.isEmpty());
     EXPECT_FALSE(enabled(s.tbImaging, keys::miTrim2));
     click(s.tbCommon, keys::miTrimRegion);
+    EXPECT_EQ(s.m_TrimFrame, QRectF(QPointF(s.m_TrimBoxLeft, s.m_TrimBoxTop), QPointF(s.m_TrimBoxRight, s.m_TrimBoxBottom)));
+}
+
+// The box remembered where the user left it belongs to the document it was placed on: another
+// document opens with the first box of its own page.
+TEST_F(PointerToolsTest, AnotherDocumentOpensWithTheFirstTrimBoxOfItsOwnPage)
+{
+    ControlState& s = openAtActualSize(8, 200, 400);  // portrait
+    click(s.tbCommon, keys::miTrimRegion);
+    const QPoint inside = s.m_TrimFrame.center().toPoint();
+    QTest::mousePress(surface(), Qt::LeftButton, Qt::NoModifier, inside);
+    QTest::mouseMove(surface(), inside + QPoint(30, 40));
+    QTest::mouseRelease(surface(), Qt::LeftButton, Qt::NoModifier, inside + QPoint(30, 40));
+    ASSERT_GT(s.m_TrimBoxTop, 5.0f);
+
+    const QString other = QStringLiteral("2024/box2");
+    ASSERT_TRUE(QDir(s.m_LocalPath).mkpath(other));
+    engine::SaveOptions options;
+    options.format = engine::FormatTiffLzw;
+    engine::SavePage(PatternPage(400, 200, 8), s.m_LocalPath + u'/' + other + QStringLiteral("/scan1.tif"), options);
+    control->setDocName(other);
+    control->SetDocument();
+
+    ASSERT_TRUE(s.mtMain->hasImage());
+    ASSERT_EQ(s.m_TrimRegionOn, 1);
+    const double wv = s.mtMain->width(), hv = s.mtMain->height();
+    EXPECT_FLOAT_EQ(s.m_TrimBoxLeft, 5.0f);  // landscape: the box spans the width
+    EXPECT_FLOAT_EQ(s.m_TrimBoxTop, float((hv - wv * 200 / 400) / 2 + 5));
+    EXPECT_FLOAT_EQ(s.m_TrimBoxRight, float(wv - 10));
     EXPECT_EQ(s.m_TrimFrame, QRectF(QPointF(s.m_TrimBoxLeft, s.m_TrimBoxTop), QPointF(s.m_TrimBoxRight, s.m_TrimBoxBottom)));
 }
 

@@ -224,6 +224,40 @@ TEST_F(RotationTest, TheAngleBoxRefusesMoreThan45DegreesAndPreviewsWhatItAccepts
     EXPECT_TRUE(page().samePixels(loaded));
 }
 
+// OK takes the angle in the box even when it was typed without Enter, and refuses one out of range
+// as Enter does, keeping the dialog open.
+TEST_F(RotationTest, OkAppliesTheTypedAngleAndRefusesOneOutOfRange)
+{
+    ControlState& s = openPage(24, 160, 120);
+    const engine::Image loaded = page();
+    const auto typeOnly = [](QLineEdit* box, const QString& text) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    };
+    prompter.dialogScripts.enqueue([&](QDialog& dialog) {
+        dialog.show();
+        auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("txtPercent"));
+        auto* slider = dialog.findChild<QScrollBar*>(QStringLiteral("sbPercent"));
+        auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+        slider->setValue(-50);  // an older preview the typed number must replace
+        typeOnly(box, QStringLiteral("46"));
+        ok->click();
+        EXPECT_EQ(prompter.messageTexts(), QStringList{command_texts::kDeskewXRange});
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(slider->value(), -50);
+        EXPECT_TRUE(page().samePixels(Rotated(loaded, -500, ops::kRotateKeepSize)));
+        typeOnly(box, QStringLiteral("3"));
+        ok->click();
+        return dialog.result();
+    });
+    click(s.tbImaging, keys::miRotateAngle);
+    EXPECT_TRUE(page().samePixels(Rotated(loaded, 300, ops::kRotateKeepSize)));
+    EXPECT_EQ(s.m_History.UndoCount(), 1);
+    click(s.tbCommon, keys::miUndo);
+    EXPECT_TRUE(page().samePixels(loaded));
+}
+
 TEST_F(RotationTest, CancellingTheAngleDialogPutsEverythingBack)
 {
     ControlState& s = openPage(8, 160, 120);

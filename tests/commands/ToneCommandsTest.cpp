@@ -1,6 +1,7 @@
 // Tone, colour and binarisation through the editing toolbar and the preview dialogs.
 #include "EditFixture.h"
 
+#include "commands/CommandTexts.h"
 #include "core/CommandKeys.h"
 #include "core/ToolbarKeys.h"
 #include "platform/engine/ops/Canvas.h"
@@ -57,6 +58,7 @@ TEST_F(ToneCommandsTest, InvertTwiceGivesTheBitonalPageBackAndLeavesOtherPagesAl
     ControlState& grey = openPage(8);
     const engine::Image greyPage = page();
     click(grey.tbImaging, keys::miInvert);
+    EXPECT_EQ(statusText(), command_texts::kInvertNotBitonal);
     EXPECT_TRUE(page().samePixels(greyPage));
     EXPECT_EQ(grey.m_History.UndoCount(), 0);
     EXPECT_FALSE(enabled(grey.tbCommon, keys::miUndo));

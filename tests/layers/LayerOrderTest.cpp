@@ -32,7 +32,9 @@ const QStringList kLayerOrder = {
     QStringLiteral("control"),
     QStringLiteral("demo"),
     QStringLiteral("designer"),
+    QStringLiteral("tools/common"),
     QStringLiteral("tools/clean"),
+    QStringLiteral("tools/pdf"),
 };
 
 const QString kSourceDir = QStringLiteral(SCANVO_SOURCE_DIR);

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -83,6 +84,23 @@ TEST_F(CompressOptionsDialogTest, ShowsTheStoredChoicesOnThreeTabs)
     EXPECT_TRUE(box(dialog, "txtQuality1")->isEnabled());
     EXPECT_EQ(box(dialog, "txtQuality1")->text(), QStringLiteral("64"));
     EXPECT_FALSE(box(dialog, "txtQuality2")->isEnabled());
+}
+
+// Every tab is in view when the dialog opens at its own size: none is reached only through a
+// scroll arrow.
+TEST_F(CompressOptionsDialogTest, AllThreeTabsAreInViewAtTheDialogsSize)
+{
+    frmImageCompressOptions dialog(prompter);
+    dialog.show();
+    auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("stabFileType"));
+    ASSERT_NE(tabs, nullptr);
+    QTabBar* bar = tabs->tabBar();
+    for (int i = 0; i < tabs->count(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(bar->rect().contains(bar->tabRect(i))) << bar->width() << " " << bar->tabRect(i).right();
+        EXPECT_EQ(bar->tabText(i), tabs->tabText(i));  // not elided
+    }
+    EXPECT_GE(bar->width(), bar->sizeHint().width());
 }
 
 TEST_F(CompressOptionsDialogTest, OptionCaptions)

@@ -10,6 +10,8 @@
 
 #include <QComboBox>
 
+#include <cmath>
+
 namespace scanvo::fixtures {
 namespace {
 
@@ -163,6 +165,35 @@ TEST_F(ZoomTest, APercentageStyleZoomsToItsValue)
     EXPECT_EQ(state.m_ZoomPercent, 250);
     EXPECT_DOUBLE_EQ(viewer()->displayPercent(), 250.0);
     EXPECT_EQ(state.cboZoomFactor->currentText(), QStringLiteral("250%"));
+}
+
+// A fit style lets the scale follow the window and the page; the box follows it, and a zoom the
+// user chose stays in the box whatever the window does.
+TEST_F(ZoomTest, InAFitStyleTheBoxFollowsTheScaleWhenTheWindowOrThePageChanges)
+{
+    host->show();
+    ConnectZoomBox(state);
+    ApplyFitStyle(state, FitWindow);
+    const auto showsPainted = [&] {
+        const qint32 painted = qint32(std::lround(viewer()->displayPercent()));
+        EXPECT_EQ(state.m_ZoomPercent, painted);
+        EXPECT_EQ(state.cboZoomFactor->currentText(), ZoomBoxText(painted));
+    };
+    const qint32 opened = state.m_ZoomPercent;
+    viewer()->resize(300, 350);  // the window made smaller
+    EXPECT_LT(state.m_ZoomPercent, opened);
+    showsPainted();
+    const qint32 small = state.m_ZoomPercent;
+    viewer()->setImage(engine::Image::create(1200, 400, 8));  // cropped, or a new canvas
+    EXPECT_NE(state.m_ZoomPercent, small);
+    showsPainted();
+    viewer()->setImage(engine::Image::create(400, 1200, 8));  // turned
+    showsPainted();
+
+    zoomTo(150);
+    viewer()->resize(600, 700);
+    EXPECT_EQ(state.m_ZoomPercent, 150);
+    EXPECT_EQ(state.cboZoomFactor->currentText(), QStringLiteral("150%"));
 }
 
 }  // namespace

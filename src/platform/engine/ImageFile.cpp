@@ -1,5 +1,6 @@
 // Page files: which codec a file needs, page counts, loading, saving in the four modes, and
-// page deletion. Multi-page edits copy every other page's compressed data as stored.
+// page deletion. Multi-page edits link the page in place where the file's chain of pages allows;
+// otherwise they copy every other page's compressed data as stored into a new file.
 #include "platform/engine/ImageFile.h"
 
 #include "platform/engine/AtomicFile.h"
@@ -10,13 +11,17 @@
 #include "platform/engine/ImageDepth.h"
 #include "platform/engine/JpegCodec.h"
 #include "platform/engine/PixPtr.h"
+#include "platform/engine/TiffInPlace.h"
 #include "platform/engine/TiffCodec.h"
 #include "platform/engine/TiffFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <optional>
+
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -274,8 +279,8 @@ void checkPageNumber(int page, int count)
 }
 
 // The pages of source an edit can copy: all of them; or, when the chain of pages breaks off, the
-// readable ones, and that only when the caller agreed to drop the rest.
-int editablePageCount(const TiffFile& source, bool dropUnreadable)
+// readable ones, and that only when the caller agreed to drop the rest (*damaged is then set).
+int editablePageCount(const TiffFile& source, bool dropUnreadable, bool* damaged = nullptr)
 {
     QString damage;
     const int count = source.readablePageCount(&damage);
@@ -283,6 +288,8 @@ int editablePageCount(const TiffFile& source, bool dropUnreadable)
         source.failRead();
     if (!damage.isEmpty() && !dropUnreadable)
         throw EngineError(ErrDamagedPages, msg::withDetail(msg::editWouldDropPages(source.path(), count), damage));
+    if (damaged)
+        *damaged = !damage.isEmpty();
     return count;
 }
 
@@ -328,12 +335,25 @@ const Image& imageForFormat(const Image& image, const FormatInfo& info, int bits
 
 // Writes the pages of plan (source page indexes, kNewPage for newPage) to path through a temporary
 // file. source may be null when plan names no source page.
+// The size past which a classic TIFF cannot address a further page.
+std::atomic<std::uint64_t> g_classicTiffLimit{std::uint64_t(1) << 32};
+
+// Whether adding page to source could take a classic TIFF past the offsets it can address: no
+// coding makes a page more than twice its raw size.
+bool needsBigTiff(const TiffFile& source, const Image& page)
+{
+    if (TIFFIsBigTIFF(source.get()))
+        return false;
+    const std::uint64_t raw = std::uint64_t(page.width()) * std::uint64_t(page.height()) * std::uint64_t(std::max(page.depth(), 1)) / 8;
+    return source.fileSize() + raw * 2 + 65536 >= g_classicTiffLimit.load();
+}
+
 void writeTiffFile(const QString& path, const TiffFile* source, const std::vector<int>& plan, const Image& newPage,
-                   const SaveOptions& options)
+                   const SaveOptions& options, bool toBigTiff = false)
 {
     AtomicFile target(path);
     {
-        const bool bigTiff = source && TIFFIsBigTIFF(source->get());
+        const bool bigTiff = toBigTiff || (source && TIFFIsBigTIFF(source->get()));
         TiffFile out = TiffFile::openWrite(target.descriptor(), target.targetPath(), bigTiff);
         const int count = static_cast<int>(plan.size());
         int current = -1;
@@ -363,6 +383,26 @@ std::vector<int> sourcePages(int count)
     for (int i = 0; i < count; ++i)
         plan[size_t(i)] = i;
     return plan;
+}
+
+// Rewrites every page of path into a new file, leaving out what no page reaches.
+void compact(const QString& path)
+{
+    const TiffFile source = TiffFile::openRead(path, TiffFile::Access::Read);
+    writeTiffFile(path, &source, sourcePages(editablePageCount(source, false)), Image(), SaveOptions());
+}
+
+// After an edit in place, the file is rewritten when a quarter of it is reached by no page. The edit
+// itself has taken effect: a rewrite that fails (a full disk, a page that cannot be copied) leaves
+// the edited file as it is, to be compacted by a later edit.
+void compactIfWorthIt(const QString& path, const InPlaceEdit& edit)
+{
+    if (!WorthCompacting(edit))
+        return;
+    try {
+        compact(path);
+    } catch (const EngineError&) {
+    }
 }
 
 void saveJpegFile(const Image& image, const QString& path, const SaveOptions& options)
@@ -395,9 +435,11 @@ void saveTiffFile(const Image& image, const QString& path, const SaveOptions& op
         throw EngineError(ErrUnsupported, msg::notATiff(path));
 
     // Read, not mapped: copying every page of a long file must not make it resident.
-    const TiffFile source = TiffFile::openRead(path, TiffFile::Access::Read);
-    const int count = editablePageCount(source, options.dropUnreadablePages);
+    std::optional<TiffFile> source = TiffFile::openRead(path, TiffFile::Access::Read);
+    bool damaged = false;
+    const int count = editablePageCount(*source, options.dropUnreadablePages, &damaged);
     std::vector<int> plan = sourcePages(count);
+    PageLink link = PageLink::Append;
     switch (options.mode) {
     case SaveAppend:
         plan.push_back(kNewPage);
@@ -405,15 +447,32 @@ void saveTiffFile(const Image& image, const QString& path, const SaveOptions& op
     case SaveReplace:
         checkPageNumber(options.page, count);
         plan[size_t(options.page - 1)] = kNewPage;
+        link = PageLink::Replace;
         break;
     case SaveInsert:
         checkPageNumber(options.page, count + 1);
         plan.insert(plan.begin() + (options.page - 1), kNewPage);
+        link = PageLink::Insert;
         break;
     default:
         throw EngineError(ErrUnsupported, msg::unknownSaveMode(options.mode));
     }
-    writeTiffFile(path, &source, plan, image, options);
+    // A whole chain is edited where it links; a broken one is rewritten without its lost pages, and
+    // a classic file the page could take past its last addressable byte continues as BigTIFF.
+    const bool toBigTiff = needsBigTiff(*source, image);
+    if (!damaged && !toBigTiff) {
+        source.reset();
+        const int position = options.mode == SaveAppend ? count : options.page - 1;
+        const InPlaceEdit edit = WritePageInPlace(path, image, options.format, options.quality, link, position, count);
+        if (edit.done) {
+            compactIfWorthIt(path, edit);
+            return;
+        }
+        source = TiffFile::openRead(path, TiffFile::Access::Read);
+        if (editablePageCount(*source, options.dropUnreadablePages) != count)
+            source->failRead();
+    }
+    writeTiffFile(path, &*source, plan, image, options, toBigTiff);
 }
 
 }  // namespace
@@ -517,14 +576,38 @@ void DeletePage(const QString& path, int page, bool dropUnreadablePages)
 {
     if (fileKind(path) != FileKind::Tiff)
         throw EngineError(ErrUnsupported, msg::notATiff(path));
-    const TiffFile source = TiffFile::openRead(path, TiffFile::Access::Read);
-    const int count = editablePageCount(source, dropUnreadablePages);
+    std::optional<TiffFile> source = TiffFile::openRead(path, TiffFile::Access::Read);
+    bool damaged = false;
+    const int count = editablePageCount(*source, dropUnreadablePages, &damaged);
     checkPageNumber(page, count);
     if (count == 1)
         throw EngineError(ErrPageRange, msg::cannotDeleteOnlyPage(path));
+    if (!damaged) {
+        source.reset();
+        const InPlaceEdit edit = DeletePageInPlace(path, page - 1, count);
+        if (edit.done) {
+            compactIfWorthIt(path, edit);
+            return;
+        }
+        source = TiffFile::openRead(path, TiffFile::Access::Read);
+        if (editablePageCount(*source, dropUnreadablePages) != count)
+            source->failRead();
+    }
     std::vector<int> plan = sourcePages(count);
     plan.erase(plan.begin() + (page - 1));
-    writeTiffFile(path, &source, plan, Image(), SaveOptions());
+    writeTiffFile(path, &*source, plan, Image(), SaveOptions());
+}
+
+std::uint64_t SetClassicTiffLimit(std::uint64_t bytes)
+{
+    return g_classicTiffLimit.exchange(bytes);
+}
+
+void CompactPageFile(const QString& path)
+{
+    if (fileKind(path) != FileKind::Tiff)
+        throw EngineError(ErrUnsupported, msg::notATiff(path));
+    compact(path);
 }
 
 struct TiffPageWriter::Open {

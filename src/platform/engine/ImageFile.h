@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 
 namespace scanvo::engine {
@@ -62,6 +63,14 @@ void SavePage(const Image& image, const QString& path, const SaveOptions& option
 // The only page of a file is not deleted (a TIFF without pages is no file): delete the file.
 // dropUnreadablePages as in SaveOptions.
 void DeletePage(const QString& path, int page, bool dropUnreadablePages = false);
+// Appending, inserting, replacing and deleting pages of a multi-page TIFF whose chain of pages is
+// whole edit it in place (see TiffInPlace.h), and rewrite it whole once a quarter of it is reached
+// by no page. This rewrites it whole now, leaving out every unused byte. Throws EngineError.
+void CompactPageFile(const QString& path);
+// A classic TIFF addresses 4 GiB; an edit that could take one past that rewrites it as BigTIFF,
+// which every later edit keeps. The size that counts is settable for tests, which cannot write
+// 4 GiB; returns the previous one.
+std::uint64_t SetClassicTiffLimit(std::uint64_t bytes);
 
 // Writes a new multi-page TIFF one page at a time, through a temporary file beside target: the
 // target (or whatever file is there) stays as it was until commit(), and a writer destroyed

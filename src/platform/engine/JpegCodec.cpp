@@ -308,6 +308,10 @@ bool runJoin(JoinState* state)
     }
     jpeg_create_compress(&out);
     jpeg_mem_dest(&out, &state->out, &state->outSize);
+    unsigned long total = 0;
+    for (const QByteArray& band : bands)
+        total += static_cast<unsigned long>(band.size());
+    out.mem->max_memory_to_use = decoderMemoryLimit(total);
     jvirt_barray_ptr target[MAX_COMPONENTS] = {};
     int maxH = 1, maxV = 1;
     long rowsDone = 0;
@@ -316,7 +320,15 @@ bool runJoin(JoinState* state)
         band.err = &codec.err.pub;
         jpeg_create_decompress(&band);
         jpeg_mem_src(&band, reinterpret_cast<const unsigned char*>(bands[i].constData()), static_cast<unsigned long>(bands[i].size()));
+        band.mem->max_memory_to_use = decoderMemoryLimit(static_cast<unsigned long>(bands[i].size()));
         jpeg_read_header(&band, TRUE);
+        // A band is refused before its coefficients are allocated when it does not fit the page
+        // or its data could not fill the frame it declares.
+        if (int(band.image_width) != state->width || rowsDone + long(band.image_height) > state->height ||
+            !streamCanFill(band, static_cast<unsigned long>(bands[i].size()))) {
+            state->mismatch = true;
+            return false;
+        }
         jvirt_barray_ptr* source = jpeg_read_coefficients(&band);
         if (i == 0) {
             jpeg_copy_critical_parameters(&band, &out);
@@ -378,6 +390,7 @@ QByteArray JoinJpegBands(const std::vector<QByteArray>& bands, int width, int he
 {
     if (bands.empty() || width <= 0 || height <= 0)
         throw EngineError(ErrInvalidArgument, msg::noImage());
+    CheckPageSize(width, height, 24);
     JoinState state;
     state.bands = &bands;
     state.width = width;

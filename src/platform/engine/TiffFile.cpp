@@ -53,8 +53,17 @@ void silenceGlobalHandlers()
     });
 }
 
-// Opens path, or the descriptor fd when it is not negative (then path only names the file).
-TIFF* openWithOptions(const QString& path, int fd, const char* mode, TiffFile::Messages* messages)
+int noMapping(thandle_t, tdata_t*, toff_t*)
+{
+    return 0;
+}
+
+void noUnmapping(thandle_t, tdata_t, toff_t) {}
+
+// Opens path, the descriptor fd when it is not negative, or the client procedures of io when given
+// (then path only names the file).
+TIFF* openWithOptions(const QString& path, int fd, const char* mode, TiffFile::Messages* messages,
+                      const TiffFile::ClientIo* io = nullptr)
 {
     silenceGlobalHandlers();
     TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
@@ -64,7 +73,9 @@ TIFF* openWithOptions(const QString& path, int fd, const char* mode, TiffFile::M
     TIFFOpenOptionsSetErrorHandlerExtR(options, keepError, messages);
     TIFFOpenOptionsSetWarningHandlerExtR(options, dropWarning, nullptr);
     const QByteArray name = QFile::encodeName(path);
-    TIFF* tif = fd >= 0 ? TIFFFdOpenExt(fd, name.constData(), mode, options)
+    TIFF* tif = io   ? TIFFClientOpenExt(name.constData(), mode, io->handle, io->read, io->write, io->seek,
+                                         io->close, io->size, noMapping, noUnmapping, options)
+              : fd >= 0 ? TIFFFdOpenExt(fd, name.constData(), mode, options)
                         : TIFFOpenExt(name.constData(), mode, options);
     TIFFOpenOptionsFree(options);
     return tif;
@@ -164,6 +175,16 @@ TiffFile TiffFile::openWrite(int fd, const QString& shownAs, bool bigTiff)
         ::close(own);
         throw EngineError(ErrFileWrite, msg::cannotWrite(shownAs, messages->lastError));
     }
+    return TiffFile(tif, std::move(messages));
+}
+
+TiffFile TiffFile::openClient(const ClientIo& io, const QString& shownAs, const char* mode)
+{
+    auto messages = std::make_unique<Messages>();
+    messages->path = shownAs;
+    TIFF* tif = openWithOptions(shownAs, -1, mode, messages.get(), &io);
+    if (!tif)
+        throw EngineError(ErrFileWrite, msg::cannotWrite(shownAs, messages->lastError));
     return TiffFile(tif, std::move(messages));
 }
 

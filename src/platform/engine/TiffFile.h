@@ -46,6 +46,19 @@ public:
     // and errors name shownAs: the document a temporary file is written for.
     static TiffFile openWrite(int fd, const QString& shownAs, bool bigTiff = false);
 
+    // libtiff's client procedures: a handle over input and output the caller provides.
+    struct ClientIo {
+        thandle_t handle = nullptr;  // must outlive the TiffFile
+        TIFFReadWriteProc read = nullptr;
+        TIFFReadWriteProc write = nullptr;
+        TIFFSeekProc seek = nullptr;
+        TIFFCloseProc close = nullptr;
+        TIFFSizeProc size = nullptr;
+    };
+    // Opens a handle over io in mode ("r", "a", ...); messages and errors name shownAs. Throws
+    // EngineError when libtiff does not take the file.
+    static TiffFile openClient(const ClientIo& io, const QString& shownAs, const char* mode);
+
     TiffFile(TiffFile&& other) noexcept;
     TiffFile& operator=(TiffFile&& other) noexcept;
     TiffFile(const TiffFile&) = delete;

@@ -43,7 +43,11 @@ public:
         : m_pages(pages), m_options(options), m_slots(pages.size()), m_window(std::max(2, threads * 2))
     {
         for (int i = 0; i < threads; ++i)
-            m_workers.emplace_back([this] { work(); });
+            m_workers.emplace_back([this] {
+                if (m_options.ocr)
+                    RecognizeOnePageAThread();
+                work();
+            });
     }
 
     ~PagePipeline()
@@ -154,8 +158,6 @@ PdfOutcome WritePdf(const std::vector<PdfPageRef>& pages, const QString& target,
     // at once, not after the pages are recognised.
     engine::AtomicFile file(target);
     const int threads = ThreadsFor(options, pages.size());
-    if (options.ocr && threads > 1)
-        RecognizeOnePageAThread();
 
     PdfAssembler assembler;
     {

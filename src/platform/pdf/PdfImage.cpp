@@ -38,12 +38,15 @@ using CidPtr = std::unique_ptr<L_COMP_DATA, CidDeleter>;
 
 using TiffLayout = engine::TiffPageLayout;
 
-// The raw (still coded) bytes of strip; empty when they cannot be read whole.
-QByteArray RawStrip(TIFF* tif, std::uint32_t strip)
+// The raw (still coded) bytes of strip; empty when they cannot be read whole. *budget is what
+// the file can still hold: the strips of a page are parts of the file, so a size claimed beyond
+// it is damage, refused before anything is allocated for it.
+QByteArray RawStrip(TIFF* tif, std::uint32_t strip, std::uint64_t* budget)
 {
     const tmsize_t size = TIFFRawStripSize(tif, strip);
-    if (size <= 0)
+    if (size <= 0 || std::uint64_t(size) > *budget)
         return {};
+    *budget -= std::uint64_t(size);
     QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
     if (TIFFReadRawStrip(tif, strip, bytes.data(), size) != size)
         return {};
@@ -58,12 +61,12 @@ bool PlainSingleStrip(const TiffLayout& t)
 
 // A one-strip G4 page as its fax data. Bit order other than the usual first-bit-high needs the
 // page decoded, as PDF readers take the usual order only.
-bool TakeFaxStrip(TIFF* tif, const TiffLayout& t, PdfImage* image)
+bool TakeFaxStrip(TIFF* tif, const TiffLayout& t, std::uint64_t fileBytes, PdfImage* image)
 {
     if (t.compression != COMPRESSION_CCITTFAX4 || t.bitsPerSample != 1 || t.samplesPerPixel != 1
         || t.fillOrder != FILLORDER_MSB2LSB || !PlainSingleStrip(t))
         return false;
-    image->data = RawStrip(tif, 0);
+    image->data = RawStrip(tif, 0, &fileBytes);
     if (image->data.isEmpty())
         return false;
     image->coding = PdfImage::Coding::Fax;
@@ -78,7 +81,7 @@ bool TakeFaxStrip(TIFF* tif, const TiffLayout& t, PdfImage* image)
 // A JPEG-in-TIFF page as one JPEG stream. Each strip with the page's tables (the JPEGTables tag
 // without its end marker, then the strip without its start marker) is a complete stream; a page of
 // several strips has their coefficients joined into one stream, its pixels never decoded.
-bool TakeJpegStrips(TIFF* tif, const TiffLayout& t, const QString& path, PdfImage* image)
+bool TakeJpegStrips(TIFF* tif, const TiffLayout& t, std::uint64_t fileBytes, const QString& path, PdfImage* image)
 {
     const bool rgb = t.samplesPerPixel == 3 && t.photometric == PHOTOMETRIC_RGB;
     if (t.compression != COMPRESSION_JPEG || t.bitsPerSample != 8 || (t.samplesPerPixel != 1 && t.samplesPerPixel != 3)
@@ -96,7 +99,7 @@ bool TakeJpegStrips(TIFF* tif, const TiffLayout& t, const QString& path, PdfImag
     }
     std::vector<QByteArray> bands;
     for (std::uint32_t strip = 0; strip < t.chunks; ++strip) {
-        const QByteArray data = RawStrip(tif, strip);
+        const QByteArray data = RawStrip(tif, strip, &fileBytes);
         if (data.size() < 4 || !data.startsWith("\xFF\xD8"))
             return false;
         bands.push_back(head.isEmpty() ? data : head + data.mid(2));
@@ -126,7 +129,8 @@ bool TakeStoredTiffPage(const PdfPageRef& page, PdfImage* image)
     file.selectPage(page.page - 1);
     const TiffLayout layout = engine::ReadTiffPageLayout(file);
     const QPoint dpi = engine::TiffPageResolution(file);
-    const bool kept = TakeFaxStrip(file.get(), layout, image) || TakeJpegStrips(file.get(), layout, page.path, image);
+    const bool kept = TakeFaxStrip(file.get(), layout, file.fileSize(), image)
+        || TakeJpegStrips(file.get(), layout, file.fileSize(), page.path, image);
     if (!kept || file.hasError())
         return false;
     image->width = int(layout.width);

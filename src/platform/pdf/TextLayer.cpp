@@ -68,7 +68,7 @@ QByteArray TextRecognizer::textOnlyPage(Pix* pix, int dpi)
 {
     if (!m_scratch.isValid())
         return {};
-    m_api->SetInputImage(pix);
+    m_api->SetInputImage(pixClone(pix));  // takes the reference it is given; the caller keeps pix
     m_api->SetImage(pix);
     m_api->SetSourceResolution(dpi);
     if (m_api->Recognize(nullptr) != 0)

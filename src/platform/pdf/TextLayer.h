@@ -37,9 +37,10 @@ private:
     int m_pages = 0;
 };
 
-// Keeps each recognition on the thread that runs it, for pages recognised on several threads at
-// once: the recogniser's own parallel sections would otherwise compete with the other pages' for
-// the same cores. Affects the whole process; called before the first page of such an export.
+// Keeps the recognitions of the calling thread on that thread. Pages are recognised in parallel
+// already; the recogniser's own parallel sections would compete with them for the same cores, and
+// their threads spin while they wait, which on a busy machine costs more than they gain. Called on
+// each recognising thread before its first page.
 void RecognizeOnePageAThread();
 
 }  // namespace scanvo::pdf

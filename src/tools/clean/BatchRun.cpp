@@ -2,16 +2,12 @@
 #include "tools/clean/BatchRun.h"
 
 #include "platform/engine/ImageFile.h"
+#include "tools/common/ParallelRun.h"
 
 #include <QElapsedTimer>
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
-#include <condition_variable>
-#include <deque>
-#include <mutex>
-#include <thread>
 
 namespace scanvo::clean {
 
@@ -46,49 +42,23 @@ BatchResult RunBatch(const std::vector<CleanTarget>& targets, const FileJob& job
             progress.pagesTotal += ExpectedPages(target);
     }
 
-    const int workers = std::clamp(jobs > 0 ? jobs : int(std::thread::hardware_concurrency()), 1,
-                                   std::max(1, int(targets.size())));
-    std::atomic<size_t> next{0};
     std::atomic<int> pagesDone{0};
-    std::mutex mutex;
-    std::condition_variable changed;
-    std::deque<size_t> finished;  // indexes of finished files not yet reported
-
-    std::vector<std::thread> pool;
-    pool.reserve(size_t(workers));
-    for (int w = 0; w < workers; ++w) {
-        pool.emplace_back([&] {
-            for (size_t i = next++; i < targets.size(); i = next++) {
-                FileOutcome outcome = CleanFile(targets[i], job, &pagesDone);
-                const std::lock_guard lock(mutex);
-                result.files[i] = std::move(outcome);
-                finished.push_back(i);
-                changed.notify_one();
+    std::size_t reported = 0;
+    tools::RunInParallel(
+        targets.size(), tools::WorkersFor(jobs, targets.size()),
+        [&](std::size_t i) { result.files[i] = CleanFile(targets[i], job, &pagesDone); },
+        [&] {
+            if (onProgress) {
+                progress.filesDone = int(reported);
+                progress.pagesDone = std::min(pagesDone.load(), progress.pagesTotal);
+                onProgress(progress);
             }
-        });
-    }
-
-    size_t reported = 0;
-    while (reported < targets.size()) {
-        std::deque<size_t> batch;
-        {
-            std::unique_lock lock(mutex);
-            changed.wait_for(lock, std::chrono::milliseconds(100), [&] { return !finished.empty(); });
-            batch.swap(finished);
-        }
-        for (const size_t i : batch) {
+        },
+        [&](std::size_t i) {
             ++reported;
             if (onFileDone)
                 onFileDone(targets[i], result.files[i]);
-        }
-        if (onProgress) {
-            progress.filesDone = int(reported);
-            progress.pagesDone = std::min(pagesDone.load(), progress.pagesTotal);
-            onProgress(progress);
-        }
-    }
-    for (std::thread& thread : pool)
-        thread.join();
+        });
     result.seconds = double(timer.nsecsElapsed()) / 1e9;
     return result;
 }

@@ -3,18 +3,14 @@
 
 #include "tools/clean/CleanTargets.h"
 #include "tools/clean/FileCleaner.h"
+#include "tools/common/ProgressBar.h"
 
 #include <functional>
 #include <vector>
 
 namespace scanvo::clean {
 
-struct BatchProgress {
-    int pagesDone = 0;
-    int pagesTotal = 0;
-    int filesDone = 0;
-    int filesTotal = 0;
-};
+using tools::BatchProgress;
 
 // Outcomes in the order of targets.
 struct BatchResult {

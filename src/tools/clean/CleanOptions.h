@@ -1,6 +1,8 @@
 #pragma once
 // The command line of scanvo-clean: what to clean, how, and where the results go.
 
+#include "platform/pdf/PdfExport.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,8 +22,10 @@ struct CleanSteps {
 
 struct CleanOptions {
     QStringList inputs;        // files and folders as given
-    QString outputDir;         // empty with inPlace
+    QString outputDir;         // empty with inPlace or pdfFile
     bool inPlace = false;
+    QString pdfFile;           // one PDF of every cleaned page; the cleaned files are not kept
+    pdf::PdfOptions pdf;       // how pdfFile is written
     CleanSteps steps;
     QString settingsFile;      // the scanvo.ini the step settings come from
     int jobs = 0;              // worker threads; 0 = one per processor

@@ -1,45 +1,14 @@
 // Expanding the command line's files and folders into the files of a batch.
 #include "tools/clean/CleanTargets.h"
 
-#include "core/DocumentType.h"
+#include "tools/common/PageFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
-#include <algorithm>
-
 namespace scanvo::clean {
-
-namespace {
-
-bool IsPageFileName(const QString& name)
-{
-    return IsTiffName(name) || IsJpegName(name);
-}
-
-// The files a folder contributes: its visible TIFF and JPEG files, by name.
-QStringList FolderFiles(const QString& folder)
-{
-    QDir dir(folder);
-    QStringList names = dir.entryList(QDir::Files, QDir::Name);
-    names.erase(std::remove_if(names.begin(), names.end(), [](const QString& name) { return !IsPageFileName(name); }),
-                names.end());
-    QStringList paths;
-    for (const QString& name : names)
-        paths << dir.filePath(name);
-    return paths;
-}
-
-// The same file however it was named: its canonical path when it exists.
-QString Identity(const QString& path)
-{
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(QFileInfo(path).absoluteFilePath()) : canonical;
-}
-
-}  // namespace
 
 std::vector<CleanTarget> CollectTargets(const QStringList& inputs, const QString& outputDir)
 {
@@ -47,14 +16,14 @@ std::vector<CleanTarget> CollectTargets(const QStringList& inputs, const QString
     QSet<QString> sources;
     QHash<QString, QString> resultOwners;  // identity of a result -> the source writing it
     const auto add = [&](const QString& source) {
-        const QString identity = Identity(source);
+        const QString identity = tools::FileIdentity(source);
         if (sources.contains(identity))
             return;
         sources.insert(identity);
         CleanTarget target;
         target.source = source;
         target.result = outputDir.isEmpty() ? source : QDir(outputDir).filePath(QFileInfo(source).fileName());
-        const QString result = Identity(target.result);
+        const QString result = tools::FileIdentity(target.result);
         if (!outputDir.isEmpty() && result == identity)
             target.problem = QStringLiteral("the result would replace the original; use --in-place for that");
         else if (resultOwners.contains(result))
@@ -66,7 +35,7 @@ std::vector<CleanTarget> CollectTargets(const QStringList& inputs, const QString
     for (const QString& input : inputs) {
         const QFileInfo info(input);
         if (info.isDir()) {
-            for (const QString& file : FolderFiles(input))
+            for (const QString& file : tools::FolderPageFiles(input))
                 add(file);
         } else if (info.isFile()) {
             add(input);
@@ -75,6 +44,17 @@ std::vector<CleanTarget> CollectTargets(const QStringList& inputs, const QString
                                info.exists() ? QStringLiteral("not a regular file or folder")
                                              : QStringLiteral("no such file or folder")});
         }
+    }
+    return targets;
+}
+
+std::vector<CleanTarget> CollectNumberedTargets(const QStringList& inputs, const QString& folder)
+{
+    // In place, no two targets share a result: each only needs its own numbered one.
+    std::vector<CleanTarget> targets = CollectTargets(inputs, QString());
+    for (size_t i = 0; i < targets.size(); ++i) {
+        targets[i].result = QDir(folder).filePath(
+            QStringLiteral("%1-%2").arg(i + 1, 6, 10, QLatin1Char('0')).arg(QFileInfo(targets[i].source).fileName()));
     }
     return targets;
 }

@@ -21,4 +21,9 @@ struct CleanTarget {
 // is neither file nor folder get a problem instead.
 std::vector<CleanTarget> CollectTargets(const QStringList& inputs, const QString& outputDir);
 
+// The files of inputs as CollectTargets takes them, each result in folder under its number in the
+// batch and its own name ("000001-page.tif"), so that files of the same name from two folders
+// both have a place and the results sort in the targets' order.
+std::vector<CleanTarget> CollectNumberedTargets(const QStringList& inputs, const QString& folder);
+
 }  // namespace scanvo::clean

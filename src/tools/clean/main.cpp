@@ -4,31 +4,62 @@
 #include "tools/clean/BatchRun.h"
 #include "tools/clean/CleanOptions.h"
 #include "tools/clean/CleanTargets.h"
-#include "tools/clean/ProgressBar.h"
+#include "tools/common/DocumentRun.h"
+#include "tools/common/PdfTextOptions.h"
+#include "tools/common/ProgressBar.h"
+#include "tools/common/ToolTexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 using namespace scanvo;
 using namespace scanvo::clean;
+using scanvo::tools::ProgressBar;
 
 namespace {
 
-constexpr int kExitFailedFiles = 1;
-constexpr int kExitUsage = 2;
+constexpr const char* kProgram = "scanvo-clean";
 
 void PrintError(const QString& text)
 {
-    std::fprintf(stderr, "scanvo-clean: %s\n", text.toLocal8Bit().constData());
+    tools::PrintError(kProgram, text);
 }
 
 // The engine's quality factor that writes JPEG quality q.
 int QualityFactorOf(int jpegQuality)
 {
     return int(std::lround(250.0 - 2.5 * jpegQuality));
+}
+
+// The PDF of every cleaned page, in the order of targets, all of which were cleaned.
+int WriteCleanedPdf(const std::vector<CleanTarget>& targets, const CleanOptions& options)
+{
+    tools::PdfDocument document;
+    document.target = options.pdfFile;
+    for (const CleanTarget& target : targets)
+        document.files << target.result;
+    pdf::PdfOptions pdfOptions = options.pdf;
+    pdfOptions.threads = options.jobs;
+    tools::ProgressBar bar;
+    const tools::RunResult result = tools::WriteDocuments({document}, pdfOptions, [&](const BatchProgress& progress) {
+        if (!options.quiet)
+            bar.show(progress);
+    });
+    bar.clear();
+    const tools::DocumentOutcome& outcome = result.documents.front();
+    if (!outcome.error.isEmpty()) {
+        PrintError(QStringLiteral("%1: %2; not written").arg(options.pdfFile, outcome.error));
+        return tools::kExitSomeFailed;
+    }
+    if (!options.quiet)
+        std::printf("%d pages written to %s in %.1f s.\n", outcome.pages, options.pdfFile.toLocal8Bit().constData(),
+                    result.seconds);
+    return 0;
 }
 
 }  // namespace
@@ -39,9 +70,8 @@ int main(int argc, char** argv)
     const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments(), IniFilePath());
     const CleanOptions& options = parsed.options;
     if (!parsed.error.isEmpty()) {
-        PrintError(parsed.error);
-        std::fprintf(stderr, "Try 'scanvo-clean --help' for more information.\n");
-        return kExitUsage;
+        tools::PrintUsageError(kProgram, parsed.error);
+        return tools::kExitUsage;
     }
     if (options.showHelp || options.showVersion) {
         std::fputs((options.showHelp ? HelpText() : VersionText()).toLocal8Bit().constData(), stdout);
@@ -49,14 +79,30 @@ int main(int argc, char** argv)
     }
     if (!options.outputDir.isEmpty() && !QDir().mkpath(options.outputDir)) {
         PrintError(QStringLiteral("cannot create the output folder %1").arg(options.outputDir));
-        return kExitFailedFiles;
+        return tools::kExitSomeFailed;
+    }
+    // With --pdf the pages are cleaned into a temporary folder that goes when the PDF is written.
+    const bool toPdf = !options.pdfFile.isEmpty();
+    std::optional<QTemporaryDir> cleanedDir;
+    if (toPdf) {
+        // Without the language no PDF could be written; say so before any page is cleaned.
+        if (const QString missing = tools::MissingLanguage(options.pdf); !missing.isEmpty()) {
+            PrintError(missing);
+            return tools::kExitSomeFailed;
+        }
+        cleanedDir.emplace();
+        if (!cleanedDir->isValid()) {
+            PrintError(QStringLiteral("cannot create a temporary folder: %1").arg(cleanedDir->errorString()));
+            return tools::kExitSomeFailed;
+        }
     }
 
     FileJob job;
     job.steps = options.steps;
     job.settings = ReadCleanupSettings(options.settingsFile);
     job.jpegQualityFactor = QualityFactorOf(options.jpegQuality);
-    const std::vector<CleanTarget> targets = CollectTargets(options.inputs, options.outputDir);
+    const std::vector<CleanTarget> targets = toPdf ? CollectNumberedTargets(options.inputs, cleanedDir->path())
+                                                   : CollectTargets(options.inputs, options.outputDir);
 
     ProgressBar bar;
     const auto onProgress = [&](const BatchProgress& progress) {
@@ -89,5 +135,11 @@ int main(int argc, char** argv)
                         "which --binarize makes of them.\n",
                         filtersSkipped);
     }
-    return failed > 0 ? kExitFailedFiles : 0;
+    if (toPdf && failed > 0) {
+        PrintError(QStringLiteral("%1: not written, since some file could not be cleaned").arg(options.pdfFile));
+        return tools::kExitSomeFailed;
+    }
+    if (toPdf)
+        return WriteCleanedPdf(targets, options);
+    return failed > 0 ? tools::kExitSomeFailed : 0;
 }

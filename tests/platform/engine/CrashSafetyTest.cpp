@@ -1,6 +1,8 @@
 // Saves killed at random moments: a process writing back, appending, inserting, replacing or
 // deleting pages is killed mid-way, again and again. Every document must then hold either its old
-// or its new content, byte for byte, never a mix or a truncation; and the temporary file a killed
+// or its new content, never a mix or a truncation: page for page, each page's stored data as it
+// was or as the save makes it (an append writes in place, so a killed one leaves bytes after the
+// file's end that no page reaches; other saves replace the file whole); and the temporary file a killed
 // save leaves is removed the next time the document is opened, while that of a save still at work
 // is left alone.
 //
@@ -41,9 +43,12 @@ struct Document {
     bool singlePage;  // written back whole (mode 0), as single-page documents are
 };
 
+constexpr int kDelete = -1;
+constexpr int kCompact = -2;
+
 struct Operation {
     const char* name;  // as the worker takes it
-    int mode;          // save mode, or -1 for deletion
+    int mode;          // save mode, kDelete or kCompact
     int page;
 };
 
@@ -88,10 +93,23 @@ bool isLocked(const QString& path)
     return locks.readAll().contains(inode);
 }
 
+// A document's content: the stored data of each page in order (a JPEG file's bytes as its page).
+using Content = std::vector<std::vector<QByteArray>>;
+Content contentOf(const QString& path, const Document& doc)
+{
+    if (IsJpegFileFormat(doc.format))
+        return {{FileBytes(path)}};
+    return RawPages(path);
+}
+
 void runInProcess(const QString& path, const Operation& op, const Document& doc)
 {
-    if (op.mode < 0) {
+    if (op.mode == kDelete) {
         DeletePage(path, op.page);
+        return;
+    }
+    if (op.mode == kCompact) {
+        CompactPageFile(path);
         return;
     }
     SaveOptions options;
@@ -141,15 +159,17 @@ protected:
         if (doc.singlePage)
             return {"new", SaveNew, 0};
         const int page = 1 + int(m_random() % unsigned(pages));
+        if (m_random() % 8 == 0)
+            return {"compact", kCompact, 0};  // whole rewrites, as edits that leave much unused make them
         switch (m_random() % 4) {
         case 0:
             return {"replace", SaveReplace, page};  // a page written back
         case 1:
-            return pages < 14 ? Operation{"append", SaveAppend, 0} : Operation{"delete", -1, page};
+            return pages < 14 ? Operation{"append", SaveAppend, 0} : Operation{"delete", kDelete, page};
         case 2:
             return pages < 14 ? Operation{"insert", SaveInsert, page} : Operation{"replace", SaveReplace, page};
         default:
-            return pages > 2 ? Operation{"delete", -1, page} : Operation{"append", SaveAppend, 0};
+            return pages > 2 ? Operation{"delete", kDelete, page} : Operation{"append", SaveAppend, 0};
         }
     }
 
@@ -177,13 +197,14 @@ TEST_F(CrashSafety, KilledSavesLeaveOldOrNewContentAndNoTemporaryFile)
                                         << doc.name.toStdString());
         // What the save makes of the document, made here first on a copy.
         const QByteArray before = FileBytes(path);
+        const Content beforePages = contentOf(path, doc);
         const QString copy = m_scratch.filePath(doc.name);
         WriteBytes(copy, before);
         QElapsedTimer timer;
         timer.start();
         runInProcess(copy, op, doc);
         const qint64 took = std::max<qint64>(timer.nsecsElapsed() / 1000, 200);
-        const QByteArray after = FileBytes(copy);
+        const Content afterPages = contentOf(copy, doc);
 
         int output = -1;
         const pid_t worker = startWorker(path, op, doc, &output);
@@ -202,14 +223,14 @@ TEST_F(CrashSafety, KilledSavesLeaveOldOrNewContentAndNoTemporaryFile)
         else
             ADD_FAILURE() << "the save failed in the worker: exit code " << status;
 
-        const QByteArray now = FileBytes(path);
-        if (now == before)
+        const Content now = contentOf(path, doc);
+        if (now == beforePages)
             ++keptOld;
-        else if (now == after)
+        else if (now == afterPages)
             ++tookNew;
         else
-            ADD_FAILURE() << "neither old nor new content: " << now.size() << " bytes, old " << before.size()
-                          << ", new " << after.size();
+            ADD_FAILURE() << "neither old nor new content: " << now.size() << " pages, old " << beforePages.size()
+                          << ", new " << afterPages.size();
         // Opening the document removes what the killed save left; nothing else is there.
         leftovers += AtomicFile::RemoveStaleTemporaries(m_docs.path());
         ASSERT_EQ(DirEntries(m_docs.path()), m_names);
@@ -227,13 +248,13 @@ TEST_F(CrashSafety, KilledSavesLeaveOldOrNewContentAndNoTemporaryFile)
 
 TEST_F(CrashSafety, ASaveAtWorkInAnotherProcessKeepsItsTemporaryFile)
 {
-    // A long document, so that the save is still copying pages when it is caught.
+    // A long document, so that the rewrite is still copying pages when it is caught.
     const Document& doc = m_documents[0];
     const QString path = m_docs.filePath(doc.name);
     for (int i = 0; i < 60; ++i)
         runInProcess(path, {"append", SaveAppend, 0}, doc);
     const QByteArray before = FileBytes(path);
-    const Operation op{"insert", SaveInsert, 1};
+    const Operation op{"compact", kCompact, 0};
     const QString copy = m_scratch.filePath(doc.name);
     WriteBytes(copy, before);
     runInProcess(copy, op, doc);

@@ -174,6 +174,15 @@ private:
     int m_error = 0;
 };
 
+// Extends the file at path with zero bytes to a whole number of 4 KiB blocks.
+void padToBlock(const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite | QIODevice::Append));
+    const qint64 size = file.size();
+    ASSERT_TRUE(file.write(QByteArray((4096 - size % 4096) % 4096, '\0')) >= 0);
+}
+
 // Fills the file system of dir to the last byte with one file.
 void fill(const QString& filler)
 {
@@ -243,9 +252,23 @@ TEST(SaveRefusals, AFullOrReadOnlyFileSystemLeavesEveryDocumentAsItWas)
         SCOPED_TRACE(describe(edit));
         const QString path = documentIn(dir.path(), edit);
         makeDocument(edit, path);
+        // A multi-page edit writes its page after the document's end, where the last block may have
+        // room left: bytes after a TIFF's last page belong to no page, so padding to a whole block
+        // leaves none.
+        const bool multiPage = !IsJpegFileFormat(edit.format) && edit.mode != SaveNew;
+        if (multiPage)
+            padToBlock(path);
         fill(filler);
-        EXPECT_EQ(refusalProblems(edit, path).toStdString(), "") << "full";
+        if (edit.mode == kDelete) {
+            // A deletion only relinks the chain of pages in place: it needs no room.
+            EXPECT_NO_THROW(runEdit(edit, path)) << "full";
+            EXPECT_EQ(PageCount(path), 1);
+        } else {
+            EXPECT_EQ(refusalProblems(edit, path).toStdString(), "") << "full";
+        }
         ASSERT_TRUE(QFile::remove(filler));
+        if (edit.mode == kDelete)
+            makeDocument(edit, path);
 
         ASSERT_TRUE(disk.setReadOnly(true));
         EXPECT_EQ(refusalProblems(edit, path).toStdString(), "") << "read-only";

@@ -1,6 +1,6 @@
 // A save in a process of its own, for the crash-safety test to kill:
 //   engine_save_worker DOCUMENT OPERATION PAGE FORMAT NEW-PAGE-FILE
-// OPERATION is new, append, replace, insert or delete. The new page is loaded first; then one byte
+// OPERATION is new, append, replace, insert, delete or compact. The new page is loaded first; then one byte
 // on standard output says that the save starts. Exit code 0 when it succeeded, 2 on an engine error.
 #include "platform/engine/EngineError.h"
 #include "platform/engine/ImageFile.h"
@@ -28,11 +28,16 @@ int main(int argc, char** argv)
     options.page = page;
     try {
         const bool deletes = std::strcmp(operation, "delete") == 0;
-        const Image fresh = deletes ? Image() : LoadPage(QString::fromLocal8Bit(argv[5]));
+        const bool compacts = std::strcmp(operation, "compact") == 0;
+        const Image fresh = deletes || compacts ? Image() : LoadPage(QString::fromLocal8Bit(argv[5]));
         if (::write(STDOUT_FILENO, "R", 1) != 1)
             return 1;
         if (deletes) {
             DeletePage(document, page);
+            return 0;
+        }
+        if (compacts) {
+            CompactPageFile(document);
             return 0;
         }
         const char* const modes[] = {"new", "append", "replace", "insert"};

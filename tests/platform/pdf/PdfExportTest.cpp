@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 #include <leptonica/allheaders.h>
+#include <tiffio.h>
 #include <tesseract/baseapi.h>
 
 #include <sys/stat.h>
@@ -264,6 +265,7 @@ TEST_F(PdfExportTest, FailuresAndCancelsLeaveNothingBehind)
 
     EXPECT_EQ(failure({}, {}, target).number(), engine::ErrInvalidArgument);
 
+
     // Cancelled after the first page: nothing written, nothing left.
     int calls = 0;
     const auto cancelled = pdf::WritePdf({{good, 1}, {good, 1}, {good, 1}}, path(QStringLiteral("new.pdf")), {},
@@ -275,6 +277,19 @@ TEST_F(PdfExportTest, FailuresAndCancelsLeaveNothingBehind)
     EXPECT_EQ(cancelled, pdf::PdfOutcome::Cancelled);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(Entries(dir.path()), before);
+
+    // A strip that claims more bytes than the file holds is refused before anything is allocated
+    // for it, and the page reported.
+    const QString claiming = path(QStringLiteral("claiming.tif"));
+    WriteOneStripG4(enginetest::BitonalPage(800, 1000, 3), claiming, 300);
+    QByteArray claims = enginetest::FileBytes(claiming);
+    enginetest::SetTiffTag(claims, 0, TIFFTAG_STRIPBYTECOUNTS, 0xFFFFFF00);
+    enginetest::WriteBytes(claiming, claims);
+    {
+        const enginetest::AddressSpaceLimit limit(qint64(512) << 20);
+        const EngineError claimed = failure({{claiming, 1}}, {}, path(QStringLiteral("claimed.pdf")));
+        EXPECT_TRUE(claimed.description().contains(claiming)) << claimed.description().toStdString();
+    }
 }
 
 }  // namespace

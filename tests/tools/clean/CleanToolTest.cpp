@@ -11,7 +11,7 @@
 #include "tools/clean/CleanTargets.h"
 #include "tools/clean/FileCleaner.h"
 #include "tools/clean/PageCleaner.h"
-#include "tools/clean/ProgressBar.h"
+#include "tools/common/ProgressBar.h"
 
 #include <QDir>
 #include <QFile>

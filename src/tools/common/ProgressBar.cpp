@@ -1,5 +1,5 @@
 // The terminal progress line.
-#include "tools/clean/ProgressBar.h"
+#include "tools/common/ProgressBar.h"
 
 #include <QDateTime>
 
@@ -7,7 +7,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-namespace scanvo::clean {
+namespace scanvo::tools {
 
 QString ProgressLine(const BatchProgress& progress, double seconds, int width)
 {
@@ -55,4 +55,4 @@ void ProgressBar::clear()
     m_shown = false;
 }
 
-}  // namespace scanvo::clean
+}  // namespace scanvo::tools

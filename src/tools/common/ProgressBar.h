@@ -1,11 +1,16 @@
 #pragma once
 // The progress line on a terminal: a bar, pages done of all, files done of all, pages a second.
 
-#include "tools/clean/BatchRun.h"
-
 #include <QString>
 
-namespace scanvo::clean {
+namespace scanvo::tools {
+
+struct BatchProgress {
+    int pagesDone = 0;
+    int pagesTotal = 0;
+    int filesDone = 0;
+    int filesTotal = 0;
+};
 
 // The line for progress after seconds, width characters wide at most (without "\r").
 QString ProgressLine(const BatchProgress& progress, double seconds, int width);
@@ -26,4 +31,4 @@ private:
     bool m_shown = false;
 };
 
-}  // namespace scanvo::clean
+}  // namespace scanvo::tools

@@ -1,0 +1,109 @@
+// The export commands.
+#include "control/ExportCommands.h"
+
+#include "control/ExportPages.h"
+#include "control/ExportTexts.h"
+#include "control/PdfExportJob.h"
+#include "control/frmExportProgress.h"
+#include "core/CoreTexts.h"
+#include "core/FileListView.h"
+#include "core/Prompter.h"
+#include "core/StatusPanels.h"
+#include "document/DocumentLocation.h"
+#include "saving/PageSaving.h"
+#include "settings/ExportSettings.h"
+#include "settings/frmExportOptions.h"
+
+#include <QFileInfo>
+
+namespace scanvo {
+
+namespace {
+
+namespace T = export_texts;
+
+bool HasDocument(const ControlState& state)
+{
+    return state.lvwFileList != nullptr && state.lvwFileList->count() > 0;
+}
+
+// Writes a modified page back; false when it stays modified (the failure was reported).
+bool PageWrittenBack(ControlState& state)
+{
+    if (state.m_PageModified)
+        SaveCurrentPage(state);
+    return !state.m_PageModified;
+}
+
+void AskAndExport(ControlState& state, bool searchable)
+{
+    if (!HasDocument(state))
+        return;
+    const QString target =
+        CurrentPrompter().chooseSaveFile(state.control, T::kSaveTitle, DefaultExportTarget(state), T::kPdfFilter);
+    if (target.isEmpty())
+        return;
+    ExportDocument(state, target, StoredExportOptions(searchable));
+}
+
+}  // namespace
+
+pdf::PdfOptions StoredExportOptions(bool searchable)
+{
+    const ExportSettings stored = ReadExportSettings();
+    pdf::PdfOptions options;
+    options.ocr = searchable;
+    options.languages = stored.Languages;
+    options.pdfa = searchable || stored.PdfA != 0;
+    return options;
+}
+
+bool ExportDocument(ControlState& state, const QString& target, pdf::PdfOptions options)
+{
+    if (!HasDocument(state) || target.isEmpty())
+        return false;
+    if (!PageWrittenBack(state))
+        return false;
+    if (options.title.isEmpty())
+        options.title = ExportTitle(state);
+    if (!options.created.isValid())
+        options.created = QFileInfo(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName)).birthTime();
+
+    SetStatusText(state, T::kExporting);
+    PdfExportJob job(PlanExport(state), target, options);
+    QObject::connect(&job, &PdfExportJob::progressed, &job, [&state](int done, int count) {
+        SetStatusPanelText(state, 1, T::kExportingPage.arg(done).arg(count));
+    });
+    frmExportProgress progress(job, state.control);
+    job.start();
+    CurrentPrompter().runDialog(progress);
+    // A prompter may end the form before the job has: that counts as a cancel.
+    if (job.result() == PdfExportJob::Result::Running)
+        job.cancel();
+    job.waitForEnd();
+    SetIdleStatusText(state);
+
+    if (job.result() == PdfExportJob::Result::Failed) {
+        CurrentPrompter().showMessage(state.control, NumberedDescription(job.failure()), core_texts::kTitleError,
+                                      MessageIcon::Critical);
+    }
+    return job.result() == PdfExportJob::Result::Written;
+}
+
+void ExportDocumentPdf(ControlState& state)
+{
+    AskAndExport(state, false);
+}
+
+void ExportSearchablePdfA(ControlState& state)
+{
+    AskAndExport(state, true);
+}
+
+void ShowExportOptions(ControlState& state)
+{
+    frmExportOptions dialog(state.control);
+    CurrentPrompter().runDialog(dialog);
+}
+
+}  // namespace scanvo

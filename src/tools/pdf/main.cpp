@@ -1,0 +1,83 @@
+// scanvo-pdf: files and folders of scanned pages as PDF files, searchable and archival on request.
+#include "tools/common/PdfTextOptions.h"
+#include "tools/common/ProgressBar.h"
+#include "tools/common/ToolTexts.h"
+#include "tools/common/DocumentRun.h"
+#include "tools/pdf/PdfDocuments.h"
+#include "tools/pdf/PdfToolOptions.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+
+using namespace scanvo;
+using namespace scanvo::pdftool;
+using scanvo::tools::DocumentOutcome;
+using scanvo::tools::RunResult;
+
+namespace {
+
+constexpr const char* kProgram = "scanvo-pdf";
+
+void PrintError(const QString& text)
+{
+    tools::PrintError(kProgram, text);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments());
+    const PdfToolOptions& options = parsed.options;
+    if (!parsed.error.isEmpty()) {
+        tools::PrintUsageError(kProgram, parsed.error);
+        return tools::kExitUsage;
+    }
+    if (options.showHelp || options.showVersion) {
+        std::fputs((options.showHelp ? HelpText() : VersionText()).toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    // Without the language nothing could be written; say so before any page is read.
+    if (const QString missing = tools::MissingLanguage(options.pdf); !missing.isEmpty()) {
+        PrintError(missing);
+        return tools::kExitSomeFailed;
+    }
+    const bool perInput = IsFolderOutput(options.output);
+    if (perInput && !QDir().mkpath(options.output)) {
+        PrintError(QStringLiteral("cannot create the output folder %1").arg(options.output));
+        return tools::kExitSomeFailed;
+    }
+    const std::vector<PdfDocument> documents = perInput ? CollectDocuments(options.inputs, options.output)
+                                                        : std::vector{CollectDocument(options.inputs, options.output)};
+
+    tools::ProgressBar bar;
+    const auto onProgress = [&](const tools::BatchProgress& progress) {
+        if (!options.quiet)
+            bar.show(progress);
+    };
+    const auto onDocumentDone = [&](const PdfDocument& document, const DocumentOutcome& outcome) {
+        if (outcome.error.isEmpty())
+            return;
+        bar.clear();
+        PrintError(QStringLiteral("%1: %2; not written").arg(document.target, outcome.error));
+    };
+    const RunResult result = tools::WriteDocuments(documents, options.pdf, onProgress, onDocumentDone);
+    bar.clear();
+
+    int failed = 0, pages = 0;
+    for (const DocumentOutcome& outcome : result.documents) {
+        failed += outcome.error.isEmpty() ? 0 : 1;
+        pages += outcome.pages;
+    }
+    if (!options.quiet) {
+        std::printf("%d of %zu PDF files written (%d pages in %.1f s, %.1f pages/s)", int(documents.size()) - failed,
+                    documents.size(), pages, result.seconds, result.seconds > 0 ? pages / result.seconds : 0.0);
+        if (failed > 0)
+            std::printf(", %d failed", failed);
+        std::printf(".\n");
+    }
+    return failed > 0 ? tools::kExitSomeFailed : 0;
+}
