@@ -16,6 +16,19 @@ namespace T = command_texts;
 
 namespace {
 
+// The text for a filter that left the page as it was; the command is an undo level all the
+// same, as every command is.
+const QString& NothingFoundText(void (*filter)(engine::Image&, const CleanupSettings&))
+{
+    if (filter == RunDespeckle)
+        return T::kNoSpecksFound;
+    if (filter == RunBorderRemoval)
+        return T::kNoBordersFound;
+    if (filter == RunLineRemoval)
+        return T::kNoLinesFound;
+    return T::kNoHolePunchesFound;
+}
+
 using Filter = void (*)(engine::Image& page, const CleanupSettings& settings);
 
 void RunFilter(ControlState& state, const QString& status, const QString& notBitonal, Filter filter)
@@ -27,7 +40,14 @@ void RunFilter(ControlState& state, const QString& status, const QString& notBit
         return;
     }
     const CleanupSettings settings = CleanupSettingsOf(g_Settings);
-    RunPageCommand(state, status, [&](engine::Image& page) { filter(page, settings); });
+    bool removed = false;
+    const bool done = RunPageCommand(state, status, [&](engine::Image& page) {
+        const engine::Image before = page;
+        filter(page, settings);
+        removed = !page.samePixels(before);
+    });
+    if (done && !removed)
+        SetStatusPanelText(state, 1, NothingFoundText(filter));
 }
 
 template <typename Form>

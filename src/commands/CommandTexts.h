@@ -72,7 +72,11 @@ inline const QString kClearOutsideStatus = QStringLiteral("清除框外图像...
 inline const QString kCropStatus = QStringLiteral("裁剪图像...");
 inline const QString kCentreStatus = QStringLiteral("居中图像...");
 
-// Cleanup filters.
+// Cleanup filters, and what panel 1 says afterwards when one found nothing to remove.
+inline const QString kNoSpecksFound = QStringLiteral("没有找到要清除的杂点。");
+inline const QString kNoBordersFound = QStringLiteral("没有找到黑边。");
+inline const QString kNoLinesFound = QStringLiteral("没有找到要清除的线条。");
+inline const QString kNoHolePunchesFound = QStringLiteral("没有找到设定大小的装订孔。");
 inline const QString kDespeckleStatus = QStringLiteral("清除图像杂点...");
 inline const QString kRemoveBordersStatus = QStringLiteral("清除图像黑边...");
 inline const QString kRemoveLinesStatus = QStringLiteral("清除图像线条...");

@@ -4,8 +4,12 @@
 
 #include "commands/CommandTexts.h"
 #include "core/CommandKeys.h"
+#include "core/CoreTexts.h"
+#include "core/StatusPanels.h"
 #include "core/ToolbarKeys.h"
 #include "fixtures/PageGenerator.h"
+#include "platform/engine/ops/Canvas.h"
+#include "platform/engine/ops/OpFlags.h"
 #include "settings/CleanupSettings.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
@@ -111,6 +115,65 @@ TEST_F(CleanupCommandsTest, EachFilterIsOneUndoLevelThatUndoTakesBack)
     for (int i = 0; i < 3; ++i)
         click(s.tbCommon, keys::miUndo);
     EXPECT_TRUE(page().samePixels(loaded));
+}
+
+TEST_F(CleanupCommandsTest, DeskewAndBorderRemovalLeaveNoBorderAtTheEdgesInEitherOrder)
+{
+    testing::PageOptions options = SmallScan();
+    options.skewDegrees = -4;
+    options.borderSides = 15;
+    options.borderDepth = 40;
+    for (bool bordersFirst : {true, false}) {
+        SCOPED_TRACE(bordersFirst ? "borders, then deskew" : "deskew, then borders");
+        ControlState& s = openGenerated(options);
+        g_Settings.Imaging.DeskewIndex = 0;  // the deskew button levels the page by itself
+        const char* const order[2] = {bordersFirst ? keys::miRemoveBorders : keys::miDeskew,
+                                      bordersFirst ? keys::miDeskew : keys::miRemoveBorders};
+        for (const char* key : order)
+            click(s.tbImaging, key);
+        EXPECT_EQ(s.m_History.UndoCount(), 2);
+        // The text keeps its margins of 300 pixels; nothing black belongs near the edges.
+        constexpr int kBand = 100;
+        const engine::Image cleaned = page();
+        const QRect inside(kBand, kBand, cleaned.width() - 2 * kBand, cleaned.height() - 2 * kBand);
+        EXPECT_EQ(testing::CountBlack(cleaned), testing::CountBlackInRect(cleaned, inside));
+        control.reset();
+    }
+}
+
+TEST_F(CleanupCommandsTest, AFilterThatFindsNothingSaysSoAndIsAnUndoLevelAllTheSame)
+{
+    const struct {
+        const char* key;
+        const char* nothing;
+    } filters[] = {{keys::miDespeckle, "没有找到要清除的杂点。"},
+                   {keys::miRemoveBorders, "没有找到黑边。"},
+                   {keys::miRemoveLines, "没有找到要清除的线条。"},
+                   {keys::miRemoveHolePunchs, "没有找到设定大小的装订孔。"}};
+    // A clean sheet with one picture on it: no speck, border, line or hole.
+    engine::Image clean = engine::Image::create(1240, 1754, 1);
+    engine::ops::Fill(clean, engine::ops::kWhite);
+    engine::ops::FillRect(clean, QRect(400, 600, 300, 200), engine::ops::kBlack);
+    testing::PageOptions dirty = SmallScan();
+    dirty.borderSides = 15;
+    dirty.borderDepth = 15;
+    dirty.speckles = 200;
+    dirty.ruledLines = 2;
+    dirty.holePunches = 3;
+    dirty.holeDiameter = 24;
+    for (const auto& f : filters) {
+        SCOPED_TRACE(f.key);
+        ControlState& s = open({clean});
+        click(s.tbImaging, f.key);
+        EXPECT_EQ(StatusPanel(s, 1)->text(), QString::fromUtf8(f.nothing));
+        EXPECT_EQ(s.m_History.UndoCount(), 1);
+        control.reset();
+
+        ControlState& d = openGenerated(dirty);
+        click(d.tbImaging, f.key);
+        EXPECT_EQ(StatusPanel(d, 1)->text(), core_texts::kIdleStatus);
+        control.reset();
+    }
 }
 
 TEST_F(CleanupCommandsTest, OnlyTheDirectionsListedAreRemoved)

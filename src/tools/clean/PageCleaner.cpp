@@ -12,15 +12,18 @@ PageOutcome CleanPage(engine::Image& page, const CleanSteps& steps, const Cleanu
     PageOutcome outcome;
     if (steps.binarize)
         engine::ops::Binarize(page, engine::ops::kBinarizeAdaptive, engine::ops::kBinarizeAutoThreshold, 0);
+    const bool filters = steps.borders || steps.lines || steps.holePunches || steps.specks;
+    const bool bitonal = IsCleanupPage(page);
+    // The scanner's border is cleared while it still runs along the page's edges, before the
+    // page turns, and so it has no say in the angle either.
+    if (steps.borders && bitonal)
+        RunBorderRemoval(page, settings);
     if (steps.deskew)
         engine::ops::Deskew(page, engine::ops::kWhite, engine::ops::kDeskewKeepSize);
-    const bool filters = steps.borders || steps.lines || steps.holePunches || steps.specks;
-    if (filters && !IsCleanupPage(page)) {
+    if (filters && !bitonal) {
         outcome.filtersSkipped = true;
         return outcome;
     }
-    if (steps.borders)
-        RunBorderRemoval(page, settings);
     if (steps.lines)
         RunLineRemoval(page, settings);
     if (steps.holePunches)

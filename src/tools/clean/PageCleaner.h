@@ -12,9 +12,9 @@ struct PageOutcome {
     bool filtersSkipped = false;  // a grey or colour page: only binarising makes it one the filters take
 };
 
-// Runs the steps on page in the order binarise, deskew, borders, lines, hole punches, specks:
-// levelled first, so borders and lines run along the page's edges; specks last, to take what the
-// others left. Throws EngineError.
+// Runs the steps on page in the order binarise, borders, deskew, lines, hole punches, specks:
+// borders while they still lie along the page's edges, then levelled, so lines run straight;
+// specks last, to take what the others left. Throws EngineError.
 PageOutcome CleanPage(engine::Image& page, const CleanSteps& steps, const CleanupSettings& settings);
 
 }  // namespace scanvo::clean

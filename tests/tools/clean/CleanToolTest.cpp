@@ -10,6 +10,7 @@
 #include "tools/clean/CleanOptions.h"
 #include "tools/clean/CleanTargets.h"
 #include "tools/clean/FileCleaner.h"
+#include "tools/clean/PageCleaner.h"
 #include "tools/common/ProgressBar.h"
 
 #include <QDir>
@@ -190,6 +191,32 @@ TEST(CleanTargetsTest, FoldersFilesAndCollisions)
     const std::vector<CleanTarget> inPlace = CollectTargets({a}, QString());
     ASSERT_EQ(inPlace.size(), 2u);
     EXPECT_EQ(inPlace[0].result, inPlace[0].source);
+}
+
+TEST(CleanPageTest, EveryStepOnASkewedScanLeavesNoBorderAtTheEdges)
+{
+    const CleanupSettings settings = ReadCleanupSettings(QStringLiteral("/nonexistent/scanvo.ini"));
+    for (double skew : {2.0, -6.0, 9.5}) {
+        SCOPED_TRACE(::testing::Message() << "skew " << skew);
+        testing::PageOptions options;
+        options.width = 1240;
+        options.height = 1754;
+        options.dpi = 150;
+        options.skewDegrees = skew;
+        options.borderSides = 1 | 2 | 4 | 8;
+        options.borderDepth = 40;
+        options.speckles = 60;
+        options.seed = 9;
+        Image page = testing::GeneratePage(options).page;
+        CleanSteps steps;
+        steps.deskew = steps.borders = steps.specks = steps.lines = steps.holePunches = true;
+        CleanPage(page, steps, settings);
+        // The text keeps its 300-pixel margins once level; nothing black belongs near the edges.
+        constexpr int kBand = 100;
+        const QRect inside(kBand, kBand, page.width() - 2 * kBand, page.height() - 2 * kBand);
+        EXPECT_EQ(testing::CountBlack(page), testing::CountBlackInRect(page, inside));
+        EXPECT_LE(std::abs(engine::ops::DetectSkew(page).degrees), 0.05);
+    }
 }
 
 class CleanBatchTest : public ::testing::Test {

@@ -12,18 +12,21 @@ int Despeckle(Image& page);
 
 // Removes connected black components (8-connected) whose width lies in minWidth ... maxWidth and
 // height in minHeight ... maxHeight. Without kDotUseSize the minimums are 1. With
-// kDotKeepNearText the dots of letters and punctuation stay, read by shape and position: a dot
-// just above a stem (i, j), one on the baseline just after a letter (full stop), and dots that
-// continue those (colon, ellipsis), each about as thick as the strokes beside it. A speck merely
-// near a letter goes. Returns the number of dots removed.
+// kDotKeepNearText the dots of letters and punctuation stay, read by shape and position on
+// level and skewed pages alike: a dot on the axis of a stem below it (i, j), one on the baseline
+// just after a letter (full stop), dots that continue those (colon, ellipsis), and a colon or
+// semicolon set mid-line beside a letter (as CJK text sets them), each about as thick as the
+// strokes beside it. A speck merely near a letter goes. Returns the number of dots removed.
 int RemoveDots(Image& page, int flags, int minWidth, int minHeight, int maxWidth, int maxHeight);
 
 // Clears black borders on the sides of sideMask (kBorderLeft | ...). On each side the border is
 // searched at most borderPercent % of the page into it; white gaps up to whiteNoiseLength pixels
 // inside the border do not end it; with kBorderUseVariance its inner edge may leave the median
 // edge of the neighbouring rows by at most variance pixels, so text near a border is not eaten,
-// and a shape beyond a white gap that this limit would cut (a punch hole) is left whole. Every
-// side is measured on the page as it came, then all are cleared.
+// and a shape beyond a white gap that this limit would cut (a punch hole) is left whole. A
+// border parted from the edge by white that a turn of the page brought in is still a border
+// where it is joined to black at the page's edges. Every side is measured on the page as it
+// came, then all are cleared.
 void RemoveBorders(Image& page, int flags, int sideMask, int borderPercent, int whiteNoiseLength, int variance);
 
 // Removes straight lines in one direction (kLineHorizontal or kLineVertical) at least minLength

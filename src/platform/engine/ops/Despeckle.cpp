@@ -5,6 +5,7 @@
 #include "platform/engine/ops/PixHandle.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace scanvo::engine::ops {
@@ -15,6 +16,12 @@ constexpr int kGridCell = 64;
 // A dot of punctuation is about as thick as the strokes of the letters beside it; a speck
 // thinner than this share of their stroke width is dirt, wherever it lies.
 constexpr double kMinDotToStroke = 0.8;
+// Pages come skewed by up to about 12 degrees: a stem below a dot may lean that far.
+constexpr double kMaxLean = 0.22;  // tan 12 degrees
+// How far the middle of an i's dot may lie beside its stem's axis: this many pixels, plus this
+// share of its distance from the stem, as the fitted axis is only so straight.
+constexpr double kAxisTolerance = 2.0;
+constexpr double kAxisDrift = 0.05;
 
 struct Shape {
     int x, y, w, h;
@@ -95,14 +102,13 @@ public:
     DotReader(Pix* page, Boxa* boxes, const std::vector<char>& isLarge)
         : m_data(pixGetData(page)), m_wpl(pixGetWpl(page)), m_width(pixGetWidth(page)),
           m_height(pixGetHeight(page)), m_boxes(boxes), m_grid(m_width, m_height),
-          m_stroke(isLarge.size(), 0)
+          m_stroke(isLarge.size(), 0), m_marks(m_width, m_height)
     {
         for (int i = 0; i < static_cast<int>(isLarge.size()); ++i)
-            if (isLarge[i])
-                m_grid.add(i, ShapeOf(boxes, i));
+            (isLarge[i] ? m_grid : m_marks).add(i, ShapeOf(boxes, i));
     }
 
-    bool isPunctuation(const Shape& dot) { return aboveStem(dot) || afterWord(dot); }
+    bool isPunctuation(const Shape& dot) { return aboveStem(dot) || afterWord(dot) || stackedInLine(dot); }
 
     // A dot that continues a dot already read as punctuation: the upper dot of a colon, the next
     // dot of an ellipsis.
@@ -129,32 +135,80 @@ private:
         return std::min(dot.w, dot.h) >= kMinDotToStroke * stroke;
     }
 
-    // The dot of an i or j: straight below its middle, after a short gap, a stem at least twice
-    // as tall as the dot, and the dot about as thick as the stem (not a bar or an arc below it).
+    // The dot of an i or j (or the upper dot of a semicolon): below it, after a short gap, a
+    // narrow stem at least twice as tall as the dot, whose axis runs up through the dot's middle
+    // (on a skewed page the axis leans with the text), and the dot about as thick as the stem.
+    // Thresholding thins small marks, so the dot may be a pixel thinner than the stroke rule.
     bool aboveStem(const Shape& dot) const
     {
-        const int x = static_cast<int>(dot.centreX());
         const int reach = reachOf(dot);
-        int y = dot.bottom() + 1;
-        while (y <= dot.bottom() + reach && y < m_height && !black(x, y))
-            ++y;
-        if (y > dot.bottom() + reach || !black(x, y))
+        const int size = std::max(dot.w, dot.h);
+        // The stem's top, searched straight down first, then a little to each side.
+        const int cx = static_cast<int>(dot.centreX());
+        const int lean = static_cast<int>(std::ceil(reach * kMaxLean));
+        int x = -1, top = -1;
+        for (int offset = 0; offset <= lean && x < 0; ++offset)
+            for (int sx : {cx - offset, cx + offset}) {
+                int y = dot.bottom() + 1;
+                while (y <= dot.bottom() + reach && y < m_height && !black(sx, y))
+                    ++y;
+                if (y <= dot.bottom() + reach && black(sx, y) && (top < 0 || y < top)) {
+                    x = sx;
+                    top = y;
+                }
+            }
+        if (x < 0)
             return false;
-        const int top = y;
-        while (black(x, y))
-            ++y;
-        const int stem = y - top;
+        // Follows the stem down row by row: the run of black through its middle, until it ends
+        // (a bowl's hole) or meets something much wider than a stem with its serifs (a bar).
+        std::vector<double> centres;
+        std::vector<int> widths;
+        for (int y = top; y < m_height; ++y) {
+            // Where a serif's flag splits the row, the widest run within two pixels of the
+            // middle so far is the stem.
+            int left = 0, right = -1;
+            for (int sx = x - 2; sx <= x + 2; ++sx) {
+                if (!black(sx, y) || (sx > x - 2 && black(sx - 1, y)))
+                    continue;
+                int l = sx, r = sx;
+                while (black(l - 1, y))
+                    --l;
+                while (black(r + 1, y))
+                    ++r;
+                if (r - l > right - left) {
+                    left = l;
+                    right = r;
+                }
+            }
+            if (right < left)
+                break;
+            if (right - left + 1 > 4 * size)
+                break;
+            centres.push_back((left + right) / 2.0);
+            widths.push_back(right - left + 1);
+            x = (left + right) / 2;
+        }
+        const int stem = static_cast<int>(centres.size());
         if (stem < 2 * dot.h)
             return false;
-        // The stem's thickness halfway down.
-        const int middle = top + stem / 2;
-        int left = x, right = x;
-        while (black(left - 1, middle))
-            --left;
-        while (black(right + 1, middle))
-            ++right;
-        const int thickness = right - left + 1;
-        return thickEnough(dot, thickness) && thickness <= 2 * std::max(dot.w, dot.h);
+        // The stem's axis, fitted through the middle half of it (clear of serifs and tails) and
+        // carried up to the dot's middle.
+        const int r1 = stem / 4, r2 = std::max(r1 + 2, stem * 3 / 4);
+        double sumY = 0, sumX = 0, sumYY = 0, sumXY = 0;
+        for (int r = r1; r < r2; ++r) {
+            sumY += r, sumX += centres[r], sumYY += double(r) * r, sumXY += r * centres[r];
+        }
+        const int n = r2 - r1;
+        const double slope = std::clamp((n * sumXY - sumY * sumX) / (n * sumYY - sumY * sumY), -kMaxLean, kMaxLean);
+        const double meanRow = sumY / n, meanX = sumX / n;
+        const double distance = top + meanRow - (dot.y + (dot.h - 1) / 2.0);
+        const double axisAtDot = meanX - slope * distance;
+        if (std::abs(axisAtDot - dot.centreX()) > kAxisTolerance + kAxisDrift * distance)
+            return false;
+        std::vector<int> middle(widths.begin() + r1, widths.begin() + r2);
+        std::nth_element(middle.begin(), middle.begin() + middle.size() / 2, middle.end());
+        const int thickness = middle[middle.size() / 2];
+        return std::min(dot.w, dot.h) + 1 >= kMinDotToStroke * thickness && thickness <= 2 * size;
     }
 
     // A full stop or decimal point: just after a letter, ending level with the lower third of it
@@ -170,6 +224,61 @@ private:
         });
     }
 
+    // A colon or semicolon standing in a line of text, as CJK text sets them in the middle of
+    // their own cell: the dot and a like dot (or a comma's head) straight above or below it, the
+    // pair no taller than a letter beside it and within its height, each dot about as thick as
+    // that letter's strokes.
+    bool stackedInLine(const Shape& dot)
+    {
+        const int size = std::max(dot.w, dot.h);
+        const int span = 5 * size + 1;
+        return m_marks.any(dot.x - size, dot.y - span, dot.right() + size, dot.bottom() + span, [&](int i) {
+                   return partners(dot, ShapeOf(m_boxes, i), false);
+               }) ||
+               m_grid.any(dot.x - size, dot.bottom() + 1, dot.right() + size, dot.bottom() + span, [&](int i) {
+                   return partners(dot, ShapeOf(m_boxes, i), true);
+               });
+    }
+
+    // Whether dot and other make a colon (two like dots, one above the other) or, with comma, a
+    // semicolon (dot above other, which is no taller than a comma).
+    bool partners(const Shape& dot, const Shape& other, bool comma)
+    {
+        const int size = std::max(dot.w, dot.h);
+        if (comma ? (other.y <= dot.y || other.w > dot.w + 2 || other.h > 3 * size)
+                  : (std::abs(dot.w - other.w) > 1 || std::abs(dot.h - other.h) > 1))
+            return false;
+        const Shape& upper = other.y < dot.y ? other : dot;
+        const Shape& lower = other.y < dot.y ? dot : other;
+        const int gap = lower.y - upper.bottom() - 1;
+        if (gap < std::max(1, size / 2) || gap > 4 * size)
+            return false;
+        const double drift = 1.5 + kMaxLean * (lower.y - upper.y) + (comma ? lower.w / 2.0 : 0);
+        if (std::abs(lower.centreX() - upper.centreX()) > drift)
+            return false;
+        return besideLetter(upper, lower.y);
+    }
+
+    // A letter left or right of the marks from top's top down to the lower mark's top (at
+    // lowerTop), at most its own height away, reaching over both, with strokes no thicker than
+    // the marks. A CJK character may come in pieces: one piece will do.
+    bool besideLetter(const Shape& top, int lowerTop)
+    {
+        const int pairHeight = lowerTop - top.y + 1;
+        return m_grid.any(top.x - 4 * pairHeight, top.y - pairHeight, top.right() + 4 * pairHeight, lowerTop + pairHeight,
+                          [&](int i) {
+                              const Shape letter = ShapeOf(m_boxes, i);
+                              const int away = letter.right() < top.x ? top.x - letter.right()
+                                             : letter.x > top.right() ? letter.x - top.right()
+                                                                      : -1;
+                              if (away < 0 || away > letter.h || letter.h < pairHeight)
+                                  return false;
+                              const double slack = 2 + kMaxLean * away;
+                              return letter.y <= top.y + slack && letter.bottom() >= lowerTop - slack &&
+                                     std::min(top.w, top.h) + 1 >= kMinDotToStroke * stroke(i);
+                          });
+    }
+
     int stroke(int i)
     {
         if (m_stroke[i] == 0)
@@ -180,8 +289,9 @@ private:
     const l_uint32* m_data;
     int m_wpl, m_width, m_height;
     Boxa* m_boxes;
-    ShapeGrid m_grid;
+    ShapeGrid m_grid;  // letters and other large shapes
     std::vector<int> m_stroke;
+    ShapeGrid m_marks;  // the small shapes
 };
 
 // Of the candidate dots, those that are punctuation or letters' dots.

@@ -17,6 +17,7 @@ constexpr int kMedianHalfWindow = 50;  // rows (or columns) each side that defin
 struct SideView {
     Pix* pix;
     int side;
+    Pix* edgeLinked = nullptr;  // the black reached from the page's edges, when known
     l_uint32* data = pixGetData(pix);
     int wpl = pixGetWpl(pix);
     int width = pixGetWidth(pix);
@@ -25,16 +26,28 @@ struct SideView {
     bool vertical() const { return side == kBorderTop || side == kBorderBottom; }
     int lines() const { return vertical() ? width : height; }
     int depthLimit() const { return vertical() ? height : width; }
+    // The page's pixel at line i, depth j.
+    QPoint at(int i, int j) const
+    {
+        if (!vertical())
+            return {side == kBorderLeft ? j : width - 1 - j, i};
+        return {i, side == kBorderBottom ? height - 1 - j : j};
+    }
     bool black(int i, int j) const
     {
-        int x = i, y = j;
-        if (!vertical()) {
-            x = side == kBorderLeft ? j : width - 1 - j;
-            y = i;
-        } else if (side == kBorderBottom) {
-            y = height - 1 - j;
-        }
-        return GET_DATA_BIT(data + y * wpl, x) != 0;
+        const QPoint p = at(i, j);
+        return GET_DATA_BIT(data + p.y() * wpl, p.x()) != 0;
+    }
+    // Whether the black pixel at line i, depth j is joined to black at the page's edges, as
+    // edgeLinked (at half size) tells.
+    bool linkedToEdge(int i, int j) const
+    {
+        if (!edgeLinked)
+            return false;
+        const QPoint p = at(i, j);
+        const int hx = std::min(p.x() / 2, pixGetWidth(edgeLinked) - 1);
+        const int hy = std::min(p.y() / 2, pixGetHeight(edgeLinked) - 1);
+        return GET_DATA_BIT(pixGetData(edgeLinked) + hy * pixGetWpl(edgeLinked), hx) != 0;
     }
     QRect cells(int i, int depth) const
     {
@@ -48,11 +61,19 @@ struct SideView {
 };
 
 // How deep the black border reaches on line i: the end of the last black pixel before a white
-// run longer than whiteNoise (white at the very edge counts as noise too).
+// run longer than whiteNoise (white at the very edge counts as noise too). On a page turned
+// after it was scanned, white was brought in between the edge and the border: a longer white
+// run at the edge still leads to the border where the first black after it is joined to black
+// at the page's edges.
 int BorderDepth(const SideView& view, int i, int limit, int whiteNoise)
 {
+    int start = 0;
+    while (start < limit && !view.black(i, start))
+        ++start;
+    if (start == limit || (start > whiteNoise && !view.linkedToEdge(i, start)))
+        return 0;
     int depth = 0, white = 0;
-    for (int j = 0; j < limit; ++j) {
+    for (int j = start; j < limit; ++j) {
         if (view.black(i, j)) {
             depth = j + 1;
             white = 0;
@@ -113,9 +134,10 @@ int BackToGap(const SideView& view, int i, int depth)
 }
 
 // How deep the border reaches on every line of one side, measured on the page as it is.
-std::vector<int> MeasureSide(Pix* pix, int side, int percent, int whiteNoise, int variance, bool useVariance)
+std::vector<int> MeasureSide(Pix* pix, Pix* edgeLinked, int side, int percent, int whiteNoise, int variance,
+                             bool useVariance)
 {
-    const SideView view{pix, side};
+    const SideView view{pix, side, edgeLinked};
     const int limit = std::clamp(view.depthLimit() * percent / 100, 0, view.depthLimit());
     std::vector<int> depths(view.lines(), 0);
     if (limit == 0)
@@ -130,6 +152,32 @@ std::vector<int> MeasureSide(Pix* pix, int side, int percent, int whiteNoise, in
         if (depths[i] < measured[i])
             depths[i] = BackToGap(view, i, depths[i]);
     return depths;
+}
+
+// The black of the page joined to black on its outermost rows and columns, within the bands
+// searched for borders: on a turned page, the border where it still meets the edges and the
+// rest of it, parted from them by the white brought in. Found at half size, which is plenty to
+// tell a border from text and costs a quarter; a pixel gap is bridged there, as the white
+// noise allowance bridges far more.
+PixPtr EdgeLinked(Pix* pix, int sideMask, int percent)
+{
+    const int w = pixGetWidth(pix), h = pixGetHeight(pix);
+    const int across = w * percent / 100, down = h * percent / 100;
+    PixPtr bands = Checked(pixCreate(w, h, 1));
+    if (sideMask & kBorderLeft)
+        pixRasterop(bands.get(), 0, 0, across, h, PIX_SET, nullptr, 0, 0);
+    if (sideMask & kBorderRight)
+        pixRasterop(bands.get(), w - across, 0, across, h, PIX_SET, nullptr, 0, 0);
+    if (sideMask & kBorderTop)
+        pixRasterop(bands.get(), 0, 0, w, down, PIX_SET, nullptr, 0, 0);
+    if (sideMask & kBorderBottom)
+        pixRasterop(bands.get(), 0, h - down, w, down, PIX_SET, nullptr, 0, 0);
+    pixAnd(bands.get(), bands.get(), pix);
+    PixPtr half = Checked(pixReduceRankBinary2(bands.get(), 1, nullptr));
+    PixPtr seed = Checked(pixCreateTemplate(half.get()));
+    pixSetOrClearBorder(seed.get(), 1, 1, 1, 1, PIX_SET);
+    pixAnd(seed.get(), seed.get(), half.get());
+    return Checked(pixSeedfillBinary(nullptr, seed.get(), half.get(), 8));
 }
 
 void ClearSide(Pix* pix, int side, const std::vector<int>& depths)
@@ -157,9 +205,11 @@ void RemoveBorders(Image& page, int flags, int sideMask, int borderPercent, int 
     // edge of its neighbour's band, and the neighbour would stop short of its own border there.
     constexpr int kSides[] = {kBorderLeft, kBorderRight, kBorderTop, kBorderBottom};
     std::vector<int> depths[4];
+    const PixPtr edgeLinked = EdgeLinked(page.pix(), sideMask & kBorderAllSides, borderPercent);
     for (int s = 0; s < 4; ++s)
         if (sideMask & kSides[s])
-            depths[s] = MeasureSide(page.pix(), kSides[s], borderPercent, whiteNoiseLength, variance, useVariance);
+            depths[s] = MeasureSide(page.pix(), edgeLinked.get(), kSides[s], borderPercent, whiteNoiseLength, variance,
+                                    useVariance);
     for (int s = 0; s < 4; ++s)
         if (sideMask & kSides[s])
             ClearSide(page.pix(), kSides[s], depths[s]);

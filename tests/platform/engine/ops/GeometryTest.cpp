@@ -154,6 +154,33 @@ TEST(Deskew, LeavesAtMostFiveHundredthsOfADegreeOnBitonalPages)
     }
 }
 
+// What lies level on the scanner's glass while the sheet lies skewed: the scanner's border, a
+// book's dark gutter along one side, and a level drawing of dense rules.
+void AddLevelSurroundings(Image& page)
+{
+    const int w = page.width(), h = page.height();
+    FillRect(page, QRect(w - 260, 0, 260, h), kBlack);
+    const QRect drawing(w / 3, h / 2, w / 3, h / 6);
+    FillRect(page, drawing, kWhite);
+    for (int y = drawing.top(); y < drawing.bottom(); y += 14)
+        FillRect(page, QRect(drawing.left(), y, drawing.width(), 5), kBlack);
+}
+
+TEST(Deskew, FollowsTheTextNotTheBorderAGutterOrALevelDrawing)
+{
+    for (double skew : {3.0, -1.5, 6.0, -9.5}) {
+        SCOPED_TRACE(testing::Message() << "skew " << skew);
+        PageOptions options;
+        options.skewDegrees = skew;
+        options.borderSides = 1 | 2 | 4 | 8;
+        options.seed = 17;
+        Image page = GeneratePage(options).page;
+        AddLevelSurroundings(page);
+        EXPECT_NEAR(DetectSkew(page).degrees, -skew, 0.05);
+        EXPECT_TRUE(Deskew(page, kWhite, kDeskewKeepSize));
+    }
+}
+
 TEST(Deskew, WorksOnGreyAndColourPagesWithUnevenBackground)
 {
     for (int depth : {8, 24}) {
@@ -170,6 +197,27 @@ TEST(Deskew, WorksOnGreyAndColourPagesWithUnevenBackground)
         l_uint32 corner = 0;
         pixGetPixel(page.pix(), 0, 0, &corner);
         EXPECT_EQ(corner, depth == 8 ? 255u : 0xFFFFFF00u) << "the uncovered corner is white";
+    }
+}
+
+TEST(Deskew, LevelsAGreyPageThatADarkShadowCrosses)
+{
+    // A book photographed open: the fold's shadow runs down the page, dark enough to hide the
+    // paper there, cutting every line in two.
+    for (double skew : {3.0, -7.0}) {
+        SCOPED_TRACE(testing::Message() << "skew " << skew);
+        PageOptions options;
+        options.width = 1240;
+        options.height = 1754;
+        options.dpi = 150;
+        options.depth = 8;
+        options.skewDegrees = skew;
+        options.seed = 8;
+        Image page = GeneratePage(options).page;
+        FillRect(page, QRect(520, 0, 200, page.height()), 0x282828);
+        EXPECT_NEAR(DetectSkew(page).degrees, -skew, 0.05);
+        ASSERT_TRUE(Deskew(page, kWhite, kDeskewKeepSize));
+        EXPECT_EQ(page.depth(), 8);
     }
 }
 
