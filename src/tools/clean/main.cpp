@@ -143,15 +143,8 @@ int main(int argc, char** argv)
         filtersSkipped += outcome.filtersSkipped;
     }
     if (!options.quiet) {
-        if (shard.shard)
-            std::printf("Part %d of %d: ", shard.shard->index + 1, shard.shard->count);
-        std::printf("%d of %zu files cleaned (%d pages in %.1f s, %.1f pages/s)", int(targets.size()) - failed,
-                    targets.size(), pages, result.seconds, result.seconds > 0 ? pages / result.seconds : 0.0);
-        if (failed > 0)
-            std::printf(", %d failed", failed);
-        if (upToDate > 0)
-            std::printf(", %zu up to date and kept", upToDate);
-        std::printf(".\n");
+        tools::PrintSummary(shard.shard, "files cleaned",
+                            {int(targets.size()) - failed, targets.size(), pages, result.seconds, failed, upToDate});
         if (filtersSkipped > 0)
             std::printf("%d grey or colour pages were not filtered: the filters take black and white pages, "
                         "which --binarize makes of them.\n",

@@ -27,4 +27,17 @@ QString ExitStatusHelp(const char* allDone, const char* someFailed)
         .arg(QString::fromLatin1(allDone), QString::fromLatin1(someFailed));
 }
 
+void PrintSummary(const std::optional<Shard>& shard, const char* done, const RunSummary& run)
+{
+    if (shard)
+        std::printf("Part %d of %d: ", shard->index + 1, shard->count);
+    std::printf("%d of %zu %s (%d pages in %.1f s, %.1f pages/s)", run.done, run.total, done, run.pages, run.seconds,
+                run.seconds > 0 ? run.pages / run.seconds : 0.0);
+    if (run.failed > 0)
+        std::printf(", %d failed", run.failed);
+    if (run.upToDate > 0)
+        std::printf(", %zu up to date and kept", run.upToDate);
+    std::printf(".\n");
+}
+
 }  // namespace scanvo::tools

@@ -1,7 +1,12 @@
 #pragma once
 // What every command-line tool says the same way: its errors, its version, its exit status.
 
+#include "tools/common/Shard.h"
+
 #include <QString>
+
+#include <cstddef>
+#include <optional>
 
 namespace scanvo::tools {
 
@@ -16,6 +21,19 @@ void PrintUsageError(const char* program, const QString& text);
 
 // "program VERSION" and a newline, the text of --version.
 QString VersionText(const char* program);
+
+// What a run did, for its closing line.
+struct RunSummary {
+    int done = 0;   // inputs written
+    std::size_t total = 0;
+    int pages = 0;
+    double seconds = 0;
+    int failed = 0;
+    std::size_t upToDate = 0;  // outputs kept as they were
+};
+// "Part K of N: D of T <done> (P pages in S s, R pages/s), F failed, U up to date and kept." on
+// standard output, each clause only where it says something.
+void PrintSummary(const std::optional<Shard>& shard, const char* done, const RunSummary& run);
 
 // The end of --help: the exit status 0 when allDone, 1 when someFailed, 2 for a wrong command line.
 QString ExitStatusHelp(const char* allDone, const char* someFailed);

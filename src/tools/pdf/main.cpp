@@ -90,17 +90,9 @@ int main(int argc, char** argv)
         failed += outcome.error.isEmpty() ? 0 : 1;
         pages += outcome.pages;
     }
-    if (!options.quiet) {
-        if (shard.shard)
-            std::printf("Part %d of %d: ", shard.shard->index + 1, shard.shard->count);
-        std::printf("%d of %zu PDF files written (%d pages in %.1f s, %.1f pages/s)", int(documents.size()) - failed,
-                    documents.size(), pages, result.seconds, result.seconds > 0 ? pages / result.seconds : 0.0);
-        if (failed > 0)
-            std::printf(", %d failed", failed);
-        if (upToDate > 0)
-            std::printf(", %zu up to date and kept", upToDate);
-        std::printf(".\n");
-    }
+    if (!options.quiet)
+        tools::PrintSummary(shard.shard, "PDF files written",
+                            {int(documents.size()) - failed, documents.size(), pages, result.seconds, failed, upToDate});
     if (!recorded) {
         PrintError(QStringLiteral("the record of this part could not be written whole"));
         return tools::kExitSomeFailed;
