@@ -405,6 +405,52 @@ void compactIfWorthIt(const QString& path, const InPlaceEdit& edit)
     }
 }
 
+// A JPEG-in-TIFF page decoded reduced: each strip on its own through libjpeg's scaling, the bands
+// stacked. Nothing when the page is of another kind, needs no reduction, or cannot be read so;
+// LoadPage then reads it whole and reports what it finds.
+std::optional<ScaledPage> reducedTiffJpegPage(const QString& path, int page, const DisplayScale& scaleFor)
+{
+    try {
+        const TiffFile file = TiffFile::openRead(path, TiffFile::Access::Read);
+        if (!file.trySelectPage(page - 1))
+            return std::nullopt;
+        const TiffPageLayout layout = ReadTiffPageLayout(file);
+        // Without a colour transform of its own, libjpeg reads three samples as YCbCr.
+        if (layout.samplesPerPixel == 3 && layout.photometric != PHOTOMETRIC_YCBCR)
+            return std::nullopt;
+        const QSize size(int(layout.width), int(layout.height));
+        const int reduction = JpegReductionFor(size.width(), size.height(), scaleFor(size));
+        if (reduction <= 1)
+            return std::nullopt;
+        const std::vector<QByteArray> bands = TiffJpegBands(file, layout);
+        if (bands.empty())
+            return std::nullopt;
+        std::vector<Image> decoded;
+        int height = 0;
+        for (const QByteArray& band : bands) {
+            decoded.push_back(DecodeJpeg(band, path, reduction));
+            height += decoded.back().height();
+            if (decoded.back().width() != decoded.front().width() || decoded.back().depth() != decoded.front().depth())
+                return std::nullopt;
+        }
+        const Image& first = decoded.front();
+        CheckImageSize(first.width(), height, first.depth());
+        PixPtr whole(pixCreate(first.width(), height, pixGetDepth(first.pix())));
+        if (!whole)
+            throw EngineError(ErrOutOfMemory, msg::outOfMemory());
+        int y = 0;
+        for (const Image& band : decoded) {
+            pixRasterop(whole.get(), 0, y, band.width(), band.height(), PIX_SRC, band.pix(), 0, 0);
+            y += band.height();
+        }
+        const QPoint dpi = TiffPageResolution(file);
+        pixSetResolution(whole.get(), dpi.x(), dpi.y());
+        return ScaledPage{Image::adopt(whole.release(), TiffPageFormat(file)), size};
+    } catch (const EngineError&) {
+        return std::nullopt;
+    }
+}
+
 void saveJpegFile(const Image& image, const QString& path, const SaveOptions& options)
 {
     // Replacing page 1 rewrites a JPEG file; it must not turn a multi-page TIFF into one.
@@ -555,6 +601,10 @@ Image LoadPage(const QString& path, int page)
 
 ScaledPage LoadPageScaled(const QString& path, int page, const DisplayScale& scaleFor)
 {
+    if (fileKind(path) == FileKind::Tiff && scaleFor) {
+        if (std::optional<ScaledPage> reduced = reducedTiffJpegPage(path, page, scaleFor))
+            return std::move(*reduced);
+    }
     if (fileKind(path) != FileKind::Jpeg) {
         Image whole = LoadPage(path, page);
         const QSize size(whole.width(), whole.height());

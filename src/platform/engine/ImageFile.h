@@ -64,9 +64,10 @@ struct ScaledPage {
 };
 // The scale (1: the page's own pixels) at which a page of the given stored size will be shown.
 using DisplayScale = std::function<double(QSize pageSize)>;
-// Loads page n as LoadPage does, but decodes a JPEG file at the smallest of 1/2, 1/4 and 1/8 of its
-// size that still holds scaleFor(its size) of its pixels on both sides. Every other page (TIFF,
-// JPEG-in-TIFF among them, whose strips libtiff decodes whole) is loaded whole. Throws EngineError.
+// Loads page n as LoadPage does, but decodes a JPEG file or a JPEG-in-TIFF page (each strip on its
+// own, the bands stacked) at the smallest of 1/2, 1/4 and 1/8 of its size that still holds
+// scaleFor(its size) of its pixels on both sides. Every other page is loaded whole. Throws
+// EngineError.
 ScaledPage LoadPageScaled(const QString& path, int page, const DisplayScale& scaleFor);
 // Saves image to path as options say. The depth written is options.bits (0: the image's own),
 // except that CCITT codings always write 1 bit (grey and colour thresholded) and JPEG 8 or 24.

@@ -653,4 +653,37 @@ QPoint TiffPageResolution(const TiffFile& file)
     return {toDpi(x), toDpi(y)};
 }
 
+std::vector<QByteArray> TiffJpegBands(const TiffFile& file, const TiffPageLayout& layout)
+{
+    if (layout.compression != COMPRESSION_JPEG || layout.bitsPerSample != 8 ||
+        (layout.samplesPerPixel != 1 && layout.samplesPerPixel != 3) || layout.planar != PLANARCONFIG_CONTIG ||
+        layout.orientation != ORIENTATION_TOPLEFT || layout.tiled || layout.chunks == 0)
+        return {};
+    TIFF* tif = file.get();
+    QByteArray head;
+    std::uint32_t tableBytes = 0;
+    void* tables = nullptr;
+    if (TIFFGetField(tif, TIFFTAG_JPEGTABLES, &tableBytes, &tables) && tables && tableBytes > 4) {
+        head = QByteArray(static_cast<const char*>(tables), static_cast<qsizetype>(tableBytes));
+        if (!head.startsWith("\xFF\xD8") || !head.endsWith("\xFF\xD9"))
+            return {};
+        head.chop(2);
+    }
+    // The strips are parts of the file: sizes claimed beyond it are damage, refused before anything
+    // is allocated for them.
+    std::uint64_t budget = file.fileSize();
+    std::vector<QByteArray> bands;
+    for (std::uint32_t strip = 0; strip < layout.chunks; ++strip) {
+        const tmsize_t size = TIFFRawStripSize(tif, strip);
+        if (size < 4 || std::uint64_t(size) > budget)
+            return {};
+        budget -= std::uint64_t(size);
+        QByteArray data(static_cast<qsizetype>(size), Qt::Uninitialized);
+        if (TIFFReadRawStrip(tif, strip, data.data(), size) != size || !data.startsWith("\xFF\xD8"))
+            return {};
+        bands.push_back(head.isEmpty() ? data : head + data.mid(2));
+    }
+    return bands;
+}
+
 }  // namespace scanvo::engine

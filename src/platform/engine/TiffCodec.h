@@ -5,9 +5,11 @@
 #include "platform/engine/Image.h"
 #include "platform/engine/TiffFile.h"
 
+#include <QByteArray>
 #include <QPoint>
 
 #include <cstdint>
+#include <vector>
 
 namespace scanvo::engine {
 
@@ -30,6 +32,11 @@ struct TiffPageLayout {
 TiffPageLayout ReadTiffPageLayout(const TiffFile& file);
 // The current directory's resolution in dots per inch, 0 each way when it gives none.
 QPoint TiffPageResolution(const TiffFile& file);
+// A JPEG-in-TIFF page's strips, top to bottom, each made a complete JPEG stream: the page's tables
+// (the JPEGTables tag without its end marker) and the strip without its start marker. Empty when
+// the page is not JPEG in 8-bit strips of contiguous samples, top row first, or when its strips
+// claim more bytes than the file holds.
+std::vector<QByteArray> TiffJpegBands(const TiffFile& file, const TiffPageLayout& layout);
 
 // The format code of the current directory of file.
 int TiffPageFormat(const TiffFile& file);

@@ -78,32 +78,14 @@ bool TakeFaxStrip(TIFF* tif, const TiffLayout& t, std::uint64_t fileBytes, PdfIm
     return true;
 }
 
-// A JPEG-in-TIFF page as one JPEG stream. Each strip with the page's tables (the JPEGTables tag
-// without its end marker, then the strip without its start marker) is a complete stream; a page of
-// several strips has their coefficients joined into one stream, its pixels never decoded.
-bool TakeJpegStrips(TIFF* tif, const TiffLayout& t, std::uint64_t fileBytes, const QString& path, PdfImage* image)
+// A JPEG-in-TIFF page as one JPEG stream: the only strip, or the strips' coefficients joined into
+// one stream, its pixels never decoded.
+bool TakeJpegStrips(const engine::TiffFile& file, const TiffLayout& t, const QString& path, PdfImage* image)
 {
     const bool rgb = t.samplesPerPixel == 3 && t.photometric == PHOTOMETRIC_RGB;
-    if (t.compression != COMPRESSION_JPEG || t.bitsPerSample != 8 || (t.samplesPerPixel != 1 && t.samplesPerPixel != 3)
-        || t.planar != PLANARCONFIG_CONTIG || t.orientation != ORIENTATION_TOPLEFT || t.tiled || t.chunks == 0
-        || (rgb && t.chunks > 1))
+    const std::vector<QByteArray> bands = engine::TiffJpegBands(file, t);
+    if (bands.empty() || (rgb && bands.size() > 1))
         return false;
-    QByteArray head;
-    std::uint32_t tableBytes = 0;
-    void* tables = nullptr;
-    if (TIFFGetField(tif, TIFFTAG_JPEGTABLES, &tableBytes, &tables) && tables && tableBytes > 4) {
-        head = QByteArray(static_cast<const char*>(tables), static_cast<qsizetype>(tableBytes));
-        if (!head.startsWith("\xFF\xD8") || !head.endsWith("\xFF\xD9"))
-            return false;
-        head.chop(2);
-    }
-    std::vector<QByteArray> bands;
-    for (std::uint32_t strip = 0; strip < t.chunks; ++strip) {
-        const QByteArray data = RawStrip(tif, strip, &fileBytes);
-        if (data.size() < 4 || !data.startsWith("\xFF\xD8"))
-            return false;
-        bands.push_back(head.isEmpty() ? data : head + data.mid(2));
-    }
     QByteArray stream;
     try {
         stream = bands.size() == 1 ? bands.front() : engine::JoinJpegBands(bands, int(t.width), int(t.height), path);
@@ -130,7 +112,7 @@ bool TakeStoredTiffPage(const PdfPageRef& page, PdfImage* image)
     const TiffLayout layout = engine::ReadTiffPageLayout(file);
     const QPoint dpi = engine::TiffPageResolution(file);
     const bool kept = TakeFaxStrip(file.get(), layout, file.fileSize(), image)
-        || TakeJpegStrips(file.get(), layout, file.fileSize(), page.path, image);
+        || TakeJpegStrips(file, layout, page.path, image);
     if (!kept || file.hasError())
         return false;
     image->width = int(layout.width);
