@@ -86,7 +86,7 @@ std::unique_ptr<Imaging> OpenControl(const QString& root, const QString& docName
     control->setDocType(docType);
     control->resize(800, 600);
     control->show();
-    control->State().m_LocalPath = root;
+    control->State().props.m_LocalPath = root;
     return control;
 }
 
@@ -114,8 +114,8 @@ void BM_ScanJob(benchmark::State& s, Job job)
         scan.Resolution = 3;
         scan.PaperSize = 1;
         scan.PaperDirection = 1;
-        if (control->State().m_Scanner)
-            control->State().m_Scanner->selectSource(QStringLiteral("test:0"));
+        if (control->State().scan.m_Scanner)
+            control->State().scan.m_Scanner->selectSource(QStringLiteral("test:0"));
 
         QElapsedTimer timer;
         timer.start();

@@ -85,29 +85,29 @@ struct Browser {
 
     Browser()
     {
-        state.tbFileOperate = new CommandToolBar(toolbars::tbFileOperate, true, &host);
-        state.tbImaging = new CommandToolBar(toolbars::tbImaging, true, &host);
-        state.tbCommon = new CommandToolBar(toolbars::tbCommon, false, &host);
-        state.lvwFileList = new FileListView(&host);
-        state.cboZoomFactor = new QComboBox(&host);
-        state.sbTotalInfo = new QStatusBar(&host);
+        state.widgets.tbFileOperate = new CommandToolBar(toolbars::tbFileOperate, true, &host);
+        state.widgets.tbImaging = new CommandToolBar(toolbars::tbImaging, true, &host);
+        state.widgets.tbCommon = new CommandToolBar(toolbars::tbCommon, false, &host);
+        state.widgets.lvwFileList = new FileListView(&host);
+        state.widgets.cboZoomFactor = new QComboBox(&host);
+        state.widgets.sbTotalInfo = new QStatusBar(&host);
         for (int n = 1; n <= 5; ++n) {
-            auto* label = new QLabel(state.sbTotalInfo);
+            auto* label = new QLabel(state.widgets.sbTotalInfo);
             label->setObjectName(QStringLiteral("sbTotalInfoPanel%1").arg(n));
         }
         auto* viewer = new engine::ImageViewer(&host);
         viewer->resize(kViewWidth, kViewHeight);
         viewer->setPaintMode(engine::ImageViewer::PaintFitHeight);
-        state.mtMain = viewer;
+        state.widgets.mtMain = viewer;
     }
-    engine::ImageViewer* viewer() { return static_cast<engine::ImageViewer*>(state.mtMain); }
+    engine::ImageViewer* viewer() { return static_cast<engine::ImageViewer*>(state.widgets.mtMain); }
     // A document of the files in directory root/name, as BuildFileList finds it.
     void openAt(const QString& root, const QString& name, qint16 type)
     {
-        state.m_LocalPath = root;
-        state.m_DocName = name;
-        state.m_RequestedDocType = type;
-        state.m_DocType = type;
+        state.props.m_LocalPath = root;
+        state.props.m_DocName = name;
+        state.doc.m_RequestedDocType = type;
+        state.props.m_DocType = type;
     }
 };
 
@@ -121,9 +121,9 @@ void BM_PageTurn(benchmark::State& s, const QString& file, qint16 docType)
 {
     Browser browser;
     browser.openAt(Pages().path(QStringLiteral("page")), QFileInfo(file).dir().dirName(), docType);
-    browser.state.m_Files.append(file);
-    browser.state.m_PageCount = 1;
-    browser.state.m_CurrentPage = 1;
+    browser.state.doc.m_Files.append(file);
+    browser.state.doc.m_PageCount = 1;
+    browser.state.doc.m_CurrentPage = 1;
     const std::uint64_t shared = engine::StripsReadByHelpers();
     for (auto _ : s) {
         ShowPage(browser.state, 1);
@@ -187,7 +187,7 @@ bool Reopen(Browser& browser, int count)
 {
     ResetDocumentView(browser.state);
     BuildFileList(browser.state, 0);
-    return browser.state.lvwFileList->count() == count && browser.viewer()->hasImage();
+    return browser.state.widgets.lvwFileList->count() == count && browser.viewer()->hasImage();
 }
 
 void BM_OpenDocument(benchmark::State& s)

@@ -91,7 +91,7 @@ struct Viewer {
     explicit Viewer(const engine::Image& page)
     {
         viewer.resize(900, 1200);
-        state.mtMain = &viewer;
+        state.widgets.mtMain = &viewer;
         viewer.setImage(page);
     }
 };

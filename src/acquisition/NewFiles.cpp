@@ -27,28 +27,28 @@ QString FileName(const QString& path)
 
 void InformNoDocument(ControlState& state, const QString& text)
 {
-    CurrentPrompter().showMessage(state.control, text, core_texts::kTitleInformation, MessageIcon::Information);
+    CurrentPrompter().showMessage(state.widgets.control, text, core_texts::kTitleInformation, MessageIcon::Information);
 }
 
 }  // namespace
 
 bool EnsureDocument(ControlState& state)
 {
-    if (state.m_LocalPath.isEmpty()) {
+    if (state.props.m_LocalPath.isEmpty()) {
         Prompter& prompter = CurrentPrompter();
-        frmImageDir dialog(prompter, state.control);
-        dialog.SaveDir = state.m_LocalPath;
+        frmImageDir dialog(prompter, state.widgets.control);
+        dialog.SaveDir = state.props.m_LocalPath;
         if (prompter.runDialog(dialog) == QDialog::Accepted)
-            state.m_LocalPath = dialog.SaveDir;
+            state.props.m_LocalPath = dialog.SaveDir;
     }
-    if (state.m_LocalPath.isEmpty()) {
+    if (state.props.m_LocalPath.isEmpty()) {
         InformNoDocument(state, T::kNoLocalPath);
         return false;
     }
-    EnsureDirectory(RootDirectoryPath(state.m_LocalPath));
+    EnsureDirectory(RootDirectoryPath(state.props.m_LocalPath));
     // Pages are written below the root only, into a directory that exists.
-    if (state.m_DocName.isEmpty() || !IsDocNameInsideRoot(state.m_DocName) ||
-        !EnsureDirectory(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName))) {
+    if (state.props.m_DocName.isEmpty() || !IsDocNameInsideRoot(state.props.m_DocName) ||
+        !EnsureDirectory(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName))) {
         InformNoDocument(state, T::kNoDocName);
         return false;
     }

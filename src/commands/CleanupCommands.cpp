@@ -35,7 +35,7 @@ void RunFilter(ControlState& state, const QString& status, const QString& notBit
 {
     if (!HasPage(state))
         return;
-    if (!IsCleanupPage(state.mtMain->image())) {
+    if (!IsCleanupPage(state.widgets.mtMain->image())) {
         SetStatusPanelText(state, 1, notBitonal);
         return;
     }
@@ -53,7 +53,7 @@ void RunFilter(ControlState& state, const QString& status, const QString& notBit
 template <typename Form>
 void ShowForm(ControlState& state)
 {
-    Form form(state.control);
+    Form form(state.widgets.control);
     CurrentPrompter().runDialog(form);
 }
 

@@ -16,7 +16,7 @@ namespace scanvo {
 
 bool HasPage(const ControlState& state)
 {
-    return state.mtMain && state.mtMain->hasImage();
+    return state.widgets.mtMain && state.widgets.mtMain->hasImage();
 }
 
 std::optional<Failure> RunCommand(ControlState& state, const QString& statusText, const std::function<void()>& work)
@@ -39,7 +39,7 @@ bool RunPageTransform(ControlState& state, const QString& statusText,
     if (!HasPage(state))
         return false;
     const std::optional<Failure> failure =
-        RunCommand(state, statusText, [&] { CommitEdit(state, transform(state.mtMain->image())); });
+        RunCommand(state, statusText, [&] { CommitEdit(state, transform(state.widgets.mtMain->image())); });
     if (failure)
         ReportFailure(state, *failure);
     return !failure;
@@ -57,19 +57,19 @@ bool RunPageCommand(ControlState& state, const QString& statusText,
 
 void CommitEdit(ControlState& state, engine::Image edited)
 {
-    RecordEdit(state, state.mtMain->exchangeImage(std::move(edited)));
+    RecordEdit(state, state.widgets.mtMain->exchangeImage(std::move(edited)));
 }
 
 void RecordEdit(ControlState& state, engine::Image before)
 {
     state.m_History.Record(std::move(before));
-    state.m_PageModified = true;
+    state.doc.m_PageModified = true;
     SetUndoButtons(state, 2);
 }
 
 void ReportFailure(ControlState& state, const Failure& failure)
 {
-    CurrentPrompter().showMessage(state.control, NumberedDescription(failure), core_texts::kTitleError,
+    CurrentPrompter().showMessage(state.widgets.control, NumberedDescription(failure), core_texts::kTitleError,
                                   MessageIcon::Critical);
 }
 

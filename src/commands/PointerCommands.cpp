@@ -42,11 +42,11 @@ PointerGestures CommandGestures(ControlState& state)
 
 void OnRegionDrawn(ControlState& state, const QRect& region)
 {
-    if (!state.m_ClearToolOn && !state.m_CropToolOn)
+    if (!state.tools.m_ClearToolOn && !state.tools.m_CropToolOn)
         SetClipboardButtons(state, 1);
     RunRegionTool(state);
-    if (state.m_PaintToolOn) {
-        const quint32 colour = state.m_PaintColor;
+    if (state.tools.m_PaintToolOn) {
+        const quint32 colour = state.tools.m_PaintColor;
         RunPageCommand(state, T::kPaintStatus, [&](engine::Image& page) { ops::FillRect(page, region, colour); });
         RemoveSelection(state);
     }
@@ -55,17 +55,17 @@ void OnRegionDrawn(ControlState& state, const QRect& region)
 void OnViewerClick(ControlState& state, const QPointF& point)
 {
     const QPoint pixel(int(std::floor(point.x())), int(std::floor(point.y())));
-    if (state.m_PickColorOn && HasPage(state)) {
-        const engine::Image& page = state.mtMain->image();
+    if (state.tools.m_PickColorOn && HasPage(state)) {
+        const engine::Image& page = state.widgets.mtMain->image();
         if (QRect(0, 0, page.width(), page.height()).contains(pixel)) {
-            state.m_PaintColor = ops::PixelColour(page, pixel.x(), pixel.y());
+            state.tools.m_PaintColor = ops::PixelColour(page, pixel.x(), pixel.y());
             ShowPaintColor(state);
         }
     }
-    if (state.m_PaintToolOn) {
+    if (state.tools.m_PaintToolOn) {
         // The stamp is filled straight onto the page: the clipboard keeps what was cut or copied.
         const QRect stamp(pixel, QSize(g_Settings.Imaging.PaintRectWidth, g_Settings.Imaging.PaintRectHeight));
-        const quint32 colour = state.m_PaintColor;
+        const quint32 colour = state.tools.m_PaintColor;
         RunPageCommand(state, T::kPaintStatus, [&](engine::Image& page) { ops::FillRect(page, stamp, colour); });
     }
     SetClipboardButtons(state, 2);
@@ -76,14 +76,14 @@ void OnSelectionDropped(ControlState& state, const QRect& from, const QPoint& to
     if (!HasPage(state))
         return;
     try {
-        const engine::Image& page = state.mtMain->image();
+        const engine::Image& page = state.widgets.mtMain->image();
         const engine::Image lifted = ops::Crop(page, from);
         engine::Image edited = page;
         if (whiten)
             ops::FillRect(edited, from, ops::kWhite);
         ops::Combine(edited, lifted, QRect(0, 0, lifted.width(), lifted.height()), to, ops::kCombinePasteFlags);
-        state.mtMain->setImage(std::move(edited));
-        state.m_PageModified = true;
+        state.widgets.mtMain->setImage(std::move(edited));
+        state.doc.m_PageModified = true;
     } catch (...) {
         ReportFailure(state, CaughtFailure(engine::ErrOperation));
     }
@@ -91,15 +91,15 @@ void OnSelectionDropped(ControlState& state, const QRect& from, const QPoint& to
 
 void OnLineDrawn(ControlState& state, const QLineF& image, const QLineF& viewer)
 {
-    state.m_LineX1 = float(image.x1());
-    state.m_LineY1 = float(image.y1());
-    state.m_LineX2 = float(image.x2());
-    state.m_LineY2 = float(image.y2());
+    state.tools.m_LineX1 = float(image.x1());
+    state.tools.m_LineY1 = float(image.y1());
+    state.tools.m_LineX2 = float(image.x2());
+    state.tools.m_LineY2 = float(image.y2());
     const float angle = LineAngle(viewer.x1(), viewer.y1(), viewer.x2(), viewer.y2());
     if (angle > 0)
         DeskewByLine(state, angle);
-    else if (state.mtMain)
-        state.mtMain->repaintImage();
+    else if (state.widgets.mtMain)
+        state.widgets.mtMain->repaintImage();
 }
 
 }  // namespace scanvo

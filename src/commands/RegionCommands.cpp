@@ -34,11 +34,11 @@ qint16& FlagOf(ControlState& state, RegionTool tool)
 {
     switch (tool) {
     case RegionTool::ClearInside:
-        return state.m_ClearToolOn;
+        return state.tools.m_ClearToolOn;
     case RegionTool::ClearOutside:
-        return state.m_TrimToolOn;
+        return state.tools.m_TrimToolOn;
     default:
-        return state.m_CropToolOn;
+        return state.tools.m_CropToolOn;
     }
 }
 
@@ -60,21 +60,21 @@ void ToggleRegionTool(ControlState& state, RegionTool tool)
     if (on) {
         // Releases the other region tools and the comment tool with their buttons.
         ClearRegionTools(state);
-        if (state.m_DeskewLineMode) {
+        if (state.tools.m_DeskewLineMode) {
             SetDeskewLineMode(state, false);
             SetRegionShape(state, 1);
         }
-        if (state.txtPageNumber)
-            state.txtPageNumber->hide();
-        if (state.cmdFont)
-            state.cmdFont->hide();
+        if (state.widgets.txtPageNumber)
+            state.widgets.txtPageNumber->hide();
+        if (state.widgets.cmdFont)
+            state.widgets.cmdFont->hide();
         ClearColorTools(state);
     }
     FlagOf(state, tool) = on ? 1 : 0;
-    if (QAction* button = FindToolbarAction(state.tbImaging, QString::fromLatin1(KeyOf(tool))))
+    if (QAction* button = FindToolbarAction(state.widgets.tbImaging, QString::fromLatin1(KeyOf(tool))))
         button->setChecked(on);
-    if (state.tbImaging)
-        state.tbImaging->update();
+    if (state.widgets.tbImaging)
+        state.widgets.tbImaging->update();
 }
 
 // The page with sourceRect of it copied to destPos on an otherwise white page of the same size,
@@ -99,8 +99,8 @@ QRect SelectionOnPage(const ControlState& state)
 {
     if (!HasRegion(state))
         return {};
-    const engine::Image& page = state.mtMain->image();
-    return state.m_Selection & QRect(0, 0, page.width(), page.height());
+    const engine::Image& page = state.widgets.mtMain->image();
+    return state.view.m_Selection & QRect(0, 0, page.width(), page.height());
 }
 
 }  // namespace
@@ -166,11 +166,11 @@ void Crop(ControlState& state)
 
 QRect TrimBoxImageRect(const ControlState& state)
 {
-    if (state.m_TrimRegionOn != 1 || state.m_TrimFrame.isEmpty() || !HasPage(state))
+    if (state.view.m_TrimRegionOn != 1 || state.tools.m_TrimFrame.isEmpty() || !HasPage(state))
         return {};
-    const engine::ImageViewer& viewer = *state.mtMain;
-    const QRectF box(viewer.widgetToImage(state.m_TrimFrame.topLeft()),
-                     viewer.widgetToImage(state.m_TrimFrame.bottomRight()));
+    const engine::ImageViewer& viewer = *state.widgets.mtMain;
+    const QRectF box(viewer.widgetToImage(state.tools.m_TrimFrame.topLeft()),
+                     viewer.widgetToImage(state.tools.m_TrimFrame.bottomRight()));
     const engine::Image& page = viewer.image();
     return box.normalized().toAlignedRect() & QRect(0, 0, page.width(), page.height());
 }
@@ -251,17 +251,17 @@ void MoveToTopLeft(ControlState& state)
 
 void RunRegionTool(ControlState& state)
 {
-    if (state.m_ClearToolOn)
+    if (state.tools.m_ClearToolOn)
         ClearInside(state);
-    else if (state.m_TrimToolOn)
+    else if (state.tools.m_TrimToolOn)
         ClearOutside(state);
-    else if (state.m_CropToolOn)
+    else if (state.tools.m_CropToolOn)
         Crop(state);
 }
 
 void ShowAutoTrimOptions(ControlState& state)
 {
-    frmAutoTrimOptions form(state.control);
+    frmAutoTrimOptions form(state.widgets.control);
     CurrentPrompter().runDialog(form);
 }
 

@@ -35,7 +35,7 @@ qint16 Dpi16(int dpi)
 // A selection drawn on the page before may lie outside the page resized.
 void KeepSelectionOnPage(ControlState& state)
 {
-    SetSelection(state, state.m_Selection);
+    SetSelection(state, state.view.m_Selection);
 }
 
 }  // namespace
@@ -44,8 +44,8 @@ void ResizeImage(ControlState& state)
 {
     if (!HasPage(state))
         return;
-    const engine::Image& page = state.mtMain->image();
-    frmResize dialog(state.control);
+    const engine::Image& page = state.widgets.mtMain->image();
+    frmResize dialog(state.widgets.control);
     dialog.NewWidth = page.width();
     dialog.NewHeight = page.height();
     dialog.ResolutionX = Dpi16(page.xResolution());
@@ -67,8 +67,8 @@ void ResizeCanvas(ControlState& state)
 {
     if (!HasPage(state))
         return;
-    const engine::Image& page = state.mtMain->image();
-    frmResizeCanvas dialog(state.control);
+    const engine::Image& page = state.widgets.mtMain->image();
+    frmResizeCanvas dialog(state.widgets.control);
     dialog.CanvasIndex = state.m_CanvasIndex;
     dialog.CanvasWidth = float(page.width());
     dialog.CanvasHeight = float(page.height());

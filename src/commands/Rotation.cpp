@@ -87,21 +87,21 @@ void DeskewAutomatic(ControlState& state)
 
 void ToggleDeskewLineMode(ControlState& state)
 {
-    if (state.m_DeskewLineMode) {
+    if (state.tools.m_DeskewLineMode) {
         SetDeskewLineMode(state, false);
         SetRegionShape(state, 1);
     } else {
         ClearRegionTools(state);
         ClearColorTools(state);
         SetDeskewLineMode(state, true);
-        if (state.txtPageNumber)
-            state.txtPageNumber->hide();
-        if (state.cmdFont)
-            state.cmdFont->hide();
+        if (state.widgets.txtPageNumber)
+            state.widgets.txtPageNumber->hide();
+        if (state.widgets.cmdFont)
+            state.widgets.cmdFont->hide();
         SetPlainPointer(state);
     }
-    if (state.tbImaging)
-        state.tbImaging->update();
+    if (state.widgets.tbImaging)
+        state.widgets.tbImaging->update();
 }
 
 float LineAngle(double x1, double y1, double x2, double y2)
@@ -115,8 +115,8 @@ float LineAngle(double x1, double y1, double x2, double y2)
 
 void DeskewByLine(ControlState& state, float angle)
 {
-    const double gx = double(state.m_LineX1) - state.m_LineX2;
-    const double gy = double(state.m_LineY1) - state.m_LineY2;
+    const double gx = double(state.tools.m_LineX1) - state.tools.m_LineX2;
+    const double gy = double(state.tools.m_LineY1) - state.tools.m_LineY2;
     // A line falling to the right (image y grows downwards) is levelled anticlockwise.
     const bool fallsToTheRight = (gx > 0 && gy > 0) || (gx <= 0 && gy < 0);
     const int hundredths = static_cast<int>(std::nearbyint(fallsToTheRight ? -angle : angle));
@@ -128,16 +128,16 @@ void RotateByDialog(ControlState& state, int kind)
     if (!HasPage(state))
         return;
     SetStatusText(state, T::kManualDeskewStatus);
-    engine::Image before = state.mtMain->image();
-    frmDeskewX dialog(state.control);
+    engine::Image before = state.widgets.mtMain->image();
+    frmDeskewX dialog(state.widgets.control);
     dialog.Flag = static_cast<qint16>(kind);
-    dialog.MainViewer = state.mtMain;
+    dialog.MainViewer = state.widgets.mtMain;
     CurrentPrompter().runDialog(dialog);
     // The page on view is the dialog's last preview after OK, the page as it was after cancel.
     if (dialog.Action == 1)
         RecordEdit(state, std::move(before));
     // A selection drawn on the page before may lie outside the page turned.
-    SetSelection(state, state.m_Selection);
+    SetSelection(state, state.view.m_Selection);
     SetIdleStatusText(state);
 }
 
@@ -190,7 +190,7 @@ void DeskewButton(ControlState& state)
 
 void ShowDeskewOptions(ControlState& state)
 {
-    frmDeskewOptions dialog(state.control);
+    frmDeskewOptions dialog(state.widgets.control);
     CurrentPrompter().runDialog(dialog);
 }
 

@@ -28,9 +28,9 @@ void RunToneDialog(ControlState& state, const QString& status, qint16 flag = 0)
     if (!HasPage(state))
         return;
     SetStatusText(state, status);
-    engine::Image before = state.mtMain->image();
-    Form form(state.control);
-    form.MainViewer = state.mtMain;
+    engine::Image before = state.widgets.mtMain->image();
+    Form form(state.widgets.control);
+    form.MainViewer = state.widgets.mtMain;
     bool keep = true;
     if constexpr (std::is_same_v<Form, frmBackgroundSubtraction>) {
         form.Flag = flag;
@@ -50,7 +50,7 @@ void InvertPage(ControlState& state)
 {
     if (!HasPage(state))
         return;
-    if (state.mtMain->image().depth() > 1) {
+    if (state.widgets.mtMain->image().depth() > 1) {
         SetStatusPanelText(state, 1, T::kInvertNotBitonal);
         return;
     }
@@ -146,7 +146,7 @@ void ConvertToBlackAndWhite(ControlState& state)
 
 void ShowPaintRectOptions(ControlState& state)
 {
-    frmPaintRect form(state.control);
+    frmPaintRect form(state.widgets.control);
     CurrentPrompter().runDialog(form);
 }
 

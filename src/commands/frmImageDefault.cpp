@@ -102,7 +102,7 @@ void frmImageDefault::cmdOK_Click()
 
 void ShowImageDefault(ControlState& state)
 {
-    frmImageDefault dialog(state.control);
+    frmImageDefault dialog(state.widgets.control);
     CurrentPrompter().runDialog(dialog);
 }
 

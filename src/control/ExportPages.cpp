@@ -30,15 +30,15 @@ QList<int> RowsToExport(const FileListView& list)
 QList<ExportItem> PlanExport(const ControlState& state)
 {
     QList<ExportItem> items;
-    if (state.lvwFileList == nullptr)
+    if (state.widgets.lvwFileList == nullptr)
         return items;
     const QString multiPageFile = DocumentPattern(state);
-    for (const int row : RowsToExport(*state.lvwFileList)) {
-        switch (state.m_DocType) {
+    for (const int row : RowsToExport(*state.widgets.lvwFileList)) {
+        switch (state.props.m_DocType) {
         case DocTypeMultiPageTiff: items.append({multiPageFile, row + 1}); break;
         case DocTypeSinglePageTiff:
-        case DocTypeSinglePageJpeg: items.append({state.lvwFileList->key(row), 1}); break;
-        default: items.append({state.lvwFileList->key(row), 0}); break;
+        case DocTypeSinglePageJpeg: items.append({state.widgets.lvwFileList->key(row), 1}); break;
+        default: items.append({state.widgets.lvwFileList->key(row), 0}); break;
         }
     }
     return items;
@@ -61,12 +61,12 @@ std::vector<pdf::PdfPageRef> ExportPageRefs(const QList<ExportItem>& items)
 
 QString ExportTitle(const ControlState& state)
 {
-    return QFileInfo(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName)).fileName();
+    return QFileInfo(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName)).fileName();
 }
 
 QString DefaultExportTarget(const ControlState& state)
 {
-    const QFileInfo document(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName));
+    const QFileInfo document(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName));
     const QFileInfo parent(document.absolutePath());
     const QString directory = parent.isDir() && parent.isWritable() ? parent.absoluteFilePath() : QDir::homePath();
     return directory + u'/' + document.fileName() + export_texts::kPdfExtension;

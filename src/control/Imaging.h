@@ -40,7 +40,7 @@ public:
     // Terminate: writes back a modified page and closes the scanner source.
     ~Imaging() override;
 
-    quint32 BackColor() const { return m_State.m_BackColor; }
+    quint32 BackColor() const { return m_State.props.m_BackColor; }
     void setBackColor(quint32 value);
     quint32 ForeColor() const { return m_ForeColor; }
     void setForeColor(quint32 value);
@@ -52,19 +52,19 @@ public:
     void setControlFont(const QFont& value);
     qint16 BorderStyle() const { return m_BorderStyle; }
     void setBorderStyle(qint16 value);
-    QString LocalPath() const { return m_State.m_LocalPath; }
+    QString LocalPath() const { return m_State.props.m_LocalPath; }
     void setLocalPath(const QString& value);
-    qint16 DocType() const { return m_State.m_DocType; }
+    qint16 DocType() const { return m_State.props.m_DocType; }
     void setDocType(qint16 value);
-    QString DocName() const { return m_State.m_DocName; }
+    QString DocName() const { return m_State.props.m_DocName; }
     void setDocName(const QString& value);
-    QString DocNameRule() const { return m_State.m_DocNameRule; }
+    QString DocNameRule() const { return m_State.props.m_DocNameRule; }
     void setDocNameRule(const QString& value);
-    qint16 ImagingButtonCaption() const { return m_State.m_ImagingButtonCaption; }
+    qint16 ImagingButtonCaption() const { return m_State.props.m_ImagingButtonCaption; }
     void setImagingButtonCaption(qint16 value);
-    qint16 ImagingBarAlign() const { return m_State.m_ImagingBarAlign; }
+    qint16 ImagingBarAlign() const { return m_State.props.m_ImagingBarAlign; }
     void setImagingBarAlign(qint16 value);
-    qint16 ScanBarAlign() const { return m_State.m_ScanBarAlign; }
+    qint16 ScanBarAlign() const { return m_State.props.m_ScanBarAlign; }
     void setScanBarAlign(qint16 value);
 
     // Opens the document DocName below LocalPath with the requested DocType.

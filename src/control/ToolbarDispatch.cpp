@@ -47,8 +47,8 @@ void RunKey(std::span<const DispatchRow> table, ControlState& state, const QStri
 // The keys keep working after the mouse was used on a toolbar.
 void FocusControl(ControlState& state)
 {
-    if (state.control)
-        state.control->setFocus(Qt::OtherFocusReason);
+    if (state.widgets.control)
+        state.widgets.control->setFocus(Qt::OtherFocusReason);
 }
 
 template <const char* Key>
@@ -69,7 +69,7 @@ void ListingCommand(ControlState& state)
 void ShowViewOptions(ControlState& state)
 {
     Prompter& prompter = CurrentPrompter();
-    frmViewOptions dialog(prompter, state.control);
+    frmViewOptions dialog(prompter, state.widgets.control);
     prompter.runDialog(dialog);
 }
 

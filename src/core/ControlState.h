@@ -183,8 +183,14 @@ struct ChildWidgets {
     QWidget* overlay = nullptr;
 };
 
-struct ControlState : ControlProperties, DocumentPosition, ViewerState, PointerToolState, ClipboardState, ScanJobState,
-                      ChildWidgets {
+struct ControlState {
+    ControlProperties props;
+    DocumentPosition doc;
+    ViewerState view;
+    PointerToolState tools;
+    ClipboardState clip;
+    ScanJobState scan;
+    ChildWidgets widgets;
     PageHistory m_History;
     // The paper size last chosen for the canvas (frmResizeCanvas's list entry), kept between uses.
     qint16 m_CanvasIndex = 0;

@@ -11,9 +11,9 @@ namespace scanvo {
 
 QLabel* StatusPanel(const ControlState& state, int n)
 {
-    if (state.sbTotalInfo == nullptr)
+    if (state.widgets.sbTotalInfo == nullptr)
         return nullptr;
-    return state.sbTotalInfo->findChild<QLabel*>(QStringLiteral("sbTotalInfoPanel%1").arg(n));
+    return state.widgets.sbTotalInfo->findChild<QLabel*>(QStringLiteral("sbTotalInfoPanel%1").arg(n));
 }
 
 void SetStatusPanelText(ControlState& state, int n, const QString& text)
@@ -32,7 +32,7 @@ void SetIdleStatusText(ControlState& state)
 {
     // An armed deskew line turns the next drag into a rotation; the user must not take it for a
     // selection, so the bar says so whenever it is not busy.
-    SetStatusPanelText(state, 1, state.m_DeskewLineMode ? core_texts::kDeskewLineHint : core_texts::kIdleStatus);
+    SetStatusPanelText(state, 1, state.tools.m_DeskewLineMode ? core_texts::kDeskewLineHint : core_texts::kIdleStatus);
 }
 
 }  // namespace scanvo

@@ -85,7 +85,7 @@ void CollectFiles(ControlState& state, const QString& pattern)
 
 void CollectListedFiles(ControlState& state, const QString& directory, const QStringList& names)
 {
-    QStringList listed = NamesListedByType(names, state.m_DocType);
+    QStringList listed = NamesListedByType(names, state.props.m_DocType);
     SortInNumberingOrder(listed);
     SetListedFiles(state, directory, listed);
 }
@@ -109,9 +109,9 @@ QString ListedFilePath(const QString& directory, const QString& name)
 void SetListedFiles(ControlState& state, const QString& directory, const QStringList& names)
 {
     const QString prefix = WithTrailingSeparator(directory);
-    state.m_Files.clear();
+    state.doc.m_Files.clear();
     for (const QString& name : names)
-        state.m_Files.append(prefix + name);
+        state.doc.m_Files.append(prefix + name);
 }
 
 int OpeningPosition(int position, int count)

@@ -33,7 +33,7 @@ void MoveToFile(ControlState& state, const QString& statusText, int n)
 {
     BusyPointer busy;
     SetStatusText(state, statusText);
-    state.m_CurrentFile = n;
+    state.doc.m_CurrentFile = n;
     GoToFile(state, n);
     SetIdleStatusText(state);
 }
@@ -42,10 +42,10 @@ void MoveToFile(ControlState& state, const QString& statusText, int n)
 // while the status text lets events run.
 void StepFile(ControlState& state, const QString& statusText, int delta)
 {
-    if (state.m_FileNavBusy)
+    if (state.doc.m_FileNavBusy)
         return;
-    QScopedValueRollback<bool> busy(state.m_FileNavBusy, true);
-    MoveToFile(state, statusText, state.m_CurrentFile + delta);
+    QScopedValueRollback<bool> busy(state.doc.m_FileNavBusy, true);
+    MoveToFile(state, statusText, state.doc.m_CurrentFile + delta);
 }
 
 QString FileMoveText(int n)
@@ -55,7 +55,7 @@ QString FileMoveText(int n)
 
 NumberBoxModel FileBoxModel(ControlState& state)
 {
-    return {[&state] { return state.FileCount(); }, [&state] { return state.m_CurrentFile; },
+    return {[&state] { return state.doc.FileCount(); }, [&state] { return state.doc.m_CurrentFile; },
             [&state](int n) { MoveToFile(state, FileMoveText(n), n); }};
 }
 
@@ -104,41 +104,41 @@ void NextFile(ControlState& state)
 
 void LastFile(ControlState& state)
 {
-    MoveToFile(state, T::kGoLastFile, state.FileCount());
+    MoveToFile(state, T::kGoLastFile, state.doc.FileCount());
 }
 
 void OnFileBoxDropDown(ControlState& state)
 {
-    OnNumberBoxDropDown(state.cboCurrentFile, FileBoxModel(state));
+    OnNumberBoxDropDown(state.widgets.cboCurrentFile, FileBoxModel(state));
 }
 
 void OnFileBoxPicked(ControlState& state)
 {
-    OnNumberBoxPicked(state.cboCurrentFile, FileBoxModel(state));
+    OnNumberBoxPicked(state.widgets.cboCurrentFile, FileBoxModel(state));
 }
 
 void OnFileBoxEnter(ControlState& state)
 {
-    OnNumberBoxEnter(state.cboCurrentFile, FileBoxModel(state));
+    OnNumberBoxEnter(state.widgets.cboCurrentFile, FileBoxModel(state));
 }
 
 void OnFileListClick(ControlState& state)
 {
-    FileListView* list = state.lvwFileList;
+    FileListView* list = state.widgets.lvwFileList;
     if (list == nullptr || list->count() == 0)
         return;
     const int entry = list->currentRow() + 1;
     if (entry < 1)
         return;
     BusyPointer busy;
-    if (state.m_DocType != DocTypeAllImages) {
-        if (entry != state.m_CurrentPage) {
-            state.m_CurrentPage = static_cast<qint16>(entry);
-            ShowPage(state, state.m_CurrentPage);
+    if (state.props.m_DocType != DocTypeAllImages) {
+        if (entry != state.doc.m_CurrentPage) {
+            state.doc.m_CurrentPage = static_cast<qint16>(entry);
+            ShowPage(state, state.doc.m_CurrentPage);
         }
-    } else if (entry != state.m_CurrentFile) {
-        state.m_CurrentFile = entry;
-        GoToFile(state, state.m_CurrentFile);
+    } else if (entry != state.doc.m_CurrentFile) {
+        state.doc.m_CurrentFile = entry;
+        GoToFile(state, state.doc.m_CurrentFile);
     }
 }
 
@@ -152,13 +152,13 @@ void OnFileListKeyUp(ControlState& state, int key, bool shift)
     }
     // Space scans as the scan button would, when that button is enabled.
     if (key == Qt::Key_Space)
-        ClickToolbarKey(state.tbMain, keys::miScan);
+        ClickToolbarKey(state.widgets.tbMain, keys::miScan);
 }
 
 void ConnectFileNavigation(ControlState& state)
 {
-    ConnectNumberBox(state.cboCurrentFile, FileBoxModel(state));
-    if (FileListView* list = state.lvwFileList) {
+    ConnectNumberBox(state.widgets.cboCurrentFile, FileBoxModel(state));
+    if (FileListView* list = state.widgets.lvwFileList) {
         QObject::connect(list, &FileListView::entryClicked, list, [&state](int) { OnFileListClick(state); });
         new FileListKeys(state, list);
     }

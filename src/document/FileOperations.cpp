@@ -44,44 +44,44 @@ namespace {
 
 bool HasEntries(const ControlState& state)
 {
-    return state.lvwFileList && state.lvwFileList->count() > 0;
+    return state.widgets.lvwFileList && state.widgets.lvwFileList->count() > 0;
 }
 
 bool IsFileListed(const ControlState& state)
 {
-    return state.m_DocType != DocTypeMultiPageTiff;
+    return state.props.m_DocType != DocTypeMultiPageTiff;
 }
 
 // The highlighted entry, 1-based; 0 when none is.
 int SelectedEntry(const ControlState& state)
 {
-    if (!state.lvwFileList)
+    if (!state.widgets.lvwFileList)
         return 0;
-    const int row = state.lvwFileList->currentRow();
-    return row >= 0 && state.lvwFileList->selectedRows().contains(row) ? row + 1 : 0;
+    const int row = state.widgets.lvwFileList->currentRow();
+    return row >= 0 && state.widgets.lvwFileList->selectedRows().contains(row) ? row + 1 : 0;
 }
 
 QString EntryText(const ControlState& state, int n)
 {
-    return state.lvwFileList->text(n - 1);
+    return state.widgets.lvwFileList->text(n - 1);
 }
 
 QString EntryKey(const ControlState& state, int n)
 {
-    return state.lvwFileList->key(n - 1);
+    return state.widgets.lvwFileList->key(n - 1);
 }
 
 // Writes a modified page back; false when it stays modified (the failure was reported).
 bool PageWrittenBack(ControlState& state)
 {
-    if (state.m_PageModified)
+    if (state.doc.m_PageModified)
         SaveCurrentPage(state);
-    return !state.m_PageModified;
+    return !state.doc.m_PageModified;
 }
 
 void Tell(ControlState& state, const QString& text, MessageIcon icon)
 {
-    CurrentPrompter().showMessage(state.control, text, core_texts::kTitleInformation, icon);
+    CurrentPrompter().showMessage(state.widgets.control, text, core_texts::kTitleInformation, icon);
 }
 
 // The list rebuilt from disk at position, with the toolbars in the state that leaves. A document
@@ -159,9 +159,9 @@ QString UnsuitableReplacement(const ControlState& state, const QString& chosen, 
 QList<int> CheckedEntries(const ControlState& state)
 {
     QList<int> checked;
-    if (!state.lvwFileList)
+    if (!state.widgets.lvwFileList)
         return checked;
-    for (const int row : state.lvwFileList->checkedRows())
+    for (const int row : state.widgets.lvwFileList->checkedRows())
         checked.append(row + 1);
     return checked;
 }
@@ -170,13 +170,13 @@ void ToggleCheckAll(ControlState& state)
 {
     if (!HasEntries(state))
         return;
-    const bool check = state.m_SelectMode != 1;
-    state.lvwFileList->setAllChecked(check);
-    if (QAction* select = FindToolbarAction(state.tbFileOperate, keys::miSelect))
+    const bool check = state.doc.m_SelectMode != 1;
+    state.widgets.lvwFileList->setAllChecked(check);
+    if (QAction* select = FindToolbarAction(state.widgets.tbFileOperate, keys::miSelect))
         select->setChecked(check);
-    state.m_SelectMode = check ? 1 : 0;
-    if (state.tbFileOperate)
-        state.tbFileOperate->update();
+    state.doc.m_SelectMode = check ? 1 : 0;
+    if (state.widgets.tbFileOperate)
+        state.widgets.tbFileOperate->update();
 }
 
 bool DeleteCheckedFiles(ControlState& state)
@@ -185,9 +185,9 @@ bool DeleteCheckedFiles(ControlState& state)
     if (checked.isEmpty())
         return false;
     Prompter& prompter = CurrentPrompter();
-    if (!prompter.askYesNo(state.control, T::kDeleteQuestion, core_texts::kTitleInformation))
+    if (!prompter.askYesNo(state.widgets.control, T::kDeleteQuestion, core_texts::kTitleInformation))
         return false;
-    if (!prompter.askYesNo(state.control, T::kDeleteAgainQuestion, core_texts::kTitleInformation))
+    if (!prompter.askYesNo(state.widgets.control, T::kDeleteAgainQuestion, core_texts::kTitleInformation))
         return false;
     if (!PageWrittenBack(state))
         return false;
@@ -195,9 +195,9 @@ bool DeleteCheckedFiles(ControlState& state)
     BusyPointer busy;
     QStringList notDeleted;
     bool documentLeft = true;
-    if (state.m_DocType == DocTypeMultiPageTiff) {
+    if (state.props.m_DocType == DocTypeMultiPageTiff) {
         const QString path = DocumentPattern(state);
-        if (checked.size() != state.m_PageCount) {
+        if (checked.size() != state.doc.m_PageCount) {
             // From the last page back, so the lower page numbers stay valid.
             for (qsizetype i = checked.size() - 1; i >= 0; --i) {
                 try {
@@ -217,7 +217,7 @@ bool DeleteCheckedFiles(ControlState& state)
             if (!QFile::remove(path))
                 notDeleted.prepend(PathFilePart(path));
         }
-        documentLeft = checked.size() != state.lvwFileList->count() || !notDeleted.isEmpty();
+        documentLeft = checked.size() != state.widgets.lvwFileList->count() || !notDeleted.isEmpty();
     }
     bool shown = false;
     if (documentLeft)
@@ -238,19 +238,19 @@ void ReplaceFile(ControlState& state)
         return;
     Prompter& prompter = CurrentPrompter();
     const QStringList chosen =
-        ChosenFilePaths(prompter.chooseFiles(state.control, T::kReplaceTitle, QString(), FileDialogFilter(state.m_DocType)));
+        ChosenFilePaths(prompter.chooseFiles(state.widgets.control, T::kReplaceTitle, QString(), FileDialogFilter(state.props.m_DocType)));
     if (chosen.isEmpty())
         return;
     const QString source = chosen.first();
     if (chosen.size() > 1)
         Tell(state, T::kSeveralFilesChosen.arg(PathFilePart(source)), MessageIcon::Information);
-    const bool multiPage = state.m_DocType == DocTypeMultiPageTiff;
+    const bool multiPage = state.props.m_DocType == DocTypeMultiPageTiff;
     const QString target = multiPage ? DocumentPattern(state) : EntryKey(state, selected);
     if (const QString problem = UnsuitableReplacement(state, source, target); !problem.isEmpty()) {
         Tell(state, problem, MessageIcon::Warning);
         return;
     }
-    if (!prompter.askYesNo(state.control, T::kReplaceQuestion, core_texts::kTitleInformation))
+    if (!prompter.askYesNo(state.widgets.control, T::kReplaceQuestion, core_texts::kTitleInformation))
         return;
     if (!PageWrittenBack(state))
         return;
@@ -266,12 +266,12 @@ void ReplaceFile(ControlState& state)
              MessageIcon::Warning);
         return;
     }
-    if (state.m_DocType == DocTypeAllImages) {
-        state.m_CurrentFile = selected;
+    if (state.props.m_DocType == DocTypeAllImages) {
+        state.doc.m_CurrentFile = selected;
         GoToFile(state, selected);
     } else {
-        state.m_CurrentPage = static_cast<qint16>(selected);
-        ShowPage(state, state.m_CurrentPage);
+        state.doc.m_CurrentPage = static_cast<qint16>(selected);
+        ShowPage(state, state.doc.m_CurrentPage);
     }
 }
 
@@ -280,15 +280,15 @@ bool RenameFile(ControlState& state)
     if (!IsFileListed(state) || !HasEntries(state))
         return false;
     const int selected = SelectedEntry(state);
-    if (selected == 0 || selected > state.m_Files.count())
+    if (selected == 0 || selected > state.doc.m_Files.count())
         return false;
-    const QString path = state.m_Files.at(selected);
+    const QString path = state.doc.m_Files.at(selected);
     const QString directory = PathDirPart(path);
     const QString extension = NameExtension(PathFilePart(path));
     const QString base = NameWithoutExtension(PathFilePart(path));
 
     Prompter& prompter = CurrentPrompter();
-    frmRename dialog(state.control);
+    frmRename dialog(state.widgets.control);
     dialog.FileName = base;
     dialog.FilePath = directory;
     dialog.FileExt = extension;
@@ -308,19 +308,19 @@ bool RenameFile(ControlState& state)
         Tell(state, T::kRenameFailed, MessageIcon::Warning);
         return false;
     }
-    state.m_Files.set(selected, renamed);
+    state.doc.m_Files.set(selected, renamed);
     if (g_CurrentFilePath == path)
         g_CurrentFilePath = renamed;
-    if (!state.mtMain || !state.mtMain->hasImage()) {
+    if (!state.widgets.mtMain || !state.widgets.mtMain->hasImage()) {
         // The entry shows the new name where it was.
         FillFileList(state);
-        state.lvwFileList->selectOnly(selected - 1);
+        state.widgets.lvwFileList->selectOnly(selected - 1);
         return false;
     }
     // The renamed file stays the one shown wherever its new name sorts.
     CollectFiles(state, DocumentPattern(state));
-    const qsizetype found = state.m_Files.toList().indexOf(renamed);
-    const int position = found < 0 ? state.m_Files.count() + 1 : int(found) + 1;
+    const qsizetype found = state.doc.m_Files.toList().indexOf(renamed);
+    const int position = found < 0 ? state.doc.m_Files.count() + 1 : int(found) + 1;
     return Rebuild(state, static_cast<qint16>(qMin(position, 32767)));
 }
 
@@ -337,7 +337,7 @@ bool BatchRename(ControlState& state)
     for (int n : checked)
         names.append(EntryText(state, n));
 
-    frmBatchRename dialog(state.control);
+    frmBatchRename dialog(state.widgets.control);
     dialog.FileList = names;
     dialog.DocNameRule = g_Settings.Scan.DocNameRule;
     CurrentPrompter().runDialog(dialog);

@@ -89,11 +89,11 @@ int ChooseFileFormat(const ControlState& state, int bits, const QString& extensi
     const auto& save = g_Settings.Save;
     if (bits == 1)
         return Tif1FormatCode(save.Tif1Compress);
-    if (IsTiffDocument(state.m_DocType))
+    if (IsTiffDocument(state.props.m_DocType))
         return Tif2FormatCode(save.Tif2Compress);
-    if (state.m_DocType == DocTypeSinglePageJpeg)
+    if (state.props.m_DocType == DocTypeSinglePageJpeg)
         return JpgFormatCode(save.JpgCompress);
-    if (state.m_DocType == DocTypeAllImages || state.m_DocType == DocTypeDetect) {
+    if (state.props.m_DocType == DocTypeAllImages || state.props.m_DocType == DocTypeDetect) {
         if (extension.compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0)
             return JpgFormatCode(save.JpgCompress);
         if (extension.compare(QLatin1String("tif"), Qt::CaseInsensitive) == 0)
@@ -104,28 +104,28 @@ int ChooseFileFormat(const ControlState& state, int bits, const QString& extensi
 
 void PrepareAcquiredSave(ControlState& state)
 {
-    if (state.mtMain == nullptr || !state.mtMain->hasImage())
+    if (state.widgets.mtMain == nullptr || !state.widgets.mtMain->hasImage())
         return;
-    PrepareAcquiredSave(state, state.mtMain->shownImage().depth());
+    PrepareAcquiredSave(state, state.widgets.mtMain->shownImage().depth());
 }
 
 void PrepareAcquiredSave(ControlState& state, int depth)
 {
     const auto& save = g_Settings.Save;
     if (depth == 1) {
-        state.m_SaveFormat = static_cast<qint16>(Tif1FormatCode(save.Tif1Compress));
-        state.m_SaveQuality = kNoPresetFactor;
-        state.m_SaveBits = 1;
+        state.scan.m_SaveFormat = static_cast<qint16>(Tif1FormatCode(save.Tif1Compress));
+        state.scan.m_SaveQuality = kNoPresetFactor;
+        state.scan.m_SaveBits = 1;
         return;
     }
-    if (IsTiffDocument(state.m_ScanDocType)) {
-        state.m_SaveFormat = static_cast<qint16>(Tif2FormatCode(save.Tif2Compress));
-        state.m_SaveQuality = PresetQualityFactor(save.Tif2Quality, save.Tif2QualityValue, state.m_SaveQuality);
-    } else if (state.m_ScanDocType == DocTypeSinglePageJpeg) {
-        state.m_SaveFormat = static_cast<qint16>(JpgFormatCode(save.JpgCompress));
-        state.m_SaveQuality = PresetQualityFactor(save.JpgQuality, save.JpgQualityValue, state.m_SaveQuality);
+    if (IsTiffDocument(state.scan.m_ScanDocType)) {
+        state.scan.m_SaveFormat = static_cast<qint16>(Tif2FormatCode(save.Tif2Compress));
+        state.scan.m_SaveQuality = PresetQualityFactor(save.Tif2Quality, save.Tif2QualityValue, state.scan.m_SaveQuality);
+    } else if (state.scan.m_ScanDocType == DocTypeSinglePageJpeg) {
+        state.scan.m_SaveFormat = static_cast<qint16>(JpgFormatCode(save.JpgCompress));
+        state.scan.m_SaveQuality = PresetQualityFactor(save.JpgQuality, save.JpgQualityValue, state.scan.m_SaveQuality);
     }
-    state.m_SaveBits = depth >= 2 && depth <= 8 ? 8 : 24;
+    state.scan.m_SaveBits = depth >= 2 && depth <= 8 ? 8 : 24;
 }
 
 }  // namespace scanvo

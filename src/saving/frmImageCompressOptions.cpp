@@ -188,7 +188,7 @@ void frmImageCompressOptions::cmdOK_Click()
 void ShowCompressOptions(ControlState& state)
 {
     Prompter& prompter = CurrentPrompter();
-    frmImageCompressOptions dialog(prompter, state.control);
+    frmImageCompressOptions dialog(prompter, state.widgets.control);
     prompter.runDialog(dialog);
 }
 

@@ -80,11 +80,11 @@ bool Enabled(QToolBar* toolbar, const char* key)
 
 bool OnControlKeyUp(ControlState& state, int key, Qt::KeyboardModifiers modifiers)
 {
-    if (state.m_CommentEntry == 1)
+    if (state.tools.m_CommentEntry == 1)
         return false;
     if (key == Qt::Key_Control) {
         // With any other key held.
-        if (state.mtMain && state.mtMain->hasImage())
+        if (state.widgets.mtMain && state.widgets.mtMain->hasImage())
             RemoveSelection(state);
         return true;
     }
@@ -97,7 +97,7 @@ bool OnControlKeyUp(ControlState& state, int key, Qt::KeyboardModifiers modifier
         if (row.run) {
             row.run(state);
         } else {
-            QToolBar* toolbar = state.*row.toolbar;
+            QToolBar* toolbar = state.widgets.*row.toolbar;
             if (Enabled(toolbar, row.guard))
                 ClickToolbarKey(toolbar, QString::fromLatin1(row.clicks));
         }

@@ -20,8 +20,8 @@ void MoveToPage(ControlState& state, const QString& statusText, qint16 n)
 {
     BusyPointer busy;
     SetStatusText(state, statusText);
-    state.m_CurrentPage = n;
-    ShowPage(state, state.m_CurrentPage);
+    state.doc.m_CurrentPage = n;
+    ShowPage(state, state.doc.m_CurrentPage);
     SetIdleStatusText(state);
 }
 
@@ -29,10 +29,10 @@ void MoveToPage(ControlState& state, const QString& statusText, qint16 n)
 // lets events run.
 void StepPage(ControlState& state, const QString& statusText, int delta)
 {
-    if (state.m_FileNavBusy)
+    if (state.doc.m_FileNavBusy)
         return;
-    QScopedValueRollback<bool> busy(state.m_FileNavBusy, true);
-    MoveToPage(state, statusText, static_cast<qint16>(state.m_CurrentPage + delta));
+    QScopedValueRollback<bool> busy(state.doc.m_FileNavBusy, true);
+    MoveToPage(state, statusText, static_cast<qint16>(state.doc.m_CurrentPage + delta));
 }
 
 QString PageMoveText(int n)
@@ -42,7 +42,7 @@ QString PageMoveText(int n)
 
 NumberBoxModel PageBoxModel(ControlState& state)
 {
-    return {[&state] { return int(state.m_PageCount); }, [&state] { return int(state.m_CurrentPage); },
+    return {[&state] { return int(state.doc.m_PageCount); }, [&state] { return int(state.doc.m_CurrentPage); },
             [&state](int n) { MoveToPage(state, PageMoveText(n), static_cast<qint16>(n)); }};
 }
 
@@ -65,27 +65,27 @@ void GoNextPage(ControlState& state)
 
 void GoLastPage(ControlState& state)
 {
-    MoveToPage(state, T::kGoLastPage, state.m_PageCount);
+    MoveToPage(state, T::kGoLastPage, state.doc.m_PageCount);
 }
 
 void OnPageBoxDropDown(ControlState& state)
 {
-    OnNumberBoxDropDown(state.cboCurrentPage, PageBoxModel(state));
+    OnNumberBoxDropDown(state.widgets.cboCurrentPage, PageBoxModel(state));
 }
 
 void OnPageBoxPicked(ControlState& state)
 {
-    OnNumberBoxPicked(state.cboCurrentPage, PageBoxModel(state));
+    OnNumberBoxPicked(state.widgets.cboCurrentPage, PageBoxModel(state));
 }
 
 void OnPageBoxEnter(ControlState& state)
 {
-    OnNumberBoxEnter(state.cboCurrentPage, PageBoxModel(state));
+    OnNumberBoxEnter(state.widgets.cboCurrentPage, PageBoxModel(state));
 }
 
 void ConnectPageBox(ControlState& state)
 {
-    ConnectNumberBox(state.cboCurrentPage, PageBoxModel(state));
+    ConnectNumberBox(state.widgets.cboCurrentPage, PageBoxModel(state));
 }
 
 }  // namespace scanvo

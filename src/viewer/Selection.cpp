@@ -9,16 +9,16 @@ namespace scanvo {
 
 bool HasRegion(const ControlState& state)
 {
-    return state.mtMain && state.mtMain->hasImage() && !state.m_Selection.isEmpty();
+    return state.widgets.mtMain && state.widgets.mtMain->hasImage() && !state.view.m_Selection.isEmpty();
 }
 
 void SetSelection(ControlState& state, const QRect& rect)
 {
     QRect clipped;
-    if (state.mtMain && state.mtMain->hasImage()) {
-        clipped = rect.normalized() & QRect(QPoint(0, 0), state.mtMain->pageSize());
+    if (state.widgets.mtMain && state.widgets.mtMain->hasImage()) {
+        clipped = rect.normalized() & QRect(QPoint(0, 0), state.widgets.mtMain->pageSize());
     }
-    state.m_Selection = clipped;
+    state.view.m_Selection = clipped;
     RepaintOverlay(state);
 }
 
@@ -29,8 +29,8 @@ void RemoveSelection(ControlState& state)
 
 void RepaintOverlay(ControlState& state)
 {
-    if (state.overlay)
-        state.overlay->update();
+    if (state.widgets.overlay)
+        state.widgets.overlay->update();
 }
 
 }  // namespace scanvo

@@ -56,12 +56,12 @@ QCursor PickerCursor()
 // The cursor over the viewer shows the tool the next click or drag goes to.
 void ShowViewerCursor(ControlState& state)
 {
-    if (!state.mtMain)
+    if (!state.widgets.mtMain)
         return;
-    QWidget* viewport = state.mtMain->viewport();
-    if (state.m_PickColorOn)
+    QWidget* viewport = state.widgets.mtMain->viewport();
+    if (state.tools.m_PickColorOn)
         viewport->setCursor(PickerCursor());
-    else if (state.m_DeskewLineMode)
+    else if (state.tools.m_DeskewLineMode)
         viewport->setCursor(Qt::CrossCursor);
     else
         viewport->unsetCursor();
@@ -69,25 +69,25 @@ void ShowViewerCursor(ControlState& state)
 
 void SetPickerOff(ControlState& state)
 {
-    state.m_PickColorOn = 0;
-    Press(state.tbCommon, keys::miGetPixel, false);
+    state.tools.m_PickColorOn = 0;
+    Press(state.widgets.tbCommon, keys::miGetPixel, false);
     ShowViewerCursor(state);
-    if (state.lblColor)
-        state.lblColor->hide();
+    if (state.widgets.lblColor)
+        state.widgets.lblColor->hide();
 }
 
 void ShowGridLines(ControlState& state, std::initializer_list<int> shown)
 {
-    for (QFrame* line : state.linGrid) {
+    for (QFrame* line : state.widgets.linGrid) {
         if (line)
             line->hide();
     }
     for (int index : shown) {
-        if (QFrame* line = state.linGrid[index])
+        if (QFrame* line = state.widgets.linGrid[index])
             line->show();
     }
-    Press(state.tbCommon, keys::miGrid, shown.size() > 0);
-    Repaint(state.tbCommon);
+    Press(state.widgets.tbCommon, keys::miGrid, shown.size() > 0);
+    Repaint(state.widgets.tbCommon);
 }
 
 }  // namespace
@@ -95,23 +95,23 @@ void ShowGridLines(ControlState& state, std::initializer_list<int> shown)
 void ClearRegionTools(ControlState& state)
 {
     for (const char* key : {keys::miClear, keys::miCrop, keys::miTrim, keys::miInsertComment})
-        Press(state.tbImaging, key, false);
-    state.m_ClearToolOn = 0;
-    state.m_CropToolOn = 0;
-    state.m_TrimToolOn = 0;
-    state.m_CommentToolOn = 0;
-    state.m_CommentEntry = 0;
+        Press(state.widgets.tbImaging, key, false);
+    state.tools.m_ClearToolOn = 0;
+    state.tools.m_CropToolOn = 0;
+    state.tools.m_TrimToolOn = 0;
+    state.tools.m_CommentToolOn = 0;
+    state.tools.m_CommentEntry = 0;
     // A comment box left open would still write its comment on Enter.
-    if (state.txtPageNumber)
-        state.txtPageNumber->hide();
-    if (state.cmdFont)
-        state.cmdFont->hide();
+    if (state.widgets.txtPageNumber)
+        state.widgets.txtPageNumber->hide();
+    if (state.widgets.cmdFont)
+        state.widgets.cmdFont->hide();
 }
 
 void SetDeskewLineMode(ControlState& state, bool on)
 {
-    state.m_DeskewLineMode = on ? 1 : 0;
-    if (QAction* entry = FindToolbarAction(state.tbImaging, QString::fromLatin1(keys::miDeskewByLine))) {
+    state.tools.m_DeskewLineMode = on ? 1 : 0;
+    if (QAction* entry = FindToolbarAction(state.widgets.tbImaging, QString::fromLatin1(keys::miDeskewByLine))) {
         entry->setCheckable(true);
         entry->setChecked(on);
     }
@@ -122,56 +122,56 @@ void SetDeskewLineMode(ControlState& state, bool on)
 void ClearColorTools(ControlState& state)
 {
     SetPickerOff(state);
-    Press(state.tbImaging, keys::miPaintRect, false);
-    state.m_PaintToolOn = 0;
-    Repaint(state.tbCommon);
-    Repaint(state.tbImaging);
+    Press(state.widgets.tbImaging, keys::miPaintRect, false);
+    state.tools.m_PaintToolOn = 0;
+    Repaint(state.widgets.tbCommon);
+    Repaint(state.widgets.tbImaging);
 }
 
 void SetPlainPointer(ControlState& state)
 {
     SetClipboardButtons(state, 2);
-    state.m_RegionShape = 0;
+    state.view.m_RegionShape = 0;
     RemoveSelection(state);
 }
 
 void TogglePickColor(ControlState& state)
 {
-    if (state.m_PickColorOn) {
+    if (state.tools.m_PickColorOn) {
         SetPickerOff(state);
     } else {
-        state.m_PickColorOn = 1;
-        Press(state.tbCommon, keys::miGetPixel, true);
+        state.tools.m_PickColorOn = 1;
+        Press(state.widgets.tbCommon, keys::miGetPixel, true);
         ShowViewerCursor(state);
         ShowPaintColor(state);
-        if (state.lblColor)
-            state.lblColor->show();
+        if (state.widgets.lblColor)
+            state.widgets.lblColor->show();
         ClearRegionTools(state);
     }
-    Repaint(state.tbCommon);
+    Repaint(state.widgets.tbCommon);
 }
 
 void TogglePaintTool(ControlState& state)
 {
-    if (state.m_PaintToolOn) {
-        state.m_PaintToolOn = 0;
-        Press(state.tbImaging, keys::miPaintRect, false);
+    if (state.tools.m_PaintToolOn) {
+        state.tools.m_PaintToolOn = 0;
+        Press(state.widgets.tbImaging, keys::miPaintRect, false);
     } else {
-        state.m_PaintToolOn = 1;
-        Press(state.tbImaging, keys::miPaintRect, true);
+        state.tools.m_PaintToolOn = 1;
+        Press(state.widgets.tbImaging, keys::miPaintRect, true);
         SetPickerOff(state);
         ClearRegionTools(state);
     }
-    Repaint(state.tbImaging);
+    Repaint(state.widgets.tbImaging);
 }
 
 void ShowPaintColor(ControlState& state)
 {
-    if (state.lblColor == nullptr)
+    if (state.widgets.lblColor == nullptr)
         return;
-    QPalette palette = state.lblColor->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(state.m_PaintColor | 0xFF000000u));
-    state.lblColor->setPalette(palette);
+    QPalette palette = state.widgets.lblColor->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(state.tools.m_PaintColor | 0xFF000000u));
+    state.widgets.lblColor->setPalette(palette);
 }
 
 void ShowGridTwoLines(ControlState& state)

@@ -20,34 +20,34 @@ constexpr double kRememberedInset = 4;
 
 void ToggleTrimRegion(ControlState& state)
 {
-    state.m_TrimRegionOn = static_cast<qint16>(1 - state.m_TrimRegionOn);
-    const bool on = state.m_TrimRegionOn == 1;
-    if (QAction* button = FindToolbarAction(state.tbCommon, QString::fromLatin1(keys::miTrimRegion)))
+    state.view.m_TrimRegionOn = static_cast<qint16>(1 - state.view.m_TrimRegionOn);
+    const bool on = state.view.m_TrimRegionOn == 1;
+    if (QAction* button = FindToolbarAction(state.widgets.tbCommon, QString::fromLatin1(keys::miTrimRegion)))
         button->setChecked(on);
     if (on) {
-        if (state.mtMain && state.mtMain->hasImage())
+        if (state.widgets.mtMain && state.widgets.mtMain->hasImage())
             DrawTrimRegion(state);
     } else {
-        state.m_TrimFrame = QRectF();
+        state.tools.m_TrimFrame = QRectF();
         RepaintOverlay(state);
     }
-    EnableToolbarKey(state.tbImaging, QString::fromLatin1(keys::miTrim2), on);
-    if (state.tbCommon)
-        state.tbCommon->update();
+    EnableToolbarKey(state.widgets.tbImaging, QString::fromLatin1(keys::miTrim2), on);
+    if (state.widgets.tbCommon)
+        state.widgets.tbCommon->update();
 }
 
 void DrawTrimRegion(ControlState& state)
 {
-    if (state.m_TrimBoxLeft == 0 && state.m_TrimBoxTop == 0 && state.m_TrimBoxRight == 0 && state.m_TrimBoxBottom == 0)
+    if (state.tools.m_TrimBoxLeft == 0 && state.tools.m_TrimBoxTop == 0 && state.tools.m_TrimBoxRight == 0 && state.tools.m_TrimBoxBottom == 0)
         DefaultTrimRegion(state);
-    state.m_TrimFrame = QRectF(QPointF(state.m_TrimBoxLeft, state.m_TrimBoxTop),
-                               QPointF(state.m_TrimBoxRight, state.m_TrimBoxBottom));
+    state.tools.m_TrimFrame = QRectF(QPointF(state.tools.m_TrimBoxLeft, state.tools.m_TrimBoxTop),
+                               QPointF(state.tools.m_TrimBoxRight, state.tools.m_TrimBoxBottom));
     RepaintOverlay(state);
 }
 
 void DefaultTrimRegion(ControlState& state)
 {
-    const engine::ImageViewer* viewer = state.mtMain;
+    const engine::ImageViewer* viewer = state.widgets.mtMain;
     if (viewer == nullptr || !viewer->hasImage())
         return;
     const double wv = viewer->width();
@@ -66,27 +66,27 @@ void DefaultTrimRegion(ControlState& state)
         right = wv - 2 * kDefaultMargin;
         bottom = wv * h / w + top - 2 * kDefaultMargin;
     }
-    state.m_TrimBoxLeft = float(left);
-    state.m_TrimBoxTop = float(top);
-    state.m_TrimBoxRight = float(right);
-    state.m_TrimBoxBottom = float(bottom);
+    state.tools.m_TrimBoxLeft = float(left);
+    state.tools.m_TrimBoxTop = float(top);
+    state.tools.m_TrimBoxRight = float(right);
+    state.tools.m_TrimBoxBottom = float(bottom);
 }
 
 void ForgetTrimRegion(ControlState& state)
 {
-    state.m_TrimBoxLeft = 0;
-    state.m_TrimBoxTop = 0;
-    state.m_TrimBoxRight = 0;
-    state.m_TrimBoxBottom = 0;
+    state.tools.m_TrimBoxLeft = 0;
+    state.tools.m_TrimBoxTop = 0;
+    state.tools.m_TrimBoxRight = 0;
+    state.tools.m_TrimBoxBottom = 0;
 }
 
 void TrimFrameChanged(ControlState& state, const QRectF& frame)
 {
-    state.m_TrimFrame = frame;
-    state.m_TrimBoxLeft = float(frame.left() + kRememberedInset);
-    state.m_TrimBoxTop = float(frame.top() + kRememberedInset);
-    state.m_TrimBoxRight = float(frame.left() + frame.width() - kRememberedInset);
-    state.m_TrimBoxBottom = float(frame.top() + frame.height() - kRememberedInset);
+    state.tools.m_TrimFrame = frame;
+    state.tools.m_TrimBoxLeft = float(frame.left() + kRememberedInset);
+    state.tools.m_TrimBoxTop = float(frame.top() + kRememberedInset);
+    state.tools.m_TrimBoxRight = float(frame.left() + frame.width() - kRememberedInset);
+    state.tools.m_TrimBoxBottom = float(frame.top() + frame.height() - kRememberedInset);
     RepaintOverlay(state);
 }
 

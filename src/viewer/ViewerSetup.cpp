@@ -11,7 +11,7 @@ void InitViewer(ControlState& state)
 {
     // The stored style goes in as the paint mode unchanged: a stored 0 is actual size (mode 0),
     // which shows a page at 100 % just as the zoom mode at 100 would.
-    if (engine::ImageViewer* viewer = state.mtMain)
+    if (engine::ImageViewer* viewer = state.widgets.mtMain)
         viewer->setPaintMode(g_Settings.Common.ImageFitStyle);
     SetRegionShape(state, 1);
 }
@@ -19,7 +19,7 @@ void InitViewer(ControlState& state)
 void SetRegionShape(ControlState& state, int shape)
 {
     if (shape >= 1 && shape <= 4)
-        state.m_RegionShape = static_cast<qint16>(shape);
+        state.view.m_RegionShape = static_cast<qint16>(shape);
 }
 
 }  // namespace scanvo

@@ -46,14 +46,14 @@ qint32 RoundedPercent(double percent)
 // The percentage the viewer paints at; 100 without a viewer.
 double PaintedPercent(const ControlState& state)
 {
-    const engine::ImageViewer* viewer = state.mtMain;
+    const engine::ImageViewer* viewer = state.widgets.mtMain;
     return viewer ? viewer->displayPercent() : 100.0;
 }
 
 // Writing a zoom leaves any fit style: the page is then painted at that percentage.
 void WriteViewerZoom(ControlState& state, qint32 percent)
 {
-    if (engine::ImageViewer* viewer = state.mtMain) {
+    if (engine::ImageViewer* viewer = state.widgets.mtMain) {
         viewer->setPaintMode(engine::ImageViewer::PaintZoom);
         viewer->setZoomPercent(percent);
     }
@@ -61,7 +61,7 @@ void WriteViewerZoom(ControlState& state, qint32 percent)
 
 void SetPaintMode(ControlState& state, int mode)
 {
-    if (engine::ImageViewer* viewer = state.mtMain)
+    if (engine::ImageViewer* viewer = state.widgets.mtMain)
         viewer->setPaintMode(mode);
 }
 
@@ -74,12 +74,12 @@ bool IsFitMode(int mode)
 // or a new canvas changes it without any zoom command, and the box must not keep the old number.
 void FollowFittedZoom(ControlState& state)
 {
-    const engine::ImageViewer* viewer = state.mtMain;
+    const engine::ImageViewer* viewer = state.widgets.mtMain;
     if (viewer == nullptr || !viewer->hasImage() || !IsFitMode(viewer->paintMode()))
         return;
-    const qint32 before = state.m_ZoomPercent;
+    const qint32 before = state.view.m_ZoomPercent;
     TakeZoomFromViewer(state);
-    if (state.m_ZoomPercent == before)
+    if (state.view.m_ZoomPercent == before)
         return;
     SyncZoomBox(state);
     UpdateZoomButtons(state);
@@ -89,9 +89,9 @@ void FollowFittedZoom(ControlState& state)
 
 void TakeZoomFromViewer(ControlState& state)
 {
-    const engine::ImageViewer* viewer = state.mtMain;
+    const engine::ImageViewer* viewer = state.widgets.mtMain;
     if (viewer == nullptr) {
-        state.m_ZoomPercent = 100;
+        state.view.m_ZoomPercent = 100;
         return;
     }
     // A fit style that enlarges a small page keeps its scale on screen while the box and the
@@ -99,7 +99,7 @@ void TakeZoomFromViewer(ControlState& state)
     // keeps showing it.
     const double painted = viewer->displayPercent();
     const bool fitted = IsFitMode(viewer->paintMode());
-    state.m_ZoomPercent = fitted && painted > 100.0 ? 100 : RoundedPercent(painted);
+    state.view.m_ZoomPercent = fitted && painted > 100.0 ? 100 : RoundedPercent(painted);
 }
 
 qint32 ZoomStepUp(qint32 z)
@@ -126,7 +126,7 @@ QString ZoomBoxText(qint32 percent)
 
 void StepZoom(ControlState& state, qint16 kind, qint16 value)
 {
-    qint32 z = state.m_ZoomPercent;
+    qint32 z = state.view.m_ZoomPercent;
     switch (kind) {
     case ZoomStepIn:
         z = ZoomStepUp(z);
@@ -138,7 +138,7 @@ void StepZoom(ControlState& state, qint16 kind, qint16 value)
         z = value;
         break;
     }
-    state.m_ZoomPercent = z;
+    state.view.m_ZoomPercent = z;
     WriteViewerZoom(state, z);
     SyncZoomBox(state);
     UpdateZoomButtons(state);
@@ -165,8 +165,8 @@ void ZoomToQuarterSteps(ControlState& state, qint16 n)
     BusyPointer busy;
     SetStatusText(state, T::kZoomTo);
     // Computed in 32 bits: the ninth entry may hold a fit percentage far above 400.
-    state.m_ZoomPercent = qint32(n) * 25;
-    WriteViewerZoom(state, state.m_ZoomPercent);
+    state.view.m_ZoomPercent = qint32(n) * 25;
+    WriteViewerZoom(state, state.view.m_ZoomPercent);
     SyncZoomBox(state);
     UpdateZoomButtons(state);
     SetIdleStatusText(state);
@@ -176,24 +176,24 @@ void ApplyFitStyle(ControlState& state, qint16 style, qint16 value)
 {
     switch (style) {
     case FitActualSize:
-        state.m_ZoomPercent = 100;
-        WriteViewerZoom(state, state.m_ZoomPercent);
+        state.view.m_ZoomPercent = 100;
+        WriteViewerZoom(state, state.view.m_ZoomPercent);
         break;
     case FitWindow:
     case FitWidth:
     case FitHeight:
         // The viewer's paint modes 1 to 3 are the styles of the same numbers.
         SetPaintMode(state, style);
-        state.m_ZoomPercent = RoundedPercent(PaintedPercent(state));
+        state.view.m_ZoomPercent = RoundedPercent(PaintedPercent(state));
         break;
     case FitPercentage:
-        state.m_ZoomPercent = value;
-        WriteViewerZoom(state, state.m_ZoomPercent);
+        state.view.m_ZoomPercent = value;
+        WriteViewerZoom(state, state.view.m_ZoomPercent);
         break;
     default:
         SetPaintMode(state, engine::ImageViewer::PaintActualSize);
-        if (engine::ImageViewer* viewer = state.mtMain)
-            viewer->setZoomPercent(state.m_ZoomPercent);
+        if (engine::ImageViewer* viewer = state.widgets.mtMain)
+            viewer->setZoomPercent(state.view.m_ZoomPercent);
         break;
     }
     SyncZoomBox(state);
@@ -213,12 +213,12 @@ bool ChooseFitStyle(ControlState& state, const QString& key)
 
 void SyncZoomBox(ControlState& state)
 {
-    QComboBox* box = state.cboZoomFactor;
+    QComboBox* box = state.widgets.cboZoomFactor;
     if (box == nullptr)
         return;
     if (box->count() > kFixedZoomEntries)
         box->removeItem(kFixedZoomEntries);
-    const QString text = ZoomBoxText(state.m_ZoomPercent);
+    const QString text = ZoomBoxText(state.view.m_ZoomPercent);
     int index = box->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (index < 0) {
         box->addItem(text);
@@ -230,7 +230,7 @@ void SyncZoomBox(ControlState& state)
 
 void OnZoomBoxPicked(ControlState& state, int index)
 {
-    QComboBox* box = state.cboZoomFactor;
+    QComboBox* box = state.widgets.cboZoomFactor;
     if (box == nullptr || index < 0 || index >= box->count())
         return;
     QString entry = box->itemText(index);
@@ -242,12 +242,12 @@ void OnZoomBoxPicked(ControlState& state, int index)
 
 void ConnectZoomBox(ControlState& state)
 {
-    QComboBox* box = state.cboZoomFactor;
+    QComboBox* box = state.widgets.cboZoomFactor;
     if (box == nullptr)
         return;
     InstallComboBoxHandlers(box, {});
     QObject::connect(box, &QComboBox::activated, box, [&state](int index) { OnZoomBoxPicked(state, index); });
-    if (engine::ImageViewer* viewer = state.mtMain) {
+    if (engine::ImageViewer* viewer = state.widgets.mtMain) {
         const auto follow = [&state] { FollowFittedZoom(state); };
         QObject::connect(viewer, &engine::ImageViewer::displayChanged, box, follow);
         QObject::connect(viewer, &engine::ImageViewer::imageChanged, box, follow);

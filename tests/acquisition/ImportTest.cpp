@@ -39,8 +39,8 @@ TEST_F(ImportTest, AThreePageTiffIntoAJpegDocumentBecomesThreeJpegFilesBehindThe
     EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101, 102, 601, 602, 603, 103}));
     for (const QString& name : DocFiles())
         EXPECT_TRUE(engine::IsJpegFileFormat(engine::LoadPage(docFile(name)).loadFormat())) << name.toStdString();
-    EXPECT_EQ(S().m_CurrentPage, 5);
-    EXPECT_EQ(S().lvwFileList->count(), 6);
+    EXPECT_EQ(S().doc.m_CurrentPage, 5);
+    EXPECT_EQ(S().widgets.lvwFileList->count(), 6);
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
@@ -102,7 +102,7 @@ TEST_F(ImportTest, PagesGoIntoAMultiPageDocumentBehindTheCurrentPage)
     prompter.fileAnswers.enqueue({areaFile("two.tif")});
     Click(keys::miImport);
     EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 701, 702, 402, 403}));
-    EXPECT_EQ(S().m_CurrentPage, 3);
+    EXPECT_EQ(S().doc.m_CurrentPage, 3);
 }
 
 TEST_F(ImportTest, SeveralFilesGoIntoAMultiPageDocumentInTheirOrderBehindTheCurrentPage)
@@ -117,8 +117,8 @@ TEST_F(ImportTest, SeveralFilesGoIntoAMultiPageDocumentInTheirOrderBehindTheCurr
     EXPECT_EQ(prompter.messageTexts(), QStringList());
     EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 402, 701, 702, 703, 801, 403}));
     EXPECT_EQ(engine::LoadPage(docFile("doc.tif"), 6).depth(), 1);
-    EXPECT_EQ(S().m_CurrentPage, 6);
-    EXPECT_EQ(S().m_PageCount, 7);
+    EXPECT_EQ(S().doc.m_CurrentPage, 6);
+    EXPECT_EQ(S().doc.m_PageCount, 7);
     EXPECT_EQ(DocFiles(), QStringList({"doc.tif"}));
 }
 
@@ -137,7 +137,7 @@ TEST_F(ImportTest, AnUnreadableFileKeepsThePagesOfTheFilesBeforeItInAMultiPageDo
     EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 501, 502, 402}));
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_EQ(prompter.messages[0].title, core_texts::kTitleError);
-    EXPECT_EQ(S().m_PageCount, 4);
+    EXPECT_EQ(S().doc.m_PageCount, 4);
     EXPECT_EQ(DocFiles(), QStringList({"doc.tif"}));
 }
 
@@ -152,7 +152,7 @@ TEST_F(ImportTest, AMultiPageDocumentImportsItsOwnFile)
     Click(keys::miImport);
     EXPECT_EQ(prompter.messageTexts(), QStringList());
     EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 401, 402, 403, 402, 403}));
-    EXPECT_EQ(S().m_CurrentPage, 4);
+    EXPECT_EQ(S().doc.m_CurrentPage, 4);
 }
 
 TEST_F(ImportTest, ASinglePageDocumentImportsAFileThatTheImportMoves)
@@ -201,7 +201,7 @@ TEST_F(ImportTest, AMixedDocumentTakesEachFileWholeWithItsOwnExtension)
     EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101, 801, 802, 102, 103}));
     EXPECT_EQ(PageWidths(docFile("m0003.tif")), QList<int>({802, 803}));
     EXPECT_EQ(PageWidths(docFile("m0005.tif")), QList<int>({103, 104}));
-    EXPECT_EQ(S().m_CurrentFile, 3);
+    EXPECT_EQ(S().doc.m_CurrentFile, 3);
 }
 
 TEST_F(ImportTest, AModifiedPageIsWrittenBackToItsOwnFileFirst)
@@ -211,14 +211,14 @@ TEST_F(ImportTest, AModifiedPageIsWrittenBackToItsOwnFileFirst)
     WriteFile(areaFile("in.tif"), {901});
     Open(2);
     GoToPage(1);
-    engine::Image edited = S().mtMain->image();
+    engine::Image edited = S().widgets.mtMain->image();
     edited.reset(engine::Image::create(155, 40, 8).release());
-    S().mtMain->setImage(edited);
-    S().m_PageModified = true;
+    S().widgets.mtMain->setImage(edited);
+    S().doc.m_PageModified = true;
     prompter.fileAnswers.enqueue({areaFile("in.tif")});
     Click(keys::miImport);
     EXPECT_EQ(FileWidths(DocFiles()), QList<int>({155, 901, 102}));
-    EXPECT_FALSE(S().m_PageModified);
+    EXPECT_FALSE(S().doc.m_PageModified);
 }
 
 TEST_F(ImportTest, AnUnreadableFileEndsTheImportAndKeepsWhatCameBefore)
@@ -237,7 +237,7 @@ TEST_F(ImportTest, AnUnreadableFileEndsTheImportAndKeepsWhatCameBefore)
     EXPECT_EQ(prompter.messages[0].title, core_texts::kTitleError);
     EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Warning);
     EXPECT_TRUE(prompter.messages[0].text.contains(u'/'));
-    EXPECT_EQ(S().lvwFileList->count(), 2);
+    EXPECT_EQ(S().widgets.lvwFileList->count(), 2);
 }
 
 }  // namespace

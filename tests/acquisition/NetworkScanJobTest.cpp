@@ -89,7 +89,7 @@ protected:
     void InterruptAfterPageThree(const std::function<void()>& interrupt, QStringList* stored)
     {
         int pages = 0;
-        QObject::connect(S().m_Scanner.get(), &scanner::ScannerSource::pageAcquired, m_Control.get(),
+        QObject::connect(S().scan.m_Scanner.get(), &scanner::ScannerSource::pageAcquired, m_Control.get(),
                          [&pages] { ++pages; });
         QElapsedTimer sinceInterrupt;
         std::atomic<bool> jobOver = false;

@@ -84,10 +84,10 @@ TEST_F(SaneScanJobTest, EscapeStopsAFeederJobWithThePagesSoFarStoredAndListed)
     OpenForFeederJob();
     int pages = 0;
     int listedAtThree = -1;
-    QObject::connect(S().m_Scanner.get(), &scanner::ScannerSource::pageAcquired, m_Control.get(), [&] {
+    QObject::connect(S().scan.m_Scanner.get(), &scanner::ScannerSource::pageAcquired, m_Control.get(), [&] {
         if (++pages != 3)
             return;
-        listedAtThree = S().lvwFileList->count();
+        listedAtThree = S().widgets.lvwFileList->count();
         QTest::keyClick(m_Control.get(), Qt::Key_Escape);
     });
     Click(keys::miScan);
@@ -96,7 +96,7 @@ TEST_F(SaneScanJobTest, EscapeStopsAFeederJobWithThePagesSoFarStoredAndListed)
     EXPECT_GE(listedAtThree, 1);
     EXPECT_EQ(prompter.messageTexts(), QStringList{T::kScanCancelled});
     EXPECT_EQ(DocFiles(), QStringList({"t001.tif", "t002.tif", "t003.tif"}));
-    EXPECT_EQ(S().lvwFileList->count(), 3);
+    EXPECT_EQ(S().widgets.lvwFileList->count(), 3);
     EXPECT_TRUE(m_Control->isEnabled());
 }
 

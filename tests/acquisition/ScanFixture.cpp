@@ -96,19 +96,19 @@ Imaging& ScanTest::Open(qint16 docType, bool showScanSetting)
 
 void ScanTest::GoToPage(int n)
 {
-    S().m_CurrentPage = static_cast<qint16>(n);
+    S().doc.m_CurrentPage = static_cast<qint16>(n);
     ShowPage(S(), static_cast<qint16>(n));
 }
 
 void ScanTest::GoToFileNumber(int n)
 {
-    S().m_CurrentFile = n;
+    S().doc.m_CurrentFile = n;
     GoToFile(S(), n);
 }
 
 void ScanTest::Click(const char* key)
 {
-    for (QAction* action : S().tbMain->findChildren<QAction*>()) {
+    for (QAction* action : S().widgets.tbMain->findChildren<QAction*>()) {
         if (action->objectName() == QLatin1String(key)) {
             action->trigger();
             return;
@@ -119,7 +119,7 @@ void ScanTest::Click(const char* key)
 
 bool ScanTest::ActionEnabled(const char* key)
 {
-    for (QAction* action : S().tbMain->findChildren<QAction*>())
+    for (QAction* action : S().widgets.tbMain->findChildren<QAction*>())
         if (action->objectName() == QLatin1String(key))
             return action->isEnabled();
     return false;

@@ -68,10 +68,10 @@ TEST_F(ScanJobTest, FirstPagesOfAnEmptySinglePageDocumentTakeTheRuleThenTheConti
     EXPECT_EQ(enabled, QList<bool>({false, false, false}));
     EXPECT_TRUE(m_Control->isEnabled());
     EXPECT_EQ(StatusPanel(S(), 1)->text(), core_texts::kIdleStatus);
-    EXPECT_EQ(S().m_PageCount, 3);
-    EXPECT_EQ(S().m_CurrentPage, 3);
-    EXPECT_EQ(S().lvwFileList->count(), 3);
-    EXPECT_EQ(S().mtMain->image().width(), 103);
+    EXPECT_EQ(S().doc.m_PageCount, 3);
+    EXPECT_EQ(S().doc.m_CurrentPage, 3);
+    EXPECT_EQ(S().widgets.lvwFileList->count(), 3);
+    EXPECT_EQ(S().widgets.mtMain->image().width(), 103);
     EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_EQ(scanner->acquireFlags(), QList<int>({scanner::AcquireNoUi}));
 }
@@ -89,8 +89,8 @@ TEST_F(ScanJobTest, InsertingTwoPagesBeforeFileThreeOfFiveShiftsTheRestAndKeepsT
     EXPECT_EQ(DocFiles(), QStringList({"p0001.tif", "p0002.tif", "p0003.tif", "p0004.tif", "p0005.tif",
                                        "p0006.tif", "p0007.tif"}));
     EXPECT_EQ(FileWidths(DocFiles()), QList<int>({201, 202, 301, 302, 203, 204, 205}));
-    EXPECT_EQ(S().m_CurrentPage, 5);
-    EXPECT_EQ(S().mtMain->image().width(), 203);
+    EXPECT_EQ(S().doc.m_CurrentPage, 5);
+    EXPECT_EQ(S().widgets.mtMain->image().width(), 203);
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
@@ -105,9 +105,9 @@ TEST_F(ScanJobTest, AppendingIntoAMultiPageDocumentAtPageTwoOfFourKeepsScanOrder
 
     EXPECT_EQ(DocFiles(), QStringList({"doc.tif"}));
     EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 402, 501, 502, 503, 403, 404}));
-    EXPECT_EQ(S().m_PageCount, 7);
-    EXPECT_EQ(S().m_CurrentPage, 5);
-    EXPECT_EQ(S().lvwFileList->count(), 7);
+    EXPECT_EQ(S().doc.m_PageCount, 7);
+    EXPECT_EQ(S().doc.m_CurrentPage, 5);
+    EXPECT_EQ(S().widgets.lvwFileList->count(), 7);
 }
 
 // Grey pages of a few megapixels: each takes a while to encode and write, while the next one
@@ -132,7 +132,7 @@ TEST_F(ScanJobTest, ASlowDevicesPageIsStoredCountedAndShownBeforeTheNextSheetArr
     QList<bool> shown;
     QList<bool> stored;
     scan.betweenPages = [&](int n) {
-        shown.append(QTest::qWaitFor([&] { return S().mtMain->image().width() == 2000 + n; }, 10'000));
+        shown.append(QTest::qWaitFor([&] { return S().widgets.mtMain->image().width() == 2000 + n; }, 10'000));
         stored.append(QFileInfo::exists(docFile(QStringLiteral("p%1.tif").arg(n, 3, 10, QLatin1Char('0')))));
     };
     scanner->queueScan(scan);
@@ -141,7 +141,7 @@ TEST_F(ScanJobTest, ASlowDevicesPageIsStoredCountedAndShownBeforeTheNextSheetArr
     EXPECT_EQ(shown, QList<bool>({true, true}));
     EXPECT_EQ(stored, QList<bool>({true, true}));
     EXPECT_EQ(FileWidths(DocFiles()), QList<int>({2001, 2002, 2003}));
-    EXPECT_EQ(S().mtMain->image().width(), 2003);
+    EXPECT_EQ(S().widgets.mtMain->image().width(), 2003);
     EXPECT_TRUE(m_Control->isEnabled());
 }
 
@@ -155,8 +155,8 @@ TEST_F(ScanJobTest, PagesThatTakeLongToStoreGoInScanOrderWithTheirShifts)
     Click(keys::miInsert);
     EXPECT_EQ(DocFiles(), QStringList({"s1.tif", "s2.tif", "s3.tif", "s4.tif", "s5.tif", "s6.tif", "s7.tif"}));
     EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101, 2001, 2002, 2003, 2004, 102, 103}));
-    EXPECT_EQ(S().m_CurrentPage, 6);
-    EXPECT_EQ(S().mtMain->image().width(), 102);
+    EXPECT_EQ(S().doc.m_CurrentPage, 6);
+    EXPECT_EQ(S().widgets.mtMain->image().width(), 102);
     EXPECT_TRUE(m_Control->isEnabled());
 }
 
@@ -169,9 +169,9 @@ TEST_F(ScanJobTest, PagesThatTakeLongToStoreGoIntoAMultiPageFileInScanOrder)
     Click(keys::miAppend);
     EXPECT_EQ(DocFiles(), QStringList({"doc.tif"}));
     EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 402, 2101, 2102, 2103, 2104, 403}));
-    EXPECT_EQ(S().m_PageCount, 7);
-    EXPECT_EQ(S().m_CurrentPage, 6);
-    EXPECT_EQ(S().mtMain->image().width(), 2104);
+    EXPECT_EQ(S().doc.m_PageCount, 7);
+    EXPECT_EQ(S().doc.m_CurrentPage, 6);
+    EXPECT_EQ(S().widgets.mtMain->image().width(), 2104);
     EXPECT_TRUE(m_Control->isEnabled());
 }
 
@@ -183,7 +183,7 @@ TEST_F(ScanJobTest, InsertingIntoAMultiPageDocumentGoesBeforeTheCurrentPageInSca
     scanner->queuePages(Pages({501, 502}));
     Click(keys::miInsert);
     EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 501, 502, 402, 403}));
-    EXPECT_EQ(S().m_CurrentPage, 4);
+    EXPECT_EQ(S().doc.m_CurrentPage, 4);
 }
 
 TEST_F(ScanJobTest, ReplaceRewritesTheCurrentPageOrFileAndTheLastPageScannedStays)
@@ -195,8 +195,8 @@ TEST_F(ScanJobTest, ReplaceRewritesTheCurrentPageOrFileAndTheLastPageScannedStay
     Click(keys::miReplace);
     EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 602, 403}));
     // The page on view is the stored one, so a later edit is written back in its stored format.
-    EXPECT_EQ(S().mtMain->image().width(), 602);
-    EXPECT_NE(S().mtMain->image().loadFormat(), engine::FormatNone);
+    EXPECT_EQ(S().widgets.mtMain->image().width(), 602);
+    EXPECT_NE(S().widgets.mtMain->image().loadFormat(), engine::FormatNone);
 }
 
 TEST_F(ScanJobTest, ReplaceInASinglePageJpegDocumentRewritesTheFileAsJpeg)
@@ -241,7 +241,7 @@ TEST_F(ScanJobTest, ANamedMultiPageFileOfAMixedDocumentTakesPagesAfterItsLastPag
     WriteFile(docFile("b.tif"), {201, 202});
     WriteFile(docFile("c0001.jpg"), {301});
     Open(0);
-    ASSERT_EQ(S().m_DocType, 0);
+    ASSERT_EQ(S().props.m_DocType, 0);
     GoToFileNumber(1);
     scanner->queuePages(Pages({501, 502}));
     // Scan.ShowScanSetting is 0, but a mixed document asks where the pages go.
@@ -258,7 +258,7 @@ TEST_F(ScanJobTest, ANamedMultiPageFileOfAMixedDocumentTakesPagesAfterItsLastPag
     EXPECT_EQ(prompter.dialogsShown, QStringList({"scanvo::frmScanPara"}));
     EXPECT_EQ(DocFiles(), QStringList({"a0001.tif", "b.tif", "c0001.jpg"}));
     EXPECT_EQ(PageWidths(docFile("b.tif")), QList<int>({201, 202, 501, 502}));
-    EXPECT_EQ(S().m_CurrentFile, 2);
+    EXPECT_EQ(S().doc.m_CurrentFile, 2);
     EXPECT_EQ(scanner->selectedSource(), QStringLiteral("Scripted Scanner"));
 }
 
@@ -272,7 +272,7 @@ TEST_F(ScanJobTest, ASecondJobContinuesTheMultiPageFileTheFirstOneBegan)
     Click(keys::miScan);
     ASSERT_EQ(DocFiles(), QStringList({"m0001.jpg", "m0002.tif"}));
     EXPECT_EQ(PageWidths(docFile("m0002.tif")), QList<int>({201, 202}));
-    EXPECT_EQ(S().m_CurrentFile, 2);
+    EXPECT_EQ(S().doc.m_CurrentFile, 2);
 
     prompter.dialogScripts.enqueue(ScanPara(multiPage));
     scanner->queuePages(Pages({203, 204}));
@@ -300,13 +300,13 @@ TEST_F(ScanJobTest, ShiftedFilesOfAMixedDocumentKeepTheirOwnExtensions)
 TEST_F(ScanJobTest, ADocumentWithoutFilesTakesItsTypeFromScanCurrDocType)
 {
     Open(-1);
-    ASSERT_EQ(S().m_DocType, -1);
+    ASSERT_EQ(S().props.m_DocType, -1);
     g_Settings.Scan.CurrDocType = 0;
     scanner->queuePages(Pages({101, 102}));
     Click(keys::miScan);
     EXPECT_EQ(DocFiles(), QStringList({"doc.tif"}));
     EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({101, 102}));
-    EXPECT_EQ(S().m_DocType, 1);
+    EXPECT_EQ(S().props.m_DocType, 1);
 }
 
 TEST_F(ScanJobTest, ADocumentWithoutFilesKeepsNoTypeWhenNothingWasScanned)
@@ -315,7 +315,7 @@ TEST_F(ScanJobTest, ADocumentWithoutFilesKeepsNoTypeWhenNothingWasScanned)
     g_Settings.Scan.CurrDocType = 2;
     scanner->queuePages({}, scanner::ResultCancelled);
     Click(keys::miScan);
-    EXPECT_EQ(S().m_DocType, -1);
+    EXPECT_EQ(S().props.m_DocType, -1);
     EXPECT_TRUE(DocFiles().isEmpty());
 }
 
@@ -394,26 +394,26 @@ TEST_F(ScanJobTest, CancelIsReportedAndKeepsThePagesBeforeIt)
     EXPECT_EQ(prompter.messages[0].title, core_texts::kTitleInformation);
     EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Warning);
     EXPECT_EQ(DocFiles().size(), 1);
-    EXPECT_EQ(S().lvwFileList->count(), 1);
+    EXPECT_EQ(S().widgets.lvwFileList->count(), 1);
 }
 
 TEST_F(ScanJobTest, CancellingTheDialogScansNothingAndChangesNothing)
 {
     Open(2, true);
-    const QString root = S().m_LocalPath;
+    const QString root = S().props.m_LocalPath;
     scanner->queuePages(Pages({101}));
     prompter.dialogScripts.enqueue(ScanPara(nullptr, false));
     Click(keys::miScan);
     EXPECT_TRUE(scanner->acquireFlags().isEmpty());
     EXPECT_TRUE(prompter.messages.isEmpty());
-    EXPECT_EQ(S().m_LocalPath, root);
+    EXPECT_EQ(S().props.m_LocalPath, root);
     EXPECT_EQ(StatusPanel(S(), 1)->text(), core_texts::kIdleStatus);
 }
 
 TEST_F(ScanJobTest, WithoutADocumentNameNothingIsScanned)
 {
     Open(2);
-    S().m_DocName.clear();
+    S().props.m_DocName.clear();
     Click(keys::miScan);
     EXPECT_EQ(prompter.messageTexts(), QStringList({T::kNoDocName}));
     EXPECT_EQ(scanner->enableCount(), 0);
@@ -422,16 +422,16 @@ TEST_F(ScanJobTest, WithoutADocumentNameNothingIsScanned)
 TEST_F(ScanJobTest, TheScanKeysOfTbMainStartTheirJobs)
 {
     Open(2);
-    S().m_ScanMode = 0;
+    S().scan.m_ScanMode = 0;
     scanner->queuePages(Pages({101}));
     Click(keys::miScan);
-    EXPECT_EQ(S().m_ScanMode, 1);
+    EXPECT_EQ(S().scan.m_ScanMode, 1);
     scanner->queuePages(Pages({102}));
     Click(keys::miInsert);
-    EXPECT_EQ(S().m_ScanMode, 2);
+    EXPECT_EQ(S().scan.m_ScanMode, 2);
     scanner->queuePages(Pages({103}));
     Click(keys::miReplace);
-    EXPECT_EQ(S().m_ScanMode, 3);
+    EXPECT_EQ(S().scan.m_ScanMode, 3);
     EXPECT_EQ(FileWidths(DocFiles()), QList<int>({102, 103}));
 }
 
@@ -473,7 +473,7 @@ void ScanJobTest::ExpectStoppedAtSheetThree(const std::function<void()>& stop)
     QStringList positions;
     const auto sheetIn = [&](int n) {
         ASSERT_NE(StopWindow(), nullptr);
-        listed.append(s.lvwFileList->count());
+        listed.append(s.widgets.lvwFileList->count());
         positions.append(StatusPanel(s, 2)->text());
         if (n == 3)
             stop();
@@ -484,7 +484,7 @@ void ScanJobTest::ExpectStoppedAtSheetThree(const std::function<void()>& stop)
     EXPECT_EQ(StopWindow(), nullptr);
     EXPECT_EQ(scanner->pagesHeldBack(), 7);
     EXPECT_EQ(prompter.messageTexts(), QStringList{T::kScanCancelled});
-    EXPECT_EQ(s.lvwFileList->count(), 3);
+    EXPECT_EQ(s.widgets.lvwFileList->count(), 3);
     EXPECT_EQ(StatusPanel(s, 2)->text(), QStringLiteral("第 3 页 共 3 页"));
     EXPECT_TRUE(m_Control->isEnabled());
     // When sheet n is in, at least the pages before it are stored and listed.

@@ -199,15 +199,15 @@ TEST_F(ScanParaTest, TbMainOpensTheSettingsDialogsWithoutScanning)
     EXPECT_EQ(scanner->enableCount(), 0);
 
     // The save directory: a cancelled dialog keeps the root; an emptied one is reported.
-    const QString root = S().m_LocalPath;
+    const QString root = S().props.m_LocalPath;
     Click(keys::miSaveDir);
-    EXPECT_EQ(S().m_LocalPath, root);
+    EXPECT_EQ(S().props.m_LocalPath, root);
     prompter.dialogScripts.enqueue([](QDialog& dialog) {
         qobject_cast<frmImageDir*>(&dialog)->SaveDir.clear();
         return int(QDialog::Accepted);
     });
     Click(keys::miSaveDir);
-    EXPECT_TRUE(S().m_LocalPath.isEmpty());
+    EXPECT_TRUE(S().props.m_LocalPath.isEmpty());
     EXPECT_EQ(prompter.messageTexts(), QStringList({T::kNoLocalPath}));
 
     Click(keys::miUISetting);

@@ -80,13 +80,13 @@ TEST_F(CleanupCommandsTest, OnAColourOrGreyPageNoFilterChangesAnythingOrEnablesU
         for (int i = 0; i < 4; ++i) {
             const char* key = kFilters[i];
             SCOPED_TRACE(key);
-            click(s.tbImaging, key);
+            click(s.widgets.tbImaging, key);
             EXPECT_EQ(statusText(), said[i]);  // the user learns why nothing happened
-            EXPECT_TRUE(enabled(s.tbImaging, key));
+            EXPECT_TRUE(enabled(s.widgets.tbImaging, key));
             EXPECT_TRUE(page().samePixels(loaded));
             EXPECT_EQ(s.m_History.UndoCount(), 0);
-            EXPECT_FALSE(s.m_PageModified);
-            EXPECT_FALSE(enabled(s.tbCommon, keys::miUndo));
+            EXPECT_FALSE(s.doc.m_PageModified);
+            EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miUndo));
         }
         control.reset();
     }
@@ -103,17 +103,17 @@ TEST_F(CleanupCommandsTest, EachFilterIsOneUndoLevelThatUndoTakesBack)
     ControlState& s = openGenerated(options);
     const engine::Image loaded = page();
     // Four engine calls, one per side, make one level.
-    click(s.tbImaging, keys::miRemoveHolePunchs);
+    click(s.widgets.tbImaging, keys::miRemoveHolePunchs);
     EXPECT_EQ(s.m_History.UndoCount(), 1);
     EXPECT_LT(testing::CountBlackWithin(page(), m_Generated.holes), testing::CountBlackWithin(loaded, m_Generated.holes) / 2);
-    click(s.tbImaging, keys::miRemoveBorders);
-    click(s.tbImaging, keys::miDespeckle);
+    click(s.widgets.tbImaging, keys::miRemoveBorders);
+    click(s.widgets.tbImaging, keys::miDespeckle);
     EXPECT_EQ(s.m_History.UndoCount(), 3);
     EXPECT_LT(testing::CountBlackWithin(page(), m_Generated.specks), testing::CountBlackWithin(loaded, m_Generated.specks) / 2);
-    EXPECT_TRUE(s.m_PageModified);
-    EXPECT_TRUE(enabled(s.tbCommon, keys::miUndo));
+    EXPECT_TRUE(s.doc.m_PageModified);
+    EXPECT_TRUE(enabled(s.widgets.tbCommon, keys::miUndo));
     for (int i = 0; i < 3; ++i)
-        click(s.tbCommon, keys::miUndo);
+        click(s.widgets.tbCommon, keys::miUndo);
     EXPECT_TRUE(page().samePixels(loaded));
 }
 
@@ -130,7 +130,7 @@ TEST_F(CleanupCommandsTest, DeskewAndBorderRemovalLeaveNoBorderAtTheEdgesInEithe
         const char* const order[2] = {bordersFirst ? keys::miRemoveBorders : keys::miDeskew,
                                       bordersFirst ? keys::miDeskew : keys::miRemoveBorders};
         for (const char* key : order)
-            click(s.tbImaging, key);
+            click(s.widgets.tbImaging, key);
         EXPECT_EQ(s.m_History.UndoCount(), 2);
         // The text keeps its margins of 300 pixels; nothing black belongs near the edges.
         constexpr int kBand = 100;
@@ -164,13 +164,13 @@ TEST_F(CleanupCommandsTest, AFilterThatFindsNothingSaysSoAndIsAnUndoLevelAllTheS
     for (const auto& f : filters) {
         SCOPED_TRACE(f.key);
         ControlState& s = open({clean});
-        click(s.tbImaging, f.key);
+        click(s.widgets.tbImaging, f.key);
         EXPECT_EQ(StatusPanel(s, 1)->text(), QString::fromUtf8(f.nothing));
         EXPECT_EQ(s.m_History.UndoCount(), 1);
         control.reset();
 
         ControlState& d = openGenerated(dirty);
-        click(d.tbImaging, f.key);
+        click(d.widgets.tbImaging, f.key);
         EXPECT_EQ(StatusPanel(d, 1)->text(), core_texts::kIdleStatus);
         control.reset();
     }
@@ -185,7 +185,7 @@ TEST_F(CleanupCommandsTest, OnlyTheDirectionsListedAreRemoved)
     g_Settings.Imaging.MinimumLineLength = 200;
     g_Settings.Imaging.LineLocation = QStringLiteral("LINEREMOVE_VERTICAL");
     const engine::Image loaded = page();
-    click(s.tbImaging, keys::miRemoveLines);
+    click(s.widgets.tbImaging, keys::miRemoveLines);
     EXPECT_EQ(s.m_History.UndoCount(), 1);
     const long long before = testing::CountBlackWithin(loaded, m_Generated.lines);
     const long long after = testing::CountBlackWithin(page(), m_Generated.lines);
@@ -194,7 +194,7 @@ TEST_F(CleanupCommandsTest, OnlyTheDirectionsListedAreRemoved)
     EXPECT_GT(after, before / 4);
 
     g_Settings.Imaging.LineLocation = QStringLiteral("LINEREMOVE_HORIZONTAL|LINEREMOVE_VERTICAL");
-    click(s.tbImaging, keys::miRemoveLines);
+    click(s.widgets.tbImaging, keys::miRemoveLines);
     EXPECT_LT(testing::CountBlackWithin(page(), m_Generated.lines), before / 10);
 }
 
@@ -208,10 +208,10 @@ TEST_F(CleanupCommandsTest, ListsWithoutAKnownTokenOrFiltersSwitchedOffStillMake
     g_Settings.Imaging.Despeckle = 0;
     g_Settings.Imaging.Dot = 0;
     for (const char* key : kFilters)
-        click(s.tbImaging, key);
+        click(s.widgets.tbImaging, key);
     EXPECT_TRUE(page().samePixels(loaded));
     EXPECT_EQ(s.m_History.UndoCount(), 4);
-    EXPECT_TRUE(s.m_PageModified);
+    EXPECT_TRUE(s.doc.m_PageModified);
 }
 
 TEST_F(CleanupCommandsTest, FormsShowTheirCaptionsLabelsAndSettings)
@@ -231,7 +231,7 @@ TEST_F(CleanupCommandsTest, FormsShowTheirCaptionsLabelsAndSettings)
         Press(dialog, "cmdCancel");
         return dialog.result();
     });
-    click(s.tbMain, keys::miRemoveBordersSetting);
+    click(s.widgets.tbMain, keys::miRemoveBordersSetting);
     prompter.dialogScripts.enqueue([&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("去噪点设置"));
         EXPECT_EQ(Child<QLabel>(dialog, QStringLiteral("lblTitle3"))->text(), QStringLiteral("最大点高度：        像素"));
@@ -245,7 +245,7 @@ TEST_F(CleanupCommandsTest, FormsShowTheirCaptionsLabelsAndSettings)
         Press(dialog, "cmdOK");
         return dialog.result();
     });
-    click(s.tbMain, keys::miDespeckleSetting);
+    click(s.widgets.tbMain, keys::miDespeckleSetting);
     EXPECT_EQ(g_Settings.Imaging.MaximumDotWidth, 32767);
     EXPECT_EQ(prompter.dialogsShown, (QStringList{QStringLiteral("scanvo::frmBorderRemoveOptions"),
                                                   QStringLiteral("scanvo::frmDotRemoveOptions")}));
@@ -276,7 +276,7 @@ TEST_F(CleanupCommandsTest, OkWritesEveryKeyOfTheFormEvenWhenNothingChanged)
             Press(dialog, "cmdOK");
             return dialog.result();
         });
-        click(s.tbMain, form.menu);
+        click(s.widgets.tbMain, form.menu);
         for (const char* key : form.keys)
             EXPECT_FALSE(Stored(key).isEmpty()) << key;
     }
@@ -305,7 +305,7 @@ TEST_F(CleanupCommandsTest, BorderFormRefusesNoSideAndABlankBoxAndCancelKeepsThe
         Press(dialog, "cmdCancel");
         return dialog.result();
     });
-    click(s.tbMain, keys::miRemoveBordersSetting);
+    click(s.widgets.tbMain, keys::miRemoveBordersSetting);
     EXPECT_EQ(g_Settings.Imaging.BorderLocation, location);
     EXPECT_EQ(Stored("BorderLocation"), location);
 
@@ -316,7 +316,7 @@ TEST_F(CleanupCommandsTest, BorderFormRefusesNoSideAndABlankBoxAndCancelKeepsThe
         Press(dialog, "cmdOK");
         return dialog.result();
     });
-    click(s.tbMain, keys::miRemoveBordersSetting);
+    click(s.widgets.tbMain, keys::miRemoveBordersSetting);
     EXPECT_EQ(Stored("BorderLocation"), QStringLiteral("BORDER_RIGHT|BORDER_BOTTOM"));
     EXPECT_EQ(g_Settings.Imaging.BorderPercent, 33);
     EXPECT_EQ(BorderSideMask(g_Settings.Imaging.BorderLocation), 10);
@@ -345,7 +345,7 @@ TEST_F(CleanupCommandsTest, LineFormSwitchesItsOptionalBoxesAndStoresMinusOneFor
         Press(dialog, "cmdOK");
         return dialog.result();
     });
-    click(s.tbMain, keys::miRemoveLinesSetting);
+    click(s.widgets.tbMain, keys::miRemoveLinesSetting);
     EXPECT_EQ(g_Settings.Imaging.LineVariance, 6);
     EXPECT_EQ(Stored("MaximumGap"), QStringLiteral("-1"));
     EXPECT_EQ(Stored("RemoveEntireLine"), QStringLiteral("0"));
@@ -373,7 +373,7 @@ TEST_F(CleanupCommandsTest, HolePunchFormChecksOnlyTheGroupsTickedAndKeepsTheOth
         Press(dialog, "cmdOK");
         return dialog.result();
     });
-    click(s.tbMain, keys::miRemoveHolePunchSetting);
+    click(s.widgets.tbMain, keys::miRemoveHolePunchSetting);
     EXPECT_EQ(prompter.messages.size(), 1);
     EXPECT_EQ(g_Settings.Imaging.MinimumHolePunchs, 2);
     EXPECT_EQ(Stored("MinimumHolePunchs"), QStringLiteral("2"));
@@ -389,7 +389,7 @@ TEST_F(CleanupCommandsTest, HolePunchFormChecksOnlyTheGroupsTickedAndKeepsTheOth
         Press(dialog, "cmdOK");
         return dialog.result();
     });
-    click(s.tbMain, keys::miRemoveHolePunchSetting);
+    click(s.widgets.tbMain, keys::miRemoveHolePunchSetting);
     EXPECT_EQ(g_Settings.Imaging.HolePunchRemovalFlag, QString());
     EXPECT_EQ(HolePunchRemovalCallsOf(CleanupSettingsOf(g_Settings)).front().flags, 0);
 }

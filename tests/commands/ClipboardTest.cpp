@@ -32,21 +32,21 @@ TEST_F(ClipboardTest, CopyTakesThePixelsAndLeavesThePageAndItsHistoryAlone)
 {
     ControlState& s = openPage(24);
     const engine::Image loaded = page();
-    EXPECT_FALSE(enabled(s.tbCommon, keys::miCopy));
+    EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miCopy));
     const QRect region(10, 20, 30, 15);
     SetSelection(s, region);
     SetClipboardButtons(s, 1);  // as drawing the selection does
-    click(s.tbCommon, keys::miCopy);
-    EXPECT_TRUE(s.m_ClipboardImage.samePixels(engine::ops::Crop(loaded, region)));
-    EXPECT_EQ(s.m_SavedRegion, region);
+    click(s.widgets.tbCommon, keys::miCopy);
+    EXPECT_TRUE(s.clip.m_ClipboardImage.samePixels(engine::ops::Crop(loaded, region)));
+    EXPECT_EQ(s.clip.m_SavedRegion, region);
     EXPECT_TRUE(page().samePixels(loaded));
-    EXPECT_FALSE(s.m_PageModified);
+    EXPECT_FALSE(s.doc.m_PageModified);
     EXPECT_EQ(s.m_History.UndoCount(), 0);
-    EXPECT_FALSE(enabled(s.tbCommon, keys::miUndo));
-    EXPECT_TRUE(enabled(s.tbCommon, keys::miPaste));
-    EXPECT_TRUE(enabled(s.tbCommon, keys::miCopy));
+    EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miUndo));
+    EXPECT_TRUE(enabled(s.widgets.tbCommon, keys::miPaste));
+    EXPECT_TRUE(enabled(s.widgets.tbCommon, keys::miCopy));
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
-              s.m_ClipboardImage.toQImage().convertToFormat(QImage::Format_RGB32));
+              s.clip.m_ClipboardImage.toQImage().convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(ClipboardTest, CutWhitensTheSelectionAsOneUndoableEdit)
@@ -56,22 +56,22 @@ TEST_F(ClipboardTest, CutWhitensTheSelectionAsOneUndoableEdit)
     const QRect region(5, 5, 20, 12);
     SetSelection(s, region);
     SetClipboardButtons(s, 1);
-    click(s.tbCommon, keys::miCut);
+    click(s.widgets.tbCommon, keys::miCut);
     EXPECT_TRUE(AllWhite(page(), region));
-    EXPECT_TRUE(s.m_PageModified);
+    EXPECT_TRUE(s.doc.m_PageModified);
     EXPECT_EQ(s.m_History.UndoCount(), 1);
-    EXPECT_TRUE(s.m_ClipboardImage.samePixels(engine::ops::Crop(loaded, region)));
-    EXPECT_FALSE(enabled(s.tbCommon, keys::miCut));
-    EXPECT_FALSE(enabled(s.tbCommon, keys::miCopy));
-    EXPECT_TRUE(enabled(s.tbCommon, keys::miPaste));
-    EXPECT_TRUE(enabled(s.tbCommon, keys::miUndo));
+    EXPECT_TRUE(s.clip.m_ClipboardImage.samePixels(engine::ops::Crop(loaded, region)));
+    EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miCut));
+    EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miCopy));
+    EXPECT_TRUE(enabled(s.widgets.tbCommon, keys::miPaste));
+    EXPECT_TRUE(enabled(s.widgets.tbCommon, keys::miUndo));
     EXPECT_EQ(statusText(), core_texts::kIdleStatus);
 
-    click(s.tbCommon, keys::miPaste);
+    click(s.widgets.tbCommon, keys::miPaste);
     EXPECT_TRUE(page().samePixels(loaded));
     EXPECT_EQ(s.m_History.UndoCount(), 2);
-    EXPECT_TRUE(s.m_SelectionPasted);
-    EXPECT_EQ(s.m_Selection, region);
+    EXPECT_TRUE(s.clip.m_SelectionPasted);
+    EXPECT_EQ(s.view.m_Selection, region);
 }
 
 TEST_F(ClipboardTest, ABitonalSelectionGoesToTheSystemClipboardInvertedAndComesBackAsItWas)
@@ -81,7 +81,7 @@ TEST_F(ClipboardTest, ABitonalSelectionGoesToTheSystemClipboardInvertedAndComesB
     const QRect region(8, 3, 40, 30);
     SetSelection(s, region);
     SetClipboardButtons(s, 1);
-    click(s.tbCommon, keys::miCut);
+    click(s.widgets.tbCommon, keys::miCut);
 
     engine::Image inverted = engine::ops::Crop(loaded, region);
     engine::ops::Invert(inverted);
@@ -89,7 +89,7 @@ TEST_F(ClipboardTest, ABitonalSelectionGoesToTheSystemClipboardInvertedAndComesB
     ASSERT_FALSE(offered.isNull());
     EXPECT_EQ(offered.convertToFormat(QImage::Format_RGB32), inverted.toQImage().convertToFormat(QImage::Format_RGB32));
 
-    click(s.tbCommon, keys::miPaste);
+    click(s.widgets.tbCommon, keys::miPaste);
     EXPECT_TRUE(page().samePixels(loaded));
 }
 
@@ -100,14 +100,14 @@ TEST_F(ClipboardTest, PasteGoesBackToTheSavedRegionWhereverTheSelectionIsNow)
     const QRect region(30, 40, 25, 20);
     SetSelection(s, region);
     SetClipboardButtons(s, 1);
-    click(s.tbCommon, keys::miCopy);
+    click(s.widgets.tbCommon, keys::miCopy);
     SetSelection(s, QRect(0, 0, 10, 10));  // moved elsewhere
-    click(s.tbCommon, keys::miPaste);
+    click(s.widgets.tbCommon, keys::miPaste);
     EXPECT_TRUE(page().samePixels(loaded));
     RemoveSelection(s);  // or gone
-    click(s.tbCommon, keys::miPaste);
+    click(s.widgets.tbCommon, keys::miPaste);
     EXPECT_TRUE(page().samePixels(loaded));
-    EXPECT_EQ(s.m_Selection, region);
+    EXPECT_EQ(s.view.m_Selection, region);
     EXPECT_EQ(s.m_History.UndoCount(), 2);
 }
 
@@ -116,17 +116,17 @@ TEST_F(ClipboardTest, PasteBetweenDepthsSaysSoAndChangesNothing)
     ControlState& s = open({PatternPage(80, 60, 24), PatternPage(80, 60, 1)});
     SetSelection(s, QRect(2, 2, 20, 20));
     SetClipboardButtons(s, 1);
-    click(s.tbCommon, keys::miCopy);
-    click(s.tbCommon, keys::miNext);  // the clipboard outlives the page
+    click(s.widgets.tbCommon, keys::miCopy);
+    click(s.widgets.tbCommon, keys::miNext);  // the clipboard outlives the page
     ASSERT_EQ(page().depth(), 1);
-    EnableToolbarKey(s.tbCommon, QStringLiteral("miPaste"), true);
+    EnableToolbarKey(s.widgets.tbCommon, QStringLiteral("miPaste"), true);
     const engine::Image bitonal = page();
 
-    click(s.tbCommon, keys::miPaste);
+    click(s.widgets.tbCommon, keys::miPaste);
     EXPECT_TRUE(page().samePixels(bitonal));
     EXPECT_EQ(s.m_History.UndoCount(), 0);
-    EXPECT_FALSE(s.m_PageModified);
-    EXPECT_FALSE(enabled(s.tbCommon, keys::miUndo));
+    EXPECT_FALSE(s.doc.m_PageModified);
+    EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miUndo));
     EXPECT_EQ(statusText(), core_texts::kIdleStatus);
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_EQ(prompter.messages[0].text, command_texts::kPasteIncompatible);

@@ -40,7 +40,7 @@ void EditTest::SetUp()
 {
     BrowseTest::SetUp();
     SetScannerSourceFactory([] { return std::unique_ptr<scanner::ScannerSource>(); });
-    ASSERT_TRUE(WriteIniString(IniFilePath(), QStringLiteral("Scan"), QStringLiteral("SaveDir"), state.m_LocalPath));
+    ASSERT_TRUE(WriteIniString(IniFilePath(), QStringLiteral("Scan"), QStringLiteral("SaveDir"), state.props.m_LocalPath));
 }
 
 void EditTest::TearDown()
@@ -63,10 +63,10 @@ ControlState& EditTest::open(const std::vector<engine::Image>& pages)
 
 ControlState& EditTest::showControl(qint16 docType)
 {
-    WriteImagePos(state.m_DocName, 1);
+    WriteImagePos(state.props.m_DocName, 1);
     control = std::make_unique<Imaging>();
     control->setDocType(docType);
-    control->setDocName(state.m_DocName);
+    control->setDocName(state.props.m_DocName);
     control->resize(1000, 760);
     control->show();
     control->activateWindow();

@@ -33,7 +33,7 @@ protected:
     ControlState& showControl(qint16 docType);
 
     ControlState& shown() { return control->State(); }
-    const engine::Image& page() { return shown().mtMain->image(); }
+    const engine::Image& page() { return shown().widgets.mtMain->image(); }
     // Clicks the button or menu item key the way the user does; fails the test when it is disabled.
     void click(QToolBar* toolbar, const char* key);
     bool enabled(QToolBar* toolbar, const char* key);

@@ -34,15 +34,15 @@ TEST_F(EditFrameTest, AfterAPageIsShownUndoAndRedoAreDisabledAndDoNothing)
 {
     ControlState& s = openPage(24);
     const engine::Image loaded = page();
-    EXPECT_FALSE(enabled(s.tbCommon, keys::miUndo));
-    EXPECT_FALSE(enabled(s.tbCommon, keys::miRedo));
+    EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miUndo));
+    EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miRedo));
     EXPECT_TRUE(page().samePixels(loaded));
-    EXPECT_FALSE(s.m_PageModified);
+    EXPECT_FALSE(s.doc.m_PageModified);
 
     ASSERT_TRUE(StripeCommand(s, 5));
-    EXPECT_TRUE(enabled(s.tbCommon, keys::miUndo));
-    EXPECT_FALSE(enabled(s.tbCommon, keys::miRedo));
-    EXPECT_TRUE(s.m_PageModified);
+    EXPECT_TRUE(enabled(s.widgets.tbCommon, keys::miUndo));
+    EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miRedo));
+    EXPECT_TRUE(s.doc.m_PageModified);
     EXPECT_EQ(statusText(), core_texts::kIdleStatus);
 }
 
@@ -56,11 +56,11 @@ TEST_F(EditFrameTest, ThreeEditsAndThreeUndosGiveThePageBackBitForBit)
             ASSERT_TRUE(StripeCommand(s, mark * 20));
         EXPECT_EQ(s.m_History.UndoCount(), 3);
 
-        click(s.tbCommon, keys::miUndo);
-        EXPECT_TRUE(enabled(s.tbCommon, keys::miRedo));
-        click(s.tbCommon, keys::miUndo);
-        click(s.tbCommon, keys::miUndo);
-        EXPECT_FALSE(enabled(s.tbCommon, keys::miUndo));
+        click(s.widgets.tbCommon, keys::miUndo);
+        EXPECT_TRUE(enabled(s.widgets.tbCommon, keys::miRedo));
+        click(s.widgets.tbCommon, keys::miUndo);
+        click(s.widgets.tbCommon, keys::miUndo);
+        EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miUndo));
         EXPECT_TRUE(page().samePixels(loaded));
         EXPECT_EQ(s.m_History.RedoCount(), 3);
         control.reset();
@@ -86,7 +86,7 @@ TEST_F(EditFrameTest, RandomEditsUndosAndRedosMatchAListModel)
         case 1:
             if (undo.empty())
                 break;
-            click(s.tbCommon, keys::miUndo);
+            click(s.widgets.tbCommon, keys::miUndo);
             redo.push_back(current);
             current = undo.back();
             undo.pop_back();
@@ -94,7 +94,7 @@ TEST_F(EditFrameTest, RandomEditsUndosAndRedosMatchAListModel)
         default:
             if (redo.empty())
                 break;
-            click(s.tbCommon, keys::miRedo);
+            click(s.widgets.tbCommon, keys::miRedo);
             undo.push_back(current);
             current = redo.back();
             redo.pop_back();
@@ -105,8 +105,8 @@ TEST_F(EditFrameTest, RandomEditsUndosAndRedosMatchAListModel)
         ASSERT_TRUE(page().samePixels(current));
         ASSERT_EQ(s.m_History.UndoCount(), int(undo.size()));
         ASSERT_EQ(s.m_History.RedoCount(), int(redo.size()));
-        ASSERT_EQ(enabled(s.tbCommon, keys::miUndo), !undo.empty());
-        ASSERT_EQ(enabled(s.tbCommon, keys::miRedo), !redo.empty());
+        ASSERT_EQ(enabled(s.widgets.tbCommon, keys::miUndo), !undo.empty());
+        ASSERT_EQ(enabled(s.widgets.tbCommon, keys::miRedo), !redo.empty());
     }
 }
 
@@ -115,25 +115,25 @@ TEST_F(EditFrameTest, AnEditAfterUndoForgetsRedo)
     ControlState& s = openPage(8);
     ASSERT_TRUE(StripeCommand(s, 3));
     ASSERT_TRUE(StripeCommand(s, 9));
-    click(s.tbCommon, keys::miUndo);
-    ASSERT_TRUE(enabled(s.tbCommon, keys::miRedo));
+    click(s.widgets.tbCommon, keys::miUndo);
+    ASSERT_TRUE(enabled(s.widgets.tbCommon, keys::miRedo));
     ASSERT_TRUE(StripeCommand(s, 30));
-    EXPECT_FALSE(enabled(s.tbCommon, keys::miRedo));
+    EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miRedo));
     EXPECT_EQ(s.m_History.RedoCount(), 0);
     EXPECT_EQ(s.m_History.UndoCount(), 2);
-    EXPECT_FALSE(ClickToolbarKey(s.tbCommon, QStringLiteral("miRedo")));
+    EXPECT_FALSE(ClickToolbarKey(s.widgets.tbCommon, QStringLiteral("miRedo")));
 }
 
 TEST_F(EditFrameTest, UndoAndRedoMarkThePageModifiedEvenBackAtThePageAsLoaded)
 {
     ControlState& s = openPage(1);
     ASSERT_TRUE(StripeCommand(s, 4));
-    s.m_PageModified = false;  // as after a write-back
-    click(s.tbCommon, keys::miUndo);
-    EXPECT_TRUE(s.m_PageModified);
-    s.m_PageModified = false;
-    click(s.tbCommon, keys::miRedo);
-    EXPECT_TRUE(s.m_PageModified);
+    s.doc.m_PageModified = false;  // as after a write-back
+    click(s.widgets.tbCommon, keys::miUndo);
+    EXPECT_TRUE(s.doc.m_PageModified);
+    s.doc.m_PageModified = false;
+    click(s.widgets.tbCommon, keys::miRedo);
+    EXPECT_TRUE(s.doc.m_PageModified);
     EXPECT_EQ(statusText(), core_texts::kIdleStatus);
 }
 
@@ -141,9 +141,9 @@ TEST_F(EditFrameTest, AnEditThatThrowsLeavesPageHistoryAndButtonsAsTheyWere)
 {
     ControlState& s = openPage(24);
     ASSERT_TRUE(StripeCommand(s, 7));
-    click(s.tbCommon, keys::miUndo);
+    click(s.widgets.tbCommon, keys::miUndo);
     const engine::Image before = page();
-    s.m_PageModified = false;
+    s.doc.m_PageModified = false;
 
     const bool done = RunPageCommand(s, QStringLiteral("失败..."), [](engine::Image& page) {
         engine::ops::FillRect(page, QRect(0, 0, 10, 10), 0);  // half done, then it fails
@@ -153,9 +153,9 @@ TEST_F(EditFrameTest, AnEditThatThrowsLeavesPageHistoryAndButtonsAsTheyWere)
     EXPECT_TRUE(page().samePixels(before));
     EXPECT_EQ(s.m_History.UndoCount(), 0);
     EXPECT_EQ(s.m_History.RedoCount(), 1);
-    EXPECT_FALSE(enabled(s.tbCommon, keys::miUndo));
-    EXPECT_TRUE(enabled(s.tbCommon, keys::miRedo));
-    EXPECT_FALSE(s.m_PageModified);
+    EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miUndo));
+    EXPECT_TRUE(enabled(s.widgets.tbCommon, keys::miRedo));
+    EXPECT_FALSE(s.doc.m_PageModified);
     EXPECT_EQ(statusText(), core_texts::kIdleStatus);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     ASSERT_EQ(prompter.messages.size(), 1);
@@ -173,23 +173,23 @@ TEST_F(EditFrameTest, ShowingAnotherPageForgetsTheHistory)
     ControlState& s = open({PatternPage(50, 40, 8), PatternPage(60, 40, 8, 1)});
     ASSERT_TRUE(StripeCommand(s, 2));
     ASSERT_TRUE(StripeCommand(s, 6));
-    click(s.tbCommon, keys::miUndo);
-    click(s.tbCommon, keys::miNext);
+    click(s.widgets.tbCommon, keys::miUndo);
+    click(s.widgets.tbCommon, keys::miNext);
     EXPECT_EQ(s.m_History.UndoCount(), 0);
     EXPECT_EQ(s.m_History.RedoCount(), 0);
-    EXPECT_FALSE(enabled(s.tbCommon, keys::miUndo));
-    EXPECT_FALSE(enabled(s.tbCommon, keys::miRedo));
+    EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miUndo));
+    EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miRedo));
 }
 
 TEST_F(EditFrameTest, EveryToolbarClickGivesTheFocusBackToTheControl)
 {
     ControlState& s = openPage(8);
     ASSERT_TRUE(StripeCommand(s, 2));
-    s.lvwFileList->setFocus();
-    click(s.tbCommon, keys::miUndo);
+    s.widgets.lvwFileList->setFocus();
+    click(s.widgets.tbCommon, keys::miUndo);
     EXPECT_EQ(QApplication::focusWidget(), control.get());
-    s.lvwFileList->setFocus();
-    click(s.tbImaging, keys::miRotateRight);
+    s.widgets.lvwFileList->setFocus();
+    click(s.widgets.tbImaging, keys::miRotateRight);
     EXPECT_EQ(QApplication::focusWidget(), control.get());
 }
 

@@ -63,7 +63,7 @@ protected:
         return showControl(docType);
     }
 
-    QString multiPagePath() { return MultiPageFilePath(documentDir() + u'/', state.m_DocName); }
+    QString multiPagePath() { return MultiPageFilePath(documentDir() + u'/', state.props.m_DocName); }
 
     ControlState& openMultiPage(int count)
     {
@@ -82,38 +82,38 @@ protected:
     QStringList entries()
     {
         QStringList texts;
-        for (int row = 0; row < shown().lvwFileList->count(); ++row)
-            texts << shown().lvwFileList->text(row);
+        for (int row = 0; row < shown().widgets.lvwFileList->count(); ++row)
+            texts << shown().widgets.lvwFileList->text(row);
         return texts;
     }
 
     void check(const QList<int>& rows)
     {
         for (int n : rows)
-            shown().lvwFileList->setChecked(n - 1, true);
+            shown().widgets.lvwFileList->setChecked(n - 1, true);
     }
 
     QList<bool> checks()
     {
         QList<bool> states;
-        for (int row = 0; row < shown().lvwFileList->count(); ++row)
-            states << shown().lvwFileList->isChecked(row);
+        for (int row = 0; row < shown().widgets.lvwFileList->count(); ++row)
+            states << shown().widgets.lvwFileList->isChecked(row);
         return states;
     }
 
     // Selects entry n as a click in the list does.
     void select(int n)
     {
-        FileListView* list = shown().lvwFileList;
+        FileListView* list = shown().widgets.lvwFileList;
         const QRect box = list->entryRect(n - 1);
         // Right of the check box, on the entry's text.
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(box.right() - 4, box.center().y()));
         ASSERT_EQ(list->currentRow(), n - 1);
     }
 
-    void operate(const char* key) { click(shown().tbFileOperate, key); }
+    void operate(const char* key) { click(shown().widgets.tbFileOperate, key); }
 
-    bool selectPressed() { return FindToolbarAction(shown().tbFileOperate, keys::miSelect)->isChecked(); }
+    bool selectPressed() { return FindToolbarAction(shown().widgets.tbFileOperate, keys::miSelect)->isChecked(); }
 
     // The dialog's script: shown, then filled by fill, which clicks a button itself.
     void answerDialog(std::function<void(QDialog&)> fill)
@@ -153,7 +153,7 @@ protected:
     QList<int> pages()
     {
         QList<int> numbers;
-        for (const QString& file : shown().m_Files.toList())
+        for (const QString& file : shown().doc.m_Files.toList())
             numbers << NumberOf(engine::LoadPage(file));
         return numbers;
     }
@@ -174,11 +174,11 @@ TEST_F(FileOperationsTest, TheSelectButtonChecksEveryEntryAndTheSecondClickClear
     operate(keys::miSelect);
     EXPECT_EQ(checks(), (QList<bool>{true, true, true}));
     EXPECT_TRUE(selectPressed());
-    EXPECT_EQ(s.m_SelectMode, 1);
+    EXPECT_EQ(s.doc.m_SelectMode, 1);
     operate(keys::miSelect);
     EXPECT_EQ(checks(), (QList<bool>{false, false, false}));
     EXPECT_FALSE(selectPressed());
-    EXPECT_EQ(s.m_SelectMode, 0);
+    EXPECT_EQ(s.doc.m_SelectMode, 0);
 
     // A rebuilt list starts unchecked with the button released.
     operate(keys::miSelect);
@@ -189,7 +189,7 @@ TEST_F(FileOperationsTest, TheSelectButtonChecksEveryEntryAndTheSecondClickClear
     operate(keys::miRename);
     EXPECT_EQ(checks(), (QList<bool>{false, false, false}));
     EXPECT_FALSE(selectPressed());
-    EXPECT_EQ(s.m_SelectMode, 0);
+    EXPECT_EQ(s.doc.m_SelectMode, 0);
 }
 
 TEST_F(FileOperationsTest, DeletingAsksTwiceAndEitherNoKeepsEveryFile)
@@ -217,19 +217,19 @@ TEST_F(FileOperationsTest, ConfirmedDeletionRemovesTheCheckedFilesFromDiskAfterW
 {
     ControlState& s = openFiles({"scan1.tif", "scan2.tif", "scan3.tif", "scan4.jpg"}, DocTypeAllImages);
     select(1);
-    click(s.tbImaging, keys::miRotate180);
-    ASSERT_TRUE(s.m_PageModified);
+    click(s.widgets.tbImaging, keys::miRotate180);
+    ASSERT_TRUE(s.doc.m_PageModified);
     check({2, 4});
     prompter.yesNoAnswers.enqueue(true);
     prompter.yesNoAnswers.enqueue(true);
     operate(keys::miDelete);
     EXPECT_EQ(fileNames(), (QStringList{"scan1.tif", "scan3.tif"}));
     EXPECT_EQ(entries(), (QStringList{"scan1.tif", "scan3.tif"}));
-    EXPECT_FALSE(s.m_PageModified);
+    EXPECT_FALSE(s.doc.m_PageModified);
     const engine::Image edited = engine::LoadPage(documentFile(QStringLiteral("scan1.tif")));
     EXPECT_FALSE(edited.samePixels(NumberedPage(1)));
     EXPECT_EQ(edited.width(), NumberedPage(1).width());
-    EXPECT_EQ(s.m_CurrentFile, 2);  // the document opens again at its last file
+    EXPECT_EQ(s.doc.m_CurrentFile, 2);  // the document opens again at its last file
     EXPECT_TRUE(prompter.messages.isEmpty());
 
     operate(keys::miSelect);
@@ -237,9 +237,9 @@ TEST_F(FileOperationsTest, ConfirmedDeletionRemovesTheCheckedFilesFromDiskAfterW
     prompter.yesNoAnswers.enqueue(true);
     operate(keys::miDelete);
     EXPECT_TRUE(fileNames().isEmpty());
-    EXPECT_EQ(s.lvwFileList->count(), 0);
+    EXPECT_EQ(s.widgets.lvwFileList->count(), 0);
     EXPECT_TRUE(page().isNull());
-    EXPECT_FALSE(enabled(s.tbFileOperate, keys::miDelete));
+    EXPECT_FALSE(enabled(s.widgets.tbFileOperate, keys::miDelete));
 }
 
 TEST_F(FileOperationsTest, AFileThatCannotBeDeletedStaysAndIsNamed)
@@ -255,7 +255,7 @@ TEST_F(FileOperationsTest, AFileThatCannotBeDeletedStaysAndIsNamed)
     EXPECT_EQ(fileNames(), QStringList{});
     EXPECT_TRUE(QFileInfo(documentFile(QStringLiteral("scan2.tif"))).isDir());
     EXPECT_EQ(prompter.messageTexts(), QStringList{T::kNotDeleted.arg(QStringLiteral("scan2.tif"))});
-    EXPECT_EQ(s.lvwFileList->count(), 0);
+    EXPECT_EQ(s.widgets.lvwFileList->count(), 0);
 }
 
 TEST_F(FileOperationsTest, DeletingPagesOfAMultiPageFileKeepsTheOthersAndAllPagesDeleteTheFile)
@@ -267,7 +267,7 @@ TEST_F(FileOperationsTest, DeletingPagesOfAMultiPageFileKeepsTheOthersAndAllPage
     operate(keys::miDelete);
     EXPECT_EQ(PagesOf(multiPagePath()), (QList<int>{1, 3, 5}));
     EXPECT_EQ(entries(), (QStringList{"第 1 页", "第 2 页", "第 3 页"}));
-    EXPECT_EQ(s.m_CurrentPage, 3);
+    EXPECT_EQ(s.doc.m_CurrentPage, 3);
     EXPECT_EQ(NumberOf(page()), 5);
 
     operate(keys::miSelect);
@@ -276,7 +276,7 @@ TEST_F(FileOperationsTest, DeletingPagesOfAMultiPageFileKeepsTheOthersAndAllPage
     operate(keys::miDelete);
     EXPECT_FALSE(QFile::exists(multiPagePath()));
     EXPECT_TRUE(page().isNull());
-    EXPECT_EQ(s.lvwFileList->count(), 0);
+    EXPECT_EQ(s.widgets.lvwFileList->count(), 0);
 }
 
 TEST_F(FileOperationsTest, ReplacingCopiesTheChosenFileOverTheSelectedOneAndShowsIt)
@@ -297,7 +297,7 @@ TEST_F(FileOperationsTest, ReplacingCopiesTheChosenFileOverTheSelectedOneAndShow
     operate(keys::miReplace);
     EXPECT_EQ(prompter.messageTexts(), QStringList{T::kSeveralFilesChosen.arg(QStringLiteral("new.tif"))});
     EXPECT_EQ(pages(), (QList<int>{1, 9, 3}));
-    EXPECT_EQ(s.m_CurrentPage, 2);
+    EXPECT_EQ(s.doc.m_CurrentPage, 2);
     EXPECT_EQ(NumberOf(page()), 9);
     QFile copy(documentFile(QStringLiteral("scan2.tif"))), original(chosen);
     ASSERT_TRUE(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
@@ -343,7 +343,7 @@ TEST_F(FileOperationsTest, ReplacingInAMultiPageFileReplacesTheSelectedPageByThe
     prompter.yesNoAnswers.enqueue(true);
     operate(keys::miReplace);
     EXPECT_EQ(PagesOf(multiPagePath()), (QList<int>{1, 7, 3}));
-    EXPECT_EQ(s.m_CurrentPage, 2);
+    EXPECT_EQ(s.doc.m_CurrentPage, 2);
     EXPECT_EQ(NumberOf(page()), 7);
 }
 
@@ -363,7 +363,7 @@ TEST_F(FileOperationsTest, RenamingKeepsTheExtensionAndTheRenamedFileOnView)
     EXPECT_EQ(shownName, QStringLiteral("scan2"));
     EXPECT_EQ(fileNames(), (QStringList{"cover.tif", "scan1.tif", "scan3.tif"}));
     EXPECT_EQ(entries(), (QStringList{"cover.tif", "scan1.tif", "scan3.tif"}));
-    EXPECT_EQ(s.m_CurrentPage, 1);
+    EXPECT_EQ(s.doc.m_CurrentPage, 1);
     EXPECT_EQ(g_CurrentFilePath, documentFile(QStringLiteral("cover.tif")));
     EXPECT_EQ(NumberOf(page()), 2);
 }
@@ -433,7 +433,7 @@ TEST_F(FileOperationsTest, BatchRenameLetsNewNamesReuseOldNamesOfCheckedFiles)
     EXPECT_EQ(fileNames(), (QStringList{"a0001.tif", "a0002.tif", "a0003.tif"}));
     EXPECT_EQ(entries(), (QStringList{"a0001.tif", "a0002.tif", "a0003.tif"}));
     EXPECT_EQ(pages(), (QList<int>{1, 2, 3}));
-    EXPECT_EQ(s.m_CurrentPage, 3);
+    EXPECT_EQ(s.doc.m_CurrentPage, 3);
     EXPECT_EQ(g_Settings.Scan.DocNameRule, QStringLiteral("a####"));
     EXPECT_EQ(GetIniString(IniFilePath(), QStringLiteral("Scan"), QStringLiteral("DocNameRule")), QStringLiteral("a####"));
 }

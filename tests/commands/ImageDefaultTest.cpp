@@ -39,7 +39,7 @@ TEST_F(ImageDefaultTest, TheDialogShowsTheSettingsAndOkWritesAllEightKeys)
         dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
         return dialog.result();
     });
-    click(s.tbMain, keys::miImagingChain);
+    click(s.widgets.tbMain, keys::miImagingChain);
     EXPECT_EQ(titles, QStringList({"旋 转", "纠 斜", "对 齐", "文 字", "大 小", "调 整"}));
     EXPECT_EQ(g_Settings.Imaging.RotateIndex, 3);
     EXPECT_EQ(g_Settings.Imaging.DeskewIndex, 1);
@@ -65,7 +65,7 @@ TEST_F(ImageDefaultTest, CancelChangesNothing)
         dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
         return dialog.result();
     });
-    click(s.tbMain, keys::miImagingChain);
+    click(s.widgets.tbMain, keys::miImagingChain);
     EXPECT_EQ(g_Settings.Imaging.RotateIndex, 0);
     EXPECT_EQ(GetIniString(IniFilePath(), QStringLiteral("Imaging"), QStringLiteral("RotateIndex")),
               QStringLiteral("0"));

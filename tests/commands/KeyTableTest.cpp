@@ -56,23 +56,23 @@ struct Seen {
 
 Seen SeenOf(ControlState& s)
 {
-    return {s.mtMain->image().width(), s.m_CurrentPage, s.m_ZoomPercent, s.m_History.UndoCount(),
+    return {s.widgets.mtMain->image().width(), s.doc.m_CurrentPage, s.view.m_ZoomPercent, s.m_History.UndoCount(),
             s.m_History.RedoCount()};
 }
 
 std::vector<KeyCase> KeyCases()
 {
-    const auto onPage = [](int n) { return [n](ControlState& s, int) { return s.m_CurrentPage == n; }; };
-    const auto turned = [](ControlState& s, int width) { return s.mtMain->image().height() == width; };
+    const auto onPage = [](int n) { return [n](ControlState& s, int) { return s.doc.m_CurrentPage == n; }; };
+    const auto turned = [](ControlState& s, int width) { return s.widgets.mtMain->image().height() == width; };
     const auto oneLevel = [](ControlState& s, int) { return s.m_History.UndoCount() == 1; };
     const auto none = [](ControlState&) {};
-    const auto atPage2 = [](ControlState& s) { ClickToolbarKey(s.tbCommon, QStringLiteral("miNext")); };
-    const auto edited = [](ControlState& s) { ClickToolbarKey(s.tbImaging, QStringLiteral("miRotate180")); };
-    const auto zoomedIn = [](ControlState& s, int) { return s.m_ZoomPercent > 100; };
-    const auto zoomedOut = [](ControlState& s, int) { return s.m_ZoomPercent < 100; };
+    const auto atPage2 = [](ControlState& s) { ClickToolbarKey(s.widgets.tbCommon, QStringLiteral("miNext")); };
+    const auto edited = [](ControlState& s) { ClickToolbarKey(s.widgets.tbImaging, QStringLiteral("miRotate180")); };
+    const auto zoomedIn = [](ControlState& s, int) { return s.view.m_ZoomPercent > 100; };
+    const auto zoomedOut = [](ControlState& s, int) { return s.view.m_ZoomPercent < 100; };
     const auto atHundred = [](ControlState& s) {
-        s.cboZoomFactor->setEditText(QStringLiteral("100%"));
-        s.m_ZoomPercent = 100;
+        s.widgets.cboZoomFactor->setEditText(QStringLiteral("100%"));
+        s.view.m_ZoomPercent = 100;
     };
     return {
         {"T", Qt::Key_T, {}, &ChildWidgets::tbImaging, keys::miRotate, none, turned},
@@ -100,7 +100,7 @@ TEST_F(KeyTableTest, EveryKeyActsOnlyWhileItsButtonIsEnabled)
             SCOPED_TRACE(guardOn);
             ControlState& s = openTwoPages();
             c.prepare(s);
-            QToolBar* toolbar = s.*c.toolbar;
+            QToolBar* toolbar = s.widgets.*c.toolbar;
             setEnabled(toolbar, c.guard, guardOn);
             const Seen before = SeenOf(s);
             press(c.key, c.modifiers);
@@ -121,7 +121,7 @@ TEST_F(KeyTableTest, AKeyWhosePressWentToAnotherWindowDoesNothingWhenReleasedHer
         SCOPED_TRACE(c.name);
         ControlState& s = openTwoPages();
         c.prepare(s);
-        setEnabled(s.*c.toolbar, c.guard, true);
+        setEnabled(s.widgets.*c.toolbar, c.guard, true);
         const Seen before = SeenOf(s);
         QMessageBox box(QMessageBox::Information, QStringLiteral("提示信息"), QStringLiteral("?"));
         box.show();
@@ -143,63 +143,63 @@ TEST_F(KeyTableTest, AKeyWhosePressWentToAnotherWindowDoesNothingWhenReleasedHer
         QTest::keyRelease(control.get(), key);
     }
     EXPECT_EQ(g_Settings.Scan.PaperSize, 0);
-    EXPECT_FALSE(s.m_Selection.isEmpty());
+    EXPECT_FALSE(s.view.m_Selection.isEmpty());
     // A press on the control that a press elsewhere followed is spent too.
     QTest::keyPress(control.get(), Qt::Key_PageDown);
     QTest::keyPress(&elsewhere, Qt::Key_PageDown);
     QTest::keyRelease(control.get(), Qt::Key_PageDown);
-    EXPECT_EQ(s.m_CurrentPage, 1);
+    EXPECT_EQ(s.doc.m_CurrentPage, 1);
 }
 
 TEST_F(KeyTableTest, KeysWithShiftCtrlOrAltHeldDoNothing)
 {
     ControlState& s = openTwoPages();
-    ClickToolbarKey(s.tbImaging, QStringLiteral("miRotate180"));
+    ClickToolbarKey(s.widgets.tbImaging, QStringLiteral("miRotate180"));
     press(Qt::Key_PageDown, Qt::ShiftModifier);
-    EXPECT_EQ(s.m_CurrentPage, 1);
+    EXPECT_EQ(s.doc.m_CurrentPage, 1);
     press(Qt::Key_A, Qt::ControlModifier);
     press(Qt::Key_A, Qt::AltModifier);
     EXPECT_EQ(s.m_History.UndoCount(), 1);
     press(Qt::Key_Minus);  // the main keyboard's minus is no page key
     press(Qt::Key_PageDown);
-    EXPECT_EQ(s.m_CurrentPage, 2);
+    EXPECT_EQ(s.doc.m_CurrentPage, 2);
     press(Qt::Key_Minus);
-    EXPECT_EQ(s.m_CurrentPage, 2);
+    EXPECT_EQ(s.doc.m_CurrentPage, 2);
 }
 
 TEST_F(KeyTableTest, SpaceOnTheLastPageDoesNothingAndWhileTypingACommentTypesASpace)
 {
     ControlState& s = openTwoPages();
-    ClickToolbarKey(s.tbCommon, QStringLiteral("miLast"));
+    ClickToolbarKey(s.widgets.tbCommon, QStringLiteral("miLast"));
     press(Qt::Key_Space);
-    EXPECT_EQ(s.m_CurrentPage, 2);
+    EXPECT_EQ(s.doc.m_CurrentPage, 2);
 
-    ClickToolbarKey(s.tbCommon, QStringLiteral("miFirst"));
-    QLineEdit* box = s.txtPageNumber;
+    ClickToolbarKey(s.widgets.tbCommon, QStringLiteral("miFirst"));
+    QLineEdit* box = s.widgets.txtPageNumber;
     box->show();
     box->setFocus();
     box->clear();
-    ASSERT_EQ(s.m_CommentEntry, 1);
+    ASSERT_EQ(s.tools.m_CommentEntry, 1);
     QTest::keyClicks(box, QStringLiteral("a b"));
     QTest::keyClick(box, Qt::Key_T);
     EXPECT_EQ(box->text(), QStringLiteral("a bt"));
-    EXPECT_EQ(s.m_CurrentPage, 1);
+    EXPECT_EQ(s.doc.m_CurrentPage, 1);
     EXPECT_EQ(s.m_History.UndoCount(), 0);
     QTest::keyClick(box, Qt::Key_Return);  // the comment is done; the keys are the control's again
-    EXPECT_EQ(s.m_CommentEntry, 0);
+    EXPECT_EQ(s.tools.m_CommentEntry, 0);
 }
 
 TEST_F(KeyTableTest, EnterInThePageBoxIsTheBoxsOwn)
 {
     ControlState& s = openTwoPages();
-    QLineEdit* box = s.cboCurrentPage->lineEdit();
+    QLineEdit* box = s.widgets.cboCurrentPage->lineEdit();
     box->setFocus();
     box->selectAll();
     QTest::keyClicks(box, QStringLiteral("2"));
     QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_EQ(s.m_CurrentPage, 2);
+    EXPECT_EQ(s.doc.m_CurrentPage, 2);
     QTest::keyClick(box, Qt::Key_Space);  // typed into the box, no page turn
-    EXPECT_EQ(s.m_CurrentPage, 2);
+    EXPECT_EQ(s.doc.m_CurrentPage, 2);
 }
 
 TEST_F(KeyTableTest, ReleasingCtrlRemovesTheSelectionWhateverElseIsHeld)
@@ -209,10 +209,10 @@ TEST_F(KeyTableTest, ReleasingCtrlRemovesTheSelectionWhateverElseIsHeld)
     QTest::keyPress(control.get(), Qt::Key_Shift);
     QTest::keyPress(control.get(), Qt::Key_Control, Qt::ShiftModifier);
     QTest::keyRelease(control.get(), Qt::Key_Control, Qt::ShiftModifier);
-    EXPECT_TRUE(s.m_Selection.isEmpty());
+    EXPECT_TRUE(s.view.m_Selection.isEmpty());
     SetSelection(s, QRect(5, 5, 20, 20));
     QTest::keyClick(control.get(), Qt::Key_Control);
-    EXPECT_TRUE(s.m_Selection.isEmpty());
+    EXPECT_TRUE(s.view.m_Selection.isEmpty());
 }
 
 TEST_F(KeyTableTest, F3AndF4ChooseThePaperSize)

@@ -52,7 +52,7 @@ protected:
         return open(pages);
     }
 
-    QString multiPagePath() { return MultiPageFilePath(documentDir() + u'/', state.m_DocName); }
+    QString multiPagePath() { return MultiPageFilePath(documentDir() + u'/', state.props.m_DocName); }
 
     // Pages 1..count in one multi-page TIFF, opened as docType (1, or 0 for a mixed document).
     ControlState& openMultiPage(int count, qint16 docType, int depth = 1)
@@ -80,7 +80,7 @@ protected:
     static QList<int> PagesOf(const ControlState& s)
     {
         QList<int> numbers;
-        for (const QString& file : s.m_Files.toList())
+        for (const QString& file : s.doc.m_Files.toList())
             numbers << NumberOf(engine::LoadPage(file));
         return numbers;
     }
@@ -93,14 +93,14 @@ protected:
     // Page n on view, as the page keys leave it.
     static void goTo(ControlState& s, qint16 n)
     {
-        s.m_CurrentPage = n;
+        s.doc.m_CurrentPage = n;
         ShowPage(s, n);
     }
 
     void deleteConfirmed(ControlState& s)
     {
         prompter.yesNoAnswers.enqueue(true);
-        click(s.tbImaging, keys::miDelete);
+        click(s.widgets.tbImaging, keys::miDelete);
     }
 
     // Answers frmGoto with target (0 cancels).
@@ -116,7 +116,7 @@ protected:
             }
             return dialog.result();
         });
-        click(s.tbImaging, keys::miMove);
+        click(s.widgets.tbImaging, keys::miMove);
     }
 
     // Answers frmCombinePara: pages first and second united (orientation 1 left-right, 2 top-bottom)
@@ -137,7 +137,7 @@ protected:
             dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
             return dialog.result();
         });
-        click(s.tbImaging, keys::miUnite);
+        click(s.widgets.tbImaging, keys::miUnite);
     }
 
     // Answers frmDivideImage: the page on view cut at percent (direction 0 left-right, 1
@@ -160,7 +160,7 @@ protected:
             dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
             return dialog.result();
         });
-        click(s.tbImaging, keys::miDivide);
+        click(s.widgets.tbImaging, keys::miDivide);
     }
 };
 

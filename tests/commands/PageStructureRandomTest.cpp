@@ -42,27 +42,27 @@ protected:
 
     engine::Image documentPage(const ControlState& s, int n)
     {
-        return s.m_DocType == DocTypeMultiPageTiff ? engine::LoadPage(multiPagePath(), n)
-                                                   : engine::LoadPage(s.m_Files.at(n));
+        return s.props.m_DocType == DocTypeMultiPageTiff ? engine::LoadPage(multiPagePath(), n)
+                                                   : engine::LoadPage(s.doc.m_Files.at(n));
     }
 
     void expectModel(const ControlState& s)
     {
-        ASSERT_EQ(s.m_PageCount, static_cast<int>(model.size()));
-        if (s.m_DocType == DocTypeMultiPageTiff) {
+        ASSERT_EQ(s.doc.m_PageCount, static_cast<int>(model.size()));
+        if (s.props.m_DocType == DocTypeMultiPageTiff) {
             ASSERT_EQ(engine::PageCount(multiPagePath()), static_cast<int>(model.size()));
         } else {
             // The list is what opening the document again would list, in the same order.
             QStringList listed = ListMatchingNames(documentDir() + QStringLiteral("/*.tif"));
             QStringList files;
-            for (const QString& file : s.m_Files.toList())
+            for (const QString& file : s.doc.m_Files.toList())
                 files << PathFilePart(file);
             ASSERT_EQ(files, listed);
         }
         for (int n = 1; n <= static_cast<int>(model.size()); ++n)
             ASSERT_TRUE(documentPage(s, n).samePixels(model[n - 1])) << "page " << n;
-        ASSERT_TRUE(page().samePixels(model[s.m_CurrentPage - 1]));
-        ASSERT_FALSE(s.m_PageModified);
+        ASSERT_TRUE(page().samePixels(model[s.doc.m_CurrentPage - 1]));
+        ASSERT_FALSE(s.doc.m_PageModified);
     }
 
     // One random step the user could take; the model takes it too.
@@ -143,7 +143,7 @@ TEST_F(PageStructureRandomTest, AMultiPageDocumentKeepsEveryPageInItsPlace)
 {
     model = firstPages(6, 1);
     ControlState& s = openMultiPageOf(model);
-    ASSERT_EQ(s.m_PageCount, 6);
+    ASSERT_EQ(s.doc.m_PageCount, 6);
     run(s, 1201, 250);
 }
 
@@ -151,7 +151,7 @@ TEST_F(PageStructureRandomTest, ASinglePageDocumentKeepsEveryPageInItsPlace)
 {
     model = firstPages(6, 8);
     ControlState& s = open(model);
-    ASSERT_EQ(s.m_PageCount, 6);
+    ASSERT_EQ(s.doc.m_PageCount, 6);
     run(s, 1202, 250);
 }
 

@@ -34,16 +34,16 @@ TEST_F(PageStructureTest, DeletingTheOnlyPageOfTheOnlyFileDeletesTheFileAndEmpti
     EXPECT_EQ(prompter.questions, QStringList{T::kDeleteQuestion});
     EXPECT_TRUE(fileNames().isEmpty());
     EXPECT_TRUE(page().isNull());
-    EXPECT_EQ(s.m_PageCount, 0);
+    EXPECT_EQ(s.doc.m_PageCount, 0);
 }
 
 TEST_F(PageStructureTest, AnsweringNoKeepsEveryPage)
 {
     ControlState& s = openSinglePages(3);
     prompter.yesNoAnswers.enqueue(false);
-    click(s.tbImaging, keys::miDelete);
+    click(s.widgets.tbImaging, keys::miDelete);
     EXPECT_EQ(PagesOf(s), (QList<int>{1, 2, 3}));
-    EXPECT_EQ(s.m_PageCount, 3);
+    EXPECT_EQ(s.doc.m_PageCount, 3);
 }
 
 TEST_F(PageStructureTest, DeletingASinglePageFileClosesTheNumberingAndTheLastPageMovesTheCurrentPageBack)
@@ -53,13 +53,13 @@ TEST_F(PageStructureTest, DeletingASinglePageFileClosesTheNumberingAndTheLastPag
     deleteConfirmed(s);
     EXPECT_EQ(fileNames(), (QStringList{"scan1.tif", "scan2.tif", "scan3.tif"}));
     EXPECT_EQ(PagesOf(s), (QList<int>{1, 3, 4}));
-    EXPECT_EQ(s.m_PageCount, 3);
+    EXPECT_EQ(s.doc.m_PageCount, 3);
     EXPECT_EQ(NumberOf(page()), 3);
 
     goTo(s, 3);
     deleteConfirmed(s);
     EXPECT_EQ(PagesOf(s), (QList<int>{1, 3}));
-    EXPECT_EQ(s.m_CurrentPage, 2);
+    EXPECT_EQ(s.doc.m_CurrentPage, 2);
     EXPECT_EQ(NumberOf(page()), 3);
 }
 
@@ -67,13 +67,13 @@ TEST_F(PageStructureTest, AModifiedPageIsWrittenBackBeforeAnotherPageIsDeleted)
 {
     ControlState& s = openSinglePages(3);
     goTo(s, 2);
-    click(s.tbImaging, keys::miRotate180);
-    ASSERT_TRUE(s.m_PageModified);
+    click(s.widgets.tbImaging, keys::miRotate180);
+    ASSERT_TRUE(s.doc.m_PageModified);
     deleteConfirmed(s);  // deletes page 2 itself: the edit goes with it, nothing lands elsewhere
     EXPECT_EQ(PagesOf(s), (QList<int>{1, 3}));
-    EXPECT_FALSE(s.m_PageModified);
-    EXPECT_TRUE(engine::LoadPage(s.m_Files.at(1)).samePixels(NumberedPage(1)));
-    EXPECT_TRUE(engine::LoadPage(s.m_Files.at(2)).samePixels(NumberedPage(3)));
+    EXPECT_FALSE(s.doc.m_PageModified);
+    EXPECT_TRUE(engine::LoadPage(s.doc.m_Files.at(1)).samePixels(NumberedPage(1)));
+    EXPECT_TRUE(engine::LoadPage(s.doc.m_Files.at(2)).samePixels(NumberedPage(3)));
 }
 
 TEST_F(PageStructureTest, PagesOfAMultiPageFileAreDeletedUntilTheFileItselfGoes)
@@ -82,7 +82,7 @@ TEST_F(PageStructureTest, PagesOfAMultiPageFileAreDeletedUntilTheFileItselfGoes)
     goTo(s, 3);
     deleteConfirmed(s);
     EXPECT_EQ(PagesOf(multiPagePath()), (QList<int>{1, 2}));
-    EXPECT_EQ(s.m_CurrentPage, 2);
+    EXPECT_EQ(s.doc.m_CurrentPage, 2);
     EXPECT_EQ(NumberOf(page()), 2);
     deleteConfirmed(s);
     deleteConfirmed(s);
@@ -111,7 +111,7 @@ TEST_F(PageStructureTest, APageOfADamagedFileIsDeletedOnlyWhenTheUserAgreesToLos
     // Declined: the file stays byte for byte, the page on view with it, and no failure is shown.
     prompter.yesNoAnswers.enqueue(true);
     prompter.yesNoAnswers.enqueue(false);
-    click(s.tbImaging, keys::miDelete);
+    click(s.widgets.tbImaging, keys::miDelete);
     ASSERT_EQ(prompter.questions.size(), 2);
     EXPECT_TRUE(prompter.questions[1].contains(file)) << prompter.questions[1].toStdString();
     EXPECT_TRUE(prompter.questions[1].endsWith(T::kDropUnreadablePagesQuestion));
@@ -127,7 +127,7 @@ TEST_F(PageStructureTest, APageOfADamagedFileIsDeletedOnlyWhenTheUserAgreesToLos
     EXPECT_EQ(prompter.questions.size(), 4);
     EXPECT_FALSE(engine::InspectPages(file).damaged);
     EXPECT_EQ(PagesOf(file), (QList<int>{1, 3}));
-    EXPECT_EQ(s.m_PageCount, 2);
+    EXPECT_EQ(s.doc.m_PageCount, 2);
     EXPECT_EQ(NumberOf(page()), 3);
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
@@ -138,7 +138,7 @@ TEST_F(PageStructureTest, AMixedDocumentsOnlyFileOfThreePagesKeepsTwo)
     goTo(s, 2);
     deleteConfirmed(s);
     EXPECT_EQ(PagesOf(multiPagePath()), (QList<int>{1, 3}));
-    EXPECT_EQ(s.m_PageCount, 2);
+    EXPECT_EQ(s.doc.m_PageCount, 2);
     EXPECT_EQ(NumberOf(page()), 3);
 }
 
@@ -147,11 +147,11 @@ TEST_F(PageStructureTest, AOnePageFileOfAMixedDocumentIsDeletedAndTheNextFileSho
     open({NumberedPage(1), NumberedPage(2), NumberedPage(3)});
     control.reset();
     ControlState& s = showControl(DocTypeAllImages);
-    ASSERT_EQ(s.FileCount(), 3);
+    ASSERT_EQ(s.doc.FileCount(), 3);
     deleteConfirmed(s);
     EXPECT_EQ(fileNames(), (QStringList{"scan2.tif", "scan3.tif"}));
-    EXPECT_EQ(s.FileCount(), 2);
-    EXPECT_EQ(s.m_CurrentFile, 1);
+    EXPECT_EQ(s.doc.FileCount(), 2);
+    EXPECT_EQ(s.doc.m_CurrentFile, 1);
     EXPECT_EQ(NumberOf(page()), 2);
 }
 
@@ -162,7 +162,7 @@ TEST_F(PageStructureTest, MovingPageTwoOfFiveSinglePageFilesToFourGivesOneThreeF
     moveTo(s, 4);
     EXPECT_EQ(PagesOf(s), (QList<int>{1, 3, 4, 2, 5}));
     EXPECT_EQ(fileNames(), (QStringList{"scan1.tif", "scan2.tif", "scan3.tif", "scan4.tif", "scan5.tif"}));
-    EXPECT_EQ(s.m_CurrentPage, 4);
+    EXPECT_EQ(s.doc.m_CurrentPage, 4);
     EXPECT_EQ(NumberOf(page()), 2);
 
     moveTo(s, 1);  // page 4 (the old page 2) to the front
@@ -191,7 +191,7 @@ TEST_F(PageStructureTest, AMoveToNoPageOfTheDocumentIsRefusedInTheDialog)
         ok->click();
         return dialog.result();
     });
-    click(s.tbImaging, keys::miMove);
+    click(s.widgets.tbImaging, keys::miMove);
     EXPECT_EQ(prompter.messageTexts(), QStringList(4, viewer_texts::kGotoRange.arg(3)));
     EXPECT_EQ(shownAfter, QStringList(4, QStringLiteral("open")));
     EXPECT_EQ(PagesOf(s), (QList<int>{1, 3, 2}));
@@ -201,13 +201,13 @@ TEST_F(PageStructureTest, AMovedPageTakesItsEditAlongAndLeavesTheOthersAsTheyWer
 {
     ControlState& s = openSinglePages(4);
     goTo(s, 2);
-    click(s.tbImaging, keys::miRotate180);
+    click(s.widgets.tbImaging, keys::miRotate180);
     const engine::Image edited = page();
     moveTo(s, 4);
-    EXPECT_FALSE(s.m_PageModified);
-    EXPECT_TRUE(engine::LoadPage(s.m_Files.at(4)).samePixels(edited));
-    EXPECT_TRUE(engine::LoadPage(s.m_Files.at(2)).samePixels(NumberedPage(3)));
-    EXPECT_TRUE(engine::LoadPage(s.m_Files.at(3)).samePixels(NumberedPage(4)));
+    EXPECT_FALSE(s.doc.m_PageModified);
+    EXPECT_TRUE(engine::LoadPage(s.doc.m_Files.at(4)).samePixels(edited));
+    EXPECT_TRUE(engine::LoadPage(s.doc.m_Files.at(2)).samePixels(NumberedPage(3)));
+    EXPECT_TRUE(engine::LoadPage(s.doc.m_Files.at(3)).samePixels(NumberedPage(4)));
 }
 
 TEST_F(PageStructureTest, PagesMoveInsideAMultiPageFileBothWays)
@@ -221,7 +221,7 @@ TEST_F(PageStructureTest, PagesMoveInsideAMultiPageFileBothWays)
     EXPECT_EQ(PagesOf(multiPagePath()), (QList<int>{1, 3, 4, 5, 2}));
     moveTo(s, 1);
     EXPECT_EQ(PagesOf(multiPagePath()), (QList<int>{2, 1, 3, 4, 5}));
-    EXPECT_EQ(s.m_CurrentPage, 1);
+    EXPECT_EQ(s.doc.m_CurrentPage, 1);
     // G4 pages keep their bits through the moves.
     EXPECT_TRUE(engine::LoadPage(multiPagePath(), 1).samePixels(NumberedPage(2, 1)));
 }
@@ -242,7 +242,7 @@ TEST_F(PageStructureTest, AMoveBlockedByAForeignFilePutsEveryFileBack)
 {
     ControlState& s = openSinglePages(3);
     goTo(s, 1);
-    QFile blocker(s.m_Files.at(1) + QStringLiteral("-tmp"));
+    QFile blocker(s.doc.m_Files.at(1) + QStringLiteral("-tmp"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     moveTo(s, 3);
@@ -280,15 +280,15 @@ TEST_F(PageStructureTest, TwoSinglePageFilesUniteSideBySideIntoANewFileAfterTheC
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messageTexts().join('\n').toStdString();
     // The later files moved up a name to make room: the numbering stays closed, nothing is lost.
     EXPECT_EQ(fileNames(), (QStringList{"scan1.tif", "scan2.tif", "scan3.tif", "scan4.tif", "scan5.tif"}));
-    ASSERT_EQ(s.FileCount(), 5);
-    EXPECT_EQ(NumberOf(engine::LoadPage(s.m_Files.at(5))), 4);
-    const engine::Image united = engine::LoadPage(s.m_Files.at(4));
+    ASSERT_EQ(s.doc.FileCount(), 5);
+    EXPECT_EQ(NumberOf(engine::LoadPage(s.doc.m_Files.at(5))), 4);
+    const engine::Image united = engine::LoadPage(s.doc.m_Files.at(4));
     EXPECT_EQ(united.width(), 102 + 103);
     EXPECT_EQ(united.height(), 60);
     EXPECT_TRUE(Part(united, QRect(0, 0, 102, 60)).samePixels(NumberedPage(2)));
     EXPECT_TRUE(Part(united, QRect(102, 0, 103, 60)).samePixels(NumberedPage(3)));
-    EXPECT_EQ(s.m_PageCount, 5);
-    EXPECT_EQ(s.m_CurrentPage, 4);
+    EXPECT_EQ(s.doc.m_PageCount, 5);
+    EXPECT_EQ(s.doc.m_CurrentPage, 4);
     EXPECT_TRUE(page().samePixels(united));
 }
 
@@ -309,8 +309,8 @@ TEST_F(PageStructureTest, PagesOfAMultiPageFileUniteOneAboveTheOtherOnWhite)
     EXPECT_TRUE(Part(united, QRect(0, 60, 103, 60)).samePixels(three));
     // The strip beside the narrower first page is white.
     EXPECT_EQ(engine::ops::PixelColour(united, 102, 10), 0xFFFFFFu);
-    EXPECT_EQ(s.m_PageCount, 4);
-    EXPECT_EQ(s.m_CurrentPage, 4);
+    EXPECT_EQ(s.doc.m_PageCount, 4);
+    EXPECT_EQ(s.doc.m_CurrentPage, 4);
 }
 
 TEST_F(PageStructureTest, PagesOfDifferentDepthAreNotUnitedAndNothingChanges)
@@ -319,7 +319,7 @@ TEST_F(PageStructureTest, PagesOfDifferentDepthAreNotUnitedAndNothingChanges)
     unite(s, 1, 2, 2);
     EXPECT_EQ(prompter.messageTexts(), QStringList{T::kDifferentKinds});
     EXPECT_EQ(fileNames(), (QStringList{"scan1.tif", "scan2.tif"}));
-    EXPECT_EQ(s.m_PageCount, 2);
+    EXPECT_EQ(s.doc.m_PageCount, 2);
     unite(s, 0);  // cancelled
     EXPECT_EQ(fileNames().size(), 2);
     EXPECT_EQ(prompter.messages.size(), 1);
@@ -341,7 +341,7 @@ TEST_F(PageStructureTest, TheUniteDialogOffersTheNextPageAndStaysOpenForTheLastA
         dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
         return dialog.result();
     });
-    click(s.tbImaging, keys::miUnite);
+    click(s.widgets.tbImaging, keys::miUnite);
     EXPECT_TRUE(stayedOpen);
     EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_EQ(fileNames().size(), 3);
@@ -351,12 +351,12 @@ TEST_F(PageStructureTest, AnEditedPageIsUnitedAsEditedAndWrittenBackFirst)
 {
     ControlState& s = openSinglePages(3);
     goTo(s, 1);
-    click(s.tbImaging, keys::miRotate180);
+    click(s.widgets.tbImaging, keys::miRotate180);
     const engine::Image edited = page();
     unite(s, 1, 2, 2);
-    EXPECT_FALSE(s.m_PageModified);
-    EXPECT_TRUE(engine::LoadPage(s.m_Files.at(1)).samePixels(edited));
-    EXPECT_TRUE(Part(engine::LoadPage(s.m_Files.at(3)), QRect(0, 0, 101, 60)).samePixels(edited));
+    EXPECT_FALSE(s.doc.m_PageModified);
+    EXPECT_TRUE(engine::LoadPage(s.doc.m_Files.at(1)).samePixels(edited));
+    EXPECT_TRUE(Part(engine::LoadPage(s.doc.m_Files.at(3)), QRect(0, 0, 101, 60)).samePixels(edited));
 }
 
 TEST_F(PageStructureTest, ANewFileSkipsANameInUseInsteadOfOverwritingIt)
@@ -366,9 +366,9 @@ TEST_F(PageStructureTest, ANewFileSkipsANameInUseInsteadOfOverwritingIt)
     ASSERT_TRUE(QDir(documentDir()).mkdir(QStringLiteral("scan3.tif")));
     unite(s, 1, 2, 2);
     EXPECT_TRUE(QFileInfo(documentFile(QStringLiteral("scan3.tif"))).isDir());
-    EXPECT_EQ(s.FileCount(), 3);
-    EXPECT_EQ(PathFilePart(s.m_Files.at(3)), QStringLiteral("scan4.tif"));
-    EXPECT_EQ(engine::LoadPage(s.m_Files.at(3)).width(), 101 + 102);
+    EXPECT_EQ(s.doc.FileCount(), 3);
+    EXPECT_EQ(PathFilePart(s.doc.m_Files.at(3)), QStringLiteral("scan4.tif"));
+    EXPECT_EQ(engine::LoadPage(s.doc.m_Files.at(3)).width(), 101 + 102);
 }
 
 TEST_F(PageStructureTest, AThousandPixelPageDividedAtHalfGivesPartsOf505And495)
@@ -377,17 +377,17 @@ TEST_F(PageStructureTest, AThousandPixelPageDividedAtHalfGivesPartsOf505And495)
     const engine::Image whole = page();
     divide(s, 50);
     ASSERT_EQ(fileNames(), (QStringList{"scan1.tif", "scan2.tif", "scan3.tif", "scan4.tif"}));
-    const engine::Image first = engine::LoadPage(s.m_Files.at(2));
-    const engine::Image second = engine::LoadPage(s.m_Files.at(3));
+    const engine::Image first = engine::LoadPage(s.doc.m_Files.at(2));
+    const engine::Image second = engine::LoadPage(s.doc.m_Files.at(3));
     EXPECT_EQ(first.width(), 505);
     EXPECT_EQ(second.width(), 495);
     EXPECT_TRUE(first.samePixels(Part(whole, QRect(0, 0, 505, 40))));
     EXPECT_TRUE(second.samePixels(Part(whole, QRect(505, 0, 495, 40))));
-    EXPECT_TRUE(engine::LoadPage(s.m_Files.at(1)).samePixels(whole));
-    EXPECT_EQ(NumberOf(engine::LoadPage(s.m_Files.at(4))), 2);
+    EXPECT_TRUE(engine::LoadPage(s.doc.m_Files.at(1)).samePixels(whole));
+    EXPECT_EQ(NumberOf(engine::LoadPage(s.doc.m_Files.at(4))), 2);
     // The first part is on view.
-    EXPECT_EQ(s.m_PageCount, 4);
-    EXPECT_EQ(s.m_CurrentPage, 2);
+    EXPECT_EQ(s.doc.m_PageCount, 4);
+    EXPECT_EQ(s.doc.m_CurrentPage, 2);
     EXPECT_TRUE(page().samePixels(first));
 }
 
@@ -407,8 +407,8 @@ TEST_F(PageStructureTest, DividingTopToBottomWithDeleteReplacesThePageByItsParts
     EXPECT_EQ(top.loadFormat(), engine::FormatTiffG4);
     EXPECT_EQ(NumberOf(engine::LoadPage(multiPagePath(), 1)), 1);
     EXPECT_EQ(NumberOf(engine::LoadPage(multiPagePath(), 4)), 3);
-    EXPECT_EQ(s.m_PageCount, 4);
-    EXPECT_EQ(s.m_CurrentPage, 2);
+    EXPECT_EQ(s.doc.m_PageCount, 4);
+    EXPECT_EQ(s.doc.m_CurrentPage, 2);
 }
 
 TEST_F(PageStructureTest, PartsPutBeforeTheDividedPageLeaveTheOtherPagesWhenItIsDeleted)
@@ -424,8 +424,8 @@ TEST_F(PageStructureTest, PartsPutBeforeTheDividedPageLeaveTheOtherPagesWhenItIs
     EXPECT_EQ(engine::LoadPage(multiPagePath(), 3).width(), DivideLength(103, 50).second);
     EXPECT_EQ(NumberOf(engine::LoadPage(multiPagePath(), 4)), 2);
     EXPECT_EQ(NumberOf(engine::LoadPage(multiPagePath(), 5)), 4);
-    EXPECT_EQ(s.m_PageCount, 5);
-    EXPECT_EQ(s.m_CurrentPage, 2);
+    EXPECT_EQ(s.doc.m_PageCount, 5);
+    EXPECT_EQ(s.doc.m_CurrentPage, 2);
 }
 
 TEST_F(PageStructureTest, JpegPagesDivideAndUniteIntoJpegFiles)
@@ -437,27 +437,27 @@ TEST_F(PageStructureTest, JpegPagesDivideAndUniteIntoJpegFiles)
         engine::SavePage(PatternPage(200 + n, 80, 24, n), documentFile(QStringLiteral("scan%1.jpg").arg(n)), options);
     }
     ControlState& s = showControl(DocTypeSinglePageJpeg);
-    ASSERT_EQ(s.m_PageCount, 2);
+    ASSERT_EQ(s.doc.m_PageCount, 2);
     divide(s, 50);
     EXPECT_EQ(fileNames(), (QStringList{"scan1.jpg", "scan2.jpg", "scan3.jpg", "scan4.jpg"}));
-    EXPECT_EQ(engine::LoadPage(s.m_Files.at(2)).width(), 106);
-    EXPECT_EQ(engine::LoadPage(s.m_Files.at(3)).width(), 95);
-    EXPECT_EQ(engine::LoadPage(s.m_Files.at(4)).width(), 202);
+    EXPECT_EQ(engine::LoadPage(s.doc.m_Files.at(2)).width(), 106);
+    EXPECT_EQ(engine::LoadPage(s.doc.m_Files.at(3)).width(), 95);
+    EXPECT_EQ(engine::LoadPage(s.doc.m_Files.at(4)).width(), 202);
     unite(s, 2, 3, 4);
-    ASSERT_EQ(s.FileCount(), 5);
-    const engine::Image united = engine::LoadPage(s.m_Files.at(5));
+    ASSERT_EQ(s.doc.FileCount(), 5);
+    const engine::Image united = engine::LoadPage(s.doc.m_Files.at(5));
     EXPECT_EQ(united.width(), 201);
     EXPECT_EQ(united.depth(), 24);
     EXPECT_TRUE(engine::IsJpegFileFormat(united.loadFormat()));
     divide(s, -1);  // cancelled
-    EXPECT_EQ(s.FileCount(), 5);
+    EXPECT_EQ(s.doc.FileCount(), 5);
 }
 
 // objectName and enabled state of every toolbar button and menu item of the control.
 QMap<QString, bool> ToolbarStates(const ControlState& s)
 {
     QMap<QString, bool> states;
-    for (const QToolBar* toolbar : {s.tbMain, s.tbFileNav, s.tbFileOperate, s.tbCommon, s.tbImaging}) {
+    for (const QToolBar* toolbar : {s.widgets.tbMain, s.widgets.tbFileNav, s.widgets.tbFileOperate, s.widgets.tbCommon, s.widgets.tbImaging}) {
         for (const QAction* action : toolbar->actions()) {
             states[toolbar->objectName() + u'.' + action->objectName()] = action->isEnabled();
             if (const QMenu* menu = action->menu()) {
@@ -474,7 +474,7 @@ TEST_F(PageStructureTest, DeletingTheLastPageLeavesTheControlAsAnEmptyDirectoryD
     for (const qint16 type : {DocTypeSinglePageTiff, DocTypeMultiPageTiff}) {
         SCOPED_TRACE(type);
         ControlState& s = type == DocTypeMultiPageTiff ? openMultiPage(2, type) : openSinglePages(2);
-        ASSERT_TRUE(enabled(s.tbImaging, keys::miRotate));
+        ASSERT_TRUE(enabled(s.widgets.tbImaging, keys::miRotate));
         deleteConfirmed(s);
         deleteConfirmed(s);
         ASSERT_TRUE(fileNames().isEmpty());
@@ -484,9 +484,9 @@ TEST_F(PageStructureTest, DeletingTheLastPageLeavesTheControlAsAnEmptyDirectoryD
 
         control = std::make_unique<Imaging>();
         control->setDocType(type);
-        control->setDocName(state.m_DocName);
+        control->setDocName(state.props.m_DocName);
         control->show();
-        EXPECT_EQ(control->State().m_PageCount, 0);
+        EXPECT_EQ(control->State().doc.m_PageCount, 0);
         EXPECT_EQ(ToolbarStates(control->State()), emptied);
         control.reset();
     }
@@ -523,9 +523,9 @@ TEST_F(PageStructureTest, TheDivideDialogStartsAtHalfAndShowsTheCutAcrossThePrev
         dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
         return dialog.result();
     });
-    click(s.tbImaging, keys::miDivide);
+    click(s.widgets.tbImaging, keys::miDivide);
     EXPECT_EQ(fileNames().size(), 3);
-    EXPECT_EQ(s.m_PageCount, 3);
+    EXPECT_EQ(s.doc.m_PageCount, 3);
 }
 
 }  // namespace

@@ -18,11 +18,11 @@ protected:
     ControlState& openAtActualSize(int depth, int width = 200, int height = 150)
     {
         ControlState& s = openPage(depth, width, height);
-        s.mtMain->setPaintMode(engine::ImageViewer::PaintActualSize);
+        s.widgets.mtMain->setPaintMode(engine::ImageViewer::PaintActualSize);
         return s;
     }
-    QWidget* surface() { return shown().mtMain->viewport(); }
-    QPoint at(QPointF imagePoint) { return shown().mtMain->imageToWidget(imagePoint).toPoint(); }
+    QWidget* surface() { return shown().widgets.mtMain->viewport(); }
+    QPoint at(QPointF imagePoint) { return shown().widgets.mtMain->imageToWidget(imagePoint).toPoint(); }
     // Presses at from, moves through the middle to to and releases there.
     void drag(QPointF from, QPointF to, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {

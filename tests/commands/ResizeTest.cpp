@@ -90,11 +90,11 @@ TEST_F(ResizeTest, AnA4PageAt300DpiOpensIn210By297MillimetresAndTheUnitsMoveToge
         EXPECT_EQ(heightUnit->currentIndex(), 0);
         EXPECT_EQ(width->text(), QStringLiteral("210"));
     }});
-    click(s.tbImaging, keys::miImageSize);
+    click(s.widgets.tbImaging, keys::miImageSize);
     // OK with the size as it opened changes nothing.
     EXPECT_TRUE(page().samePixels(loaded));
     EXPECT_EQ(s.m_History.UndoCount(), 0);
-    EXPECT_FALSE(s.m_PageModified);
+    EXPECT_FALSE(s.doc.m_PageModified);
 }
 
 TEST_F(ResizeTest, AnUntouchedSideKeepsItsPixelsThoughItsMillimetresAreRounded)
@@ -105,7 +105,7 @@ TEST_F(ResizeTest, AnUntouchedSideKeepsItsPixelsThoughItsMillimetresAreRounded)
         EXPECT_EQ(Child<QLineEdit>(dialog, "txtWidth1")->text(), QStringLiteral("85"));
         Type(Child<QLineEdit>(dialog, "txtHeight1"), QStringLiteral("100"));  // 100 mm: 1181.1 pixels
     }});
-    click(s.tbImaging, keys::miImageSize);
+    click(s.widgets.tbImaging, keys::miImageSize);
     EXPECT_EQ(page().width(), 1001);
     EXPECT_EQ(page().height(), 1181);
     EXPECT_EQ(s.m_History.UndoCount(), 1);
@@ -121,14 +121,14 @@ TEST_F(ResizeTest, FiftyPercentOf1001PixelsIs500AndUndoGivesThePageBack)
         EXPECT_FALSE(Child<QComboBox>(dialog, "cboUnit0")->isEnabled());
         Type(Child<QLineEdit>(dialog, "txtWidth2"), QStringLiteral("5x0"));  // the letter is refused
     }});
-    click(s.tbImaging, keys::miImageSize);
+    click(s.widgets.tbImaging, keys::miImageSize);
     EXPECT_EQ(page().width(), 500);
     EXPECT_EQ(page().height(), 400);
     EXPECT_EQ(page().depth(), 24);
     EXPECT_EQ(s.m_History.UndoCount(), 1);
-    EXPECT_TRUE(s.m_PageModified);
+    EXPECT_TRUE(s.doc.m_PageModified);
     EXPECT_EQ(statusText(), core_texts::kIdleStatus);
-    click(s.tbCommon, keys::miUndo);
+    click(s.widgets.tbCommon, keys::miUndo);
     EXPECT_TRUE(page().samePixels(loaded));
 }
 
@@ -145,7 +145,7 @@ TEST_F(ResizeTest, PixelsTypedAndDoubledResampleEveryDepthAndKeepIt)
             EXPECT_EQ(Child<QLineEdit>(dialog, "txtWidth1")->text(), QStringLiteral("300"));
             EXPECT_EQ(Child<QLineEdit>(dialog, "txtHeight1")->text(), QStringLiteral("200"));
         }});
-        click(s.tbImaging, keys::miImageSize);
+        click(s.widgets.tbImaging, keys::miImageSize);
         EXPECT_EQ(page().width(), 300);
         EXPECT_EQ(page().height(), 200);
         EXPECT_EQ(page().depth(), depth);
@@ -175,7 +175,7 @@ TEST_F(ResizeTest, AnEmptyOrZeroSizeIsRefusedAndTheDialogStaysOpen)
             Type(Child<QLineEdit>(dialog, "txtHeight2"), QStringLiteral("1"));
         },
         "cmdCancel"});
-    click(s.tbImaging, keys::miImageSize);
+    click(s.widgets.tbImaging, keys::miImageSize);
     EXPECT_EQ(prompter.messageTexts(), QStringList({T::kSizeEmpty, T::kSizeZero, T::kSizeZero}));
     for (const auto& message : prompter.messages) {
         EXPECT_EQ(message.title, core_texts::kTitleInformation);
@@ -183,7 +183,7 @@ TEST_F(ResizeTest, AnEmptyOrZeroSizeIsRefusedAndTheDialogStaysOpen)
     }
     EXPECT_TRUE(page().samePixels(loaded));
     EXPECT_EQ(s.m_History.UndoCount(), 0);
-    EXPECT_FALSE(s.m_PageModified);
+    EXPECT_FALSE(s.doc.m_PageModified);
 }
 
 TEST_F(ResizeTest, CancellingEitherDialogChangesNothingAndLeavesNoUndoStep)
@@ -193,21 +193,21 @@ TEST_F(ResizeTest, CancellingEitherDialogChangesNothingAndLeavesNoUndoStep)
     prompter.dialogScripts.enqueue(DialogScript{[&](QDialog& dialog) {
         Type(Child<QLineEdit>(dialog, "txtWidth1"), QStringLiteral("5"));
     }, "cmdCancel"});
-    click(s.tbImaging, keys::miImageSize);
+    click(s.widgets.tbImaging, keys::miImageSize);
     prompter.dialogScripts.enqueue(DialogScript{[&](QDialog& dialog) {
         Child<QComboBox>(dialog, "cboImageSize")->setCurrentIndex(2);
     }, "cmdCancel"});
-    click(s.tbImaging, keys::miCanvasSize);
+    click(s.widgets.tbImaging, keys::miCanvasSize);
     EXPECT_EQ(prompter.dialogsShown, QStringList({"scanvo::frmResize", "scanvo::frmResizeCanvas"}));
     EXPECT_TRUE(page().samePixels(loaded));
     EXPECT_EQ(s.m_History.UndoCount(), 0);
-    EXPECT_FALSE(s.m_PageModified);
-    EXPECT_FALSE(enabled(s.tbCommon, keys::miUndo));
+    EXPECT_FALSE(s.doc.m_PageModified);
+    EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miUndo));
     // A cancelled choice is not remembered.
     prompter.dialogScripts.enqueue(DialogScript{[&](QDialog& dialog) {
         EXPECT_EQ(Child<QComboBox>(dialog, "cboImageSize")->currentIndex(), 0);
     }, "cmdCancel"});
-    click(s.tbImaging, keys::miCanvasSize);
+    click(s.widgets.tbImaging, keys::miCanvasSize);
 }
 
 TEST_F(ResizeTest, AnA4CanvasAt300DpiHoldsThePageAtItsTopLeftOnWhite)
@@ -225,7 +225,7 @@ TEST_F(ResizeTest, AnA4CanvasAt300DpiHoldsThePageAtItsTopLeftOnWhite)
             EXPECT_EQ(Child<QLineEdit>(dialog, "txtHeight")->text(), QStringLiteral("297"));
             EXPECT_FALSE(Child<QLineEdit>(dialog, "txtWidth")->isEnabled());
         }});
-        click(s.tbImaging, keys::miCanvasSize);
+        click(s.widgets.tbImaging, keys::miCanvasSize);
         // 210 x 300 x 0.03937 by 297 x 300 x 0.03937: 2480.3 by 3507.9.
         EXPECT_EQ(page().width(), 2480);
         EXPECT_EQ(page().height(), 3508);
@@ -261,7 +261,7 @@ TEST_F(ResizeTest, ACustomCanvasRefusesEmptyAndZeroSizesAndCropsWhatDoesNotFit)
         EXPECT_EQ(height->text(), QStringLiteral("40"));
         EXPECT_TRUE(dialog.isVisible());
     }});
-    click(s.tbImaging, keys::miCanvasSize);
+    click(s.widgets.tbImaging, keys::miCanvasSize);
     EXPECT_EQ(prompter.messageTexts(), QStringList({T::kSizeZero, T::kSizeEmpty}));
     // 50 mm: 590.55 pixels; 40 mm: 472.44 pixels.
     EXPECT_EQ(page().width(), 591);
@@ -272,7 +272,7 @@ TEST_F(ResizeTest, ACustomCanvasRefusesEmptyAndZeroSizesAndCropsWhatDoesNotFit)
         EXPECT_EQ(Child<QComboBox>(dialog, "cboImageSize")->currentIndex(), 4);
         EXPECT_TRUE(Child<QLineEdit>(dialog, "txtWidth")->isEnabled());
     }, "cmdCancel"});
-    click(s.tbImaging, keys::miCanvasSize);
+    click(s.widgets.tbImaging, keys::miCanvasSize);
 }
 
 TEST_F(ResizeTest, ThePagesOwnSizeOrASheetItAlreadyHasChangesNothing)
@@ -283,22 +283,22 @@ TEST_F(ResizeTest, ThePagesOwnSizeOrASheetItAlreadyHasChangesNothing)
         prompter.dialogScripts.enqueue(DialogScript{[&](QDialog& dialog) {
             Child<QComboBox>(dialog, "cboImageSize")->setCurrentIndex(entry);
         }});
-        click(s.tbImaging, keys::miCanvasSize);
+        click(s.widgets.tbImaging, keys::miCanvasSize);
     }
     EXPECT_EQ(prompter.dialogsShown.size(), 2);
     EXPECT_EQ(s.m_History.UndoCount(), 0);
-    EXPECT_FALSE(s.m_PageModified);
+    EXPECT_FALSE(s.doc.m_PageModified);
 }
 
 TEST_F(ResizeTest, TheResizeButtonRunsTheVariantItsIndexChoosesAndNothingForAnUnknownOne)
 {
     ControlState& s = open({MarkedPage(200, 100, 8, 40)});
     g_Settings.Imaging.ResizeIndex = 1;
-    click(s.tbImaging, keys::miResize);
+    click(s.widgets.tbImaging, keys::miResize);
     g_Settings.Imaging.ResizeIndex = 0;
-    click(s.tbImaging, keys::miResize);
+    click(s.widgets.tbImaging, keys::miResize);
     g_Settings.Imaging.ResizeIndex = 5;  // edited by hand
-    click(s.tbImaging, keys::miResize);
+    click(s.widgets.tbImaging, keys::miResize);
     EXPECT_EQ(prompter.dialogsShown, QStringList({"scanvo::frmResizeCanvas", "scanvo::frmResize"}));
 }
 
@@ -310,7 +310,7 @@ TEST_F(ResizeTest, ASizeBeyondAnyScannedPageIsRefusedWithoutAnUndoStep)
         Child<QComboBox>(dialog, "cboUnit0")->setCurrentIndex(1);
         Type(Child<QLineEdit>(dialog, "txtWidth1"), QStringLiteral("70000"));
     }});
-    click(s.tbImaging, keys::miImageSize);
+    click(s.widgets.tbImaging, keys::miImageSize);
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_EQ(prompter.messages[0].title, core_texts::kTitleError);
     EXPECT_EQ(page().width(), 200);

@@ -48,20 +48,20 @@ TEST_F(ToneCommandsTest, InvertTwiceGivesTheBitonalPageBackAndLeavesOtherPagesAl
 {
     ControlState& s = openPage(1);
     const engine::Image loaded = page();
-    click(s.tbImaging, keys::miInvert);
+    click(s.widgets.tbImaging, keys::miInvert);
     EXPECT_FALSE(page().samePixels(loaded));
-    click(s.tbImaging, keys::miInvert);
+    click(s.widgets.tbImaging, keys::miInvert);
     EXPECT_TRUE(page().samePixels(loaded));
     EXPECT_EQ(s.m_History.UndoCount(), 2);
     control.reset();
 
     ControlState& grey = openPage(8);
     const engine::Image greyPage = page();
-    click(grey.tbImaging, keys::miInvert);
+    click(grey.widgets.tbImaging, keys::miInvert);
     EXPECT_EQ(statusText(), command_texts::kInvertNotBitonal);
     EXPECT_TRUE(page().samePixels(greyPage));
     EXPECT_EQ(grey.m_History.UndoCount(), 0);
-    EXPECT_FALSE(enabled(grey.tbCommon, keys::miUndo));
+    EXPECT_FALSE(enabled(grey.widgets.tbCommon, keys::miUndo));
 }
 
 TEST_F(ToneCommandsTest, TextCommandsRunTheirFilterAndTheButtonItsVariant)
@@ -81,23 +81,23 @@ TEST_F(ToneCommandsTest, TextCommandsRunTheirFilterAndTheButtonItsVariant)
         SCOPED_TRACE(v.key);
         engine::Image expected = loaded;
         v.edit(expected);
-        click(s.tbImaging, v.key);
+        click(s.widgets.tbImaging, v.key);
         EXPECT_TRUE(page().samePixels(expected));
-        click(s.tbCommon, keys::miUndo);
+        click(s.widgets.tbCommon, keys::miUndo);
         g_Settings.Imaging.TextIndex = v.index;
-        click(s.tbImaging, keys::miText);
+        click(s.widgets.tbImaging, keys::miText);
         EXPECT_TRUE(page().samePixels(expected));
-        click(s.tbCommon, keys::miUndo);
+        click(s.widgets.tbCommon, keys::miUndo);
     }
 }
 
 TEST_F(ToneCommandsTest, ConvertToBlackAndWhiteIsOneEdit)
 {
     ControlState& s = openPage(24, 300, 200);
-    click(s.tbImaging, keys::miConvert2BW);
+    click(s.widgets.tbImaging, keys::miConvert2BW);
     EXPECT_EQ(page().depth(), 1);
     EXPECT_EQ(s.m_History.UndoCount(), 1);
-    click(s.tbCommon, keys::miUndo);
+    click(s.widgets.tbCommon, keys::miUndo);
     EXPECT_EQ(page().depth(), 24);
 }
 
@@ -112,10 +112,10 @@ TEST_F(ToneCommandsTest, BrightnessContrastClosedAtOnceStillCountsAsAnEdit)
         Child<QPushButton>(dialog, QStringLiteral("cmdCancel"))->click();
         return dialog.result();
     });
-    click(s.tbImaging, keys::miBright);
+    click(s.widgets.tbImaging, keys::miBright);
     EXPECT_TRUE(page().samePixels(loaded));
-    EXPECT_TRUE(s.m_PageModified);
-    EXPECT_TRUE(enabled(s.tbCommon, keys::miUndo));
+    EXPECT_TRUE(s.doc.m_PageModified);
+    EXPECT_TRUE(enabled(s.widgets.tbCommon, keys::miUndo));
     EXPECT_EQ(s.m_History.UndoCount(), 1);
 }
 
@@ -132,9 +132,9 @@ TEST_F(ToneCommandsTest, EachSliderPreviewsAloneFromThePageAsOpened)
         dialog.reject();
         return dialog.result();
     });
-    click(s.tbImaging, keys::miBright);
+    click(s.widgets.tbImaging, keys::miBright);
     EXPECT_TRUE(page().samePixels(Adjusted(loaded, ops::AdjustContrast, 200)));
-    click(s.tbCommon, keys::miUndo);
+    click(s.widgets.tbCommon, keys::miUndo);
     EXPECT_TRUE(page().samePixels(loaded));
 }
 
@@ -156,7 +156,7 @@ TEST_F(ToneCommandsTest, TypedValuesOutsidePlusMinus100AreRefused)
         dialog.reject();
         return dialog.result();
     });
-    click(s.tbImaging, keys::miBright);
+    click(s.widgets.tbImaging, keys::miBright);
     EXPECT_TRUE(page().samePixels(Adjusted(loaded, ops::AdjustBrightness, -1000)));
 }
 
@@ -173,7 +173,7 @@ TEST_F(ToneCommandsTest, SaturationPreviewsOnItsOwnSlider)
         dialog.reject();
         return dialog.result();
     });
-    click(s.tbImaging, keys::miImageAdjust);
+    click(s.widgets.tbImaging, keys::miImageAdjust);
     EXPECT_EQ(prompter.dialogsShown, QStringList{QStringLiteral("scanvo::frmSaturation")});
     EXPECT_TRUE(page().samePixels(Adjusted(loaded, ops::AdjustSaturation, -500)));
 }
@@ -196,7 +196,7 @@ TEST_F(ToneCommandsTest, WhileTheSliderIsHeldOnlyASmallCopyIsPreviewedAndRelease
         dialog.reject();  // closing applies the value last previewed to the whole page
         return dialog.result();
     });
-    click(s.tbImaging, keys::miBright);
+    click(s.widgets.tbImaging, keys::miBright);
     EXPECT_TRUE(page().samePixels(Adjusted(loaded, ops::AdjustBrightness, 600)));
 }
 
@@ -227,19 +227,19 @@ TEST_F(ToneCommandsTest, ColourLevelsOpensAt20PreviewedAndKeepsAtLeast2)
         Child<QPushButton>(dialog, QStringLiteral("cmdOK"))->click();
         return dialog.result();
     });
-    click(s.tbImaging, keys::miColorGradation);
+    click(s.widgets.tbImaging, keys::miColorGradation);
     EXPECT_TRUE(page().samePixels(Adjusted(loaded, ops::AutoLevels, 150)));
     EXPECT_EQ(s.m_History.UndoCount(), 1);
-    EXPECT_TRUE(s.m_PageModified);
+    EXPECT_TRUE(s.doc.m_PageModified);
 }
 
 TEST_F(ToneCommandsTest, CancellingAPreviewLeavesPageAndHistoryExactlyAsBefore)
 {
     ControlState& s = openPage(24, 300, 200);
-    click(s.tbImaging, keys::miRotate180);
-    click(s.tbCommon, keys::miUndo);  // one redo level, and undo disabled again
+    click(s.widgets.tbImaging, keys::miRotate180);
+    click(s.widgets.tbCommon, keys::miUndo);  // one redo level, and undo disabled again
     const engine::Image before = page();
-    const bool modified = s.m_PageModified;
+    const bool modified = s.doc.m_PageModified;
     for (const char* key : {keys::miColorGradation, keys::miBackgroundSubtraction}) {
         SCOPED_TRACE(key);
         prompter.dialogScripts.enqueue([&](QDialog& dialog) {
@@ -249,13 +249,13 @@ TEST_F(ToneCommandsTest, CancellingAPreviewLeavesPageAndHistoryExactlyAsBefore)
             Child<QPushButton>(dialog, QStringLiteral("cmdCancel"))->click();
             return dialog.result();
         });
-        click(s.tbImaging, key);
+        click(s.widgets.tbImaging, key);
         EXPECT_TRUE(page().samePixels(before));
         EXPECT_EQ(s.m_History.UndoCount(), 0);
         EXPECT_EQ(s.m_History.RedoCount(), 1);
-        EXPECT_EQ(s.m_PageModified, modified);
-        EXPECT_FALSE(enabled(s.tbCommon, keys::miUndo));
-        EXPECT_TRUE(enabled(s.tbCommon, keys::miRedo));
+        EXPECT_EQ(s.doc.m_PageModified, modified);
+        EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miUndo));
+        EXPECT_TRUE(enabled(s.widgets.tbCommon, keys::miRedo));
     }
 }
 
@@ -276,7 +276,7 @@ TEST_F(ToneCommandsTest, BackgroundRemovalOpensAtZeroAndRefusesAbove100)
         Child<QPushButton>(dialog, QStringLiteral("cmdOK"))->click();
         return dialog.result();
     });
-    click(s.tbImaging, keys::miImageAdjust);
+    click(s.widgets.tbImaging, keys::miImageAdjust);
     EXPECT_TRUE(page().samePixels(Adjusted(loaded, ops::RemoveBackground, 400)));
     EXPECT_EQ(s.m_History.UndoCount(), 1);
 }
@@ -305,7 +305,7 @@ TEST_F(ToneCommandsTest, PaintRectOptionsRefuseZero)
         Child<QPushButton>(dialog, QStringLiteral("cmdOK"))->click();
         return dialog.result();
     });
-    click(s.tbMain, keys::miPaintSetting);
+    click(s.widgets.tbMain, keys::miPaintSetting);
     EXPECT_EQ(g_Settings.Imaging.PaintRectWidth, 7);
     EXPECT_EQ(g_Settings.Imaging.PaintRectHeight, 5);
     EXPECT_EQ(GetIniString(IniFilePath(), QStringLiteral("Imaging"), QStringLiteral("PaintRectHeight")), QStringLiteral("5"));

@@ -40,39 +40,39 @@ TEST_F(ChildControlsTest, EveryChildControlCarriesItsName)
     ASSERT_NE(picMain, nullptr);
     for (const char* name : {"tbMain", "tbFileNav", "tbFileOperate"})
         EXPECT_NE(picLeft->findChild<QToolBar*>(QString::fromLatin1(name)), nullptr) << name;
-    EXPECT_EQ(picLeft->findChild<FileListView*>(QStringLiteral("lvwFileList")), state.lvwFileList);
-    EXPECT_EQ(state.tbFileNav->findChild<QComboBox*>(QStringLiteral("cboCurrentFile")), state.cboCurrentFile);
-    EXPECT_EQ(state.tbCommon->findChild<QComboBox*>(QStringLiteral("cboCurrentPage")), state.cboCurrentPage);
-    EXPECT_EQ(state.tbCommon->findChild<QComboBox*>(QStringLiteral("cboZoomFactor")), state.cboZoomFactor);
-    EXPECT_EQ(picMain->findChild<QToolBar*>(QStringLiteral("tbCommon")), state.tbCommon);
+    EXPECT_EQ(picLeft->findChild<FileListView*>(QStringLiteral("lvwFileList")), state.widgets.lvwFileList);
+    EXPECT_EQ(state.widgets.tbFileNav->findChild<QComboBox*>(QStringLiteral("cboCurrentFile")), state.widgets.cboCurrentFile);
+    EXPECT_EQ(state.widgets.tbCommon->findChild<QComboBox*>(QStringLiteral("cboCurrentPage")), state.widgets.cboCurrentPage);
+    EXPECT_EQ(state.widgets.tbCommon->findChild<QComboBox*>(QStringLiteral("cboZoomFactor")), state.widgets.cboZoomFactor);
+    EXPECT_EQ(picMain->findChild<QToolBar*>(QStringLiteral("tbCommon")), state.widgets.tbCommon);
     QWidget* picImaging = picMain->findChild<QWidget*>(QStringLiteral("picImaging"));
     ASSERT_NE(picImaging, nullptr);
-    EXPECT_EQ(picImaging->findChild<QToolBar*>(QStringLiteral("tbImaging")), state.tbImaging);
-    EXPECT_EQ(picMain->findChild<engine::ImageViewer*>(QStringLiteral("mtMain")), state.mtMain);
-    EXPECT_EQ(control->findChild<QStatusBar*>(QStringLiteral("sbTotalInfo")), state.sbTotalInfo);
+    EXPECT_EQ(picImaging->findChild<QToolBar*>(QStringLiteral("tbImaging")), state.widgets.tbImaging);
+    EXPECT_EQ(picMain->findChild<engine::ImageViewer*>(QStringLiteral("mtMain")), state.widgets.mtMain);
+    EXPECT_EQ(control->findChild<QStatusBar*>(QStringLiteral("sbTotalInfo")), state.widgets.sbTotalInfo);
     for (int i = 0; i < 10; ++i)
-        EXPECT_NE(state.mtMain->findChild<QFrame*>(QStringLiteral("linGrid%1").arg(i)), nullptr) << i;
-    EXPECT_NE(state.mtMain->findChild<QLabel*>(QStringLiteral("lblColor")), nullptr);
-    EXPECT_NE(state.mtMain->findChild<QLineEdit*>(QStringLiteral("txtPageNumber")), nullptr);
-    EXPECT_NE(state.mtMain->findChild<QPushButton*>(QStringLiteral("cmdFont")), nullptr);
+        EXPECT_NE(state.widgets.mtMain->findChild<QFrame*>(QStringLiteral("linGrid%1").arg(i)), nullptr) << i;
+    EXPECT_NE(state.widgets.mtMain->findChild<QLabel*>(QStringLiteral("lblColor")), nullptr);
+    EXPECT_NE(state.widgets.mtMain->findChild<QLineEdit*>(QStringLiteral("txtPageNumber")), nullptr);
+    EXPECT_NE(state.widgets.mtMain->findChild<QPushButton*>(QStringLiteral("cmdFont")), nullptr);
 }
 
 TEST_F(ChildControlsTest, OverlaysStartHidden)
 {
     auto control = shownControlWithRoot();
     const ControlState& state = control->State();
-    EXPECT_FALSE(state.lblColor->isVisible());
-    EXPECT_FALSE(state.txtPageNumber->isVisible());
-    EXPECT_FALSE(state.cmdFont->isVisible());
-    for (QFrame* line : state.linGrid)
+    EXPECT_FALSE(state.widgets.lblColor->isVisible());
+    EXPECT_FALSE(state.widgets.txtPageNumber->isVisible());
+    EXPECT_FALSE(state.widgets.cmdFont->isVisible());
+    for (QFrame* line : state.widgets.linGrid)
         EXPECT_FALSE(line->isVisible());
-    EXPECT_TRUE(state.mtMain->isVisible());
+    EXPECT_TRUE(state.widgets.mtMain->isVisible());
 }
 
 TEST_F(ChildControlsTest, StatusBarShowsIdleTextDateAndTime)
 {
     auto control = shownControlWithRoot();
-    QStatusBar* bar = control->State().sbTotalInfo;
+    QStatusBar* bar = control->State().widgets.sbTotalInfo;
     auto text = [bar](int n) {
         const QLabel* panel = bar->findChild<QLabel*>(StatusPanelName(n));
         return panel ? panel->text() : QStringLiteral("<missing>");
@@ -98,11 +98,11 @@ TEST_F(ChildControlsTest, FirstShowPutsTheToolbarsIntoTheNoDocumentState)
 {
     auto control = shownControlWithRoot();
     const ControlState& state = control->State();
-    EXPECT_TRUE(FindToolbarAction(state.tbCommon, QStringLiteral("miGrid"))->isEnabled());
-    EXPECT_FALSE(FindToolbarAction(state.tbCommon, QStringLiteral("miNext"))->isEnabled());
-    EXPECT_FALSE(FindToolbarAction(state.tbImaging, QStringLiteral("miRotate"))->isEnabled());
-    EXPECT_FALSE(FindToolbarAction(state.tbMain, QStringLiteral("miInsert"))->isEnabled());
-    EXPECT_EQ(state.cboZoomFactor->currentText(), QStringLiteral("100%"));
+    EXPECT_TRUE(FindToolbarAction(state.widgets.tbCommon, QStringLiteral("miGrid"))->isEnabled());
+    EXPECT_FALSE(FindToolbarAction(state.widgets.tbCommon, QStringLiteral("miNext"))->isEnabled());
+    EXPECT_FALSE(FindToolbarAction(state.widgets.tbImaging, QStringLiteral("miRotate"))->isEnabled());
+    EXPECT_FALSE(FindToolbarAction(state.widgets.tbMain, QStringLiteral("miInsert"))->isEnabled());
+    EXPECT_EQ(state.widgets.cboZoomFactor->currentText(), QStringLiteral("100%"));
 }
 
 TEST_F(ChildControlsTest, SettingsMenuItemOpensTheCompressionDialog)
@@ -113,7 +113,7 @@ TEST_F(ChildControlsTest, SettingsMenuItemOpensTheCompressionDialog)
         caption = dialog.windowTitle();
         return int(QDialog::Rejected);
     });
-    FindToolbarAction(control->State().tbMain, QStringLiteral("miCompressSetting"))->trigger();
+    FindToolbarAction(control->State().widgets.tbMain, QStringLiteral("miCompressSetting"))->trigger();
     EXPECT_EQ(prompter.dialogsShown, QStringList{QStringLiteral("scanvo::frmImageCompressOptions")});
     EXPECT_EQ(caption, QStringLiteral("图像压缩设置"));
 }
@@ -122,15 +122,15 @@ TEST_F(ChildControlsTest, SpaceInTheListRunsTheScanButtonsCommandOnlyWhenItWentD
 {
     auto control = shownControlWithRoot();
     ControlState& state = control->State();
-    QTest::keyClick(state.lvwFileList, Qt::Key_Space, Qt::ShiftModifier);
-    EXPECT_EQ(state.m_ScanMode, 0);
+    QTest::keyClick(state.widgets.lvwFileList, Qt::Key_Space, Qt::ShiftModifier);
+    EXPECT_EQ(state.scan.m_ScanMode, 0);
     QWidget elsewhere;  // a window that took the press, and closed on it
     elsewhere.show();
     QTest::keyPress(&elsewhere, Qt::Key_Space);
-    QTest::keyRelease(state.lvwFileList, Qt::Key_Space);
-    EXPECT_EQ(state.m_ScanMode, 0);
-    QTest::keyClick(state.lvwFileList, Qt::Key_Space);
-    EXPECT_EQ(state.m_ScanMode, 1);  // append, as the scan button's own dispatch row says
+    QTest::keyRelease(state.widgets.lvwFileList, Qt::Key_Space);
+    EXPECT_EQ(state.scan.m_ScanMode, 0);
+    QTest::keyClick(state.widgets.lvwFileList, Qt::Key_Space);
+    EXPECT_EQ(state.scan.m_ScanMode, 1);  // append, as the scan button's own dispatch row says
 }
 
 }  // namespace

@@ -73,12 +73,12 @@ protected:
     void editShownPage(int width)
     {
         engine::Image edited = engine::Image::create(width, 64, 1);
-        edited.setLoadFormat(S().mtMain->image().loadFormat());
-        S().mtMain->setImage(edited);
-        S().m_PageModified = true;
+        edited.setLoadFormat(S().widgets.mtMain->image().loadFormat());
+        S().widgets.mtMain->setImage(edited);
+        S().doc.m_PageModified = true;
     }
 
-    QAction* mainAction(const char* key) { return FindToolbarAction(S().tbMain, QString::fromLatin1(key)); }
+    QAction* mainAction(const char* key) { return FindToolbarAction(S().widgets.tbMain, QString::fromLatin1(key)); }
 
     // Lets the progress form run until the export ends; cancels it once cancelAfter pages are
     // reported (never with 0).
@@ -118,7 +118,7 @@ protected:
 
     QString statusText() const
     {
-        return m_Control->State().sbTotalInfo->findChild<QLabel*>(QStringLiteral("sbTotalInfoPanel1"))->text();
+        return m_Control->State().widgets.sbTotalInfo->findChild<QLabel*>(QStringLiteral("sbTotalInfoPanel1"))->text();
     }
 
     std::unique_ptr<Imaging> m_Control;
@@ -134,7 +134,7 @@ TEST_F(ExportTest, EveryPageInListOrderOrOnlyTheCheckedEntries)
     writePages(docFile("a0002.jpg"), {103});
     writePages(docFile("a0003.tif"), {104});
     ControlState& state = open(0);
-    ASSERT_EQ(state.lvwFileList->count(), 3);
+    ASSERT_EQ(state.widgets.lvwFileList->count(), 3);
 
     EXPECT_EQ(PlanExport(state), (QList<ExportItem>{{docFile("a0001.tif"), 0}, {docFile("a0002.jpg"), 0},
                                                      {docFile("a0003.tif"), 0}}));
@@ -147,8 +147,8 @@ TEST_F(ExportTest, EveryPageInListOrderOrOnlyTheCheckedEntries)
     EXPECT_EQ(statusText(), core_texts::kIdleStatus);
 
     // Checked entries alone, still in list order.
-    state.lvwFileList->setChecked(2, true);
-    state.lvwFileList->setChecked(0, true);
+    state.widgets.lvwFileList->setChecked(2, true);
+    state.widgets.lvwFileList->setChecked(0, true);
     EXPECT_EQ(PlanExport(state), (QList<ExportItem>{{docFile("a0001.tif"), 0}, {docFile("a0003.tif"), 0}}));
     runExport();
     EXPECT_TRUE(m_Control->ExportPdf(target()));
@@ -160,9 +160,9 @@ TEST_F(ExportTest, PagesOfAMultiPageDocumentAndOfSinglePageFiles)
     ASSERT_TRUE(QDir().mkpath(docDir()));
     writePages(docFile("doc.tif"), {101, 102, 103});
     ControlState& multi = open(1);
-    multi.lvwFileList->setChecked(1, true);
+    multi.widgets.lvwFileList->setChecked(1, true);
     EXPECT_EQ(PlanExport(multi), (QList<ExportItem>{{docFile("doc.tif"), 2}}));
-    multi.lvwFileList->setChecked(1, false);
+    multi.widgets.lvwFileList->setChecked(1, false);
     EXPECT_EQ(PlanExport(multi).size(), 3);
     EXPECT_EQ(ExportPageRefs(PlanExport(multi)).size(), 3u);
     ASSERT_TRUE(QFile::remove(docFile("doc.tif")));
@@ -182,12 +182,12 @@ TEST_F(ExportTest, AModifiedPageIsWrittenBackFirstAndAFailedWriteBackStopsTheExp
     writePages(docFile("p0001.tif"), {101});
     writePages(docFile("p0002.tif"), {102});
     ControlState& state = open(2);
-    ASSERT_EQ(state.m_CurrentPage, 2);
+    ASSERT_EQ(state.doc.m_CurrentPage, 2);
 
     editShownPage(77);
     runExport();
     EXPECT_TRUE(m_Control->ExportPdf(target()));
-    EXPECT_FALSE(state.m_PageModified);
+    EXPECT_FALSE(state.doc.m_PageModified);
     EXPECT_EQ(pdfPageWidths(target()), QList<int>({101, 77}));
 
     // The page's file can no longer be replaced: a directory stands under its name.
@@ -268,7 +268,7 @@ TEST_F(ExportTest, OfferedOnlyWithADocument)
     ASSERT_TRUE(QDir().mkpath(docDir()));
     auto control = shownControlWithRoot();
     ControlState& state = control->State();
-    QAction* exportButton = FindToolbarAction(state.tbMain, QString::fromLatin1(keys::miExport));
+    QAction* exportButton = FindToolbarAction(state.widgets.tbMain, QString::fromLatin1(keys::miExport));
     ASSERT_NE(exportButton, nullptr);
     EXPECT_FALSE(exportButton->isEnabled());
     // As a host calls it.
@@ -283,7 +283,7 @@ TEST_F(ExportTest, OfferedOnlyWithADocument)
     open(2);
     EXPECT_TRUE(mainAction(keys::miExport)->isEnabled());
     // On the toolbar itself, not behind its overflow arrow.
-    EXPECT_TRUE(S().tbMain->widgetForAction(mainAction(keys::miExport))->isVisible());
+    EXPECT_TRUE(S().widgets.tbMain->widgetForAction(mainAction(keys::miExport))->isVisible());
     // Cancelling the save dialog exports nothing.
     mainAction(keys::miExport)->trigger();
     EXPECT_EQ(prompter.saveFileProposals.size(), 1);
@@ -357,7 +357,7 @@ TEST_F(ExportTest, TheSettingsDialogStoresLanguagesAndPdfAWhichTheExportsUse)
         dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
         return dialog.result();
     });
-    FindToolbarAction(control->State().tbMain, QString::fromLatin1(keys::miExportSetting))->trigger();
+    FindToolbarAction(control->State().widgets.tbMain, QString::fromLatin1(keys::miExportSetting))->trigger();
     EXPECT_EQ(GetIniString(iniFile(), QStringLiteral("Export"), QStringLiteral("Languages")), QStringLiteral("eng"));
     EXPECT_EQ(GetIniString(iniFile(), QStringLiteral("Export"), QStringLiteral("PdfA")), QStringLiteral("0"));
     const pdf::PdfOptions plain = StoredExportOptions(false);

@@ -61,7 +61,7 @@ TEST_F(LifecycleTest, InitialiseOpensTheScannerBoundToTheControlAndTerminateClos
 TEST_F(LifecycleTest, TheScannersDeviceDialogGoesThroughThePrompter)
 {
     Imaging control;
-    auto* source = dynamic_cast<RecordingScanner*>(control.State().m_Scanner.get());
+    auto* source = dynamic_cast<RecordingScanner*>(control.State().scan.m_Scanner.get());
     ASSERT_NE(source, nullptr);
     QDialog deviceDialog;
     EXPECT_EQ(source->showDeviceDialog(deviceDialog), QDialog::Rejected);
@@ -135,27 +135,27 @@ TEST_F(LifecycleTest, DocumentsOpenAtTheirRememberedPosition)
     control.setDocName("box\\first");
     control.show();
     const ControlState& state = control.State();
-    EXPECT_EQ(state.m_PageCount, 3);
-    EXPECT_EQ(state.m_CurrentPage, 2);
+    EXPECT_EQ(state.doc.m_PageCount, 3);
+    EXPECT_EQ(state.doc.m_CurrentPage, 2);
 
     control.setDocName("box\\second");
     control.SetDocument();
-    EXPECT_EQ(state.m_PageCount, 4);
-    EXPECT_EQ(state.m_CurrentPage, 3);
-    ASSERT_EQ(state.m_Files.count(), 4);
-    EXPECT_TRUE(state.m_Files.at(1).endsWith("second/000001.tif"));
+    EXPECT_EQ(state.doc.m_PageCount, 4);
+    EXPECT_EQ(state.doc.m_CurrentPage, 3);
+    ASSERT_EQ(state.doc.m_Files.count(), 4);
+    EXPECT_TRUE(state.doc.m_Files.at(1).endsWith("second/000001.tif"));
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messageTexts().join('|').toStdString();
 }
 
 // Replaces the shown page by a blank page of the given width, as an editing command would.
 void EditShownPage(ControlState& state, int width)
 {
-    ASSERT_NE(state.mtMain, nullptr);
-    ASSERT_TRUE(state.mtMain->hasImage());
+    ASSERT_NE(state.widgets.mtMain, nullptr);
+    ASSERT_TRUE(state.widgets.mtMain->hasImage());
     engine::Image edited = engine::Image::create(width, 48, 1);
-    edited.setLoadFormat(state.mtMain->image().loadFormat());
-    state.mtMain->setImage(std::move(edited));
-    state.m_PageModified = true;
+    edited.setLoadFormat(state.widgets.mtMain->image().loadFormat());
+    state.widgets.mtMain->setImage(std::move(edited));
+    state.doc.m_PageModified = true;
 }
 
 TEST_F(LifecycleTest, SwitchingDocumentsWritesTheModifiedPageBackFirst)
@@ -170,15 +170,15 @@ TEST_F(LifecycleTest, SwitchingDocumentsWritesTheModifiedPageBackFirst)
     control.setDocName("first");
     control.show();
     ControlState& state = control.State();
-    ASSERT_EQ(state.m_CurrentPage, 1);
+    ASSERT_EQ(state.doc.m_CurrentPage, 1);
     EditShownPage(state, 120);
 
     control.setDocName("second");
     control.SetDocument();
     EXPECT_EQ(engine::LoadPage(rootDir() + "/first/000001.tif").width(), 120);
     EXPECT_EQ(engine::LoadPage(rootDir() + "/first/000002.tif").width(), 66) << "only the shown page is written";
-    EXPECT_FALSE(state.m_PageModified);
-    EXPECT_EQ(state.m_PageCount, 1);
+    EXPECT_FALSE(state.doc.m_PageModified);
+    EXPECT_EQ(state.doc.m_PageCount, 1);
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messageTexts().join('|').toStdString();
 }
 
@@ -227,15 +227,15 @@ TEST_F(LifecycleTest, TypeDetectionIsDecidedOnceAtFirstShow)
     detecting.setDocType(-1);
     detecting.show();
     detecting.setDocType(3);
-    EXPECT_EQ(detecting.State().m_RequestedDocType, -1);
+    EXPECT_EQ(detecting.State().doc.m_RequestedDocType, -1);
 
     Imaging late;
     late.show();
     late.setDocType(-1);
     late.setDocName("doc");
     late.SetDocument();
-    EXPECT_EQ(late.State().m_RequestedDocType, 2);
-    EXPECT_EQ(late.State().m_DocType, -1);
+    EXPECT_EQ(late.State().doc.m_RequestedDocType, 2);
+    EXPECT_EQ(late.State().props.m_DocType, -1);
 }
 
 TEST_F(LifecycleTest, SetDocumentCreatesEveryLevelOfATwoLevelName)
@@ -266,17 +266,17 @@ TEST_F(LifecycleTest, SetDocumentWithoutNameSaysSoAndLeavesThePreviousDocument)
 {
     auto control = shownControlWithRoot();
     ControlState& state = control->State();
-    state.m_Files.append(rootDir() + "/old/1.tif");
-    state.m_PageCount = 1;
-    state.m_CurrentPage = 1;
+    state.doc.m_Files.append(rootDir() + "/old/1.tif");
+    state.doc.m_PageCount = 1;
+    state.doc.m_CurrentPage = 1;
 
     control->SetDocument();
 
     EXPECT_EQ(prompter.messageTexts(), QStringList{QStringLiteral("请设置文档名称！　　")});
     EXPECT_EQ(prompter.messages[0].title, QStringLiteral("提示信息"));
-    EXPECT_EQ(state.m_Files.count(), 1);
-    EXPECT_EQ(state.m_PageCount, 1);
-    EXPECT_EQ(state.m_CurrentPage, 1);
+    EXPECT_EQ(state.doc.m_Files.count(), 1);
+    EXPECT_EQ(state.doc.m_PageCount, 1);
+    EXPECT_EQ(state.doc.m_CurrentPage, 1);
 }
 
 TEST_F(LifecycleTest, SetDocumentWithoutRootAsksAndStopsWhenCancelled)
@@ -336,11 +336,11 @@ TEST_F(LifecycleTest, DirectoriesThatCannotBeCreatedAreReportedAndNothingIsOpene
     // The document directory below a good root.
     prompter.messages.clear();
     control.setLocalPath(areaDir());
-    control.State().m_Files.append(areaDir() + "/old.tif");
+    control.State().doc.m_Files.append(areaDir() + "/old.tif");
     control.setDocName("blocker/doc");
     control.SetDocument();
     EXPECT_EQ(prompter.messageTexts(), QStringList{texts::kCannotCreateDirectory.arg(areaDir() + "/blocker/doc")});
-    EXPECT_EQ(control.State().m_Files.count(), 1) << "the previous document stays as it was";
+    EXPECT_EQ(control.State().doc.m_Files.count(), 1) << "the previous document stays as it was";
 }
 
 }  // namespace

@@ -70,9 +70,9 @@ void ExpectHoldsStoredValues(const Imaging& control)
 TEST_F(PropertiesTest, BackColorIsWhatTheViewerShowsAroundThePage)
 {
     Imaging control;
-    EXPECT_EQ(control.State().mtMain->backColor(), QColor(0xC0, 0xC0, 0xFF));  // 0xFFC0C0 is blue, green, red
+    EXPECT_EQ(control.State().widgets.mtMain->backColor(), QColor(0xC0, 0xC0, 0xFF));  // 0xFFC0C0 is blue, green, red
     control.setBackColor(0x00123456);
-    EXPECT_EQ(control.State().mtMain->backColor(), QColor(0x56, 0x34, 0x12));
+    EXPECT_EQ(control.State().widgets.mtMain->backColor(), QColor(0x56, 0x34, 0x12));
 }
 
 TEST_F(PropertiesTest, NewInstanceHasTheDocumentedDefaults)

@@ -16,11 +16,11 @@ void SurfaceTest::SetUp()
     qputenv("SCANVO_CONFIG_DIR", m_config.path().toLocal8Bit());
     g_Settings = SettingsRecord();
     host = std::make_unique<QWidget>();
-    state.control = host.get();
-    state.picLeft = new QWidget(host.get());
-    state.picLeft->setObjectName(QStringLiteral("picLeft"));
-    state.picMain = new QWidget(host.get());
-    state.picMain->setObjectName(QStringLiteral("picMain"));
+    state.widgets.control = host.get();
+    state.widgets.picLeft = new QWidget(host.get());
+    state.widgets.picLeft->setObjectName(QStringLiteral("picLeft"));
+    state.widgets.picMain = new QWidget(host.get());
+    state.widgets.picMain->setObjectName(QStringLiteral("picMain"));
     CreateChildControls(state);
 }
 

@@ -27,7 +27,7 @@ protected:
     {
         BrowseTest::SetUp();
         SetScannerSourceFactory([] { return std::unique_ptr<scanner::ScannerSource>(); });
-        ASSERT_TRUE(WriteIniString(IniFilePath(), QStringLiteral("Scan"), QStringLiteral("SaveDir"), state.m_LocalPath));
+        ASSERT_TRUE(WriteIniString(IniFilePath(), QStringLiteral("Scan"), QStringLiteral("SaveDir"), state.props.m_LocalPath));
     }
     void TearDown() override
     {
@@ -41,14 +41,14 @@ protected:
         documentDir();
         control = std::make_unique<Imaging>();
         control->setDocType(docType);
-        control->setDocName(state.m_DocName);
+        control->setDocName(state.props.m_DocName);
         control->resize(1000, 760);
         control->show();
         return control->State();
     }
     static int shownWidth(const ControlState& shown)
     {
-        return shown.mtMain->hasImage() ? shown.mtMain->image().width() : 0;
+        return shown.widgets.mtMain->hasImage() ? shown.widgets.mtMain->image().width() : 0;
     }
     static void typeEnter(QComboBox* box, const QString& text)
     {
@@ -64,18 +64,18 @@ TEST_F(BrowseControlTest, FirstShowOpensTheDocumentAtItsRememberedPage)
 {
     for (int n = 1; n <= 3; ++n)
         WriteTiff(documentFile(QStringLiteral("scan%1.tif").arg(n)), 1, 100 + n, 150);
-    WriteImagePos(state.m_DocName, 2);
+    WriteImagePos(state.props.m_DocName, 2);
     ControlState& shown = show(DocTypeSinglePageTiff);
 
-    EXPECT_EQ(shown.lvwFileList->count(), 3);
-    EXPECT_EQ(shown.m_CurrentPage, 2);
+    EXPECT_EQ(shown.widgets.lvwFileList->count(), 3);
+    EXPECT_EQ(shown.doc.m_CurrentPage, 2);
     EXPECT_EQ(shownWidth(shown), 102);
-    EXPECT_EQ(shown.cboCurrentPage->currentText(), QStringLiteral("2"));
-    EXPECT_TRUE(FindToolbarAction(shown.tbCommon, QStringLiteral("miNext"))->isEnabled());
+    EXPECT_EQ(shown.widgets.cboCurrentPage->currentText(), QStringLiteral("2"));
+    EXPECT_TRUE(FindToolbarAction(shown.widgets.tbCommon, QStringLiteral("miNext"))->isEnabled());
     EXPECT_TRUE(prompter.messages.isEmpty());
     // The viewer starts in the stored fit style, with rectangular selection.
-    EXPECT_EQ(shown.mtMain->paintMode(), g_Settings.Common.ImageFitStyle);
-    EXPECT_EQ(shown.m_RegionShape, 1);
+    EXPECT_EQ(shown.widgets.mtMain->paintMode(), g_Settings.Common.ImageFitStyle);
+    EXPECT_EQ(shown.view.m_RegionShape, 1);
 }
 
 TEST_F(BrowseControlTest, ListKeysAndClicksChangeThePage)
@@ -83,18 +83,18 @@ TEST_F(BrowseControlTest, ListKeysAndClicksChangeThePage)
     for (int n = 1; n <= 3; ++n)
         WriteTiff(documentFile(QStringLiteral("scan%1.tif").arg(n)), 1, 100 + n, 150);
     ControlState& shown = show(DocTypeSinglePageTiff);
-    ASSERT_EQ(shown.m_CurrentPage, 3);
+    ASSERT_EQ(shown.doc.m_CurrentPage, 3);
 
-    shown.lvwFileList->setFocus();
-    QTest::keyClick(shown.lvwFileList, Qt::Key_Home);
-    EXPECT_EQ(shown.m_CurrentPage, 1);
+    shown.widgets.lvwFileList->setFocus();
+    QTest::keyClick(shown.widgets.lvwFileList, Qt::Key_Home);
+    EXPECT_EQ(shown.doc.m_CurrentPage, 1);
     EXPECT_EQ(shownWidth(shown), 101);
-    QTest::keyClick(shown.lvwFileList, Qt::Key_Down);
-    EXPECT_EQ(shown.m_CurrentPage, 2);
+    QTest::keyClick(shown.widgets.lvwFileList, Qt::Key_Down);
+    EXPECT_EQ(shown.doc.m_CurrentPage, 2);
 
-    const QRect third = shown.lvwFileList->entryRect(2);
-    QTest::mouseClick(shown.lvwFileList->viewport(), Qt::LeftButton, {}, third.center());
-    EXPECT_EQ(shown.m_CurrentPage, 3);
+    const QRect third = shown.widgets.lvwFileList->entryRect(2);
+    QTest::mouseClick(shown.widgets.lvwFileList->viewport(), Qt::LeftButton, {}, third.center());
+    EXPECT_EQ(shown.doc.m_CurrentPage, 3);
     EXPECT_EQ(shownWidth(shown), 103);
 }
 
@@ -102,14 +102,14 @@ TEST_F(BrowseControlTest, EnterInThePageBoxShowsTheTypedPage)
 {
     WriteTiff(documentFile("box1.tif"), 4);
     ControlState& shown = show(DocTypeMultiPageTiff);
-    typeEnter(shown.cboCurrentPage, QStringLiteral("2"));
-    EXPECT_EQ(shown.m_CurrentPage, 2);
-    EXPECT_EQ(shown.lvwFileList->currentRow(), 1);
-    typeEnter(shown.cboCurrentPage, QStringLiteral("9"));
-    EXPECT_EQ(shown.m_CurrentPage, 2);
-    EXPECT_EQ(shown.cboCurrentPage->currentText(), QStringLiteral("2"));
+    typeEnter(shown.widgets.cboCurrentPage, QStringLiteral("2"));
+    EXPECT_EQ(shown.doc.m_CurrentPage, 2);
+    EXPECT_EQ(shown.widgets.lvwFileList->currentRow(), 1);
+    typeEnter(shown.widgets.cboCurrentPage, QStringLiteral("9"));
+    EXPECT_EQ(shown.doc.m_CurrentPage, 2);
+    EXPECT_EQ(shown.widgets.cboCurrentPage->currentText(), QStringLiteral("2"));
     // Enter never adds the typed text as an entry of its own.
-    EXPECT_EQ(shown.cboCurrentPage->findText(QStringLiteral("9")), -1);
+    EXPECT_EQ(shown.widgets.cboCurrentPage->findText(QStringLiteral("9")), -1);
 }
 
 TEST_F(BrowseControlTest, TheFileBoxAndTheFileButtonsMoveBetweenFiles)
@@ -117,16 +117,16 @@ TEST_F(BrowseControlTest, TheFileBoxAndTheFileButtonsMoveBetweenFiles)
     WriteTiff(documentFile("a.tif"), 2, 110, 150);
     WriteJpeg(documentFile("b.jpg"), 120, 150);
     ControlState& shown = show(DocTypeDetect);
-    ASSERT_EQ(shown.m_DocType, DocTypeAllImages);
-    ASSERT_EQ(shown.m_CurrentFile, 2);
+    ASSERT_EQ(shown.props.m_DocType, DocTypeAllImages);
+    ASSERT_EQ(shown.doc.m_CurrentFile, 2);
 
-    typeEnter(shown.cboCurrentFile, QStringLiteral("1"));
-    EXPECT_EQ(shown.m_CurrentFile, 1);
+    typeEnter(shown.widgets.cboCurrentFile, QStringLiteral("1"));
+    EXPECT_EQ(shown.doc.m_CurrentFile, 1);
     EXPECT_EQ(shownWidth(shown), 110);
-    QAction* next = FindToolbarAction(shown.tbFileNav, QStringLiteral("miNext"));
+    QAction* next = FindToolbarAction(shown.widgets.tbFileNav, QStringLiteral("miNext"));
     ASSERT_TRUE(next->isEnabled());
     next->trigger();
-    EXPECT_EQ(shown.m_CurrentFile, 2);
+    EXPECT_EQ(shown.doc.m_CurrentFile, 2);
     EXPECT_EQ(shownWidth(shown), 120);
     EXPECT_FALSE(next->isEnabled());
 }
@@ -135,13 +135,13 @@ TEST_F(BrowseControlTest, PickingAZoomEntryZoomsTheViewer)
 {
     WriteTiff(documentFile("page.tif"), 1, 1200, 1600);
     ControlState& shown = show(DocTypeSinglePageTiff);
-    const int index = shown.cboZoomFactor->findText(QStringLiteral("50%"));
+    const int index = shown.widgets.cboZoomFactor->findText(QStringLiteral("50%"));
     ASSERT_GE(index, 0);
-    shown.cboZoomFactor->setCurrentIndex(index);
-    emit shown.cboZoomFactor->activated(index);
-    EXPECT_EQ(shown.m_ZoomPercent, 50);
-    EXPECT_DOUBLE_EQ(shown.mtMain->displayPercent(), 50.0);
-    EXPECT_EQ(shown.cboZoomFactor->currentText(), QStringLiteral("50%"));
+    shown.widgets.cboZoomFactor->setCurrentIndex(index);
+    emit shown.widgets.cboZoomFactor->activated(index);
+    EXPECT_EQ(shown.view.m_ZoomPercent, 50);
+    EXPECT_DOUBLE_EQ(shown.widgets.mtMain->displayPercent(), 50.0);
+    EXPECT_EQ(shown.widgets.cboZoomFactor->currentText(), QStringLiteral("50%"));
 }
 
 }  // namespace

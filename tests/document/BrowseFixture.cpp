@@ -85,40 +85,40 @@ void BrowseTest::SetUp()
 
     host = std::make_unique<QWidget>();
     host->resize(1000, 800);
-    state.m_LocalPath = m_root.path();
-    state.m_DocName = QStringLiteral("2024/box1");
-    state.picLeft = new QWidget(host.get());
-    state.picMain = new QWidget(host.get());
-    state.tbMain = new CommandToolBar(toolbars::tbMain, true, state.picLeft);
-    state.tbFileNav = new CommandToolBar(toolbars::tbFileNav, true, state.picLeft);
-    state.tbFileOperate = new CommandToolBar(toolbars::tbFileOperate, true, state.picLeft);
-    state.tbCommon = new CommandToolBar(toolbars::tbCommon, false, state.picMain);
-    state.tbImaging = new CommandToolBar(toolbars::tbImaging, true, state.picMain);
-    state.lvwFileList = new FileListView(state.picLeft);
-    state.lvwFileList->setObjectName(QStringLiteral("lvwFileList"));
+    state.props.m_LocalPath = m_root.path();
+    state.props.m_DocName = QStringLiteral("2024/box1");
+    state.widgets.picLeft = new QWidget(host.get());
+    state.widgets.picMain = new QWidget(host.get());
+    state.widgets.tbMain = new CommandToolBar(toolbars::tbMain, true, state.widgets.picLeft);
+    state.widgets.tbFileNav = new CommandToolBar(toolbars::tbFileNav, true, state.widgets.picLeft);
+    state.widgets.tbFileOperate = new CommandToolBar(toolbars::tbFileOperate, true, state.widgets.picLeft);
+    state.widgets.tbCommon = new CommandToolBar(toolbars::tbCommon, false, state.widgets.picMain);
+    state.widgets.tbImaging = new CommandToolBar(toolbars::tbImaging, true, state.widgets.picMain);
+    state.widgets.lvwFileList = new FileListView(state.widgets.picLeft);
+    state.widgets.lvwFileList->setObjectName(QStringLiteral("lvwFileList"));
     const auto numberBox = [](QWidget* parent, const char* name) {
         auto* box = new QComboBox(parent);
         box->setObjectName(QString::fromLatin1(name));
         box->setEditable(true);
         return box;
     };
-    state.cboCurrentFile = numberBox(state.tbFileNav, "cboCurrentFile");
-    state.cboCurrentPage = numberBox(state.tbCommon, "cboCurrentPage");
-    state.cboZoomFactor = numberBox(state.tbCommon, "cboZoomFactor");
+    state.widgets.cboCurrentFile = numberBox(state.widgets.tbFileNav, "cboCurrentFile");
+    state.widgets.cboCurrentPage = numberBox(state.widgets.tbCommon, "cboCurrentPage");
+    state.widgets.cboZoomFactor = numberBox(state.widgets.tbCommon, "cboZoomFactor");
     for (const char* entry : {"25%", "50%", "75%", "100%", "150%", "200%", "300%", "400%"})
-        state.cboZoomFactor->addItem(QString::fromLatin1(entry));
-    state.sbTotalInfo = new QStatusBar(host.get());
+        state.widgets.cboZoomFactor->addItem(QString::fromLatin1(entry));
+    state.widgets.sbTotalInfo = new QStatusBar(host.get());
     for (int n = 1; n <= 5; ++n) {
-        auto* label = new QLabel(state.sbTotalInfo);
+        auto* label = new QLabel(state.widgets.sbTotalInfo);
         label->setObjectName(QStringLiteral("sbTotalInfoPanel%1").arg(n));
-        state.sbTotalInfo->addWidget(label);
+        state.widgets.sbTotalInfo->addWidget(label);
     }
-    auto* view = new engine::ImageViewer(state.picMain);
+    auto* view = new engine::ImageViewer(state.widgets.picMain);
     view->setObjectName(QStringLiteral("mtMain"));
     view->resize(600, 700);
-    state.mtMain = view;
-    state.picMain->setGeometry(300, 0, 700, 760);
-    state.picLeft->setGeometry(0, 0, 290, 760);
+    state.widgets.mtMain = view;
+    state.widgets.picMain->setGeometry(300, 0, 700, 760);
+    state.widgets.picLeft->setGeometry(0, 0, 290, 760);
 }
 
 void BrowseTest::TearDown()
@@ -138,8 +138,8 @@ QString BrowseTest::documentDir() const
 void BrowseTest::openDocument(qint16 requestedType, qint16 position)
 {
     documentDir();
-    state.m_RequestedDocType = requestedType;
-    state.m_DocType = requestedType;
+    state.doc.m_RequestedDocType = requestedType;
+    state.props.m_DocType = requestedType;
     // As the control opens a document: the list, then the scan pane and the toolbars' state.
     const bool shown = BuildFileList(state, position);
     ArrangeLeftPane(state);
@@ -149,26 +149,26 @@ void BrowseTest::openDocument(qint16 requestedType, qint16 position)
 
 engine::ImageViewer* BrowseTest::viewer() const
 {
-    return static_cast<engine::ImageViewer*>(state.mtMain);
+    return static_cast<engine::ImageViewer*>(state.widgets.mtMain);
 }
 
 QStringList BrowseTest::listTexts() const
 {
     QStringList texts;
-    for (int i = 0; i < state.lvwFileList->count(); ++i)
-        texts.append(state.lvwFileList->text(i));
+    for (int i = 0; i < state.widgets.lvwFileList->count(); ++i)
+        texts.append(state.widgets.lvwFileList->text(i));
     return texts;
 }
 
 int BrowseTest::selectedEntry() const
 {
-    const QList<int> selected = state.lvwFileList->selectedRows();
+    const QList<int> selected = state.widgets.lvwFileList->selectedRows();
     return selected.size() == 1 ? selected.first() + 1 : 0;
 }
 
 QString BrowseTest::panel(int n) const
 {
-    const auto* label = state.sbTotalInfo->findChild<QLabel*>(QStringLiteral("sbTotalInfoPanel%1").arg(n));
+    const auto* label = state.widgets.sbTotalInfo->findChild<QLabel*>(QStringLiteral("sbTotalInfoPanel%1").arg(n));
     return label ? label->text() : QStringLiteral("<no panel>");
 }
 
@@ -181,8 +181,8 @@ bool BrowseTest::keyEnabled(QToolBar* toolbar, const char* key) const
 QStringList BrowseTest::zoomBoxEntries() const
 {
     QStringList entries;
-    for (int i = 0; i < state.cboZoomFactor->count(); ++i)
-        entries.append(state.cboZoomFactor->itemText(i));
+    for (int i = 0; i < state.widgets.cboZoomFactor->count(); ++i)
+        entries.append(state.widgets.cboZoomFactor->itemText(i));
     return entries;
 }
 

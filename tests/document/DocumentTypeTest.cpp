@@ -24,10 +24,10 @@ protected:
     }
     QStringList collected(qint16 type, const char* pattern)
     {
-        state.m_DocType = type;
+        state.props.m_DocType = type;
         CollectFiles(state, documentDir() + u'/' + QString::fromLatin1(pattern));
         QStringList names;
-        for (const QString& path : state.m_Files.toList()) {
+        for (const QString& path : state.doc.m_Files.toList()) {
             EXPECT_TRUE(path.startsWith(documentDir() + u'/')) << path.toStdString();
             names.append(path.mid(documentDir().size() + 1));
         }

@@ -29,10 +29,10 @@ TEST_F(FileListTest, ANewDocumentOpensAtItsLastFile)
     writeSinglePages(3);
     openDocument(DocTypeDetect, 0);
 
-    EXPECT_EQ(state.m_DocType, DocTypeSinglePageTiff);
+    EXPECT_EQ(state.props.m_DocType, DocTypeSinglePageTiff);
     EXPECT_EQ(listTexts(), QStringList({"scan0001.tif", "scan0002.tif", "scan0003.tif"}));
-    EXPECT_EQ(state.lvwFileList->key(0), documentFile("scan0001.tif"));
-    EXPECT_EQ(state.m_CurrentPage, 3);
+    EXPECT_EQ(state.widgets.lvwFileList->key(0), documentFile("scan0001.tif"));
+    EXPECT_EQ(state.doc.m_CurrentPage, 3);
     EXPECT_EQ(shownWidth(), 103);
     EXPECT_EQ(selectedEntry(), 3);
     EXPECT_EQ(g_CurrentFilePath, documentFile("scan0003.tif"));
@@ -44,16 +44,16 @@ TEST_F(FileListTest, ARememberedPositionStillInsideTheDocumentIsOpened)
 {
     writeSinglePages(3);
     openDocument(DocTypeSinglePageTiff, 2);
-    EXPECT_EQ(state.m_CurrentPage, 2);
+    EXPECT_EQ(state.doc.m_CurrentPage, 2);
     EXPECT_EQ(shownWidth(), 102);
-    EXPECT_EQ(ReadImagePos(state.m_DocName), 2);
+    EXPECT_EQ(ReadImagePos(state.props.m_DocName), 2);
 }
 
 TEST_F(FileListTest, APositionBeyondTheEndOpensTheLastPage)
 {
     writeSinglePages(1);
     openDocument(DocTypeSinglePageTiff, 2);
-    EXPECT_EQ(state.m_CurrentPage, 1);
+    EXPECT_EQ(state.doc.m_CurrentPage, 1);
     EXPECT_EQ(shownWidth(), 101);
 }
 
@@ -61,7 +61,7 @@ TEST_F(FileListTest, ANegativePositionCountsAsNone)
 {
     writeSinglePages(2);
     openDocument(DocTypeSinglePageTiff, -4);
-    EXPECT_EQ(state.m_CurrentPage, 2);
+    EXPECT_EQ(state.doc.m_CurrentPage, 2);
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
@@ -70,14 +70,14 @@ TEST_F(FileListTest, AMultiPageFileListsItsPages)
     WriteTiff(documentFile("box1.tif"), 4);
     openDocument(DocTypeDetect, 0);
 
-    EXPECT_EQ(state.m_DocType, DocTypeMultiPageTiff);
+    EXPECT_EQ(state.props.m_DocType, DocTypeMultiPageTiff);
     EXPECT_EQ(listTexts(), QStringList({"第 1 页", "第 2 页", "第 3 页", "第 4 页"}));
-    EXPECT_EQ(state.lvwFileList->key(3), QStringLiteral("A4"));
-    EXPECT_EQ(state.m_PageCount, 4);
-    EXPECT_EQ(state.m_CurrentPage, 4);
+    EXPECT_EQ(state.widgets.lvwFileList->key(3), QStringLiteral("A4"));
+    EXPECT_EQ(state.doc.m_PageCount, 4);
+    EXPECT_EQ(state.doc.m_CurrentPage, 4);
     EXPECT_EQ(g_CurrentFilePath, documentFile("box1.tif"));
     EXPECT_EQ(panel(2), QStringLiteral("第 4 页 共 4 页"));
-    EXPECT_TRUE(state.tbFileNav->isHidden());
+    EXPECT_TRUE(state.widgets.tbFileNav->isHidden());
 }
 
 TEST_F(FileListTest, ADamagedMultiPageFileListsItsReadablePagesAndSaysSoOnce)
@@ -85,10 +85,10 @@ TEST_F(FileListTest, ADamagedMultiPageFileListsItsReadablePagesAndSaysSoOnce)
     WriteCutTiff(documentFile("box1.tif"), 2);
     openDocument(DocTypeDetect, 0);
 
-    EXPECT_EQ(state.m_DocType, DocTypeMultiPageTiff);
+    EXPECT_EQ(state.props.m_DocType, DocTypeMultiPageTiff);
     EXPECT_EQ(listTexts(), QStringList({"第 1 页", "第 2 页"}));
-    EXPECT_EQ(state.m_PageCount, 2);
-    EXPECT_EQ(state.m_CurrentPage, 2);
+    EXPECT_EQ(state.doc.m_PageCount, 2);
+    EXPECT_EQ(state.doc.m_CurrentPage, 2);
     EXPECT_EQ(shownWidth(), 200);
     ASSERT_EQ(prompter.messages.size(), 1);
     const ScriptedPrompter::Message& message = prompter.messages[0];
@@ -99,7 +99,7 @@ TEST_F(FileListTest, ADamagedMultiPageFileListsItsReadablePagesAndSaysSoOnce)
 
     // Listing the same document again (after a file operation) says nothing new; opening it anew does.
     BuildFileList(state, 1);
-    EXPECT_EQ(state.m_CurrentPage, 1);
+    EXPECT_EQ(state.doc.m_CurrentPage, 1);
     EXPECT_EQ(prompter.messages.size(), 1);
     ResetDocumentView(state);
     BuildFileList(state, 0);
@@ -110,7 +110,7 @@ TEST_F(FileListTest, ADamagedFileWithOneReadablePageIsASinglePageDocument)
 {
     WriteCutTiff(documentFile("box1.tif"), 1);
     openDocument(DocTypeDetect, 0);
-    EXPECT_EQ(state.m_DocType, DocTypeSinglePageTiff);
+    EXPECT_EQ(state.props.m_DocType, DocTypeSinglePageTiff);
     EXPECT_EQ(listTexts(), QStringList{QStringLiteral("box1.tif")});
     EXPECT_EQ(shownWidth(), 200);
     // Requested as a multi-page document, it lists its one page and reports the loss.
@@ -124,8 +124,8 @@ TEST_F(FileListTest, ADamagedFileWithOneReadablePageIsASinglePageDocument)
 TEST_F(FileListTest, AnEmptyDocumentStaysEmptyWithoutAMessage)
 {
     openDocument(DocTypeDetect, 0);
-    EXPECT_EQ(state.m_DocType, DocTypeDetect);
-    EXPECT_EQ(state.lvwFileList->count(), 0);
+    EXPECT_EQ(state.props.m_DocType, DocTypeDetect);
+    EXPECT_EQ(state.widgets.lvwFileList->count(), 0);
     EXPECT_FALSE(viewer()->hasImage());
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
@@ -172,7 +172,7 @@ TEST_F(FileListTest, ACorruptFileIsReportedAndTheOtherPagesStillOpen)
     EXPECT_FALSE(viewer()->hasImage());
     EXPECT_EQ(listTexts().size(), 3);
 
-    state.m_CurrentPage = 1;
+    state.doc.m_CurrentPage = 1;
     ShowPage(state, 1);
     EXPECT_EQ(shownWidth(), 101);
     EXPECT_EQ(prompter.messages.size(), 1);
@@ -188,9 +188,9 @@ TEST_F(FileListTest, AThousandFileDocumentOpensWithoutReadingEveryFile)
     openDocument(DocTypeDetect, 0);
 
     EXPECT_TRUE(prompter.messages.isEmpty());
-    EXPECT_EQ(state.lvwFileList->count(), 1000);
+    EXPECT_EQ(state.widgets.lvwFileList->count(), 1000);
     EXPECT_EQ(listTexts().last(), QStringLiteral("scan1000.tif"));
-    EXPECT_EQ(state.m_PageCount, 1000);
+    EXPECT_EQ(state.doc.m_PageCount, 1000);
     EXPECT_EQ(shownWidth(), 150);
     EXPECT_EQ(selectedEntry(), 1000);
 }
@@ -199,32 +199,32 @@ TEST_F(FileListTest, ResetForgetsTheDocumentButNotTheModifiedFlag)
 {
     writeSinglePages(2);
     openDocument(DocTypeSinglePageTiff, 0);
-    state.m_PageModified = true;
+    state.doc.m_PageModified = true;
     ResetDocumentView(state);
 
-    EXPECT_EQ(state.lvwFileList->count(), 0);
+    EXPECT_EQ(state.widgets.lvwFileList->count(), 0);
     EXPECT_FALSE(viewer()->hasImage());
     EXPECT_TRUE(g_CurrentFilePath.isEmpty());
-    EXPECT_EQ(state.m_Files.count(), 0);
-    EXPECT_EQ(state.m_PageCount, 0);
-    EXPECT_EQ(state.m_CurrentPage, 0);
+    EXPECT_EQ(state.doc.m_Files.count(), 0);
+    EXPECT_EQ(state.doc.m_PageCount, 0);
+    EXPECT_EQ(state.doc.m_CurrentPage, 0);
     EXPECT_EQ(panel(2), QString());
     EXPECT_EQ(panel(3), QString());
-    EXPECT_TRUE(state.m_PageModified);
+    EXPECT_TRUE(state.doc.m_PageModified);
 }
 
 TEST_F(FileListTest, DetectionRunsOnEveryBuild)
 {
     writeSinglePages(1);
     openDocument(DocTypeDetect, 0);
-    EXPECT_EQ(state.m_DocType, DocTypeSinglePageTiff);
+    EXPECT_EQ(state.props.m_DocType, DocTypeSinglePageTiff);
 
     WriteJpeg(documentFile("scan0002.jpg"));
     ResetDocumentView(state);
     BuildFileList(state, 0);
-    EXPECT_EQ(state.m_DocType, DocTypeAllImages);
-    EXPECT_EQ(state.FileCount(), 2);
-    EXPECT_EQ(state.m_CurrentFile, 2);
+    EXPECT_EQ(state.props.m_DocType, DocTypeAllImages);
+    EXPECT_EQ(state.doc.FileCount(), 2);
+    EXPECT_EQ(state.doc.m_CurrentFile, 2);
 }
 
 TEST_F(FileListTest, APageLeftModifiedByACallerIsNotWrittenIntoTheRebuiltList)
@@ -238,10 +238,10 @@ TEST_F(FileListTest, APageLeftModifiedByACallerIsNotWrittenIntoTheRebuiltList)
     engine::Image edited = MarkedPage(102, 200, 1, 90);
     edited.setLoadFormat(viewer()->image().loadFormat());
     viewer()->setImage(edited);
-    state.m_PageModified = true;
+    state.doc.m_PageModified = true;
 
     BuildFileList(state, 1);
-    EXPECT_FALSE(state.m_PageModified);
+    EXPECT_FALSE(state.doc.m_PageModified);
     EXPECT_FALSE(QFile::exists(documentFile("*.tif")));
     EXPECT_EQ(listTexts(), QStringList({"scan0001.tif", "scan0002.tif"}));
     ASSERT_TRUE(second.open(QIODevice::ReadOnly));
@@ -252,9 +252,9 @@ TEST_F(FileListTest, APageLeftModifiedByACallerIsNotWrittenIntoTheRebuiltList)
 TEST_F(FileListTest, FillingTheListReleasesMultiSelect)
 {
     writeSinglePages(2);
-    state.m_SelectMode = 1;
+    state.doc.m_SelectMode = 1;
     openDocument(DocTypeSinglePageTiff, 0);
-    EXPECT_EQ(state.m_SelectMode, 0);
+    EXPECT_EQ(state.doc.m_SelectMode, 0);
 }
 
 // A document opened before has the page it is expected to open at read ahead while its directory
@@ -276,17 +276,17 @@ TEST_F(ReopenTest, AReopenedDocumentShowsWhatAFirstOpeningShows)
 
     reopen(DocTypeDetect, 0);
     EXPECT_EQ(listTexts(), listed);
-    EXPECT_EQ(state.m_CurrentPage, 3);
+    EXPECT_EQ(state.doc.m_CurrentPage, 3);
     EXPECT_EQ(shownWidth(), 103);
     EXPECT_EQ(selectedEntry(), 3);
     EXPECT_EQ(g_CurrentFilePath, documentFile("scan0003.tif"));
     EXPECT_EQ(panel(2), QStringLiteral("第 3 页 共 3 页"));
 
     reopen(DocTypeSinglePageTiff, 2);
-    EXPECT_EQ(state.m_CurrentPage, 2);
+    EXPECT_EQ(state.doc.m_CurrentPage, 2);
     EXPECT_EQ(shownWidth(), 102);
     EXPECT_EQ(selectedEntry(), 2);
-    EXPECT_EQ(ReadImagePos(state.m_DocName), 2);
+    EXPECT_EQ(ReadImagePos(state.props.m_DocName), 2);
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
@@ -304,14 +304,14 @@ TEST_F(ReopenTest, AReopenedDocumentShowsItsFilesAsTheyAreNow)
     ASSERT_TRUE(QFile::remove(documentFile("scan0003.tif")));
     reopen(DocTypeSinglePageTiff, 0);
     EXPECT_EQ(shownWidth(), 102);
-    EXPECT_EQ(state.m_PageCount, 2);
+    EXPECT_EQ(state.doc.m_PageCount, 2);
     EXPECT_EQ(panel(2), QStringLiteral("第 2 页 共 2 页"));
 
     // A file added behind it: the remembered position now names another file.
     WriteTiff(documentFile("scan0004.tif"), 1, 144, 200);
     reopen(DocTypeSinglePageTiff, 0);
     EXPECT_EQ(shownWidth(), 144);
-    EXPECT_EQ(state.m_CurrentPage, 3);
+    EXPECT_EQ(state.doc.m_CurrentPage, 3);
     EXPECT_EQ(g_CurrentFilePath, documentFile("scan0004.tif"));
     EXPECT_EQ(listTexts(), QStringList({"scan0001.tif", "scan0002.tif", "scan0004.tif"}));
 
@@ -333,7 +333,7 @@ TEST_F(ReopenTest, AFileDamagedSinceTheLastOpeningIsReportedAsByAnyPageChange)
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_FALSE(viewer()->hasImage());
     EXPECT_EQ(listTexts().size(), 2);
-    EXPECT_EQ(state.m_CurrentPage, 2);
+    EXPECT_EQ(state.doc.m_CurrentPage, 2);
     EXPECT_EQ(selectedEntry(), 0);  // a page that failed selects nothing in the refilled list
     // The same page shown again, read on this thread alone, is reported in the same words.
     ShowPage(state, 2);

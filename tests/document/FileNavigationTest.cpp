@@ -32,29 +32,29 @@ protected:
     int shownWidth() const { return viewer()->hasImage() ? viewer()->image().width() : 0; }
     void typeIntoFileBox(const QString& text)
     {
-        state.cboCurrentFile->setEditText(text);
+        state.widgets.cboCurrentFile->setEditText(text);
         OnFileBoxEnter(state);
     }
     void clickEntry(int n)
     {
-        state.lvwFileList->setCurrentRow(n - 1);
+        state.widgets.lvwFileList->setCurrentRow(n - 1);
         OnFileListClick(state);
     }
 };
 
 TEST_F(FileNavigationTest, AMixedDocumentOpensAtTheFirstPageOfItsLastFile)
 {
-    EXPECT_EQ(state.m_DocType, DocTypeAllImages);
+    EXPECT_EQ(state.props.m_DocType, DocTypeAllImages);
     EXPECT_EQ(listTexts(), QStringList({"a.tif", "b.jpg", "c.tif"}));
-    EXPECT_EQ(state.FileCount(), 3);
-    EXPECT_EQ(state.m_CurrentFile, 3);
-    EXPECT_EQ(state.m_PageCount, 2);
-    EXPECT_EQ(state.m_CurrentPage, 1);
+    EXPECT_EQ(state.doc.FileCount(), 3);
+    EXPECT_EQ(state.doc.m_CurrentFile, 3);
+    EXPECT_EQ(state.doc.m_PageCount, 2);
+    EXPECT_EQ(state.doc.m_CurrentPage, 1);
     EXPECT_EQ(shownWidth(), 130);
     EXPECT_EQ(selectedEntry(), 3);
-    EXPECT_EQ(ReadImagePos(state.m_DocName), 3);
-    EXPECT_FALSE(state.tbFileNav->isHidden());
-    EXPECT_EQ(state.lvwFileList->y(), state.tbFileNav->y() + state.tbFileNav->height());
+    EXPECT_EQ(ReadImagePos(state.props.m_DocName), 3);
+    EXPECT_FALSE(state.widgets.tbFileNav->isHidden());
+    EXPECT_EQ(state.widgets.lvwFileList->y(), state.widgets.tbFileNav->y() + state.widgets.tbFileNav->height());
 }
 
 TEST_F(FileNavigationTest, TheFileButtonsWalkThroughTheFiles)
@@ -75,44 +75,44 @@ TEST_F(FileNavigationTest, TheFileButtonsWalkThroughTheFiles)
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
         step.command(state);
-        EXPECT_EQ(state.m_CurrentFile, step.file);
-        EXPECT_EQ(state.m_PageCount, step.pages);
-        EXPECT_EQ(state.m_CurrentPage, 1);
+        EXPECT_EQ(state.doc.m_CurrentFile, step.file);
+        EXPECT_EQ(state.doc.m_PageCount, step.pages);
+        EXPECT_EQ(state.doc.m_CurrentPage, 1);
         EXPECT_EQ(shownWidth(), step.width);
-        EXPECT_EQ(g_CurrentFilePath, state.m_Files.at(step.file));
+        EXPECT_EQ(g_CurrentFilePath, state.doc.m_Files.at(step.file));
         EXPECT_EQ(selectedEntry(), step.file);
-        EXPECT_EQ(ReadImagePos(state.m_DocName), step.file);
+        EXPECT_EQ(ReadImagePos(state.props.m_DocName), step.file);
         EXPECT_EQ(panel(1), QStringLiteral("澜页文档扫描影像优化处理控件"));
     }
 }
 
 TEST_F(FileNavigationTest, PreviousAndNextAreIgnoredWhileAMoveIsLoading)
 {
-    state.m_FileNavBusy = true;
+    state.doc.m_FileNavBusy = true;
     PreviousFile(state);
     NextFile(state);
-    EXPECT_EQ(state.m_CurrentFile, 3);
-    state.m_FileNavBusy = false;
+    EXPECT_EQ(state.doc.m_CurrentFile, 3);
+    state.doc.m_FileNavBusy = false;
     PreviousFile(state);
-    EXPECT_EQ(state.m_CurrentFile, 2);
-    EXPECT_FALSE(state.m_FileNavBusy);
+    EXPECT_EQ(state.doc.m_CurrentFile, 2);
+    EXPECT_FALSE(state.doc.m_FileNavBusy);
 }
 
 TEST_F(FileNavigationTest, TheFileBoxDropsDownWithEveryFileNumber)
 {
     OnFileBoxDropDown(state);
-    ASSERT_EQ(state.cboCurrentFile->count(), 3);
-    EXPECT_EQ(state.cboCurrentFile->itemText(0), QStringLiteral("1"));
-    EXPECT_EQ(state.cboCurrentFile->itemText(2), QStringLiteral("3"));
-    EXPECT_EQ(state.cboCurrentFile->currentText(), QStringLiteral("3"));
+    ASSERT_EQ(state.widgets.cboCurrentFile->count(), 3);
+    EXPECT_EQ(state.widgets.cboCurrentFile->itemText(0), QStringLiteral("1"));
+    EXPECT_EQ(state.widgets.cboCurrentFile->itemText(2), QStringLiteral("3"));
+    EXPECT_EQ(state.widgets.cboCurrentFile->currentText(), QStringLiteral("3"));
 }
 
 TEST_F(FileNavigationTest, PickingAFileNumberOpensThatFile)
 {
     OnFileBoxDropDown(state);
-    state.cboCurrentFile->setCurrentIndex(0);
+    state.widgets.cboCurrentFile->setCurrentIndex(0);
     OnFileBoxPicked(state);
-    EXPECT_EQ(state.m_CurrentFile, 1);
+    EXPECT_EQ(state.doc.m_CurrentFile, 1);
     EXPECT_EQ(shownWidth(), 110);
 }
 
@@ -122,12 +122,12 @@ TEST_F(FileNavigationTest, EnterWithANumberOutsideTheDocumentReloadsTheCurrentFi
         SCOPED_TRACE(typed);
         viewer()->clearImage();
         typeIntoFileBox(QString::fromLatin1(typed));
-        EXPECT_EQ(state.cboCurrentFile->currentText(), QStringLiteral("3"));
-        EXPECT_EQ(state.m_CurrentFile, 3);
+        EXPECT_EQ(state.widgets.cboCurrentFile->currentText(), QStringLiteral("3"));
+        EXPECT_EQ(state.doc.m_CurrentFile, 3);
         EXPECT_EQ(shownWidth(), 130);
     }
     typeIntoFileBox(QStringLiteral("1"));
-    EXPECT_EQ(state.m_CurrentFile, 1);
+    EXPECT_EQ(state.doc.m_CurrentFile, 1);
     EXPECT_EQ(shownWidth(), 110);
 }
 
@@ -137,21 +137,21 @@ TEST_F(FileNavigationTest, ClickingTheCurrentEntryDoesNothing)
     clickEntry(3);
     EXPECT_FALSE(viewer()->hasImage());
     clickEntry(1);
-    EXPECT_EQ(state.m_CurrentFile, 1);
+    EXPECT_EQ(state.doc.m_CurrentFile, 1);
     EXPECT_EQ(shownWidth(), 110);
 }
 
 TEST_F(FileNavigationTest, ListKeysMoveLikeClicksAndSpaceClicksTheScanButtonWhenItIsEnabled)
 {
-    QAction* scan = FindToolbarAction(state.tbMain, QStringLiteral("miScan"));
+    QAction* scan = FindToolbarAction(state.widgets.tbMain, QStringLiteral("miScan"));
     QSignalSpy clicks(scan, &QAction::triggered);
-    state.lvwFileList->setCurrentRow(0);
+    state.widgets.lvwFileList->setCurrentRow(0);
     OnFileListKeyUp(state, Qt::Key_Left, false);
-    EXPECT_EQ(state.m_CurrentFile, 3);
+    EXPECT_EQ(state.doc.m_CurrentFile, 3);
     OnFileListKeyUp(state, Qt::Key_Up, true);
-    EXPECT_EQ(state.m_CurrentFile, 3);
+    EXPECT_EQ(state.doc.m_CurrentFile, 3);
     OnFileListKeyUp(state, Qt::Key_Home, false);
-    EXPECT_EQ(state.m_CurrentFile, 1);
+    EXPECT_EQ(state.doc.m_CurrentFile, 1);
 
     scan->setEnabled(false);
     OnFileListKeyUp(state, Qt::Key_Space, false);
@@ -166,15 +166,15 @@ TEST_F(FileNavigationTest, ListKeysMoveLikeClicksAndSpaceClicksTheScanButtonWhen
 TEST_F(FileNavigationTest, SelectingAnEntryKeepsThePageAndCountTheCallerSet)
 {
     // A scan has just added pages to a.tif: the caller knows the count and the page to show.
-    state.m_CurrentFile = 1;
-    state.m_CurrentPage = 2;
-    state.m_PageCount = 7;
+    state.doc.m_CurrentFile = 1;
+    state.doc.m_CurrentPage = 2;
+    state.doc.m_PageCount = 7;
     SelectFileEntry(state, 1);
-    EXPECT_EQ(state.m_PageCount, 7);
-    EXPECT_EQ(state.m_ShownPage, 2);
+    EXPECT_EQ(state.doc.m_PageCount, 7);
+    EXPECT_EQ(state.doc.m_ShownPage, 2);
     EXPECT_EQ(g_CurrentFilePath, documentFile("a.tif"));
     EXPECT_EQ(selectedEntry(), 1);
-    EXPECT_EQ(ReadImagePos(state.m_DocName), 1);
+    EXPECT_EQ(ReadImagePos(state.props.m_DocName), 1);
     // Page 2 of a.tif carries an ink block 20 wide.
     EXPECT_EQ(viewer()->image().toQImage().pixelColor(15, 0), QColor(Qt::black));
     EXPECT_EQ(viewer()->image().toQImage().pixelColor(25, 0), QColor(Qt::white));
@@ -190,7 +190,7 @@ TEST_F(FileNavigationTest, AnUnreadableFileIsReportedAndTheOthersStayReachable)
     EXPECT_EQ(prompter.messages[0].title, QStringLiteral("错误信息"));
     EXPECT_TRUE(prompter.messages[0].text.endsWith(QStringLiteral("     ")));
     EXPECT_FALSE(viewer()->hasImage());
-    EXPECT_EQ(state.m_CurrentFile, 4);
+    EXPECT_EQ(state.doc.m_CurrentFile, 4);
 
     FirstFile(state);
     EXPECT_EQ(prompter.messages.size(), 1);
@@ -205,13 +205,13 @@ TEST_F(FileNavigationTest, ADamagedFileShowsItsReadablePagesAndIsReportedOnce)
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Warning);
     EXPECT_TRUE(prompter.messages[0].text.contains(documentFile("d.tif")));
-    EXPECT_EQ(state.m_PageCount, 2);
+    EXPECT_EQ(state.doc.m_PageCount, 2);
     EXPECT_EQ(shownWidth(), 140);
 
     FirstFile(state);
     LastFile(state);
-    EXPECT_EQ(state.m_CurrentFile, 4);
-    EXPECT_EQ(state.m_PageCount, 2);
+    EXPECT_EQ(state.doc.m_CurrentFile, 4);
+    EXPECT_EQ(state.doc.m_PageCount, 2);
     EXPECT_EQ(prompter.messages.size(), 1);
 }
 

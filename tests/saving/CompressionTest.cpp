@@ -72,7 +72,7 @@ TEST_F(CompressionTest, BlackAndWhiteAlwaysUsesTheBitonalSetting)
 {
     const int codes[] = {29, 28, 27, 25, 17};
     for (qint16 docType : {-1, 0, 1, 2, 3}) {
-        state.m_DocType = docType;
+        state.props.m_DocType = docType;
         for (qint16 setting = 0; setting < 5; ++setting) {
             g_Settings.Save.Tif1Compress = setting;
             EXPECT_EQ(ChooseFileFormat(state, 1, QStringLiteral("jpg")), codes[setting])
@@ -87,7 +87,7 @@ TEST_F(CompressionTest, TiffDocumentsUseTheGreyAndColourSetting)
 {
     const int codes[] = {3, 11, 24, 22, 17};
     for (qint16 docType : {1, 2}) {
-        state.m_DocType = docType;
+        state.props.m_DocType = docType;
         for (qint16 setting = 0; setting < 5; ++setting) {
             g_Settings.Save.Tif2Compress = setting;
             // The extension does not matter for a TIFF document.
@@ -101,7 +101,7 @@ TEST_F(CompressionTest, TiffDocumentsUseTheGreyAndColourSetting)
 
 TEST_F(CompressionTest, JpegDocumentsUseTheJpegSubsampling)
 {
-    state.m_DocType = 3;
+    state.props.m_DocType = 3;
     const int codes[] = {10, 23, 21};
     for (qint16 setting = 0; setting < 3; ++setting) {
         g_Settings.Save.JpgCompress = setting;
@@ -116,7 +116,7 @@ TEST_F(CompressionTest, MixedDocumentsGoByExtensionInAnyCase)
     g_Settings.Save.JpgCompress = 2;
     g_Settings.Save.Tif2Compress = 4;
     for (qint16 docType : {0, -1}) {
-        state.m_DocType = docType;
+        state.props.m_DocType = docType;
         EXPECT_EQ(ChooseFileFormat(state, 24, QStringLiteral("jpg")), 21);
         EXPECT_EQ(ChooseFileFormat(state, 8, QStringLiteral("JPG")), 21);
         EXPECT_EQ(ChooseFileFormat(state, 24, QStringLiteral("Tif")), 17);
@@ -124,7 +124,7 @@ TEST_F(CompressionTest, MixedDocumentsGoByExtensionInAnyCase)
         EXPECT_EQ(ChooseFileFormat(state, 24, QStringLiteral("png")), 0);
         EXPECT_EQ(ChooseFileFormat(state, 24, QString()), 0);
     }
-    state.m_DocType = 7;
+    state.props.m_DocType = 7;
     EXPECT_EQ(ChooseFileFormat(state, 24, QStringLiteral("jpg")), 0);
 }
 
@@ -133,7 +133,7 @@ protected:
     void place(int depth)
     {
         viewer.setImage(engine::Image::create(40, 30, depth));
-        state.mtMain = &viewer;
+        state.widgets.mtMain = &viewer;
     }
     engine::ImageViewer viewer;
 };
@@ -142,12 +142,12 @@ TEST_F(AcquiredSaveTest, BlackAndWhitePageInAJpegScanGetsTheBitonalFormat)
 {
     g_Settings.Save.Tif1Compress = 1;
     g_Settings.Save.JpgQuality = 0;
-    state.m_ScanDocType = 3;
+    state.scan.m_ScanDocType = 3;
     place(1);
     PrepareAcquiredSave(state);
-    EXPECT_EQ(state.m_SaveFormat, 28);
-    EXPECT_EQ(state.m_SaveBits, 1);
-    EXPECT_EQ(state.m_SaveQuality, 128);
+    EXPECT_EQ(state.scan.m_SaveFormat, 28);
+    EXPECT_EQ(state.scan.m_SaveBits, 1);
+    EXPECT_EQ(state.scan.m_SaveQuality, 128);
 }
 
 TEST_F(AcquiredSaveTest, GreyPageOfATiffScan)
@@ -155,12 +155,12 @@ TEST_F(AcquiredSaveTest, GreyPageOfATiffScan)
     g_Settings.Save.Tif2Compress = 3;
     g_Settings.Save.Tif2Quality = 2;
     g_Settings.Save.JpgQuality = 0;
-    state.m_ScanDocType = 2;
+    state.scan.m_ScanDocType = 2;
     place(8);
     PrepareAcquiredSave(state);
-    EXPECT_EQ(state.m_SaveFormat, 22);
-    EXPECT_EQ(state.m_SaveBits, 8);
-    EXPECT_EQ(state.m_SaveQuality, 245);
+    EXPECT_EQ(state.scan.m_SaveFormat, 22);
+    EXPECT_EQ(state.scan.m_SaveBits, 8);
+    EXPECT_EQ(state.scan.m_SaveQuality, 245);
 }
 
 TEST_F(AcquiredSaveTest, ColourPageOfAJpegScanUsesTheJpegCustomQuality)
@@ -169,23 +169,23 @@ TEST_F(AcquiredSaveTest, ColourPageOfAJpegScanUsesTheJpegCustomQuality)
     g_Settings.Save.JpgQuality = 3;
     g_Settings.Save.JpgQualityValue = 80;
     g_Settings.Save.Tif2Quality = 0;
-    state.m_ScanDocType = 3;
+    state.scan.m_ScanDocType = 3;
     place(24);
     PrepareAcquiredSave(state);
-    EXPECT_EQ(state.m_SaveFormat, 10);
-    EXPECT_EQ(state.m_SaveBits, 24);
-    EXPECT_EQ(state.m_SaveQuality, 50);
+    EXPECT_EQ(state.scan.m_SaveFormat, 10);
+    EXPECT_EQ(state.scan.m_SaveBits, 24);
+    EXPECT_EQ(state.scan.m_SaveQuality, 50);
 }
 
 TEST_F(AcquiredSaveTest, UnknownPresetKeepsThePreviousQuality)
 {
     g_Settings.Save.Tif2Quality = 9;
-    state.m_ScanDocType = 1;
-    state.m_SaveQuality = 77;
+    state.scan.m_ScanDocType = 1;
+    state.scan.m_SaveQuality = 77;
     place(24);
     PrepareAcquiredSave(state);
-    EXPECT_EQ(state.m_SaveQuality, 77);
-    EXPECT_EQ(state.m_SaveFormat, 24);
+    EXPECT_EQ(state.scan.m_SaveQuality, 77);
+    EXPECT_EQ(state.scan.m_SaveFormat, 24);
 }
 
 }  // namespace

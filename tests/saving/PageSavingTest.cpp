@@ -48,8 +48,8 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         qputenv("SCANVO_CONFIG_DIR", (m_dir.path() + QStringLiteral("/config")).toLocal8Bit());
         g_Settings = SettingsRecord();
-        state.control = &viewer;
-        state.mtMain = &viewer;
+        state.widgets.control = &viewer;
+        state.widgets.mtMain = &viewer;
     }
     void TearDown() override
     {
@@ -91,13 +91,13 @@ protected:
     Image showAndEdit(const QString& file, qint16 n, int newMark)
     {
         g_CurrentFilePath = file;
-        state.m_ShownPage = n;
-        state.m_CurrentPage = n;
+        state.doc.m_ShownPage = n;
+        state.doc.m_CurrentPage = n;
         const Image loaded = engine::LoadPage(file, n);
         Image edited = BitonalPage(newMark);
         edited.setLoadFormat(loaded.loadFormat());
         viewer.setImage(edited);
-        state.m_PageModified = true;
+        state.doc.m_PageModified = true;
         return edited;
     }
 
@@ -118,13 +118,13 @@ private:
 TEST_F(PageSavingTest, PageOfALongerMultiPageFileIsReplacedInPlace)
 {
     const QString file = multiPageFile(3);
-    state.m_DocType = 1;
-    state.m_PageCount = 3;
+    state.props.m_DocType = 1;
+    state.doc.m_PageCount = 3;
     const Image edited = showAndEdit(file, 2, 5);
 
     SaveCurrentPage(state);
 
-    EXPECT_FALSE(state.m_PageModified);
+    EXPECT_FALSE(state.doc.m_PageModified);
     ASSERT_EQ(engine::PageCount(file), 3);
     EXPECT_TRUE(engine::LoadPage(file, 1).samePixels(BitonalPage(0)));
     EXPECT_TRUE(engine::LoadPage(file, 2).samePixels(edited));
@@ -136,8 +136,8 @@ TEST_F(PageSavingTest, PageOfALongerMultiPageFileIsReplacedInPlace)
 TEST_F(PageSavingTest, MultiPageDocumentOfOnePageIsRewrittenWhole)
 {
     const QString file = multiPageFile(1);
-    state.m_DocType = 1;
-    state.m_PageCount = 1;
+    state.props.m_DocType = 1;
+    state.doc.m_PageCount = 1;
     showAndEdit(file, 1, 4);
     EXPECT_EQ(WriteBackOptions(state, engine::FormatTiffG4, 1).mode, engine::SaveNew);
 
@@ -150,15 +150,15 @@ TEST_F(PageSavingTest, MultiPageDocumentOfOnePageIsRewrittenWhole)
 TEST_F(PageSavingTest, SinglePageDocumentsAlwaysRewriteTheirFile)
 {
     for (qint16 docType : {2, 3}) {
-        state.m_DocType = docType;
-        state.m_PageCount = 8;
-        state.m_ShownPage = 5;
+        state.props.m_DocType = docType;
+        state.doc.m_PageCount = 8;
+        state.doc.m_ShownPage = 5;
         const engine::SaveOptions options = WriteBackOptions(state, engine::FormatTiffLzw, 8);
         EXPECT_EQ(options.mode, engine::SaveNew) << docType;
         EXPECT_EQ(options.format, engine::FormatTiffLzw);
         EXPECT_EQ(options.bits, 8);
     }
-    state.m_DocType = 0;
+    state.props.m_DocType = 0;
     const engine::SaveOptions options = WriteBackOptions(state, engine::FormatTiffLzw, 8);
     EXPECT_EQ(options.mode, engine::SaveReplace);
     EXPECT_EQ(options.page, 5);
@@ -168,17 +168,17 @@ TEST_F(PageSavingTest, JpegPageKeepsJpegAndTakesTheJpegQuality)
 {
     const QString file = path("0001.jpg");
     engine::SavePage(PhotoPage(), file, {engine::FormatJpeg422, 24, 128, engine::SaveNew, 1});
-    state.m_DocType = 3;
-    state.m_PageCount = 1;
+    state.props.m_DocType = 3;
+    state.doc.m_PageCount = 1;
     g_CurrentFilePath = file;
 
     auto saveWith = [&](qint16 jpgQuality, qint16 tif2Quality) {
         g_Settings.Save.JpgQuality = jpgQuality;
         g_Settings.Save.Tif2Quality = tif2Quality;
         viewer.setImage(engine::LoadPage(file, 1));
-        state.m_PageModified = true;
+        state.doc.m_PageModified = true;
         SaveCurrentPage(state);
-        EXPECT_FALSE(state.m_PageModified);
+        EXPECT_FALSE(state.doc.m_PageModified);
         return QFileInfo(file).size();
     };
     const qint64 best = saveWith(0, 2);
@@ -191,15 +191,15 @@ TEST_F(PageSavingTest, JpegPageKeepsJpegAndTakesTheJpegQuality)
 TEST_F(PageSavingTest, FailedWriteIsLoggedReportedAndStaysModified)
 {
     const QString file = multiPageFile(2);
-    state.m_DocType = 1;
-    state.m_PageCount = 2;
+    state.props.m_DocType = 1;
+    state.doc.m_PageCount = 2;
     showAndEdit(file, 2, 6);
     g_CurrentFilePath = path("gone/doc.tif");
 
     SaveCurrentPage(state);
     SaveCurrentPage(state);
 
-    EXPECT_TRUE(state.m_PageModified);
+    EXPECT_TRUE(state.doc.m_PageModified);
     const QStringList lines = errorLog().split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 2);
     const int colon = lines[0].indexOf(u':');
@@ -223,8 +223,8 @@ TEST_F(PageSavingTest, DamagedFileIsWrittenOverOnlyWhenTheUserAgrees)
     const QString file = damagedFile();
     ASSERT_TRUE(engine::InspectPages(file).damaged);
     const QByteArray damaged = bytesOf(file);
-    state.m_DocType = 1;
-    state.m_PageCount = 2;
+    state.props.m_DocType = 1;
+    state.doc.m_PageCount = 2;
     const Image edited = showAndEdit(file, 2, 5);
 
     // Declined: the file stays as it was, the edit unsaved, and nothing counts as a failure.
@@ -234,7 +234,7 @@ TEST_F(PageSavingTest, DamagedFileIsWrittenOverOnlyWhenTheUserAgrees)
     EXPECT_TRUE(prompter.questions[0].contains(file)) << prompter.questions[0].toStdString();
     EXPECT_TRUE(prompter.questions[0].endsWith(QStringLiteral("保存后文件只保留可读出的页面。　　")));
     EXPECT_EQ(bytesOf(file), damaged);
-    EXPECT_TRUE(state.m_PageModified);
+    EXPECT_TRUE(state.doc.m_PageModified);
     EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(SaveErrorLogPath()));
 
@@ -242,7 +242,7 @@ TEST_F(PageSavingTest, DamagedFileIsWrittenOverOnlyWhenTheUserAgrees)
     prompter.yesNoAnswers.enqueue(true);
     SaveCurrentPage(state);
     EXPECT_EQ(prompter.questions.size(), 2);
-    EXPECT_FALSE(state.m_PageModified);
+    EXPECT_FALSE(state.doc.m_PageModified);
     const engine::PageInventory after = engine::InspectPages(file);
     EXPECT_FALSE(after.damaged);
     ASSERT_EQ(after.readablePages, 2);
@@ -254,7 +254,7 @@ TEST_F(PageSavingTest, DamagedFileIsWrittenOverOnlyWhenTheUserAgrees)
     showAndEdit(file, 1, 3);
     SaveCurrentPage(state);
     EXPECT_EQ(prompter.questions.size(), 2);
-    EXPECT_FALSE(state.m_PageModified);
+    EXPECT_FALSE(state.doc.m_PageModified);
 }
 
 TEST_F(PageSavingTest, DamagedFileWithOneReadablePageKeepsThatPageOnlyWithConsent)
@@ -265,14 +265,14 @@ TEST_F(PageSavingTest, DamagedFileWithOneReadablePageKeepsThatPageOnlyWithConsen
     engine::SavePage(BitonalPage(1), file, {engine::FormatTiffG4, 1, 128, engine::SaveAppend, 1});
     ASSERT_TRUE(QFile(file).resize(onePage + 40));
     const QByteArray damaged = bytesOf(file);
-    state.m_DocType = 1;
-    state.m_PageCount = 1;
+    state.props.m_DocType = 1;
+    state.doc.m_PageCount = 1;
     showAndEdit(file, 1, 4);
 
     SaveCurrentPage(state);  // no answer queued: the user says no
     EXPECT_EQ(prompter.questions.size(), 1);
     EXPECT_EQ(bytesOf(file), damaged);
-    EXPECT_TRUE(state.m_PageModified);
+    EXPECT_TRUE(state.doc.m_PageModified);
 
     prompter.yesNoAnswers.enqueue(true);
     SaveCurrentPage(state);
@@ -283,13 +283,13 @@ TEST_F(PageSavingTest, DamagedFileWithOneReadablePageKeepsThatPageOnlyWithConsen
 TEST_F(PageSavingTest, EmptyViewerIsANoOperation)
 {
     g_CurrentFilePath = path("never.tif");
-    state.m_DocType = 1;
-    state.m_PageCount = 3;
-    state.m_PageModified = true;
+    state.props.m_DocType = 1;
+    state.doc.m_PageCount = 3;
+    state.doc.m_PageModified = true;
 
     SaveCurrentPage(state);
 
-    EXPECT_TRUE(state.m_PageModified);
+    EXPECT_TRUE(state.doc.m_PageModified);
     EXPECT_FALSE(QFileInfo::exists(g_CurrentFilePath));
     EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(SaveErrorLogPath()));

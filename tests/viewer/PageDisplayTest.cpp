@@ -26,7 +26,7 @@ protected:
         engine::Image edited = MarkedPage(viewer()->image().width(), viewer()->image().height(), 1, mark);
         edited.setLoadFormat(viewer()->image().loadFormat());
         viewer()->setImage(edited);
-        state.m_PageModified = true;
+        state.doc.m_PageModified = true;
     }
     int shownWidth() const { return viewer()->hasImage() ? viewer()->image().width() : 0; }
     void openSinglePages(int count)
@@ -48,7 +48,7 @@ TEST_F(PageDisplayTest, TheStatusBarDescribesThePageShown)
     EXPECT_EQ(panel(1), QStringLiteral("澜页文档扫描影像优化处理控件"));
     EXPECT_EQ(panel(2), QStringLiteral("第 1 页 共 2 页"));
     EXPECT_EQ(panel(3), QStringLiteral("300 * 200 8位"));
-    state.m_CurrentPage = 2;
+    state.doc.m_CurrentPage = 2;
     ShowPage(state, 2);
     EXPECT_EQ(panel(2), QStringLiteral("第 2 页 共 2 页"));
     EXPECT_EQ(panel(3), QStringLiteral("150 * 150 24位"));
@@ -58,13 +58,13 @@ TEST_F(PageDisplayTest, EachPageOfASinglePageDocumentComesFromItsOwnFile)
 {
     openSinglePages(3);
     for (qint16 n : {2, 3, 1}) {
-        state.m_CurrentPage = n;
+        state.doc.m_CurrentPage = n;
         ShowPage(state, n);
-        EXPECT_EQ(g_CurrentFilePath, state.m_Files.at(n));
+        EXPECT_EQ(g_CurrentFilePath, state.doc.m_Files.at(n));
         EXPECT_EQ(shownWidth(), 100 + n);
         EXPECT_EQ(selectedEntry(), n);
-        EXPECT_EQ(state.m_ShownPage, n);
-        EXPECT_EQ(ReadImagePos(state.m_DocName), n);
+        EXPECT_EQ(state.doc.m_ShownPage, n);
+        EXPECT_EQ(ReadImagePos(state.props.m_DocName), n);
     }
 }
 
@@ -83,32 +83,32 @@ TEST_F(PageDisplayTest, BitonalConversionIsOffForJpegPagesOnly)
     WriteJpeg(documentFile("a.jpg"));
     WriteTiff(documentFile("b.tif"), 1);
     openDocument(DocTypeAllImages, 2);
-    state.m_CurrentFile = 1;
+    state.doc.m_CurrentFile = 1;
     GoToFile(state, 1);
-    EXPECT_FALSE(keyEnabled(state.tbImaging, "miConvert2BW"));
-    state.m_CurrentFile = 2;
+    EXPECT_FALSE(keyEnabled(state.widgets.tbImaging, "miConvert2BW"));
+    state.doc.m_CurrentFile = 2;
     GoToFile(state, 2);
-    EXPECT_TRUE(keyEnabled(state.tbImaging, "miConvert2BW"));
+    EXPECT_TRUE(keyEnabled(state.widgets.tbImaging, "miConvert2BW"));
 }
 
 TEST_F(PageDisplayTest, TheAutomaticTrimButtonFollowsTheTrimBox)
 {
     openSinglePages(2);
-    EXPECT_FALSE(keyEnabled(state.tbImaging, "miTrim2"));
-    state.m_TrimRegionOn = 1;
+    EXPECT_FALSE(keyEnabled(state.widgets.tbImaging, "miTrim2"));
+    state.view.m_TrimRegionOn = 1;
     ShowPage(state, 2);
-    EXPECT_TRUE(keyEnabled(state.tbImaging, "miTrim2"));
+    EXPECT_TRUE(keyEnabled(state.widgets.tbImaging, "miTrim2"));
 }
 
 TEST_F(PageDisplayTest, AModifiedPageIsWrittenBackBeforeTheNextPageLoads)
 {
     openSinglePages(2);
     editShownPage(80);
-    state.m_CurrentPage = 2;
+    state.doc.m_CurrentPage = 2;
     ShowPage(state, 2);
 
     EXPECT_TRUE(prompter.messages.isEmpty());
-    EXPECT_FALSE(state.m_PageModified);
+    EXPECT_FALSE(state.doc.m_PageModified);
     EXPECT_TRUE(engine::LoadPage(documentFile("p1.tif")).samePixels(MarkedPage(101, 150, 1, 80)));
     EXPECT_EQ(shownWidth(), 102);
 }
@@ -120,7 +120,7 @@ TEST_F(PageDisplayTest, ShowingTheSamePageAgainAlsoWritesItBack)
     ShowPage(state, 1);
 
     EXPECT_TRUE(prompter.messages.isEmpty());
-    EXPECT_FALSE(state.m_PageModified);
+    EXPECT_FALSE(state.doc.m_PageModified);
     EXPECT_TRUE(viewer()->image().samePixels(MarkedPage(101, 150, 1, 60)));
     EXPECT_TRUE(engine::LoadPage(documentFile("p1.tif")).samePixels(MarkedPage(101, 150, 1, 60)));
 }
@@ -134,16 +134,16 @@ TEST_F(PageDisplayTest, ShowingAPageForgetsTheUndoHistory)
     ASSERT_EQ(state.m_History.UndoCount(), 1);
     ASSERT_EQ(state.m_History.RedoCount(), 1);
 
-    state.m_CurrentPage = 2;
+    state.doc.m_CurrentPage = 2;
     ShowPage(state, 2);
     EXPECT_EQ(state.m_History.UndoCount(), 0);
     EXPECT_EQ(state.m_History.RedoCount(), 0);
-    EXPECT_FALSE(keyEnabled(state.tbCommon, "miUndo"));
-    EXPECT_FALSE(keyEnabled(state.tbCommon, "miRedo"));
+    EXPECT_FALSE(keyEnabled(state.widgets.tbCommon, "miUndo"));
+    EXPECT_FALSE(keyEnabled(state.widgets.tbCommon, "miRedo"));
 
     // A page that fails to load leaves no history of the page before it either.
     state.m_History.Record(viewer()->image());
-    state.m_CurrentPage = 5;
+    state.doc.m_CurrentPage = 5;
     ShowPage(state, 5);
     EXPECT_EQ(state.m_History.UndoCount(), 0);
 }
@@ -153,19 +153,19 @@ TEST_F(PageDisplayTest, AFitStyleAboveActualSizeLeavesTheZoomBoxAtOneHundred)
     viewer()->setPaintMode(engine::ImageViewer::PaintFitWindow);
     openSinglePages(1);  // a 101 x 150 page in a 600 x 700 view is painted far above 100 %
     ASSERT_GT(viewer()->displayPercent(), 100.0);
-    EXPECT_EQ(state.m_ZoomPercent, 100);
-    EXPECT_EQ(state.cboZoomFactor->currentText(), QStringLiteral("100%"));
+    EXPECT_EQ(state.view.m_ZoomPercent, 100);
+    EXPECT_EQ(state.widgets.cboZoomFactor->currentText(), QStringLiteral("100%"));
 }
 
 TEST_F(PageDisplayTest, AZoomAboveActualSizeStaysInTheBoxFromPageToPage)
 {
     openSinglePages(2);
     StepZoom(state, ZoomStepSet, 150);
-    state.m_CurrentPage = 2;
+    state.doc.m_CurrentPage = 2;
     ShowPage(state, 2);
     EXPECT_DOUBLE_EQ(viewer()->displayPercent(), 150.0);
-    EXPECT_EQ(state.m_ZoomPercent, 150);
-    EXPECT_EQ(state.cboZoomFactor->currentText(), QStringLiteral("150%"));
+    EXPECT_EQ(state.view.m_ZoomPercent, 150);
+    EXPECT_EQ(state.widgets.cboZoomFactor->currentText(), QStringLiteral("150%"));
 }
 
 TEST_F(PageDisplayTest, AFitStyleBelowActualSizeShowsItsPercentage)
@@ -175,8 +175,8 @@ TEST_F(PageDisplayTest, AFitStyleBelowActualSizeShowsItsPercentage)
     openDocument(DocTypeSinglePageTiff, 1);
     const int painted = int(std::lround(viewer()->displayPercent()));
     ASSERT_LT(painted, 100);
-    EXPECT_EQ(state.m_ZoomPercent, painted);
-    EXPECT_EQ(state.cboZoomFactor->currentText(), QString::number(painted) + u'%');
+    EXPECT_EQ(state.view.m_ZoomPercent, painted);
+    EXPECT_EQ(state.widgets.cboZoomFactor->currentText(), QString::number(painted) + u'%');
 }
 
 TEST_F(PageDisplayTest, JpegPagesAreReadAtTheScaleShownAndWholeWhenAZoomNeedsIt)
@@ -198,7 +198,7 @@ TEST_F(PageDisplayTest, JpegPagesAreReadAtTheScaleShownAndWholeWhenAZoomNeedsIt)
         // Everything that describes the page describes the page as stored.
         EXPECT_EQ(viewer()->pageSize(), QSize(kWide, kHigh));
         EXPECT_NEAR(viewer()->displayPercent(), fit, 1e-9);
-        EXPECT_EQ(state.m_ZoomPercent, int(std::lround(fit)));
+        EXPECT_EQ(state.view.m_ZoomPercent, int(std::lround(fit)));
         EXPECT_EQ(panel(3), QStringLiteral("300 * 300 24位"));
     }
     // A zoom to 100 % shows the page's own pixels.
@@ -238,12 +238,12 @@ TEST_F(PageDisplayTest, APageWhoseWriteBackFailedIsNotWrittenOverTheNextFile)
     const QByteArray before = second.readAll();
     second.close();
 
-    state.m_CurrentPage = 2;
+    state.doc.m_CurrentPage = 2;
     ShowPage(state, 2);
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_EQ(shownWidth(), 102);
     // Page 2 is on view as stored: showing it again leaves its file alone.
-    EXPECT_FALSE(state.m_PageModified);
+    EXPECT_FALSE(state.doc.m_PageModified);
     ShowPage(state, 2);
     ASSERT_TRUE(second.open(QIODevice::ReadOnly));
     EXPECT_EQ(second.readAll(), before);

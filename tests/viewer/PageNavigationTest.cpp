@@ -30,7 +30,7 @@ protected:
     }
     void typeIntoPageBox(const QString& text)
     {
-        state.cboCurrentPage->setEditText(text);
+        state.widgets.cboCurrentPage->setEditText(text);
         OnPageBoxEnter(state);
     }
 };
@@ -44,7 +44,7 @@ TEST_F(PageNavigationTest, ThePageStepsMoveThroughTheFile)
     const Step steps[] = {{GoNextPage, 3}, {GoLastPage, 4}, {GoPreviousPage, 3}, {GoFirstPage, 1}};
     for (const Step& step : steps) {
         step.run(state);
-        EXPECT_EQ(state.m_CurrentPage, step.page);
+        EXPECT_EQ(state.doc.m_CurrentPage, step.page);
         EXPECT_EQ(shownPage(), step.page);
         EXPECT_EQ(selectedEntry(), step.page);
         EXPECT_EQ(panel(1), QStringLiteral("澜页文档扫描影像优化处理控件"));
@@ -53,22 +53,22 @@ TEST_F(PageNavigationTest, ThePageStepsMoveThroughTheFile)
 
 TEST_F(PageNavigationTest, PreviousAndNextWaitForAMoveInProgress)
 {
-    state.m_FileNavBusy = true;
+    state.doc.m_FileNavBusy = true;
     GoNextPage(state);
     GoPreviousPage(state);
-    EXPECT_EQ(state.m_CurrentPage, 2);
-    EXPECT_TRUE(state.m_FileNavBusy);
+    EXPECT_EQ(state.doc.m_CurrentPage, 2);
+    EXPECT_TRUE(state.doc.m_FileNavBusy);
 }
 
 TEST_F(PageNavigationTest, ThePageBoxDropsDownWithEveryPage)
 {
     OnPageBoxDropDown(state);
-    ASSERT_EQ(state.cboCurrentPage->count(), 4);
-    EXPECT_EQ(state.cboCurrentPage->itemText(3), QStringLiteral("4"));
-    EXPECT_EQ(state.cboCurrentPage->currentText(), QStringLiteral("2"));
-    state.cboCurrentPage->setCurrentIndex(3);
+    ASSERT_EQ(state.widgets.cboCurrentPage->count(), 4);
+    EXPECT_EQ(state.widgets.cboCurrentPage->itemText(3), QStringLiteral("4"));
+    EXPECT_EQ(state.widgets.cboCurrentPage->currentText(), QStringLiteral("2"));
+    state.widgets.cboCurrentPage->setCurrentIndex(3);
     OnPageBoxPicked(state);
-    EXPECT_EQ(state.m_CurrentPage, 4);
+    EXPECT_EQ(state.doc.m_CurrentPage, 4);
     EXPECT_EQ(shownPage(), 4);
 }
 
@@ -76,10 +76,10 @@ TEST_F(PageNavigationTest, PickingTheCurrentPageOnlyResetsTheText)
 {
     OnPageBoxDropDown(state);
     viewer()->clearImage();
-    state.cboCurrentPage->setCurrentIndex(1);
+    state.widgets.cboCurrentPage->setCurrentIndex(1);
     OnPageBoxPicked(state);
     EXPECT_FALSE(viewer()->hasImage());
-    EXPECT_EQ(state.cboCurrentPage->currentText(), QStringLiteral("2"));
+    EXPECT_EQ(state.widgets.cboCurrentPage->currentText(), QStringLiteral("2"));
 }
 
 TEST_F(PageNavigationTest, EnterReloadsTheCurrentPageForANumberOutsideTheFile)
@@ -88,8 +88,8 @@ TEST_F(PageNavigationTest, EnterReloadsTheCurrentPageForANumberOutsideTheFile)
         SCOPED_TRACE(typed);
         viewer()->clearImage();
         typeIntoPageBox(QString::fromLatin1(typed));
-        EXPECT_EQ(state.cboCurrentPage->currentText(), QStringLiteral("2"));
-        EXPECT_EQ(state.m_CurrentPage, 2);
+        EXPECT_EQ(state.widgets.cboCurrentPage->currentText(), QStringLiteral("2"));
+        EXPECT_EQ(state.doc.m_CurrentPage, 2);
         EXPECT_EQ(shownPage(), 2);
     }
     typeIntoPageBox(QStringLiteral("3"));

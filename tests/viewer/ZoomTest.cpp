@@ -28,7 +28,7 @@ protected:
     void zoomTo(qint32 percent) { StepZoom(state, ZoomStepSet, static_cast<qint16>(percent)); }
     void pick(const QString& entry)
     {
-        const int index = state.cboZoomFactor->findText(entry);
+        const int index = state.widgets.cboZoomFactor->findText(entry);
         ASSERT_GE(index, 0) << entry.toStdString();
         OnZoomBoxPicked(state, index);
     }
@@ -62,12 +62,12 @@ TEST_F(ZoomTest, ZoomButtonsStepTheViewerAndTheBox)
 {
     zoomTo(100);
     ZoomIn(state);
-    EXPECT_EQ(state.m_ZoomPercent, 105);
+    EXPECT_EQ(state.view.m_ZoomPercent, 105);
     EXPECT_DOUBLE_EQ(viewer()->displayPercent(), 105.0);
-    EXPECT_EQ(state.cboZoomFactor->currentText(), QStringLiteral("105%"));
+    EXPECT_EQ(state.widgets.cboZoomFactor->currentText(), QStringLiteral("105%"));
     zoomTo(103);
     ZoomOut(state);
-    EXPECT_EQ(state.m_ZoomPercent, 100);
+    EXPECT_EQ(state.view.m_ZoomPercent, 100);
     EXPECT_DOUBLE_EQ(viewer()->displayPercent(), 100.0);
     EXPECT_EQ(panel(1), QStringLiteral("澜页文档扫描影像优化处理控件"));
 }
@@ -77,50 +77,50 @@ TEST_F(ZoomTest, ZoomingLeavesAFitStyle)
     ApplyFitStyle(state, FitHeight);
     ZoomIn(state);
     EXPECT_EQ(viewer()->paintMode(), engine::ImageViewer::PaintZoom);
-    EXPECT_DOUBLE_EQ(viewer()->displayPercent(), double(state.m_ZoomPercent));
+    EXPECT_DOUBLE_EQ(viewer()->displayPercent(), double(state.view.m_ZoomPercent));
 }
 
 TEST_F(ZoomTest, AnOddPercentageIsTheNinthEntryUntilAFixedOneIsShown)
 {
     zoomTo(105);
     EXPECT_EQ(zoomBoxEntries(), kFixedEntries + QStringList{"105%"});
-    EXPECT_EQ(state.cboZoomFactor->currentText(), QStringLiteral("105%"));
+    EXPECT_EQ(state.widgets.cboZoomFactor->currentText(), QStringLiteral("105%"));
     zoomTo(110);
     EXPECT_EQ(zoomBoxEntries(), kFixedEntries + QStringList{"110%"});
     zoomTo(150);
     EXPECT_EQ(zoomBoxEntries(), kFixedEntries);
-    EXPECT_EQ(state.cboZoomFactor->currentIndex(), 4);
-    EXPECT_EQ(state.cboZoomFactor->currentText(), QStringLiteral("150%"));
+    EXPECT_EQ(state.widgets.cboZoomFactor->currentIndex(), 4);
+    EXPECT_EQ(state.widgets.cboZoomFactor->currentText(), QStringLiteral("150%"));
 }
 
 TEST_F(ZoomTest, PickingAnEntrySnapsToQuarterSteps)
 {
     pick(QStringLiteral("400%"));
-    EXPECT_EQ(state.m_ZoomPercent, 400);
+    EXPECT_EQ(state.view.m_ZoomPercent, 400);
     EXPECT_DOUBLE_EQ(viewer()->displayPercent(), 400.0);
     zoomTo(105);
     pick(QStringLiteral("105%"));
-    EXPECT_EQ(state.m_ZoomPercent, 100);
-    EXPECT_EQ(state.cboZoomFactor->currentText(), QStringLiteral("100%"));
+    EXPECT_EQ(state.view.m_ZoomPercent, 100);
+    EXPECT_EQ(state.widgets.cboZoomFactor->currentText(), QStringLiteral("100%"));
     EXPECT_EQ(zoomBoxEntries(), kFixedEntries);
     zoomTo(137);
     pick(QStringLiteral("137%"));
-    EXPECT_EQ(state.m_ZoomPercent, 125);
+    EXPECT_EQ(state.view.m_ZoomPercent, 125);
     OnZoomBoxPicked(state, -1);  // nothing selected
-    EXPECT_EQ(state.m_ZoomPercent, 125);
+    EXPECT_EQ(state.view.m_ZoomPercent, 125);
 }
 
 TEST_F(ZoomTest, TheZoomButtonsStopAtFiveAndFourHundred)
 {
     zoomTo(5);
-    EXPECT_FALSE(keyEnabled(state.tbCommon, "miZoomOut"));
-    EXPECT_TRUE(keyEnabled(state.tbCommon, "miZoomIn"));
+    EXPECT_FALSE(keyEnabled(state.widgets.tbCommon, "miZoomOut"));
+    EXPECT_TRUE(keyEnabled(state.widgets.tbCommon, "miZoomIn"));
     zoomTo(10);
-    EXPECT_TRUE(keyEnabled(state.tbCommon, "miZoomOut"));
+    EXPECT_TRUE(keyEnabled(state.widgets.tbCommon, "miZoomOut"));
     zoomTo(400);
-    EXPECT_FALSE(keyEnabled(state.tbCommon, "miZoomIn"));
+    EXPECT_FALSE(keyEnabled(state.widgets.tbCommon, "miZoomIn"));
     zoomTo(395);
-    EXPECT_TRUE(keyEnabled(state.tbCommon, "miZoomIn"));
+    EXPECT_TRUE(keyEnabled(state.widgets.tbCommon, "miZoomIn"));
 }
 
 TEST_F(ZoomTest, FitStylesShowThePercentageTheViewerPaintsAt)
@@ -140,8 +140,8 @@ TEST_F(ZoomTest, FitStylesShowThePercentageTheViewerPaintsAt)
         ASSERT_TRUE(ChooseFitStyle(state, QString::fromLatin1(c.key)));
         EXPECT_EQ(viewer()->paintMode(), c.mode);
         const qint32 painted = qint32(std::lround(viewer()->displayPercent()));
-        EXPECT_EQ(state.m_ZoomPercent, painted);
-        EXPECT_EQ(state.cboZoomFactor->currentText(), ZoomBoxText(painted));
+        EXPECT_EQ(state.view.m_ZoomPercent, painted);
+        EXPECT_EQ(state.widgets.cboZoomFactor->currentText(), ZoomBoxText(painted));
         EXPECT_EQ(g_Settings.Common.ImageFitStyle, c.stored);
         EXPECT_EQ(GetIniString(IniFilePath(), QStringLiteral("Common"), QStringLiteral("ImageFitStyle")),
                   QString::number(c.stored));
@@ -153,18 +153,18 @@ TEST_F(ZoomTest, ActualSizeShowsOneHundred)
 {
     ApplyFitStyle(state, FitWindow);
     ASSERT_TRUE(ChooseFitStyle(state, QStringLiteral("miActualSize")));
-    EXPECT_EQ(state.m_ZoomPercent, 100);
+    EXPECT_EQ(state.view.m_ZoomPercent, 100);
     EXPECT_DOUBLE_EQ(viewer()->displayPercent(), 100.0);
-    EXPECT_EQ(state.cboZoomFactor->currentText(), QStringLiteral("100%"));
+    EXPECT_EQ(state.widgets.cboZoomFactor->currentText(), QStringLiteral("100%"));
     EXPECT_EQ(g_Settings.Common.ImageFitStyle, FitActualSize);
 }
 
 TEST_F(ZoomTest, APercentageStyleZoomsToItsValue)
 {
     ApplyFitStyle(state, FitPercentage, 250);
-    EXPECT_EQ(state.m_ZoomPercent, 250);
+    EXPECT_EQ(state.view.m_ZoomPercent, 250);
     EXPECT_DOUBLE_EQ(viewer()->displayPercent(), 250.0);
-    EXPECT_EQ(state.cboZoomFactor->currentText(), QStringLiteral("250%"));
+    EXPECT_EQ(state.widgets.cboZoomFactor->currentText(), QStringLiteral("250%"));
 }
 
 // A fit style lets the scale follow the window and the page; the box follows it, and a zoom the
@@ -176,24 +176,24 @@ TEST_F(ZoomTest, InAFitStyleTheBoxFollowsTheScaleWhenTheWindowOrThePageChanges)
     ApplyFitStyle(state, FitWindow);
     const auto showsPainted = [&] {
         const qint32 painted = qint32(std::lround(viewer()->displayPercent()));
-        EXPECT_EQ(state.m_ZoomPercent, painted);
-        EXPECT_EQ(state.cboZoomFactor->currentText(), ZoomBoxText(painted));
+        EXPECT_EQ(state.view.m_ZoomPercent, painted);
+        EXPECT_EQ(state.widgets.cboZoomFactor->currentText(), ZoomBoxText(painted));
     };
-    const qint32 opened = state.m_ZoomPercent;
+    const qint32 opened = state.view.m_ZoomPercent;
     viewer()->resize(300, 350);  // the window made smaller
-    EXPECT_LT(state.m_ZoomPercent, opened);
+    EXPECT_LT(state.view.m_ZoomPercent, opened);
     showsPainted();
-    const qint32 small = state.m_ZoomPercent;
+    const qint32 small = state.view.m_ZoomPercent;
     viewer()->setImage(engine::Image::create(1200, 400, 8));  // cropped, or a new canvas
-    EXPECT_NE(state.m_ZoomPercent, small);
+    EXPECT_NE(state.view.m_ZoomPercent, small);
     showsPainted();
     viewer()->setImage(engine::Image::create(400, 1200, 8));  // turned
     showsPainted();
 
     zoomTo(150);
     viewer()->resize(600, 700);
-    EXPECT_EQ(state.m_ZoomPercent, 150);
-    EXPECT_EQ(state.cboZoomFactor->currentText(), QStringLiteral("150%"));
+    EXPECT_EQ(state.view.m_ZoomPercent, 150);
+    EXPECT_EQ(state.widgets.cboZoomFactor->currentText(), QStringLiteral("150%"));
 }
 
 }  // namespace
