@@ -87,21 +87,7 @@ void DeskewAutomatic(ControlState& state)
 
 void ToggleDeskewLineMode(ControlState& state)
 {
-    if (state.m_DeskewLineMode) {
-        SetDeskewLineMode(state, false);
-        SetRegionShape(state, 1);
-    } else {
-        ClearRegionTools(state);
-        ClearColorTools(state);
-        SetDeskewLineMode(state, true);
-        if (state.txtPageNumber)
-            state.txtPageNumber->hide();
-        if (state.cmdFont)
-            state.cmdFont->hide();
-        SetPlainPointer(state);
-    }
-    if (state.tbImaging)
-        state.tbImaging->update();
+    TogglePointerTool(state, PointerTool::DeskewLine);
 }
 
 float LineAngle(double x1, double y1, double x2, double y2)
@@ -149,43 +135,6 @@ void RotateAngle(ControlState& state)
 void DeskewManual(ControlState& state)
 {
     RotateByDialog(state, 1);
-}
-
-void RotateButton(ControlState& state)
-{
-    switch (g_Settings.Imaging.RotateIndex) {
-    case 0:
-        RotateRight(state);
-        break;
-    case 1:
-        RotateLeft(state);
-        break;
-    case 2:
-        Rotate180(state);
-        break;
-    case 3:
-        RotateAngle(state);
-        break;
-    default:
-        break;
-    }
-}
-
-void DeskewButton(ControlState& state)
-{
-    switch (g_Settings.Imaging.DeskewIndex) {
-    case 0:
-        DeskewAutomatic(state);
-        break;
-    case 1:
-        ToggleDeskewLineMode(state);
-        break;
-    case 2:
-        DeskewManual(state);
-        break;
-    default:
-        break;
-    }
 }
 
 void ShowDeskewOptions(ControlState& state)

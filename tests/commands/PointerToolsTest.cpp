@@ -12,6 +12,7 @@
 #include "platform/engine/ops/OpFlags.h"
 #include "settings/Settings.h"
 #include "viewer/Selection.h"
+#include "viewer/ToolModes.h"
 #include "viewer/TrimBox.h"
 
 #include <QAction>
@@ -126,7 +127,7 @@ TEST_F(PointerToolsTest, ThePaintToolStampsOnAClickAndFillsADraggedRectangle)
     EXPECT_EQ(s.m_History.UndoCount(), 0);
 
     click(s.tbImaging, keys::miPaintRect);  // the paint tool switches the picker off
-    EXPECT_EQ(s.m_PickColorOn, 0);
+    EXPECT_EQ(s.m_PickColorOn(), 0);
     EXPECT_FALSE(s.lblColor->isVisible());
     EXPECT_TRUE(pressed(s.tbImaging, keys::miPaintRect));
     const engine::Image before = page();
@@ -144,9 +145,9 @@ TEST_F(PointerToolsTest, ThePaintToolStampsOnAClickAndFillsADraggedRectangle)
     EXPECT_FALSE(enabled(s.tbCommon, keys::miRedo));
 
     click(s.tbCommon, keys::miGetPixel);  // and the picker switches the paint tool off
-    EXPECT_EQ(s.m_PaintToolOn, 1);
+    EXPECT_EQ(s.m_PaintToolOn(), 1);
     click(s.tbImaging, keys::miPaintRect);
-    EXPECT_EQ(s.m_PaintToolOn, 0);
+    EXPECT_EQ(s.m_PaintToolOn(), 0);
 }
 
 TEST_F(PointerToolsTest, TheDeskewLineTurnsThePageWhicheverWayItIsDrawnAndALevelOneNothing)
@@ -172,7 +173,7 @@ TEST_F(PointerToolsTest, TheDeskewLineTurnsThePageWhicheverWayItIsDrawnAndALevel
     drag({50, 20}, {50, 180});
     EXPECT_TRUE(page().samePixels(loaded));
     EXPECT_FALSE(enabled(s.tbCommon, keys::miUndo));
-    EXPECT_EQ(s.m_DeskewLineMode, 1);  // on for any number of lines
+    EXPECT_EQ(s.m_DeskewLineMode(), 1);  // on for any number of lines
 }
 
 // The armed deskew line shows itself while it lasts: its menu entry checked, a cross over the
@@ -199,7 +200,7 @@ TEST_F(PointerToolsTest, TheArmedDeskewLineShowsItselfUntilItIsSwitchedOff)
 
     click(s.tbImaging, keys::miDeskewByLine);
     click(s.tbImaging, keys::miCrop);
-    EXPECT_EQ(s.m_DeskewLineMode, 0);
+    EXPECT_EQ(s.m_DeskewLineMode(), 0);
     shows(false);
 }
 
@@ -293,7 +294,7 @@ TEST_F(PointerToolsTest, PointerPositionsBecomeImagePixelsThroughTheDisplayAndSo
 TEST_F(PointerToolsTest, WithTheCommentToolArmedAPressPlacesTheEntryBoxAtThePointer)
 {
     ControlState& s = openAtActualSize(8);
-    s.m_CommentToolOn = 1;
+    ArmPointerTool(s, PointerTool::Comment);
     const QPoint pointer = at({100, 80});
     QTest::mouseClick(surface(), Qt::LeftButton, Qt::NoModifier, pointer);
     const QPoint expected = surface()->mapTo(s.txtPageNumber->parentWidget(), pointer) - QPoint(4, 4);
