@@ -238,7 +238,7 @@ void ReplaceFile(ControlState& state)
         return;
     const QString source = chosen.first();
     if (chosen.size() > 1)
-        Inform(state.control, T::kSeveralFilesChosen.arg(PathFilePart(source)), MessageIcon::Information);
+        Inform(state.control, T::kSeveralFilesChosen.arg(PathFilePart(source)));
     const bool multiPage = state.m_DocType == DocTypeMultiPageTiff;
     const QString target = multiPage ? DocumentPattern(state) : EntryKey(state, selected);
     if (const QString problem = UnsuitableReplacement(state, source, target); !problem.isEmpty()) {

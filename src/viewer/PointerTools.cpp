@@ -332,7 +332,7 @@ constexpr Slot kDrawingLine[] = {Slot::Line};
 
 struct PressRoute {
     PointerTool tool;
-    std::span<const Slot> slots;
+    std::span<const Slot> handlers;
 };
 
 constexpr PressRoute kPressRoutes[] = {
@@ -348,7 +348,7 @@ constexpr PressRoute kPressRoutes[] = {
 std::span<const Slot> PressRouteOf(PointerTool tool)
 {
     const auto* route = std::ranges::find(kPressRoutes, tool, &PressRoute::tool);
-    return route != std::end(kPressRoutes) ? route->slots : std::span<const Slot>(kSelecting);
+    return route != std::end(kPressRoutes) ? route->handlers : std::span<const Slot>(kSelecting);
 }
 
 std::size_t Index(Slot slot)

@@ -24,6 +24,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <string>
 
 namespace scanvo::fixtures {
 namespace {
@@ -148,6 +149,65 @@ TEST_F(PointerToolsTest, ThePaintToolStampsOnAClickAndFillsADraggedRectangle)
     EXPECT_EQ(s.m_PaintToolOn(), 1);
     click(s.tbImaging, keys::miPaintRect);
     EXPECT_EQ(s.m_PaintToolOn(), 0);
+}
+
+// Whatever was armed before, arming a tool by its button leaves it the only one armed, with its
+// button alone pressed, and the next drag goes to it: the deskew line takes the press, the comment
+// tool places its box, the region and paint tools act on the selection drawn, and with no tool the
+// selection stays. The colour picker stands apart: arming any tool switches it off, and switched
+// on it leaves only the paint tool or the deskew line armed.
+TEST_F(PointerToolsTest, ArmingAToolLeavesItAloneArmedAndTheNextDragGoesToIt)
+{
+    ControlState& s = openAtActualSize(8);
+    constexpr PointerTool kTools[] = {PointerTool::ClearInside, PointerTool::ClearOutside, PointerTool::Crop,
+                                      PointerTool::Comment,     PointerTool::Paint,        PointerTool::DeskewLine};
+    const auto armedAlone = [&](PointerTool tool) {
+        EXPECT_EQ(s.ActiveTool(), tool);
+        EXPECT_EQ(s.m_ClearToolOn() + s.m_TrimToolOn() + s.m_CropToolOn() + s.m_CommentToolOn() + s.m_PaintToolOn() +
+                      s.m_DeskewLineMode(),
+                  tool == PointerTool::None ? 0 : 1);
+        for (PointerTool other : kTools)
+            EXPECT_EQ(pressed(s.tbImaging, PointerToolKey(other)), other == tool) << PointerToolKey(other);
+    };
+    const auto dragGoesTo = [&](PointerTool tool) {
+        RemoveSelection(s);
+        s.m_LineX2 = 0;
+        const int levels = s.m_History.UndoCount();
+        drag({20, 30}, {80, 50});
+        EXPECT_EQ(s.m_LineX2 != 0, tool == PointerTool::DeskewLine);
+        EXPECT_EQ(s.txtPageNumber->isVisible(), tool == PointerTool::Comment);
+        const bool selects = tool == PointerTool::None || tool == PointerTool::Comment;
+        if (selects)
+            EXPECT_EQ(s.m_Selection, QRect(20, 30, 60, 20));
+        EXPECT_EQ(s.m_History.UndoCount(), levels + (selects ? 0 : 1));
+        if (s.m_History.UndoCount() > levels)
+            click(s.tbCommon, keys::miUndo);
+    };
+
+    for (PointerTool first : kTools) {
+        for (PointerTool second : kTools) {
+            SCOPED_TRACE(std::string(PointerToolKey(first)) + " then " + PointerToolKey(second));
+            ArmPointerTool(s, PointerTool::None);
+            click(s.tbImaging, PointerToolKey(first));
+            click(s.tbImaging, PointerToolKey(second));
+            const PointerTool armed = first == second ? PointerTool::None : second;
+            armedAlone(armed);
+            dragGoesTo(armed);
+        }
+    }
+
+    for (PointerTool tool : kTools) {
+        SCOPED_TRACE(PointerToolKey(tool));
+        SetPickColor(s, false);
+        ArmPointerTool(s, PointerTool::None);
+        click(s.tbCommon, keys::miGetPixel);
+        click(s.tbImaging, PointerToolKey(tool));
+        EXPECT_EQ(s.m_PickColorOn(), 0);
+        armedAlone(tool);
+        click(s.tbCommon, keys::miGetPixel);
+        EXPECT_EQ(s.m_PickColorOn(), 1);
+        armedAlone(tool == PointerTool::Paint || tool == PointerTool::DeskewLine ? tool : PointerTool::None);
+    }
 }
 
 TEST_F(PointerToolsTest, TheDeskewLineTurnsThePageWhicheverWayItIsDrawnAndALevelOneNothing)
