@@ -3,21 +3,16 @@
 
 #include "commands/CommandFrame.h"
 #include "commands/CommentTexts.h"
-#include "commands/Rotation.h"
 #include "commands/frmFontOptions.h"
-#include "core/CommandKeys.h"
 #include "core/Prompter.h"
-#include "core/ToolbarKeys.h"
 #include "core/Twips.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
 #include "viewer/ToolModes.h"
 #include "viewer/ViewerSetup.h"
 
-#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolBar>
 
 #include <cmath>
 

@@ -4,9 +4,7 @@
 #include "commands/CommandFrame.h"
 #include "commands/CommandTexts.h"
 #include "commands/frmAutoTrimOptions.h"
-#include "core/CommandKeys.h"
 #include "core/Prompter.h"
-#include "core/ToolbarKeys.h"
 #include "platform/engine/ImageViewer.h"
 #include "platform/engine/ops/Canvas.h"
 #include "platform/engine/ops/Geometry.h"
@@ -14,12 +12,6 @@
 #include "settings/Settings.h"
 #include "viewer/Selection.h"
 #include "viewer/ToolModes.h"
-#include "viewer/ViewerSetup.h"
-
-#include <QAction>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QToolBar>
 
 namespace scanvo {
 

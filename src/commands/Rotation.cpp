@@ -5,7 +5,6 @@
 #include "commands/CommandTexts.h"
 #include "commands/frmDeskewOptions.h"
 #include "commands/frmDeskewX.h"
-#include "core/CommandKeys.h"
 #include "core/Prompter.h"
 #include "core/StatusPanels.h"
 #include "platform/engine/ImageViewer.h"
@@ -14,11 +13,7 @@
 #include "settings/Settings.h"
 #include "viewer/Selection.h"
 #include "viewer/ToolModes.h"
-#include "viewer/ViewerSetup.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QToolBar>
 
 #include <cmath>
 

@@ -78,7 +78,7 @@ void SplitButton(ControlState& state)
     RunSplitButton(state, Key);
 }
 
-using Imaging = SettingsRecord::ImagingSection;
+using ImagingSettings = SettingsRecord::ImagingSection;
 
 // Each split button's variants in the order of its setting's values (the image defaults dialog's
 // lists), which is not always the order of its menu.
@@ -92,12 +92,12 @@ constexpr const char* kAdjustVariants[] = {keys::miBright, keys::miSaturation, k
                                            keys::miBackgroundSubtraction};
 
 constexpr SplitButtonRow kSplitButtons[] = {
-    {keys::miRotate, &Imaging::RotateIndex, kRotateVariants},
-    {keys::miDeskew, &Imaging::DeskewIndex, kDeskewVariants},
-    {keys::miCenterImage, &Imaging::AlignIndex, kCentreVariants},
-    {keys::miText, &Imaging::TextIndex, kTextVariants},
-    {keys::miResize, &Imaging::ResizeIndex, kResizeVariants},
-    {keys::miImageAdjust, &Imaging::AdjustIndex, kAdjustVariants},
+    {keys::miRotate, &ImagingSettings::RotateIndex, kRotateVariants},
+    {keys::miDeskew, &ImagingSettings::DeskewIndex, kDeskewVariants},
+    {keys::miCenterImage, &ImagingSettings::AlignIndex, kCentreVariants},
+    {keys::miText, &ImagingSettings::TextIndex, kTextVariants},
+    {keys::miResize, &ImagingSettings::ResizeIndex, kResizeVariants},
+    {keys::miImageAdjust, &ImagingSettings::AdjustIndex, kAdjustVariants},
 };
 
 void ShowViewOptions(ControlState& state)
