@@ -189,8 +189,8 @@ private:
     bool m_Drawing = false;
 };
 
-// A press places the comment entry box at the pointer. It never
-// takes the gesture: a selection may start from the same press.
+// A press places the comment entry box at the pointer. It never takes the gesture: a selection may
+// start from the same press.
 class CommentPlacement final : public PointerHandler {
 public:
     explicit CommentPlacement(ControlState& state) : m_State(state) {}
