@@ -71,14 +71,6 @@ QString EntryKey(const ControlState& state, int n)
     return state.lvwFileList->key(n - 1);
 }
 
-// Writes a modified page back; false when it stays modified (the failure was reported).
-bool PageWrittenBack(ControlState& state)
-{
-    if (state.m_PageModified)
-        SaveCurrentPage(state);
-    return !state.m_PageModified;
-}
-
 void Tell(ControlState& state, const QString& text, MessageIcon icon)
 {
     CurrentPrompter().showMessage(state.control, text, core_texts::kTitleInformation, icon);
@@ -88,10 +80,8 @@ void Tell(ControlState& state, const QString& text, MessageIcon icon)
 // left without files shows nothing any more.
 bool Rebuild(ControlState& state, qint16 position)
 {
-    if (BuildFileList(state, position)) {
-        SetDocumentState(state);
+    if (BuildFileList(state, position))
         return true;
-    }
     if (ListMatchingNames(DocumentPattern(state)).isEmpty())
         CloseEmptiedDocument(state);
     else
