@@ -315,9 +315,7 @@ bool ImportFiles(ControlState& state)
         return false;
     // The page on view goes back to its own file now: later it would be written wherever the
     // import leaves the current file.
-    if (state.m_PageModified)
-        SaveCurrentPage(state);
-    if (state.m_PageModified)
+    if (!PageWrittenBack(state))
         return false;
     const QStringList files =
         ChosenFilePaths(CurrentPrompter().chooseFiles(state.control, T::kImportTitle, QString(), FileDialogFilter(state.m_DocType)));

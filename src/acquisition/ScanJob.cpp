@@ -319,8 +319,8 @@ bool StartScan(ControlState& state)
 {
     if (!EnsureDocument(state))
         return false;
-    if (state.m_PageModified)
-        SaveCurrentPage(state);
+    if (!PageWrittenBack(state))
+        return false;
     SetStatusText(state, T::kScanSetting);
     const qint16 typeBefore = state.m_DocType;
     const QString currentBefore = g_CurrentFilePath;

@@ -4,8 +4,8 @@
 #include "commands/CommandFrame.h"
 #include "commands/CommandTexts.h"
 #include "core/CommandKeys.h"
+#include "core/CoreTexts.h"
 #include "core/Prompter.h"
-#include "core/ToolbarKeys.h"
 #include "core/ToolbarStates.h"
 #include "platform/engine/EngineError.h"
 #include "platform/engine/ImageViewer.h"
@@ -45,9 +45,7 @@ void Step(ControlState& state, Direction direction)
     }
     // A selection drawn on the page that was shown may lie outside the one restored.
     SetSelection(state, state.m_Selection);
-    EnableToolbarKey(state.tbCommon, keys::miUndo, history.UndoCount() > 0);
-    EnableToolbarKey(state.tbCommon, keys::miRedo, history.RedoCount() > 0);
-    state.m_PageModified = true;
+    HistoryChanged(state);
 }
 
 // Bitonal pixels go onto the system clipboard inverted; the control's own clipboard keeps them

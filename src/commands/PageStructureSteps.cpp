@@ -25,13 +25,6 @@ bool IsSinglePageDocument(const ControlState& state)
     return scanvo::IsSinglePageDocument(state.m_DocType);
 }
 
-bool PageWrittenBack(ControlState& state)
-{
-    if (state.m_PageModified)
-        SaveCurrentPage(state);
-    return !state.m_PageModified;
-}
-
 void RemoveFile(const QString& path)
 {
     QFile file(path);

@@ -6,9 +6,9 @@
 #include "commands/Comments.h"
 #include "commands/RegionCommands.h"
 #include "commands/Rotation.h"
+#include "core/CoreTexts.h"
 #include "core/ToolbarStates.h"
 #include "core/Twips.h"
-#include "platform/engine/EngineError.h"
 #include "platform/engine/ImageViewer.h"
 #include "platform/engine/ops/Canvas.h"
 #include "platform/engine/ops/OpFlags.h"
@@ -118,20 +118,15 @@ void OnViewerClick(ControlState& state, const QPointF& point)
 
 void OnSelectionDropped(ControlState& state, const QRect& from, const QPoint& to, bool whiten)
 {
-    if (!HasPage(state))
-        return;
-    try {
-        const engine::Image& page = state.mtMain->image();
+    // The drop is an edit of its own: undo takes back the move, and only the move.
+    RunPageTransform(state, core_texts::kIdleStatus, [&](const engine::Image& page) {
         const engine::Image lifted = ops::Crop(page, from);
         engine::Image edited = page;
         if (whiten)
             ops::FillRect(edited, from, ops::kWhite);
         ops::Combine(edited, lifted, QRect(0, 0, lifted.width(), lifted.height()), to, ops::kCombinePasteFlags);
-        state.mtMain->setImage(std::move(edited));
-        state.m_PageModified = true;
-    } catch (...) {
-        ReportFailure(state, CaughtFailure(engine::ErrOperation));
-    }
+        return edited;
+    });
 }
 
 void OnLineDrawn(ControlState& state, const QLineF& image, const QLineF& viewer)

@@ -132,9 +132,10 @@ void CentreImage(ControlState& state, int kind)
     if (!HasPage(state))
         return;
     const QRect region = SelectionOnPage(state);
-    RunPageTransform(state, T::kCentreStatus, [&](const engine::Image& page) {
-        // A step that fails leaves the page as it was; the command still counts as an edit.
-        try {
+    // A step the engine cannot do leaves the page as it was; the command still counts as an edit.
+    RunPageTransform(
+        state, T::kCentreStatus,
+        [&](const engine::Image& page) {
             const int w = page.width(), h = page.height();
             if (region.isEmpty()) {
                 engine::Image content = page;
@@ -158,10 +159,8 @@ void CentreImage(ControlState& state, int kind)
                 break;
             }
             return OnWhitePage(page, page, region, dest);
-        } catch (...) {
-            return page;
-        }
-    });
+        },
+        OnEngineError::DoLess);
     RemoveSelection(state);
 }
 

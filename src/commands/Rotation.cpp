@@ -108,18 +108,16 @@ void RotateByDialog(ControlState& state, int kind)
 {
     if (!HasPage(state))
         return;
-    SetStatusText(state, T::kManualDeskewStatus);
-    engine::Image before = state.mtMain->image();
-    frmDeskewX dialog(state.control);
-    dialog.Flag = static_cast<qint16>(kind);
-    dialog.MainViewer = state.mtMain;
-    CurrentPrompter().runDialog(dialog);
-    // The page on view is the dialog's last preview after OK, the page as it was after cancel.
-    if (dialog.Action == 1)
-        RecordEdit(state, std::move(before));
+    RunPreviewDialog(state, T::kManualDeskewStatus, [&] {
+        frmDeskewX dialog(state.control);
+        dialog.Flag = static_cast<qint16>(kind);
+        dialog.MainViewer = state.mtMain;
+        CurrentPrompter().runDialog(dialog);
+        // The page on view is the dialog's last preview after OK, the page as it was after cancel.
+        return dialog.Action == 1;
+    });
     // A selection drawn on the page before may lie outside the page turned.
     SetSelection(state, state.m_Selection);
-    SetIdleStatusText(state);
 }
 
 void RotateAngle(ControlState& state)

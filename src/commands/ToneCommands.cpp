@@ -21,27 +21,22 @@ namespace ops = engine::ops;
 namespace {
 
 // Runs a preview dialog on the page on view. The dialog leaves its last preview in the viewer;
-// keep says whether that counts as an edit of the page as it was before.
+// the background dialog says whether that counts as an edit, the others always keep it.
 template <typename Form>
 void RunToneDialog(ControlState& state, const QString& status, qint16 flag = 0)
 {
-    if (!HasPage(state))
-        return;
-    SetStatusText(state, status);
-    engine::Image before = state.mtMain->image();
-    Form form(state.control);
-    form.MainViewer = state.mtMain;
-    bool keep = true;
-    if constexpr (std::is_same_v<Form, frmBackgroundSubtraction>) {
-        form.Flag = flag;
-        CurrentPrompter().runDialog(form);
-        keep = form.Action == 1;
-    } else {
-        CurrentPrompter().runDialog(form);
-    }
-    if (keep)
-        RecordEdit(state, std::move(before));
-    SetIdleStatusText(state);
+    RunPreviewDialog(state, status, [&] {
+        Form form(state.control);
+        form.MainViewer = state.mtMain;
+        if constexpr (std::is_same_v<Form, frmBackgroundSubtraction>) {
+            form.Flag = flag;
+            CurrentPrompter().runDialog(form);
+            return form.Action == 1;
+        } else {
+            CurrentPrompter().runDialog(form);
+            return true;
+        }
+    });
 }
 
 }  // namespace
@@ -59,13 +54,10 @@ void InvertPage(ControlState& state)
 
 void DarkenText(ControlState& state)
 {
-    RunPageCommand(state, T::kDarkenTextStatus, [](engine::Image& page) {
-        // A page the filter cannot take stays as it is; the command is an edit all the same.
-        try {
-            ops::MorphologyFilter(page, ops::kMorphDilate);
-        } catch (...) {
-        }
-    });
+    // A page the filter cannot take stays as it is; the command is an edit all the same.
+    RunPageCommand(
+        state, T::kDarkenTextStatus, [](engine::Image& page) { ops::MorphologyFilter(page, ops::kMorphDilate); },
+        OnEngineError::DoLess);
 }
 
 void LightenText(ControlState& state)

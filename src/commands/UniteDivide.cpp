@@ -13,6 +13,7 @@
 #include "platform/engine/ImageViewer.h"
 #include "platform/engine/ops/Canvas.h"
 #include "platform/engine/ops/OpFlags.h"
+#include "saving/PageSaving.h"
 #include "viewer/PageDisplay.h"
 
 #include <algorithm>
@@ -117,7 +118,12 @@ void DividePage(ControlState& state)
     frmDivideImage dialog(state.control);
     dialog.PageCount = state.m_PageCount;
     dialog.CurrentPage = state.m_CurrentPage;
-    dialog.SetPage(state.mtMain->image());
+    try {
+        dialog.SetPage(state.mtMain->image());
+    } catch (...) {
+        ReportFailure(state, CaughtFailure(engine::ErrOperation));
+        return;
+    }
     CurrentPrompter().runDialog(dialog);
     if (dialog.InserPage == 0)
         return;

@@ -26,14 +26,6 @@ bool HasDocument(const ControlState& state)
     return state.lvwFileList != nullptr && state.lvwFileList->count() > 0;
 }
 
-// Writes a modified page back; false when it stays modified (the failure was reported).
-bool PageWrittenBack(ControlState& state)
-{
-    if (state.m_PageModified)
-        SaveCurrentPage(state);
-    return !state.m_PageModified;
-}
-
 void AskAndExport(ControlState& state, bool searchable)
 {
     if (!HasDocument(state))

@@ -94,8 +94,8 @@ Imaging::Imaging(QWidget* parent)
 
 Imaging::~Imaging()
 {
-    if (m_State.m_PageModified)
-        SaveCurrentPage(m_State);
+    // Nothing can stop here: a page that cannot be written back is lost, and the user was told.
+    PageWrittenBack(m_State);
     if (m_State.m_Scanner)
         m_State.m_Scanner->end();
 }
@@ -347,8 +347,8 @@ void Imaging::SetDocument()
     }
     if (!EnsureDocumentDirectory())
         return;
-    if (m_State.m_PageModified)
-        SaveCurrentPage(m_State);
+    // The host has named the new document already; a page that cannot be written back is given up.
+    PageWrittenBack(m_State);
     SetNoDocumentState(m_State);
     ResetDocumentView(m_State);
     OpenDocument();
@@ -356,11 +356,9 @@ void Imaging::SetDocument()
 
 void Imaging::OpenDocument()
 {
-    const bool shown = BuildFileList(m_State, ReadImagePos(m_State.m_DocName));
+    BuildFileList(m_State, ReadImagePos(m_State.m_DocName));
     // The file navigation bar shows for mixed documents only, and the list may have detected the type.
     ArrangeLeftPane(m_State);
-    if (shown)
-        SetDocumentState(m_State);
 }
 
 bool Imaging::EnsureLocalPath()

@@ -26,16 +26,6 @@ constexpr Enable On = true;
 constexpr Enable Off = false;
 constexpr Enable Keep = std::nullopt;
 
-struct UndoRule {
-    int mode;
-    Enable undo, redo;
-};
-
-constexpr UndoRule kUndoRules[] = {
-    {1, Off, Off},
-    {2, On, Off},
-};
-
 struct ClipboardRule {
     int mode;
     Enable cut, copy, paste;
@@ -152,7 +142,7 @@ void SetDocumentState(ControlState& state)
         state.cboZoomFactor->setEnabled(true);
     UpdatePageNavigation(state);
     UpdateZoomButtons(state);
-    SetUndoButtons(state, 1);
+    SetUndoButtons(state);
     SetClipboardButtons(state, 0);
 
     SetAllButtons(state.tbImaging, true);
@@ -178,14 +168,10 @@ void UpdatePageStructureButtons(ControlState& state)
         SetKey(state.tbImaging, key, state.m_PageCount >= 2);
 }
 
-void SetUndoButtons(ControlState& state, int mode)
+void SetUndoButtons(ControlState& state)
 {
-    for (const UndoRule& rule : kUndoRules) {
-        if (rule.mode == mode) {
-            SetKey(state.tbCommon, keys::miUndo, rule.undo);
-            SetKey(state.tbCommon, keys::miRedo, rule.redo);
-        }
-    }
+    SetKey(state.tbCommon, keys::miUndo, state.m_History.UndoCount() > 0);
+    SetKey(state.tbCommon, keys::miRedo, state.m_History.RedoCount() > 0);
 }
 
 void SetClipboardButtons(ControlState& state, int mode)

@@ -81,10 +81,12 @@ int ReadablePageCount(ControlState& state, const QString& path)
     return inventory.readablePages;
 }
 
+// The history belongs to the page, so it goes with it.
 void ClearViewer(ControlState& state)
 {
     if (engine::ImageViewer* viewer = state.mtMain)
         viewer->clearImage();
+    state.m_History.Clear();
 }
 
 // The page or file a build opens at: the remembered one while it still exists, else the last.
@@ -164,7 +166,11 @@ QString DocumentPattern(const ControlState& state)
     }
 }
 
-bool BuildFileList(ControlState& state, qint16 position)
+namespace {
+
+// The list build itself; BuildFileList adds the toolbars' document state to every build that
+// leaves a page on view.
+bool ListAndShow(ControlState& state, qint16 position)
 {
     // A page still modified here was not written back by the caller, which has changed the
     // document since (deleted, renamed or imported files). Its file and page number may now name
@@ -222,6 +228,16 @@ bool BuildFileList(ControlState& state, qint16 position)
     }
 }
 
+}  // namespace
+
+bool BuildFileList(ControlState& state, qint16 position)
+{
+    if (!ListAndShow(state, position))
+        return false;
+    SetDocumentState(state);
+    return true;
+}
+
 void FillFileList(ControlState& state)
 {
     // The entries are made when the list shows them, from what they are made of now: a later
@@ -243,8 +259,8 @@ void FillFileList(ControlState& state)
 
 bool GoToFile(ControlState& state, int n)
 {
-    if (state.m_PageModified)
-        SaveCurrentPage(state);
+    // The caller has chosen file n already; a page that cannot be written back is given up.
+    PageWrittenBack(state);
     SelectFileInList(state);
     try {
         g_CurrentFilePath = FileOfNumber(state, n);

@@ -71,22 +71,12 @@ QString EntryKey(const ControlState& state, int n)
     return state.lvwFileList->key(n - 1);
 }
 
-// Writes a modified page back; false when it stays modified (the failure was reported).
-bool PageWrittenBack(ControlState& state)
-{
-    if (state.m_PageModified)
-        SaveCurrentPage(state);
-    return !state.m_PageModified;
-}
-
 // The list rebuilt from disk at position, with the toolbars in the state that leaves. A document
 // left without files shows nothing any more.
 bool Rebuild(ControlState& state, qint16 position)
 {
-    if (BuildFileList(state, position)) {
-        SetDocumentState(state);
+    if (BuildFileList(state, position))
         return true;
-    }
     if (ListMatchingNames(DocumentPattern(state)).isEmpty())
         CloseEmptiedDocument(state);
     else

@@ -89,4 +89,11 @@ void SaveCurrentPage(ControlState& state)
     state.m_PageModified = false;
 }
 
+bool PageWrittenBack(ControlState& state)
+{
+    if (state.m_PageModified)
+        SaveCurrentPage(state);
+    return !state.m_PageModified;
+}
+
 }  // namespace scanvo

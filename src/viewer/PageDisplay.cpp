@@ -89,7 +89,7 @@ void RefreshPageDependents(ControlState& state, bool pageShown)
     UpdatePageNavigation(state);
     if (pageShown)
         UpdatePageStructureButtons(state);
-    SetUndoButtons(state, 1);
+    SetUndoButtons(state);
 }
 
 }  // namespace
@@ -101,8 +101,8 @@ void ShowPage(ControlState& state, qint16 n)
 
 void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
 {
-    if (state.m_PageModified)
-        SaveCurrentPage(state);
+    // The caller has chosen page n already; a page that cannot be written back is given up.
+    PageWrittenBack(state);
     // The selection and the history belong to the page.
     state.m_History.Clear();
     state.m_Selection = QRect();

@@ -134,8 +134,11 @@ TEST_F(ScanFailureTest, AFullDiskMidJobLosesNothingStoredAndStopsTheDevice)
 
     EXPECT_EQ(DocFiles(), QStringList({"f001.tif", "f002.tif", "f003.tif"}));  // no temporary file left
     EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101, 102, 103}));
-    // Page 5 had arrived while page 4 was being written; page 6 was never taken.
-    EXPECT_EQ(scanner->pagesHeldBack(), 1);
+    // Page 6 was never taken. Page 5 is taken when it arrives before the store thread reports page
+    // 4's failure, and held back when it does not: both depend on the threads' timing, and neither
+    // loses a stored page.
+    EXPECT_GE(scanner->pagesHeldBack(), 1);
+    EXPECT_LE(scanner->pagesHeldBack(), 2);
     EXPECT_EQ(S().lvwFileList->count(), 3);
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].text.startsWith(QStringLiteral("存储扫描页面失败")));

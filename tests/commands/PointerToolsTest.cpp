@@ -74,7 +74,7 @@ TEST_F(PointerToolsTest, DraggingASelectionWhitensWhereItWasOnlyTheFirstTime)
     ops::Combine(expected, ops::Crop(loaded, first), QRect(0, 0, 40, 30), moved.topLeft(), ops::kCombinePasteFlags);
     EXPECT_TRUE(page().samePixels(expected));
     EXPECT_TRUE(s.m_PageModified);
-    EXPECT_EQ(s.m_History.UndoCount(), 0);  // a drop is no undo level of its own
+    EXPECT_EQ(s.m_History.UndoCount(), 1);  // the drop is an undo level of its own
     EXPECT_TRUE(s.m_SelectionPasted);
 
     // Dragged again, the pixels leave a copy behind instead of white.
@@ -84,6 +84,25 @@ TEST_F(PointerToolsTest, DraggingASelectionWhitensWhereItWasOnlyTheFirstTime)
     expected = before;
     ops::Combine(expected, ops::Crop(before, moved), QRect(0, 0, 40, 30), again.topLeft(), ops::kCombinePasteFlags);
     EXPECT_TRUE(page().samePixels(expected));
+}
+
+TEST_F(PointerToolsTest, UndoAfterADropTakesBackTheMoveAlone)
+{
+    ControlState& s = openAtActualSize(8, 160, 160);
+    const engine::Image loaded = page();
+    click(s.tbImaging, keys::miRotate180);
+    const engine::Image rotated = page();
+    drag({20, 30}, {60, 60});
+    drag({30, 40}, {110, 90});
+    ASSERT_FALSE(page().samePixels(rotated));
+    EXPECT_TRUE(enabled(s.tbCommon, keys::miUndo));
+
+    click(s.tbCommon, keys::miUndo);
+    EXPECT_TRUE(page().samePixels(rotated));
+    EXPECT_TRUE(enabled(s.tbCommon, keys::miUndo));
+    EXPECT_TRUE(enabled(s.tbCommon, keys::miRedo));
+    click(s.tbCommon, keys::miUndo);
+    EXPECT_TRUE(page().samePixels(loaded));
 }
 
 TEST_F(PointerToolsTest, APastedSelectionNeverWhitensThePageWhenDragged)

@@ -1,5 +1,5 @@
 // Enabled states of the five toolbars: no document, a document, one page, a JPEG document, the
-// page and file steps, and the undo and clipboard tables.
+// page and file steps, the undo buttons and the clipboard table.
 #include "SurfaceFixture.h"
 
 #include "core/FileListView.h"
@@ -187,22 +187,25 @@ TEST_F(ToolbarStatesTest, PageStructureButtonsNeedTwoPages)
         EXPECT_TRUE(enabled(state.tbImaging, key)) << key;
 }
 
-TEST_F(ToolbarStatesTest, UndoButtonModes)
+TEST_F(ToolbarStatesTest, UndoButtonsFollowThePageHistory)
 {
     openDocument(1, 2, 1);
-
-    SetUndoButtons(state, 2);
-    EXPECT_TRUE(enabled(state.tbCommon, "miUndo"));
-    EXPECT_FALSE(enabled(state.tbCommon, "miRedo"));
-
-    action(state.tbCommon, "miRedo")->setEnabled(true);
-    SetUndoButtons(state, 7);
-    EXPECT_TRUE(enabled(state.tbCommon, "miUndo"));
-    EXPECT_TRUE(enabled(state.tbCommon, "miRedo"));
-
-    SetUndoButtons(state, 1);
-    EXPECT_FALSE(enabled(state.tbCommon, "miUndo"));
-    EXPECT_FALSE(enabled(state.tbCommon, "miRedo"));
+    const auto buttons = [this] {
+        SetUndoButtons(state);
+        return QString::fromLatin1("%1%2").arg(int(enabled(state.tbCommon, "miUndo"))).arg(int(enabled(state.tbCommon, "miRedo")));
+    };
+    EXPECT_EQ(buttons(), QStringLiteral("00"));
+    const engine::Image page = engine::Image::create(8, 8, 1);
+    state.m_History.Record(page);
+    EXPECT_EQ(buttons(), QStringLiteral("10"));
+    state.m_History.Undo(page);
+    EXPECT_EQ(buttons(), QStringLiteral("01"));
+    state.m_History.Record(page);
+    state.m_History.Record(page);
+    state.m_History.Undo(page);
+    EXPECT_EQ(buttons(), QStringLiteral("11"));
+    state.m_History.Clear();
+    EXPECT_EQ(buttons(), QStringLiteral("00"));
 }
 
 TEST_F(ToolbarStatesTest, ClipboardButtonModes)
