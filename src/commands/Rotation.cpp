@@ -30,7 +30,7 @@ namespace ops = engine::ops;
 namespace {
 
 struct FixedTurn {
-    const QString& status;
+    QString status;
     int angle;
 };
 

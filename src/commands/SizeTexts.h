@@ -26,9 +26,10 @@ inline constexpr UiText kDoubleHeight = SCANVO_TEXT("SizeTexts", "二倍高度")
 // frmResizeCanvas.
 inline constexpr UiText kCanvasCaption = SCANVO_TEXT("SizeTexts", "改变画布大小");
 inline constexpr UiText kOriginalSize = SCANVO_TEXT("SizeTexts", "图像原大小");
-inline const QString kPaperB5 = QStringLiteral("B5");
-inline const QString kPaperA4 = QStringLiteral("A4");
-inline const QString kPaperA3 = QStringLiteral("A3");
+// The same in every language: not marked for translation.
+inline constexpr UiText kPaperB5{"SizeTexts", "B5"};
+inline constexpr UiText kPaperA4{"SizeTexts", "A4"};
+inline constexpr UiText kPaperA3{"SizeTexts", "A3"};
 inline constexpr UiText kCustomSize = SCANVO_TEXT("SizeTexts", "自定义");
 
 // Refusals of OK in both dialogs.

@@ -22,12 +22,18 @@ public:
     {
         return toString().arg(std::forward<Args>(args)...);
     }
+    template <typename... Args>
+    QString section(Args&&... args) const
+    {
+        return toString().section(std::forward<Args>(args)...);
+    }
     bool isEmpty() const { return *m_source == '\0'; }
 
     constexpr const char* context() const { return m_context; }
     constexpr const char* source() const { return m_source; }
 
     friend bool operator==(const UiText& a, const QString& b) { return a.toString() == b; }
+    friend bool operator==(const UiText& a, const UiText& b) { return a.toString() == b.toString(); }
     friend QString operator+(const UiText& a, const QString& b) { return a.toString() + b; }
     friend QString operator+(const QString& a, const UiText& b) { return a + b.toString(); }
 

@@ -70,6 +70,7 @@ int WriteCleanedPdf(const std::vector<CleanTarget>& targets, const CleanOptions&
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    tools::ChooseToolLanguage();
     const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments(), IniFilePath());
     const CleanOptions& options = parsed.options;
     if (!parsed.error.isEmpty()) {

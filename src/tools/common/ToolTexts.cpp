@@ -1,9 +1,18 @@
 // The texts the command-line tools share.
 #include "tools/common/ToolTexts.h"
 
+#include "core/UiLanguage.h"
+
+#include <QLocale>
+
 #include <cstdio>
 
 namespace scanvo::tools {
+
+void ChooseToolLanguage()
+{
+    ChooseUiLanguage(QLocale::system().language() == QLocale::Chinese ? QStringLiteral("zh_CN") : QStringLiteral("en"));
+}
 
 void PrintError(const char* program, const QString& text)
 {

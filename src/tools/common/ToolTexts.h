@@ -14,6 +14,10 @@ namespace scanvo::tools {
 constexpr int kExitSomeFailed = 1;
 constexpr int kExitUsage = 2;
 
+// The tools speak English unless the locale is Chinese; the messages of the engine they share
+// with the control, written in Chinese, follow the same choice. Call once the application exists.
+void ChooseToolLanguage();
+
 // "program: text" on standard error.
 void PrintError(const char* program, const QString& text);
 // A usage error, and where to read how the program is used.

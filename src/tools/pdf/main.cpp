@@ -33,6 +33,7 @@ void PrintError(const QString& text)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    tools::ChooseToolLanguage();
     const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments());
     const PdfToolOptions& options = parsed.options;
     if (!parsed.error.isEmpty()) {
