@@ -3,6 +3,7 @@
 
 #include "core/UiLanguage.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cstdio>
@@ -14,6 +15,11 @@ void ChooseToolLanguage()
     ChooseUiLanguage(QLocale::system().language() == QLocale::Chinese ? QStringLiteral("zh_CN") : QStringLiteral("en"));
 }
 
+QString ToolText(const char* source)
+{
+    return QCoreApplication::translate("ToolTexts", source);
+}
+
 void PrintError(const char* program, const QString& text)
 {
     std::fprintf(stderr, "%s: %s\n", program, text.toLocal8Bit().constData());
@@ -22,7 +28,7 @@ void PrintError(const char* program, const QString& text)
 void PrintUsageError(const char* program, const QString& text)
 {
     PrintError(program, text);
-    std::fprintf(stderr, "Try '%s --help' for more information.\n", program);
+    std::fputs(qPrintable(ToolText("Try '%1 --help' for more information.\n").arg(QString::fromLatin1(program))), stderr);
 }
 
 QString VersionText(const char* program)
@@ -32,21 +38,28 @@ QString VersionText(const char* program)
 
 QString ExitStatusHelp(const char* allDone, const char* someFailed)
 {
-    return QStringLiteral("\nExit status:\n 0  if %1,\n 1  if %2,\n 2  if the command line was wrong.\n")
-        .arg(QString::fromLatin1(allDone), QString::fromLatin1(someFailed));
+    return QCoreApplication::translate("ToolTexts",
+        "\nExit status:\n 0  if %1,\n 1  if %2,\n 2  if the command line was wrong.\n")
+        .arg(ToolText(allDone), ToolText(someFailed));
 }
 
 void PrintSummary(const std::optional<Shard>& shard, const char* done, const RunSummary& run)
 {
+    QString line;
     if (shard)
-        std::printf("Part %d of %d: ", shard->index + 1, shard->count);
-    std::printf("%d of %zu %s (%d pages in %.1f s, %.1f pages/s)", run.done, run.total, done, run.pages, run.seconds,
-                run.seconds > 0 ? run.pages / run.seconds : 0.0);
+        line += ToolText("Part %1 of %2: ").arg(shard->index + 1).arg(shard->count);
+    line += ToolText("%1 of %2 %3 (%4 pages in %5 s, %6 pages/s)")
+                .arg(run.done)
+                .arg(qulonglong(run.total))
+                .arg(ToolText(done))
+                .arg(run.pages)
+                .arg(run.seconds, 0, 'f', 1)
+                .arg(run.seconds > 0 ? run.pages / run.seconds : 0.0, 0, 'f', 1);
     if (run.failed > 0)
-        std::printf(", %d failed", run.failed);
+        line += ToolText(", %1 failed").arg(run.failed);
     if (run.upToDate > 0)
-        std::printf(", %zu up to date and kept", run.upToDate);
-    std::printf(".\n");
+        line += ToolText(", %1 up to date and kept").arg(qulonglong(run.upToDate));
+    std::fputs(qPrintable(line + ToolText(".\n")), stdout);
 }
 
 }  // namespace scanvo::tools
