@@ -60,7 +60,7 @@ int WriteCleanedPdf(const std::vector<CleanTarget>& targets, const CleanOptions&
         return tools::kExitSomeFailed;
     }
     if (!options.quiet)
-        std::fputs(qPrintable(tools::ToolText("%1 pages written to %2 in %3 s.\n")
+        std::fputs(qPrintable(QCoreApplication::translate("ToolTexts", "%1 pages written to %2 in %3 s.\n")
                                   .arg(outcome.pages)
                                   .arg(options.pdfFile)
                                   .arg(result.seconds, 0, 'f', 1)),
@@ -152,7 +152,7 @@ int main(int argc, char** argv)
         tools::PrintSummary(shard.shard, QT_TRANSLATE_NOOP("ToolTexts", "files cleaned"),
                             {int(targets.size()) - failed, targets.size(), pages, result.seconds, failed, upToDate});
         if (filtersSkipped > 0)
-            std::fputs(qPrintable(tools::ToolText("%1 grey or colour pages were not filtered: the filters take "
+            std::fputs(qPrintable(QCoreApplication::translate("ToolTexts", "%1 grey or colour pages were not filtered: the filters take "
                                                   "black and white pages, which --binarize makes of them.\n")
                                       .arg(filtersSkipped)),
                        stdout);

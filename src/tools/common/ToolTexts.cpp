@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -12,7 +13,14 @@ namespace scanvo::tools {
 
 void ChooseToolLanguage()
 {
-    ChooseUiLanguage(QLocale::system().language() == QLocale::Chinese ? QStringLiteral("zh_CN") : QStringLiteral("en"));
+    const bool chinese = QLocale::system().language() == QLocale::Chinese;
+    ChooseUiLanguage(chinese ? QStringLiteral("zh_CN") : QStringLiteral("en"));
+    if (!chinese)
+        return;
+    // The tools' own texts are written in English; their Chinese is built into the tools.
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral(":/scanvo/i18n/scanvo-tools_zh_CN.qm")))
+        QCoreApplication::installTranslator(translator);
 }
 
 QString ToolText(const char* source)
@@ -28,7 +36,7 @@ void PrintError(const char* program, const QString& text)
 void PrintUsageError(const char* program, const QString& text)
 {
     PrintError(program, text);
-    std::fputs(qPrintable(ToolText("Try '%1 --help' for more information.\n").arg(QString::fromLatin1(program))), stderr);
+    std::fputs(qPrintable(QCoreApplication::translate("ToolTexts", "Try '%1 --help' for more information.\n").arg(QString::fromLatin1(program))), stderr);
 }
 
 QString VersionText(const char* program)
@@ -47,8 +55,8 @@ void PrintSummary(const std::optional<Shard>& shard, const char* done, const Run
 {
     QString line;
     if (shard)
-        line += ToolText("Part %1 of %2: ").arg(shard->index + 1).arg(shard->count);
-    line += ToolText("%1 of %2 %3 (%4 pages in %5 s, %6 pages/s)")
+        line += QCoreApplication::translate("ToolTexts", "Part %1 of %2: ").arg(shard->index + 1).arg(shard->count);
+    line += QCoreApplication::translate("ToolTexts", "%1 of %2 %3 (%4 pages in %5 s, %6 pages/s)")
                 .arg(run.done)
                 .arg(qulonglong(run.total))
                 .arg(ToolText(done))
@@ -56,10 +64,10 @@ void PrintSummary(const std::optional<Shard>& shard, const char* done, const Run
                 .arg(run.seconds, 0, 'f', 1)
                 .arg(run.seconds > 0 ? run.pages / run.seconds : 0.0, 0, 'f', 1);
     if (run.failed > 0)
-        line += ToolText(", %1 failed").arg(run.failed);
+        line += QCoreApplication::translate("ToolTexts", ", %1 failed").arg(run.failed);
     if (run.upToDate > 0)
-        line += ToolText(", %1 up to date and kept").arg(qulonglong(run.upToDate));
-    std::fputs(qPrintable(line + ToolText(".\n")), stdout);
+        line += QCoreApplication::translate("ToolTexts", ", %1 up to date and kept").arg(qulonglong(run.upToDate));
+    std::fputs(qPrintable(line + QCoreApplication::translate("ToolTexts", ".\n")), stdout);
 }
 
 }  // namespace scanvo::tools
