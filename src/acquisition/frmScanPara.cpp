@@ -30,7 +30,9 @@ namespace {
 
 namespace T = acquisition_texts;
 
-constexpr const char* kDocTypes[] = {QT_TRANSLATE_NOOP("frmScanPara", "多页TIF"), QT_TRANSLATE_NOOP("frmScanPara", "单页TIF"), QT_TRANSLATE_NOOP("frmScanPara", "单页JPG")};
+constexpr const char* kDocTypes[] = {QT_TRANSLATE_NOOP("frmScanPara", "多页TIF"),
+                                     QT_TRANSLATE_NOOP("frmScanPara", "单页TIF"),
+                                     QT_TRANSLATE_NOOP("frmScanPara", "单页JPG")};
 constexpr int kSliderMin = -100;
 constexpr int kSliderMax = 100;
 

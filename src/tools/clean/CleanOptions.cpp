@@ -17,7 +17,8 @@ enum Opt {
     Force, Config, Jobs, JpegQuality, Quiet, Help, Version,
 };
 
-constexpr const char* kSteps = QT_TRANSLATE_NOOP("ToolTexts", "Cleanup steps (without any, every step but --binarize runs):");
+constexpr const char* kSteps =
+    QT_TRANSLATE_NOOP("ToolTexts", "Cleanup steps (without any, every step but --binarize runs):");
 constexpr const char* kOutput = QT_TRANSLATE_NOOP("ToolTexts", "Output (one of the three is required):");
 constexpr const char* kPdf = QT_TRANSLATE_NOOP("ToolTexts", "With --pdf:");
 constexpr const char* kShard = QT_TRANSLATE_NOOP("ToolTexts", "As one task of a cluster job (with -o):");
