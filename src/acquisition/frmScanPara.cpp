@@ -11,6 +11,7 @@
 #include "settings/Settings.h"
 #include "settings/frmImageDir.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -28,7 +29,9 @@ namespace {
 
 namespace T = acquisition_texts;
 
-constexpr const char* kDocTypes[] = {"多页TIF", "单页TIF", "单页JPG"};
+constexpr const char* kDocTypes[] = {QT_TRANSLATE_NOOP("frmScanPara", "多页TIF"),
+                                     QT_TRANSLATE_NOOP("frmScanPara", "单页TIF"),
+                                     QT_TRANSLATE_NOOP("frmScanPara", "单页JPG")};
 constexpr int kSliderMin = -100;
 constexpr int kSliderMax = 100;
 
@@ -95,7 +98,7 @@ QGroupBox* frmScanPara::BuildDocFrame()
     cboDocType = new QComboBox(frame);
     cboDocType->setObjectName(QStringLiteral("cboDocType"));
     for (const char* type : kDocTypes)
-        cboDocType->addItem(QString::fromUtf8(type));
+        cboDocType->addItem(QCoreApplication::translate("frmScanPara", type));
     txtDocNameRule = new CaretAtEndLineEdit(frame);
     txtDocNameRule->setObjectName(QStringLiteral("txtDocNameRule"));
     txtDocName = new CaretAtEndLineEdit(frame);
@@ -132,9 +135,9 @@ QGroupBox* frmScanPara::BuildParaFrame()
     for (std::size_t i = 0; i < parameters.size(); ++i) {
         auto* box = new QComboBox(frame);
         box->setObjectName(QStringLiteral("cmbScanPara%1").arg(i));
-        box->setToolTip(QString::fromUtf8(parameters[i].toolTip));
+        box->setToolTip(QCoreApplication::translate("ScanParameters", parameters[i].toolTip));
         for (const ScanParameterEntry& entry : parameters[i].entries)
-            box->addItem(QString::fromUtf8(entry.caption));
+            box->addItem(QCoreApplication::translate("ScanParameters", entry.caption));
         cmbScanPara[i] = box;
         layout->addWidget(box);
     }

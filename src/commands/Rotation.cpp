@@ -25,7 +25,7 @@ namespace ops = engine::ops;
 namespace {
 
 struct FixedTurn {
-    const QString& status;
+    QString status;
     int angle;
 };
 

@@ -20,7 +20,7 @@ namespace T = size_texts;
 namespace {
 
 struct Paper {
-    const QString& name;
+    UiText name;
     int width;   // millimetres
     int height;
 };

@@ -12,6 +12,7 @@
 #include "control/ScannerFactory.h"
 #include "core/Prompter.h"
 #include "core/ToolbarStates.h"
+#include "core/UiLanguage.h"
 #include "document/DocumentLocation.h"
 #include "document/DocumentNaming.h"
 #include "document/FileList.h"
@@ -70,6 +71,8 @@ const PersistedProperty kPersistedProperties[] = {
 Imaging::Imaging(QWidget* parent)
     : QWidget(parent)
 {
+    // Every text below is shown in the language of the process's first control.
+    InstallUiTranslations();
     m_State.control = this;
     m_State.DocumentEmptied = [this] {
         SetNoDocumentState(m_State);

@@ -52,9 +52,9 @@ void CommandToolBar::addRow(const ToolbarRow& row)
     const QString key = QString::fromUtf8(row.key);
     auto* action = new QAction(this);
     action->setObjectName(key);
-    action->setText(QString::fromUtf8(row.caption));
+    action->setText(toolbars::TableText(row.caption));
     if (*row.tooltip)
-        action->setToolTip(QString::fromUtf8(row.tooltip));
+        action->setToolTip(toolbars::TableText(row.tooltip));
     action->setIcon(ToolbarIconFor(row.icon));
     action->setCheckable(IsCheckable(row.style));
     if (row.style == ButtonStyle::Placeholder)
@@ -80,7 +80,7 @@ QMenu* CommandToolBar::buildMenu(const ToolbarRow& row)
     menu->setObjectName(QString::fromUtf8(row.key) + QStringLiteral("Menu"));
     for (const MenuItemRow& item : row.menu) {
         const QString key = QString::fromUtf8(item.key);
-        QAction* action = menu->addAction(QString::fromUtf8(item.text));
+        QAction* action = menu->addAction(toolbars::TableText(item.text));
         action->setObjectName(key);
         connect(action, &QAction::triggered, this, [this, key] { emit menuItemClicked(key); });
     }

@@ -7,6 +7,7 @@
 #include "saving/SavingTexts.h"
 #include "settings/Settings.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -95,7 +96,7 @@ QButtonGroup* frmImageCompressOptions::BuildOptions(QGroupBox* frame, const QStr
     group->setObjectName(name);
     auto* layout = new QVBoxLayout(frame);
     for (int i = 0; i < count; ++i) {
-        auto* option = new QRadioButton(QString::fromUtf8(captions[i]), frame);
+        auto* option = new QRadioButton(QCoreApplication::translate("SavingTexts", captions[i]), frame);
         option->setObjectName(name + QString::number(i));
         group->addButton(option, i);
         layout->addWidget(option);
