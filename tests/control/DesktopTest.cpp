@@ -123,22 +123,31 @@ TEST_F(DesktopTest, TooltipsNameTheKeysThatRunTheCommand)
         ADD_FAILURE() << key;
         return QString();
     };
-    // A button names every key it guards; a menu item the keys that choose it.
-    EXPECT_EQ(tip(state.tbImaging, "miRotate"), QStringLiteral("旋转图像 (T, R)"));
-    EXPECT_EQ(tip(state.tbImaging, "miRotateRight"), QStringLiteral("向右旋转 (T)"));
-    EXPECT_EQ(tip(state.tbImaging, "miRotateLeft"), QStringLiteral("向左旋转 (R)"));
-    EXPECT_EQ(tip(state.tbImaging, "miRotate180"), QStringLiteral("旋转180°"));
-    EXPECT_EQ(tip(state.tbImaging, "miCrop"), QStringLiteral("裁剪图像 (X)"));
-    EXPECT_EQ(tip(state.tbImaging, "miDeskewX"), QStringLiteral("手动纠斜 (S)"));
-    EXPECT_EQ(tip(state.tbCommon, "miUndo"), QStringLiteral("恢复上一步操作 (A)"));
-    EXPECT_EQ(tip(state.tbCommon, "miRedo"), QStringLiteral("重做操作"));
-    EXPECT_EQ(tip(state.tbCommon, "miZoomIn"), QStringLiteral("放大图像 (F5)"));
-    // Two main-block keys turn the page; the keypad's repeat them and are not named.
-    EXPECT_EQ(tip(state.tbCommon, "miNext"), QStringLiteral("下一页图像 (PgDown, Space)"));
-    EXPECT_EQ(tip(state.tbCommon, "miPrevious"), QStringLiteral("上一页图像 (PgUp)"));
-    // The keys belong to the page buttons, not to the file buttons of the same key.
-    EXPECT_EQ(tip(state.tbFileNav, "miNext"), QStringLiteral("下一个图像"));
-    EXPECT_EQ(tip(state.tbMain, "miScan"), QStringLiteral("扫描 (Return)"));
+    struct Expected {
+        QToolBar* ChildWidgets::*toolbar;
+        const char* key;
+        const char* tip;
+    };
+    const Expected expected[] = {
+        // A button names every key it guards; a menu item the keys that choose it.
+        {&ChildWidgets::tbImaging, "miRotate", "旋转图像 (T, R)"},
+        {&ChildWidgets::tbImaging, "miRotateRight", "向右旋转 (T)"},
+        {&ChildWidgets::tbImaging, "miRotateLeft", "向左旋转 (R)"},
+        {&ChildWidgets::tbImaging, "miRotate180", "旋转180°"},
+        {&ChildWidgets::tbImaging, "miCrop", "裁剪图像 (X)"},
+        {&ChildWidgets::tbImaging, "miDeskewX", "手动纠斜 (S)"},
+        {&ChildWidgets::tbCommon, "miUndo", "恢复上一步操作 (A)"},
+        {&ChildWidgets::tbCommon, "miRedo", "重做操作"},
+        {&ChildWidgets::tbCommon, "miZoomIn", "放大图像 (F5)"},
+        // Two main-block keys turn the page; the keypad's repeat them and are not named.
+        {&ChildWidgets::tbCommon, "miNext", "下一页图像 (PgDown, Space)"},
+        {&ChildWidgets::tbCommon, "miPrevious", "上一页图像 (PgUp)"},
+        // The keys belong to the page buttons, not to the file buttons of the same key.
+        {&ChildWidgets::tbFileNav, "miNext", "下一个图像"},
+        {&ChildWidgets::tbMain, "miScan", "扫描 (Return)"},
+    };
+    for (const Expected& row : expected)
+        EXPECT_EQ(tip(state.*row.toolbar, row.key), QString::fromUtf8(row.tip)) << row.key;
     // The button shows what its action says.
     auto* rotate = qobject_cast<QToolButton*>(state.tbImaging->widgetForAction(state.tbImaging->actions().constFirst()));
     ASSERT_NE(rotate, nullptr);

@@ -146,25 +146,34 @@ bool HasInk(const QImage& image)
     return false;
 }
 
-TEST(ToolbarTables, EveryButtonHasAVisibleIcon)
+// Runs check(row, icon) on the button of every row of every toolbar that shows an icon (not the
+// placeholders under their combo boxes, nor the gaps).
+template <typename Check>
+void ForEachIconButton(Check check)
 {
     for (const ToolbarTable* table : AllTables) {
         CommandToolBar toolbar(*table);
         for (const ToolbarRow& row : table->rows) {
-            // Placeholders lie under their combo boxes and separators are gaps.
             if (row.style == ButtonStyle::Placeholder || row.style == ButtonStyle::Separator)
                 continue;
             SCOPED_TRACE(std::string(table->name) + " " + row.key);
             QAction* action = FindToolbarAction(&toolbar, QString::fromUtf8(row.key));
             ASSERT_NE(action, nullptr);
-            ASSERT_FALSE(action->icon().isNull());
-            const QImage normal = action->icon().pixmap(QSize(24, 24)).toImage();
-            const QImage disabled = action->icon().pixmap(QSize(24, 24), QIcon::Disabled).toImage();
-            EXPECT_TRUE(HasInk(normal));
-            EXPECT_TRUE(HasInk(disabled));
-            EXPECT_NE(normal, disabled);
+            check(row, action->icon());
         }
     }
+}
+
+TEST(ToolbarTables, EveryButtonHasAVisibleIcon)
+{
+    ForEachIconButton([](const ToolbarRow&, const QIcon& icon) {
+        ASSERT_FALSE(icon.isNull());
+        const QImage normal = icon.pixmap(QSize(24, 24)).toImage();
+        const QImage disabled = icon.pixmap(QSize(24, 24), QIcon::Disabled).toImage();
+        EXPECT_TRUE(HasInk(normal));
+        EXPECT_TRUE(HasInk(disabled));
+        EXPECT_NE(normal, disabled);
+    });
 }
 
 // The icon theme belongs to the process; each test puts back the one it found.
@@ -185,23 +194,6 @@ protected:
         QIcon::setThemeName(m_name);
     }
 
-    // The buttons of every toolbar with the row each was built from.
-    template <typename Check>
-    void forEachButton(Check check)
-    {
-        for (const ToolbarTable* table : AllTables) {
-            CommandToolBar toolbar(*table);
-            for (const ToolbarRow& row : table->rows) {
-                if (row.style == ButtonStyle::Placeholder || row.style == ButtonStyle::Separator)
-                    continue;
-                SCOPED_TRACE(std::string(table->name) + " " + row.key);
-                QAction* action = FindToolbarAction(&toolbar, QString::fromUtf8(row.key));
-                ASSERT_NE(action, nullptr);
-                check(row, action->icon());
-            }
-        }
-    }
-
 private:
     QString m_name;
     QStringList m_paths;
@@ -219,7 +211,7 @@ TEST_F(IconThemeTest, ButtonsTakeTheDesktopThemesIconsWhereItHasThem)
     ASSERT_TRUE(QIcon::hasThemeIcon(QStringLiteral("edit-undo")))
         << "needs Debian's breeze-icon-theme and Qt's SVG icon engine (libqt6svg6)";
     QSet<QString> fromTheme;
-    forEachButton([&](const ToolbarRow& row, const QIcon& icon) {
+    ForEachIconButton([&](const ToolbarRow& row, const QIcon& icon) {
         const QString name = ToolbarIconThemeName(row.icon);
         if (!name.isEmpty() && QIcon::hasThemeIcon(name)) {
             EXPECT_EQ(icon.name(), name);
@@ -241,7 +233,7 @@ TEST_F(IconThemeTest, WithoutAThemeEveryButtonHasItsPaintedIcon)
     QIcon::setFallbackSearchPaths({});
     QIcon::setFallbackThemeName(QString());
     QIcon::setThemeName(QStringLiteral("scanvo-no-such-theme"));
-    forEachButton([&](const ToolbarRow& row, const QIcon& icon) {
+    ForEachIconButton([&](const ToolbarRow& row, const QIcon& icon) {
         ASSERT_FALSE(icon.isNull());
         EXPECT_TRUE(icon.name().isEmpty()) << icon.name().toStdString();
         EXPECT_EQ(icon.pixmap(QSize(24, 24)).toImage(), PaintedToolbarIcon(row.icon).pixmap(QSize(24, 24)).toImage());
