@@ -3,7 +3,6 @@
 #include "ControlTestSupport.h"
 
 #include "core/FileListView.h"
-
 #include "platform/engine/Image.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
@@ -46,8 +45,8 @@ void MakeDocument(const QString& directory, int count)
     for (int n = 1; n <= count; ++n) {
         engine::SaveOptions options;
         options.format = engine::FormatTiffG4;
-        engine::SavePage(engine::Image::create(80, 60, 1), QStringLiteral("%1/%2.tif").arg(directory).arg(n, 6, 10, QLatin1Char('0')),
-                         options);
+        const QString path = QStringLiteral("%1/%2.tif").arg(directory).arg(n, 6, 10, QLatin1Char('0'));
+        engine::SavePage(engine::Image::create(80, 60, 1), path, options);
     }
 }
 
