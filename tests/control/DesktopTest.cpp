@@ -3,8 +3,6 @@
 #include "ControlTestSupport.h"
 
 #include "core/FileListView.h"
-#include "platform/engine/Image.h"
-#include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
@@ -38,18 +36,6 @@ QString AccessibleText(QObject* object, QAccessible::Text text)
     return face ? face->text(text) : QString();
 }
 
-// A document of count single-page TIFFs.
-void MakeDocument(const QString& directory, int count)
-{
-    ASSERT_TRUE(QDir().mkpath(directory));
-    for (int n = 1; n <= count; ++n) {
-        engine::SaveOptions options;
-        options.format = engine::FormatTiffG4;
-        const QString path = QStringLiteral("%1/%2.tif").arg(directory).arg(n, 6, 10, QLatin1Char('0'));
-        engine::SavePage(engine::Image::create(80, 60, 1), path, options);
-    }
-}
-
 // The editing bar's side and captions, as the settings file gives them at first show.
 void WriteImagingBarLayout(const QString& iniFile, int barAlign, int captions)
 {
@@ -67,7 +53,7 @@ TEST_P(ScreenSizeTest, EveryButtonIsOnScreenWithoutTheOverflowMenu)
     const auto [width, height, barAlign, captions] = GetParam();
     WriteImagingBarLayout(iniFile(), barAlign, captions);
     writeSaveDir(rootDir());
-    MakeDocument(rootDir() + QStringLiteral("/doc"), 3);
+    MakeSinglePageDocument(rootDir() + QStringLiteral("/doc"), 3);
     QWidget window;
     auto* control = new Imaging(&window);
     control->setDocType(0);  // the file navigation bar shows too
@@ -199,7 +185,7 @@ TEST_F(DesktopTest, ScreenReadersFindANameForEveryButtonMenuItemAndBox)
 TEST_F(DesktopTest, ThePageViewDescribesThePageOnView)
 {
     writeSaveDir(rootDir());
-    MakeDocument(rootDir() + QStringLiteral("/doc"), 3);
+    MakeSinglePageDocument(rootDir() + QStringLiteral("/doc"), 3);
     Imaging control;
     control.resize(1000, 700);
     control.setDocName(QStringLiteral("doc"));
