@@ -63,10 +63,6 @@ namespace {
 
 namespace T = acquisition_texts;
 
-constexpr qint16 kAppend = 1;
-constexpr qint16 kInsert = 2;
-constexpr qint16 kReplace = 3;
-
 QString DocumentDirectory(const ControlState& state)
 {
     return DocumentDirectoryPath(state.m_LocalPath, state.m_DocName);
@@ -97,7 +93,7 @@ void PlanNewFile(ControlState& state, PlannedStore& planned, int k, const QStrin
 void PlanInMultiPageFile(ControlState& state, const ScanJobRun& run, PlannedStore& planned)
 {
     const bool atEnd = run.pagesAtEnd || state.m_CurrentPage >= state.m_PageCount;
-    const int pageNumber = run.mode == kAppend || atEnd ? state.m_CurrentPage + 1 : state.m_CurrentPage;
+    const int pageNumber = run.mode == ScanAppend || atEnd ? state.m_CurrentPage + 1 : state.m_CurrentPage;
     // A file that exists is never written over whole, even when it counts no pages yet.
     if (state.m_PageCount == 0 && !QFileInfo::exists(g_CurrentFilePath))
         Save(state, planned, g_CurrentFilePath, engine::SaveNew);
@@ -112,7 +108,7 @@ void PlanInMultiPageFile(ControlState& state, const ScanJobRun& run, PlannedStor
 // The place a new file goes in a list whose current entry is current: behind it, or before it.
 int NewFilePosition(const ScanJobRun& run, int current)
 {
-    return run.mode == kAppend ? current + 1 : qMax(current, 1);
+    return run.mode == ScanAppend ? current + 1 : qMax(current, 1);
 }
 
 // The multi-page file named in the dialog: an existing one takes the pages behind its last page.
@@ -135,7 +131,7 @@ void OpenNamedFile(ControlState& state, ScanJobRun& run)
 void PlanInMixedDocument(ControlState& state, ScanJobRun& run, PlannedStore& planned)
 {
     const bool multiPage = state.m_ScanDocType == DocTypeMultiPageTiff;
-    if (run.mode == kReplace) {
+    if (run.mode == ScanReplace) {
         // Only the page on view is replaced: rewriting a file of several pages whole would lose
         // the others, whatever type the job writes.
         if (IsTiffName(g_CurrentFilePath) && state.m_PageCount > 1)
@@ -158,7 +154,7 @@ void PlanInMixedDocument(ControlState& state, ScanJobRun& run, PlannedStore& pla
             state.m_CurrentPage = 0;
             PlanInMultiPageFile(state, run, planned);
             // Insert leaves the file that was current current, now behind the new one.
-            state.m_CurrentFile = run.mode == kAppend ? k : k + 1;
+            state.m_CurrentFile = run.mode == ScanAppend ? k : k + 1;
             run.pagesAtEnd = true;
             return;
         }
@@ -169,14 +165,14 @@ void PlanInMixedDocument(ControlState& state, ScanJobRun& run, PlannedStore& pla
     const QString extension = state.m_ScanDocType == DocTypeSinglePageJpeg ? QStringLiteral("jpg")
                                                                            : QStringLiteral("tif");
     PlanNewFile(state, planned, k, extension, true);
-    state.m_CurrentFile = run.mode == kAppend ? k : k + 1;
+    state.m_CurrentFile = run.mode == ScanAppend ? k : k + 1;
     state.m_PageCount = 1;
     state.m_CurrentPage = 1;
 }
 
 void PlanInSinglePageDocument(ControlState& state, const ScanJobRun& run, PlannedStore& planned)
 {
-    if (run.mode == kReplace) {
+    if (run.mode == ScanReplace) {
         Save(state, planned, g_CurrentFilePath, engine::SaveNew);
         return;
     }
@@ -193,7 +189,7 @@ void PlanStore(ControlState& state, ScanJobRun& run, PlannedStore& planned)
 {
     switch (state.m_DocType) {
     case DocTypeMultiPageTiff:
-        if (run.mode == kReplace)
+        if (run.mode == ScanReplace)
             Save(state, planned, g_CurrentFilePath, engine::SaveReplace, state.m_CurrentPage);
         else
             PlanInMultiPageFile(state, run, planned);
@@ -278,8 +274,8 @@ void Settle(ControlState& state, ScanJobRun& run)
 
 qint16 EffectiveScanMode(const ControlState& state)
 {
-    if (state.m_ScanMode != kInsert && state.m_ScanMode != kReplace)
-        return kAppend;
+    if (state.m_ScanMode != ScanInsert && state.m_ScanMode != ScanReplace)
+        return ScanAppend;
     bool hasCurrent = false;
     switch (state.m_DocType) {
     case DocTypeMultiPageTiff:
@@ -293,7 +289,7 @@ qint16 EffectiveScanMode(const ControlState& state)
         hasCurrent = !state.m_Files.isEmpty() && state.m_CurrentFile >= 1 && state.m_CurrentFile <= state.FileCount();
         break;
     }
-    return hasCurrent ? state.m_ScanMode : kAppend;
+    return hasCurrent ? state.m_ScanMode : ScanAppend;
 }
 
 bool OnAcquiredPage(ControlState& state, ScanJobRun& run, engine::Image image)

@@ -5,7 +5,6 @@
 #include "acquisition/NewFiles.h"
 #include "core/BusyPointer.h"
 #include "core/CaughtFailure.h"
-#include "core/CoreTexts.h"
 #include "core/DocumentType.h"
 #include "core/Prompter.h"
 #include "core/StatusPanels.h"
@@ -37,11 +36,6 @@ namespace T = acquisition_texts;
 constexpr qint64 kImportInitValue = 1;
 // Page counters are 16-bit.
 constexpr int kMaxPages = 32767;
-
-void ReportError(ControlState& state, const QString& text)
-{
-    CurrentPrompter().showMessage(state.control, text, core_texts::kTitleError, MessageIcon::Warning);
-}
 
 // The extension a file keeps in a mixed document, as the document lists it.
 QString OwnExtension(const QString& path)
@@ -338,9 +332,9 @@ bool ImportFiles(ControlState& state)
     bool stopped = false;
     const auto report = [&state](const ImportStop& stop) {
         if (stop.readFailure)
-            ReportError(state, stop.text);
+            ReportError(state.control, stop.text);
         else
-            ReportError(state, T::kImportStoreFailed.arg(stop.text));
+            ReportError(state.control, T::kImportStoreFailed.arg(stop.text));
     };
     // Files of the document itself are read as they were chosen, before any file moves.
     SourceSnapshots snapshots;

@@ -2,7 +2,6 @@
 #include "acquisition/NewFiles.h"
 
 #include "acquisition/AcquisitionTexts.h"
-#include "core/CoreTexts.h"
 #include "core/DocumentType.h"
 #include "core/Prompter.h"
 #include "document/DocumentLocation.h"
@@ -25,11 +24,6 @@ QString FileName(const QString& path)
     return QFileInfo(path).fileName();
 }
 
-void InformNoDocument(ControlState& state, const QString& text)
-{
-    CurrentPrompter().showMessage(state.control, text, core_texts::kTitleInformation, MessageIcon::Information);
-}
-
 }  // namespace
 
 bool EnsureDocument(ControlState& state)
@@ -42,14 +36,14 @@ bool EnsureDocument(ControlState& state)
             state.m_LocalPath = dialog.SaveDir;
     }
     if (state.m_LocalPath.isEmpty()) {
-        InformNoDocument(state, T::kNoLocalPath);
+        Inform(state.control, T::kNoLocalPath);
         return false;
     }
     EnsureDirectory(RootDirectoryPath(state.m_LocalPath));
     // Pages are written below the root only, into a directory that exists.
     if (state.m_DocName.isEmpty() || !IsDocNameInsideRoot(state.m_DocName) ||
         !EnsureDirectory(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName))) {
-        InformNoDocument(state, T::kNoDocName);
+        Inform(state.control, T::kNoDocName);
         return false;
     }
     return true;

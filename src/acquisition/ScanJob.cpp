@@ -7,7 +7,6 @@
 #include "acquisition/ScanStop.h"
 #include "acquisition/NewFiles.h"
 #include "acquisition/frmScanPara.h"
-#include "core/CoreTexts.h"
 #include "core/DocumentType.h"
 #include "core/Prompter.h"
 #include "core/StatusPanels.h"
@@ -39,18 +38,7 @@ namespace {
 namespace T = acquisition_texts;
 using namespace scanner;
 
-constexpr qint16 kReplace = 3;
 constexpr qint64 kViewerRefreshMs = 700;
-
-void Inform(ControlState& state, const QString& text, MessageIcon icon = MessageIcon::Information)
-{
-    CurrentPrompter().showMessage(state.control, text, core_texts::kTitleInformation, icon);
-}
-
-void ReportError(ControlState& state, const QString& text)
-{
-    CurrentPrompter().showMessage(state.control, text, core_texts::kTitleError, MessageIcon::Warning);
-}
 
 // What a device failure was, in the user's words.
 QString DeviceFailureText(int code)
@@ -82,7 +70,7 @@ void ReportDeviceFailure(ControlState& state, int code, int pagesStored, const Q
                    DeviceFailureText(code) + T::kScanFailedCode.arg(code);
     if (pagesStored > 0)
         text += T::kPagesKept.arg(pagesStored);
-    ReportError(state, text);
+    ReportError(state.control, text);
 }
 
 QString MultiPageFile(const ControlState& state)
@@ -103,7 +91,7 @@ void PrepareScanDialog(const ControlState& state, frmScanPara& dialog)
 {
     dialog.SaveDir = state.m_LocalPath;
     dialog.DocType = state.m_DocType;
-    const bool replace = state.m_ScanMode == kReplace;
+    const bool replace = state.m_ScanMode == ScanReplace;
     const QString currentName = QFileInfo(g_CurrentFilePath).completeBaseName();
     auto disableDocControls = [&dialog](bool docType, bool rule, bool initValue, bool name) {
         dialog.cboDocType->setEnabled(!docType);
@@ -277,7 +265,7 @@ int Acquire(ControlState& state, ScanJobRun& run)
 // replace mode the replaced page read back as it was stored.
 void ShowJobResult(ControlState& state, const ScanJobRun& run)
 {
-    if (run.mode == kReplace) {
+    if (run.mode == ScanReplace) {
         if (state.m_DocType == DocTypeAllImages)
             GoToFile(state, state.m_CurrentFile);
         else
@@ -372,9 +360,9 @@ bool StartScan(ControlState& state)
 
     // Told once the control takes input again.
     if (run.failed)
-        ReportError(state, T::kStoreFailed.arg(run.failure).arg(run.pagesStored));
+        ReportError(state.control, T::kStoreFailed.arg(run.failure).arg(run.pagesStored));
     else if (result == ResultCancelled)
-        Inform(state, T::kScanCancelled, MessageIcon::Warning);
+        Inform(state.control, T::kScanCancelled, MessageIcon::Warning);
     else if (result != ResultSuccess && capabilitiesTaken)
         ReportDeviceFailure(state, result, run.pagesStored, device);
     return run.pagesStored > 0;
@@ -388,7 +376,7 @@ void ChooseSaveDirectory(ControlState& state)
     prompter.runDialog(dialog);
     state.m_LocalPath = dialog.SaveDir;
     if (state.m_LocalPath.isEmpty())
-        Inform(state, T::kNoLocalPath);
+        Inform(state.control, T::kNoLocalPath);
 }
 
 void EditScanSettings(ControlState& state)
@@ -409,19 +397,19 @@ void EditScanSettings(ControlState& state)
 
 bool AppendScan(ControlState& state)
 {
-    state.m_ScanMode = 1;
+    state.m_ScanMode = ScanAppend;
     return StartScan(state);
 }
 
 bool InsertScan(ControlState& state)
 {
-    state.m_ScanMode = 2;
+    state.m_ScanMode = ScanInsert;
     return StartScan(state);
 }
 
 bool ReplaceScan(ControlState& state)
 {
-    state.m_ScanMode = kReplace;
+    state.m_ScanMode = ScanReplace;
     return StartScan(state);
 }
 

@@ -3,7 +3,6 @@
 
 #include "acquisition/AcquisitionTexts.h"
 #include "acquisition/ScanParameters.h"
-#include "core/CoreTexts.h"
 #include "core/FormWidgets.h"
 #include "core/IniNumber.h"
 #include "core/Prompter.h"
@@ -161,7 +160,7 @@ void frmScanPara::LoadForm()
     sliderContrast->setValue(scan.Contrast);
     chkShowNativeUI->setChecked(scan.ShowNativeUI != 0);
     chkShow->setChecked(scan.ShowScanSetting != 0);
-    SelectIndex(cboDocType, DocType == 0 || DocType == -1 ? scan.CurrDocType : DocType - 1);
+    SelectIndex(cboDocType, DocType == DocTypeAllImages || DocType == DocTypeDetect ? scan.CurrDocType : DocType - 1);
     txtDocName->setText(DocName);
     if (txtDocName->isEnabled())
         txtDocName->setFocus();
@@ -193,7 +192,7 @@ void frmScanPara::ListSources()
 void frmScanPara::cboDocType_Click(int index)
 {
     // Only a mixed document takes a multi-page file of a name of the user's choice.
-    const bool named = DocType == 0 && index == 0;
+    const bool named = DocType == DocTypeAllImages && index == 0;
     txtDocName->setEnabled(named);
     if (named)
         txtDocName->setFocus();
@@ -206,7 +205,7 @@ void frmScanPara::cmdSaveDir_Click()
     if (m_Prompter.runDialog(dialog) == QDialog::Accepted)
         SaveDir = dialog.SaveDir;
     if (SaveDir.isEmpty())
-        m_Prompter.showMessage(this, T::kNoLocalPath, core_texts::kTitleInformation, MessageIcon::Information);
+        Inform(this, T::kNoLocalPath, MessageIcon::Information, m_Prompter);
 }
 
 void frmScanPara::cmdImageFormat_Click()

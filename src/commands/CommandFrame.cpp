@@ -3,7 +3,6 @@
 
 #include "core/BusyPointer.h"
 #include "core/CaughtFailure.h"
-#include "core/CoreTexts.h"
 #include "core/Prompter.h"
 #include "core/StatusPanels.h"
 #include "core/ToolbarStates.h"
@@ -69,8 +68,7 @@ void RecordEdit(ControlState& state, engine::Image before)
 
 void ReportFailure(ControlState& state, const Failure& failure)
 {
-    CurrentPrompter().showMessage(state.control, NumberedDescription(failure), core_texts::kTitleError,
-                                  MessageIcon::Critical);
+    ReportError(state.control, NumberedDescription(failure), MessageIcon::Critical);
 }
 
 }  // namespace scanvo

@@ -3,21 +3,16 @@
 
 #include "commands/CommandFrame.h"
 #include "commands/CommentTexts.h"
-#include "commands/Rotation.h"
 #include "commands/frmFontOptions.h"
-#include "core/CommandKeys.h"
 #include "core/Prompter.h"
-#include "core/ToolbarKeys.h"
 #include "core/Twips.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
 #include "viewer/ToolModes.h"
 #include "viewer/ViewerSetup.h"
 
-#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolBar>
 
 #include <cmath>
 
@@ -76,26 +71,15 @@ QFont CommentScreenFont()
 
 void ToggleCommentTool(ControlState& state)
 {
-    const bool arming = state.m_CommentToolOn != 1;
     HideEntryBox(state);
     if (QLineEdit* box = state.txtPageNumber) {
         box->resize(Twips(kEntryBoxWidth), box->height());
         box->setText(g_Settings.Imaging.WriteComment);
         SetEntryBoxFont(state);
     }
-    ClearRegionTools(state);
-    if (arming) {
-        // A click must not also pick a colour, paint, or draw a deskew line.
-        ClearColorTools(state);
-        if (state.m_DeskewLineMode)
-            ToggleDeskewLineMode(state);
-        state.m_CommentToolOn = 1;
-    }
-    if (QAction* button = FindToolbarAction(state.tbImaging, QString::fromLatin1(keys::miInsertComment)))
-        button->setChecked(arming);
+    // A click must not also pick a colour, paint, or draw a deskew line: arming leaves them.
+    TogglePointerTool(state, PointerTool::Comment);
     SetRegionShape(state, 1);
-    if (state.tbImaging)
-        state.tbImaging->update();
 }
 
 void DrawComment(ControlState& state, float x, float y, const QString& text)
@@ -111,7 +95,7 @@ void DrawComment(ControlState& state, float x, float y, const QString& text)
         const QSize size = ops::MeasureText(page, font, text);
         ops::DrawText(page, font, QRect(topLeft, size), text, kCommentColour);
     });
-    if (drawn && state.m_CommentToolOn == 1)
+    if (drawn && state.m_CommentToolOn() == 1)
         StoreSetting(g_Settings.Imaging.WriteComment, text);
 }
 

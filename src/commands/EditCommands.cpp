@@ -4,7 +4,6 @@
 #include "commands/CommandFrame.h"
 #include "commands/CommandTexts.h"
 #include "core/CommandKeys.h"
-#include "core/CoreTexts.h"
 #include "core/Prompter.h"
 #include "core/ToolbarKeys.h"
 #include "core/ToolbarStates.h"
@@ -127,8 +126,7 @@ void Paste(ControlState& state)
     });
     if (failure) {
         if (failure->number == engine::ErrIncompatible)
-            CurrentPrompter().showMessage(state.control, T::kPasteIncompatible, core_texts::kTitleInformation,
-                                          MessageIcon::Warning);
+            Inform(state.control, T::kPasteIncompatible, MessageIcon::Warning);
         else
             ReportFailure(state, *failure);
         return;

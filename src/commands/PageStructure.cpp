@@ -86,8 +86,7 @@ DeleteOutcome DeletePageFiles(ControlState& state)
 
 void ReportDeleteFailure(ControlState& state, const Failure& failure)
 {
-    CurrentPrompter().showMessage(state.control, T::kFailureIndent + failure.description, core_texts::kTitleInformation,
-                                  MessageIcon::Warning);
+    Inform(state.control, T::kFailureIndent + failure.description, MessageIcon::Warning);
 }
 
 }  // namespace
@@ -184,7 +183,7 @@ void DeleteCurrentPage(ControlState& state)
                                                     : static_cast<qint16>(engine::PageCount(g_CurrentFilePath));
     if (state.m_PageCount < state.m_CurrentPage)
         state.m_CurrentPage = state.m_PageCount;
-    if (state.m_DocType >= 1 && state.m_DocType <= 3)
+    if (state.m_DocType >= DocTypeMultiPageTiff && state.m_DocType <= DocTypeSinglePageJpeg)
         FillFileList(state);
     ShowPage(state, state.m_CurrentPage);
 }
@@ -223,7 +222,7 @@ void MovePage(ControlState& state)
         return;
     }
     state.m_CurrentPage = static_cast<qint16>(t);
-    if (state.m_DocType >= 1)
+    if (state.m_DocType >= DocTypeMultiPageTiff)
         FillFileList(state);
     ShowPage(state, state.m_CurrentPage);
 }

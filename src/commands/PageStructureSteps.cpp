@@ -22,7 +22,7 @@ namespace T = page_structure_texts;
 
 bool IsSinglePageDocument(const ControlState& state)
 {
-    return state.m_DocType == 2 || state.m_DocType == 3;
+    return scanvo::IsSinglePageDocument(state.m_DocType);
 }
 
 bool PageWrittenBack(ControlState& state)

@@ -4,9 +4,7 @@
 #include "commands/CommandFrame.h"
 #include "commands/CommandTexts.h"
 #include "commands/frmAutoTrimOptions.h"
-#include "core/CommandKeys.h"
 #include "core/Prompter.h"
-#include "core/ToolbarKeys.h"
 #include "platform/engine/ImageViewer.h"
 #include "platform/engine/ops/Canvas.h"
 #include "platform/engine/ops/Geometry.h"
@@ -14,12 +12,6 @@
 #include "settings/Settings.h"
 #include "viewer/Selection.h"
 #include "viewer/ToolModes.h"
-#include "viewer/ViewerSetup.h"
-
-#include <QAction>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QToolBar>
 
 namespace scanvo {
 
@@ -27,55 +19,6 @@ namespace T = command_texts;
 namespace ops = engine::ops;
 
 namespace {
-
-enum class RegionTool { ClearInside, ClearOutside, Crop };
-
-qint16& FlagOf(ControlState& state, RegionTool tool)
-{
-    switch (tool) {
-    case RegionTool::ClearInside:
-        return state.m_ClearToolOn;
-    case RegionTool::ClearOutside:
-        return state.m_TrimToolOn;
-    default:
-        return state.m_CropToolOn;
-    }
-}
-
-const char* KeyOf(RegionTool tool)
-{
-    switch (tool) {
-    case RegionTool::ClearInside:
-        return keys::miClear;
-    case RegionTool::ClearOutside:
-        return keys::miTrim;
-    default:
-        return keys::miCrop;
-    }
-}
-
-void ToggleRegionTool(ControlState& state, RegionTool tool)
-{
-    const bool on = FlagOf(state, tool) == 0;
-    if (on) {
-        // Releases the other region tools and the comment tool with their buttons.
-        ClearRegionTools(state);
-        if (state.m_DeskewLineMode) {
-            SetDeskewLineMode(state, false);
-            SetRegionShape(state, 1);
-        }
-        if (state.txtPageNumber)
-            state.txtPageNumber->hide();
-        if (state.cmdFont)
-            state.cmdFont->hide();
-        ClearColorTools(state);
-    }
-    FlagOf(state, tool) = on ? 1 : 0;
-    if (QAction* button = FindToolbarAction(state.tbImaging, QString::fromLatin1(KeyOf(tool))))
-        button->setChecked(on);
-    if (state.tbImaging)
-        state.tbImaging->update();
-}
 
 // The page with sourceRect of it copied to destPos on an otherwise white page of the same size,
 // depth and kind. Nothing outside the copied rectangle is kept.
@@ -107,17 +50,17 @@ QRect SelectionOnPage(const ControlState& state)
 
 void ToggleClearInside(ControlState& state)
 {
-    ToggleRegionTool(state, RegionTool::ClearInside);
+    TogglePointerTool(state, PointerTool::ClearInside);
 }
 
 void ToggleClearOutside(ControlState& state)
 {
-    ToggleRegionTool(state, RegionTool::ClearOutside);
+    TogglePointerTool(state, PointerTool::ClearOutside);
 }
 
 void ToggleCrop(ControlState& state)
 {
-    ToggleRegionTool(state, RegionTool::Crop);
+    TogglePointerTool(state, PointerTool::Crop);
 }
 
 void ClearInside(ControlState& state)
@@ -222,13 +165,6 @@ void CentreImage(ControlState& state, int kind)
     RemoveSelection(state);
 }
 
-void CentreButton(ControlState& state)
-{
-    const qint16 index = g_Settings.Imaging.AlignIndex;
-    if (index >= 0 && index <= 3)
-        CentreImage(state, index + 1);
-}
-
 void CentreLeftRight(ControlState& state)
 {
     CentreImage(state, 1);
@@ -247,16 +183,6 @@ void CentreBoth(ControlState& state)
 void MoveToTopLeft(ControlState& state)
 {
     CentreImage(state, 4);
-}
-
-void RunRegionTool(ControlState& state)
-{
-    if (state.m_ClearToolOn)
-        ClearInside(state);
-    else if (state.m_TrimToolOn)
-        ClearOutside(state);
-    else if (state.m_CropToolOn)
-        Crop(state);
 }
 
 void ShowAutoTrimOptions(ControlState& state)

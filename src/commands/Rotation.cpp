@@ -5,7 +5,6 @@
 #include "commands/CommandTexts.h"
 #include "commands/frmDeskewOptions.h"
 #include "commands/frmDeskewX.h"
-#include "core/CommandKeys.h"
 #include "core/Prompter.h"
 #include "core/StatusPanels.h"
 #include "platform/engine/ImageViewer.h"
@@ -14,11 +13,7 @@
 #include "settings/Settings.h"
 #include "viewer/Selection.h"
 #include "viewer/ToolModes.h"
-#include "viewer/ViewerSetup.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QToolBar>
 
 #include <cmath>
 
@@ -87,21 +82,7 @@ void DeskewAutomatic(ControlState& state)
 
 void ToggleDeskewLineMode(ControlState& state)
 {
-    if (state.m_DeskewLineMode) {
-        SetDeskewLineMode(state, false);
-        SetRegionShape(state, 1);
-    } else {
-        ClearRegionTools(state);
-        ClearColorTools(state);
-        SetDeskewLineMode(state, true);
-        if (state.txtPageNumber)
-            state.txtPageNumber->hide();
-        if (state.cmdFont)
-            state.cmdFont->hide();
-        SetPlainPointer(state);
-    }
-    if (state.tbImaging)
-        state.tbImaging->update();
+    TogglePointerTool(state, PointerTool::DeskewLine);
 }
 
 float LineAngle(double x1, double y1, double x2, double y2)
@@ -149,43 +130,6 @@ void RotateAngle(ControlState& state)
 void DeskewManual(ControlState& state)
 {
     RotateByDialog(state, 1);
-}
-
-void RotateButton(ControlState& state)
-{
-    switch (g_Settings.Imaging.RotateIndex) {
-    case 0:
-        RotateRight(state);
-        break;
-    case 1:
-        RotateLeft(state);
-        break;
-    case 2:
-        Rotate180(state);
-        break;
-    case 3:
-        RotateAngle(state);
-        break;
-    default:
-        break;
-    }
-}
-
-void DeskewButton(ControlState& state)
-{
-    switch (g_Settings.Imaging.DeskewIndex) {
-    case 0:
-        DeskewAutomatic(state);
-        break;
-    case 1:
-        ToggleDeskewLineMode(state);
-        break;
-    case 2:
-        DeskewManual(state);
-        break;
-    default:
-        break;
-    }
 }
 
 void ShowDeskewOptions(ControlState& state)

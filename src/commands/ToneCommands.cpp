@@ -80,23 +80,6 @@ void SmoothPageText(ControlState& state)
                    [](engine::Image& page) { ops::SmoothText(page, ops::kSmoothDefaultLength, 0); });
 }
 
-void TextButton(ControlState& state)
-{
-    switch (g_Settings.Imaging.TextIndex) {
-    case 0:
-        DarkenText(state);
-        break;
-    case 1:
-        LightenText(state);
-        break;
-    case 2:
-        SmoothPageText(state);
-        break;
-    default:
-        break;
-    }
-}
-
 void AdjustBrightContrast(ControlState& state)
 {
     RunToneDialog<frmImageAdjust>(state, T::kBrightContrastStatus);
@@ -115,26 +98,6 @@ void AdjustColorLevels(ControlState& state)
 void RemovePageBackground(ControlState& state)
 {
     RunToneDialog<frmBackgroundSubtraction>(state, T::kBackgroundStatus, 1);
-}
-
-void AdjustButton(ControlState& state)
-{
-    switch (g_Settings.Imaging.AdjustIndex) {
-    case 0:
-        AdjustBrightContrast(state);
-        break;
-    case 1:
-        AdjustSaturation(state);
-        break;
-    case 2:
-        AdjustColorLevels(state);
-        break;
-    case 3:
-        RemovePageBackground(state);
-        break;
-    default:
-        break;
-    }
 }
 
 void ConvertToBlackAndWhite(ControlState& state)

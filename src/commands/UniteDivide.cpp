@@ -6,7 +6,6 @@
 #include "commands/PageStructureTexts.h"
 #include "commands/frmCombinePara.h"
 #include "commands/frmDivideImage.h"
-#include "core/CoreTexts.h"
 #include "core/Prompter.h"
 #include "document/FileList.h"
 #include "platform/engine/EngineError.h"
@@ -45,7 +44,7 @@ void ShowChangedDocument(ControlState& state, int page)
     const int count = IsSinglePageDocument(state) ? state.FileCount() : engine::PageCount(g_CurrentFilePath);
     state.m_PageCount = static_cast<qint16>(count);
     state.m_CurrentPage = static_cast<qint16>(std::clamp(page, 1, std::max(1, count)));
-    if (state.m_DocType >= 1 && state.m_DocType <= 3)
+    if (state.m_DocType >= DocTypeMultiPageTiff && state.m_DocType <= DocTypeSinglePageJpeg)
         FillFileList(state);
     ShowPage(state, state.m_CurrentPage);
 }
@@ -101,8 +100,7 @@ void UnitePages(ControlState& state)
                            first.depth());
     });
     if (refused) {
-        CurrentPrompter().showMessage(state.control, T::kDifferentKinds, core_texts::kTitleInformation,
-                                      MessageIcon::Warning);
+        Inform(state.control, T::kDifferentKinds, MessageIcon::Warning);
         return;
     }
     if (failure) {

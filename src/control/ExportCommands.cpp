@@ -5,7 +5,6 @@
 #include "control/ExportTexts.h"
 #include "control/PdfExportJob.h"
 #include "control/frmExportProgress.h"
-#include "core/CoreTexts.h"
 #include "core/FileListView.h"
 #include "core/Prompter.h"
 #include "core/StatusPanels.h"
@@ -84,8 +83,7 @@ bool ExportDocument(ControlState& state, const QString& target, pdf::PdfOptions 
     SetIdleStatusText(state);
 
     if (job.result() == PdfExportJob::Result::Failed) {
-        CurrentPrompter().showMessage(state.control, NumberedDescription(job.failure()), core_texts::kTitleError,
-                                      MessageIcon::Critical);
+        ReportError(state.control, NumberedDescription(job.failure()), MessageIcon::Critical);
     }
     return job.result() == PdfExportJob::Result::Written;
 }

@@ -10,7 +10,6 @@
 #include "control/PaneLayout.h"
 #include "control/PropertyBag.h"
 #include "control/ScannerFactory.h"
-#include "core/CoreTexts.h"
 #include "core/Prompter.h"
 #include "core/ToolbarStates.h"
 #include "document/DocumentLocation.h"
@@ -58,7 +57,7 @@ const PersistedProperty kPersistedProperties[] = {
     {"Font", [](const Imaging& control) { return QVariant(control.AmbientFont()); }},
     {"BorderStyle", [](const Imaging&) { return QVariant::fromValue<qint16>(0); }},
     {"LocalPath", [](const Imaging&) { return QVariant(QString()); }},
-    {"DocType", [](const Imaging&) { return QVariant::fromValue<qint16>(2); }},
+    {"DocType", [](const Imaging&) { return QVariant::fromValue<qint16>(DocTypeSinglePageTiff); }},
     {"DocName", [](const Imaging&) { return QVariant(QString()); }},
     {"DocNameRule", [](const Imaging&) { return QVariant(QString()); }},
     {"ImagingButtonCaption", [](const Imaging&) { return QVariant::fromValue<qint16>(1); }},
@@ -343,7 +342,7 @@ void Imaging::SetDocument()
     if (!EnsureLocalPath())
         return;
     if (m_State.m_DocName.isEmpty()) {
-        Inform(texts::kNoDocName);
+        Inform(this, texts::kNoDocName);
         return;
     }
     if (!EnsureDocumentDirectory())
@@ -375,7 +374,7 @@ bool Imaging::EnsureLocalPath()
             m_State.m_LocalPath = dialog.SaveDir;
     }
     if (m_State.m_LocalPath.isEmpty()) {
-        Inform(texts::kNoLocalPath);
+        Inform(this, texts::kNoLocalPath);
         return false;
     }
     return MakeDirectory(RootDirectoryPath(m_State.m_LocalPath));
@@ -384,7 +383,7 @@ bool Imaging::EnsureLocalPath()
 bool Imaging::EnsureDocumentDirectory()
 {
     if (!IsDocNameInsideRoot(m_State.m_DocName)) {
-        Inform(texts::kDocNameOutsideRoot);
+        Inform(this, texts::kDocNameOutsideRoot);
         return false;
     }
     return MakeDirectory(DocumentDirectoryPath(m_State.m_LocalPath, m_State.m_DocName));
@@ -394,14 +393,8 @@ bool Imaging::MakeDirectory(const QString& path)
 {
     if (EnsureDirectory(path))
         return true;
-    CurrentPrompter().showMessage(this, texts::kCannotCreateDirectory.arg(path), core_texts::kTitleInformation,
-                                  MessageIcon::Warning);
+    Inform(this, texts::kCannotCreateDirectory.arg(path), MessageIcon::Warning);
     return false;
-}
-
-void Imaging::Inform(const QString& text)
-{
-    CurrentPrompter().showMessage(this, text, core_texts::kTitleInformation, MessageIcon::Information);
 }
 
 }  // namespace scanvo

@@ -37,7 +37,7 @@ void SetIdleStatusText(ControlState& state)
 {
     // An armed deskew line turns the next drag into a rotation; the user must not take it for a
     // selection, so the bar says so whenever it is not busy.
-    SetStatusPanelText(state, 1, state.m_DeskewLineMode ? core_texts::kDeskewLineHint : core_texts::kIdleStatus);
+    SetStatusPanelText(state, 1, state.m_DeskewLineMode() ? core_texts::kDeskewLineHint : core_texts::kIdleStatus);
 }
 
 }  // namespace scanvo

@@ -3,7 +3,6 @@
 
 #include "core/CaughtFailure.h"
 #include "core/CommandKeys.h"
-#include "core/CoreTexts.h"
 #include "core/FileListView.h"
 #include "core/Prompter.h"
 #include "core/Routines.h"
@@ -50,8 +49,7 @@ qint16 CountAsPageNumber(int count)
 // The error path of the build and of a file change: the description, information icon.
 void ReportListError(ControlState& state, const QString& description)
 {
-    CurrentPrompter().showMessage(state.control, description + T::kErrorTail, core_texts::kTitleError,
-                                  MessageIcon::Information);
+    ReportError(state.control, description + T::kErrorTail, MessageIcon::Information);
 }
 
 const QString& FileOfNumber(const ControlState& state, int n)
@@ -78,8 +76,7 @@ int ReadablePageCount(ControlState& state, const QString& path)
     const engine::PageInventory inventory = engine::InspectPages(path);
     if (inventory.damaged && !state.m_DamageReported.contains(path)) {
         state.m_DamageReported.append(path);
-        CurrentPrompter().showMessage(state.control, inventory.damage + T::kDamageTail, core_texts::kTitleInformation,
-                                      MessageIcon::Warning);
+        Inform(state.control, inventory.damage + T::kDamageTail, MessageIcon::Warning);
     }
     return inventory.readablePages;
 }

@@ -79,11 +79,6 @@ bool PageWrittenBack(ControlState& state)
     return !state.m_PageModified;
 }
 
-void Tell(ControlState& state, const QString& text, MessageIcon icon)
-{
-    CurrentPrompter().showMessage(state.control, text, core_texts::kTitleInformation, icon);
-}
-
 // The list rebuilt from disk at position, with the toolbars in the state that leaves. A document
 // left without files shows nothing any more.
 bool Rebuild(ControlState& state, qint16 position)
@@ -225,7 +220,7 @@ bool DeleteCheckedFiles(ControlState& state)
     else
         CloseEmptiedDocument(state);
     if (!notDeleted.isEmpty())
-        Tell(state, T::kNotDeleted.arg(notDeleted.join(u'\n')), MessageIcon::Warning);
+        Inform(state.control, T::kNotDeleted.arg(notDeleted.join(u'\n')), MessageIcon::Warning);
     return shown;
 }
 
@@ -243,11 +238,11 @@ void ReplaceFile(ControlState& state)
         return;
     const QString source = chosen.first();
     if (chosen.size() > 1)
-        Tell(state, T::kSeveralFilesChosen.arg(PathFilePart(source)), MessageIcon::Information);
+        Inform(state.control, T::kSeveralFilesChosen.arg(PathFilePart(source)));
     const bool multiPage = state.m_DocType == DocTypeMultiPageTiff;
     const QString target = multiPage ? DocumentPattern(state) : EntryKey(state, selected);
     if (const QString problem = UnsuitableReplacement(state, source, target); !problem.isEmpty()) {
-        Tell(state, problem, MessageIcon::Warning);
+        Inform(state.control, problem, MessageIcon::Warning);
         return;
     }
     if (!prompter.askYesNo(state.control, T::kReplaceQuestion, core_texts::kTitleInformation))
@@ -262,7 +257,7 @@ void ReplaceFile(ControlState& state)
         else if (QFileInfo(source).canonicalFilePath() != QFileInfo(target).canonicalFilePath())
             CopyOver(source, target);
     } catch (...) {
-        Tell(state, T::kReplaceFailed.arg(PathFilePart(target), CaughtFailure(engine::ErrOperation).description),
+        Inform(state.control, T::kReplaceFailed.arg(PathFilePart(target), CaughtFailure(engine::ErrOperation).description),
              MessageIcon::Warning);
         return;
     }
@@ -298,14 +293,14 @@ bool RenameFile(ControlState& state)
         return false;
     // A name with a separator would move the file out of the document.
     if (name.contains(u'/') || name.contains(u'\\')) {
-        Tell(state, T::kRenameFailed, MessageIcon::Warning);
+        Inform(state.control, T::kRenameFailed, MessageIcon::Warning);
         return false;
     }
     if (!PageWrittenBack(state))
         return false;
     const QString renamed = directory + name + u'.' + extension;
     if (!RenameWithoutOverwrite(path, renamed)) {
-        Tell(state, T::kRenameFailed, MessageIcon::Warning);
+        Inform(state.control, T::kRenameFailed, MessageIcon::Warning);
         return false;
     }
     state.m_Files.set(selected, renamed);
@@ -360,7 +355,7 @@ bool BatchRename(ControlState& state)
     const bool shown = Rebuild(state, 0);
     if (!result.ok) {
         const QString& text = result.restored ? T::kBatchRenameFailed : T::kBatchRenameNotRestored;
-        Tell(state, text.arg(PathFilePart(result.failedPath), result.reason), MessageIcon::Warning);
+        Inform(state.control, text.arg(PathFilePart(result.failedPath), result.reason), MessageIcon::Warning);
     }
     return shown;
 }

@@ -26,7 +26,7 @@ void ReportSaveError(ControlState& state, int number, const QString& description
     AppendSaveErrorLog(number, description);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const QString text = T::kSaveErrorBefore + QString::number(number) + u',' + description + T::kSaveErrorAfter;
-    CurrentPrompter().showMessage(state.control, text, core_texts::kTitleInformation, MessageIcon::Information);
+    Inform(state.control, text);
 }
 
 // A multi-page file whose later pages cannot be read is written over only when the user agrees

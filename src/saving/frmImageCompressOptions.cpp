@@ -1,7 +1,6 @@
 // Compression options dialog.
 #include "saving/frmImageCompressOptions.h"
 
-#include "core/CoreTexts.h"
 #include "core/FormWidgets.h"
 #include "core/IniNumber.h"
 #include "core/Prompter.h"
@@ -157,7 +156,7 @@ void frmImageCompressOptions::OnQualityEdited(const QString& text)
 {
     const double value = LeadingNumber(text);
     if (value < kMinQuality || value > kMaxQuality)
-        m_Prompter.showMessage(this, T::kQualityRange, core_texts::kTitleInformation, MessageIcon::Information);
+        Inform(this, T::kQualityRange, MessageIcon::Information, m_Prompter);
 }
 
 void frmImageCompressOptions::cmdOK_Click()

@@ -3,7 +3,6 @@
 
 #include "core/CaughtFailure.h"
 #include "core/CommandKeys.h"
-#include "core/CoreTexts.h"
 #include "core/DocumentType.h"
 #include "core/FileListView.h"
 #include "core/Prompter.h"
@@ -118,7 +117,7 @@ void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
         if (engine::ImageViewer* viewer = state.mtMain)
             viewer->clearImage();
         state.m_PageModified = false;
-        CurrentPrompter().showMessage(state.control, PageErrorText(failure), core_texts::kTitleError, MessageIcon::Warning);
+        ReportError(state.control, PageErrorText(failure));
         RefreshPageDependents(state, false);
         return;
     }

@@ -14,7 +14,10 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <span>
 #include <utility>
 
 namespace scanvo {
@@ -87,7 +90,7 @@ public:
     bool press(const PointerEvent& event) override
     {
         const QRectF frame = m_State.m_TrimFrame;
-        if (m_State.m_TrimRegionOn != 1 || frame.isEmpty() || m_State.m_DeskewLineMode)
+        if (m_State.m_TrimRegionOn != 1 || frame.isEmpty())
             return false;
         const QPointF p = event.viewer;
         if (!frame.adjusted(-kGrip, -kGrip, kGrip, kGrip).contains(p))
@@ -151,8 +154,6 @@ public:
 
     bool press(const PointerEvent& event) override
     {
-        if (m_State.m_DeskewLineMode != 1)
-            return false;
         m_Image = QLineF(event.image, event.image);
         m_Viewer = QLineF(event.viewer, event.viewer);
         m_Drawing = true;
@@ -188,8 +189,8 @@ private:
     bool m_Drawing = false;
 };
 
-// With the comment tool armed, a press places the comment entry box at the pointer. It never
-// takes the gesture: a selection may start from the same press.
+// A press places the comment entry box at the pointer. It never takes the gesture: a selection may
+// start from the same press.
 class CommentPlacement final : public PointerHandler {
 public:
     explicit CommentPlacement(ControlState& state) : m_State(state) {}
@@ -197,7 +198,7 @@ public:
     bool press(const PointerEvent& event) override
     {
         QLineEdit* box = m_State.txtPageNumber;
-        if (m_State.m_CommentToolOn != 1 || box == nullptr || m_State.mtMain == nullptr)
+        if (box == nullptr || m_State.mtMain == nullptr)
             return false;
         const QPoint inViewer = m_State.mtMain->viewport()->mapTo(box->parentWidget(), event.viewer.toPoint());
         box->move(inViewer - QPoint(Twips(60), Twips(60)));
@@ -322,15 +323,48 @@ private:
     bool m_Whiten = false;
 };
 
+// The handlers that hear a press under each armed tool, asked in order until one takes it. The
+// trim box is asked first under every tool that selects; the deskew line takes every press.
+enum class Slot { TrimBox, Line, CommentBox, Selection };
+constexpr Slot kSelecting[] = {Slot::TrimBox, Slot::Selection};
+constexpr Slot kPlacingComment[] = {Slot::TrimBox, Slot::CommentBox, Slot::Selection};
+constexpr Slot kDrawingLine[] = {Slot::Line};
+
+struct PressRoute {
+    PointerTool tool;
+    std::span<const Slot> handlers;
+};
+
+constexpr PressRoute kPressRoutes[] = {
+    {PointerTool::None, kSelecting},
+    {PointerTool::ClearInside, kSelecting},
+    {PointerTool::ClearOutside, kSelecting},
+    {PointerTool::Crop, kSelecting},
+    {PointerTool::Comment, kPlacingComment},
+    {PointerTool::Paint, kSelecting},
+    {PointerTool::DeskewLine, kDrawingLine},
+};
+
+std::span<const Slot> PressRouteOf(PointerTool tool)
+{
+    const auto* route = std::ranges::find(kPressRoutes, tool, &PressRoute::tool);
+    return route != std::end(kPressRoutes) ? route->handlers : std::span<const Slot>(kSelecting);
+}
+
+std::size_t Index(Slot slot)
+{
+    return static_cast<std::size_t>(slot);
+}
+
 }  // namespace
 
 PointerTools::PointerTools(ControlState& state, PointerGestures gestures, QObject* parent)
     : QObject(parent), m_State(state), m_Gestures(std::move(gestures))
 {
-    m_Handlers.push_back(std::make_unique<TrimBoxHandler>(state));
-    m_Handlers.push_back(std::make_unique<LineHandler>(state, m_Gestures));
-    m_Handlers.push_back(std::make_unique<CommentPlacement>(state));
-    m_Handlers.push_back(std::make_unique<SelectionHandler>(state, m_Gestures));
+    m_Handlers[Index(Slot::TrimBox)] = std::make_unique<TrimBoxHandler>(state);
+    m_Handlers[Index(Slot::Line)] = std::make_unique<LineHandler>(state, m_Gestures);
+    m_Handlers[Index(Slot::CommentBox)] = std::make_unique<CommentPlacement>(state);
+    m_Handlers[Index(Slot::Selection)] = std::make_unique<SelectionHandler>(state, m_Gestures);
     if (state.txtPageNumber)
         state.txtPageNumber->installEventFilter(this);
     if (state.cmdFont) {
@@ -391,9 +425,10 @@ void PointerTools::pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifie
     if (button != Qt::LeftButton || !m_State.mtMain->hasImage() || m_Active)
         return;
     const PointerEvent event = eventAt(modifiers, imagePos);
-    for (const std::unique_ptr<PointerHandler>& handler : m_Handlers) {
+    for (Slot slot : PressRouteOf(m_State.ActiveTool())) {
+        PointerHandler* handler = m_Handlers[Index(slot)].get();
         if (handler->press(event)) {
-            m_Active = handler.get();
+            m_Active = handler;
             break;
         }
     }

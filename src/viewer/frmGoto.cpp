@@ -1,7 +1,6 @@
 // Page chooser dialog.
 #include "viewer/frmGoto.h"
 
-#include "core/CoreTexts.h"
 #include "core/DocumentType.h"
 #include "core/FormWidgets.h"
 #include "core/IniNumber.h"
@@ -102,8 +101,7 @@ void frmGoto::cmdOK_Click()
     // Anything but one of the document's pages would close the dialog as a cancel does, without
     // a word: the user is told and chooses again.
     if (page < 1 || page > PageCount) {
-        CurrentPrompter().showMessage(this, T::kGotoRange.arg(PageCount), core_texts::kTitleInformation,
-                                      MessageIcon::Information);
+        Inform(this, T::kGotoRange.arg(PageCount));
         cboPages->setFocus();
         cboPages->lineEdit()->selectAll();
         return;

@@ -80,17 +80,17 @@ TEST_F(CommentTest, ArmingTheCommentToolSwitchesCropAndPaintOffAndReadiesAHidden
     ControlState& s = openWhite(8);
     g_Settings.Imaging.WriteComment = QStringLiteral("已核对");
     // The crop tool armed, as its button leaves it.
-    s.m_CropToolOn = 1;
+    ArmPointerTool(s, PointerTool::Crop);
     FindToolbarAction(s.tbImaging, QString::fromLatin1(keys::miCrop))->setChecked(true);
     click(s.tbImaging, keys::miPaintRect);
     s.txtPageNumber->show();
 
     click(s.tbImaging, keys::miInsertComment);
-    EXPECT_EQ(s.m_CommentToolOn, 1);
+    EXPECT_EQ(s.m_CommentToolOn(), 1);
     EXPECT_TRUE(pressed(s.tbImaging, keys::miInsertComment));
-    EXPECT_EQ(s.m_CropToolOn, 0);
+    EXPECT_EQ(s.m_CropToolOn(), 0);
     EXPECT_FALSE(pressed(s.tbImaging, keys::miCrop));
-    EXPECT_EQ(s.m_PaintToolOn, 0);
+    EXPECT_EQ(s.m_PaintToolOn(), 0);
     EXPECT_FALSE(pressed(s.tbImaging, keys::miPaintRect));
     EXPECT_EQ(s.m_RegionShape, 1);
     EXPECT_FALSE(s.txtPageNumber->isVisible());
@@ -98,7 +98,7 @@ TEST_F(CommentTest, ArmingTheCommentToolSwitchesCropAndPaintOffAndReadiesAHidden
     EXPECT_EQ(s.txtPageNumber->text(), QStringLiteral("已核对"));
 
     click(s.tbImaging, keys::miInsertComment);
-    EXPECT_EQ(s.m_CommentToolOn, 0);
+    EXPECT_EQ(s.m_CommentToolOn(), 0);
     EXPECT_FALSE(pressed(s.tbImaging, keys::miInsertComment));
     EXPECT_EQ(s.m_CommentEntry, 0);
 }
@@ -111,9 +111,8 @@ TEST_F(CommentTest, ArmingAnotherRegionToolSwitchesTheCommentToolAndItsOpenBoxOf
     ASSERT_TRUE(s.txtPageNumber->isVisible());
     ASSERT_EQ(s.m_CommentEntry, 1);
     // What arming crop (or clear inside, or clear outside) does to the other region tools.
-    ClearRegionTools(s);
-    s.m_CropToolOn = 1;
-    EXPECT_EQ(s.m_CommentToolOn, 0);
+    ArmPointerTool(s, PointerTool::Crop);
+    EXPECT_EQ(s.m_CommentToolOn(), 0);
     EXPECT_FALSE(pressed(s.tbImaging, keys::miInsertComment));
     EXPECT_FALSE(s.txtPageNumber->isVisible());
     EXPECT_FALSE(s.cmdFont->isVisible());

@@ -12,6 +12,7 @@
 #include "platform/engine/ops/OpFlags.h"
 #include "settings/Settings.h"
 #include "viewer/Selection.h"
+#include "viewer/ToolModes.h"
 #include "viewer/TrimBox.h"
 
 #include <QAction>
@@ -23,6 +24,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <string>
 
 namespace scanvo::fixtures {
 namespace {
@@ -126,7 +128,7 @@ TEST_F(PointerToolsTest, ThePaintToolStampsOnAClickAndFillsADraggedRectangle)
     EXPECT_EQ(s.m_History.UndoCount(), 0);
 
     click(s.tbImaging, keys::miPaintRect);  // the paint tool switches the picker off
-    EXPECT_EQ(s.m_PickColorOn, 0);
+    EXPECT_EQ(s.m_PickColorOn(), 0);
     EXPECT_FALSE(s.lblColor->isVisible());
     EXPECT_TRUE(pressed(s.tbImaging, keys::miPaintRect));
     const engine::Image before = page();
@@ -144,9 +146,68 @@ TEST_F(PointerToolsTest, ThePaintToolStampsOnAClickAndFillsADraggedRectangle)
     EXPECT_FALSE(enabled(s.tbCommon, keys::miRedo));
 
     click(s.tbCommon, keys::miGetPixel);  // and the picker switches the paint tool off
-    EXPECT_EQ(s.m_PaintToolOn, 1);
+    EXPECT_EQ(s.m_PaintToolOn(), 1);
     click(s.tbImaging, keys::miPaintRect);
-    EXPECT_EQ(s.m_PaintToolOn, 0);
+    EXPECT_EQ(s.m_PaintToolOn(), 0);
+}
+
+// Whatever was armed before, arming a tool by its button leaves it the only one armed, with its
+// button alone pressed, and the next drag goes to it: the deskew line takes the press, the comment
+// tool places its box, the region and paint tools act on the selection drawn, and with no tool the
+// selection stays. The colour picker stands apart: arming any tool switches it off, and switched
+// on it leaves only the paint tool or the deskew line armed.
+TEST_F(PointerToolsTest, ArmingAToolLeavesItAloneArmedAndTheNextDragGoesToIt)
+{
+    ControlState& s = openAtActualSize(8);
+    constexpr PointerTool kTools[] = {PointerTool::ClearInside, PointerTool::ClearOutside, PointerTool::Crop,
+                                      PointerTool::Comment,     PointerTool::Paint,        PointerTool::DeskewLine};
+    const auto armedAlone = [&](PointerTool tool) {
+        EXPECT_EQ(s.ActiveTool(), tool);
+        EXPECT_EQ(s.m_ClearToolOn() + s.m_TrimToolOn() + s.m_CropToolOn() + s.m_CommentToolOn() + s.m_PaintToolOn() +
+                      s.m_DeskewLineMode(),
+                  tool == PointerTool::None ? 0 : 1);
+        for (PointerTool other : kTools)
+            EXPECT_EQ(pressed(s.tbImaging, PointerToolKey(other)), other == tool) << PointerToolKey(other);
+    };
+    const auto dragGoesTo = [&](PointerTool tool) {
+        RemoveSelection(s);
+        s.m_LineX2 = 0;
+        const int levels = s.m_History.UndoCount();
+        drag({20, 30}, {80, 50});
+        EXPECT_EQ(s.m_LineX2 != 0, tool == PointerTool::DeskewLine);
+        EXPECT_EQ(s.txtPageNumber->isVisible(), tool == PointerTool::Comment);
+        const bool selects = tool == PointerTool::None || tool == PointerTool::Comment;
+        if (selects)
+            EXPECT_EQ(s.m_Selection, QRect(20, 30, 60, 20));
+        EXPECT_EQ(s.m_History.UndoCount(), levels + (selects ? 0 : 1));
+        if (s.m_History.UndoCount() > levels)
+            click(s.tbCommon, keys::miUndo);
+    };
+
+    for (PointerTool first : kTools) {
+        for (PointerTool second : kTools) {
+            SCOPED_TRACE(std::string(PointerToolKey(first)) + " then " + PointerToolKey(second));
+            ArmPointerTool(s, PointerTool::None);
+            click(s.tbImaging, PointerToolKey(first));
+            click(s.tbImaging, PointerToolKey(second));
+            const PointerTool armed = first == second ? PointerTool::None : second;
+            armedAlone(armed);
+            dragGoesTo(armed);
+        }
+    }
+
+    for (PointerTool tool : kTools) {
+        SCOPED_TRACE(PointerToolKey(tool));
+        SetPickColor(s, false);
+        ArmPointerTool(s, PointerTool::None);
+        click(s.tbCommon, keys::miGetPixel);
+        click(s.tbImaging, PointerToolKey(tool));
+        EXPECT_EQ(s.m_PickColorOn(), 0);
+        armedAlone(tool);
+        click(s.tbCommon, keys::miGetPixel);
+        EXPECT_EQ(s.m_PickColorOn(), 1);
+        armedAlone(tool == PointerTool::Paint || tool == PointerTool::DeskewLine ? tool : PointerTool::None);
+    }
 }
 
 TEST_F(PointerToolsTest, TheDeskewLineTurnsThePageWhicheverWayItIsDrawnAndALevelOneNothing)
@@ -172,7 +233,7 @@ TEST_F(PointerToolsTest, TheDeskewLineTurnsThePageWhicheverWayItIsDrawnAndALevel
     drag({50, 20}, {50, 180});
     EXPECT_TRUE(page().samePixels(loaded));
     EXPECT_FALSE(enabled(s.tbCommon, keys::miUndo));
-    EXPECT_EQ(s.m_DeskewLineMode, 1);  // on for any number of lines
+    EXPECT_EQ(s.m_DeskewLineMode(), 1);  // on for any number of lines
 }
 
 // The armed deskew line shows itself while it lasts: its menu entry checked, a cross over the
@@ -199,7 +260,7 @@ TEST_F(PointerToolsTest, TheArmedDeskewLineShowsItselfUntilItIsSwitchedOff)
 
     click(s.tbImaging, keys::miDeskewByLine);
     click(s.tbImaging, keys::miCrop);
-    EXPECT_EQ(s.m_DeskewLineMode, 0);
+    EXPECT_EQ(s.m_DeskewLineMode(), 0);
     shows(false);
 }
 
@@ -293,7 +354,7 @@ TEST_F(PointerToolsTest, PointerPositionsBecomeImagePixelsThroughTheDisplayAndSo
 TEST_F(PointerToolsTest, WithTheCommentToolArmedAPressPlacesTheEntryBoxAtThePointer)
 {
     ControlState& s = openAtActualSize(8);
-    s.m_CommentToolOn = 1;
+    ArmPointerTool(s, PointerTool::Comment);
     const QPoint pointer = at({100, 80});
     QTest::mouseClick(surface(), Qt::LeftButton, Qt::NoModifier, pointer);
     const QPoint expected = surface()->mapTo(s.txtPageNumber->parentWidget(), pointer) - QPoint(4, 4);

@@ -12,6 +12,7 @@
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "viewer/Selection.h"
+#include "viewer/ToolModes.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -63,7 +64,7 @@ TEST_F(RegionCommandsTest, WithClearInsideOnEachDrawnSelectionTurnsWhiteAtOnce)
         const engine::Image loaded = page();
         click(s.tbImaging, keys::miClear);
         EXPECT_TRUE(pressed(s.tbImaging, keys::miClear));
-        EXPECT_EQ(s.m_ClearToolOn, 1);
+        EXPECT_EQ(s.m_ClearToolOn(), 1);
         drag({20, 30}, {80, 70});
         const QRect first(20, 30, 60, 40);
         EXPECT_TRUE(ops::Crop(page(), first).samePixels(ops::WhiteCanvas(page(), 60, 40)));
@@ -74,7 +75,7 @@ TEST_F(RegionCommandsTest, WithClearInsideOnEachDrawnSelectionTurnsWhiteAtOnce)
         EXPECT_TRUE(SameRect(page(), QRect(0, 0, 20, 150), loaded, QRect(0, 0, 20, 150)));
         EXPECT_EQ(s.m_History.UndoCount(), 2);
         click(s.tbImaging, keys::miClear);
-        EXPECT_EQ(s.m_ClearToolOn, 0);
+        EXPECT_EQ(s.m_ClearToolOn(), 0);
         EXPECT_FALSE(pressed(s.tbImaging, keys::miClear));
         control.reset();
     }
@@ -86,21 +87,21 @@ TEST_F(RegionCommandsTest, ArmingOneRegionToolReleasesTheOthersTheCommentToolAnd
     click(s.tbImaging, keys::miClear);
     click(s.tbImaging, keys::miTrim);
     EXPECT_FALSE(pressed(s.tbImaging, keys::miClear));
-    EXPECT_EQ(s.m_ClearToolOn, 0);
-    EXPECT_EQ(s.m_TrimToolOn, 1);
-    s.m_CommentToolOn = 1;
+    EXPECT_EQ(s.m_ClearToolOn(), 0);
+    EXPECT_EQ(s.m_TrimToolOn(), 1);
+    ArmPointerTool(s, PointerTool::Comment);
     FindToolbarAction(s.tbImaging, QString::fromLatin1(keys::miInsertComment))->setChecked(true);
     click(s.tbImaging, keys::miDeskewByLine);
-    ASSERT_EQ(s.m_DeskewLineMode, 1);
+    ASSERT_EQ(s.m_DeskewLineMode(), 1);
     click(s.tbCommon, keys::miGetPixel);
     click(s.tbImaging, keys::miCrop);
-    EXPECT_EQ(s.m_CropToolOn, 1);
+    EXPECT_EQ(s.m_CropToolOn(), 1);
     EXPECT_TRUE(pressed(s.tbImaging, keys::miCrop));
     for (const char* key : {keys::miClear, keys::miTrim, keys::miInsertComment})
         EXPECT_FALSE(pressed(s.tbImaging, key)) << key;
-    EXPECT_EQ(s.m_TrimToolOn + s.m_ClearToolOn + s.m_CommentToolOn, 0);
-    EXPECT_EQ(s.m_DeskewLineMode, 0);
-    EXPECT_EQ(s.m_PickColorOn, 0);
+    EXPECT_EQ(s.m_TrimToolOn() + s.m_ClearToolOn() + s.m_CommentToolOn(), 0);
+    EXPECT_EQ(s.m_DeskewLineMode(), 0);
+    EXPECT_EQ(s.m_PickColorOn(), 0);
     EXPECT_EQ(s.m_RegionShape, 1);  // drawing selections again
 
     // The crop tool crops to each selection drawn.

@@ -15,6 +15,7 @@
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "viewer/PageDisplay.h"
+#include "viewer/ToolModes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -178,20 +179,19 @@ TEST_F(RotationTest, DeskewByLineGrowsTheCanvasOnlyWhenTheSettingSaysSo)
 TEST_F(RotationTest, DeskewLineModeSwitchesEveryOtherToolOffAndBack)
 {
     ControlState& s = openPage(8);
-    s.m_ClearToolOn = 1;
-    s.m_PaintToolOn = 1;
+    ArmPointerTool(s, PointerTool::ClearInside);
     FindToolbarAction(s.tbImaging, QStringLiteral("miClear"))->setChecked(true);
     s.m_Selection = QRect(1, 1, 10, 10);
     g_Settings.Imaging.DeskewIndex = 1;
     click(s.tbImaging, keys::miDeskew);
-    EXPECT_EQ(s.m_DeskewLineMode, 1);
-    EXPECT_EQ(s.m_ClearToolOn, 0);
-    EXPECT_EQ(s.m_PaintToolOn, 0);
+    EXPECT_EQ(s.m_DeskewLineMode(), 1);
+    EXPECT_EQ(s.m_ClearToolOn(), 0);
+    EXPECT_EQ(s.m_PaintToolOn(), 0);
     EXPECT_FALSE(FindToolbarAction(s.tbImaging, QStringLiteral("miClear"))->isChecked());
     EXPECT_EQ(s.m_RegionShape, 0);
     EXPECT_TRUE(s.m_Selection.isEmpty());
     click(s.tbImaging, keys::miDeskewByLine);
-    EXPECT_EQ(s.m_DeskewLineMode, 0);
+    EXPECT_EQ(s.m_DeskewLineMode(), 0);
     EXPECT_EQ(s.m_RegionShape, 1);
 }
 

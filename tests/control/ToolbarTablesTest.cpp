@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -86,6 +87,37 @@ TEST(ToolbarTables, EveryClickableKeyHasADispatchRowAndEveryRowAKeyAndACommand)
         }
         EXPECT_EQ(dispatched, clickable);
     }
+}
+
+// A split button's click runs one of its own menu entries: every entry can be chosen, each once,
+// and every drop-down button of tbImaging is one.
+TEST(ToolbarTables, SplitButtonsChooseAmongExactlyTheirMenuEntries)
+{
+    std::set<std::string> dropDowns, splitKeys;
+    for (const ToolbarRow& row : toolbars::tbImaging.rows) {
+        if (row.style == ButtonStyle::DropDown)
+            dropDowns.insert(row.key);
+    }
+    std::set<std::string> dispatched;
+    for (const DispatchRow& row : DispatchRowsFor(toolbars::tbImaging))
+        dispatched.insert(row.key);
+    for (const SplitButtonRow& split : SplitButtonRows()) {
+        SCOPED_TRACE(split.key);
+        EXPECT_TRUE(splitKeys.insert(split.key).second) << "declared twice";
+        const auto row = std::ranges::find_if(toolbars::tbImaging.rows, [&](const ToolbarRow& candidate) {
+            return std::string(candidate.key) == split.key;
+        });
+        ASSERT_NE(row, toolbars::tbImaging.rows.end());
+        std::set<std::string> menu, variants;
+        for (const MenuItemRow& item : row->menu)
+            menu.insert(item.key);
+        for (const char* variant : split.variants) {
+            EXPECT_TRUE(variants.insert(variant).second) << variant << " chosen by two values";
+            EXPECT_TRUE(dispatched.count(variant)) << variant << " runs nothing";
+        }
+        EXPECT_EQ(variants, menu);
+    }
+    EXPECT_EQ(splitKeys, dropDowns);
 }
 
 TEST(ToolbarTables, EachToolbarIsBuiltAsItsTableSays)
