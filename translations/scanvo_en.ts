@@ -832,6 +832,26 @@
         <source>无法创建目录：%1，请检查路径和访问权限！&#x3000;&#x3000;</source>
         <translation>Cannot create the folder %1; please check the path and the access rights!</translation>
     </message>
+    <message>
+        <source>文件列表</source>
+        <translation>File list</translation>
+    </message>
+    <message>
+        <source>当前文件</source>
+        <translation>Current file</translation>
+    </message>
+    <message>
+        <source>当前页</source>
+        <translation>Current page</translation>
+    </message>
+    <message>
+        <source>缩放比例</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>图像</source>
+        <translation>Page image</translation>
+    </message>
 </context>
 <context>
     <name>CoreTexts</name>

@@ -1,11 +1,15 @@
 // Creation of the child controls.
 #include "control/ChildControls.h"
 
+#include "control/ControlTexts.h"
+#include "control/KeyToolTips.h"
 #include "control/ToolbarBuilder.h"
 #include "control/ToolbarDispatch.h"
 #include "control/ToolbarTables.h"
+#include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
 #include "core/FileListView.h"
+#include "core/ToolbarKeys.h"
 #include "core/Twips.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
@@ -21,6 +25,8 @@
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
+
+#include <initializer_list>
 
 namespace scanvo {
 
@@ -45,10 +51,18 @@ CommandToolBar* MakeToolbar(ControlState& state, const ToolbarTable& table, bool
     return bar;
 }
 
-QComboBox* MakeNumberBox(QToolBar* toolbar, const char* name)
+// A number box over the placeholder buttons of toolbar. The placeholders stay buttons under the
+// box, so a screen reader calls them what the box is.
+QComboBox* MakeNumberBox(QToolBar* toolbar, const char* name, std::initializer_list<const char*> placeholders,
+                         const QString& accessibleName)
 {
+    for (const char* key : placeholders) {
+        if (QWidget* button = toolbar->widgetForAction(FindToolbarAction(toolbar, QString::fromLatin1(key))))
+            button->setAccessibleName(accessibleName);
+    }
     auto* box = new QComboBox(toolbar);
     box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(accessibleName);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     return box;
@@ -59,10 +73,12 @@ void CreateScanPane(ControlState& state)
     QWidget* pane = state.picLeft;
     state.tbMain = MakeToolbar(state, toolbars::tbMain, true, pane, DispatchMainToolbar);
     state.tbFileNav = MakeToolbar(state, toolbars::tbFileNav, true, pane, DispatchFileNavToolbar);
-    state.cboCurrentFile = MakeNumberBox(state.tbFileNav, "cboCurrentFile");
+    state.cboCurrentFile = MakeNumberBox(state.tbFileNav, "cboCurrentFile", {keys::miCurrentFile1, keys::miCurrentFile2},
+                                         texts::kFileBoxName);
     state.tbFileOperate = MakeToolbar(state, toolbars::tbFileOperate, true, pane, DispatchFileOperateToolbar);
     state.lvwFileList = new FileListView(pane);
     state.lvwFileList->setObjectName(QStringLiteral("lvwFileList"));
+    state.lvwFileList->setAccessibleName(texts::kFileListName);
 }
 
 QFrame* MakeGridLine(QWidget* viewer, int index)
@@ -106,8 +122,10 @@ void CreateMainPane(ControlState& state)
 {
     QWidget* pane = state.picMain;
     state.tbCommon = MakeToolbar(state, toolbars::tbCommon, true, pane, DispatchCommonToolbar);
-    state.cboCurrentPage = MakeNumberBox(state.tbCommon, "cboCurrentPage");
-    state.cboZoomFactor = MakeNumberBox(state.tbCommon, "cboZoomFactor");
+    state.cboCurrentPage = MakeNumberBox(state.tbCommon, "cboCurrentPage", {keys::miCurrentPage1, keys::miCurrentPage2},
+                                         texts::kPageBoxName);
+    state.cboZoomFactor = MakeNumberBox(state.tbCommon, "cboZoomFactor", {keys::miZoomFactor1, keys::miZoomFactor2},
+                                        texts::kZoomBoxName);
 
     state.picImaging = new QWidget(pane);
     state.picImaging->setObjectName(QStringLiteral("picImaging"));
@@ -116,6 +134,7 @@ void CreateMainPane(ControlState& state)
 
     state.mtMain = new engine::ImageViewer(pane);
     state.mtMain->setObjectName(QStringLiteral("mtMain"));
+    state.mtMain->setAccessibleName(texts::kPageViewName);
     CreateViewerOverlays(state);
 }
 
@@ -168,6 +187,7 @@ void CreateChildControls(ControlState& state)
     CreateScanPane(state);
     CreateMainPane(state);
     CreateStatusBar(state);
+    AddKeysToToolTips(state);
 }
 
 }  // namespace scanvo

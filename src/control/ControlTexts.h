@@ -14,4 +14,11 @@ inline constexpr UiText kDocNameOutsideRoot = SCANVO_TEXT("ControlTexts", "文�
 // %1: the directory that could not be created.
 inline constexpr UiText kCannotCreateDirectory = SCANVO_TEXT("ControlTexts", "无法创建目录：%1，请检查路径和访问权限！　　");
 
+// Names a screen reader gives the child controls that show no caption of their own.
+inline constexpr UiText kFileListName = SCANVO_TEXT("ControlTexts", "文件列表");
+inline constexpr UiText kFileBoxName = SCANVO_TEXT("ControlTexts", "当前文件");
+inline constexpr UiText kPageBoxName = SCANVO_TEXT("ControlTexts", "当前页");
+inline constexpr UiText kZoomBoxName = SCANVO_TEXT("ControlTexts", "缩放比例");
+inline constexpr UiText kPageViewName = SCANVO_TEXT("ControlTexts", "图像");
+
 }  // namespace scanvo::texts

@@ -190,8 +190,13 @@ void ArrangeMainPane(ControlState& state)
         break;
     }
     ApplyImagingCaptions(state, g_Settings.Layout.ImagingBarAlign != BarTop);
-    if (state.picImaging)
+    if (state.picImaging) {
         Place(state.tbImaging, 0, 0, state.picImaging->width(), state.picImaging->height());
+        // On a small screen the editing bar is shorter than its buttons; they shrink rather than
+        // go into the overflow menu, where the last commands would be out of sight.
+        if (auto* bar = qobject_cast<CommandToolBar*>(state.tbImaging))
+            bar->fitInto(state.picImaging->size());
+    }
     PlaceGridLines(state);
 }
 

@@ -2,6 +2,7 @@
 #include "core/StatusPanels.h"
 
 #include "core/CoreTexts.h"
+#include "platform/engine/ImageViewer.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -20,6 +21,10 @@ void SetStatusPanelText(ControlState& state, int n, const QString& text)
 {
     if (QLabel* panel = StatusPanel(state, n))
         panel->setText(text);
+    // Panel 2 says which page is on view; the viewer carries the same words as its description,
+    // so a screen reader on the page hears them.
+    if (n == 2 && state.mtMain != nullptr)
+        state.mtMain->setAccessibleDescription(text);
 }
 
 void SetStatusText(ControlState& state, const QString& text)
