@@ -19,7 +19,8 @@ PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl
           libgtest-dev libbenchmark-dev xvfb xauth fonts-wqy-zenhei fonts-dejavu-core
           libtiff-tools libzstd-dev qt6-tools-dev libqt6opengl6-dev python3-pyqt6 dpkg-dev
           clang-14 libclang-rt-14-dev libqpdf-dev libtesseract-dev tesseract-ocr-eng
-          tesseract-ocr-chi-sim icc-profiles-free qpdf poppler-utils)
+          tesseract-ocr-chi-sim icc-profiles-free qpdf poppler-utils qt6-l10n-tools
+          qt6-translations-l10n breeze-icon-theme libqt6svg6)
 
 # Installs those of the packages named (all of PACKAGES when none is) that are missing.
 install_missing() {

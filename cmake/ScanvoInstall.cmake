@@ -49,7 +49,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Data the PDF export reads at run time: English recognition and the sRGB profile of PDF/A.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "tesseract-ocr-eng, icc-profiles-free | colord-data")
-# Chinese recognition, and SANE's backend for driverless network scanners (eSCL and WSD).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "tesseract-ocr-chi-sim, sane-airscan")
+# Chinese recognition, SANE's backend for driverless network scanners (eSCL and WSD), Qt's own
+# translations, which put the file dialogs and message boxes in the control's language, and Qt's SVG
+# icon engine, without which the desktop's icon themes (drawn in SVG) give the toolbars no icons.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "tesseract-ocr-chi-sim, sane-airscan, qt6-translations-l10n, libqt6svg6")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)

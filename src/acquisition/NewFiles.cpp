@@ -2,7 +2,6 @@
 #include "acquisition/NewFiles.h"
 
 #include "acquisition/AcquisitionTexts.h"
-#include "core/CoreTexts.h"
 #include "core/DocumentType.h"
 #include "core/Prompter.h"
 #include "document/DocumentLocation.h"
@@ -25,31 +24,26 @@ QString FileName(const QString& path)
     return QFileInfo(path).fileName();
 }
 
-void InformNoDocument(ControlState& state, const QString& text)
-{
-    CurrentPrompter().showMessage(state.widgets.control, text, core_texts::kTitleInformation, MessageIcon::Information);
-}
-
 }  // namespace
 
 bool EnsureDocument(ControlState& state)
 {
-    if (state.props.m_LocalPath.isEmpty()) {
+    if (state.m_LocalPath.isEmpty()) {
         Prompter& prompter = CurrentPrompter();
-        frmImageDir dialog(prompter, state.widgets.control);
-        dialog.SaveDir = state.props.m_LocalPath;
+        frmImageDir dialog(prompter, state.control);
+        dialog.SaveDir = state.m_LocalPath;
         if (prompter.runDialog(dialog) == QDialog::Accepted)
-            state.props.m_LocalPath = dialog.SaveDir;
+            state.m_LocalPath = dialog.SaveDir;
     }
-    if (state.props.m_LocalPath.isEmpty()) {
-        InformNoDocument(state, T::kNoLocalPath);
+    if (state.m_LocalPath.isEmpty()) {
+        Inform(state.control, T::kNoLocalPath);
         return false;
     }
-    EnsureDirectory(RootDirectoryPath(state.props.m_LocalPath));
+    EnsureDirectory(RootDirectoryPath(state.m_LocalPath));
     // Pages are written below the root only, into a directory that exists.
-    if (state.props.m_DocName.isEmpty() || !IsDocNameInsideRoot(state.props.m_DocName) ||
-        !EnsureDirectory(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName))) {
-        InformNoDocument(state, T::kNoDocName);
+    if (state.m_DocName.isEmpty() || !IsDocNameInsideRoot(state.m_DocName) ||
+        !EnsureDirectory(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName))) {
+        Inform(state.control, T::kNoDocName);
         return false;
     }
     return true;

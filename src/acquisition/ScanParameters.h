@@ -11,13 +11,13 @@
 namespace scanvo {
 
 struct ScanParameterEntry {
-    const char* caption;  // UTF-8, as the list shows it
+    const char* caption;  // UTF-8 source of what the list shows, in context "ScanParameters"
     double value;         // the capability value the entry sends
 };
 
 struct ScanParameter {
     qint16* setting;             // the member of g_Settings.Scan it edits
-    const char* toolTip;         // UTF-8; empty for none
+    const char* toolTip;         // the same; empty for none
     int capabilities[2];         // one capability, or two that take the same value (0 unused)
     int itemType;
     std::span<const ScanParameterEntry> entries;

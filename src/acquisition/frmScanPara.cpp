@@ -3,7 +3,6 @@
 
 #include "acquisition/AcquisitionTexts.h"
 #include "acquisition/ScanParameters.h"
-#include "core/CoreTexts.h"
 #include "core/FormWidgets.h"
 #include "core/IniNumber.h"
 #include "core/Prompter.h"
@@ -12,6 +11,7 @@
 #include "settings/Settings.h"
 #include "settings/frmImageDir.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -29,7 +29,9 @@ namespace {
 
 namespace T = acquisition_texts;
 
-constexpr const char* kDocTypes[] = {"多页TIF", "单页TIF", "单页JPG"};
+constexpr const char* kDocTypes[] = {QT_TRANSLATE_NOOP("frmScanPara", "多页TIF"),
+                                     QT_TRANSLATE_NOOP("frmScanPara", "单页TIF"),
+                                     QT_TRANSLATE_NOOP("frmScanPara", "单页JPG")};
 constexpr int kSliderMin = -100;
 constexpr int kSliderMax = 100;
 
@@ -96,7 +98,7 @@ QGroupBox* frmScanPara::BuildDocFrame()
     cboDocType = new QComboBox(frame);
     cboDocType->setObjectName(QStringLiteral("cboDocType"));
     for (const char* type : kDocTypes)
-        cboDocType->addItem(QString::fromUtf8(type));
+        cboDocType->addItem(QCoreApplication::translate("frmScanPara", type));
     txtDocNameRule = new CaretAtEndLineEdit(frame);
     txtDocNameRule->setObjectName(QStringLiteral("txtDocNameRule"));
     txtDocName = new CaretAtEndLineEdit(frame);
@@ -133,9 +135,9 @@ QGroupBox* frmScanPara::BuildParaFrame()
     for (std::size_t i = 0; i < parameters.size(); ++i) {
         auto* box = new QComboBox(frame);
         box->setObjectName(QStringLiteral("cmbScanPara%1").arg(i));
-        box->setToolTip(QString::fromUtf8(parameters[i].toolTip));
+        box->setToolTip(QCoreApplication::translate("ScanParameters", parameters[i].toolTip));
         for (const ScanParameterEntry& entry : parameters[i].entries)
-            box->addItem(QString::fromUtf8(entry.caption));
+            box->addItem(QCoreApplication::translate("ScanParameters", entry.caption));
         cmbScanPara[i] = box;
         layout->addWidget(box);
     }
@@ -161,7 +163,7 @@ void frmScanPara::LoadForm()
     sliderContrast->setValue(scan.Contrast);
     chkShowNativeUI->setChecked(scan.ShowNativeUI != 0);
     chkShow->setChecked(scan.ShowScanSetting != 0);
-    SelectIndex(cboDocType, DocType == 0 || DocType == -1 ? scan.CurrDocType : DocType - 1);
+    SelectIndex(cboDocType, DocType == DocTypeAllImages || DocType == DocTypeDetect ? scan.CurrDocType : DocType - 1);
     txtDocName->setText(DocName);
     if (txtDocName->isEnabled())
         txtDocName->setFocus();
@@ -193,7 +195,7 @@ void frmScanPara::ListSources()
 void frmScanPara::cboDocType_Click(int index)
 {
     // Only a mixed document takes a multi-page file of a name of the user's choice.
-    const bool named = DocType == 0 && index == 0;
+    const bool named = DocType == DocTypeAllImages && index == 0;
     txtDocName->setEnabled(named);
     if (named)
         txtDocName->setFocus();
@@ -206,7 +208,7 @@ void frmScanPara::cmdSaveDir_Click()
     if (m_Prompter.runDialog(dialog) == QDialog::Accepted)
         SaveDir = dialog.SaveDir;
     if (SaveDir.isEmpty())
-        m_Prompter.showMessage(this, T::kNoLocalPath, core_texts::kTitleInformation, MessageIcon::Information);
+        Inform(this, T::kNoLocalPath, MessageIcon::Information, m_Prompter);
 }
 
 void frmScanPara::cmdImageFormat_Click()

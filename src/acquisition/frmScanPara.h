@@ -2,6 +2,7 @@
 // frmScanPara: the scan settings dialog. It shows where and how the next scan is stored, the six
 // scan parameters, the scanner sources to choose from, and stores every Scan setting on OK.
 
+#include "core/DocumentType.h"
 #include "core/FormDialog.h"
 
 #include <QString>
@@ -35,7 +36,7 @@ public:
     // show. After OK: the root as edited, the chosen type (list index + 1), the name typed, and the
     // chosen scanner source. SourceName is empty after cancel or when no source is listed.
     QString SaveDir;
-    qint16 DocType = -1;
+    qint16 DocType = DocTypeDetect;
     QString DocName;
     QString SourceName;
 

@@ -18,7 +18,7 @@ namespace {
 
 // The text for a filter that left the page as it was; the command is an undo level all the
 // same, as every command is.
-const QString& NothingFoundText(void (*filter)(engine::Image&, const CleanupSettings&))
+QString NothingFoundText(void (*filter)(engine::Image&, const CleanupSettings&))
 {
     if (filter == RunDespeckle)
         return T::kNoSpecksFound;

@@ -3,7 +3,6 @@
 
 #include "core/BusyPointer.h"
 #include "core/CaughtFailure.h"
-#include "core/CoreTexts.h"
 #include "core/Prompter.h"
 #include "core/StatusPanels.h"
 #include "core/ToolbarStates.h"
@@ -16,7 +15,7 @@ namespace scanvo {
 
 bool HasPage(const ControlState& state)
 {
-    return state.widgets.mtMain && state.widgets.mtMain->hasImage();
+    return state.mtMain && state.mtMain->hasImage();
 }
 
 std::optional<Failure> RunCommand(ControlState& state, const QString& statusText, const std::function<void()>& work)
@@ -33,44 +32,97 @@ std::optional<Failure> RunCommand(ControlState& state, const QString& statusText
     return failure;
 }
 
+namespace {
+
+engine::Image Transformed(const engine::Image& page,
+                          const std::function<engine::Image(const engine::Image& page)>& transform,
+                          OnEngineError onError)
+{
+    if (onError == OnEngineError::Fail)
+        return transform(page);
+    try {
+        return transform(page);
+    } catch (const engine::EngineError& error) {
+        if (error.number() == engine::ErrOutOfMemory)
+            throw;
+        return page;
+    }
+}
+
+// The page as it was becomes the newest undo level.
+void RecordEdit(ControlState& state, engine::Image before)
+{
+    state.m_History.Record(std::move(before));
+    HistoryChanged(state);
+}
+
+}  // namespace
+
 bool RunPageTransform(ControlState& state, const QString& statusText,
-                      const std::function<engine::Image(const engine::Image& page)>& transform)
+                      const std::function<engine::Image(const engine::Image& page)>& transform,
+                      OnEngineError onError)
 {
     if (!HasPage(state))
         return false;
-    const std::optional<Failure> failure =
-        RunCommand(state, statusText, [&] { CommitEdit(state, transform(state.widgets.mtMain->image())); });
+    const std::optional<Failure> failure = RunCommand(
+        state, statusText, [&] { CommitEdit(state, Transformed(state.mtMain->image(), transform, onError)); });
     if (failure)
         ReportFailure(state, *failure);
     return !failure;
 }
 
 bool RunPageCommand(ControlState& state, const QString& statusText,
-                    const std::function<void(engine::Image& page)>& work)
+                    const std::function<void(engine::Image& page)>& work, OnEngineError onError)
 {
-    return RunPageTransform(state, statusText, [&](const engine::Image& page) {
-        engine::Image edited = page;
-        work(edited);
-        return edited;
-    });
+    return RunPageTransform(
+        state, statusText,
+        [&](const engine::Image& page) {
+            engine::Image edited = page;
+            work(edited);
+            return edited;
+        },
+        onError);
+}
+
+bool RunPreviewDialog(ControlState& state, const QString& statusText, const std::function<bool()>& run)
+{
+    if (!HasPage(state))
+        return false;
+    SetStatusText(state, statusText);
+    std::optional<engine::Image> before;
+    std::optional<Failure> failure;
+    bool kept = false;
+    try {
+        before = state.mtMain->image();
+        kept = run();
+        if (kept)
+            RecordEdit(state, *before);
+    } catch (...) {
+        failure = CaughtFailure(engine::ErrOperation);
+        kept = false;
+        if (before)
+            state.mtMain->setImage(std::move(*before));
+    }
+    SetIdleStatusText(state);
+    if (failure)
+        ReportFailure(state, *failure);
+    return kept;
 }
 
 void CommitEdit(ControlState& state, engine::Image edited)
 {
-    RecordEdit(state, state.widgets.mtMain->exchangeImage(std::move(edited)));
+    RecordEdit(state, state.mtMain->exchangeImage(std::move(edited)));
 }
 
-void RecordEdit(ControlState& state, engine::Image before)
+void HistoryChanged(ControlState& state)
 {
-    state.m_History.Record(std::move(before));
-    state.doc.m_PageModified = true;
-    SetUndoButtons(state, 2);
+    state.m_PageModified = true;
+    SetUndoButtons(state);
 }
 
 void ReportFailure(ControlState& state, const Failure& failure)
 {
-    CurrentPrompter().showMessage(state.widgets.control, NumberedDescription(failure), core_texts::kTitleError,
-                                  MessageIcon::Critical);
+    ReportError(state.control, NumberedDescription(failure), MessageIcon::Critical);
 }
 
 }  // namespace scanvo

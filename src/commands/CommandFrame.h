@@ -23,22 +23,36 @@ bool HasPage(const ControlState& state);
 // user (after the pointer is back).
 std::optional<Failure> RunCommand(ControlState& state, const QString& statusText, const std::function<void()>& work);
 
+// What an engine error in a command's work means. Most commands fail: the page, the history and
+// the buttons stay as they were and the user sees the failure. A command that may do less than
+// asked says so with DoLess: work the engine refuses leaves the page as it was, and the command
+// still counts as an edit. Running out of memory always fails and is always shown.
+enum class OnEngineError { Fail, DoLess };
+
 // Runs work on a copy of the page on view and, when it returns, shows the result as one undoable
 // edit. Does nothing without a page. True when the edit was made.
 bool RunPageCommand(ControlState& state, const QString& statusText,
-                    const std::function<void(engine::Image& page)>& work);
+                    const std::function<void(engine::Image& page)>& work,
+                    OnEngineError onError = OnEngineError::Fail);
 // The same for work that makes a new page from the page on view and leaves that as it is: the
 // page on view becomes the undo level as it is, without a copy.
 bool RunPageTransform(ControlState& state, const QString& statusText,
-                      const std::function<engine::Image(const engine::Image& page)>& transform);
+                      const std::function<engine::Image(const engine::Image& page)>& transform,
+                      OnEngineError onError = OnEngineError::Fail);
 
-// Shows edited in place of the page on view and keeps that page as the newest undo level: the
-// page is marked modified, redo is forgotten, "miUndo" is enabled and "miRedo" disabled.
+// Runs a dialog that previews its edit into the viewer: statusText while it is open (no busy
+// pointer, the user works in it), then, when run says the user kept the preview, the page as it
+// was before becomes one undo level. A dialog that throws gets the page as it was put back and
+// its failure shown. True when the edit was kept.
+bool RunPreviewDialog(ControlState& state, const QString& statusText, const std::function<bool()>& run);
+
+// Shows edited in place of the page on view and keeps that page as the newest undo level, with
+// the consequences of HistoryChanged.
 void CommitEdit(ControlState& state, engine::Image edited);
 
-// The page on view was edited in place (a dialog previewed into the viewer): before becomes the
-// newest undo level, with the same consequences as CommitEdit.
-void RecordEdit(ControlState& state, engine::Image before);
+// The history of the page on view has changed (an edit recorded, an undo or a redo): the page is
+// modified, and the undo and redo buttons follow the history's counts.
+void HistoryChanged(ControlState& state);
 
 // Tells the user about a failed command ("number,description").
 void ReportFailure(ControlState& state, const Failure& failure);

@@ -3,21 +3,16 @@
 
 #include "commands/CommandFrame.h"
 #include "commands/CommentTexts.h"
-#include "commands/Rotation.h"
 #include "commands/frmFontOptions.h"
-#include "core/CommandKeys.h"
 #include "core/Prompter.h"
-#include "core/ToolbarKeys.h"
 #include "core/Twips.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
 #include "viewer/ToolModes.h"
 #include "viewer/ViewerSetup.h"
 
-#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolBar>
 
 #include <cmath>
 
@@ -34,16 +29,16 @@ constexpr float kTwipsPerPixel = 15.0f;
 
 void HideEntryBox(ControlState& state)
 {
-    if (state.widgets.txtPageNumber)
-        state.widgets.txtPageNumber->hide();
-    if (state.widgets.cmdFont)
-        state.widgets.cmdFont->hide();
+    if (state.txtPageNumber)
+        state.txtPageNumber->hide();
+    if (state.cmdFont)
+        state.cmdFont->hide();
 }
 
 void SetEntryBoxFont(ControlState& state)
 {
-    if (state.widgets.txtPageNumber)
-        state.widgets.txtPageNumber->setFont(CommentScreenFont());
+    if (state.txtPageNumber)
+        state.txtPageNumber->setFont(CommentScreenFont());
 }
 
 }  // namespace
@@ -76,26 +71,15 @@ QFont CommentScreenFont()
 
 void ToggleCommentTool(ControlState& state)
 {
-    const bool arming = state.tools.m_CommentToolOn != 1;
     HideEntryBox(state);
-    if (QLineEdit* box = state.widgets.txtPageNumber) {
+    if (QLineEdit* box = state.txtPageNumber) {
         box->resize(Twips(kEntryBoxWidth), box->height());
         box->setText(g_Settings.Imaging.WriteComment);
         SetEntryBoxFont(state);
     }
-    ClearRegionTools(state);
-    if (arming) {
-        // A click must not also pick a colour, paint, or draw a deskew line.
-        ClearColorTools(state);
-        if (state.tools.m_DeskewLineMode)
-            ToggleDeskewLineMode(state);
-        state.tools.m_CommentToolOn = 1;
-    }
-    if (QAction* button = FindToolbarAction(state.widgets.tbImaging, QString::fromLatin1(keys::miInsertComment)))
-        button->setChecked(arming);
+    // A click must not also pick a colour, paint, or draw a deskew line: arming leaves them.
+    TogglePointerTool(state, PointerTool::Comment);
     SetRegionShape(state, 1);
-    if (state.widgets.tbImaging)
-        state.widgets.tbImaging->update();
 }
 
 void DrawComment(ControlState& state, float x, float y, const QString& text)
@@ -104,32 +88,32 @@ void DrawComment(ControlState& state, float x, float y, const QString& text)
     if (!HasPage(state) || text.isEmpty())
         return;
     const QPointF viewerPixel(x / kTwipsPerPixel, y / kTwipsPerPixel);
-    const QPointF onPage = state.widgets.mtMain->widgetToImage(viewerPixel);
+    const QPointF onPage = state.mtMain->widgetToImage(viewerPixel);
     const QPoint topLeft(int(std::floor(onPage.x())), int(std::floor(onPage.y())));
     const ops::TextFont font = CommentFont();
     const bool drawn = RunPageCommand(state, T::kCommentStatus, [&](engine::Image& page) {
         const QSize size = ops::MeasureText(page, font, text);
         ops::DrawText(page, font, QRect(topLeft, size), text, kCommentColour);
     });
-    if (drawn && state.tools.m_CommentToolOn == 1)
+    if (drawn && state.m_CommentToolOn() == 1)
         StoreSetting(g_Settings.Imaging.WriteComment, text);
 }
 
 void DrawComment(ControlState& state, float x, float y)
 {
-    DrawComment(state, x, y, state.widgets.txtPageNumber ? state.widgets.txtPageNumber->text() : QString());
+    DrawComment(state, x, y, state.txtPageNumber ? state.txtPageNumber->text() : QString());
 }
 
 void ChooseCommentFont(ControlState& state)
 {
     ShowFontOptions(state);
-    if (QLineEdit* box = state.widgets.txtPageNumber; box && box->isVisible())
+    if (QLineEdit* box = state.txtPageNumber; box && box->isVisible())
         box->setFocus();
 }
 
 void ShowFontOptions(ControlState& state)
 {
-    frmFontOptions dialog(state.widgets.control);
+    frmFontOptions dialog(state.control);
     CurrentPrompter().runDialog(dialog);
     SetEntryBoxFont(state);
 }

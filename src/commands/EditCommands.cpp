@@ -6,7 +6,6 @@
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
 #include "core/Prompter.h"
-#include "core/ToolbarKeys.h"
 #include "core/ToolbarStates.h"
 #include "platform/engine/EngineError.h"
 #include "platform/engine/ImageViewer.h"
@@ -30,11 +29,11 @@ void Step(ControlState& state, Direction direction)
 {
     PageHistory& history = state.m_History;
     const bool back = direction == Direction::Back;
-    if ((back ? history.UndoCount() : history.RedoCount()) < 1 || !state.widgets.mtMain)
+    if ((back ? history.UndoCount() : history.RedoCount()) < 1 || !state.mtMain)
         return;
     const std::optional<Failure> failure = RunCommand(state, back ? T::kUndoStatus : T::kRedoStatus, [&] {
         engine::Image restored = back ? history.NewestUndo() : history.NewestRedo();
-        engine::Image current = state.widgets.mtMain->exchangeImage(std::move(restored));
+        engine::Image current = state.mtMain->exchangeImage(std::move(restored));
         if (back)
             history.Undo(std::move(current));
         else
@@ -45,10 +44,8 @@ void Step(ControlState& state, Direction direction)
         return;
     }
     // A selection drawn on the page that was shown may lie outside the one restored.
-    SetSelection(state, state.view.m_Selection);
-    EnableToolbarKey(state.widgets.tbCommon, keys::miUndo, history.UndoCount() > 0);
-    EnableToolbarKey(state.widgets.tbCommon, keys::miRedo, history.RedoCount() > 0);
-    state.doc.m_PageModified = true;
+    SetSelection(state, state.m_Selection);
+    HistoryChanged(state);
 }
 
 // Bitonal pixels go onto the system clipboard inverted; the control's own clipboard keeps them
@@ -71,8 +68,8 @@ void TakeSelection(ControlState& state, Take take)
         return;
     const bool cut = take == Take::Cut;
     const std::optional<Failure> failure = RunCommand(state, cut ? T::kCutStatus : T::kCopyStatus, [&] {
-        const engine::Image& page = state.widgets.mtMain->image();
-        const QRect region = state.view.m_Selection;
+        const engine::Image& page = state.mtMain->image();
+        const QRect region = state.m_Selection;
         engine::Image selection = engine::ops::Crop(page, region);
         engine::Image edited;
         if (cut) {
@@ -80,8 +77,8 @@ void TakeSelection(ControlState& state, Take take)
             engine::ops::FillRect(edited, region, engine::ops::kWhite);
         }
         PlaceOnSystemClipboard(selection);
-        state.clip.m_ClipboardImage = std::move(selection);
-        state.clip.m_SavedRegion = region;
+        state.m_ClipboardImage = std::move(selection);
+        state.m_SavedRegion = region;
         if (cut)
             CommitEdit(state, std::move(edited));
     });
@@ -116,25 +113,24 @@ void Copy(ControlState& state)
 
 void Paste(ControlState& state)
 {
-    if (!HasPage(state) || state.clip.m_ClipboardImage.isNull())
+    if (!HasPage(state) || state.m_ClipboardImage.isNull())
         return;
     const std::optional<Failure> failure = RunCommand(state, T::kPasteStatus, [&] {
-        const engine::Image& clip = state.clip.m_ClipboardImage;
-        engine::Image edited = state.widgets.mtMain->image();
-        engine::ops::Combine(edited, clip, QRect(0, 0, clip.width(), clip.height()), state.clip.m_SavedRegion.topLeft(),
+        const engine::Image& clip = state.m_ClipboardImage;
+        engine::Image edited = state.mtMain->image();
+        engine::ops::Combine(edited, clip, QRect(0, 0, clip.width(), clip.height()), state.m_SavedRegion.topLeft(),
                              engine::ops::kCombinePasteFlags);
         CommitEdit(state, std::move(edited));
     });
     if (failure) {
         if (failure->number == engine::ErrIncompatible)
-            CurrentPrompter().showMessage(state.widgets.control, T::kPasteIncompatible, core_texts::kTitleInformation,
-                                          MessageIcon::Warning);
+            Inform(state.control, T::kPasteIncompatible, MessageIcon::Warning);
         else
             ReportFailure(state, *failure);
         return;
     }
-    SetSelection(state, state.clip.m_SavedRegion);
-    state.clip.m_SelectionPasted = true;
+    SetSelection(state, state.m_SavedRegion);
+    state.m_SelectionPasted = true;
 }
 
 }  // namespace scanvo

@@ -2,7 +2,6 @@
 #include "commands/OptionForms.h"
 
 #include "commands/CommandTexts.h"
-#include "core/CoreTexts.h"
 #include "core/FormWidgets.h"
 #include "core/IniNumber.h"
 #include "core/Prompter.h"
@@ -100,7 +99,7 @@ QGroupBox* OptionForm::AddFrame(const QString& caption, QGridLayout*& grid)
 
 void OptionForm::Refuse(const QString& message, QWidget* focus)
 {
-    CurrentPrompter().showMessage(this, message, core_texts::kTitleInformation, MessageIcon::Information);
+    Inform(this, message);
     if (focus)
         focus->setFocus(Qt::OtherFocusReason);
 }

@@ -13,9 +13,6 @@ namespace scanvo::page_structure {
 // Single-page TIFF or JPEG files (types 2 and 3): one file per page.
 bool IsSinglePageDocument(const ControlState& state);
 
-// Writes a modified page back; false when it stays modified (the failure was reported).
-bool PageWrittenBack(ControlState& state);
-
 // Deletes path; throws with the system's reason when it cannot.
 void RemoveFile(const QString& path);
 

@@ -23,7 +23,7 @@ void OnRegionDrawn(ControlState& state, const QRect& region);
 // copy are disabled.
 void OnViewerClick(ControlState& state, const QPointF& point);
 // A dragged selection was dropped: its pixels land at to, the place it left turns white when
-// whiten says so. The page is marked modified; the drop is no undo level of its own.
+// whiten says so, as one undoable edit.
 void OnSelectionDropped(ControlState& state, const QRect& from, const QPoint& to, bool whiten);
 // The deskew guide line was drawn: a line with both extents deskews by it, any other only repaints.
 void OnLineDrawn(ControlState& state, const QLineF& image, const QLineF& viewer);

@@ -4,9 +4,7 @@
 #include "commands/CommandFrame.h"
 #include "commands/CommandTexts.h"
 #include "commands/frmAutoTrimOptions.h"
-#include "core/CommandKeys.h"
 #include "core/Prompter.h"
-#include "core/ToolbarKeys.h"
 #include "platform/engine/ImageViewer.h"
 #include "platform/engine/ops/Canvas.h"
 #include "platform/engine/ops/Geometry.h"
@@ -14,12 +12,6 @@
 #include "settings/Settings.h"
 #include "viewer/Selection.h"
 #include "viewer/ToolModes.h"
-#include "viewer/ViewerSetup.h"
-
-#include <QAction>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QToolBar>
 
 namespace scanvo {
 
@@ -27,55 +19,6 @@ namespace T = command_texts;
 namespace ops = engine::ops;
 
 namespace {
-
-enum class RegionTool { ClearInside, ClearOutside, Crop };
-
-qint16& FlagOf(ControlState& state, RegionTool tool)
-{
-    switch (tool) {
-    case RegionTool::ClearInside:
-        return state.tools.m_ClearToolOn;
-    case RegionTool::ClearOutside:
-        return state.tools.m_TrimToolOn;
-    default:
-        return state.tools.m_CropToolOn;
-    }
-}
-
-const char* KeyOf(RegionTool tool)
-{
-    switch (tool) {
-    case RegionTool::ClearInside:
-        return keys::miClear;
-    case RegionTool::ClearOutside:
-        return keys::miTrim;
-    default:
-        return keys::miCrop;
-    }
-}
-
-void ToggleRegionTool(ControlState& state, RegionTool tool)
-{
-    const bool on = FlagOf(state, tool) == 0;
-    if (on) {
-        // Releases the other region tools and the comment tool with their buttons.
-        ClearRegionTools(state);
-        if (state.tools.m_DeskewLineMode) {
-            SetDeskewLineMode(state, false);
-            SetRegionShape(state, 1);
-        }
-        if (state.widgets.txtPageNumber)
-            state.widgets.txtPageNumber->hide();
-        if (state.widgets.cmdFont)
-            state.widgets.cmdFont->hide();
-        ClearColorTools(state);
-    }
-    FlagOf(state, tool) = on ? 1 : 0;
-    if (QAction* button = FindToolbarAction(state.widgets.tbImaging, QString::fromLatin1(KeyOf(tool))))
-        button->setChecked(on);
-    if (state.widgets.tbImaging)
-        state.widgets.tbImaging->update();
-}
 
 // The page with sourceRect of it copied to destPos on an otherwise white page of the same size,
 // depth and kind. Nothing outside the copied rectangle is kept.
@@ -99,25 +42,25 @@ QRect SelectionOnPage(const ControlState& state)
 {
     if (!HasRegion(state))
         return {};
-    const engine::Image& page = state.widgets.mtMain->image();
-    return state.view.m_Selection & QRect(0, 0, page.width(), page.height());
+    const engine::Image& page = state.mtMain->image();
+    return state.m_Selection & QRect(0, 0, page.width(), page.height());
 }
 
 }  // namespace
 
 void ToggleClearInside(ControlState& state)
 {
-    ToggleRegionTool(state, RegionTool::ClearInside);
+    TogglePointerTool(state, PointerTool::ClearInside);
 }
 
 void ToggleClearOutside(ControlState& state)
 {
-    ToggleRegionTool(state, RegionTool::ClearOutside);
+    TogglePointerTool(state, PointerTool::ClearOutside);
 }
 
 void ToggleCrop(ControlState& state)
 {
-    ToggleRegionTool(state, RegionTool::Crop);
+    TogglePointerTool(state, PointerTool::Crop);
 }
 
 void ClearInside(ControlState& state)
@@ -166,11 +109,11 @@ void Crop(ControlState& state)
 
 QRect TrimBoxImageRect(const ControlState& state)
 {
-    if (state.view.m_TrimRegionOn != 1 || state.tools.m_TrimFrame.isEmpty() || !HasPage(state))
+    if (state.m_TrimRegionOn != 1 || state.m_TrimFrame.isEmpty() || !HasPage(state))
         return {};
-    const engine::ImageViewer& viewer = *state.widgets.mtMain;
-    const QRectF box(viewer.widgetToImage(state.tools.m_TrimFrame.topLeft()),
-                     viewer.widgetToImage(state.tools.m_TrimFrame.bottomRight()));
+    const engine::ImageViewer& viewer = *state.mtMain;
+    const QRectF box(viewer.widgetToImage(state.m_TrimFrame.topLeft()),
+                     viewer.widgetToImage(state.m_TrimFrame.bottomRight()));
     const engine::Image& page = viewer.image();
     return box.normalized().toAlignedRect() & QRect(0, 0, page.width(), page.height());
 }
@@ -189,9 +132,10 @@ void CentreImage(ControlState& state, int kind)
     if (!HasPage(state))
         return;
     const QRect region = SelectionOnPage(state);
-    RunPageTransform(state, T::kCentreStatus, [&](const engine::Image& page) {
-        // A step that fails leaves the page as it was; the command still counts as an edit.
-        try {
+    // A step the engine cannot do leaves the page as it was; the command still counts as an edit.
+    RunPageTransform(
+        state, T::kCentreStatus,
+        [&](const engine::Image& page) {
             const int w = page.width(), h = page.height();
             if (region.isEmpty()) {
                 engine::Image content = page;
@@ -215,18 +159,9 @@ void CentreImage(ControlState& state, int kind)
                 break;
             }
             return OnWhitePage(page, page, region, dest);
-        } catch (...) {
-            return page;
-        }
-    });
+        },
+        OnEngineError::DoLess);
     RemoveSelection(state);
-}
-
-void CentreButton(ControlState& state)
-{
-    const qint16 index = g_Settings.Imaging.AlignIndex;
-    if (index >= 0 && index <= 3)
-        CentreImage(state, index + 1);
 }
 
 void CentreLeftRight(ControlState& state)
@@ -249,19 +184,9 @@ void MoveToTopLeft(ControlState& state)
     CentreImage(state, 4);
 }
 
-void RunRegionTool(ControlState& state)
-{
-    if (state.tools.m_ClearToolOn)
-        ClearInside(state);
-    else if (state.tools.m_TrimToolOn)
-        ClearOutside(state);
-    else if (state.tools.m_CropToolOn)
-        Crop(state);
-}
-
 void ShowAutoTrimOptions(ControlState& state)
 {
-    frmAutoTrimOptions form(state.widgets.control);
+    frmAutoTrimOptions form(state.control);
     CurrentPrompter().runDialog(form);
 }
 

@@ -29,15 +29,10 @@ void ClearOutsideTrimBox(ControlState& state);
 // top-left corner) onto an otherwise white page of unchanged size. Without a selection the
 // content found with the fixed tolerance 64 is centred both ways, whatever the kind.
 void CentreImage(ControlState& state, int kind);
-// "miCenterImage": the kind Imaging.AlignIndex chooses (0 ... 3 for kinds 1 ... 4).
-void CentreButton(ControlState& state);
 void CentreLeftRight(ControlState& state);
 void CentreTopBottom(ControlState& state);
 void CentreBoth(ControlState& state);
 void MoveToTopLeft(ControlState& state);
-
-// The selection the user just finished drawing, handed to the armed region tool.
-void RunRegionTool(ControlState& state);
 
 // The trim box as a rectangle of the page in image pixels; empty while no box is drawn.
 QRect TrimBoxImageRect(const ControlState& state);

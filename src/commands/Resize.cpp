@@ -92,18 +92,4 @@ void ResizeCanvas(ControlState& state)
     KeepSelectionOnPage(state);
 }
 
-void ResizeButton(ControlState& state)
-{
-    switch (g_Settings.Imaging.ResizeIndex) {
-    case 0:
-        ResizeImage(state);
-        break;
-    case 1:
-        ResizeCanvas(state);
-        break;
-    default:
-        break;
-    }
-}
-
 }  // namespace scanvo

@@ -12,8 +12,5 @@ void ResizeImage(ControlState& state);
 // Puts the page at the top-left corner of a white sheet of the paper size chosen in
 // frmResizeCanvas, at the page's resolution; what does not fit is cut off.
 void ResizeCanvas(ControlState& state);
-// The "miResize" button's face: the variant Imaging.ResizeIndex chooses (0 image size, 1 canvas
-// size); an index with no variant does nothing.
-void ResizeButton(ControlState& state);
 
 }  // namespace scanvo

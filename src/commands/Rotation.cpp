@@ -5,7 +5,6 @@
 #include "commands/CommandTexts.h"
 #include "commands/frmDeskewOptions.h"
 #include "commands/frmDeskewX.h"
-#include "core/CommandKeys.h"
 #include "core/Prompter.h"
 #include "core/StatusPanels.h"
 #include "platform/engine/ImageViewer.h"
@@ -14,11 +13,7 @@
 #include "settings/Settings.h"
 #include "viewer/Selection.h"
 #include "viewer/ToolModes.h"
-#include "viewer/ViewerSetup.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QToolBar>
 
 #include <cmath>
 
@@ -30,7 +25,7 @@ namespace ops = engine::ops;
 namespace {
 
 struct FixedTurn {
-    const QString& status;
+    QString status;
     int angle;
 };
 
@@ -87,21 +82,7 @@ void DeskewAutomatic(ControlState& state)
 
 void ToggleDeskewLineMode(ControlState& state)
 {
-    if (state.tools.m_DeskewLineMode) {
-        SetDeskewLineMode(state, false);
-        SetRegionShape(state, 1);
-    } else {
-        ClearRegionTools(state);
-        ClearColorTools(state);
-        SetDeskewLineMode(state, true);
-        if (state.widgets.txtPageNumber)
-            state.widgets.txtPageNumber->hide();
-        if (state.widgets.cmdFont)
-            state.widgets.cmdFont->hide();
-        SetPlainPointer(state);
-    }
-    if (state.widgets.tbImaging)
-        state.widgets.tbImaging->update();
+    TogglePointerTool(state, PointerTool::DeskewLine);
 }
 
 float LineAngle(double x1, double y1, double x2, double y2)
@@ -115,8 +96,8 @@ float LineAngle(double x1, double y1, double x2, double y2)
 
 void DeskewByLine(ControlState& state, float angle)
 {
-    const double gx = double(state.tools.m_LineX1) - state.tools.m_LineX2;
-    const double gy = double(state.tools.m_LineY1) - state.tools.m_LineY2;
+    const double gx = double(state.m_LineX1) - state.m_LineX2;
+    const double gy = double(state.m_LineY1) - state.m_LineY2;
     // A line falling to the right (image y grows downwards) is levelled anticlockwise.
     const bool fallsToTheRight = (gx > 0 && gy > 0) || (gx <= 0 && gy < 0);
     const int hundredths = static_cast<int>(std::nearbyint(fallsToTheRight ? -angle : angle));
@@ -127,18 +108,16 @@ void RotateByDialog(ControlState& state, int kind)
 {
     if (!HasPage(state))
         return;
-    SetStatusText(state, T::kManualDeskewStatus);
-    engine::Image before = state.widgets.mtMain->image();
-    frmDeskewX dialog(state.widgets.control);
-    dialog.Flag = static_cast<qint16>(kind);
-    dialog.MainViewer = state.widgets.mtMain;
-    CurrentPrompter().runDialog(dialog);
-    // The page on view is the dialog's last preview after OK, the page as it was after cancel.
-    if (dialog.Action == 1)
-        RecordEdit(state, std::move(before));
+    RunPreviewDialog(state, T::kManualDeskewStatus, [&] {
+        frmDeskewX dialog(state.control);
+        dialog.Flag = static_cast<qint16>(kind);
+        dialog.MainViewer = state.mtMain;
+        CurrentPrompter().runDialog(dialog);
+        // The page on view is the dialog's last preview after OK, the page as it was after cancel.
+        return dialog.Action == 1;
+    });
     // A selection drawn on the page before may lie outside the page turned.
-    SetSelection(state, state.view.m_Selection);
-    SetIdleStatusText(state);
+    SetSelection(state, state.m_Selection);
 }
 
 void RotateAngle(ControlState& state)
@@ -151,46 +130,9 @@ void DeskewManual(ControlState& state)
     RotateByDialog(state, 1);
 }
 
-void RotateButton(ControlState& state)
-{
-    switch (g_Settings.Imaging.RotateIndex) {
-    case 0:
-        RotateRight(state);
-        break;
-    case 1:
-        RotateLeft(state);
-        break;
-    case 2:
-        Rotate180(state);
-        break;
-    case 3:
-        RotateAngle(state);
-        break;
-    default:
-        break;
-    }
-}
-
-void DeskewButton(ControlState& state)
-{
-    switch (g_Settings.Imaging.DeskewIndex) {
-    case 0:
-        DeskewAutomatic(state);
-        break;
-    case 1:
-        ToggleDeskewLineMode(state);
-        break;
-    case 2:
-        DeskewManual(state);
-        break;
-    default:
-        break;
-    }
-}
-
 void ShowDeskewOptions(ControlState& state)
 {
-    frmDeskewOptions dialog(state.widgets.control);
+    frmDeskewOptions dialog(state.control);
     CurrentPrompter().runDialog(dialog);
 }
 

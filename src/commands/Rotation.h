@@ -15,7 +15,7 @@ void RotateRight(ControlState& state);
 void Rotate180(ControlState& state);
 // The engine finds the skew of the text lines and levels them.
 void DeskewAutomatic(ControlState& state);
-// Deskew-by-line mode on or off. On, the deskew line is the only pointer tool armed.
+// Deskew-by-line mode on or off: the deskew line armed as the pointer tool, or disarmed.
 void ToggleDeskewLineMode(ControlState& state);
 // Levels the line m_LineX1, m_LineY1 to m_LineX2, m_LineY2 (image pixels): angle is its slope in
 // hundredths of a degree (>= 0); the line's direction decides the sense of the turn. The canvas
@@ -29,11 +29,6 @@ float LineAngle(double x1, double y1, double x2, double y2);
 void RotateByDialog(ControlState& state, int kind);
 void RotateAngle(ControlState& state);
 void DeskewManual(ControlState& state);
-
-// The drop-down buttons' faces: the variant Imaging.RotateIndex (DeskewIndex) chooses; an index
-// with no variant does nothing.
-void RotateButton(ControlState& state);
-void DeskewButton(ControlState& state);
 
 // frmDeskewOptions for Imaging.RotateFlag (the settings menu's "miDeskewSetting").
 void ShowDeskewOptions(ControlState& state);

@@ -21,27 +21,22 @@ namespace ops = engine::ops;
 namespace {
 
 // Runs a preview dialog on the page on view. The dialog leaves its last preview in the viewer;
-// keep says whether that counts as an edit of the page as it was before.
+// the background dialog says whether that counts as an edit, the others always keep it.
 template <typename Form>
 void RunToneDialog(ControlState& state, const QString& status, qint16 flag = 0)
 {
-    if (!HasPage(state))
-        return;
-    SetStatusText(state, status);
-    engine::Image before = state.widgets.mtMain->image();
-    Form form(state.widgets.control);
-    form.MainViewer = state.widgets.mtMain;
-    bool keep = true;
-    if constexpr (std::is_same_v<Form, frmBackgroundSubtraction>) {
-        form.Flag = flag;
-        CurrentPrompter().runDialog(form);
-        keep = form.Action == 1;
-    } else {
-        CurrentPrompter().runDialog(form);
-    }
-    if (keep)
-        RecordEdit(state, std::move(before));
-    SetIdleStatusText(state);
+    RunPreviewDialog(state, status, [&] {
+        Form form(state.control);
+        form.MainViewer = state.mtMain;
+        if constexpr (std::is_same_v<Form, frmBackgroundSubtraction>) {
+            form.Flag = flag;
+            CurrentPrompter().runDialog(form);
+            return form.Action == 1;
+        } else {
+            CurrentPrompter().runDialog(form);
+            return true;
+        }
+    });
 }
 
 }  // namespace
@@ -50,7 +45,7 @@ void InvertPage(ControlState& state)
 {
     if (!HasPage(state))
         return;
-    if (state.widgets.mtMain->image().depth() > 1) {
+    if (state.mtMain->image().depth() > 1) {
         SetStatusPanelText(state, 1, T::kInvertNotBitonal);
         return;
     }
@@ -59,13 +54,10 @@ void InvertPage(ControlState& state)
 
 void DarkenText(ControlState& state)
 {
-    RunPageCommand(state, T::kDarkenTextStatus, [](engine::Image& page) {
-        // A page the filter cannot take stays as it is; the command is an edit all the same.
-        try {
-            ops::MorphologyFilter(page, ops::kMorphDilate);
-        } catch (...) {
-        }
-    });
+    // A page the filter cannot take stays as it is; the command is an edit all the same.
+    RunPageCommand(
+        state, T::kDarkenTextStatus, [](engine::Image& page) { ops::MorphologyFilter(page, ops::kMorphDilate); },
+        OnEngineError::DoLess);
 }
 
 void LightenText(ControlState& state)
@@ -78,23 +70,6 @@ void SmoothPageText(ControlState& state)
 {
     RunPageCommand(state, T::kSmoothTextStatus,
                    [](engine::Image& page) { ops::SmoothText(page, ops::kSmoothDefaultLength, 0); });
-}
-
-void TextButton(ControlState& state)
-{
-    switch (g_Settings.Imaging.TextIndex) {
-    case 0:
-        DarkenText(state);
-        break;
-    case 1:
-        LightenText(state);
-        break;
-    case 2:
-        SmoothPageText(state);
-        break;
-    default:
-        break;
-    }
 }
 
 void AdjustBrightContrast(ControlState& state)
@@ -117,26 +92,6 @@ void RemovePageBackground(ControlState& state)
     RunToneDialog<frmBackgroundSubtraction>(state, T::kBackgroundStatus, 1);
 }
 
-void AdjustButton(ControlState& state)
-{
-    switch (g_Settings.Imaging.AdjustIndex) {
-    case 0:
-        AdjustBrightContrast(state);
-        break;
-    case 1:
-        AdjustSaturation(state);
-        break;
-    case 2:
-        AdjustColorLevels(state);
-        break;
-    case 3:
-        RemovePageBackground(state);
-        break;
-    default:
-        break;
-    }
-}
-
 void ConvertToBlackAndWhite(ControlState& state)
 {
     RunPageCommand(state, T::kConvert2BWStatus, [](engine::Image& page) {
@@ -146,7 +101,7 @@ void ConvertToBlackAndWhite(ControlState& state)
 
 void ShowPaintRectOptions(ControlState& state)
 {
-    frmPaintRect form(state.widgets.control);
+    frmPaintRect form(state.control);
     CurrentPrompter().runDialog(form);
 }
 

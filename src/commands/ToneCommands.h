@@ -13,8 +13,6 @@ void InvertPage(ControlState& state);
 void DarkenText(ControlState& state);
 void LightenText(ControlState& state);
 void SmoothPageText(ControlState& state);
-// "miText": the variant Imaging.TextIndex chooses (0 darken, 1 lighten, 2 smooth).
-void TextButton(ControlState& state);
 
 // frmImageAdjust and frmSaturation: the page always gains an undo level, whatever the user did.
 void AdjustBrightContrast(ControlState& state);
@@ -22,8 +20,6 @@ void AdjustSaturation(ControlState& state);
 // frmBackgroundSubtraction: an undo level only when the user accepts.
 void AdjustColorLevels(ControlState& state);
 void RemovePageBackground(ControlState& state);
-// "miImageAdjust": the variant Imaging.AdjustIndex chooses (0 ... 3 in the order above).
-void AdjustButton(ControlState& state);
 
 void ConvertToBlackAndWhite(ControlState& state);
 

@@ -3,7 +3,6 @@
 
 #include "commands/CommandTexts.h"
 #include "commands/OptionForms.h"
-#include "core/CoreTexts.h"
 #include "core/IniNumber.h"
 #include "core/Prompter.h"
 #include "platform/engine/ImageViewer.h"
@@ -42,11 +41,6 @@ QScrollBar* NewSlider(QWidget* parent, const QString& name, int minimum, int max
     slider->setPageStep(10);
     slider->setMinimumWidth(300);
     return slider;
-}
-
-void Inform(QWidget* parent, const QString& text)
-{
-    CurrentPrompter().showMessage(parent, text, core_texts::kTitleInformation, MessageIcon::Information);
 }
 
 }  // namespace

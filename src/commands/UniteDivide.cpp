@@ -6,7 +6,6 @@
 #include "commands/PageStructureTexts.h"
 #include "commands/frmCombinePara.h"
 #include "commands/frmDivideImage.h"
-#include "core/CoreTexts.h"
 #include "core/Prompter.h"
 #include "document/FileList.h"
 #include "platform/engine/EngineError.h"
@@ -14,6 +13,7 @@
 #include "platform/engine/ImageViewer.h"
 #include "platform/engine/ops/Canvas.h"
 #include "platform/engine/ops/OpFlags.h"
+#include "saving/PageSaving.h"
 #include "viewer/PageDisplay.h"
 
 #include <algorithm>
@@ -42,12 +42,12 @@ void CopyOnto(engine::Image& canvas, const engine::Image& page, QPoint at)
 // After pages were added or removed: counts the pages again, makes page current and shows it.
 void ShowChangedDocument(ControlState& state, int page)
 {
-    const int count = IsSinglePageDocument(state) ? state.doc.FileCount() : engine::PageCount(g_CurrentFilePath);
-    state.doc.m_PageCount = static_cast<qint16>(count);
-    state.doc.m_CurrentPage = static_cast<qint16>(std::clamp(page, 1, std::max(1, count)));
-    if (state.props.m_DocType >= 1 && state.props.m_DocType <= 3)
+    const int count = IsSinglePageDocument(state) ? state.FileCount() : engine::PageCount(g_CurrentFilePath);
+    state.m_PageCount = static_cast<qint16>(count);
+    state.m_CurrentPage = static_cast<qint16>(std::clamp(page, 1, std::max(1, count)));
+    if (state.m_DocType >= DocTypeMultiPageTiff && state.m_DocType <= DocTypeSinglePageJpeg)
         FillFileList(state);
-    ShowPage(state, state.doc.m_CurrentPage);
+    ShowPage(state, state.m_CurrentPage);
 }
 
 }  // namespace
@@ -78,11 +78,11 @@ PageParts DividedPage(const engine::Image& page, int percent, int direction)
 
 void UnitePages(ControlState& state)
 {
-    if (!HasPage(state) || state.doc.m_PageCount < 2)
+    if (!HasPage(state) || state.m_PageCount < 2)
         return;
-    frmCombinePara dialog(state.widgets.control);
-    dialog.PageCount = state.doc.m_PageCount;
-    dialog.CurrentPage = state.doc.m_CurrentPage;
+    frmCombinePara dialog(state.control);
+    dialog.PageCount = state.m_PageCount;
+    dialog.CurrentPage = state.m_CurrentPage;
     CurrentPrompter().runDialog(dialog);
     if (dialog.FirstPage == 0)
         return;
@@ -101,8 +101,7 @@ void UnitePages(ControlState& state)
                            first.depth());
     });
     if (refused) {
-        CurrentPrompter().showMessage(state.widgets.control, T::kDifferentKinds, core_texts::kTitleInformation,
-                                      MessageIcon::Warning);
+        Inform(state.control, T::kDifferentKinds, MessageIcon::Warning);
         return;
     }
     if (failure) {
@@ -116,16 +115,21 @@ void DividePage(ControlState& state)
 {
     if (!HasPage(state))
         return;
-    frmDivideImage dialog(state.widgets.control);
-    dialog.PageCount = state.doc.m_PageCount;
-    dialog.CurrentPage = state.doc.m_CurrentPage;
-    dialog.SetPage(state.widgets.mtMain->image());
+    frmDivideImage dialog(state.control);
+    dialog.PageCount = state.m_PageCount;
+    dialog.CurrentPage = state.m_CurrentPage;
+    try {
+        dialog.SetPage(state.mtMain->image());
+    } catch (...) {
+        ReportFailure(state, CaughtFailure(engine::ErrOperation));
+        return;
+    }
     CurrentPrompter().runDialog(dialog);
     if (dialog.InserPage == 0)
         return;
     if (!PageWrittenBack(state))
         return;
-    const int original = state.doc.m_CurrentPage;
+    const int original = state.m_CurrentPage;
     const int after = dialog.InserPage;
     // The first part is shown afterwards; it moves down a place when the page before it goes.
     int shown = after + 1;

@@ -2,7 +2,6 @@
 #include "commands/frmDeskewX.h"
 
 #include "commands/CommandTexts.h"
-#include "core/CoreTexts.h"
 #include "core/FormWidgets.h"
 #include "core/IniNumber.h"
 #include "core/Prompter.h"
@@ -107,7 +106,7 @@ bool frmDeskewX::txtPercent_Enter()
 {
     const double degrees = LeadingNumber(txtPercent->text());
     if (degrees > kAngleLimit || degrees < -kAngleLimit) {
-        CurrentPrompter().showMessage(this, T::kDeskewXRange, core_texts::kTitleInformation, MessageIcon::Information);
+        Inform(this, T::kDeskewXRange);
         return false;
     }
     sbPercent->setValue(static_cast<int>(std::nearbyint(degrees * 10.0)));

@@ -4,7 +4,6 @@
 #include "commands/DialogKeys.h"
 #include "commands/SizeTexts.h"
 #include "commands/SizeUnits.h"
-#include "core/CoreTexts.h"
 #include "core/IniNumber.h"
 #include "core/Prompter.h"
 
@@ -169,7 +168,7 @@ bool frmResize::RequestedSize(Side side, long long& pixels)
     const bool bySize = optBySize->isChecked();
     QLineEdit* box = bySize ? txtSize[side] : txtPercent[side];
     const auto refuse = [&](const QString& text) {
-        CurrentPrompter().showMessage(this, text, core_texts::kTitleInformation, MessageIcon::Information);
+        Inform(this, text);
         box->setFocus();
         return false;
     };

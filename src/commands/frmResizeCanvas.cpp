@@ -3,7 +3,6 @@
 
 #include "commands/DialogKeys.h"
 #include "commands/SizeTexts.h"
-#include "core/CoreTexts.h"
 #include "core/IniNumber.h"
 #include "core/Prompter.h"
 
@@ -21,7 +20,7 @@ namespace T = size_texts;
 namespace {
 
 struct Paper {
-    const QString& name;
+    UiText name;
     int width;   // millimetres
     int height;
 };
@@ -91,7 +90,7 @@ void frmResizeCanvas::cboImageSize_Click(int index)
 void frmResizeCanvas::cmdOK_Click()
 {
     const auto refuse = [this](const QString& text, QLineEdit* box) {
-        CurrentPrompter().showMessage(this, text, core_texts::kTitleInformation, MessageIcon::Information);
+        Inform(this, text);
         if (box->isEnabled())
             box->setFocus();
     };

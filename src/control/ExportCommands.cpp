@@ -5,7 +5,6 @@
 #include "control/ExportTexts.h"
 #include "control/PdfExportJob.h"
 #include "control/frmExportProgress.h"
-#include "core/CoreTexts.h"
 #include "core/FileListView.h"
 #include "core/Prompter.h"
 #include "core/StatusPanels.h"
@@ -24,15 +23,7 @@ namespace T = export_texts;
 
 bool HasDocument(const ControlState& state)
 {
-    return state.widgets.lvwFileList != nullptr && state.widgets.lvwFileList->count() > 0;
-}
-
-// Writes a modified page back; false when it stays modified (the failure was reported).
-bool PageWrittenBack(ControlState& state)
-{
-    if (state.doc.m_PageModified)
-        SaveCurrentPage(state);
-    return !state.doc.m_PageModified;
+    return state.lvwFileList != nullptr && state.lvwFileList->count() > 0;
 }
 
 void AskAndExport(ControlState& state, bool searchable)
@@ -40,7 +31,7 @@ void AskAndExport(ControlState& state, bool searchable)
     if (!HasDocument(state))
         return;
     const QString target =
-        CurrentPrompter().chooseSaveFile(state.widgets.control, T::kSaveTitle, DefaultExportTarget(state), T::kPdfFilter);
+        CurrentPrompter().chooseSaveFile(state.control, T::kSaveTitle, DefaultExportTarget(state), T::kPdfFilter);
     if (target.isEmpty())
         return;
     ExportDocument(state, target, StoredExportOptions(searchable));
@@ -67,14 +58,14 @@ bool ExportDocument(ControlState& state, const QString& target, pdf::PdfOptions 
     if (options.title.isEmpty())
         options.title = ExportTitle(state);
     if (!options.created.isValid())
-        options.created = QFileInfo(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName)).birthTime();
+        options.created = QFileInfo(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName)).birthTime();
 
     SetStatusText(state, T::kExporting);
     PdfExportJob job(PlanExport(state), target, options);
     QObject::connect(&job, &PdfExportJob::progressed, &job, [&state](int done, int count) {
         SetStatusPanelText(state, 1, T::kExportingPage.arg(done).arg(count));
     });
-    frmExportProgress progress(job, state.widgets.control);
+    frmExportProgress progress(job, state.control);
     job.start();
     CurrentPrompter().runDialog(progress);
     // A prompter may end the form before the job has: that counts as a cancel.
@@ -84,8 +75,7 @@ bool ExportDocument(ControlState& state, const QString& target, pdf::PdfOptions 
     SetIdleStatusText(state);
 
     if (job.result() == PdfExportJob::Result::Failed) {
-        CurrentPrompter().showMessage(state.widgets.control, NumberedDescription(job.failure()), core_texts::kTitleError,
-                                      MessageIcon::Critical);
+        ReportError(state.control, NumberedDescription(job.failure()), MessageIcon::Critical);
     }
     return job.result() == PdfExportJob::Result::Written;
 }
@@ -102,7 +92,7 @@ void ExportSearchablePdfA(ControlState& state)
 
 void ShowExportOptions(ControlState& state)
 {
-    frmExportOptions dialog(state.widgets.control);
+    frmExportOptions dialog(state.control);
     CurrentPrompter().runDialog(dialog);
 }
 

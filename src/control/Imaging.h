@@ -135,7 +135,6 @@ private:
     // Lists the document at its remembered position, lays out the scan pane for the type found
     // and sets the toolbars' states.
     void OpenDocument();
-    void Inform(const QString& text);
 
     ControlState m_State;
     KeyPresses* m_KeyPresses = nullptr;

@@ -1,8 +1,10 @@
-// The library's exported entry points: creating a control from its ProgID, replacing the prompter.
+// The library's exported entry points: creating a control from its ProgID, choosing the language,
+// replacing the prompter.
 #include "ScanvoFactory.h"
 
 #include "control/Imaging.h"
 #include "core/Prompter.h"
+#include "core/UiLanguage.h"
 
 #include <QString>
 
@@ -15,6 +17,11 @@ extern "C" SCANVO_EXPORT QWidget* ScanvoCreateControl(const char* progId, QWidge
         && QString::fromUtf8(progId).compare(QLatin1String(scanvo::Imaging::kProgId), Qt::CaseInsensitive) == 0)
         return new scanvo::Imaging(parent);
     return nullptr;
+}
+
+extern "C" SCANVO_EXPORT bool ScanvoSetLanguage(const char* localeName)
+{
+    return scanvo::ChooseUiLanguage(localeName != nullptr ? QString::fromUtf8(localeName) : QString());
 }
 
 extern "C" SCANVO_EXPORT void ScanvoSetPrompter(scanvo::Prompter* prompter)

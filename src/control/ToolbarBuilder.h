@@ -25,6 +25,11 @@ public:
     void setCaptionsShown(bool shown);
     bool captionsShown() const { return m_captionsShown; }
 
+    // Makes every button fit into room, keeping the buttons' order: steps down from the style in
+    // use and full-size icons through smaller icons, captions beside the icons, then icons alone,
+    // and keeps the first arrangement that needs no overflow menu (the smallest when none fits).
+    void fitInto(QSize room);
+
 signals:
     // A button was clicked; drop-down buttons report their own key, menu-only buttons nothing.
     void buttonClicked(const QString& key);

@@ -28,7 +28,9 @@
 
 #include <QWidget>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace scanvo {
 
@@ -65,6 +67,38 @@ void ListingCommand(ControlState& state)
     if (Command(state))
         ArrangeLeftPane(state);
 }
+
+// Runs the variant of the split button key that the image defaults chose; nothing for a choice
+// out of range (a settings file edited by hand).
+void RunSplitButton(ControlState& state, const char* key);
+
+template <const char* Key>
+void SplitButton(ControlState& state)
+{
+    RunSplitButton(state, Key);
+}
+
+using ImagingSettings = SettingsRecord::ImagingSection;
+
+// Each split button's variants in the order of its setting's values (the image defaults dialog's
+// lists), which is not always the order of its menu.
+constexpr const char* kRotateVariants[] = {keys::miRotateRight, keys::miRotateLeft, keys::miRotate180,
+                                           keys::miRotateAngle};
+constexpr const char* kDeskewVariants[] = {keys::miDeskewAuto, keys::miDeskewByLine, keys::miDeskewX};
+constexpr const char* kCentreVariants[] = {keys::miCenterLR, keys::miCenterTB, keys::miCenterAll, keys::miMoveLT};
+constexpr const char* kTextVariants[] = {keys::miDilation, keys::miErosion, keys::miSmooth};
+constexpr const char* kResizeVariants[] = {keys::miImageSize, keys::miCanvasSize};
+constexpr const char* kAdjustVariants[] = {keys::miBright, keys::miSaturation, keys::miColorGradation,
+                                           keys::miBackgroundSubtraction};
+
+constexpr SplitButtonRow kSplitButtons[] = {
+    {keys::miRotate, &ImagingSettings::RotateIndex, kRotateVariants},
+    {keys::miDeskew, &ImagingSettings::DeskewIndex, kDeskewVariants},
+    {keys::miCenterImage, &ImagingSettings::AlignIndex, kCentreVariants},
+    {keys::miText, &ImagingSettings::TextIndex, kTextVariants},
+    {keys::miResize, &ImagingSettings::ResizeIndex, kResizeVariants},
+    {keys::miImageAdjust, &ImagingSettings::AdjustIndex, kAdjustVariants},
+};
 
 void ShowViewOptions(ControlState& state)
 {
@@ -137,12 +171,12 @@ constexpr DispatchRow kCommonCommands[] = {
 };
 
 constexpr DispatchRow kImagingCommands[] = {
-    {keys::miRotate, RotateButton},
+    {keys::miRotate, SplitButton<keys::miRotate>},
     {keys::miRotateLeft, RotateLeft},
     {keys::miRotateRight, RotateRight},
     {keys::miRotate180, Rotate180},
     {keys::miRotateAngle, RotateAngle},
-    {keys::miDeskew, DeskewButton},
+    {keys::miDeskew, SplitButton<keys::miDeskew>},
     {keys::miDeskewAuto, DeskewAutomatic},
     {keys::miDeskewByLine, ToggleDeskewLineMode},
     {keys::miDeskewX, DeskewManual},
@@ -150,7 +184,7 @@ constexpr DispatchRow kImagingCommands[] = {
     {keys::miTrim, ToggleClearOutside},
     {keys::miCrop, ToggleCrop},
     {keys::miTrim2, ClearOutsideTrimBox},
-    {keys::miCenterImage, CentreButton},
+    {keys::miCenterImage, SplitButton<keys::miCenterImage>},
     {keys::miCenterLR, CentreLeftRight},
     {keys::miCenterTB, CentreTopBottom},
     {keys::miCenterAll, CentreBoth},
@@ -160,14 +194,14 @@ constexpr DispatchRow kImagingCommands[] = {
     {keys::miRemoveLines, RemovePageLines},
     {keys::miRemoveHolePunchs, RemovePageHolePunches},
     {keys::miInvert, InvertPage},
-    {keys::miText, TextButton},
+    {keys::miText, SplitButton<keys::miText>},
     {keys::miDilation, DarkenText},
     {keys::miErosion, LightenText},
     {keys::miSmooth, SmoothPageText},
-    {keys::miResize, ResizeButton},
+    {keys::miResize, SplitButton<keys::miResize>},
     {keys::miImageSize, ResizeImage},
     {keys::miCanvasSize, ResizeCanvas},
-    {keys::miImageAdjust, AdjustButton},
+    {keys::miImageAdjust, SplitButton<keys::miImageAdjust>},
     {keys::miBright, AdjustBrightContrast},
     {keys::miSaturation, AdjustSaturation},
     {keys::miColorGradation, AdjustColorLevels},
@@ -194,7 +228,24 @@ const ToolbarDispatch kDispatch[] = {
     {toolbars::tbImaging, kImagingCommands},
 };
 
+void RunSplitButton(ControlState& state, const char* key)
+{
+    const auto* button = std::ranges::find_if(kSplitButtons, [key](const SplitButtonRow& row) {
+        return std::strcmp(row.key, key) == 0;
+    });
+    if (button == std::end(kSplitButtons))
+        return;
+    const qint16 choice = g_Settings.Imaging.*button->choice;
+    if (choice >= 0 && choice < qint16(button->variants.size()))
+        RunKey(kImagingCommands, state, QString::fromLatin1(button->variants[choice]));
+}
+
 }  // namespace
+
+std::span<const SplitButtonRow> SplitButtonRows()
+{
+    return kSplitButtons;
+}
 
 std::span<const DispatchRow> DispatchRowsFor(const ToolbarTable& table)
 {

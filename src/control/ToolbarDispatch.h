@@ -5,6 +5,7 @@
 // their keys through the command key list.
 
 #include "core/ControlState.h"
+#include "settings/Settings.h"
 
 #include <QString>
 
@@ -19,6 +20,16 @@ struct DispatchRow {
     const char* key;
     void (*run)(ControlState& state);
 };
+
+// A split button of tbImaging: a click on it runs one of its menu's entries, the one its setting
+// (an index into variants, kept by the image defaults dialog) chooses.
+struct SplitButtonRow {
+    const char* key;
+    qint16 SettingsRecord::ImagingSection::*choice;
+    std::span<const char* const> variants;
+};
+
+std::span<const SplitButtonRow> SplitButtonRows();
 
 // The dispatch rows of the toolbar a table describes (by its name); empty for another table.
 std::span<const DispatchRow> DispatchRowsFor(const ToolbarTable& table);

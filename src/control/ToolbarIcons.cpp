@@ -7,6 +7,8 @@
 #include <QPolygonF>
 #include <QtMath>
 
+#include <iterator>
+
 namespace scanvo {
 
 namespace {
@@ -571,13 +573,93 @@ private:
     ToolbarIcon m_glyph;
 };
 
+// Each glyph's name in the freedesktop icon naming, or a name the common desktop themes share; an
+// empty name keeps the painted glyph, for commands no theme draws. One row per glyph, in the
+// enumeration's order.
+struct ThemeIconRow {
+    ToolbarIcon glyph;
+    const char* name;
+};
+
+constexpr ThemeIconRow kThemeIcons[] = {
+    {ToolbarIcon::None, ""},
+    {ToolbarIcon::First, "go-first"},
+    {ToolbarIcon::Previous, "go-previous"},
+    {ToolbarIcon::Next, "go-next"},
+    {ToolbarIcon::Last, "go-last"},
+    {ToolbarIcon::ZoomIn, "zoom-in"},
+    {ToolbarIcon::ZoomOut, "zoom-out"},
+    {ToolbarIcon::Undo, "edit-undo"},
+    {ToolbarIcon::Redo, "edit-redo"},
+    {ToolbarIcon::Cut, "edit-cut"},
+    {ToolbarIcon::Copy, "edit-copy"},
+    {ToolbarIcon::Paste, "edit-paste"},
+    {ToolbarIcon::PickColor, "color-picker"},
+    {ToolbarIcon::Grid, "view-grid"},
+    {ToolbarIcon::TrimRegion, "select-rectangular"},
+    {ToolbarIcon::FitStyle, "zoom-fit-best"},
+    {ToolbarIcon::Rotate, "object-rotate-right"},
+    {ToolbarIcon::Deskew, ""},
+    {ToolbarIcon::ClearInside, ""},
+    {ToolbarIcon::ClearOutside, ""},
+    {ToolbarIcon::Crop, "transform-crop"},
+    {ToolbarIcon::ClearOutsideAuto, ""},
+    {ToolbarIcon::Align, ""},
+    {ToolbarIcon::RemoveBorders, ""},
+    {ToolbarIcon::Despeckle, ""},
+    {ToolbarIcon::RemoveLines, ""},
+    {ToolbarIcon::RemoveHolePunches, ""},
+    {ToolbarIcon::Invert, ""},
+    {ToolbarIcon::Text, "format-text-bold"},
+    {ToolbarIcon::Resize, "transform-scale"},
+    {ToolbarIcon::Adjust, ""},
+    {ToolbarIcon::PaintRect, "fill-color"},
+    {ToolbarIcon::Binarize, "color-mode-black-white"},
+    {ToolbarIcon::Delete, "edit-delete"},
+    {ToolbarIcon::MovePage, ""},
+    {ToolbarIcon::Unite, ""},
+    {ToolbarIcon::Divide, ""},
+    {ToolbarIcon::Comment, "insert-text"},
+    {ToolbarIcon::Scan, "scanner"},
+    {ToolbarIcon::Import, "document-import"},
+    {ToolbarIcon::Export, "document-export"},
+    {ToolbarIcon::Settings, "preferences-system"},
+    {ToolbarIcon::SelectAll, "edit-select-all"},
+    {ToolbarIcon::ReplaceFile, "document-replace"},
+    {ToolbarIcon::Rename, "edit-rename"},
+    {ToolbarIcon::BatchRename, ""},
+};
+
+constexpr bool RowsFollowTheGlyphs()
+{
+    for (size_t i = 0; i < std::size(kThemeIcons); ++i) {
+        if (static_cast<size_t>(kThemeIcons[i].glyph) != i)
+            return false;
+    }
+    return static_cast<size_t>(ToolbarIcon::BatchRename) + 1 == std::size(kThemeIcons);
+}
+static_assert(RowsFollowTheGlyphs(), "one theme icon row per glyph, in the enumeration's order");
+
 }  // namespace
 
-QIcon ToolbarIconFor(ToolbarIcon glyph)
+QString ToolbarIconThemeName(ToolbarIcon glyph)
+{
+    return QString::fromLatin1(kThemeIcons[static_cast<size_t>(glyph)].name);
+}
+
+QIcon PaintedToolbarIcon(ToolbarIcon glyph)
 {
     if (glyph == ToolbarIcon::None)
         return QIcon();
     return QIcon(new GlyphIconEngine(glyph));
+}
+
+QIcon ToolbarIconFor(ToolbarIcon glyph)
+{
+    const QString name = ToolbarIconThemeName(glyph);
+    if (name.isEmpty())
+        return PaintedToolbarIcon(glyph);
+    return QIcon::fromTheme(name, PaintedToolbarIcon(glyph));
 }
 
 }  // namespace scanvo

@@ -1,6 +1,7 @@
 #pragma once
-// The toolbar icons: one line-drawn glyph per command, painted in code at whatever size a toolbar
-// asks for, so every button has an icon without image files and the set looks alike.
+// The toolbar icons: the desktop's icon theme's icon where the theme has one for the command, else
+// our own line-drawn glyph, painted in code at whatever size a toolbar asks for, so every button has
+// an icon even where no theme is installed.
 
 #include <QIcon>
 
@@ -59,7 +60,13 @@ enum class ToolbarIcon {
     BatchRename,
 };
 
-// The icon for a glyph; a null icon for ToolbarIcon::None. Disabled buttons get a grey rendering.
+// The icon for a glyph: the current icon theme's icon of the glyph's freedesktop name when the
+// theme has it, else the painted glyph; a null icon for ToolbarIcon::None. Disabled buttons get a
+// grey rendering either way.
 QIcon ToolbarIconFor(ToolbarIcon glyph);
+// The freedesktop icon name looked up for a glyph; empty for glyphs no theme names.
+QString ToolbarIconThemeName(ToolbarIcon glyph);
+// The painted glyph alone, whatever the theme has.
+QIcon PaintedToolbarIcon(ToolbarIcon glyph);
 
 }  // namespace scanvo

@@ -5,6 +5,7 @@
 
 #include "control/ToolbarIcons.h"
 
+#include <QString>
 #include <Qt>
 
 #include <span>
@@ -22,14 +23,14 @@ enum class ButtonStyle {
 };
 
 struct MenuItemRow {
-    const char* text;  // UTF-8
+    const char* text;  // UTF-8, translated by TableText
     const char* key;
 };
 
 struct ToolbarRow {
     const char* key;
-    const char* caption;  // UTF-8; empty when the button shows only its icon
-    const char* tooltip;  // UTF-8; empty to let the caption serve as tooltip
+    const char* caption;  // UTF-8, translated by TableText; empty when the button shows only its icon
+    const char* tooltip;  // UTF-8, translated by TableText; empty to let the caption serve as tooltip
     ToolbarIcon icon;
     ButtonStyle style;
     std::span<const MenuItemRow> menu;
@@ -42,6 +43,9 @@ struct ToolbarTable {
 };
 
 namespace toolbars {
+
+// A caption, tooltip or menu item text of the tables in the control's language.
+QString TableText(const char* text);
 
 extern const ToolbarTable tbMain;         // scanning, import, export and settings
 extern const ToolbarTable tbFileNav;      // file navigation of mixed documents

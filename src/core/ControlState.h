@@ -4,6 +4,7 @@
 // that take it (or the one group they need) by reference. Each group keeps its own invariants:
 // counts that follow from a list are read from the list, never stored beside it.
 
+#include "core/DocumentType.h"
 #include "core/PageHistory.h"
 #include "platform/engine/Image.h"
 #include "platform/scanner/ScannerSource.h"
@@ -63,7 +64,7 @@ private:
 struct ControlProperties {
     quint32 m_BackColor = 0xFFC0C0;
     QString m_LocalPath;
-    qint16 m_DocType = 2;
+    qint16 m_DocType = DocTypeSinglePageTiff;
     QString m_DocName;
     QString m_DocNameRule;
     qint16 m_ImagingBarAlign = 3;
@@ -73,7 +74,8 @@ struct ControlProperties {
 
 // Where the user is in the open document.
 struct DocumentPosition {
-    qint16 m_RequestedDocType = 2;  // m_DocType as it was at first show; -1 makes every list build detect
+    // m_DocType as it was at first show; DocTypeDetect makes every list build detect.
+    qint16 m_RequestedDocType = DocTypeSinglePageTiff;
     FilePaths m_Files;
     int m_CurrentFile = 0;
     qint16 m_PageCount = 0;
@@ -101,20 +103,30 @@ struct ViewerState {
     QRect m_Selection;
 };
 
-// The pointer tools armed on the viewer (0 off, 1 on). The region tools (clear inside, clear
-// outside, crop, comment), the colour tools (picker, paint) and the deskew line exclude each
-// other by groups; the trim box and the grid stand apart.
-struct PointerToolState {
-    qint16 m_ClearToolOn = 0;
-    qint16 m_TrimToolOn = 0;
-    qint16 m_CropToolOn = 0;
-    qint16 m_CommentToolOn = 0;
-    qint16 m_PaintToolOn = 0;
-    qint16 m_PickColorOn = 0;
+// The pointer tool armed on the viewer; at most one is. With none armed a drag selects as
+// m_RegionShape says and a click does nothing more. The colour picker, the trim box and the grid
+// stand apart: the picker samples the colour a click lands on, beside the paint tool or under the
+// deskew line; arming any tool switches it off, and it disarms the region and comment tools.
+enum class PointerTool : qint8 { None, ClearInside, ClearOutside, Crop, Comment, Paint, DeskewLine };
+
+struct ControlState;
+
+class PointerToolState {
+public:
+    PointerTool ActiveTool() const { return m_Tool; }
+    // The tools' flags (0 off, 1 on) as the rest of the control names them, read from the one
+    // armed tool.
+    qint16 m_ClearToolOn() const { return Armed(PointerTool::ClearInside); }
+    qint16 m_TrimToolOn() const { return Armed(PointerTool::ClearOutside); }
+    qint16 m_CropToolOn() const { return Armed(PointerTool::Crop); }
+    qint16 m_CommentToolOn() const { return Armed(PointerTool::Comment); }
+    qint16 m_PickColorOn() const { return m_Picker ? 1 : 0; }
+    qint16 m_PaintToolOn() const { return Armed(PointerTool::Paint); }
+    qint16 m_DeskewLineMode() const { return Armed(PointerTool::DeskewLine); }
+
     // 1 while the comment entry box has the focus: the keys are the box's then.
     qint16 m_CommentEntry = 0;
-    // Deskew by a drawn line, and that line's ends in image pixels.
-    qint16 m_DeskewLineMode = 0;
+    // The ends of the last deskew line drawn, in image pixels.
     float m_LineX1 = 0, m_LineY1 = 0, m_LineX2 = 0, m_LineY2 = 0;
     // The remembered trim box in viewer pixels; all 0 until it is first placed. While the trim box
     // tool is on, m_TrimFrame is the frame drawn over the page (viewer pixels), which the user
@@ -123,6 +135,14 @@ struct PointerToolState {
     QRectF m_TrimFrame;
     // The colour the picker took and the paint tool paints with (0xRRGGBB); lblColor shows it.
     quint32 m_PaintColor = 0x000000;
+
+private:
+    // Arming is done in one place (viewer/ToolModes), which also disarms the tool armed before.
+    friend void ArmPointerTool(ControlState& state, PointerTool tool);
+    friend void SetPickColor(ControlState& state, bool on);
+    qint16 Armed(PointerTool tool) const { return m_Tool == tool ? 1 : 0; }
+    PointerTool m_Tool = PointerTool::None;
+    bool m_Picker = false;
 };
 
 // Cut, copy and paste: the region the last cut or copy took its pixels from, those pixels (the
@@ -134,9 +154,13 @@ struct ClipboardState {
     bool m_SelectionPasted = false;
 };
 
+// The modes a scan runs in.
+enum ScanModeCode : qint16 { ScanAppend = 1, ScanInsert = 2, ScanReplace = 3 };
+
 // Scanning and what an acquired page is saved with.
 struct ScanJobState {
-    // The mode a scan runs in (1 append, 2 insert, 3 replace), and the type the running scan writes.
+    // The mode a scan runs in (a ScanModeCode; 0 before the first), and the type the running scan
+    // writes.
     qint16 m_ScanMode = 0;
     qint16 m_ScanDocType = 0;
     // The multi-page file named in the scan dialog for this job; empty: named by the rule.

@@ -4,6 +4,7 @@
 #include "platform/engine/EngineError.h"
 #include "platform/engine/ops/PackedImage.h"
 
+#include <QCoreApplication>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QThreadPool>
@@ -109,7 +110,7 @@ void PageHistory::Record(engine::Image before)
 engine::Image PageHistory::NewestOf(const Levels& levels)
 {
     if (levels.empty())
-        throw engine::EngineError(engine::ErrInvalidArgument, QStringLiteral("没有可恢复的图像"));
+        throw engine::EngineError(engine::ErrInvalidArgument, QCoreApplication::translate("CoreTexts", "没有可恢复的图像"));
     return levels.back()->Page();
 }
 

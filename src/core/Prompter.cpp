@@ -1,6 +1,8 @@
 // The default prompter over Qt's standard dialogs, and the process-wide current one.
 #include "core/Prompter.h"
 
+#include "core/CoreTexts.h"
+
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -67,6 +69,16 @@ Prompter& CurrentPrompter()
 void SetPrompter(Prompter* prompter)
 {
     g_Prompter = prompter;
+}
+
+void Inform(QWidget* parent, const QString& text, MessageIcon icon, Prompter& prompter)
+{
+    prompter.showMessage(parent, text, core_texts::kTitleInformation, icon);
+}
+
+void ReportError(QWidget* parent, const QString& text, MessageIcon icon)
+{
+    CurrentPrompter().showMessage(parent, text, core_texts::kTitleError, icon);
 }
 
 QStringList ChosenFilePaths(const QStringList& answer)

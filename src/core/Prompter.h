@@ -11,6 +11,12 @@ Prompter& CurrentPrompter();
 // Replaces the process-wide prompter (nullptr restores Qt's dialogs). The caller keeps ownership.
 void SetPrompter(Prompter* prompter);
 
+// The control's messages: a notice under the information title, a failure under the error title;
+// the icon says how grave it is.
+void Inform(QWidget* parent, const QString& text, MessageIcon icon = MessageIcon::Information,
+            Prompter& prompter = CurrentPrompter());
+void ReportError(QWidget* parent, const QString& text, MessageIcon icon = MessageIcon::Warning);
+
 // The files a file-open dialog chose, as full paths: a host's dialog may answer with the directory
 // first and the names in it after it.
 QStringList ChosenFilePaths(const QStringList& answer);

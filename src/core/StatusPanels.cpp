@@ -2,6 +2,7 @@
 #include "core/StatusPanels.h"
 
 #include "core/CoreTexts.h"
+#include "platform/engine/ImageViewer.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -11,15 +12,19 @@ namespace scanvo {
 
 QLabel* StatusPanel(const ControlState& state, int n)
 {
-    if (state.widgets.sbTotalInfo == nullptr)
+    if (state.sbTotalInfo == nullptr)
         return nullptr;
-    return state.widgets.sbTotalInfo->findChild<QLabel*>(QStringLiteral("sbTotalInfoPanel%1").arg(n));
+    return state.sbTotalInfo->findChild<QLabel*>(QStringLiteral("sbTotalInfoPanel%1").arg(n));
 }
 
 void SetStatusPanelText(ControlState& state, int n, const QString& text)
 {
     if (QLabel* panel = StatusPanel(state, n))
         panel->setText(text);
+    // Panel 2 says which page is on view; the viewer carries the same words as its description,
+    // so a screen reader on the page hears them.
+    if (n == 2 && state.mtMain != nullptr)
+        state.mtMain->setAccessibleDescription(text);
 }
 
 void SetStatusText(ControlState& state, const QString& text)
@@ -32,7 +37,7 @@ void SetIdleStatusText(ControlState& state)
 {
     // An armed deskew line turns the next drag into a rotation; the user must not take it for a
     // selection, so the bar says so whenever it is not busy.
-    SetStatusPanelText(state, 1, state.tools.m_DeskewLineMode ? core_texts::kDeskewLineHint : core_texts::kIdleStatus);
+    SetStatusPanelText(state, 1, state.m_DeskewLineMode() ? core_texts::kDeskewLineHint : core_texts::kIdleStatus);
 }
 
 }  // namespace scanvo

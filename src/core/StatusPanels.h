@@ -12,6 +12,7 @@ namespace scanvo {
 
 // Panel n (1..5) of the bar, null when the bar or the panel does not exist.
 QLabel* StatusPanel(const ControlState& state, int n);
+// Panel 2's text is also the viewer's accessible description.
 void SetStatusPanelText(ControlState& state, int n, const QString& text);
 
 // Writes text into panel 1 and lets pending paint events run, so the text is on screen before a

@@ -26,16 +26,6 @@ constexpr Enable On = true;
 constexpr Enable Off = false;
 constexpr Enable Keep = std::nullopt;
 
-struct UndoRule {
-    int mode;
-    Enable undo, redo;
-};
-
-constexpr UndoRule kUndoRules[] = {
-    {1, Off, Off},
-    {2, On, Off},
-};
-
 struct ClipboardRule {
     int mode;
     Enable cut, copy, paste;
@@ -113,97 +103,93 @@ void UpdateNavigation(QToolBar* toolbar, QComboBox* box, int position, int count
 
 void SetNoDocumentState(ControlState& state)
 {
-    SetKeys(state.widgets.tbMain, {keys::miInsert, keys::miReplace, keys::miExport}, false);
+    SetKeys(state.tbMain, {keys::miInsert, keys::miReplace, keys::miExport}, false);
 
-    SetAllButtons(state.widgets.tbFileNav, false);
-    SetBox(state.widgets.cboCurrentFile, QStringLiteral("0"), false);
+    SetAllButtons(state.tbFileNav, false);
+    SetBox(state.cboCurrentFile, QStringLiteral("0"), false);
 
-    SetAllButtons(state.widgets.tbFileOperate, false);
-    if (QAction* select = FindToolbarAction(state.widgets.tbFileOperate, keys::miSelect))
+    SetAllButtons(state.tbFileOperate, false);
+    if (QAction* select = FindToolbarAction(state.tbFileOperate, keys::miSelect))
         select->setChecked(false);
-    state.doc.m_SelectMode = 0;
-    if (state.widgets.tbFileOperate)
-        state.widgets.tbFileOperate->update();
+    state.m_SelectMode = 0;
+    if (state.tbFileOperate)
+        state.tbFileOperate->update();
 
-    SetAllButtons(state.widgets.tbCommon, false);
-    SetBox(state.widgets.cboCurrentPage, QStringLiteral("0"), false);
-    if (state.widgets.cboZoomFactor)
-        state.widgets.cboZoomFactor->setEnabled(false);
+    SetAllButtons(state.tbCommon, false);
+    SetBox(state.cboCurrentPage, QStringLiteral("0"), false);
+    if (state.cboZoomFactor)
+        state.cboZoomFactor->setEnabled(false);
     // The grid guides work without a page.
-    SetKeys(state.widgets.tbCommon, {keys::miGrid, keys::miTwoLine, keys::miFiveLine}, true);
-    FillZoomBox(state.widgets.cboZoomFactor);
+    SetKeys(state.tbCommon, {keys::miGrid, keys::miTwoLine, keys::miFiveLine}, true);
+    FillZoomBox(state.cboZoomFactor);
 
-    SetAllButtons(state.widgets.tbImaging, false);
+    SetAllButtons(state.tbImaging, false);
 }
 
 void SetDocumentState(ControlState& state)
 {
-    SetKeys(state.widgets.tbMain, {keys::miInsert, keys::miReplace, keys::miExport}, true);
+    SetKeys(state.tbMain, {keys::miInsert, keys::miReplace, keys::miExport}, true);
 
-    if (state.widgets.lvwFileList && state.widgets.lvwFileList->count() >= 1)
-        SetAllButtons(state.widgets.tbFileOperate, true);
+    if (state.lvwFileList && state.lvwFileList->count() >= 1)
+        SetAllButtons(state.tbFileOperate, true);
 
-    SetAllButtons(state.widgets.tbCommon, true);
+    SetAllButtons(state.tbCommon, true);
     for (const char* key : kCommonPlaceholders)
-        SetKey(state.widgets.tbCommon, key, Off);
-    if (state.widgets.cboCurrentPage)
-        state.widgets.cboCurrentPage->setEnabled(true);
-    if (state.widgets.cboZoomFactor)
-        state.widgets.cboZoomFactor->setEnabled(true);
+        SetKey(state.tbCommon, key, Off);
+    if (state.cboCurrentPage)
+        state.cboCurrentPage->setEnabled(true);
+    if (state.cboZoomFactor)
+        state.cboZoomFactor->setEnabled(true);
     UpdatePageNavigation(state);
     UpdateZoomButtons(state);
-    SetUndoButtons(state, 1);
+    SetUndoButtons(state);
     SetClipboardButtons(state, 0);
 
-    SetAllButtons(state.widgets.tbImaging, true);
-    SetKey(state.widgets.tbImaging, keys::miTrim2, Off);
+    SetAllButtons(state.tbImaging, true);
+    SetKey(state.tbImaging, keys::miTrim2, Off);
     UpdatePageStructureButtons(state);
-    if (state.props.m_DocType == DocTypeSinglePageJpeg)
-        SetKey(state.widgets.tbImaging, keys::miConvert2BW, Off);
+    if (state.m_DocType == DocTypeSinglePageJpeg)
+        SetKey(state.tbImaging, keys::miConvert2BW, Off);
 }
 
 void UpdateFileNavigation(ControlState& state)
 {
-    UpdateNavigation(state.widgets.tbFileNav, state.widgets.cboCurrentFile, state.doc.m_CurrentFile, state.doc.FileCount());
+    UpdateNavigation(state.tbFileNav, state.cboCurrentFile, state.m_CurrentFile, state.FileCount());
 }
 
 void UpdatePageNavigation(ControlState& state)
 {
-    UpdateNavigation(state.widgets.tbCommon, state.widgets.cboCurrentPage, state.doc.m_CurrentPage, state.doc.m_PageCount);
+    UpdateNavigation(state.tbCommon, state.cboCurrentPage, state.m_CurrentPage, state.m_PageCount);
 }
 
 void UpdatePageStructureButtons(ControlState& state)
 {
     for (const char* key : kPageStructureKeys)
-        SetKey(state.widgets.tbImaging, key, state.doc.m_PageCount >= 2);
+        SetKey(state.tbImaging, key, state.m_PageCount >= 2);
 }
 
-void SetUndoButtons(ControlState& state, int mode)
+void SetUndoButtons(ControlState& state)
 {
-    for (const UndoRule& rule : kUndoRules) {
-        if (rule.mode == mode) {
-            SetKey(state.widgets.tbCommon, keys::miUndo, rule.undo);
-            SetKey(state.widgets.tbCommon, keys::miRedo, rule.redo);
-        }
-    }
+    SetKey(state.tbCommon, keys::miUndo, state.m_History.UndoCount() > 0);
+    SetKey(state.tbCommon, keys::miRedo, state.m_History.RedoCount() > 0);
 }
 
 void SetClipboardButtons(ControlState& state, int mode)
 {
     for (const ClipboardRule& rule : kClipboardRules) {
         if (rule.mode == mode) {
-            SetKey(state.widgets.tbCommon, keys::miCut, rule.cut);
-            SetKey(state.widgets.tbCommon, keys::miCopy, rule.copy);
-            SetKey(state.widgets.tbCommon, keys::miPaste, rule.paste);
+            SetKey(state.tbCommon, keys::miCut, rule.cut);
+            SetKey(state.tbCommon, keys::miCopy, rule.copy);
+            SetKey(state.tbCommon, keys::miPaste, rule.paste);
         }
     }
 }
 
 void UpdateZoomButtons(ControlState& state)
 {
-    const float painted = state.widgets.mtMain ? static_cast<float>(state.widgets.mtMain->displayPercent()) : 100.0f;
-    SetKey(state.widgets.tbCommon, keys::miZoomOut, painted > kMinZoomOutPercent);
-    SetKey(state.widgets.tbCommon, keys::miZoomIn, painted < kMaxZoomInPercent);
+    const float painted = state.mtMain ? static_cast<float>(state.mtMain->displayPercent()) : 100.0f;
+    SetKey(state.tbCommon, keys::miZoomOut, painted > kMinZoomOutPercent);
+    SetKey(state.tbCommon, keys::miZoomIn, painted < kMaxZoomInPercent);
 }
 
 }  // namespace scanvo

@@ -19,16 +19,16 @@ constexpr int kTreeWidth = 180;
 struct DemoNode {
     const char* key;
     const char* parent;  // null for the root
-    const char* text;
+    const char* text;    // translated where it is shown
     const char* tag;     // the document name; empty for group nodes
     bool expanded;
 };
 
 // The sample document tree, parents before their children.
 constexpr DemoNode kDemoNodes[] = {
-    {"root", nullptr, "档案文件", "", true},
-    {"test1", "root", "测试1", "", true},
-    {"test2", "root", "测试2", "", true},
+    {"root", nullptr, QT_TRANSLATE_NOOP("frmDemo", "档案文件"), "", true},
+    {"test1", "root", QT_TRANSLATE_NOOP("frmDemo", "测试1"), "", true},
+    {"test2", "root", QT_TRANSLATE_NOOP("frmDemo", "测试2"), "", true},
     {"t44", "test1", "44", "test1\\44", false},
     {"t55", "test1", "55", "test1\\55", false},
     {"t33", "test1", "33", "test1\\33", false},
@@ -40,16 +40,16 @@ constexpr DemoNode kDemoNodes[] = {
 
 struct DocTypeItem {
     const char* name;
-    const char* caption;
+    const char* caption;  // translated where it is shown
     int docType;
     bool checkedAtLoad;
 };
 
 constexpr DocTypeItem kDocTypeItems[] = {
-    {"mnuAll", "混合型", 0, false},
-    {"mnuMultiTif", "多页tif", 1, false},
-    {"mnuSingleTif", "单页tif", 2, false},
-    {"mnuSingleJpg", "单页jpg", 3, true},
+    {"mnuAll", QT_TRANSLATE_NOOP("frmDemo", "混合型"), 0, false},
+    {"mnuMultiTif", QT_TRANSLATE_NOOP("frmDemo", "多页tif"), 1, false},
+    {"mnuSingleTif", QT_TRANSLATE_NOOP("frmDemo", "单页tif"), 2, false},
+    {"mnuSingleJpg", QT_TRANSLATE_NOOP("frmDemo", "单页jpg"), 3, true},
 };
 
 constexpr int kDocTypeAtLoad = 3;
@@ -100,12 +100,12 @@ void frmDemo::Form_Load()
 
 void frmDemo::BuildDocTypeMenu()
 {
-    mnuDocType = menuBar()->addMenu(QStringLiteral("文档类型"));
+    mnuDocType = menuBar()->addMenu(tr("文档类型"));
     mnuDocType->setObjectName(QStringLiteral("mnuDocType"));
     m_DocTypeGroup = new QActionGroup(this);
     m_DocTypeGroup->setExclusive(true);
     for (const DocTypeItem& entry : kDocTypeItems) {
-        QAction* item = mnuDocType->addAction(QString::fromUtf8(entry.caption));
+        QAction* item = mnuDocType->addAction(tr(entry.caption));
         item->setObjectName(QString::fromLatin1(entry.name));
         item->setCheckable(true);
         item->setChecked(entry.checkedAtLoad);
@@ -121,7 +121,7 @@ void frmDemo::BuildTree()
     for (const DemoNode& entry : kDemoNodes) {
         QTreeWidgetItem* parentNode = entry.parent ? nodes.value(QString::fromLatin1(entry.parent)) : nullptr;
         auto* node = parentNode ? new QTreeWidgetItem(parentNode) : new QTreeWidgetItem(m_TreeView1);
-        node->setText(0, QString::fromUtf8(entry.text));
+        node->setText(0, tr(entry.text));
         node->setData(0, kKeyRole, QString::fromLatin1(entry.key));
         node->setData(0, kTagRole, QString::fromUtf8(entry.tag));
         nodes.insert(QString::fromLatin1(entry.key), node);

@@ -6,7 +6,10 @@
 //   --select             drags a selection over the middle of the page once it is shown
 //   --click <key>        clicks that button of the control's toolbars (miTrimRegion, ...) then
 //   --screenshot <file>  saves a picture of the window a moment after that, then quits
+//   --language <locale>  shows the demo and the control in that locale's language (en, zh_CN)
 #include "frmDemo.h"
+
+#include "ScanvoFactory.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>
@@ -17,6 +20,7 @@
 #include <QPixmap>
 #include <QTimer>
 #include <QToolBar>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -64,6 +68,18 @@ QTreeWidgetItem* FindNode(QTreeWidget* tree, const QString& key)
     return nullptr;
 }
 
+// The demo's own texts in the language the control takes for the same locale: Chinese, also for
+// C/POSIX, else English.
+void InstallDemoTranslation(QApplication& app, const QLocale& locale)
+{
+    if (locale.language() == QLocale::Chinese || locale.language() == QLocale::C)
+        return;
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::English), QStringLiteral("pagedemo"), QStringLiteral("_"),
+                         QStringLiteral(":/pagedemo/i18n")))
+        QApplication::installTranslator(translator);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -76,8 +92,14 @@ int main(int argc, char** argv)
     const QCommandLineOption selectOption("select", "Drags a selection over the middle of the page.");
     const QCommandLineOption clickOption("click", "Clicks a button of the control's toolbars.", "key");
     const QCommandLineOption screenshotOption("screenshot", "Saves a picture of the window and quits.", "file");
-    parser.addOptions({docTypeOption, openOption, selectOption, clickOption, screenshotOption});
+    const QCommandLineOption languageOption("language", "Shows the demo in a locale's language.", "locale");
+    parser.addOptions({docTypeOption, openOption, selectOption, clickOption, screenshotOption, languageOption});
     parser.process(app);
+    if (parser.isSet(languageOption) && !ScanvoSetLanguage(parser.value(languageOption).toUtf8().constData())) {
+        std::fprintf(stderr, "Pagedemo: no locale %s\n", qPrintable(parser.value(languageOption)));
+        return 2;
+    }
+    InstallDemoTranslation(app, parser.isSet(languageOption) ? QLocale(parser.value(languageOption)) : QLocale::system());
 
     frmDemo form;
     form.show();

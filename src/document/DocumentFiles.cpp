@@ -43,14 +43,14 @@ int ReadablePages(const QString& path)
 
 }  // namespace
 
-qint16 DetectDocType(const QString& pattern)
+DocTypeCode DetectDocType(const QString& pattern)
 {
     const QString directory = WithTrailingSeparator(PathDirPart(pattern));
     // Which kinds of file are present does not depend on their order.
     return DetectDocTypeOf(directory, ListMatchingNames(directory + PathFilePart(pattern), ListingOrder::Unsorted));
 }
 
-qint16 DetectDocTypeOf(const QString& directoryPath, const QStringList& names)
+DocTypeCode DetectDocTypeOf(const QString& directoryPath, const QStringList& names)
 {
     const QString directory = WithTrailingSeparator(directoryPath);
     if (names.isEmpty())

@@ -14,9 +14,9 @@ namespace scanvo {
 // The type the files matching pattern suggest: -1 none, 1 a single multi-page TIFF, 0 TIFF and
 // JPEG mixed (or neither), 2 only TIFF, 3 only JPEG. Never throws; an unreadable TIFF counts as
 // one page.
-qint16 DetectDocType(const QString& pattern);
+DocTypeCode DetectDocType(const QString& pattern);
 // The same for the names of files already read from directory (in any order).
-qint16 DetectDocTypeOf(const QString& directory, const QStringList& names);
+DocTypeCode DetectDocTypeOf(const QString& directory, const QStringList& names);
 
 // Fills m_Files with the full paths of the files matching pattern that m_DocType lists, in
 // numbering order.

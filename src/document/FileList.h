@@ -19,8 +19,8 @@ void CloseEmptiedDocument(ControlState& state);
 // Lists the document's files by type (detecting it when asked), fills the list pane and shows the
 // file or page at position (0 or beyond the end: the last one). A failure is reported to the
 // user and ends the build. A page still modified is not written back: its file may have changed.
-// True when a page is on view; the control then lays out the scan pane for m_DocType and puts the
-// toolbars into their document state.
+// True when a page is on view; the toolbars are then in their document state (and the control
+// lays out the scan pane for m_DocType).
 bool BuildFileList(ControlState& state, qint16 position);
 
 // The enumeration pattern of the document for m_DocType: its one TIFF for type 1, "*.tif" for 2,

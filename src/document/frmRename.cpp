@@ -1,7 +1,6 @@
 // The rename dialog.
 #include "document/frmRename.h"
 
-#include "core/CoreTexts.h"
 #include "core/Prompter.h"
 #include "document/FileOperationTexts.h"
 
@@ -73,7 +72,7 @@ void frmRename::cmdOK_Click()
     const QString name = typed.trimmed();
     // Blanks around the name are dropped when it is used, so the name in use is the trimmed one.
     if (NameInUse(FilePath + typed + u'.' + FileExt) || NameInUse(FilePath + name + u'.' + FileExt)) {
-        CurrentPrompter().showMessage(this, T::kNameExists, core_texts::kTitleInformation, MessageIcon::Information);
+        Inform(this, T::kNameExists);
         return;
     }
     FileName = name;

@@ -26,14 +26,14 @@ void ReportSaveError(ControlState& state, int number, const QString& description
     AppendSaveErrorLog(number, description);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const QString text = T::kSaveErrorBefore + QString::number(number) + u',' + description + T::kSaveErrorAfter;
-    CurrentPrompter().showMessage(state.widgets.control, text, core_texts::kTitleInformation, MessageIcon::Information);
+    Inform(state.control, text);
 }
 
 // A multi-page file whose later pages cannot be read is written over only when the user agrees
 // to lose them; the engine refuses such a save until told so.
 bool UserDropsUnreadablePages(ControlState& state, const QString& description)
 {
-    return CurrentPrompter().askYesNo(state.widgets.control, description + T::kDropUnreadablePagesQuestion,
+    return CurrentPrompter().askYesNo(state.control, description + T::kDropUnreadablePagesQuestion,
                                       core_texts::kTitleInformation);
 }
 
@@ -63,18 +63,18 @@ engine::SaveOptions WriteBackOptions(const ControlState& state, int loadFormat, 
     options.format = loadFormat;
     options.bits = bits;
     options.quality = QualityFactorFor(loadFormat);
-    if (IsSinglePageDocument(state.props.m_DocType) || state.doc.m_PageCount == 1) {
+    if (IsSinglePageDocument(state.m_DocType) || state.m_PageCount == 1) {
         options.mode = engine::SaveNew;
     } else {
         options.mode = engine::SaveReplace;
-        options.page = state.doc.m_ShownPage;
+        options.page = state.m_ShownPage;
     }
     return options;
 }
 
 void SaveCurrentPage(ControlState& state)
 {
-    engine::ImageViewer* viewer = state.widgets.mtMain;
+    engine::ImageViewer* viewer = state.mtMain;
     if (viewer == nullptr || !viewer->hasImage())
         return;
     try {
@@ -86,7 +86,14 @@ void SaveCurrentPage(ControlState& state)
         ReportSaveError(state, failure.number, failure.description);
         return;
     }
-    state.doc.m_PageModified = false;
+    state.m_PageModified = false;
+}
+
+bool PageWrittenBack(ControlState& state)
+{
+    if (state.m_PageModified)
+        SaveCurrentPage(state);
+    return !state.m_PageModified;
 }
 
 }  // namespace scanvo

@@ -16,4 +16,8 @@ engine::SaveOptions WriteBackOptions(const ControlState& state, int loadFormat, 
 // page stays modified so the next page change tries again.
 void SaveCurrentPage(ControlState& state);
 
+// The step before anything moves away from the page on view: a modified page is written back.
+// False when it stays modified; the failure has been logged and reported, and the caller stops.
+bool PageWrittenBack(ControlState& state);
+
 }  // namespace scanvo

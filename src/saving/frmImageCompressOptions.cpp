@@ -1,13 +1,13 @@
 // Compression options dialog.
 #include "saving/frmImageCompressOptions.h"
 
-#include "core/CoreTexts.h"
 #include "core/FormWidgets.h"
 #include "core/IniNumber.h"
 #include "core/Prompter.h"
 #include "saving/SavingTexts.h"
 #include "settings/Settings.h"
 
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -96,7 +96,7 @@ QButtonGroup* frmImageCompressOptions::BuildOptions(QGroupBox* frame, const QStr
     group->setObjectName(name);
     auto* layout = new QVBoxLayout(frame);
     for (int i = 0; i < count; ++i) {
-        auto* option = new QRadioButton(QString::fromUtf8(captions[i]), frame);
+        auto* option = new QRadioButton(QCoreApplication::translate("SavingTexts", captions[i]), frame);
         option->setObjectName(name + QString::number(i));
         group->addButton(option, i);
         layout->addWidget(option);
@@ -157,7 +157,7 @@ void frmImageCompressOptions::OnQualityEdited(const QString& text)
 {
     const double value = LeadingNumber(text);
     if (value < kMinQuality || value > kMaxQuality)
-        m_Prompter.showMessage(this, T::kQualityRange, core_texts::kTitleInformation, MessageIcon::Information);
+        Inform(this, T::kQualityRange, MessageIcon::Information, m_Prompter);
 }
 
 void frmImageCompressOptions::cmdOK_Click()

@@ -14,9 +14,9 @@ const QString kLanguagesKey = QStringLiteral("Languages");
 const QString kPdfAKey = QStringLiteral("PdfA");
 
 constexpr ExportLanguageChoice kLanguageChoices[] = {
-    {"chi_sim+eng", "optChineseEnglish", "简体中文和英文"},
-    {"chi_sim", "optChinese", "简体中文"},
-    {"eng", "optEnglish", "英文"},
+    {"chi_sim+eng", "optChineseEnglish", QT_TRANSLATE_NOOP("ExportSettings", "简体中文和英文")},
+    {"chi_sim", "optChinese", QT_TRANSLATE_NOOP("ExportSettings", "简体中文")},
+    {"eng", "optEnglish", QT_TRANSLATE_NOOP("ExportSettings", "英文")},
 };
 
 bool IsLanguageChoice(const QString& languages)

@@ -21,7 +21,7 @@ struct ExportSettings {
 struct ExportLanguageChoice {
     const char* languages;
     const char* name;  // objectName of its option button
-    const char* text;  // UTF-8
+    const char* text;  // UTF-8 source, in context "ExportSettings"
 };
 std::span<const ExportLanguageChoice> ExportLanguageChoices();
 

@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include "core/CoreTexts.h"
 #include "core/Prompter.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsTable.h"
@@ -40,8 +39,7 @@ public:
     {
         if (m_Lines.isEmpty())
             return;
-        CurrentPrompter().showMessage(nullptr, settings_texts::kOutOfRange.arg(m_Lines.join(QLatin1Char('\n'))),
-                                      core_texts::kTitleInformation, MessageIcon::Warning);
+        Inform(nullptr, settings_texts::kOutOfRange.arg(m_Lines.join(QLatin1Char('\n'))), MessageIcon::Warning);
     }
 
 private:

@@ -4,6 +4,7 @@
 #include "settings/ExportSettings.h"
 #include "settings/SettingsTexts.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QRadioButton>
@@ -20,7 +21,7 @@ frmExportOptions::frmExportOptions(QWidget* parent)
     framLanguage->setObjectName(QStringLiteral("framLanguage"));
     auto* languages = new QVBoxLayout(framLanguage);
     for (const ExportLanguageChoice& choice : ExportLanguageChoices()) {
-        auto* option = new QRadioButton(QString::fromUtf8(choice.text), framLanguage);
+        auto* option = new QRadioButton(QCoreApplication::translate("ExportSettings", choice.text), framLanguage);
         option->setObjectName(QString::fromLatin1(choice.name));
         languages->addWidget(option);
         m_LanguageOptions.append(option);

@@ -9,7 +9,6 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "core/CoreTexts.h"
 #include "core/FormWidgets.h"
 #include "core/Prompter.h"
 #include "settings/BrowseForFolder.h"
@@ -77,8 +76,7 @@ void frmImageDir::cmdOK_Click()
     SaveDir = SlashSeparatedPath(txtDirectory->text());
     DirectoryError error;
     if (!MakeDirectoryLevels(SaveDir, &error)) {
-        m_Prompter.showMessage(this, T::kCreateDirFailed.arg(error.number).arg(error.text), core_texts::kTitleInformation,
-                               MessageIcon::Warning);
+        Inform(this, T::kCreateDirFailed.arg(error.number).arg(error.text), MessageIcon::Warning, m_Prompter);
         return;
     }
     StoreSetting(g_Settings.Scan.SaveDir, SaveDir);

@@ -8,6 +8,7 @@
 #include "viewer/Selection.h"
 
 #include <QAction>
+#include <QKeySequence>
 
 namespace scanvo {
 
@@ -76,7 +77,27 @@ bool Enabled(QToolBar* toolbar, const char* key)
     return action && action->isEnabled();
 }
 
+// Enter is the keypad's Return.
+bool OnMainBlock(const KeyRow& row)
+{
+    return row.pad != Pad::Keypad && row.key != Qt::Key_Enter;
+}
+
 }  // namespace
+
+QStringList KeyNamesFor(const ControlState& state, const QToolBar* toolbar, const QString& key)
+{
+    QStringList names;
+    if (toolbar == nullptr)
+        return names;
+    for (const KeyRow& row : kKeys) {
+        if (row.toolbar == nullptr || state.*row.toolbar != toolbar || !OnMainBlock(row))
+            continue;
+        if (key == QLatin1String(row.guard) || key == QLatin1String(row.clicks))
+            names.append(QKeySequence(row.key).toString(QKeySequence::NativeText));
+    }
+    return names;
+}
 
 bool OnControlKeyUp(ControlState& state, int key, Qt::KeyboardModifiers modifiers)
 {

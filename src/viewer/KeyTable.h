@@ -6,12 +6,20 @@
 
 #include "core/ControlState.h"
 
+#include <QStringList>
 #include <Qt>
+
+class QToolBar;
 
 namespace scanvo {
 
 // A key released on the control. True when the key belonged to the table (it then goes no
 // further), whether or not its guard let it act.
 bool OnControlKeyUp(ControlState& state, int key, Qt::KeyboardModifiers modifiers);
+
+// Names of the keys that act on the button or menu item key of toolbar, in table order: for a
+// button every key it guards, for a menu item every key that chooses it. Keypad keys are left out:
+// each one repeats a key of the main block.
+QStringList KeyNamesFor(const ControlState& state, const QToolBar* toolbar, const QString& key);
 
 }  // namespace scanvo

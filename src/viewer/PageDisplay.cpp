@@ -3,7 +3,6 @@
 
 #include "core/CaughtFailure.h"
 #include "core/CommandKeys.h"
-#include "core/CoreTexts.h"
 #include "core/DocumentType.h"
 #include "core/FileListView.h"
 #include "core/Prompter.h"
@@ -43,10 +42,10 @@ struct PageSource {
 
 PageSource SourceOfPage(const ControlState& state, qint16 n)
 {
-    if (state.props.m_DocType == DocTypeSinglePageTiff || state.props.m_DocType == DocTypeSinglePageJpeg) {
-        if (n < 1 || n > state.doc.m_Files.count())
-            throw engine::EngineError(engine::ErrPageRange, T::kPageOutsideDocument.arg(n).arg(state.doc.m_Files.count()));
-        g_CurrentFilePath = state.doc.m_Files.at(n);
+    if (state.m_DocType == DocTypeSinglePageTiff || state.m_DocType == DocTypeSinglePageJpeg) {
+        if (n < 1 || n > state.m_Files.count())
+            throw engine::EngineError(engine::ErrPageRange, T::kPageOutsideDocument.arg(n).arg(state.m_Files.count()));
+        g_CurrentFilePath = state.m_Files.at(n);
         return {g_CurrentFilePath, 1};
     }
     return {g_CurrentFilePath, n};
@@ -54,7 +53,7 @@ PageSource SourceOfPage(const ControlState& state, qint16 n)
 
 void LoadIntoViewer(ControlState& state, const PageSource& source, const PageLoader& load)
 {
-    engine::ImageViewer* viewer = state.widgets.mtMain;
+    engine::ImageViewer* viewer = state.mtMain;
     engine::ScaledPage page = load(source.path, source.page, viewer ? viewer->displayScale() : engine::DisplayScale());
     if (viewer == nullptr)
         return;
@@ -69,15 +68,15 @@ void LoadIntoViewer(ControlState& state, const PageSource& source, const PageLoa
 // on, the second on the page not coming from a JPEG file.
 void SetPageButtons(ControlState& state)
 {
-    EnableToolbarKey(state.widgets.tbImaging, keys::miTrim2, state.view.m_TrimRegionOn == 1);
-    EnableToolbarKey(state.widgets.tbImaging, keys::miConvert2BW, !IsJpegName(g_CurrentFilePath));
-    if (state.widgets.tbImaging)
-        state.widgets.tbImaging->update();
+    EnableToolbarKey(state.tbImaging, keys::miTrim2, state.m_TrimRegionOn == 1);
+    EnableToolbarKey(state.tbImaging, keys::miConvert2BW, !IsJpegName(g_CurrentFilePath));
+    if (state.tbImaging)
+        state.tbImaging->update();
 }
 
 void SelectListEntry(ControlState& state, int n)
 {
-    FileListView* list = state.widgets.lvwFileList;
+    FileListView* list = state.lvwFileList;
     if (list == nullptr || list->count() == 0)
         return;
     list->selectOnly(n - 1);
@@ -90,7 +89,7 @@ void RefreshPageDependents(ControlState& state, bool pageShown)
     UpdatePageNavigation(state);
     if (pageShown)
         UpdatePageStructureButtons(state);
-    SetUndoButtons(state, 1);
+    SetUndoButtons(state);
 }
 
 }  // namespace
@@ -102,12 +101,12 @@ void ShowPage(ControlState& state, qint16 n)
 
 void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
 {
-    if (state.doc.m_PageModified)
-        SaveCurrentPage(state);
+    // The caller has chosen page n already; a page that cannot be written back is given up.
+    PageWrittenBack(state);
     // The selection and the history belong to the page.
     state.m_History.Clear();
-    state.view.m_Selection = QRect();
-    state.doc.m_ShownPage = n;
+    state.m_Selection = QRect();
+    state.m_ShownPage = n;
 
     try {
         LoadIntoViewer(state, SourceOfPage(state, n), load);
@@ -115,25 +114,25 @@ void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
         const Failure failure = CaughtFailure(engine::ErrOperation);
         // The old page would otherwise stay on view under the new page's file and number, and an
         // edit of it would be saved over that file.
-        if (engine::ImageViewer* viewer = state.widgets.mtMain)
+        if (engine::ImageViewer* viewer = state.mtMain)
             viewer->clearImage();
-        state.doc.m_PageModified = false;
-        CurrentPrompter().showMessage(state.widgets.control, PageErrorText(failure), core_texts::kTitleError, MessageIcon::Warning);
+        state.m_PageModified = false;
+        ReportError(state.control, PageErrorText(failure));
         RefreshPageDependents(state, false);
         return;
     }
 
     // The viewer now holds the page as stored. A write-back that failed before the load must not
     // leave the flag set: the next change would write this unedited page over its own file.
-    state.doc.m_PageModified = false;
-    if (state.view.m_TrimRegionOn == 1)
+    state.m_PageModified = false;
+    if (state.m_TrimRegionOn == 1)
         DrawTrimRegion(state);
     SetPageButtons(state);
     TakeZoomFromViewer(state);
     UpdateStatusBar(state);
-    if (state.props.m_DocType != DocTypeAllImages) {
+    if (state.m_DocType != DocTypeAllImages) {
         SelectPageInList(state);
-        WriteImagePos(state.props.m_DocName, n);
+        WriteImagePos(state.m_DocName, n);
     }
     RefreshPageDependents(state, true);
 }
@@ -141,15 +140,15 @@ void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
 void UpdatePagePosition(ControlState& state)
 {
     SetStatusPanelText(state, 2,
-                       T::kPagePositionBefore + QString::number(state.doc.m_CurrentPage) + T::kPagePositionMiddle +
-                           QString::number(state.doc.m_PageCount) + T::kPagePositionAfter);
+                       T::kPagePositionBefore + QString::number(state.m_CurrentPage) + T::kPagePositionMiddle +
+                           QString::number(state.m_PageCount) + T::kPagePositionAfter);
 }
 
 void UpdateStatusBar(ControlState& state)
 {
     SetIdleStatusText(state);
     UpdatePagePosition(state);
-    const engine::ImageViewer* viewer = state.widgets.mtMain;
+    const engine::ImageViewer* viewer = state.mtMain;
     if (viewer == nullptr || !viewer->hasImage()) {
         SetStatusPanelText(state, 3, QString());
         return;
@@ -164,12 +163,12 @@ void UpdateStatusBar(ControlState& state)
 
 void SelectPageInList(ControlState& state)
 {
-    SelectListEntry(state, state.doc.m_CurrentPage);
+    SelectListEntry(state, state.m_CurrentPage);
 }
 
 void SelectFileInList(ControlState& state)
 {
-    SelectListEntry(state, state.doc.m_CurrentFile);
+    SelectListEntry(state, state.m_CurrentFile);
 }
 
 }  // namespace scanvo

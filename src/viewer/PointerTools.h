@@ -14,9 +14,9 @@
 #include <QPointF>
 #include <QRect>
 
+#include <array>
 #include <functional>
 #include <memory>
-#include <vector>
 
 class QPainter;
 
@@ -81,7 +81,8 @@ private:
 
     ControlState& m_State;
     PointerGestures m_Gestures;
-    std::vector<std::unique_ptr<PointerHandler>> m_Handlers;  // asked in order
+    // One handler per kind of gesture; which of them hear a press follows from the armed tool.
+    std::array<std::unique_ptr<PointerHandler>, 4> m_Handlers;
     PointerHandler* m_Active = nullptr;
 };
 

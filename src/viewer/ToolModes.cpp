@@ -7,6 +7,7 @@
 #include "core/ToolbarStates.h"
 #include "platform/engine/ImageViewer.h"
 #include "viewer/Selection.h"
+#include "viewer/ViewerSetup.h"
 
 #include <QAction>
 #include <QBitmap>
@@ -17,7 +18,10 @@
 #include <QPushButton>
 #include <QToolBar>
 
+#include <algorithm>
 #include <initializer_list>
+#include <iterator>
+#include <utility>
 
 namespace scanvo {
 
@@ -56,122 +60,139 @@ QCursor PickerCursor()
 // The cursor over the viewer shows the tool the next click or drag goes to.
 void ShowViewerCursor(ControlState& state)
 {
-    if (!state.widgets.mtMain)
+    if (!state.mtMain)
         return;
-    QWidget* viewport = state.widgets.mtMain->viewport();
-    if (state.tools.m_PickColorOn)
+    QWidget* viewport = state.mtMain->viewport();
+    if (state.m_PickColorOn())
         viewport->setCursor(PickerCursor());
-    else if (state.tools.m_DeskewLineMode)
+    else if (state.m_DeskewLineMode())
         viewport->setCursor(Qt::CrossCursor);
     else
         viewport->unsetCursor();
 }
 
-void SetPickerOff(ControlState& state)
+// Each tool's button (on tbImaging).
+struct ToolButton {
+    PointerTool tool;
+    const char* key;
+};
+
+constexpr ToolButton kToolButtons[] = {
+    {PointerTool::ClearInside, keys::miClear},
+    {PointerTool::ClearOutside, keys::miTrim},
+    {PointerTool::Crop, keys::miCrop},
+    {PointerTool::Comment, keys::miInsertComment},
+    {PointerTool::Paint, keys::miPaintRect},
+    {PointerTool::DeskewLine, keys::miDeskewByLine},
+};
+
+// Every tool's button shows whether its tool is the armed one.
+void ShowToolButtons(ControlState& state)
 {
-    state.tools.m_PickColorOn = 0;
-    Press(state.widgets.tbCommon, keys::miGetPixel, false);
-    ShowViewerCursor(state);
-    if (state.widgets.lblColor)
-        state.widgets.lblColor->hide();
+    for (const ToolButton& button : kToolButtons) {
+        QAction* action = FindToolbarAction(state.tbImaging, QString::fromLatin1(button.key));
+        const bool armed = button.tool == state.ActiveTool();
+        // The deskew line's menu entry shows a check mark once it has been armed.
+        if (action && action->isChecked() != armed) {
+            action->setCheckable(true);
+            action->setChecked(armed);
+        }
+    }
+}
+
+void HideCommentBox(ControlState& state)
+{
+    state.m_CommentEntry = 0;
+    // A comment box left open would still write its comment on Enter.
+    if (state.txtPageNumber)
+        state.txtPageNumber->hide();
+    if (state.cmdFont)
+        state.cmdFont->hide();
 }
 
 void ShowGridLines(ControlState& state, std::initializer_list<int> shown)
 {
-    for (QFrame* line : state.widgets.linGrid) {
+    for (QFrame* line : state.linGrid) {
         if (line)
             line->hide();
     }
     for (int index : shown) {
-        if (QFrame* line = state.widgets.linGrid[index])
+        if (QFrame* line = state.linGrid[index])
             line->show();
     }
-    Press(state.widgets.tbCommon, keys::miGrid, shown.size() > 0);
-    Repaint(state.widgets.tbCommon);
+    Press(state.tbCommon, keys::miGrid, shown.size() > 0);
+    Repaint(state.tbCommon);
 }
 
 }  // namespace
 
-void ClearRegionTools(ControlState& state)
+void ArmPointerTool(ControlState& state, PointerTool tool)
 {
-    for (const char* key : {keys::miClear, keys::miCrop, keys::miTrim, keys::miInsertComment})
-        Press(state.widgets.tbImaging, key, false);
-    state.tools.m_ClearToolOn = 0;
-    state.tools.m_CropToolOn = 0;
-    state.tools.m_TrimToolOn = 0;
-    state.tools.m_CommentToolOn = 0;
-    state.tools.m_CommentEntry = 0;
-    // A comment box left open would still write its comment on Enter.
-    if (state.widgets.txtPageNumber)
-        state.widgets.txtPageNumber->hide();
-    if (state.widgets.cmdFont)
-        state.widgets.cmdFont->hide();
-}
-
-void SetDeskewLineMode(ControlState& state, bool on)
-{
-    state.tools.m_DeskewLineMode = on ? 1 : 0;
-    if (QAction* entry = FindToolbarAction(state.widgets.tbImaging, QString::fromLatin1(keys::miDeskewByLine))) {
-        entry->setCheckable(true);
-        entry->setChecked(on);
-    }
+    const PointerTool previous = std::exchange(state.m_Tool, tool);
+    HideCommentBox(state);
+    ShowToolButtons(state);
+    if (tool != PointerTool::None)
+        SetPickColor(state, false);
     ShowViewerCursor(state);
-    SetIdleStatusText(state);
+    if ((previous == PointerTool::DeskewLine) != (tool == PointerTool::DeskewLine))
+        SetIdleStatusText(state);
+    if (tool == PointerTool::DeskewLine)
+        SetPlainPointer(state);
+    else if (previous == PointerTool::DeskewLine)
+        SetRegionShape(state, 1);
+    Repaint(state.tbImaging);
 }
 
-void ClearColorTools(ControlState& state)
+void TogglePointerTool(ControlState& state, PointerTool tool)
 {
-    SetPickerOff(state);
-    Press(state.widgets.tbImaging, keys::miPaintRect, false);
-    state.tools.m_PaintToolOn = 0;
-    Repaint(state.widgets.tbCommon);
-    Repaint(state.widgets.tbImaging);
+    ArmPointerTool(state, state.ActiveTool() == tool ? PointerTool::None : tool);
+}
+
+const char* PointerToolKey(PointerTool tool)
+{
+    const auto* button = std::ranges::find(kToolButtons, tool, &ToolButton::tool);
+    return button != std::end(kToolButtons) ? button->key : nullptr;
+}
+
+void SetPickColor(ControlState& state, bool on)
+{
+    const PointerTool tool = state.ActiveTool();
+    if (on && tool != PointerTool::Paint && tool != PointerTool::DeskewLine)
+        ArmPointerTool(state, PointerTool::None);
+    state.m_Picker = on;
+    Press(state.tbCommon, keys::miGetPixel, on);
+    ShowViewerCursor(state);
+    if (on)
+        ShowPaintColor(state);
+    if (state.lblColor)
+        state.lblColor->setVisible(on);
+    Repaint(state.tbCommon);
 }
 
 void SetPlainPointer(ControlState& state)
 {
     SetClipboardButtons(state, 2);
-    state.view.m_RegionShape = 0;
+    state.m_RegionShape = 0;
     RemoveSelection(state);
 }
 
 void TogglePickColor(ControlState& state)
 {
-    if (state.tools.m_PickColorOn) {
-        SetPickerOff(state);
-    } else {
-        state.tools.m_PickColorOn = 1;
-        Press(state.widgets.tbCommon, keys::miGetPixel, true);
-        ShowViewerCursor(state);
-        ShowPaintColor(state);
-        if (state.widgets.lblColor)
-            state.widgets.lblColor->show();
-        ClearRegionTools(state);
-    }
-    Repaint(state.widgets.tbCommon);
+    SetPickColor(state, !state.m_PickColorOn());
 }
 
 void TogglePaintTool(ControlState& state)
 {
-    if (state.tools.m_PaintToolOn) {
-        state.tools.m_PaintToolOn = 0;
-        Press(state.widgets.tbImaging, keys::miPaintRect, false);
-    } else {
-        state.tools.m_PaintToolOn = 1;
-        Press(state.widgets.tbImaging, keys::miPaintRect, true);
-        SetPickerOff(state);
-        ClearRegionTools(state);
-    }
-    Repaint(state.widgets.tbImaging);
+    TogglePointerTool(state, PointerTool::Paint);
 }
 
 void ShowPaintColor(ControlState& state)
 {
-    if (state.widgets.lblColor == nullptr)
+    if (state.lblColor == nullptr)
         return;
-    QPalette palette = state.widgets.lblColor->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(state.tools.m_PaintColor | 0xFF000000u));
-    state.widgets.lblColor->setPalette(palette);
+    QPalette palette = state.lblColor->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(state.m_PaintColor | 0xFF000000u));
+    state.lblColor->setPalette(palette);
 }
 
 void ShowGridTwoLines(ControlState& state)

@@ -1,7 +1,6 @@
 // Page chooser dialog.
 #include "viewer/frmGoto.h"
 
-#include "core/CoreTexts.h"
 #include "core/DocumentType.h"
 #include "core/FormWidgets.h"
 #include "core/IniNumber.h"
@@ -60,10 +59,14 @@ frmGoto::frmGoto(QWidget* parent)
 void frmGoto::SetTexts(const QString& caption, const QString& label)
 {
     setWindowTitle(caption);
-    // The box stands over the blanks between the label's first word and its last character. The
-    // label's characters are spaced out until the blanks are as wide as the box, which fits a
-    // number with a counter-named file.
-    const QString blanks = label.mid(3, label.size() - 4);
+    // The box stands over the run of blanks inside the label, whatever the words before and after
+    // it. The label's characters are spaced out until the blanks are as wide as the box, which
+    // fits a number with a counter-named file.
+    const qsizetype blanksStart = std::max<qsizetype>(label.indexOf(QStringLiteral("  ")), 0);
+    qsizetype blanksEnd = blanksStart;
+    while (blanksEnd < label.size() && label[blanksEnd] == u' ')
+        ++blanksEnd;
+    const QString blanks = label.mid(blanksStart, blanksEnd - blanksStart);
     QFont font = this->font();
     const QFontMetrics plain(font);
     const int boxWidth = plain.horizontalAdvance(QStringLiteral("0000/scan000000.tif")) + 40;
@@ -74,7 +77,7 @@ void frmGoto::SetTexts(const QString& caption, const QString& label)
     lblTitle->setText(label);
     const QFontMetrics spaced(font);
     cboPages->setParent(lblTitle);
-    cboPages->setGeometry(spaced.horizontalAdvance(label.left(3)), 0, boxWidth, cboPages->sizeHint().height());
+    cboPages->setGeometry(spaced.horizontalAdvance(label.left(blanksStart)), 0, boxWidth, cboPages->sizeHint().height());
     lblTitle->setMinimumWidth(spaced.horizontalAdvance(label) + 4);
 }
 
@@ -102,8 +105,7 @@ void frmGoto::cmdOK_Click()
     // Anything but one of the document's pages would close the dialog as a cancel does, without
     // a word: the user is told and chooses again.
     if (page < 1 || page > PageCount) {
-        CurrentPrompter().showMessage(this, T::kGotoRange.arg(PageCount), core_texts::kTitleInformation,
-                                      MessageIcon::Information);
+        Inform(this, T::kGotoRange.arg(PageCount));
         cboPages->setFocus();
         cboPages->lineEdit()->selectAll();
         return;

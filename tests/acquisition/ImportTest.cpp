@@ -8,6 +8,8 @@
 #include "core/CoreTexts.h"
 #include "core/FileListView.h"
 #include "core/Prompter.h"
+#include "core/StatusPanels.h"
+#include "core/ToolbarKeys.h"
 #include "document/FileDialogFilter.h"
 #include "platform/engine/FormatCodes.h"
 #include "platform/engine/ImageFile.h"
@@ -15,7 +17,10 @@
 #include "settings/Settings.h"
 #include "viewer/PageDisplay.h"
 
+#include <QAction>
 #include <QFile>
+#include <QLabel>
+#include <QToolBar>
 
 namespace scanvo::fixtures {
 namespace {
@@ -42,6 +47,34 @@ TEST_F(ImportTest, AThreePageTiffIntoAJpegDocumentBecomesThreeJpegFilesBehindThe
     EXPECT_EQ(S().doc.m_CurrentPage, 5);
     EXPECT_EQ(S().widgets.lvwFileList->count(), 6);
     EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+// The first files of a document put the toolbars into their document state, as opening does.
+TEST_F(ImportTest, ImportingIntoAnEmptyDocumentEnablesTheDocumentsCommands)
+{
+    for (const qint16 docType : {qint16(3), qint16(2)}) {
+        SCOPED_TRACE(docType);
+        for (const QString& name : DocFiles())
+            ASSERT_TRUE(QFile::remove(docFile(name)));
+        WriteFile(areaFile("two.tif"), {611, 612});
+        Open(docType);
+        ASSERT_FALSE(ActionEnabled(keys::miInsert));
+        prompter.fileAnswers.enqueue({areaFile("two.tif")});
+
+        Click(keys::miImport);
+
+        ASSERT_EQ(S().lvwFileList->count(), 2);
+        EXPECT_EQ(StatusPanel(S(), 2)->text(), QStringLiteral("第 2 页 共 2 页"));
+        EXPECT_TRUE(ActionEnabled(keys::miInsert));
+        EXPECT_TRUE(ActionEnabled(keys::miReplace));
+        for (QToolBar* toolbar : {S().tbFileOperate, S().tbImaging}) {
+            for (const char* key : {keys::miDelete, keys::miRotate})
+                if (QAction* action = FindToolbarAction(toolbar, QString::fromLatin1(key)))
+                    EXPECT_TRUE(action->isEnabled()) << toolbar->objectName().toStdString() << ' ' << key;
+        }
+        EXPECT_TRUE(FindToolbarAction(S().tbFileOperate, QStringLiteral("miRename"))->isEnabled());
+        EXPECT_TRUE(prompter.messages.isEmpty());
+    }
 }
 
 TEST_F(ImportTest, TheFileDialogAsksWithTheTitleAndTheDocumentsFilter)

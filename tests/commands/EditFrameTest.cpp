@@ -3,6 +3,8 @@
 #include "EditFixture.h"
 
 #include "commands/CommandFrame.h"
+#include "control/ToolbarDispatch.h"
+#include "control/ToolbarTables.h"
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
 #include "core/FileListView.h"
@@ -13,6 +15,10 @@
 #include "platform/engine/ops/OpFlags.h"
 
 #include <QApplication>
+
+#include <leptonica/allheaders.h>
+
+#include <cstdlib>
 
 #include <random>
 #include <stdexcept>
@@ -166,6 +172,49 @@ TEST_F(EditFrameTest, AnEditThatThrowsLeavesPageHistoryAndButtonsAsTheyWere)
     RunPageCommand(s, QStringLiteral("失败..."), [](engine::Image&) { throw std::bad_alloc(); });
     EXPECT_TRUE(page().samePixels(before));
     EXPECT_EQ(s.m_History.RedoCount(), 1);
+}
+
+// While it lives, no image can be allocated: every page copy and every engine step runs out of memory.
+class NoImageMemory {
+public:
+    NoImageMemory() { setPixMemoryManager([](size_t) -> void* { return nullptr; }, std::free); }
+    ~NoImageMemory() { setPixMemoryManager(std::malloc, std::free); }
+    NoImageMemory(const NoImageMemory&) = delete;
+    NoImageMemory& operator=(const NoImageMemory&) = delete;
+};
+
+TEST_F(EditFrameTest, EveryEditingCommandThatFailsLeavesHistoryFlagAndButtonsAsTheyWere)
+{
+    QStringList reported;
+    for (const DispatchRow& row : DispatchRowsFor(toolbars::tbImaging)) {
+        SCOPED_TRACE(row.key);
+        ControlState& s = openPage(1);
+        ASSERT_TRUE(StripeCommand(s, 3));
+        ASSERT_TRUE(StripeCommand(s, 9));
+        click(s.tbCommon, keys::miUndo);
+        s.m_PageModified = false;
+        s.m_History.WaitForPacking();
+        const engine::Image before = page();
+        prompter.messages.clear();
+        {
+            const NoImageMemory noMemory;
+            row.run(s);
+        }
+        EXPECT_TRUE(page().samePixels(before));
+        EXPECT_EQ(s.m_History.UndoCount(), 1);
+        EXPECT_EQ(s.m_History.RedoCount(), 1);
+        EXPECT_FALSE(s.m_PageModified);
+        EXPECT_TRUE(enabled(s.tbCommon, keys::miUndo));
+        EXPECT_TRUE(enabled(s.tbCommon, keys::miRedo));
+        for (const ScriptedPrompter::Message& message : prompter.messages)
+            EXPECT_EQ(message.title, core_texts::kTitleError) << message.text.toStdString();
+        if (!prompter.messages.isEmpty() && prompter.messages[0].text.startsWith(QStringLiteral("20002,")))
+            reported << QString::fromLatin1(row.key);
+        control.reset();
+    }
+    // The commands that may do less than asked still tell the user they ran out of memory.
+    for (const char* key : {keys::miDilation, keys::miText, keys::miCenterAll, keys::miMoveLT, keys::miInvert})
+        EXPECT_TRUE(reported.contains(QString::fromLatin1(key))) << key;
 }
 
 TEST_F(EditFrameTest, ShowingAnotherPageForgetsTheHistory)

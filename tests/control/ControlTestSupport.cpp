@@ -1,10 +1,25 @@
 #include "ControlTestSupport.h"
 
 #include "control/ScannerFactory.h"
+#include "platform/engine/Image.h"
+#include "platform/engine/ImageFile.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 
+#include <QDir>
+
 namespace scanvo::fixtures {
+
+void MakeSinglePageDocument(const QString& directory, int count)
+{
+    ASSERT_TRUE(QDir().mkpath(directory));
+    for (int n = 1; n <= count; ++n) {
+        engine::SaveOptions options;
+        options.format = engine::FormatTiffG4;
+        const QString path = QStringLiteral("%1/%2.tif").arg(directory).arg(n, 6, 10, QLatin1Char('0'));
+        engine::SavePage(engine::Image::create(64 + n, 48, 1), path, options);
+    }
+}
 
 void ControlTest::SetUp()
 {

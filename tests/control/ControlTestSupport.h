@@ -46,6 +46,9 @@ private:
     std::shared_ptr<Log> m_log;
 };
 
+// A document of count single-page TIFFs (000001.tif ...), each page 64 + n pixels wide.
+void MakeSinglePageDocument(const QString& directory, int count);
+
 // Every test runs with an empty settings directory, an empty document root, a fresh settings
 // record and a recording scanner.
 class ControlTest : public ::testing::Test {

@@ -58,12 +58,13 @@ TEST_F(FactoryTest, UnknownProgIdsGiveNull)
     EXPECT_EQ(ScanvoCreateControl(nullptr, nullptr), nullptr);
 }
 
-TEST(LibraryInterface, OnlyTheTwoEntryPointsAreExported)
+TEST(LibraryInterface, OnlyTheEntryPointsAreExported)
 {
     QLibrary library(QStringLiteral(SCANVO_LIBRARY_PATH));
     ASSERT_TRUE(library.load()) << library.errorString().toStdString();
     EXPECT_NE(library.resolve("ScanvoCreateControl"), nullptr);
     EXPECT_NE(library.resolve("ScanvoSetPrompter"), nullptr);
+    EXPECT_NE(library.resolve("ScanvoSetLanguage"), nullptr);
     // The C++ functions behind them stay inside the library.
     EXPECT_EQ(library.resolve("_ZN6scanvo11SetPrompterEPNS_8PrompterE"), nullptr);
     EXPECT_EQ(library.resolve("_ZN6scanvo15CurrentPrompterEv"), nullptr);

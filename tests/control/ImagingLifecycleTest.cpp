@@ -23,18 +23,6 @@ bool IsDirectory(const QString& path)
     return QFileInfo(path).isDir();
 }
 
-// A document of count single-page TIFFs.
-void MakeSinglePageDocument(const QString& directory, int count)
-{
-    ASSERT_TRUE(QDir().mkpath(directory));
-    for (int n = 1; n <= count; ++n) {
-        engine::SaveOptions options;
-        options.format = engine::FormatTiffG4;
-        const QString path = QStringLiteral("%1/%2.tif").arg(directory).arg(n, 6, 10, QLatin1Char('0'));
-        engine::SavePage(engine::Image::create(64 + n, 48, 1), path, options);
-    }
-}
-
 // A dialog script that accepts frmImageDir with dir as its result.
 ScriptedPrompter::DialogScript AcceptSaveDir(const QString& dir)
 {

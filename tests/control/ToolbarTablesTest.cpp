@@ -7,12 +7,15 @@
 #include <QAction>
 #include <QImage>
 #include <QMenu>
+#include <QSet>
+#include <QStandardPaths>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -86,6 +89,37 @@ TEST(ToolbarTables, EveryClickableKeyHasADispatchRowAndEveryRowAKeyAndACommand)
     }
 }
 
+// A split button's click runs one of its own menu entries: every entry can be chosen, each once,
+// and every drop-down button of tbImaging is one.
+TEST(ToolbarTables, SplitButtonsChooseAmongExactlyTheirMenuEntries)
+{
+    std::set<std::string> dropDowns, splitKeys;
+    for (const ToolbarRow& row : toolbars::tbImaging.rows) {
+        if (row.style == ButtonStyle::DropDown)
+            dropDowns.insert(row.key);
+    }
+    std::set<std::string> dispatched;
+    for (const DispatchRow& row : DispatchRowsFor(toolbars::tbImaging))
+        dispatched.insert(row.key);
+    for (const SplitButtonRow& split : SplitButtonRows()) {
+        SCOPED_TRACE(split.key);
+        EXPECT_TRUE(splitKeys.insert(split.key).second) << "declared twice";
+        const auto row = std::ranges::find_if(toolbars::tbImaging.rows, [&](const ToolbarRow& candidate) {
+            return std::string(candidate.key) == split.key;
+        });
+        ASSERT_NE(row, toolbars::tbImaging.rows.end());
+        std::set<std::string> menu, variants;
+        for (const MenuItemRow& item : row->menu)
+            menu.insert(item.key);
+        for (const char* variant : split.variants) {
+            EXPECT_TRUE(variants.insert(variant).second) << variant << " chosen by two values";
+            EXPECT_TRUE(dispatched.count(variant)) << variant << " runs nothing";
+        }
+        EXPECT_EQ(variants, menu);
+    }
+    EXPECT_EQ(splitKeys, dropDowns);
+}
+
 TEST(ToolbarTables, EachToolbarIsBuiltAsItsTableSays)
 {
     for (const ToolbarTable* table : AllTables) {
@@ -144,25 +178,98 @@ bool HasInk(const QImage& image)
     return false;
 }
 
-TEST(ToolbarTables, EveryButtonHasAVisibleIcon)
+// Runs check(row, icon) on the button of every row of every toolbar that shows an icon (not the
+// placeholders under their combo boxes, nor the gaps).
+template <typename Check>
+void ForEachIconButton(Check check)
 {
     for (const ToolbarTable* table : AllTables) {
         CommandToolBar toolbar(*table);
         for (const ToolbarRow& row : table->rows) {
-            // Placeholders lie under their combo boxes and separators are gaps.
             if (row.style == ButtonStyle::Placeholder || row.style == ButtonStyle::Separator)
                 continue;
             SCOPED_TRACE(std::string(table->name) + " " + row.key);
             QAction* action = FindToolbarAction(&toolbar, QString::fromUtf8(row.key));
             ASSERT_NE(action, nullptr);
-            ASSERT_FALSE(action->icon().isNull());
-            const QImage normal = action->icon().pixmap(QSize(24, 24)).toImage();
-            const QImage disabled = action->icon().pixmap(QSize(24, 24), QIcon::Disabled).toImage();
-            EXPECT_TRUE(HasInk(normal));
-            EXPECT_TRUE(HasInk(disabled));
-            EXPECT_NE(normal, disabled);
+            check(row, action->icon());
         }
     }
+}
+
+TEST(ToolbarTables, EveryButtonHasAVisibleIcon)
+{
+    ForEachIconButton([](const ToolbarRow&, const QIcon& icon) {
+        ASSERT_FALSE(icon.isNull());
+        const QImage normal = icon.pixmap(QSize(24, 24)).toImage();
+        const QImage disabled = icon.pixmap(QSize(24, 24), QIcon::Disabled).toImage();
+        EXPECT_TRUE(HasInk(normal));
+        EXPECT_TRUE(HasInk(disabled));
+        EXPECT_NE(normal, disabled);
+    });
+}
+
+// The icon theme belongs to the process; each test puts back the one it found.
+class IconThemeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_name = QIcon::themeName();
+        m_paths = QIcon::themeSearchPaths();
+        m_fallbackName = QIcon::fallbackThemeName();
+        m_fallbackPaths = QIcon::fallbackSearchPaths();
+    }
+    void TearDown() override
+    {
+        QIcon::setThemeSearchPaths(m_paths);
+        QIcon::setFallbackSearchPaths(m_fallbackPaths);
+        QIcon::setFallbackThemeName(m_fallbackName);
+        QIcon::setThemeName(m_name);
+    }
+
+private:
+    QString m_name;
+    QStringList m_paths;
+    QString m_fallbackName;
+    QStringList m_fallbackPaths;
+};
+
+TEST_F(IconThemeTest, ButtonsTakeTheDesktopThemesIconsWhereItHasThem)
+{
+    // A desktop's platform theme looks for icon themes below the XDG data directories; the
+    // offscreen platform knows only Qt's resources.
+    QIcon::setThemeSearchPaths(
+        QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("icons"), QStandardPaths::LocateDirectory));
+    QIcon::setThemeName(QStringLiteral("breeze"));
+    ASSERT_TRUE(QIcon::hasThemeIcon(QStringLiteral("edit-undo")))
+        << "needs Debian's breeze-icon-theme and Qt's SVG icon engine (libqt6svg6)";
+    QSet<QString> fromTheme;
+    ForEachIconButton([&](const ToolbarRow& row, const QIcon& icon) {
+        const QString name = ToolbarIconThemeName(row.icon);
+        if (!name.isEmpty() && QIcon::hasThemeIcon(name)) {
+            EXPECT_EQ(icon.name(), name);
+            fromTheme.insert(name);
+        } else {
+            EXPECT_TRUE(icon.name().isEmpty()) << icon.name().toStdString();
+        }
+        EXPECT_TRUE(HasInk(icon.pixmap(QSize(24, 24)).toImage()));
+    });
+    for (const char* common : {"go-first", "go-previous", "go-next", "go-last", "zoom-in", "zoom-out", "zoom-fit-best",
+                               "edit-undo", "edit-redo", "edit-cut", "edit-copy", "edit-paste", "edit-delete",
+                               "object-rotate-right", "scanner", "insert-text"})
+        EXPECT_TRUE(fromTheme.contains(QLatin1String(common))) << common;
+}
+
+TEST_F(IconThemeTest, WithoutAThemeEveryButtonHasItsPaintedIcon)
+{
+    QIcon::setThemeSearchPaths({});
+    QIcon::setFallbackSearchPaths({});
+    QIcon::setFallbackThemeName(QString());
+    QIcon::setThemeName(QStringLiteral("scanvo-no-such-theme"));
+    ForEachIconButton([&](const ToolbarRow& row, const QIcon& icon) {
+        ASSERT_FALSE(icon.isNull());
+        EXPECT_TRUE(icon.name().isEmpty()) << icon.name().toStdString();
+        EXPECT_EQ(icon.pixmap(QSize(24, 24)).toImage(), PaintedToolbarIcon(row.icon).pixmap(QSize(24, 24)).toImage());
+    });
 }
 
 TEST(ToolbarTables, IconsAreDistinctWithinAToolbar)

@@ -3,6 +3,7 @@
 
 #include "platform/engine/EngineError.h"
 
+#include <QCoreApplication>
 #include <leptonica/allheaders.h>
 
 #include <cmath>
@@ -20,13 +21,13 @@ Pix* copyPix(Pix* pix)
         return nullptr;
     Pix* copy = pixCopy(nullptr, pix);
     if (!copy)
-        throw EngineError(ErrOutOfMemory, QStringLiteral("图像复制失败：内存不足"));
+        throw EngineError(ErrOutOfMemory, QCoreApplication::translate("EngineMessages", "图像复制失败：内存不足"));
     return copy;
 }
 
 [[noreturn]] void throwTooLarge(long long width, long long height, int depth)
 {
-    throw EngineError(ErrOutOfMemory, QStringLiteral("图像太大，内存不足：%1 x %2 x %3").arg(width).arg(height).arg(depth));
+    throw EngineError(ErrOutOfMemory, QCoreApplication::translate("EngineMessages", "图像太大，内存不足：%1 x %2 x %3").arg(width).arg(height).arg(depth));
 }
 
 }  // namespace
@@ -34,9 +35,9 @@ Pix* copyPix(Pix* pix)
 void CheckImageSize(long long width, long long height, int depth)
 {
     if (width <= 0 || height <= 0)
-        throw EngineError(ErrInvalidArgument, QStringLiteral("图像尺寸无效：%1 x %2").arg(width).arg(height));
+        throw EngineError(ErrInvalidArgument, QCoreApplication::translate("EngineMessages", "图像尺寸无效：%1 x %2").arg(width).arg(height));
     if (depth != 1 && depth != 8 && depth != 24 && depth != 32)
-        throw EngineError(ErrUnsupported, QStringLiteral("不支持的颜色深度：%1").arg(depth));
+        throw EngineError(ErrUnsupported, QCoreApplication::translate("EngineMessages", "不支持的颜色深度：%1").arg(depth));
     // Leptonica keeps rows of 32-bit words and signed 32-bit sizes; 24-bit colour is 32 bpp inside.
     const int storedDepth = depth == 24 ? 32 : depth;
     const long long wordsPerLine = (width * storedDepth + 31) / 32;
@@ -94,11 +95,11 @@ Image& Image::operator=(Image&& other) noexcept
 Image Image::adopt(Pix* pix, int loadFormat)
 {
     if (!pix)
-        throw EngineError(ErrOperation, QStringLiteral("图像操作失败"));
+        throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "图像操作失败"));
     const int d = pixGetDepth(pix);
     if (d != 1 && d != 8 && d != 32) {
         pixDestroy(&pix);
-        throw EngineError(ErrUnsupported, QStringLiteral("不支持的颜色深度：%1").arg(d));
+        throw EngineError(ErrUnsupported, QCoreApplication::translate("EngineMessages", "不支持的颜色深度：%1").arg(d));
     }
     Image image;
     image.m_pix = pix;
@@ -112,7 +113,7 @@ Image Image::create(int width, int height, int depth, int xDpi, int yDpi)
     const int storedDepth = depth == 24 ? 32 : depth;
     Pix* pix = pixCreate(width, height, storedDepth);  // zeroed
     if (!pix)
-        throw EngineError(ErrOutOfMemory, QStringLiteral("图像创建失败：内存不足"));
+        throw EngineError(ErrOutOfMemory, QCoreApplication::translate("EngineMessages", "图像创建失败：内存不足"));
     if (depth == 1)
         pixSetAll(pix);  // in a bitonal PIX 1 is black
     pixSetResolution(pix, xDpi, yDpi);
@@ -164,7 +165,7 @@ bool Image::isGrey() const
 void Image::reset(Pix* pix)
 {
     if (!pix)
-        throw EngineError(ErrOperation, QStringLiteral("图像操作失败"));
+        throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "图像操作失败"));
     if (pix == m_pix)
         return;
     pixDestroy(&m_pix);

@@ -3,6 +3,7 @@
 #include "platform/engine/EngineError.h"
 #include "platform/engine/Image.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <leptonica/allheaders.h>
@@ -26,24 +27,24 @@ constexpr l_uint32 kRgbMask = 0xFFFFFF00u;
 
 [[noreturn]] void Refuse(const QString& why)
 {
-    throw EngineError(engine::ErrUnsupported, QStringLiteral("扫描数据无法识别：%1").arg(why));
+    throw EngineError(engine::ErrUnsupported, QCoreApplication::translate("ScannerMessages", "扫描数据无法识别：%1").arg(why));
 }
 
 // Whole lines present in the frame, checking that every line holds its pixels.
 int LineCount(const RasterFrame& frame, int channels)
 {
     if (frame.pixelsPerLine <= 0 || frame.bytesPerLine <= 0)
-        Refuse(QStringLiteral("行宽为零"));
+        Refuse(QCoreApplication::translate("ScannerMessages", "行宽为零"));
     if (frame.depth != 1 && frame.depth != 8 && frame.depth != 16)
-        Refuse(QStringLiteral("位深 %1").arg(frame.depth));
+        Refuse(QCoreApplication::translate("ScannerMessages", "位深 %1").arg(frame.depth));
     const long long needed = (static_cast<long long>(frame.pixelsPerLine) * channels * frame.depth + 7) / 8;
     if (needed > frame.bytesPerLine)
-        Refuse(QStringLiteral("行字节数不足"));
+        Refuse(QCoreApplication::translate("ScannerMessages", "行字节数不足"));
     int lines = static_cast<int>(frame.data.size() / frame.bytesPerLine);
     if (frame.lines >= 0)
         lines = std::min(lines, frame.lines);
     if (lines <= 0)
-        Refuse(QStringLiteral("没有图像数据"));
+        Refuse(QCoreApplication::translate("ScannerMessages", "没有图像数据"));
     return lines;
 }
 
@@ -76,7 +77,7 @@ Pix* NewPix(int width, int height, int depth)
     engine::CheckImageSize(width, height, depth);
     Pix* pix = pixCreateNoInit(width, height, depth);
     if (!pix)
-        throw EngineError(engine::ErrOutOfMemory, QStringLiteral("扫描页面太大，内存不足"));
+        throw EngineError(engine::ErrOutOfMemory, QCoreApplication::translate("ScannerMessages", "扫描页面太大，内存不足"));
     AdviseHugePages(pix);
     return pix;
 }
@@ -158,7 +159,7 @@ Image GreyPage(const RasterFrame& frame, bool threshold)
 Image RgbPage(const RasterFrame& frame)
 {
     if (frame.depth == 1)
-        Refuse(QStringLiteral("1 位彩色"));
+        Refuse(QCoreApplication::translate("ScannerMessages", "1 位彩色"));
     const int lines = LineCount(frame, 3);
     const int width = frame.pixelsPerLine;
     Image page = Image::adopt(NewPix(width, lines, 32));
@@ -194,13 +195,13 @@ Image ThreePassPage(const QList<RasterFrame>& frames)
     for (const RasterFrame& frame : frames) {
         const int index = frame.kind == FrameKind::Red ? 0 : frame.kind == FrameKind::Green ? 1 : 2;
         if (frame.kind == FrameKind::Grey || frame.kind == FrameKind::Rgb || planes[index])
-            Refuse(QStringLiteral("三次扫描的颜色帧不完整"));
+            Refuse(QCoreApplication::translate("ScannerMessages", "三次扫描的颜色帧不完整"));
         planes[index] = &frame;
     }
     int lines = 0;
     for (const RasterFrame* plane : planes) {
         if (plane->depth == 1 || plane->pixelsPerLine != planes[0]->pixelsPerLine)
-            Refuse(QStringLiteral("三次扫描的颜色帧不一致"));
+            Refuse(QCoreApplication::translate("ScannerMessages", "三次扫描的颜色帧不一致"));
         const int planeLines = LineCount(*plane, 1);
         lines = lines == 0 ? planeLines : std::min(lines, planeLines);
     }
@@ -232,7 +233,7 @@ Image PageFromFrames(const QList<RasterFrame>& frames, int xDpi, int yDpi, bool 
     else if (frames.size() == 3)
         page = ThreePassPage(frames);
     else
-        Refuse(QStringLiteral("%1 帧").arg(frames.size()));
+        Refuse(QCoreApplication::translate("ScannerMessages", "%1 帧").arg(frames.size()));
 
     if (xDpi > 0 && yDpi > 0)
         page.setResolution(xDpi, yDpi);

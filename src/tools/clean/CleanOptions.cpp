@@ -6,6 +6,8 @@
 #include "tools/common/ShardOptions.h"
 #include "tools/common/ToolTexts.h"
 
+#include <QCoreApplication>
+
 namespace scanvo::clean {
 
 namespace {
@@ -15,33 +17,43 @@ enum Opt {
     Force, Config, Jobs, JpegQuality, Quiet, Help, Version,
 };
 
-constexpr const char* kSteps = "Cleanup steps (without any, every step but --binarize runs):";
-constexpr const char* kOutput = "Output (one of the three is required):";
-constexpr const char* kPdf = "With --pdf:";
-constexpr const char* kShard = "As one task of a cluster job (with -o):";
-constexpr const char* kOther = "Other options:";
+constexpr const char* kSteps =
+    QT_TRANSLATE_NOOP("ToolTexts", "Cleanup steps (without any, every step but --binarize runs):");
+constexpr const char* kOutput = QT_TRANSLATE_NOOP("ToolTexts", "Output (one of the three is required):");
+constexpr const char* kPdf = QT_TRANSLATE_NOOP("ToolTexts", "With --pdf:");
+constexpr const char* kShard = QT_TRANSLATE_NOOP("ToolTexts", "As one task of a cluster job (with -o):");
+constexpr const char* kOther = QT_TRANSLATE_NOOP("ToolTexts", "Other options:");
 
 constexpr tools::OptionRow kOptions[] = {
-    {Opt::Borders, 'b', "borders", nullptr, "remove black borders", kSteps},
-    {Opt::Specks, 's', "specks", nullptr, "remove specks and dots", kSteps},
-    {Opt::Lines, 'l', "lines", nullptr, "remove ruled lines", kSteps},
-    {Opt::HolePunches, 'p', "hole-punches", nullptr, "remove hole punches", kSteps},
-    {Opt::Deskew, 'd', "deskew", nullptr, "straighten skewed pages", kSteps},
-    {Opt::Binarize, 'B', "binarize", nullptr, "turn grey and colour pages black and white first", kSteps},
-    {Opt::Output, 'o', "output", "DIR", "write each result into DIR under its own file name", kOutput},
-    {Opt::InPlace, 'i', "in-place", nullptr, "replace each file by its cleaned version", kOutput},
-    {Opt::Pdf, 0, "pdf", "FILE", "write one PDF of every cleaned page to FILE;\nthe cleaned files are not kept", kOutput},
+    {Opt::Borders, 'b', "borders", nullptr, QT_TRANSLATE_NOOP("ToolTexts", "remove black borders"), kSteps},
+    {Opt::Specks, 's', "specks", nullptr, QT_TRANSLATE_NOOP("ToolTexts", "remove specks and dots"), kSteps},
+    {Opt::Lines, 'l', "lines", nullptr, QT_TRANSLATE_NOOP("ToolTexts", "remove ruled lines"), kSteps},
+    {Opt::HolePunches, 'p', "hole-punches", nullptr, QT_TRANSLATE_NOOP("ToolTexts", "remove hole punches"), kSteps},
+    {Opt::Deskew, 'd', "deskew", nullptr, QT_TRANSLATE_NOOP("ToolTexts", "straighten skewed pages"), kSteps},
+    {Opt::Binarize, 'B', "binarize", nullptr,
+     QT_TRANSLATE_NOOP("ToolTexts", "turn grey and colour pages black and white first"), kSteps},
+    {Opt::Output, 'o', "output", "DIR",
+     QT_TRANSLATE_NOOP("ToolTexts", "write each result into DIR under its own file name"), kOutput},
+    {Opt::InPlace, 'i', "in-place", nullptr,
+     QT_TRANSLATE_NOOP("ToolTexts", "replace each file by its cleaned version"), kOutput},
+    {Opt::Pdf, 0, "pdf", "FILE",
+     QT_TRANSLATE_NOOP("ToolTexts", "write one PDF of every cleaned page to FILE;\nthe cleaned files are not kept"), kOutput},
     tools::OcrOptionRow(Opt::Ocr, kPdf),
     tools::PdfaOptionRow(Opt::Pdfa, kPdf),
     tools::ShardOptionRow(Opt::Shard, kShard),
     tools::ShardCountOptionRow(Opt::ShardCount, kShard),
     tools::ForceOptionRow(Opt::Force, kShard),
-    {Opt::Config, 'c', "config", "FILE", "read the step settings from FILE\n(default: the user's scanvo.ini)", kOther},
-    {Opt::Jobs, 'j', "jobs", "N", "clean N files at a time (default: one per processor)", kOther},
-    {Opt::JpegQuality, 0, "jpeg-quality", "Q", "quality 1-100 of pages written as JPEG (default: 90)", kOther},
-    {Opt::Quiet, 'q', "quiet", nullptr, "show neither progress nor summary, only errors", kOther},
-    {Opt::Help, 'h', "help", nullptr, "display this help and exit", kOther},
-    {Opt::Version, 'V', "version", nullptr, "output version information and exit", kOther},
+    {Opt::Config, 'c', "config", "FILE",
+     QT_TRANSLATE_NOOP("ToolTexts", "read the step settings from FILE\n(default: the user's scanvo.ini)"), kOther},
+    {Opt::Jobs, 'j', "jobs", "N",
+     QT_TRANSLATE_NOOP("ToolTexts", "clean N files at a time (default: one per processor)"), kOther},
+    {Opt::JpegQuality, 0, "jpeg-quality", "Q",
+     QT_TRANSLATE_NOOP("ToolTexts", "quality 1-100 of pages written as JPEG (default: 90)"), kOther},
+    {Opt::Quiet, 'q', "quiet", nullptr,
+     QT_TRANSLATE_NOOP("ToolTexts", "show neither progress nor summary, only errors"), kOther},
+    {Opt::Help, 'h', "help", nullptr, QT_TRANSLATE_NOOP("ToolTexts", "display this help and exit"), kOther},
+    {Opt::Version, 'V', "version", nullptr,
+     QT_TRANSLATE_NOOP("ToolTexts", "output version information and exit"), kOther},
 };
 
 const tools::OptionTable kTable(kOptions);
@@ -86,17 +98,18 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QString& 
         return result;
 
     if (kTable.isSet(parser, Opt::Output) && options.outputDir.isEmpty())
-        result.error = QStringLiteral("the output folder name is empty");
+        result.error = QCoreApplication::translate("ToolTexts", "the output folder name is empty");
     else if (kTable.isSet(parser, Opt::Pdf) && options.pdfFile.isEmpty())
-        result.error = QStringLiteral("the PDF file name is empty");
+        result.error = QCoreApplication::translate("ToolTexts", "the PDF file name is empty");
     else if (int(!options.outputDir.isEmpty()) + int(options.inPlace) + int(!options.pdfFile.isEmpty()) > 1)
-        result.error = QStringLiteral("--output, --in-place and --pdf exclude each other");
+        result.error = QCoreApplication::translate("ToolTexts", "--output, --in-place and --pdf exclude each other");
     else if (options.outputDir.isEmpty() && !options.inPlace && options.pdfFile.isEmpty())
-        result.error = QStringLiteral("no output given: use -o DIR, --in-place to replace the files, or --pdf FILE");
+        result.error = QCoreApplication::translate("ToolTexts",
+            "no output given: use -o DIR, --in-place to replace the files, or --pdf FILE");
     else if (options.pdfFile.isEmpty() && (options.pdf.ocr || options.pdf.pdfa))
-        result.error = QStringLiteral("--ocr and --pdfa go with --pdf");
+        result.error = QCoreApplication::translate("ToolTexts", "--ocr and --pdfa go with --pdf");
     else if (options.inputs.isEmpty())
-        result.error = QStringLiteral("no file or folder given");
+        result.error = QCoreApplication::translate("ToolTexts", "no file or folder given");
     else if (options.outputDir.isEmpty() && (kTable.isSet(parser, Opt::Shard) || kTable.isSet(parser, Opt::ShardCount)))
         result.error = kShardNeedsFolder;
     return result;
@@ -104,7 +117,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QString& 
 
 QString HelpText()
 {
-    QString text = QStringLiteral(
+    QString text = QCoreApplication::translate(
+        "ToolTexts",
         "Usage: scanvo-clean [OPTION]... -o DIR FILE|FOLDER...\n"
         "  or:  scanvo-clean [OPTION]... --in-place FILE|FOLDER...\n"
         "  or:  scanvo-clean [OPTION]... --pdf FILE [--ocr LANG] [--pdfa] FILE|FOLDER...\n"
@@ -114,7 +128,8 @@ QString HelpText()
         "cleaned page by page. The settings of each step come from the user's\n"
         "scanvo.ini, as in the control.\n");
     text += kTable.help();
-    text += QStringLiteral(
+    text += QCoreApplication::translate(
+        "ToolTexts",
         "\nThe filters take black and white pages: grey and colour pages are only\n"
         "straightened unless --binarize is given.\n"
         "A damaged file is reported and skipped; the others are cleaned all the same.\n"
@@ -122,7 +137,8 @@ QString HelpText()
         "A task of a Slurm job array takes its part of the inputs by itself; each part\n"
         "keeps the results newer than their files, and records each file as a line of\n"
         "JSON in DIR/scanvo-clean.shard-K-of-N.jsonl.\n");
-    text += tools::ExitStatusHelp("every file was cleaned", "some file could not be cleaned (or the PDF not written)");
+    text += tools::ExitStatusHelp(QT_TRANSLATE_NOOP("ToolTexts", "every file was cleaned"),
+        QT_TRANSLATE_NOOP("ToolTexts", "some file could not be cleaned (or the PDF not written)"));
     return text;
 }
 

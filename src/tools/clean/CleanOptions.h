@@ -4,6 +4,7 @@
 #include "platform/pdf/PdfExport.h"
 #include "tools/common/ShardOptions.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -50,7 +51,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments, const QString& 
 // Why a part of a run cannot be taken without -o: retries keep results newer than their files,
 // and the task's record goes beside them.
 inline const QString kShardNeedsFolder =
-    QStringLiteral("a part of a run writes into a folder: use -o DIR, not --in-place or --pdf");
+    QCoreApplication::translate("ToolTexts",
+        "a part of a run writes into a folder: use -o DIR, not --in-place or --pdf");
 
 // The text of --help and of --version.
 QString HelpText();

@@ -3,6 +3,7 @@
 
 #include "tools/common/PageFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -25,9 +26,11 @@ std::vector<CleanTarget> CollectTargets(const QStringList& inputs, const QString
         target.result = outputDir.isEmpty() ? source : QDir(outputDir).filePath(QFileInfo(source).fileName());
         const QString result = tools::FileIdentity(target.result);
         if (!outputDir.isEmpty() && result == identity)
-            target.problem = QStringLiteral("the result would replace the original; use --in-place for that");
+            target.problem = QCoreApplication::translate("ToolTexts",
+                "the result would replace the original; use --in-place for that");
         else if (resultOwners.contains(result))
-            target.problem = QStringLiteral("%1 already writes %2").arg(resultOwners.value(result), target.result);
+            target.problem = QCoreApplication::translate("ToolTexts",
+                "%1 already writes %2").arg(resultOwners.value(result), target.result);
         else
             resultOwners.insert(result, source);
         targets.push_back(target);
@@ -41,8 +44,8 @@ std::vector<CleanTarget> CollectTargets(const QStringList& inputs, const QString
             add(input);
         } else {
             targets.push_back({input, QString(),
-                               info.exists() ? QStringLiteral("not a regular file or folder")
-                                             : QStringLiteral("no such file or folder")});
+                               info.exists() ? QCoreApplication::translate("ToolTexts", "not a regular file or folder")
+                                             : QCoreApplication::translate("ToolTexts", "no such file or folder")});
         }
     }
     return targets;

@@ -6,6 +6,8 @@
 #include "platform/engine/ImageFile.h"
 #include "tools/clean/PageCleaner.h"
 
+#include <QCoreApplication>
+
 namespace scanvo::clean {
 
 namespace {
@@ -32,7 +34,8 @@ public:
         const int loadFormat = image.loadFormat();
         const int depthBefore = image.depth();
         if (loadFormat == engine::FormatNone)
-            throw engine::EngineError(engine::ErrUnsupported, QStringLiteral("not a TIFF or JPEG file"));
+            throw engine::EngineError(engine::ErrUnsupported, QCoreApplication::translate("ToolTexts",
+                "not a TIFF or JPEG file"));
         if (CleanPage(image, m_job.steps, m_job.settings).filtersSkipped)
             ++m_outcome.filtersSkipped;
         image.setLoadFormat(FormatOfCleanedPage(image, loadFormat, depthBefore));

@@ -56,12 +56,15 @@ int WriteCleanedPdf(const std::vector<CleanTarget>& targets, const CleanOptions&
     bar.clear();
     const tools::DocumentOutcome& outcome = result.documents.front();
     if (!outcome.error.isEmpty()) {
-        PrintError(QStringLiteral("%1: %2; not written").arg(options.pdfFile, outcome.error));
+        PrintError(QCoreApplication::translate("ToolTexts", "%1: %2; not written").arg(options.pdfFile, outcome.error));
         return tools::kExitSomeFailed;
     }
     if (!options.quiet)
-        std::printf("%d pages written to %s in %.1f s.\n", outcome.pages, options.pdfFile.toLocal8Bit().constData(),
-                    result.seconds);
+        std::fputs(qPrintable(QCoreApplication::translate("ToolTexts", "%1 pages written to %2 in %3 s.\n")
+                                  .arg(outcome.pages)
+                                  .arg(options.pdfFile)
+                                  .arg(result.seconds, 0, 'f', 1)),
+                   stdout);
     return 0;
 }
 
@@ -70,6 +73,7 @@ int WriteCleanedPdf(const std::vector<CleanTarget>& targets, const CleanOptions&
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    tools::ChooseToolLanguage();
     const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments(), IniFilePath());
     const CleanOptions& options = parsed.options;
     if (!parsed.error.isEmpty()) {
@@ -86,7 +90,8 @@ int main(int argc, char** argv)
         return tools::kExitUsage;
     }
     if (!options.outputDir.isEmpty() && !QDir().mkpath(options.outputDir)) {
-        PrintError(QStringLiteral("cannot create the output folder %1").arg(options.outputDir));
+        PrintError(QCoreApplication::translate("ToolTexts",
+            "cannot create the output folder %1").arg(options.outputDir));
         return tools::kExitSomeFailed;
     }
     // With --pdf the pages are cleaned into a temporary folder that goes when the PDF is written.
@@ -100,7 +105,8 @@ int main(int argc, char** argv)
         }
         cleanedDir.emplace();
         if (!cleanedDir->isValid()) {
-            PrintError(QStringLiteral("cannot create a temporary folder: %1").arg(cleanedDir->errorString()));
+            PrintError(QCoreApplication::translate("ToolTexts",
+                "cannot create a temporary folder: %1").arg(cleanedDir->errorString()));
             return tools::kExitSomeFailed;
         }
     }
@@ -131,7 +137,7 @@ int main(int argc, char** argv)
         if (outcome.error.isEmpty())
             return;
         bar.clear();
-        PrintError(QStringLiteral("%1: %2; skipped").arg(target.source, outcome.error));
+        PrintError(QCoreApplication::translate("ToolTexts", "%1: %2; skipped").arg(target.source, outcome.error));
     };
     const BatchResult result = RunBatch(targets, job, options.jobs, onProgress, onFileDone);
     bar.clear();
@@ -143,19 +149,21 @@ int main(int argc, char** argv)
         filtersSkipped += outcome.filtersSkipped;
     }
     if (!options.quiet) {
-        tools::PrintSummary(shard.shard, "files cleaned",
+        tools::PrintSummary(shard.shard, QT_TRANSLATE_NOOP("ToolTexts", "files cleaned"),
                             {int(targets.size()) - failed, targets.size(), pages, result.seconds, failed, upToDate});
         if (filtersSkipped > 0)
-            std::printf("%d grey or colour pages were not filtered: the filters take black and white pages, "
-                        "which --binarize makes of them.\n",
-                        filtersSkipped);
+            std::fputs(qPrintable(QCoreApplication::translate("ToolTexts", "%1 grey or colour pages were not filtered: the filters take "
+                                                  "black and white pages, which --binarize makes of them.\n")
+                                      .arg(filtersSkipped)),
+                       stdout);
     }
     if (!recorded) {
-        PrintError(QStringLiteral("the record of this part could not be written whole"));
+        PrintError(QCoreApplication::translate("ToolTexts", "the record of this part could not be written whole"));
         return tools::kExitSomeFailed;
     }
     if (toPdf && failed > 0) {
-        PrintError(QStringLiteral("%1: not written, since some file could not be cleaned").arg(options.pdfFile));
+        PrintError(QCoreApplication::translate("ToolTexts",
+            "%1: not written, since some file could not be cleaned").arg(options.pdfFile));
         return tools::kExitSomeFailed;
     }
     if (toPdf)

@@ -1,6 +1,10 @@
 // Parsing and listing the options of a table.
 #include "tools/common/OptionTable.h"
 
+#include "tools/common/ToolTexts.h"
+
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace scanvo::tools {
@@ -53,7 +57,7 @@ int OptionTable::number(const QCommandLineParser& parser, int id, int min, int m
     bool ok = false;
     const int value = this->value(parser, id).toInt(&ok);
     if (!ok || value < min || value > max) {
-        *error = QStringLiteral("invalid value '%1' for --%2 (%3 to %4)")
+        *error = QCoreApplication::translate("ToolTexts", "invalid value '%1' for --%2 (%3 to %4)")
                      .arg(this->value(parser, id), QString::fromLatin1(row(id).longName))
                      .arg(min)
                      .arg(max);
@@ -69,13 +73,13 @@ QString OptionTable::help() const
     for (const OptionRow& row : m_rows) {
         if (row.group != group) {
             group = row.group;
-            text += u'\n' + QString::fromLatin1(group) + u'\n';
+            text += u'\n' + ToolText(group) + u'\n';
         }
         QString names = row.shortName ? QStringLiteral("  -%1, ").arg(QLatin1Char(row.shortName)) : QStringLiteral("      ");
         names += QStringLiteral("--") + QString::fromLatin1(row.longName);
         if (row.valueName)
             names += u'=' + QString::fromLatin1(row.valueName);
-        const QStringList lines = QString::fromLatin1(row.description).split(u'\n');
+        const QStringList lines = ToolText(row.description).split(u'\n');
         for (int i = 0; i < lines.size(); ++i)
             text += (i == 0 ? names : QString()).leftJustified(28) + lines[i] + u'\n';
     }

@@ -1,6 +1,7 @@
 // Reading --ocr and --pdfa.
 #include "tools/common/PdfTextOptions.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace scanvo::tools {
@@ -16,7 +17,8 @@ void ReadPdfTextOptions(const OptionTable& table, const QCommandLineParser& pars
     static const QRegularExpression languages(QStringLiteral(R"(^[A-Za-z0-9_]+(\+[A-Za-z0-9_]+)*$)"));
     options->languages = table.value(parser, ocrId);
     if (!languages.match(options->languages).hasMatch())
-        *error = QStringLiteral("invalid language list '%1' for --ocr (such as eng or eng+chi_sim)").arg(options->languages);
+        *error = QCoreApplication::translate("ToolTexts",
+            "invalid language list '%1' for --ocr (such as eng or eng+chi_sim)").arg(options->languages);
 }
 
 QString MissingLanguage(const pdf::PdfOptions& options)

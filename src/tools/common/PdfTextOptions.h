@@ -10,14 +10,14 @@ namespace scanvo::tools {
 constexpr OptionRow OcrOptionRow(int id, const char* group)
 {
     return {id, 0, "ocr", "LANG",
-            "add an invisible text layer recognised in LANG,\nso that the PDF can be searched (eng, chi_sim,\n"
-            "eng+chi_sim)",
+            QT_TRANSLATE_NOOP("ToolTexts", "add an invisible text layer recognised in LANG,\nso that the PDF can be searched (eng, chi_sim,\n"
+            "eng+chi_sim)"),
             group};
 }
 
 constexpr OptionRow PdfaOptionRow(int id, const char* group)
 {
-    return {id, 'a', "pdfa", nullptr, "write PDF/A-2b, for archives", group};
+    return {id, 'a', "pdfa", nullptr, QT_TRANSLATE_NOOP("ToolTexts", "write PDF/A-2b, for archives"), group};
 }
 
 // Reads --ocr and --pdfa into options; *error names a language list that is not one, such as

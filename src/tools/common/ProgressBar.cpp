@@ -1,6 +1,7 @@
 // The terminal progress line.
 #include "tools/common/ProgressBar.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <cstdio>
@@ -14,7 +15,7 @@ QString ProgressLine(const BatchProgress& progress, double seconds, int width)
     const double fraction = progress.pagesTotal > 0 ? double(progress.pagesDone) / progress.pagesTotal
                             : progress.filesTotal > 0 ? double(progress.filesDone) / progress.filesTotal
                                                       : 1.0;
-    const QString counts = QStringLiteral(" %1/%2 pages, %3/%4 files, %5 pages/s")
+    const QString counts = QCoreApplication::translate("ToolTexts", " %1/%2 pages, %3/%4 files, %5 pages/s")
                                .arg(progress.pagesDone)
                                .arg(progress.pagesTotal)
                                .arg(progress.filesDone)

@@ -1,6 +1,7 @@
 // Choosing a task's shard and the shard of an input.
 #include "tools/common/Shard.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QRegularExpression>
 #include <QtEndian>
@@ -23,7 +24,8 @@ ShardChoice Parsed(const QString& text)
     const QRegularExpressionMatch match = form.match(text);
     const int k = match.captured(1).toInt(), n = match.captured(2).toInt();
     if (!match.hasMatch() || n < 1 || k < 1 || k > n)
-        return {std::nullopt, QStringLiteral("invalid value '%1' for --shard (K/N, K from 1 to N)").arg(text)};
+        return {std::nullopt, QCoreApplication::translate("ToolTexts",
+            "invalid value '%1' for --shard (K/N, K from 1 to N)").arg(text)};
     return {Shard{k - 1, n}, {}};
 }
 
@@ -31,10 +33,12 @@ ShardChoice FromIndexedJob(int count, const QProcessEnvironment& environment)
 {
     const std::optional<long long> index = Number(environment, "JOB_COMPLETION_INDEX");
     if (!index)
-        return {std::nullopt, QStringLiteral("--shard-count needs JOB_COMPLETION_INDEX, as an Indexed Job sets it")};
+        return {std::nullopt, QCoreApplication::translate("ToolTexts",
+            "--shard-count needs JOB_COMPLETION_INDEX, as an Indexed Job sets it")};
     if (*index < 0 || *index >= count)
         return {std::nullopt,
-                QStringLiteral("JOB_COMPLETION_INDEX %1 is not below --shard-count %2").arg(*index).arg(count)};
+                QCoreApplication::translate("ToolTexts",
+                    "JOB_COMPLETION_INDEX %1 is not below --shard-count %2").arg(*index).arg(count)};
     return {Shard{int(*index), count}, {}};
 }
 
@@ -45,10 +49,12 @@ ShardChoice FromSlurmArray(const QProcessEnvironment& environment)
     const std::optional<long long> min = Number(environment, "SLURM_ARRAY_TASK_MIN");
     const long long step = Number(environment, "SLURM_ARRAY_TASK_STEP").value_or(1);
     if (!id || !count || !min || *count < 1 || step < 1)
-        return {std::nullopt, QStringLiteral("a Slurm array task without SLURM_ARRAY_TASK_COUNT and _MIN")};
+        return {std::nullopt, QCoreApplication::translate("ToolTexts",
+            "a Slurm array task without SLURM_ARRAY_TASK_COUNT and _MIN")};
     const long long offset = *id - *min;
     if (offset < 0 || offset % step != 0 || offset / step >= *count || *count > 1000000)
-        return {std::nullopt, QStringLiteral("Slurm array task %1 is not one of %2 evenly spaced from %3; "
+        return {std::nullopt, QCoreApplication::translate("ToolTexts",
+            "Slurm array task %1 is not one of %2 evenly spaced from %3; "
                                              "give the array as a range, such as --array=1-%2")
                                   .arg(*id)
                                   .arg(*count)
@@ -66,7 +72,7 @@ QString Shard::tag() const
 ShardChoice ChooseShard(const ShardRequest& request, const QProcessEnvironment& environment)
 {
     if (!request.shard.isEmpty() && request.shardCount > 0)
-        return {std::nullopt, QStringLiteral("--shard and --shard-count exclude each other")};
+        return {std::nullopt, QCoreApplication::translate("ToolTexts", "--shard and --shard-count exclude each other")};
     if (!request.shard.isEmpty())
         return Parsed(request.shard);
     if (request.shardCount > 0)

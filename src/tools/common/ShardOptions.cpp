@@ -1,6 +1,8 @@
 // Reading --shard, --shard-count and --force.
 #include "tools/common/ShardOptions.h"
 
+#include <QCoreApplication>
+
 namespace scanvo::tools {
 
 ShardOptions ReadShardOptions(const OptionTable& table, const QCommandLineParser& parser, int shardId, int countId,
@@ -9,7 +11,7 @@ ShardOptions ReadShardOptions(const OptionTable& table, const QCommandLineParser
     ShardOptions options;
     options.request.shard = table.value(parser, shardId);
     if (table.isSet(parser, shardId) && options.request.shard.isEmpty())
-        *error = QStringLiteral("the --shard value is empty");
+        *error = QCoreApplication::translate("ToolTexts", "the --shard value is empty");
     options.request.shardCount = table.number(parser, countId, 1, 1000000, 0, error);
     options.force = table.isSet(parser, forceId);
     return options;

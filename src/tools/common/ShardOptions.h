@@ -10,19 +10,21 @@ namespace scanvo::tools {
 constexpr OptionRow ShardOptionRow(int id, const char* group)
 {
     return {id, 0, "shard", "K/N",
-            "take the K-th of N parts of the inputs (K from 1);\nwithout it, a Slurm array task takes its own",
+            QT_TRANSLATE_NOOP("ToolTexts", "take the K-th of N parts of the inputs (K from 1);\nwithout it, a Slurm array task takes its own"),
             group};
 }
 
 constexpr OptionRow ShardCountOptionRow(int id, const char* group)
 {
-    return {id, 0, "shard-count", "N", "take part JOB_COMPLETION_INDEX of N parts,\nas in a Kubernetes Indexed Job",
+    return {id, 0, "shard-count", "N",
+        QT_TRANSLATE_NOOP("ToolTexts", "take part JOB_COMPLETION_INDEX of N parts,\nas in a Kubernetes Indexed Job"),
             group};
 }
 
 constexpr OptionRow ForceOptionRow(int id, const char* group)
 {
-    return {id, 0, "force", nullptr, "in a part, redo outputs newer than their inputs\n(kept by default)", group};
+    return {id, 0, "force", nullptr,
+        QT_TRANSLATE_NOOP("ToolTexts", "in a part, redo outputs newer than their inputs\n(kept by default)"), group};
 }
 
 struct ShardOptions {

@@ -3,6 +3,7 @@
 
 #include "platform/engine/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace scanvo::tools {
@@ -16,7 +17,7 @@ std::optional<ShardPlan> StartShardTask(const char* program, const Shard& shard,
     const ShardPlan plan = PlanShard(items, shard, force);
     for (const std::size_t i : plan.upToDate) {
         if (!record->add({items[i].input, items[i].output, kRecordUpToDate, 0, 0, {}})) {
-            *error = QStringLiteral("the record in %1 cannot be written").arg(folder);
+            *error = QCoreApplication::translate("ToolTexts", "the record in %1 cannot be written").arg(folder);
             return std::nullopt;
         }
     }

@@ -1,6 +1,7 @@
 // Writing a task's record.
 #include "tools/common/TaskRecord.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -38,7 +39,7 @@ bool TaskRecord::open(const QString& path, QString* error)
     // Unbuffered: each line is one write(2), never split across two by a buffer running full.
     if (m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return true;
-    *error = QStringLiteral("cannot write the record %1: %2").arg(path, m_file.errorString());
+    *error = QCoreApplication::translate("ToolTexts", "cannot write the record %1: %2").arg(path, m_file.errorString());
     return false;
 }
 

@@ -14,6 +14,14 @@ namespace scanvo::tools {
 constexpr int kExitSomeFailed = 1;
 constexpr int kExitUsage = 2;
 
+// The tools speak English unless the locale is Chinese; the messages of the engine they share
+// with the control, written in Chinese, follow the same choice. Call once the application exists.
+void ChooseToolLanguage();
+
+// A text of the tools in the language ChooseToolLanguage chose. The tools' texts are written in
+// English, in context "ToolTexts"; those declared as data are marked QT_TRANSLATE_NOOP there.
+QString ToolText(const char* source);
+
 // "program: text" on standard error.
 void PrintError(const char* program, const QString& text);
 // A usage error, and where to read how the program is used.

@@ -3,6 +3,7 @@
 
 #include "tools/common/PageFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -19,13 +20,15 @@ QStringList InputFiles(const QString& input, QString* problem)
     if (info.isFile())
         return {input};
     if (!info.isDir()) {
-        *problem = QStringLiteral("%1: %2").arg(input, info.exists() ? QStringLiteral("not a regular file or folder")
-                                                                     : QStringLiteral("no such file or folder"));
+        *problem = QStringLiteral("%1: %2").arg(input, info.exists() ? QCoreApplication::translate("ToolTexts",
+            "not a regular file or folder")
+                                                                     : QCoreApplication::translate("ToolTexts",
+                                                                         "no such file or folder"));
         return {};
     }
     const QStringList files = tools::FolderPageFiles(input);
     if (files.isEmpty())
-        *problem = QStringLiteral("%1: no TIFF or JPEG file in the folder").arg(input);
+        *problem = QCoreApplication::translate("ToolTexts", "%1: no TIFF or JPEG file in the folder").arg(input);
     return files;
 }
 
@@ -61,7 +64,7 @@ PdfDocument CollectDocument(const QStringList& inputs, const QString& target)
             return document;
     }
     if (document.files.isEmpty())
-        document.problem = QStringLiteral("no TIFF or JPEG file given");
+        document.problem = QCoreApplication::translate("ToolTexts", "no TIFF or JPEG file given");
     return document;
 }
 
@@ -78,7 +81,8 @@ std::vector<PdfDocument> CollectDocuments(const QStringList& inputs, const QStri
         document.files = InputFiles(input, &document.problem);
         const QString identity = tools::FileIdentity(document.target);
         if (document.problem.isEmpty() && targetOwners.contains(identity))
-            document.problem = QStringLiteral("%1 already writes %2").arg(targetOwners.value(identity), document.target);
+            document.problem = QCoreApplication::translate("ToolTexts",
+                "%1 already writes %2").arg(targetOwners.value(identity), document.target);
         else if (document.problem.isEmpty())
             targetOwners.insert(identity, input);
         documents.push_back(document);

@@ -6,6 +6,7 @@
 #include "tools/common/ShardOptions.h"
 #include "tools/common/ToolTexts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace scanvo::pdftool {
@@ -14,25 +15,28 @@ namespace {
 
 enum Opt { Output, Ocr, Pdfa, Shard, ShardCount, Force, Jobs, Quiet, Help, Version };
 
-constexpr const char* kOutput = "Output (required):";
-constexpr const char* kText = "Text and archiving:";
-constexpr const char* kShard = "As one task of a cluster job (with -o DIR/):";
-constexpr const char* kOther = "Other options:";
+constexpr const char* kOutput = QT_TRANSLATE_NOOP("ToolTexts", "Output (required):");
+constexpr const char* kText = QT_TRANSLATE_NOOP("ToolTexts", "Text and archiving:");
+constexpr const char* kShard = QT_TRANSLATE_NOOP("ToolTexts", "As one task of a cluster job (with -o DIR/):");
+constexpr const char* kOther = QT_TRANSLATE_NOOP("ToolTexts", "Other options:");
 
 constexpr tools::OptionRow kOptions[] = {
     {Opt::Output, 'o', "output", "OUT",
-     "write one PDF of every page to OUT; when OUT is\na folder (or ends in '/'), one PDF for each FILE\n"
-     "and FOLDER into it, named after it",
+     QT_TRANSLATE_NOOP("ToolTexts", "write one PDF of every page to OUT; when OUT is\na folder (or ends in '/'), one PDF for each FILE\n"
+     "and FOLDER into it, named after it"),
      kOutput},
     tools::OcrOptionRow(Opt::Ocr, kText),
     tools::PdfaOptionRow(Opt::Pdfa, kText),
     tools::ShardOptionRow(Opt::Shard, kShard),
     tools::ShardCountOptionRow(Opt::ShardCount, kShard),
     tools::ForceOptionRow(Opt::Force, kShard),
-    {Opt::Jobs, 'j', "jobs", "N", "prepare and recognise N pages at a time\n(default: one per processor)", kOther},
-    {Opt::Quiet, 'q', "quiet", nullptr, "show neither progress nor summary, only errors", kOther},
-    {Opt::Help, 'h', "help", nullptr, "display this help and exit", kOther},
-    {Opt::Version, 'V', "version", nullptr, "output version information and exit", kOther},
+    {Opt::Jobs, 'j', "jobs", "N",
+     QT_TRANSLATE_NOOP("ToolTexts", "prepare and recognise N pages at a time\n(default: one per processor)"), kOther},
+    {Opt::Quiet, 'q', "quiet", nullptr,
+     QT_TRANSLATE_NOOP("ToolTexts", "show neither progress nor summary, only errors"), kOther},
+    {Opt::Help, 'h', "help", nullptr, QT_TRANSLATE_NOOP("ToolTexts", "display this help and exit"), kOther},
+    {Opt::Version, 'V', "version", nullptr,
+     QT_TRANSLATE_NOOP("ToolTexts", "output version information and exit"), kOther},
 };
 
 const tools::OptionTable kTable(kOptions);
@@ -63,9 +67,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments)
         return result;
 
     if (options.output.isEmpty())
-        result.error = QStringLiteral("no output given: use -o OUT.pdf, or -o DIR/ for one PDF per input");
+        result.error = QCoreApplication::translate("ToolTexts",
+            "no output given: use -o OUT.pdf, or -o DIR/ for one PDF per input");
     else if (options.inputs.isEmpty())
-        result.error = QStringLiteral("no file or folder given");
+        result.error = QCoreApplication::translate("ToolTexts", "no file or folder given");
     else if (!IsFolderOutput(options.output) && (kTable.isSet(parser, Opt::Shard) || kTable.isSet(parser, Opt::ShardCount)))
         result.error = kShardNeedsFolder;
     return result;
@@ -78,7 +83,8 @@ bool IsFolderOutput(const QString& output)
 
 QString HelpText()
 {
-    QString text = QStringLiteral(
+    QString text = QCoreApplication::translate(
+        "ToolTexts",
         "Usage: scanvo-pdf [OPTION]... -o OUT.pdf FILE|FOLDER...\n"
         "  or:  scanvo-pdf [OPTION]... -o DIR/ FILE|FOLDER...\n"
         "Put scanned pages of TIFF and JPEG files into PDF files. Each FILE, and each\n"
@@ -86,13 +92,15 @@ QString HelpText()
         "every page of a multi-page TIFF file. G4 and JPEG pages go in as they are\n"
         "stored; other pages are compressed without loss.\n");
     text += kTable.help();
-    text += QStringLiteral(
+    text += QCoreApplication::translate(
+        "ToolTexts",
         "\nA PDF with a damaged page is not written: the page is named and the other\n"
         "PDFs are written all the same. An interrupted run leaves no half-written PDF.\n"
         "A task of a Slurm job array takes its part of the inputs by itself; each part\n"
         "keeps the PDF files newer than their pages, and records each as a line of\n"
         "JSON in DIR/scanvo-pdf.shard-K-of-N.jsonl.\n");
-    text += tools::ExitStatusHelp("every PDF was written", "some PDF could not be written");
+    text += tools::ExitStatusHelp(QT_TRANSLATE_NOOP("ToolTexts", "every PDF was written"),
+        QT_TRANSLATE_NOOP("ToolTexts", "some PDF could not be written"));
     return text;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/pdf/PdfExport.h"
 #include "tools/common/ShardOptions.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -33,7 +34,7 @@ bool IsFolderOutput(const QString& output);
 // Why a part of a run cannot be taken without a folder output: retries keep PDF files newer than
 // their pages, and the task's record goes beside them.
 inline const QString kShardNeedsFolder =
-    QStringLiteral("a part of a run writes one PDF per input: use -o DIR/");
+    QCoreApplication::translate("ToolTexts", "a part of a run writes one PDF per input: use -o DIR/");
 
 // The text of --help and of --version.
 QString HelpText();

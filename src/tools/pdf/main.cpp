@@ -33,6 +33,7 @@ void PrintError(const QString& text)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    tools::ChooseToolLanguage();
     const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments());
     const PdfToolOptions& options = parsed.options;
     if (!parsed.error.isEmpty()) {
@@ -55,7 +56,7 @@ int main(int argc, char** argv)
         return tools::kExitSomeFailed;
     }
     if (perInput && !QDir().mkpath(options.output)) {
-        PrintError(QStringLiteral("cannot create the output folder %1").arg(options.output));
+        PrintError(QCoreApplication::translate("ToolTexts", "cannot create the output folder %1").arg(options.output));
         return tools::kExitSomeFailed;
     }
     std::vector<PdfDocument> documents = perInput ? CollectDocuments(options.inputs, options.output)
@@ -80,7 +81,7 @@ int main(int argc, char** argv)
         if (outcome.error.isEmpty())
             return;
         bar.clear();
-        PrintError(QStringLiteral("%1: %2; not written").arg(document.target, outcome.error));
+        PrintError(QCoreApplication::translate("ToolTexts", "%1: %2; not written").arg(document.target, outcome.error));
     };
     const RunResult result = tools::WriteDocuments(documents, options.pdf, onProgress, onDocumentDone);
     bar.clear();
@@ -91,10 +92,10 @@ int main(int argc, char** argv)
         pages += outcome.pages;
     }
     if (!options.quiet)
-        tools::PrintSummary(shard.shard, "PDF files written",
+        tools::PrintSummary(shard.shard, QT_TRANSLATE_NOOP("ToolTexts", "PDF files written"),
                             {int(documents.size()) - failed, documents.size(), pages, result.seconds, failed, upToDate});
     if (!recorded) {
-        PrintError(QStringLiteral("the record of this part could not be written whole"));
+        PrintError(QCoreApplication::translate("ToolTexts", "the record of this part could not be written whole"));
         return tools::kExitSomeFailed;
     }
     return failed > 0 ? tools::kExitSomeFailed : 0;

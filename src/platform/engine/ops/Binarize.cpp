@@ -5,6 +5,8 @@
 #include "platform/engine/ops/OpFlags.h"
 #include "platform/engine/ops/PixHandle.h"
 
+#include <QCoreApplication>
+
 namespace scanvo::engine::ops {
 
 namespace {
@@ -24,7 +26,7 @@ PixPtr LevelBackground(Pix* grey)
     PixPtr half = Checked(pixScaleAreaMap2(grey));
     Pix* map = nullptr;
     if (pixGetBackgroundGrayMap(half.get(), nullptr, kTileWidth, kTileHeight, kForeground, kMinCount, &map) != 0)
-        throw EngineError(ErrOperation, QStringLiteral("背景估计失败"));
+        throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "背景估计失败"));
     PixPtr background = Checked(map);
     PixPtr inverse = Checked(pixGetInvBackgroundMap(background.get(), kBackgroundLevel, kSmoothX, kSmoothY));
     // Each map entry covers a full-size tile twice the size; an odd page edge needs one more.
@@ -42,7 +44,7 @@ PixPtr OtsuThreshold(Pix* grey)
     l_int32 split = 0;
     if (!histogram || numaSplitDistribution(histogram.get(), kOtsuScoreFraction, &split, nullptr, nullptr, nullptr,
                                             nullptr, nullptr) != 0)
-        throw EngineError(ErrOperation, QStringLiteral("二值化失败"));
+        throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "二值化失败"));
     return Checked(pixThresholdToBinary(grey, split + 1));  // the darker class, split included, is ink
 }
 

@@ -4,6 +4,7 @@
 #include "platform/engine/ops/OpFlags.h"
 #include "platform/engine/ops/PixHandle.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace scanvo::engine::ops {
@@ -16,7 +17,7 @@ Image WhiteCanvas(const Image& like, int width, int height)
     if (colourPalette) {
         PIXCMAP* cmap = pixcmapCopy(pixGetColormap(like.pix()));
         if (!cmap || pixSetColormap(canvas.pix(), cmap) != 0)
-            throw EngineError(ErrOperation, QStringLiteral("调色板操作失败"));
+            throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "调色板操作失败"));
     }
     Fill(canvas, kWhite);
     canvas.setLoadFormat(like.loadFormat());

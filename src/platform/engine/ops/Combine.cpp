@@ -4,6 +4,8 @@
 #include "platform/engine/ops/OpFlags.h"
 #include "platform/engine/ops/PixHandle.h"
 
+#include <QCoreApplication>
+
 namespace scanvo::engine::ops {
 
 namespace {
@@ -44,7 +46,7 @@ PixPtr RemapToPalette(Pix* source, const QRect& rect, PIXCMAP* cmap)
     PixPtr part = Checked(pixClipRectangle(source, box.get(), nullptr));
     pixDestroyColormap(part.get());  // plain indices, mapped through the table
     if (pixTRCMap(part.get(), nullptr, table.get()) != 0)
-        throw EngineError(ErrOperation, QStringLiteral("调色板操作失败"));
+        throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "调色板操作失败"));
     return part;
 }
 
@@ -57,13 +59,13 @@ void Combine(Image& dest, const Image& source, const QRect& sourceRect, QPoint d
     if ((flags & kCombineOpMask) != kCombineOpCopy)
         ThrowBadArgument("Combine", "flags", flags);
     if (dest.depth() != source.depth() || dest.hasPalette() != source.hasPalette())
-        throw EngineError(ErrIncompatible, QStringLiteral("两个图像的格式不同，不能合并"));
+        throw EngineError(ErrIncompatible, QCoreApplication::translate("EngineMessages", "两个图像的格式不同，不能合并"));
 
     QRect src = sourceRect.normalized() & QRect(0, 0, source.width(), source.height());
     QPoint at = destPos + (src.topLeft() - sourceRect.normalized().topLeft());
     const QRect target = QRect(at, src.size()) & QRect(0, 0, dest.width(), dest.height());
     if (!(flags & kCombineClip) && target.size() != sourceRect.normalized().size())
-        throw EngineError(ErrInvalidArgument, QStringLiteral("合并区域超出图像范围"));
+        throw EngineError(ErrInvalidArgument, QCoreApplication::translate("EngineMessages", "合并区域超出图像范围"));
     if (target.isEmpty())
         return;
 
@@ -82,7 +84,7 @@ Image Crop(const Image& image, const QRect& rect)
     RequireImage(image, "Crop");
     const QRect clipped = rect.normalized() & QRect(0, 0, image.width(), image.height());
     if (clipped.isEmpty())
-        throw EngineError(ErrInvalidArgument, QStringLiteral("裁剪区域在图像之外"));
+        throw EngineError(ErrInvalidArgument, QCoreApplication::translate("EngineMessages", "裁剪区域在图像之外"));
     BoxPtr box = MakeBox(clipped);
     return ImageLike(Checked(pixClipRectangle(image.pix(), box.get(), nullptr)), image);
 }

@@ -4,6 +4,7 @@
 #include "platform/engine/ops/OpFlags.h"
 #include "platform/engine/ops/PixHandle.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -407,7 +408,7 @@ int RemoveDots(Image& page, int flags, int minWidth, int minHeight, int maxWidth
     Pix* pix = page.pix();
     BoxaPtr boxes(pixConnCompBB(pix, 8));
     if (!boxes)
-        throw EngineError(ErrOperation, QStringLiteral("连通域分析失败"));
+        throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "连通域分析失败"));
 
     const int count = boxaGetCount(boxes.get());
     std::vector<char> isLarge(count, 0);

@@ -3,6 +3,8 @@
 
 #include "platform/engine/ops/PixHandle.h"
 
+#include <QCoreApplication>
+
 namespace scanvo::engine::ops {
 
 void Fill(Image& image, quint32 colour)
@@ -19,7 +21,7 @@ void FillRect(Image& image, const QRect& rect, quint32 colour)
         return;
     BoxPtr box = MakeBox(clipped);
     if (pixSetInRectArbitrary(image.pix(), box.get(), PixelValueFor(image.pix(), colour)) != 0)
-        throw EngineError(ErrOperation, QStringLiteral("填充失败"));
+        throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "填充失败"));
 }
 
 void FillRegion(Image& image, const Region& region, quint32 colour)
@@ -40,14 +42,14 @@ void FillRegion(Image& image, const Region& region, quint32 colour)
     else
         failed = pixPaintThroughMask(pix, region.mask().pix(), r.x(), r.y(), PixelValueFor(pix, colour));
     if (failed)
-        throw EngineError(ErrOperation, QStringLiteral("填充失败"));
+        throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "填充失败"));
 }
 
 quint32 PixelColour(const Image& image, int x, int y)
 {
     RequireImage(image, "PixelColour");
     if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
-        throw EngineError(ErrInvalidArgument, QStringLiteral("像素位置在图像之外：%1, %2").arg(x).arg(y));
+        throw EngineError(ErrInvalidArgument, QCoreApplication::translate("EngineMessages", "像素位置在图像之外：%1, %2").arg(x).arg(y));
     Pix* pix = image.pix();
     l_uint32 value = 0;
     pixGetPixel(pix, x, y, &value);

@@ -3,6 +3,8 @@
 
 #include "platform/engine/EngineError.h"
 
+#include <QCoreApplication>
+
 namespace scanvo::engine::ops {
 
 namespace {
@@ -10,7 +12,7 @@ namespace {
 void CheckIndex(int i, int count)
 {
     if (i < 0 || i >= count)
-        throw EngineError(ErrInvalidArgument, QStringLiteral("图像列表序号无效：%1").arg(i));
+        throw EngineError(ErrInvalidArgument, QCoreApplication::translate("EngineMessages", "图像列表序号无效：%1").arg(i));
 }
 
 }  // namespace
@@ -33,7 +35,7 @@ void ImageList::remove(int i, int n)
 {
     CheckIndex(i, count());
     if (n < 0 || i + n > count())
-        throw EngineError(ErrInvalidArgument, QStringLiteral("图像列表范围无效：%1 + %2").arg(i).arg(n));
+        throw EngineError(ErrInvalidArgument, QCoreApplication::translate("EngineMessages", "图像列表范围无效：%1 + %2").arg(i).arg(n));
     m_images.erase(m_images.begin() + i, m_images.begin() + i + n);
 }
 

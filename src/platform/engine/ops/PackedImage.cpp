@@ -3,6 +3,7 @@
 
 #include "platform/engine/ops/PixHandle.h"
 
+#include <QCoreApplication>
 #include <zstd.h>
 
 #include <algorithm>
@@ -22,12 +23,12 @@ constexpr int kRowsPerChunk = 64;
 
 [[noreturn]] void ThrowPackFailure()
 {
-    throw EngineError(ErrOutOfMemory, QStringLiteral("图像压缩失败：内存不足"));
+    throw EngineError(ErrOutOfMemory, QCoreApplication::translate("EngineMessages", "图像压缩失败：内存不足"));
 }
 
 [[noreturn]] void ThrowUnpackFailure()
 {
-    throw EngineError(ErrOperation, QStringLiteral("图像解压失败"));
+    throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "图像解压失败"));
 }
 
 struct CCtxDeleter {

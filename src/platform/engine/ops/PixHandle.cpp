@@ -1,6 +1,7 @@
 // Shared checks and conversions of the pixel operations.
 #include "platform/engine/ops/PixHandle.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace scanvo::engine::ops {
@@ -8,7 +9,7 @@ namespace scanvo::engine::ops {
 PixPtr Checked(Pix* pix)
 {
     if (!pix)
-        throw EngineError(ErrOperation, QStringLiteral("图像操作失败"));
+        throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "图像操作失败"));
     return PixPtr(pix);
 }
 
@@ -16,14 +17,14 @@ BoxPtr MakeBox(const QRect& rect)
 {
     Box* box = boxCreate(rect.x(), rect.y(), rect.width(), rect.height());
     if (!box)
-        throw EngineError(ErrInvalidArgument, QStringLiteral("矩形无效"));
+        throw EngineError(ErrInvalidArgument, QCoreApplication::translate("EngineMessages", "矩形无效"));
     return BoxPtr(box);
 }
 
 void RequireImage(const Image& image, const char* operation)
 {
     if (image.isNull())
-        throw EngineError(ErrInvalidArgument, QStringLiteral("%1：没有图像").arg(QLatin1String(operation)));
+        throw EngineError(ErrInvalidArgument, QCoreApplication::translate("EngineMessages", "%1：没有图像").arg(QLatin1String(operation)));
 }
 
 void RequireBitonal(const Image& image, const char* operation)
@@ -31,12 +32,12 @@ void RequireBitonal(const Image& image, const char* operation)
     RequireImage(image, operation);
     if (image.depth() != 1)
         throw EngineError(ErrUnsupported,
-                          QStringLiteral("%1：只能处理黑白图像").arg(QLatin1String(operation)));
+                          QCoreApplication::translate("EngineMessages", "%1：只能处理黑白图像").arg(QLatin1String(operation)));
 }
 
 void ThrowBadArgument(const char* operation, const char* argument, long long value)
 {
-    throw EngineError(ErrInvalidArgument, QStringLiteral("%1：参数 %2 无效（%3）")
+    throw EngineError(ErrInvalidArgument, QCoreApplication::translate("EngineMessages", "%1：参数 %2 无效（%3）")
                                               .arg(QLatin1String(operation), QLatin1String(argument))
                                               .arg(value));
 }
@@ -75,7 +76,7 @@ quint32 PixelValueFor(Pix* pix, quint32 colour)
     if (PIXCMAP* cmap = pixGetColormap(pix)) {
         l_int32 index = 0;
         if (pixcmapAddNearestColor(cmap, r, g, b, &index) != 0)
-            throw EngineError(ErrOperation, QStringLiteral("调色板操作失败"));
+            throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "调色板操作失败"));
         return static_cast<quint32>(index);
     }
     return static_cast<quint32>(GreyLevel(colour));

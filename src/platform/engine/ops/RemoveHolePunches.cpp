@@ -4,6 +4,7 @@
 #include "platform/engine/ops/OpFlags.h"
 #include "platform/engine/ops/PixHandle.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <vector>
 
@@ -63,7 +64,7 @@ int RemoveHolePunches(Image& page, int flags, int minCount, int maxCount, int mi
     BoxaPtr boxes(pixConnComp(searched.get(), &pixaRaw, 8));
     PixaPtr pieces(pixaRaw);
     if (!boxes || !pieces)
-        throw EngineError(ErrOperation, QStringLiteral("连通域分析失败"));
+        throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "连通域分析失败"));
     const QRect inner(0, 0, area.width(), area.height());
     std::vector<int> punches;
     for (int i = 0; i < boxaGetCount(boxes.get()); ++i) {

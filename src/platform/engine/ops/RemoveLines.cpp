@@ -4,6 +4,7 @@
 #include "platform/engine/ops/OpFlags.h"
 #include "platform/engine/ops/PixHandle.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -159,7 +160,7 @@ std::vector<Band> FindBands(Pix* halved, int width, int height, const LineArgs& 
     BoxaPtr boxes(pixConnComp(cores.get(), &pixaRaw, 8));
     PixaPtr pieces(pixaRaw);
     if (!boxes || !pieces)
-        throw EngineError(ErrOperation, QStringLiteral("连通域分析失败"));
+        throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "连通域分析失败"));
     std::vector<Band> bands;
     for (int i = 0; i < boxaGetCount(boxes.get()); ++i) {
         l_int32 x = 0, y = 0, w = 0, h = 0;

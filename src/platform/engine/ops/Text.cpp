@@ -3,6 +3,7 @@
 
 #include "platform/engine/ops/PixHandle.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -79,7 +80,7 @@ void DrawText(Image& page, const TextFont& font, const QRect& rect, const QStrin
         else
             failed = pixPaintThroughMask(pix, mask.get(), area.x(), area.y(), PixelValueFor(pix, colour));
         if (failed)
-            throw EngineError(ErrOperation, QStringLiteral("绘制文字失败"));
+            throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "绘制文字失败"));
         return;
     }
     PixPtr paint = Checked(pixCreate(area.width(), area.height(), pixGetDepth(pix)));

@@ -4,6 +4,7 @@
 #include "platform/engine/ops/OpFlags.h"
 #include "platform/engine/ops/PixHandle.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace scanvo::engine::ops {
@@ -24,7 +25,7 @@ void CheckToneAmount(const char* operation, int amount)
 void MapTones(Image& image, int minval, int maxval)
 {
     if (!pixGammaTRC(image.pix(), image.pix(), kLinear, minval, maxval))
-        throw EngineError(ErrOperation, QStringLiteral("色调调整失败"));
+        throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "色调调整失败"));
 }
 
 }  // namespace

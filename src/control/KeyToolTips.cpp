@@ -1,0 +1,47 @@
+// Key names in tooltips.
+#include "control/KeyToolTips.h"
+
+#include "viewer/KeyTable.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QToolBar>
+
+namespace scanvo {
+
+namespace {
+
+void AddKeys(const ControlState& state, const QToolBar* toolbar, QAction* action)
+{
+    const QStringList keys = KeyNamesFor(state, toolbar, action->objectName());
+    if (!keys.isEmpty())
+        action->setToolTip(ToolTipWithKeys(action->toolTip(), keys));
+}
+
+}  // namespace
+
+QString ToolTipWithKeys(const QString& tip, const QStringList& keyNames)
+{
+    if (keyNames.isEmpty())
+        return tip;
+    return tip + QStringLiteral(" (") + keyNames.join(QStringLiteral(", ")) + u')';
+}
+
+void AddKeysToToolTips(ControlState& state)
+{
+    for (QToolBar* toolbar : {state.tbMain, state.tbFileNav, state.tbFileOperate, state.tbCommon, state.tbImaging}) {
+        if (toolbar == nullptr)
+            continue;
+        const QList<QAction*> buttons = toolbar->actions();
+        for (QAction* button : buttons) {
+            AddKeys(state, toolbar, button);
+            if (const QMenu* menu = button->menu()) {
+                const QList<QAction*> items = menu->actions();
+                for (QAction* item : items)
+                    AddKeys(state, toolbar, item);
+            }
+        }
+    }
+}
+
+}  // namespace scanvo
