@@ -65,13 +65,13 @@ namespace T = acquisition_texts;
 
 QString DocumentDirectory(const ControlState& state)
 {
-    return DocumentDirectoryPath(state.m_LocalPath, state.m_DocName);
+    return DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName);
 }
 
 // Records the save of the page: the path, and how it is written there.
 void Save(const ControlState& state, PlannedStore& planned, const QString& path, int mode, int pageNumber = 1)
 {
-    engine::SaveOptions options = FittedSaveOptions(path, state.m_SaveFormat, state.m_SaveBits, state.m_SaveQuality);
+    engine::SaveOptions options = FittedSaveOptions(path, state.scan.m_SaveFormat, state.scan.m_SaveBits, state.scan.m_SaveQuality);
     options.mode = mode;
     options.page = pageNumber;
     planned.path = path;
@@ -82,7 +82,7 @@ void Save(const ControlState& state, PlannedStore& planned, const QString& path,
 // save moves them back (UndoNewFilePlace), so the document has no gap.
 void PlanNewFile(ControlState& state, PlannedStore& planned, int k, const QString& extension, bool keepOwnExtension)
 {
-    planned.place = MakeRoomForNewFile(state.m_Files, DocumentDirectory(state), g_Settings.Scan.DocNameRule,
+    planned.place = MakeRoomForNewFile(state.doc.m_Files, DocumentDirectory(state), g_Settings.Scan.DocNameRule,
                                        g_Settings.Scan.FileInitValue, k, extension, keepOwnExtension);
     Save(state, planned, planned.place->path, engine::SaveNew);
     g_CurrentFilePath = planned.place->path;
@@ -92,17 +92,17 @@ void PlanNewFile(ControlState& state, PlannedStore& planned, int k, const QStrin
 // that takes pages at its end) or before it (insert).
 void PlanInMultiPageFile(ControlState& state, const ScanJobRun& run, PlannedStore& planned)
 {
-    const bool atEnd = run.pagesAtEnd || state.m_CurrentPage >= state.m_PageCount;
-    const int pageNumber = run.mode == ScanAppend || atEnd ? state.m_CurrentPage + 1 : state.m_CurrentPage;
+    const bool atEnd = run.pagesAtEnd || state.doc.m_CurrentPage >= state.doc.m_PageCount;
+    const int pageNumber = run.mode == ScanAppend || atEnd ? state.doc.m_CurrentPage + 1 : state.doc.m_CurrentPage;
     // A file that exists is never written over whole, even when it counts no pages yet.
-    if (state.m_PageCount == 0 && !QFileInfo::exists(g_CurrentFilePath))
+    if (state.doc.m_PageCount == 0 && !QFileInfo::exists(g_CurrentFilePath))
         Save(state, planned, g_CurrentFilePath, engine::SaveNew);
-    else if (pageNumber > state.m_PageCount)
+    else if (pageNumber > state.doc.m_PageCount)
         Save(state, planned, g_CurrentFilePath, engine::SaveAppend);
     else
         Save(state, planned, g_CurrentFilePath, engine::SaveInsert, pageNumber);
-    ++state.m_CurrentPage;
-    ++state.m_PageCount;
+    ++state.doc.m_CurrentPage;
+    ++state.doc.m_PageCount;
 }
 
 // The place a new file goes in a list whose current entry is current: behind it, or before it.
@@ -114,60 +114,60 @@ int NewFilePosition(const ScanJobRun& run, int current)
 // The multi-page file named in the dialog: an existing one takes the pages behind its last page.
 void OpenNamedFile(ControlState& state, ScanJobRun& run)
 {
-    const QString path = DocumentDirectory(state) + u'/' + state.m_ScanFileName + QStringLiteral(".tif");
-    state.m_ScanFileName.clear();
+    const QString path = DocumentDirectory(state) + u'/' + state.scan.m_ScanFileName + QStringLiteral(".tif");
+    state.scan.m_ScanFileName.clear();
     g_CurrentFilePath = path;
-    int index = int(state.m_Files.toList().indexOf(path)) + 1;
+    int index = int(state.doc.m_Files.toList().indexOf(path)) + 1;
     if (index == 0) {
-        state.m_Files.append(path);
-        index = state.m_Files.count();
+        state.doc.m_Files.append(path);
+        index = state.doc.m_Files.count();
     }
-    state.m_PageCount = QFileInfo::exists(path) ? static_cast<qint16>(engine::PageCount(path)) : qint16(0);
-    state.m_CurrentPage = state.m_PageCount;
-    state.m_CurrentFile = index;
+    state.doc.m_PageCount = QFileInfo::exists(path) ? static_cast<qint16>(engine::PageCount(path)) : qint16(0);
+    state.doc.m_CurrentPage = state.doc.m_PageCount;
+    state.doc.m_CurrentFile = index;
     run.pagesAtEnd = true;
 }
 
 void PlanInMixedDocument(ControlState& state, ScanJobRun& run, PlannedStore& planned)
 {
-    const bool multiPage = state.m_ScanDocType == DocTypeMultiPageTiff;
+    const bool multiPage = state.scan.m_ScanDocType == DocTypeMultiPageTiff;
     if (run.mode == ScanReplace) {
         // Only the page on view is replaced: rewriting a file of several pages whole would lose
         // the others, whatever type the job writes.
-        if (IsTiffName(g_CurrentFilePath) && state.m_PageCount > 1)
-            Save(state, planned, g_CurrentFilePath, engine::SaveReplace, qMax<int>(state.m_CurrentPage, 1));
+        if (IsTiffName(g_CurrentFilePath) && state.doc.m_PageCount > 1)
+            Save(state, planned, g_CurrentFilePath, engine::SaveReplace, qMax<int>(state.doc.m_CurrentPage, 1));
         else
             Save(state, planned, g_CurrentFilePath, engine::SaveNew);
         return;
     }
     if (multiPage) {
-        const bool continuing = state.m_PageCount != 0 && state.m_LastScanDocType == DocTypeMultiPageTiff &&
-                                IsTiffName(g_CurrentFilePath) && state.m_Files.toList().contains(g_CurrentFilePath);
-        if (!state.m_ScanFileName.isEmpty()) {
+        const bool continuing = state.doc.m_PageCount != 0 && state.scan.m_LastScanDocType == DocTypeMultiPageTiff &&
+                                IsTiffName(g_CurrentFilePath) && state.doc.m_Files.toList().contains(g_CurrentFilePath);
+        if (!state.scan.m_ScanFileName.isEmpty()) {
             OpenNamedFile(state, run);
         } else if (!continuing) {
-            const int k = NewFilePosition(run, state.m_CurrentFile);
-            planned.place = MakeRoomForNewFile(state.m_Files, DocumentDirectory(state), g_Settings.Scan.DocNameRule,
+            const int k = NewFilePosition(run, state.doc.m_CurrentFile);
+            planned.place = MakeRoomForNewFile(state.doc.m_Files, DocumentDirectory(state), g_Settings.Scan.DocNameRule,
                                                g_Settings.Scan.FileInitValue, k, QStringLiteral("tif"), true);
             g_CurrentFilePath = planned.place->path;
-            state.m_PageCount = 0;
-            state.m_CurrentPage = 0;
+            state.doc.m_PageCount = 0;
+            state.doc.m_CurrentPage = 0;
             PlanInMultiPageFile(state, run, planned);
             // Insert leaves the file that was current current, now behind the new one.
-            state.m_CurrentFile = run.mode == ScanAppend ? k : k + 1;
+            state.doc.m_CurrentFile = run.mode == ScanAppend ? k : k + 1;
             run.pagesAtEnd = true;
             return;
         }
         PlanInMultiPageFile(state, run, planned);
         return;
     }
-    const int k = NewFilePosition(run, state.m_CurrentFile);
-    const QString extension = state.m_ScanDocType == DocTypeSinglePageJpeg ? QStringLiteral("jpg")
+    const int k = NewFilePosition(run, state.doc.m_CurrentFile);
+    const QString extension = state.scan.m_ScanDocType == DocTypeSinglePageJpeg ? QStringLiteral("jpg")
                                                                            : QStringLiteral("tif");
     PlanNewFile(state, planned, k, extension, true);
-    state.m_CurrentFile = run.mode == ScanAppend ? k : k + 1;
-    state.m_PageCount = 1;
-    state.m_CurrentPage = 1;
+    state.doc.m_CurrentFile = run.mode == ScanAppend ? k : k + 1;
+    state.doc.m_PageCount = 1;
+    state.doc.m_CurrentPage = 1;
 }
 
 void PlanInSinglePageDocument(ControlState& state, const ScanJobRun& run, PlannedStore& planned)
@@ -176,21 +176,21 @@ void PlanInSinglePageDocument(ControlState& state, const ScanJobRun& run, Planne
         Save(state, planned, g_CurrentFilePath, engine::SaveNew);
         return;
     }
-    const int k = run.pagesAtEnd ? state.m_CurrentPage + 1 : NewFilePosition(run, state.m_CurrentPage);
-    const QString extension = state.m_DocType == DocTypeSinglePageJpeg ? QStringLiteral("jpg") : QStringLiteral("tif");
+    const int k = run.pagesAtEnd ? state.doc.m_CurrentPage + 1 : NewFilePosition(run, state.doc.m_CurrentPage);
+    const QString extension = state.props.m_DocType == DocTypeSinglePageJpeg ? QStringLiteral("jpg") : QStringLiteral("tif");
     PlanNewFile(state, planned, k, extension, false);
-    ++state.m_CurrentPage;
-    ++state.m_PageCount;
+    ++state.doc.m_CurrentPage;
+    ++state.doc.m_PageCount;
 }
 
 // Decides where the page goes and moves the document's position on as if it were stored; the
 // save itself is left to the caller.
 void PlanStore(ControlState& state, ScanJobRun& run, PlannedStore& planned)
 {
-    switch (state.m_DocType) {
+    switch (state.props.m_DocType) {
     case DocTypeMultiPageTiff:
         if (run.mode == ScanReplace)
-            Save(state, planned, g_CurrentFilePath, engine::SaveReplace, state.m_CurrentPage);
+            Save(state, planned, g_CurrentFilePath, engine::SaveReplace, state.doc.m_CurrentPage);
         else
             PlanInMultiPageFile(state, run, planned);
         return;
@@ -207,17 +207,17 @@ void PlanStore(ControlState& state, ScanJobRun& run, PlannedStore& planned)
 // The document's position as a page found it, to go back to when the page is not stored.
 PositionBefore TakePosition(const ControlState& state, const ScanJobRun& run)
 {
-    return {state.m_Files, state.m_CurrentFile, state.m_PageCount, state.m_CurrentPage, state.m_ScanFileName,
+    return {state.doc.m_Files, state.doc.m_CurrentFile, state.doc.m_PageCount, state.doc.m_CurrentPage, state.scan.m_ScanFileName,
             g_CurrentFilePath, run.pagesAtEnd};
 }
 
 void RestorePosition(ControlState& state, ScanJobRun& run, const PositionBefore& before)
 {
-    state.m_Files = before.files;
-    state.m_CurrentFile = before.currentFile;
-    state.m_PageCount = before.pageCount;
-    state.m_CurrentPage = before.currentPage;
-    state.m_ScanFileName = before.scanFileName;
+    state.doc.m_Files = before.files;
+    state.doc.m_CurrentFile = before.currentFile;
+    state.doc.m_PageCount = before.pageCount;
+    state.doc.m_CurrentPage = before.currentPage;
+    state.scan.m_ScanFileName = before.scanFileName;
     g_CurrentFilePath = before.currentFilePath;
     run.pagesAtEnd = before.pagesAtEnd;
 }
@@ -248,22 +248,22 @@ void Settle(ControlState& state, ScanJobRun& run)
             text = NumberedDescription(CaughtFailure(engine::ErrFileWrite));
         }
         if (planned->place)
-            text = UndoNewFilePlace(state.m_Files, *planned->place, text);
+            text = UndoNewFilePlace(state.doc.m_Files, *planned->place, text);
         RestorePosition(state, run, planned->before);
         Fail(run, text);
         return;
     }
     ++run.pagesStored;
-    state.m_LastScanDocType = state.m_ScanDocType;
-    if (state.mtMain) {
-        state.mtMain->setImage(std::move(planned->page->image));
-        state.m_ZoomPercent = static_cast<qint32>(std::lround(state.mtMain->zoomPercent()));
+    state.scan.m_LastScanDocType = state.scan.m_ScanDocType;
+    if (state.widgets.mtMain) {
+        state.widgets.mtMain->setImage(std::move(planned->page->image));
+        state.view.m_ZoomPercent = static_cast<qint32>(std::lround(state.widgets.mtMain->zoomPercent()));
     }
     SyncZoomBox(state);
     // The list and the page count grow with the job: the position is now that of the page just
     // stored, and not yet of the next one.
     FillFileList(state);
-    if (state.m_DocType == DocTypeAllImages)
+    if (state.props.m_DocType == DocTypeAllImages)
         SelectFileInList(state);
     else
         SelectPageInList(state);
@@ -274,22 +274,22 @@ void Settle(ControlState& state, ScanJobRun& run)
 
 qint16 EffectiveScanMode(const ControlState& state)
 {
-    if (state.m_ScanMode != ScanInsert && state.m_ScanMode != ScanReplace)
+    if (state.scan.m_ScanMode != ScanInsert && state.scan.m_ScanMode != ScanReplace)
         return ScanAppend;
     bool hasCurrent = false;
-    switch (state.m_DocType) {
+    switch (state.props.m_DocType) {
     case DocTypeMultiPageTiff:
-        hasCurrent = state.m_PageCount > 0 && state.m_CurrentPage >= 1;
+        hasCurrent = state.doc.m_PageCount > 0 && state.doc.m_CurrentPage >= 1;
         break;
     case DocTypeSinglePageTiff:
     case DocTypeSinglePageJpeg:
-        hasCurrent = !state.m_Files.isEmpty() && state.m_CurrentPage >= 1;
+        hasCurrent = !state.doc.m_Files.isEmpty() && state.doc.m_CurrentPage >= 1;
         break;
     default:
-        hasCurrent = !state.m_Files.isEmpty() && state.m_CurrentFile >= 1 && state.m_CurrentFile <= state.FileCount();
+        hasCurrent = !state.doc.m_Files.isEmpty() && state.doc.m_CurrentFile >= 1 && state.doc.m_CurrentFile <= state.doc.FileCount();
         break;
     }
-    return hasCurrent ? state.m_ScanMode : ScanAppend;
+    return hasCurrent ? state.scan.m_ScanMode : ScanAppend;
 }
 
 bool OnAcquiredPage(ControlState& state, ScanJobRun& run, engine::Image image)

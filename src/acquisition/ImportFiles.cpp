@@ -88,7 +88,7 @@ private:
 class Importer {
 public:
     explicit Importer(ControlState& state)
-        : m_State(state), m_Directory(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName))
+        : m_State(state), m_Directory(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName))
     {
     }
 
@@ -97,7 +97,7 @@ public:
     // imported ones are copied as they are stored.
     void IntoMultiPageDocument(const QStringList& files)
     {
-        const QString target = MultiPageFilePath(m_Directory, m_State.m_DocName);
+        const QString target = MultiPageFilePath(m_Directory, m_State.props.m_DocName);
         g_CurrentFilePath = target;
         int stored = 0;
         try {
@@ -105,7 +105,7 @@ public:
         } catch (...) {
             throw ImportStop{StoreFailureText(), false};
         }
-        const int before = qBound(0, int(m_State.m_CurrentPage), stored);
+        const int before = qBound(0, int(m_State.doc.m_CurrentPage), stored);
 
         // Every page to import; a file that cannot be read ends the list, the files before it
         // are imported all the same.
@@ -131,15 +131,15 @@ public:
             sources.resize(written);
             written = WriteMultiPageFile(target, stored, before, sources, nullptr);
         }
-        m_State.m_PageCount = static_cast<qint16>(stored + written);
-        m_State.m_CurrentPage = static_cast<qint16>(before + written);
+        m_State.doc.m_PageCount = static_cast<qint16>(stored + written);
+        m_State.doc.m_CurrentPage = static_cast<qint16>(before + written);
         if (readStop)
             throw *readStop;
     }
 
     void ImportFile(const QString& file)
     {
-        switch (m_State.m_DocType) {
+        switch (m_State.props.m_DocType) {
         case DocTypeSinglePageTiff:
         case DocTypeSinglePageJpeg:
             ForEachPage(file, [this](const engine::Image& page) { IntoNewSinglePageFile(page); });
@@ -238,24 +238,24 @@ private:
     void IntoNewSinglePageFile(const engine::Image& page)
     {
         const QString extension =
-            m_State.m_DocType == DocTypeSinglePageJpeg ? QStringLiteral("jpg") : QStringLiteral("tif");
-        NewFilePlace place = NewPlace(m_State.m_CurrentPage + 1, extension, false);
+            m_State.props.m_DocType == DocTypeSinglePageJpeg ? QStringLiteral("jpg") : QStringLiteral("tif");
+        NewFilePlace place = NewPlace(m_State.doc.m_CurrentPage + 1, extension, false);
         engine::SaveOptions options = OptionsFor(page, place.path, QString());
         options.mode = engine::SaveNew;
         try {
             engine::SavePage(page, place.path, options);
         } catch (...) {
-            throw ImportStop{UndoNewFilePlace(m_State.m_Files, place, StoreFailureText()), false};
+            throw ImportStop{UndoNewFilePlace(m_State.doc.m_Files, place, StoreFailureText()), false};
         }
         g_CurrentFilePath = place.path;
-        ++m_State.m_CurrentPage;
-        ++m_State.m_PageCount;
+        ++m_State.doc.m_CurrentPage;
+        ++m_State.doc.m_PageCount;
     }
 
     void IntoMixedDocument(const QString& file)
     {
         const QString extension = OwnExtension(file);
-        const int k = m_State.m_Files.isEmpty() ? 1 : m_State.m_CurrentFile + 1;
+        const int k = m_State.doc.m_Files.isEmpty() ? 1 : m_State.doc.m_CurrentFile + 1;
         NewFilePlace place = NewPlace(k, extension, true);
         bool written = false;
         try {
@@ -273,7 +273,7 @@ private:
         } catch (ImportStop& stop) {
             // A file with some of its pages stays; a file not begun leaves no gap behind it.
             if (!written)
-                stop.text = UndoNewFilePlace(m_State.m_Files, place, stop.text);
+                stop.text = UndoNewFilePlace(m_State.doc.m_Files, place, stop.text);
             else
                 FollowNewFile(place.path);
             throw;
@@ -284,18 +284,18 @@ private:
     // The files as the directory lists them, the new one current.
     void FollowNewFile(const QString& path)
     {
-        const qint16 type = m_State.m_DocType;
-        m_State.m_DocType = DocTypeAllImages;
+        const qint16 type = m_State.props.m_DocType;
+        m_State.props.m_DocType = DocTypeAllImages;
         CollectFiles(m_State, m_Directory + QStringLiteral("/*.*"));
-        m_State.m_DocType = type;
-        m_State.m_CurrentFile = int(m_State.m_Files.toList().indexOf(path)) + 1;
+        m_State.props.m_DocType = type;
+        m_State.doc.m_CurrentFile = int(m_State.doc.m_Files.toList().indexOf(path)) + 1;
         g_CurrentFilePath = path;
     }
 
     NewFilePlace NewPlace(int k, const QString& extension, bool keepOwnExtension)
     {
         try {
-            return MakeRoomForNewFile(m_State.m_Files, m_Directory, g_Settings.Scan.DocNameRule, kImportInitValue, k,
+            return MakeRoomForNewFile(m_State.doc.m_Files, m_Directory, g_Settings.Scan.DocNameRule, kImportInitValue, k,
                                       extension, keepOwnExtension);
         } catch (const StoreFailure& failure) {
             throw ImportStop{failure.text, false};
@@ -318,35 +318,35 @@ bool ImportFiles(ControlState& state)
     if (!PageWrittenBack(state))
         return false;
     const QStringList files =
-        ChosenFilePaths(CurrentPrompter().chooseFiles(state.control, T::kImportTitle, QString(), FileDialogFilter(state.m_DocType)));
+        ChosenFilePaths(CurrentPrompter().chooseFiles(state.widgets.control, T::kImportTitle, QString(), FileDialogFilter(state.props.m_DocType)));
     if (files.isEmpty())
         return false;
 
     BusyPointer busy;
     SetStatusText(state, T::kImporting);
-    if (state.m_DocType == DocTypeMultiPageTiff)
-        g_CurrentFilePath = MultiPageFilePath(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName), state.m_DocName);
+    if (state.props.m_DocType == DocTypeMultiPageTiff)
+        g_CurrentFilePath = MultiPageFilePath(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName), state.props.m_DocName);
     Importer importer(state);
     bool stopped = false;
     const auto report = [&state](const ImportStop& stop) {
         if (stop.readFailure)
-            ReportError(state.control, stop.text);
+            ReportError(state.widgets.control, stop.text);
         else
-            ReportError(state.control, T::kImportStoreFailed.arg(stop.text));
+            ReportError(state.widgets.control, T::kImportStoreFailed.arg(stop.text));
     };
     // Files of the document itself are read as they were chosen, before any file moves.
     SourceSnapshots snapshots;
     QStringList sources;
     try {
-        sources = state.m_DocType == DocTypeMultiPageTiff
+        sources = state.props.m_DocType == DocTypeMultiPageTiff
                       ? files
-                      : snapshots.take(files, DocumentDirectoryPath(state.m_LocalPath, state.m_DocName));
+                      : snapshots.take(files, DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName));
     } catch (const ImportStop& stop) {
         report(stop);
         SetIdleStatusText(state);
         return false;
     }
-    if (state.m_DocType == DocTypeMultiPageTiff) {
+    if (state.props.m_DocType == DocTypeMultiPageTiff) {
         try {
             importer.IntoMultiPageDocument(sources);
         } catch (const ImportStop& stop) {
@@ -367,9 +367,9 @@ bool ImportFiles(ControlState& state)
     SetIdleStatusText(state);
     if (importer.pagesImported() == 0 && stopped)
         return false;
-    const qint16 position = state.m_DocType == DocTypeAllImages || state.m_DocType == DocTypeDetect
-                                ? static_cast<qint16>(state.m_CurrentFile)
-                                : state.m_CurrentPage;
+    const qint16 position = state.props.m_DocType == DocTypeAllImages || state.props.m_DocType == DocTypeDetect
+                                ? static_cast<qint16>(state.doc.m_CurrentFile)
+                                : state.doc.m_CurrentPage;
     BuildFileList(state, position);
     return true;
 }

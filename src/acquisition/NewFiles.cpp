@@ -28,22 +28,22 @@ QString FileName(const QString& path)
 
 bool EnsureDocument(ControlState& state)
 {
-    if (state.m_LocalPath.isEmpty()) {
+    if (state.props.m_LocalPath.isEmpty()) {
         Prompter& prompter = CurrentPrompter();
-        frmImageDir dialog(prompter, state.control);
-        dialog.SaveDir = state.m_LocalPath;
+        frmImageDir dialog(prompter, state.widgets.control);
+        dialog.SaveDir = state.props.m_LocalPath;
         if (prompter.runDialog(dialog) == QDialog::Accepted)
-            state.m_LocalPath = dialog.SaveDir;
+            state.props.m_LocalPath = dialog.SaveDir;
     }
-    if (state.m_LocalPath.isEmpty()) {
-        Inform(state.control, T::kNoLocalPath);
+    if (state.props.m_LocalPath.isEmpty()) {
+        Inform(state.widgets.control, T::kNoLocalPath);
         return false;
     }
-    EnsureDirectory(RootDirectoryPath(state.m_LocalPath));
+    EnsureDirectory(RootDirectoryPath(state.props.m_LocalPath));
     // Pages are written below the root only, into a directory that exists.
-    if (state.m_DocName.isEmpty() || !IsDocNameInsideRoot(state.m_DocName) ||
-        !EnsureDirectory(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName))) {
-        Inform(state.control, T::kNoDocName);
+    if (state.props.m_DocName.isEmpty() || !IsDocNameInsideRoot(state.props.m_DocName) ||
+        !EnsureDirectory(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName))) {
+        Inform(state.widgets.control, T::kNoDocName);
         return false;
     }
     return true;

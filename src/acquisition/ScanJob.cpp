@@ -70,18 +70,18 @@ void ReportDeviceFailure(ControlState& state, int code, int pagesStored, const Q
                    DeviceFailureText(code) + T::kScanFailedCode.arg(code);
     if (pagesStored > 0)
         text += T::kPagesKept.arg(pagesStored);
-    ReportError(state.control, text);
+    ReportError(state.widgets.control, text);
 }
 
 QString MultiPageFile(const ControlState& state)
 {
-    return MultiPageFilePath(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName), state.m_DocName);
+    return MultiPageFilePath(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName), state.props.m_DocName);
 }
 
 // A document without files takes the type the job writes.
 void TakeJobTypeForNewDocument(ControlState& state, qint16 type)
 {
-    state.m_DocType = type;
+    state.props.m_DocType = type;
     if (type == DocTypeMultiPageTiff)
         g_CurrentFilePath = MultiPageFile(state);
 }
@@ -89,9 +89,9 @@ void TakeJobTypeForNewDocument(ControlState& state, qint16 type)
 // The dialog prepared as the job's mode and the document's type ask.
 void PrepareScanDialog(const ControlState& state, frmScanPara& dialog)
 {
-    dialog.SaveDir = state.m_LocalPath;
-    dialog.DocType = state.m_DocType;
-    const bool replace = state.m_ScanMode == ScanReplace;
+    dialog.SaveDir = state.props.m_LocalPath;
+    dialog.DocType = state.props.m_DocType;
+    const bool replace = state.scan.m_ScanMode == ScanReplace;
     const QString currentName = QFileInfo(g_CurrentFilePath).completeBaseName();
     auto disableDocControls = [&dialog](bool docType, bool rule, bool initValue, bool name) {
         dialog.cboDocType->setEnabled(!docType);
@@ -99,14 +99,14 @@ void PrepareScanDialog(const ControlState& state, frmScanPara& dialog)
         dialog.txtInitValue->setEnabled(!initValue);
         dialog.txtDocName->setEnabled(!name);
     };
-    switch (state.m_DocType) {
+    switch (state.props.m_DocType) {
     case DocTypeAllImages:
     case DocTypeDetect:
         if (replace) {
             disableDocControls(true, true, true, true);
             dialog.DocName = currentName;
         } else {
-            disableDocControls(false, false, false, state.m_DocType != DocTypeAllImages ||
+            disableDocControls(false, false, false, state.props.m_DocType != DocTypeAllImages ||
                                                        g_Settings.Scan.CurrDocType != 0);
             dialog.DocName.clear();
         }
@@ -126,16 +126,16 @@ void PrepareScanDialog(const ControlState& state, frmScanPara& dialog)
 // cancelled the dialog or no scanner could be chosen.
 bool ChooseJobSettings(ControlState& state)
 {
-    const bool showDialog = g_Settings.Scan.ShowScanSetting == 1 || state.m_DocType == DocTypeAllImages;
+    const bool showDialog = g_Settings.Scan.ShowScanSetting == 1 || state.props.m_DocType == DocTypeAllImages;
     if (!showDialog) {
-        state.m_ScanFileName.clear();
-        if (state.m_DocType == DocTypeDetect)
+        state.scan.m_ScanFileName.clear();
+        if (state.props.m_DocType == DocTypeDetect)
             TakeJobTypeForNewDocument(state, static_cast<qint16>(g_Settings.Scan.CurrDocType + 1));
-        state.m_ScanDocType = state.m_DocType;
+        state.scan.m_ScanDocType = state.props.m_DocType;
         return true;
     }
     Prompter& prompter = CurrentPrompter();
-    frmScanPara dialog(prompter, state.m_Scanner.get(), state.control);
+    frmScanPara dialog(prompter, state.scan.m_Scanner.get(), state.widgets.control);
     PrepareScanDialog(state, dialog);
     prompter.runDialog(dialog);
     if (dialog.SourceName.isEmpty()) {
@@ -143,19 +143,19 @@ bool ChooseJobSettings(ControlState& state)
             ReportDeviceFailure(state, ResultNoSource, 0);
         return false;
     }
-    state.m_LocalPath = dialog.SaveDir;
-    if (state.m_Scanner) {
-        const int selected = state.m_Scanner->selectSource(dialog.SourceName);
+    state.props.m_LocalPath = dialog.SaveDir;
+    if (state.scan.m_Scanner) {
+        const int selected = state.scan.m_Scanner->selectSource(dialog.SourceName);
         if (selected != ResultSuccess) {
             ReportDeviceFailure(state, selected, 0, dialog.SourceName);
             return false;
         }
     }
     // Only a mixed document stores pages under a name of the user's choice.
-    state.m_ScanFileName = state.m_DocType == DocTypeAllImages ? dialog.DocName : QString();
-    if (state.m_DocType == DocTypeDetect)
+    state.scan.m_ScanFileName = state.props.m_DocType == DocTypeAllImages ? dialog.DocName : QString();
+    if (state.props.m_DocType == DocTypeDetect)
         TakeJobTypeForNewDocument(state, dialog.DocType);
-    state.m_ScanDocType = dialog.DocType;
+    state.scan.m_ScanDocType = dialog.DocType;
     return true;
 }
 
@@ -164,15 +164,15 @@ class DisabledDuringJob {
 public:
     explicit DisabledDuringJob(ControlState& state) : m_State(state)
     {
-        if (m_State.control)
-            m_State.control->setEnabled(false);
+        if (m_State.widgets.control)
+            m_State.widgets.control->setEnabled(false);
     }
     ~DisabledDuringJob()
     {
         SetIdleStatusText(m_State);
-        if (m_State.control) {
-            m_State.control->setEnabled(true);
-            m_State.control->setFocus(Qt::OtherFocusReason);
+        if (m_State.widgets.control) {
+            m_State.widgets.control->setEnabled(true);
+            m_State.widgets.control->setFocus(Qt::OtherFocusReason);
         }
     }
     DisabledDuringJob(const DisabledDuringJob&) = delete;
@@ -185,13 +185,13 @@ private:
 // Enables acquisition and acquires, storing every page as it arrives. The acquisition's result.
 int Acquire(ControlState& state, ScanJobRun& run)
 {
-    ScannerSource* scanner = state.m_Scanner.get();
+    ScannerSource* scanner = state.scan.m_Scanner.get();
     const int enabled = scanner->enableAcquisition();
     if (enabled != ResultSuccess)
         return enabled;
     // Drawing a whole page for the screen costs about as much as storing it: the viewer shows
     // the page just stored at most a few times a second, and the last one when the job ends.
-    engine::ImageViewer* viewer = state.mtMain;
+    engine::ImageViewer* viewer = state.widgets.mtMain;
     const bool autoRepaint = viewer && viewer->autoRepaint();
     if (viewer)
         viewer->setAutoRepaint(false);
@@ -244,7 +244,7 @@ int Acquire(ControlState& state, ScanJobRun& run)
     bool stopAsked = false;
     int result = ResultSuccess;
     {
-        const ScanStop stop(state.control, [&] {
+        const ScanStop stop(state.widgets.control, [&] {
             stopAsked = true;
             scanner->stopAcquisition();
         });
@@ -266,26 +266,26 @@ int Acquire(ControlState& state, ScanJobRun& run)
 void ShowJobResult(ControlState& state, const ScanJobRun& run)
 {
     if (run.mode == ScanReplace) {
-        if (state.m_DocType == DocTypeAllImages)
-            GoToFile(state, state.m_CurrentFile);
+        if (state.props.m_DocType == DocTypeAllImages)
+            GoToFile(state, state.doc.m_CurrentFile);
         else
-            ShowPage(state, state.m_CurrentPage);
+            ShowPage(state, state.doc.m_CurrentPage);
         return;
     }
-    if (state.m_DocType == DocTypeAllImages) {
+    if (state.props.m_DocType == DocTypeAllImages) {
         // The files as the directory orders them, so that a named file stands where the list
         // will always show it.
-        const QString current = state.m_CurrentFile >= 1 && state.m_CurrentFile <= state.FileCount()
-                                    ? state.m_Files.at(state.m_CurrentFile)
+        const QString current = state.doc.m_CurrentFile >= 1 && state.doc.m_CurrentFile <= state.doc.FileCount()
+                                    ? state.doc.m_Files.at(state.doc.m_CurrentFile)
                                     : g_CurrentFilePath;
         CollectFiles(state, DocumentPattern(state));
-        const int index = int(state.m_Files.toList().indexOf(current)) + 1;
-        state.m_CurrentFile = index > 0 ? index : state.FileCount();
+        const int index = int(state.doc.m_Files.toList().indexOf(current)) + 1;
+        state.doc.m_CurrentFile = index > 0 ? index : state.doc.FileCount();
         FillFileList(state);
-        GoToFile(state, state.m_CurrentFile);
+        GoToFile(state, state.doc.m_CurrentFile);
     } else {
         FillFileList(state);
-        ShowPage(state, state.m_CurrentPage);
+        ShowPage(state, state.doc.m_CurrentPage);
     }
     SetDocumentState(state);
 }
@@ -294,7 +294,7 @@ void ShowJobResult(ControlState& state, const ScanJobRun& run)
 
 int ApplyScanCapabilities(ControlState& state)
 {
-    ScannerSource* scanner = state.m_Scanner.get();
+    ScannerSource* scanner = state.scan.m_Scanner.get();
     if (!scanner)
         return ResultNotOpen;
     for (const ScanParameter& parameter : ScanParameters()) {
@@ -322,36 +322,36 @@ bool StartScan(ControlState& state)
     if (!PageWrittenBack(state))
         return false;
     SetStatusText(state, T::kScanSetting);
-    const qint16 typeBefore = state.m_DocType;
+    const qint16 typeBefore = state.props.m_DocType;
     const QString currentBefore = g_CurrentFilePath;
     if (!ChooseJobSettings(state)) {
         SetIdleStatusText(state);
         return false;
     }
     // The one file of a multi-page document, whatever file was shown last.
-    if (state.m_DocType == DocTypeMultiPageTiff)
+    if (state.props.m_DocType == DocTypeMultiPageTiff)
         g_CurrentFilePath = MultiPageFile(state);
 
     ScanJobRun run;
     run.mode = EffectiveScanMode(state);
-    run.pagesAtEnd = state.m_DocType == DocTypeMultiPageTiff ? state.m_PageCount == 0 : state.m_Files.isEmpty();
+    run.pagesAtEnd = state.props.m_DocType == DocTypeMultiPageTiff ? state.doc.m_PageCount == 0 : state.doc.m_Files.isEmpty();
     int result = ResultNotOpen;
     bool capabilitiesTaken = true;
     QString device;
     {
         DisabledDuringJob disabled(state);
         SetStatusText(state, T::kScanning);
-        if (state.m_Scanner) {
+        if (state.scan.m_Scanner) {
             result = g_Settings.Scan.ShowNativeUI == 0 ? ApplyScanCapabilities(state) : ResultSuccess;
             capabilitiesTaken = result == ResultSuccess;
             // Taken before the job: a source whose connection ends during the job forgets its device.
-            device = state.m_Scanner->currentSource();
+            device = state.scan.m_Scanner->currentSource();
             if (capabilitiesTaken)
                 result = Acquire(state, run);
         }
         if (run.pagesStored == 0 && typeBefore == DocTypeDetect) {
             // Nothing was stored: the document still has no files and no type.
-            state.m_DocType = typeBefore;
+            state.props.m_DocType = typeBefore;
             g_CurrentFilePath = currentBefore;
         }
         if (run.pagesStored > 0)
@@ -360,9 +360,9 @@ bool StartScan(ControlState& state)
 
     // Told once the control takes input again.
     if (run.failed)
-        ReportError(state.control, T::kStoreFailed.arg(run.failure).arg(run.pagesStored));
+        ReportError(state.widgets.control, T::kStoreFailed.arg(run.failure).arg(run.pagesStored));
     else if (result == ResultCancelled)
-        Inform(state.control, T::kScanCancelled, MessageIcon::Warning);
+        Inform(state.widgets.control, T::kScanCancelled, MessageIcon::Warning);
     else if (result != ResultSuccess && capabilitiesTaken)
         ReportDeviceFailure(state, result, run.pagesStored, device);
     return run.pagesStored > 0;
@@ -371,45 +371,45 @@ bool StartScan(ControlState& state)
 void ChooseSaveDirectory(ControlState& state)
 {
     Prompter& prompter = CurrentPrompter();
-    frmImageDir dialog(prompter, state.control);
-    dialog.SaveDir = state.m_LocalPath;
+    frmImageDir dialog(prompter, state.widgets.control);
+    dialog.SaveDir = state.props.m_LocalPath;
     prompter.runDialog(dialog);
-    state.m_LocalPath = dialog.SaveDir;
-    if (state.m_LocalPath.isEmpty())
-        Inform(state.control, T::kNoLocalPath);
+    state.props.m_LocalPath = dialog.SaveDir;
+    if (state.props.m_LocalPath.isEmpty())
+        Inform(state.widgets.control, T::kNoLocalPath);
 }
 
 void EditScanSettings(ControlState& state)
 {
     Prompter& prompter = CurrentPrompter();
-    frmScanPara dialog(prompter, state.m_Scanner.get(), state.control);
-    dialog.SaveDir = state.m_LocalPath;
-    dialog.DocType = state.m_DocType;
-    dialog.cboDocType->setEnabled(state.m_DocType < DocTypeMultiPageTiff || state.m_DocType > DocTypeSinglePageJpeg);
+    frmScanPara dialog(prompter, state.scan.m_Scanner.get(), state.widgets.control);
+    dialog.SaveDir = state.props.m_LocalPath;
+    dialog.DocType = state.props.m_DocType;
+    dialog.cboDocType->setEnabled(state.props.m_DocType < DocTypeMultiPageTiff || state.props.m_DocType > DocTypeSinglePageJpeg);
     dialog.txtDocName->setEnabled(false);
     prompter.runDialog(dialog);
     if (dialog.SourceName.isEmpty())
         return;
-    state.m_LocalPath = dialog.SaveDir;
-    if (state.m_Scanner)
-        state.m_Scanner->selectSource(dialog.SourceName);
+    state.props.m_LocalPath = dialog.SaveDir;
+    if (state.scan.m_Scanner)
+        state.scan.m_Scanner->selectSource(dialog.SourceName);
 }
 
 bool AppendScan(ControlState& state)
 {
-    state.m_ScanMode = ScanAppend;
+    state.scan.m_ScanMode = ScanAppend;
     return StartScan(state);
 }
 
 bool InsertScan(ControlState& state)
 {
-    state.m_ScanMode = ScanInsert;
+    state.scan.m_ScanMode = ScanInsert;
     return StartScan(state);
 }
 
 bool ReplaceScan(ControlState& state)
 {
-    state.m_ScanMode = ScanReplace;
+    state.scan.m_ScanMode = ScanReplace;
     return StartScan(state);
 }
 

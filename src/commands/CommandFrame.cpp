@@ -15,7 +15,7 @@ namespace scanvo {
 
 bool HasPage(const ControlState& state)
 {
-    return state.mtMain && state.mtMain->hasImage();
+    return state.widgets.mtMain && state.widgets.mtMain->hasImage();
 }
 
 std::optional<Failure> RunCommand(ControlState& state, const QString& statusText, const std::function<void()>& work)
@@ -65,7 +65,7 @@ bool RunPageTransform(ControlState& state, const QString& statusText,
     if (!HasPage(state))
         return false;
     const std::optional<Failure> failure = RunCommand(
-        state, statusText, [&] { CommitEdit(state, Transformed(state.mtMain->image(), transform, onError)); });
+        state, statusText, [&] { CommitEdit(state, Transformed(state.widgets.mtMain->image(), transform, onError)); });
     if (failure)
         ReportFailure(state, *failure);
     return !failure;
@@ -93,7 +93,7 @@ bool RunPreviewDialog(ControlState& state, const QString& statusText, const std:
     std::optional<Failure> failure;
     bool kept = false;
     try {
-        before = state.mtMain->image();
+        before = state.widgets.mtMain->image();
         kept = run();
         if (kept)
             RecordEdit(state, *before);
@@ -101,7 +101,7 @@ bool RunPreviewDialog(ControlState& state, const QString& statusText, const std:
         failure = CaughtFailure(engine::ErrOperation);
         kept = false;
         if (before)
-            state.mtMain->setImage(std::move(*before));
+            state.widgets.mtMain->setImage(std::move(*before));
     }
     SetIdleStatusText(state);
     if (failure)
@@ -111,18 +111,18 @@ bool RunPreviewDialog(ControlState& state, const QString& statusText, const std:
 
 void CommitEdit(ControlState& state, engine::Image edited)
 {
-    RecordEdit(state, state.mtMain->exchangeImage(std::move(edited)));
+    RecordEdit(state, state.widgets.mtMain->exchangeImage(std::move(edited)));
 }
 
 void HistoryChanged(ControlState& state)
 {
-    state.m_PageModified = true;
+    state.doc.m_PageModified = true;
     SetUndoButtons(state);
 }
 
 void ReportFailure(ControlState& state, const Failure& failure)
 {
-    ReportError(state.control, NumberedDescription(failure), MessageIcon::Critical);
+    ReportError(state.widgets.control, NumberedDescription(failure), MessageIcon::Critical);
 }
 
 }  // namespace scanvo

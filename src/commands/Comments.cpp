@@ -29,16 +29,16 @@ constexpr float kTwipsPerPixel = 15.0f;
 
 void HideEntryBox(ControlState& state)
 {
-    if (state.txtPageNumber)
-        state.txtPageNumber->hide();
-    if (state.cmdFont)
-        state.cmdFont->hide();
+    if (state.widgets.txtPageNumber)
+        state.widgets.txtPageNumber->hide();
+    if (state.widgets.cmdFont)
+        state.widgets.cmdFont->hide();
 }
 
 void SetEntryBoxFont(ControlState& state)
 {
-    if (state.txtPageNumber)
-        state.txtPageNumber->setFont(CommentScreenFont());
+    if (state.widgets.txtPageNumber)
+        state.widgets.txtPageNumber->setFont(CommentScreenFont());
 }
 
 }  // namespace
@@ -72,7 +72,7 @@ QFont CommentScreenFont()
 void ToggleCommentTool(ControlState& state)
 {
     HideEntryBox(state);
-    if (QLineEdit* box = state.txtPageNumber) {
+    if (QLineEdit* box = state.widgets.txtPageNumber) {
         box->resize(Twips(kEntryBoxWidth), box->height());
         box->setText(g_Settings.Imaging.WriteComment);
         SetEntryBoxFont(state);
@@ -88,32 +88,32 @@ void DrawComment(ControlState& state, float x, float y, const QString& text)
     if (!HasPage(state) || text.isEmpty())
         return;
     const QPointF viewerPixel(x / kTwipsPerPixel, y / kTwipsPerPixel);
-    const QPointF onPage = state.mtMain->widgetToImage(viewerPixel);
+    const QPointF onPage = state.widgets.mtMain->widgetToImage(viewerPixel);
     const QPoint topLeft(int(std::floor(onPage.x())), int(std::floor(onPage.y())));
     const ops::TextFont font = CommentFont();
     const bool drawn = RunPageCommand(state, T::kCommentStatus, [&](engine::Image& page) {
         const QSize size = ops::MeasureText(page, font, text);
         ops::DrawText(page, font, QRect(topLeft, size), text, kCommentColour);
     });
-    if (drawn && state.m_CommentToolOn() == 1)
+    if (drawn && state.tools.m_CommentToolOn() == 1)
         StoreSetting(g_Settings.Imaging.WriteComment, text);
 }
 
 void DrawComment(ControlState& state, float x, float y)
 {
-    DrawComment(state, x, y, state.txtPageNumber ? state.txtPageNumber->text() : QString());
+    DrawComment(state, x, y, state.widgets.txtPageNumber ? state.widgets.txtPageNumber->text() : QString());
 }
 
 void ChooseCommentFont(ControlState& state)
 {
     ShowFontOptions(state);
-    if (QLineEdit* box = state.txtPageNumber; box && box->isVisible())
+    if (QLineEdit* box = state.widgets.txtPageNumber; box && box->isVisible())
         box->setFocus();
 }
 
 void ShowFontOptions(ControlState& state)
 {
-    frmFontOptions dialog(state.control);
+    frmFontOptions dialog(state.widgets.control);
     CurrentPrompter().runDialog(dialog);
     SetEntryBoxFont(state);
 }

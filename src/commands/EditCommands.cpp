@@ -29,11 +29,11 @@ void Step(ControlState& state, Direction direction)
 {
     PageHistory& history = state.m_History;
     const bool back = direction == Direction::Back;
-    if ((back ? history.UndoCount() : history.RedoCount()) < 1 || !state.mtMain)
+    if ((back ? history.UndoCount() : history.RedoCount()) < 1 || !state.widgets.mtMain)
         return;
     const std::optional<Failure> failure = RunCommand(state, back ? T::kUndoStatus : T::kRedoStatus, [&] {
         engine::Image restored = back ? history.NewestUndo() : history.NewestRedo();
-        engine::Image current = state.mtMain->exchangeImage(std::move(restored));
+        engine::Image current = state.widgets.mtMain->exchangeImage(std::move(restored));
         if (back)
             history.Undo(std::move(current));
         else
@@ -44,7 +44,7 @@ void Step(ControlState& state, Direction direction)
         return;
     }
     // A selection drawn on the page that was shown may lie outside the one restored.
-    SetSelection(state, state.m_Selection);
+    SetSelection(state, state.view.m_Selection);
     HistoryChanged(state);
 }
 
@@ -68,8 +68,8 @@ void TakeSelection(ControlState& state, Take take)
         return;
     const bool cut = take == Take::Cut;
     const std::optional<Failure> failure = RunCommand(state, cut ? T::kCutStatus : T::kCopyStatus, [&] {
-        const engine::Image& page = state.mtMain->image();
-        const QRect region = state.m_Selection;
+        const engine::Image& page = state.widgets.mtMain->image();
+        const QRect region = state.view.m_Selection;
         engine::Image selection = engine::ops::Crop(page, region);
         engine::Image edited;
         if (cut) {
@@ -77,8 +77,8 @@ void TakeSelection(ControlState& state, Take take)
             engine::ops::FillRect(edited, region, engine::ops::kWhite);
         }
         PlaceOnSystemClipboard(selection);
-        state.m_ClipboardImage = std::move(selection);
-        state.m_SavedRegion = region;
+        state.clip.m_ClipboardImage = std::move(selection);
+        state.clip.m_SavedRegion = region;
         if (cut)
             CommitEdit(state, std::move(edited));
     });
@@ -113,24 +113,24 @@ void Copy(ControlState& state)
 
 void Paste(ControlState& state)
 {
-    if (!HasPage(state) || state.m_ClipboardImage.isNull())
+    if (!HasPage(state) || state.clip.m_ClipboardImage.isNull())
         return;
     const std::optional<Failure> failure = RunCommand(state, T::kPasteStatus, [&] {
-        const engine::Image& clip = state.m_ClipboardImage;
-        engine::Image edited = state.mtMain->image();
-        engine::ops::Combine(edited, clip, QRect(0, 0, clip.width(), clip.height()), state.m_SavedRegion.topLeft(),
+        const engine::Image& clip = state.clip.m_ClipboardImage;
+        engine::Image edited = state.widgets.mtMain->image();
+        engine::ops::Combine(edited, clip, QRect(0, 0, clip.width(), clip.height()), state.clip.m_SavedRegion.topLeft(),
                              engine::ops::kCombinePasteFlags);
         CommitEdit(state, std::move(edited));
     });
     if (failure) {
         if (failure->number == engine::ErrIncompatible)
-            Inform(state.control, T::kPasteIncompatible, MessageIcon::Warning);
+            Inform(state.widgets.control, T::kPasteIncompatible, MessageIcon::Warning);
         else
             ReportFailure(state, *failure);
         return;
     }
-    SetSelection(state, state.m_SavedRegion);
-    state.m_SelectionPasted = true;
+    SetSelection(state, state.clip.m_SavedRegion);
+    state.clip.m_SelectionPasted = true;
 }
 
 }  // namespace scanvo

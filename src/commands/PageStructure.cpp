@@ -40,7 +40,7 @@ bool PageDeletedFromFile(ControlState& state, const QString& path, int n)
     } catch (const engine::EngineError& error) {
         if (error.number() != engine::ErrDamagedPages)
             throw;
-        if (!CurrentPrompter().askYesNo(state.control, error.description() + T::kDropUnreadablePagesQuestion,
+        if (!CurrentPrompter().askYesNo(state.widgets.control, error.description() + T::kDropUnreadablePagesQuestion,
                                         core_texts::kTitleInformation))
             return false;
     }
@@ -53,40 +53,40 @@ bool PageDeletedFromFile(ControlState& state, const QString& path, int n)
 DeleteOutcome DeletePageFiles(ControlState& state)
 {
     const QString path = g_CurrentFilePath;
-    switch (state.m_DocType) {
+    switch (state.props.m_DocType) {
     case 1:
-        if (state.m_PageCount <= 1) {
+        if (state.doc.m_PageCount <= 1) {
             RemoveFile(path);
             return DeleteOutcome::DocumentEmpty;
         }
-        return PageDeletedFromFile(state, path, state.m_CurrentPage) ? DeleteOutcome::PageDeleted
+        return PageDeletedFromFile(state, path, state.doc.m_CurrentPage) ? DeleteOutcome::PageDeleted
                                                                      : DeleteOutcome::Declined;
     case 2:
     case 3:
-        if (state.FileCount() <= 1) {
+        if (state.doc.FileCount() <= 1) {
             RemoveFile(path);
             return DeleteOutcome::DocumentEmpty;
         }
-        DeleteDocumentPage(state, state.m_CurrentPage);
+        DeleteDocumentPage(state, state.doc.m_CurrentPage);
         return DeleteOutcome::PageDeleted;
     default:
-        if (state.FileCount() <= 1 && state.m_PageCount <= 1) {
+        if (state.doc.FileCount() <= 1 && state.doc.m_PageCount <= 1) {
             RemoveFile(path);
             return DeleteOutcome::DocumentEmpty;
         }
-        if (state.m_PageCount <= 1) {
+        if (state.doc.m_PageCount <= 1) {
             RemoveFile(path);
-            state.m_Files.remove(state.m_CurrentFile);
+            state.doc.m_Files.remove(state.doc.m_CurrentFile);
             return DeleteOutcome::FileDeleted;
         }
-        return PageDeletedFromFile(state, path, state.m_CurrentPage) ? DeleteOutcome::PageDeleted
+        return PageDeletedFromFile(state, path, state.doc.m_CurrentPage) ? DeleteOutcome::PageDeleted
                                                                      : DeleteOutcome::Declined;
     }
 }
 
 void ReportDeleteFailure(ControlState& state, const Failure& failure)
 {
-    Inform(state.control, T::kFailureIndent + failure.description, MessageIcon::Warning);
+    Inform(state.widgets.control, T::kFailureIndent + failure.description, MessageIcon::Warning);
 }
 
 }  // namespace
@@ -151,9 +151,9 @@ PlannedMove PlanFileMove(const QStringList& files, int o, int t)
 
 void DeleteCurrentPage(ControlState& state)
 {
-    if (!HasPage(state) || state.m_PageCount < 1)
+    if (!HasPage(state) || state.doc.m_PageCount < 1)
         return;
-    if (!CurrentPrompter().askYesNo(state.control, T::kDeleteQuestion, core_texts::kTitleInformation))
+    if (!CurrentPrompter().askYesNo(state.widgets.control, T::kDeleteQuestion, core_texts::kTitleInformation))
         return;
     if (!PageWrittenBack(state))
         return;
@@ -171,48 +171,48 @@ void DeleteCurrentPage(ControlState& state)
         CloseEmptiedDocument(state);
         return;
     case DeleteOutcome::FileDeleted:
-        state.m_CurrentFile = std::min(state.m_CurrentFile, state.FileCount());
+        state.doc.m_CurrentFile = std::min(state.doc.m_CurrentFile, state.doc.FileCount());
         FillFileList(state);
-        GoToFile(state, state.m_CurrentFile);
+        GoToFile(state, state.doc.m_CurrentFile);
         return;
     case DeleteOutcome::PageDeleted:
         break;
     }
     // A damaged file may have lost its unreadable pages too: its pages are counted again.
-    state.m_PageCount = IsSinglePageDocument(state) ? static_cast<qint16>(state.m_PageCount - 1)
+    state.doc.m_PageCount = IsSinglePageDocument(state) ? static_cast<qint16>(state.doc.m_PageCount - 1)
                                                     : static_cast<qint16>(engine::PageCount(g_CurrentFilePath));
-    if (state.m_PageCount < state.m_CurrentPage)
-        state.m_CurrentPage = state.m_PageCount;
-    if (state.m_DocType >= DocTypeMultiPageTiff && state.m_DocType <= DocTypeSinglePageJpeg)
+    if (state.doc.m_PageCount < state.doc.m_CurrentPage)
+        state.doc.m_CurrentPage = state.doc.m_PageCount;
+    if (state.props.m_DocType >= DocTypeMultiPageTiff && state.props.m_DocType <= DocTypeSinglePageJpeg)
         FillFileList(state);
-    ShowPage(state, state.m_CurrentPage);
+    ShowPage(state, state.doc.m_CurrentPage);
 }
 
 void MovePage(ControlState& state)
 {
-    if (!HasPage(state) || state.m_PageCount < 2)
+    if (!HasPage(state) || state.doc.m_PageCount < 2)
         return;
-    frmGoto dialog(state.control);
-    dialog.PageCount = state.m_PageCount;
-    dialog.CurrentPage = state.m_CurrentPage;
-    dialog.FileList = state.m_Files.toList();
-    dialog.DocType = state.m_DocType;
+    frmGoto dialog(state.widgets.control);
+    dialog.PageCount = state.doc.m_PageCount;
+    dialog.CurrentPage = state.doc.m_CurrentPage;
+    dialog.FileList = state.doc.m_Files.toList();
+    dialog.DocType = state.props.m_DocType;
     dialog.SetTexts(T::kMoveCaption, T::kMovePrompt);
     CurrentPrompter().runDialog(dialog);
     const int t = dialog.CurrentPage;
-    const int o = state.m_CurrentPage;
-    if (t <= 0 || t == o || t > state.m_PageCount)
+    const int o = state.doc.m_CurrentPage;
+    if (t <= 0 || t == o || t > state.doc.m_PageCount)
         return;
     if (!PageWrittenBack(state))
         return;
     const std::optional<Failure> failure = RunCommand(state, T::kMoveStatus, [&] {
         if (IsSinglePageDocument(state)) {
-            const PlannedMove plan = PlanFileMove(state.m_Files.toList(), o, t);
+            const PlannedMove plan = PlanFileMove(state.doc.m_Files.toList(), o, t);
             RenamingShift renames(plan.renames);
             if (!renames.Run())
                 throw std::runtime_error((renames.blockedPath() + u' ' + renames.reason()).toStdString());
             for (int n = 1; n <= plan.moved.size(); ++n)
-                state.m_Files.set(n, plan.moved.at(n - 1));
+                state.doc.m_Files.set(n, plan.moved.at(n - 1));
         } else {
             MovePageInFile(g_CurrentFilePath, o, t);
         }
@@ -221,10 +221,10 @@ void MovePage(ControlState& state)
         ReportFailure(state, *failure);
         return;
     }
-    state.m_CurrentPage = static_cast<qint16>(t);
-    if (state.m_DocType >= DocTypeMultiPageTiff)
+    state.doc.m_CurrentPage = static_cast<qint16>(t);
+    if (state.props.m_DocType >= DocTypeMultiPageTiff)
         FillFileList(state);
-    ShowPage(state, state.m_CurrentPage);
+    ShowPage(state, state.doc.m_CurrentPage);
 }
 
 }  // namespace scanvo

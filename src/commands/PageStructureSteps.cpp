@@ -22,7 +22,7 @@ namespace T = page_structure_texts;
 
 bool IsSinglePageDocument(const ControlState& state)
 {
-    return scanvo::IsSinglePageDocument(state.m_DocType);
+    return scanvo::IsSinglePageDocument(state.props.m_DocType);
 }
 
 void RemoveFile(const QString& path)
@@ -35,7 +35,7 @@ void RemoveFile(const QString& path)
 engine::Image LoadDocumentPage(const ControlState& state, int n)
 {
     if (IsSinglePageDocument(state))
-        return engine::LoadPage(state.m_Files.at(n));
+        return engine::LoadPage(state.doc.m_Files.at(n));
     return engine::LoadPage(g_CurrentFilePath, n);
 }
 
@@ -56,11 +56,11 @@ void InsertDocumentPage(ControlState& state, const engine::Image& page, int posi
         return;
     }
     // The new file takes the extension of the file whose place it takes (or of the last file).
-    const QString& neighbour = state.m_Files.at(std::min(position, state.FileCount()));
-    const QString directory = DocumentDirectoryPath(state.m_LocalPath, state.m_DocName);
+    const QString& neighbour = state.doc.m_Files.at(std::min(position, state.doc.FileCount()));
+    const QString directory = DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName);
     NewFilePlace place;
     try {
-        place = MakeRoomForNewFile(state.m_Files, directory, g_Settings.Scan.DocNameRule, 1, position,
+        place = MakeRoomForNewFile(state.doc.m_Files, directory, g_Settings.Scan.DocNameRule, 1, position,
                                    ExtensionOf(neighbour), true);
     } catch (const StoreFailure& failure) {
         throw std::runtime_error(failure.text.toStdString());
@@ -69,9 +69,9 @@ void InsertDocumentPage(ControlState& state, const engine::Image& page, int posi
         engine::SavePage(page, place.path, FittedSaveOptions(place.path, format, bits, QualityFactorFor(format)));
     } catch (const engine::EngineError& error) {
         // A failed save leaves nothing at place.path; the files moved for it go back.
-        throw engine::EngineError(error.number(), UndoNewFilePlace(state.m_Files, place, error.description()));
+        throw engine::EngineError(error.number(), UndoNewFilePlace(state.doc.m_Files, place, error.description()));
     } catch (...) {
-        UndoNewFilePlace(state.m_Files, place, QString());
+        UndoNewFilePlace(state.doc.m_Files, place, QString());
         throw;
     }
 }
@@ -82,15 +82,15 @@ void DeleteDocumentPage(ControlState& state, int position)
         engine::DeletePage(g_CurrentFilePath, position);
         return;
     }
-    const QStringList files = state.m_Files.toList();
+    const QStringList files = state.doc.m_Files.toList();
     RemoveFile(files.at(position - 1));
-    state.m_Files.remove(position);
+    state.doc.m_Files.remove(position);
     // The files after the deleted one move down a name. One that cannot leaves the rest where
     // they were: a gap in the numbering loses nothing.
     RenamingShift closing(PlanClosingGap(files, position));
     if (closing.Run()) {
         for (const FileMove& move : closing.moves())
-            state.m_Files.set(static_cast<int>(files.indexOf(move.from)), move.to);
+            state.doc.m_Files.set(static_cast<int>(files.indexOf(move.from)), move.to);
     }
 }
 

@@ -30,7 +30,7 @@ namespace {
 
 void PaintRegion(ControlState& state, const QRect& region)
 {
-    const quint32 colour = state.m_PaintColor;
+    const quint32 colour = state.tools.m_PaintColor;
     RunPageCommand(state, T::kPaintStatus, [&](engine::Image& page) { ops::FillRect(page, region, colour); });
     RemoveSelection(state);
 }
@@ -39,9 +39,9 @@ void PickColour(ControlState& state, const QPoint& pixel)
 {
     if (!HasPage(state))
         return;
-    const engine::Image& page = state.mtMain->image();
+    const engine::Image& page = state.widgets.mtMain->image();
     if (QRect(0, 0, page.width(), page.height()).contains(pixel)) {
-        state.m_PaintColor = ops::PixelColour(page, pixel.x(), pixel.y());
+        state.tools.m_PaintColor = ops::PixelColour(page, pixel.x(), pixel.y());
         ShowPaintColor(state);
     }
 }
@@ -50,7 +50,7 @@ void PaintStamp(ControlState& state, const QPoint& pixel)
 {
     // The stamp is filled straight onto the page: the clipboard keeps what was cut or copied.
     const QRect stamp(pixel, QSize(g_Settings.Imaging.PaintRectWidth, g_Settings.Imaging.PaintRectHeight));
-    const quint32 colour = state.m_PaintColor;
+    const quint32 colour = state.tools.m_PaintColor;
     RunPageCommand(state, T::kPaintStatus, [&](engine::Image& page) { ops::FillRect(page, stamp, colour); });
 }
 
@@ -99,7 +99,7 @@ PointerGestures CommandGestures(ControlState& state)
 
 void OnRegionDrawn(ControlState& state, const QRect& region)
 {
-    const ToolGestures& tool = GesturesOf(state.ActiveTool());
+    const ToolGestures& tool = GesturesOf(state.tools.ActiveTool());
     if (tool.regionLeftSelected)
         SetClipboardButtons(state, 1);
     if (tool.regionDrawn)
@@ -109,9 +109,9 @@ void OnRegionDrawn(ControlState& state, const QRect& region)
 void OnViewerClick(ControlState& state, const QPointF& point)
 {
     const QPoint pixel(int(std::floor(point.x())), int(std::floor(point.y())));
-    if (state.m_PickColorOn())
+    if (state.tools.m_PickColorOn())
         PickColour(state, pixel);
-    if (const ToolGestures& tool = GesturesOf(state.ActiveTool()); tool.clicked)
+    if (const ToolGestures& tool = GesturesOf(state.tools.ActiveTool()); tool.clicked)
         tool.clicked(state, pixel);
     SetClipboardButtons(state, 2);
 }
@@ -131,15 +131,15 @@ void OnSelectionDropped(ControlState& state, const QRect& from, const QPoint& to
 
 void OnLineDrawn(ControlState& state, const QLineF& image, const QLineF& viewer)
 {
-    state.m_LineX1 = float(image.x1());
-    state.m_LineY1 = float(image.y1());
-    state.m_LineX2 = float(image.x2());
-    state.m_LineY2 = float(image.y2());
+    state.tools.m_LineX1 = float(image.x1());
+    state.tools.m_LineY1 = float(image.y1());
+    state.tools.m_LineX2 = float(image.x2());
+    state.tools.m_LineY2 = float(image.y2());
     const float angle = LineAngle(viewer.x1(), viewer.y1(), viewer.x2(), viewer.y2());
     if (angle > 0)
         DeskewByLine(state, angle);
-    else if (state.mtMain)
-        state.mtMain->repaintImage();
+    else if (state.widgets.mtMain)
+        state.widgets.mtMain->repaintImage();
 }
 
 }  // namespace scanvo

@@ -42,8 +42,8 @@ QRect SelectionOnPage(const ControlState& state)
 {
     if (!HasRegion(state))
         return {};
-    const engine::Image& page = state.mtMain->image();
-    return state.m_Selection & QRect(0, 0, page.width(), page.height());
+    const engine::Image& page = state.widgets.mtMain->image();
+    return state.view.m_Selection & QRect(0, 0, page.width(), page.height());
 }
 
 }  // namespace
@@ -109,11 +109,11 @@ void Crop(ControlState& state)
 
 QRect TrimBoxImageRect(const ControlState& state)
 {
-    if (state.m_TrimRegionOn != 1 || state.m_TrimFrame.isEmpty() || !HasPage(state))
+    if (state.view.m_TrimRegionOn != 1 || state.tools.m_TrimFrame.isEmpty() || !HasPage(state))
         return {};
-    const engine::ImageViewer& viewer = *state.mtMain;
-    const QRectF box(viewer.widgetToImage(state.m_TrimFrame.topLeft()),
-                     viewer.widgetToImage(state.m_TrimFrame.bottomRight()));
+    const engine::ImageViewer& viewer = *state.widgets.mtMain;
+    const QRectF box(viewer.widgetToImage(state.tools.m_TrimFrame.topLeft()),
+                     viewer.widgetToImage(state.tools.m_TrimFrame.bottomRight()));
     const engine::Image& page = viewer.image();
     return box.normalized().toAlignedRect() & QRect(0, 0, page.width(), page.height());
 }
@@ -186,7 +186,7 @@ void MoveToTopLeft(ControlState& state)
 
 void ShowAutoTrimOptions(ControlState& state)
 {
-    frmAutoTrimOptions form(state.control);
+    frmAutoTrimOptions form(state.widgets.control);
     CurrentPrompter().runDialog(form);
 }
 

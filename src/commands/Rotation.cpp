@@ -96,8 +96,8 @@ float LineAngle(double x1, double y1, double x2, double y2)
 
 void DeskewByLine(ControlState& state, float angle)
 {
-    const double gx = double(state.m_LineX1) - state.m_LineX2;
-    const double gy = double(state.m_LineY1) - state.m_LineY2;
+    const double gx = double(state.tools.m_LineX1) - state.tools.m_LineX2;
+    const double gy = double(state.tools.m_LineY1) - state.tools.m_LineY2;
     // A line falling to the right (image y grows downwards) is levelled anticlockwise.
     const bool fallsToTheRight = (gx > 0 && gy > 0) || (gx <= 0 && gy < 0);
     const int hundredths = static_cast<int>(std::nearbyint(fallsToTheRight ? -angle : angle));
@@ -109,15 +109,15 @@ void RotateByDialog(ControlState& state, int kind)
     if (!HasPage(state))
         return;
     RunPreviewDialog(state, T::kManualDeskewStatus, [&] {
-        frmDeskewX dialog(state.control);
+        frmDeskewX dialog(state.widgets.control);
         dialog.Flag = static_cast<qint16>(kind);
-        dialog.MainViewer = state.mtMain;
+        dialog.MainViewer = state.widgets.mtMain;
         CurrentPrompter().runDialog(dialog);
         // The page on view is the dialog's last preview after OK, the page as it was after cancel.
         return dialog.Action == 1;
     });
     // A selection drawn on the page before may lie outside the page turned.
-    SetSelection(state, state.m_Selection);
+    SetSelection(state, state.view.m_Selection);
 }
 
 void RotateAngle(ControlState& state)
@@ -132,7 +132,7 @@ void DeskewManual(ControlState& state)
 
 void ShowDeskewOptions(ControlState& state)
 {
-    frmDeskewOptions dialog(state.control);
+    frmDeskewOptions dialog(state.widgets.control);
     CurrentPrompter().runDialog(dialog);
 }
 

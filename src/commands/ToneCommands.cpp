@@ -26,8 +26,8 @@ template <typename Form>
 void RunToneDialog(ControlState& state, const QString& status, qint16 flag = 0)
 {
     RunPreviewDialog(state, status, [&] {
-        Form form(state.control);
-        form.MainViewer = state.mtMain;
+        Form form(state.widgets.control);
+        form.MainViewer = state.widgets.mtMain;
         if constexpr (std::is_same_v<Form, frmBackgroundSubtraction>) {
             form.Flag = flag;
             CurrentPrompter().runDialog(form);
@@ -45,7 +45,7 @@ void InvertPage(ControlState& state)
 {
     if (!HasPage(state))
         return;
-    if (state.mtMain->image().depth() > 1) {
+    if (state.widgets.mtMain->image().depth() > 1) {
         SetStatusPanelText(state, 1, T::kInvertNotBitonal);
         return;
     }
@@ -101,7 +101,7 @@ void ConvertToBlackAndWhite(ControlState& state)
 
 void ShowPaintRectOptions(ControlState& state)
 {
-    frmPaintRect form(state.control);
+    frmPaintRect form(state.widgets.control);
     CurrentPrompter().runDialog(form);
 }
 

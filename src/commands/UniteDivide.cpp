@@ -42,12 +42,12 @@ void CopyOnto(engine::Image& canvas, const engine::Image& page, QPoint at)
 // After pages were added or removed: counts the pages again, makes page current and shows it.
 void ShowChangedDocument(ControlState& state, int page)
 {
-    const int count = IsSinglePageDocument(state) ? state.FileCount() : engine::PageCount(g_CurrentFilePath);
-    state.m_PageCount = static_cast<qint16>(count);
-    state.m_CurrentPage = static_cast<qint16>(std::clamp(page, 1, std::max(1, count)));
-    if (state.m_DocType >= DocTypeMultiPageTiff && state.m_DocType <= DocTypeSinglePageJpeg)
+    const int count = IsSinglePageDocument(state) ? state.doc.FileCount() : engine::PageCount(g_CurrentFilePath);
+    state.doc.m_PageCount = static_cast<qint16>(count);
+    state.doc.m_CurrentPage = static_cast<qint16>(std::clamp(page, 1, std::max(1, count)));
+    if (state.props.m_DocType >= DocTypeMultiPageTiff && state.props.m_DocType <= DocTypeSinglePageJpeg)
         FillFileList(state);
-    ShowPage(state, state.m_CurrentPage);
+    ShowPage(state, state.doc.m_CurrentPage);
 }
 
 }  // namespace
@@ -78,11 +78,11 @@ PageParts DividedPage(const engine::Image& page, int percent, int direction)
 
 void UnitePages(ControlState& state)
 {
-    if (!HasPage(state) || state.m_PageCount < 2)
+    if (!HasPage(state) || state.doc.m_PageCount < 2)
         return;
-    frmCombinePara dialog(state.control);
-    dialog.PageCount = state.m_PageCount;
-    dialog.CurrentPage = state.m_CurrentPage;
+    frmCombinePara dialog(state.widgets.control);
+    dialog.PageCount = state.doc.m_PageCount;
+    dialog.CurrentPage = state.doc.m_CurrentPage;
     CurrentPrompter().runDialog(dialog);
     if (dialog.FirstPage == 0)
         return;
@@ -101,7 +101,7 @@ void UnitePages(ControlState& state)
                            first.depth());
     });
     if (refused) {
-        Inform(state.control, T::kDifferentKinds, MessageIcon::Warning);
+        Inform(state.widgets.control, T::kDifferentKinds, MessageIcon::Warning);
         return;
     }
     if (failure) {
@@ -115,11 +115,11 @@ void DividePage(ControlState& state)
 {
     if (!HasPage(state))
         return;
-    frmDivideImage dialog(state.control);
-    dialog.PageCount = state.m_PageCount;
-    dialog.CurrentPage = state.m_CurrentPage;
+    frmDivideImage dialog(state.widgets.control);
+    dialog.PageCount = state.doc.m_PageCount;
+    dialog.CurrentPage = state.doc.m_CurrentPage;
     try {
-        dialog.SetPage(state.mtMain->image());
+        dialog.SetPage(state.widgets.mtMain->image());
     } catch (...) {
         ReportFailure(state, CaughtFailure(engine::ErrOperation));
         return;
@@ -129,7 +129,7 @@ void DividePage(ControlState& state)
         return;
     if (!PageWrittenBack(state))
         return;
-    const int original = state.m_CurrentPage;
+    const int original = state.doc.m_CurrentPage;
     const int after = dialog.InserPage;
     // The first part is shown afterwards; it moves down a place when the page before it goes.
     int shown = after + 1;

@@ -70,15 +70,15 @@ QComboBox* MakeNumberBox(QToolBar* toolbar, const char* name, std::initializer_l
 
 void CreateScanPane(ControlState& state)
 {
-    QWidget* pane = state.picLeft;
-    state.tbMain = MakeToolbar(state, toolbars::tbMain, true, pane, DispatchMainToolbar);
-    state.tbFileNav = MakeToolbar(state, toolbars::tbFileNav, true, pane, DispatchFileNavToolbar);
-    state.cboCurrentFile = MakeNumberBox(state.tbFileNav, "cboCurrentFile", {keys::miCurrentFile1, keys::miCurrentFile2},
+    QWidget* pane = state.widgets.picLeft;
+    state.widgets.tbMain = MakeToolbar(state, toolbars::tbMain, true, pane, DispatchMainToolbar);
+    state.widgets.tbFileNav = MakeToolbar(state, toolbars::tbFileNav, true, pane, DispatchFileNavToolbar);
+    state.widgets.cboCurrentFile = MakeNumberBox(state.widgets.tbFileNav, "cboCurrentFile", {keys::miCurrentFile1, keys::miCurrentFile2},
                                          texts::kFileBoxName);
-    state.tbFileOperate = MakeToolbar(state, toolbars::tbFileOperate, true, pane, DispatchFileOperateToolbar);
-    state.lvwFileList = new FileListView(pane);
-    state.lvwFileList->setObjectName(QStringLiteral("lvwFileList"));
-    state.lvwFileList->setAccessibleName(texts::kFileListName);
+    state.widgets.tbFileOperate = MakeToolbar(state, toolbars::tbFileOperate, true, pane, DispatchFileOperateToolbar);
+    state.widgets.lvwFileList = new FileListView(pane);
+    state.widgets.lvwFileList->setObjectName(QStringLiteral("lvwFileList"));
+    state.widgets.lvwFileList->setAccessibleName(texts::kFileListName);
 }
 
 QFrame* MakeGridLine(QWidget* viewer, int index)
@@ -96,51 +96,51 @@ QFrame* MakeGridLine(QWidget* viewer, int index)
 
 void CreateViewerOverlays(ControlState& state)
 {
-    engine::ImageViewer* viewer = state.mtMain;
-    for (int i = 0; i < static_cast<int>(state.linGrid.size()); ++i)
-        state.linGrid[i] = MakeGridLine(viewer, i);
+    engine::ImageViewer* viewer = state.widgets.mtMain;
+    for (int i = 0; i < static_cast<int>(state.widgets.linGrid.size()); ++i)
+        state.widgets.linGrid[i] = MakeGridLine(viewer, i);
 
-    state.lblColor = new QLabel(viewer);
-    state.lblColor->setObjectName(QStringLiteral("lblColor"));
-    state.lblColor->setAutoFillBackground(true);
-    state.lblColor->setFrameShape(QFrame::Box);
+    state.widgets.lblColor = new QLabel(viewer);
+    state.widgets.lblColor->setObjectName(QStringLiteral("lblColor"));
+    state.widgets.lblColor->setAutoFillBackground(true);
+    state.widgets.lblColor->setFrameShape(QFrame::Box);
     // A small sample in the viewer's top-left corner, shown while the colour picker is on.
-    state.lblColor->setGeometry(Twips(60), Twips(60), Twips(360), Twips(240));
-    state.lblColor->hide();
+    state.widgets.lblColor->setGeometry(Twips(60), Twips(60), Twips(360), Twips(240));
+    state.widgets.lblColor->hide();
 
-    state.txtPageNumber = new QLineEdit(viewer);
-    state.txtPageNumber->setObjectName(QStringLiteral("txtPageNumber"));
-    state.txtPageNumber->hide();
+    state.widgets.txtPageNumber = new QLineEdit(viewer);
+    state.widgets.txtPageNumber->setObjectName(QStringLiteral("txtPageNumber"));
+    state.widgets.txtPageNumber->hide();
 
-    state.cmdFont = new QPushButton(viewer);
-    state.cmdFont->setObjectName(QStringLiteral("cmdFont"));
-    state.cmdFont->setText(QStringLiteral("..."));
-    state.cmdFont->hide();
+    state.widgets.cmdFont = new QPushButton(viewer);
+    state.widgets.cmdFont->setObjectName(QStringLiteral("cmdFont"));
+    state.widgets.cmdFont->setText(QStringLiteral("..."));
+    state.widgets.cmdFont->hide();
 }
 
 void CreateMainPane(ControlState& state)
 {
-    QWidget* pane = state.picMain;
-    state.tbCommon = MakeToolbar(state, toolbars::tbCommon, true, pane, DispatchCommonToolbar);
-    state.cboCurrentPage = MakeNumberBox(state.tbCommon, "cboCurrentPage", {keys::miCurrentPage1, keys::miCurrentPage2},
+    QWidget* pane = state.widgets.picMain;
+    state.widgets.tbCommon = MakeToolbar(state, toolbars::tbCommon, true, pane, DispatchCommonToolbar);
+    state.widgets.cboCurrentPage = MakeNumberBox(state.widgets.tbCommon, "cboCurrentPage", {keys::miCurrentPage1, keys::miCurrentPage2},
                                          texts::kPageBoxName);
-    state.cboZoomFactor = MakeNumberBox(state.tbCommon, "cboZoomFactor", {keys::miZoomFactor1, keys::miZoomFactor2},
+    state.widgets.cboZoomFactor = MakeNumberBox(state.widgets.tbCommon, "cboZoomFactor", {keys::miZoomFactor1, keys::miZoomFactor2},
                                         texts::kZoomBoxName);
 
-    state.picImaging = new QWidget(pane);
-    state.picImaging->setObjectName(QStringLiteral("picImaging"));
-    state.tbImaging = MakeToolbar(state, toolbars::tbImaging, g_Settings.Layout.ImagingButtonCaption != 0,
-                                  state.picImaging, DispatchImagingToolbar);
+    state.widgets.picImaging = new QWidget(pane);
+    state.widgets.picImaging->setObjectName(QStringLiteral("picImaging"));
+    state.widgets.tbImaging = MakeToolbar(state, toolbars::tbImaging, g_Settings.Layout.ImagingButtonCaption != 0,
+                                  state.widgets.picImaging, DispatchImagingToolbar);
 
-    state.mtMain = new engine::ImageViewer(pane);
-    state.mtMain->setObjectName(QStringLiteral("mtMain"));
-    state.mtMain->setAccessibleName(texts::kPageViewName);
+    state.widgets.mtMain = new engine::ImageViewer(pane);
+    state.widgets.mtMain->setObjectName(QStringLiteral("mtMain"));
+    state.widgets.mtMain->setAccessibleName(texts::kPageViewName);
     CreateViewerOverlays(state);
 }
 
 void CreateStatusBar(ControlState& state)
 {
-    auto* bar = new QStatusBar(state.control);
+    auto* bar = new QStatusBar(state.widgets.control);
     bar->setObjectName(QStringLiteral("sbTotalInfo"));
     bar->setSizeGripEnabled(false);
     for (int n = 1; n <= kStatusPanelCount; ++n) {
@@ -150,7 +150,7 @@ void CreateStatusBar(ControlState& state)
         panel->setFrameShadow(QFrame::Sunken);
         bar->addWidget(panel);
     }
-    state.sbTotalInfo = bar;
+    state.widgets.sbTotalInfo = bar;
     if (auto* panel = bar->findChild<QLabel*>(StatusPanelName(1)))
         panel->setText(core_texts::kIdleStatus);
     UpdateClockPanels(state);
@@ -171,18 +171,18 @@ QString StatusPanelName(int n)
 
 void UpdateClockPanels(ControlState& state)
 {
-    if (state.sbTotalInfo == nullptr)
+    if (state.widgets.sbTotalInfo == nullptr)
         return;
     const QLocale locale;
-    if (auto* date = state.sbTotalInfo->findChild<QLabel*>(StatusPanelName(4)))
+    if (auto* date = state.widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(4)))
         date->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
-    if (auto* time = state.sbTotalInfo->findChild<QLabel*>(StatusPanelName(5)))
+    if (auto* time = state.widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(5)))
         time->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
 }
 
 void CreateChildControls(ControlState& state)
 {
-    if (state.control == nullptr || state.picLeft == nullptr || state.picMain == nullptr)
+    if (state.widgets.control == nullptr || state.widgets.picLeft == nullptr || state.widgets.picMain == nullptr)
         return;
     CreateScanPane(state);
     CreateMainPane(state);

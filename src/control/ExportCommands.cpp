@@ -23,7 +23,7 @@ namespace T = export_texts;
 
 bool HasDocument(const ControlState& state)
 {
-    return state.lvwFileList != nullptr && state.lvwFileList->count() > 0;
+    return state.widgets.lvwFileList != nullptr && state.widgets.lvwFileList->count() > 0;
 }
 
 void AskAndExport(ControlState& state, bool searchable)
@@ -31,7 +31,7 @@ void AskAndExport(ControlState& state, bool searchable)
     if (!HasDocument(state))
         return;
     const QString target =
-        CurrentPrompter().chooseSaveFile(state.control, T::kSaveTitle, DefaultExportTarget(state), T::kPdfFilter);
+        CurrentPrompter().chooseSaveFile(state.widgets.control, T::kSaveTitle, DefaultExportTarget(state), T::kPdfFilter);
     if (target.isEmpty())
         return;
     ExportDocument(state, target, StoredExportOptions(searchable));
@@ -58,14 +58,14 @@ bool ExportDocument(ControlState& state, const QString& target, pdf::PdfOptions 
     if (options.title.isEmpty())
         options.title = ExportTitle(state);
     if (!options.created.isValid())
-        options.created = QFileInfo(DocumentDirectoryPath(state.m_LocalPath, state.m_DocName)).birthTime();
+        options.created = QFileInfo(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName)).birthTime();
 
     SetStatusText(state, T::kExporting);
     PdfExportJob job(PlanExport(state), target, options);
     QObject::connect(&job, &PdfExportJob::progressed, &job, [&state](int done, int count) {
         SetStatusPanelText(state, 1, T::kExportingPage.arg(done).arg(count));
     });
-    frmExportProgress progress(job, state.control);
+    frmExportProgress progress(job, state.widgets.control);
     job.start();
     CurrentPrompter().runDialog(progress);
     // A prompter may end the form before the job has: that counts as a cancel.
@@ -75,7 +75,7 @@ bool ExportDocument(ControlState& state, const QString& target, pdf::PdfOptions 
     SetIdleStatusText(state);
 
     if (job.result() == PdfExportJob::Result::Failed) {
-        ReportError(state.control, NumberedDescription(job.failure()), MessageIcon::Critical);
+        ReportError(state.widgets.control, NumberedDescription(job.failure()), MessageIcon::Critical);
     }
     return job.result() == PdfExportJob::Result::Written;
 }
@@ -92,7 +92,7 @@ void ExportSearchablePdfA(ControlState& state)
 
 void ShowExportOptions(ControlState& state)
 {
-    frmExportOptions dialog(state.control);
+    frmExportOptions dialog(state.widgets.control);
     CurrentPrompter().runDialog(dialog);
 }
 

@@ -73,7 +73,7 @@ Imaging::Imaging(QWidget* parent)
 {
     // Every text below is shown in the language of the process's first control.
     InstallUiTranslations();
-    m_State.control = this;
+    m_State.widgets.control = this;
     m_State.DocumentEmptied = [this] {
         SetNoDocumentState(m_State);
         ArrangeLeftPane(m_State);
@@ -85,13 +85,13 @@ Imaging::Imaging(QWidget* parent)
     ApplyBackColor();
 
     LoadLayoutSettings();
-    m_State.m_Scanner = CreateScannerSource();
-    if (m_State.m_Scanner) {
+    m_State.scan.m_Scanner = CreateScannerSource();
+    if (m_State.scan.m_Scanner) {
         // The device's own dialog is a question to the user like any other.
-        m_State.m_Scanner->setDialogRunner([](QDialog& dialog) { return CurrentPrompter().runDialog(dialog); });
+        m_State.scan.m_Scanner->setDialogRunner([](QDialog& dialog) { return CurrentPrompter().runDialog(dialog); });
         // A source that fails to open answers every later call with ResultNotOpen, which the scan
         // job reports; there is nothing to tell the user before a scan is asked for.
-        m_State.m_Scanner->start(0, this);
+        m_State.scan.m_Scanner->start(0, this);
     }
 }
 
@@ -99,16 +99,16 @@ Imaging::~Imaging()
 {
     // Nothing can stop here: a page that cannot be written back is lost, and the user was told.
     PageWrittenBack(m_State);
-    if (m_State.m_Scanner)
-        m_State.m_Scanner->end();
+    if (m_State.scan.m_Scanner)
+        m_State.scan.m_Scanner->end();
 }
 
 void Imaging::CreatePanes()
 {
-    m_State.picLeft = new QWidget(this);
-    m_State.picLeft->setObjectName(QStringLiteral("picLeft"));
-    m_State.picMain = new QWidget(this);
-    m_State.picMain->setObjectName(QStringLiteral("picMain"));
+    m_State.widgets.picLeft = new QWidget(this);
+    m_State.widgets.picLeft->setObjectName(QStringLiteral("picLeft"));
+    m_State.widgets.picMain = new QWidget(this);
+    m_State.widgets.picMain->setObjectName(QStringLiteral("picMain"));
     CreateChildControls(m_State);
     ConnectFileNavigation(m_State);
     ConnectPageBox(m_State);
@@ -132,7 +132,7 @@ void Imaging::NotifyChanged(const char* key, void (Imaging::*signal)())
 
 void Imaging::setBackColor(quint32 value)
 {
-    m_State.m_BackColor = value;
+    m_State.props.m_BackColor = value;
     ApplyBackColor();
     NotifyChanged("BackColor", &Imaging::BackColorChanged);
 }
@@ -165,43 +165,43 @@ void Imaging::setBorderStyle(qint16 value)
 
 void Imaging::setLocalPath(const QString& value)
 {
-    m_State.m_LocalPath = value;
+    m_State.props.m_LocalPath = value;
     NotifyChanged("LocalPath", &Imaging::LocalPathChanged);
 }
 
 void Imaging::setDocType(qint16 value)
 {
-    m_State.m_DocType = value;
+    m_State.props.m_DocType = value;
     NotifyChanged("DocType", &Imaging::DocTypeChanged);
 }
 
 void Imaging::setDocName(const QString& value)
 {
-    m_State.m_DocName = value;
+    m_State.props.m_DocName = value;
     NotifyChanged("DocName", &Imaging::DocNameChanged);
 }
 
 void Imaging::setDocNameRule(const QString& value)
 {
-    m_State.m_DocNameRule = value;
+    m_State.props.m_DocNameRule = value;
     NotifyChanged("DocNameRule", &Imaging::DocNameRuleChanged);
 }
 
 void Imaging::setImagingButtonCaption(qint16 value)
 {
-    m_State.m_ImagingButtonCaption = value;
+    m_State.props.m_ImagingButtonCaption = value;
     NotifyChanged("ImagingButtonCaption", &Imaging::ImagingButtonCaptionChanged);
 }
 
 void Imaging::setImagingBarAlign(qint16 value)
 {
-    m_State.m_ImagingBarAlign = value;
+    m_State.props.m_ImagingBarAlign = value;
     NotifyChanged("ImagingBarAlign", &Imaging::ImagingBarAlignChanged);
 }
 
 void Imaging::setScanBarAlign(qint16 value)
 {
-    m_State.m_ScanBarAlign = value;
+    m_State.props.m_ScanBarAlign = value;
     NotifyChanged("ScanBarAlign", &Imaging::ScanBarAlignChanged);
 }
 
@@ -217,8 +217,8 @@ void Imaging::ApplyForeColor()
 void Imaging::ApplyBackColor()
 {
     // Around a page the viewer shows the control's colour; an empty viewer stays white.
-    if (m_State.mtMain)
-        m_State.mtMain->setBackColor(OleColorToQColor(m_State.m_BackColor, QApplication::palette(this)));
+    if (m_State.widgets.mtMain)
+        m_State.widgets.mtMain->setBackColor(OleColorToQColor(m_State.props.m_BackColor, QApplication::palette(this)));
 }
 
 void Imaging::ApplyBorderStyle()
@@ -254,16 +254,16 @@ void Imaging::WriteProperties(PropertyBag& bag)
 
     // The run-time layout reads only the settings file, so design-time layout values go there.
     g_IniFile = IniFilePath();
-    g_Settings.Layout.ImagingBarAlign = m_State.m_ImagingBarAlign;
-    g_Settings.Layout.ImagingButtonCaption = m_State.m_ImagingButtonCaption;
-    g_Settings.Layout.ScanBarAlign = m_State.m_ScanBarAlign;
+    g_Settings.Layout.ImagingBarAlign = m_State.props.m_ImagingBarAlign;
+    g_Settings.Layout.ImagingButtonCaption = m_State.props.m_ImagingButtonCaption;
+    g_Settings.Layout.ScanBarAlign = m_State.props.m_ScanBarAlign;
     // An unwritable settings file leaves the in-memory values in use; nothing is reported.
     WriteIniString(g_IniFile, QStringLiteral("Layout"), QStringLiteral("ImagingBarAlign"),
-                   QString::number(m_State.m_ImagingBarAlign));
+                   QString::number(m_State.props.m_ImagingBarAlign));
     WriteIniString(g_IniFile, QStringLiteral("Layout"), QStringLiteral("ImagingButtonCaption"),
-                   QString::number(m_State.m_ImagingButtonCaption));
+                   QString::number(m_State.props.m_ImagingButtonCaption));
     WriteIniString(g_IniFile, QStringLiteral("Layout"), QStringLiteral("ScanBarAlign"),
-                   QString::number(m_State.m_ScanBarAlign));
+                   QString::number(m_State.props.m_ScanBarAlign));
 }
 
 void Imaging::showEvent(QShowEvent* event)
@@ -299,7 +299,7 @@ void Imaging::keyReleaseEvent(QKeyEvent* event)
     // A release whose press went to another window (a message box that Enter closed) is no key
     // the user pressed here.
     const QWidget* focus = QApplication::focusWidget();
-    const bool typing = focus && focus != m_State.txtPageNumber && qobject_cast<const QLineEdit*>(focus);
+    const bool typing = focus && focus != m_State.widgets.txtPageNumber && qobject_cast<const QLineEdit*>(focus);
     const bool pressedHere = !event->isAutoRepeat() && m_KeyPresses->TakePress(event->key());
     if (pressedHere && !typing && OnControlKeyUp(m_State, event->key(), event->modifiers()))
         event->accept();
@@ -325,14 +325,14 @@ bool Imaging::ExportPdf(const QString& path, const QVariantMap& options)
 
 void Imaging::FirstShow()
 {
-    m_State.m_RequestedDocType = m_State.m_DocType;
-    LoadSettings(m_State.m_DocNameRule, m_State.m_LocalPath);
+    m_State.doc.m_RequestedDocType = m_State.props.m_DocType;
+    LoadSettings(m_State.props.m_DocNameRule, m_State.props.m_LocalPath);
     SetNoDocumentState(m_State);
     LayoutPanes(m_State);
     InitViewer(m_State);
     if (!EnsureLocalPath())
         return;
-    if (m_State.m_DocName.isEmpty())
+    if (m_State.props.m_DocName.isEmpty())
         return;
     if (!EnsureDocumentDirectory())
         return;
@@ -344,7 +344,7 @@ void Imaging::SetDocument()
     ArrangeLeftPane(m_State);
     if (!EnsureLocalPath())
         return;
-    if (m_State.m_DocName.isEmpty()) {
+    if (m_State.props.m_DocName.isEmpty()) {
         Inform(this, texts::kNoDocName);
         return;
     }
@@ -359,35 +359,35 @@ void Imaging::SetDocument()
 
 void Imaging::OpenDocument()
 {
-    BuildFileList(m_State, ReadImagePos(m_State.m_DocName));
+    BuildFileList(m_State, ReadImagePos(m_State.props.m_DocName));
     // The file navigation bar shows for mixed documents only, and the list may have detected the type.
     ArrangeLeftPane(m_State);
 }
 
 bool Imaging::EnsureLocalPath()
 {
-    if (m_State.m_LocalPath.isEmpty()) {
+    if (m_State.props.m_LocalPath.isEmpty()) {
         Prompter& prompter = CurrentPrompter();
         frmImageDir dialog(prompter, this);
-        dialog.SaveDir = m_State.m_LocalPath;
+        dialog.SaveDir = m_State.props.m_LocalPath;
         // A cancelled dialog may still hold a directory it failed to create; only OK counts.
         if (prompter.runDialog(dialog) == QDialog::Accepted)
-            m_State.m_LocalPath = dialog.SaveDir;
+            m_State.props.m_LocalPath = dialog.SaveDir;
     }
-    if (m_State.m_LocalPath.isEmpty()) {
+    if (m_State.props.m_LocalPath.isEmpty()) {
         Inform(this, texts::kNoLocalPath);
         return false;
     }
-    return MakeDirectory(RootDirectoryPath(m_State.m_LocalPath));
+    return MakeDirectory(RootDirectoryPath(m_State.props.m_LocalPath));
 }
 
 bool Imaging::EnsureDocumentDirectory()
 {
-    if (!IsDocNameInsideRoot(m_State.m_DocName)) {
+    if (!IsDocNameInsideRoot(m_State.props.m_DocName)) {
         Inform(this, texts::kDocNameOutsideRoot);
         return false;
     }
-    return MakeDirectory(DocumentDirectoryPath(m_State.m_LocalPath, m_State.m_DocName));
+    return MakeDirectory(DocumentDirectoryPath(m_State.props.m_LocalPath, m_State.props.m_DocName));
 }
 
 bool Imaging::MakeDirectory(const QString& path)

@@ -29,7 +29,7 @@ QString ToolTipWithKeys(const QString& tip, const QStringList& keyNames)
 
 void AddKeysToToolTips(ControlState& state)
 {
-    for (QToolBar* toolbar : {state.tbMain, state.tbFileNav, state.tbFileOperate, state.tbCommon, state.tbImaging}) {
+    for (QToolBar* toolbar : {state.widgets.tbMain, state.widgets.tbFileNav, state.widgets.tbFileOperate, state.widgets.tbCommon, state.widgets.tbImaging}) {
         if (toolbar == nullptr)
             continue;
         const QList<QAction*> buttons = toolbar->actions();

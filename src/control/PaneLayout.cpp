@@ -85,7 +85,7 @@ void PlaceNumberBox(QToolBar* toolbar, QComboBox* box, const char* firstKey, con
 
 void ApplyImagingCaptions(ControlState& state, bool vertical)
 {
-    auto* bar = qobject_cast<CommandToolBar*>(state.tbImaging);
+    auto* bar = qobject_cast<CommandToolBar*>(state.widgets.tbImaging);
     if (bar == nullptr)
         return;
     bar->setOrientation(vertical ? Qt::Vertical : Qt::Horizontal);
@@ -111,21 +111,21 @@ int StatusPanelOneWidth(int barWidth)
 
 void LayoutPanes(ControlState& state)
 {
-    if (state.control == nullptr || state.picLeft == nullptr || state.picMain == nullptr)
+    if (state.widgets.control == nullptr || state.widgets.picLeft == nullptr || state.widgets.picMain == nullptr)
         return;
-    const QRect area = state.control->contentsRect();
-    const int statusHeight = Height(state.sbTotalInfo);
+    const QRect area = state.widgets.control->contentsRect();
+    const int statusHeight = Height(state.widgets.sbTotalInfo);
     const int paneHeight = std::max(0, area.height() - statusHeight);
-    Place(state.sbTotalInfo, area.left(), area.top() + paneHeight, area.width(), statusHeight);
+    Place(state.widgets.sbTotalInfo, area.left(), area.top() + paneHeight, area.width(), statusHeight);
 
     const int scanWidth = std::min(Twips(kScanPaneWidth), area.width());
     if (g_Settings.Layout.ScanBarAlign == 2) {
-        Place(state.picMain, area.left(), area.top(), area.width() - scanWidth, paneHeight);
-        Place(state.picLeft, area.right() + 1 - scanWidth, area.top(), scanWidth, paneHeight);
+        Place(state.widgets.picMain, area.left(), area.top(), area.width() - scanWidth, paneHeight);
+        Place(state.widgets.picLeft, area.right() + 1 - scanWidth, area.top(), scanWidth, paneHeight);
     } else {
         const int mainLeft = scanWidth + Twips(kPaneGap);
-        Place(state.picLeft, area.left(), area.top(), scanWidth, paneHeight);
-        Place(state.picMain, area.left() + mainLeft, area.top(), area.width() - mainLeft, paneHeight);
+        Place(state.widgets.picLeft, area.left(), area.top(), scanWidth, paneHeight);
+        Place(state.widgets.picMain, area.left() + mainLeft, area.top(), area.width() - mainLeft, paneHeight);
     }
     ArrangeLeftPane(state);
     ArrangeMainPane(state);
@@ -134,93 +134,93 @@ void LayoutPanes(ControlState& state)
 
 void ArrangeLeftPane(ControlState& state)
 {
-    if (state.picLeft == nullptr)
+    if (state.widgets.picLeft == nullptr)
         return;
-    const int width = state.picLeft->width();
-    const int height = state.picLeft->height();
-    const bool fileNavShown = state.m_DocType == DocTypeAllImages;
+    const int width = state.widgets.picLeft->width();
+    const int height = state.widgets.picLeft->height();
+    const bool fileNavShown = state.props.m_DocType == DocTypeAllImages;
 
-    const int mainHeight = Height(state.tbMain);
-    Place(state.tbMain, 0, 0, width, mainHeight);
+    const int mainHeight = Height(state.widgets.tbMain);
+    Place(state.widgets.tbMain, 0, 0, width, mainHeight);
     int listTop = mainHeight;
-    if (state.tbFileNav) {
-        state.tbFileNav->setVisible(fileNavShown);
+    if (state.widgets.tbFileNav) {
+        state.widgets.tbFileNav->setVisible(fileNavShown);
         if (fileNavShown) {
-            const int navHeight = Height(state.tbFileNav);
-            Place(state.tbFileNav, 0, listTop, width, navHeight);
+            const int navHeight = Height(state.widgets.tbFileNav);
+            Place(state.widgets.tbFileNav, 0, listTop, width, navHeight);
             listTop += navHeight;
-            PlaceNumberBox(state.tbFileNav, state.cboCurrentFile, keys::miCurrentFile1, keys::miCurrentFile2,
+            PlaceNumberBox(state.widgets.tbFileNav, state.widgets.cboCurrentFile, keys::miCurrentFile1, keys::miCurrentFile2,
                            kPageBoxOffset, kNumberBoxWidth[0]);
         }
     }
-    const int operateHeight = Height(state.tbFileOperate);
-    Place(state.tbFileOperate, 0, height - operateHeight, width, operateHeight);
-    Place(state.lvwFileList, 0, listTop, width, height - operateHeight - listTop);
+    const int operateHeight = Height(state.widgets.tbFileOperate);
+    Place(state.widgets.tbFileOperate, 0, height - operateHeight, width, operateHeight);
+    Place(state.widgets.lvwFileList, 0, listTop, width, height - operateHeight - listTop);
 }
 
 void ArrangeMainPane(ControlState& state)
 {
-    if (state.picMain == nullptr)
+    if (state.widgets.picMain == nullptr)
         return;
-    const QRect inner = state.picMain->contentsRect();
+    const QRect inner = state.widgets.picMain->contentsRect();
     const int sw = inner.width();
     const int sh = inner.height();
-    const int top = Height(state.tbCommon);
-    Place(state.tbCommon, 0, 0, sw, top);
-    PlaceNumberBox(state.tbCommon, state.cboCurrentPage, keys::miCurrentPage1, keys::miCurrentPage2, kPageBoxOffset,
+    const int top = Height(state.widgets.tbCommon);
+    Place(state.widgets.tbCommon, 0, 0, sw, top);
+    PlaceNumberBox(state.widgets.tbCommon, state.widgets.cboCurrentPage, keys::miCurrentPage1, keys::miCurrentPage2, kPageBoxOffset,
                    kNumberBoxWidth[0]);
-    PlaceNumberBox(state.tbCommon, state.cboZoomFactor, keys::miZoomFactor1, keys::miZoomFactor2, kZoomBoxOffset,
+    PlaceNumberBox(state.widgets.tbCommon, state.widgets.cboZoomFactor, keys::miZoomFactor1, keys::miZoomFactor2, kZoomBoxOffset,
                    kNumberBoxWidth[1]);
 
     const int side = Twips(ImagingBarWidthTwips(g_Settings.Layout.ImagingButtonCaption));
     switch (g_Settings.Layout.ImagingBarAlign) {
     case BarTop: {
         const int barHeight = Twips(kImagingBarTopHeight);
-        Place(state.picImaging, 0, top, sw, barHeight);
-        Place(state.mtMain, 0, top + barHeight, sw, sh - top - barHeight);
+        Place(state.widgets.picImaging, 0, top, sw, barHeight);
+        Place(state.widgets.mtMain, 0, top + barHeight, sw, sh - top - barHeight);
         break;
     }
     case BarLeft:
-        Place(state.picImaging, 0, top, side, sh - top);
-        Place(state.mtMain, side, top, sw - side, sh - top);
+        Place(state.widgets.picImaging, 0, top, side, sh - top);
+        Place(state.widgets.mtMain, side, top, sw - side, sh - top);
         break;
     default:  // BarRight, the default side
-        Place(state.picImaging, sw - side + Twips(kImagingBarOverlap), top, side, sh - top);
-        Place(state.mtMain, 0, top, sw - side + Twips(kImagingBarOverlap), sh - top);
+        Place(state.widgets.picImaging, sw - side + Twips(kImagingBarOverlap), top, side, sh - top);
+        Place(state.widgets.mtMain, 0, top, sw - side + Twips(kImagingBarOverlap), sh - top);
         break;
     }
     ApplyImagingCaptions(state, g_Settings.Layout.ImagingBarAlign != BarTop);
-    if (state.picImaging) {
-        Place(state.tbImaging, 0, 0, state.picImaging->width(), state.picImaging->height());
+    if (state.widgets.picImaging) {
+        Place(state.widgets.tbImaging, 0, 0, state.widgets.picImaging->width(), state.widgets.picImaging->height());
         // On a small screen the editing bar is shorter than its buttons; they shrink rather than
         // go into the overflow menu, where the last commands would be out of sight.
-        if (auto* bar = qobject_cast<CommandToolBar*>(state.tbImaging))
-            bar->fitInto(state.picImaging->size());
+        if (auto* bar = qobject_cast<CommandToolBar*>(state.widgets.tbImaging))
+            bar->fitInto(state.widgets.picImaging->size());
     }
     PlaceGridLines(state);
 }
 
 void LayoutStatusPanels(ControlState& state)
 {
-    if (state.sbTotalInfo == nullptr)
+    if (state.widgets.sbTotalInfo == nullptr)
         return;
-    if (auto* first = state.sbTotalInfo->findChild<QLabel*>(StatusPanelName(1)))
-        first->setFixedWidth(StatusPanelOneWidth(state.sbTotalInfo->width()));
+    if (auto* first = state.widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(1)))
+        first->setFixedWidth(StatusPanelOneWidth(state.widgets.sbTotalInfo->width()));
     for (int i = 0; i < static_cast<int>(std::size(kFixedPanelWidths)); ++i) {
-        if (auto* panel = state.sbTotalInfo->findChild<QLabel*>(StatusPanelName(i + 2)))
+        if (auto* panel = state.widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(i + 2)))
             panel->setFixedWidth(Twips(kFixedPanelWidths[i]));
     }
 }
 
 void PlaceGridLines(ControlState& state)
 {
-    if (state.mtMain == nullptr)
+    if (state.widgets.mtMain == nullptr)
         return;
-    const int w = state.mtMain->width();
-    const int h = state.mtMain->height();
+    const int w = state.widgets.mtMain->width();
+    const int h = state.widgets.mtMain->height();
     for (int k = 1; k <= 5; ++k) {
-        Place(state.linGrid[k - 1], 0, h * k / 6, w, 1);
-        Place(state.linGrid[k + 4], w * k / 6, 0, 1, h);
+        Place(state.widgets.linGrid[k - 1], 0, h * k / 6, w, 1);
+        Place(state.widgets.linGrid[k + 4], w * k / 6, 0, 1, h);
     }
 }
 

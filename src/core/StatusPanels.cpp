@@ -12,9 +12,9 @@ namespace scanvo {
 
 QLabel* StatusPanel(const ControlState& state, int n)
 {
-    if (state.sbTotalInfo == nullptr)
+    if (state.widgets.sbTotalInfo == nullptr)
         return nullptr;
-    return state.sbTotalInfo->findChild<QLabel*>(QStringLiteral("sbTotalInfoPanel%1").arg(n));
+    return state.widgets.sbTotalInfo->findChild<QLabel*>(QStringLiteral("sbTotalInfoPanel%1").arg(n));
 }
 
 void SetStatusPanelText(ControlState& state, int n, const QString& text)
@@ -23,8 +23,8 @@ void SetStatusPanelText(ControlState& state, int n, const QString& text)
         panel->setText(text);
     // Panel 2 says which page is on view; the viewer carries the same words as its description,
     // so a screen reader on the page hears them.
-    if (n == 2 && state.mtMain != nullptr)
-        state.mtMain->setAccessibleDescription(text);
+    if (n == 2 && state.widgets.mtMain != nullptr)
+        state.widgets.mtMain->setAccessibleDescription(text);
 }
 
 void SetStatusText(ControlState& state, const QString& text)
@@ -37,7 +37,7 @@ void SetIdleStatusText(ControlState& state)
 {
     // An armed deskew line turns the next drag into a rotation; the user must not take it for a
     // selection, so the bar says so whenever it is not busy.
-    SetStatusPanelText(state, 1, state.m_DeskewLineMode() ? core_texts::kDeskewLineHint : core_texts::kIdleStatus);
+    SetStatusPanelText(state, 1, state.tools.m_DeskewLineMode() ? core_texts::kDeskewLineHint : core_texts::kIdleStatus);
 }
 
 }  // namespace scanvo

@@ -103,93 +103,93 @@ void UpdateNavigation(QToolBar* toolbar, QComboBox* box, int position, int count
 
 void SetNoDocumentState(ControlState& state)
 {
-    SetKeys(state.tbMain, {keys::miInsert, keys::miReplace, keys::miExport}, false);
+    SetKeys(state.widgets.tbMain, {keys::miInsert, keys::miReplace, keys::miExport}, false);
 
-    SetAllButtons(state.tbFileNav, false);
-    SetBox(state.cboCurrentFile, QStringLiteral("0"), false);
+    SetAllButtons(state.widgets.tbFileNav, false);
+    SetBox(state.widgets.cboCurrentFile, QStringLiteral("0"), false);
 
-    SetAllButtons(state.tbFileOperate, false);
-    if (QAction* select = FindToolbarAction(state.tbFileOperate, keys::miSelect))
+    SetAllButtons(state.widgets.tbFileOperate, false);
+    if (QAction* select = FindToolbarAction(state.widgets.tbFileOperate, keys::miSelect))
         select->setChecked(false);
-    state.m_SelectMode = 0;
-    if (state.tbFileOperate)
-        state.tbFileOperate->update();
+    state.doc.m_SelectMode = 0;
+    if (state.widgets.tbFileOperate)
+        state.widgets.tbFileOperate->update();
 
-    SetAllButtons(state.tbCommon, false);
-    SetBox(state.cboCurrentPage, QStringLiteral("0"), false);
-    if (state.cboZoomFactor)
-        state.cboZoomFactor->setEnabled(false);
+    SetAllButtons(state.widgets.tbCommon, false);
+    SetBox(state.widgets.cboCurrentPage, QStringLiteral("0"), false);
+    if (state.widgets.cboZoomFactor)
+        state.widgets.cboZoomFactor->setEnabled(false);
     // The grid guides work without a page.
-    SetKeys(state.tbCommon, {keys::miGrid, keys::miTwoLine, keys::miFiveLine}, true);
-    FillZoomBox(state.cboZoomFactor);
+    SetKeys(state.widgets.tbCommon, {keys::miGrid, keys::miTwoLine, keys::miFiveLine}, true);
+    FillZoomBox(state.widgets.cboZoomFactor);
 
-    SetAllButtons(state.tbImaging, false);
+    SetAllButtons(state.widgets.tbImaging, false);
 }
 
 void SetDocumentState(ControlState& state)
 {
-    SetKeys(state.tbMain, {keys::miInsert, keys::miReplace, keys::miExport}, true);
+    SetKeys(state.widgets.tbMain, {keys::miInsert, keys::miReplace, keys::miExport}, true);
 
-    if (state.lvwFileList && state.lvwFileList->count() >= 1)
-        SetAllButtons(state.tbFileOperate, true);
+    if (state.widgets.lvwFileList && state.widgets.lvwFileList->count() >= 1)
+        SetAllButtons(state.widgets.tbFileOperate, true);
 
-    SetAllButtons(state.tbCommon, true);
+    SetAllButtons(state.widgets.tbCommon, true);
     for (const char* key : kCommonPlaceholders)
-        SetKey(state.tbCommon, key, Off);
-    if (state.cboCurrentPage)
-        state.cboCurrentPage->setEnabled(true);
-    if (state.cboZoomFactor)
-        state.cboZoomFactor->setEnabled(true);
+        SetKey(state.widgets.tbCommon, key, Off);
+    if (state.widgets.cboCurrentPage)
+        state.widgets.cboCurrentPage->setEnabled(true);
+    if (state.widgets.cboZoomFactor)
+        state.widgets.cboZoomFactor->setEnabled(true);
     UpdatePageNavigation(state);
     UpdateZoomButtons(state);
     SetUndoButtons(state);
     SetClipboardButtons(state, 0);
 
-    SetAllButtons(state.tbImaging, true);
-    SetKey(state.tbImaging, keys::miTrim2, Off);
+    SetAllButtons(state.widgets.tbImaging, true);
+    SetKey(state.widgets.tbImaging, keys::miTrim2, Off);
     UpdatePageStructureButtons(state);
-    if (state.m_DocType == DocTypeSinglePageJpeg)
-        SetKey(state.tbImaging, keys::miConvert2BW, Off);
+    if (state.props.m_DocType == DocTypeSinglePageJpeg)
+        SetKey(state.widgets.tbImaging, keys::miConvert2BW, Off);
 }
 
 void UpdateFileNavigation(ControlState& state)
 {
-    UpdateNavigation(state.tbFileNav, state.cboCurrentFile, state.m_CurrentFile, state.FileCount());
+    UpdateNavigation(state.widgets.tbFileNav, state.widgets.cboCurrentFile, state.doc.m_CurrentFile, state.doc.FileCount());
 }
 
 void UpdatePageNavigation(ControlState& state)
 {
-    UpdateNavigation(state.tbCommon, state.cboCurrentPage, state.m_CurrentPage, state.m_PageCount);
+    UpdateNavigation(state.widgets.tbCommon, state.widgets.cboCurrentPage, state.doc.m_CurrentPage, state.doc.m_PageCount);
 }
 
 void UpdatePageStructureButtons(ControlState& state)
 {
     for (const char* key : kPageStructureKeys)
-        SetKey(state.tbImaging, key, state.m_PageCount >= 2);
+        SetKey(state.widgets.tbImaging, key, state.doc.m_PageCount >= 2);
 }
 
 void SetUndoButtons(ControlState& state)
 {
-    SetKey(state.tbCommon, keys::miUndo, state.m_History.UndoCount() > 0);
-    SetKey(state.tbCommon, keys::miRedo, state.m_History.RedoCount() > 0);
+    SetKey(state.widgets.tbCommon, keys::miUndo, state.m_History.UndoCount() > 0);
+    SetKey(state.widgets.tbCommon, keys::miRedo, state.m_History.RedoCount() > 0);
 }
 
 void SetClipboardButtons(ControlState& state, int mode)
 {
     for (const ClipboardRule& rule : kClipboardRules) {
         if (rule.mode == mode) {
-            SetKey(state.tbCommon, keys::miCut, rule.cut);
-            SetKey(state.tbCommon, keys::miCopy, rule.copy);
-            SetKey(state.tbCommon, keys::miPaste, rule.paste);
+            SetKey(state.widgets.tbCommon, keys::miCut, rule.cut);
+            SetKey(state.widgets.tbCommon, keys::miCopy, rule.copy);
+            SetKey(state.widgets.tbCommon, keys::miPaste, rule.paste);
         }
     }
 }
 
 void UpdateZoomButtons(ControlState& state)
 {
-    const float painted = state.mtMain ? static_cast<float>(state.mtMain->displayPercent()) : 100.0f;
-    SetKey(state.tbCommon, keys::miZoomOut, painted > kMinZoomOutPercent);
-    SetKey(state.tbCommon, keys::miZoomIn, painted < kMaxZoomInPercent);
+    const float painted = state.widgets.mtMain ? static_cast<float>(state.widgets.mtMain->displayPercent()) : 100.0f;
+    SetKey(state.widgets.tbCommon, keys::miZoomOut, painted > kMinZoomOutPercent);
+    SetKey(state.widgets.tbCommon, keys::miZoomIn, painted < kMaxZoomInPercent);
 }
 
 }  // namespace scanvo

@@ -49,24 +49,24 @@ qint16 CountAsPageNumber(int count)
 // The error path of the build and of a file change: the description, information icon.
 void ReportListError(ControlState& state, const QString& description)
 {
-    ReportError(state.control, description + T::kErrorTail, MessageIcon::Information);
+    ReportError(state.widgets.control, description + T::kErrorTail, MessageIcon::Information);
 }
 
 const QString& FileOfNumber(const ControlState& state, int n)
 {
-    if (n < 1 || n > state.m_Files.count())
+    if (n < 1 || n > state.doc.m_Files.count())
         throw engine::EngineError(engine::ErrFileNotFound, T::kNoSuchFile.arg(n));
-    return state.m_Files.at(n);
+    return state.doc.m_Files.at(n);
 }
 
 void ReleaseSelectToggle(ControlState& state)
 {
-    state.m_SelectMode = 0;
-    if (state.tbFileOperate == nullptr)
+    state.doc.m_SelectMode = 0;
+    if (state.widgets.tbFileOperate == nullptr)
         return;
-    if (QAction* select = FindToolbarAction(state.tbFileOperate, keys::miSelect))
+    if (QAction* select = FindToolbarAction(state.widgets.tbFileOperate, keys::miSelect))
         select->setChecked(false);
-    state.tbFileOperate->update();
+    state.widgets.tbFileOperate->update();
 }
 
 // The pages of path that can be shown. A multi-page file whose chain of pages breaks off still
@@ -74,9 +74,9 @@ void ReleaseSelectToggle(ControlState& state)
 int ReadablePageCount(ControlState& state, const QString& path)
 {
     const engine::PageInventory inventory = engine::InspectPages(path);
-    if (inventory.damaged && !state.m_DamageReported.contains(path)) {
-        state.m_DamageReported.append(path);
-        Inform(state.control, inventory.damage + T::kDamageTail, MessageIcon::Warning);
+    if (inventory.damaged && !state.doc.m_DamageReported.contains(path)) {
+        state.doc.m_DamageReported.append(path);
+        Inform(state.widgets.control, inventory.damage + T::kDamageTail, MessageIcon::Warning);
     }
     return inventory.readablePages;
 }
@@ -84,7 +84,7 @@ int ReadablePageCount(ControlState& state, const QString& path)
 // The history belongs to the page, so it goes with it.
 void ClearViewer(ControlState& state)
 {
-    if (engine::ImageViewer* viewer = state.mtMain)
+    if (engine::ImageViewer* viewer = state.widgets.mtMain)
         viewer->clearImage();
     state.m_History.Clear();
 }
@@ -103,24 +103,24 @@ bool ListDocument(ControlState& state, const QString& pattern, const QStringList
     const QStringList names = SelectMatchingNames(files, PathFilePart(pattern));
     if (names.isEmpty())
         return false;
-    if (state.m_DocType == DocTypeMultiPageTiff) {
-        state.m_PageCount = CountAsPageNumber(ReadablePageCount(state, pattern));
-        state.m_CurrentPage = StartPosition(position, state.m_PageCount);
+    if (state.props.m_DocType == DocTypeMultiPageTiff) {
+        state.doc.m_PageCount = CountAsPageNumber(ReadablePageCount(state, pattern));
+        state.doc.m_CurrentPage = StartPosition(position, state.doc.m_PageCount);
         return true;
     }
     const QString directory = PathDirPart(pattern);
-    QStringList listed = NamesListedByType(names, state.m_DocType);
-    state.m_PageCount = CountAsPageNumber(int(listed.size()));
-    state.m_CurrentPage = StartPosition(position, state.m_PageCount);
-    if (IsSinglePageDocument(state.m_DocType)) {
-        SortInNumberingOrder(listed, state.m_CurrentPage - 1,
+    QStringList listed = NamesListedByType(names, state.props.m_DocType);
+    state.doc.m_PageCount = CountAsPageNumber(int(listed.size()));
+    state.doc.m_CurrentPage = StartPosition(position, state.doc.m_PageCount);
+    if (IsSinglePageDocument(state.props.m_DocType)) {
+        SortInNumberingOrder(listed, state.doc.m_CurrentPage - 1,
                              [&](const QString& name) { opening(ListedFilePath(directory, name)); });
     } else {
         SortInNumberingOrder(listed);
     }
     SetListedFiles(state, directory, listed);
-    if (state.m_DocType == DocTypeAllImages)
-        state.m_CurrentFile = state.m_CurrentPage;
+    if (state.props.m_DocType == DocTypeAllImages)
+        state.doc.m_CurrentFile = state.doc.m_CurrentPage;
     return true;
 }
 
@@ -129,17 +129,17 @@ bool ListDocument(ControlState& state, const QString& pattern, const QStringList
 void ResetDocumentView(ControlState& state)
 {
     ClearViewer(state);
-    if (state.lvwFileList)
-        state.lvwFileList->clear();
+    if (state.widgets.lvwFileList)
+        state.widgets.lvwFileList->clear();
     SetStatusPanelText(state, 2, QString());
     SetStatusPanelText(state, 3, QString());
     g_CurrentFilePath.clear();
-    state.m_Files.clear();
-    state.m_DamageReported.clear();
-    state.m_CurrentFile = 0;
-    state.m_CurrentPage = 0;
-    state.m_PageCount = 0;
-    state.m_ShownPage = 0;
+    state.doc.m_Files.clear();
+    state.doc.m_DamageReported.clear();
+    state.doc.m_CurrentFile = 0;
+    state.doc.m_CurrentPage = 0;
+    state.doc.m_PageCount = 0;
+    state.doc.m_ShownPage = 0;
     // A box placed for the last document's pages says nothing about the next one's.
     ForgetTrimRegion(state);
 }
@@ -153,10 +153,10 @@ void CloseEmptiedDocument(ControlState& state)
 
 QString DocumentPattern(const ControlState& state)
 {
-    const QString directory = DocumentDirectoryPath(state.m_LocalPath, state.m_DocName) + u'/';
-    switch (state.m_DocType) {
+    const QString directory = DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName) + u'/';
+    switch (state.props.m_DocType) {
     case DocTypeMultiPageTiff:
-        return MultiPageFilePath(directory, state.m_DocName);
+        return MultiPageFilePath(directory, state.props.m_DocName);
     case DocTypeSinglePageTiff:
         return directory + QStringLiteral("*.tif");
     case DocTypeSinglePageJpeg:
@@ -177,14 +177,14 @@ bool ListAndShow(ControlState& state, qint16 position)
     // another page, and the first page shown below would write it to the enumeration pattern, a
     // file literally called "*.tif". Callers that keep an edit write it back before they change
     // the document.
-    state.m_PageModified = false;
-    const QString directory = DocumentDirectoryPath(state.m_LocalPath, state.m_DocName);
+    state.doc.m_PageModified = false;
+    const QString directory = DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName);
     // The page shown first is read on a worker thread while the directory is read and listed, and
     // used only if it is still the file read. A document opened before most often opens at the same
     // file again, so that read starts at once; otherwise it starts, or starts over, as soon as the
     // listing knows the file.
-    const engine::DisplayScale scale = state.mtMain ? state.mtMain->displayScale() : engine::DisplayScale();
-    PagePrefetch prefetch = PagePrefetch::Start(ExpectedFileAt(directory, state.m_RequestedDocType, position), scale);
+    const engine::DisplayScale scale = state.widgets.mtMain ? state.widgets.mtMain->displayScale() : engine::DisplayScale();
+    PagePrefetch prefetch = PagePrefetch::Start(ExpectedFileAt(directory, state.doc.m_RequestedDocType, position), scale);
     const auto readAhead = [&prefetch, &scale](const QString& path) {
         if (path != prefetch.path())
             prefetch = PagePrefetch::Start(path, scale);
@@ -197,8 +197,8 @@ bool ListAndShow(ControlState& state, qint16 position)
     const DirectoryNames names = ReadDirectoryNames(directory);
     // Saves killed mid-write leave their temporary files behind; nobody else ever removes them.
     engine::AtomicFile::RemoveStaleTemporaries(directory, names.temporaries);
-    if (state.m_RequestedDocType == DocTypeDetect)
-        state.m_DocType = DetectDocTypeOf(directory, names.files);
+    if (state.doc.m_RequestedDocType == DocTypeDetect)
+        state.props.m_DocType = DetectDocTypeOf(directory, names.files);
     const QString pattern = DocumentPattern(state);
     g_CurrentFilePath = pattern;
 
@@ -208,19 +208,19 @@ bool ListAndShow(ControlState& state, qint16 position)
         FillFileList(state);
         // Selecting the page's entry needs the list laid out; done now, it runs while the page may
         // still be decoding.
-        if (state.lvwFileList)
-            state.lvwFileList->doItemsLayout();
-        if (state.m_DocType == DocTypeAllImages)
-            return GoToFile(state, state.m_CurrentFile);
-        ShowPage(state, state.m_CurrentPage, [&prefetch](const QString& path, int page, const engine::DisplayScale& shown) {
+        if (state.widgets.lvwFileList)
+            state.widgets.lvwFileList->doItemsLayout();
+        if (state.props.m_DocType == DocTypeAllImages)
+            return GoToFile(state, state.doc.m_CurrentFile);
+        ShowPage(state, state.doc.m_CurrentPage, [&prefetch](const QString& path, int page, const engine::DisplayScale& shown) {
             if (page == 1) {
                 if (std::optional<engine::ScaledPage> read = prefetch.take(path))
                     return std::move(*read);
             }
             return engine::LoadPageScaled(path, page, shown);
         });
-        if (IsSinglePageDocument(state.m_DocType))
-            RememberListedFiles(directory, state.m_DocType, state.m_Files.toList());
+        if (IsSinglePageDocument(state.props.m_DocType))
+            RememberListedFiles(directory, state.props.m_DocType, state.doc.m_Files.toList());
         return true;
     } catch (...) {
         ReportListError(state, CaughtFailure(engine::ErrOperation).description);
@@ -242,13 +242,13 @@ void FillFileList(ControlState& state)
 {
     // The entries are made when the list shows them, from what they are made of now: a later
     // change of m_Files reaches the list only through another fill.
-    if (FileListView* list = state.lvwFileList) {
-        if (state.m_DocType == DocTypeMultiPageTiff) {
+    if (FileListView* list = state.widgets.lvwFileList) {
+        if (state.props.m_DocType == DocTypeMultiPageTiff) {
             const auto text = [](int row) { return T::kPageEntryBefore + QString::number(row + 1) + T::kPageEntryAfter; };
             const auto key = [](int row) { return T::kPageEntryKeyPrefix + QString::number(row + 1); };
-            list->fill(state.m_PageCount, text, key);
+            list->fill(state.doc.m_PageCount, text, key);
         } else {
-            const QStringList paths = state.m_Files.toList();
+            const QStringList paths = state.doc.m_Files.toList();
             const auto text = [paths](int row) { return PathFilePart(paths.at(row)); };
             const auto key = [paths](int row) { return paths.at(row); };
             list->fill(int(paths.size()), text, key);
@@ -264,36 +264,36 @@ bool GoToFile(ControlState& state, int n)
     SelectFileInList(state);
     try {
         g_CurrentFilePath = FileOfNumber(state, n);
-        state.m_PageCount = CountAsPageNumber(ReadablePageCount(state, g_CurrentFilePath));
+        state.doc.m_PageCount = CountAsPageNumber(ReadablePageCount(state, g_CurrentFilePath));
     } catch (...) {
         const QString description = CaughtFailure(engine::ErrOperation).description;
         // Nothing of the unreadable file is on view, so nothing of it can be edited or saved; the
         // file buttons still lead to the other files.
         ClearViewer(state);
-        state.m_PageCount = 0;
-        state.m_CurrentPage = 0;
-        state.m_ShownPage = 0;
+        state.doc.m_PageCount = 0;
+        state.doc.m_CurrentPage = 0;
+        state.doc.m_ShownPage = 0;
         UpdateFileNavigation(state);
         ReportListError(state, description);
         return false;
     }
-    state.m_CurrentPage = 1;
-    state.m_ShownPage = 1;
+    state.doc.m_CurrentPage = 1;
+    state.doc.m_ShownPage = 1;
     UpdateFileNavigation(state);
-    WriteImagePos(state.m_DocName, static_cast<qint16>(n));
-    ShowPage(state, state.m_CurrentPage);
+    WriteImagePos(state.props.m_DocName, static_cast<qint16>(n));
+    ShowPage(state, state.doc.m_CurrentPage);
     return true;
 }
 
 void SelectFileEntry(ControlState& state, int n)
 {
     SelectFileInList(state);
-    if (n >= 1 && n <= state.m_Files.count())
-        g_CurrentFilePath = state.m_Files.at(n);
-    state.m_ShownPage = state.m_CurrentPage;
+    if (n >= 1 && n <= state.doc.m_Files.count())
+        g_CurrentFilePath = state.doc.m_Files.at(n);
+    state.doc.m_ShownPage = state.doc.m_CurrentPage;
     UpdateFileNavigation(state);
-    WriteImagePos(state.m_DocName, static_cast<qint16>(n));
-    ShowPage(state, state.m_CurrentPage);
+    WriteImagePos(state.props.m_DocName, static_cast<qint16>(n));
+    ShowPage(state, state.doc.m_CurrentPage);
 }
 
 }  // namespace scanvo

@@ -44,31 +44,31 @@ namespace {
 
 bool HasEntries(const ControlState& state)
 {
-    return state.lvwFileList && state.lvwFileList->count() > 0;
+    return state.widgets.lvwFileList && state.widgets.lvwFileList->count() > 0;
 }
 
 bool IsFileListed(const ControlState& state)
 {
-    return state.m_DocType != DocTypeMultiPageTiff;
+    return state.props.m_DocType != DocTypeMultiPageTiff;
 }
 
 // The highlighted entry, 1-based; 0 when none is.
 int SelectedEntry(const ControlState& state)
 {
-    if (!state.lvwFileList)
+    if (!state.widgets.lvwFileList)
         return 0;
-    const int row = state.lvwFileList->currentRow();
-    return row >= 0 && state.lvwFileList->selectedRows().contains(row) ? row + 1 : 0;
+    const int row = state.widgets.lvwFileList->currentRow();
+    return row >= 0 && state.widgets.lvwFileList->selectedRows().contains(row) ? row + 1 : 0;
 }
 
 QString EntryText(const ControlState& state, int n)
 {
-    return state.lvwFileList->text(n - 1);
+    return state.widgets.lvwFileList->text(n - 1);
 }
 
 QString EntryKey(const ControlState& state, int n)
 {
-    return state.lvwFileList->key(n - 1);
+    return state.widgets.lvwFileList->key(n - 1);
 }
 
 // The list rebuilt from disk at position, with the toolbars in the state that leaves. A document
@@ -144,9 +144,9 @@ QString UnsuitableReplacement(const ControlState& state, const QString& chosen, 
 QList<int> CheckedEntries(const ControlState& state)
 {
     QList<int> checked;
-    if (!state.lvwFileList)
+    if (!state.widgets.lvwFileList)
         return checked;
-    for (const int row : state.lvwFileList->checkedRows())
+    for (const int row : state.widgets.lvwFileList->checkedRows())
         checked.append(row + 1);
     return checked;
 }
@@ -155,13 +155,13 @@ void ToggleCheckAll(ControlState& state)
 {
     if (!HasEntries(state))
         return;
-    const bool check = state.m_SelectMode != 1;
-    state.lvwFileList->setAllChecked(check);
-    if (QAction* select = FindToolbarAction(state.tbFileOperate, keys::miSelect))
+    const bool check = state.doc.m_SelectMode != 1;
+    state.widgets.lvwFileList->setAllChecked(check);
+    if (QAction* select = FindToolbarAction(state.widgets.tbFileOperate, keys::miSelect))
         select->setChecked(check);
-    state.m_SelectMode = check ? 1 : 0;
-    if (state.tbFileOperate)
-        state.tbFileOperate->update();
+    state.doc.m_SelectMode = check ? 1 : 0;
+    if (state.widgets.tbFileOperate)
+        state.widgets.tbFileOperate->update();
 }
 
 bool DeleteCheckedFiles(ControlState& state)
@@ -170,9 +170,9 @@ bool DeleteCheckedFiles(ControlState& state)
     if (checked.isEmpty())
         return false;
     Prompter& prompter = CurrentPrompter();
-    if (!prompter.askYesNo(state.control, T::kDeleteQuestion, core_texts::kTitleInformation))
+    if (!prompter.askYesNo(state.widgets.control, T::kDeleteQuestion, core_texts::kTitleInformation))
         return false;
-    if (!prompter.askYesNo(state.control, T::kDeleteAgainQuestion, core_texts::kTitleInformation))
+    if (!prompter.askYesNo(state.widgets.control, T::kDeleteAgainQuestion, core_texts::kTitleInformation))
         return false;
     if (!PageWrittenBack(state))
         return false;
@@ -180,9 +180,9 @@ bool DeleteCheckedFiles(ControlState& state)
     BusyPointer busy;
     QStringList notDeleted;
     bool documentLeft = true;
-    if (state.m_DocType == DocTypeMultiPageTiff) {
+    if (state.props.m_DocType == DocTypeMultiPageTiff) {
         const QString path = DocumentPattern(state);
-        if (checked.size() != state.m_PageCount) {
+        if (checked.size() != state.doc.m_PageCount) {
             // From the last page back, so the lower page numbers stay valid.
             for (qsizetype i = checked.size() - 1; i >= 0; --i) {
                 try {
@@ -202,7 +202,7 @@ bool DeleteCheckedFiles(ControlState& state)
             if (!QFile::remove(path))
                 notDeleted.prepend(PathFilePart(path));
         }
-        documentLeft = checked.size() != state.lvwFileList->count() || !notDeleted.isEmpty();
+        documentLeft = checked.size() != state.widgets.lvwFileList->count() || !notDeleted.isEmpty();
     }
     bool shown = false;
     if (documentLeft)
@@ -210,7 +210,7 @@ bool DeleteCheckedFiles(ControlState& state)
     else
         CloseEmptiedDocument(state);
     if (!notDeleted.isEmpty())
-        Inform(state.control, T::kNotDeleted.arg(notDeleted.join(u'\n')), MessageIcon::Warning);
+        Inform(state.widgets.control, T::kNotDeleted.arg(notDeleted.join(u'\n')), MessageIcon::Warning);
     return shown;
 }
 
@@ -223,19 +223,19 @@ void ReplaceFile(ControlState& state)
         return;
     Prompter& prompter = CurrentPrompter();
     const QStringList chosen =
-        ChosenFilePaths(prompter.chooseFiles(state.control, T::kReplaceTitle, QString(), FileDialogFilter(state.m_DocType)));
+        ChosenFilePaths(prompter.chooseFiles(state.widgets.control, T::kReplaceTitle, QString(), FileDialogFilter(state.props.m_DocType)));
     if (chosen.isEmpty())
         return;
     const QString source = chosen.first();
     if (chosen.size() > 1)
-        Inform(state.control, T::kSeveralFilesChosen.arg(PathFilePart(source)));
-    const bool multiPage = state.m_DocType == DocTypeMultiPageTiff;
+        Inform(state.widgets.control, T::kSeveralFilesChosen.arg(PathFilePart(source)));
+    const bool multiPage = state.props.m_DocType == DocTypeMultiPageTiff;
     const QString target = multiPage ? DocumentPattern(state) : EntryKey(state, selected);
     if (const QString problem = UnsuitableReplacement(state, source, target); !problem.isEmpty()) {
-        Inform(state.control, problem, MessageIcon::Warning);
+        Inform(state.widgets.control, problem, MessageIcon::Warning);
         return;
     }
-    if (!prompter.askYesNo(state.control, T::kReplaceQuestion, core_texts::kTitleInformation))
+    if (!prompter.askYesNo(state.widgets.control, T::kReplaceQuestion, core_texts::kTitleInformation))
         return;
     if (!PageWrittenBack(state))
         return;
@@ -247,16 +247,16 @@ void ReplaceFile(ControlState& state)
         else if (QFileInfo(source).canonicalFilePath() != QFileInfo(target).canonicalFilePath())
             CopyOver(source, target);
     } catch (...) {
-        Inform(state.control, T::kReplaceFailed.arg(PathFilePart(target), CaughtFailure(engine::ErrOperation).description),
+        Inform(state.widgets.control, T::kReplaceFailed.arg(PathFilePart(target), CaughtFailure(engine::ErrOperation).description),
              MessageIcon::Warning);
         return;
     }
-    if (state.m_DocType == DocTypeAllImages) {
-        state.m_CurrentFile = selected;
+    if (state.props.m_DocType == DocTypeAllImages) {
+        state.doc.m_CurrentFile = selected;
         GoToFile(state, selected);
     } else {
-        state.m_CurrentPage = static_cast<qint16>(selected);
-        ShowPage(state, state.m_CurrentPage);
+        state.doc.m_CurrentPage = static_cast<qint16>(selected);
+        ShowPage(state, state.doc.m_CurrentPage);
     }
 }
 
@@ -265,15 +265,15 @@ bool RenameFile(ControlState& state)
     if (!IsFileListed(state) || !HasEntries(state))
         return false;
     const int selected = SelectedEntry(state);
-    if (selected == 0 || selected > state.m_Files.count())
+    if (selected == 0 || selected > state.doc.m_Files.count())
         return false;
-    const QString path = state.m_Files.at(selected);
+    const QString path = state.doc.m_Files.at(selected);
     const QString directory = PathDirPart(path);
     const QString extension = NameExtension(PathFilePart(path));
     const QString base = NameWithoutExtension(PathFilePart(path));
 
     Prompter& prompter = CurrentPrompter();
-    frmRename dialog(state.control);
+    frmRename dialog(state.widgets.control);
     dialog.FileName = base;
     dialog.FilePath = directory;
     dialog.FileExt = extension;
@@ -283,29 +283,29 @@ bool RenameFile(ControlState& state)
         return false;
     // A name with a separator would move the file out of the document.
     if (name.contains(u'/') || name.contains(u'\\')) {
-        Inform(state.control, T::kRenameFailed, MessageIcon::Warning);
+        Inform(state.widgets.control, T::kRenameFailed, MessageIcon::Warning);
         return false;
     }
     if (!PageWrittenBack(state))
         return false;
     const QString renamed = directory + name + u'.' + extension;
     if (!RenameWithoutOverwrite(path, renamed)) {
-        Inform(state.control, T::kRenameFailed, MessageIcon::Warning);
+        Inform(state.widgets.control, T::kRenameFailed, MessageIcon::Warning);
         return false;
     }
-    state.m_Files.set(selected, renamed);
+    state.doc.m_Files.set(selected, renamed);
     if (g_CurrentFilePath == path)
         g_CurrentFilePath = renamed;
-    if (!state.mtMain || !state.mtMain->hasImage()) {
+    if (!state.widgets.mtMain || !state.widgets.mtMain->hasImage()) {
         // The entry shows the new name where it was.
         FillFileList(state);
-        state.lvwFileList->selectOnly(selected - 1);
+        state.widgets.lvwFileList->selectOnly(selected - 1);
         return false;
     }
     // The renamed file stays the one shown wherever its new name sorts.
     CollectFiles(state, DocumentPattern(state));
-    const qsizetype found = state.m_Files.toList().indexOf(renamed);
-    const int position = found < 0 ? state.m_Files.count() + 1 : int(found) + 1;
+    const qsizetype found = state.doc.m_Files.toList().indexOf(renamed);
+    const int position = found < 0 ? state.doc.m_Files.count() + 1 : int(found) + 1;
     return Rebuild(state, static_cast<qint16>(qMin(position, 32767)));
 }
 
@@ -322,7 +322,7 @@ bool BatchRename(ControlState& state)
     for (int n : checked)
         names.append(EntryText(state, n));
 
-    frmBatchRename dialog(state.control);
+    frmBatchRename dialog(state.widgets.control);
     dialog.FileList = names;
     dialog.DocNameRule = g_Settings.Scan.DocNameRule;
     CurrentPrompter().runDialog(dialog);
@@ -345,7 +345,7 @@ bool BatchRename(ControlState& state)
     const bool shown = Rebuild(state, 0);
     if (!result.ok) {
         const QString& text = result.restored ? T::kBatchRenameFailed : T::kBatchRenameNotRestored;
-        Inform(state.control, text.arg(PathFilePart(result.failedPath), result.reason), MessageIcon::Warning);
+        Inform(state.widgets.control, text.arg(PathFilePart(result.failedPath), result.reason), MessageIcon::Warning);
     }
     return shown;
 }

@@ -26,14 +26,14 @@ void ReportSaveError(ControlState& state, int number, const QString& description
     AppendSaveErrorLog(number, description);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const QString text = T::kSaveErrorBefore + QString::number(number) + u',' + description + T::kSaveErrorAfter;
-    Inform(state.control, text);
+    Inform(state.widgets.control, text);
 }
 
 // A multi-page file whose later pages cannot be read is written over only when the user agrees
 // to lose them; the engine refuses such a save until told so.
 bool UserDropsUnreadablePages(ControlState& state, const QString& description)
 {
-    return CurrentPrompter().askYesNo(state.control, description + T::kDropUnreadablePagesQuestion,
+    return CurrentPrompter().askYesNo(state.widgets.control, description + T::kDropUnreadablePagesQuestion,
                                       core_texts::kTitleInformation);
 }
 
@@ -63,18 +63,18 @@ engine::SaveOptions WriteBackOptions(const ControlState& state, int loadFormat, 
     options.format = loadFormat;
     options.bits = bits;
     options.quality = QualityFactorFor(loadFormat);
-    if (IsSinglePageDocument(state.m_DocType) || state.m_PageCount == 1) {
+    if (IsSinglePageDocument(state.props.m_DocType) || state.doc.m_PageCount == 1) {
         options.mode = engine::SaveNew;
     } else {
         options.mode = engine::SaveReplace;
-        options.page = state.m_ShownPage;
+        options.page = state.doc.m_ShownPage;
     }
     return options;
 }
 
 void SaveCurrentPage(ControlState& state)
 {
-    engine::ImageViewer* viewer = state.mtMain;
+    engine::ImageViewer* viewer = state.widgets.mtMain;
     if (viewer == nullptr || !viewer->hasImage())
         return;
     try {
@@ -86,14 +86,14 @@ void SaveCurrentPage(ControlState& state)
         ReportSaveError(state, failure.number, failure.description);
         return;
     }
-    state.m_PageModified = false;
+    state.doc.m_PageModified = false;
 }
 
 bool PageWrittenBack(ControlState& state)
 {
-    if (state.m_PageModified)
+    if (state.doc.m_PageModified)
         SaveCurrentPage(state);
-    return !state.m_PageModified;
+    return !state.doc.m_PageModified;
 }
 
 }  // namespace scanvo

@@ -91,7 +91,7 @@ QStringList KeyNamesFor(const ControlState& state, const QToolBar* toolbar, cons
     if (toolbar == nullptr)
         return names;
     for (const KeyRow& row : kKeys) {
-        if (row.toolbar == nullptr || state.*row.toolbar != toolbar || !OnMainBlock(row))
+        if (row.toolbar == nullptr || state.widgets.*row.toolbar != toolbar || !OnMainBlock(row))
             continue;
         if (key == QLatin1String(row.guard) || key == QLatin1String(row.clicks))
             names.append(QKeySequence(row.key).toString(QKeySequence::NativeText));

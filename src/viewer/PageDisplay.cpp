@@ -42,10 +42,10 @@ struct PageSource {
 
 PageSource SourceOfPage(const ControlState& state, qint16 n)
 {
-    if (state.m_DocType == DocTypeSinglePageTiff || state.m_DocType == DocTypeSinglePageJpeg) {
-        if (n < 1 || n > state.m_Files.count())
-            throw engine::EngineError(engine::ErrPageRange, T::kPageOutsideDocument.arg(n).arg(state.m_Files.count()));
-        g_CurrentFilePath = state.m_Files.at(n);
+    if (state.props.m_DocType == DocTypeSinglePageTiff || state.props.m_DocType == DocTypeSinglePageJpeg) {
+        if (n < 1 || n > state.doc.m_Files.count())
+            throw engine::EngineError(engine::ErrPageRange, T::kPageOutsideDocument.arg(n).arg(state.doc.m_Files.count()));
+        g_CurrentFilePath = state.doc.m_Files.at(n);
         return {g_CurrentFilePath, 1};
     }
     return {g_CurrentFilePath, n};
@@ -53,7 +53,7 @@ PageSource SourceOfPage(const ControlState& state, qint16 n)
 
 void LoadIntoViewer(ControlState& state, const PageSource& source, const PageLoader& load)
 {
-    engine::ImageViewer* viewer = state.mtMain;
+    engine::ImageViewer* viewer = state.widgets.mtMain;
     engine::ScaledPage page = load(source.path, source.page, viewer ? viewer->displayScale() : engine::DisplayScale());
     if (viewer == nullptr)
         return;
@@ -68,15 +68,15 @@ void LoadIntoViewer(ControlState& state, const PageSource& source, const PageLoa
 // on, the second on the page not coming from a JPEG file.
 void SetPageButtons(ControlState& state)
 {
-    EnableToolbarKey(state.tbImaging, keys::miTrim2, state.m_TrimRegionOn == 1);
-    EnableToolbarKey(state.tbImaging, keys::miConvert2BW, !IsJpegName(g_CurrentFilePath));
-    if (state.tbImaging)
-        state.tbImaging->update();
+    EnableToolbarKey(state.widgets.tbImaging, keys::miTrim2, state.view.m_TrimRegionOn == 1);
+    EnableToolbarKey(state.widgets.tbImaging, keys::miConvert2BW, !IsJpegName(g_CurrentFilePath));
+    if (state.widgets.tbImaging)
+        state.widgets.tbImaging->update();
 }
 
 void SelectListEntry(ControlState& state, int n)
 {
-    FileListView* list = state.lvwFileList;
+    FileListView* list = state.widgets.lvwFileList;
     if (list == nullptr || list->count() == 0)
         return;
     list->selectOnly(n - 1);
@@ -105,8 +105,8 @@ void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
     PageWrittenBack(state);
     // The selection and the history belong to the page.
     state.m_History.Clear();
-    state.m_Selection = QRect();
-    state.m_ShownPage = n;
+    state.view.m_Selection = QRect();
+    state.doc.m_ShownPage = n;
 
     try {
         LoadIntoViewer(state, SourceOfPage(state, n), load);
@@ -114,25 +114,25 @@ void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
         const Failure failure = CaughtFailure(engine::ErrOperation);
         // The old page would otherwise stay on view under the new page's file and number, and an
         // edit of it would be saved over that file.
-        if (engine::ImageViewer* viewer = state.mtMain)
+        if (engine::ImageViewer* viewer = state.widgets.mtMain)
             viewer->clearImage();
-        state.m_PageModified = false;
-        ReportError(state.control, PageErrorText(failure));
+        state.doc.m_PageModified = false;
+        ReportError(state.widgets.control, PageErrorText(failure));
         RefreshPageDependents(state, false);
         return;
     }
 
     // The viewer now holds the page as stored. A write-back that failed before the load must not
     // leave the flag set: the next change would write this unedited page over its own file.
-    state.m_PageModified = false;
-    if (state.m_TrimRegionOn == 1)
+    state.doc.m_PageModified = false;
+    if (state.view.m_TrimRegionOn == 1)
         DrawTrimRegion(state);
     SetPageButtons(state);
     TakeZoomFromViewer(state);
     UpdateStatusBar(state);
-    if (state.m_DocType != DocTypeAllImages) {
+    if (state.props.m_DocType != DocTypeAllImages) {
         SelectPageInList(state);
-        WriteImagePos(state.m_DocName, n);
+        WriteImagePos(state.props.m_DocName, n);
     }
     RefreshPageDependents(state, true);
 }
@@ -140,15 +140,15 @@ void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
 void UpdatePagePosition(ControlState& state)
 {
     SetStatusPanelText(state, 2,
-                       T::kPagePositionBefore + QString::number(state.m_CurrentPage) + T::kPagePositionMiddle +
-                           QString::number(state.m_PageCount) + T::kPagePositionAfter);
+                       T::kPagePositionBefore + QString::number(state.doc.m_CurrentPage) + T::kPagePositionMiddle +
+                           QString::number(state.doc.m_PageCount) + T::kPagePositionAfter);
 }
 
 void UpdateStatusBar(ControlState& state)
 {
     SetIdleStatusText(state);
     UpdatePagePosition(state);
-    const engine::ImageViewer* viewer = state.mtMain;
+    const engine::ImageViewer* viewer = state.widgets.mtMain;
     if (viewer == nullptr || !viewer->hasImage()) {
         SetStatusPanelText(state, 3, QString());
         return;
@@ -163,12 +163,12 @@ void UpdateStatusBar(ControlState& state)
 
 void SelectPageInList(ControlState& state)
 {
-    SelectListEntry(state, state.m_CurrentPage);
+    SelectListEntry(state, state.doc.m_CurrentPage);
 }
 
 void SelectFileInList(ControlState& state)
 {
-    SelectListEntry(state, state.m_CurrentFile);
+    SelectListEntry(state, state.doc.m_CurrentFile);
 }
 
 }  // namespace scanvo

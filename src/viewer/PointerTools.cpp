@@ -74,7 +74,7 @@ QRect PixelRect(const QPointF& a, const QPointF& b)
 
 QRect PageRect(const ControlState& state)
 {
-    return QRect(QPoint(0, 0), state.mtMain->pageSize());
+    return QRect(QPoint(0, 0), state.widgets.mtMain->pageSize());
 }
 
 QRectF ViewerRectOf(const engine::ImageViewer& viewer, const QRectF& imageRect)
@@ -89,8 +89,8 @@ public:
 
     bool press(const PointerEvent& event) override
     {
-        const QRectF frame = m_State.m_TrimFrame;
-        if (m_State.m_TrimRegionOn != 1 || frame.isEmpty())
+        const QRectF frame = m_State.tools.m_TrimFrame;
+        if (m_State.view.m_TrimRegionOn != 1 || frame.isEmpty())
             return false;
         const QPointF p = event.viewer;
         if (!frame.adjusted(-kGrip, -kGrip, kGrip, kGrip).contains(p))
@@ -105,19 +105,19 @@ public:
         m_StartFrame = frame;
         return true;
     }
-    void move(const PointerEvent& event) override { m_State.m_TrimFrame = framed(event.viewer); RepaintOverlay(m_State); }
+    void move(const PointerEvent& event) override { m_State.tools.m_TrimFrame = framed(event.viewer); RepaintOverlay(m_State); }
     void release(const PointerEvent& event) override { TrimFrameChanged(m_State, framed(event.viewer)); }
     void paint(QPainter& painter) override
     {
-        if (m_State.m_TrimRegionOn != 1 || m_State.m_TrimFrame.isEmpty())
+        if (m_State.view.m_TrimRegionOn != 1 || m_State.tools.m_TrimFrame.isEmpty())
             return;
         QPen pen(QColor(0, 0, 255), 1);
         pen.setCosmetic(true);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(m_State.m_TrimFrame);
+        painter.drawRect(m_State.tools.m_TrimFrame);
         painter.setBrush(QColor(0, 0, 255));
-        const QRectF f = m_State.m_TrimFrame;
+        const QRectF f = m_State.tools.m_TrimFrame;
         for (const QPointF& corner : {f.topLeft(), f.topRight(), f.bottomLeft(), f.bottomRight()})
             painter.drawRect(QRectF(corner - QPointF(2, 2), QSizeF(4, 4)));
     }
@@ -197,13 +197,13 @@ public:
 
     bool press(const PointerEvent& event) override
     {
-        QLineEdit* box = m_State.txtPageNumber;
-        if (box == nullptr || m_State.mtMain == nullptr)
+        QLineEdit* box = m_State.widgets.txtPageNumber;
+        if (box == nullptr || m_State.widgets.mtMain == nullptr)
             return false;
-        const QPoint inViewer = m_State.mtMain->viewport()->mapTo(box->parentWidget(), event.viewer.toPoint());
+        const QPoint inViewer = m_State.widgets.mtMain->viewport()->mapTo(box->parentWidget(), event.viewer.toPoint());
         box->move(inViewer - QPoint(Twips(60), Twips(60)));
         box->show();  // a box shown for the first time takes its own width
-        if (QPushButton* font = m_State.cmdFont) {
+        if (QPushButton* font = m_State.widgets.cmdFont) {
             font->move(box->x() + box->width() + Twips(15), box->y());
             font->show();
         }
@@ -226,21 +226,21 @@ public:
     bool press(const PointerEvent& event) override
     {
         const QPoint pixel(int(std::floor(event.image.x())), int(std::floor(event.image.y())));
-        const bool inside = HasRegion(m_State) && m_State.m_Selection.contains(pixel);
+        const bool inside = HasRegion(m_State) && m_State.view.m_Selection.contains(pixel);
         if (inside && !(event.modifiers & (Qt::ShiftModifier | Qt::ControlModifier))) {
             m_Mode = Mode::Dragging;
-            m_Whiten = !m_State.m_SelectionPasted;
-            m_State.m_SelectionPasted = true;
-            m_From = m_State.m_Selection;
+            m_Whiten = !m_State.clip.m_SelectionPasted;
+            m_State.clip.m_SelectionPasted = true;
+            m_From = m_State.view.m_Selection;
             try {
-                m_Floating = engine::ops::Crop(m_State.mtMain->image(), m_From).toQImage();
+                m_Floating = engine::ops::Crop(m_State.widgets.mtMain->image(), m_From).toQImage();
             } catch (...) {
                 m_Floating = QImage();  // drawn as a frame alone
             }
         } else {
-            m_Mode = m_State.m_RegionShape >= 1 ? Mode::Drawing : Mode::Clicking;
+            m_Mode = m_State.view.m_RegionShape >= 1 ? Mode::Drawing : Mode::Clicking;
             if (m_Mode == Mode::Drawing)
-                m_State.m_SelectionPasted = false;
+                m_State.clip.m_SelectionPasted = false;
         }
         m_Start = event.image;
         m_Current = event.image;
@@ -279,7 +279,7 @@ public:
     }
     void paint(QPainter& painter) override
     {
-        const engine::ImageViewer& viewer = *m_State.mtMain;
+        const engine::ImageViewer& viewer = *m_State.widgets.mtMain;
         if (!viewer.hasImage())
             return;
         painter.setBrush(Qt::NoBrush);
@@ -298,9 +298,9 @@ public:
             painter.drawRect(target);
             return;
         }
-        if (!m_State.m_Selection.isEmpty()) {
+        if (!m_State.view.m_Selection.isEmpty()) {
             painter.setPen(FramePen());
-            painter.drawRect(ViewerRectOf(viewer, QRectF(m_State.m_Selection)));
+            painter.drawRect(ViewerRectOf(viewer, QRectF(m_State.view.m_Selection)));
         }
     }
     void cancel() override
@@ -365,18 +365,18 @@ PointerTools::PointerTools(ControlState& state, PointerGestures gestures, QObjec
     m_Handlers[Index(Slot::Line)] = std::make_unique<LineHandler>(state, m_Gestures);
     m_Handlers[Index(Slot::CommentBox)] = std::make_unique<CommentPlacement>(state);
     m_Handlers[Index(Slot::Selection)] = std::make_unique<SelectionHandler>(state, m_Gestures);
-    if (state.txtPageNumber)
-        state.txtPageNumber->installEventFilter(this);
-    if (state.cmdFont) {
-        connect(state.cmdFont, &QPushButton::clicked, this, [this] {
+    if (state.widgets.txtPageNumber)
+        state.widgets.txtPageNumber->installEventFilter(this);
+    if (state.widgets.cmdFont) {
+        connect(state.widgets.cmdFont, &QPushButton::clicked, this, [this] {
             if (m_Gestures.commentFontAsked)
                 m_Gestures.commentFontAsked();
         });
     }
-    engine::ImageViewer* viewer = state.mtMain;
+    engine::ImageViewer* viewer = state.widgets.mtMain;
     if (viewer == nullptr)
         return;
-    state.overlay = new ViewerOverlay(*this, viewer->viewport());
+    state.widgets.overlay = new ViewerOverlay(*this, viewer->viewport());
     connect(viewer, &engine::ImageViewer::pointerPressed, this, &PointerTools::pressed);
     connect(viewer, &engine::ImageViewer::pointerMoved, this,
             [this](Qt::MouseButtons, Qt::KeyboardModifiers modifiers, QPointF imagePos) { moved(modifiers, imagePos); });
@@ -393,11 +393,11 @@ PointerTools::~PointerTools() = default;
 
 bool PointerTools::eventFilter(QObject* watched, QEvent* event)
 {
-    QLineEdit* box = m_State.txtPageNumber;
+    QLineEdit* box = m_State.widgets.txtPageNumber;
     if (watched != box)
         return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn) {
-        m_State.m_CommentEntry = 1;
+        m_State.tools.m_CommentEntry = 1;
         return false;
     }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
@@ -408,24 +408,24 @@ bool PointerTools::eventFilter(QObject* watched, QEvent* event)
     // The comment is written when Enter is let go, and the box keeps both halves of the key:
     // once it is hidden the release would reach the control, whose Enter starts a scan.
     if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat()) {
-        m_State.m_CommentEntry = 0;
-        if (m_Gestures.commentEntered && m_State.mtMain)
-            m_Gestures.commentEntered(m_State.mtMain->viewport()->mapFrom(box->parentWidget(), box->pos()));
+        m_State.tools.m_CommentEntry = 0;
+        if (m_Gestures.commentEntered && m_State.widgets.mtMain)
+            m_Gestures.commentEntered(m_State.widgets.mtMain->viewport()->mapFrom(box->parentWidget(), box->pos()));
     }
     return true;
 }
 
 PointerEvent PointerTools::eventAt(Qt::KeyboardModifiers modifiers, QPointF imagePos) const
 {
-    return {imagePos, m_State.mtMain->imageToWidget(imagePos), modifiers};
+    return {imagePos, m_State.widgets.mtMain->imageToWidget(imagePos), modifiers};
 }
 
 void PointerTools::pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF imagePos)
 {
-    if (button != Qt::LeftButton || !m_State.mtMain->hasImage() || m_Active)
+    if (button != Qt::LeftButton || !m_State.widgets.mtMain->hasImage() || m_Active)
         return;
     const PointerEvent event = eventAt(modifiers, imagePos);
-    for (Slot slot : PressRouteOf(m_State.ActiveTool())) {
+    for (Slot slot : PressRouteOf(m_State.tools.ActiveTool())) {
         PointerHandler* handler = m_Handlers[Index(slot)].get();
         if (handler->press(event)) {
             m_Active = handler;
@@ -452,7 +452,7 @@ void PointerTools::released(Qt::MouseButton button, Qt::KeyboardModifiers modifi
 
 void PointerTools::paint(QPainter& painter)
 {
-    if (m_State.mtMain == nullptr)
+    if (m_State.widgets.mtMain == nullptr)
         return;
     for (const std::unique_ptr<PointerHandler>& handler : m_Handlers)
         handler->paint(painter);

@@ -60,12 +60,12 @@ QCursor PickerCursor()
 // The cursor over the viewer shows the tool the next click or drag goes to.
 void ShowViewerCursor(ControlState& state)
 {
-    if (!state.mtMain)
+    if (!state.widgets.mtMain)
         return;
-    QWidget* viewport = state.mtMain->viewport();
-    if (state.m_PickColorOn())
+    QWidget* viewport = state.widgets.mtMain->viewport();
+    if (state.tools.m_PickColorOn())
         viewport->setCursor(PickerCursor());
-    else if (state.m_DeskewLineMode())
+    else if (state.tools.m_DeskewLineMode())
         viewport->setCursor(Qt::CrossCursor);
     else
         viewport->unsetCursor();
@@ -90,8 +90,8 @@ constexpr ToolButton kToolButtons[] = {
 void ShowToolButtons(ControlState& state)
 {
     for (const ToolButton& button : kToolButtons) {
-        QAction* action = FindToolbarAction(state.tbImaging, QString::fromLatin1(button.key));
-        const bool armed = button.tool == state.ActiveTool();
+        QAction* action = FindToolbarAction(state.widgets.tbImaging, QString::fromLatin1(button.key));
+        const bool armed = button.tool == state.tools.ActiveTool();
         // The deskew line's menu entry shows a check mark once it has been armed.
         if (action && action->isChecked() != armed) {
             action->setCheckable(true);
@@ -102,33 +102,33 @@ void ShowToolButtons(ControlState& state)
 
 void HideCommentBox(ControlState& state)
 {
-    state.m_CommentEntry = 0;
+    state.tools.m_CommentEntry = 0;
     // A comment box left open would still write its comment on Enter.
-    if (state.txtPageNumber)
-        state.txtPageNumber->hide();
-    if (state.cmdFont)
-        state.cmdFont->hide();
+    if (state.widgets.txtPageNumber)
+        state.widgets.txtPageNumber->hide();
+    if (state.widgets.cmdFont)
+        state.widgets.cmdFont->hide();
 }
 
 void ShowGridLines(ControlState& state, std::initializer_list<int> shown)
 {
-    for (QFrame* line : state.linGrid) {
+    for (QFrame* line : state.widgets.linGrid) {
         if (line)
             line->hide();
     }
     for (int index : shown) {
-        if (QFrame* line = state.linGrid[index])
+        if (QFrame* line = state.widgets.linGrid[index])
             line->show();
     }
-    Press(state.tbCommon, keys::miGrid, shown.size() > 0);
-    Repaint(state.tbCommon);
+    Press(state.widgets.tbCommon, keys::miGrid, shown.size() > 0);
+    Repaint(state.widgets.tbCommon);
 }
 
 }  // namespace
 
 void ArmPointerTool(ControlState& state, PointerTool tool)
 {
-    const PointerTool previous = std::exchange(state.m_Tool, tool);
+    const PointerTool previous = std::exchange(state.tools.m_Tool, tool);
     HideCommentBox(state);
     ShowToolButtons(state);
     if (tool != PointerTool::None)
@@ -140,12 +140,12 @@ void ArmPointerTool(ControlState& state, PointerTool tool)
         SetPlainPointer(state);
     else if (previous == PointerTool::DeskewLine)
         SetRegionShape(state, 1);
-    Repaint(state.tbImaging);
+    Repaint(state.widgets.tbImaging);
 }
 
 void TogglePointerTool(ControlState& state, PointerTool tool)
 {
-    ArmPointerTool(state, state.ActiveTool() == tool ? PointerTool::None : tool);
+    ArmPointerTool(state, state.tools.ActiveTool() == tool ? PointerTool::None : tool);
 }
 
 const char* PointerToolKey(PointerTool tool)
@@ -156,29 +156,29 @@ const char* PointerToolKey(PointerTool tool)
 
 void SetPickColor(ControlState& state, bool on)
 {
-    const PointerTool tool = state.ActiveTool();
+    const PointerTool tool = state.tools.ActiveTool();
     if (on && tool != PointerTool::Paint && tool != PointerTool::DeskewLine)
         ArmPointerTool(state, PointerTool::None);
-    state.m_Picker = on;
-    Press(state.tbCommon, keys::miGetPixel, on);
+    state.tools.m_Picker = on;
+    Press(state.widgets.tbCommon, keys::miGetPixel, on);
     ShowViewerCursor(state);
     if (on)
         ShowPaintColor(state);
-    if (state.lblColor)
-        state.lblColor->setVisible(on);
-    Repaint(state.tbCommon);
+    if (state.widgets.lblColor)
+        state.widgets.lblColor->setVisible(on);
+    Repaint(state.widgets.tbCommon);
 }
 
 void SetPlainPointer(ControlState& state)
 {
     SetClipboardButtons(state, 2);
-    state.m_RegionShape = 0;
+    state.view.m_RegionShape = 0;
     RemoveSelection(state);
 }
 
 void TogglePickColor(ControlState& state)
 {
-    SetPickColor(state, !state.m_PickColorOn());
+    SetPickColor(state, !state.tools.m_PickColorOn());
 }
 
 void TogglePaintTool(ControlState& state)
@@ -188,11 +188,11 @@ void TogglePaintTool(ControlState& state)
 
 void ShowPaintColor(ControlState& state)
 {
-    if (state.lblColor == nullptr)
+    if (state.widgets.lblColor == nullptr)
         return;
-    QPalette palette = state.lblColor->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(state.m_PaintColor | 0xFF000000u));
-    state.lblColor->setPalette(palette);
+    QPalette palette = state.widgets.lblColor->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(state.tools.m_PaintColor | 0xFF000000u));
+    state.widgets.lblColor->setPalette(palette);
 }
 
 void ShowGridTwoLines(ControlState& state)

@@ -63,16 +63,16 @@ TEST_F(ImportTest, ImportingIntoAnEmptyDocumentEnablesTheDocumentsCommands)
 
         Click(keys::miImport);
 
-        ASSERT_EQ(S().lvwFileList->count(), 2);
+        ASSERT_EQ(S().widgets.lvwFileList->count(), 2);
         EXPECT_EQ(StatusPanel(S(), 2)->text(), QStringLiteral("第 2 页 共 2 页"));
         EXPECT_TRUE(ActionEnabled(keys::miInsert));
         EXPECT_TRUE(ActionEnabled(keys::miReplace));
-        for (QToolBar* toolbar : {S().tbFileOperate, S().tbImaging}) {
+        for (QToolBar* toolbar : {S().widgets.tbFileOperate, S().widgets.tbImaging}) {
             for (const char* key : {keys::miDelete, keys::miRotate})
                 if (QAction* action = FindToolbarAction(toolbar, QString::fromLatin1(key)))
                     EXPECT_TRUE(action->isEnabled()) << toolbar->objectName().toStdString() << ' ' << key;
         }
-        EXPECT_TRUE(FindToolbarAction(S().tbFileOperate, QStringLiteral("miRename"))->isEnabled());
+        EXPECT_TRUE(FindToolbarAction(S().widgets.tbFileOperate, QStringLiteral("miRename"))->isEnabled());
         EXPECT_TRUE(prompter.messages.isEmpty());
     }
 }

@@ -87,7 +87,7 @@ TEST_F(ScanFailureTest, AJamOnPageFourKeepsPagesOneToThreeAndIsReported)
     scanner->queuePages(Pages(101, 3), scanner::ResultPaperProblem);
     Click(keys::miScan);
     EXPECT_EQ(DocFiles(), QStringList({"j001.tif", "j002.tif", "j003.tif"}));
-    EXPECT_EQ(S().lvwFileList->count(), 3);
+    EXPECT_EQ(S().widgets.lvwFileList->count(), 3);
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].text.contains(T::kPaperProblem)) << prompter.messages[0].text.toStdString();
     EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("3 页")));
@@ -139,7 +139,7 @@ TEST_F(ScanFailureTest, AFullDiskMidJobLosesNothingStoredAndStopsTheDevice)
     // loses a stored page.
     EXPECT_GE(scanner->pagesHeldBack(), 1);
     EXPECT_LE(scanner->pagesHeldBack(), 2);
-    EXPECT_EQ(S().lvwFileList->count(), 3);
+    EXPECT_EQ(S().widgets.lvwFileList->count(), 3);
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].text.startsWith(QStringLiteral("存储扫描页面失败")));
     EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("3 页")));
@@ -158,7 +158,7 @@ TEST_F(ScanFailureTest, APageThatCannotBeStoredStopsASlowDeviceBeforeItsNextShee
     // The device takes its time over every sheet; the disk fills up once the first page is in.
     scan.betweenPages = [&](int n) {
         if (n == 1) {
-            firstShown = QTest::qWaitFor([&] { return S().mtMain->image().width() == 101; }, 10'000);
+            firstShown = QTest::qWaitFor([&] { return S().widgets.mtMain->image().width() == 101; }, 10'000);
             full = std::make_unique<FullDisk>();
         } else if (n == 2) {
             stoppedBeforeThird = QTest::qWaitFor([&] { return scanner->stopRequested(); }, 10'000);
@@ -220,10 +220,10 @@ TEST_F(ScanFailureInFlightTest, APageThatFailsWhileTheNextArrivesKeepsTheEarlier
     // The first page stored before file 2, the failed one's shift moved back, nothing half written.
     EXPECT_EQ(DocFiles(), QStringList({"r1.tif", "r2.tif", "r3.tif", "r4.tif"}));
     EXPECT_EQ(FileWidths(DocFiles()), QList<int>({201, 301, 202, 203}));
-    EXPECT_EQ(S().m_Files.count(), 4);
-    EXPECT_EQ(S().lvwFileList->count(), 4);
-    EXPECT_EQ(S().m_CurrentPage, 3);
-    EXPECT_EQ(S().mtMain->image().width(), 202);
+    EXPECT_EQ(S().doc.m_Files.count(), 4);
+    EXPECT_EQ(S().widgets.lvwFileList->count(), 4);
+    EXPECT_EQ(S().doc.m_CurrentPage, 3);
+    EXPECT_EQ(S().widgets.mtMain->image().width(), 202);
     // Page 3 had arrived when the failure was known; pages 4 and 5 were never taken.
     EXPECT_EQ(scanner->pagesHeldBack(), 2);
     ASSERT_EQ(prompter.messages.size(), 1);
@@ -251,9 +251,9 @@ TEST_F(ScanFailureInFlightTest, AMultiPageFileKeepsItsPagesWhenAnAppendFailsInFl
 
     EXPECT_EQ(DocFiles(), QStringList({"doc.tif"}));
     EXPECT_EQ(PageWidths(docFile("doc.tif")), QList<int>({401, 402, 501}));
-    EXPECT_EQ(S().m_PageCount, 3);
-    EXPECT_EQ(S().m_CurrentPage, 3);
-    EXPECT_EQ(S().lvwFileList->count(), 3);
+    EXPECT_EQ(S().doc.m_PageCount, 3);
+    EXPECT_EQ(S().doc.m_CurrentPage, 3);
+    EXPECT_EQ(S().widgets.lvwFileList->count(), 3);
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("1 页")));
     ExpectControlIdle();
@@ -267,15 +267,15 @@ TEST_F(ScanFailureInFlightTest, TheLastPageFailingAfterTheDeviceEndedIsSettledBe
     FillDiskAtPage(3, docFile("e002.tif"));
     // The control is still disabled while the job waits for its last page.
     bool enabledAtEnd = true;
-    QObject::connect(S().mtMain, &engine::ImageViewer::imageChanged, [this, &enabledAtEnd] {
+    QObject::connect(S().widgets.mtMain, &engine::ImageViewer::imageChanged, [this, &enabledAtEnd] {
         enabledAtEnd = m_Control->isEnabled();
     });
     Click(keys::miScan);
 
     EXPECT_EQ(DocFiles(), QStringList({"e001.tif", "e002.tif"}));
     EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101, 102}));
-    EXPECT_EQ(S().m_Files.count(), 2);
-    EXPECT_EQ(S().lvwFileList->count(), 2);
+    EXPECT_EQ(S().doc.m_Files.count(), 2);
+    EXPECT_EQ(S().widgets.lvwFileList->count(), 2);
     EXPECT_EQ(scanner->pagesHeldBack(), 0);
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].text.startsWith(QStringLiteral("存储扫描页面失败")));
@@ -299,7 +299,7 @@ TEST_F(ScanFailureInFlightTest, TheLastPageIsStoredWhenTheDeviceEndsWithACancelO
     prompter.messages.clear();
     Click(keys::miScan);
     EXPECT_EQ(FileWidths(DocFiles()), QList<int>({101, 102, 201, 202}));
-    EXPECT_EQ(S().mtMain->image().width(), 202);
+    EXPECT_EQ(S().widgets.mtMain->image().width(), 202);
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].text.contains(T::kPaperProblem));
     EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("2 页")));
@@ -323,8 +323,8 @@ TEST_F(ScanFailureTest, AFailedSaveAfterTheShiftMovesTheFilesBack)
     EXPECT_EQ(FileWidths(DocFiles()), QList<int>({201, 202, 203}));
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("0 页")));
-    EXPECT_EQ(S().m_Files.count(), 3);
-    EXPECT_EQ(S().m_CurrentPage, 2);
+    EXPECT_EQ(S().doc.m_Files.count(), 3);
+    EXPECT_EQ(S().doc.m_CurrentPage, 2);
     ExpectControlIdle();
 }
 
@@ -335,8 +335,8 @@ TEST_F(ScanFailureTest, ANewMultiPageFileThatCannotBeWrittenLeavesThePositionAsI
     Open(0);
     GoToFileNumber(2);
     const QString current = g_CurrentFilePath;
-    const qint16 pageCount = S().m_PageCount;
-    const qint16 currentPage = S().m_CurrentPage;
+    const qint16 pageCount = S().doc.m_PageCount;
+    const qint16 currentPage = S().doc.m_CurrentPage;
     prompter.dialogScripts.enqueue(ScanPara([](frmScanPara& dialog) { dialog.cboDocType->setCurrentIndex(0); }));
     ASSERT_TRUE(QFile::setPermissions(docDir(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
                                                     QFile::ExeOther));
@@ -347,10 +347,10 @@ TEST_F(ScanFailureTest, ANewMultiPageFileThatCannotBeWrittenLeavesThePositionAsI
     // The file the job would have begun is not the current one: nothing of it exists.
     EXPECT_EQ(DocFiles(), QStringList({"m1.tif", "m2.tif"}));
     EXPECT_EQ(g_CurrentFilePath, current);
-    EXPECT_EQ(S().m_Files.count(), 2);
-    EXPECT_EQ(S().m_CurrentFile, 2);
-    EXPECT_EQ(S().m_PageCount, pageCount);
-    EXPECT_EQ(S().m_CurrentPage, currentPage);
+    EXPECT_EQ(S().doc.m_Files.count(), 2);
+    EXPECT_EQ(S().doc.m_CurrentFile, 2);
+    EXPECT_EQ(S().doc.m_PageCount, pageCount);
+    EXPECT_EQ(S().doc.m_CurrentPage, currentPage);
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].text.contains(QStringLiteral("0 页")));
     ExpectControlIdle();

@@ -39,7 +39,7 @@ protected:
     ControlState& openWhite(int depth, int width = 600, int height = 400)
     {
         ControlState& s = open({MarkedPage(width, height, depth, 0)});
-        s.mtMain->setPaintMode(engine::ImageViewer::PaintActualSize);
+        s.widgets.mtMain->setPaintMode(engine::ImageViewer::PaintActualSize);
         return s;
     }
     // The page as the engine draws text on it at the page pixel topLeft, in the comment font.
@@ -81,56 +81,56 @@ TEST_F(CommentTest, ArmingTheCommentToolSwitchesCropAndPaintOffAndReadiesAHidden
     g_Settings.Imaging.WriteComment = QStringLiteral("已核对");
     // The crop tool armed, as its button leaves it.
     ArmPointerTool(s, PointerTool::Crop);
-    FindToolbarAction(s.tbImaging, QString::fromLatin1(keys::miCrop))->setChecked(true);
-    click(s.tbImaging, keys::miPaintRect);
-    s.txtPageNumber->show();
+    FindToolbarAction(s.widgets.tbImaging, QString::fromLatin1(keys::miCrop))->setChecked(true);
+    click(s.widgets.tbImaging, keys::miPaintRect);
+    s.widgets.txtPageNumber->show();
 
-    click(s.tbImaging, keys::miInsertComment);
-    EXPECT_EQ(s.m_CommentToolOn(), 1);
-    EXPECT_TRUE(pressed(s.tbImaging, keys::miInsertComment));
-    EXPECT_EQ(s.m_CropToolOn(), 0);
-    EXPECT_FALSE(pressed(s.tbImaging, keys::miCrop));
-    EXPECT_EQ(s.m_PaintToolOn(), 0);
-    EXPECT_FALSE(pressed(s.tbImaging, keys::miPaintRect));
-    EXPECT_EQ(s.m_RegionShape, 1);
-    EXPECT_FALSE(s.txtPageNumber->isVisible());
-    EXPECT_EQ(s.txtPageNumber->width(), 96);  // 1440 twips
-    EXPECT_EQ(s.txtPageNumber->text(), QStringLiteral("已核对"));
+    click(s.widgets.tbImaging, keys::miInsertComment);
+    EXPECT_EQ(s.tools.m_CommentToolOn(), 1);
+    EXPECT_TRUE(pressed(s.widgets.tbImaging, keys::miInsertComment));
+    EXPECT_EQ(s.tools.m_CropToolOn(), 0);
+    EXPECT_FALSE(pressed(s.widgets.tbImaging, keys::miCrop));
+    EXPECT_EQ(s.tools.m_PaintToolOn(), 0);
+    EXPECT_FALSE(pressed(s.widgets.tbImaging, keys::miPaintRect));
+    EXPECT_EQ(s.view.m_RegionShape, 1);
+    EXPECT_FALSE(s.widgets.txtPageNumber->isVisible());
+    EXPECT_EQ(s.widgets.txtPageNumber->width(), 96);  // 1440 twips
+    EXPECT_EQ(s.widgets.txtPageNumber->text(), QStringLiteral("已核对"));
 
-    click(s.tbImaging, keys::miInsertComment);
-    EXPECT_EQ(s.m_CommentToolOn(), 0);
-    EXPECT_FALSE(pressed(s.tbImaging, keys::miInsertComment));
-    EXPECT_EQ(s.m_CommentEntry, 0);
+    click(s.widgets.tbImaging, keys::miInsertComment);
+    EXPECT_EQ(s.tools.m_CommentToolOn(), 0);
+    EXPECT_FALSE(pressed(s.widgets.tbImaging, keys::miInsertComment));
+    EXPECT_EQ(s.tools.m_CommentEntry, 0);
 }
 
 TEST_F(CommentTest, ArmingAnotherRegionToolSwitchesTheCommentToolAndItsOpenBoxOff)
 {
     ControlState& s = openWhite(8);
-    click(s.tbImaging, keys::miInsertComment);
+    click(s.widgets.tbImaging, keys::miInsertComment);
     QTest::mouseClick(surface(), Qt::LeftButton, Qt::NoModifier, at({100, 80}));
-    ASSERT_TRUE(s.txtPageNumber->isVisible());
-    ASSERT_EQ(s.m_CommentEntry, 1);
+    ASSERT_TRUE(s.widgets.txtPageNumber->isVisible());
+    ASSERT_EQ(s.tools.m_CommentEntry, 1);
     // What arming crop (or clear inside, or clear outside) does to the other region tools.
     ArmPointerTool(s, PointerTool::Crop);
-    EXPECT_EQ(s.m_CommentToolOn(), 0);
-    EXPECT_FALSE(pressed(s.tbImaging, keys::miInsertComment));
-    EXPECT_FALSE(s.txtPageNumber->isVisible());
-    EXPECT_FALSE(s.cmdFont->isVisible());
-    EXPECT_EQ(s.m_CommentEntry, 0);
+    EXPECT_EQ(s.tools.m_CommentToolOn(), 0);
+    EXPECT_FALSE(pressed(s.widgets.tbImaging, keys::miInsertComment));
+    EXPECT_FALSE(s.widgets.txtPageNumber->isVisible());
+    EXPECT_FALSE(s.widgets.cmdFont->isVisible());
+    EXPECT_EQ(s.tools.m_CommentEntry, 0);
 }
 
 TEST_F(CommentTest, ACommentAt1500By3000TwipsLandsAtPixel100By200AndFollowsTheScroll)
 {
     ControlState& s = openWhite(8, 1600, 1200);
-    ASSERT_EQ(s.mtMain->widgetToImage(QPointF(0, 0)), QPointF(0, 0));
+    ASSERT_EQ(s.widgets.mtMain->widgetToImage(QPointF(0, 0)), QPointF(0, 0));
     const QString text = QStringLiteral("Scanvo 签注");
     engine::Image expected = WithText(page(), QPoint(100, 200), text);
     DrawComment(s, 1500, 3000, text);
     EXPECT_TRUE(page().samePixels(expected));
     EXPECT_EQ(s.m_History.UndoCount(), 1);
-    EXPECT_TRUE(s.m_PageModified);
+    EXPECT_TRUE(s.doc.m_PageModified);
 
-    s.mtMain->setScrollPosition(QPoint(50, 30));
+    s.widgets.mtMain->setScrollPosition(QPoint(50, 30));
     expected = WithText(page(), QPoint(150, 230), text);
     DrawComment(s, 1500, 3000, text);
     EXPECT_TRUE(page().samePixels(expected));
@@ -141,36 +141,36 @@ TEST_F(CommentTest, TypingACommentAndPressingEnterBurnsItInRemembersItAndStartsN
 {
     ControlState& s = openWhite(24);
     const engine::Image loaded = page();
-    click(s.tbImaging, keys::miInsertComment);
+    click(s.widgets.tbImaging, keys::miInsertComment);
     QTest::mouseClick(surface(), Qt::LeftButton, Qt::NoModifier, at({120, 90}));
-    QLineEdit* box = s.txtPageNumber;
+    QLineEdit* box = s.widgets.txtPageNumber;
     ASSERT_TRUE(box->isVisible());
-    const QPointF boxOnPage = s.mtMain->widgetToImage(surface()->mapFrom(box->parentWidget(), box->pos()));
+    const QPointF boxOnPage = s.widgets.mtMain->widgetToImage(surface()->mapFrom(box->parentWidget(), box->pos()));
     const QPoint topLeft(int(std::floor(boxOnPage.x())), int(std::floor(boxOnPage.y())));
     EXPECT_EQ(topLeft, QPoint(116, 86));  // 60 twips up and left of the click
     box->selectAll();
     TypeThroughInputMethod(box, QStringLiteral("签注"));
     QTest::keyClicks(box, QStringLiteral(" A1"));
     EXPECT_EQ(box->text(), QStringLiteral("签注 A1"));
-    EXPECT_EQ(s.m_CommentEntry, 1);
+    EXPECT_EQ(s.tools.m_CommentEntry, 1);
     QTest::keyClick(box, Qt::Key_Return);
 
     EXPECT_TRUE(page().samePixels(WithText(loaded, topLeft, QStringLiteral("签注 A1"))));
     EXPECT_FALSE(box->isVisible());
-    EXPECT_FALSE(s.cmdFont->isVisible());
-    EXPECT_EQ(s.m_CommentEntry, 0);
+    EXPECT_FALSE(s.widgets.cmdFont->isVisible());
+    EXPECT_EQ(s.tools.m_CommentEntry, 0);
     EXPECT_EQ(s.m_History.UndoCount(), 1);
-    EXPECT_TRUE(enabled(s.tbCommon, keys::miUndo));
+    EXPECT_TRUE(enabled(s.widgets.tbCommon, keys::miUndo));
     EXPECT_EQ(g_Settings.Imaging.WriteComment, QStringLiteral("签注 A1"));
     EXPECT_EQ(Stored("WriteComment"), QStringLiteral("签注 A1"));
     // The Enter that wrote the comment is the box's: no scan started, nothing asked.
-    EXPECT_EQ(s.m_ScanMode, 0);
+    EXPECT_EQ(s.scan.m_ScanMode, 0);
     EXPECT_TRUE(prompter.dialogsShown.isEmpty());
     EXPECT_TRUE(prompter.messages.isEmpty());
 
     // The next time the tool is armed the box offers the last comment.
-    click(s.tbImaging, keys::miInsertComment);
-    click(s.tbImaging, keys::miInsertComment);
+    click(s.widgets.tbImaging, keys::miInsertComment);
+    click(s.widgets.tbImaging, keys::miInsertComment);
     EXPECT_EQ(box->text(), QStringLiteral("签注 A1"));
 }
 
@@ -185,10 +185,10 @@ TEST_F(CommentTest, ChineseCommentsAreDrawnAsRealGlyphsOnEveryDepth)
             ControlState& s = open({MarkedPage(300, 200, depth, 5)});
             const int blank = InkPixels(page());
             // Page pixel (20, 20), wherever the viewer shows it.
-            const QPointF place = s.mtMain->imageToWidget(QPointF(20, 20)) * 15;
+            const QPointF place = s.widgets.mtMain->imageToWidget(QPointF(20, 20)) * 15;
             DrawComment(s, float(place.x()), float(place.y()), QStringLiteral("签"));
             const engine::Image first = page();
-            click(s.tbCommon, keys::miUndo);
+            click(s.widgets.tbCommon, keys::miUndo);
             DrawComment(s, float(place.x()), float(place.y()), QStringLiteral("注"));
             const engine::Image second = page();
             EXPECT_EQ(first.depth(), depth);
@@ -205,15 +205,15 @@ TEST_F(CommentTest, AnEmptyCommentChangesNothingAndIsNotRemembered)
     ControlState& s = openWhite(1);
     const engine::Image loaded = page();
     g_Settings.Imaging.WriteComment = QStringLiteral("上次");
-    click(s.tbImaging, keys::miInsertComment);
+    click(s.widgets.tbImaging, keys::miInsertComment);
     QTest::mouseClick(surface(), Qt::LeftButton, Qt::NoModifier, at({50, 50}));
-    s.txtPageNumber->clear();
-    QTest::keyClick(s.txtPageNumber, Qt::Key_Return);
+    s.widgets.txtPageNumber->clear();
+    QTest::keyClick(s.widgets.txtPageNumber, Qt::Key_Return);
     EXPECT_TRUE(page().samePixels(loaded));
     EXPECT_EQ(s.m_History.UndoCount(), 0);
-    EXPECT_FALSE(s.m_PageModified);
+    EXPECT_FALSE(s.doc.m_PageModified);
     EXPECT_EQ(g_Settings.Imaging.WriteComment, QStringLiteral("上次"));
-    EXPECT_FALSE(s.txtPageNumber->isVisible());
+    EXPECT_FALSE(s.widgets.txtPageNumber->isVisible());
 }
 
 // Shows the font dialog, runs the steps, then clicks button.
@@ -262,7 +262,7 @@ TEST_F(CommentTest, TheFontDialogShowsTheSettingsOffersSizes5To72AndOkWritesTheS
         Child<QCheckBox>(dialog, "chkItalic")->setChecked(true);
         Child<QCheckBox>(dialog, "chkUnderline")->setChecked(true);
     }});
-    click(s.tbMain, keys::miFontSetting);
+    click(s.widgets.tbMain, keys::miFontSetting);
     EXPECT_EQ(prompter.dialogsShown, QStringList{"scanvo::frmFontOptions"});
     EXPECT_EQ(g_Settings.Imaging.FontSize, 20);
     EXPECT_EQ(Stored("FontName"), kZenHei);
@@ -282,7 +282,7 @@ TEST_F(CommentTest, CancelWritesNothingAndAFontNotInstalledIsKeptByOk)
         Child<QComboBox>(dialog, "cboFontSize")->setCurrentIndex(0);
         Child<QCheckBox>(dialog, "chkBold")->setChecked(true);
     }, "cmdCancel"});
-    click(s.tbMain, keys::miFontSetting);
+    click(s.widgets.tbMain, keys::miFontSetting);
     EXPECT_EQ(g_Settings.Imaging.FontSize, 12);
     EXPECT_EQ(g_Settings.Imaging.Bold, 0);
     EXPECT_EQ(Stored("FontSize"), QStringLiteral("12"));
@@ -292,25 +292,25 @@ TEST_F(CommentTest, CancelWritesNothingAndAFontNotInstalledIsKeptByOk)
         EXPECT_EQ(Child<QComboBox>(dialog, "cboFontName")->currentIndex(), -1);
         EXPECT_EQ(Child<QComboBox>(dialog, "cboFontSize")->currentIndex(), 7);
     }});
-    click(s.tbMain, keys::miFontSetting);
+    click(s.widgets.tbMain, keys::miFontSetting);
     EXPECT_EQ(Stored("FontName"), QStringLiteral("宋体"));
 }
 
 TEST_F(CommentTest, TheFontButtonGivesTheBoxTheFontAndKeepsWhatIsTyped)
 {
     ControlState& s = openWhite(8);
-    click(s.tbImaging, keys::miInsertComment);
+    click(s.widgets.tbImaging, keys::miInsertComment);
     QTest::mouseClick(surface(), Qt::LeftButton, Qt::NoModifier, at({100, 80}));
-    ASSERT_TRUE(s.cmdFont->isVisible());
-    QTest::keyClicks(s.txtPageNumber, QStringLiteral("abc"));
+    ASSERT_TRUE(s.widgets.cmdFont->isVisible());
+    QTest::keyClicks(s.widgets.txtPageNumber, QStringLiteral("abc"));
     prompter.dialogScripts.enqueue(FontScript{[&](QDialog& dialog) {
         Child<QComboBox>(dialog, "cboFontSize")->setCurrentIndex(30 - 5);
     }});
-    s.cmdFont->click();
+    s.widgets.cmdFont->click();
     EXPECT_EQ(prompter.dialogsShown, QStringList{"scanvo::frmFontOptions"});
-    EXPECT_EQ(s.txtPageNumber->text(), QStringLiteral("abc"));
-    EXPECT_EQ(s.txtPageNumber->font().pointSize(), 30);
-    EXPECT_TRUE(s.txtPageNumber->isVisible());
+    EXPECT_EQ(s.widgets.txtPageNumber->text(), QStringLiteral("abc"));
+    EXPECT_EQ(s.widgets.txtPageNumber->font().pointSize(), 30);
+    EXPECT_TRUE(s.widgets.txtPageNumber->isVisible());
 }
 
 }  // namespace

@@ -191,8 +191,8 @@ TEST_F(EditFrameTest, EveryEditingCommandThatFailsLeavesHistoryFlagAndButtonsAsT
         ControlState& s = openPage(1);
         ASSERT_TRUE(StripeCommand(s, 3));
         ASSERT_TRUE(StripeCommand(s, 9));
-        click(s.tbCommon, keys::miUndo);
-        s.m_PageModified = false;
+        click(s.widgets.tbCommon, keys::miUndo);
+        s.doc.m_PageModified = false;
         s.m_History.WaitForPacking();
         const engine::Image before = page();
         prompter.messages.clear();
@@ -203,9 +203,9 @@ TEST_F(EditFrameTest, EveryEditingCommandThatFailsLeavesHistoryFlagAndButtonsAsT
         EXPECT_TRUE(page().samePixels(before));
         EXPECT_EQ(s.m_History.UndoCount(), 1);
         EXPECT_EQ(s.m_History.RedoCount(), 1);
-        EXPECT_FALSE(s.m_PageModified);
-        EXPECT_TRUE(enabled(s.tbCommon, keys::miUndo));
-        EXPECT_TRUE(enabled(s.tbCommon, keys::miRedo));
+        EXPECT_FALSE(s.doc.m_PageModified);
+        EXPECT_TRUE(enabled(s.widgets.tbCommon, keys::miUndo));
+        EXPECT_TRUE(enabled(s.widgets.tbCommon, keys::miRedo));
         for (const ScriptedPrompter::Message& message : prompter.messages)
             EXPECT_EQ(message.title, core_texts::kTitleError) << message.text.toStdString();
         if (!prompter.messages.isEmpty() && prompter.messages[0].text.startsWith(QStringLiteral("20002,")))

@@ -62,21 +62,21 @@ TEST_F(RegionCommandsTest, WithClearInsideOnEachDrawnSelectionTurnsWhiteAtOnce)
         SCOPED_TRACE(depth);
         ControlState& s = openAtActualSize(depth);
         const engine::Image loaded = page();
-        click(s.tbImaging, keys::miClear);
-        EXPECT_TRUE(pressed(s.tbImaging, keys::miClear));
-        EXPECT_EQ(s.m_ClearToolOn(), 1);
+        click(s.widgets.tbImaging, keys::miClear);
+        EXPECT_TRUE(pressed(s.widgets.tbImaging, keys::miClear));
+        EXPECT_EQ(s.tools.m_ClearToolOn(), 1);
         drag({20, 30}, {80, 70});
         const QRect first(20, 30, 60, 40);
         EXPECT_TRUE(ops::Crop(page(), first).samePixels(ops::WhiteCanvas(page(), 60, 40)));
         EXPECT_FALSE(HasRegion(s));
-        EXPECT_FALSE(enabled(s.tbCommon, keys::miCopy));  // the tool, not the clipboard, took the selection
+        EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miCopy));  // the tool, not the clipboard, took the selection
         drag({100, 100}, {150, 140});
         EXPECT_TRUE(ops::Crop(page(), QRect(100, 100, 50, 40)).samePixels(ops::WhiteCanvas(page(), 50, 40)));
         EXPECT_TRUE(SameRect(page(), QRect(0, 0, 20, 150), loaded, QRect(0, 0, 20, 150)));
         EXPECT_EQ(s.m_History.UndoCount(), 2);
-        click(s.tbImaging, keys::miClear);
-        EXPECT_EQ(s.m_ClearToolOn(), 0);
-        EXPECT_FALSE(pressed(s.tbImaging, keys::miClear));
+        click(s.widgets.tbImaging, keys::miClear);
+        EXPECT_EQ(s.tools.m_ClearToolOn(), 0);
+        EXPECT_FALSE(pressed(s.widgets.tbImaging, keys::miClear));
         control.reset();
     }
 }
@@ -84,25 +84,25 @@ TEST_F(RegionCommandsTest, WithClearInsideOnEachDrawnSelectionTurnsWhiteAtOnce)
 TEST_F(RegionCommandsTest, ArmingOneRegionToolReleasesTheOthersTheCommentToolAndLineMode)
 {
     ControlState& s = openAtActualSize(8);
-    click(s.tbImaging, keys::miClear);
-    click(s.tbImaging, keys::miTrim);
-    EXPECT_FALSE(pressed(s.tbImaging, keys::miClear));
-    EXPECT_EQ(s.m_ClearToolOn(), 0);
-    EXPECT_EQ(s.m_TrimToolOn(), 1);
+    click(s.widgets.tbImaging, keys::miClear);
+    click(s.widgets.tbImaging, keys::miTrim);
+    EXPECT_FALSE(pressed(s.widgets.tbImaging, keys::miClear));
+    EXPECT_EQ(s.tools.m_ClearToolOn(), 0);
+    EXPECT_EQ(s.tools.m_TrimToolOn(), 1);
     ArmPointerTool(s, PointerTool::Comment);
-    FindToolbarAction(s.tbImaging, QString::fromLatin1(keys::miInsertComment))->setChecked(true);
-    click(s.tbImaging, keys::miDeskewByLine);
-    ASSERT_EQ(s.m_DeskewLineMode(), 1);
-    click(s.tbCommon, keys::miGetPixel);
-    click(s.tbImaging, keys::miCrop);
-    EXPECT_EQ(s.m_CropToolOn(), 1);
-    EXPECT_TRUE(pressed(s.tbImaging, keys::miCrop));
+    FindToolbarAction(s.widgets.tbImaging, QString::fromLatin1(keys::miInsertComment))->setChecked(true);
+    click(s.widgets.tbImaging, keys::miDeskewByLine);
+    ASSERT_EQ(s.tools.m_DeskewLineMode(), 1);
+    click(s.widgets.tbCommon, keys::miGetPixel);
+    click(s.widgets.tbImaging, keys::miCrop);
+    EXPECT_EQ(s.tools.m_CropToolOn(), 1);
+    EXPECT_TRUE(pressed(s.widgets.tbImaging, keys::miCrop));
     for (const char* key : {keys::miClear, keys::miTrim, keys::miInsertComment})
-        EXPECT_FALSE(pressed(s.tbImaging, key)) << key;
-    EXPECT_EQ(s.m_TrimToolOn() + s.m_ClearToolOn() + s.m_CommentToolOn(), 0);
-    EXPECT_EQ(s.m_DeskewLineMode(), 0);
-    EXPECT_EQ(s.m_PickColorOn(), 0);
-    EXPECT_EQ(s.m_RegionShape, 1);  // drawing selections again
+        EXPECT_FALSE(pressed(s.widgets.tbImaging, key)) << key;
+    EXPECT_EQ(s.tools.m_TrimToolOn() + s.tools.m_ClearToolOn() + s.tools.m_CommentToolOn(), 0);
+    EXPECT_EQ(s.tools.m_DeskewLineMode(), 0);
+    EXPECT_EQ(s.tools.m_PickColorOn(), 0);
+    EXPECT_EQ(s.view.m_RegionShape, 1);  // drawing selections again
 
     // The crop tool crops to each selection drawn.
     drag({10, 20}, {110, 70});
@@ -117,18 +117,18 @@ TEST_F(RegionCommandsTest, ClearOutsideKeepsTheRectangleOnAWhitePageOnEveryDepth
         SCOPED_TRACE(depth);
         ControlState& s = open({PatternPage(2000, 3000, depth)});
         const engine::Image loaded = page();
-        click(s.tbImaging, keys::miTrim);
+        click(s.widgets.tbImaging, keys::miTrim);
         finishSelection(rect);
         EXPECT_EQ(page().width(), 2000);
         EXPECT_EQ(page().height(), 3000);
         EXPECT_EQ(page().depth(), depth);
         EXPECT_TRUE(WhiteOutside(page(), rect));
         EXPECT_TRUE(SameRect(page(), rect, loaded, rect));
-        EXPECT_TRUE(enabled(s.tbCommon, keys::miCopy));  // the clear-outside tool leaves the selection to copy
+        EXPECT_TRUE(enabled(s.widgets.tbCommon, keys::miCopy));  // the clear-outside tool leaves the selection to copy
         EXPECT_EQ(s.m_History.UndoCount(), 1);
 
         g_Settings.Imaging.TrimAutoCenter = 1;
-        click(s.tbCommon, keys::miUndo);
+        click(s.widgets.tbCommon, keys::miUndo);
         finishSelection(rect);
         const QRect centred(750, 1350, 500, 300);
         EXPECT_TRUE(WhiteOutside(page(), centred));
@@ -177,13 +177,13 @@ TEST_F(RegionCommandsTest, ClearOutsideKeepsWhatWasCopiedForPaste)
 {
     ControlState& s = openAtActualSize(24);
     drag({10, 10}, {40, 30});
-    click(s.tbCommon, keys::miCopy);
-    const engine::Image copied = s.m_ClipboardImage;
+    click(s.widgets.tbCommon, keys::miCopy);
+    const engine::Image copied = s.clip.m_ClipboardImage;
     ASSERT_FALSE(copied.isNull());
-    click(s.tbImaging, keys::miTrim);
+    click(s.widgets.tbImaging, keys::miTrim);
     drag({100, 50}, {180, 120});
-    EXPECT_TRUE(s.m_ClipboardImage.samePixels(copied));
-    click(s.tbCommon, keys::miPaste);
+    EXPECT_TRUE(s.clip.m_ClipboardImage.samePixels(copied));
+    click(s.widgets.tbCommon, keys::miPaste);
     EXPECT_TRUE(ops::Crop(page(), QRect(10, 10, 30, 20)).samePixels(copied));
 }
 
@@ -192,7 +192,7 @@ TEST_F(RegionCommandsTest, CropToTheSelectionAndOptionallyBackToThePageSize)
     ControlState& s = open({PatternPage(2000, 3000, 8)});
     const engine::Image loaded = page();
     const QRect rect(100, 100, 500, 300);
-    click(s.tbImaging, keys::miCrop);
+    click(s.widgets.tbImaging, keys::miCrop);
     finishSelection(rect);
     EXPECT_EQ(page().width(), 500);
     EXPECT_EQ(page().height(), 300);
@@ -200,7 +200,7 @@ TEST_F(RegionCommandsTest, CropToTheSelectionAndOptionallyBackToThePageSize)
     EXPECT_FALSE(HasRegion(s));
 
     g_Settings.Imaging.CropAutoResize = 1;
-    click(s.tbCommon, keys::miUndo);
+    click(s.widgets.tbCommon, keys::miUndo);
     finishSelection(rect);
     EXPECT_EQ(page().width(), 2000);
     EXPECT_EQ(page().height(), 3000);
@@ -230,7 +230,7 @@ TEST_F(RegionCommandsTest, CropWithoutASelectionUsesAutoTrimAndCentringAlwaysUse
     ControlState& t = open({PageWithBlock(24, block, 0x303030)});
     const engine::Image dark = page();
     g_Settings.Imaging.AutoTrim = 244;
-    click(t.tbImaging, keys::miCenterTB);  // the kind counts only with a selection
+    click(t.widgets.tbImaging, keys::miCenterTB);  // the kind counts only with a selection
     const QRect centred(150, 120, 100, 60);
     EXPECT_TRUE(WhiteOutside(page(), centred));
     EXPECT_TRUE(SameRect(page(), centred, dark, block));
@@ -251,17 +251,17 @@ TEST_F(RegionCommandsTest, CentringASelectionByKind)
     for (const auto& kind : kinds) {
         SCOPED_TRACE(kind.key);
         SetSelection(s, rect);
-        click(s.tbImaging, kind.key);
+        click(s.widgets.tbImaging, kind.key);
         const QRect placed(kind.to, rect.size());
         EXPECT_TRUE(WhiteOutside(page(), placed));
         EXPECT_TRUE(SameRect(page(), placed, loaded, rect));
         EXPECT_FALSE(HasRegion(s));
-        click(s.tbCommon, keys::miUndo);
+        click(s.widgets.tbCommon, keys::miUndo);
     }
     // The button runs the kind Imaging.AlignIndex chooses.
     g_Settings.Imaging.AlignIndex = 3;
     SetSelection(s, rect);
-    click(s.tbImaging, keys::miCenterImage);
+    click(s.widgets.tbImaging, keys::miCenterImage);
     EXPECT_TRUE(SameRect(page(), QRect(QPoint(0, 0), rect.size()), loaded, rect));
 }
 
@@ -269,16 +269,16 @@ TEST_F(RegionCommandsTest, TrimBoxClearNeedsABoxAndWhitensOutsideIt)
 {
     ControlState& s = openAtActualSize(24, 400, 300);
     const engine::Image loaded = page();
-    EXPECT_FALSE(enabled(s.tbImaging, keys::miTrim2));
+    EXPECT_FALSE(enabled(s.widgets.tbImaging, keys::miTrim2));
     ClearOutsideTrimBox(s);  // no box: nothing, not even an undo level
     EXPECT_TRUE(page().samePixels(loaded));
     EXPECT_EQ(s.m_History.UndoCount(), 0);
-    EXPECT_FALSE(enabled(s.tbCommon, keys::miUndo));
+    EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miUndo));
 
-    click(s.tbCommon, keys::miTrimRegion);
+    click(s.widgets.tbCommon, keys::miTrimRegion);
     const QRect box = TrimBoxImageRect(s);
     ASSERT_FALSE(box.isEmpty());
-    click(s.tbImaging, keys::miTrim2);
+    click(s.widgets.tbImaging, keys::miTrim2);
     EXPECT_TRUE(WhiteOutside(page(), box));
     EXPECT_TRUE(SameRect(page(), box, loaded, box));
     EXPECT_EQ(s.m_History.UndoCount(), 1);
@@ -305,7 +305,7 @@ TEST_F(RegionCommandsTest, AutoTrimOptionsAcceptOneTo244)
                 dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
             return dialog.result();
         });
-        click(s.tbMain, keys::miAutoTrimSetting);
+        click(s.widgets.tbMain, keys::miAutoTrimSetting);
         if (c.accepted) {
             EXPECT_TRUE(prompter.messages.isEmpty());
             EXPECT_EQ(g_Settings.Imaging.AutoTrim, QString::fromLatin1(c.typed).toInt());
@@ -327,7 +327,7 @@ TEST_F(RegionCommandsTest, AutoTrimOptionsAcceptOneTo244)
         dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
         return dialog.result();
     });
-    click(s.tbMain, keys::miAutoTrimSetting);
+    click(s.widgets.tbMain, keys::miAutoTrimSetting);
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
 

@@ -48,16 +48,16 @@ TEST_F(RotationTest, RightThenLeftGivesThePixelsBackWithTwoUndoLevels)
         SCOPED_TRACE(depth);
         ControlState& s = openPage(depth, 200, 300);
         const engine::Image loaded = page();
-        click(s.tbImaging, keys::miRotateRight);
+        click(s.widgets.tbImaging, keys::miRotateRight);
         EXPECT_EQ(page().width(), 300);  // the canvas turns with the page
         EXPECT_EQ(page().height(), 200);
         EXPECT_TRUE(page().samePixels(Rotated(loaded, ops::kQuarterTurn, ops::kRotateFixedFlags)));
-        click(s.tbImaging, keys::miRotateLeft);
+        click(s.widgets.tbImaging, keys::miRotateLeft);
         EXPECT_TRUE(page().samePixels(loaded));
         EXPECT_EQ(s.m_History.UndoCount(), 2);
-        EXPECT_TRUE(s.m_PageModified);
-        click(s.tbImaging, keys::miRotate180);
-        click(s.tbImaging, keys::miRotate180);
+        EXPECT_TRUE(s.doc.m_PageModified);
+        click(s.widgets.tbImaging, keys::miRotate180);
+        click(s.widgets.tbImaging, keys::miRotate180);
         EXPECT_TRUE(page().samePixels(loaded));
         control.reset();
     }
@@ -69,22 +69,22 @@ TEST_F(RotationTest, AJpegPageShownReducedIsTurnedAndSavedWhole)
     WriteJpeg(documentFile("p1.jpg"), kWide, kHigh);
     WriteJpeg(documentFile("p2.jpg"), kWide, kHigh);
     ControlState& s = showControl(DocTypeSinglePageJpeg);
-    s.mtMain->setPaintMode(engine::ImageViewer::PaintFitWindow);
+    s.widgets.mtMain->setPaintMode(engine::ImageViewer::PaintFitWindow);
     ShowPage(s, 1);
-    ASSERT_TRUE(s.mtMain->isReduced());
+    ASSERT_TRUE(s.widgets.mtMain->isReduced());
     const engine::Image stored = engine::LoadPage(documentFile("p1.jpg"));
 
-    click(s.tbImaging, keys::miRotateRight);
-    EXPECT_FALSE(s.mtMain->isReduced());
+    click(s.widgets.tbImaging, keys::miRotateRight);
+    EXPECT_FALSE(s.widgets.mtMain->isReduced());
     EXPECT_TRUE(page().samePixels(Rotated(stored, ops::kQuarterTurn, ops::kRotateFixedFlags)));
     // The undo snapshot is the whole page too.
-    click(s.tbCommon, keys::miUndo);
+    click(s.widgets.tbCommon, keys::miUndo);
     EXPECT_TRUE(page().samePixels(stored));
-    click(s.tbImaging, keys::miRotateRight);
+    click(s.widgets.tbImaging, keys::miRotateRight);
 
-    s.m_CurrentPage = 2;
+    s.doc.m_CurrentPage = 2;
     ShowPage(s, 2);
-    EXPECT_TRUE(s.mtMain->isReduced());
+    EXPECT_TRUE(s.widgets.mtMain->isReduced());
     const engine::Image saved = engine::LoadPage(documentFile("p1.jpg"));
     EXPECT_EQ(saved.width(), kHigh);
     EXPECT_EQ(saved.height(), kWide);
@@ -102,17 +102,17 @@ TEST_F(RotationTest, TheRotateButtonRunsTheVariantItsIndexChoosesAndNothingForAn
         SCOPED_TRACE(variant.index);
         g_Settings.Imaging.RotateIndex = variant.index;
         const engine::Image before = page();
-        click(s.tbImaging, keys::miRotate);
+        click(s.widgets.tbImaging, keys::miRotate);
         EXPECT_TRUE(page().samePixels(Rotated(before, variant.angle, ops::kRotateFixedFlags)));
     }
 
     g_Settings.Imaging.RotateIndex = 7;  // edited by hand
     const engine::Image before = page();
     const int levels = s.m_History.UndoCount();
-    click(s.tbImaging, keys::miRotate);
+    click(s.widgets.tbImaging, keys::miRotate);
     EXPECT_TRUE(page().samePixels(before));
     EXPECT_EQ(s.m_History.UndoCount(), levels);
-    click(s.tbImaging, keys::miRotateRight);  // the menu still works
+    click(s.widgets.tbImaging, keys::miRotateRight);  // the menu still works
     EXPECT_EQ(s.m_History.UndoCount(), levels + 1);
 }
 
@@ -126,7 +126,7 @@ TEST_F(RotationTest, AutomaticDeskewLevelsASkewedPage)
     ControlState& s = open({testing::GeneratePage(options).page});
     ASSERT_GT(std::abs(ops::DetectSkew(page()).degrees), 2.0);
     g_Settings.Imaging.DeskewIndex = 0;
-    click(s.tbImaging, keys::miDeskew);
+    click(s.widgets.tbImaging, keys::miDeskew);
     EXPECT_LT(std::abs(ops::DetectSkew(page()).degrees), 0.3);
     EXPECT_EQ(page().width(), 1240);  // the size is kept
     EXPECT_EQ(s.m_History.UndoCount(), 1);
@@ -149,13 +149,13 @@ TEST_F(RotationTest, DeskewByLineTurnsTowardsLevelWhicheverWayTheLineWasDrawn)
     };
     for (const auto& line : lines) {
         SCOPED_TRACE(line.expected);
-        s.m_LineX1 = float(line.from.x());
-        s.m_LineY1 = float(line.from.y());
-        s.m_LineX2 = float(line.to.x());
-        s.m_LineY2 = float(line.to.y());
+        s.tools.m_LineX1 = float(line.from.x());
+        s.tools.m_LineY1 = float(line.from.y());
+        s.tools.m_LineX2 = float(line.to.x());
+        s.tools.m_LineY2 = float(line.to.y());
         DeskewByLine(s, LineAngle(line.from.x(), line.from.y(), line.to.x(), line.to.y()));
         EXPECT_TRUE(page().samePixels(Rotated(loaded, line.expected, ops::kRotateKeepSize)));
-        click(s.tbCommon, keys::miUndo);
+        click(s.widgets.tbCommon, keys::miUndo);
     }
     EXPECT_LT(LineAngle(100, 200, 900, 200), 0);  // level: nothing to turn
     EXPECT_LT(LineAngle(300, 10, 300, 500), 0);   // upright
@@ -165,7 +165,7 @@ TEST_F(RotationTest, DeskewByLineTurnsTowardsLevelWhicheverWayTheLineWasDrawn)
 TEST_F(RotationTest, DeskewByLineGrowsTheCanvasOnlyWhenTheSettingSaysSo)
 {
     ControlState& s = openPage(24, 200, 100);
-    s.m_LineX1 = 0, s.m_LineY1 = 50, s.m_LineX2 = 100, s.m_LineY2 = 40;
+    s.tools.m_LineX1 = 0, s.tools.m_LineY1 = 50, s.tools.m_LineX2 = 100, s.tools.m_LineY2 = 40;
     g_Settings.Imaging.RotateFlag = 2;
     DeskewByLine(s, LineAngle(0, 50, 100, 40));
     EXPECT_EQ(page().width(), 200);
@@ -180,19 +180,19 @@ TEST_F(RotationTest, DeskewLineModeSwitchesEveryOtherToolOffAndBack)
 {
     ControlState& s = openPage(8);
     ArmPointerTool(s, PointerTool::ClearInside);
-    FindToolbarAction(s.tbImaging, QStringLiteral("miClear"))->setChecked(true);
-    s.m_Selection = QRect(1, 1, 10, 10);
+    FindToolbarAction(s.widgets.tbImaging, QStringLiteral("miClear"))->setChecked(true);
+    s.view.m_Selection = QRect(1, 1, 10, 10);
     g_Settings.Imaging.DeskewIndex = 1;
-    click(s.tbImaging, keys::miDeskew);
-    EXPECT_EQ(s.m_DeskewLineMode(), 1);
-    EXPECT_EQ(s.m_ClearToolOn(), 0);
-    EXPECT_EQ(s.m_PaintToolOn(), 0);
-    EXPECT_FALSE(FindToolbarAction(s.tbImaging, QStringLiteral("miClear"))->isChecked());
-    EXPECT_EQ(s.m_RegionShape, 0);
-    EXPECT_TRUE(s.m_Selection.isEmpty());
-    click(s.tbImaging, keys::miDeskewByLine);
-    EXPECT_EQ(s.m_DeskewLineMode(), 0);
-    EXPECT_EQ(s.m_RegionShape, 1);
+    click(s.widgets.tbImaging, keys::miDeskew);
+    EXPECT_EQ(s.tools.m_DeskewLineMode(), 1);
+    EXPECT_EQ(s.tools.m_ClearToolOn(), 0);
+    EXPECT_EQ(s.tools.m_PaintToolOn(), 0);
+    EXPECT_FALSE(FindToolbarAction(s.widgets.tbImaging, QStringLiteral("miClear"))->isChecked());
+    EXPECT_EQ(s.view.m_RegionShape, 0);
+    EXPECT_TRUE(s.view.m_Selection.isEmpty());
+    click(s.widgets.tbImaging, keys::miDeskewByLine);
+    EXPECT_EQ(s.tools.m_DeskewLineMode(), 0);
+    EXPECT_EQ(s.view.m_RegionShape, 1);
 }
 
 // The dialog as the user drives it: keys into the angle box, the slider, OK or cancel.
@@ -245,13 +245,13 @@ TEST_F(RotationTest, TheAngleBoxRefusesMoreThan45DegreesAndPreviewsWhatItAccepts
         },
         "cmdOK"});
     g_Settings.Imaging.DeskewIndex = 2;
-    click(s.tbImaging, keys::miDeskew);
+    click(s.widgets.tbImaging, keys::miDeskew);
     EXPECT_TRUE(page().samePixels(Rotated(loaded, 310, ops::kRotateKeepSize)));
     EXPECT_TRUE(page().samePixels(previewed));
     EXPECT_EQ(s.m_History.UndoCount(), 1);
-    EXPECT_TRUE(s.m_PageModified);
-    EXPECT_TRUE(enabled(s.tbCommon, keys::miUndo));
-    click(s.tbCommon, keys::miUndo);
+    EXPECT_TRUE(s.doc.m_PageModified);
+    EXPECT_TRUE(enabled(s.widgets.tbCommon, keys::miUndo));
+    click(s.widgets.tbCommon, keys::miUndo);
     EXPECT_TRUE(page().samePixels(loaded));
 }
 
@@ -282,10 +282,10 @@ TEST_F(RotationTest, OkAppliesTheTypedAngleAndRefusesOneOutOfRange)
         ok->click();
         return dialog.result();
     });
-    click(s.tbImaging, keys::miRotateAngle);
+    click(s.widgets.tbImaging, keys::miRotateAngle);
     EXPECT_TRUE(page().samePixels(Rotated(loaded, 300, ops::kRotateKeepSize)));
     EXPECT_EQ(s.m_History.UndoCount(), 1);
-    click(s.tbCommon, keys::miUndo);
+    click(s.widgets.tbCommon, keys::miUndo);
     EXPECT_TRUE(page().samePixels(loaded));
 }
 
@@ -302,11 +302,11 @@ TEST_F(RotationTest, CancellingTheAngleDialogPutsEverythingBack)
             EXPECT_TRUE(page().samePixels(Rotated(loaded, -3000, ops::kRotateFixedFlags)));
         },
         "cmdCancel"});
-    click(s.tbImaging, keys::miRotateAngle);
+    click(s.widgets.tbImaging, keys::miRotateAngle);
     EXPECT_TRUE(page().samePixels(loaded));
     EXPECT_EQ(s.m_History.UndoCount(), 0);
-    EXPECT_FALSE(s.m_PageModified);
-    EXPECT_FALSE(enabled(s.tbCommon, keys::miUndo));
+    EXPECT_FALSE(s.doc.m_PageModified);
+    EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miUndo));
     EXPECT_EQ(statusText(), core_texts::kIdleStatus);
 }
 
@@ -320,7 +320,7 @@ TEST_F(RotationTest, TheDeskewOptionsDialogStoresTheRotateFlag)
         dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
         return dialog.result();
     });
-    click(s.tbMain, keys::miDeskewSetting);
+    click(s.widgets.tbMain, keys::miDeskewSetting);
     EXPECT_EQ(g_Settings.Imaging.RotateFlag, 1);
     EXPECT_EQ(GetIniString(IniFilePath(), QStringLiteral("Imaging"), QStringLiteral("RotateFlag")), QStringLiteral("1"));
 }

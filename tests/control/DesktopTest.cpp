@@ -27,7 +27,7 @@ using DesktopTest = ControlTest;
 
 QList<QToolBar*> Toolbars(const ControlState& state)
 {
-    return {state.tbMain, state.tbFileNav, state.tbFileOperate, state.tbCommon, state.tbImaging};
+    return {state.widgets.tbMain, state.widgets.tbFileNav, state.widgets.tbFileOperate, state.widgets.tbCommon, state.widgets.tbImaging};
 }
 
 QString AccessibleText(QObject* object, QAccessible::Text text)
@@ -80,7 +80,7 @@ TEST_P(ScreenSizeTest, EveryButtonIsOnScreenWithoutTheOverflowMenu)
     }
     // The editing bar keeps its captions wherever a column has room for them.
     if (barAlign != 1) {
-        EXPECT_EQ(control->State().tbImaging->toolButtonStyle() == Qt::ToolButtonIconOnly, captions == 0);
+        EXPECT_EQ(control->State().widgets.tbImaging->toolButtonStyle() == Qt::ToolButtonIconOnly, captions == 0);
     }
 }
 
@@ -132,9 +132,9 @@ TEST_F(DesktopTest, TooltipsNameTheKeysThatRunTheCommand)
         {&ChildWidgets::tbMain, "miScan", "扫描 (Return)"},
     };
     for (const Expected& row : expected)
-        EXPECT_EQ(tip(state.*row.toolbar, row.key), QString::fromUtf8(row.tip)) << row.key;
+        EXPECT_EQ(tip(state.widgets.*row.toolbar, row.key), QString::fromUtf8(row.tip)) << row.key;
     // The button shows what its action says.
-    auto* rotate = qobject_cast<QToolButton*>(state.tbImaging->widgetForAction(state.tbImaging->actions().constFirst()));
+    auto* rotate = qobject_cast<QToolButton*>(state.widgets.tbImaging->widgetForAction(state.widgets.tbImaging->actions().constFirst()));
     ASSERT_NE(rotate, nullptr);
     EXPECT_EQ(rotate->toolTip(), QStringLiteral("旋转图像 (T, R)"));
 }
@@ -149,7 +149,7 @@ TEST_F(DesktopTest, ScreenReadersFindANameForEveryButtonMenuItemAndBox)
         control.resize(1366, 768);
         control.show();
         const ControlState& state = control.State();
-        ASSERT_EQ(state.tbImaging->toolButtonStyle() == Qt::ToolButtonIconOnly, captions == 0);
+        ASSERT_EQ(state.widgets.tbImaging->toolButtonStyle() == Qt::ToolButtonIconOnly, captions == 0);
         for (QToolBar* toolbar : Toolbars(state)) {
             const QList<QToolButton*> buttons = toolbar->findChildren<QToolButton*>();
             for (QToolButton* button : buttons) {
@@ -170,14 +170,14 @@ TEST_F(DesktopTest, ScreenReadersFindANameForEveryButtonMenuItemAndBox)
             }
         }
         // Buttons without a caption are named by their tooltip, those with one by the caption.
-        EXPECT_EQ(AccessibleText(state.tbCommon->findChild<QToolButton*>(QStringLiteral("miUndoButton")), QAccessible::Name),
+        EXPECT_EQ(AccessibleText(state.widgets.tbCommon->findChild<QToolButton*>(QStringLiteral("miUndoButton")), QAccessible::Name),
                   QStringLiteral("恢复上一步操作"));
-        EXPECT_EQ(AccessibleText(state.tbImaging->findChild<QToolButton*>(QStringLiteral("miInsertCommentButton")),
+        EXPECT_EQ(AccessibleText(state.widgets.tbImaging->findChild<QToolButton*>(QStringLiteral("miInsertCommentButton")),
                                  QAccessible::Name),
                   QStringLiteral("签注"));
-        for (QWidget* widget : {static_cast<QWidget*>(state.lvwFileList), static_cast<QWidget*>(state.cboCurrentFile),
-                                static_cast<QWidget*>(state.cboCurrentPage), static_cast<QWidget*>(state.cboZoomFactor),
-                                static_cast<QWidget*>(state.mtMain)})
+        for (QWidget* widget : {static_cast<QWidget*>(state.widgets.lvwFileList), static_cast<QWidget*>(state.widgets.cboCurrentFile),
+                                static_cast<QWidget*>(state.widgets.cboCurrentPage), static_cast<QWidget*>(state.widgets.cboZoomFactor),
+                                static_cast<QWidget*>(state.widgets.mtMain)})
             EXPECT_FALSE(AccessibleText(widget, QAccessible::Name).isEmpty()) << widget->objectName().toStdString();
     }
 }
@@ -191,21 +191,21 @@ TEST_F(DesktopTest, ThePageViewDescribesThePageOnView)
     control.setDocName(QStringLiteral("doc"));
     control.show();
     ControlState& state = control.State();
-    ASSERT_EQ(state.m_PageCount, 3);
+    ASSERT_EQ(state.doc.m_PageCount, 3);
     GoFirstPage(state);
-    ASSERT_EQ(state.m_CurrentPage, 1);
-    EXPECT_EQ(AccessibleText(state.mtMain, QAccessible::Description), QStringLiteral("第 1 页 共 3 页"));
+    ASSERT_EQ(state.doc.m_CurrentPage, 1);
+    EXPECT_EQ(AccessibleText(state.widgets.mtMain, QAccessible::Description), QStringLiteral("第 1 页 共 3 页"));
     GoNextPage(state);
-    EXPECT_EQ(AccessibleText(state.mtMain, QAccessible::Description), QStringLiteral("第 2 页 共 3 页"));
+    EXPECT_EQ(AccessibleText(state.widgets.mtMain, QAccessible::Description), QStringLiteral("第 2 页 共 3 页"));
     GoLastPage(state);
-    EXPECT_EQ(AccessibleText(state.mtMain, QAccessible::Description), QStringLiteral("第 3 页 共 3 页"));
+    EXPECT_EQ(AccessibleText(state.widgets.mtMain, QAccessible::Description), QStringLiteral("第 3 页 共 3 页"));
 
     // Another document without pages leaves no stale page behind.
     ASSERT_TRUE(QDir().mkpath(rootDir() + QStringLiteral("/empty")));
     control.setDocName(QStringLiteral("empty"));
     control.SetDocument();
-    EXPECT_EQ(state.m_PageCount, 0);
-    EXPECT_EQ(AccessibleText(state.mtMain, QAccessible::Description), QString());
+    EXPECT_EQ(state.doc.m_PageCount, 0);
+    EXPECT_EQ(AccessibleText(state.widgets.mtMain, QAccessible::Description), QString());
 }
 
 }  // namespace
