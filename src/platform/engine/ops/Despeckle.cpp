@@ -22,6 +22,9 @@ constexpr double kMaxLean = 0.22;  // tan 12 degrees
 // share of its distance from the stem, as the fitted axis is only so straight.
 constexpr double kAxisTolerance = 2.0;
 constexpr double kAxisDrift = 0.05;
+// The letters of a word differ in height by at most this factor (an x-height letter beside a
+// capital, a broken letter's pieces).
+constexpr int kWordHeightRatio = 3;
 
 struct Shape {
     int x, y, w, h;
@@ -108,7 +111,10 @@ public:
             (isLarge[i] ? m_grid : m_marks).add(i, ShapeOf(boxes, i));
     }
 
-    bool isPunctuation(const Shape& dot) { return aboveStem(dot) || afterWord(dot) || stackedInLine(dot); }
+    bool isPunctuation(const Shape& dot)
+    {
+        return aboveStem(dot) || afterWord(dot) || stackedInLine(dot) || inWord(dot) || hyphen(dot) || brokenOff(dot);
+    }
 
     // A dot that continues a dot already read as punctuation: the upper dot of a colon, the next
     // dot of an ellipsis.
@@ -222,6 +228,56 @@ private:
                    3 * dot.bottom() >= 3 * letter.y + 2 * letter.h && dot.bottom() <= letter.bottom() + 2 &&
                    thickEnough(dot, stroke(i));
         });
+    }
+
+    // A letter of small print, or a piece of one that thresholding broke: in a row with a shape
+    // of about its own height, close beside it and level with it. A speck beside a letter is much
+    // smaller than the letter; specks beside each other are rarely level and close.
+    bool inWord(const Shape& dot) const
+    {
+        const int gap = std::max(1, std::min(dot.w, dot.h) / 2);
+        const auto level = [&](int i) {
+            const Shape other = ShapeOf(m_boxes, i);
+            const int apart = std::max(other.x - dot.right(), dot.x - other.right()) - 1;
+            if (apart < 0 || apart > gap || other.h > kWordHeightRatio * dot.h || dot.h > kWordHeightRatio * other.h)
+                return false;
+            const int overlap = std::min(dot.bottom(), other.bottom()) - std::max(dot.y, other.y) + 1;
+            return 3 * overlap >= 2 * std::min(dot.h, other.h);
+        };
+        const int left = dot.x - gap - 1, right = dot.right() + gap + 1;
+        return m_grid.any(left, dot.y, right, dot.bottom(), level) || m_marks.any(left, dot.y, right, dot.bottom(), level);
+    }
+
+    // A hyphen or a dash: a bar beside a letter, half again as long as it is thick (on a skewed
+    // page its box is near square, its ink is not), about as thick as the letter's strokes, across
+    // the middle of its x-height.
+    bool hyphen(const Shape& dot)
+    {
+        int ink = 0;
+        for (int y = dot.y; y <= dot.bottom(); ++y)
+            for (int x = dot.x; x <= dot.right(); ++x)
+                ink += black(x, y) ? 1 : 0;
+        const double thickness = double(ink) / dot.w;
+        if (2 * dot.w < 3 * thickness)
+            return false;
+        const int reach = reachOf(dot);
+        return m_grid.any(dot.x - reach, dot.y, dot.right() + reach, dot.bottom(), [&](int i) {
+            const Shape letter = ShapeOf(m_boxes, i);
+            const int apart = std::max(letter.x - dot.right(), dot.x - letter.right()) - 1;
+            const int middle = dot.y + dot.h / 2;
+            return apart >= 0 && apart <= reach && letter.h >= 2 * dot.h && 5 * middle >= 5 * letter.y + letter.h &&
+                   4 * middle <= 4 * letter.y + 3 * letter.h && thickness + 1 >= kMinDotToStroke * stroke(i);
+        });
+    }
+
+    // A piece of a letter that thresholding broke off: one white pixel or none from other black.
+    bool brokenOff(const Shape& dot) const
+    {
+        for (int y = dot.y - 2; y <= dot.bottom() + 2; ++y)
+            for (int x = dot.x - 2; x <= dot.right() + 2; ++x)
+                if (black(x, y) && (x < dot.x || x > dot.right() || y < dot.y || y > dot.bottom()))
+                    return true;
+        return false;
     }
 
     // A colon or semicolon standing in a line of text, as CJK text sets them in the middle of
@@ -374,6 +430,83 @@ bool ClearDot(Pix* page, const Shape& dot)
     return false;
 }
 
+// Specks one pixel thick: a short row or column of black pixels touching no other black.
+constexpr int kThinSpeckLength = 5;
+
+// The black pixels of page in the rectangle, clipped to the page.
+int BlackIn(const l_uint32* data, int wpl, int width, int height, int left, int top, int right, int bottom)
+{
+    int count = 0;
+    for (int y = std::max(0, top); y <= std::min(height - 1, bottom); ++y)
+        for (int x = std::max(0, left); x <= std::min(width - 1, right); ++x)
+            count += GET_DATA_BIT(data + y * wpl, x) ? 1 : 0;
+    return count;
+}
+
+// Clears the specks one pixel thick, two to kThinSpeckLength long, that stand apart: no other
+// black lies within their length plus one of them. The thin marks of text (a hyphen or an i's
+// dot in small print, a piece of a broken hairline) lie closer to their letters than that, and a
+// dash set between words has letters on both sides in its row. Two such specks close together
+// are both kept, as they may be a mark. Returns how many went.
+int RemoveThinSpecks(Pix* page)
+{
+    l_uint32* data = pixGetData(page);
+    const int wpl = pixGetWpl(page), width = pixGetWidth(page), height = pixGetHeight(page);
+    auto black = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < width && y < height && GET_DATA_BIT(data + y * wpl, x);
+    };
+    auto rowClear = [&](int y, int left, int right) {
+        for (int x = left; x <= right; ++x)
+            if (black(x, y))
+                return false;
+        return true;
+    };
+    std::vector<Shape> specks;
+    for (int y = 0; y < height; ++y) {
+        const l_uint32* line = data + y * wpl;
+        for (int x = 0; x < width;) {
+            if ((x & 31) == 0 && line[x >> 5] == 0) {
+                x += 32;
+                continue;
+            }
+            if (!GET_DATA_BIT(line, x)) {
+                ++x;
+                continue;
+            }
+            int right = x;
+            while (right + 1 < width && GET_DATA_BIT(line, right + 1))
+                ++right;
+            const int run = right - x + 1;
+            Shape speck{x, y, run, 1};
+            // A speck's top row has nothing above it; a row speck nothing below either, and a
+            // column speck goes down one pixel a row with nothing beside it.
+            if (run <= kThinSpeckLength && rowClear(y - 1, x - 1, right + 1)) {
+                if (run == 1)
+                    while (speck.h <= kThinSpeckLength && black(x, y + speck.h) && !black(x - 1, y + speck.h) &&
+                           !black(x + 1, y + speck.h))
+                        ++speck.h;
+                const int length = std::max(speck.w, speck.h), margin = length + 1, reach = 2 * length + 2;
+                const auto inkIn = [&](int left, int top, int right, int bottom) {
+                    return BlackIn(data, wpl, width, height, left, top, right, bottom);
+                };
+                // A dash or hyphen set between words has letters on its left and its right.
+                const bool betweenWords = speck.h == 1 && inkIn(x - reach, y - length, x - 1, y + length) > 0 &&
+                                          inkIn(right + 1, y - length, right + reach, y + length) > 0;
+                if (length >= 2 && length <= kThinSpeckLength && rowClear(speck.bottom() + 1, x - 1, right + 1) &&
+                    inkIn(speck.x - margin, speck.y - margin, speck.right() + margin, speck.bottom() + margin) == length &&
+                    !betweenWords)
+                    specks.push_back(speck);
+            }
+            x = right + 1;
+        }
+    }
+    for (const Shape& s : specks)
+        for (int y = s.y; y <= s.bottom(); ++y)
+            for (int x = s.x; x <= s.right(); ++x)
+                CLEAR_DATA_BIT(data + y * wpl, x);
+    return static_cast<int>(specks.size());
+}
+
 }  // namespace
 
 int Despeckle(Image& page)
@@ -385,7 +518,7 @@ int Despeckle(Image& page)
     pixCountPixels(specks.get(), &count, nullptr);
     if (count > 0)
         pixSubtract(page.pix(), page.pix(), specks.get());
-    return count;
+    return count + RemoveThinSpecks(page.pix());
 }
 
 int RemoveDots(Image& page, int flags, int minWidth, int minHeight, int maxWidth, int maxHeight)
