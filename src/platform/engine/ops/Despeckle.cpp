@@ -25,6 +25,10 @@ constexpr double kAxisDrift = 0.05;
 // The letters of a word differ in height by at most this factor (an x-height letter beside a
 // capital, a broken letter's pieces).
 constexpr int kWordHeightRatio = 3;
+// Small print: most shapes at least kSmallestLetter tall (letters, not specks) are at most this
+// many times as tall as the largest dot removed.
+constexpr int kSmallestLetter = 3;
+constexpr int kSmallPrintToDot = 2;
 
 struct Shape {
     int x, y, w, h;
@@ -102,13 +106,23 @@ int StrokeWidth(const l_uint32* data, int wpl, const Shape& letter)
 // does not count: specks sit beside letters too.
 class DotReader {
 public:
-    DotReader(Pix* page, Boxa* boxes, const std::vector<char>& isLarge)
+    DotReader(Pix* page, Boxa* boxes, const std::vector<char>& isLarge, int largestDot)
         : m_data(pixGetData(page)), m_wpl(pixGetWpl(page)), m_width(pixGetWidth(page)),
           m_height(pixGetHeight(page)), m_boxes(boxes), m_grid(m_width, m_height),
           m_stroke(isLarge.size(), 0), m_marks(m_width, m_height)
     {
-        for (int i = 0; i < static_cast<int>(isLarge.size()); ++i)
-            (isLarge[i] ? m_grid : m_marks).add(i, ShapeOf(boxes, i));
+        std::vector<int> heights;
+        for (int i = 0; i < static_cast<int>(isLarge.size()); ++i) {
+            const Shape s = ShapeOf(boxes, i);
+            (isLarge[i] ? m_grid : m_marks).add(i, s);
+            if (s.h >= kSmallestLetter)
+                heights.push_back(s.h);
+        }
+        if (!heights.empty()) {
+            auto middle = heights.begin() + heights.size() / 2;
+            std::nth_element(heights.begin(), middle, heights.end());
+            m_smallPrint = *middle <= kSmallPrintToDot * largestDot;
+        }
     }
 
     bool isPunctuation(const Shape& dot)
@@ -232,20 +246,32 @@ private:
 
     // A letter of small print, or a piece of one that thresholding broke: in a row with a shape
     // of about its own height, close beside it and level with it. A speck beside a letter is much
-    // smaller than the letter; specks beside each other are rarely level and close.
+    // smaller than the letter; specks beside each other are rarely level and close. Where the
+    // print is so small that its letters are no larger than the dots removed, a word's letters
+    // and pieces stand farther apart than the pixel or two allowed otherwise.
     bool inWord(const Shape& dot) const
     {
-        const int gap = std::max(1, std::min(dot.w, dot.h) / 2);
+        int gap = m_smallPrint ? std::max(2, (2 * dot.h + 2) / 3) : std::max(1, std::min(dot.w, dot.h) / 2);
         const auto level = [&](int i) {
             const Shape other = ShapeOf(m_boxes, i);
             const int apart = std::max(other.x - dot.right(), dot.x - other.right()) - 1;
             if (apart < 0 || apart > gap || other.h > kWordHeightRatio * dot.h || dot.h > kWordHeightRatio * other.h)
                 return false;
-            const int overlap = std::min(dot.bottom(), other.bottom()) - std::max(dot.y, other.y) + 1;
+            // On a skewed page the row climbs or falls from one to the other.
+            const int drift = static_cast<int>(kMaxLean * std::abs(other.centreX() - dot.centreX()));
+            const int overlap = std::min(dot.bottom(), other.bottom()) - std::max(dot.y, other.y) + 1 + drift;
             return 3 * overlap >= 2 * std::min(dot.h, other.h);
         };
-        const int left = dot.x - gap - 1, right = dot.right() + gap + 1;
-        return m_grid.any(left, dot.y, right, dot.bottom(), level) || m_marks.any(left, dot.y, right, dot.bottom(), level);
+        const auto beside = [&](int left, int right) {
+            return m_grid.any(left, dot.y, right, dot.bottom(), level) || m_marks.any(left, dot.y, right, dot.bottom(), level);
+        };
+        if (beside(dot.x - gap - 1, dot.right() + gap + 1))
+            return true;
+        // A word of one letter in small print: a word of its size a space away, level with it.
+        if (!m_smallPrint)
+            return false;
+        gap = 2 * dot.h;
+        return beside(dot.x - gap - 1, dot.right() + gap + 1);
     }
 
     // A hyphen or a dash: a bar beside a letter, half again as long as it is thick (on a skewed
@@ -348,13 +374,14 @@ private:
     ShapeGrid m_grid;  // letters and other large shapes
     std::vector<int> m_stroke;
     ShapeGrid m_marks;  // the small shapes
+    bool m_smallPrint = false;  // the page's letters are mostly no taller than twice the largest dot
 };
 
 // Of the candidate dots, those that are punctuation or letters' dots.
 std::vector<char> ReadPunctuation(Pix* page, Boxa* boxes, const std::vector<char>& isLarge,
-                                  const std::vector<int>& candidates)
+                                  const std::vector<int>& candidates, int largestDot)
 {
-    DotReader reader(page, boxes, isLarge);
+    DotReader reader(page, boxes, isLarge, largestDot);
     std::vector<char> kept(candidates.size(), 0);
     std::vector<Shape> anchors;
     for (size_t k = 0; k < candidates.size(); ++k)
@@ -556,7 +583,7 @@ int RemoveDots(Image& page, int flags, int minWidth, int minHeight, int maxWidth
         return 0;
     std::vector<char> kept(candidates.size(), 0);
     if (flags & kDotKeepNearText)
-        kept = ReadPunctuation(pix, boxes.get(), isLarge, candidates);
+        kept = ReadPunctuation(pix, boxes.get(), isLarge, candidates, std::max(maxWidth, maxHeight));
     int removed = 0;
     for (size_t k = 0; k < candidates.size(); ++k) {
         if (kept[k])

@@ -291,6 +291,43 @@ TEST(Despeckle, KeepsThinnedIDotsAndFullWidthColonsOfAScannedLine)
     }
 }
 
+// At a low resolution whole letters of small print and the pieces a threshold breaks off them
+// are no larger than the dots removed; they stay, specks standing apart go.
+TEST(Despeckle, KeepsTheLettersOfSmallPrintOnLevelAndSkewedPages)
+{
+    for (double skew : {0.0, 3.0, -7.0}) {
+        SCOPED_TRACE(testing::Message() << "skew " << skew);
+        QImage canvas(700, 260, QImage::Format_Grayscale8);
+        canvas.fill(255);
+        {
+            QPainter painter(&canvas);
+            painter.translate(350, 130);
+            painter.rotate(skew);
+            painter.translate(-350, -130);
+            QFont font(QStringLiteral("DejaVu Serif"));
+            for (int size : {10, 12}) {
+                font.setPixelSize(size);
+                painter.setFont(font);
+                const int y = 60 + (size - 10) * 30;
+                painter.drawText(30, y, QStringLiteral("a summer in Rome: no one saw us, we were out - y la familia."));
+                painter.drawText(30, y + size + 4, QStringLiteral("Cd. de México (c.a.) 1913, 35 x 28; Col. Fototeca del INAH"));
+            }
+        }
+        Image page = Image::adopt(pixThresholdToBinary(Image::fromQImage(canvas).pix(), 128));
+        const Image text = RemoveDotsByFloodFill(page, 1, 1, 1, 1);
+        const std::vector<QRect> specks = {{20, 230, 2, 2}, {120, 240, 3, 3}, {240, 230, 4, 5}, {400, 245, 5, 5},
+                                           {600, 240, 3, 2}, {660, 10, 4, 4}};
+        for (const QRect& r : specks)
+            FillRect(page, r, kBlack);
+        Despeckle(page);
+        RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
+        for (const QRect& r : specks)
+            EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x() << "," << r.y();
+        // A piece broken off a letter two pixels away may go.
+        EXPECT_GE(Kept(page, text), 0.998) << "every letter stays";
+    }
+}
+
 // Small print thresholded at a low resolution has marks one pixel thick (hyphens, i dots,
 // pieces of hairlines) close to their letters; specks one pixel thick stand apart.
 TEST(Despeckle, RemovesThinSpecksStandingApartAndKeepsTheThinMarksOfSmallPrint)
