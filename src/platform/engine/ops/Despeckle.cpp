@@ -245,8 +245,9 @@ private:
     }
 
     // A letter of small print, or a piece of one that thresholding broke: in a row with a shape
-    // of about its own height, close beside it and level with it. A speck beside a letter is much
-    // smaller than the letter; specks beside each other are rarely level and close. Where the
+    // about as tall or taller (at most kWordHeightRatio times), close beside it and level with it.
+    // A speck beside a letter is much smaller than the letter; the pieces of a speck are rarely
+    // level and as tall. Where the
     // print is so small that its letters are no larger than the dots removed, a word's letters
     // and pieces stand farther apart than the pixel or two allowed otherwise.
     bool inWord(const Shape& dot) const
@@ -255,7 +256,7 @@ private:
         const auto level = [&](int i) {
             const Shape other = ShapeOf(m_boxes, i);
             const int apart = std::max(other.x - dot.right(), dot.x - other.right()) - 1;
-            if (apart < 0 || apart > gap || other.h > kWordHeightRatio * dot.h || dot.h > kWordHeightRatio * other.h)
+            if (apart < 0 || apart > gap || other.h > kWordHeightRatio * dot.h || other.h + 1 < dot.h)
                 return false;
             // On a skewed page the row climbs or falls from one to the other.
             const int drift = static_cast<int>(kMaxLean * std::abs(other.centreX() - dot.centreX()));
