@@ -5,6 +5,7 @@
 #include "platform/engine/ops/PixHandle.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <vector>
 
@@ -489,26 +490,42 @@ int RemoveThinSpecks(Pix* page)
                 return false;
         return true;
     };
+    // The pixels of a row with a black neighbour (left, right or itself) in row, 32 at a time;
+    // pixel x is bit 31 - x % 32 of word x / 32.
+    auto spread = [&](const l_uint32* row, int j) -> l_uint32 {
+        if (!row)
+            return 0;
+        const l_uint32 v = row[j], left = j > 0 ? row[j - 1] : 0, right = j + 1 < wpl ? row[j + 1] : 0;
+        return v | (v >> 1) | (left << 31) | (v << 1) | (right >> 31);
+    };
     std::vector<Shape> specks;
     for (int y = 0; y < height; ++y) {
         const l_uint32* line = data + y * wpl;
-        for (int x = 0; x < width;) {
-            if ((x & 31) == 0 && line[x >> 5] == 0) {
-                x += 32;
+        const l_uint32* above = y > 0 ? line - wpl : nullptr;
+        const l_uint32* below = y + 1 < height ? line + wpl : nullptr;
+        for (int j = 0; j < wpl; ++j) {
+            if (line[j] == 0)
                 continue;
-            }
-            if (!GET_DATA_BIT(line, x)) {
-                ++x;
-                continue;
-            }
-            int right = x;
-            while (right + 1 < width && GET_DATA_BIT(line, right + 1))
-                ++right;
-            const int run = right - x + 1;
-            Shape speck{x, y, run, 1};
-            // A speck's top row has nothing above it; a row speck nothing below either, and a
-            // column speck goes down one pixel a row with nothing beside it.
-            if (run <= kThinSpeckLength && rowClear(y - 1, x - 1, right + 1)) {
+            // Where a speck may start: nothing above; nothing below (a row speck) or nothing
+            // beside (a column speck).
+            const l_uint32 alone = ~((line[j] >> 1) | (j > 0 ? line[j - 1] << 31 : 0)) &
+                                   ~((line[j] << 1) | (j + 1 < wpl ? line[j + 1] >> 31 : 0));
+            l_uint32 starts = line[j] & ~spread(above, j) & (~spread(below, j) | alone);
+            while (starts) {
+                const int bit = std::countl_zero(starts);
+                starts &= ~(0x80000000u >> bit);
+                const int x = 32 * j + bit;
+                if (x >= width || black(x - 1, y))
+                    continue;
+                int right = x;
+                while (right + 1 < width && GET_DATA_BIT(line, right + 1))
+                    ++right;
+                const int run = right - x + 1;
+                Shape speck{x, y, run, 1};
+                // A speck's top row has nothing above it; a row speck nothing below either, and a
+                // column speck goes down one pixel a row with nothing beside it.
+                if (run > kThinSpeckLength || !rowClear(y - 1, x - 1, right + 1))
+                    continue;
                 if (run == 1)
                     while (speck.h <= kThinSpeckLength && black(x, y + speck.h) && !black(x - 1, y + speck.h) &&
                            !black(x + 1, y + speck.h))
@@ -525,7 +542,6 @@ int RemoveThinSpecks(Pix* page)
                     !betweenWords)
                     specks.push_back(speck);
             }
-            x = right + 1;
         }
     }
     for (const Shape& s : specks)
