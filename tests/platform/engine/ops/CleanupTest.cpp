@@ -119,6 +119,33 @@ Image DespeckleByFloodFill(const Image& page)
     });
 }
 
+// Lines of text as a scanner thresholds them: each drawn at its baseline in family at its pixel
+// size, the whole turned clockwise by skew degrees about the middle, then black where darker than
+// threshold.
+struct TextLine {
+    QPoint baseline;
+    int pixelSize;
+    QString text;
+};
+Image ScannedLines(QSize size, const QString& family, const std::vector<TextLine>& lines, double skew, int threshold)
+{
+    QImage canvas(size, QImage::Format_Grayscale8);
+    canvas.fill(255);
+    {
+        QPainter painter(&canvas);
+        painter.translate(size.width() / 2, size.height() / 2);
+        painter.rotate(skew);
+        painter.translate(-size.width() / 2, -size.height() / 2);
+        QFont font(family);
+        for (const TextLine& line : lines) {
+            font.setPixelSize(line.pixelSize);
+            painter.setFont(font);
+            painter.drawText(line.baseline, line.text);
+        }
+    }
+    return Image::adopt(pixThresholdToBinary(Image::fromQImage(canvas).pix(), threshold));
+}
+
 // Despeckle and dot removal as the command runs them with its default settings; returns how
 // many of the generated specks are left.
 int DespeckleWithDefaults(Image& page, const GeneratedPage& generated)
@@ -268,20 +295,10 @@ TEST(Despeckle, KeepsThinnedIDotsAndFullWidthColonsOfAScannedLine)
 {
     for (double skew : {0.0, 2.0, -6.0}) {
         SCOPED_TRACE(testing::Message() << "skew " << skew);
-        QImage canvas(1400, 300, QImage::Format_Grayscale8);
-        canvas.fill(255);
-        {
-            QPainter painter(&canvas);
-            painter.translate(700, 150);
-            painter.rotate(skew);
-            painter.translate(-700, -150);
-            QFont font(QStringLiteral("WenQuanYi Zen Hei"));
-            font.setPixelSize(44);
-            painter.setFont(font);
-            painter.drawText(40, 120, QStringLiteral("扫描样例：纠斜、去黑边、去噪点、去线条；页"));
-            painter.drawText(40, 220, QStringLiteral("Scanned line with i, j, dots: full stops."));
-        }
-        Image page = Image::adopt(pixThresholdToBinary(Image::fromQImage(canvas).pix(), 128));
+        Image page = ScannedLines(QSize(1400, 300), QStringLiteral("WenQuanYi Zen Hei"),
+                                  {{{40, 120}, 44, QStringLiteral("扫描样例：纠斜、去黑边、去噪点、去线条；页")},
+                                   {{40, 220}, 44, QStringLiteral("Scanned line with i, j, dots: full stops.")}},
+                                  skew, 128);
         const Image text = page;
         for (const QPoint& at : {QPoint(30, 30), QPoint(1300, 40), QPoint(700, 270), QPoint(20, 160)})
             FillRect(page, QRect(at, QSize(3, 3)), kBlack);
@@ -297,23 +314,13 @@ TEST(Despeckle, KeepsTheLettersOfSmallPrintOnLevelAndSkewedPages)
 {
     for (double skew : {0.0, 3.0, -7.0}) {
         SCOPED_TRACE(testing::Message() << "skew " << skew);
-        QImage canvas(700, 260, QImage::Format_Grayscale8);
-        canvas.fill(255);
-        {
-            QPainter painter(&canvas);
-            painter.translate(350, 130);
-            painter.rotate(skew);
-            painter.translate(-350, -130);
-            QFont font(QStringLiteral("DejaVu Serif"));
-            for (int size : {10, 12}) {
-                font.setPixelSize(size);
-                painter.setFont(font);
-                const int y = 60 + (size - 10) * 30;
-                painter.drawText(30, y, QStringLiteral("a summer in Rome: no one saw us, we were out - y la familia."));
-                painter.drawText(30, y + size + 4, QStringLiteral("Cd. de México (c.a.) 1913, 35 x 28; Col. Fototeca del INAH"));
-            }
+        std::vector<TextLine> lines;
+        for (int size : {10, 12}) {
+            const int y = 60 + (size - 10) * 30;
+            lines.push_back({{30, y}, size, QStringLiteral("a summer in Rome: no one saw us, we were out - y la familia.")});
+            lines.push_back({{30, y + size + 4}, size, QStringLiteral("Cd. de México (c.a.) 1913, 35 x 28; Col. Fototeca del INAH")});
         }
-        Image page = Image::adopt(pixThresholdToBinary(Image::fromQImage(canvas).pix(), 128));
+        Image page = ScannedLines(QSize(700, 260), QStringLiteral("DejaVu Serif"), lines, skew, 128);
         const Image text = RemoveDotsByFloodFill(page, 1, 1, 1, 1);
         const std::vector<QRect> specks = {{20, 230, 2, 2}, {120, 240, 3, 3}, {240, 230, 4, 5}, {400, 245, 5, 5},
                                            {600, 240, 3, 2}, {660, 10, 4, 4}};
@@ -332,17 +339,11 @@ TEST(Despeckle, KeepsTheLettersOfSmallPrintOnLevelAndSkewedPages)
 // pieces of hairlines) close to their letters; specks one pixel thick stand apart.
 TEST(Despeckle, RemovesThinSpecksStandingApartAndKeepsTheThinMarksOfSmallPrint)
 {
-    QImage canvas(900, 160, QImage::Format_Grayscale8);
-    canvas.fill(255);
-    {
-        QPainter painter(&canvas);
-        QFont font(QStringLiteral("DejaVu Serif"));
-        font.setPixelSize(11);
-        painter.setFont(font);
-        painter.drawText(20, 40, QStringLiteral("Hair-line serifs: i, j, l; fine print - well-known, e.g. fig. 1."));
-        painter.drawText(20, 60, QStringLiteral("minimum illicit: \u2010 \u2013 \u00b7 i\u0307."));
-    }
-    Image page = Image::adopt(pixThresholdToBinary(Image::fromQImage(canvas).pix(), 160));
+    Image page = ScannedLines(
+        QSize(900, 160), QStringLiteral("DejaVu Serif"),
+        {{{20, 40}, 11, QStringLiteral("Hair-line serifs: i, j, l; fine print - well-known, e.g. fig. 1.")},
+         {{20, 60}, 11, QStringLiteral("minimum illicit: \u2010 \u2013 \u00b7 i\u0307.")}},
+        0, 160);
     // Lone pixels go as they always did, even a full stop of one pixel.
     const Image text = RemoveDotsByFloodFill(page, 1, 1, 1, 1);
     std::vector<QRect> specks;
