@@ -45,6 +45,16 @@ Shape ShapeOf(Boxa* boxes, int i)
     return s;
 }
 
+// The black pixels of page in the rectangle, clipped to the page.
+int BlackIn(const l_uint32* data, int wpl, int width, int height, int left, int top, int right, int bottom)
+{
+    int count = 0;
+    for (int y = std::max(0, top); y <= std::min(height - 1, bottom); ++y)
+        for (int x = std::max(0, left); x <= std::min(width - 1, right); ++x)
+            count += GET_DATA_BIT(data + y * wpl, x) ? 1 : 0;
+    return count;
+}
+
 // The larger shapes of the page (letters, lines) by where they lie, for asking which lie near a dot.
 class ShapeGrid {
 public:
@@ -151,6 +161,12 @@ private:
     {
         return x >= 0 && y >= 0 && x < m_width && y < m_height && GET_DATA_BIT(m_data + y * m_wpl, x);
     }
+    // The black pixels in shape's box grown by margin on every side.
+    int inkIn(const Shape& shape, int margin) const
+    {
+        return BlackIn(m_data, m_wpl, m_width, m_height, shape.x - margin, shape.y - margin, shape.right() + margin,
+                       shape.bottom() + margin);
+    }
     bool thickEnough(const Shape& dot, int stroke) const
     {
         return std::min(dot.w, dot.h) >= kMinDotToStroke * stroke;
@@ -248,9 +264,9 @@ private:
     // A letter of small print, or a piece of one that thresholding broke: in a row with a shape
     // about as tall or taller (at most kWordHeightRatio times), close beside it and level with it.
     // A speck beside a letter is much smaller than the letter; the pieces of a speck are rarely
-    // level and as tall. Where the
-    // print is so small that its letters are no larger than the dots removed, a word's letters
-    // and pieces stand farther apart than the pixel or two allowed otherwise.
+    // level and as tall. Where the print is so small that its letters are no larger than the dots
+    // removed, a word's letters and pieces stand farther apart than the pixel or two allowed
+    // otherwise.
     bool inWord(const Shape& dot) const
     {
         int gap = m_smallPrint ? std::max(2, (2 * dot.h + 2) / 3) : std::max(1, std::min(dot.w, dot.h) / 2);
@@ -281,11 +297,7 @@ private:
     // the middle of its x-height.
     bool hyphen(const Shape& dot)
     {
-        int ink = 0;
-        for (int y = dot.y; y <= dot.bottom(); ++y)
-            for (int x = dot.x; x <= dot.right(); ++x)
-                ink += black(x, y) ? 1 : 0;
-        const double thickness = double(ink) / dot.w;
+        const double thickness = double(inkIn(dot, 0)) / dot.w;
         if (2 * dot.w < 3 * thickness)
             return false;
         const int reach = reachOf(dot);
@@ -299,14 +311,7 @@ private:
     }
 
     // A piece of a letter that thresholding broke off: one white pixel or none from other black.
-    bool brokenOff(const Shape& dot) const
-    {
-        for (int y = dot.y - 2; y <= dot.bottom() + 2; ++y)
-            for (int x = dot.x - 2; x <= dot.right() + 2; ++x)
-                if (black(x, y) && (x < dot.x || x > dot.right() || y < dot.y || y > dot.bottom()))
-                    return true;
-        return false;
-    }
+    bool brokenOff(const Shape& dot) const { return inkIn(dot, 2) > inkIn(dot, 0); }
 
     // A colon or semicolon standing in a line of text, as CJK text sets them in the middle of
     // their own cell: the dot and a like dot (or a comma's head) straight above or below it, the
@@ -462,16 +467,6 @@ bool ClearDot(Pix* page, const Shape& dot)
 // Specks one pixel thick: a short row or column of black pixels touching no other black.
 constexpr int kThinSpeckLength = 5;
 
-// The black pixels of page in the rectangle, clipped to the page.
-int BlackIn(const l_uint32* data, int wpl, int width, int height, int left, int top, int right, int bottom)
-{
-    int count = 0;
-    for (int y = std::max(0, top); y <= std::min(height - 1, bottom); ++y)
-        for (int x = std::max(0, left); x <= std::min(width - 1, right); ++x)
-            count += GET_DATA_BIT(data + y * wpl, x) ? 1 : 0;
-    return count;
-}
-
 // Clears the specks one pixel thick, two to kThinSpeckLength long, that stand apart: no other
 // black lies within their length plus one of them. The thin marks of text (a hyphen or an i's
 // dot in small print, a piece of a broken hairline) lie closer to their letters than that, and a
@@ -531,8 +526,8 @@ int RemoveThinSpecks(Pix* page)
                            !black(x + 1, y + speck.h))
                         ++speck.h;
                 const int length = std::max(speck.w, speck.h), margin = length + 1, reach = 2 * length + 2;
-                const auto inkIn = [&](int left, int top, int right, int bottom) {
-                    return BlackIn(data, wpl, width, height, left, top, right, bottom);
+                const auto inkIn = [&](int x0, int y0, int x1, int y1) {
+                    return BlackIn(data, wpl, width, height, x0, y0, x1, y1);
                 };
                 // A dash or hyphen set between words has letters on its left and its right.
                 const bool betweenWords = speck.h == 1 && inkIn(x - reach, y - length, x - 1, y + length) > 0 &&
