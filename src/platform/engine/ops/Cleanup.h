@@ -7,7 +7,9 @@
 
 namespace scanvo::engine::ops {
 
-// Removes isolated single black pixels. Returns how many.
+// Removes isolated single black pixels, and specks one pixel thick up to five long that stand
+// farther from any other black than their own length (the thin marks of text stand closer to
+// their letters). Returns how many specks went.
 int Despeckle(Image& page);
 
 // Removes connected black components (8-connected) whose width lies in minWidth ... maxWidth and

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <vector>
 
@@ -23,6 +24,13 @@ constexpr double kMaxLean = 0.22;  // tan 12 degrees
 // share of its distance from the stem, as the fitted axis is only so straight.
 constexpr double kAxisTolerance = 2.0;
 constexpr double kAxisDrift = 0.05;
+// The letters of a word differ in height by at most this factor (an x-height letter beside a
+// capital, a broken letter's pieces).
+constexpr int kWordHeightRatio = 3;
+// Small print: most shapes at least kSmallestLetter tall (letters, not specks) are at most this
+// many times as tall as the largest dot removed.
+constexpr int kSmallestLetter = 3;
+constexpr int kSmallPrintToDot = 2;
 
 struct Shape {
     int x, y, w, h;
@@ -36,6 +44,16 @@ Shape ShapeOf(Boxa* boxes, int i)
     Shape s{};
     boxaGetBoxGeometry(boxes, i, &s.x, &s.y, &s.w, &s.h);
     return s;
+}
+
+// The black pixels of page in the rectangle, clipped to the page.
+int BlackIn(const l_uint32* data, int wpl, int width, int height, int left, int top, int right, int bottom)
+{
+    int count = 0;
+    for (int y = std::max(0, top); y <= std::min(height - 1, bottom); ++y)
+        for (int x = std::max(0, left); x <= std::min(width - 1, right); ++x)
+            count += GET_DATA_BIT(data + y * wpl, x) ? 1 : 0;
+    return count;
 }
 
 // The larger shapes of the page (letters, lines) by where they lie, for asking which lie near a dot.
@@ -100,16 +118,29 @@ int StrokeWidth(const l_uint32* data, int wpl, const Shape& letter)
 // does not count: specks sit beside letters too.
 class DotReader {
 public:
-    DotReader(Pix* page, Boxa* boxes, const std::vector<char>& isLarge)
+    DotReader(Pix* page, Boxa* boxes, const std::vector<char>& isLarge, int largestDot)
         : m_data(pixGetData(page)), m_wpl(pixGetWpl(page)), m_width(pixGetWidth(page)),
           m_height(pixGetHeight(page)), m_boxes(boxes), m_grid(m_width, m_height),
           m_stroke(isLarge.size(), 0), m_marks(m_width, m_height)
     {
-        for (int i = 0; i < static_cast<int>(isLarge.size()); ++i)
-            (isLarge[i] ? m_grid : m_marks).add(i, ShapeOf(boxes, i));
+        std::vector<int> heights;
+        for (int i = 0; i < static_cast<int>(isLarge.size()); ++i) {
+            const Shape s = ShapeOf(boxes, i);
+            (isLarge[i] ? m_grid : m_marks).add(i, s);
+            if (s.h >= kSmallestLetter)
+                heights.push_back(s.h);
+        }
+        if (!heights.empty()) {
+            auto middle = heights.begin() + heights.size() / 2;
+            std::nth_element(heights.begin(), middle, heights.end());
+            m_smallPrint = *middle <= kSmallPrintToDot * largestDot;
+        }
     }
 
-    bool isPunctuation(const Shape& dot) { return aboveStem(dot) || afterWord(dot) || stackedInLine(dot); }
+    bool isPunctuation(const Shape& dot)
+    {
+        return aboveStem(dot) || afterWord(dot) || stackedInLine(dot) || inWord(dot) || hyphen(dot) || brokenOff(dot);
+    }
 
     // A dot that continues a dot already read as punctuation: the upper dot of a colon, the next
     // dot of an ellipsis.
@@ -130,6 +161,12 @@ private:
     bool black(int x, int y) const
     {
         return x >= 0 && y >= 0 && x < m_width && y < m_height && GET_DATA_BIT(m_data + y * m_wpl, x);
+    }
+    // The black pixels in shape's box grown by margin on every side.
+    int inkIn(const Shape& shape, int margin) const
+    {
+        return BlackIn(m_data, m_wpl, m_width, m_height, shape.x - margin, shape.y - margin, shape.right() + margin,
+                       shape.bottom() + margin);
     }
     bool thickEnough(const Shape& dot, int stroke) const
     {
@@ -225,6 +262,58 @@ private:
         });
     }
 
+    // A letter of small print, or a piece of one that thresholding broke: in a row with a shape
+    // about as tall or taller (at most kWordHeightRatio times), close beside it and level with it.
+    // A speck beside a letter is much smaller than the letter; the pieces of a speck are rarely
+    // level and as tall. Where the print is so small that its letters are no larger than the dots
+    // removed, a word's letters and pieces stand farther apart than the pixel or two allowed
+    // otherwise.
+    bool inWord(const Shape& dot) const
+    {
+        int gap = m_smallPrint ? std::max(2, (2 * dot.h + 2) / 3) : std::max(1, std::min(dot.w, dot.h) / 2);
+        const auto level = [&](int i) {
+            const Shape other = ShapeOf(m_boxes, i);
+            const int apart = std::max(other.x - dot.right(), dot.x - other.right()) - 1;
+            if (apart < 0 || apart > gap || other.h > kWordHeightRatio * dot.h || other.h + 1 < dot.h)
+                return false;
+            // On a skewed page the row climbs or falls from one to the other.
+            const int drift = static_cast<int>(kMaxLean * std::abs(other.centreX() - dot.centreX()));
+            const int overlap = std::min(dot.bottom(), other.bottom()) - std::max(dot.y, other.y) + 1 + drift;
+            return 3 * overlap >= 2 * std::min(dot.h, other.h);
+        };
+        const auto beside = [&](int left, int right) {
+            return m_grid.any(left, dot.y, right, dot.bottom(), level) || m_marks.any(left, dot.y, right, dot.bottom(), level);
+        };
+        if (beside(dot.x - gap - 1, dot.right() + gap + 1))
+            return true;
+        // A word of one letter in small print: a word of its size a space away, level with it.
+        if (!m_smallPrint)
+            return false;
+        gap = 2 * dot.h;
+        return beside(dot.x - gap - 1, dot.right() + gap + 1);
+    }
+
+    // A hyphen or a dash: a bar beside a letter, half again as long as it is thick (on a skewed
+    // page its box is near square, its ink is not), about as thick as the letter's strokes, across
+    // the middle of its x-height.
+    bool hyphen(const Shape& dot)
+    {
+        const double thickness = double(inkIn(dot, 0)) / dot.w;
+        if (2 * dot.w < 3 * thickness)
+            return false;
+        const int reach = reachOf(dot);
+        return m_grid.any(dot.x - reach, dot.y, dot.right() + reach, dot.bottom(), [&](int i) {
+            const Shape letter = ShapeOf(m_boxes, i);
+            const int apart = std::max(letter.x - dot.right(), dot.x - letter.right()) - 1;
+            const int middle = dot.y + dot.h / 2;
+            return apart >= 0 && apart <= reach && letter.h >= 2 * dot.h && 5 * middle >= 5 * letter.y + letter.h &&
+                   4 * middle <= 4 * letter.y + 3 * letter.h && thickness + 1 >= kMinDotToStroke * stroke(i);
+        });
+    }
+
+    // A piece of a letter that thresholding broke off: one white pixel or none from other black.
+    bool brokenOff(const Shape& dot) const { return inkIn(dot, 2) > inkIn(dot, 0); }
+
     // A colon or semicolon standing in a line of text, as CJK text sets them in the middle of
     // their own cell: the dot and a like dot (or a comma's head) straight above or below it, the
     // pair no taller than a letter beside it and within its height, each dot about as thick as
@@ -293,13 +382,14 @@ private:
     ShapeGrid m_grid;  // letters and other large shapes
     std::vector<int> m_stroke;
     ShapeGrid m_marks;  // the small shapes
+    bool m_smallPrint = false;  // the page's letters are mostly no taller than twice the largest dot
 };
 
 // Of the candidate dots, those that are punctuation or letters' dots.
 std::vector<char> ReadPunctuation(Pix* page, Boxa* boxes, const std::vector<char>& isLarge,
-                                  const std::vector<int>& candidates)
+                                  const std::vector<int>& candidates, int largestDot)
 {
-    DotReader reader(page, boxes, isLarge);
+    DotReader reader(page, boxes, isLarge, largestDot);
     std::vector<char> kept(candidates.size(), 0);
     std::vector<Shape> anchors;
     for (size_t k = 0; k < candidates.size(); ++k)
@@ -375,6 +465,88 @@ bool ClearDot(Pix* page, const Shape& dot)
     return false;
 }
 
+// Specks one pixel thick: a short row or column of black pixels touching no other black.
+constexpr int kThinSpeckLength = 5;
+
+// Clears the specks one pixel thick, two to kThinSpeckLength long, that stand apart: no other
+// black lies within their length plus one of them. The thin marks of text (a hyphen or an i's
+// dot in small print, a piece of a broken hairline) lie closer to their letters than that, and a
+// dash set between words has letters on both sides in its row. Two such specks close together
+// are both kept, as they may be a mark. Returns how many went.
+int RemoveThinSpecks(Pix* page)
+{
+    l_uint32* data = pixGetData(page);
+    const int wpl = pixGetWpl(page), width = pixGetWidth(page), height = pixGetHeight(page);
+    auto black = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < width && y < height && GET_DATA_BIT(data + y * wpl, x);
+    };
+    auto rowClear = [&](int y, int left, int right) {
+        for (int x = left; x <= right; ++x)
+            if (black(x, y))
+                return false;
+        return true;
+    };
+    // The pixels of a row with a black neighbour (left, right or itself) in row, 32 at a time;
+    // pixel x is bit 31 - x % 32 of word x / 32.
+    auto spread = [&](const l_uint32* row, int j) -> l_uint32 {
+        if (!row)
+            return 0;
+        const l_uint32 v = row[j], left = j > 0 ? row[j - 1] : 0, right = j + 1 < wpl ? row[j + 1] : 0;
+        return v | (v >> 1) | (left << 31) | (v << 1) | (right >> 31);
+    };
+    std::vector<Shape> specks;
+    for (int y = 0; y < height; ++y) {
+        const l_uint32* line = data + y * wpl;
+        const l_uint32* above = y > 0 ? line - wpl : nullptr;
+        const l_uint32* below = y + 1 < height ? line + wpl : nullptr;
+        for (int j = 0; j < wpl; ++j) {
+            if (line[j] == 0)
+                continue;
+            // Where a speck may start: nothing above; nothing below (a row speck) or nothing
+            // beside (a column speck).
+            const l_uint32 alone = ~((line[j] >> 1) | (j > 0 ? line[j - 1] << 31 : 0)) &
+                                   ~((line[j] << 1) | (j + 1 < wpl ? line[j + 1] >> 31 : 0));
+            l_uint32 starts = line[j] & ~spread(above, j) & (~spread(below, j) | alone);
+            while (starts) {
+                const int bit = std::countl_zero(starts);
+                starts &= ~(0x80000000u >> bit);
+                const int x = 32 * j + bit;
+                if (x >= width || black(x - 1, y))
+                    continue;
+                int right = x;
+                while (right + 1 < width && GET_DATA_BIT(line, right + 1))
+                    ++right;
+                const int run = right - x + 1;
+                Shape speck{x, y, run, 1};
+                // A speck's top row has nothing above it; a row speck nothing below either, and a
+                // column speck goes down one pixel a row with nothing beside it.
+                if (run > kThinSpeckLength || !rowClear(y - 1, x - 1, right + 1))
+                    continue;
+                if (run == 1)
+                    while (speck.h <= kThinSpeckLength && black(x, y + speck.h) && !black(x - 1, y + speck.h) &&
+                           !black(x + 1, y + speck.h))
+                        ++speck.h;
+                const int length = std::max(speck.w, speck.h), margin = length + 1, reach = 2 * length + 2;
+                const auto inkIn = [&](int x0, int y0, int x1, int y1) {
+                    return BlackIn(data, wpl, width, height, x0, y0, x1, y1);
+                };
+                // A dash or hyphen set between words has letters on its left and its right.
+                const bool betweenWords = speck.h == 1 && inkIn(x - reach, y - length, x - 1, y + length) > 0 &&
+                                          inkIn(right + 1, y - length, right + reach, y + length) > 0;
+                if (length >= 2 && length <= kThinSpeckLength && rowClear(speck.bottom() + 1, x - 1, right + 1) &&
+                    inkIn(speck.x - margin, speck.y - margin, speck.right() + margin, speck.bottom() + margin) == length &&
+                    !betweenWords)
+                    specks.push_back(speck);
+            }
+        }
+    }
+    for (const Shape& s : specks)
+        for (int y = s.y; y <= s.bottom(); ++y)
+            for (int x = s.x; x <= s.right(); ++x)
+                CLEAR_DATA_BIT(data + y * wpl, x);
+    return static_cast<int>(specks.size());
+}
+
 }  // namespace
 
 int Despeckle(Image& page)
@@ -386,7 +558,7 @@ int Despeckle(Image& page)
     pixCountPixels(specks.get(), &count, nullptr);
     if (count > 0)
         pixSubtract(page.pix(), page.pix(), specks.get());
-    return count;
+    return count + RemoveThinSpecks(page.pix());
 }
 
 int RemoveDots(Image& page, int flags, int minWidth, int minHeight, int maxWidth, int maxHeight)
@@ -424,7 +596,7 @@ int RemoveDots(Image& page, int flags, int minWidth, int minHeight, int maxWidth
         return 0;
     std::vector<char> kept(candidates.size(), 0);
     if (flags & kDotKeepNearText)
-        kept = ReadPunctuation(pix, boxes.get(), isLarge, candidates);
+        kept = ReadPunctuation(pix, boxes.get(), isLarge, candidates, std::max(maxWidth, maxHeight));
     int removed = 0;
     for (size_t k = 0; k < candidates.size(); ++k) {
         if (kept[k])

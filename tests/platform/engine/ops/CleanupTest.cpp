@@ -58,9 +58,10 @@ double Kept(const Image& page, const Image& mask)
     return total == 0 ? 1.0 : double(CountBlackWithin(page, mask)) / double(total);
 }
 
-// Slow and plain: every 8-connected component found by flood fill, removed when its bounding box
-// lies in the size ranges.
-Image RemoveDotsByFloodFill(const Image& page, int minW, int minH, int maxW, int maxH)
+// Slow and plain: every 8-connected component found by flood fill, removed when goes(its
+// bounding box) says so.
+template <typename Goes>
+Image RemoveComponentsByFloodFill(const Image& page, Goes goes)
 {
     const int w = page.width(), h = page.height();
     std::vector<int> seen(static_cast<size_t>(w) * h, 0);
@@ -92,12 +93,57 @@ Image RemoveDotsByFloodFill(const Image& page, int minW, int minH, int maxW, int
                         }
                     }
             }
-            const int bw = right - left + 1, bh = bottom - top + 1;
-            if (bw >= minW && bw <= maxW && bh >= minH && bh <= maxH)
+            if (goes(QRect(left, top, right - left + 1, bottom - top + 1)))
                 for (auto [x, y] : pixels)
                     pixSetPixel(out.pix(), x, y, 0);
         }
     return out;
+}
+
+Image RemoveDotsByFloodFill(const Image& page, int minW, int minH, int maxW, int maxH)
+{
+    return RemoveComponentsByFloodFill(page, [&](const QRect& r) {
+        return r.width() >= minW && r.width() <= maxW && r.height() >= minH && r.height() <= maxH;
+    });
+}
+
+// The single pixels, then the specks one pixel thick and two to five long with no other black
+// within their length plus one.
+Image DespeckleByFloodFill(const Image& page)
+{
+    const Image withoutSingles = RemoveDotsByFloodFill(page, 1, 1, 1, 1);
+    return RemoveComponentsByFloodFill(withoutSingles, [&](const QRect& r) {
+        const int length = std::max(r.width(), r.height()), margin = length + 1;
+        return std::min(r.width(), r.height()) == 1 && length >= 2 && length <= 5 &&
+               CountBlackInRect(withoutSingles, r.adjusted(-margin, -margin, margin, margin)) == length;
+    });
+}
+
+// Lines of text as a scanner thresholds them: each drawn at its baseline in family at its pixel
+// size, the whole turned clockwise by skew degrees about the middle, then black where darker than
+// threshold.
+struct TextLine {
+    QPoint baseline;
+    int pixelSize;
+    QString text;
+};
+Image ScannedLines(QSize size, const QString& family, const std::vector<TextLine>& lines, double skew, int threshold)
+{
+    QImage canvas(size, QImage::Format_Grayscale8);
+    canvas.fill(255);
+    {
+        QPainter painter(&canvas);
+        painter.translate(size.width() / 2, size.height() / 2);
+        painter.rotate(skew);
+        painter.translate(-size.width() / 2, -size.height() / 2);
+        QFont font(family);
+        for (const TextLine& line : lines) {
+            font.setPixelSize(line.pixelSize);
+            painter.setFont(font);
+            painter.drawText(line.baseline, line.text);
+        }
+    }
+    return Image::adopt(pixThresholdToBinary(Image::fromQImage(canvas).pix(), threshold));
 }
 
 // Despeckle and dot removal as the command runs them with its default settings; returns how
@@ -169,10 +215,9 @@ TEST(Despeckle, DotRemovalMatchesAPlainFloodFillOnRandomPages)
         Image actual = page;
         RemoveDots(actual, kDotUseSize, 2, 3, 5, 6);
         EXPECT_TRUE(actual.samePixels(expected)) << "round " << round;
-        const Image withoutSingles = RemoveDotsByFloodFill(page, 1, 1, 1, 1);
         Image despeckled = page;
         Despeckle(despeckled);
-        EXPECT_TRUE(despeckled.samePixels(withoutSingles)) << "round " << round;
+        EXPECT_TRUE(despeckled.samePixels(DespeckleByFloodFill(page))) << "round " << round;
     }
 }
 
@@ -250,20 +295,10 @@ TEST(Despeckle, KeepsThinnedIDotsAndFullWidthColonsOfAScannedLine)
 {
     for (double skew : {0.0, 2.0, -6.0}) {
         SCOPED_TRACE(testing::Message() << "skew " << skew);
-        QImage canvas(1400, 300, QImage::Format_Grayscale8);
-        canvas.fill(255);
-        {
-            QPainter painter(&canvas);
-            painter.translate(700, 150);
-            painter.rotate(skew);
-            painter.translate(-700, -150);
-            QFont font(QStringLiteral("WenQuanYi Zen Hei"));
-            font.setPixelSize(44);
-            painter.setFont(font);
-            painter.drawText(40, 120, QStringLiteral("扫描样例：纠斜、去黑边、去噪点、去线条；页"));
-            painter.drawText(40, 220, QStringLiteral("Scanned line with i, j, dots: full stops."));
-        }
-        Image page = Image::adopt(pixThresholdToBinary(Image::fromQImage(canvas).pix(), 128));
+        Image page = ScannedLines(QSize(1400, 300), QStringLiteral("WenQuanYi Zen Hei"),
+                                  {{{40, 120}, 44, QStringLiteral("扫描样例：纠斜、去黑边、去噪点、去线条；页")},
+                                   {{40, 220}, 44, QStringLiteral("Scanned line with i, j, dots: full stops.")}},
+                                  skew, 128);
         const Image text = page;
         for (const QPoint& at : {QPoint(30, 30), QPoint(1300, 40), QPoint(700, 270), QPoint(20, 160)})
             FillRect(page, QRect(at, QSize(3, 3)), kBlack);
@@ -271,6 +306,56 @@ TEST(Despeckle, KeepsThinnedIDotsAndFullWidthColonsOfAScannedLine)
         RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
         EXPECT_TRUE(page.samePixels(text)) << "every mark of the text stays, the four specks go";
     }
+}
+
+// At a low resolution whole letters of small print and the pieces a threshold breaks off them
+// are no larger than the dots removed; they stay, specks standing apart go.
+TEST(Despeckle, KeepsTheLettersOfSmallPrintOnLevelAndSkewedPages)
+{
+    for (double skew : {0.0, 3.0, -7.0}) {
+        SCOPED_TRACE(testing::Message() << "skew " << skew);
+        std::vector<TextLine> lines;
+        for (int size : {10, 12}) {
+            const int y = 60 + (size - 10) * 30;
+            lines.push_back({{30, y}, size, QStringLiteral("a summer in Rome: no one saw us, we were out - y la familia.")});
+            lines.push_back({{30, y + size + 4}, size, QStringLiteral("Cd. de México (c.a.) 1913, 35 x 28; Col. Fototeca del INAH")});
+        }
+        Image page = ScannedLines(QSize(700, 260), QStringLiteral("DejaVu Serif"), lines, skew, 128);
+        const Image text = RemoveDotsByFloodFill(page, 1, 1, 1, 1);
+        const std::vector<QRect> specks = {{20, 230, 2, 2}, {120, 240, 3, 3}, {240, 230, 4, 5}, {400, 245, 5, 5},
+                                           {600, 240, 3, 2}, {660, 10, 4, 4}};
+        for (const QRect& r : specks)
+            FillRect(page, r, kBlack);
+        Despeckle(page);
+        RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
+        for (const QRect& r : specks)
+            EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x() << "," << r.y();
+        // A piece broken off a letter two pixels away may go.
+        EXPECT_GE(Kept(page, text), 0.998) << "every letter stays";
+    }
+}
+
+// Small print thresholded at a low resolution has marks one pixel thick (hyphens, i dots,
+// pieces of hairlines) close to their letters; specks one pixel thick stand apart.
+TEST(Despeckle, RemovesThinSpecksStandingApartAndKeepsTheThinMarksOfSmallPrint)
+{
+    Image page = ScannedLines(
+        QSize(900, 160), QStringLiteral("DejaVu Serif"),
+        {{{20, 40}, 11, QStringLiteral("Hair-line serifs: i, j, l; fine print - well-known, e.g. fig. 1.")},
+         {{20, 60}, 11, QStringLiteral("minimum illicit: \u2010 \u2013 \u00b7 i\u0307.")}},
+        0, 160);
+    // Lone pixels go as they always did, even a full stop of one pixel.
+    const Image text = RemoveDotsByFloodFill(page, 1, 1, 1, 1);
+    std::vector<QRect> specks;
+    for (int length = 2; length <= 5; ++length) {
+        specks.push_back(QRect(40 * length, 110, length, 1));
+        specks.push_back(QRect(40 * length + 300, 110, 1, length));
+        specks.push_back(QRect(40 * length + 500, 145, length, 1));
+    }
+    for (const QRect& r : specks)
+        FillRect(page, r, kBlack);
+    Despeckle(page);
+    EXPECT_TRUE(page.samePixels(text)) << "the specks go and every mark of the text stays";
 }
 
 TEST(RemoveBorders, ClearsTheChosenSidesOnlyAndNoText)
