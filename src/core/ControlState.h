@@ -1,8 +1,9 @@
 #pragma once
 // The members one control instance shares between its parts, grouped by what they describe. The
 // control owns exactly one ControlState; the operations of the other folders are free functions
-// that take it (or the one group they need) by reference. Each group keeps its own invariants:
-// counts that follow from a list are read from the list, never stored beside it.
+// that take it by reference and reach each group through its named member (state.doc, state.view,
+// ...), so a reader sees at every use which group a function touches. Each group keeps its own
+// invariants: counts that follow from a list are read from the list, never stored beside it.
 
 #include "core/DocumentType.h"
 #include "core/PageHistory.h"
@@ -208,13 +209,13 @@ struct ChildWidgets {
 };
 
 struct ControlState {
-    ControlProperties props;
-    DocumentPosition doc;
-    ViewerState view;
-    PointerToolState tools;
-    ClipboardState clip;
-    ScanJobState scan;
-    ChildWidgets widgets;
+    ControlProperties props;  // what the container persists
+    DocumentPosition doc;     // the open document's files and the page on view
+    ViewerState view;         // zoom, trim box, selection
+    PointerToolState tools;   // the armed pointer tool and what the tools remember
+    ClipboardState clip;      // cut, copy and paste
+    ScanJobState scan;        // the scanner and what acquired pages are saved with
+    ChildWidgets widgets;     // the control's child controls
     PageHistory m_History;
     // The paper size last chosen for the canvas (frmResizeCanvas's list entry), kept between uses.
     qint16 m_CanvasIndex = 0;
