@@ -6,8 +6,8 @@
 // engine call alone; page_copy_ms is what a copy of the page would have added. Undo and redo:
 // one level each way, packed levels.
 #include "commands/CommandFrame.h"
-#include "commands/EditCommands.h"
-#include "commands/Rotation.h"
+#include "commands/edit/EditCommands.h"
+#include "commands/size/Rotation.h"
 #include "core/ControlState.h"
 #include "fixtures/PageGenerator.h"
 #include "platform/engine/ImageViewer.h"

@@ -4,7 +4,7 @@
 // cost grows with the pages, ours with the bytes.
 #include "BenchPages.h"
 
-#include "commands/PageStructure.h"
+#include "commands/structure/PageStructure.h"
 #include "platform/engine/ImageFile.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // The preview step of the tone dialogs on an A4 300 dpi colour page in a 1000 x 760 viewer:
 // Quick is what a slider step costs while the slider is held, Full is the same edit on the whole
 // page (what the dialog does when the slider stops). Goal: Quick under 50 ms.
-#include "commands/TonePreview.h"
+#include "commands/tone/TonePreview.h"
 #include "fixtures/PageGenerator.h"
 #include "platform/engine/ImageViewer.h"
 #include "platform/engine/ops/Tone.h"

@@ -2,7 +2,7 @@
 // document, terminate.
 #include "control/Imaging.h"
 
-#include "commands/PointerCommands.h"
+#include "commands/edit/PointerCommands.h"
 #include "control/ChildControls.h"
 #include "control/ExportCommands.h"
 #include "control/ControlTexts.h"

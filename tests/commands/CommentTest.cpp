@@ -2,8 +2,8 @@
 // font dialog, driven as the user drives them.
 #include "PointerFixture.h"
 
-#include "commands/CommentTexts.h"
-#include "commands/Comments.h"
+#include "commands/comment/CommentTexts.h"
+#include "commands/comment/Comments.h"
 #include "core/CommandKeys.h"
 #include "core/ToolbarKeys.h"
 #include "platform/engine/ops/Canvas.h"

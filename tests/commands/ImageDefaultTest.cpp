@@ -1,7 +1,7 @@
 // The editing toolbar's defaults: the dialog, and the drop-down buttons running what it chose.
 #include "EditFixture.h"
 
-#include "commands/frmImageDefault.h"
+#include "commands/edit/frmImageDefault.h"
 #include "core/CommandKeys.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"

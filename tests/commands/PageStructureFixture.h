@@ -5,8 +5,8 @@
 
 #include "EditFixture.h"
 
-#include "commands/PageStructure.h"
-#include "commands/PageStructureTexts.h"
+#include "commands/structure/PageStructure.h"
+#include "commands/structure/PageStructureTexts.h"
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
 #include "core/DocumentType.h"

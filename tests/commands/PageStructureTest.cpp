@@ -2,8 +2,8 @@
 // multi-page and mixed documents.
 #include "PageStructureFixture.h"
 
-#include "commands/PageStructure.h"
-#include "commands/PageStructureTexts.h"
+#include "commands/structure/PageStructure.h"
+#include "commands/structure/PageStructureTexts.h"
 #include "core/CommandKeys.h"
 #include "core/Routines.h"
 #include "platform/engine/ImageFile.h"

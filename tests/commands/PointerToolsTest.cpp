@@ -2,7 +2,7 @@
 // colour picker and paint tool, the deskew line, the trim box and the grid.
 #include "PointerFixture.h"
 
-#include "commands/Rotation.h"
+#include "commands/size/Rotation.h"
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
 #include "core/ToolbarKeys.h"

@@ -1,9 +1,9 @@
 // Region clear, crop, trim and centring through the editing toolbar and the pointer.
 #include "PointerFixture.h"
 
-#include "commands/EditCommands.h"
-#include "commands/PointerCommands.h"
-#include "commands/RegionCommands.h"
+#include "commands/edit/EditCommands.h"
+#include "commands/edit/PointerCommands.h"
+#include "commands/region/RegionCommands.h"
 #include "core/CommandKeys.h"
 #include "core/ToolbarKeys.h"
 #include "platform/engine/ops/Canvas.h"

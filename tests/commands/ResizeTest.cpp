@@ -2,7 +2,7 @@
 // drives them.
 #include "EditFixture.h"
 
-#include "commands/SizeTexts.h"
+#include "commands/size/SizeTexts.h"
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
 #include "platform/engine/ops/Canvas.h"

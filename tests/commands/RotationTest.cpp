@@ -2,7 +2,7 @@
 #include "EditFixture.h"
 
 #include "commands/CommandTexts.h"
-#include "commands/Rotation.h"
+#include "commands/size/Rotation.h"
 #include "core/CommandKeys.h"
 #include "core/CoreTexts.h"
 #include "core/DocumentType.h"

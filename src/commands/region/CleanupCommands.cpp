@@ -1,7 +1,7 @@
 // The cleanup filters.
-#include "commands/CleanupCommands.h"
+#include "commands/region/CleanupCommands.h"
 
-#include "commands/CleanupOptionForms.h"
+#include "commands/region/CleanupOptionForms.h"
 #include "commands/CommandFrame.h"
 #include "commands/CommandTexts.h"
 #include "core/Prompter.h"

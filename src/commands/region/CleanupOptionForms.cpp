@@ -1,5 +1,5 @@
 // The cleanup filters' option forms.
-#include "commands/CleanupOptionForms.h"
+#include "commands/region/CleanupOptionForms.h"
 
 #include "commands/CommandTexts.h"
 #include "settings/CleanupSettings.h"

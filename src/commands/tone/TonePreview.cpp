@@ -1,5 +1,5 @@
 // Live preview of the tone dialogs.
-#include "commands/TonePreview.h"
+#include "commands/tone/TonePreview.h"
 
 #include "platform/engine/ImageViewer.h"
 #include "platform/engine/ops/Geometry.h"

@@ -1,10 +1,10 @@
 // Tone, colour and binarisation commands.
-#include "commands/ToneCommands.h"
+#include "commands/tone/ToneCommands.h"
 
 #include "commands/CommandFrame.h"
 #include "commands/CommandTexts.h"
-#include "commands/ToneForms.h"
-#include "commands/frmPaintRect.h"
+#include "commands/tone/ToneForms.h"
+#include "commands/region/frmPaintRect.h"
 #include "core/Prompter.h"
 #include "core/StatusPanels.h"
 #include "platform/engine/ImageViewer.h"

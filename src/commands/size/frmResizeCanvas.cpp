@@ -1,8 +1,8 @@
 // The canvas-size dialog.
-#include "commands/frmResizeCanvas.h"
+#include "commands/size/frmResizeCanvas.h"
 
 #include "commands/DialogKeys.h"
-#include "commands/SizeTexts.h"
+#include "commands/size/SizeTexts.h"
 #include "core/IniNumber.h"
 #include "core/Prompter.h"
 

@@ -1,5 +1,5 @@
 // Millimetres and pixels.
-#include "commands/SizeUnits.h"
+#include "commands/size/SizeUnits.h"
 
 #include <cmath>
 

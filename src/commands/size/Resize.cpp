@@ -1,11 +1,11 @@
 // Image size and canvas size.
-#include "commands/Resize.h"
+#include "commands/size/Resize.h"
 
 #include "commands/CommandFrame.h"
-#include "commands/SizeTexts.h"
-#include "commands/SizeUnits.h"
-#include "commands/frmResize.h"
-#include "commands/frmResizeCanvas.h"
+#include "commands/size/SizeTexts.h"
+#include "commands/size/SizeUnits.h"
+#include "commands/size/frmResize.h"
+#include "commands/size/frmResizeCanvas.h"
 #include "core/Prompter.h"
 #include "platform/engine/Image.h"
 #include "platform/engine/ImageViewer.h"

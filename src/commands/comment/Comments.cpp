@@ -1,9 +1,9 @@
 // Comments and the comment font.
-#include "commands/Comments.h"
+#include "commands/comment/Comments.h"
 
 #include "commands/CommandFrame.h"
-#include "commands/CommentTexts.h"
-#include "commands/frmFontOptions.h"
+#include "commands/comment/CommentTexts.h"
+#include "commands/comment/frmFontOptions.h"
 #include "core/Prompter.h"
 #include "core/Twips.h"
 #include "platform/engine/ImageViewer.h"

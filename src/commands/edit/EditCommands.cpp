@@ -1,5 +1,5 @@
 // Undo, redo, cut, copy and paste.
-#include "commands/EditCommands.h"
+#include "commands/edit/EditCommands.h"
 
 #include "commands/CommandFrame.h"
 #include "commands/CommandTexts.h"

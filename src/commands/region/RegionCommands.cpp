@@ -1,9 +1,9 @@
 // Region clear, crop, trim and centring.
-#include "commands/RegionCommands.h"
+#include "commands/region/RegionCommands.h"
 
 #include "commands/CommandFrame.h"
 #include "commands/CommandTexts.h"
-#include "commands/frmAutoTrimOptions.h"
+#include "commands/region/frmAutoTrimOptions.h"
 #include "core/Prompter.h"
 #include "platform/engine/ImageViewer.h"
 #include "platform/engine/ops/Canvas.h"

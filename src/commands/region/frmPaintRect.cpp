@@ -1,5 +1,5 @@
 // Paint tool options.
-#include "commands/frmPaintRect.h"
+#include "commands/region/frmPaintRect.h"
 
 #include "commands/CommandTexts.h"
 #include "settings/Settings.h"

@@ -1,11 +1,11 @@
 // The commands behind the pointer tools.
-#include "commands/PointerCommands.h"
+#include "commands/edit/PointerCommands.h"
 
 #include "commands/CommandFrame.h"
 #include "commands/CommandTexts.h"
-#include "commands/Comments.h"
-#include "commands/RegionCommands.h"
-#include "commands/Rotation.h"
+#include "commands/comment/Comments.h"
+#include "commands/region/RegionCommands.h"
+#include "commands/size/Rotation.h"
 #include "core/CoreTexts.h"
 #include "core/ToolbarStates.h"
 #include "core/Twips.h"

@@ -1,5 +1,5 @@
 // The tone dialogs with live preview.
-#include "commands/ToneForms.h"
+#include "commands/tone/ToneForms.h"
 
 #include "commands/CommandTexts.h"
 #include "commands/OptionForms.h"

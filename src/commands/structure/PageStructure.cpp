@@ -1,9 +1,9 @@
 // Deleting and moving pages.
-#include "commands/PageStructure.h"
+#include "commands/structure/PageStructure.h"
 
 #include "commands/CommandFrame.h"
-#include "commands/PageStructureSteps.h"
-#include "commands/PageStructureTexts.h"
+#include "commands/structure/PageStructureSteps.h"
+#include "commands/structure/PageStructureTexts.h"
 #include "core/CoreTexts.h"
 #include "core/Prompter.h"
 #include "document/FileList.h"

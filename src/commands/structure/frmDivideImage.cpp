@@ -1,7 +1,7 @@
 // The page-dividing dialog.
-#include "commands/frmDivideImage.h"
+#include "commands/structure/frmDivideImage.h"
 
-#include "commands/PageStructureTexts.h"
+#include "commands/structure/PageStructureTexts.h"
 #include "core/FormWidgets.h"
 #include "core/IniNumber.h"
 #include "platform/engine/ImageViewer.h"

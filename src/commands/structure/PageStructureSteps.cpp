@@ -1,9 +1,9 @@
 // Steps shared by the page structure commands.
-#include "commands/PageStructureSteps.h"
+#include "commands/structure/PageStructureSteps.h"
 
 #include "acquisition/NewFiles.h"
-#include "commands/PageStructure.h"
-#include "commands/PageStructureTexts.h"
+#include "commands/structure/PageStructure.h"
+#include "commands/structure/PageStructureTexts.h"
 #include "document/DocumentLocation.h"
 #include "document/RenamingShift.h"
 #include "platform/engine/EngineError.h"

@@ -1,7 +1,7 @@
 // The comment font dialog.
-#include "commands/frmFontOptions.h"
+#include "commands/comment/frmFontOptions.h"
 
-#include "commands/CommentTexts.h"
+#include "commands/comment/CommentTexts.h"
 #include "settings/Settings.h"
 
 #include <QCheckBox>

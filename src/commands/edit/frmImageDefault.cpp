@@ -1,5 +1,5 @@
 // The editing toolbar's defaults dialog.
-#include "commands/frmImageDefault.h"
+#include "commands/edit/frmImageDefault.h"
 
 #include "commands/CommandTexts.h"
 #include "core/Prompter.h"

@@ -1,7 +1,7 @@
 // The page-uniting dialog.
-#include "commands/frmCombinePara.h"
+#include "commands/structure/frmCombinePara.h"
 
-#include "commands/PageStructureTexts.h"
+#include "commands/structure/PageStructureTexts.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,10 +1,10 @@
 // Rotation and deskew.
-#include "commands/Rotation.h"
+#include "commands/size/Rotation.h"
 
 #include "commands/CommandFrame.h"
 #include "commands/CommandTexts.h"
-#include "commands/frmDeskewOptions.h"
-#include "commands/frmDeskewX.h"
+#include "commands/size/frmDeskewOptions.h"
+#include "commands/size/frmDeskewX.h"
 #include "core/Prompter.h"
 #include "core/StatusPanels.h"
 #include "platform/engine/ImageViewer.h"

@@ -1,9 +1,9 @@
 // The image-size dialog.
-#include "commands/frmResize.h"
+#include "commands/size/frmResize.h"
 
 #include "commands/DialogKeys.h"
-#include "commands/SizeTexts.h"
-#include "commands/SizeUnits.h"
+#include "commands/size/SizeTexts.h"
+#include "commands/size/SizeUnits.h"
 #include "core/IniNumber.h"
 #include "core/Prompter.h"
 

@@ -1,5 +1,5 @@
 // Automatic crop options.
-#include "commands/frmAutoTrimOptions.h"
+#include "commands/region/frmAutoTrimOptions.h"
 
 #include "commands/CommandTexts.h"
 #include "core/IniNumber.h"

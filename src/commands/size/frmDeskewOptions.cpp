@@ -1,5 +1,5 @@
 // Rotation options.
-#include "commands/frmDeskewOptions.h"
+#include "commands/size/frmDeskewOptions.h"
 
 #include "commands/CommandTexts.h"
 #include "platform/engine/ops/OpFlags.h"

@@ -1,11 +1,11 @@
 // Uniting two pages into a new one and dividing a page into two.
-#include "commands/PageStructure.h"
+#include "commands/structure/PageStructure.h"
 
 #include "commands/CommandFrame.h"
-#include "commands/PageStructureSteps.h"
-#include "commands/PageStructureTexts.h"
-#include "commands/frmCombinePara.h"
-#include "commands/frmDivideImage.h"
+#include "commands/structure/PageStructureSteps.h"
+#include "commands/structure/PageStructureTexts.h"
+#include "commands/structure/frmCombinePara.h"
+#include "commands/structure/frmDivideImage.h"
 #include "core/Prompter.h"
 #include "document/FileList.h"
 #include "platform/engine/EngineError.h"

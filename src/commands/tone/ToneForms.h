@@ -5,7 +5,7 @@
 // puts the page back. Every preview starts from the page as it was when the dialog opened, so
 // only the slider changed last is applied.
 
-#include "commands/TonePreview.h"
+#include "commands/tone/TonePreview.h"
 #include "core/FormDialog.h"
 
 #include <QDialog>

@@ -1,5 +1,5 @@
 // Manual deskew and rotation by any angle.
-#include "commands/frmDeskewX.h"
+#include "commands/size/frmDeskewX.h"
 
 #include "commands/CommandTexts.h"
 #include "core/FormWidgets.h"
