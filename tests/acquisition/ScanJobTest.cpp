@@ -492,8 +492,9 @@ void ScanJobTest::ExpectStoppedAtSheetThree(const std::function<void()>& stop)
     for (int n = 1; n <= 3; ++n) {
         SCOPED_TRACE(n);
         EXPECT_GE(listed[n - 1], n - 1);
-        if (listed[n - 1] > 0)
+        if (listed[n - 1] > 0) {
             EXPECT_EQ(positions[n - 1], QStringLiteral("第 %1 页 共 %1 页").arg(listed[n - 1]));
+        }
     }
 }
 
