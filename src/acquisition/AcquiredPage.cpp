@@ -63,15 +63,15 @@ namespace {
 
 namespace T = acquisition_texts;
 
-QString DocumentDirectory(const ControlState& state)
+QString DocumentDirectory(const ControlProperties& props)
 {
-    return DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName);
+    return DocumentDirectoryPath(props.m_LocalPath, props.m_DocName);
 }
 
 // Records the save of the page: the path, and how it is written there.
-void Save(const ControlState& state, PlannedStore& planned, const QString& path, int mode, int pageNumber = 1)
+void Save(const ScanJobState& scan, PlannedStore& planned, const QString& path, int mode, int pageNumber = 1)
 {
-    engine::SaveOptions options = FittedSaveOptions(path, state.scan.m_SaveFormat, state.scan.m_SaveBits, state.scan.m_SaveQuality);
+    engine::SaveOptions options = FittedSaveOptions(path, scan.m_SaveFormat, scan.m_SaveBits, scan.m_SaveQuality);
     options.mode = mode;
     options.page = pageNumber;
     planned.path = path;
@@ -82,9 +82,9 @@ void Save(const ControlState& state, PlannedStore& planned, const QString& path,
 // save moves them back (UndoNewFilePlace), so the document has no gap.
 void PlanNewFile(ControlState& state, PlannedStore& planned, int k, const QString& extension, bool keepOwnExtension)
 {
-    planned.place = MakeRoomForNewFile(state.doc.m_Files, DocumentDirectory(state), g_Settings.Scan.DocNameRule,
+    planned.place = MakeRoomForNewFile(state.doc.m_Files, DocumentDirectory(state.props), g_Settings.Scan.DocNameRule,
                                        g_Settings.Scan.FileInitValue, k, extension, keepOwnExtension);
-    Save(state, planned, planned.place->path, engine::SaveNew);
+    Save(state.scan, planned, planned.place->path, engine::SaveNew);
     g_CurrentFilePath = planned.place->path;
 }
 
@@ -96,11 +96,11 @@ void PlanInMultiPageFile(ControlState& state, const ScanJobRun& run, PlannedStor
     const int pageNumber = run.mode == ScanAppend || atEnd ? state.doc.m_CurrentPage + 1 : state.doc.m_CurrentPage;
     // A file that exists is never written over whole, even when it counts no pages yet.
     if (state.doc.m_PageCount == 0 && !QFileInfo::exists(g_CurrentFilePath))
-        Save(state, planned, g_CurrentFilePath, engine::SaveNew);
+        Save(state.scan, planned, g_CurrentFilePath, engine::SaveNew);
     else if (pageNumber > state.doc.m_PageCount)
-        Save(state, planned, g_CurrentFilePath, engine::SaveAppend);
+        Save(state.scan, planned, g_CurrentFilePath, engine::SaveAppend);
     else
-        Save(state, planned, g_CurrentFilePath, engine::SaveInsert, pageNumber);
+        Save(state.scan, planned, g_CurrentFilePath, engine::SaveInsert, pageNumber);
     ++state.doc.m_CurrentPage;
     ++state.doc.m_PageCount;
 }
@@ -114,7 +114,7 @@ int NewFilePosition(const ScanJobRun& run, int current)
 // The multi-page file named in the dialog: an existing one takes the pages behind its last page.
 void OpenNamedFile(ControlState& state, ScanJobRun& run)
 {
-    const QString path = DocumentDirectory(state) + u'/' + state.scan.m_ScanFileName + QStringLiteral(".tif");
+    const QString path = DocumentDirectory(state.props) + u'/' + state.scan.m_ScanFileName + QStringLiteral(".tif");
     state.scan.m_ScanFileName.clear();
     g_CurrentFilePath = path;
     int index = int(state.doc.m_Files.toList().indexOf(path)) + 1;
@@ -135,9 +135,9 @@ void PlanInMixedDocument(ControlState& state, ScanJobRun& run, PlannedStore& pla
         // Only the page on view is replaced: rewriting a file of several pages whole would lose
         // the others, whatever type the job writes.
         if (IsTiffName(g_CurrentFilePath) && state.doc.m_PageCount > 1)
-            Save(state, planned, g_CurrentFilePath, engine::SaveReplace, qMax<int>(state.doc.m_CurrentPage, 1));
+            Save(state.scan, planned, g_CurrentFilePath, engine::SaveReplace, qMax<int>(state.doc.m_CurrentPage, 1));
         else
-            Save(state, planned, g_CurrentFilePath, engine::SaveNew);
+            Save(state.scan, planned, g_CurrentFilePath, engine::SaveNew);
         return;
     }
     if (multiPage) {
@@ -147,7 +147,7 @@ void PlanInMixedDocument(ControlState& state, ScanJobRun& run, PlannedStore& pla
             OpenNamedFile(state, run);
         } else if (!continuing) {
             const int k = NewFilePosition(run, state.doc.m_CurrentFile);
-            planned.place = MakeRoomForNewFile(state.doc.m_Files, DocumentDirectory(state), g_Settings.Scan.DocNameRule,
+            planned.place = MakeRoomForNewFile(state.doc.m_Files, DocumentDirectory(state.props), g_Settings.Scan.DocNameRule,
                                                g_Settings.Scan.FileInitValue, k, QStringLiteral("tif"), true);
             g_CurrentFilePath = planned.place->path;
             state.doc.m_PageCount = 0;
@@ -173,7 +173,7 @@ void PlanInMixedDocument(ControlState& state, ScanJobRun& run, PlannedStore& pla
 void PlanInSinglePageDocument(ControlState& state, const ScanJobRun& run, PlannedStore& planned)
 {
     if (run.mode == ScanReplace) {
-        Save(state, planned, g_CurrentFilePath, engine::SaveNew);
+        Save(state.scan, planned, g_CurrentFilePath, engine::SaveNew);
         return;
     }
     const int k = run.pagesAtEnd ? state.doc.m_CurrentPage + 1 : NewFilePosition(run, state.doc.m_CurrentPage);
@@ -190,7 +190,7 @@ void PlanStore(ControlState& state, ScanJobRun& run, PlannedStore& planned)
     switch (state.props.m_DocType) {
     case DocTypeMultiPageTiff:
         if (run.mode == ScanReplace)
-            Save(state, planned, g_CurrentFilePath, engine::SaveReplace, state.doc.m_CurrentPage);
+            Save(state.scan, planned, g_CurrentFilePath, engine::SaveReplace, state.doc.m_CurrentPage);
         else
             PlanInMultiPageFile(state, run, planned);
         return;

@@ -231,7 +231,7 @@ private:
     engine::SaveOptions OptionsFor(const engine::Image& page, const QString& path, const QString& extension) const
     {
         const int bits = page.depth();
-        const int format = ChooseFileFormat(m_State, bits, extension);
+        const int format = ChooseFileFormat(m_State.props, bits, extension);
         return FittedSaveOptions(path, format, bits, QualityFactorFor(format));
     }
 

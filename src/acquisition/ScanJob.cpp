@@ -64,18 +64,18 @@ QString DeviceFailureText(int code)
     }
 }
 
-void ReportDeviceFailure(ControlState& state, int code, int pagesStored, const QString& device = {})
+void ReportDeviceFailure(ChildWidgets& widgets, int code, int pagesStored, const QString& device = {})
 {
     QString text = (device.isEmpty() ? T::kScanFailedBefore : T::kScanFailedOnDevice.arg(device)) +
                    DeviceFailureText(code) + T::kScanFailedCode.arg(code);
     if (pagesStored > 0)
         text += T::kPagesKept.arg(pagesStored);
-    ReportError(state.widgets.control, text);
+    ReportError(widgets.control, text);
 }
 
-QString MultiPageFile(const ControlState& state)
+QString MultiPageFile(const ControlProperties& props)
 {
-    return MultiPageFilePath(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName), state.props.m_DocName);
+    return MultiPageFilePath(DocumentDirectoryPath(props.m_LocalPath, props.m_DocName), props.m_DocName);
 }
 
 // A document without files takes the type the job writes.
@@ -83,7 +83,7 @@ void TakeJobTypeForNewDocument(ControlState& state, qint16 type)
 {
     state.props.m_DocType = type;
     if (type == DocTypeMultiPageTiff)
-        g_CurrentFilePath = MultiPageFile(state);
+        g_CurrentFilePath = MultiPageFile(state.props);
 }
 
 // The dialog prepared as the job's mode and the document's type ask.
@@ -113,7 +113,7 @@ void PrepareScanDialog(const ControlState& state, frmScanPara& dialog)
         break;
     case DocTypeMultiPageTiff:
         disableDocControls(true, true, true, true);
-        dialog.DocName = QFileInfo(MultiPageFile(state)).completeBaseName();
+        dialog.DocName = QFileInfo(MultiPageFile(state.props)).completeBaseName();
         break;
     default:
         disableDocControls(true, replace, replace, true);
@@ -140,14 +140,14 @@ bool ChooseJobSettings(ControlState& state)
     prompter.runDialog(dialog);
     if (dialog.SourceName.isEmpty()) {
         if (dialog.Action == 1)
-            ReportDeviceFailure(state, ResultNoSource, 0);
+            ReportDeviceFailure(state.widgets, ResultNoSource, 0);
         return false;
     }
     state.props.m_LocalPath = dialog.SaveDir;
     if (state.scan.m_Scanner) {
         const int selected = state.scan.m_Scanner->selectSource(dialog.SourceName);
         if (selected != ResultSuccess) {
-            ReportDeviceFailure(state, selected, 0, dialog.SourceName);
+            ReportDeviceFailure(state.widgets, selected, 0, dialog.SourceName);
             return false;
         }
     }
@@ -278,7 +278,7 @@ void ShowJobResult(ControlState& state, const ScanJobRun& run)
         const QString current = state.doc.m_CurrentFile >= 1 && state.doc.m_CurrentFile <= state.doc.FileCount()
                                     ? state.doc.m_Files.at(state.doc.m_CurrentFile)
                                     : g_CurrentFilePath;
-        CollectFiles(state, DocumentPattern(state));
+        CollectFiles(state, DocumentPattern(state.props));
         const int index = int(state.doc.m_Files.toList().indexOf(current)) + 1;
         state.doc.m_CurrentFile = index > 0 ? index : state.doc.FileCount();
         FillFileList(state);
@@ -292,9 +292,9 @@ void ShowJobResult(ControlState& state, const ScanJobRun& run)
 
 }  // namespace
 
-int ApplyScanCapabilities(ControlState& state)
+int ApplyScanCapabilities(ScanJobState& scan)
 {
-    ScannerSource* scanner = state.scan.m_Scanner.get();
+    ScannerSource* scanner = scan.m_Scanner.get();
     if (!scanner)
         return ResultNotOpen;
     for (const ScanParameter& parameter : ScanParameters()) {
@@ -330,7 +330,7 @@ bool StartScan(ControlState& state)
     }
     // The one file of a multi-page document, whatever file was shown last.
     if (state.props.m_DocType == DocTypeMultiPageTiff)
-        g_CurrentFilePath = MultiPageFile(state);
+        g_CurrentFilePath = MultiPageFile(state.props);
 
     ScanJobRun run;
     run.mode = EffectiveScanMode(state);
@@ -342,7 +342,7 @@ bool StartScan(ControlState& state)
         DisabledDuringJob disabled(state);
         SetStatusText(state, T::kScanning);
         if (state.scan.m_Scanner) {
-            result = g_Settings.Scan.ShowNativeUI == 0 ? ApplyScanCapabilities(state) : ResultSuccess;
+            result = g_Settings.Scan.ShowNativeUI == 0 ? ApplyScanCapabilities(state.scan) : ResultSuccess;
             capabilitiesTaken = result == ResultSuccess;
             // Taken before the job: a source whose connection ends during the job forgets its device.
             device = state.scan.m_Scanner->currentSource();
@@ -364,7 +364,7 @@ bool StartScan(ControlState& state)
     else if (result == ResultCancelled)
         Inform(state.widgets.control, T::kScanCancelled, MessageIcon::Warning);
     else if (result != ResultSuccess && capabilitiesTaken)
-        ReportDeviceFailure(state, result, run.pagesStored, device);
+        ReportDeviceFailure(state.widgets, result, run.pagesStored, device);
     return run.pagesStored > 0;
 }
 

@@ -21,17 +21,17 @@ namespace {
 
 namespace T = export_texts;
 
-bool HasDocument(const ControlState& state)
+bool HasDocument(const ChildWidgets& widgets)
 {
-    return state.widgets.lvwFileList != nullptr && state.widgets.lvwFileList->count() > 0;
+    return widgets.lvwFileList != nullptr && widgets.lvwFileList->count() > 0;
 }
 
 void AskAndExport(ControlState& state, bool searchable)
 {
-    if (!HasDocument(state))
+    if (!HasDocument(state.widgets))
         return;
     const QString target =
-        CurrentPrompter().chooseSaveFile(state.widgets.control, T::kSaveTitle, DefaultExportTarget(state), T::kPdfFilter);
+        CurrentPrompter().chooseSaveFile(state.widgets.control, T::kSaveTitle, DefaultExportTarget(state.props), T::kPdfFilter);
     if (target.isEmpty())
         return;
     ExportDocument(state, target, StoredExportOptions(searchable));
@@ -51,12 +51,12 @@ pdf::PdfOptions StoredExportOptions(bool searchable)
 
 bool ExportDocument(ControlState& state, const QString& target, pdf::PdfOptions options)
 {
-    if (!HasDocument(state) || target.isEmpty())
+    if (!HasDocument(state.widgets) || target.isEmpty())
         return false;
     if (!PageWrittenBack(state))
         return false;
     if (options.title.isEmpty())
-        options.title = ExportTitle(state);
+        options.title = ExportTitle(state.props);
     if (!options.created.isValid())
         options.created = QFileInfo(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName)).birthTime();
 

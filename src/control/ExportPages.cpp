@@ -32,7 +32,7 @@ QList<ExportItem> PlanExport(const ControlState& state)
     QList<ExportItem> items;
     if (state.widgets.lvwFileList == nullptr)
         return items;
-    const QString multiPageFile = DocumentPattern(state);
+    const QString multiPageFile = DocumentPattern(state.props);
     for (const int row : RowsToExport(*state.widgets.lvwFileList)) {
         switch (state.props.m_DocType) {
         case DocTypeMultiPageTiff: items.append({multiPageFile, row + 1}); break;
@@ -59,14 +59,14 @@ std::vector<pdf::PdfPageRef> ExportPageRefs(const QList<ExportItem>& items)
     return pages;
 }
 
-QString ExportTitle(const ControlState& state)
+QString ExportTitle(const ControlProperties& props)
 {
-    return QFileInfo(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName)).fileName();
+    return QFileInfo(DocumentDirectoryPath(props.m_LocalPath, props.m_DocName)).fileName();
 }
 
-QString DefaultExportTarget(const ControlState& state)
+QString DefaultExportTarget(const ControlProperties& props)
 {
-    const QFileInfo document(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName));
+    const QFileInfo document(DocumentDirectoryPath(props.m_LocalPath, props.m_DocName));
     const QFileInfo parent(document.absolutePath());
     const QString directory = parent.isDir() && parent.isWritable() ? parent.absoluteFilePath() : QDir::homePath();
     return directory + u'/' + document.fileName() + export_texts::kPdfExtension;

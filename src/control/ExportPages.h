@@ -29,9 +29,9 @@ QList<ExportItem> PlanExport(const ControlState& state);
 std::vector<pdf::PdfPageRef> ExportPageRefs(const QList<ExportItem>& items);
 
 // The document's name: the last component of its directory.
-QString ExportTitle(const ControlState& state);
+QString ExportTitle(const ControlProperties& props);
 // The document's name + ".pdf" beside the document's directory, or in the home directory when
 // that cannot be written.
-QString DefaultExportTarget(const ControlState& state);
+QString DefaultExportTarget(const ControlProperties& props);
 
 }  // namespace scanvo

@@ -13,7 +13,7 @@ namespace {
 
 void AddKeys(const ControlState& state, const QToolBar* toolbar, QAction* action)
 {
-    const QStringList keys = KeyNamesFor(state, toolbar, action->objectName());
+    const QStringList keys = KeyNamesFor(state.widgets, toolbar, action->objectName());
     if (!keys.isEmpty())
         action->setToolTip(ToolTipWithKeys(action->toolTip(), keys));
 }

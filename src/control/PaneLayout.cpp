@@ -83,9 +83,9 @@ void PlaceNumberBox(QToolBar* toolbar, QComboBox* box, const char* firstKey, con
     box->raise();
 }
 
-void ApplyImagingCaptions(ControlState& state, bool vertical)
+void ApplyImagingCaptions(ChildWidgets& widgets, bool vertical)
 {
-    auto* bar = qobject_cast<CommandToolBar*>(state.widgets.tbImaging);
+    auto* bar = qobject_cast<CommandToolBar*>(widgets.tbImaging);
     if (bar == nullptr)
         return;
     bar->setOrientation(vertical ? Qt::Vertical : Qt::Horizontal);
@@ -129,7 +129,7 @@ void LayoutPanes(ControlState& state)
     }
     ArrangeLeftPane(state);
     ArrangeMainPane(state);
-    LayoutStatusPanels(state);
+    LayoutStatusPanels(state.widgets);
 }
 
 void ArrangeLeftPane(ControlState& state)
@@ -189,7 +189,7 @@ void ArrangeMainPane(ControlState& state)
         Place(state.widgets.mtMain, 0, top, sw - side + Twips(kImagingBarOverlap), sh - top);
         break;
     }
-    ApplyImagingCaptions(state, g_Settings.Layout.ImagingBarAlign != BarTop);
+    ApplyImagingCaptions(state.widgets, g_Settings.Layout.ImagingBarAlign != BarTop);
     if (state.widgets.picImaging) {
         Place(state.widgets.tbImaging, 0, 0, state.widgets.picImaging->width(), state.widgets.picImaging->height());
         // On a small screen the editing bar is shorter than its buttons; they shrink rather than
@@ -197,30 +197,30 @@ void ArrangeMainPane(ControlState& state)
         if (auto* bar = qobject_cast<CommandToolBar*>(state.widgets.tbImaging))
             bar->fitInto(state.widgets.picImaging->size());
     }
-    PlaceGridLines(state);
+    PlaceGridLines(state.widgets);
 }
 
-void LayoutStatusPanels(ControlState& state)
+void LayoutStatusPanels(ChildWidgets& widgets)
 {
-    if (state.widgets.sbTotalInfo == nullptr)
+    if (widgets.sbTotalInfo == nullptr)
         return;
-    if (auto* first = state.widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(1)))
-        first->setFixedWidth(StatusPanelOneWidth(state.widgets.sbTotalInfo->width()));
+    if (auto* first = widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(1)))
+        first->setFixedWidth(StatusPanelOneWidth(widgets.sbTotalInfo->width()));
     for (int i = 0; i < static_cast<int>(std::size(kFixedPanelWidths)); ++i) {
-        if (auto* panel = state.widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(i + 2)))
+        if (auto* panel = widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(i + 2)))
             panel->setFixedWidth(Twips(kFixedPanelWidths[i]));
     }
 }
 
-void PlaceGridLines(ControlState& state)
+void PlaceGridLines(ChildWidgets& widgets)
 {
-    if (state.widgets.mtMain == nullptr)
+    if (widgets.mtMain == nullptr)
         return;
-    const int w = state.widgets.mtMain->width();
-    const int h = state.widgets.mtMain->height();
+    const int w = widgets.mtMain->width();
+    const int h = widgets.mtMain->height();
     for (int k = 1; k <= 5; ++k) {
-        Place(state.widgets.linGrid[k - 1], 0, h * k / 6, w, 1);
-        Place(state.widgets.linGrid[k + 4], w * k / 6, 0, 1, h);
+        Place(widgets.linGrid[k - 1], 0, h * k / 6, w, 1);
+        Place(widgets.linGrid[k + 4], w * k / 6, 0, 1, h);
     }
 }
 

@@ -16,9 +16,9 @@ void ArrangeLeftPane(ControlState& state);
 // names, and the viewer in the rest.
 void ArrangeMainPane(ControlState& state);
 // Panel 1 takes what the fixed panels leave of a wide bar, and 900 twips of a narrow one.
-void LayoutStatusPanels(ControlState& state);
+void LayoutStatusPanels(ChildWidgets& widgets);
 // Grid guides over the viewer at sixths of its height (0-4) and width (5-9).
-void PlaceGridLines(ControlState& state);
+void PlaceGridLines(ChildWidgets& widgets);
 
 // Width of the editing bar on the side: 1185 twips with captions, 765 without.
 int ImagingBarWidthTwips(qint16 imagingButtonCaption);

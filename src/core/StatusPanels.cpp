@@ -10,16 +10,16 @@
 
 namespace scanvo {
 
-QLabel* StatusPanel(const ControlState& state, int n)
+QLabel* StatusPanel(const ChildWidgets& widgets, int n)
 {
-    if (state.widgets.sbTotalInfo == nullptr)
+    if (widgets.sbTotalInfo == nullptr)
         return nullptr;
-    return state.widgets.sbTotalInfo->findChild<QLabel*>(QStringLiteral("sbTotalInfoPanel%1").arg(n));
+    return widgets.sbTotalInfo->findChild<QLabel*>(QStringLiteral("sbTotalInfoPanel%1").arg(n));
 }
 
 void SetStatusPanelText(ControlState& state, int n, const QString& text)
 {
-    if (QLabel* panel = StatusPanel(state, n))
+    if (QLabel* panel = StatusPanel(state.widgets, n))
         panel->setText(text);
     // Panel 2 says which page is on view; the viewer carries the same words as its description,
     // so a screen reader on the page hears them.

@@ -141,9 +141,9 @@ void SetDocumentState(ControlState& state)
     if (state.widgets.cboZoomFactor)
         state.widgets.cboZoomFactor->setEnabled(true);
     UpdatePageNavigation(state);
-    UpdateZoomButtons(state);
+    UpdateZoomButtons(state.widgets);
     SetUndoButtons(state);
-    SetClipboardButtons(state, 0);
+    SetClipboardButtons(state.widgets, 0);
 
     SetAllButtons(state.widgets.tbImaging, true);
     SetKey(state.widgets.tbImaging, keys::miTrim2, Off);
@@ -174,22 +174,22 @@ void SetUndoButtons(ControlState& state)
     SetKey(state.widgets.tbCommon, keys::miRedo, state.m_History.RedoCount() > 0);
 }
 
-void SetClipboardButtons(ControlState& state, int mode)
+void SetClipboardButtons(ChildWidgets& widgets, int mode)
 {
     for (const ClipboardRule& rule : kClipboardRules) {
         if (rule.mode == mode) {
-            SetKey(state.widgets.tbCommon, keys::miCut, rule.cut);
-            SetKey(state.widgets.tbCommon, keys::miCopy, rule.copy);
-            SetKey(state.widgets.tbCommon, keys::miPaste, rule.paste);
+            SetKey(widgets.tbCommon, keys::miCut, rule.cut);
+            SetKey(widgets.tbCommon, keys::miCopy, rule.copy);
+            SetKey(widgets.tbCommon, keys::miPaste, rule.paste);
         }
     }
 }
 
-void UpdateZoomButtons(ControlState& state)
+void UpdateZoomButtons(ChildWidgets& widgets)
 {
-    const float painted = state.widgets.mtMain ? static_cast<float>(state.widgets.mtMain->displayPercent()) : 100.0f;
-    SetKey(state.widgets.tbCommon, keys::miZoomOut, painted > kMinZoomOutPercent);
-    SetKey(state.widgets.tbCommon, keys::miZoomIn, painted < kMaxZoomInPercent);
+    const float painted = widgets.mtMain ? static_cast<float>(widgets.mtMain->displayPercent()) : 100.0f;
+    SetKey(widgets.tbCommon, keys::miZoomOut, painted > kMinZoomOutPercent);
+    SetKey(widgets.tbCommon, keys::miZoomIn, painted < kMaxZoomInPercent);
 }
 
 }  // namespace scanvo

@@ -20,12 +20,12 @@ void UpdatePageNavigation(ControlState& state);
 // "miMove", "miUnite" and "miDivide" need at least two pages.
 void UpdatePageStructureButtons(ControlState& state);
 // "miZoomOut" is enabled above 5 %, "miZoomIn" below 400 %, as the viewer paints now.
-void UpdateZoomButtons(ControlState& state);
+void UpdateZoomButtons(ChildWidgets& widgets);
 
 // "miUndo" and "miRedo" are enabled while the page history holds a level to go back or forward to.
 void SetUndoButtons(ControlState& state);
 // Cut, copy and paste: 0 all disabled, 1 cut and copy enabled, 2 cut and copy disabled, 3 cut and
 // copy disabled and paste enabled, 4 paste enabled; a button a mode does not name is unchanged.
-void SetClipboardButtons(ControlState& state, int mode);
+void SetClipboardButtons(ChildWidgets& widgets, int mode);
 
 }  // namespace scanvo

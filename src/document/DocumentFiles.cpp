@@ -87,7 +87,7 @@ void CollectListedFiles(ControlState& state, const QString& directory, const QSt
 {
     QStringList listed = NamesListedByType(names, state.props.m_DocType);
     SortInNumberingOrder(listed);
-    SetListedFiles(state, directory, listed);
+    SetListedFiles(state.doc, directory, listed);
 }
 
 QStringList NamesListedByType(const QStringList& names, qint16 docType)
@@ -106,12 +106,12 @@ QString ListedFilePath(const QString& directory, const QString& name)
     return WithTrailingSeparator(directory) + name;
 }
 
-void SetListedFiles(ControlState& state, const QString& directory, const QStringList& names)
+void SetListedFiles(DocumentPosition& doc, const QString& directory, const QStringList& names)
 {
     const QString prefix = WithTrailingSeparator(directory);
-    state.doc.m_Files.clear();
+    doc.m_Files.clear();
     for (const QString& name : names)
-        state.doc.m_Files.append(prefix + name);
+        doc.m_Files.append(prefix + name);
 }
 
 int OpeningPosition(int position, int count)

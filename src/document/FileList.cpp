@@ -47,16 +47,16 @@ qint16 CountAsPageNumber(int count)
 }
 
 // The error path of the build and of a file change: the description, information icon.
-void ReportListError(ControlState& state, const QString& description)
+void ReportListError(ChildWidgets& widgets, const QString& description)
 {
-    ReportError(state.widgets.control, description + T::kErrorTail, MessageIcon::Information);
+    ReportError(widgets.control, description + T::kErrorTail, MessageIcon::Information);
 }
 
-const QString& FileOfNumber(const ControlState& state, int n)
+const QString& FileOfNumber(const DocumentPosition& doc, int n)
 {
-    if (n < 1 || n > state.doc.m_Files.count())
+    if (n < 1 || n > doc.m_Files.count())
         throw engine::EngineError(engine::ErrFileNotFound, T::kNoSuchFile.arg(n));
-    return state.doc.m_Files.at(n);
+    return doc.m_Files.at(n);
 }
 
 void ReleaseSelectToggle(ControlState& state)
@@ -118,7 +118,7 @@ bool ListDocument(ControlState& state, const QString& pattern, const QStringList
     } else {
         SortInNumberingOrder(listed);
     }
-    SetListedFiles(state, directory, listed);
+    SetListedFiles(state.doc, directory, listed);
     if (state.props.m_DocType == DocTypeAllImages)
         state.doc.m_CurrentFile = state.doc.m_CurrentPage;
     return true;
@@ -141,7 +141,7 @@ void ResetDocumentView(ControlState& state)
     state.doc.m_PageCount = 0;
     state.doc.m_ShownPage = 0;
     // A box placed for the last document's pages says nothing about the next one's.
-    ForgetTrimRegion(state);
+    ForgetTrimRegion(state.tools);
 }
 
 void CloseEmptiedDocument(ControlState& state)
@@ -151,12 +151,12 @@ void CloseEmptiedDocument(ControlState& state)
         state.DocumentEmptied();
 }
 
-QString DocumentPattern(const ControlState& state)
+QString DocumentPattern(const ControlProperties& props)
 {
-    const QString directory = DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName) + u'/';
-    switch (state.props.m_DocType) {
+    const QString directory = DocumentDirectoryPath(props.m_LocalPath, props.m_DocName) + u'/';
+    switch (props.m_DocType) {
     case DocTypeMultiPageTiff:
-        return MultiPageFilePath(directory, state.props.m_DocName);
+        return MultiPageFilePath(directory, props.m_DocName);
     case DocTypeSinglePageTiff:
         return directory + QStringLiteral("*.tif");
     case DocTypeSinglePageJpeg:
@@ -199,7 +199,7 @@ bool ListAndShow(ControlState& state, qint16 position)
     engine::AtomicFile::RemoveStaleTemporaries(directory, names.temporaries);
     if (state.doc.m_RequestedDocType == DocTypeDetect)
         state.props.m_DocType = DetectDocTypeOf(directory, names.files);
-    const QString pattern = DocumentPattern(state);
+    const QString pattern = DocumentPattern(state.props);
     g_CurrentFilePath = pattern;
 
     try {
@@ -223,7 +223,7 @@ bool ListAndShow(ControlState& state, qint16 position)
             RememberListedFiles(directory, state.props.m_DocType, state.doc.m_Files.toList());
         return true;
     } catch (...) {
-        ReportListError(state, CaughtFailure(engine::ErrOperation).description);
+        ReportListError(state.widgets, CaughtFailure(engine::ErrOperation).description);
         return false;
     }
 }
@@ -263,7 +263,7 @@ bool GoToFile(ControlState& state, int n)
     PageWrittenBack(state);
     SelectFileInList(state);
     try {
-        g_CurrentFilePath = FileOfNumber(state, n);
+        g_CurrentFilePath = FileOfNumber(state.doc, n);
         state.doc.m_PageCount = CountAsPageNumber(ReadablePageCount(state, g_CurrentFilePath));
     } catch (...) {
         const QString description = CaughtFailure(engine::ErrOperation).description;
@@ -274,7 +274,7 @@ bool GoToFile(ControlState& state, int n)
         state.doc.m_CurrentPage = 0;
         state.doc.m_ShownPage = 0;
         UpdateFileNavigation(state);
-        ReportListError(state, description);
+        ReportListError(state.widgets, description);
         return false;
     }
     state.doc.m_CurrentPage = 1;

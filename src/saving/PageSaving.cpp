@@ -20,20 +20,20 @@ namespace {
 
 namespace T = saving_texts;
 
-void ReportSaveError(ControlState& state, int number, const QString& description)
+void ReportSaveError(ChildWidgets& widgets, int number, const QString& description)
 {
     // The user is told even when the log itself cannot be written.
     AppendSaveErrorLog(number, description);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const QString text = T::kSaveErrorBefore + QString::number(number) + u',' + description + T::kSaveErrorAfter;
-    Inform(state.widgets.control, text);
+    Inform(widgets.control, text);
 }
 
 // A multi-page file whose later pages cannot be read is written over only when the user agrees
 // to lose them; the engine refuses such a save until told so.
-bool UserDropsUnreadablePages(ControlState& state, const QString& description)
+bool UserDropsUnreadablePages(ChildWidgets& widgets, const QString& description)
 {
-    return CurrentPrompter().askYesNo(state.widgets.control, description + T::kDropUnreadablePagesQuestion,
+    return CurrentPrompter().askYesNo(widgets.control, description + T::kDropUnreadablePagesQuestion,
                                       core_texts::kTitleInformation);
 }
 
@@ -47,7 +47,7 @@ bool WritePage(ControlState& state, const engine::Image& page)
     } catch (const engine::EngineError& error) {
         if (error.number() != engine::ErrDamagedPages)
             throw;
-        if (!UserDropsUnreadablePages(state, error.description()))
+        if (!UserDropsUnreadablePages(state.widgets, error.description()))
             return false;
     }
     options.dropUnreadablePages = true;
@@ -83,7 +83,7 @@ void SaveCurrentPage(ControlState& state)
             return;
     } catch (...) {
         const Failure failure = CaughtFailure(engine::ErrFileWrite);
-        ReportSaveError(state, failure.number, failure.description);
+        ReportSaveError(state.widgets, failure.number, failure.description);
         return;
     }
     state.doc.m_PageModified = false;

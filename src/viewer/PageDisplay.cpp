@@ -51,9 +51,9 @@ PageSource SourceOfPage(const ControlState& state, qint16 n)
     return {g_CurrentFilePath, n};
 }
 
-void LoadIntoViewer(ControlState& state, const PageSource& source, const PageLoader& load)
+void LoadIntoViewer(ChildWidgets& widgets, const PageSource& source, const PageLoader& load)
 {
-    engine::ImageViewer* viewer = state.widgets.mtMain;
+    engine::ImageViewer* viewer = widgets.mtMain;
     engine::ScaledPage page = load(source.path, source.page, viewer ? viewer->displayScale() : engine::DisplayScale());
     if (viewer == nullptr)
         return;
@@ -74,9 +74,9 @@ void SetPageButtons(ControlState& state)
         state.widgets.tbImaging->update();
 }
 
-void SelectListEntry(ControlState& state, int n)
+void SelectListEntry(ChildWidgets& widgets, int n)
 {
-    FileListView* list = state.widgets.lvwFileList;
+    FileListView* list = widgets.lvwFileList;
     if (list == nullptr || list->count() == 0)
         return;
     list->selectOnly(n - 1);
@@ -109,7 +109,7 @@ void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
     state.doc.m_ShownPage = n;
 
     try {
-        LoadIntoViewer(state, SourceOfPage(state, n), load);
+        LoadIntoViewer(state.widgets, SourceOfPage(state, n), load);
     } catch (...) {
         const Failure failure = CaughtFailure(engine::ErrOperation);
         // The old page would otherwise stay on view under the new page's file and number, and an
@@ -163,12 +163,12 @@ void UpdateStatusBar(ControlState& state)
 
 void SelectPageInList(ControlState& state)
 {
-    SelectListEntry(state, state.doc.m_CurrentPage);
+    SelectListEntry(state.widgets, state.doc.m_CurrentPage);
 }
 
 void SelectFileInList(ControlState& state)
 {
-    SelectListEntry(state, state.doc.m_CurrentFile);
+    SelectListEntry(state.widgets, state.doc.m_CurrentFile);
 }
 
 }  // namespace scanvo

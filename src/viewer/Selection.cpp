@@ -19,7 +19,7 @@ void SetSelection(ControlState& state, const QRect& rect)
         clipped = rect.normalized() & QRect(QPoint(0, 0), state.widgets.mtMain->pageSize());
     }
     state.view.m_Selection = clipped;
-    RepaintOverlay(state);
+    RepaintOverlay(state.widgets);
 }
 
 void RemoveSelection(ControlState& state)
@@ -27,10 +27,10 @@ void RemoveSelection(ControlState& state)
     SetSelection(state, QRect());
 }
 
-void RepaintOverlay(ControlState& state)
+void RepaintOverlay(ChildWidgets& widgets)
 {
-    if (state.widgets.overlay)
-        state.widgets.overlay->update();
+    if (widgets.overlay)
+        widgets.overlay->update();
 }
 
 }  // namespace scanvo

@@ -14,6 +14,6 @@ bool HasRegion(const ControlState& state);
 void SetSelection(ControlState& state, const QRect& rect);
 void RemoveSelection(ControlState& state);
 // Repaints what the pointer tools draw over the page.
-void RepaintOverlay(ControlState& state);
+void RepaintOverlay(ChildWidgets& widgets);
 
 }  // namespace scanvo

@@ -110,18 +110,18 @@ void HideCommentBox(ControlState& state)
         state.widgets.cmdFont->hide();
 }
 
-void ShowGridLines(ControlState& state, std::initializer_list<int> shown)
+void ShowGridLines(ChildWidgets& widgets, std::initializer_list<int> shown)
 {
-    for (QFrame* line : state.widgets.linGrid) {
+    for (QFrame* line : widgets.linGrid) {
         if (line)
             line->hide();
     }
     for (int index : shown) {
-        if (QFrame* line = state.widgets.linGrid[index])
+        if (QFrame* line = widgets.linGrid[index])
             line->show();
     }
-    Press(state.widgets.tbCommon, keys::miGrid, shown.size() > 0);
-    Repaint(state.widgets.tbCommon);
+    Press(widgets.tbCommon, keys::miGrid, shown.size() > 0);
+    Repaint(widgets.tbCommon);
 }
 
 }  // namespace
@@ -139,7 +139,7 @@ void ArmPointerTool(ControlState& state, PointerTool tool)
     if (tool == PointerTool::DeskewLine)
         SetPlainPointer(state);
     else if (previous == PointerTool::DeskewLine)
-        SetRegionShape(state, 1);
+        SetRegionShape(state.view, 1);
     Repaint(state.widgets.tbImaging);
 }
 
@@ -171,7 +171,7 @@ void SetPickColor(ControlState& state, bool on)
 
 void SetPlainPointer(ControlState& state)
 {
-    SetClipboardButtons(state, 2);
+    SetClipboardButtons(state.widgets, 2);
     state.view.m_RegionShape = 0;
     RemoveSelection(state);
 }
@@ -197,17 +197,17 @@ void ShowPaintColor(ControlState& state)
 
 void ShowGridTwoLines(ControlState& state)
 {
-    ShowGridLines(state, {1, 3, 6, 8});
+    ShowGridLines(state.widgets, {1, 3, 6, 8});
 }
 
 void ShowGridFiveLines(ControlState& state)
 {
-    ShowGridLines(state, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    ShowGridLines(state.widgets, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
 }
 
 void HideGrid(ControlState& state)
 {
-    ShowGridLines(state, {});
+    ShowGridLines(state.widgets, {});
 }
 
 }  // namespace scanvo

@@ -29,7 +29,7 @@ void ToggleTrimRegion(ControlState& state)
             DrawTrimRegion(state);
     } else {
         state.tools.m_TrimFrame = QRectF();
-        RepaintOverlay(state);
+        RepaintOverlay(state.widgets);
     }
     EnableToolbarKey(state.widgets.tbImaging, QString::fromLatin1(keys::miTrim2), on);
     if (state.widgets.tbCommon)
@@ -42,7 +42,7 @@ void DrawTrimRegion(ControlState& state)
         DefaultTrimRegion(state);
     state.tools.m_TrimFrame = QRectF(QPointF(state.tools.m_TrimBoxLeft, state.tools.m_TrimBoxTop),
                                QPointF(state.tools.m_TrimBoxRight, state.tools.m_TrimBoxBottom));
-    RepaintOverlay(state);
+    RepaintOverlay(state.widgets);
 }
 
 void DefaultTrimRegion(ControlState& state)
@@ -72,12 +72,12 @@ void DefaultTrimRegion(ControlState& state)
     state.tools.m_TrimBoxBottom = float(bottom);
 }
 
-void ForgetTrimRegion(ControlState& state)
+void ForgetTrimRegion(PointerToolState& tools)
 {
-    state.tools.m_TrimBoxLeft = 0;
-    state.tools.m_TrimBoxTop = 0;
-    state.tools.m_TrimBoxRight = 0;
-    state.tools.m_TrimBoxBottom = 0;
+    tools.m_TrimBoxLeft = 0;
+    tools.m_TrimBoxTop = 0;
+    tools.m_TrimBoxRight = 0;
+    tools.m_TrimBoxBottom = 0;
 }
 
 void TrimFrameChanged(ControlState& state, const QRectF& frame)
@@ -87,7 +87,7 @@ void TrimFrameChanged(ControlState& state, const QRectF& frame)
     state.tools.m_TrimBoxTop = float(frame.top() + kRememberedInset);
     state.tools.m_TrimBoxRight = float(frame.left() + frame.width() - kRememberedInset);
     state.tools.m_TrimBoxBottom = float(frame.top() + frame.height() - kRememberedInset);
-    RepaintOverlay(state);
+    RepaintOverlay(state.widgets);
 }
 
 }  // namespace scanvo

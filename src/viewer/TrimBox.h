@@ -18,7 +18,7 @@ void DrawTrimRegion(ControlState& state);
 void DefaultTrimRegion(ControlState& state);
 // Another document: the box remembered for the last one is forgotten, and the next box drawn is
 // the first box of the page then shown.
-void ForgetTrimRegion(ControlState& state);
+void ForgetTrimRegion(PointerToolState& tools);
 // The user moved or resized the frame to frame: the box is remembered 4 pixels inside it.
 void TrimFrameChanged(ControlState& state, const QRectF& frame);
 

@@ -13,13 +13,13 @@ void InitViewer(ControlState& state)
     // which shows a page at 100 % just as the zoom mode at 100 would.
     if (engine::ImageViewer* viewer = state.widgets.mtMain)
         viewer->setPaintMode(g_Settings.Common.ImageFitStyle);
-    SetRegionShape(state, 1);
+    SetRegionShape(state.view, 1);
 }
 
-void SetRegionShape(ControlState& state, int shape)
+void SetRegionShape(ViewerState& view, int shape)
 {
     if (shape >= 1 && shape <= 4)
-        state.view.m_RegionShape = static_cast<qint16>(shape);
+        view.m_RegionShape = static_cast<qint16>(shape);
 }
 
 }  // namespace scanvo

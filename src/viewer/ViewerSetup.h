@@ -10,6 +10,6 @@ namespace scanvo {
 void InitViewer(ControlState& state);
 // How a drag in the viewer selects: 1 rectangle, 2 to 4 the viewer's other shapes; any other value
 // leaves the shape as it is.
-void SetRegionShape(ControlState& state, int shape);
+void SetRegionShape(ViewerState& view, int shape);
 
 }  // namespace scanvo

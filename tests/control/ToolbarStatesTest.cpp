@@ -218,18 +218,18 @@ TEST_F(ToolbarStatesTest, ClipboardButtonModes)
             .arg(int(enabled(state.widgets.tbCommon, "miPaste")));
     };
     EXPECT_EQ(clipboard(), QStringLiteral("000"));
-    SetClipboardButtons(state, 1);  // a selection drawn
+    SetClipboardButtons(state.widgets, 1);  // a selection drawn
     EXPECT_EQ(clipboard(), QStringLiteral("110"));
-    SetClipboardButtons(state, 4);  // copied: cut and copy stay
+    SetClipboardButtons(state.widgets, 4);  // copied: cut and copy stay
     EXPECT_EQ(clipboard(), QStringLiteral("111"));
-    SetClipboardButtons(state, 2);  // selection removed: paste stays
+    SetClipboardButtons(state.widgets, 2);  // selection removed: paste stays
     EXPECT_EQ(clipboard(), QStringLiteral("001"));
-    SetClipboardButtons(state, 1);
-    SetClipboardButtons(state, 3);  // cut
+    SetClipboardButtons(state.widgets, 1);
+    SetClipboardButtons(state.widgets, 3);  // cut
     EXPECT_EQ(clipboard(), QStringLiteral("001"));
-    SetClipboardButtons(state, 9);
+    SetClipboardButtons(state.widgets, 9);
     EXPECT_EQ(clipboard(), QStringLiteral("001"));
-    SetClipboardButtons(state, 0);
+    SetClipboardButtons(state.widgets, 0);
     EXPECT_EQ(clipboard(), QStringLiteral("000"));
 }
 

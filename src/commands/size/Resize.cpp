@@ -42,7 +42,7 @@ void KeepSelectionOnPage(ControlState& state)
 
 void ResizeImage(ControlState& state)
 {
-    if (!HasPage(state))
+    if (!HasPage(state.widgets))
         return;
     const engine::Image& page = state.widgets.mtMain->image();
     frmResize dialog(state.widgets.control);
@@ -65,7 +65,7 @@ void ResizeImage(ControlState& state)
 
 void ResizeCanvas(ControlState& state)
 {
-    if (!HasPage(state))
+    if (!HasPage(state.widgets))
         return;
     const engine::Image& page = state.widgets.mtMain->image();
     frmResizeCanvas dialog(state.widgets.control);

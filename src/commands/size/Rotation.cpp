@@ -106,7 +106,7 @@ void DeskewByLine(ControlState& state, float angle)
 
 void RotateByDialog(ControlState& state, int kind)
 {
-    if (!HasPage(state))
+    if (!HasPage(state.widgets))
         return;
     RunPreviewDialog(state, T::kManualDeskewStatus, [&] {
         frmDeskewX dialog(state.widgets.control);

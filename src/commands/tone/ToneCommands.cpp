@@ -43,7 +43,7 @@ void RunToneDialog(ControlState& state, const QString& status, qint16 flag = 0)
 
 void InvertPage(ControlState& state)
 {
-    if (!HasPage(state))
+    if (!HasPage(state.widgets))
         return;
     if (state.widgets.mtMain->image().depth() > 1) {
         SetStatusPanelText(state, 1, T::kInvertNotBitonal);
