@@ -90,19 +90,19 @@ void PlanNewFile(ControlState& state, PlannedStore& planned, int k, const QStrin
 
 // A page into the multi-page file g_CurrentFilePath, behind the current page (append, or a file
 // that takes pages at its end) or before it (insert).
-void PlanInMultiPageFile(ControlState& state, const ScanJobRun& run, PlannedStore& planned)
+void PlanInMultiPageFile(DocumentPosition& doc, ScanJobState& scan, const ScanJobRun& run, PlannedStore& planned)
 {
-    const bool atEnd = run.pagesAtEnd || state.doc.m_CurrentPage >= state.doc.m_PageCount;
-    const int pageNumber = run.mode == ScanAppend || atEnd ? state.doc.m_CurrentPage + 1 : state.doc.m_CurrentPage;
+    const bool atEnd = run.pagesAtEnd || doc.m_CurrentPage >= doc.m_PageCount;
+    const int pageNumber = run.mode == ScanAppend || atEnd ? doc.m_CurrentPage + 1 : doc.m_CurrentPage;
     // A file that exists is never written over whole, even when it counts no pages yet.
-    if (state.doc.m_PageCount == 0 && !QFileInfo::exists(g_CurrentFilePath))
-        Save(state.scan, planned, g_CurrentFilePath, engine::SaveNew);
-    else if (pageNumber > state.doc.m_PageCount)
-        Save(state.scan, planned, g_CurrentFilePath, engine::SaveAppend);
+    if (doc.m_PageCount == 0 && !QFileInfo::exists(g_CurrentFilePath))
+        Save(scan, planned, g_CurrentFilePath, engine::SaveNew);
+    else if (pageNumber > doc.m_PageCount)
+        Save(scan, planned, g_CurrentFilePath, engine::SaveAppend);
     else
-        Save(state.scan, planned, g_CurrentFilePath, engine::SaveInsert, pageNumber);
-    ++state.doc.m_CurrentPage;
-    ++state.doc.m_PageCount;
+        Save(scan, planned, g_CurrentFilePath, engine::SaveInsert, pageNumber);
+    ++doc.m_CurrentPage;
+    ++doc.m_PageCount;
 }
 
 // The place a new file goes in a list whose current entry is current: behind it, or before it.
@@ -152,13 +152,13 @@ void PlanInMixedDocument(ControlState& state, ScanJobRun& run, PlannedStore& pla
             g_CurrentFilePath = planned.place->path;
             state.doc.m_PageCount = 0;
             state.doc.m_CurrentPage = 0;
-            PlanInMultiPageFile(state, run, planned);
+            PlanInMultiPageFile(state.doc, state.scan, run, planned);
             // Insert leaves the file that was current current, now behind the new one.
             state.doc.m_CurrentFile = run.mode == ScanAppend ? k : k + 1;
             run.pagesAtEnd = true;
             return;
         }
-        PlanInMultiPageFile(state, run, planned);
+        PlanInMultiPageFile(state.doc, state.scan, run, planned);
         return;
     }
     const int k = NewFilePosition(run, state.doc.m_CurrentFile);
@@ -192,7 +192,7 @@ void PlanStore(ControlState& state, ScanJobRun& run, PlannedStore& planned)
         if (run.mode == ScanReplace)
             Save(state.scan, planned, g_CurrentFilePath, engine::SaveReplace, state.doc.m_CurrentPage);
         else
-            PlanInMultiPageFile(state, run, planned);
+            PlanInMultiPageFile(state.doc, state.scan, run, planned);
         return;
     case DocTypeSinglePageTiff:
     case DocTypeSinglePageJpeg:
@@ -205,19 +205,19 @@ void PlanStore(ControlState& state, ScanJobRun& run, PlannedStore& planned)
 }
 
 // The document's position as a page found it, to go back to when the page is not stored.
-PositionBefore TakePosition(const ControlState& state, const ScanJobRun& run)
+PositionBefore TakePosition(const DocumentPosition& doc, const ScanJobState& scan, const ScanJobRun& run)
 {
-    return {state.doc.m_Files, state.doc.m_CurrentFile, state.doc.m_PageCount, state.doc.m_CurrentPage, state.scan.m_ScanFileName,
+    return {doc.m_Files, doc.m_CurrentFile, doc.m_PageCount, doc.m_CurrentPage, scan.m_ScanFileName,
             g_CurrentFilePath, run.pagesAtEnd};
 }
 
-void RestorePosition(ControlState& state, ScanJobRun& run, const PositionBefore& before)
+void RestorePosition(DocumentPosition& doc, ScanJobState& scan, ScanJobRun& run, const PositionBefore& before)
 {
-    state.doc.m_Files = before.files;
-    state.doc.m_CurrentFile = before.currentFile;
-    state.doc.m_PageCount = before.pageCount;
-    state.doc.m_CurrentPage = before.currentPage;
-    state.scan.m_ScanFileName = before.scanFileName;
+    doc.m_Files = before.files;
+    doc.m_CurrentFile = before.currentFile;
+    doc.m_PageCount = before.pageCount;
+    doc.m_CurrentPage = before.currentPage;
+    scan.m_ScanFileName = before.scanFileName;
     g_CurrentFilePath = before.currentFilePath;
     run.pagesAtEnd = before.pagesAtEnd;
 }
@@ -249,7 +249,7 @@ void Settle(ControlState& state, ScanJobRun& run)
         }
         if (planned->place)
             text = UndoNewFilePlace(state.doc.m_Files, *planned->place, text);
-        RestorePosition(state, run, planned->before);
+        RestorePosition(state.doc, state.scan, run, planned->before);
         Fail(run, text);
         return;
     }
@@ -259,14 +259,14 @@ void Settle(ControlState& state, ScanJobRun& run)
         state.widgets.mtMain->setImage(std::move(planned->page->image));
         state.view.m_ZoomPercent = static_cast<qint32>(std::lround(state.widgets.mtMain->zoomPercent()));
     }
-    SyncZoomBox(state);
+    SyncZoomBox(state.view, state.widgets);
     // The list and the page count grow with the job: the position is now that of the page just
     // stored, and not yet of the next one.
     FillFileList(state);
     if (state.props.m_DocType == DocTypeAllImages)
-        SelectFileInList(state);
+        SelectFileInList(state.doc, state.widgets);
     else
-        SelectPageInList(state);
+        SelectPageInList(state.doc, state.widgets);
     UpdatePagePosition(state);
 }
 
@@ -299,17 +299,17 @@ bool OnAcquiredPage(ControlState& state, ScanJobRun& run, engine::Image image)
     if (run.failed)
         return false;
     auto planned = std::make_unique<PlannedStore>();
-    planned->before = TakePosition(state, run);
+    planned->before = TakePosition(state.doc, state.scan, run);
     PrepareAcquiredSave(state, image.depth());
     try {
         PlanStore(state, run, *planned);
     } catch (const StoreFailure& failure) {
         // Nothing was moved, or the moves were taken back already.
-        RestorePosition(state, run, planned->before);
+        RestorePosition(state.doc, state.scan, run, planned->before);
         Fail(run, failure.text);
         return false;
     } catch (...) {
-        RestorePosition(state, run, planned->before);
+        RestorePosition(state.doc, state.scan, run, planned->before);
         Fail(run, NumberedDescription(CaughtFailure(engine::ErrFileWrite)));
         return false;
     }

@@ -311,7 +311,7 @@ private:
 
 bool ImportFiles(ControlState& state)
 {
-    if (!EnsureDocument(state))
+    if (!EnsureDocument(state.props, state.widgets))
         return false;
     // The page on view goes back to its own file now: later it would be written wherever the
     // import leaves the current file.

@@ -79,19 +79,19 @@ QString MultiPageFile(const ControlProperties& props)
 }
 
 // A document without files takes the type the job writes.
-void TakeJobTypeForNewDocument(ControlState& state, qint16 type)
+void TakeJobTypeForNewDocument(ControlProperties& props, qint16 type)
 {
-    state.props.m_DocType = type;
+    props.m_DocType = type;
     if (type == DocTypeMultiPageTiff)
-        g_CurrentFilePath = MultiPageFile(state.props);
+        g_CurrentFilePath = MultiPageFile(props);
 }
 
 // The dialog prepared as the job's mode and the document's type ask.
-void PrepareScanDialog(const ControlState& state, frmScanPara& dialog)
+void PrepareScanDialog(const ControlProperties& props, const ScanJobState& scan, frmScanPara& dialog)
 {
-    dialog.SaveDir = state.props.m_LocalPath;
-    dialog.DocType = state.props.m_DocType;
-    const bool replace = state.scan.m_ScanMode == ScanReplace;
+    dialog.SaveDir = props.m_LocalPath;
+    dialog.DocType = props.m_DocType;
+    const bool replace = scan.m_ScanMode == ScanReplace;
     const QString currentName = QFileInfo(g_CurrentFilePath).completeBaseName();
     auto disableDocControls = [&dialog](bool docType, bool rule, bool initValue, bool name) {
         dialog.cboDocType->setEnabled(!docType);
@@ -99,21 +99,21 @@ void PrepareScanDialog(const ControlState& state, frmScanPara& dialog)
         dialog.txtInitValue->setEnabled(!initValue);
         dialog.txtDocName->setEnabled(!name);
     };
-    switch (state.props.m_DocType) {
+    switch (props.m_DocType) {
     case DocTypeAllImages:
     case DocTypeDetect:
         if (replace) {
             disableDocControls(true, true, true, true);
             dialog.DocName = currentName;
         } else {
-            disableDocControls(false, false, false, state.props.m_DocType != DocTypeAllImages ||
+            disableDocControls(false, false, false, props.m_DocType != DocTypeAllImages ||
                                                        g_Settings.Scan.CurrDocType != 0);
             dialog.DocName.clear();
         }
         break;
     case DocTypeMultiPageTiff:
         disableDocControls(true, true, true, true);
-        dialog.DocName = QFileInfo(MultiPageFile(state.props)).completeBaseName();
+        dialog.DocName = QFileInfo(MultiPageFile(props)).completeBaseName();
         break;
     default:
         disableDocControls(true, replace, replace, true);
@@ -130,13 +130,13 @@ bool ChooseJobSettings(ControlState& state)
     if (!showDialog) {
         state.scan.m_ScanFileName.clear();
         if (state.props.m_DocType == DocTypeDetect)
-            TakeJobTypeForNewDocument(state, static_cast<qint16>(g_Settings.Scan.CurrDocType + 1));
+            TakeJobTypeForNewDocument(state.props, static_cast<qint16>(g_Settings.Scan.CurrDocType + 1));
         state.scan.m_ScanDocType = state.props.m_DocType;
         return true;
     }
     Prompter& prompter = CurrentPrompter();
     frmScanPara dialog(prompter, state.scan.m_Scanner.get(), state.widgets.control);
-    PrepareScanDialog(state, dialog);
+    PrepareScanDialog(state.props, state.scan, dialog);
     prompter.runDialog(dialog);
     if (dialog.SourceName.isEmpty()) {
         if (dialog.Action == 1)
@@ -154,7 +154,7 @@ bool ChooseJobSettings(ControlState& state)
     // Only a mixed document stores pages under a name of the user's choice.
     state.scan.m_ScanFileName = state.props.m_DocType == DocTypeAllImages ? dialog.DocName : QString();
     if (state.props.m_DocType == DocTypeDetect)
-        TakeJobTypeForNewDocument(state, dialog.DocType);
+        TakeJobTypeForNewDocument(state.props, dialog.DocType);
     state.scan.m_ScanDocType = dialog.DocType;
     return true;
 }
@@ -317,7 +317,7 @@ int ApplyScanCapabilities(ScanJobState& scan)
 
 bool StartScan(ControlState& state)
 {
-    if (!EnsureDocument(state))
+    if (!EnsureDocument(state.props, state.widgets))
         return false;
     if (!PageWrittenBack(state))
         return false;

@@ -61,9 +61,9 @@ bool ExportDocument(ControlState& state, const QString& target, pdf::PdfOptions 
         options.created = QFileInfo(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName)).birthTime();
 
     SetStatusText(state, T::kExporting);
-    PdfExportJob job(PlanExport(state), target, options);
+    PdfExportJob job(PlanExport(state.props, state.widgets), target, options);
     QObject::connect(&job, &PdfExportJob::progressed, &job, [&state](int done, int count) {
-        SetStatusPanelText(state, 1, T::kExportingPage.arg(done).arg(count));
+        SetStatusPanelText(state.widgets, 1, T::kExportingPage.arg(done).arg(count));
     });
     frmExportProgress progress(job, state.widgets.control);
     job.start();

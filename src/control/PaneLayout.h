@@ -11,10 +11,10 @@ namespace scanvo {
 void LayoutPanes(ControlState& state);
 // Scan pane: tbMain at the top, tbFileNav below it only for document type 0, tbFileOperate at the
 // bottom and lvwFileList between them, all as wide as the pane.
-void ArrangeLeftPane(ControlState& state);
+void ArrangeLeftPane(ControlProperties& props, ChildWidgets& widgets);
 // Main pane: tbCommon at the top, the editing bar picImaging on the side Layout.ImagingBarAlign
 // names, and the viewer in the rest.
-void ArrangeMainPane(ControlState& state);
+void ArrangeMainPane(ChildWidgets& widgets);
 // Panel 1 takes what the fixed panels leave of a wide bar, and 900 twips of a narrow one.
 void LayoutStatusPanels(ChildWidgets& widgets);
 // Grid guides over the viewer at sixths of its height (0-4) and width (5-9).

@@ -65,7 +65,7 @@ template <bool (*Command)(ControlState&)>
 void ListingCommand(ControlState& state)
 {
     if (Command(state))
-        ArrangeLeftPane(state);
+        ArrangeLeftPane(state.props, state.widgets);
 }
 
 // Runs the variant of the split button key that the image defaults chose; nothing for a choice

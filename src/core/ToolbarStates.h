@@ -9,16 +9,16 @@ namespace scanvo {
 // Disables everything that needs a document (export among them); append scanning, import,
 // settings and the grid stay.
 // Releases the multi-select toggle and resets the number boxes and the zoom box.
-void SetNoDocumentState(ControlState& state);
+void SetNoDocumentState(DocumentPosition& doc, ChildWidgets& widgets);
 // Enables the document's commands once its list is built, then applies the page rules.
 void SetDocumentState(ControlState& state);
 
 // tbFileNav and cboCurrentFile by m_CurrentFile of m_FileCount.
-void UpdateFileNavigation(ControlState& state);
+void UpdateFileNavigation(DocumentPosition& doc, ChildWidgets& widgets);
 // The page steps of tbCommon and cboCurrentPage by m_CurrentPage of m_PageCount.
-void UpdatePageNavigation(ControlState& state);
+void UpdatePageNavigation(DocumentPosition& doc, ChildWidgets& widgets);
 // "miMove", "miUnite" and "miDivide" need at least two pages.
-void UpdatePageStructureButtons(ControlState& state);
+void UpdatePageStructureButtons(DocumentPosition& doc, ChildWidgets& widgets);
 // "miZoomOut" is enabled above 5 %, "miZoomIn" below 400 %, as the viewer paints now.
 void UpdateZoomButtons(ChildWidgets& widgets);
 

@@ -22,7 +22,7 @@ DocTypeCode DetectDocTypeOf(const QString& directory, const QStringList& names);
 // numbering order.
 void CollectFiles(ControlState& state, const QString& pattern);
 // The same for names already listed from directory, in any order.
-void CollectListedFiles(ControlState& state, const QString& directory, const QStringList& names);
+void CollectListedFiles(ControlProperties& props, DocumentPosition& doc, const QString& directory, const QStringList& names);
 
 // The steps of CollectListedFiles, for a caller that acts between them. The names among names that
 // docType lists, in the order given:

@@ -80,7 +80,7 @@ bool Rebuild(ControlState& state, qint16 position)
     if (ListMatchingNames(DocumentPattern(state.props)).isEmpty())
         CloseEmptiedDocument(state);
     else
-        SetNoDocumentState(state);
+        SetNoDocumentState(state.doc, state.widgets);
     return false;
 }
 
@@ -126,12 +126,12 @@ void CopyOver(const QString& chosen, const QString& target)
 }
 
 // Reads chosen as the target's kind of image; an empty text when it is one, else what to tell.
-QString UnsuitableReplacement(const ControlState& state, const QString& chosen, const QString& target)
+QString UnsuitableReplacement(const ControlProperties& props, const QString& chosen, const QString& target)
 {
     try {
         const engine::Image page = engine::LoadPage(chosen, 1);
         // Separate files keep their names, so a file must be of the kind its name says.
-        if (IsFileListed(state.props) && engine::IsJpegFileFormat(page.loadFormat()) != NamedAsJpeg(target))
+        if (IsFileListed(props) && engine::IsJpegFileFormat(page.loadFormat()) != NamedAsJpeg(target))
             return T::kOtherKind.arg(PathFilePart(chosen), PathFilePart(target));
         return {};
     } catch (...) {
@@ -231,7 +231,7 @@ void ReplaceFile(ControlState& state)
         Inform(state.widgets.control, T::kSeveralFilesChosen.arg(PathFilePart(source)));
     const bool multiPage = state.props.m_DocType == DocTypeMultiPageTiff;
     const QString target = multiPage ? DocumentPattern(state.props) : EntryKey(state.widgets, selected);
-    if (const QString problem = UnsuitableReplacement(state, source, target); !problem.isEmpty()) {
+    if (const QString problem = UnsuitableReplacement(state.props, source, target); !problem.isEmpty()) {
         Inform(state.widgets.control, problem, MessageIcon::Warning);
         return;
     }
@@ -315,7 +315,7 @@ bool BatchRename(ControlState& state)
         return false;
     const QList<int> checked = CheckedEntries(state.widgets);
     if (checked.isEmpty()) {
-        SetStatusPanelText(state, 1, T::kNothingChecked);
+        SetStatusPanelText(state.widgets, 1, T::kNothingChecked);
         return false;
     }
     QStringList names;

@@ -40,7 +40,7 @@ bool UserDropsUnreadablePages(ChildWidgets& widgets, const QString& description)
 // Writes the page back; false when the user chose to keep a damaged file as it is.
 bool WritePage(ControlState& state, const engine::Image& page)
 {
-    engine::SaveOptions options = WriteBackOptions(state, page.loadFormat(), page.depth());
+    engine::SaveOptions options = WriteBackOptions(state.props, state.doc, page.loadFormat(), page.depth());
     try {
         engine::SavePage(page, g_CurrentFilePath, options);
         return true;
@@ -57,17 +57,17 @@ bool WritePage(ControlState& state, const engine::Image& page)
 
 }  // namespace
 
-engine::SaveOptions WriteBackOptions(const ControlState& state, int loadFormat, int bits)
+engine::SaveOptions WriteBackOptions(const ControlProperties& props, const DocumentPosition& doc, int loadFormat, int bits)
 {
     engine::SaveOptions options;
     options.format = loadFormat;
     options.bits = bits;
     options.quality = QualityFactorFor(loadFormat);
-    if (IsSinglePageDocument(state.props.m_DocType) || state.doc.m_PageCount == 1) {
+    if (IsSinglePageDocument(props.m_DocType) || doc.m_PageCount == 1) {
         options.mode = engine::SaveNew;
     } else {
         options.mode = engine::SaveReplace;
-        options.page = state.doc.m_ShownPage;
+        options.page = doc.m_ShownPage;
     }
     return options;
 }

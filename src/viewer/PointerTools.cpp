@@ -106,7 +106,7 @@ public:
         return true;
     }
     void move(const PointerEvent& event) override { m_State.tools.m_TrimFrame = framed(event.viewer); RepaintOverlay(m_State.widgets); }
-    void release(const PointerEvent& event) override { TrimFrameChanged(m_State, framed(event.viewer)); }
+    void release(const PointerEvent& event) override { TrimFrameChanged(m_State.tools, m_State.widgets, framed(event.viewer)); }
     void paint(QPainter& painter) override
     {
         if (m_State.view.m_TrimRegionOn != 1 || m_State.tools.m_TrimFrame.isEmpty())
@@ -226,7 +226,7 @@ public:
     bool press(const PointerEvent& event) override
     {
         const QPoint pixel(int(std::floor(event.image.x())), int(std::floor(event.image.y())));
-        const bool inside = HasRegion(m_State) && m_State.view.m_Selection.contains(pixel);
+        const bool inside = HasRegion(m_State.view, m_State.widgets) && m_State.view.m_Selection.contains(pixel);
         if (inside && !(event.modifiers & (Qt::ShiftModifier | Qt::ControlModifier))) {
             m_Mode = Mode::Dragging;
             m_Whiten = !m_State.clip.m_SelectionPasted;
@@ -258,7 +258,7 @@ public:
         if (mode == Mode::Dragging) {
             const QPoint to = m_From.topLeft() + offset();
             m_Floating = QImage();
-            SetSelection(m_State, QRect(to, m_From.size()));
+            SetSelection(m_State.view, m_State.widgets, QRect(to, m_From.size()));
             if (m_Gestures.selectionDropped)
                 m_Gestures.selectionDropped(m_From, to, m_Whiten);
             return;
@@ -266,7 +266,7 @@ public:
         const QRect region =
             mode == Mode::Drawing ? PixelRect(m_Start, m_Current) & PageRect(m_State.widgets) : QRect();
         if (!region.isEmpty()) {
-            SetSelection(m_State, region);
+            SetSelection(m_State.view, m_State.widgets, region);
             if (m_Gestures.regionDrawn)
                 m_Gestures.regionDrawn(region);
             return;

@@ -78,20 +78,20 @@ void FollowFittedZoom(ControlState& state)
     if (viewer == nullptr || !viewer->hasImage() || !IsFitMode(viewer->paintMode()))
         return;
     const qint32 before = state.view.m_ZoomPercent;
-    TakeZoomFromViewer(state);
+    TakeZoomFromViewer(state.view, state.widgets);
     if (state.view.m_ZoomPercent == before)
         return;
-    SyncZoomBox(state);
+    SyncZoomBox(state.view, state.widgets);
     UpdateZoomButtons(state.widgets);
 }
 
 }  // namespace
 
-void TakeZoomFromViewer(ControlState& state)
+void TakeZoomFromViewer(ViewerState& view, ChildWidgets& widgets)
 {
-    const engine::ImageViewer* viewer = state.widgets.mtMain;
+    const engine::ImageViewer* viewer = widgets.mtMain;
     if (viewer == nullptr) {
-        state.view.m_ZoomPercent = 100;
+        view.m_ZoomPercent = 100;
         return;
     }
     // A fit style that enlarges a small page keeps its scale on screen while the box and the
@@ -99,7 +99,7 @@ void TakeZoomFromViewer(ControlState& state)
     // keeps showing it.
     const double painted = viewer->displayPercent();
     const bool fitted = IsFitMode(viewer->paintMode());
-    state.view.m_ZoomPercent = fitted && painted > 100.0 ? 100 : RoundedPercent(painted);
+    view.m_ZoomPercent = fitted && painted > 100.0 ? 100 : RoundedPercent(painted);
 }
 
 qint32 ZoomStepUp(qint32 z)
@@ -140,7 +140,7 @@ void StepZoom(ControlState& state, qint16 kind, qint16 value)
     }
     state.view.m_ZoomPercent = z;
     WriteViewerZoom(state.widgets, z);
-    SyncZoomBox(state);
+    SyncZoomBox(state.view, state.widgets);
     UpdateZoomButtons(state.widgets);
 }
 
@@ -167,7 +167,7 @@ void ZoomToQuarterSteps(ControlState& state, qint16 n)
     // Computed in 32 bits: the ninth entry may hold a fit percentage far above 400.
     state.view.m_ZoomPercent = qint32(n) * 25;
     WriteViewerZoom(state.widgets, state.view.m_ZoomPercent);
-    SyncZoomBox(state);
+    SyncZoomBox(state.view, state.widgets);
     UpdateZoomButtons(state.widgets);
     SetIdleStatusText(state);
 }
@@ -196,7 +196,7 @@ void ApplyFitStyle(ControlState& state, qint16 style, qint16 value)
             viewer->setZoomPercent(state.view.m_ZoomPercent);
         break;
     }
-    SyncZoomBox(state);
+    SyncZoomBox(state.view, state.widgets);
 }
 
 bool ChooseFitStyle(ControlState& state, const QString& key)
@@ -211,14 +211,14 @@ bool ChooseFitStyle(ControlState& state, const QString& key)
     return false;
 }
 
-void SyncZoomBox(ControlState& state)
+void SyncZoomBox(ViewerState& view, ChildWidgets& widgets)
 {
-    QComboBox* box = state.widgets.cboZoomFactor;
+    QComboBox* box = widgets.cboZoomFactor;
     if (box == nullptr)
         return;
     if (box->count() > kFixedZoomEntries)
         box->removeItem(kFixedZoomEntries);
-    const QString text = ZoomBoxText(state.view.m_ZoomPercent);
+    const QString text = ZoomBoxText(view.m_ZoomPercent);
     int index = box->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (index < 0) {
         box->addItem(text);

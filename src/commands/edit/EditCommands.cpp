@@ -44,7 +44,7 @@ void Step(ControlState& state, Direction direction)
         return;
     }
     // A selection drawn on the page that was shown may lie outside the one restored.
-    SetSelection(state, state.view.m_Selection);
+    SetSelection(state.view, state.widgets, state.view.m_Selection);
     HistoryChanged(state);
 }
 
@@ -64,7 +64,7 @@ enum class Take { Cut, Copy };
 
 void TakeSelection(ControlState& state, Take take)
 {
-    if (!HasRegion(state))
+    if (!HasRegion(state.view, state.widgets))
         return;
     const bool cut = take == Take::Cut;
     const std::optional<Failure> failure = RunCommand(state, cut ? T::kCutStatus : T::kCopyStatus, [&] {
@@ -129,7 +129,7 @@ void Paste(ControlState& state)
             ReportFailure(state.widgets, *failure);
         return;
     }
-    SetSelection(state, state.clip.m_SavedRegion);
+    SetSelection(state.view, state.widgets, state.clip.m_SavedRegion);
     state.clip.m_SelectionPasted = true;
 }
 

@@ -42,7 +42,7 @@ void PickColour(ControlState& state, const QPoint& pixel)
     const engine::Image& page = state.widgets.mtMain->image();
     if (QRect(0, 0, page.width(), page.height()).contains(pixel)) {
         state.tools.m_PaintColor = ops::PixelColour(page, pixel.x(), pixel.y());
-        ShowPaintColor(state);
+        ShowPaintColor(state.tools, state.widgets);
     }
 }
 

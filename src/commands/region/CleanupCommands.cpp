@@ -36,7 +36,7 @@ void RunFilter(ControlState& state, const QString& status, const QString& notBit
     if (!HasPage(state.widgets))
         return;
     if (!IsCleanupPage(state.widgets.mtMain->image())) {
-        SetStatusPanelText(state, 1, notBitonal);
+        SetStatusPanelText(state.widgets, 1, notBitonal);
         return;
     }
     const CleanupSettings settings = CleanupSettingsOf(g_Settings);
@@ -47,7 +47,7 @@ void RunFilter(ControlState& state, const QString& status, const QString& notBit
         removed = !page.samePixels(before);
     });
     if (done && !removed)
-        SetStatusPanelText(state, 1, NothingFoundText(filter));
+        SetStatusPanelText(state.widgets, 1, NothingFoundText(filter));
 }
 
 template <typename Form>

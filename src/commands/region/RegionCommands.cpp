@@ -40,7 +40,7 @@ engine::Image OnWhitePage(const engine::Image& page, const engine::Image& source
 // The selection, clipped to the page; empty without one.
 QRect SelectionOnPage(const ControlState& state)
 {
-    if (!HasRegion(state))
+    if (!HasRegion(state.view, state.widgets))
         return {};
     const engine::Image& page = state.widgets.mtMain->image();
     return state.view.m_Selection & QRect(0, 0, page.width(), page.height());

@@ -35,7 +35,7 @@ qint16 Dpi16(int dpi)
 // A selection drawn on the page before may lie outside the page resized.
 void KeepSelectionOnPage(ControlState& state)
 {
-    SetSelection(state, state.view.m_Selection);
+    SetSelection(state.view, state.widgets, state.view.m_Selection);
 }
 
 }  // namespace

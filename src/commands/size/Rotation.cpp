@@ -117,7 +117,7 @@ void RotateByDialog(ControlState& state, int kind)
         return dialog.Action == 1;
     });
     // A selection drawn on the page before may lie outside the page turned.
-    SetSelection(state, state.view.m_Selection);
+    SetSelection(state.view, state.widgets, state.view.m_Selection);
 }
 
 void RotateAngle(ControlState& state)
