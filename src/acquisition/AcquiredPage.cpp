@@ -63,15 +63,15 @@ namespace {
 
 namespace T = acquisition_texts;
 
-QString DocumentDirectory(const ControlState& state)
+QString DocumentDirectory(const ControlProperties& props)
 {
-    return DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName);
+    return DocumentDirectoryPath(props.m_LocalPath, props.m_DocName);
 }
 
 // Records the save of the page: the path, and how it is written there.
-void Save(const ControlState& state, PlannedStore& planned, const QString& path, int mode, int pageNumber = 1)
+void Save(const ScanJobState& scan, PlannedStore& planned, const QString& path, int mode, int pageNumber = 1)
 {
-    engine::SaveOptions options = FittedSaveOptions(path, state.scan.m_SaveFormat, state.scan.m_SaveBits, state.scan.m_SaveQuality);
+    engine::SaveOptions options = FittedSaveOptions(path, scan.m_SaveFormat, scan.m_SaveBits, scan.m_SaveQuality);
     options.mode = mode;
     options.page = pageNumber;
     planned.path = path;
@@ -82,27 +82,27 @@ void Save(const ControlState& state, PlannedStore& planned, const QString& path,
 // save moves them back (UndoNewFilePlace), so the document has no gap.
 void PlanNewFile(ControlState& state, PlannedStore& planned, int k, const QString& extension, bool keepOwnExtension)
 {
-    planned.place = MakeRoomForNewFile(state.doc.m_Files, DocumentDirectory(state), g_Settings.Scan.DocNameRule,
+    planned.place = MakeRoomForNewFile(state.doc.m_Files, DocumentDirectory(state.props), g_Settings.Scan.DocNameRule,
                                        g_Settings.Scan.FileInitValue, k, extension, keepOwnExtension);
-    Save(state, planned, planned.place->path, engine::SaveNew);
+    Save(state.scan, planned, planned.place->path, engine::SaveNew);
     g_CurrentFilePath = planned.place->path;
 }
 
 // A page into the multi-page file g_CurrentFilePath, behind the current page (append, or a file
 // that takes pages at its end) or before it (insert).
-void PlanInMultiPageFile(ControlState& state, const ScanJobRun& run, PlannedStore& planned)
+void PlanInMultiPageFile(DocumentPosition& doc, ScanJobState& scan, const ScanJobRun& run, PlannedStore& planned)
 {
-    const bool atEnd = run.pagesAtEnd || state.doc.m_CurrentPage >= state.doc.m_PageCount;
-    const int pageNumber = run.mode == ScanAppend || atEnd ? state.doc.m_CurrentPage + 1 : state.doc.m_CurrentPage;
+    const bool atEnd = run.pagesAtEnd || doc.m_CurrentPage >= doc.m_PageCount;
+    const int pageNumber = run.mode == ScanAppend || atEnd ? doc.m_CurrentPage + 1 : doc.m_CurrentPage;
     // A file that exists is never written over whole, even when it counts no pages yet.
-    if (state.doc.m_PageCount == 0 && !QFileInfo::exists(g_CurrentFilePath))
-        Save(state, planned, g_CurrentFilePath, engine::SaveNew);
-    else if (pageNumber > state.doc.m_PageCount)
-        Save(state, planned, g_CurrentFilePath, engine::SaveAppend);
+    if (doc.m_PageCount == 0 && !QFileInfo::exists(g_CurrentFilePath))
+        Save(scan, planned, g_CurrentFilePath, engine::SaveNew);
+    else if (pageNumber > doc.m_PageCount)
+        Save(scan, planned, g_CurrentFilePath, engine::SaveAppend);
     else
-        Save(state, planned, g_CurrentFilePath, engine::SaveInsert, pageNumber);
-    ++state.doc.m_CurrentPage;
-    ++state.doc.m_PageCount;
+        Save(scan, planned, g_CurrentFilePath, engine::SaveInsert, pageNumber);
+    ++doc.m_CurrentPage;
+    ++doc.m_PageCount;
 }
 
 // The place a new file goes in a list whose current entry is current: behind it, or before it.
@@ -114,7 +114,7 @@ int NewFilePosition(const ScanJobRun& run, int current)
 // The multi-page file named in the dialog: an existing one takes the pages behind its last page.
 void OpenNamedFile(ControlState& state, ScanJobRun& run)
 {
-    const QString path = DocumentDirectory(state) + u'/' + state.scan.m_ScanFileName + QStringLiteral(".tif");
+    const QString path = DocumentDirectory(state.props) + u'/' + state.scan.m_ScanFileName + QStringLiteral(".tif");
     state.scan.m_ScanFileName.clear();
     g_CurrentFilePath = path;
     int index = int(state.doc.m_Files.toList().indexOf(path)) + 1;
@@ -135,9 +135,9 @@ void PlanInMixedDocument(ControlState& state, ScanJobRun& run, PlannedStore& pla
         // Only the page on view is replaced: rewriting a file of several pages whole would lose
         // the others, whatever type the job writes.
         if (IsTiffName(g_CurrentFilePath) && state.doc.m_PageCount > 1)
-            Save(state, planned, g_CurrentFilePath, engine::SaveReplace, qMax<int>(state.doc.m_CurrentPage, 1));
+            Save(state.scan, planned, g_CurrentFilePath, engine::SaveReplace, qMax<int>(state.doc.m_CurrentPage, 1));
         else
-            Save(state, planned, g_CurrentFilePath, engine::SaveNew);
+            Save(state.scan, planned, g_CurrentFilePath, engine::SaveNew);
         return;
     }
     if (multiPage) {
@@ -147,18 +147,18 @@ void PlanInMixedDocument(ControlState& state, ScanJobRun& run, PlannedStore& pla
             OpenNamedFile(state, run);
         } else if (!continuing) {
             const int k = NewFilePosition(run, state.doc.m_CurrentFile);
-            planned.place = MakeRoomForNewFile(state.doc.m_Files, DocumentDirectory(state), g_Settings.Scan.DocNameRule,
+            planned.place = MakeRoomForNewFile(state.doc.m_Files, DocumentDirectory(state.props), g_Settings.Scan.DocNameRule,
                                                g_Settings.Scan.FileInitValue, k, QStringLiteral("tif"), true);
             g_CurrentFilePath = planned.place->path;
             state.doc.m_PageCount = 0;
             state.doc.m_CurrentPage = 0;
-            PlanInMultiPageFile(state, run, planned);
+            PlanInMultiPageFile(state.doc, state.scan, run, planned);
             // Insert leaves the file that was current current, now behind the new one.
             state.doc.m_CurrentFile = run.mode == ScanAppend ? k : k + 1;
             run.pagesAtEnd = true;
             return;
         }
-        PlanInMultiPageFile(state, run, planned);
+        PlanInMultiPageFile(state.doc, state.scan, run, planned);
         return;
     }
     const int k = NewFilePosition(run, state.doc.m_CurrentFile);
@@ -173,7 +173,7 @@ void PlanInMixedDocument(ControlState& state, ScanJobRun& run, PlannedStore& pla
 void PlanInSinglePageDocument(ControlState& state, const ScanJobRun& run, PlannedStore& planned)
 {
     if (run.mode == ScanReplace) {
-        Save(state, planned, g_CurrentFilePath, engine::SaveNew);
+        Save(state.scan, planned, g_CurrentFilePath, engine::SaveNew);
         return;
     }
     const int k = run.pagesAtEnd ? state.doc.m_CurrentPage + 1 : NewFilePosition(run, state.doc.m_CurrentPage);
@@ -190,9 +190,9 @@ void PlanStore(ControlState& state, ScanJobRun& run, PlannedStore& planned)
     switch (state.props.m_DocType) {
     case DocTypeMultiPageTiff:
         if (run.mode == ScanReplace)
-            Save(state, planned, g_CurrentFilePath, engine::SaveReplace, state.doc.m_CurrentPage);
+            Save(state.scan, planned, g_CurrentFilePath, engine::SaveReplace, state.doc.m_CurrentPage);
         else
-            PlanInMultiPageFile(state, run, planned);
+            PlanInMultiPageFile(state.doc, state.scan, run, planned);
         return;
     case DocTypeSinglePageTiff:
     case DocTypeSinglePageJpeg:
@@ -205,19 +205,19 @@ void PlanStore(ControlState& state, ScanJobRun& run, PlannedStore& planned)
 }
 
 // The document's position as a page found it, to go back to when the page is not stored.
-PositionBefore TakePosition(const ControlState& state, const ScanJobRun& run)
+PositionBefore TakePosition(const DocumentPosition& doc, const ScanJobState& scan, const ScanJobRun& run)
 {
-    return {state.doc.m_Files, state.doc.m_CurrentFile, state.doc.m_PageCount, state.doc.m_CurrentPage, state.scan.m_ScanFileName,
+    return {doc.m_Files, doc.m_CurrentFile, doc.m_PageCount, doc.m_CurrentPage, scan.m_ScanFileName,
             g_CurrentFilePath, run.pagesAtEnd};
 }
 
-void RestorePosition(ControlState& state, ScanJobRun& run, const PositionBefore& before)
+void RestorePosition(DocumentPosition& doc, ScanJobState& scan, ScanJobRun& run, const PositionBefore& before)
 {
-    state.doc.m_Files = before.files;
-    state.doc.m_CurrentFile = before.currentFile;
-    state.doc.m_PageCount = before.pageCount;
-    state.doc.m_CurrentPage = before.currentPage;
-    state.scan.m_ScanFileName = before.scanFileName;
+    doc.m_Files = before.files;
+    doc.m_CurrentFile = before.currentFile;
+    doc.m_PageCount = before.pageCount;
+    doc.m_CurrentPage = before.currentPage;
+    scan.m_ScanFileName = before.scanFileName;
     g_CurrentFilePath = before.currentFilePath;
     run.pagesAtEnd = before.pagesAtEnd;
 }
@@ -249,7 +249,7 @@ void Settle(ControlState& state, ScanJobRun& run)
         }
         if (planned->place)
             text = UndoNewFilePlace(state.doc.m_Files, *planned->place, text);
-        RestorePosition(state, run, planned->before);
+        RestorePosition(state.doc, state.scan, run, planned->before);
         Fail(run, text);
         return;
     }
@@ -259,14 +259,14 @@ void Settle(ControlState& state, ScanJobRun& run)
         state.widgets.mtMain->setImage(std::move(planned->page->image));
         state.view.m_ZoomPercent = static_cast<qint32>(std::lround(state.widgets.mtMain->zoomPercent()));
     }
-    SyncZoomBox(state);
+    SyncZoomBox(state.view, state.widgets);
     // The list and the page count grow with the job: the position is now that of the page just
     // stored, and not yet of the next one.
     FillFileList(state);
     if (state.props.m_DocType == DocTypeAllImages)
-        SelectFileInList(state);
+        SelectFileInList(state.doc, state.widgets);
     else
-        SelectPageInList(state);
+        SelectPageInList(state.doc, state.widgets);
     UpdatePagePosition(state);
 }
 
@@ -299,17 +299,17 @@ bool OnAcquiredPage(ControlState& state, ScanJobRun& run, engine::Image image)
     if (run.failed)
         return false;
     auto planned = std::make_unique<PlannedStore>();
-    planned->before = TakePosition(state, run);
+    planned->before = TakePosition(state.doc, state.scan, run);
     PrepareAcquiredSave(state, image.depth());
     try {
         PlanStore(state, run, *planned);
     } catch (const StoreFailure& failure) {
         // Nothing was moved, or the moves were taken back already.
-        RestorePosition(state, run, planned->before);
+        RestorePosition(state.doc, state.scan, run, planned->before);
         Fail(run, failure.text);
         return false;
     } catch (...) {
-        RestorePosition(state, run, planned->before);
+        RestorePosition(state.doc, state.scan, run, planned->before);
         Fail(run, NumberedDescription(CaughtFailure(engine::ErrFileWrite)));
         return false;
     }

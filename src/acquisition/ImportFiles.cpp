@@ -231,7 +231,7 @@ private:
     engine::SaveOptions OptionsFor(const engine::Image& page, const QString& path, const QString& extension) const
     {
         const int bits = page.depth();
-        const int format = ChooseFileFormat(m_State, bits, extension);
+        const int format = ChooseFileFormat(m_State.props, bits, extension);
         return FittedSaveOptions(path, format, bits, QualityFactorFor(format));
     }
 
@@ -311,7 +311,7 @@ private:
 
 bool ImportFiles(ControlState& state)
 {
-    if (!EnsureDocument(state))
+    if (!EnsureDocument(state.props, state.widgets))
         return false;
     // The page on view goes back to its own file now: later it would be written wherever the
     // import leaves the current file.

@@ -26,24 +26,24 @@ QString FileName(const QString& path)
 
 }  // namespace
 
-bool EnsureDocument(ControlState& state)
+bool EnsureDocument(ControlProperties& props, ChildWidgets& widgets)
 {
-    if (state.props.m_LocalPath.isEmpty()) {
+    if (props.m_LocalPath.isEmpty()) {
         Prompter& prompter = CurrentPrompter();
-        frmImageDir dialog(prompter, state.widgets.control);
-        dialog.SaveDir = state.props.m_LocalPath;
+        frmImageDir dialog(prompter, widgets.control);
+        dialog.SaveDir = props.m_LocalPath;
         if (prompter.runDialog(dialog) == QDialog::Accepted)
-            state.props.m_LocalPath = dialog.SaveDir;
+            props.m_LocalPath = dialog.SaveDir;
     }
-    if (state.props.m_LocalPath.isEmpty()) {
-        Inform(state.widgets.control, T::kNoLocalPath);
+    if (props.m_LocalPath.isEmpty()) {
+        Inform(widgets.control, T::kNoLocalPath);
         return false;
     }
-    EnsureDirectory(RootDirectoryPath(state.props.m_LocalPath));
+    EnsureDirectory(RootDirectoryPath(props.m_LocalPath));
     // Pages are written below the root only, into a directory that exists.
-    if (state.props.m_DocName.isEmpty() || !IsDocNameInsideRoot(state.props.m_DocName) ||
-        !EnsureDirectory(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName))) {
-        Inform(state.widgets.control, T::kNoDocName);
+    if (props.m_DocName.isEmpty() || !IsDocNameInsideRoot(props.m_DocName) ||
+        !EnsureDirectory(DocumentDirectoryPath(props.m_LocalPath, props.m_DocName))) {
+        Inform(widgets.control, T::kNoDocName);
         return false;
     }
     return true;

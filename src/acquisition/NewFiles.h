@@ -14,7 +14,7 @@ namespace scanvo {
 
 // Asks for the root directory when none is known; false (after telling the user) when there is
 // still none, or when the document's directory lies outside the root or cannot be made.
-bool EnsureDocument(ControlState& state);
+bool EnsureDocument(ControlProperties& props, ChildWidgets& widgets);
 
 // A page or file that could not be stored; text is what the user is told.
 struct StoreFailure {

@@ -64,34 +64,34 @@ QString DeviceFailureText(int code)
     }
 }
 
-void ReportDeviceFailure(ControlState& state, int code, int pagesStored, const QString& device = {})
+void ReportDeviceFailure(ChildWidgets& widgets, int code, int pagesStored, const QString& device = {})
 {
     QString text = (device.isEmpty() ? T::kScanFailedBefore : T::kScanFailedOnDevice.arg(device)) +
                    DeviceFailureText(code) + T::kScanFailedCode.arg(code);
     if (pagesStored > 0)
         text += T::kPagesKept.arg(pagesStored);
-    ReportError(state.widgets.control, text);
+    ReportError(widgets.control, text);
 }
 
-QString MultiPageFile(const ControlState& state)
+QString MultiPageFile(const ControlProperties& props)
 {
-    return MultiPageFilePath(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName), state.props.m_DocName);
+    return MultiPageFilePath(DocumentDirectoryPath(props.m_LocalPath, props.m_DocName), props.m_DocName);
 }
 
 // A document without files takes the type the job writes.
-void TakeJobTypeForNewDocument(ControlState& state, qint16 type)
+void TakeJobTypeForNewDocument(ControlProperties& props, qint16 type)
 {
-    state.props.m_DocType = type;
+    props.m_DocType = type;
     if (type == DocTypeMultiPageTiff)
-        g_CurrentFilePath = MultiPageFile(state);
+        g_CurrentFilePath = MultiPageFile(props);
 }
 
 // The dialog prepared as the job's mode and the document's type ask.
-void PrepareScanDialog(const ControlState& state, frmScanPara& dialog)
+void PrepareScanDialog(const ControlProperties& props, const ScanJobState& scan, frmScanPara& dialog)
 {
-    dialog.SaveDir = state.props.m_LocalPath;
-    dialog.DocType = state.props.m_DocType;
-    const bool replace = state.scan.m_ScanMode == ScanReplace;
+    dialog.SaveDir = props.m_LocalPath;
+    dialog.DocType = props.m_DocType;
+    const bool replace = scan.m_ScanMode == ScanReplace;
     const QString currentName = QFileInfo(g_CurrentFilePath).completeBaseName();
     auto disableDocControls = [&dialog](bool docType, bool rule, bool initValue, bool name) {
         dialog.cboDocType->setEnabled(!docType);
@@ -99,21 +99,21 @@ void PrepareScanDialog(const ControlState& state, frmScanPara& dialog)
         dialog.txtInitValue->setEnabled(!initValue);
         dialog.txtDocName->setEnabled(!name);
     };
-    switch (state.props.m_DocType) {
+    switch (props.m_DocType) {
     case DocTypeAllImages:
     case DocTypeDetect:
         if (replace) {
             disableDocControls(true, true, true, true);
             dialog.DocName = currentName;
         } else {
-            disableDocControls(false, false, false, state.props.m_DocType != DocTypeAllImages ||
+            disableDocControls(false, false, false, props.m_DocType != DocTypeAllImages ||
                                                        g_Settings.Scan.CurrDocType != 0);
             dialog.DocName.clear();
         }
         break;
     case DocTypeMultiPageTiff:
         disableDocControls(true, true, true, true);
-        dialog.DocName = QFileInfo(MultiPageFile(state)).completeBaseName();
+        dialog.DocName = QFileInfo(MultiPageFile(props)).completeBaseName();
         break;
     default:
         disableDocControls(true, replace, replace, true);
@@ -130,31 +130,31 @@ bool ChooseJobSettings(ControlState& state)
     if (!showDialog) {
         state.scan.m_ScanFileName.clear();
         if (state.props.m_DocType == DocTypeDetect)
-            TakeJobTypeForNewDocument(state, static_cast<qint16>(g_Settings.Scan.CurrDocType + 1));
+            TakeJobTypeForNewDocument(state.props, static_cast<qint16>(g_Settings.Scan.CurrDocType + 1));
         state.scan.m_ScanDocType = state.props.m_DocType;
         return true;
     }
     Prompter& prompter = CurrentPrompter();
     frmScanPara dialog(prompter, state.scan.m_Scanner.get(), state.widgets.control);
-    PrepareScanDialog(state, dialog);
+    PrepareScanDialog(state.props, state.scan, dialog);
     prompter.runDialog(dialog);
     if (dialog.SourceName.isEmpty()) {
         if (dialog.Action == 1)
-            ReportDeviceFailure(state, ResultNoSource, 0);
+            ReportDeviceFailure(state.widgets, ResultNoSource, 0);
         return false;
     }
     state.props.m_LocalPath = dialog.SaveDir;
     if (state.scan.m_Scanner) {
         const int selected = state.scan.m_Scanner->selectSource(dialog.SourceName);
         if (selected != ResultSuccess) {
-            ReportDeviceFailure(state, selected, 0, dialog.SourceName);
+            ReportDeviceFailure(state.widgets, selected, 0, dialog.SourceName);
             return false;
         }
     }
     // Only a mixed document stores pages under a name of the user's choice.
     state.scan.m_ScanFileName = state.props.m_DocType == DocTypeAllImages ? dialog.DocName : QString();
     if (state.props.m_DocType == DocTypeDetect)
-        TakeJobTypeForNewDocument(state, dialog.DocType);
+        TakeJobTypeForNewDocument(state.props, dialog.DocType);
     state.scan.m_ScanDocType = dialog.DocType;
     return true;
 }
@@ -278,7 +278,7 @@ void ShowJobResult(ControlState& state, const ScanJobRun& run)
         const QString current = state.doc.m_CurrentFile >= 1 && state.doc.m_CurrentFile <= state.doc.FileCount()
                                     ? state.doc.m_Files.at(state.doc.m_CurrentFile)
                                     : g_CurrentFilePath;
-        CollectFiles(state, DocumentPattern(state));
+        CollectFiles(state, DocumentPattern(state.props));
         const int index = int(state.doc.m_Files.toList().indexOf(current)) + 1;
         state.doc.m_CurrentFile = index > 0 ? index : state.doc.FileCount();
         FillFileList(state);
@@ -292,9 +292,9 @@ void ShowJobResult(ControlState& state, const ScanJobRun& run)
 
 }  // namespace
 
-int ApplyScanCapabilities(ControlState& state)
+int ApplyScanCapabilities(ScanJobState& scan)
 {
-    ScannerSource* scanner = state.scan.m_Scanner.get();
+    ScannerSource* scanner = scan.m_Scanner.get();
     if (!scanner)
         return ResultNotOpen;
     for (const ScanParameter& parameter : ScanParameters()) {
@@ -317,7 +317,7 @@ int ApplyScanCapabilities(ControlState& state)
 
 bool StartScan(ControlState& state)
 {
-    if (!EnsureDocument(state))
+    if (!EnsureDocument(state.props, state.widgets))
         return false;
     if (!PageWrittenBack(state))
         return false;
@@ -330,7 +330,7 @@ bool StartScan(ControlState& state)
     }
     // The one file of a multi-page document, whatever file was shown last.
     if (state.props.m_DocType == DocTypeMultiPageTiff)
-        g_CurrentFilePath = MultiPageFile(state);
+        g_CurrentFilePath = MultiPageFile(state.props);
 
     ScanJobRun run;
     run.mode = EffectiveScanMode(state);
@@ -342,7 +342,7 @@ bool StartScan(ControlState& state)
         DisabledDuringJob disabled(state);
         SetStatusText(state, T::kScanning);
         if (state.scan.m_Scanner) {
-            result = g_Settings.Scan.ShowNativeUI == 0 ? ApplyScanCapabilities(state) : ResultSuccess;
+            result = g_Settings.Scan.ShowNativeUI == 0 ? ApplyScanCapabilities(state.scan) : ResultSuccess;
             capabilitiesTaken = result == ResultSuccess;
             // Taken before the job: a source whose connection ends during the job forgets its device.
             device = state.scan.m_Scanner->currentSource();
@@ -364,7 +364,7 @@ bool StartScan(ControlState& state)
     else if (result == ResultCancelled)
         Inform(state.widgets.control, T::kScanCancelled, MessageIcon::Warning);
     else if (result != ResultSuccess && capabilitiesTaken)
-        ReportDeviceFailure(state, result, run.pagesStored, device);
+        ReportDeviceFailure(state.widgets, result, run.pagesStored, device);
     return run.pagesStored > 0;
 }
 

@@ -18,7 +18,7 @@ bool StartScan(ControlState& state);
 
 // Sends the six scan parameters as capabilities, stopping at the first the source rejects; 0 when
 // all were taken (or answered as unsupported or adjusted), else the rejecting result code.
-int ApplyScanCapabilities(ControlState& state);
+int ApplyScanCapabilities(ScanJobState& scan);
 
 // The save-directory dialog for the documents' root; an empty result is reported.
 void ChooseSaveDirectory(ControlState& state);

@@ -13,9 +13,9 @@
 
 namespace scanvo {
 
-bool HasPage(const ControlState& state)
+bool HasPage(const ChildWidgets& widgets)
 {
-    return state.widgets.mtMain && state.widgets.mtMain->hasImage();
+    return widgets.mtMain && widgets.mtMain->hasImage();
 }
 
 std::optional<Failure> RunCommand(ControlState& state, const QString& statusText, const std::function<void()>& work)
@@ -62,12 +62,12 @@ bool RunPageTransform(ControlState& state, const QString& statusText,
                       const std::function<engine::Image(const engine::Image& page)>& transform,
                       OnEngineError onError)
 {
-    if (!HasPage(state))
+    if (!HasPage(state.widgets))
         return false;
     const std::optional<Failure> failure = RunCommand(
         state, statusText, [&] { CommitEdit(state, Transformed(state.widgets.mtMain->image(), transform, onError)); });
     if (failure)
-        ReportFailure(state, *failure);
+        ReportFailure(state.widgets, *failure);
     return !failure;
 }
 
@@ -86,7 +86,7 @@ bool RunPageCommand(ControlState& state, const QString& statusText,
 
 bool RunPreviewDialog(ControlState& state, const QString& statusText, const std::function<bool()>& run)
 {
-    if (!HasPage(state))
+    if (!HasPage(state.widgets))
         return false;
     SetStatusText(state, statusText);
     std::optional<engine::Image> before;
@@ -105,7 +105,7 @@ bool RunPreviewDialog(ControlState& state, const QString& statusText, const std:
     }
     SetIdleStatusText(state);
     if (failure)
-        ReportFailure(state, *failure);
+        ReportFailure(state.widgets, *failure);
     return kept;
 }
 
@@ -120,9 +120,9 @@ void HistoryChanged(ControlState& state)
     SetUndoButtons(state);
 }
 
-void ReportFailure(ControlState& state, const Failure& failure)
+void ReportFailure(ChildWidgets& widgets, const Failure& failure)
 {
-    ReportError(state.widgets.control, NumberedDescription(failure), MessageIcon::Critical);
+    ReportError(widgets.control, NumberedDescription(failure), MessageIcon::Critical);
 }
 
 }  // namespace scanvo

@@ -16,7 +16,7 @@
 namespace scanvo {
 
 // The viewer holds a page.
-bool HasPage(const ControlState& state);
+bool HasPage(const ChildWidgets& widgets);
 
 // The busy part of every command: hourglass and statusText, work, then the idle status text and
 // the default pointer again on every path. The failure work threw, if any; the caller tells the
@@ -55,6 +55,6 @@ void CommitEdit(ControlState& state, engine::Image edited);
 void HistoryChanged(ControlState& state);
 
 // Tells the user about a failed command ("number,description").
-void ReportFailure(ControlState& state, const Failure& failure);
+void ReportFailure(ChildWidgets& widgets, const Failure& failure);
 
 }  // namespace scanvo

@@ -94,28 +94,28 @@ QFrame* MakeGridLine(QWidget* viewer, int index)
     return line;
 }
 
-void CreateViewerOverlays(ControlState& state)
+void CreateViewerOverlays(ChildWidgets& widgets)
 {
-    engine::ImageViewer* viewer = state.widgets.mtMain;
-    for (int i = 0; i < static_cast<int>(state.widgets.linGrid.size()); ++i)
-        state.widgets.linGrid[i] = MakeGridLine(viewer, i);
+    engine::ImageViewer* viewer = widgets.mtMain;
+    for (int i = 0; i < static_cast<int>(widgets.linGrid.size()); ++i)
+        widgets.linGrid[i] = MakeGridLine(viewer, i);
 
-    state.widgets.lblColor = new QLabel(viewer);
-    state.widgets.lblColor->setObjectName(QStringLiteral("lblColor"));
-    state.widgets.lblColor->setAutoFillBackground(true);
-    state.widgets.lblColor->setFrameShape(QFrame::Box);
+    widgets.lblColor = new QLabel(viewer);
+    widgets.lblColor->setObjectName(QStringLiteral("lblColor"));
+    widgets.lblColor->setAutoFillBackground(true);
+    widgets.lblColor->setFrameShape(QFrame::Box);
     // A small sample in the viewer's top-left corner, shown while the colour picker is on.
-    state.widgets.lblColor->setGeometry(Twips(60), Twips(60), Twips(360), Twips(240));
-    state.widgets.lblColor->hide();
+    widgets.lblColor->setGeometry(Twips(60), Twips(60), Twips(360), Twips(240));
+    widgets.lblColor->hide();
 
-    state.widgets.txtPageNumber = new QLineEdit(viewer);
-    state.widgets.txtPageNumber->setObjectName(QStringLiteral("txtPageNumber"));
-    state.widgets.txtPageNumber->hide();
+    widgets.txtPageNumber = new QLineEdit(viewer);
+    widgets.txtPageNumber->setObjectName(QStringLiteral("txtPageNumber"));
+    widgets.txtPageNumber->hide();
 
-    state.widgets.cmdFont = new QPushButton(viewer);
-    state.widgets.cmdFont->setObjectName(QStringLiteral("cmdFont"));
-    state.widgets.cmdFont->setText(QStringLiteral("..."));
-    state.widgets.cmdFont->hide();
+    widgets.cmdFont = new QPushButton(viewer);
+    widgets.cmdFont->setObjectName(QStringLiteral("cmdFont"));
+    widgets.cmdFont->setText(QStringLiteral("..."));
+    widgets.cmdFont->hide();
 }
 
 void CreateMainPane(ControlState& state)
@@ -135,7 +135,7 @@ void CreateMainPane(ControlState& state)
     state.widgets.mtMain = new engine::ImageViewer(pane);
     state.widgets.mtMain->setObjectName(QStringLiteral("mtMain"));
     state.widgets.mtMain->setAccessibleName(texts::kPageViewName);
-    CreateViewerOverlays(state);
+    CreateViewerOverlays(state.widgets);
 }
 
 void CreateStatusBar(ControlState& state)
@@ -153,12 +153,12 @@ void CreateStatusBar(ControlState& state)
     state.widgets.sbTotalInfo = bar;
     if (auto* panel = bar->findChild<QLabel*>(StatusPanelName(1)))
         panel->setText(core_texts::kIdleStatus);
-    UpdateClockPanels(state);
+    UpdateClockPanels(state.widgets);
 
     auto* clock = new QTimer(bar);
     clock->setObjectName(QStringLiteral("sbTotalInfoClock"));
     clock->setInterval(kClockIntervalMs);
-    QObject::connect(clock, &QTimer::timeout, bar, [&state] { UpdateClockPanels(state); });
+    QObject::connect(clock, &QTimer::timeout, bar, [&state] { UpdateClockPanels(state.widgets); });
     clock->start();
 }
 
@@ -169,14 +169,14 @@ QString StatusPanelName(int n)
     return QStringLiteral("sbTotalInfoPanel%1").arg(n);
 }
 
-void UpdateClockPanels(ControlState& state)
+void UpdateClockPanels(ChildWidgets& widgets)
 {
-    if (state.widgets.sbTotalInfo == nullptr)
+    if (widgets.sbTotalInfo == nullptr)
         return;
     const QLocale locale;
-    if (auto* date = state.widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(4)))
+    if (auto* date = widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(4)))
         date->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
-    if (auto* time = state.widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(5)))
+    if (auto* time = widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(5)))
         time->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
 }
 

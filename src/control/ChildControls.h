@@ -15,6 +15,6 @@ void CreateChildControls(ControlState& state);
 QString StatusPanelName(int n);
 
 // Writes the current date into panel 4 and the current time into panel 5.
-void UpdateClockPanels(ControlState& state);
+void UpdateClockPanels(ChildWidgets& widgets);
 
 }  // namespace scanvo

@@ -21,17 +21,17 @@ namespace {
 
 namespace T = export_texts;
 
-bool HasDocument(const ControlState& state)
+bool HasDocument(const ChildWidgets& widgets)
 {
-    return state.widgets.lvwFileList != nullptr && state.widgets.lvwFileList->count() > 0;
+    return widgets.lvwFileList != nullptr && widgets.lvwFileList->count() > 0;
 }
 
 void AskAndExport(ControlState& state, bool searchable)
 {
-    if (!HasDocument(state))
+    if (!HasDocument(state.widgets))
         return;
     const QString target =
-        CurrentPrompter().chooseSaveFile(state.widgets.control, T::kSaveTitle, DefaultExportTarget(state), T::kPdfFilter);
+        CurrentPrompter().chooseSaveFile(state.widgets.control, T::kSaveTitle, DefaultExportTarget(state.props), T::kPdfFilter);
     if (target.isEmpty())
         return;
     ExportDocument(state, target, StoredExportOptions(searchable));
@@ -51,19 +51,19 @@ pdf::PdfOptions StoredExportOptions(bool searchable)
 
 bool ExportDocument(ControlState& state, const QString& target, pdf::PdfOptions options)
 {
-    if (!HasDocument(state) || target.isEmpty())
+    if (!HasDocument(state.widgets) || target.isEmpty())
         return false;
     if (!PageWrittenBack(state))
         return false;
     if (options.title.isEmpty())
-        options.title = ExportTitle(state);
+        options.title = ExportTitle(state.props);
     if (!options.created.isValid())
         options.created = QFileInfo(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName)).birthTime();
 
     SetStatusText(state, T::kExporting);
-    PdfExportJob job(PlanExport(state), target, options);
+    PdfExportJob job(PlanExport(state.props, state.widgets), target, options);
     QObject::connect(&job, &PdfExportJob::progressed, &job, [&state](int done, int count) {
-        SetStatusPanelText(state, 1, T::kExportingPage.arg(done).arg(count));
+        SetStatusPanelText(state.widgets, 1, T::kExportingPage.arg(done).arg(count));
     });
     frmExportProgress progress(job, state.widgets.control);
     job.start();

@@ -27,18 +27,18 @@ QList<int> RowsToExport(const FileListView& list)
 
 }  // namespace
 
-QList<ExportItem> PlanExport(const ControlState& state)
+QList<ExportItem> PlanExport(const ControlProperties& props, const ChildWidgets& widgets)
 {
     QList<ExportItem> items;
-    if (state.widgets.lvwFileList == nullptr)
+    if (widgets.lvwFileList == nullptr)
         return items;
-    const QString multiPageFile = DocumentPattern(state);
-    for (const int row : RowsToExport(*state.widgets.lvwFileList)) {
-        switch (state.props.m_DocType) {
+    const QString multiPageFile = DocumentPattern(props);
+    for (const int row : RowsToExport(*widgets.lvwFileList)) {
+        switch (props.m_DocType) {
         case DocTypeMultiPageTiff: items.append({multiPageFile, row + 1}); break;
         case DocTypeSinglePageTiff:
-        case DocTypeSinglePageJpeg: items.append({state.widgets.lvwFileList->key(row), 1}); break;
-        default: items.append({state.widgets.lvwFileList->key(row), 0}); break;
+        case DocTypeSinglePageJpeg: items.append({widgets.lvwFileList->key(row), 1}); break;
+        default: items.append({widgets.lvwFileList->key(row), 0}); break;
         }
     }
     return items;
@@ -59,14 +59,14 @@ std::vector<pdf::PdfPageRef> ExportPageRefs(const QList<ExportItem>& items)
     return pages;
 }
 
-QString ExportTitle(const ControlState& state)
+QString ExportTitle(const ControlProperties& props)
 {
-    return QFileInfo(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName)).fileName();
+    return QFileInfo(DocumentDirectoryPath(props.m_LocalPath, props.m_DocName)).fileName();
 }
 
-QString DefaultExportTarget(const ControlState& state)
+QString DefaultExportTarget(const ControlProperties& props)
 {
-    const QFileInfo document(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName));
+    const QFileInfo document(DocumentDirectoryPath(props.m_LocalPath, props.m_DocName));
     const QFileInfo parent(document.absolutePath());
     const QString directory = parent.isDir() && parent.isWritable() ? parent.absoluteFilePath() : QDir::homePath();
     return directory + u'/' + document.fileName() + export_texts::kPdfExtension;

@@ -22,16 +22,16 @@ struct ExportItem {
 // The checked entries of the file list when some are checked, otherwise every entry, in list
 // order: pages of the one file of a multi-page document, the page of each file of a single-page
 // document, every page of each file of a mixed document.
-QList<ExportItem> PlanExport(const ControlState& state);
+QList<ExportItem> PlanExport(const ControlProperties& props, const ChildWidgets& widgets);
 
 // The pages of items, counting the pages of the files exported whole. Throws engine::EngineError
 // for a file whose pages cannot be counted.
 std::vector<pdf::PdfPageRef> ExportPageRefs(const QList<ExportItem>& items);
 
 // The document's name: the last component of its directory.
-QString ExportTitle(const ControlState& state);
+QString ExportTitle(const ControlProperties& props);
 // The document's name + ".pdf" beside the document's directory, or in the home directory when
 // that cannot be written.
-QString DefaultExportTarget(const ControlState& state);
+QString DefaultExportTarget(const ControlProperties& props);
 
 }  // namespace scanvo

@@ -75,8 +75,8 @@ Imaging::Imaging(QWidget* parent)
     InstallUiTranslations();
     m_State.widgets.control = this;
     m_State.DocumentEmptied = [this] {
-        SetNoDocumentState(m_State);
-        ArrangeLeftPane(m_State);
+        SetNoDocumentState(m_State.doc, m_State.widgets);
+        ArrangeLeftPane(m_State.props, m_State.widgets);
     };
     setFocusPolicy(Qt::StrongFocus);
     m_KeyPresses = new KeyPresses(this);
@@ -327,9 +327,9 @@ void Imaging::FirstShow()
 {
     m_State.doc.m_RequestedDocType = m_State.props.m_DocType;
     LoadSettings(m_State.props.m_DocNameRule, m_State.props.m_LocalPath);
-    SetNoDocumentState(m_State);
+    SetNoDocumentState(m_State.doc, m_State.widgets);
     LayoutPanes(m_State);
-    InitViewer(m_State);
+    InitViewer(m_State.view, m_State.widgets);
     if (!EnsureLocalPath())
         return;
     if (m_State.props.m_DocName.isEmpty())
@@ -341,7 +341,7 @@ void Imaging::FirstShow()
 
 void Imaging::SetDocument()
 {
-    ArrangeLeftPane(m_State);
+    ArrangeLeftPane(m_State.props, m_State.widgets);
     if (!EnsureLocalPath())
         return;
     if (m_State.props.m_DocName.isEmpty()) {
@@ -352,7 +352,7 @@ void Imaging::SetDocument()
         return;
     // The host has named the new document already; a page that cannot be written back is given up.
     PageWrittenBack(m_State);
-    SetNoDocumentState(m_State);
+    SetNoDocumentState(m_State.doc, m_State.widgets);
     ResetDocumentView(m_State);
     OpenDocument();
 }
@@ -361,7 +361,7 @@ void Imaging::OpenDocument()
 {
     BuildFileList(m_State, ReadImagePos(m_State.props.m_DocName));
     // The file navigation bar shows for mixed documents only, and the list may have detected the type.
-    ArrangeLeftPane(m_State);
+    ArrangeLeftPane(m_State.props, m_State.widgets);
 }
 
 bool Imaging::EnsureLocalPath()

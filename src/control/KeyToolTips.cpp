@@ -11,9 +11,9 @@ namespace scanvo {
 
 namespace {
 
-void AddKeys(const ControlState& state, const QToolBar* toolbar, QAction* action)
+void AddKeys(const ChildWidgets& widgets, const QToolBar* toolbar, QAction* action)
 {
-    const QStringList keys = KeyNamesFor(state, toolbar, action->objectName());
+    const QStringList keys = KeyNamesFor(widgets, toolbar, action->objectName());
     if (!keys.isEmpty())
         action->setToolTip(ToolTipWithKeys(action->toolTip(), keys));
 }
@@ -34,11 +34,11 @@ void AddKeysToToolTips(ControlState& state)
             continue;
         const QList<QAction*> buttons = toolbar->actions();
         for (QAction* button : buttons) {
-            AddKeys(state, toolbar, button);
+            AddKeys(state.widgets, toolbar, button);
             if (const QMenu* menu = button->menu()) {
                 const QList<QAction*> items = menu->actions();
                 for (QAction* item : items)
-                    AddKeys(state, toolbar, item);
+                    AddKeys(state.widgets, toolbar, item);
             }
         }
     }

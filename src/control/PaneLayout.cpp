@@ -83,9 +83,9 @@ void PlaceNumberBox(QToolBar* toolbar, QComboBox* box, const char* firstKey, con
     box->raise();
 }
 
-void ApplyImagingCaptions(ControlState& state, bool vertical)
+void ApplyImagingCaptions(ChildWidgets& widgets, bool vertical)
 {
-    auto* bar = qobject_cast<CommandToolBar*>(state.widgets.tbImaging);
+    auto* bar = qobject_cast<CommandToolBar*>(widgets.tbImaging);
     if (bar == nullptr)
         return;
     bar->setOrientation(vertical ? Qt::Vertical : Qt::Horizontal);
@@ -127,100 +127,100 @@ void LayoutPanes(ControlState& state)
         Place(state.widgets.picLeft, area.left(), area.top(), scanWidth, paneHeight);
         Place(state.widgets.picMain, area.left() + mainLeft, area.top(), area.width() - mainLeft, paneHeight);
     }
-    ArrangeLeftPane(state);
-    ArrangeMainPane(state);
-    LayoutStatusPanels(state);
+    ArrangeLeftPane(state.props, state.widgets);
+    ArrangeMainPane(state.widgets);
+    LayoutStatusPanels(state.widgets);
 }
 
-void ArrangeLeftPane(ControlState& state)
+void ArrangeLeftPane(ControlProperties& props, ChildWidgets& widgets)
 {
-    if (state.widgets.picLeft == nullptr)
+    if (widgets.picLeft == nullptr)
         return;
-    const int width = state.widgets.picLeft->width();
-    const int height = state.widgets.picLeft->height();
-    const bool fileNavShown = state.props.m_DocType == DocTypeAllImages;
+    const int width = widgets.picLeft->width();
+    const int height = widgets.picLeft->height();
+    const bool fileNavShown = props.m_DocType == DocTypeAllImages;
 
-    const int mainHeight = Height(state.widgets.tbMain);
-    Place(state.widgets.tbMain, 0, 0, width, mainHeight);
+    const int mainHeight = Height(widgets.tbMain);
+    Place(widgets.tbMain, 0, 0, width, mainHeight);
     int listTop = mainHeight;
-    if (state.widgets.tbFileNav) {
-        state.widgets.tbFileNav->setVisible(fileNavShown);
+    if (widgets.tbFileNav) {
+        widgets.tbFileNav->setVisible(fileNavShown);
         if (fileNavShown) {
-            const int navHeight = Height(state.widgets.tbFileNav);
-            Place(state.widgets.tbFileNav, 0, listTop, width, navHeight);
+            const int navHeight = Height(widgets.tbFileNav);
+            Place(widgets.tbFileNav, 0, listTop, width, navHeight);
             listTop += navHeight;
-            PlaceNumberBox(state.widgets.tbFileNav, state.widgets.cboCurrentFile, keys::miCurrentFile1, keys::miCurrentFile2,
+            PlaceNumberBox(widgets.tbFileNav, widgets.cboCurrentFile, keys::miCurrentFile1, keys::miCurrentFile2,
                            kPageBoxOffset, kNumberBoxWidth[0]);
         }
     }
-    const int operateHeight = Height(state.widgets.tbFileOperate);
-    Place(state.widgets.tbFileOperate, 0, height - operateHeight, width, operateHeight);
-    Place(state.widgets.lvwFileList, 0, listTop, width, height - operateHeight - listTop);
+    const int operateHeight = Height(widgets.tbFileOperate);
+    Place(widgets.tbFileOperate, 0, height - operateHeight, width, operateHeight);
+    Place(widgets.lvwFileList, 0, listTop, width, height - operateHeight - listTop);
 }
 
-void ArrangeMainPane(ControlState& state)
+void ArrangeMainPane(ChildWidgets& widgets)
 {
-    if (state.widgets.picMain == nullptr)
+    if (widgets.picMain == nullptr)
         return;
-    const QRect inner = state.widgets.picMain->contentsRect();
+    const QRect inner = widgets.picMain->contentsRect();
     const int sw = inner.width();
     const int sh = inner.height();
-    const int top = Height(state.widgets.tbCommon);
-    Place(state.widgets.tbCommon, 0, 0, sw, top);
-    PlaceNumberBox(state.widgets.tbCommon, state.widgets.cboCurrentPage, keys::miCurrentPage1, keys::miCurrentPage2, kPageBoxOffset,
+    const int top = Height(widgets.tbCommon);
+    Place(widgets.tbCommon, 0, 0, sw, top);
+    PlaceNumberBox(widgets.tbCommon, widgets.cboCurrentPage, keys::miCurrentPage1, keys::miCurrentPage2, kPageBoxOffset,
                    kNumberBoxWidth[0]);
-    PlaceNumberBox(state.widgets.tbCommon, state.widgets.cboZoomFactor, keys::miZoomFactor1, keys::miZoomFactor2, kZoomBoxOffset,
+    PlaceNumberBox(widgets.tbCommon, widgets.cboZoomFactor, keys::miZoomFactor1, keys::miZoomFactor2, kZoomBoxOffset,
                    kNumberBoxWidth[1]);
 
     const int side = Twips(ImagingBarWidthTwips(g_Settings.Layout.ImagingButtonCaption));
     switch (g_Settings.Layout.ImagingBarAlign) {
     case BarTop: {
         const int barHeight = Twips(kImagingBarTopHeight);
-        Place(state.widgets.picImaging, 0, top, sw, barHeight);
-        Place(state.widgets.mtMain, 0, top + barHeight, sw, sh - top - barHeight);
+        Place(widgets.picImaging, 0, top, sw, barHeight);
+        Place(widgets.mtMain, 0, top + barHeight, sw, sh - top - barHeight);
         break;
     }
     case BarLeft:
-        Place(state.widgets.picImaging, 0, top, side, sh - top);
-        Place(state.widgets.mtMain, side, top, sw - side, sh - top);
+        Place(widgets.picImaging, 0, top, side, sh - top);
+        Place(widgets.mtMain, side, top, sw - side, sh - top);
         break;
     default:  // BarRight, the default side
-        Place(state.widgets.picImaging, sw - side + Twips(kImagingBarOverlap), top, side, sh - top);
-        Place(state.widgets.mtMain, 0, top, sw - side + Twips(kImagingBarOverlap), sh - top);
+        Place(widgets.picImaging, sw - side + Twips(kImagingBarOverlap), top, side, sh - top);
+        Place(widgets.mtMain, 0, top, sw - side + Twips(kImagingBarOverlap), sh - top);
         break;
     }
-    ApplyImagingCaptions(state, g_Settings.Layout.ImagingBarAlign != BarTop);
-    if (state.widgets.picImaging) {
-        Place(state.widgets.tbImaging, 0, 0, state.widgets.picImaging->width(), state.widgets.picImaging->height());
+    ApplyImagingCaptions(widgets, g_Settings.Layout.ImagingBarAlign != BarTop);
+    if (widgets.picImaging) {
+        Place(widgets.tbImaging, 0, 0, widgets.picImaging->width(), widgets.picImaging->height());
         // On a small screen the editing bar is shorter than its buttons; they shrink rather than
         // go into the overflow menu, where the last commands would be out of sight.
-        if (auto* bar = qobject_cast<CommandToolBar*>(state.widgets.tbImaging))
-            bar->fitInto(state.widgets.picImaging->size());
+        if (auto* bar = qobject_cast<CommandToolBar*>(widgets.tbImaging))
+            bar->fitInto(widgets.picImaging->size());
     }
-    PlaceGridLines(state);
+    PlaceGridLines(widgets);
 }
 
-void LayoutStatusPanels(ControlState& state)
+void LayoutStatusPanels(ChildWidgets& widgets)
 {
-    if (state.widgets.sbTotalInfo == nullptr)
+    if (widgets.sbTotalInfo == nullptr)
         return;
-    if (auto* first = state.widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(1)))
-        first->setFixedWidth(StatusPanelOneWidth(state.widgets.sbTotalInfo->width()));
+    if (auto* first = widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(1)))
+        first->setFixedWidth(StatusPanelOneWidth(widgets.sbTotalInfo->width()));
     for (int i = 0; i < static_cast<int>(std::size(kFixedPanelWidths)); ++i) {
-        if (auto* panel = state.widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(i + 2)))
+        if (auto* panel = widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(i + 2)))
             panel->setFixedWidth(Twips(kFixedPanelWidths[i]));
     }
 }
 
-void PlaceGridLines(ControlState& state)
+void PlaceGridLines(ChildWidgets& widgets)
 {
-    if (state.widgets.mtMain == nullptr)
+    if (widgets.mtMain == nullptr)
         return;
-    const int w = state.widgets.mtMain->width();
-    const int h = state.widgets.mtMain->height();
+    const int w = widgets.mtMain->width();
+    const int h = widgets.mtMain->height();
     for (int k = 1; k <= 5; ++k) {
-        Place(state.widgets.linGrid[k - 1], 0, h * k / 6, w, 1);
-        Place(state.widgets.linGrid[k + 4], w * k / 6, 0, 1, h);
+        Place(widgets.linGrid[k - 1], 0, h * k / 6, w, 1);
+        Place(widgets.linGrid[k + 4], w * k / 6, 0, 1, h);
     }
 }
 

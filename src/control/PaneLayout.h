@@ -11,14 +11,14 @@ namespace scanvo {
 void LayoutPanes(ControlState& state);
 // Scan pane: tbMain at the top, tbFileNav below it only for document type 0, tbFileOperate at the
 // bottom and lvwFileList between them, all as wide as the pane.
-void ArrangeLeftPane(ControlState& state);
+void ArrangeLeftPane(ControlProperties& props, ChildWidgets& widgets);
 // Main pane: tbCommon at the top, the editing bar picImaging on the side Layout.ImagingBarAlign
 // names, and the viewer in the rest.
-void ArrangeMainPane(ControlState& state);
+void ArrangeMainPane(ChildWidgets& widgets);
 // Panel 1 takes what the fixed panels leave of a wide bar, and 900 twips of a narrow one.
-void LayoutStatusPanels(ControlState& state);
+void LayoutStatusPanels(ChildWidgets& widgets);
 // Grid guides over the viewer at sixths of its height (0-4) and width (5-9).
-void PlaceGridLines(ControlState& state);
+void PlaceGridLines(ChildWidgets& widgets);
 
 // Width of the editing bar on the side: 1185 twips with captions, 765 without.
 int ImagingBarWidthTwips(qint16 imagingButtonCaption);

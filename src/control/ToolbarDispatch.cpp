@@ -47,10 +47,10 @@ void RunKey(std::span<const DispatchRow> table, ControlState& state, const QStri
 }
 
 // The keys keep working after the mouse was used on a toolbar.
-void FocusControl(ControlState& state)
+void FocusControl(ChildWidgets& widgets)
 {
-    if (state.widgets.control)
-        state.widgets.control->setFocus(Qt::OtherFocusReason);
+    if (widgets.control)
+        widgets.control->setFocus(Qt::OtherFocusReason);
 }
 
 template <const char* Key>
@@ -65,7 +65,7 @@ template <bool (*Command)(ControlState&)>
 void ListingCommand(ControlState& state)
 {
     if (Command(state))
-        ArrangeLeftPane(state);
+        ArrangeLeftPane(state.props, state.widgets);
 }
 
 // Runs the variant of the split button key that the image defaults chose; nothing for a choice
@@ -259,31 +259,31 @@ std::span<const DispatchRow> DispatchRowsFor(const ToolbarTable& table)
 void DispatchMainToolbar(ControlState& state, const QString& key)
 {
     RunKey(kMainCommands, state, key);
-    FocusControl(state);
+    FocusControl(state.widgets);
 }
 
 void DispatchFileNavToolbar(ControlState& state, const QString& key)
 {
     RunKey(kFileNavCommands, state, key);
-    FocusControl(state);
+    FocusControl(state.widgets);
 }
 
 void DispatchFileOperateToolbar(ControlState& state, const QString& key)
 {
     RunKey(kFileOperateCommands, state, key);
-    FocusControl(state);
+    FocusControl(state.widgets);
 }
 
 void DispatchCommonToolbar(ControlState& state, const QString& key)
 {
     RunKey(kCommonCommands, state, key);
-    FocusControl(state);
+    FocusControl(state.widgets);
 }
 
 void DispatchImagingToolbar(ControlState& state, const QString& key)
 {
     RunKey(kImagingCommands, state, key);
-    FocusControl(state);
+    FocusControl(state.widgets);
 }
 
 }  // namespace scanvo

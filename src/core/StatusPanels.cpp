@@ -10,26 +10,26 @@
 
 namespace scanvo {
 
-QLabel* StatusPanel(const ControlState& state, int n)
+QLabel* StatusPanel(const ChildWidgets& widgets, int n)
 {
-    if (state.widgets.sbTotalInfo == nullptr)
+    if (widgets.sbTotalInfo == nullptr)
         return nullptr;
-    return state.widgets.sbTotalInfo->findChild<QLabel*>(QStringLiteral("sbTotalInfoPanel%1").arg(n));
+    return widgets.sbTotalInfo->findChild<QLabel*>(QStringLiteral("sbTotalInfoPanel%1").arg(n));
 }
 
-void SetStatusPanelText(ControlState& state, int n, const QString& text)
+void SetStatusPanelText(ChildWidgets& widgets, int n, const QString& text)
 {
-    if (QLabel* panel = StatusPanel(state, n))
+    if (QLabel* panel = StatusPanel(widgets, n))
         panel->setText(text);
     // Panel 2 says which page is on view; the viewer carries the same words as its description,
     // so a screen reader on the page hears them.
-    if (n == 2 && state.widgets.mtMain != nullptr)
-        state.widgets.mtMain->setAccessibleDescription(text);
+    if (n == 2 && widgets.mtMain != nullptr)
+        widgets.mtMain->setAccessibleDescription(text);
 }
 
 void SetStatusText(ControlState& state, const QString& text)
 {
-    SetStatusPanelText(state, 1, text);
+    SetStatusPanelText(state.widgets, 1, text);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
@@ -37,7 +37,7 @@ void SetIdleStatusText(ControlState& state)
 {
     // An armed deskew line turns the next drag into a rotation; the user must not take it for a
     // selection, so the bar says so whenever it is not busy.
-    SetStatusPanelText(state, 1, state.tools.m_DeskewLineMode() ? core_texts::kDeskewLineHint : core_texts::kIdleStatus);
+    SetStatusPanelText(state.widgets, 1, state.tools.m_DeskewLineMode() ? core_texts::kDeskewLineHint : core_texts::kIdleStatus);
 }
 
 }  // namespace scanvo

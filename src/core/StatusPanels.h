@@ -11,9 +11,9 @@ class QLabel;
 namespace scanvo {
 
 // Panel n (1..5) of the bar, null when the bar or the panel does not exist.
-QLabel* StatusPanel(const ControlState& state, int n);
+QLabel* StatusPanel(const ChildWidgets& widgets, int n);
 // Panel 2's text is also the viewer's accessible description.
-void SetStatusPanelText(ControlState& state, int n, const QString& text);
+void SetStatusPanelText(ChildWidgets& widgets, int n, const QString& text);
 
 // Writes text into panel 1 and lets pending paint events run, so the text is on screen before a
 // long engine call. User input waits, so no second command starts in between.

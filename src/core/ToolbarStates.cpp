@@ -101,29 +101,29 @@ void UpdateNavigation(QToolBar* toolbar, QComboBox* box, int position, int count
 
 }  // namespace
 
-void SetNoDocumentState(ControlState& state)
+void SetNoDocumentState(DocumentPosition& doc, ChildWidgets& widgets)
 {
-    SetKeys(state.widgets.tbMain, {keys::miInsert, keys::miReplace, keys::miExport}, false);
+    SetKeys(widgets.tbMain, {keys::miInsert, keys::miReplace, keys::miExport}, false);
 
-    SetAllButtons(state.widgets.tbFileNav, false);
-    SetBox(state.widgets.cboCurrentFile, QStringLiteral("0"), false);
+    SetAllButtons(widgets.tbFileNav, false);
+    SetBox(widgets.cboCurrentFile, QStringLiteral("0"), false);
 
-    SetAllButtons(state.widgets.tbFileOperate, false);
-    if (QAction* select = FindToolbarAction(state.widgets.tbFileOperate, keys::miSelect))
+    SetAllButtons(widgets.tbFileOperate, false);
+    if (QAction* select = FindToolbarAction(widgets.tbFileOperate, keys::miSelect))
         select->setChecked(false);
-    state.doc.m_SelectMode = 0;
-    if (state.widgets.tbFileOperate)
-        state.widgets.tbFileOperate->update();
+    doc.m_SelectMode = 0;
+    if (widgets.tbFileOperate)
+        widgets.tbFileOperate->update();
 
-    SetAllButtons(state.widgets.tbCommon, false);
-    SetBox(state.widgets.cboCurrentPage, QStringLiteral("0"), false);
-    if (state.widgets.cboZoomFactor)
-        state.widgets.cboZoomFactor->setEnabled(false);
+    SetAllButtons(widgets.tbCommon, false);
+    SetBox(widgets.cboCurrentPage, QStringLiteral("0"), false);
+    if (widgets.cboZoomFactor)
+        widgets.cboZoomFactor->setEnabled(false);
     // The grid guides work without a page.
-    SetKeys(state.widgets.tbCommon, {keys::miGrid, keys::miTwoLine, keys::miFiveLine}, true);
-    FillZoomBox(state.widgets.cboZoomFactor);
+    SetKeys(widgets.tbCommon, {keys::miGrid, keys::miTwoLine, keys::miFiveLine}, true);
+    FillZoomBox(widgets.cboZoomFactor);
 
-    SetAllButtons(state.widgets.tbImaging, false);
+    SetAllButtons(widgets.tbImaging, false);
 }
 
 void SetDocumentState(ControlState& state)
@@ -140,32 +140,32 @@ void SetDocumentState(ControlState& state)
         state.widgets.cboCurrentPage->setEnabled(true);
     if (state.widgets.cboZoomFactor)
         state.widgets.cboZoomFactor->setEnabled(true);
-    UpdatePageNavigation(state);
-    UpdateZoomButtons(state);
+    UpdatePageNavigation(state.doc, state.widgets);
+    UpdateZoomButtons(state.widgets);
     SetUndoButtons(state);
-    SetClipboardButtons(state, 0);
+    SetClipboardButtons(state.widgets, 0);
 
     SetAllButtons(state.widgets.tbImaging, true);
     SetKey(state.widgets.tbImaging, keys::miTrim2, Off);
-    UpdatePageStructureButtons(state);
+    UpdatePageStructureButtons(state.doc, state.widgets);
     if (state.props.m_DocType == DocTypeSinglePageJpeg)
         SetKey(state.widgets.tbImaging, keys::miConvert2BW, Off);
 }
 
-void UpdateFileNavigation(ControlState& state)
+void UpdateFileNavigation(DocumentPosition& doc, ChildWidgets& widgets)
 {
-    UpdateNavigation(state.widgets.tbFileNav, state.widgets.cboCurrentFile, state.doc.m_CurrentFile, state.doc.FileCount());
+    UpdateNavigation(widgets.tbFileNav, widgets.cboCurrentFile, doc.m_CurrentFile, doc.FileCount());
 }
 
-void UpdatePageNavigation(ControlState& state)
+void UpdatePageNavigation(DocumentPosition& doc, ChildWidgets& widgets)
 {
-    UpdateNavigation(state.widgets.tbCommon, state.widgets.cboCurrentPage, state.doc.m_CurrentPage, state.doc.m_PageCount);
+    UpdateNavigation(widgets.tbCommon, widgets.cboCurrentPage, doc.m_CurrentPage, doc.m_PageCount);
 }
 
-void UpdatePageStructureButtons(ControlState& state)
+void UpdatePageStructureButtons(DocumentPosition& doc, ChildWidgets& widgets)
 {
     for (const char* key : kPageStructureKeys)
-        SetKey(state.widgets.tbImaging, key, state.doc.m_PageCount >= 2);
+        SetKey(widgets.tbImaging, key, doc.m_PageCount >= 2);
 }
 
 void SetUndoButtons(ControlState& state)
@@ -174,22 +174,22 @@ void SetUndoButtons(ControlState& state)
     SetKey(state.widgets.tbCommon, keys::miRedo, state.m_History.RedoCount() > 0);
 }
 
-void SetClipboardButtons(ControlState& state, int mode)
+void SetClipboardButtons(ChildWidgets& widgets, int mode)
 {
     for (const ClipboardRule& rule : kClipboardRules) {
         if (rule.mode == mode) {
-            SetKey(state.widgets.tbCommon, keys::miCut, rule.cut);
-            SetKey(state.widgets.tbCommon, keys::miCopy, rule.copy);
-            SetKey(state.widgets.tbCommon, keys::miPaste, rule.paste);
+            SetKey(widgets.tbCommon, keys::miCut, rule.cut);
+            SetKey(widgets.tbCommon, keys::miCopy, rule.copy);
+            SetKey(widgets.tbCommon, keys::miPaste, rule.paste);
         }
     }
 }
 
-void UpdateZoomButtons(ControlState& state)
+void UpdateZoomButtons(ChildWidgets& widgets)
 {
-    const float painted = state.widgets.mtMain ? static_cast<float>(state.widgets.mtMain->displayPercent()) : 100.0f;
-    SetKey(state.widgets.tbCommon, keys::miZoomOut, painted > kMinZoomOutPercent);
-    SetKey(state.widgets.tbCommon, keys::miZoomIn, painted < kMaxZoomInPercent);
+    const float painted = widgets.mtMain ? static_cast<float>(widgets.mtMain->displayPercent()) : 100.0f;
+    SetKey(widgets.tbCommon, keys::miZoomOut, painted > kMinZoomOutPercent);
+    SetKey(widgets.tbCommon, keys::miZoomIn, painted < kMaxZoomInPercent);
 }
 
 }  // namespace scanvo

@@ -9,23 +9,23 @@ namespace scanvo {
 // Disables everything that needs a document (export among them); append scanning, import,
 // settings and the grid stay.
 // Releases the multi-select toggle and resets the number boxes and the zoom box.
-void SetNoDocumentState(ControlState& state);
+void SetNoDocumentState(DocumentPosition& doc, ChildWidgets& widgets);
 // Enables the document's commands once its list is built, then applies the page rules.
 void SetDocumentState(ControlState& state);
 
 // tbFileNav and cboCurrentFile by m_CurrentFile of m_FileCount.
-void UpdateFileNavigation(ControlState& state);
+void UpdateFileNavigation(DocumentPosition& doc, ChildWidgets& widgets);
 // The page steps of tbCommon and cboCurrentPage by m_CurrentPage of m_PageCount.
-void UpdatePageNavigation(ControlState& state);
+void UpdatePageNavigation(DocumentPosition& doc, ChildWidgets& widgets);
 // "miMove", "miUnite" and "miDivide" need at least two pages.
-void UpdatePageStructureButtons(ControlState& state);
+void UpdatePageStructureButtons(DocumentPosition& doc, ChildWidgets& widgets);
 // "miZoomOut" is enabled above 5 %, "miZoomIn" below 400 %, as the viewer paints now.
-void UpdateZoomButtons(ControlState& state);
+void UpdateZoomButtons(ChildWidgets& widgets);
 
 // "miUndo" and "miRedo" are enabled while the page history holds a level to go back or forward to.
 void SetUndoButtons(ControlState& state);
 // Cut, copy and paste: 0 all disabled, 1 cut and copy enabled, 2 cut and copy disabled, 3 cut and
 // copy disabled and paste enabled, 4 paste enabled; a button a mode does not name is unchanged.
-void SetClipboardButtons(ControlState& state, int mode);
+void SetClipboardButtons(ChildWidgets& widgets, int mode);
 
 }  // namespace scanvo

@@ -80,14 +80,14 @@ DocTypeCode DetectDocTypeOf(const QString& directoryPath, const QStringList& nam
 
 void CollectFiles(ControlState& state, const QString& pattern)
 {
-    CollectListedFiles(state, PathDirPart(pattern), ListMatchingNames(pattern, ListingOrder::Unsorted));
+    CollectListedFiles(state.props, state.doc, PathDirPart(pattern), ListMatchingNames(pattern, ListingOrder::Unsorted));
 }
 
-void CollectListedFiles(ControlState& state, const QString& directory, const QStringList& names)
+void CollectListedFiles(ControlProperties& props, DocumentPosition& doc, const QString& directory, const QStringList& names)
 {
-    QStringList listed = NamesListedByType(names, state.props.m_DocType);
+    QStringList listed = NamesListedByType(names, props.m_DocType);
     SortInNumberingOrder(listed);
-    SetListedFiles(state, directory, listed);
+    SetListedFiles(doc, directory, listed);
 }
 
 QStringList NamesListedByType(const QStringList& names, qint16 docType)
@@ -106,12 +106,12 @@ QString ListedFilePath(const QString& directory, const QString& name)
     return WithTrailingSeparator(directory) + name;
 }
 
-void SetListedFiles(ControlState& state, const QString& directory, const QStringList& names)
+void SetListedFiles(DocumentPosition& doc, const QString& directory, const QStringList& names)
 {
     const QString prefix = WithTrailingSeparator(directory);
-    state.doc.m_Files.clear();
+    doc.m_Files.clear();
     for (const QString& name : names)
-        state.doc.m_Files.append(prefix + name);
+        doc.m_Files.append(prefix + name);
 }
 
 int OpeningPosition(int position, int count)

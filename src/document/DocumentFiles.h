@@ -22,7 +22,7 @@ DocTypeCode DetectDocTypeOf(const QString& directory, const QStringList& names);
 // numbering order.
 void CollectFiles(ControlState& state, const QString& pattern);
 // The same for names already listed from directory, in any order.
-void CollectListedFiles(ControlState& state, const QString& directory, const QStringList& names);
+void CollectListedFiles(ControlProperties& props, DocumentPosition& doc, const QString& directory, const QStringList& names);
 
 // The steps of CollectListedFiles, for a caller that acts between them. The names among names that
 // docType lists, in the order given:
@@ -30,7 +30,7 @@ QStringList NamesListedByType(const QStringList& names, qint16 docType);
 // the full path of file name in directory, as m_Files holds it;
 QString ListedFilePath(const QString& directory, const QString& name);
 // and m_Files made of names (in numbering order by now) in directory.
-void SetListedFiles(ControlState& state, const QString& directory, const QStringList& names);
+void SetListedFiles(DocumentPosition& doc, const QString& directory, const QStringList& names);
 
 // The file or page a list build opens at: position while it lies inside the document (1 to
 // count), else the last one (0 for an empty document).

@@ -47,36 +47,36 @@ qint16 CountAsPageNumber(int count)
 }
 
 // The error path of the build and of a file change: the description, information icon.
-void ReportListError(ControlState& state, const QString& description)
+void ReportListError(ChildWidgets& widgets, const QString& description)
 {
-    ReportError(state.widgets.control, description + T::kErrorTail, MessageIcon::Information);
+    ReportError(widgets.control, description + T::kErrorTail, MessageIcon::Information);
 }
 
-const QString& FileOfNumber(const ControlState& state, int n)
+const QString& FileOfNumber(const DocumentPosition& doc, int n)
 {
-    if (n < 1 || n > state.doc.m_Files.count())
+    if (n < 1 || n > doc.m_Files.count())
         throw engine::EngineError(engine::ErrFileNotFound, T::kNoSuchFile.arg(n));
-    return state.doc.m_Files.at(n);
+    return doc.m_Files.at(n);
 }
 
-void ReleaseSelectToggle(ControlState& state)
+void ReleaseSelectToggle(DocumentPosition& doc, ChildWidgets& widgets)
 {
-    state.doc.m_SelectMode = 0;
-    if (state.widgets.tbFileOperate == nullptr)
+    doc.m_SelectMode = 0;
+    if (widgets.tbFileOperate == nullptr)
         return;
-    if (QAction* select = FindToolbarAction(state.widgets.tbFileOperate, keys::miSelect))
+    if (QAction* select = FindToolbarAction(widgets.tbFileOperate, keys::miSelect))
         select->setChecked(false);
-    state.widgets.tbFileOperate->update();
+    widgets.tbFileOperate->update();
 }
 
 // The pages of path that can be shown. A multi-page file whose chain of pages breaks off still
 // shows the pages before the break; the user hears of the lost ones once per opened document.
-int ReadablePageCount(ControlState& state, const QString& path)
+int ReadablePageCount(DocumentPosition& doc, ChildWidgets& widgets, const QString& path)
 {
     const engine::PageInventory inventory = engine::InspectPages(path);
-    if (inventory.damaged && !state.doc.m_DamageReported.contains(path)) {
-        state.doc.m_DamageReported.append(path);
-        Inform(state.widgets.control, inventory.damage + T::kDamageTail, MessageIcon::Warning);
+    if (inventory.damaged && !doc.m_DamageReported.contains(path)) {
+        doc.m_DamageReported.append(path);
+        Inform(widgets.control, inventory.damage + T::kDamageTail, MessageIcon::Warning);
     }
     return inventory.readablePages;
 }
@@ -104,7 +104,7 @@ bool ListDocument(ControlState& state, const QString& pattern, const QStringList
     if (names.isEmpty())
         return false;
     if (state.props.m_DocType == DocTypeMultiPageTiff) {
-        state.doc.m_PageCount = CountAsPageNumber(ReadablePageCount(state, pattern));
+        state.doc.m_PageCount = CountAsPageNumber(ReadablePageCount(state.doc, state.widgets, pattern));
         state.doc.m_CurrentPage = StartPosition(position, state.doc.m_PageCount);
         return true;
     }
@@ -118,7 +118,7 @@ bool ListDocument(ControlState& state, const QString& pattern, const QStringList
     } else {
         SortInNumberingOrder(listed);
     }
-    SetListedFiles(state, directory, listed);
+    SetListedFiles(state.doc, directory, listed);
     if (state.props.m_DocType == DocTypeAllImages)
         state.doc.m_CurrentFile = state.doc.m_CurrentPage;
     return true;
@@ -131,8 +131,8 @@ void ResetDocumentView(ControlState& state)
     ClearViewer(state);
     if (state.widgets.lvwFileList)
         state.widgets.lvwFileList->clear();
-    SetStatusPanelText(state, 2, QString());
-    SetStatusPanelText(state, 3, QString());
+    SetStatusPanelText(state.widgets, 2, QString());
+    SetStatusPanelText(state.widgets, 3, QString());
     g_CurrentFilePath.clear();
     state.doc.m_Files.clear();
     state.doc.m_DamageReported.clear();
@@ -141,7 +141,7 @@ void ResetDocumentView(ControlState& state)
     state.doc.m_PageCount = 0;
     state.doc.m_ShownPage = 0;
     // A box placed for the last document's pages says nothing about the next one's.
-    ForgetTrimRegion(state);
+    ForgetTrimRegion(state.tools);
 }
 
 void CloseEmptiedDocument(ControlState& state)
@@ -151,12 +151,12 @@ void CloseEmptiedDocument(ControlState& state)
         state.DocumentEmptied();
 }
 
-QString DocumentPattern(const ControlState& state)
+QString DocumentPattern(const ControlProperties& props)
 {
-    const QString directory = DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName) + u'/';
-    switch (state.props.m_DocType) {
+    const QString directory = DocumentDirectoryPath(props.m_LocalPath, props.m_DocName) + u'/';
+    switch (props.m_DocType) {
     case DocTypeMultiPageTiff:
-        return MultiPageFilePath(directory, state.props.m_DocName);
+        return MultiPageFilePath(directory, props.m_DocName);
     case DocTypeSinglePageTiff:
         return directory + QStringLiteral("*.tif");
     case DocTypeSinglePageJpeg:
@@ -199,7 +199,7 @@ bool ListAndShow(ControlState& state, qint16 position)
     engine::AtomicFile::RemoveStaleTemporaries(directory, names.temporaries);
     if (state.doc.m_RequestedDocType == DocTypeDetect)
         state.props.m_DocType = DetectDocTypeOf(directory, names.files);
-    const QString pattern = DocumentPattern(state);
+    const QString pattern = DocumentPattern(state.props);
     g_CurrentFilePath = pattern;
 
     try {
@@ -223,7 +223,7 @@ bool ListAndShow(ControlState& state, qint16 position)
             RememberListedFiles(directory, state.props.m_DocType, state.doc.m_Files.toList());
         return true;
     } catch (...) {
-        ReportListError(state, CaughtFailure(engine::ErrOperation).description);
+        ReportListError(state.widgets, CaughtFailure(engine::ErrOperation).description);
         return false;
     }
 }
@@ -254,17 +254,17 @@ void FillFileList(ControlState& state)
             list->fill(int(paths.size()), text, key);
         }
     }
-    ReleaseSelectToggle(state);
+    ReleaseSelectToggle(state.doc, state.widgets);
 }
 
 bool GoToFile(ControlState& state, int n)
 {
     // The caller has chosen file n already; a page that cannot be written back is given up.
     PageWrittenBack(state);
-    SelectFileInList(state);
+    SelectFileInList(state.doc, state.widgets);
     try {
-        g_CurrentFilePath = FileOfNumber(state, n);
-        state.doc.m_PageCount = CountAsPageNumber(ReadablePageCount(state, g_CurrentFilePath));
+        g_CurrentFilePath = FileOfNumber(state.doc, n);
+        state.doc.m_PageCount = CountAsPageNumber(ReadablePageCount(state.doc, state.widgets, g_CurrentFilePath));
     } catch (...) {
         const QString description = CaughtFailure(engine::ErrOperation).description;
         // Nothing of the unreadable file is on view, so nothing of it can be edited or saved; the
@@ -273,13 +273,13 @@ bool GoToFile(ControlState& state, int n)
         state.doc.m_PageCount = 0;
         state.doc.m_CurrentPage = 0;
         state.doc.m_ShownPage = 0;
-        UpdateFileNavigation(state);
-        ReportListError(state, description);
+        UpdateFileNavigation(state.doc, state.widgets);
+        ReportListError(state.widgets, description);
         return false;
     }
     state.doc.m_CurrentPage = 1;
     state.doc.m_ShownPage = 1;
-    UpdateFileNavigation(state);
+    UpdateFileNavigation(state.doc, state.widgets);
     WriteImagePos(state.props.m_DocName, static_cast<qint16>(n));
     ShowPage(state, state.doc.m_CurrentPage);
     return true;
@@ -287,11 +287,11 @@ bool GoToFile(ControlState& state, int n)
 
 void SelectFileEntry(ControlState& state, int n)
 {
-    SelectFileInList(state);
+    SelectFileInList(state.doc, state.widgets);
     if (n >= 1 && n <= state.doc.m_Files.count())
         g_CurrentFilePath = state.doc.m_Files.at(n);
     state.doc.m_ShownPage = state.doc.m_CurrentPage;
-    UpdateFileNavigation(state);
+    UpdateFileNavigation(state.doc, state.widgets);
     WriteImagePos(state.props.m_DocName, static_cast<qint16>(n));
     ShowPage(state, state.doc.m_CurrentPage);
 }

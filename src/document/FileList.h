@@ -25,7 +25,7 @@ bool BuildFileList(ControlState& state, qint16 position);
 
 // The enumeration pattern of the document for m_DocType: its one TIFF for type 1, "*.tif" for 2,
 // "*.jpg" for 3, "*.*" otherwise.
-QString DocumentPattern(const ControlState& state);
+QString DocumentPattern(const ControlProperties& props);
 
 // Refills lvwFileList from m_Files (or, for type 1, with one entry per page) and releases the
 // multi-select toggle.

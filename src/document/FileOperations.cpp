@@ -42,33 +42,33 @@ namespace T = file_operation_texts;
 
 namespace {
 
-bool HasEntries(const ControlState& state)
+bool HasEntries(const ChildWidgets& widgets)
 {
-    return state.widgets.lvwFileList && state.widgets.lvwFileList->count() > 0;
+    return widgets.lvwFileList && widgets.lvwFileList->count() > 0;
 }
 
-bool IsFileListed(const ControlState& state)
+bool IsFileListed(const ControlProperties& props)
 {
-    return state.props.m_DocType != DocTypeMultiPageTiff;
+    return props.m_DocType != DocTypeMultiPageTiff;
 }
 
 // The highlighted entry, 1-based; 0 when none is.
-int SelectedEntry(const ControlState& state)
+int SelectedEntry(const ChildWidgets& widgets)
 {
-    if (!state.widgets.lvwFileList)
+    if (!widgets.lvwFileList)
         return 0;
-    const int row = state.widgets.lvwFileList->currentRow();
-    return row >= 0 && state.widgets.lvwFileList->selectedRows().contains(row) ? row + 1 : 0;
+    const int row = widgets.lvwFileList->currentRow();
+    return row >= 0 && widgets.lvwFileList->selectedRows().contains(row) ? row + 1 : 0;
 }
 
-QString EntryText(const ControlState& state, int n)
+QString EntryText(const ChildWidgets& widgets, int n)
 {
-    return state.widgets.lvwFileList->text(n - 1);
+    return widgets.lvwFileList->text(n - 1);
 }
 
-QString EntryKey(const ControlState& state, int n)
+QString EntryKey(const ChildWidgets& widgets, int n)
 {
-    return state.widgets.lvwFileList->key(n - 1);
+    return widgets.lvwFileList->key(n - 1);
 }
 
 // The list rebuilt from disk at position, with the toolbars in the state that leaves. A document
@@ -77,10 +77,10 @@ bool Rebuild(ControlState& state, qint16 position)
 {
     if (BuildFileList(state, position))
         return true;
-    if (ListMatchingNames(DocumentPattern(state)).isEmpty())
+    if (ListMatchingNames(DocumentPattern(state.props)).isEmpty())
         CloseEmptiedDocument(state);
     else
-        SetNoDocumentState(state);
+        SetNoDocumentState(state.doc, state.widgets);
     return false;
 }
 
@@ -126,12 +126,12 @@ void CopyOver(const QString& chosen, const QString& target)
 }
 
 // Reads chosen as the target's kind of image; an empty text when it is one, else what to tell.
-QString UnsuitableReplacement(const ControlState& state, const QString& chosen, const QString& target)
+QString UnsuitableReplacement(const ControlProperties& props, const QString& chosen, const QString& target)
 {
     try {
         const engine::Image page = engine::LoadPage(chosen, 1);
         // Separate files keep their names, so a file must be of the kind its name says.
-        if (IsFileListed(state) && engine::IsJpegFileFormat(page.loadFormat()) != NamedAsJpeg(target))
+        if (IsFileListed(props) && engine::IsJpegFileFormat(page.loadFormat()) != NamedAsJpeg(target))
             return T::kOtherKind.arg(PathFilePart(chosen), PathFilePart(target));
         return {};
     } catch (...) {
@@ -141,19 +141,19 @@ QString UnsuitableReplacement(const ControlState& state, const QString& chosen, 
 
 }  // namespace
 
-QList<int> CheckedEntries(const ControlState& state)
+QList<int> CheckedEntries(const ChildWidgets& widgets)
 {
     QList<int> checked;
-    if (!state.widgets.lvwFileList)
+    if (!widgets.lvwFileList)
         return checked;
-    for (const int row : state.widgets.lvwFileList->checkedRows())
+    for (const int row : widgets.lvwFileList->checkedRows())
         checked.append(row + 1);
     return checked;
 }
 
 void ToggleCheckAll(ControlState& state)
 {
-    if (!HasEntries(state))
+    if (!HasEntries(state.widgets))
         return;
     const bool check = state.doc.m_SelectMode != 1;
     state.widgets.lvwFileList->setAllChecked(check);
@@ -166,7 +166,7 @@ void ToggleCheckAll(ControlState& state)
 
 bool DeleteCheckedFiles(ControlState& state)
 {
-    const QList<int> checked = CheckedEntries(state);
+    const QList<int> checked = CheckedEntries(state.widgets);
     if (checked.isEmpty())
         return false;
     Prompter& prompter = CurrentPrompter();
@@ -181,14 +181,14 @@ bool DeleteCheckedFiles(ControlState& state)
     QStringList notDeleted;
     bool documentLeft = true;
     if (state.props.m_DocType == DocTypeMultiPageTiff) {
-        const QString path = DocumentPattern(state);
+        const QString path = DocumentPattern(state.props);
         if (checked.size() != state.doc.m_PageCount) {
             // From the last page back, so the lower page numbers stay valid.
             for (qsizetype i = checked.size() - 1; i >= 0; --i) {
                 try {
                     engine::DeletePage(path, checked.at(i));
                 } catch (...) {
-                    notDeleted.prepend(EntryText(state, checked.at(i)));
+                    notDeleted.prepend(EntryText(state.widgets, checked.at(i)));
                 }
             }
         } else if (QFile::remove(path)) {
@@ -198,7 +198,7 @@ bool DeleteCheckedFiles(ControlState& state)
         }
     } else {
         for (qsizetype i = checked.size() - 1; i >= 0; --i) {
-            const QString path = EntryKey(state, checked.at(i));
+            const QString path = EntryKey(state.widgets, checked.at(i));
             if (!QFile::remove(path))
                 notDeleted.prepend(PathFilePart(path));
         }
@@ -216,9 +216,9 @@ bool DeleteCheckedFiles(ControlState& state)
 
 void ReplaceFile(ControlState& state)
 {
-    if (!HasEntries(state))
+    if (!HasEntries(state.widgets))
         return;
-    const int selected = SelectedEntry(state);
+    const int selected = SelectedEntry(state.widgets);
     if (selected == 0)
         return;
     Prompter& prompter = CurrentPrompter();
@@ -230,8 +230,8 @@ void ReplaceFile(ControlState& state)
     if (chosen.size() > 1)
         Inform(state.widgets.control, T::kSeveralFilesChosen.arg(PathFilePart(source)));
     const bool multiPage = state.props.m_DocType == DocTypeMultiPageTiff;
-    const QString target = multiPage ? DocumentPattern(state) : EntryKey(state, selected);
-    if (const QString problem = UnsuitableReplacement(state, source, target); !problem.isEmpty()) {
+    const QString target = multiPage ? DocumentPattern(state.props) : EntryKey(state.widgets, selected);
+    if (const QString problem = UnsuitableReplacement(state.props, source, target); !problem.isEmpty()) {
         Inform(state.widgets.control, problem, MessageIcon::Warning);
         return;
     }
@@ -262,9 +262,9 @@ void ReplaceFile(ControlState& state)
 
 bool RenameFile(ControlState& state)
 {
-    if (!IsFileListed(state) || !HasEntries(state))
+    if (!IsFileListed(state.props) || !HasEntries(state.widgets))
         return false;
-    const int selected = SelectedEntry(state);
+    const int selected = SelectedEntry(state.widgets);
     if (selected == 0 || selected > state.doc.m_Files.count())
         return false;
     const QString path = state.doc.m_Files.at(selected);
@@ -303,7 +303,7 @@ bool RenameFile(ControlState& state)
         return false;
     }
     // The renamed file stays the one shown wherever its new name sorts.
-    CollectFiles(state, DocumentPattern(state));
+    CollectFiles(state, DocumentPattern(state.props));
     const qsizetype found = state.doc.m_Files.toList().indexOf(renamed);
     const int position = found < 0 ? state.doc.m_Files.count() + 1 : int(found) + 1;
     return Rebuild(state, static_cast<qint16>(qMin(position, 32767)));
@@ -311,16 +311,16 @@ bool RenameFile(ControlState& state)
 
 bool BatchRename(ControlState& state)
 {
-    if (!IsFileListed(state))
+    if (!IsFileListed(state.props))
         return false;
-    const QList<int> checked = CheckedEntries(state);
+    const QList<int> checked = CheckedEntries(state.widgets);
     if (checked.isEmpty()) {
-        SetStatusPanelText(state, 1, T::kNothingChecked);
+        SetStatusPanelText(state.widgets, 1, T::kNothingChecked);
         return false;
     }
     QStringList names;
     for (int n : checked)
-        names.append(EntryText(state, n));
+        names.append(EntryText(state.widgets, n));
 
     frmBatchRename dialog(state.widgets.control);
     dialog.FileList = names;
@@ -337,7 +337,7 @@ bool BatchRename(ControlState& state)
     qint64 counter = dialog.FileNameInit;
     QList<FileMove> moves;
     for (int n : checked) {
-        const QString old = EntryKey(state, n);
+        const QString old = EntryKey(state.widgets, n);
         moves.append({old, PathDirPart(old) + RuleFileName(rule, counter++, NameExtension(PathFilePart(old)))});
     }
     const RenameBatchResult result = RunRenameBatch(moves);

@@ -40,6 +40,6 @@ bool RenameFile(ControlState& state);
 bool BatchRename(ControlState& state);
 
 // 1-based numbers of the checked entries of lvwFileList, in list order.
-QList<int> CheckedEntries(const ControlState& state);
+QList<int> CheckedEntries(const ChildWidgets& widgets);
 
 }  // namespace scanvo

@@ -84,16 +84,16 @@ int JpgFormatCode(qint16 setting)
     return CodeAt(kJpgCodes, setting);
 }
 
-int ChooseFileFormat(const ControlState& state, int bits, const QString& extension)
+int ChooseFileFormat(const ControlProperties& props, int bits, const QString& extension)
 {
     const auto& save = g_Settings.Save;
     if (bits == 1)
         return Tif1FormatCode(save.Tif1Compress);
-    if (IsTiffDocument(state.props.m_DocType))
+    if (IsTiffDocument(props.m_DocType))
         return Tif2FormatCode(save.Tif2Compress);
-    if (state.props.m_DocType == DocTypeSinglePageJpeg)
+    if (props.m_DocType == DocTypeSinglePageJpeg)
         return JpgFormatCode(save.JpgCompress);
-    if (state.props.m_DocType == DocTypeAllImages || state.props.m_DocType == DocTypeDetect) {
+    if (props.m_DocType == DocTypeAllImages || props.m_DocType == DocTypeDetect) {
         if (extension.compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0)
             return JpgFormatCode(save.JpgCompress);
         if (extension.compare(QLatin1String("tif"), Qt::CaseInsensitive) == 0)

@@ -28,7 +28,7 @@ int JpgFormatCode(qint16 setting);
 // Format code for writing a new file of the open document: bits 1 always Save.Tif1Compress;
 // otherwise TIFF documents Save.Tif2Compress, JPEG documents Save.JpgCompress, and mixed or empty
 // documents by the target's extension ("jpg" or "tif", any case). 0 when no rule applies.
-int ChooseFileFormat(const ControlState& state, int bits, const QString& extension);
+int ChooseFileFormat(const ControlProperties& props, int bits, const QString& extension);
 
 // m_SaveFormat, m_SaveBits and m_SaveQuality for the page just placed in mtMain, by its depth and
 // m_ScanDocType.

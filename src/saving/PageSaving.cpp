@@ -20,34 +20,34 @@ namespace {
 
 namespace T = saving_texts;
 
-void ReportSaveError(ControlState& state, int number, const QString& description)
+void ReportSaveError(ChildWidgets& widgets, int number, const QString& description)
 {
     // The user is told even when the log itself cannot be written.
     AppendSaveErrorLog(number, description);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const QString text = T::kSaveErrorBefore + QString::number(number) + u',' + description + T::kSaveErrorAfter;
-    Inform(state.widgets.control, text);
+    Inform(widgets.control, text);
 }
 
 // A multi-page file whose later pages cannot be read is written over only when the user agrees
 // to lose them; the engine refuses such a save until told so.
-bool UserDropsUnreadablePages(ControlState& state, const QString& description)
+bool UserDropsUnreadablePages(ChildWidgets& widgets, const QString& description)
 {
-    return CurrentPrompter().askYesNo(state.widgets.control, description + T::kDropUnreadablePagesQuestion,
+    return CurrentPrompter().askYesNo(widgets.control, description + T::kDropUnreadablePagesQuestion,
                                       core_texts::kTitleInformation);
 }
 
 // Writes the page back; false when the user chose to keep a damaged file as it is.
 bool WritePage(ControlState& state, const engine::Image& page)
 {
-    engine::SaveOptions options = WriteBackOptions(state, page.loadFormat(), page.depth());
+    engine::SaveOptions options = WriteBackOptions(state.props, state.doc, page.loadFormat(), page.depth());
     try {
         engine::SavePage(page, g_CurrentFilePath, options);
         return true;
     } catch (const engine::EngineError& error) {
         if (error.number() != engine::ErrDamagedPages)
             throw;
-        if (!UserDropsUnreadablePages(state, error.description()))
+        if (!UserDropsUnreadablePages(state.widgets, error.description()))
             return false;
     }
     options.dropUnreadablePages = true;
@@ -57,17 +57,17 @@ bool WritePage(ControlState& state, const engine::Image& page)
 
 }  // namespace
 
-engine::SaveOptions WriteBackOptions(const ControlState& state, int loadFormat, int bits)
+engine::SaveOptions WriteBackOptions(const ControlProperties& props, const DocumentPosition& doc, int loadFormat, int bits)
 {
     engine::SaveOptions options;
     options.format = loadFormat;
     options.bits = bits;
     options.quality = QualityFactorFor(loadFormat);
-    if (IsSinglePageDocument(state.props.m_DocType) || state.doc.m_PageCount == 1) {
+    if (IsSinglePageDocument(props.m_DocType) || doc.m_PageCount == 1) {
         options.mode = engine::SaveNew;
     } else {
         options.mode = engine::SaveReplace;
-        options.page = state.doc.m_ShownPage;
+        options.page = doc.m_ShownPage;
     }
     return options;
 }
@@ -83,7 +83,7 @@ void SaveCurrentPage(ControlState& state)
             return;
     } catch (...) {
         const Failure failure = CaughtFailure(engine::ErrFileWrite);
-        ReportSaveError(state, failure.number, failure.description);
+        ReportSaveError(state.widgets, failure.number, failure.description);
         return;
     }
     state.doc.m_PageModified = false;

@@ -9,7 +9,7 @@ namespace scanvo {
 
 // How the shown page goes back into g_CurrentFilePath: a single-page document or a file of one
 // page is rewritten whole, a page of a longer multi-page file is replaced at m_ShownPage.
-engine::SaveOptions WriteBackOptions(const ControlState& state, int loadFormat, int bits);
+engine::SaveOptions WriteBackOptions(const ControlProperties& props, const DocumentPosition& doc, int loadFormat, int bits);
 
 // Writes the page of the viewer back into its file, in the format it was read in, and clears
 // m_PageModified. A viewer without a page does nothing. A failure is logged and reported, and the

@@ -85,13 +85,13 @@ bool OnMainBlock(const KeyRow& row)
 
 }  // namespace
 
-QStringList KeyNamesFor(const ControlState& state, const QToolBar* toolbar, const QString& key)
+QStringList KeyNamesFor(const ChildWidgets& widgets, const QToolBar* toolbar, const QString& key)
 {
     QStringList names;
     if (toolbar == nullptr)
         return names;
     for (const KeyRow& row : kKeys) {
-        if (row.toolbar == nullptr || state.widgets.*row.toolbar != toolbar || !OnMainBlock(row))
+        if (row.toolbar == nullptr || widgets.*row.toolbar != toolbar || !OnMainBlock(row))
             continue;
         if (key == QLatin1String(row.guard) || key == QLatin1String(row.clicks))
             names.append(QKeySequence(row.key).toString(QKeySequence::NativeText));

@@ -20,6 +20,6 @@ bool OnControlKeyUp(ControlState& state, int key, Qt::KeyboardModifiers modifier
 // Names of the keys that act on the button or menu item key of toolbar, in table order: for a
 // button every key it guards, for a menu item every key that chooses it. Keypad keys are left out:
 // each one repeats a key of the main block.
-QStringList KeyNamesFor(const ControlState& state, const QToolBar* toolbar, const QString& key);
+QStringList KeyNamesFor(const ChildWidgets& widgets, const QToolBar* toolbar, const QString& key);
 
 }  // namespace scanvo

@@ -40,20 +40,20 @@ struct PageSource {
     int page = 1;
 };
 
-PageSource SourceOfPage(const ControlState& state, qint16 n)
+PageSource SourceOfPage(const ControlProperties& props, const DocumentPosition& doc, qint16 n)
 {
-    if (state.props.m_DocType == DocTypeSinglePageTiff || state.props.m_DocType == DocTypeSinglePageJpeg) {
-        if (n < 1 || n > state.doc.m_Files.count())
-            throw engine::EngineError(engine::ErrPageRange, T::kPageOutsideDocument.arg(n).arg(state.doc.m_Files.count()));
-        g_CurrentFilePath = state.doc.m_Files.at(n);
+    if (props.m_DocType == DocTypeSinglePageTiff || props.m_DocType == DocTypeSinglePageJpeg) {
+        if (n < 1 || n > doc.m_Files.count())
+            throw engine::EngineError(engine::ErrPageRange, T::kPageOutsideDocument.arg(n).arg(doc.m_Files.count()));
+        g_CurrentFilePath = doc.m_Files.at(n);
         return {g_CurrentFilePath, 1};
     }
     return {g_CurrentFilePath, n};
 }
 
-void LoadIntoViewer(ControlState& state, const PageSource& source, const PageLoader& load)
+void LoadIntoViewer(ChildWidgets& widgets, const PageSource& source, const PageLoader& load)
 {
-    engine::ImageViewer* viewer = state.widgets.mtMain;
+    engine::ImageViewer* viewer = widgets.mtMain;
     engine::ScaledPage page = load(source.path, source.page, viewer ? viewer->displayScale() : engine::DisplayScale());
     if (viewer == nullptr)
         return;
@@ -66,17 +66,17 @@ void LoadIntoViewer(ControlState& state, const PageSource& source, const PageLoa
 
 // The trim box and the bitonal conversion depend on the page: the first on the pointer tool being
 // on, the second on the page not coming from a JPEG file.
-void SetPageButtons(ControlState& state)
+void SetPageButtons(ViewerState& view, ChildWidgets& widgets)
 {
-    EnableToolbarKey(state.widgets.tbImaging, keys::miTrim2, state.view.m_TrimRegionOn == 1);
-    EnableToolbarKey(state.widgets.tbImaging, keys::miConvert2BW, !IsJpegName(g_CurrentFilePath));
-    if (state.widgets.tbImaging)
-        state.widgets.tbImaging->update();
+    EnableToolbarKey(widgets.tbImaging, keys::miTrim2, view.m_TrimRegionOn == 1);
+    EnableToolbarKey(widgets.tbImaging, keys::miConvert2BW, !IsJpegName(g_CurrentFilePath));
+    if (widgets.tbImaging)
+        widgets.tbImaging->update();
 }
 
-void SelectListEntry(ControlState& state, int n)
+void SelectListEntry(ChildWidgets& widgets, int n)
 {
-    FileListView* list = state.widgets.lvwFileList;
+    FileListView* list = widgets.lvwFileList;
     if (list == nullptr || list->count() == 0)
         return;
     list->selectOnly(n - 1);
@@ -85,10 +85,10 @@ void SelectListEntry(ControlState& state, int n)
 // The controls that depend on the page; the page-structure buttons only once a page is shown.
 void RefreshPageDependents(ControlState& state, bool pageShown)
 {
-    SyncZoomBox(state);
-    UpdatePageNavigation(state);
+    SyncZoomBox(state.view, state.widgets);
+    UpdatePageNavigation(state.doc, state.widgets);
     if (pageShown)
-        UpdatePageStructureButtons(state);
+        UpdatePageStructureButtons(state.doc, state.widgets);
     SetUndoButtons(state);
 }
 
@@ -109,7 +109,7 @@ void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
     state.doc.m_ShownPage = n;
 
     try {
-        LoadIntoViewer(state, SourceOfPage(state, n), load);
+        LoadIntoViewer(state.widgets, SourceOfPage(state.props, state.doc, n), load);
     } catch (...) {
         const Failure failure = CaughtFailure(engine::ErrOperation);
         // The old page would otherwise stay on view under the new page's file and number, and an
@@ -127,11 +127,11 @@ void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
     state.doc.m_PageModified = false;
     if (state.view.m_TrimRegionOn == 1)
         DrawTrimRegion(state);
-    SetPageButtons(state);
-    TakeZoomFromViewer(state);
+    SetPageButtons(state.view, state.widgets);
+    TakeZoomFromViewer(state.view, state.widgets);
     UpdateStatusBar(state);
     if (state.props.m_DocType != DocTypeAllImages) {
-        SelectPageInList(state);
+        SelectPageInList(state.doc, state.widgets);
         WriteImagePos(state.props.m_DocName, n);
     }
     RefreshPageDependents(state, true);
@@ -139,7 +139,7 @@ void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
 
 void UpdatePagePosition(ControlState& state)
 {
-    SetStatusPanelText(state, 2,
+    SetStatusPanelText(state.widgets, 2,
                        T::kPagePositionBefore + QString::number(state.doc.m_CurrentPage) + T::kPagePositionMiddle +
                            QString::number(state.doc.m_PageCount) + T::kPagePositionAfter);
 }
@@ -150,25 +150,25 @@ void UpdateStatusBar(ControlState& state)
     UpdatePagePosition(state);
     const engine::ImageViewer* viewer = state.widgets.mtMain;
     if (viewer == nullptr || !viewer->hasImage()) {
-        SetStatusPanelText(state, 3, QString());
+        SetStatusPanelText(state.widgets, 3, QString());
         return;
     }
     // A reduced page has the page's resolution and depth.
     const engine::Image& page = viewer->shownImage();
-    SetStatusPanelText(state, 3,
+    SetStatusPanelText(state.widgets, 3,
                        QString::number(page.xResolution()) + T::kResolutionSeparator +
                            QString::number(page.yResolution()) + u' ' + QString::number(page.depth()) +
                            T::kBitsSuffix);
 }
 
-void SelectPageInList(ControlState& state)
+void SelectPageInList(DocumentPosition& doc, ChildWidgets& widgets)
 {
-    SelectListEntry(state, state.doc.m_CurrentPage);
+    SelectListEntry(widgets, doc.m_CurrentPage);
 }
 
-void SelectFileInList(ControlState& state)
+void SelectFileInList(DocumentPosition& doc, ChildWidgets& widgets)
 {
-    SelectListEntry(state, state.doc.m_CurrentFile);
+    SelectListEntry(widgets, doc.m_CurrentFile);
 }
 
 }  // namespace scanvo

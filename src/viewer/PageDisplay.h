@@ -30,7 +30,7 @@ void UpdateStatusBar(ControlState& state);
 // Panel 2 alone: "第 n 页 共 m 页".
 void UpdatePagePosition(ControlState& state);
 // Selects list entry m_CurrentPage (or m_CurrentFile) alone and scrolls it into view.
-void SelectPageInList(ControlState& state);
-void SelectFileInList(ControlState& state);
+void SelectPageInList(DocumentPosition& doc, ChildWidgets& widgets);
+void SelectFileInList(DocumentPosition& doc, ChildWidgets& widgets);
 
 }  // namespace scanvo

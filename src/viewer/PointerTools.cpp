@@ -72,9 +72,9 @@ QRect PixelRect(const QPointF& a, const QPointF& b)
     return QRect(left, top, right - left, bottom - top);
 }
 
-QRect PageRect(const ControlState& state)
+QRect PageRect(const ChildWidgets& widgets)
 {
-    return QRect(QPoint(0, 0), state.widgets.mtMain->pageSize());
+    return QRect(QPoint(0, 0), widgets.mtMain->pageSize());
 }
 
 QRectF ViewerRectOf(const engine::ImageViewer& viewer, const QRectF& imageRect)
@@ -105,8 +105,8 @@ public:
         m_StartFrame = frame;
         return true;
     }
-    void move(const PointerEvent& event) override { m_State.tools.m_TrimFrame = framed(event.viewer); RepaintOverlay(m_State); }
-    void release(const PointerEvent& event) override { TrimFrameChanged(m_State, framed(event.viewer)); }
+    void move(const PointerEvent& event) override { m_State.tools.m_TrimFrame = framed(event.viewer); RepaintOverlay(m_State.widgets); }
+    void release(const PointerEvent& event) override { TrimFrameChanged(m_State.tools, m_State.widgets, framed(event.viewer)); }
     void paint(QPainter& painter) override
     {
         if (m_State.view.m_TrimRegionOn != 1 || m_State.tools.m_TrimFrame.isEmpty())
@@ -163,13 +163,13 @@ public:
     {
         m_Image.setP2(event.image);
         m_Viewer.setP2(event.viewer);
-        RepaintOverlay(m_State);
+        RepaintOverlay(m_State.widgets);
     }
     void release(const PointerEvent& event) override
     {
         move(event);
         m_Drawing = false;
-        RepaintOverlay(m_State);
+        RepaintOverlay(m_State.widgets);
         if (m_Gestures.lineDrawn)
             m_Gestures.lineDrawn(m_Image, m_Viewer);
     }
@@ -226,7 +226,7 @@ public:
     bool press(const PointerEvent& event) override
     {
         const QPoint pixel(int(std::floor(event.image.x())), int(std::floor(event.image.y())));
-        const bool inside = HasRegion(m_State) && m_State.view.m_Selection.contains(pixel);
+        const bool inside = HasRegion(m_State.view, m_State.widgets) && m_State.view.m_Selection.contains(pixel);
         if (inside && !(event.modifiers & (Qt::ShiftModifier | Qt::ControlModifier))) {
             m_Mode = Mode::Dragging;
             m_Whiten = !m_State.clip.m_SelectionPasted;
@@ -249,7 +249,7 @@ public:
     void move(const PointerEvent& event) override
     {
         m_Current = event.image;
-        RepaintOverlay(m_State);
+        RepaintOverlay(m_State.widgets);
     }
     void release(const PointerEvent& event) override
     {
@@ -258,22 +258,22 @@ public:
         if (mode == Mode::Dragging) {
             const QPoint to = m_From.topLeft() + offset();
             m_Floating = QImage();
-            SetSelection(m_State, QRect(to, m_From.size()));
+            SetSelection(m_State.view, m_State.widgets, QRect(to, m_From.size()));
             if (m_Gestures.selectionDropped)
                 m_Gestures.selectionDropped(m_From, to, m_Whiten);
             return;
         }
         const QRect region =
-            mode == Mode::Drawing ? PixelRect(m_Start, m_Current) & PageRect(m_State) : QRect();
+            mode == Mode::Drawing ? PixelRect(m_Start, m_Current) & PageRect(m_State.widgets) : QRect();
         if (!region.isEmpty()) {
-            SetSelection(m_State, region);
+            SetSelection(m_State.view, m_State.widgets, region);
             if (m_Gestures.regionDrawn)
                 m_Gestures.regionDrawn(region);
             return;
         }
         if (mode == Mode::Drawing)
             RemoveSelection(m_State);
-        RepaintOverlay(m_State);
+        RepaintOverlay(m_State.widgets);
         if (m_Gestures.clicked)
             m_Gestures.clicked(m_Current);
     }
@@ -381,7 +381,7 @@ PointerTools::PointerTools(ControlState& state, PointerGestures gestures, QObjec
     connect(viewer, &engine::ImageViewer::pointerMoved, this,
             [this](Qt::MouseButtons, Qt::KeyboardModifiers modifiers, QPointF imagePos) { moved(modifiers, imagePos); });
     connect(viewer, &engine::ImageViewer::pointerReleased, this, &PointerTools::released);
-    connect(viewer, &engine::ImageViewer::displayChanged, this, [this] { RepaintOverlay(m_State); });
+    connect(viewer, &engine::ImageViewer::displayChanged, this, [this] { RepaintOverlay(m_State.widgets); });
     connect(viewer, &engine::ImageViewer::imageChanged, this, [this] {
         if (m_Active)
             m_Active->cancel();
@@ -432,7 +432,7 @@ void PointerTools::pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifie
             break;
         }
     }
-    RepaintOverlay(m_State);
+    RepaintOverlay(m_State.widgets);
 }
 
 void PointerTools::moved(Qt::KeyboardModifiers modifiers, QPointF imagePos)

@@ -7,30 +7,30 @@
 
 namespace scanvo {
 
-bool HasRegion(const ControlState& state)
+bool HasRegion(const ViewerState& view, const ChildWidgets& widgets)
 {
-    return state.widgets.mtMain && state.widgets.mtMain->hasImage() && !state.view.m_Selection.isEmpty();
+    return widgets.mtMain && widgets.mtMain->hasImage() && !view.m_Selection.isEmpty();
 }
 
-void SetSelection(ControlState& state, const QRect& rect)
+void SetSelection(ViewerState& view, ChildWidgets& widgets, const QRect& rect)
 {
     QRect clipped;
-    if (state.widgets.mtMain && state.widgets.mtMain->hasImage()) {
-        clipped = rect.normalized() & QRect(QPoint(0, 0), state.widgets.mtMain->pageSize());
+    if (widgets.mtMain && widgets.mtMain->hasImage()) {
+        clipped = rect.normalized() & QRect(QPoint(0, 0), widgets.mtMain->pageSize());
     }
-    state.view.m_Selection = clipped;
-    RepaintOverlay(state);
+    view.m_Selection = clipped;
+    RepaintOverlay(widgets);
 }
 
 void RemoveSelection(ControlState& state)
 {
-    SetSelection(state, QRect());
+    SetSelection(state.view, state.widgets, QRect());
 }
 
-void RepaintOverlay(ControlState& state)
+void RepaintOverlay(ChildWidgets& widgets)
 {
-    if (state.widgets.overlay)
-        state.widgets.overlay->update();
+    if (widgets.overlay)
+        widgets.overlay->update();
 }
 
 }  // namespace scanvo

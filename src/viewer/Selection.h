@@ -9,11 +9,11 @@
 namespace scanvo {
 
 // A selection region exists (the viewer holds a page and a non-empty region).
-bool HasRegion(const ControlState& state);
+bool HasRegion(const ViewerState& view, const ChildWidgets& widgets);
 // Makes rect (image pixels, clipped to the page) the selection; an empty rect removes it.
-void SetSelection(ControlState& state, const QRect& rect);
+void SetSelection(ViewerState& view, ChildWidgets& widgets, const QRect& rect);
 void RemoveSelection(ControlState& state);
 // Repaints what the pointer tools draw over the page.
-void RepaintOverlay(ControlState& state);
+void RepaintOverlay(ChildWidgets& widgets);
 
 }  // namespace scanvo

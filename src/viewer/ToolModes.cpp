@@ -58,14 +58,14 @@ QCursor PickerCursor()
 }
 
 // The cursor over the viewer shows the tool the next click or drag goes to.
-void ShowViewerCursor(ControlState& state)
+void ShowViewerCursor(PointerToolState& tools, ChildWidgets& widgets)
 {
-    if (!state.widgets.mtMain)
+    if (!widgets.mtMain)
         return;
-    QWidget* viewport = state.widgets.mtMain->viewport();
-    if (state.tools.m_PickColorOn())
+    QWidget* viewport = widgets.mtMain->viewport();
+    if (tools.m_PickColorOn())
         viewport->setCursor(PickerCursor());
-    else if (state.tools.m_DeskewLineMode())
+    else if (tools.m_DeskewLineMode())
         viewport->setCursor(Qt::CrossCursor);
     else
         viewport->unsetCursor();
@@ -87,11 +87,11 @@ constexpr ToolButton kToolButtons[] = {
 };
 
 // Every tool's button shows whether its tool is the armed one.
-void ShowToolButtons(ControlState& state)
+void ShowToolButtons(PointerToolState& tools, ChildWidgets& widgets)
 {
     for (const ToolButton& button : kToolButtons) {
-        QAction* action = FindToolbarAction(state.widgets.tbImaging, QString::fromLatin1(button.key));
-        const bool armed = button.tool == state.tools.ActiveTool();
+        QAction* action = FindToolbarAction(widgets.tbImaging, QString::fromLatin1(button.key));
+        const bool armed = button.tool == tools.ActiveTool();
         // The deskew line's menu entry shows a check mark once it has been armed.
         if (action && action->isChecked() != armed) {
             action->setCheckable(true);
@@ -100,28 +100,28 @@ void ShowToolButtons(ControlState& state)
     }
 }
 
-void HideCommentBox(ControlState& state)
+void HideCommentBox(PointerToolState& tools, ChildWidgets& widgets)
 {
-    state.tools.m_CommentEntry = 0;
+    tools.m_CommentEntry = 0;
     // A comment box left open would still write its comment on Enter.
-    if (state.widgets.txtPageNumber)
-        state.widgets.txtPageNumber->hide();
-    if (state.widgets.cmdFont)
-        state.widgets.cmdFont->hide();
+    if (widgets.txtPageNumber)
+        widgets.txtPageNumber->hide();
+    if (widgets.cmdFont)
+        widgets.cmdFont->hide();
 }
 
-void ShowGridLines(ControlState& state, std::initializer_list<int> shown)
+void ShowGridLines(ChildWidgets& widgets, std::initializer_list<int> shown)
 {
-    for (QFrame* line : state.widgets.linGrid) {
+    for (QFrame* line : widgets.linGrid) {
         if (line)
             line->hide();
     }
     for (int index : shown) {
-        if (QFrame* line = state.widgets.linGrid[index])
+        if (QFrame* line = widgets.linGrid[index])
             line->show();
     }
-    Press(state.widgets.tbCommon, keys::miGrid, shown.size() > 0);
-    Repaint(state.widgets.tbCommon);
+    Press(widgets.tbCommon, keys::miGrid, shown.size() > 0);
+    Repaint(widgets.tbCommon);
 }
 
 }  // namespace
@@ -129,17 +129,17 @@ void ShowGridLines(ControlState& state, std::initializer_list<int> shown)
 void ArmPointerTool(ControlState& state, PointerTool tool)
 {
     const PointerTool previous = std::exchange(state.tools.m_Tool, tool);
-    HideCommentBox(state);
-    ShowToolButtons(state);
+    HideCommentBox(state.tools, state.widgets);
+    ShowToolButtons(state.tools, state.widgets);
     if (tool != PointerTool::None)
         SetPickColor(state, false);
-    ShowViewerCursor(state);
+    ShowViewerCursor(state.tools, state.widgets);
     if ((previous == PointerTool::DeskewLine) != (tool == PointerTool::DeskewLine))
         SetIdleStatusText(state);
     if (tool == PointerTool::DeskewLine)
         SetPlainPointer(state);
     else if (previous == PointerTool::DeskewLine)
-        SetRegionShape(state, 1);
+        SetRegionShape(state.view, 1);
     Repaint(state.widgets.tbImaging);
 }
 
@@ -161,9 +161,9 @@ void SetPickColor(ControlState& state, bool on)
         ArmPointerTool(state, PointerTool::None);
     state.tools.m_Picker = on;
     Press(state.widgets.tbCommon, keys::miGetPixel, on);
-    ShowViewerCursor(state);
+    ShowViewerCursor(state.tools, state.widgets);
     if (on)
-        ShowPaintColor(state);
+        ShowPaintColor(state.tools, state.widgets);
     if (state.widgets.lblColor)
         state.widgets.lblColor->setVisible(on);
     Repaint(state.widgets.tbCommon);
@@ -171,7 +171,7 @@ void SetPickColor(ControlState& state, bool on)
 
 void SetPlainPointer(ControlState& state)
 {
-    SetClipboardButtons(state, 2);
+    SetClipboardButtons(state.widgets, 2);
     state.view.m_RegionShape = 0;
     RemoveSelection(state);
 }
@@ -186,28 +186,28 @@ void TogglePaintTool(ControlState& state)
     TogglePointerTool(state, PointerTool::Paint);
 }
 
-void ShowPaintColor(ControlState& state)
+void ShowPaintColor(PointerToolState& tools, ChildWidgets& widgets)
 {
-    if (state.widgets.lblColor == nullptr)
+    if (widgets.lblColor == nullptr)
         return;
-    QPalette palette = state.widgets.lblColor->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(state.tools.m_PaintColor | 0xFF000000u));
-    state.widgets.lblColor->setPalette(palette);
+    QPalette palette = widgets.lblColor->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(tools.m_PaintColor | 0xFF000000u));
+    widgets.lblColor->setPalette(palette);
 }
 
 void ShowGridTwoLines(ControlState& state)
 {
-    ShowGridLines(state, {1, 3, 6, 8});
+    ShowGridLines(state.widgets, {1, 3, 6, 8});
 }
 
 void ShowGridFiveLines(ControlState& state)
 {
-    ShowGridLines(state, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    ShowGridLines(state.widgets, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
 }
 
 void HideGrid(ControlState& state)
 {
-    ShowGridLines(state, {});
+    ShowGridLines(state.widgets, {});
 }
 
 }  // namespace scanvo

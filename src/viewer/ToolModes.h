@@ -28,7 +28,7 @@ void SetPickColor(ControlState& state, bool on);
 void TogglePickColor(ControlState& state);
 void TogglePaintTool(ControlState& state);
 // The colour sample lblColor shows the paint colour.
-void ShowPaintColor(ControlState& state);
+void ShowPaintColor(PointerToolState& tools, ChildWidgets& widgets);
 
 // Grid guides: the thirds, the sixths, none; "miGrid" is pressed while a grid shows.
 void ShowGridTwoLines(ControlState& state);

@@ -29,7 +29,7 @@ void ToggleTrimRegion(ControlState& state)
             DrawTrimRegion(state);
     } else {
         state.tools.m_TrimFrame = QRectF();
-        RepaintOverlay(state);
+        RepaintOverlay(state.widgets);
     }
     EnableToolbarKey(state.widgets.tbImaging, QString::fromLatin1(keys::miTrim2), on);
     if (state.widgets.tbCommon)
@@ -39,15 +39,15 @@ void ToggleTrimRegion(ControlState& state)
 void DrawTrimRegion(ControlState& state)
 {
     if (state.tools.m_TrimBoxLeft == 0 && state.tools.m_TrimBoxTop == 0 && state.tools.m_TrimBoxRight == 0 && state.tools.m_TrimBoxBottom == 0)
-        DefaultTrimRegion(state);
+        DefaultTrimRegion(state.tools, state.widgets);
     state.tools.m_TrimFrame = QRectF(QPointF(state.tools.m_TrimBoxLeft, state.tools.m_TrimBoxTop),
                                QPointF(state.tools.m_TrimBoxRight, state.tools.m_TrimBoxBottom));
-    RepaintOverlay(state);
+    RepaintOverlay(state.widgets);
 }
 
-void DefaultTrimRegion(ControlState& state)
+void DefaultTrimRegion(PointerToolState& tools, ChildWidgets& widgets)
 {
-    const engine::ImageViewer* viewer = state.widgets.mtMain;
+    const engine::ImageViewer* viewer = widgets.mtMain;
     if (viewer == nullptr || !viewer->hasImage())
         return;
     const double wv = viewer->width();
@@ -66,28 +66,28 @@ void DefaultTrimRegion(ControlState& state)
         right = wv - 2 * kDefaultMargin;
         bottom = wv * h / w + top - 2 * kDefaultMargin;
     }
-    state.tools.m_TrimBoxLeft = float(left);
-    state.tools.m_TrimBoxTop = float(top);
-    state.tools.m_TrimBoxRight = float(right);
-    state.tools.m_TrimBoxBottom = float(bottom);
+    tools.m_TrimBoxLeft = float(left);
+    tools.m_TrimBoxTop = float(top);
+    tools.m_TrimBoxRight = float(right);
+    tools.m_TrimBoxBottom = float(bottom);
 }
 
-void ForgetTrimRegion(ControlState& state)
+void ForgetTrimRegion(PointerToolState& tools)
 {
-    state.tools.m_TrimBoxLeft = 0;
-    state.tools.m_TrimBoxTop = 0;
-    state.tools.m_TrimBoxRight = 0;
-    state.tools.m_TrimBoxBottom = 0;
+    tools.m_TrimBoxLeft = 0;
+    tools.m_TrimBoxTop = 0;
+    tools.m_TrimBoxRight = 0;
+    tools.m_TrimBoxBottom = 0;
 }
 
-void TrimFrameChanged(ControlState& state, const QRectF& frame)
+void TrimFrameChanged(PointerToolState& tools, ChildWidgets& widgets, const QRectF& frame)
 {
-    state.tools.m_TrimFrame = frame;
-    state.tools.m_TrimBoxLeft = float(frame.left() + kRememberedInset);
-    state.tools.m_TrimBoxTop = float(frame.top() + kRememberedInset);
-    state.tools.m_TrimBoxRight = float(frame.left() + frame.width() - kRememberedInset);
-    state.tools.m_TrimBoxBottom = float(frame.top() + frame.height() - kRememberedInset);
-    RepaintOverlay(state);
+    tools.m_TrimFrame = frame;
+    tools.m_TrimBoxLeft = float(frame.left() + kRememberedInset);
+    tools.m_TrimBoxTop = float(frame.top() + kRememberedInset);
+    tools.m_TrimBoxRight = float(frame.left() + frame.width() - kRememberedInset);
+    tools.m_TrimBoxBottom = float(frame.top() + frame.height() - kRememberedInset);
+    RepaintOverlay(widgets);
 }
 
 }  // namespace scanvo

@@ -15,11 +15,11 @@ void ToggleTrimRegion(ControlState& state);
 // Puts the frame at the remembered box, computing the first box when none is remembered.
 void DrawTrimRegion(ControlState& state);
 // The first box: the area a whole page fitted into the viewer occupies, 5 pixels inside it.
-void DefaultTrimRegion(ControlState& state);
+void DefaultTrimRegion(PointerToolState& tools, ChildWidgets& widgets);
 // Another document: the box remembered for the last one is forgotten, and the next box drawn is
 // the first box of the page then shown.
-void ForgetTrimRegion(ControlState& state);
+void ForgetTrimRegion(PointerToolState& tools);
 // The user moved or resized the frame to frame: the box is remembered 4 pixels inside it.
-void TrimFrameChanged(ControlState& state, const QRectF& frame);
+void TrimFrameChanged(PointerToolState& tools, ChildWidgets& widgets, const QRectF& frame);
 
 }  // namespace scanvo

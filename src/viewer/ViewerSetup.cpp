@@ -7,19 +7,19 @@
 
 namespace scanvo {
 
-void InitViewer(ControlState& state)
+void InitViewer(ViewerState& view, ChildWidgets& widgets)
 {
     // The stored style goes in as the paint mode unchanged: a stored 0 is actual size (mode 0),
     // which shows a page at 100 % just as the zoom mode at 100 would.
-    if (engine::ImageViewer* viewer = state.widgets.mtMain)
+    if (engine::ImageViewer* viewer = widgets.mtMain)
         viewer->setPaintMode(g_Settings.Common.ImageFitStyle);
-    SetRegionShape(state, 1);
+    SetRegionShape(view, 1);
 }
 
-void SetRegionShape(ControlState& state, int shape)
+void SetRegionShape(ViewerState& view, int shape)
 {
     if (shape >= 1 && shape <= 4)
-        state.view.m_RegionShape = static_cast<qint16>(shape);
+        view.m_RegionShape = static_cast<qint16>(shape);
 }
 
 }  // namespace scanvo

@@ -44,24 +44,24 @@ qint32 RoundedPercent(double percent)
 }
 
 // The percentage the viewer paints at; 100 without a viewer.
-double PaintedPercent(const ControlState& state)
+double PaintedPercent(const ChildWidgets& widgets)
 {
-    const engine::ImageViewer* viewer = state.widgets.mtMain;
+    const engine::ImageViewer* viewer = widgets.mtMain;
     return viewer ? viewer->displayPercent() : 100.0;
 }
 
 // Writing a zoom leaves any fit style: the page is then painted at that percentage.
-void WriteViewerZoom(ControlState& state, qint32 percent)
+void WriteViewerZoom(ChildWidgets& widgets, qint32 percent)
 {
-    if (engine::ImageViewer* viewer = state.widgets.mtMain) {
+    if (engine::ImageViewer* viewer = widgets.mtMain) {
         viewer->setPaintMode(engine::ImageViewer::PaintZoom);
         viewer->setZoomPercent(percent);
     }
 }
 
-void SetPaintMode(ControlState& state, int mode)
+void SetPaintMode(ChildWidgets& widgets, int mode)
 {
-    if (engine::ImageViewer* viewer = state.widgets.mtMain)
+    if (engine::ImageViewer* viewer = widgets.mtMain)
         viewer->setPaintMode(mode);
 }
 
@@ -78,20 +78,20 @@ void FollowFittedZoom(ControlState& state)
     if (viewer == nullptr || !viewer->hasImage() || !IsFitMode(viewer->paintMode()))
         return;
     const qint32 before = state.view.m_ZoomPercent;
-    TakeZoomFromViewer(state);
+    TakeZoomFromViewer(state.view, state.widgets);
     if (state.view.m_ZoomPercent == before)
         return;
-    SyncZoomBox(state);
-    UpdateZoomButtons(state);
+    SyncZoomBox(state.view, state.widgets);
+    UpdateZoomButtons(state.widgets);
 }
 
 }  // namespace
 
-void TakeZoomFromViewer(ControlState& state)
+void TakeZoomFromViewer(ViewerState& view, ChildWidgets& widgets)
 {
-    const engine::ImageViewer* viewer = state.widgets.mtMain;
+    const engine::ImageViewer* viewer = widgets.mtMain;
     if (viewer == nullptr) {
-        state.view.m_ZoomPercent = 100;
+        view.m_ZoomPercent = 100;
         return;
     }
     // A fit style that enlarges a small page keeps its scale on screen while the box and the
@@ -99,7 +99,7 @@ void TakeZoomFromViewer(ControlState& state)
     // keeps showing it.
     const double painted = viewer->displayPercent();
     const bool fitted = IsFitMode(viewer->paintMode());
-    state.view.m_ZoomPercent = fitted && painted > 100.0 ? 100 : RoundedPercent(painted);
+    view.m_ZoomPercent = fitted && painted > 100.0 ? 100 : RoundedPercent(painted);
 }
 
 qint32 ZoomStepUp(qint32 z)
@@ -139,9 +139,9 @@ void StepZoom(ControlState& state, qint16 kind, qint16 value)
         break;
     }
     state.view.m_ZoomPercent = z;
-    WriteViewerZoom(state, z);
-    SyncZoomBox(state);
-    UpdateZoomButtons(state);
+    WriteViewerZoom(state.widgets, z);
+    SyncZoomBox(state.view, state.widgets);
+    UpdateZoomButtons(state.widgets);
 }
 
 void ZoomIn(ControlState& state)
@@ -166,9 +166,9 @@ void ZoomToQuarterSteps(ControlState& state, qint16 n)
     SetStatusText(state, T::kZoomTo);
     // Computed in 32 bits: the ninth entry may hold a fit percentage far above 400.
     state.view.m_ZoomPercent = qint32(n) * 25;
-    WriteViewerZoom(state, state.view.m_ZoomPercent);
-    SyncZoomBox(state);
-    UpdateZoomButtons(state);
+    WriteViewerZoom(state.widgets, state.view.m_ZoomPercent);
+    SyncZoomBox(state.view, state.widgets);
+    UpdateZoomButtons(state.widgets);
     SetIdleStatusText(state);
 }
 
@@ -177,26 +177,26 @@ void ApplyFitStyle(ControlState& state, qint16 style, qint16 value)
     switch (style) {
     case FitActualSize:
         state.view.m_ZoomPercent = 100;
-        WriteViewerZoom(state, state.view.m_ZoomPercent);
+        WriteViewerZoom(state.widgets, state.view.m_ZoomPercent);
         break;
     case FitWindow:
     case FitWidth:
     case FitHeight:
         // The viewer's paint modes 1 to 3 are the styles of the same numbers.
-        SetPaintMode(state, style);
-        state.view.m_ZoomPercent = RoundedPercent(PaintedPercent(state));
+        SetPaintMode(state.widgets, style);
+        state.view.m_ZoomPercent = RoundedPercent(PaintedPercent(state.widgets));
         break;
     case FitPercentage:
         state.view.m_ZoomPercent = value;
-        WriteViewerZoom(state, state.view.m_ZoomPercent);
+        WriteViewerZoom(state.widgets, state.view.m_ZoomPercent);
         break;
     default:
-        SetPaintMode(state, engine::ImageViewer::PaintActualSize);
+        SetPaintMode(state.widgets, engine::ImageViewer::PaintActualSize);
         if (engine::ImageViewer* viewer = state.widgets.mtMain)
             viewer->setZoomPercent(state.view.m_ZoomPercent);
         break;
     }
-    SyncZoomBox(state);
+    SyncZoomBox(state.view, state.widgets);
 }
 
 bool ChooseFitStyle(ControlState& state, const QString& key)
@@ -211,14 +211,14 @@ bool ChooseFitStyle(ControlState& state, const QString& key)
     return false;
 }
 
-void SyncZoomBox(ControlState& state)
+void SyncZoomBox(ViewerState& view, ChildWidgets& widgets)
 {
-    QComboBox* box = state.widgets.cboZoomFactor;
+    QComboBox* box = widgets.cboZoomFactor;
     if (box == nullptr)
         return;
     if (box->count() > kFixedZoomEntries)
         box->removeItem(kFixedZoomEntries);
-    const QString text = ZoomBoxText(state.view.m_ZoomPercent);
+    const QString text = ZoomBoxText(view.m_ZoomPercent);
     int index = box->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (index < 0) {
         box->addItem(text);

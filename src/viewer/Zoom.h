@@ -43,10 +43,10 @@ void ApplyFitStyle(ControlState& state, qint16 style, qint16 value = 0);
 bool ChooseFitStyle(ControlState& state, const QString& key);
 
 // m_ZoomPercent from the scale the viewer paints at: in a fit style that enlarges the page, 100.
-void TakeZoomFromViewer(ControlState& state);
+void TakeZoomFromViewer(ViewerState& view, ChildWidgets& widgets);
 
 // The zoom box shows m_ZoomPercent, as one of its eight fixed entries or as a ninth.
-void SyncZoomBox(ControlState& state);
+void SyncZoomBox(ViewerState& view, ChildWidgets& widgets);
 
 // Events of the zoom box: an entry picked, the box getting the focus.
 void OnZoomBoxPicked(ControlState& state, int index);

@@ -64,7 +64,7 @@ TEST_F(ImportTest, ImportingIntoAnEmptyDocumentEnablesTheDocumentsCommands)
         Click(keys::miImport);
 
         ASSERT_EQ(S().widgets.lvwFileList->count(), 2);
-        EXPECT_EQ(StatusPanel(S(), 2)->text(), QStringLiteral("第 2 页 共 2 页"));
+        EXPECT_EQ(StatusPanel(S().widgets, 2)->text(), QStringLiteral("第 2 页 共 2 页"));
         EXPECT_TRUE(ActionEnabled(keys::miInsert));
         EXPECT_TRUE(ActionEnabled(keys::miReplace));
         for (QToolBar* toolbar : {S().widgets.tbFileOperate, S().widgets.tbImaging}) {

@@ -76,7 +76,7 @@ protected:
     void ExpectControlIdle()
     {
         EXPECT_TRUE(m_Control->isEnabled());
-        EXPECT_EQ(StatusPanel(S(), 1)->text(), core_texts::kIdleStatus);
+        EXPECT_EQ(StatusPanel(S().widgets, 1)->text(), core_texts::kIdleStatus);
     }
 };
 

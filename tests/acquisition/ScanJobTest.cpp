@@ -56,7 +56,7 @@ TEST_F(ScanJobTest, FirstPagesOfAnEmptySinglePageDocumentTakeTheRuleThenTheConti
     QStringList statusTexts;
     QList<bool> enabled;
     QObject::connect(scanner, &scanner::ScannerSource::pageAcquired, [&](const engine::Image&) {
-        statusTexts.append(StatusPanel(S(), 1)->text());
+        statusTexts.append(StatusPanel(S().widgets, 1)->text());
         enabled.append(m_Control->isEnabled());
     });
 
@@ -67,7 +67,7 @@ TEST_F(ScanJobTest, FirstPagesOfAnEmptySinglePageDocumentTakeTheRuleThenTheConti
     EXPECT_EQ(statusTexts, QStringList({T::kScanning, "扫描文档... 第 1 页", "扫描文档... 第 2 页"}));
     EXPECT_EQ(enabled, QList<bool>({false, false, false}));
     EXPECT_TRUE(m_Control->isEnabled());
-    EXPECT_EQ(StatusPanel(S(), 1)->text(), core_texts::kIdleStatus);
+    EXPECT_EQ(StatusPanel(S().widgets, 1)->text(), core_texts::kIdleStatus);
     EXPECT_EQ(S().doc.m_PageCount, 3);
     EXPECT_EQ(S().doc.m_CurrentPage, 3);
     EXPECT_EQ(S().widgets.lvwFileList->count(), 3);
@@ -381,7 +381,7 @@ TEST_F(ScanJobTest, ARejectedCapabilityEndsTheJobSilently)
     EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_TRUE(DocFiles().isEmpty());
     EXPECT_TRUE(m_Control->isEnabled());
-    EXPECT_EQ(StatusPanel(S(), 1)->text(), core_texts::kIdleStatus);
+    EXPECT_EQ(StatusPanel(S().widgets, 1)->text(), core_texts::kIdleStatus);
 }
 
 TEST_F(ScanJobTest, CancelIsReportedAndKeepsThePagesBeforeIt)
@@ -407,7 +407,7 @@ TEST_F(ScanJobTest, CancellingTheDialogScansNothingAndChangesNothing)
     EXPECT_TRUE(scanner->acquireFlags().isEmpty());
     EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_EQ(S().props.m_LocalPath, root);
-    EXPECT_EQ(StatusPanel(S(), 1)->text(), core_texts::kIdleStatus);
+    EXPECT_EQ(StatusPanel(S().widgets, 1)->text(), core_texts::kIdleStatus);
 }
 
 TEST_F(ScanJobTest, WithoutADocumentNameNothingIsScanned)
@@ -474,7 +474,7 @@ void ScanJobTest::ExpectStoppedAtSheetThree(const std::function<void()>& stop)
     const auto sheetIn = [&](int n) {
         ASSERT_NE(StopWindow(), nullptr);
         listed.append(s.widgets.lvwFileList->count());
-        positions.append(StatusPanel(s, 2)->text());
+        positions.append(StatusPanel(s.widgets, 2)->text());
         if (n == 3)
             stop();
     };
@@ -485,7 +485,7 @@ void ScanJobTest::ExpectStoppedAtSheetThree(const std::function<void()>& stop)
     EXPECT_EQ(scanner->pagesHeldBack(), 7);
     EXPECT_EQ(prompter.messageTexts(), QStringList{T::kScanCancelled});
     EXPECT_EQ(s.widgets.lvwFileList->count(), 3);
-    EXPECT_EQ(StatusPanel(s, 2)->text(), QStringLiteral("第 3 页 共 3 页"));
+    EXPECT_EQ(StatusPanel(s.widgets, 2)->text(), QStringLiteral("第 3 页 共 3 页"));
     EXPECT_TRUE(m_Control->isEnabled());
     // When sheet n is in, at least the pages before it are stored and listed.
     ASSERT_EQ(listed.size(), 3);

@@ -165,13 +165,13 @@ TEST_F(CleanupCommandsTest, AFilterThatFindsNothingSaysSoAndIsAnUndoLevelAllTheS
         SCOPED_TRACE(f.key);
         ControlState& s = open({clean});
         click(s.widgets.tbImaging, f.key);
-        EXPECT_EQ(StatusPanel(s, 1)->text(), QString::fromUtf8(f.nothing));
+        EXPECT_EQ(StatusPanel(s.widgets, 1)->text(), QString::fromUtf8(f.nothing));
         EXPECT_EQ(s.m_History.UndoCount(), 1);
         control.reset();
 
         ControlState& d = openGenerated(dirty);
         click(d.widgets.tbImaging, f.key);
-        EXPECT_EQ(StatusPanel(d, 1)->text(), core_texts::kIdleStatus);
+        EXPECT_EQ(StatusPanel(d.widgets, 1)->text(), core_texts::kIdleStatus);
         control.reset();
     }
 }

@@ -34,8 +34,8 @@ TEST_F(ClipboardTest, CopyTakesThePixelsAndLeavesThePageAndItsHistoryAlone)
     const engine::Image loaded = page();
     EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miCopy));
     const QRect region(10, 20, 30, 15);
-    SetSelection(s, region);
-    SetClipboardButtons(s, 1);  // as drawing the selection does
+    SetSelection(s.view, s.widgets, region);
+    SetClipboardButtons(s.widgets, 1);  // as drawing the selection does
     click(s.widgets.tbCommon, keys::miCopy);
     EXPECT_TRUE(s.clip.m_ClipboardImage.samePixels(engine::ops::Crop(loaded, region)));
     EXPECT_EQ(s.clip.m_SavedRegion, region);
@@ -54,8 +54,8 @@ TEST_F(ClipboardTest, CutWhitensTheSelectionAsOneUndoableEdit)
     ControlState& s = openPage(8);
     const engine::Image loaded = page();
     const QRect region(5, 5, 20, 12);
-    SetSelection(s, region);
-    SetClipboardButtons(s, 1);
+    SetSelection(s.view, s.widgets, region);
+    SetClipboardButtons(s.widgets, 1);
     click(s.widgets.tbCommon, keys::miCut);
     EXPECT_TRUE(AllWhite(page(), region));
     EXPECT_TRUE(s.doc.m_PageModified);
@@ -79,8 +79,8 @@ TEST_F(ClipboardTest, ABitonalSelectionGoesToTheSystemClipboardInvertedAndComesB
     ControlState& s = openPage(1);
     const engine::Image loaded = page();
     const QRect region(8, 3, 40, 30);
-    SetSelection(s, region);
-    SetClipboardButtons(s, 1);
+    SetSelection(s.view, s.widgets, region);
+    SetClipboardButtons(s.widgets, 1);
     click(s.widgets.tbCommon, keys::miCut);
 
     engine::Image inverted = engine::ops::Crop(loaded, region);
@@ -98,10 +98,10 @@ TEST_F(ClipboardTest, PasteGoesBackToTheSavedRegionWhereverTheSelectionIsNow)
     ControlState& s = openPage(24);
     const engine::Image loaded = page();
     const QRect region(30, 40, 25, 20);
-    SetSelection(s, region);
-    SetClipboardButtons(s, 1);
+    SetSelection(s.view, s.widgets, region);
+    SetClipboardButtons(s.widgets, 1);
     click(s.widgets.tbCommon, keys::miCopy);
-    SetSelection(s, QRect(0, 0, 10, 10));  // moved elsewhere
+    SetSelection(s.view, s.widgets, QRect(0, 0, 10, 10));  // moved elsewhere
     click(s.widgets.tbCommon, keys::miPaste);
     EXPECT_TRUE(page().samePixels(loaded));
     RemoveSelection(s);  // or gone
@@ -114,8 +114,8 @@ TEST_F(ClipboardTest, PasteGoesBackToTheSavedRegionWhereverTheSelectionIsNow)
 TEST_F(ClipboardTest, PasteBetweenDepthsSaysSoAndChangesNothing)
 {
     ControlState& s = open({PatternPage(80, 60, 24), PatternPage(80, 60, 1)});
-    SetSelection(s, QRect(2, 2, 20, 20));
-    SetClipboardButtons(s, 1);
+    SetSelection(s.view, s.widgets, QRect(2, 2, 20, 20));
+    SetClipboardButtons(s.widgets, 1);
     click(s.widgets.tbCommon, keys::miCopy);
     click(s.widgets.tbCommon, keys::miNext);  // the clipboard outlives the page
     ASSERT_EQ(page().depth(), 1);

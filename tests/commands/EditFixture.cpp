@@ -87,7 +87,7 @@ bool EditTest::enabled(QToolBar* toolbar, const char* key)
 
 QString EditTest::statusText()
 {
-    QLabel* panel = StatusPanel(shown(), 1);
+    QLabel* panel = StatusPanel(shown().widgets, 1);
     return panel ? panel->text() : QString();
 }
 

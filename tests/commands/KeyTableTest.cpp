@@ -137,7 +137,7 @@ TEST_F(KeyTableTest, AKeyWhosePressWentToAnotherWindowDoesNothingWhenReleasedHer
     QWidget elsewhere;
     elsewhere.show();
     g_Settings.Scan.PaperSize = 0;
-    SetSelection(s, QRect(5, 5, 20, 20));
+    SetSelection(s.view, s.widgets, QRect(5, 5, 20, 20));
     for (Qt::Key key : {Qt::Key_F3, Qt::Key_Control}) {
         QTest::keyPress(&elsewhere, key);
         QTest::keyRelease(control.get(), key);
@@ -205,12 +205,12 @@ TEST_F(KeyTableTest, EnterInThePageBoxIsTheBoxsOwn)
 TEST_F(KeyTableTest, ReleasingCtrlRemovesTheSelectionWhateverElseIsHeld)
 {
     ControlState& s = openTwoPages();
-    SetSelection(s, QRect(5, 5, 20, 20));
+    SetSelection(s.view, s.widgets, QRect(5, 5, 20, 20));
     QTest::keyPress(control.get(), Qt::Key_Shift);
     QTest::keyPress(control.get(), Qt::Key_Control, Qt::ShiftModifier);
     QTest::keyRelease(control.get(), Qt::Key_Control, Qt::ShiftModifier);
     EXPECT_TRUE(s.view.m_Selection.isEmpty());
-    SetSelection(s, QRect(5, 5, 20, 20));
+    SetSelection(s.view, s.widgets, QRect(5, 5, 20, 20));
     QTest::keyClick(control.get(), Qt::Key_Control);
     EXPECT_TRUE(s.view.m_Selection.isEmpty());
 }

@@ -29,7 +29,7 @@ protected:
     // A selection finished on a page too large to draw on at actual size: the gesture's result.
     void finishSelection(const QRect& rect)
     {
-        SetSelection(shown(), rect);
+        SetSelection(shown().view, shown().widgets, rect);
         OnRegionDrawn(shown(), rect);
     }
 };
@@ -68,7 +68,7 @@ TEST_F(RegionCommandsTest, WithClearInsideOnEachDrawnSelectionTurnsWhiteAtOnce)
         drag({20, 30}, {80, 70});
         const QRect first(20, 30, 60, 40);
         EXPECT_TRUE(ops::Crop(page(), first).samePixels(ops::WhiteCanvas(page(), 60, 40)));
-        EXPECT_FALSE(HasRegion(s));
+        EXPECT_FALSE(HasRegion(s.view, s.widgets));
         EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miCopy));  // the tool, not the clipboard, took the selection
         drag({100, 100}, {150, 140});
         EXPECT_TRUE(ops::Crop(page(), QRect(100, 100, 50, 40)).samePixels(ops::WhiteCanvas(page(), 50, 40)));
@@ -161,7 +161,7 @@ TEST_F(RegionCommandsTest, PalettePagesGetAWhiteSurroundToo)
         SCOPED_TRACE(grey ? "grey palette" : "colour palette");
         ControlState& s = open({PalettePage(grey)});
         const engine::Image loaded = page();
-        SetSelection(s, rect);
+        SetSelection(s.view, s.widgets, rect);
         ClearOutside(s);
         EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messageTexts().join(QLatin1Char('|')).toStdString();
         EXPECT_EQ(s.m_History.UndoCount(), 1);
@@ -197,7 +197,7 @@ TEST_F(RegionCommandsTest, CropToTheSelectionAndOptionallyBackToThePageSize)
     EXPECT_EQ(page().width(), 500);
     EXPECT_EQ(page().height(), 300);
     EXPECT_TRUE(page().samePixels(ops::Crop(loaded, rect)));
-    EXPECT_FALSE(HasRegion(s));
+    EXPECT_FALSE(HasRegion(s.view, s.widgets));
 
     g_Settings.Imaging.CropAutoResize = 1;
     click(s.widgets.tbCommon, keys::miUndo);
@@ -250,17 +250,17 @@ TEST_F(RegionCommandsTest, CentringASelectionByKind)
                  {keys::miMoveLT, {0, 0}}};
     for (const auto& kind : kinds) {
         SCOPED_TRACE(kind.key);
-        SetSelection(s, rect);
+        SetSelection(s.view, s.widgets, rect);
         click(s.widgets.tbImaging, kind.key);
         const QRect placed(kind.to, rect.size());
         EXPECT_TRUE(WhiteOutside(page(), placed));
         EXPECT_TRUE(SameRect(page(), placed, loaded, rect));
-        EXPECT_FALSE(HasRegion(s));
+        EXPECT_FALSE(HasRegion(s.view, s.widgets));
         click(s.widgets.tbCommon, keys::miUndo);
     }
     // The button runs the kind Imaging.AlignIndex chooses.
     g_Settings.Imaging.AlignIndex = 3;
-    SetSelection(s, rect);
+    SetSelection(s.view, s.widgets, rect);
     click(s.widgets.tbImaging, keys::miCenterImage);
     EXPECT_TRUE(SameRect(page(), QRect(QPoint(0, 0), rect.size()), loaded, rect));
 }

@@ -136,7 +136,7 @@ TEST_F(ExportTest, EveryPageInListOrderOrOnlyTheCheckedEntries)
     ControlState& state = open(0);
     ASSERT_EQ(state.widgets.lvwFileList->count(), 3);
 
-    EXPECT_EQ(PlanExport(state), (QList<ExportItem>{{docFile("a0001.tif"), 0}, {docFile("a0002.jpg"), 0},
+    EXPECT_EQ(PlanExport(state.props, state.widgets), (QList<ExportItem>{{docFile("a0001.tif"), 0}, {docFile("a0002.jpg"), 0},
                                                      {docFile("a0003.tif"), 0}}));
     prompter.saveFileAnswers.enqueue(target());
     runExport();
@@ -149,7 +149,7 @@ TEST_F(ExportTest, EveryPageInListOrderOrOnlyTheCheckedEntries)
     // Checked entries alone, still in list order.
     state.widgets.lvwFileList->setChecked(2, true);
     state.widgets.lvwFileList->setChecked(0, true);
-    EXPECT_EQ(PlanExport(state), (QList<ExportItem>{{docFile("a0001.tif"), 0}, {docFile("a0003.tif"), 0}}));
+    EXPECT_EQ(PlanExport(state.props, state.widgets), (QList<ExportItem>{{docFile("a0001.tif"), 0}, {docFile("a0003.tif"), 0}}));
     runExport();
     EXPECT_TRUE(m_Control->ExportPdf(target()));
     EXPECT_EQ(pdfPageWidths(target()), QList<int>({101, 102, 104}));
@@ -161,16 +161,16 @@ TEST_F(ExportTest, PagesOfAMultiPageDocumentAndOfSinglePageFiles)
     writePages(docFile("doc.tif"), {101, 102, 103});
     ControlState& multi = open(1);
     multi.widgets.lvwFileList->setChecked(1, true);
-    EXPECT_EQ(PlanExport(multi), (QList<ExportItem>{{docFile("doc.tif"), 2}}));
+    EXPECT_EQ(PlanExport(multi.props, multi.widgets), (QList<ExportItem>{{docFile("doc.tif"), 2}}));
     multi.widgets.lvwFileList->setChecked(1, false);
-    EXPECT_EQ(PlanExport(multi).size(), 3);
-    EXPECT_EQ(ExportPageRefs(PlanExport(multi)).size(), 3u);
+    EXPECT_EQ(PlanExport(multi.props, multi.widgets).size(), 3);
+    EXPECT_EQ(ExportPageRefs(PlanExport(multi.props, multi.widgets)).size(), 3u);
     ASSERT_TRUE(QFile::remove(docFile("doc.tif")));
 
     writePages(docFile("p0001.tif"), {104});
     writePages(docFile("p0002.tif"), {105, 106});  // a stray second page is not the document's
     ControlState& single = open(2);
-    EXPECT_EQ(PlanExport(single), (QList<ExportItem>{{docFile("p0001.tif"), 1}, {docFile("p0002.tif"), 1}}));
+    EXPECT_EQ(PlanExport(single.props, single.widgets), (QList<ExportItem>{{docFile("p0001.tif"), 1}, {docFile("p0002.tif"), 1}}));
     runExport();
     EXPECT_TRUE(m_Control->ExportPdf(target()));
     EXPECT_EQ(pdfPageWidths(target()), QList<int>({104, 105}));

@@ -129,7 +129,7 @@ TEST_F(PaneLayoutTest, FileNavigationBarOnlyForMixedDocuments)
     EXPECT_EQ(state.widgets.lvwFileList->geometry(), QRect(0, mainHeight, kScanPane, operate.top() - mainHeight));
 
     state.props.m_DocType = 0;
-    ArrangeLeftPane(state);
+    ArrangeLeftPane(state.props, state.widgets);
     EXPECT_FALSE(state.widgets.tbFileNav->isHidden());
     const QRect nav = state.widgets.tbFileNav->geometry();
     EXPECT_EQ(nav.topLeft(), QPoint(0, mainHeight));

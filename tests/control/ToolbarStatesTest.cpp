@@ -17,7 +17,7 @@ protected:
     // A listed document of pageCount pages showing page current.
     void openDocument(qint16 docType, qint16 pageCount, qint16 current)
     {
-        SetNoDocumentState(state);
+        SetNoDocumentState(state.doc, state.widgets);
         state.props.m_DocType = docType;
         state.doc.m_PageCount = pageCount;
         state.doc.m_CurrentPage = current;
@@ -30,7 +30,7 @@ protected:
 
 TEST_F(ToolbarStatesTest, NoDocumentLeavesOnlyScanningSettingsAndGrid)
 {
-    SetNoDocumentState(state);
+    SetNoDocumentState(state.doc, state.widgets);
 
     EXPECT_EQ(joined(state.widgets.tbMain), QStringLiteral("miScan miImport miSetting"));
     EXPECT_TRUE(enabled(state.widgets.tbMain, "miAppend"));
@@ -53,7 +53,7 @@ TEST_F(ToolbarStatesTest, NoDocumentResetsBoxesAndReleasesMultiSelect)
     action(state.widgets.tbFileOperate, "miSelect")->setChecked(true);
     state.widgets.cboZoomFactor->addItem(QStringLiteral("137%"));
 
-    SetNoDocumentState(state);
+    SetNoDocumentState(state.doc, state.widgets);
 
     EXPECT_FALSE(action(state.widgets.tbFileOperate, "miSelect")->isChecked());
     EXPECT_EQ(state.doc.m_SelectMode, 0);
@@ -120,7 +120,7 @@ TEST_F(ToolbarStatesTest, JpegDocumentCannotBeBinarised)
 
 TEST_F(ToolbarStatesTest, EmptyListKeepsFileOperationsDisabled)
 {
-    SetNoDocumentState(state);
+    SetNoDocumentState(state.doc, state.widgets);
     state.props.m_DocType = 2;
     SetDocumentState(state);
     EXPECT_EQ(joined(state.widgets.tbFileOperate), QString());
@@ -141,12 +141,12 @@ TEST_F(ToolbarStatesTest, PageStepsFollowThePageShown)
     openDocument(1, 5, 1);
 
     state.doc.m_CurrentPage = 3;
-    UpdatePageNavigation(state);
+    UpdatePageNavigation(state.doc, state.widgets);
     EXPECT_EQ(enabledButtons(state.widgets.tbCommon).mid(0, 4).join(u' '), QStringLiteral("miFirst miPrevious miNext miLast"));
     EXPECT_EQ(state.widgets.cboCurrentPage->currentText(), QStringLiteral("3"));
 
     state.doc.m_CurrentPage = 5;
-    UpdatePageNavigation(state);
+    UpdatePageNavigation(state.doc, state.widgets);
     EXPECT_TRUE(enabled(state.widgets.tbCommon, "miFirst"));
     EXPECT_TRUE(enabled(state.widgets.tbCommon, "miPrevious"));
     EXPECT_FALSE(enabled(state.widgets.tbCommon, "miNext"));
@@ -161,19 +161,19 @@ TEST_F(ToolbarStatesTest, FileStepsFollowTheCurrentFile)
         state.doc.m_Files.append(QString::fromLatin1(name));
 
     state.doc.m_CurrentFile = 1;
-    UpdateFileNavigation(state);
+    UpdateFileNavigation(state.doc, state.widgets);
     EXPECT_EQ(joined(state.widgets.tbFileNav), QStringLiteral("miNext miLast"));
     EXPECT_EQ(state.widgets.cboCurrentFile->currentText(), QStringLiteral("1"));
     EXPECT_TRUE(state.widgets.cboCurrentFile->isEnabled());
 
     state.doc.m_CurrentFile = 4;
-    UpdateFileNavigation(state);
+    UpdateFileNavigation(state.doc, state.widgets);
     EXPECT_EQ(joined(state.widgets.tbFileNav), QStringLiteral("miFirst miPrevious"));
 
     while (state.doc.FileCount() > 1)
         state.doc.m_Files.remove(state.doc.FileCount());
     state.doc.m_CurrentFile = 1;
-    UpdateFileNavigation(state);
+    UpdateFileNavigation(state.doc, state.widgets);
     EXPECT_EQ(joined(state.widgets.tbFileNav), QString());
     EXPECT_FALSE(state.widgets.cboCurrentFile->isEnabled());
 }
@@ -182,7 +182,7 @@ TEST_F(ToolbarStatesTest, PageStructureButtonsNeedTwoPages)
 {
     openDocument(1, 1, 1);
     state.doc.m_PageCount = 2;
-    UpdatePageStructureButtons(state);
+    UpdatePageStructureButtons(state.doc, state.widgets);
     for (const char* key : {"miMove", "miUnite", "miDivide"})
         EXPECT_TRUE(enabled(state.widgets.tbImaging, key)) << key;
 }
@@ -218,18 +218,18 @@ TEST_F(ToolbarStatesTest, ClipboardButtonModes)
             .arg(int(enabled(state.widgets.tbCommon, "miPaste")));
     };
     EXPECT_EQ(clipboard(), QStringLiteral("000"));
-    SetClipboardButtons(state, 1);  // a selection drawn
+    SetClipboardButtons(state.widgets, 1);  // a selection drawn
     EXPECT_EQ(clipboard(), QStringLiteral("110"));
-    SetClipboardButtons(state, 4);  // copied: cut and copy stay
+    SetClipboardButtons(state.widgets, 4);  // copied: cut and copy stay
     EXPECT_EQ(clipboard(), QStringLiteral("111"));
-    SetClipboardButtons(state, 2);  // selection removed: paste stays
+    SetClipboardButtons(state.widgets, 2);  // selection removed: paste stays
     EXPECT_EQ(clipboard(), QStringLiteral("001"));
-    SetClipboardButtons(state, 1);
-    SetClipboardButtons(state, 3);  // cut
+    SetClipboardButtons(state.widgets, 1);
+    SetClipboardButtons(state.widgets, 3);  // cut
     EXPECT_EQ(clipboard(), QStringLiteral("001"));
-    SetClipboardButtons(state, 9);
+    SetClipboardButtons(state.widgets, 9);
     EXPECT_EQ(clipboard(), QStringLiteral("001"));
-    SetClipboardButtons(state, 0);
+    SetClipboardButtons(state.widgets, 0);
     EXPECT_EQ(clipboard(), QStringLiteral("000"));
 }
 

@@ -142,7 +142,7 @@ void BrowseTest::openDocument(qint16 requestedType, qint16 position)
     state.props.m_DocType = requestedType;
     // As the control opens a document: the list, then the scan pane and the toolbars' state.
     const bool shown = BuildFileList(state, position);
-    ArrangeLeftPane(state);
+    ArrangeLeftPane(state.props, state.widgets);
     if (shown)
         SetDocumentState(state);
 }

@@ -75,12 +75,12 @@ TEST_F(CompressionTest, BlackAndWhiteAlwaysUsesTheBitonalSetting)
         state.props.m_DocType = docType;
         for (qint16 setting = 0; setting < 5; ++setting) {
             g_Settings.Save.Tif1Compress = setting;
-            EXPECT_EQ(ChooseFileFormat(state, 1, QStringLiteral("jpg")), codes[setting])
+            EXPECT_EQ(ChooseFileFormat(state.props, 1, QStringLiteral("jpg")), codes[setting])
                 << "type " << docType << " setting " << setting;
         }
     }
     g_Settings.Save.Tif1Compress = 5;
-    EXPECT_EQ(ChooseFileFormat(state, 1, QStringLiteral("tif")), 0);
+    EXPECT_EQ(ChooseFileFormat(state.props, 1, QStringLiteral("tif")), 0);
 }
 
 TEST_F(CompressionTest, TiffDocumentsUseTheGreyAndColourSetting)
@@ -91,12 +91,12 @@ TEST_F(CompressionTest, TiffDocumentsUseTheGreyAndColourSetting)
         for (qint16 setting = 0; setting < 5; ++setting) {
             g_Settings.Save.Tif2Compress = setting;
             // The extension does not matter for a TIFF document.
-            EXPECT_EQ(ChooseFileFormat(state, 8, QStringLiteral("jpg")), codes[setting]);
-            EXPECT_EQ(ChooseFileFormat(state, 24, QString()), codes[setting]);
+            EXPECT_EQ(ChooseFileFormat(state.props, 8, QStringLiteral("jpg")), codes[setting]);
+            EXPECT_EQ(ChooseFileFormat(state.props, 24, QString()), codes[setting]);
         }
     }
     g_Settings.Save.Tif2Compress = -1;
-    EXPECT_EQ(ChooseFileFormat(state, 24, QStringLiteral("tif")), 0);
+    EXPECT_EQ(ChooseFileFormat(state.props, 24, QStringLiteral("tif")), 0);
 }
 
 TEST_F(CompressionTest, JpegDocumentsUseTheJpegSubsampling)
@@ -105,10 +105,10 @@ TEST_F(CompressionTest, JpegDocumentsUseTheJpegSubsampling)
     const int codes[] = {10, 23, 21};
     for (qint16 setting = 0; setting < 3; ++setting) {
         g_Settings.Save.JpgCompress = setting;
-        EXPECT_EQ(ChooseFileFormat(state, 24, QStringLiteral("tif")), codes[setting]);
+        EXPECT_EQ(ChooseFileFormat(state.props, 24, QStringLiteral("tif")), codes[setting]);
     }
     g_Settings.Save.JpgCompress = 3;
-    EXPECT_EQ(ChooseFileFormat(state, 24, QStringLiteral("jpg")), 0);
+    EXPECT_EQ(ChooseFileFormat(state.props, 24, QStringLiteral("jpg")), 0);
 }
 
 TEST_F(CompressionTest, MixedDocumentsGoByExtensionInAnyCase)
@@ -117,15 +117,15 @@ TEST_F(CompressionTest, MixedDocumentsGoByExtensionInAnyCase)
     g_Settings.Save.Tif2Compress = 4;
     for (qint16 docType : {0, -1}) {
         state.props.m_DocType = docType;
-        EXPECT_EQ(ChooseFileFormat(state, 24, QStringLiteral("jpg")), 21);
-        EXPECT_EQ(ChooseFileFormat(state, 8, QStringLiteral("JPG")), 21);
-        EXPECT_EQ(ChooseFileFormat(state, 24, QStringLiteral("Tif")), 17);
-        EXPECT_EQ(ChooseFileFormat(state, 24, QStringLiteral("tiff")), 0);
-        EXPECT_EQ(ChooseFileFormat(state, 24, QStringLiteral("png")), 0);
-        EXPECT_EQ(ChooseFileFormat(state, 24, QString()), 0);
+        EXPECT_EQ(ChooseFileFormat(state.props, 24, QStringLiteral("jpg")), 21);
+        EXPECT_EQ(ChooseFileFormat(state.props, 8, QStringLiteral("JPG")), 21);
+        EXPECT_EQ(ChooseFileFormat(state.props, 24, QStringLiteral("Tif")), 17);
+        EXPECT_EQ(ChooseFileFormat(state.props, 24, QStringLiteral("tiff")), 0);
+        EXPECT_EQ(ChooseFileFormat(state.props, 24, QStringLiteral("png")), 0);
+        EXPECT_EQ(ChooseFileFormat(state.props, 24, QString()), 0);
     }
     state.props.m_DocType = 7;
-    EXPECT_EQ(ChooseFileFormat(state, 24, QStringLiteral("jpg")), 0);
+    EXPECT_EQ(ChooseFileFormat(state.props, 24, QStringLiteral("jpg")), 0);
 }
 
 class AcquiredSaveTest : public CompressionTest {

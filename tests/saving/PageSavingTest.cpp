@@ -139,7 +139,7 @@ TEST_F(PageSavingTest, MultiPageDocumentOfOnePageIsRewrittenWhole)
     state.props.m_DocType = 1;
     state.doc.m_PageCount = 1;
     showAndEdit(file, 1, 4);
-    EXPECT_EQ(WriteBackOptions(state, engine::FormatTiffG4, 1).mode, engine::SaveNew);
+    EXPECT_EQ(WriteBackOptions(state.props, state.doc, engine::FormatTiffG4, 1).mode, engine::SaveNew);
 
     SaveCurrentPage(state);
 
@@ -153,13 +153,13 @@ TEST_F(PageSavingTest, SinglePageDocumentsAlwaysRewriteTheirFile)
         state.props.m_DocType = docType;
         state.doc.m_PageCount = 8;
         state.doc.m_ShownPage = 5;
-        const engine::SaveOptions options = WriteBackOptions(state, engine::FormatTiffLzw, 8);
+        const engine::SaveOptions options = WriteBackOptions(state.props, state.doc, engine::FormatTiffLzw, 8);
         EXPECT_EQ(options.mode, engine::SaveNew) << docType;
         EXPECT_EQ(options.format, engine::FormatTiffLzw);
         EXPECT_EQ(options.bits, 8);
     }
     state.props.m_DocType = 0;
-    const engine::SaveOptions options = WriteBackOptions(state, engine::FormatTiffLzw, 8);
+    const engine::SaveOptions options = WriteBackOptions(state.props, state.doc, engine::FormatTiffLzw, 8);
     EXPECT_EQ(options.mode, engine::SaveReplace);
     EXPECT_EQ(options.page, 5);
 }
@@ -185,7 +185,7 @@ TEST_F(PageSavingTest, JpegPageKeepsJpegAndTakesTheJpegQuality)
     const qint64 smallest = saveWith(2, 0);
     EXPECT_LT(smallest * 2, best);
     EXPECT_EQ(engine::LoadPage(file, 1).loadFormat(), engine::FormatJpeg422);
-    EXPECT_EQ(WriteBackOptions(state, engine::FormatJpeg422, 24).quality, 245);
+    EXPECT_EQ(WriteBackOptions(state.props, state.doc, engine::FormatJpeg422, 24).quality, 245);
 }
 
 TEST_F(PageSavingTest, FailedWriteIsLoggedReportedAndStaysModified)

@@ -27,18 +27,18 @@ constexpr int kEntryBoxWidth = 1440;  // twips
 constexpr quint32 kCommentColour = 0x000000;
 constexpr float kTwipsPerPixel = 15.0f;
 
-void HideEntryBox(ControlState& state)
+void HideEntryBox(ChildWidgets& widgets)
 {
-    if (state.widgets.txtPageNumber)
-        state.widgets.txtPageNumber->hide();
-    if (state.widgets.cmdFont)
-        state.widgets.cmdFont->hide();
+    if (widgets.txtPageNumber)
+        widgets.txtPageNumber->hide();
+    if (widgets.cmdFont)
+        widgets.cmdFont->hide();
 }
 
-void SetEntryBoxFont(ControlState& state)
+void SetEntryBoxFont(ChildWidgets& widgets)
 {
-    if (state.widgets.txtPageNumber)
-        state.widgets.txtPageNumber->setFont(CommentScreenFont());
+    if (widgets.txtPageNumber)
+        widgets.txtPageNumber->setFont(CommentScreenFont());
 }
 
 }  // namespace
@@ -71,21 +71,21 @@ QFont CommentScreenFont()
 
 void ToggleCommentTool(ControlState& state)
 {
-    HideEntryBox(state);
+    HideEntryBox(state.widgets);
     if (QLineEdit* box = state.widgets.txtPageNumber) {
         box->resize(Twips(kEntryBoxWidth), box->height());
         box->setText(g_Settings.Imaging.WriteComment);
-        SetEntryBoxFont(state);
+        SetEntryBoxFont(state.widgets);
     }
     // A click must not also pick a colour, paint, or draw a deskew line: arming leaves them.
     TogglePointerTool(state, PointerTool::Comment);
-    SetRegionShape(state, 1);
+    SetRegionShape(state.view, 1);
 }
 
 void DrawComment(ControlState& state, float x, float y, const QString& text)
 {
-    HideEntryBox(state);
-    if (!HasPage(state) || text.isEmpty())
+    HideEntryBox(state.widgets);
+    if (!HasPage(state.widgets) || text.isEmpty())
         return;
     const QPointF viewerPixel(x / kTwipsPerPixel, y / kTwipsPerPixel);
     const QPointF onPage = state.widgets.mtMain->widgetToImage(viewerPixel);
@@ -115,7 +115,7 @@ void ShowFontOptions(ControlState& state)
 {
     frmFontOptions dialog(state.widgets.control);
     CurrentPrompter().runDialog(dialog);
-    SetEntryBoxFont(state);
+    SetEntryBoxFont(state.widgets);
 }
 
 }  // namespace scanvo

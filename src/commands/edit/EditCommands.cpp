@@ -40,11 +40,11 @@ void Step(ControlState& state, Direction direction)
             history.Redo(std::move(current));
     });
     if (failure) {
-        ReportFailure(state, *failure);
+        ReportFailure(state.widgets, *failure);
         return;
     }
     // A selection drawn on the page that was shown may lie outside the one restored.
-    SetSelection(state, state.view.m_Selection);
+    SetSelection(state.view, state.widgets, state.view.m_Selection);
     HistoryChanged(state);
 }
 
@@ -64,7 +64,7 @@ enum class Take { Cut, Copy };
 
 void TakeSelection(ControlState& state, Take take)
 {
-    if (!HasRegion(state))
+    if (!HasRegion(state.view, state.widgets))
         return;
     const bool cut = take == Take::Cut;
     const std::optional<Failure> failure = RunCommand(state, cut ? T::kCutStatus : T::kCopyStatus, [&] {
@@ -83,10 +83,10 @@ void TakeSelection(ControlState& state, Take take)
             CommitEdit(state, std::move(edited));
     });
     if (failure) {
-        ReportFailure(state, *failure);
+        ReportFailure(state.widgets, *failure);
         return;
     }
-    SetClipboardButtons(state, cut ? 3 : 4);
+    SetClipboardButtons(state.widgets, cut ? 3 : 4);
 }
 
 }  // namespace
@@ -113,7 +113,7 @@ void Copy(ControlState& state)
 
 void Paste(ControlState& state)
 {
-    if (!HasPage(state) || state.clip.m_ClipboardImage.isNull())
+    if (!HasPage(state.widgets) || state.clip.m_ClipboardImage.isNull())
         return;
     const std::optional<Failure> failure = RunCommand(state, T::kPasteStatus, [&] {
         const engine::Image& clip = state.clip.m_ClipboardImage;
@@ -126,10 +126,10 @@ void Paste(ControlState& state)
         if (failure->number == engine::ErrIncompatible)
             Inform(state.widgets.control, T::kPasteIncompatible, MessageIcon::Warning);
         else
-            ReportFailure(state, *failure);
+            ReportFailure(state.widgets, *failure);
         return;
     }
-    SetSelection(state, state.clip.m_SavedRegion);
+    SetSelection(state.view, state.widgets, state.clip.m_SavedRegion);
     state.clip.m_SelectionPasted = true;
 }
 

@@ -37,12 +37,12 @@ void PaintRegion(ControlState& state, const QRect& region)
 
 void PickColour(ControlState& state, const QPoint& pixel)
 {
-    if (!HasPage(state))
+    if (!HasPage(state.widgets))
         return;
     const engine::Image& page = state.widgets.mtMain->image();
     if (QRect(0, 0, page.width(), page.height()).contains(pixel)) {
         state.tools.m_PaintColor = ops::PixelColour(page, pixel.x(), pixel.y());
-        ShowPaintColor(state);
+        ShowPaintColor(state.tools, state.widgets);
     }
 }
 
@@ -101,7 +101,7 @@ void OnRegionDrawn(ControlState& state, const QRect& region)
 {
     const ToolGestures& tool = GesturesOf(state.tools.ActiveTool());
     if (tool.regionLeftSelected)
-        SetClipboardButtons(state, 1);
+        SetClipboardButtons(state.widgets, 1);
     if (tool.regionDrawn)
         tool.regionDrawn(state, region);
 }
@@ -113,7 +113,7 @@ void OnViewerClick(ControlState& state, const QPointF& point)
         PickColour(state, pixel);
     if (const ToolGestures& tool = GesturesOf(state.tools.ActiveTool()); tool.clicked)
         tool.clicked(state, pixel);
-    SetClipboardButtons(state, 2);
+    SetClipboardButtons(state.widgets, 2);
 }
 
 void OnSelectionDropped(ControlState& state, const QRect& from, const QPoint& to, bool whiten)

@@ -33,10 +33,10 @@ using Filter = void (*)(engine::Image& page, const CleanupSettings& settings);
 
 void RunFilter(ControlState& state, const QString& status, const QString& notBitonal, Filter filter)
 {
-    if (!HasPage(state))
+    if (!HasPage(state.widgets))
         return;
     if (!IsCleanupPage(state.widgets.mtMain->image())) {
-        SetStatusPanelText(state, 1, notBitonal);
+        SetStatusPanelText(state.widgets, 1, notBitonal);
         return;
     }
     const CleanupSettings settings = CleanupSettingsOf(g_Settings);
@@ -47,13 +47,13 @@ void RunFilter(ControlState& state, const QString& status, const QString& notBit
         removed = !page.samePixels(before);
     });
     if (done && !removed)
-        SetStatusPanelText(state, 1, NothingFoundText(filter));
+        SetStatusPanelText(state.widgets, 1, NothingFoundText(filter));
 }
 
 template <typename Form>
-void ShowForm(ControlState& state)
+void ShowForm(ChildWidgets& widgets)
 {
-    Form form(state.widgets.control);
+    Form form(widgets.control);
     CurrentPrompter().runDialog(form);
 }
 
@@ -81,22 +81,22 @@ void RemovePageHolePunches(ControlState& state)
 
 void ShowDotRemoveOptions(ControlState& state)
 {
-    ShowForm<frmDotRemoveOptions>(state);
+    ShowForm<frmDotRemoveOptions>(state.widgets);
 }
 
 void ShowBorderRemoveOptions(ControlState& state)
 {
-    ShowForm<frmBorderRemoveOptions>(state);
+    ShowForm<frmBorderRemoveOptions>(state.widgets);
 }
 
 void ShowLineRemoveOptions(ControlState& state)
 {
-    ShowForm<frmLineRemoveOptions>(state);
+    ShowForm<frmLineRemoveOptions>(state.widgets);
 }
 
 void ShowHolePunchRemoveOptions(ControlState& state)
 {
-    ShowForm<frmHolePunchRemoveOptions>(state);
+    ShowForm<frmHolePunchRemoveOptions>(state.widgets);
 }
 
 }  // namespace scanvo

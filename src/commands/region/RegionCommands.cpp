@@ -40,7 +40,7 @@ engine::Image OnWhitePage(const engine::Image& page, const engine::Image& source
 // The selection, clipped to the page; empty without one.
 QRect SelectionOnPage(const ControlState& state)
 {
-    if (!HasRegion(state))
+    if (!HasRegion(state.view, state.widgets))
         return {};
     const engine::Image& page = state.widgets.mtMain->image();
     return state.view.m_Selection & QRect(0, 0, page.width(), page.height());
@@ -88,7 +88,7 @@ void ClearOutside(ControlState& state)
 
 void Crop(ControlState& state)
 {
-    if (!HasPage(state))
+    if (!HasPage(state.widgets))
         return;
     const QRect region = SelectionOnPage(state);
     const bool done = RunPageTransform(state, T::kCropStatus, [&](const engine::Image& page) {
@@ -109,7 +109,7 @@ void Crop(ControlState& state)
 
 QRect TrimBoxImageRect(const ControlState& state)
 {
-    if (state.view.m_TrimRegionOn != 1 || state.tools.m_TrimFrame.isEmpty() || !HasPage(state))
+    if (state.view.m_TrimRegionOn != 1 || state.tools.m_TrimFrame.isEmpty() || !HasPage(state.widgets))
         return {};
     const engine::ImageViewer& viewer = *state.widgets.mtMain;
     const QRectF box(viewer.widgetToImage(state.tools.m_TrimFrame.topLeft()),
@@ -129,7 +129,7 @@ void ClearOutsideTrimBox(ControlState& state)
 
 void CentreImage(ControlState& state, int kind)
 {
-    if (!HasPage(state))
+    if (!HasPage(state.widgets))
         return;
     const QRect region = SelectionOnPage(state);
     // A step the engine cannot do leaves the page as it was; the command still counts as an edit.

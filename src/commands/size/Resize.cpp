@@ -35,14 +35,14 @@ qint16 Dpi16(int dpi)
 // A selection drawn on the page before may lie outside the page resized.
 void KeepSelectionOnPage(ControlState& state)
 {
-    SetSelection(state, state.view.m_Selection);
+    SetSelection(state.view, state.widgets, state.view.m_Selection);
 }
 
 }  // namespace
 
 void ResizeImage(ControlState& state)
 {
-    if (!HasPage(state))
+    if (!HasPage(state.widgets))
         return;
     const engine::Image& page = state.widgets.mtMain->image();
     frmResize dialog(state.widgets.control);
@@ -65,7 +65,7 @@ void ResizeImage(ControlState& state)
 
 void ResizeCanvas(ControlState& state)
 {
-    if (!HasPage(state))
+    if (!HasPage(state.widgets))
         return;
     const engine::Image& page = state.widgets.mtMain->image();
     frmResizeCanvas dialog(state.widgets.control);

@@ -106,7 +106,7 @@ void DeskewByLine(ControlState& state, float angle)
 
 void RotateByDialog(ControlState& state, int kind)
 {
-    if (!HasPage(state))
+    if (!HasPage(state.widgets))
         return;
     RunPreviewDialog(state, T::kManualDeskewStatus, [&] {
         frmDeskewX dialog(state.widgets.control);
@@ -117,7 +117,7 @@ void RotateByDialog(ControlState& state, int kind)
         return dialog.Action == 1;
     });
     // A selection drawn on the page before may lie outside the page turned.
-    SetSelection(state, state.view.m_Selection);
+    SetSelection(state.view, state.widgets, state.view.m_Selection);
 }
 
 void RotateAngle(ControlState& state)

@@ -32,7 +32,7 @@ enum class DeleteOutcome { PageDeleted, DocumentEmpty, FileDeleted, Declined };
 // Deletes page n of the multi-page file path. A file whose chain of pages breaks off loses its
 // unreadable pages with any change, so the user is asked first; false when the user keeps the
 // file as it is.
-bool PageDeletedFromFile(ControlState& state, const QString& path, int n)
+bool PageDeletedFromFile(ChildWidgets& widgets, const QString& path, int n)
 {
     try {
         engine::DeletePage(path, n);
@@ -40,7 +40,7 @@ bool PageDeletedFromFile(ControlState& state, const QString& path, int n)
     } catch (const engine::EngineError& error) {
         if (error.number() != engine::ErrDamagedPages)
             throw;
-        if (!CurrentPrompter().askYesNo(state.widgets.control, error.description() + T::kDropUnreadablePagesQuestion,
+        if (!CurrentPrompter().askYesNo(widgets.control, error.description() + T::kDropUnreadablePagesQuestion,
                                         core_texts::kTitleInformation))
             return false;
     }
@@ -59,7 +59,7 @@ DeleteOutcome DeletePageFiles(ControlState& state)
             RemoveFile(path);
             return DeleteOutcome::DocumentEmpty;
         }
-        return PageDeletedFromFile(state, path, state.doc.m_CurrentPage) ? DeleteOutcome::PageDeleted
+        return PageDeletedFromFile(state.widgets, path, state.doc.m_CurrentPage) ? DeleteOutcome::PageDeleted
                                                                      : DeleteOutcome::Declined;
     case 2:
     case 3:
@@ -79,14 +79,14 @@ DeleteOutcome DeletePageFiles(ControlState& state)
             state.doc.m_Files.remove(state.doc.m_CurrentFile);
             return DeleteOutcome::FileDeleted;
         }
-        return PageDeletedFromFile(state, path, state.doc.m_CurrentPage) ? DeleteOutcome::PageDeleted
+        return PageDeletedFromFile(state.widgets, path, state.doc.m_CurrentPage) ? DeleteOutcome::PageDeleted
                                                                      : DeleteOutcome::Declined;
     }
 }
 
-void ReportDeleteFailure(ControlState& state, const Failure& failure)
+void ReportDeleteFailure(ChildWidgets& widgets, const Failure& failure)
 {
-    Inform(state.widgets.control, T::kFailureIndent + failure.description, MessageIcon::Warning);
+    Inform(widgets.control, T::kFailureIndent + failure.description, MessageIcon::Warning);
 }
 
 }  // namespace
@@ -151,7 +151,7 @@ PlannedMove PlanFileMove(const QStringList& files, int o, int t)
 
 void DeleteCurrentPage(ControlState& state)
 {
-    if (!HasPage(state) || state.doc.m_PageCount < 1)
+    if (!HasPage(state.widgets) || state.doc.m_PageCount < 1)
         return;
     if (!CurrentPrompter().askYesNo(state.widgets.control, T::kDeleteQuestion, core_texts::kTitleInformation))
         return;
@@ -161,7 +161,7 @@ void DeleteCurrentPage(ControlState& state)
     const std::optional<Failure> failure =
         RunCommand(state, T::kDeleteStatus, [&] { outcome = DeletePageFiles(state); });
     if (failure) {
-        ReportDeleteFailure(state, *failure);
+        ReportDeleteFailure(state.widgets, *failure);
         return;
     }
     switch (outcome) {
@@ -190,7 +190,7 @@ void DeleteCurrentPage(ControlState& state)
 
 void MovePage(ControlState& state)
 {
-    if (!HasPage(state) || state.doc.m_PageCount < 2)
+    if (!HasPage(state.widgets) || state.doc.m_PageCount < 2)
         return;
     frmGoto dialog(state.widgets.control);
     dialog.PageCount = state.doc.m_PageCount;
@@ -218,7 +218,7 @@ void MovePage(ControlState& state)
         }
     });
     if (failure) {
-        ReportFailure(state, *failure);
+        ReportFailure(state.widgets, *failure);
         return;
     }
     state.doc.m_CurrentPage = static_cast<qint16>(t);

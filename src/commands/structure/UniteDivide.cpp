@@ -78,7 +78,7 @@ PageParts DividedPage(const engine::Image& page, int percent, int direction)
 
 void UnitePages(ControlState& state)
 {
-    if (!HasPage(state) || state.doc.m_PageCount < 2)
+    if (!HasPage(state.widgets) || state.doc.m_PageCount < 2)
         return;
     frmCombinePara dialog(state.widgets.control);
     dialog.PageCount = state.doc.m_PageCount;
@@ -105,7 +105,7 @@ void UnitePages(ControlState& state)
         return;
     }
     if (failure) {
-        ReportFailure(state, *failure);
+        ReportFailure(state.widgets, *failure);
         return;
     }
     ShowChangedDocument(state, position);
@@ -113,7 +113,7 @@ void UnitePages(ControlState& state)
 
 void DividePage(ControlState& state)
 {
-    if (!HasPage(state))
+    if (!HasPage(state.widgets))
         return;
     frmDivideImage dialog(state.widgets.control);
     dialog.PageCount = state.doc.m_PageCount;
@@ -121,7 +121,7 @@ void DividePage(ControlState& state)
     try {
         dialog.SetPage(state.widgets.mtMain->image());
     } catch (...) {
-        ReportFailure(state, CaughtFailure(engine::ErrOperation));
+        ReportFailure(state.widgets, CaughtFailure(engine::ErrOperation));
         return;
     }
     CurrentPrompter().runDialog(dialog);
@@ -156,7 +156,7 @@ void DividePage(ControlState& state)
         }
     });
     if (failure)
-        ReportFailure(state, *failure);
+        ReportFailure(state.widgets, *failure);
     if (!failure || changed)
         ShowChangedDocument(state, shown);
 }

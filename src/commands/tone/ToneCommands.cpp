@@ -43,10 +43,10 @@ void RunToneDialog(ControlState& state, const QString& status, qint16 flag = 0)
 
 void InvertPage(ControlState& state)
 {
-    if (!HasPage(state))
+    if (!HasPage(state.widgets))
         return;
     if (state.widgets.mtMain->image().depth() > 1) {
-        SetStatusPanelText(state, 1, T::kInvertNotBitonal);
+        SetStatusPanelText(state.widgets, 1, T::kInvertNotBitonal);
         return;
     }
     RunPageCommand(state, T::kInvertStatus, [](engine::Image& page) { ops::Invert(page); });
