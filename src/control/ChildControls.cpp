@@ -1,6 +1,7 @@
 // Creation of the child controls.
 #include "control/ChildControls.h"
 
+#include "commands/edit/PointerCommands.h"
 #include "control/ControlTexts.h"
 #include "control/KeyToolTips.h"
 #include "control/ToolbarBuilder.h"
@@ -11,9 +12,13 @@
 #include "core/FileListView.h"
 #include "core/ToolbarKeys.h"
 #include "core/Twips.h"
+#include "document/FileNavigation.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
+#include "viewer/PageNavigation.h"
+#include "viewer/PointerTools.h"
 #include "viewer/ViewerTexts.h"
+#include "viewer/Zoom.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -162,6 +167,21 @@ void CreateStatusBar(ControlState& state)
     clock->start();
 }
 
+void CreateChildControls(ControlState& state)
+{
+    CreateScanPane(state);
+    CreateMainPane(state);
+    CreateStatusBar(state);
+    AddKeysToToolTips(state);
+}
+
+QWidget* MakePane(QWidget& control, const char* name)
+{
+    auto* pane = new QWidget(&control);
+    pane->setObjectName(QString::fromLatin1(name));
+    return pane;
+}
+
 }  // namespace
 
 QString StatusPanelName(int n)
@@ -180,14 +200,17 @@ void UpdateClockPanels(ChildWidgets& widgets)
         time->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
 }
 
-void CreateChildControls(ControlState& state)
+void BuildControlSurface(ControlState& state, QWidget& control)
 {
-    if (state.widgets.control == nullptr || state.widgets.picLeft == nullptr || state.widgets.picMain == nullptr)
-        return;
-    CreateScanPane(state);
-    CreateMainPane(state);
-    CreateStatusBar(state);
-    AddKeysToToolTips(state);
+    state.widgets.control = &control;
+    state.widgets.picLeft = MakePane(control, "picLeft");
+    state.widgets.picMain = MakePane(control, "picMain");
+    CreateChildControls(state);
+    ConnectFileNavigation(state);
+    ConnectPageBox(state);
+    ConnectZoomBox(state);
+    // The pointer tools hand their gestures to the editing commands; the control owns them.
+    new PointerTools(state, CommandGestures(state), &control);
 }
 
 }  // namespace scanvo

@@ -7,9 +7,11 @@
 
 namespace scanvo {
 
-// Creates every child control inside the two panes (and the status bar below them) and connects
-// each toolbar to its dispatcher. The panes must exist; the geometry comes from LayoutPanes.
-void CreateChildControls(ControlState& state);
+// Builds the control's whole surface inside control, once: the two panes, every child control
+// inside them (and the status bar below them), each toolbar connected to its dispatcher, the file
+// list, page and zoom boxes connected to their commands, and the pointer tools on the viewer.
+// Afterwards every pointer in state.widgets is set; the geometry comes from LayoutPanes.
+void BuildControlSurface(ControlState& state, QWidget& control);
 
 // objectName of status-bar panel n (1..5).
 QString StatusPanelName(int n);

@@ -2,7 +2,6 @@
 // document, terminate.
 #include "control/Imaging.h"
 
-#include "commands/edit/PointerCommands.h"
 #include "control/ChildControls.h"
 #include "control/ExportCommands.h"
 #include "control/ControlTexts.h"
@@ -16,7 +15,6 @@
 #include "document/DocumentLocation.h"
 #include "document/DocumentNaming.h"
 #include "document/FileList.h"
-#include "document/FileNavigation.h"
 #include "platform/engine/ImageViewer.h"
 #include "saving/PageSaving.h"
 #include "settings/IniFile.h"
@@ -24,10 +22,7 @@
 #include "settings/frmImageDir.h"
 #include "viewer/KeyPresses.h"
 #include "viewer/KeyTable.h"
-#include "viewer/PageNavigation.h"
-#include "viewer/PointerTools.h"
 #include "viewer/ViewerSetup.h"
-#include "viewer/Zoom.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -73,14 +68,13 @@ Imaging::Imaging(QWidget* parent)
 {
     // Every text below is shown in the language of the process's first control.
     InstallUiTranslations();
-    m_State.widgets.control = this;
     m_State.DocumentEmptied = [this] {
         SetNoDocumentState(m_State.doc, m_State.widgets);
         ArrangeLeftPane(m_State.props, m_State.widgets);
     };
     setFocusPolicy(Qt::StrongFocus);
     m_KeyPresses = new KeyPresses(this);
-    CreatePanes();
+    BuildControlSurface(m_State, *this);
     ApplyForeColor();
     ApplyBackColor();
 
@@ -101,20 +95,6 @@ Imaging::~Imaging()
     PageWrittenBack(m_State);
     if (m_State.scan.m_Scanner)
         m_State.scan.m_Scanner->end();
-}
-
-void Imaging::CreatePanes()
-{
-    m_State.widgets.picLeft = new QWidget(this);
-    m_State.widgets.picLeft->setObjectName(QStringLiteral("picLeft"));
-    m_State.widgets.picMain = new QWidget(this);
-    m_State.widgets.picMain->setObjectName(QStringLiteral("picMain"));
-    CreateChildControls(m_State);
-    ConnectFileNavigation(m_State);
-    ConnectPageBox(m_State);
-    ConnectZoomBox(m_State);
-    // The pointer tools hand their gestures to the editing commands; the control owns them.
-    new PointerTools(m_State, CommandGestures(m_State), this);
 }
 
 QFont Imaging::AmbientFont() const

@@ -119,7 +119,6 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    void CreatePanes();
     void FirstShow();
     void NotifyChanged(const char* key, void (Imaging::*signal)());
     void ApplyForeColor();

@@ -15,13 +15,7 @@ void SurfaceTest::SetUp()
     ASSERT_TRUE(m_config.isValid());
     qputenv("SCANVO_CONFIG_DIR", m_config.path().toLocal8Bit());
     g_Settings = SettingsRecord();
-    host = std::make_unique<QWidget>();
-    state.widgets.control = host.get();
-    state.widgets.picLeft = new QWidget(host.get());
-    state.widgets.picLeft->setObjectName(QStringLiteral("picLeft"));
-    state.widgets.picMain = new QWidget(host.get());
-    state.widgets.picMain->setObjectName(QStringLiteral("picMain"));
-    CreateChildControls(state);
+    buildSurface();
 }
 
 void SurfaceTest::TearDown()

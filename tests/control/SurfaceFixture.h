@@ -2,7 +2,7 @@
 // A control surface without the control: a host widget with the two panes and every child
 // control, its own settings directory and a fresh settings record.
 
-#include "core/ControlState.h"
+#include "fixtures/ControlSurface.h"
 #include "fixtures/ScriptedPrompter.h"
 
 #include <QTemporaryDir>
@@ -16,7 +16,7 @@ class QToolBar;
 
 namespace scanvo::fixtures {
 
-class SurfaceTest : public ::testing::Test {
+class SurfaceTest : public ::testing::Test, protected ControlSurface {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -31,8 +31,6 @@ protected:
     QString configDir() const { return m_config.path(); }
 
     ScriptedPrompter prompter;
-    std::unique_ptr<QWidget> host;
-    ControlState state;
 
 private:
     QTemporaryDir m_config;

@@ -83,40 +83,13 @@ void BrowseTest::SetUp()
     g_Settings = SettingsRecord();
     g_CurrentFilePath.clear();
 
-    host = std::make_unique<QWidget>();
-    host->resize(1000, 800);
     state.props.m_LocalPath = m_root.path();
     state.props.m_DocName = QStringLiteral("2024/box1");
-    state.widgets.picLeft = new QWidget(host.get());
-    state.widgets.picMain = new QWidget(host.get());
-    state.widgets.tbMain = new CommandToolBar(toolbars::tbMain, true, state.widgets.picLeft);
-    state.widgets.tbFileNav = new CommandToolBar(toolbars::tbFileNav, true, state.widgets.picLeft);
-    state.widgets.tbFileOperate = new CommandToolBar(toolbars::tbFileOperate, true, state.widgets.picLeft);
-    state.widgets.tbCommon = new CommandToolBar(toolbars::tbCommon, false, state.widgets.picMain);
-    state.widgets.tbImaging = new CommandToolBar(toolbars::tbImaging, true, state.widgets.picMain);
-    state.widgets.lvwFileList = new FileListView(state.widgets.picLeft);
-    state.widgets.lvwFileList->setObjectName(QStringLiteral("lvwFileList"));
-    const auto numberBox = [](QWidget* parent, const char* name) {
-        auto* box = new QComboBox(parent);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setEditable(true);
-        return box;
-    };
-    state.widgets.cboCurrentFile = numberBox(state.widgets.tbFileNav, "cboCurrentFile");
-    state.widgets.cboCurrentPage = numberBox(state.widgets.tbCommon, "cboCurrentPage");
-    state.widgets.cboZoomFactor = numberBox(state.widgets.tbCommon, "cboZoomFactor");
-    for (const char* entry : {"25%", "50%", "75%", "100%", "150%", "200%", "300%", "400%"})
-        state.widgets.cboZoomFactor->addItem(QString::fromLatin1(entry));
-    state.widgets.sbTotalInfo = new QStatusBar(host.get());
-    for (int n = 1; n <= 5; ++n) {
-        auto* label = new QLabel(state.widgets.sbTotalInfo);
-        label->setObjectName(QStringLiteral("sbTotalInfoPanel%1").arg(n));
-        state.widgets.sbTotalInfo->addWidget(label);
-    }
-    auto* view = new engine::ImageViewer(state.widgets.picMain);
-    view->setObjectName(QStringLiteral("mtMain"));
-    view->resize(600, 700);
-    state.widgets.mtMain = view;
+    buildSurface();
+    // As the control's first show leaves it: no document yet.
+    SetNoDocumentState(state.doc, state.widgets);
+    host->resize(1000, 800);
+    state.widgets.mtMain->resize(600, 700);
     state.widgets.picMain->setGeometry(300, 0, 700, 760);
     state.widgets.picLeft->setGeometry(0, 0, 290, 760);
 }

@@ -1,9 +1,9 @@
 #pragma once
 // What the browsing tests share: a document root and settings directory of their own, the child
-// controls the browsing code works on (built here the way the control lays them out), and page
+// controls the browsing code works on (built by the control's own step), and page
 // files written through the engine.
 
-#include "core/ControlState.h"
+#include "fixtures/ControlSurface.h"
 #include "fixtures/ScriptedPrompter.h"
 #include "platform/engine/Image.h"
 
@@ -43,7 +43,7 @@ void WriteCutTiff(const QString& path, int pages, int width = 200, int height = 
 // A file whose name says TIFF but whose bytes are not an image.
 void WriteCorruptTiff(const QString& path);
 
-class BrowseTest : public ::testing::Test {
+class BrowseTest : public ::testing::Test, protected ControlSurface {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -62,9 +62,7 @@ protected:
     bool keyEnabled(QToolBar* toolbar, const char* key) const;
     QStringList zoomBoxEntries() const;
 
-    ControlState state;
     ScriptedPrompter prompter;
-    std::unique_ptr<QWidget> host;
 
 private:
     QTemporaryDir m_config;

@@ -2,6 +2,7 @@
 // acquired page.
 #include "saving/Compression.h"
 
+#include "fixtures/ControlSurface.h"
 #include "platform/engine/Image.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
@@ -11,10 +12,13 @@
 namespace scanvo {
 namespace {
 
-class CompressionTest : public ::testing::Test {
+class CompressionTest : public ::testing::Test, protected fixtures::ControlSurface {
 protected:
-    void SetUp() override { g_Settings = SettingsRecord(); }
-    ControlState state;
+    void SetUp() override
+    {
+        g_Settings = SettingsRecord();
+        buildSurface();
+    }
 };
 
 TEST_F(CompressionTest, CustomQualityFollowsTheFormulaWithHalvesToEven)
@@ -132,10 +136,8 @@ class AcquiredSaveTest : public CompressionTest {
 protected:
     void place(int depth)
     {
-        viewer.setImage(engine::Image::create(40, 30, depth));
-        state.widgets.mtMain = &viewer;
+        state.widgets.mtMain->setImage(engine::Image::create(40, 30, depth));
     }
-    engine::ImageViewer viewer;
 };
 
 TEST_F(AcquiredSaveTest, BlackAndWhitePageInAJpegScanGetsTheBitonalFormat)

@@ -3,6 +3,7 @@
 // failed write logged, reported and kept modified.
 #include "saving/PageSaving.h"
 
+#include "fixtures/ControlSurface.h"
 #include "fixtures/ScriptedPrompter.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
@@ -41,15 +42,14 @@ Image PhotoPage()
     return Image::fromQImage(page);
 }
 
-class PageSavingTest : public ::testing::Test {
+class PageSavingTest : public ::testing::Test, protected fixtures::ControlSurface {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
         qputenv("SCANVO_CONFIG_DIR", (m_dir.path() + QStringLiteral("/config")).toLocal8Bit());
         g_Settings = SettingsRecord();
-        state.widgets.control = &viewer;
-        state.widgets.mtMain = &viewer;
+        buildSurface();
     }
     void TearDown() override
     {
@@ -96,7 +96,7 @@ protected:
         const Image loaded = engine::LoadPage(file, n);
         Image edited = BitonalPage(newMark);
         edited.setLoadFormat(loaded.loadFormat());
-        viewer.setImage(edited);
+        state.widgets.mtMain->setImage(edited);
         state.doc.m_PageModified = true;
         return edited;
     }
@@ -108,8 +108,6 @@ protected:
     }
 
     fixtures::ScriptedPrompter prompter;
-    engine::ImageViewer viewer;
-    ControlState state;
 
 private:
     QTemporaryDir m_dir;
@@ -175,7 +173,7 @@ TEST_F(PageSavingTest, JpegPageKeepsJpegAndTakesTheJpegQuality)
     auto saveWith = [&](qint16 jpgQuality, qint16 tif2Quality) {
         g_Settings.Save.JpgQuality = jpgQuality;
         g_Settings.Save.Tif2Quality = tif2Quality;
-        viewer.setImage(engine::LoadPage(file, 1));
+        state.widgets.mtMain->setImage(engine::LoadPage(file, 1));
         state.doc.m_PageModified = true;
         SaveCurrentPage(state);
         EXPECT_FALSE(state.doc.m_PageModified);

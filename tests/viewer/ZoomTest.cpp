@@ -172,7 +172,6 @@ TEST_F(ZoomTest, APercentageStyleZoomsToItsValue)
 TEST_F(ZoomTest, InAFitStyleTheBoxFollowsTheScaleWhenTheWindowOrThePageChanges)
 {
     host->show();
-    ConnectZoomBox(state);
     ApplyFitStyle(state, FitWindow);
     const auto showsPainted = [&] {
         const qint32 painted = qint32(std::lround(viewer()->displayPercent()));
