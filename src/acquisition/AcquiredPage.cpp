@@ -255,10 +255,8 @@ void Settle(ControlState& state, ScanJobRun& run)
     }
     ++run.pagesStored;
     state.scan.m_LastScanDocType = state.scan.m_ScanDocType;
-    if (state.widgets.mtMain) {
-        state.widgets.mtMain->setImage(std::move(planned->page->image));
-        state.view.m_ZoomPercent = static_cast<qint32>(std::lround(state.widgets.mtMain->zoomPercent()));
-    }
+    state.widgets.mtMain->setImage(std::move(planned->page->image));
+    state.view.m_ZoomPercent = static_cast<qint32>(std::lround(state.widgets.mtMain->zoomPercent()));
     SyncZoomBox(state.view, state.widgets);
     // The list and the page count grow with the job: the position is now that of the page just
     // stored, and not yet of the next one.

@@ -164,16 +164,13 @@ class DisabledDuringJob {
 public:
     explicit DisabledDuringJob(ControlState& state) : m_State(state)
     {
-        if (m_State.widgets.control)
-            m_State.widgets.control->setEnabled(false);
+        m_State.widgets.control->setEnabled(false);
     }
     ~DisabledDuringJob()
     {
         SetIdleStatusText(m_State);
-        if (m_State.widgets.control) {
-            m_State.widgets.control->setEnabled(true);
-            m_State.widgets.control->setFocus(Qt::OtherFocusReason);
-        }
+        m_State.widgets.control->setEnabled(true);
+        m_State.widgets.control->setFocus(Qt::OtherFocusReason);
     }
     DisabledDuringJob(const DisabledDuringJob&) = delete;
     DisabledDuringJob& operator=(const DisabledDuringJob&) = delete;

@@ -15,7 +15,7 @@ namespace scanvo {
 
 bool HasPage(const ChildWidgets& widgets)
 {
-    return widgets.mtMain && widgets.mtMain->hasImage();
+    return widgets.mtMain->hasImage();
 }
 
 std::optional<Failure> RunCommand(ControlState& state, const QString& statusText, const std::function<void()>& work)

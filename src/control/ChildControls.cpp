@@ -191,8 +191,6 @@ QString StatusPanelName(int n)
 
 void UpdateClockPanels(ChildWidgets& widgets)
 {
-    if (widgets.sbTotalInfo == nullptr)
-        return;
     const QLocale locale;
     if (auto* date = widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(4)))
         date->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));

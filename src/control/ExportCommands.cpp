@@ -23,7 +23,7 @@ namespace T = export_texts;
 
 bool HasDocument(const ChildWidgets& widgets)
 {
-    return widgets.lvwFileList != nullptr && widgets.lvwFileList->count() > 0;
+    return widgets.lvwFileList->count() > 0;
 }
 
 void AskAndExport(ControlState& state, bool searchable)

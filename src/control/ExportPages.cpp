@@ -30,8 +30,6 @@ QList<int> RowsToExport(const FileListView& list)
 QList<ExportItem> PlanExport(const ControlProperties& props, const ChildWidgets& widgets)
 {
     QList<ExportItem> items;
-    if (widgets.lvwFileList == nullptr)
-        return items;
     const QString multiPageFile = DocumentPattern(props);
     for (const int row : RowsToExport(*widgets.lvwFileList)) {
         switch (props.m_DocType) {

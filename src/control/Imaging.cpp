@@ -197,8 +197,7 @@ void Imaging::ApplyForeColor()
 void Imaging::ApplyBackColor()
 {
     // Around a page the viewer shows the control's colour; an empty viewer stays white.
-    if (m_State.widgets.mtMain)
-        m_State.widgets.mtMain->setBackColor(OleColorToQColor(m_State.props.m_BackColor, QApplication::palette(this)));
+    m_State.widgets.mtMain->setBackColor(OleColorToQColor(m_State.props.m_BackColor, QApplication::palette(this)));
 }
 
 void Imaging::ApplyBorderStyle()

@@ -49,13 +49,12 @@ enum ImagingBarSide : qint16 { BarTop = 1, BarLeft = 2, BarRight = 3 };
 
 int Height(const QWidget* widget)
 {
-    return widget ? widget->sizeHint().height() : 0;
+    return widget->sizeHint().height();
 }
 
 void Place(QWidget* widget, int left, int top, int width, int height)
 {
-    if (widget)
-        widget->setGeometry(left, top, std::max(0, width), std::max(0, height));
+    widget->setGeometry(left, top, std::max(0, width), std::max(0, height));
 }
 
 // Widens the two placeholders under a number box so that the box fits over them, and lays the
@@ -63,8 +62,6 @@ void Place(QWidget* widget, int left, int top, int width, int height)
 void PlaceNumberBox(QToolBar* toolbar, QComboBox* box, const char* firstKey, const char* secondKey,
                     int offsetTwips, int boxWidth)
 {
-    if (toolbar == nullptr || box == nullptr)
-        return;
     QAction* first = FindToolbarAction(toolbar, QString::fromLatin1(firstKey));
     QAction* second = FindToolbarAction(toolbar, QString::fromLatin1(secondKey));
     if (first == nullptr || second == nullptr)
@@ -85,9 +82,8 @@ void PlaceNumberBox(QToolBar* toolbar, QComboBox* box, const char* firstKey, con
 
 void ApplyImagingCaptions(ChildWidgets& widgets, bool vertical)
 {
-    auto* bar = qobject_cast<CommandToolBar*>(widgets.tbImaging);
-    if (bar == nullptr)
-        return;
+    // The editing bar is always one of ours (CreateChildControls).
+    auto* bar = static_cast<CommandToolBar*>(widgets.tbImaging);
     bar->setOrientation(vertical ? Qt::Vertical : Qt::Horizontal);
     const bool captions = g_Settings.Layout.ImagingButtonCaption != 0;
     bar->setCaptionsShown(captions);
@@ -111,8 +107,6 @@ int StatusPanelOneWidth(int barWidth)
 
 void LayoutPanes(ControlState& state)
 {
-    if (state.widgets.control == nullptr || state.widgets.picLeft == nullptr || state.widgets.picMain == nullptr)
-        return;
     const QRect area = state.widgets.control->contentsRect();
     const int statusHeight = Height(state.widgets.sbTotalInfo);
     const int paneHeight = std::max(0, area.height() - statusHeight);
@@ -134,8 +128,6 @@ void LayoutPanes(ControlState& state)
 
 void ArrangeLeftPane(ControlProperties& props, ChildWidgets& widgets)
 {
-    if (widgets.picLeft == nullptr)
-        return;
     const int width = widgets.picLeft->width();
     const int height = widgets.picLeft->height();
     const bool fileNavShown = props.m_DocType == DocTypeAllImages;
@@ -143,15 +135,13 @@ void ArrangeLeftPane(ControlProperties& props, ChildWidgets& widgets)
     const int mainHeight = Height(widgets.tbMain);
     Place(widgets.tbMain, 0, 0, width, mainHeight);
     int listTop = mainHeight;
-    if (widgets.tbFileNav) {
-        widgets.tbFileNav->setVisible(fileNavShown);
-        if (fileNavShown) {
-            const int navHeight = Height(widgets.tbFileNav);
-            Place(widgets.tbFileNav, 0, listTop, width, navHeight);
-            listTop += navHeight;
-            PlaceNumberBox(widgets.tbFileNav, widgets.cboCurrentFile, keys::miCurrentFile1, keys::miCurrentFile2,
-                           kPageBoxOffset, kNumberBoxWidth[0]);
-        }
+    widgets.tbFileNav->setVisible(fileNavShown);
+    if (fileNavShown) {
+        const int navHeight = Height(widgets.tbFileNav);
+        Place(widgets.tbFileNav, 0, listTop, width, navHeight);
+        listTop += navHeight;
+        PlaceNumberBox(widgets.tbFileNav, widgets.cboCurrentFile, keys::miCurrentFile1, keys::miCurrentFile2,
+                       kPageBoxOffset, kNumberBoxWidth[0]);
     }
     const int operateHeight = Height(widgets.tbFileOperate);
     Place(widgets.tbFileOperate, 0, height - operateHeight, width, operateHeight);
@@ -160,8 +150,6 @@ void ArrangeLeftPane(ControlProperties& props, ChildWidgets& widgets)
 
 void ArrangeMainPane(ChildWidgets& widgets)
 {
-    if (widgets.picMain == nullptr)
-        return;
     const QRect inner = widgets.picMain->contentsRect();
     const int sw = inner.width();
     const int sh = inner.height();
@@ -190,20 +178,15 @@ void ArrangeMainPane(ChildWidgets& widgets)
         break;
     }
     ApplyImagingCaptions(widgets, g_Settings.Layout.ImagingBarAlign != BarTop);
-    if (widgets.picImaging) {
-        Place(widgets.tbImaging, 0, 0, widgets.picImaging->width(), widgets.picImaging->height());
-        // On a small screen the editing bar is shorter than its buttons; they shrink rather than
-        // go into the overflow menu, where the last commands would be out of sight.
-        if (auto* bar = qobject_cast<CommandToolBar*>(widgets.tbImaging))
-            bar->fitInto(widgets.picImaging->size());
-    }
+    Place(widgets.tbImaging, 0, 0, widgets.picImaging->width(), widgets.picImaging->height());
+    // On a small screen the editing bar is shorter than its buttons; they shrink rather than go
+    // into the overflow menu, where the last commands would be out of sight.
+    static_cast<CommandToolBar*>(widgets.tbImaging)->fitInto(widgets.picImaging->size());
     PlaceGridLines(widgets);
 }
 
 void LayoutStatusPanels(ChildWidgets& widgets)
 {
-    if (widgets.sbTotalInfo == nullptr)
-        return;
     if (auto* first = widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(1)))
         first->setFixedWidth(StatusPanelOneWidth(widgets.sbTotalInfo->width()));
     for (int i = 0; i < static_cast<int>(std::size(kFixedPanelWidths)); ++i) {
@@ -214,8 +197,6 @@ void LayoutStatusPanels(ChildWidgets& widgets)
 
 void PlaceGridLines(ChildWidgets& widgets)
 {
-    if (widgets.mtMain == nullptr)
-        return;
     const int w = widgets.mtMain->width();
     const int h = widgets.mtMain->height();
     for (int k = 1; k <= 5; ++k) {

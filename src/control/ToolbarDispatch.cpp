@@ -49,8 +49,7 @@ void RunKey(std::span<const DispatchRow> table, ControlState& state, const QStri
 // The keys keep working after the mouse was used on a toolbar.
 void FocusControl(ChildWidgets& widgets)
 {
-    if (widgets.control)
-        widgets.control->setFocus(Qt::OtherFocusReason);
+    widgets.control->setFocus(Qt::OtherFocusReason);
 }
 
 template <const char* Key>

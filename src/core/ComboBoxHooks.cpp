@@ -75,8 +75,6 @@ private:
 
 void InstallComboBoxHandlers(QComboBox* box, ComboBoxHandlers handlers)
 {
-    if (box == nullptr)
-        return;
     box->setInsertPolicy(QComboBox::NoInsert);
     new ComboBoxHooks(box, std::move(handlers));
 }

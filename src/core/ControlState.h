@@ -178,8 +178,8 @@ struct ScanJobState {
     std::unique_ptr<scanner::ScannerSource> m_Scanner;
 };
 
-// The control and its child controls. The two panes exist from the start; the rest is created
-// with the control's surface and stays null until then.
+// The control and its child controls, all built once with the control (BuildControlSurface) and
+// never null afterwards: code below the control uses them without checking.
 struct ChildWidgets {
     // The control itself (an Imaging): parent of messages and dialogs, owner of the scanner source.
     QWidget* control = nullptr;
@@ -203,8 +203,7 @@ struct ChildWidgets {
     QLabel* lblColor = nullptr;
     QLineEdit* txtPageNumber = nullptr;
     QPushButton* cmdFont = nullptr;
-    // What the pointer tools draw over the page (selection frame, trim box, guide line); null
-    // until the tools are set up on the viewer.
+    // What the pointer tools draw over the page (selection frame, trim box, guide line).
     QWidget* overlay = nullptr;
 };
 

@@ -11,8 +11,6 @@ namespace scanvo {
 
 void OnNumberBoxDropDown(QComboBox* box, const NumberBoxModel& model)
 {
-    if (box == nullptr)
-        return;
     box->clear();
     const int count = model.count();
     for (int n = 1; n <= count; ++n)
@@ -22,8 +20,6 @@ void OnNumberBoxDropDown(QComboBox* box, const NumberBoxModel& model)
 
 void OnNumberBoxPicked(QComboBox* box, const NumberBoxModel& model)
 {
-    if (box == nullptr)
-        return;
     BusyPointer busy;
     const QString text = box->currentText();
     const int n = IniNumber16(text);
@@ -35,8 +31,6 @@ void OnNumberBoxPicked(QComboBox* box, const NumberBoxModel& model)
 
 void OnNumberBoxEnter(QComboBox* box, const NumberBoxModel& model)
 {
-    if (box == nullptr)
-        return;
     int n = IniNumber16(box->currentText());
     if (n < 1 || n > model.count()) {
         box->setEditText(QString::number(model.current()));
@@ -49,8 +43,6 @@ void OnNumberBoxEnter(QComboBox* box, const NumberBoxModel& model)
 
 void ConnectNumberBox(QComboBox* box, NumberBoxModel model)
 {
-    if (box == nullptr)
-        return;
     InstallComboBoxHandlers(box, {[box, model] { OnNumberBoxDropDown(box, model); },
                                   [box, model] { OnNumberBoxEnter(box, model); }});
     QObject::connect(box, &QComboBox::activated, box, [box, model](int) { OnNumberBoxPicked(box, model); });

@@ -12,8 +12,6 @@ namespace scanvo {
 
 QLabel* StatusPanel(const ChildWidgets& widgets, int n)
 {
-    if (widgets.sbTotalInfo == nullptr)
-        return nullptr;
     return widgets.sbTotalInfo->findChild<QLabel*>(QStringLiteral("sbTotalInfoPanel%1").arg(n));
 }
 
@@ -23,7 +21,7 @@ void SetStatusPanelText(ChildWidgets& widgets, int n, const QString& text)
         panel->setText(text);
     // Panel 2 says which page is on view; the viewer carries the same words as its description,
     // so a screen reader on the page hears them.
-    if (n == 2 && widgets.mtMain != nullptr)
+    if (n == 2)
         widgets.mtMain->setAccessibleDescription(text);
 }
 

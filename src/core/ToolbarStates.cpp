@@ -48,7 +48,7 @@ constexpr const char* kPageStructureKeys[] = {keys::miMove, keys::miUnite, keys:
 
 void SetKey(QToolBar* toolbar, const char* key, Enable enable)
 {
-    if (toolbar == nullptr || !enable)
+    if (!enable)
         return;
     if (QAction* action = FindToolbarAction(toolbar, QString::fromLatin1(key)))
         action->setEnabled(*enable);
@@ -63,8 +63,6 @@ void SetKeys(QToolBar* toolbar, std::initializer_list<const char*> keys, bool en
 // Every button of the toolbar; the items of their menus follow their buttons.
 void SetAllButtons(QToolBar* toolbar, bool enabled)
 {
-    if (toolbar == nullptr)
-        return;
     const QList<QAction*> buttons = toolbar->actions();
     for (QAction* action : buttons) {
         if (!action->isSeparator())
@@ -74,8 +72,6 @@ void SetAllButtons(QToolBar* toolbar, bool enabled)
 
 void SetBox(QComboBox* box, const QString& text, std::optional<bool> enabled)
 {
-    if (box == nullptr)
-        return;
     box->setEditText(text);
     if (enabled)
         box->setEnabled(*enabled);
@@ -83,8 +79,6 @@ void SetBox(QComboBox* box, const QString& text, std::optional<bool> enabled)
 
 void FillZoomBox(QComboBox* box)
 {
-    if (box == nullptr)
-        return;
     box->clear();
     for (const char* entry : kZoomEntries)
         box->addItem(QString::fromLatin1(entry));
@@ -112,13 +106,11 @@ void SetNoDocumentState(DocumentPosition& doc, ChildWidgets& widgets)
     if (QAction* select = FindToolbarAction(widgets.tbFileOperate, keys::miSelect))
         select->setChecked(false);
     doc.m_SelectMode = 0;
-    if (widgets.tbFileOperate)
-        widgets.tbFileOperate->update();
+    widgets.tbFileOperate->update();
 
     SetAllButtons(widgets.tbCommon, false);
     SetBox(widgets.cboCurrentPage, QStringLiteral("0"), false);
-    if (widgets.cboZoomFactor)
-        widgets.cboZoomFactor->setEnabled(false);
+    widgets.cboZoomFactor->setEnabled(false);
     // The grid guides work without a page.
     SetKeys(widgets.tbCommon, {keys::miGrid, keys::miTwoLine, keys::miFiveLine}, true);
     FillZoomBox(widgets.cboZoomFactor);
@@ -130,16 +122,14 @@ void SetDocumentState(ControlState& state)
 {
     SetKeys(state.widgets.tbMain, {keys::miInsert, keys::miReplace, keys::miExport}, true);
 
-    if (state.widgets.lvwFileList && state.widgets.lvwFileList->count() >= 1)
+    if (state.widgets.lvwFileList->count() >= 1)
         SetAllButtons(state.widgets.tbFileOperate, true);
 
     SetAllButtons(state.widgets.tbCommon, true);
     for (const char* key : kCommonPlaceholders)
         SetKey(state.widgets.tbCommon, key, Off);
-    if (state.widgets.cboCurrentPage)
-        state.widgets.cboCurrentPage->setEnabled(true);
-    if (state.widgets.cboZoomFactor)
-        state.widgets.cboZoomFactor->setEnabled(true);
+    state.widgets.cboCurrentPage->setEnabled(true);
+    state.widgets.cboZoomFactor->setEnabled(true);
     UpdatePageNavigation(state.doc, state.widgets);
     UpdateZoomButtons(state.widgets);
     SetUndoButtons(state);
@@ -187,7 +177,7 @@ void SetClipboardButtons(ChildWidgets& widgets, int mode)
 
 void UpdateZoomButtons(ChildWidgets& widgets)
 {
-    const float painted = widgets.mtMain ? static_cast<float>(widgets.mtMain->displayPercent()) : 100.0f;
+    const float painted = static_cast<float>(widgets.mtMain->displayPercent());
     SetKey(widgets.tbCommon, keys::miZoomOut, painted > kMinZoomOutPercent);
     SetKey(widgets.tbCommon, keys::miZoomIn, painted < kMaxZoomInPercent);
 }

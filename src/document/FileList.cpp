@@ -62,8 +62,6 @@ const QString& FileOfNumber(const DocumentPosition& doc, int n)
 void ReleaseSelectToggle(DocumentPosition& doc, ChildWidgets& widgets)
 {
     doc.m_SelectMode = 0;
-    if (widgets.tbFileOperate == nullptr)
-        return;
     if (QAction* select = FindToolbarAction(widgets.tbFileOperate, keys::miSelect))
         select->setChecked(false);
     widgets.tbFileOperate->update();
@@ -84,8 +82,7 @@ int ReadablePageCount(DocumentPosition& doc, ChildWidgets& widgets, const QStrin
 // The history belongs to the page, so it goes with it.
 void ClearViewer(ControlState& state)
 {
-    if (engine::ImageViewer* viewer = state.widgets.mtMain)
-        viewer->clearImage();
+    state.widgets.mtMain->clearImage();
     state.m_History.Clear();
 }
 
@@ -129,8 +126,7 @@ bool ListDocument(ControlState& state, const QString& pattern, const QStringList
 void ResetDocumentView(ControlState& state)
 {
     ClearViewer(state);
-    if (state.widgets.lvwFileList)
-        state.widgets.lvwFileList->clear();
+    state.widgets.lvwFileList->clear();
     SetStatusPanelText(state.widgets, 2, QString());
     SetStatusPanelText(state.widgets, 3, QString());
     g_CurrentFilePath.clear();
@@ -183,7 +179,7 @@ bool ListAndShow(ControlState& state, qint16 position)
     // used only if it is still the file read. A document opened before most often opens at the same
     // file again, so that read starts at once; otherwise it starts, or starts over, as soon as the
     // listing knows the file.
-    const engine::DisplayScale scale = state.widgets.mtMain ? state.widgets.mtMain->displayScale() : engine::DisplayScale();
+    const engine::DisplayScale scale = state.widgets.mtMain->displayScale();
     PagePrefetch prefetch = PagePrefetch::Start(ExpectedFileAt(directory, state.doc.m_RequestedDocType, position), scale);
     const auto readAhead = [&prefetch, &scale](const QString& path) {
         if (path != prefetch.path())
@@ -208,8 +204,7 @@ bool ListAndShow(ControlState& state, qint16 position)
         FillFileList(state);
         // Selecting the page's entry needs the list laid out; done now, it runs while the page may
         // still be decoding.
-        if (state.widgets.lvwFileList)
-            state.widgets.lvwFileList->doItemsLayout();
+        state.widgets.lvwFileList->doItemsLayout();
         if (state.props.m_DocType == DocTypeAllImages)
             return GoToFile(state, state.doc.m_CurrentFile);
         ShowPage(state, state.doc.m_CurrentPage, [&prefetch](const QString& path, int page, const engine::DisplayScale& shown) {
@@ -242,17 +237,16 @@ void FillFileList(ControlState& state)
 {
     // The entries are made when the list shows them, from what they are made of now: a later
     // change of m_Files reaches the list only through another fill.
-    if (FileListView* list = state.widgets.lvwFileList) {
-        if (state.props.m_DocType == DocTypeMultiPageTiff) {
-            const auto text = [](int row) { return T::kPageEntryBefore + QString::number(row + 1) + T::kPageEntryAfter; };
-            const auto key = [](int row) { return T::kPageEntryKeyPrefix + QString::number(row + 1); };
-            list->fill(state.doc.m_PageCount, text, key);
-        } else {
-            const QStringList paths = state.doc.m_Files.toList();
-            const auto text = [paths](int row) { return PathFilePart(paths.at(row)); };
-            const auto key = [paths](int row) { return paths.at(row); };
-            list->fill(int(paths.size()), text, key);
-        }
+    FileListView* list = state.widgets.lvwFileList;
+    if (state.props.m_DocType == DocTypeMultiPageTiff) {
+        const auto text = [](int row) { return T::kPageEntryBefore + QString::number(row + 1) + T::kPageEntryAfter; };
+        const auto key = [](int row) { return T::kPageEntryKeyPrefix + QString::number(row + 1); };
+        list->fill(state.doc.m_PageCount, text, key);
+    } else {
+        const QStringList paths = state.doc.m_Files.toList();
+        const auto text = [paths](int row) { return PathFilePart(paths.at(row)); };
+        const auto key = [paths](int row) { return paths.at(row); };
+        list->fill(int(paths.size()), text, key);
     }
     ReleaseSelectToggle(state.doc, state.widgets);
 }

@@ -125,7 +125,7 @@ void OnFileBoxEnter(ControlState& state)
 void OnFileListClick(ControlState& state)
 {
     FileListView* list = state.widgets.lvwFileList;
-    if (list == nullptr || list->count() == 0)
+    if (list->count() == 0)
         return;
     const int entry = list->currentRow() + 1;
     if (entry < 1)
@@ -158,10 +158,9 @@ void OnFileListKeyUp(ControlState& state, int key, bool shift)
 void ConnectFileNavigation(ControlState& state)
 {
     ConnectNumberBox(state.widgets.cboCurrentFile, FileBoxModel(state));
-    if (FileListView* list = state.widgets.lvwFileList) {
-        QObject::connect(list, &FileListView::entryClicked, list, [&state](int) { OnFileListClick(state); });
-        new FileListKeys(state, list);
-    }
+    FileListView* list = state.widgets.lvwFileList;
+    QObject::connect(list, &FileListView::entryClicked, list, [&state](int) { OnFileListClick(state); });
+    new FileListKeys(state, list);
 }
 
 }  // namespace scanvo

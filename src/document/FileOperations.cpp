@@ -44,7 +44,7 @@ namespace {
 
 bool HasEntries(const ChildWidgets& widgets)
 {
-    return widgets.lvwFileList && widgets.lvwFileList->count() > 0;
+    return widgets.lvwFileList->count() > 0;
 }
 
 bool IsFileListed(const ControlProperties& props)
@@ -55,8 +55,6 @@ bool IsFileListed(const ControlProperties& props)
 // The highlighted entry, 1-based; 0 when none is.
 int SelectedEntry(const ChildWidgets& widgets)
 {
-    if (!widgets.lvwFileList)
-        return 0;
     const int row = widgets.lvwFileList->currentRow();
     return row >= 0 && widgets.lvwFileList->selectedRows().contains(row) ? row + 1 : 0;
 }
@@ -144,8 +142,6 @@ QString UnsuitableReplacement(const ControlProperties& props, const QString& cho
 QList<int> CheckedEntries(const ChildWidgets& widgets)
 {
     QList<int> checked;
-    if (!widgets.lvwFileList)
-        return checked;
     for (const int row : widgets.lvwFileList->checkedRows())
         checked.append(row + 1);
     return checked;
@@ -160,8 +156,7 @@ void ToggleCheckAll(ControlState& state)
     if (QAction* select = FindToolbarAction(state.widgets.tbFileOperate, keys::miSelect))
         select->setChecked(check);
     state.doc.m_SelectMode = check ? 1 : 0;
-    if (state.widgets.tbFileOperate)
-        state.widgets.tbFileOperate->update();
+    state.widgets.tbFileOperate->update();
 }
 
 bool DeleteCheckedFiles(ControlState& state)
@@ -296,7 +291,7 @@ bool RenameFile(ControlState& state)
     state.doc.m_Files.set(selected, renamed);
     if (g_CurrentFilePath == path)
         g_CurrentFilePath = renamed;
-    if (!state.widgets.mtMain || !state.widgets.mtMain->hasImage()) {
+    if (!state.widgets.mtMain->hasImage()) {
         // The entry shows the new name where it was.
         FillFileList(state);
         state.widgets.lvwFileList->selectOnly(selected - 1);

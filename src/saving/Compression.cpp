@@ -104,7 +104,7 @@ int ChooseFileFormat(const ControlProperties& props, int bits, const QString& ex
 
 void PrepareAcquiredSave(ControlState& state)
 {
-    if (state.widgets.mtMain == nullptr || !state.widgets.mtMain->hasImage())
+    if (!state.widgets.mtMain->hasImage())
         return;
     PrepareAcquiredSave(state, state.widgets.mtMain->shownImage().depth());
 }

@@ -88,8 +88,6 @@ bool OnMainBlock(const KeyRow& row)
 QStringList KeyNamesFor(const ChildWidgets& widgets, const QToolBar* toolbar, const QString& key)
 {
     QStringList names;
-    if (toolbar == nullptr)
-        return names;
     for (const KeyRow& row : kKeys) {
         if (row.toolbar == nullptr || widgets.*row.toolbar != toolbar || !OnMainBlock(row))
             continue;
@@ -105,7 +103,7 @@ bool OnControlKeyUp(ControlState& state, int key, Qt::KeyboardModifiers modifier
         return false;
     if (key == Qt::Key_Control) {
         // With any other key held.
-        if (state.widgets.mtMain && state.widgets.mtMain->hasImage())
+        if (state.widgets.mtMain->hasImage())
             RemoveSelection(state);
         return true;
     }

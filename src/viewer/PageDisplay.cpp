@@ -54,9 +54,7 @@ PageSource SourceOfPage(const ControlProperties& props, const DocumentPosition& 
 void LoadIntoViewer(ChildWidgets& widgets, const PageSource& source, const PageLoader& load)
 {
     engine::ImageViewer* viewer = widgets.mtMain;
-    engine::ScaledPage page = load(source.path, source.page, viewer ? viewer->displayScale() : engine::DisplayScale());
-    if (viewer == nullptr)
-        return;
+    engine::ScaledPage page = load(source.path, source.page, viewer->displayScale());
     if (page.isReduced())
         viewer->setReducedImage(std::move(page.image), page.pageSize,
                                 [path = source.path, n = source.page] { return engine::LoadPage(path, n); });
@@ -70,14 +68,13 @@ void SetPageButtons(ViewerState& view, ChildWidgets& widgets)
 {
     EnableToolbarKey(widgets.tbImaging, keys::miTrim2, view.m_TrimRegionOn == 1);
     EnableToolbarKey(widgets.tbImaging, keys::miConvert2BW, !IsJpegName(g_CurrentFilePath));
-    if (widgets.tbImaging)
-        widgets.tbImaging->update();
+    widgets.tbImaging->update();
 }
 
 void SelectListEntry(ChildWidgets& widgets, int n)
 {
     FileListView* list = widgets.lvwFileList;
-    if (list == nullptr || list->count() == 0)
+    if (list->count() == 0)
         return;
     list->selectOnly(n - 1);
 }
@@ -114,8 +111,7 @@ void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
         const Failure failure = CaughtFailure(engine::ErrOperation);
         // The old page would otherwise stay on view under the new page's file and number, and an
         // edit of it would be saved over that file.
-        if (engine::ImageViewer* viewer = state.widgets.mtMain)
-            viewer->clearImage();
+        state.widgets.mtMain->clearImage();
         state.doc.m_PageModified = false;
         ReportError(state.widgets.control, PageErrorText(failure));
         RefreshPageDependents(state, false);
@@ -149,7 +145,7 @@ void UpdateStatusBar(ControlState& state)
     SetIdleStatusText(state);
     UpdatePagePosition(state);
     const engine::ImageViewer* viewer = state.widgets.mtMain;
-    if (viewer == nullptr || !viewer->hasImage()) {
+    if (!viewer->hasImage()) {
         SetStatusPanelText(state.widgets, 3, QString());
         return;
     }

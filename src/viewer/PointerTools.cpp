@@ -198,15 +198,12 @@ public:
     bool press(const PointerEvent& event) override
     {
         QLineEdit* box = m_State.widgets.txtPageNumber;
-        if (box == nullptr || m_State.widgets.mtMain == nullptr)
-            return false;
         const QPoint inViewer = m_State.widgets.mtMain->viewport()->mapTo(box->parentWidget(), event.viewer.toPoint());
         box->move(inViewer - QPoint(Twips(60), Twips(60)));
         box->show();  // a box shown for the first time takes its own width
-        if (QPushButton* font = m_State.widgets.cmdFont) {
-            font->move(box->x() + box->width() + Twips(15), box->y());
-            font->show();
-        }
+        QPushButton* font = m_State.widgets.cmdFont;
+        font->move(box->x() + box->width() + Twips(15), box->y());
+        font->show();
         box->setFocus();
         box->selectAll();
         return false;
@@ -365,17 +362,12 @@ PointerTools::PointerTools(ControlState& state, PointerGestures gestures, QObjec
     m_Handlers[Index(Slot::Line)] = std::make_unique<LineHandler>(state, m_Gestures);
     m_Handlers[Index(Slot::CommentBox)] = std::make_unique<CommentPlacement>(state);
     m_Handlers[Index(Slot::Selection)] = std::make_unique<SelectionHandler>(state, m_Gestures);
-    if (state.widgets.txtPageNumber)
-        state.widgets.txtPageNumber->installEventFilter(this);
-    if (state.widgets.cmdFont) {
-        connect(state.widgets.cmdFont, &QPushButton::clicked, this, [this] {
-            if (m_Gestures.commentFontAsked)
-                m_Gestures.commentFontAsked();
-        });
-    }
+    state.widgets.txtPageNumber->installEventFilter(this);
+    connect(state.widgets.cmdFont, &QPushButton::clicked, this, [this] {
+        if (m_Gestures.commentFontAsked)
+            m_Gestures.commentFontAsked();
+    });
     engine::ImageViewer* viewer = state.widgets.mtMain;
-    if (viewer == nullptr)
-        return;
     state.widgets.overlay = new ViewerOverlay(*this, viewer->viewport());
     connect(viewer, &engine::ImageViewer::pointerPressed, this, &PointerTools::pressed);
     connect(viewer, &engine::ImageViewer::pointerMoved, this,
@@ -409,7 +401,7 @@ bool PointerTools::eventFilter(QObject* watched, QEvent* event)
     // once it is hidden the release would reach the control, whose Enter starts a scan.
     if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat()) {
         m_State.tools.m_CommentEntry = 0;
-        if (m_Gestures.commentEntered && m_State.widgets.mtMain)
+        if (m_Gestures.commentEntered)
             m_Gestures.commentEntered(m_State.widgets.mtMain->viewport()->mapFrom(box->parentWidget(), box->pos()));
     }
     return true;
@@ -452,8 +444,6 @@ void PointerTools::released(Qt::MouseButton button, Qt::KeyboardModifiers modifi
 
 void PointerTools::paint(QPainter& painter)
 {
-    if (m_State.widgets.mtMain == nullptr)
-        return;
     for (const std::unique_ptr<PointerHandler>& handler : m_Handlers)
         handler->paint(painter);
 }

@@ -9,13 +9,13 @@ namespace scanvo {
 
 bool HasRegion(const ViewerState& view, const ChildWidgets& widgets)
 {
-    return widgets.mtMain && widgets.mtMain->hasImage() && !view.m_Selection.isEmpty();
+    return widgets.mtMain->hasImage() && !view.m_Selection.isEmpty();
 }
 
 void SetSelection(ViewerState& view, ChildWidgets& widgets, const QRect& rect)
 {
     QRect clipped;
-    if (widgets.mtMain && widgets.mtMain->hasImage()) {
+    if (widgets.mtMain->hasImage()) {
         clipped = rect.normalized() & QRect(QPoint(0, 0), widgets.mtMain->pageSize());
     }
     view.m_Selection = clipped;
@@ -29,8 +29,7 @@ void RemoveSelection(ControlState& state)
 
 void RepaintOverlay(ChildWidgets& widgets)
 {
-    if (widgets.overlay)
-        widgets.overlay->update();
+    widgets.overlay->update();
 }
 
 }  // namespace scanvo

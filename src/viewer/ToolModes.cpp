@@ -35,8 +35,7 @@ void Press(QToolBar* toolbar, const char* key, bool pressed)
 
 void Repaint(QToolBar* toolbar)
 {
-    if (toolbar)
-        toolbar->update();
+    toolbar->update();
 }
 
 // A pipette whose tip is the cursor's hot spot, 16 pixels left of and below its centre, so the
@@ -60,8 +59,6 @@ QCursor PickerCursor()
 // The cursor over the viewer shows the tool the next click or drag goes to.
 void ShowViewerCursor(PointerToolState& tools, ChildWidgets& widgets)
 {
-    if (!widgets.mtMain)
-        return;
     QWidget* viewport = widgets.mtMain->viewport();
     if (tools.m_PickColorOn())
         viewport->setCursor(PickerCursor());
@@ -104,21 +101,17 @@ void HideCommentBox(PointerToolState& tools, ChildWidgets& widgets)
 {
     tools.m_CommentEntry = 0;
     // A comment box left open would still write its comment on Enter.
-    if (widgets.txtPageNumber)
-        widgets.txtPageNumber->hide();
-    if (widgets.cmdFont)
-        widgets.cmdFont->hide();
+    widgets.txtPageNumber->hide();
+    widgets.cmdFont->hide();
 }
 
 void ShowGridLines(ChildWidgets& widgets, std::initializer_list<int> shown)
 {
     for (QFrame* line : widgets.linGrid) {
-        if (line)
-            line->hide();
+        line->hide();
     }
     for (int index : shown) {
-        if (QFrame* line = widgets.linGrid[index])
-            line->show();
+        widgets.linGrid[index]->show();
     }
     Press(widgets.tbCommon, keys::miGrid, shown.size() > 0);
     Repaint(widgets.tbCommon);
@@ -164,8 +157,7 @@ void SetPickColor(ControlState& state, bool on)
     ShowViewerCursor(state.tools, state.widgets);
     if (on)
         ShowPaintColor(state.tools, state.widgets);
-    if (state.widgets.lblColor)
-        state.widgets.lblColor->setVisible(on);
+    state.widgets.lblColor->setVisible(on);
     Repaint(state.widgets.tbCommon);
 }
 
@@ -188,8 +180,6 @@ void TogglePaintTool(ControlState& state)
 
 void ShowPaintColor(PointerToolState& tools, ChildWidgets& widgets)
 {
-    if (widgets.lblColor == nullptr)
-        return;
     QPalette palette = widgets.lblColor->palette();
     palette.setColor(QPalette::Window, QColor::fromRgb(tools.m_PaintColor | 0xFF000000u));
     widgets.lblColor->setPalette(palette);

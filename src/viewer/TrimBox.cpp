@@ -25,15 +25,14 @@ void ToggleTrimRegion(ControlState& state)
     if (QAction* button = FindToolbarAction(state.widgets.tbCommon, QString::fromLatin1(keys::miTrimRegion)))
         button->setChecked(on);
     if (on) {
-        if (state.widgets.mtMain && state.widgets.mtMain->hasImage())
+        if (state.widgets.mtMain->hasImage())
             DrawTrimRegion(state);
     } else {
         state.tools.m_TrimFrame = QRectF();
         RepaintOverlay(state.widgets);
     }
     EnableToolbarKey(state.widgets.tbImaging, QString::fromLatin1(keys::miTrim2), on);
-    if (state.widgets.tbCommon)
-        state.widgets.tbCommon->update();
+    state.widgets.tbCommon->update();
 }
 
 void DrawTrimRegion(ControlState& state)
@@ -48,7 +47,7 @@ void DrawTrimRegion(ControlState& state)
 void DefaultTrimRegion(PointerToolState& tools, ChildWidgets& widgets)
 {
     const engine::ImageViewer* viewer = widgets.mtMain;
-    if (viewer == nullptr || !viewer->hasImage())
+    if (!viewer->hasImage())
         return;
     const double wv = viewer->width();
     const double hv = viewer->height();

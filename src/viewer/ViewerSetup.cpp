@@ -11,8 +11,7 @@ void InitViewer(ViewerState& view, ChildWidgets& widgets)
 {
     // The stored style goes in as the paint mode unchanged: a stored 0 is actual size (mode 0),
     // which shows a page at 100 % just as the zoom mode at 100 would.
-    if (engine::ImageViewer* viewer = widgets.mtMain)
-        viewer->setPaintMode(g_Settings.Common.ImageFitStyle);
+    widgets.mtMain->setPaintMode(g_Settings.Common.ImageFitStyle);
     SetRegionShape(view, 1);
 }
 

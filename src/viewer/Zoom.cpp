@@ -53,16 +53,13 @@ double PaintedPercent(const ChildWidgets& widgets)
 // Writing a zoom leaves any fit style: the page is then painted at that percentage.
 void WriteViewerZoom(ChildWidgets& widgets, qint32 percent)
 {
-    if (engine::ImageViewer* viewer = widgets.mtMain) {
-        viewer->setPaintMode(engine::ImageViewer::PaintZoom);
-        viewer->setZoomPercent(percent);
-    }
+    widgets.mtMain->setPaintMode(engine::ImageViewer::PaintZoom);
+    widgets.mtMain->setZoomPercent(percent);
 }
 
 void SetPaintMode(ChildWidgets& widgets, int mode)
 {
-    if (engine::ImageViewer* viewer = widgets.mtMain)
-        viewer->setPaintMode(mode);
+    widgets.mtMain->setPaintMode(mode);
 }
 
 bool IsFitMode(int mode)
@@ -75,7 +72,7 @@ bool IsFitMode(int mode)
 void FollowFittedZoom(ControlState& state)
 {
     const engine::ImageViewer* viewer = state.widgets.mtMain;
-    if (viewer == nullptr || !viewer->hasImage() || !IsFitMode(viewer->paintMode()))
+    if (!viewer->hasImage() || !IsFitMode(viewer->paintMode()))
         return;
     const qint32 before = state.view.m_ZoomPercent;
     TakeZoomFromViewer(state.view, state.widgets);
@@ -90,10 +87,6 @@ void FollowFittedZoom(ControlState& state)
 void TakeZoomFromViewer(ViewerState& view, ChildWidgets& widgets)
 {
     const engine::ImageViewer* viewer = widgets.mtMain;
-    if (viewer == nullptr) {
-        view.m_ZoomPercent = 100;
-        return;
-    }
     // A fit style that enlarges a small page keeps its scale on screen while the box and the
     // steps start from 100. A zoom the user chose stays in force from page to page, so the box
     // keeps showing it.
@@ -192,8 +185,7 @@ void ApplyFitStyle(ControlState& state, qint16 style, qint16 value)
         break;
     default:
         SetPaintMode(state.widgets, engine::ImageViewer::PaintActualSize);
-        if (engine::ImageViewer* viewer = state.widgets.mtMain)
-            viewer->setZoomPercent(state.view.m_ZoomPercent);
+        state.widgets.mtMain->setZoomPercent(state.view.m_ZoomPercent);
         break;
     }
     SyncZoomBox(state.view, state.widgets);
@@ -214,8 +206,6 @@ bool ChooseFitStyle(ControlState& state, const QString& key)
 void SyncZoomBox(ViewerState& view, ChildWidgets& widgets)
 {
     QComboBox* box = widgets.cboZoomFactor;
-    if (box == nullptr)
-        return;
     if (box->count() > kFixedZoomEntries)
         box->removeItem(kFixedZoomEntries);
     const QString text = ZoomBoxText(view.m_ZoomPercent);
@@ -231,7 +221,7 @@ void SyncZoomBox(ViewerState& view, ChildWidgets& widgets)
 void OnZoomBoxPicked(ControlState& state, int index)
 {
     QComboBox* box = state.widgets.cboZoomFactor;
-    if (box == nullptr || index < 0 || index >= box->count())
+    if (index < 0 || index >= box->count())
         return;
     QString entry = box->itemText(index);
     if (entry.isEmpty())
@@ -243,15 +233,11 @@ void OnZoomBoxPicked(ControlState& state, int index)
 void ConnectZoomBox(ControlState& state)
 {
     QComboBox* box = state.widgets.cboZoomFactor;
-    if (box == nullptr)
-        return;
     InstallComboBoxHandlers(box, {});
     QObject::connect(box, &QComboBox::activated, box, [&state](int index) { OnZoomBoxPicked(state, index); });
-    if (engine::ImageViewer* viewer = state.widgets.mtMain) {
-        const auto follow = [&state] { FollowFittedZoom(state); };
-        QObject::connect(viewer, &engine::ImageViewer::displayChanged, box, follow);
-        QObject::connect(viewer, &engine::ImageViewer::imageChanged, box, follow);
-    }
+    const auto follow = [&state] { FollowFittedZoom(state); };
+    QObject::connect(state.widgets.mtMain, &engine::ImageViewer::displayChanged, box, follow);
+    QObject::connect(state.widgets.mtMain, &engine::ImageViewer::imageChanged, box, follow);
 }
 
 }  // namespace scanvo

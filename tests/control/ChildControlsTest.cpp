@@ -57,6 +57,27 @@ TEST_F(ChildControlsTest, EveryChildControlCarriesItsName)
     EXPECT_NE(state.widgets.mtMain->findChild<QPushButton*>(QStringLiteral("cmdFont")), nullptr);
 }
 
+// Every child control exists from construction on and lives inside the control, so nothing that
+// reaches the state before the first show finds a piece missing.
+TEST_F(ChildControlsTest, ANewControlHasItsWholeSurfaceBeforeItIsShown)
+{
+    Imaging control;
+    const ChildWidgets& w = control.State().widgets;
+    const std::pair<const char*, const QWidget*> children[] = {
+        {"picLeft", w.picLeft},       {"picMain", w.picMain},           {"picImaging", w.picImaging},
+        {"mtMain", w.mtMain},         {"tbMain", w.tbMain},             {"tbFileNav", w.tbFileNav},
+        {"tbFileOperate", w.tbFileOperate}, {"tbCommon", w.tbCommon},   {"tbImaging", w.tbImaging},
+        {"lvwFileList", w.lvwFileList}, {"cboCurrentFile", w.cboCurrentFile}, {"cboCurrentPage", w.cboCurrentPage},
+        {"cboZoomFactor", w.cboZoomFactor}, {"sbTotalInfo", w.sbTotalInfo}, {"lblColor", w.lblColor},
+        {"txtPageNumber", w.txtPageNumber}, {"cmdFont", w.cmdFont},     {"overlay", w.overlay},
+    };
+    EXPECT_EQ(w.control, &control);
+    for (const auto& [name, child] : children)
+        EXPECT_TRUE(child != nullptr && control.isAncestorOf(child)) << name;
+    for (const QFrame* line : w.linGrid)
+        EXPECT_TRUE(line != nullptr && control.isAncestorOf(line));
+}
+
 TEST_F(ChildControlsTest, OverlaysStartHidden)
 {
     auto control = shownControlWithRoot();

@@ -29,16 +29,13 @@ constexpr float kTwipsPerPixel = 15.0f;
 
 void HideEntryBox(ChildWidgets& widgets)
 {
-    if (widgets.txtPageNumber)
-        widgets.txtPageNumber->hide();
-    if (widgets.cmdFont)
-        widgets.cmdFont->hide();
+    widgets.txtPageNumber->hide();
+    widgets.cmdFont->hide();
 }
 
 void SetEntryBoxFont(ChildWidgets& widgets)
 {
-    if (widgets.txtPageNumber)
-        widgets.txtPageNumber->setFont(CommentScreenFont());
+    widgets.txtPageNumber->setFont(CommentScreenFont());
 }
 
 }  // namespace
@@ -72,11 +69,10 @@ QFont CommentScreenFont()
 void ToggleCommentTool(ControlState& state)
 {
     HideEntryBox(state.widgets);
-    if (QLineEdit* box = state.widgets.txtPageNumber) {
-        box->resize(Twips(kEntryBoxWidth), box->height());
-        box->setText(g_Settings.Imaging.WriteComment);
-        SetEntryBoxFont(state.widgets);
-    }
+    QLineEdit* box = state.widgets.txtPageNumber;
+    box->resize(Twips(kEntryBoxWidth), box->height());
+    box->setText(g_Settings.Imaging.WriteComment);
+    SetEntryBoxFont(state.widgets);
     // A click must not also pick a colour, paint, or draw a deskew line: arming leaves them.
     TogglePointerTool(state, PointerTool::Comment);
     SetRegionShape(state.view, 1);
@@ -101,14 +97,14 @@ void DrawComment(ControlState& state, float x, float y, const QString& text)
 
 void DrawComment(ControlState& state, float x, float y)
 {
-    DrawComment(state, x, y, state.widgets.txtPageNumber ? state.widgets.txtPageNumber->text() : QString());
+    DrawComment(state, x, y, state.widgets.txtPageNumber->text());
 }
 
 void ChooseCommentFont(ControlState& state)
 {
     ShowFontOptions(state);
-    if (QLineEdit* box = state.widgets.txtPageNumber; box && box->isVisible())
-        box->setFocus();
+    if (state.widgets.txtPageNumber->isVisible())
+        state.widgets.txtPageNumber->setFocus();
 }
 
 void ShowFontOptions(ControlState& state)

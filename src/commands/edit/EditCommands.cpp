@@ -29,7 +29,7 @@ void Step(ControlState& state, Direction direction)
 {
     PageHistory& history = state.m_History;
     const bool back = direction == Direction::Back;
-    if ((back ? history.UndoCount() : history.RedoCount()) < 1 || !state.widgets.mtMain)
+    if ((back ? history.UndoCount() : history.RedoCount()) < 1)
         return;
     const std::optional<Failure> failure = RunCommand(state, back ? T::kUndoStatus : T::kRedoStatus, [&] {
         engine::Image restored = back ? history.NewestUndo() : history.NewestRedo();

@@ -138,7 +138,7 @@ void OnLineDrawn(ControlState& state, const QLineF& image, const QLineF& viewer)
     const float angle = LineAngle(viewer.x1(), viewer.y1(), viewer.x2(), viewer.y2());
     if (angle > 0)
         DeskewByLine(state, angle);
-    else if (state.widgets.mtMain)
+    else
         state.widgets.mtMain->repaintImage();
 }
 
