@@ -253,8 +253,10 @@ void FillFileList(ControlState& state)
 
 bool GoToFile(ControlState& state, int n)
 {
-    // The caller has chosen file n already; a page that cannot be written back is given up.
-    PageWrittenBack(state);
+    // The page on view belongs to the file being left: once g_CurrentFilePath names file n, a
+    // write-back would put it over that file's first page. So a failed write-back stops here.
+    if (!LeaveShownPage(state))
+        return false;
     SelectFileInList(state.doc, state.widgets);
     try {
         g_CurrentFilePath = FileOfNumber(state.doc, n);

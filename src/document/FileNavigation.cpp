@@ -32,6 +32,8 @@ constexpr int kListMoveKeys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::K
 void MoveToFile(ControlState& state, const QString& statusText, int n)
 {
     BusyPointer busy;
+    if (!LeaveShownPage(state))
+        return;
     SetStatusText(state, statusText);
     state.doc.m_CurrentFile = n;
     GoToFile(state, n);
@@ -130,13 +132,16 @@ void OnFileListClick(ControlState& state)
     const int entry = list->currentRow() + 1;
     if (entry < 1)
         return;
+    const int current = state.props.m_DocType == DocTypeAllImages ? state.doc.m_CurrentFile : state.doc.m_CurrentPage;
+    if (entry == current)
+        return;
     BusyPointer busy;
+    if (!LeaveShownPage(state))
+        return;
     if (state.props.m_DocType != DocTypeAllImages) {
-        if (entry != state.doc.m_CurrentPage) {
-            state.doc.m_CurrentPage = static_cast<qint16>(entry);
-            ShowPage(state, state.doc.m_CurrentPage);
-        }
-    } else if (entry != state.doc.m_CurrentFile) {
+        state.doc.m_CurrentPage = static_cast<qint16>(entry);
+        ShowPage(state, state.doc.m_CurrentPage);
+    } else {
         state.doc.m_CurrentFile = entry;
         GoToFile(state, state.doc.m_CurrentFile);
     }

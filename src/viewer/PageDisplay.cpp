@@ -98,7 +98,6 @@ void ShowPage(ControlState& state, qint16 n)
 
 void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
 {
-    // The caller has chosen page n already; a page that cannot be written back is given up.
     PageWrittenBack(state);
     // The selection and the history belong to the page.
     state.m_History.Clear();
@@ -155,6 +154,20 @@ void UpdateStatusBar(ControlState& state)
                        QString::number(page.xResolution()) + T::kResolutionSeparator +
                            QString::number(page.yResolution()) + u' ' + QString::number(page.depth()) +
                            T::kBitsSuffix);
+}
+
+bool LeaveShownPage(ControlState& state)
+{
+    if (PageWrittenBack(state))
+        return true;
+    UpdatePageNavigation(state.doc, state.widgets);
+    if (state.props.m_DocType == DocTypeAllImages) {
+        UpdateFileNavigation(state.doc, state.widgets);
+        SelectFileInList(state.doc, state.widgets);
+    } else {
+        SelectPageInList(state.doc, state.widgets);
+    }
+    return false;
 }
 
 void SelectPageInList(DocumentPosition& doc, ChildWidgets& widgets)

@@ -13,7 +13,8 @@
 
 namespace scanvo {
 
-// Writes a modified page back, loads page n of the document into the viewer, forgets the undo
+// Writes a modified page back (a caller moving away from the page has done so already with
+// LeaveShownPage, so this finds nothing to write; a page that still fails is given up), loads page n of the document into the viewer, forgets the undo
 // history and brings the status bar, list, position file and buttons up to date. A page that
 // cannot be loaded is reported; the control stays usable. A page whose codec decodes it reduced
 // (JPEG files) is read no larger than the view shows it; the viewer reads it whole once anything
@@ -24,6 +25,12 @@ using PageLoader = std::function<engine::ScaledPage(const QString& path, int pag
 // ShowPage with the page read by load instead of the engine: for a caller that may hold the page
 // already. A failure of load takes ShowPage's error path.
 void ShowPage(ControlState& state, qint16 n, const PageLoader& load);
+
+// The step before the user leaves the page on view for another page or file: a modified page is
+// written back. When that fails (the user has been told), the page stays on view and modified, the
+// page and file boxes and the list point at it again, and the answer is false: the move does not
+// happen. Call it before changing m_CurrentPage or m_CurrentFile.
+bool LeaveShownPage(ControlState& state);
 
 // Panels 1 to 3: idle text, "第 n 页 共 m 页", and resolution and depth of the viewer's page.
 void UpdateStatusBar(ControlState& state);

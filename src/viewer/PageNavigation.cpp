@@ -19,6 +19,8 @@ namespace {
 void MoveToPage(ControlState& state, const QString& statusText, qint16 n)
 {
     BusyPointer busy;
+    if (!LeaveShownPage(state))
+        return;
     SetStatusText(state, statusText);
     state.doc.m_CurrentPage = n;
     ShowPage(state, state.doc.m_CurrentPage);

@@ -3,11 +3,14 @@
 
 #include "control/ToolbarBuilder.h"
 #include "core/DocumentType.h"
+#include "core/FileListView.h"
 #include "document/FileList.h"
+#include "document/FileNavigation.h"
 #include "platform/engine/ImageFile.h"
 #include "platform/engine/ImageViewer.h"
 #include "settings/Settings.h"
 #include "viewer/PageDisplay.h"
+#include "viewer/PageNavigation.h"
 #include "viewer/Zoom.h"
 
 #include <QAction>
@@ -248,6 +251,55 @@ TEST_F(PageDisplayTest, APageWhoseWriteBackFailedIsNotWrittenOverTheNextFile)
     ASSERT_TRUE(second.open(QIODevice::ReadOnly));
     EXPECT_EQ(second.readAll(), before);
     EXPECT_EQ(prompter.messages.size(), 1);
+}
+
+// Leaving a page whose write-back fails, by any move, keeps the edited page on view and modified
+// at its place; a file move never puts it over the next file.
+TEST_F(PageDisplayTest, AFailedWriteBackStopsEveryMoveAwayFromThePage)
+{
+    const auto breakFile = [this](const QString& name) {
+        ASSERT_TRUE(QFile::remove(documentFile(name)));
+        ASSERT_TRUE(QDir(documentDir()).mkdir(name));
+    };
+    const auto staysOnTheEdit = [this](int entry, qsizetype messages) {
+        EXPECT_EQ(prompter.messages.size(), messages);
+        EXPECT_TRUE(state.doc.m_PageModified);
+        EXPECT_EQ(viewer()->image().toQImage().pixelColor(65, 0), QColor(Qt::black));
+        EXPECT_EQ(selectedEntry(), entry);
+        EXPECT_EQ(state.widgets.cboCurrentPage->currentText(), QStringLiteral("1"));
+    };
+
+    openSinglePages(2);
+    editShownPage(70);
+    breakFile(QStringLiteral("p1.tif"));
+    GoNextPage(state);
+    staysOnTheEdit(1, 1);
+    EXPECT_EQ(state.doc.m_CurrentPage, 1);
+    state.widgets.lvwFileList->selectOnly(1);
+    OnFileListClick(state);
+    staysOnTheEdit(1, 2);
+    EXPECT_EQ(state.doc.m_CurrentPage, 1);
+
+    // Two multi-page files: the page of the first must not land on the second's first page.
+    WriteTiff(documentFile("m1.tif"), 2, 90, 120);
+    WriteTiff(documentFile("m2.tif"), 2, 90, 120);
+    ASSERT_TRUE(QFile::remove(documentFile("p2.tif")));
+    ASSERT_TRUE(QDir(documentDir()).rmdir(QStringLiteral("p1.tif")));
+    state.doc.m_PageModified = false;
+    openDocument(DocTypeAllImages, 1);
+    editShownPage(70);
+    breakFile(QStringLiteral("m1.tif"));
+    QFile second(documentFile("m2.tif"));
+    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
+    const QByteArray before = second.readAll();
+    second.close();
+    NextFile(state);
+    staysOnTheEdit(1, 3);
+    EXPECT_EQ(state.doc.m_CurrentFile, 1);
+    EXPECT_FALSE(GoToFile(state, 2));
+    EXPECT_EQ(prompter.messages.size(), 4);
+    ASSERT_TRUE(second.open(QIODevice::ReadOnly));
+    EXPECT_EQ(second.readAll(), before);
 }
 
 }  // namespace
