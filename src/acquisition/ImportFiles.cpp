@@ -171,7 +171,7 @@ private:
             }
             store(page);
             ++m_Pages;
-            SetStatusText(m_State, T::kImportingPage.arg(m_Pages));
+            SetStatusText(m_State.widgets, T::kImportingPage.arg(m_Pages));
         }
     }
 
@@ -204,7 +204,7 @@ private:
                 }
                 const engine::SaveOptions options = OptionsFor(page, target, QString());
                 writer.add(page, options.format, options.bits, options.quality);
-                SetStatusText(m_State, T::kImportingPage.arg(m_Pages + i + 1));
+                SetStatusText(m_State.widgets, T::kImportingPage.arg(m_Pages + i + 1));
             }
             writer.addStoredPages(target, before + 1, stored - before);
             writer.commit();
@@ -323,7 +323,7 @@ bool ImportFiles(ControlState& state)
         return false;
 
     BusyPointer busy;
-    SetStatusText(state, T::kImporting);
+    SetStatusText(state.widgets, T::kImporting);
     if (state.props.m_DocType == DocTypeMultiPageTiff)
         g_CurrentFilePath = MultiPageFilePath(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName), state.props.m_DocName);
     Importer importer(state);

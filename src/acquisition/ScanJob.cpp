@@ -235,7 +235,7 @@ int Acquire(ControlState& state, ScanJobRun& run)
             }
             if (run.pagesStored != storedBefore)
                 showStored();
-            SetStatusText(state, T::kScanningPage.arg(run.pagesInHand()));
+            SetStatusText(state.widgets, T::kScanningPage.arg(run.pagesInHand()));
         });
     // A stop the user asks for ends the job as a cancel does, unless the device failed first.
     bool stopAsked = false;
@@ -318,7 +318,7 @@ bool StartScan(ControlState& state)
         return false;
     if (!PageWrittenBack(state))
         return false;
-    SetStatusText(state, T::kScanSetting);
+    SetStatusText(state.widgets, T::kScanSetting);
     const qint16 typeBefore = state.props.m_DocType;
     const QString currentBefore = g_CurrentFilePath;
     if (!ChooseJobSettings(state)) {
@@ -337,7 +337,7 @@ bool StartScan(ControlState& state)
     QString device;
     {
         DisabledDuringJob disabled(state);
-        SetStatusText(state, T::kScanning);
+        SetStatusText(state.widgets, T::kScanning);
         if (state.scan.m_Scanner) {
             result = g_Settings.Scan.ShowNativeUI == 0 ? ApplyScanCapabilities(state.scan) : ResultSuccess;
             capabilitiesTaken = result == ResultSuccess;

@@ -22,7 +22,7 @@ std::optional<Failure> RunCommand(ControlState& state, const QString& statusText
 {
     std::optional<Failure> failure;
     BusyPointer busy;
-    SetStatusText(state, statusText);
+    SetStatusText(state.widgets, statusText);
     try {
         work();
     } catch (...) {
@@ -88,7 +88,7 @@ bool RunPreviewDialog(ControlState& state, const QString& statusText, const std:
 {
     if (!HasPage(state.widgets))
         return false;
-    SetStatusText(state, statusText);
+    SetStatusText(state.widgets, statusText);
     std::optional<engine::Image> before;
     std::optional<Failure> failure;
     bool kept = false;

@@ -172,7 +172,7 @@ void CreateChildControls(ControlState& state)
     CreateScanPane(state);
     CreateMainPane(state);
     CreateStatusBar(state);
-    AddKeysToToolTips(state);
+    AddKeysToToolTips(state.widgets);
 }
 
 QWidget* MakePane(QWidget& control, const char* name)

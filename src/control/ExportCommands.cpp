@@ -60,7 +60,7 @@ bool ExportDocument(ControlState& state, const QString& target, pdf::PdfOptions 
     if (!options.created.isValid())
         options.created = QFileInfo(DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName)).birthTime();
 
-    SetStatusText(state, T::kExporting);
+    SetStatusText(state.widgets, T::kExporting);
     PdfExportJob job(PlanExport(state.props, state.widgets), target, options);
     QObject::connect(&job, &PdfExportJob::progressed, &job, [&state](int done, int count) {
         SetStatusPanelText(state.widgets, 1, T::kExportingPage.arg(done).arg(count));

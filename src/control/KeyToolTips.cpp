@@ -27,18 +27,18 @@ QString ToolTipWithKeys(const QString& tip, const QStringList& keyNames)
     return tip + QStringLiteral(" (") + keyNames.join(QStringLiteral(", ")) + u')';
 }
 
-void AddKeysToToolTips(ControlState& state)
+void AddKeysToToolTips(ChildWidgets& widgets)
 {
-    for (QToolBar* toolbar : {state.widgets.tbMain, state.widgets.tbFileNav, state.widgets.tbFileOperate, state.widgets.tbCommon, state.widgets.tbImaging}) {
+    for (QToolBar* toolbar : {widgets.tbMain, widgets.tbFileNav, widgets.tbFileOperate, widgets.tbCommon, widgets.tbImaging}) {
         if (toolbar == nullptr)
             continue;
         const QList<QAction*> buttons = toolbar->actions();
         for (QAction* button : buttons) {
-            AddKeys(state.widgets, toolbar, button);
+            AddKeys(widgets, toolbar, button);
             if (const QMenu* menu = button->menu()) {
                 const QList<QAction*> items = menu->actions();
                 for (QAction* item : items)
-                    AddKeys(state.widgets, toolbar, item);
+                    AddKeys(widgets, toolbar, item);
             }
         }
     }

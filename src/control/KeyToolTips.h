@@ -13,6 +13,6 @@ QString ToolTipWithKeys(const QString& tip, const QStringList& keyNames);
 
 // Adds to the tooltip of every button and menu item of the control's toolbars the keys that run
 // it, taking the tooltip as the action has it now. Runs once, after the toolbars are built.
-void AddKeysToToolTips(ControlState& state);
+void AddKeysToToolTips(ChildWidgets& widgets);
 
 }  // namespace scanvo

@@ -25,9 +25,9 @@ void SetStatusPanelText(ChildWidgets& widgets, int n, const QString& text)
         widgets.mtMain->setAccessibleDescription(text);
 }
 
-void SetStatusText(ControlState& state, const QString& text)
+void SetStatusText(ChildWidgets& widgets, const QString& text)
 {
-    SetStatusPanelText(state.widgets, 1, text);
+    SetStatusPanelText(widgets, 1, text);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 

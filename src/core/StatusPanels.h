@@ -17,7 +17,7 @@ void SetStatusPanelText(ChildWidgets& widgets, int n, const QString& text);
 
 // Writes text into panel 1 and lets pending paint events run, so the text is on screen before a
 // long engine call. User input waits, so no second command starts in between.
-void SetStatusText(ControlState& state, const QString& text);
+void SetStatusText(ChildWidgets& widgets, const QString& text);
 // Panel 1 back to the idle status text, or to the hint of deskew-by-line mode while it is on.
 void SetIdleStatusText(ControlState& state);
 

@@ -34,7 +34,7 @@ void MoveToFile(ControlState& state, const QString& statusText, int n)
     BusyPointer busy;
     if (!LeaveShownPage(state))
         return;
-    SetStatusText(state, statusText);
+    SetStatusText(state.widgets, statusText);
     state.doc.m_CurrentFile = n;
     GoToFile(state, n);
     SetIdleStatusText(state);

@@ -21,7 +21,7 @@ void MoveToPage(ControlState& state, const QString& statusText, qint16 n)
     BusyPointer busy;
     if (!LeaveShownPage(state))
         return;
-    SetStatusText(state, statusText);
+    SetStatusText(state.widgets, statusText);
     state.doc.m_CurrentPage = n;
     ShowPage(state, state.doc.m_CurrentPage);
     SetIdleStatusText(state);

@@ -140,7 +140,7 @@ void StepZoom(ControlState& state, qint16 kind, qint16 value)
 void ZoomIn(ControlState& state)
 {
     BusyPointer busy;
-    SetStatusText(state, T::kZoomIn);
+    SetStatusText(state.widgets, T::kZoomIn);
     StepZoom(state, ZoomStepIn);
     SetIdleStatusText(state);
 }
@@ -148,7 +148,7 @@ void ZoomIn(ControlState& state)
 void ZoomOut(ControlState& state)
 {
     BusyPointer busy;
-    SetStatusText(state, T::kZoomOut);
+    SetStatusText(state.widgets, T::kZoomOut);
     StepZoom(state, ZoomStepOut);
     SetIdleStatusText(state);
 }
@@ -156,7 +156,7 @@ void ZoomOut(ControlState& state)
 void ZoomToQuarterSteps(ControlState& state, qint16 n)
 {
     BusyPointer busy;
-    SetStatusText(state, T::kZoomTo);
+    SetStatusText(state.widgets, T::kZoomTo);
     // Computed in 32 bits: the ninth entry may hold a fit percentage far above 400.
     state.view.m_ZoomPercent = qint32(n) * 25;
     WriteViewerZoom(state.widgets, state.view.m_ZoomPercent);
