@@ -265,7 +265,7 @@ void Settle(ControlState& state, ScanJobRun& run)
         SelectFileInList(state.doc, state.widgets);
     else
         SelectPageInList(state.doc, state.widgets);
-    UpdatePagePosition(state);
+    UpdatePagePosition(state.doc, state.widgets);
 }
 
 }  // namespace

@@ -286,7 +286,7 @@ private:
     {
         const qint16 type = m_State.props.m_DocType;
         m_State.props.m_DocType = DocTypeAllImages;
-        CollectFiles(m_State, m_Directory + QStringLiteral("/*.*"));
+        CollectFiles(m_State.props, m_State.doc, m_Directory + QStringLiteral("/*.*"));
         m_State.props.m_DocType = type;
         m_State.doc.m_CurrentFile = int(m_State.doc.m_Files.toList().indexOf(path)) + 1;
         g_CurrentFilePath = path;
@@ -343,7 +343,7 @@ bool ImportFiles(ControlState& state)
                       : snapshots.take(files, DocumentDirectoryPath(state.props.m_LocalPath, state.props.m_DocName));
     } catch (const ImportStop& stop) {
         report(stop);
-        SetIdleStatusText(state);
+        SetIdleStatusText(state.tools, state.widgets);
         return false;
     }
     if (state.props.m_DocType == DocTypeMultiPageTiff) {
@@ -364,7 +364,7 @@ bool ImportFiles(ControlState& state)
             }
         }
     }
-    SetIdleStatusText(state);
+    SetIdleStatusText(state.tools, state.widgets);
     if (importer.pagesImported() == 0 && stopped)
         return false;
     const qint16 position = state.props.m_DocType == DocTypeAllImages || state.props.m_DocType == DocTypeDetect

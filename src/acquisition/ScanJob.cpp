@@ -168,7 +168,7 @@ public:
     }
     ~DisabledDuringJob()
     {
-        SetIdleStatusText(m_State);
+        SetIdleStatusText(m_State.tools, m_State.widgets);
         m_State.widgets.control->setEnabled(true);
         m_State.widgets.control->setFocus(Qt::OtherFocusReason);
     }
@@ -275,7 +275,7 @@ void ShowJobResult(ControlState& state, const ScanJobRun& run)
         const QString current = state.doc.m_CurrentFile >= 1 && state.doc.m_CurrentFile <= state.doc.FileCount()
                                     ? state.doc.m_Files.at(state.doc.m_CurrentFile)
                                     : g_CurrentFilePath;
-        CollectFiles(state, DocumentPattern(state.props));
+        CollectFiles(state.props, state.doc, DocumentPattern(state.props));
         const int index = int(state.doc.m_Files.toList().indexOf(current)) + 1;
         state.doc.m_CurrentFile = index > 0 ? index : state.doc.FileCount();
         FillFileList(state);
@@ -322,7 +322,7 @@ bool StartScan(ControlState& state)
     const qint16 typeBefore = state.props.m_DocType;
     const QString currentBefore = g_CurrentFilePath;
     if (!ChooseJobSettings(state)) {
-        SetIdleStatusText(state);
+        SetIdleStatusText(state.tools, state.widgets);
         return false;
     }
     // The one file of a multi-page document, whatever file was shown last.

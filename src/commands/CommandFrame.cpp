@@ -28,7 +28,7 @@ std::optional<Failure> RunCommand(ControlState& state, const QString& statusText
     } catch (...) {
         failure = CaughtFailure(engine::ErrOperation);
     }
-    SetIdleStatusText(state);
+    SetIdleStatusText(state.tools, state.widgets);
     return failure;
 }
 
@@ -103,7 +103,7 @@ bool RunPreviewDialog(ControlState& state, const QString& statusText, const std:
         if (before)
             state.widgets.mtMain->setImage(std::move(*before));
     }
-    SetIdleStatusText(state);
+    SetIdleStatusText(state.tools, state.widgets);
     if (failure)
         ReportFailure(state.widgets, *failure);
     return kept;

@@ -72,7 +72,7 @@ bool ExportDocument(ControlState& state, const QString& target, pdf::PdfOptions 
     if (job.result() == PdfExportJob::Result::Running)
         job.cancel();
     job.waitForEnd();
-    SetIdleStatusText(state);
+    SetIdleStatusText(state.tools, state.widgets);
 
     if (job.result() == PdfExportJob::Result::Failed) {
         ReportError(state.widgets.control, NumberedDescription(job.failure()), MessageIcon::Critical);

@@ -204,7 +204,7 @@ void Imaging::ApplyBorderStyle()
 {
     const int margin = m_BorderStyle == kBorderFixedSingle ? 1 : 0;
     setContentsMargins(margin, margin, margin, margin);
-    LayoutPanes(m_State);
+    LayoutPanes(m_State.props, m_State.widgets);
     update();
 }
 
@@ -257,7 +257,7 @@ void Imaging::showEvent(QShowEvent* event)
 void Imaging::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    LayoutPanes(m_State);
+    LayoutPanes(m_State.props, m_State.widgets);
 }
 
 void Imaging::paintEvent(QPaintEvent* event)
@@ -307,7 +307,7 @@ void Imaging::FirstShow()
     m_State.doc.m_RequestedDocType = m_State.props.m_DocType;
     LoadSettings(m_State.props.m_DocNameRule, m_State.props.m_LocalPath);
     SetNoDocumentState(m_State.doc, m_State.widgets);
-    LayoutPanes(m_State);
+    LayoutPanes(m_State.props, m_State.widgets);
     InitViewer(m_State.view, m_State.widgets);
     if (!EnsureLocalPath())
         return;

@@ -105,25 +105,25 @@ int StatusPanelOneWidth(int barWidth)
     return barWidth > Twips(kWideStatusBar) ? barWidth - Twips(kFixedPanelsWidth) : Twips(kNarrowPanelOne);
 }
 
-void LayoutPanes(ControlState& state)
+void LayoutPanes(ControlProperties& props, ChildWidgets& widgets)
 {
-    const QRect area = state.widgets.control->contentsRect();
-    const int statusHeight = Height(state.widgets.sbTotalInfo);
+    const QRect area = widgets.control->contentsRect();
+    const int statusHeight = Height(widgets.sbTotalInfo);
     const int paneHeight = std::max(0, area.height() - statusHeight);
-    Place(state.widgets.sbTotalInfo, area.left(), area.top() + paneHeight, area.width(), statusHeight);
+    Place(widgets.sbTotalInfo, area.left(), area.top() + paneHeight, area.width(), statusHeight);
 
     const int scanWidth = std::min(Twips(kScanPaneWidth), area.width());
     if (g_Settings.Layout.ScanBarAlign == 2) {
-        Place(state.widgets.picMain, area.left(), area.top(), area.width() - scanWidth, paneHeight);
-        Place(state.widgets.picLeft, area.right() + 1 - scanWidth, area.top(), scanWidth, paneHeight);
+        Place(widgets.picMain, area.left(), area.top(), area.width() - scanWidth, paneHeight);
+        Place(widgets.picLeft, area.right() + 1 - scanWidth, area.top(), scanWidth, paneHeight);
     } else {
         const int mainLeft = scanWidth + Twips(kPaneGap);
-        Place(state.widgets.picLeft, area.left(), area.top(), scanWidth, paneHeight);
-        Place(state.widgets.picMain, area.left() + mainLeft, area.top(), area.width() - mainLeft, paneHeight);
+        Place(widgets.picLeft, area.left(), area.top(), scanWidth, paneHeight);
+        Place(widgets.picMain, area.left() + mainLeft, area.top(), area.width() - mainLeft, paneHeight);
     }
-    ArrangeLeftPane(state.props, state.widgets);
-    ArrangeMainPane(state.widgets);
-    LayoutStatusPanels(state.widgets);
+    ArrangeLeftPane(props, widgets);
+    ArrangeMainPane(widgets);
+    LayoutStatusPanels(widgets);
 }
 
 void ArrangeLeftPane(ControlProperties& props, ChildWidgets& widgets)

@@ -8,7 +8,7 @@
 namespace scanvo {
 
 // Places the status bar, both panes and everything inside them.
-void LayoutPanes(ControlState& state);
+void LayoutPanes(ControlProperties& props, ChildWidgets& widgets);
 // Scan pane: tbMain at the top, tbFileNav below it only for document type 0, tbFileOperate at the
 // bottom and lvwFileList between them, all as wide as the pane.
 void ArrangeLeftPane(ControlProperties& props, ChildWidgets& widgets);

@@ -31,11 +31,11 @@ void SetStatusText(ChildWidgets& widgets, const QString& text)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void SetIdleStatusText(ControlState& state)
+void SetIdleStatusText(PointerToolState& tools, ChildWidgets& widgets)
 {
     // An armed deskew line turns the next drag into a rotation; the user must not take it for a
     // selection, so the bar says so whenever it is not busy.
-    SetStatusPanelText(state.widgets, 1, state.tools.m_DeskewLineMode() ? core_texts::kDeskewLineHint : core_texts::kIdleStatus);
+    SetStatusPanelText(widgets, 1, tools.m_DeskewLineMode() ? core_texts::kDeskewLineHint : core_texts::kIdleStatus);
 }
 
 }  // namespace scanvo

@@ -19,6 +19,6 @@ void SetStatusPanelText(ChildWidgets& widgets, int n, const QString& text);
 // long engine call. User input waits, so no second command starts in between.
 void SetStatusText(ChildWidgets& widgets, const QString& text);
 // Panel 1 back to the idle status text, or to the hint of deskew-by-line mode while it is on.
-void SetIdleStatusText(ControlState& state);
+void SetIdleStatusText(PointerToolState& tools, ChildWidgets& widgets);
 
 }  // namespace scanvo

@@ -78,9 +78,9 @@ DocTypeCode DetectDocTypeOf(const QString& directoryPath, const QStringList& nam
     return DocTypeAllImages;
 }
 
-void CollectFiles(ControlState& state, const QString& pattern)
+void CollectFiles(ControlProperties& props, DocumentPosition& doc, const QString& pattern)
 {
-    CollectListedFiles(state.props, state.doc, PathDirPart(pattern), ListMatchingNames(pattern, ListingOrder::Unsorted));
+    CollectListedFiles(props, doc, PathDirPart(pattern), ListMatchingNames(pattern, ListingOrder::Unsorted));
 }
 
 void CollectListedFiles(ControlProperties& props, DocumentPosition& doc, const QString& directory, const QStringList& names)

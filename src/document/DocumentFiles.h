@@ -20,7 +20,7 @@ DocTypeCode DetectDocTypeOf(const QString& directory, const QStringList& names);
 
 // Fills m_Files with the full paths of the files matching pattern that m_DocType lists, in
 // numbering order.
-void CollectFiles(ControlState& state, const QString& pattern);
+void CollectFiles(ControlProperties& props, DocumentPosition& doc, const QString& pattern);
 // The same for names already listed from directory, in any order.
 void CollectListedFiles(ControlProperties& props, DocumentPosition& doc, const QString& directory, const QStringList& names);
 

@@ -37,7 +37,7 @@ void MoveToFile(ControlState& state, const QString& statusText, int n)
     SetStatusText(state.widgets, statusText);
     state.doc.m_CurrentFile = n;
     GoToFile(state, n);
-    SetIdleStatusText(state);
+    SetIdleStatusText(state.tools, state.widgets);
 }
 
 // Previous and next are ignored while one of them is still loading: a second click can arrive

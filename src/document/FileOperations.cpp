@@ -298,7 +298,7 @@ bool RenameFile(ControlState& state)
         return false;
     }
     // The renamed file stays the one shown wherever its new name sorts.
-    CollectFiles(state, DocumentPattern(state.props));
+    CollectFiles(state.props, state.doc, DocumentPattern(state.props));
     const qsizetype found = state.doc.m_Files.toList().indexOf(renamed);
     const int position = found < 0 ? state.doc.m_Files.count() + 1 : int(found) + 1;
     return Rebuild(state, static_cast<qint16>(qMin(position, 32767)));

@@ -104,7 +104,7 @@ bool OnControlKeyUp(ControlState& state, int key, Qt::KeyboardModifiers modifier
     if (key == Qt::Key_Control) {
         // With any other key held.
         if (state.widgets.mtMain->hasImage())
-            RemoveSelection(state);
+            RemoveSelection(state.view, state.widgets);
         return true;
     }
     if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))

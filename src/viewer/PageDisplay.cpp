@@ -121,7 +121,7 @@ void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
     // leave the flag set: the next change would write this unedited page over its own file.
     state.doc.m_PageModified = false;
     if (state.view.m_TrimRegionOn == 1)
-        DrawTrimRegion(state);
+        DrawTrimRegion(state.tools, state.widgets);
     SetPageButtons(state.view, state.widgets);
     TakeZoomFromViewer(state.view, state.widgets);
     UpdateStatusBar(state);
@@ -132,17 +132,17 @@ void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
     RefreshPageDependents(state, true);
 }
 
-void UpdatePagePosition(ControlState& state)
+void UpdatePagePosition(DocumentPosition& doc, ChildWidgets& widgets)
 {
-    SetStatusPanelText(state.widgets, 2,
-                       T::kPagePositionBefore + QString::number(state.doc.m_CurrentPage) + T::kPagePositionMiddle +
-                           QString::number(state.doc.m_PageCount) + T::kPagePositionAfter);
+    SetStatusPanelText(widgets, 2,
+                       T::kPagePositionBefore + QString::number(doc.m_CurrentPage) + T::kPagePositionMiddle +
+                           QString::number(doc.m_PageCount) + T::kPagePositionAfter);
 }
 
 void UpdateStatusBar(ControlState& state)
 {
-    SetIdleStatusText(state);
-    UpdatePagePosition(state);
+    SetIdleStatusText(state.tools, state.widgets);
+    UpdatePagePosition(state.doc, state.widgets);
     const engine::ImageViewer* viewer = state.widgets.mtMain;
     if (!viewer->hasImage()) {
         SetStatusPanelText(state.widgets, 3, QString());

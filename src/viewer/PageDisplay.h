@@ -35,7 +35,7 @@ bool LeaveShownPage(ControlState& state);
 // Panels 1 to 3: idle text, "第 n 页 共 m 页", and resolution and depth of the viewer's page.
 void UpdateStatusBar(ControlState& state);
 // Panel 2 alone: "第 n 页 共 m 页".
-void UpdatePagePosition(ControlState& state);
+void UpdatePagePosition(DocumentPosition& doc, ChildWidgets& widgets);
 // Selects list entry m_CurrentPage (or m_CurrentFile) alone and scrolls it into view.
 void SelectPageInList(DocumentPosition& doc, ChildWidgets& widgets);
 void SelectFileInList(DocumentPosition& doc, ChildWidgets& widgets);

@@ -24,7 +24,7 @@ void MoveToPage(ControlState& state, const QString& statusText, qint16 n)
     SetStatusText(state.widgets, statusText);
     state.doc.m_CurrentPage = n;
     ShowPage(state, state.doc.m_CurrentPage);
-    SetIdleStatusText(state);
+    SetIdleStatusText(state.tools, state.widgets);
 }
 
 // Previous and next share the file moves' guard: a second click can arrive while the status text

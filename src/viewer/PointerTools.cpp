@@ -269,7 +269,7 @@ public:
             return;
         }
         if (mode == Mode::Drawing)
-            RemoveSelection(m_State);
+            RemoveSelection(m_State.view, m_State.widgets);
         RepaintOverlay(m_State.widgets);
         if (m_Gestures.clicked)
             m_Gestures.clicked(m_Current);

@@ -22,9 +22,9 @@ void SetSelection(ViewerState& view, ChildWidgets& widgets, const QRect& rect)
     RepaintOverlay(widgets);
 }
 
-void RemoveSelection(ControlState& state)
+void RemoveSelection(ViewerState& view, ChildWidgets& widgets)
 {
-    SetSelection(state.view, state.widgets, QRect());
+    SetSelection(view, widgets, QRect());
 }
 
 void RepaintOverlay(ChildWidgets& widgets)

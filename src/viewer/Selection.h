@@ -12,7 +12,7 @@ namespace scanvo {
 bool HasRegion(const ViewerState& view, const ChildWidgets& widgets);
 // Makes rect (image pixels, clipped to the page) the selection; an empty rect removes it.
 void SetSelection(ViewerState& view, ChildWidgets& widgets, const QRect& rect);
-void RemoveSelection(ControlState& state);
+void RemoveSelection(ViewerState& view, ChildWidgets& widgets);
 // Repaints what the pointer tools draw over the page.
 void RepaintOverlay(ChildWidgets& widgets);
 

@@ -128,7 +128,7 @@ void ArmPointerTool(ControlState& state, PointerTool tool)
         SetPickColor(state, false);
     ShowViewerCursor(state.tools, state.widgets);
     if ((previous == PointerTool::DeskewLine) != (tool == PointerTool::DeskewLine))
-        SetIdleStatusText(state);
+        SetIdleStatusText(state.tools, state.widgets);
     if (tool == PointerTool::DeskewLine)
         SetPlainPointer(state);
     else if (previous == PointerTool::DeskewLine)
@@ -165,7 +165,7 @@ void SetPlainPointer(ControlState& state)
 {
     SetClipboardButtons(state.widgets, 2);
     state.view.m_RegionShape = 0;
-    RemoveSelection(state);
+    RemoveSelection(state.view, state.widgets);
 }
 
 void TogglePickColor(ControlState& state)

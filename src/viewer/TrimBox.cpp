@@ -26,7 +26,7 @@ void ToggleTrimRegion(ControlState& state)
         button->setChecked(on);
     if (on) {
         if (state.widgets.mtMain->hasImage())
-            DrawTrimRegion(state);
+            DrawTrimRegion(state.tools, state.widgets);
     } else {
         state.tools.m_TrimFrame = QRectF();
         RepaintOverlay(state.widgets);
@@ -35,13 +35,13 @@ void ToggleTrimRegion(ControlState& state)
     state.widgets.tbCommon->update();
 }
 
-void DrawTrimRegion(ControlState& state)
+void DrawTrimRegion(PointerToolState& tools, ChildWidgets& widgets)
 {
-    if (state.tools.m_TrimBoxLeft == 0 && state.tools.m_TrimBoxTop == 0 && state.tools.m_TrimBoxRight == 0 && state.tools.m_TrimBoxBottom == 0)
-        DefaultTrimRegion(state.tools, state.widgets);
-    state.tools.m_TrimFrame = QRectF(QPointF(state.tools.m_TrimBoxLeft, state.tools.m_TrimBoxTop),
-                               QPointF(state.tools.m_TrimBoxRight, state.tools.m_TrimBoxBottom));
-    RepaintOverlay(state.widgets);
+    if (tools.m_TrimBoxLeft == 0 && tools.m_TrimBoxTop == 0 && tools.m_TrimBoxRight == 0 && tools.m_TrimBoxBottom == 0)
+        DefaultTrimRegion(tools, widgets);
+    tools.m_TrimFrame = QRectF(QPointF(tools.m_TrimBoxLeft, tools.m_TrimBoxTop),
+                               QPointF(tools.m_TrimBoxRight, tools.m_TrimBoxBottom));
+    RepaintOverlay(widgets);
 }
 
 void DefaultTrimRegion(PointerToolState& tools, ChildWidgets& widgets)

@@ -13,7 +13,7 @@ namespace scanvo {
 // and disables it; "miTrimRegion" is pressed while on.
 void ToggleTrimRegion(ControlState& state);
 // Puts the frame at the remembered box, computing the first box when none is remembered.
-void DrawTrimRegion(ControlState& state);
+void DrawTrimRegion(PointerToolState& tools, ChildWidgets& widgets);
 // The first box: the area a whole page fitted into the viewer occupies, 5 pixels inside it.
 void DefaultTrimRegion(PointerToolState& tools, ChildWidgets& widgets);
 // Another document: the box remembered for the last one is forgotten, and the next box drawn is

@@ -69,17 +69,17 @@ bool IsFitMode(int mode)
 
 // In a fit style the scale follows the window and the page: a resize, a turned or cropped page
 // or a new canvas changes it without any zoom command, and the box must not keep the old number.
-void FollowFittedZoom(ControlState& state)
+void FollowFittedZoom(ViewerState& view, ChildWidgets& widgets)
 {
-    const engine::ImageViewer* viewer = state.widgets.mtMain;
+    const engine::ImageViewer* viewer = widgets.mtMain;
     if (!viewer->hasImage() || !IsFitMode(viewer->paintMode()))
         return;
-    const qint32 before = state.view.m_ZoomPercent;
-    TakeZoomFromViewer(state.view, state.widgets);
-    if (state.view.m_ZoomPercent == before)
+    const qint32 before = view.m_ZoomPercent;
+    TakeZoomFromViewer(view, widgets);
+    if (view.m_ZoomPercent == before)
         return;
-    SyncZoomBox(state.view, state.widgets);
-    UpdateZoomButtons(state.widgets);
+    SyncZoomBox(view, widgets);
+    UpdateZoomButtons(widgets);
 }
 
 }  // namespace
@@ -117,9 +117,9 @@ QString ZoomBoxText(qint32 percent)
     return QString::number(percent) + u'%';
 }
 
-void StepZoom(ControlState& state, qint16 kind, qint16 value)
+void StepZoom(ViewerState& view, ChildWidgets& widgets, qint16 kind, qint16 value)
 {
-    qint32 z = state.view.m_ZoomPercent;
+    qint32 z = view.m_ZoomPercent;
     switch (kind) {
     case ZoomStepIn:
         z = ZoomStepUp(z);
@@ -131,26 +131,26 @@ void StepZoom(ControlState& state, qint16 kind, qint16 value)
         z = value;
         break;
     }
-    state.view.m_ZoomPercent = z;
-    WriteViewerZoom(state.widgets, z);
-    SyncZoomBox(state.view, state.widgets);
-    UpdateZoomButtons(state.widgets);
+    view.m_ZoomPercent = z;
+    WriteViewerZoom(widgets, z);
+    SyncZoomBox(view, widgets);
+    UpdateZoomButtons(widgets);
 }
 
 void ZoomIn(ControlState& state)
 {
     BusyPointer busy;
     SetStatusText(state.widgets, T::kZoomIn);
-    StepZoom(state, ZoomStepIn);
-    SetIdleStatusText(state);
+    StepZoom(state.view, state.widgets, ZoomStepIn);
+    SetIdleStatusText(state.tools, state.widgets);
 }
 
 void ZoomOut(ControlState& state)
 {
     BusyPointer busy;
     SetStatusText(state.widgets, T::kZoomOut);
-    StepZoom(state, ZoomStepOut);
-    SetIdleStatusText(state);
+    StepZoom(state.view, state.widgets, ZoomStepOut);
+    SetIdleStatusText(state.tools, state.widgets);
 }
 
 void ZoomToQuarterSteps(ControlState& state, qint16 n)
@@ -162,33 +162,33 @@ void ZoomToQuarterSteps(ControlState& state, qint16 n)
     WriteViewerZoom(state.widgets, state.view.m_ZoomPercent);
     SyncZoomBox(state.view, state.widgets);
     UpdateZoomButtons(state.widgets);
-    SetIdleStatusText(state);
+    SetIdleStatusText(state.tools, state.widgets);
 }
 
-void ApplyFitStyle(ControlState& state, qint16 style, qint16 value)
+void ApplyFitStyle(ViewerState& view, ChildWidgets& widgets, qint16 style, qint16 value)
 {
     switch (style) {
     case FitActualSize:
-        state.view.m_ZoomPercent = 100;
-        WriteViewerZoom(state.widgets, state.view.m_ZoomPercent);
+        view.m_ZoomPercent = 100;
+        WriteViewerZoom(widgets, view.m_ZoomPercent);
         break;
     case FitWindow:
     case FitWidth:
     case FitHeight:
         // The viewer's paint modes 1 to 3 are the styles of the same numbers.
-        SetPaintMode(state.widgets, style);
-        state.view.m_ZoomPercent = RoundedPercent(PaintedPercent(state.widgets));
+        SetPaintMode(widgets, style);
+        view.m_ZoomPercent = RoundedPercent(PaintedPercent(widgets));
         break;
     case FitPercentage:
-        state.view.m_ZoomPercent = value;
-        WriteViewerZoom(state.widgets, state.view.m_ZoomPercent);
+        view.m_ZoomPercent = value;
+        WriteViewerZoom(widgets, view.m_ZoomPercent);
         break;
     default:
-        SetPaintMode(state.widgets, engine::ImageViewer::PaintActualSize);
-        state.widgets.mtMain->setZoomPercent(state.view.m_ZoomPercent);
+        SetPaintMode(widgets, engine::ImageViewer::PaintActualSize);
+        widgets.mtMain->setZoomPercent(view.m_ZoomPercent);
         break;
     }
-    SyncZoomBox(state.view, state.widgets);
+    SyncZoomBox(view, widgets);
 }
 
 bool ChooseFitStyle(ControlState& state, const QString& key)
@@ -196,7 +196,7 @@ bool ChooseFitStyle(ControlState& state, const QString& key)
     for (const FitStyleItem& item : kFitStyleItems) {
         if (key == QLatin1String(item.key)) {
             StoreSetting(g_Settings.Common.ImageFitStyle, item.style);
-            ApplyFitStyle(state, item.style, 0);
+            ApplyFitStyle(state.view, state.widgets, item.style, 0);
             return true;
         }
     }
@@ -235,7 +235,7 @@ void ConnectZoomBox(ControlState& state)
     QComboBox* box = state.widgets.cboZoomFactor;
     InstallComboBoxHandlers(box, {});
     QObject::connect(box, &QComboBox::activated, box, [&state](int index) { OnZoomBoxPicked(state, index); });
-    const auto follow = [&state] { FollowFittedZoom(state); };
+    const auto follow = [&state] { FollowFittedZoom(state.view, state.widgets); };
     QObject::connect(state.widgets.mtMain, &engine::ImageViewer::displayChanged, box, follow);
     QObject::connect(state.widgets.mtMain, &engine::ImageViewer::imageChanged, box, follow);
 }

@@ -33,11 +33,11 @@ QString ZoomBoxText(qint32 percent);
 void ZoomIn(ControlState& state);
 void ZoomOut(ControlState& state);
 // kind 1 in, 2 out, any other: set to value. Writes the zoom to the viewer, then the box and buttons.
-void StepZoom(ControlState& state, qint16 kind, qint16 value = 0);
+void StepZoom(ViewerState& view, ChildWidgets& widgets, qint16 kind, qint16 value = 0);
 // Zooms to n quarter steps (n x 25 %).
 void ZoomToQuarterSteps(ControlState& state, qint16 n);
 // Sets the viewer's paint mode for style and the zoom that follows from it (value for style 4).
-void ApplyFitStyle(ControlState& state, qint16 style, qint16 value = 0);
+void ApplyFitStyle(ViewerState& view, ChildWidgets& widgets, qint16 style, qint16 value = 0);
 // An item of the "miFitStyle" menu ("miActualSize", "miBestFit", "miFitWidth", "miFitHeight"):
 // stores the style in Common.ImageFitStyle and applies it. False for any other key.
 bool ChooseFitStyle(ControlState& state, const QString& key);

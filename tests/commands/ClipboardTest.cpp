@@ -104,7 +104,7 @@ TEST_F(ClipboardTest, PasteGoesBackToTheSavedRegionWhereverTheSelectionIsNow)
     SetSelection(s.view, s.widgets, QRect(0, 0, 10, 10));  // moved elsewhere
     click(s.widgets.tbCommon, keys::miPaste);
     EXPECT_TRUE(page().samePixels(loaded));
-    RemoveSelection(s);  // or gone
+    RemoveSelection(s.view, s.widgets);  // or gone
     click(s.widgets.tbCommon, keys::miPaste);
     EXPECT_TRUE(page().samePixels(loaded));
     EXPECT_EQ(s.view.m_Selection, region);

@@ -189,7 +189,7 @@ TEST_F(PointerToolsTest, ArmingAToolLeavesItAloneArmedAndTheNextDragGoesToIt)
             EXPECT_EQ(pressed(s.widgets.tbImaging, PointerToolKey(other)), other == tool) << PointerToolKey(other);
     };
     const auto dragGoesTo = [&](PointerTool tool) {
-        RemoveSelection(s);
+        RemoveSelection(s.view, s.widgets);
         s.tools.m_LineX2 = 0;
         const int levels = s.m_History.UndoCount();
         drag({20, 30}, {80, 50});

@@ -34,7 +34,7 @@ protected:
     void layout(int width, int height)
     {
         host->resize(width, height);
-        LayoutPanes(state);
+        LayoutPanes(state.props, state.widgets);
     }
     QLabel* panel(int n) const { return state.widgets.sbTotalInfo->findChild<QLabel*>(StatusPanelName(n)); }
 };
@@ -110,7 +110,7 @@ TEST_F(PaneLayoutTest, IconOnlyColumnOnTheLeftOfTheViewer)
 
     // Captions come back when the setting does.
     g_Settings.Layout.ImagingButtonCaption = 1;
-    LayoutPanes(state);
+    LayoutPanes(state.props, state.widgets);
     EXPECT_EQ(state.widgets.picImaging->width(), kSideWithCaptions);
     EXPECT_NE(state.widgets.tbImaging->toolButtonStyle(), Qt::ToolButtonIconOnly);
 }

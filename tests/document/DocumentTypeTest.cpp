@@ -25,7 +25,7 @@ protected:
     QStringList collected(qint16 type, const char* pattern)
     {
         state.props.m_DocType = type;
-        CollectFiles(state, documentDir() + u'/' + QString::fromLatin1(pattern));
+        CollectFiles(state.props, state.doc, documentDir() + u'/' + QString::fromLatin1(pattern));
         QStringList names;
         for (const QString& path : state.doc.m_Files.toList()) {
             EXPECT_TRUE(path.startsWith(documentDir() + u'/')) << path.toStdString();

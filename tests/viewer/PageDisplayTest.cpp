@@ -163,7 +163,7 @@ TEST_F(PageDisplayTest, AFitStyleAboveActualSizeLeavesTheZoomBoxAtOneHundred)
 TEST_F(PageDisplayTest, AZoomAboveActualSizeStaysInTheBoxFromPageToPage)
 {
     openSinglePages(2);
-    StepZoom(state, ZoomStepSet, 150);
+    StepZoom(state.view, state.widgets, ZoomStepSet, 150);
     state.doc.m_CurrentPage = 2;
     ShowPage(state, 2);
     EXPECT_DOUBLE_EQ(viewer()->displayPercent(), 150.0);

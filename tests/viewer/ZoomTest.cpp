@@ -25,7 +25,7 @@ protected:
         WriteTiff(documentFile("page.tif"), 1, 1200, 1600);
         openDocument(DocTypeSinglePageTiff, 1);
     }
-    void zoomTo(qint32 percent) { StepZoom(state, ZoomStepSet, static_cast<qint16>(percent)); }
+    void zoomTo(qint32 percent) { StepZoom(state.view, state.widgets, ZoomStepSet, static_cast<qint16>(percent)); }
     void pick(const QString& entry)
     {
         const int index = state.widgets.cboZoomFactor->findText(entry);
@@ -74,7 +74,7 @@ TEST_F(ZoomTest, ZoomButtonsStepTheViewerAndTheBox)
 
 TEST_F(ZoomTest, ZoomingLeavesAFitStyle)
 {
-    ApplyFitStyle(state, FitHeight);
+    ApplyFitStyle(state.view, state.widgets, FitHeight);
     ZoomIn(state);
     EXPECT_EQ(viewer()->paintMode(), engine::ImageViewer::PaintZoom);
     EXPECT_DOUBLE_EQ(viewer()->displayPercent(), double(state.view.m_ZoomPercent));
@@ -151,7 +151,7 @@ TEST_F(ZoomTest, FitStylesShowThePercentageTheViewerPaintsAt)
 
 TEST_F(ZoomTest, ActualSizeShowsOneHundred)
 {
-    ApplyFitStyle(state, FitWindow);
+    ApplyFitStyle(state.view, state.widgets, FitWindow);
     ASSERT_TRUE(ChooseFitStyle(state, QStringLiteral("miActualSize")));
     EXPECT_EQ(state.view.m_ZoomPercent, 100);
     EXPECT_DOUBLE_EQ(viewer()->displayPercent(), 100.0);
@@ -161,7 +161,7 @@ TEST_F(ZoomTest, ActualSizeShowsOneHundred)
 
 TEST_F(ZoomTest, APercentageStyleZoomsToItsValue)
 {
-    ApplyFitStyle(state, FitPercentage, 250);
+    ApplyFitStyle(state.view, state.widgets, FitPercentage, 250);
     EXPECT_EQ(state.view.m_ZoomPercent, 250);
     EXPECT_DOUBLE_EQ(viewer()->displayPercent(), 250.0);
     EXPECT_EQ(state.widgets.cboZoomFactor->currentText(), QStringLiteral("250%"));
@@ -172,7 +172,7 @@ TEST_F(ZoomTest, APercentageStyleZoomsToItsValue)
 TEST_F(ZoomTest, InAFitStyleTheBoxFollowsTheScaleWhenTheWindowOrThePageChanges)
 {
     host->show();
-    ApplyFitStyle(state, FitWindow);
+    ApplyFitStyle(state.view, state.widgets, FitWindow);
     const auto showsPainted = [&] {
         const qint32 painted = qint32(std::lround(viewer()->displayPercent()));
         EXPECT_EQ(state.view.m_ZoomPercent, painted);

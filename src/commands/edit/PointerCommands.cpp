@@ -32,17 +32,17 @@ void PaintRegion(ControlState& state, const QRect& region)
 {
     const quint32 colour = state.tools.m_PaintColor;
     RunPageCommand(state, T::kPaintStatus, [&](engine::Image& page) { ops::FillRect(page, region, colour); });
-    RemoveSelection(state);
+    RemoveSelection(state.view, state.widgets);
 }
 
-void PickColour(ControlState& state, const QPoint& pixel)
+void PickColour(PointerToolState& tools, ChildWidgets& widgets, const QPoint& pixel)
 {
-    if (!HasPage(state.widgets))
+    if (!HasPage(widgets))
         return;
-    const engine::Image& page = state.widgets.mtMain->image();
+    const engine::Image& page = widgets.mtMain->image();
     if (QRect(0, 0, page.width(), page.height()).contains(pixel)) {
-        state.tools.m_PaintColor = ops::PixelColour(page, pixel.x(), pixel.y());
-        ShowPaintColor(state.tools, state.widgets);
+        tools.m_PaintColor = ops::PixelColour(page, pixel.x(), pixel.y());
+        ShowPaintColor(tools, widgets);
     }
 }
 
@@ -110,7 +110,7 @@ void OnViewerClick(ControlState& state, const QPointF& point)
 {
     const QPoint pixel(int(std::floor(point.x())), int(std::floor(point.y())));
     if (state.tools.m_PickColorOn())
-        PickColour(state, pixel);
+        PickColour(state.tools, state.widgets, pixel);
     if (const ToolGestures& tool = GesturesOf(state.tools.ActiveTool()); tool.clicked)
         tool.clicked(state, pixel);
     SetClipboardButtons(state.widgets, 2);

@@ -38,12 +38,12 @@ engine::Image OnWhitePage(const engine::Image& page, const engine::Image& source
 }
 
 // The selection, clipped to the page; empty without one.
-QRect SelectionOnPage(const ControlState& state)
+QRect SelectionOnPage(const ViewerState& view, const ChildWidgets& widgets)
 {
-    if (!HasRegion(state.view, state.widgets))
+    if (!HasRegion(view, widgets))
         return {};
-    const engine::Image& page = state.widgets.mtMain->image();
-    return state.view.m_Selection & QRect(0, 0, page.width(), page.height());
+    const engine::Image& page = widgets.mtMain->image();
+    return view.m_Selection & QRect(0, 0, page.width(), page.height());
 }
 
 }  // namespace
@@ -65,17 +65,17 @@ void ToggleCrop(ControlState& state)
 
 void ClearInside(ControlState& state)
 {
-    const QRect region = SelectionOnPage(state);
+    const QRect region = SelectionOnPage(state.view, state.widgets);
     if (region.isEmpty())
         return;
     if (RunPageCommand(state, T::kClearInsideStatus,
                        [&](engine::Image& page) { ops::FillRect(page, region, ops::kWhite); }))
-        RemoveSelection(state);
+        RemoveSelection(state.view, state.widgets);
 }
 
 void ClearOutside(ControlState& state)
 {
-    const QRect region = SelectionOnPage(state);
+    const QRect region = SelectionOnPage(state.view, state.widgets);
     if (region.isEmpty())
         return;
     RunPageTransform(state, T::kClearOutsideStatus, [&](const engine::Image& page) {
@@ -90,7 +90,7 @@ void Crop(ControlState& state)
 {
     if (!HasPage(state.widgets))
         return;
-    const QRect region = SelectionOnPage(state);
+    const QRect region = SelectionOnPage(state.view, state.widgets);
     const bool done = RunPageTransform(state, T::kCropStatus, [&](const engine::Image& page) {
         engine::Image cropped;
         if (!region.isEmpty()) {
@@ -104,7 +104,7 @@ void Crop(ControlState& state)
         return cropped;
     });
     if (done)
-        RemoveSelection(state);
+        RemoveSelection(state.view, state.widgets);
 }
 
 QRect TrimBoxImageRect(const ControlState& state)
@@ -131,7 +131,7 @@ void CentreImage(ControlState& state, int kind)
 {
     if (!HasPage(state.widgets))
         return;
-    const QRect region = SelectionOnPage(state);
+    const QRect region = SelectionOnPage(state.view, state.widgets);
     // A step the engine cannot do leaves the page as it was; the command still counts as an edit.
     RunPageTransform(
         state, T::kCentreStatus,
@@ -161,7 +161,7 @@ void CentreImage(ControlState& state, int kind)
             return OnWhitePage(page, page, region, dest);
         },
         OnEngineError::DoLess);
-    RemoveSelection(state);
+    RemoveSelection(state.view, state.widgets);
 }
 
 void CentreLeftRight(ControlState& state)

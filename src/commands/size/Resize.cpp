@@ -33,9 +33,9 @@ qint16 Dpi16(int dpi)
 }
 
 // A selection drawn on the page before may lie outside the page resized.
-void KeepSelectionOnPage(ControlState& state)
+void KeepSelectionOnPage(ViewerState& view, ChildWidgets& widgets)
 {
-    SetSelection(state.view, state.widgets, state.view.m_Selection);
+    SetSelection(view, widgets, view.m_Selection);
 }
 
 }  // namespace
@@ -60,7 +60,7 @@ void ResizeImage(ControlState& state)
         engine::CheckPageSize(width, height, edited.depth());
         ops::Resize(edited, width, height, ops::kResizeSmooth);
     });
-    KeepSelectionOnPage(state);
+    KeepSelectionOnPage(state.view, state.widgets);
 }
 
 void ResizeCanvas(ControlState& state)
@@ -89,7 +89,7 @@ void ResizeCanvas(ControlState& state)
         engine::CheckPageSize(pixelWidth, pixelHeight, shown.depth());
         return ops::CreateCanvas(shown, width, height);
     });
-    KeepSelectionOnPage(state);
+    KeepSelectionOnPage(state.view, state.widgets);
 }
 
 }  // namespace scanvo
