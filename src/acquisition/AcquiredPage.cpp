@@ -80,11 +80,12 @@ void Save(const ScanJobState& scan, PlannedStore& planned, const QString& path, 
 
 // A new file at place k of m_Files for the page; the files from k on move up first. A failed
 // save moves them back (UndoNewFilePlace), so the document has no gap.
-void PlanNewFile(ControlState& state, PlannedStore& planned, int k, const QString& extension, bool keepOwnExtension)
+void PlanNewFile(ControlProperties& props, DocumentPosition& doc, ScanJobState& scan, PlannedStore& planned, int k,
+                 const QString& extension, bool keepOwnExtension)
 {
-    planned.place = MakeRoomForNewFile(state.doc.m_Files, DocumentDirectory(state.props), g_Settings.Scan.DocNameRule,
+    planned.place = MakeRoomForNewFile(doc.m_Files, DocumentDirectory(props), g_Settings.Scan.DocNameRule,
                                        g_Settings.Scan.FileInitValue, k, extension, keepOwnExtension);
-    Save(state.scan, planned, planned.place->path, engine::SaveNew);
+    Save(scan, planned, planned.place->path, engine::SaveNew);
     g_CurrentFilePath = planned.place->path;
 }
 
@@ -112,19 +113,19 @@ int NewFilePosition(const ScanJobRun& run, int current)
 }
 
 // The multi-page file named in the dialog: an existing one takes the pages behind its last page.
-void OpenNamedFile(ControlState& state, ScanJobRun& run)
+void OpenNamedFile(ControlProperties& props, DocumentPosition& doc, ScanJobState& scan, ScanJobRun& run)
 {
-    const QString path = DocumentDirectory(state.props) + u'/' + state.scan.m_ScanFileName + QStringLiteral(".tif");
-    state.scan.m_ScanFileName.clear();
+    const QString path = DocumentDirectory(props) + u'/' + scan.m_ScanFileName + QStringLiteral(".tif");
+    scan.m_ScanFileName.clear();
     g_CurrentFilePath = path;
-    int index = int(state.doc.m_Files.toList().indexOf(path)) + 1;
+    int index = int(doc.m_Files.toList().indexOf(path)) + 1;
     if (index == 0) {
-        state.doc.m_Files.append(path);
-        index = state.doc.m_Files.count();
+        doc.m_Files.append(path);
+        index = doc.m_Files.count();
     }
-    state.doc.m_PageCount = QFileInfo::exists(path) ? static_cast<qint16>(engine::PageCount(path)) : qint16(0);
-    state.doc.m_CurrentPage = state.doc.m_PageCount;
-    state.doc.m_CurrentFile = index;
+    doc.m_PageCount = QFileInfo::exists(path) ? static_cast<qint16>(engine::PageCount(path)) : qint16(0);
+    doc.m_CurrentPage = doc.m_PageCount;
+    doc.m_CurrentFile = index;
     run.pagesAtEnd = true;
 }
 
@@ -144,7 +145,7 @@ void PlanInMixedDocument(ControlState& state, ScanJobRun& run, PlannedStore& pla
         const bool continuing = state.doc.m_PageCount != 0 && state.scan.m_LastScanDocType == DocTypeMultiPageTiff &&
                                 IsTiffName(g_CurrentFilePath) && state.doc.m_Files.toList().contains(g_CurrentFilePath);
         if (!state.scan.m_ScanFileName.isEmpty()) {
-            OpenNamedFile(state, run);
+            OpenNamedFile(state.props, state.doc, state.scan, run);
         } else if (!continuing) {
             const int k = NewFilePosition(run, state.doc.m_CurrentFile);
             planned.place = MakeRoomForNewFile(state.doc.m_Files, DocumentDirectory(state.props), g_Settings.Scan.DocNameRule,
@@ -164,7 +165,7 @@ void PlanInMixedDocument(ControlState& state, ScanJobRun& run, PlannedStore& pla
     const int k = NewFilePosition(run, state.doc.m_CurrentFile);
     const QString extension = state.scan.m_ScanDocType == DocTypeSinglePageJpeg ? QStringLiteral("jpg")
                                                                            : QStringLiteral("tif");
-    PlanNewFile(state, planned, k, extension, true);
+    PlanNewFile(state.props, state.doc, state.scan, planned, k, extension, true);
     state.doc.m_CurrentFile = run.mode == ScanAppend ? k : k + 1;
     state.doc.m_PageCount = 1;
     state.doc.m_CurrentPage = 1;
@@ -178,7 +179,7 @@ void PlanInSinglePageDocument(ControlState& state, const ScanJobRun& run, Planne
     }
     const int k = run.pagesAtEnd ? state.doc.m_CurrentPage + 1 : NewFilePosition(run, state.doc.m_CurrentPage);
     const QString extension = state.props.m_DocType == DocTypeSinglePageJpeg ? QStringLiteral("jpg") : QStringLiteral("tif");
-    PlanNewFile(state, planned, k, extension, false);
+    PlanNewFile(state.props, state.doc, state.scan, planned, k, extension, false);
     ++state.doc.m_CurrentPage;
     ++state.doc.m_PageCount;
 }
@@ -260,7 +261,7 @@ void Settle(ControlState& state, ScanJobRun& run)
     SyncZoomBox(state.view, state.widgets);
     // The list and the page count grow with the job: the position is now that of the page just
     // stored, and not yet of the next one.
-    FillFileList(state);
+    FillFileList(state.props, state.doc, state.widgets);
     if (state.props.m_DocType == DocTypeAllImages)
         SelectFileInList(state.doc, state.widgets);
     else
@@ -270,24 +271,24 @@ void Settle(ControlState& state, ScanJobRun& run)
 
 }  // namespace
 
-qint16 EffectiveScanMode(const ControlState& state)
+qint16 EffectiveScanMode(const ControlProperties& props, const DocumentPosition& doc, const ScanJobState& scan)
 {
-    if (state.scan.m_ScanMode != ScanInsert && state.scan.m_ScanMode != ScanReplace)
+    if (scan.m_ScanMode != ScanInsert && scan.m_ScanMode != ScanReplace)
         return ScanAppend;
     bool hasCurrent = false;
-    switch (state.props.m_DocType) {
+    switch (props.m_DocType) {
     case DocTypeMultiPageTiff:
-        hasCurrent = state.doc.m_PageCount > 0 && state.doc.m_CurrentPage >= 1;
+        hasCurrent = doc.m_PageCount > 0 && doc.m_CurrentPage >= 1;
         break;
     case DocTypeSinglePageTiff:
     case DocTypeSinglePageJpeg:
-        hasCurrent = !state.doc.m_Files.isEmpty() && state.doc.m_CurrentPage >= 1;
+        hasCurrent = !doc.m_Files.isEmpty() && doc.m_CurrentPage >= 1;
         break;
     default:
-        hasCurrent = !state.doc.m_Files.isEmpty() && state.doc.m_CurrentFile >= 1 && state.doc.m_CurrentFile <= state.doc.FileCount();
+        hasCurrent = !doc.m_Files.isEmpty() && doc.m_CurrentFile >= 1 && doc.m_CurrentFile <= doc.FileCount();
         break;
     }
-    return hasCurrent ? state.scan.m_ScanMode : ScanAppend;
+    return hasCurrent ? scan.m_ScanMode : ScanAppend;
 }
 
 bool OnAcquiredPage(ControlState& state, ScanJobRun& run, engine::Image image)

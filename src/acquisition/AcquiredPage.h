@@ -47,7 +47,7 @@ struct ScanJobRun {
 };
 
 // The mode a job in m_ScanMode places its pages in, by what the document holds now.
-qint16 EffectiveScanMode(const ControlState& state);
+qint16 EffectiveScanMode(const ControlProperties& props, const DocumentPosition& doc, const ScanJobState& scan);
 
 // Stores one acquired page: decides its file and position, moves the current position on, and
 // writes it with the Save settings on the store thread, while the next page is received. The page

@@ -124,38 +124,38 @@ void PrepareScanDialog(const ControlProperties& props, const ScanJobState& scan,
 
 // The job's type and file name from the settings alone, or from the dialog. False when the user
 // cancelled the dialog or no scanner could be chosen.
-bool ChooseJobSettings(ControlState& state)
+bool ChooseJobSettings(ControlProperties& props, ScanJobState& scan, ChildWidgets& widgets)
 {
-    const bool showDialog = g_Settings.Scan.ShowScanSetting == 1 || state.props.m_DocType == DocTypeAllImages;
+    const bool showDialog = g_Settings.Scan.ShowScanSetting == 1 || props.m_DocType == DocTypeAllImages;
     if (!showDialog) {
-        state.scan.m_ScanFileName.clear();
-        if (state.props.m_DocType == DocTypeDetect)
-            TakeJobTypeForNewDocument(state.props, static_cast<qint16>(g_Settings.Scan.CurrDocType + 1));
-        state.scan.m_ScanDocType = state.props.m_DocType;
+        scan.m_ScanFileName.clear();
+        if (props.m_DocType == DocTypeDetect)
+            TakeJobTypeForNewDocument(props, static_cast<qint16>(g_Settings.Scan.CurrDocType + 1));
+        scan.m_ScanDocType = props.m_DocType;
         return true;
     }
     Prompter& prompter = CurrentPrompter();
-    frmScanPara dialog(prompter, state.scan.m_Scanner.get(), state.widgets.control);
-    PrepareScanDialog(state.props, state.scan, dialog);
+    frmScanPara dialog(prompter, scan.m_Scanner.get(), widgets.control);
+    PrepareScanDialog(props, scan, dialog);
     prompter.runDialog(dialog);
     if (dialog.SourceName.isEmpty()) {
         if (dialog.Action == 1)
-            ReportDeviceFailure(state.widgets, ResultNoSource, 0);
+            ReportDeviceFailure(widgets, ResultNoSource, 0);
         return false;
     }
-    state.props.m_LocalPath = dialog.SaveDir;
-    if (state.scan.m_Scanner) {
-        const int selected = state.scan.m_Scanner->selectSource(dialog.SourceName);
+    props.m_LocalPath = dialog.SaveDir;
+    if (scan.m_Scanner) {
+        const int selected = scan.m_Scanner->selectSource(dialog.SourceName);
         if (selected != ResultSuccess) {
-            ReportDeviceFailure(state.widgets, selected, 0, dialog.SourceName);
+            ReportDeviceFailure(widgets, selected, 0, dialog.SourceName);
             return false;
         }
     }
     // Only a mixed document stores pages under a name of the user's choice.
-    state.scan.m_ScanFileName = state.props.m_DocType == DocTypeAllImages ? dialog.DocName : QString();
-    if (state.props.m_DocType == DocTypeDetect)
-        TakeJobTypeForNewDocument(state.props, dialog.DocType);
-    state.scan.m_ScanDocType = dialog.DocType;
+    scan.m_ScanFileName = props.m_DocType == DocTypeAllImages ? dialog.DocName : QString();
+    if (props.m_DocType == DocTypeDetect)
+        TakeJobTypeForNewDocument(props, dialog.DocType);
+    scan.m_ScanDocType = dialog.DocType;
     return true;
 }
 
@@ -278,10 +278,10 @@ void ShowJobResult(ControlState& state, const ScanJobRun& run)
         CollectFiles(state.props, state.doc, DocumentPattern(state.props));
         const int index = int(state.doc.m_Files.toList().indexOf(current)) + 1;
         state.doc.m_CurrentFile = index > 0 ? index : state.doc.FileCount();
-        FillFileList(state);
+        FillFileList(state.props, state.doc, state.widgets);
         GoToFile(state, state.doc.m_CurrentFile);
     } else {
-        FillFileList(state);
+        FillFileList(state.props, state.doc, state.widgets);
         ShowPage(state, state.doc.m_CurrentPage);
     }
     SetDocumentState(state);
@@ -321,7 +321,7 @@ bool StartScan(ControlState& state)
     SetStatusText(state.widgets, T::kScanSetting);
     const qint16 typeBefore = state.props.m_DocType;
     const QString currentBefore = g_CurrentFilePath;
-    if (!ChooseJobSettings(state)) {
+    if (!ChooseJobSettings(state.props, state.scan, state.widgets)) {
         SetIdleStatusText(state.tools, state.widgets);
         return false;
     }
@@ -330,7 +330,7 @@ bool StartScan(ControlState& state)
         g_CurrentFilePath = MultiPageFile(state.props);
 
     ScanJobRun run;
-    run.mode = EffectiveScanMode(state);
+    run.mode = EffectiveScanMode(state.props, state.doc, state.scan);
     run.pagesAtEnd = state.props.m_DocType == DocTypeMultiPageTiff ? state.doc.m_PageCount == 0 : state.doc.m_Files.isEmpty();
     int result = ResultNotOpen;
     bool capabilitiesTaken = true;

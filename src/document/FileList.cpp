@@ -201,7 +201,7 @@ bool ListAndShow(ControlState& state, qint16 position)
     try {
         if (!ListDocument(state, pattern, names.files, position, readAhead))
             return false;
-        FillFileList(state);
+        FillFileList(state.props, state.doc, state.widgets);
         // Selecting the page's entry needs the list laid out; done now, it runs while the page may
         // still be decoding.
         state.widgets.lvwFileList->doItemsLayout();
@@ -233,22 +233,22 @@ bool BuildFileList(ControlState& state, qint16 position)
     return true;
 }
 
-void FillFileList(ControlState& state)
+void FillFileList(ControlProperties& props, DocumentPosition& doc, ChildWidgets& widgets)
 {
     // The entries are made when the list shows them, from what they are made of now: a later
     // change of m_Files reaches the list only through another fill.
-    FileListView* list = state.widgets.lvwFileList;
-    if (state.props.m_DocType == DocTypeMultiPageTiff) {
+    FileListView* list = widgets.lvwFileList;
+    if (props.m_DocType == DocTypeMultiPageTiff) {
         const auto text = [](int row) { return T::kPageEntryBefore + QString::number(row + 1) + T::kPageEntryAfter; };
         const auto key = [](int row) { return T::kPageEntryKeyPrefix + QString::number(row + 1); };
-        list->fill(state.doc.m_PageCount, text, key);
+        list->fill(doc.m_PageCount, text, key);
     } else {
-        const QStringList paths = state.doc.m_Files.toList();
+        const QStringList paths = doc.m_Files.toList();
         const auto text = [paths](int row) { return PathFilePart(paths.at(row)); };
         const auto key = [paths](int row) { return paths.at(row); };
         list->fill(int(paths.size()), text, key);
     }
-    ReleaseSelectToggle(state.doc, state.widgets);
+    ReleaseSelectToggle(doc, widgets);
 }
 
 bool GoToFile(ControlState& state, int n)

@@ -29,7 +29,7 @@ QString DocumentPattern(const ControlProperties& props);
 
 // Refills lvwFileList from m_Files (or, for type 1, with one entry per page) and releases the
 // multi-select toggle.
-void FillFileList(ControlState& state);
+void FillFileList(ControlProperties& props, DocumentPosition& doc, ChildWidgets& widgets);
 
 // Makes file n current (the caller has set m_CurrentFile to n) and shows its first page. A file
 // that cannot be read is reported and leaves the viewer empty; false then.

@@ -293,7 +293,7 @@ bool RenameFile(ControlState& state)
         g_CurrentFilePath = renamed;
     if (!state.widgets.mtMain->hasImage()) {
         // The entry shows the new name where it was.
-        FillFileList(state);
+        FillFileList(state.props, state.doc, state.widgets);
         state.widgets.lvwFileList->selectOnly(selected - 1);
         return false;
     }

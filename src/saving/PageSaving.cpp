@@ -38,16 +38,16 @@ bool UserDropsUnreadablePages(ChildWidgets& widgets, const QString& description)
 }
 
 // Writes the page back; false when the user chose to keep a damaged file as it is.
-bool WritePage(ControlState& state, const engine::Image& page)
+bool WritePage(ControlProperties& props, DocumentPosition& doc, ChildWidgets& widgets, const engine::Image& page)
 {
-    engine::SaveOptions options = WriteBackOptions(state.props, state.doc, page.loadFormat(), page.depth());
+    engine::SaveOptions options = WriteBackOptions(props, doc, page.loadFormat(), page.depth());
     try {
         engine::SavePage(page, g_CurrentFilePath, options);
         return true;
     } catch (const engine::EngineError& error) {
         if (error.number() != engine::ErrDamagedPages)
             throw;
-        if (!UserDropsUnreadablePages(state.widgets, error.description()))
+        if (!UserDropsUnreadablePages(widgets, error.description()))
             return false;
     }
     options.dropUnreadablePages = true;
@@ -79,7 +79,7 @@ void SaveCurrentPage(ControlState& state)
         return;
     try {
         // Declined, the edit stays unsaved: nothing failed, so nothing is logged.
-        if (!WritePage(state, viewer->image()))
+        if (!WritePage(state.props, state.doc, state.widgets, viewer->image()))
             return;
     } catch (...) {
         const Failure failure = CaughtFailure(engine::ErrFileWrite);

@@ -124,7 +124,7 @@ void ShowPage(ControlState& state, qint16 n, const PageLoader& load)
         DrawTrimRegion(state.tools, state.widgets);
     SetPageButtons(state.view, state.widgets);
     TakeZoomFromViewer(state.view, state.widgets);
-    UpdateStatusBar(state);
+    UpdateStatusBar(state.doc, state.tools, state.widgets);
     if (state.props.m_DocType != DocTypeAllImages) {
         SelectPageInList(state.doc, state.widgets);
         WriteImagePos(state.props.m_DocName, n);
@@ -139,18 +139,18 @@ void UpdatePagePosition(DocumentPosition& doc, ChildWidgets& widgets)
                            QString::number(doc.m_PageCount) + T::kPagePositionAfter);
 }
 
-void UpdateStatusBar(ControlState& state)
+void UpdateStatusBar(DocumentPosition& doc, PointerToolState& tools, ChildWidgets& widgets)
 {
-    SetIdleStatusText(state.tools, state.widgets);
-    UpdatePagePosition(state.doc, state.widgets);
-    const engine::ImageViewer* viewer = state.widgets.mtMain;
+    SetIdleStatusText(tools, widgets);
+    UpdatePagePosition(doc, widgets);
+    const engine::ImageViewer* viewer = widgets.mtMain;
     if (!viewer->hasImage()) {
-        SetStatusPanelText(state.widgets, 3, QString());
+        SetStatusPanelText(widgets, 3, QString());
         return;
     }
     // A reduced page has the page's resolution and depth.
     const engine::Image& page = viewer->shownImage();
-    SetStatusPanelText(state.widgets, 3,
+    SetStatusPanelText(widgets, 3,
                        QString::number(page.xResolution()) + T::kResolutionSeparator +
                            QString::number(page.yResolution()) + u' ' + QString::number(page.depth()) +
                            T::kBitsSuffix);

@@ -33,7 +33,7 @@ void ShowPage(ControlState& state, qint16 n, const PageLoader& load);
 bool LeaveShownPage(ControlState& state);
 
 // Panels 1 to 3: idle text, "第 n 页 共 m 页", and resolution and depth of the viewer's page.
-void UpdateStatusBar(ControlState& state);
+void UpdateStatusBar(DocumentPosition& doc, PointerToolState& tools, ChildWidgets& widgets);
 // Panel 2 alone: "第 n 页 共 m 页".
 void UpdatePagePosition(DocumentPosition& doc, ChildWidgets& widgets);
 // Selects list entry m_CurrentPage (or m_CurrentFile) alone and scrolls it into view.

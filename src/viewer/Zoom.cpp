@@ -153,16 +153,16 @@ void ZoomOut(ControlState& state)
     SetIdleStatusText(state.tools, state.widgets);
 }
 
-void ZoomToQuarterSteps(ControlState& state, qint16 n)
+void ZoomToQuarterSteps(ViewerState& view, PointerToolState& tools, ChildWidgets& widgets, qint16 n)
 {
     BusyPointer busy;
-    SetStatusText(state.widgets, T::kZoomTo);
+    SetStatusText(widgets, T::kZoomTo);
     // Computed in 32 bits: the ninth entry may hold a fit percentage far above 400.
-    state.view.m_ZoomPercent = qint32(n) * 25;
-    WriteViewerZoom(state.widgets, state.view.m_ZoomPercent);
-    SyncZoomBox(state.view, state.widgets);
-    UpdateZoomButtons(state.widgets);
-    SetIdleStatusText(state.tools, state.widgets);
+    view.m_ZoomPercent = qint32(n) * 25;
+    WriteViewerZoom(widgets, view.m_ZoomPercent);
+    SyncZoomBox(view, widgets);
+    UpdateZoomButtons(widgets);
+    SetIdleStatusText(tools, widgets);
 }
 
 void ApplyFitStyle(ViewerState& view, ChildWidgets& widgets, qint16 style, qint16 value)
@@ -227,7 +227,7 @@ void OnZoomBoxPicked(ControlState& state, int index)
     if (entry.isEmpty())
         return;
     entry.chop(1);  // the "%"
-    ZoomToQuarterSteps(state, QuarterStepsFor(IniNumber32(entry)));
+    ZoomToQuarterSteps(state.view, state.tools, state.widgets, QuarterStepsFor(IniNumber32(entry)));
 }
 
 void ConnectZoomBox(ControlState& state)

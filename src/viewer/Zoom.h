@@ -35,7 +35,7 @@ void ZoomOut(ControlState& state);
 // kind 1 in, 2 out, any other: set to value. Writes the zoom to the viewer, then the box and buttons.
 void StepZoom(ViewerState& view, ChildWidgets& widgets, qint16 kind, qint16 value = 0);
 // Zooms to n quarter steps (n x 25 %).
-void ZoomToQuarterSteps(ControlState& state, qint16 n);
+void ZoomToQuarterSteps(ViewerState& view, PointerToolState& tools, ChildWidgets& widgets, qint16 n);
 // Sets the viewer's paint mode for style and the zoom that follows from it (value for style 4).
 void ApplyFitStyle(ViewerState& view, ChildWidgets& widgets, qint16 style, qint16 value = 0);
 // An item of the "miFitStyle" menu ("miActualSize", "miBestFit", "miFitWidth", "miFitHeight"):

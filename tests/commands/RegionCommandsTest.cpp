@@ -276,7 +276,7 @@ TEST_F(RegionCommandsTest, TrimBoxClearNeedsABoxAndWhitensOutsideIt)
     EXPECT_FALSE(enabled(s.widgets.tbCommon, keys::miUndo));
 
     click(s.widgets.tbCommon, keys::miTrimRegion);
-    const QRect box = TrimBoxImageRect(s);
+    const QRect box = TrimBoxImageRect(s.view, s.tools, s.widgets);
     ASSERT_FALSE(box.isEmpty());
     click(s.widgets.tbImaging, keys::miTrim2);
     EXPECT_TRUE(WhiteOutside(page(), box));

@@ -205,7 +205,7 @@ TEST_F(PageDisplayTest, JpegPagesAreReadAtTheScaleShownAndWholeWhenAZoomNeedsIt)
         EXPECT_EQ(panel(3), QStringLiteral("300 * 300 24位"));
     }
     // A zoom to 100 % shows the page's own pixels.
-    ZoomToQuarterSteps(state, 4);
+    ZoomToQuarterSteps(state.view, state.tools, state.widgets, 4);
     viewer()->prepareRendering();
     EXPECT_FALSE(viewer()->isReduced());
     EXPECT_TRUE(viewer()->shownImage().samePixels(engine::LoadPage(documentFile("p2.jpg"))));

@@ -107,20 +107,20 @@ void Crop(ControlState& state)
         RemoveSelection(state.view, state.widgets);
 }
 
-QRect TrimBoxImageRect(const ControlState& state)
+QRect TrimBoxImageRect(const ViewerState& view, const PointerToolState& tools, const ChildWidgets& widgets)
 {
-    if (state.view.m_TrimRegionOn != 1 || state.tools.m_TrimFrame.isEmpty() || !HasPage(state.widgets))
+    if (view.m_TrimRegionOn != 1 || tools.m_TrimFrame.isEmpty() || !HasPage(widgets))
         return {};
-    const engine::ImageViewer& viewer = *state.widgets.mtMain;
-    const QRectF box(viewer.widgetToImage(state.tools.m_TrimFrame.topLeft()),
-                     viewer.widgetToImage(state.tools.m_TrimFrame.bottomRight()));
+    const engine::ImageViewer& viewer = *widgets.mtMain;
+    const QRectF box(viewer.widgetToImage(tools.m_TrimFrame.topLeft()),
+                     viewer.widgetToImage(tools.m_TrimFrame.bottomRight()));
     const engine::Image& page = viewer.image();
     return box.normalized().toAlignedRect() & QRect(0, 0, page.width(), page.height());
 }
 
 void ClearOutsideTrimBox(ControlState& state)
 {
-    const QRect box = TrimBoxImageRect(state);
+    const QRect box = TrimBoxImageRect(state.view, state.tools, state.widgets);
     if (box.isEmpty())
         return;
     RunPageTransform(state, T::kClearOutsideStatus,

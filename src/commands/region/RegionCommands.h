@@ -35,7 +35,7 @@ void CentreBoth(ControlState& state);
 void MoveToTopLeft(ControlState& state);
 
 // The trim box as a rectangle of the page in image pixels; empty while no box is drawn.
-QRect TrimBoxImageRect(const ControlState& state);
+QRect TrimBoxImageRect(const ViewerState& view, const PointerToolState& tools, const ChildWidgets& widgets);
 
 // frmAutoTrimOptions for Imaging.AutoTrim (the settings menu's "miAutoTrimSetting").
 void ShowAutoTrimOptions(ControlState& state);

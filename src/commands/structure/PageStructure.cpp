@@ -172,7 +172,7 @@ void DeleteCurrentPage(ControlState& state)
         return;
     case DeleteOutcome::FileDeleted:
         state.doc.m_CurrentFile = std::min(state.doc.m_CurrentFile, state.doc.FileCount());
-        FillFileList(state);
+        FillFileList(state.props, state.doc, state.widgets);
         GoToFile(state, state.doc.m_CurrentFile);
         return;
     case DeleteOutcome::PageDeleted:
@@ -184,7 +184,7 @@ void DeleteCurrentPage(ControlState& state)
     if (state.doc.m_PageCount < state.doc.m_CurrentPage)
         state.doc.m_CurrentPage = state.doc.m_PageCount;
     if (state.props.m_DocType >= DocTypeMultiPageTiff && state.props.m_DocType <= DocTypeSinglePageJpeg)
-        FillFileList(state);
+        FillFileList(state.props, state.doc, state.widgets);
     ShowPage(state, state.doc.m_CurrentPage);
 }
 
@@ -223,7 +223,7 @@ void MovePage(ControlState& state)
     }
     state.doc.m_CurrentPage = static_cast<qint16>(t);
     if (state.props.m_DocType >= DocTypeMultiPageTiff)
-        FillFileList(state);
+        FillFileList(state.props, state.doc, state.widgets);
     ShowPage(state, state.doc.m_CurrentPage);
 }
 

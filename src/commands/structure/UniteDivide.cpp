@@ -46,7 +46,7 @@ void ShowChangedDocument(ControlState& state, int page)
     state.doc.m_PageCount = static_cast<qint16>(count);
     state.doc.m_CurrentPage = static_cast<qint16>(std::clamp(page, 1, std::max(1, count)));
     if (state.props.m_DocType >= DocTypeMultiPageTiff && state.props.m_DocType <= DocTypeSinglePageJpeg)
-        FillFileList(state);
+        FillFileList(state.props, state.doc, state.widgets);
     ShowPage(state, state.doc.m_CurrentPage);
 }
 
