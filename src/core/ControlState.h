@@ -1,9 +1,10 @@
 #pragma once
 // The members one control instance shares between its parts, grouped by what they describe. The
-// control owns exactly one ControlState; the operations of the other folders are free functions
-// that take it by reference and reach each group through its named member (state.doc, state.view,
-// ...), so a reader sees at every use which group a function touches. Each group keeps its own
-// invariants: counts that follow from a list are read from the list, never stored beside it.
+// control owns exactly one ControlState. The operations of the other folders are free functions
+// that take the groups they read and write (ControlProperties&, ChildWidgets&, ...), so a reader
+// sees from a signature what a function may touch; a function takes the whole state when a table
+// fixes its signature or when it hands the state on to another such function. Each group keeps its
+// own invariants: counts that follow from a list are read from the list, never stored beside it.
 
 #include "core/DocumentType.h"
 #include "core/PageHistory.h"
