@@ -205,6 +205,7 @@ private:
         // (a bowl's hole) or meets something much wider than a stem with its serifs (a bar).
         std::vector<double> centres;
         std::vector<int> widths;
+        int narrowest = 0;  // of the rows followed so far, none joined
         for (int y = top; y < m_height; ++y) {
             // Where a serif's flag splits the row, the widest run within two pixels of the
             // middle so far is the stem.
@@ -226,9 +227,16 @@ private:
                 break;
             if (right - left + 1 > 4 * size)
                 break;
-            centres.push_back((left + right) / 2.0);
+            // A row at the stem's top much wider than the stem so far (a serif that joins the next
+            // letter's) says nothing of where the stem goes on: it is followed on below where it was.
+            const bool joined = narrowest > 0 && static_cast<int>(widths.size()) < size &&
+                                right - left + 1 > 2 * std::max(narrowest, size);
+            centres.push_back(joined ? x : (left + right) / 2.0);
             widths.push_back(right - left + 1);
-            x = (left + right) / 2;
+            if (!joined) {
+                x = (left + right) / 2;
+                narrowest = narrowest > 0 ? std::min(narrowest, right - left + 1) : right - left + 1;
+            }
         }
         const int stem = static_cast<int>(centres.size());
         if (stem < 2 * dot.h)

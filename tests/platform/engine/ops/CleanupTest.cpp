@@ -308,6 +308,19 @@ TEST(Despeckle, KeepsThinnedIDotsAndFullWidthColonsOfAScannedLine)
     }
 }
 
+// Where the top serif of an i runs into the letter before it, the dot above still finds its stem.
+TEST(Despeckle, KeepsTheDotOfAnIWhoseSerifJoinsTheLetterBefore)
+{
+    Image page = Image::create(200, 120, 1);
+    Fill(page, kWhite);
+    const QRect iDot(50, 42, 4, 4), iStem(50, 50, 4, 24), serifs(38, 52, 16, 2), rStem(38, 52, 4, 22);
+    const QRect speck(120, 42, 4, 4);
+    for (const QRect& r : {iDot, iStem, serifs, rStem, speck})
+        FillRect(page, r, kBlack);
+    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 1);
+    EXPECT_EQ(CountBlackInRect(page, iDot), 16);
+}
+
 // Thresholding parts the ear of an r from its stem by a few pixels: it stays, on a level page and
 // where skew lowers it beside the stem's top. Specks level with a letter's top but out of reach of
 // its ink in their rows, or beside its middle, go.
