@@ -227,7 +227,7 @@ private:
                 break;
             if (right - left + 1 > 4 * size)
                 break;
-            // A row at the stem's top much wider than the stem so far (a serif that joins the next
+            // A row at the stem's top much wider than the stem so far (a serif run into the next
             // letter's) says nothing of where the stem goes on: it is followed on below where it was.
             const bool joined = narrowest > 0 && static_cast<int>(widths.size()) < size &&
                                 right - left + 1 > 2 * std::max(narrowest, size);
