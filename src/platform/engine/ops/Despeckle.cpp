@@ -31,6 +31,9 @@ constexpr int kWordHeightRatio = 3;
 // many times as tall as the largest dot removed.
 constexpr int kSmallestLetter = 3;
 constexpr int kSmallPrintToDot = 2;
+// An r's ear is at least this share of the letter's height; a mark as small beside a capital or
+// an ascender is a speck.
+constexpr int kEarToLetter = 6;
 
 struct Shape {
     int x, y, w, h;
@@ -139,7 +142,8 @@ public:
 
     bool isPunctuation(const Shape& dot)
     {
-        return aboveStem(dot) || afterWord(dot) || stackedInLine(dot) || inWord(dot) || hyphen(dot) || brokenOff(dot);
+        return aboveStem(dot) || afterWord(dot) || stackedInLine(dot) || inWord(dot) || hyphen(dot) || brokenOff(dot) ||
+               ear(dot);
     }
 
     // A dot that continues a dot already read as punctuation: the upper dot of a colon, the next
@@ -201,6 +205,7 @@ private:
         // (a bowl's hole) or meets something much wider than a stem with its serifs (a bar).
         std::vector<double> centres;
         std::vector<int> widths;
+        int narrowest = 0;  // of the rows followed so far, none joined
         for (int y = top; y < m_height; ++y) {
             // Where a serif's flag splits the row, the widest run within two pixels of the
             // middle so far is the stem.
@@ -222,9 +227,16 @@ private:
                 break;
             if (right - left + 1 > 4 * size)
                 break;
-            centres.push_back((left + right) / 2.0);
+            // A row at the stem's top much wider than the stem so far (a serif run into the next
+            // letter's) says nothing of where the stem goes on: it is followed on below where it was.
+            const bool joined = narrowest > 0 && static_cast<int>(widths.size()) < size &&
+                                right - left + 1 > 2 * std::max(narrowest, size);
+            centres.push_back(joined ? x : (left + right) / 2.0);
             widths.push_back(right - left + 1);
-            x = (left + right) / 2;
+            if (!joined) {
+                x = (left + right) / 2;
+                narrowest = narrowest > 0 ? std::min(narrowest, right - left + 1) : right - left + 1;
+            }
         }
         const int stem = static_cast<int>(centres.size());
         if (stem < 2 * dot.h)
@@ -313,6 +325,27 @@ private:
 
     // A piece of a letter that thresholding broke off: one white pixel or none from other black.
     bool brokenOff(const Shape& dot) const { return inkIn(dot, 2) > inkIn(dot, 0); }
+
+    // The ear of an r (the arm of an f) that thresholding parted from its stem: the stem's ink at
+    // most the ear's own size to its left in its rows, the letter two to kEarToLetter times its
+    // height, its top level with the letter's top (on a skewed page the top of the stem climbs or
+    // falls to the ear), in the letter's upper half, about as thick as its strokes. A speck beside
+    // a letter lies lower or farther out.
+    bool ear(const Shape& dot)
+    {
+        const int size = std::max(dot.w, dot.h);
+        if (BlackIn(m_data, m_wpl, m_width, m_height, dot.x - size - 1, dot.y, dot.x - 1, dot.bottom()) == 0)
+            return false;
+        return m_grid.any(dot.x - size - 1, dot.y - size, dot.x - 1, dot.bottom() + size, [&](int i) {
+            const Shape letter = ShapeOf(m_boxes, i);
+            const int apart = dot.x - letter.right() - 1;
+            if (apart < 0 || apart > size || letter.h < 2 * dot.h || letter.h > kEarToLetter * dot.h ||
+                2 * dot.bottom() > 2 * letter.y + letter.h)
+                return false;
+            const double slack = 2 + kMaxLean * (dot.right() - letter.right());
+            return std::abs(dot.y - letter.y) <= slack && std::min(dot.w, dot.h) + 1 >= kMinDotToStroke * stroke(i);
+        });
+    }
 
     // A colon or semicolon standing in a line of text, as CJK text sets them in the middle of
     // their own cell: the dot and a like dot (or a comma's head) straight above or below it, the

@@ -308,6 +308,46 @@ TEST(Despeckle, KeepsThinnedIDotsAndFullWidthColonsOfAScannedLine)
     }
 }
 
+// Where the top serif of an i runs into the letter before it, the dot above still finds its stem.
+TEST(Despeckle, KeepsTheDotOfAnIWhoseSerifJoinsTheLetterBefore)
+{
+    Image page = Image::create(200, 120, 1);
+    Fill(page, kWhite);
+    const QRect iDot(50, 42, 4, 4), iStem(50, 50, 4, 24), serifs(38, 52, 16, 2), rStem(38, 52, 4, 22);
+    const QRect speck(120, 42, 4, 4);
+    for (const QRect& r : {iDot, iStem, serifs, rStem, speck})
+        FillRect(page, r, kBlack);
+    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 1);
+    EXPECT_EQ(CountBlackInRect(page, iDot), 16);
+}
+
+// Thresholding parts the ear of an r from its stem by a few pixels: it stays, on a level page and
+// where skew lowers it beside the stem's top. Specks level with a letter's top but out of reach of
+// its ink in their rows, or beside its middle, go.
+TEST(Despeckle, KeepsTheEarOfAnRPartedFromItsStem)
+{
+    for (int drop : {0, 2}) {
+        SCOPED_TRACE(testing::Message() << "ear lowered by " << drop);
+        Image page = Image::create(300, 120, 1);
+        Fill(page, kWhite);
+        const QRect stem(40, 40, 5, 24), ear(48, 40 + drop, 5, 4);
+        // An h: ascender, arch and leg; its box reaches right of the ascender's top.
+        const QRect ascender(100, 30, 5, 34), arch(105, 48, 12, 5), leg(112, 48, 5, 16);
+        const QRect stemL(200, 40, 5, 24);
+        const QRect pastTheAscender(119, 30, 4, 4), farOut(214, 40, 4, 4), midBeside(208, 50, 4, 4);
+        for (const QRect& r : {stem, ear, ascender, arch, leg, stemL, pastTheAscender, farOut, midBeside})
+            FillRect(page, r, kBlack);
+        for (int x : {30, 60, 90, 120, 150}) {  // a line of letters of the usual size below
+            FillRect(page, QRect(x, 80, 18, 24), kBlack);
+            FillRect(page, QRect(x + 5, 85, 8, 14), kWhite);
+        }
+        EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 3);
+        EXPECT_EQ(CountBlackInRect(page, ear), 20);
+        for (const QRect& r : {pastTheAscender, farOut, midBeside})
+            EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x() << "," << r.y();
+    }
+}
+
 // At a low resolution whole letters of small print and the pieces a threshold breaks off them
 // are no larger than the dots removed; they stay, specks standing apart go.
 TEST(Despeckle, KeepsTheLettersOfSmallPrintOnLevelAndSkewedPages)
