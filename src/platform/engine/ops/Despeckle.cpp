@@ -143,7 +143,7 @@ public:
     bool isPunctuation(const Shape& dot)
     {
         return aboveStem(dot) || afterWord(dot) || stackedInLine(dot) || inWord(dot) || hyphen(dot) || brokenOff(dot) ||
-               ear(dot);
+               ear(dot) || umlaut(dot);
     }
 
     // A dot that continues a dot already read as punctuation: the upper dot of a colon, the next
@@ -320,6 +320,36 @@ private:
             const int middle = dot.y + dot.h / 2;
             return apart >= 0 && apart <= reach && letter.h >= 2 * dot.h && 5 * middle >= 5 * letter.y + letter.h &&
                    4 * middle <= 4 * letter.y + 3 * letter.h && thickness + 1 >= kMinDotToStroke * stroke(i);
+        });
+    }
+
+    // One dot of an umlaut (a, o, u with two dots): a like dot beside it, one to two dots' width
+    // away and level with it (as level as the page's skew allows), and right below the two, after
+    // a short gap, a letter at least twice as tall as a dot that reaches under both of them.
+    bool umlaut(const Shape& dot) const
+    {
+        const int size = std::max(dot.w, dot.h);
+        const int reach = reachOf(dot);
+        return m_marks.any(dot.x - 3 * size, dot.y - size, dot.right() + 3 * size, dot.bottom() + size, [&](int i) {
+            const Shape twin = ShapeOf(m_boxes, i);
+            if ((twin.x == dot.x && twin.y == dot.y) || std::abs(twin.w - dot.w) > 1 + dot.w / 3 ||
+                std::abs(twin.h - dot.h) > 1 + dot.h / 3)
+                return false;
+            const int gap = std::max(twin.x - dot.right(), dot.x - twin.right()) - 1;
+            const double across = std::abs(twin.centreX() - dot.centreX());
+            if (gap < 1 || gap > 2 * size || std::abs(twin.y - dot.y) > 1 + across * kMaxLean)
+                return false;
+            const double leftCentre = std::min(dot.centreX(), twin.centreX());
+            const double rightCentre = std::max(dot.centreX(), twin.centreX());
+            const int bottom = std::max(dot.bottom(), twin.bottom());
+            const int pairWidth = std::max(dot.right(), twin.right()) - std::min(dot.x, twin.x) + 1;
+            return m_grid.any(static_cast<int>(leftCentre), bottom + 1, static_cast<int>(rightCentre), bottom + reach,
+                              [&](int k) {
+                                  const Shape letter = ShapeOf(m_boxes, k);
+                                  return letter.y > bottom && letter.y <= bottom + reach && letter.h >= 2 * size &&
+                                         letter.x <= leftCentre && letter.right() >= rightCentre &&
+                                         letter.w <= 3 * pairWidth;
+                              });
         });
     }
 

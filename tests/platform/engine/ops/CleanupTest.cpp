@@ -348,6 +348,25 @@ TEST(Despeckle, KeepsTheEarOfAnRPartedFromItsStem)
     }
 }
 
+// Both dots of an umlaut stay over a bowl as over stems, level or skewed; a like pair of specks
+// over no letter goes.
+TEST(Despeckle, KeepsBothDotsOfAnUmlaut)
+{
+    for (double skew : {0.0, 4.0, -8.0}) {
+        SCOPED_TRACE(testing::Message() << "skew " << skew);
+        Image page = ScannedLines(QSize(900, 130), QStringLiteral("DejaVu Serif"),
+                                  {{{30, 80}, 22, QStringLiteral("M\u00e4dchen \u00fcber \u00d6l, sch\u00f6n f\u00fcr B\u00e4ren")}},
+                                  skew, 128);
+        const Image text = RemoveDotsByFloodFill(page, 1, 1, 1, 1);
+        const QRect left(800, 20, 3, 3), right(806, 20, 3, 3);
+        for (const QRect& r : {left, right})
+            FillRect(page, r, kBlack);
+        RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
+        EXPECT_EQ(CountBlackInRect(page, left) + CountBlackInRect(page, right), 0);
+        EXPECT_EQ(Kept(page, text), 1.0);
+    }
+}
+
 // At a low resolution whole letters of small print and the pieces a threshold breaks off them
 // are no larger than the dots removed; they stay, specks standing apart go.
 TEST(Despeckle, KeepsTheLettersOfSmallPrintOnLevelAndSkewedPages)
