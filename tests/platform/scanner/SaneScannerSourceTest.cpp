@@ -42,7 +42,11 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(kConfigured);
-        source.setLimits(ShortLimits());
+        // No test here waits for a helper to stall: the short stall limit is the fault tests'.
+        // A machine busy building may keep a healthy helper from its next line for seconds.
+        HelperLimits limits = ShortLimits();
+        limits.readStallMs = 10'000;
+        source.setLimits(limits);
         ASSERT_EQ(source.start(0, nullptr), ResultSuccess);
         ASSERT_EQ(source.selectSource(QStringLiteral("test:0")), ResultSuccess);
         QObject::connect(&source, &ScannerSource::pageAcquired, [this](const Image& page) {
