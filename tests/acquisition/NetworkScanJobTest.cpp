@@ -46,6 +46,16 @@ scanner::HelperLimits NetworkLimits()
     return limits;
 }
 
+// Limits for a job that should run through: no test waits for these to run out, so they allow
+// for a machine busy enough to keep the daemon from its next page for several seconds.
+scanner::HelperLimits RoomyLimits()
+{
+    scanner::HelperLimits limits = NetworkLimits();
+    limits.frameStartMs = 30'000;
+    limits.readStallMs = 30'000;
+    return limits;
+}
+
 class NetworkScanJobTest : public ScanTest {
 protected:
     void SetUp() override
@@ -56,9 +66,14 @@ protected:
         saned.useFromClient();
         qunsetenv("SCANVO_DEFAULT_SCANNER");
         useSaneSource();
-        SetScannerSourceFactory([] {
+        useLimits(NetworkLimits());
+    }
+    // The limits of the scanner sources the controls opened from now on make.
+    static void useLimits(const scanner::HelperLimits& limits)
+    {
+        SetScannerSourceFactory([limits] {
             auto source = std::make_unique<scanner::SaneScannerSource>();
-            source->setLimits(NetworkLimits());
+            source->setLimits(limits);
             return source;
         });
     }
@@ -135,6 +150,7 @@ protected:
 
 TEST_F(NetworkScanJobTest, TheRemoteDeviceIsListedAndAFeederJobThroughItStoresEveryPage)
 {
+    useLimits(RoomyLimits());
     OpenForFeederJob();
     g_Settings.Scan.ShowScanSetting = 1;
     QStringList listed;
