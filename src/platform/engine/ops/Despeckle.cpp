@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <iterator>
 #include <vector>
 
 namespace scanvo::engine::ops {
@@ -24,6 +25,8 @@ constexpr double kMaxLean = 0.22;  // tan 12 degrees
 // share of its distance from the stem, as the fitted axis is only so straight.
 constexpr double kAxisTolerance = 2.0;
 constexpr double kAxisDrift = 0.05;
+// How far a straight stem's middle strays from its axis, in pixels.
+constexpr double kStraightStem = 2.5;
 // The letters of a word differ in height by at most this factor (an x-height letter beside a
 // capital, a broken letter's pieces).
 constexpr int kWordHeightRatio = 3;
@@ -206,6 +209,7 @@ private:
         std::vector<double> centres;
         std::vector<int> widths;
         int narrowest = 0;  // of the rows followed so far, none joined
+        int barLeft = -1;  // where a bar at the stem's top starts, far to its left
         for (int y = top; y < m_height; ++y) {
             // Where a serif's flag splits the row, the widest run within two pixels of the
             // middle so far is the stem.
@@ -225,14 +229,19 @@ private:
             }
             if (right < left)
                 break;
-            if (right - left + 1 > 4 * size)
-                break;
             // A row at the stem's top much wider than the stem so far (a serif run into the next
-            // letter's) says nothing of where the stem goes on: it is followed on below where it was.
-            const bool joined = narrowest > 0 && static_cast<int>(widths.size()) < size &&
-                                right - left + 1 > 2 * std::max(narrowest, size);
+            // letter's, or into an r's ear before it) says nothing of where the stem goes on: it is
+            // followed on below where it was. Lower down, such a row is a bar the stem ends on.
+            const int width = right - left + 1;
+            const bool atTop = static_cast<int>(centres.size()) < size;
+            const bool bar = width > 4 * size;
+            if (bar && !(atTop && right - x <= size))  // at the top, a bar may lead off to the left
+                break;
+            if (bar && barLeft < 0)
+                barLeft = left;
+            const bool joined = atTop && (bar || (narrowest > 0 && width > 2 * std::max(narrowest, size)));
             centres.push_back(joined ? x : (left + right) / 2.0);
-            widths.push_back(right - left + 1);
+            widths.push_back(joined ? 0 : width);
             if (!joined) {
                 x = (left + right) / 2;
                 narrowest = narrowest > 0 ? std::min(narrowest, right - left + 1) : right - left + 1;
@@ -249,13 +258,29 @@ private:
             sumY += r, sumX += centres[r], sumYY += double(r) * r, sumXY += r * centres[r];
         }
         const int n = r2 - r1;
-        const double slope = std::clamp((n * sumXY - sumY * sumX) / (n * sumYY - sumY * sumY), -kMaxLean, kMaxLean);
+        const double fitted = (n * sumXY - sumY * sumX) / (n * sumYY - sumY * sumY);
+        const double slope = std::clamp(fitted, -kMaxLean, kMaxLean);
         const double meanRow = sumY / n, meanX = sumX / n;
         const double distance = top + meanRow - (dot.y + (dot.h - 1) / 2.0);
         const double axisAtDot = meanX - slope * distance;
         if (std::abs(axisAtDot - dot.centreX()) > kAxisTolerance + kAxisDrift * distance)
             return false;
-        std::vector<int> middle(widths.begin() + r1, widths.begin() + r2);
+        // Such a bar is the ear of an r joined to the i: the r's stem stands below its far end,
+        // and the i's stem runs straight down. Under a speck, the bar of a T or a 7 has no stem
+        // at its end, and the arm of a v or the shoulder of an n leans or bends away.
+        if (barLeft >= 0) {
+            const int middleRow = top + stem / 2;
+            if (std::abs(fitted) > kMaxLean ||
+                BlackIn(m_data, m_wpl, m_width, m_height, barLeft, middleRow, barLeft + size, middleRow) == 0)
+                return false;
+            for (int r = 0; r < r2; ++r)
+                if (widths[r] > 0 && std::abs(meanX + slope * (r - meanRow) - centres[r]) > kStraightStem)
+                    return false;
+        }
+        std::vector<int> middle;
+        std::copy_if(widths.begin() + r1, widths.begin() + r2, std::back_inserter(middle), [](int w) { return w > 0; });
+        if (middle.empty())
+            return false;
         std::nth_element(middle.begin(), middle.begin() + middle.size() / 2, middle.end());
         const int thickness = middle[middle.size() / 2];
         return std::min(dot.w, dot.h) + 1 >= kMinDotToStroke * thickness && thickness <= 2 * size;

@@ -321,6 +321,25 @@ TEST(Despeckle, KeepsTheDotOfAnIWhoseSerifJoinsTheLetterBefore)
     EXPECT_EQ(CountBlackInRect(page, iDot), 16);
 }
 
+// Where an r's ear runs into the top of the i after it, the stem's first rows are one wide bar
+// leading off to the left, with the r's stem below its far end; the dot above still finds the i's
+// stem. A speck over a T's bar (leading off both ways) or over the stem of a 7 (no stem below the
+// bar's far end) still goes.
+TEST(Despeckle, KeepsTheDotOfAnIJoinedToTheREarBeforeIt)
+{
+    Image page = Image::create(260, 120, 1);
+    Fill(page, kWhite);
+    const QRect iDot(50, 40, 5, 5), iStem(50, 50, 5, 24), rStem(26, 50, 5, 24), joinedTop(26, 50, 32, 3);
+    const QRect tBar(100, 50, 40, 4), tStem(118, 50, 5, 24), overTheT(118, 40, 5, 5);
+    const QRect sevenBar(170, 50, 32, 3), sevenStem(197, 50, 5, 24), overTheSeven(197, 40, 5, 5);
+    for (const QRect& r : {iDot, iStem, rStem, joinedTop, tBar, tStem, overTheT, sevenBar, sevenStem, overTheSeven})
+        FillRect(page, r, kBlack);
+    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 2);
+    EXPECT_EQ(CountBlackInRect(page, iDot), 25);
+    EXPECT_EQ(CountBlackInRect(page, overTheT), 0);
+    EXPECT_EQ(CountBlackInRect(page, overTheSeven), 0);
+}
+
 // Thresholding parts the ear of an r from its stem by a few pixels: it stays, on a level page and
 // where skew lowers it beside the stem's top. Specks level with a letter's top but out of reach of
 // its ink in their rows, or beside its middle, go.
