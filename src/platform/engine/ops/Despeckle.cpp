@@ -318,8 +318,10 @@ private:
             const int overlap = std::min(dot.bottom(), other.bottom()) - std::max(dot.y, other.y) + 1 + drift;
             return 3 * overlap >= 2 * std::min(dot.h, other.h);
         };
+        // Pieces no larger than dots are letters only in small print or beside a letter.
         const auto beside = [&](int left, int right) {
-            return m_grid.any(left, dot.y, right, dot.bottom(), level) || m_marks.any(left, dot.y, right, dot.bottom(), level);
+            return m_grid.any(left, dot.y, right, dot.bottom(), level) ||
+                   ((m_smallPrint || nearLetter(dot)) && m_marks.any(left, dot.y, right, dot.bottom(), level));
         };
         if (beside(dot.x - gap - 1, dot.right() + gap + 1))
             return true;
@@ -378,8 +380,20 @@ private:
         });
     }
 
-    // A piece of a letter that thresholding broke off: one white pixel or none from other black.
-    bool brokenOff(const Shape& dot) const { return inkIn(dot, 2) > inkIn(dot, 0); }
+    // A piece of a letter that thresholding broke off: one white pixel or none from other black,
+    // with a letter close by (the rest of it, or the next letter of the word). Specks that fell
+    // together in the margin have none.
+    bool brokenOff(const Shape& dot) const { return inkIn(dot, 2) > inkIn(dot, 0) && nearLetter(dot); }
+
+    bool nearLetter(const Shape& dot) const
+    {
+        const int reach = reachOf(dot);
+        return m_grid.any(dot.x - reach, dot.y - reach, dot.right() + reach, dot.bottom() + reach, [&](int i) {
+            const Shape letter = ShapeOf(m_boxes, i);
+            return letter.x <= dot.right() + reach && letter.right() >= dot.x - reach &&
+                   letter.y <= dot.bottom() + reach && letter.bottom() >= dot.y - reach;
+        });
+    }
 
     // The ear of an r (the arm of an f) that thresholding parted from its stem: the stem's ink at
     // most the ear's own size to its left in its rows, the letter two to kEarToLetter times its
@@ -555,12 +569,15 @@ bool ClearDot(Pix* page, const Shape& dot)
 
 // Specks one pixel thick: a short row or column of black pixels touching no other black.
 constexpr int kThinSpeckLength = 5;
+// The most black of other specks, and nothing else, that may lie around one (two dots' worth).
+constexpr int kSpeckCluster = 2 * kThinSpeckLength * kThinSpeckLength;
 
 // Clears the specks one pixel thick, two to kThinSpeckLength long, that stand apart: no other
 // black lies within their length plus one of them. The thin marks of text (a hyphen or an i's
 // dot in small print, a piece of a broken hairline) lie closer to their letters than that, and a
 // dash set between words has letters on both sides in its row. Two such specks close together
-// are both kept, as they may be a mark. Returns how many went.
+// are both kept, as they may be a mark, unless nothing but a few more specks lies around them.
+// Returns how many went.
 int RemoveThinSpecks(Pix* page)
 {
     l_uint32* data = pixGetData(page);
@@ -621,9 +638,17 @@ int RemoveThinSpecks(Pix* page)
                 // A dash or hyphen set between words has letters on its left and its right.
                 const bool betweenWords = speck.h == 1 && inkIn(x - reach, y - length, x - 1, y + length) > 0 &&
                                           inkIn(right + 1, y - length, right + reach, y + length) > 0;
+                // Other black close by may make it a mark, unless all of it is a few more specks
+                // with no letter near (dirt that fell together).
+                const auto alone = [&] {
+                    if (inkIn(speck.x - margin, speck.y - margin, speck.right() + margin, speck.bottom() + margin) == length)
+                        return true;
+                    const int around = 3 * reach;
+                    return inkIn(speck.x - around, speck.y - around, speck.right() + around, speck.bottom() + around) -
+                               length <= kSpeckCluster;
+                };
                 if (length >= 2 && length <= kThinSpeckLength && rowClear(speck.bottom() + 1, x - 1, right + 1) &&
-                    inkIn(speck.x - margin, speck.y - margin, speck.right() + margin, speck.bottom() + margin) == length &&
-                    !betweenWords)
+                    !betweenWords && alone())
                     specks.push_back(speck);
             }
         }

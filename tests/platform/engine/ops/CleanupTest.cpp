@@ -436,6 +436,21 @@ TEST(Despeckle, RemovesThinSpecksStandingApartAndKeepsTheThinMarksOfSmallPrint)
     EXPECT_TRUE(page.samePixels(text)) << "the specks go and every mark of the text stays";
 }
 
+// Dirt falls in clusters: thin specks and dots a pixel or two apart, far from any letter, go
+// together; beside the text the same pieces could be a broken mark and stay.
+TEST(Despeckle, RemovesSpecksThatFellTogetherInTheMargin)
+{
+    Image page = ScannedLines(QSize(900, 200), QStringLiteral("DejaVu Serif"),
+                              {{{20, 40}, 22, QStringLiteral("A line of text")}}, 0, 160);
+    const Image text = page;
+    const std::vector<QRect> cluster{{0, 0, 3, 1}, {5, 2, 1, 3}, {2, 4, 3, 3}, {7, 7, 3, 3}, {11, 7, 2, 4}};
+    for (const QRect& r : cluster)
+        FillRect(page, r.translated(500, 120), kBlack);
+    Despeckle(page);
+    RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
+    EXPECT_TRUE(page.samePixels(text)) << "the cluster goes and the text stays";
+}
+
 TEST(RemoveBorders, ClearsTheChosenSidesOnlyAndNoText)
 {
     PageOptions options;
