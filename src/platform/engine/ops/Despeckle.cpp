@@ -287,15 +287,42 @@ private:
     }
 
     // A full stop or decimal point: just after a letter, ending level with the lower third of it
-    // and not below its foot, and about as thick as its strokes.
+    // (or on the baseline, after a letter that reaches below it) and not below its foot, and
+    // about as thick as its strokes.
     bool afterWord(const Shape& dot)
     {
         const int reach = reachOf(dot);
         return m_grid.any(dot.x - reach, dot.y, dot.x - 1, dot.bottom(), [&](int i) {
             const Shape letter = ShapeOf(m_boxes, i);
-            return letter.right() < dot.x && dot.x - letter.right() <= reach && letter.h >= 2 * dot.h &&
-                   3 * dot.bottom() >= 3 * letter.y + 2 * letter.h && dot.bottom() <= letter.bottom() + 2 &&
-                   thickEnough(dot, stroke(i));
+            if (!endsBefore(letter, dot, reach) || letter.h < 2 * dot.h ||
+                dot.bottom() > letter.bottom() + 2 || !thickEnough(dot, stroke(i)))
+                return false;
+            return 3 * dot.bottom() >= 3 * letter.y + 2 * letter.h ||
+                   (2 * dot.bottom() >= 2 * letter.y + letter.h && afterDescender(dot, letter));
+        });
+    }
+
+    // Whether letter ends left of the dot, at most reach away, or reaches over it (the arm of a
+    // y, the ear of an r) with none of its ink right of the dot's left edge in the dot's rows.
+    bool endsBefore(const Shape& letter, const Shape& dot, int reach) const
+    {
+        if (letter.right() < dot.x)
+            return dot.x - letter.right() <= reach;
+        return letter.x < dot.x && dot.right() >= letter.right() &&
+               BlackIn(m_data, m_wpl, m_width, m_height, dot.x - 1, dot.y, dot.right(), dot.bottom()) == inkIn(dot, 0);
+    }
+
+    // Whether letter reaches below the baseline (g, p, y) and the dot ends on it: the letter
+    // before it stands level with the dot, and letter goes on well below that one's foot.
+    bool afterDescender(const Shape& dot, const Shape& letter) const
+    {
+        return m_grid.any(letter.x - letter.w, letter.y, letter.x - 1, dot.bottom() + 2, [&](int k) {
+            const Shape before = ShapeOf(m_boxes, k);
+            if (before.right() >= letter.x || letter.x - before.right() > letter.w || before.h < 2 * dot.h)
+                return false;
+            const double onFoot = 1 + kMaxLean * (dot.right() - before.right());
+            const double below = std::max(2, dot.h / 2) + kMaxLean * (letter.x - before.x);
+            return std::abs(before.bottom() - dot.bottom()) <= onFoot && letter.bottom() > before.bottom() + below;
         });
     }
 

@@ -340,6 +340,26 @@ TEST(Despeckle, KeepsTheDotOfAnIJoinedToTheREarBeforeIt)
     EXPECT_EQ(CountBlackInRect(page, overTheSeven), 0);
 }
 
+// A full stop ends on the baseline: after a letter that reaches below it (a p), that is higher up
+// the letter than usual, and it may tuck under the ear of an r. A speck as high after an o, which
+// stands on the baseline like the t before it, still goes.
+TEST(Despeckle, KeepsFullStopsAfterDescendersAndUnderOverhangs)
+{
+    Image page = Image::create(260, 120, 1);
+    Fill(page, kWhite);
+    const QRect l(40, 40, 5, 40), pStem(56, 55, 5, 37), pBowl(56, 55, 18, 25), afterP(77, 75, 5, 5);
+    const QRect t(120, 50, 5, 30), o(132, 60, 18, 20), afterO(153, 67, 5, 5);
+    const QRect rStem(190, 60, 5, 20), rEar(190, 60, 16, 4), underTheEar(201, 75, 5, 5);
+    for (const QRect& r : {l, pStem, pBowl, afterP, t, o, afterO, rStem, rEar, underTheEar})
+        FillRect(page, r, kBlack);
+    for (const QRect& bowl : {pBowl, o})
+        FillRect(page, bowl.adjusted(5, 5, -5, -5), kWhite);
+    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 1);
+    EXPECT_EQ(CountBlackInRect(page, afterP), 25);
+    EXPECT_EQ(CountBlackInRect(page, underTheEar), 25);
+    EXPECT_EQ(CountBlackInRect(page, afterO), 0);
+}
+
 // Thresholding parts the ear of an r from its stem by a few pixels: it stays, on a level page and
 // where skew lowers it beside the stem's top. Specks level with a letter's top but out of reach of
 // its ink in their rows, or beside its middle, go.
