@@ -308,36 +308,27 @@ TEST(Despeckle, KeepsThinnedIDotsAndFullWidthColonsOfAScannedLine)
     }
 }
 
-// Where the top serif of an i runs into the letter before it, the dot above still finds its stem.
-TEST(Despeckle, KeepsTheDotOfAnIWhoseSerifJoinsTheLetterBefore)
+// Where the top of an i runs into the letter before it, the dot above still finds its stem: a
+// top serif joined below a narrow first row, or an r's ear making the stem's first rows one wide
+// bar leading off to the left, the r's stem below its far end. A speck beside the text, over a
+// T's bar (leading off both ways) or over the stem of a 7 (no stem below the bar's far end) goes.
+TEST(Despeckle, KeepsTheDotOfAnIWhoseTopJoinsTheLetterBefore)
 {
-    Image page = Image::create(200, 120, 1);
+    Image page = Image::create(320, 120, 1);
     Fill(page, kWhite);
-    const QRect iDot(50, 42, 4, 4), iStem(50, 50, 4, 24), serifs(38, 52, 16, 2), rStem(38, 52, 4, 22);
-    const QRect speck(120, 42, 4, 4);
-    for (const QRect& r : {iDot, iStem, serifs, rStem, speck})
+    const QRect serifDot(50, 42, 4, 4), serifStem(50, 50, 4, 24), serifs(38, 52, 16, 2), serifR(38, 52, 4, 22);
+    const QRect earDot(110, 40, 5, 5), earStem(110, 50, 5, 24), earR(86, 50, 5, 24), ear(86, 50, 32, 3);
+    const QRect tBar(160, 50, 40, 4), tStem(178, 50, 5, 24), overTheT(178, 40, 5, 5);
+    const QRect sevenBar(230, 50, 32, 3), sevenStem(257, 50, 5, 24), overTheSeven(257, 40, 5, 5);
+    const QRect speck(300, 42, 4, 4);
+    for (const QRect& r : {serifDot, serifStem, serifs, serifR, earDot, earStem, earR, ear, tBar, tStem, overTheT,
+                           sevenBar, sevenStem, overTheSeven, speck})
         FillRect(page, r, kBlack);
-    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 1);
-    EXPECT_EQ(CountBlackInRect(page, iDot), 16);
-}
-
-// Where an r's ear runs into the top of the i after it, the stem's first rows are one wide bar
-// leading off to the left, with the r's stem below its far end; the dot above still finds the i's
-// stem. A speck over a T's bar (leading off both ways) or over the stem of a 7 (no stem below the
-// bar's far end) still goes.
-TEST(Despeckle, KeepsTheDotOfAnIJoinedToTheREarBeforeIt)
-{
-    Image page = Image::create(260, 120, 1);
-    Fill(page, kWhite);
-    const QRect iDot(50, 40, 5, 5), iStem(50, 50, 5, 24), rStem(26, 50, 5, 24), joinedTop(26, 50, 32, 3);
-    const QRect tBar(100, 50, 40, 4), tStem(118, 50, 5, 24), overTheT(118, 40, 5, 5);
-    const QRect sevenBar(170, 50, 32, 3), sevenStem(197, 50, 5, 24), overTheSeven(197, 40, 5, 5);
-    for (const QRect& r : {iDot, iStem, rStem, joinedTop, tBar, tStem, overTheT, sevenBar, sevenStem, overTheSeven})
-        FillRect(page, r, kBlack);
-    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 2);
-    EXPECT_EQ(CountBlackInRect(page, iDot), 25);
-    EXPECT_EQ(CountBlackInRect(page, overTheT), 0);
-    EXPECT_EQ(CountBlackInRect(page, overTheSeven), 0);
+    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 3);
+    EXPECT_EQ(CountBlackInRect(page, serifDot), 16);
+    EXPECT_EQ(CountBlackInRect(page, earDot), 25);
+    for (const QRect& r : {overTheT, overTheSeven, speck})
+        EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x();
 }
 
 // A full stop ends on the baseline: after a letter that reaches below it (a p), that is higher up
