@@ -184,7 +184,13 @@ private:
     // narrow stem at least twice as tall as the dot, whose axis runs up through the dot's middle
     // (on a skewed page the axis leans with the text), and the dot about as thick as the stem.
     // Thresholding thins small marks, so the dot may be a pixel thinner than the stroke rule.
-    bool aboveStem(const Shape& dot) const
+    // Where the i's top runs into the crossbar of a t or an f before it, the stem is followed
+    // under the crossbar too.
+    bool aboveStem(const Shape& dot) const { return stemBelow(dot, false) || stemBelow(dot, true); }
+
+    // The stem below the dot; with underCrossbar, a first row a few dots wide that leads off to
+    // the left, with ink rising above its left part (the t's or f's top), is passed over.
+    bool stemBelow(const Shape& dot, bool underCrossbar) const
     {
         const int reach = reachOf(dot);
         const int size = std::max(dot.w, dot.h);
@@ -209,6 +215,7 @@ private:
         std::vector<double> centres;
         std::vector<int> widths;
         int narrowest = 0;  // of the rows followed so far, none joined
+        QRect crossbarAt;  // above a crossbar at the stem's top, left of the stem
         int barLeft = -1;  // where a bar at the stem's top starts, far to its left
         for (int y = top; y < m_height; ++y) {
             // Where a serif's flag splits the row, the widest run within two pixels of the
@@ -239,7 +246,10 @@ private:
                 break;
             if (bar && barLeft < 0)
                 barLeft = left;
-            const bool joined = atTop && (bar || (narrowest > 0 && width > 2 * std::max(narrowest, size)));
+            const bool crossbar = underCrossbar && atTop && narrowest == 0 && width > 2 * size && right - x <= size;
+            if (crossbar && crossbarAt.isNull())
+                crossbarAt = QRect(QPoint(left, y - size), QPoint(x - size, y - 1));
+            const bool joined = atTop && (bar || crossbar || (narrowest > 0 && width > 2 * std::max(narrowest, size)));
             centres.push_back(joined ? x : (left + right) / 2.0);
             widths.push_back(joined ? 0 : width);
             if (!joined) {
@@ -265,13 +275,15 @@ private:
         const double axisAtDot = meanX - slope * distance;
         if (std::abs(axisAtDot - dot.centreX()) > kAxisTolerance + kAxisDrift * distance)
             return false;
-        // Such a bar is the ear of an r joined to the i: the r's stem stands below its far end,
-        // and the i's stem runs straight down. Under a speck, the bar of a T or a 7 has no stem
-        // at its end, and the arm of a v or the shoulder of an n leans or bends away.
-        if (barLeft >= 0) {
-            const int middleRow = top + stem / 2;
-            if (std::abs(fitted) > kMaxLean ||
-                BlackIn(m_data, m_wpl, m_width, m_height, barLeft, middleRow, barLeft + size, middleRow) == 0)
+        // Where a bar or a crossbar at the stem's top was passed over, the letter before must show
+        // (an r's stem below the bar's far end, a t's or f's top above the crossbar's left part),
+        // and the i's stem must run straight down. Under a speck, the bar of a T or a 7 and the
+        // top of an n or of a box have no such letter, and the arm of a v or the shoulder of an h
+        // lean or bend away.
+        if (barLeft >= 0 || !crossbarAt.isNull()) {
+            const QRect letterBefore = barLeft >= 0 ? QRect(barLeft, top + stem / 2, size + 1, 1) : crossbarAt;
+            if (std::abs(fitted) > kMaxLean || BlackIn(m_data, m_wpl, m_width, m_height, letterBefore.left(),
+                                                       letterBefore.top(), letterBefore.right(), letterBefore.bottom()) == 0)
                 return false;
             for (int r = 0; r < r2; ++r)
                 if (widths[r] > 0 && std::abs(meanX + slope * (r - meanRow) - centres[r]) > kStraightStem)

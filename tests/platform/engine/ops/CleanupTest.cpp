@@ -309,25 +309,30 @@ TEST(Despeckle, KeepsThinnedIDotsAndFullWidthColonsOfAScannedLine)
 }
 
 // Where the top of an i runs into the letter before it, the dot above still finds its stem: a
-// top serif joined below a narrow first row, or an r's ear making the stem's first rows one wide
-// bar leading off to the left, the r's stem below its far end. A speck beside the text, over a
-// T's bar (leading off both ways) or over the stem of a 7 (no stem below the bar's far end) goes.
+// top serif joined below a narrow first row; an r's ear making the stem's first rows one wide bar
+// leading off to the left, the r's stem below its far end; a t's crossbar, the t rising above it.
+// A speck beside the text, over a T's bar (leading off both ways), over the stem of a 7 (no stem
+// below the bar's far end) or over an n's right stem (nothing above its arch) goes.
 TEST(Despeckle, KeepsTheDotOfAnIWhoseTopJoinsTheLetterBefore)
 {
-    Image page = Image::create(320, 120, 1);
+    Image page = Image::create(420, 120, 1);
     Fill(page, kWhite);
     const QRect serifDot(50, 42, 4, 4), serifStem(50, 50, 4, 24), serifs(38, 52, 16, 2), serifR(38, 52, 4, 22);
     const QRect earDot(110, 40, 5, 5), earStem(110, 50, 5, 24), earR(86, 50, 5, 24), ear(86, 50, 32, 3);
     const QRect tBar(160, 50, 40, 4), tStem(178, 50, 5, 24), overTheT(178, 40, 5, 5);
     const QRect sevenBar(230, 50, 32, 3), sevenStem(257, 50, 5, 24), overTheSeven(257, 40, 5, 5);
     const QRect speck(300, 42, 4, 4);
+    const QRect tiT(330, 38, 5, 36), tiCrossbar(331, 50, 13, 3), tiStem(342, 50, 5, 24), tiDot(342, 40, 5, 5);
+    const QRect nLeft(370, 52, 5, 22), nArch(370, 50, 20, 3), nRight(385, 50, 5, 24), overTheN(385, 40, 5, 5);
     for (const QRect& r : {serifDot, serifStem, serifs, serifR, earDot, earStem, earR, ear, tBar, tStem, overTheT,
-                           sevenBar, sevenStem, overTheSeven, speck})
+                           sevenBar, sevenStem, overTheSeven, speck, tiT, tiCrossbar, tiStem, tiDot, nLeft, nArch,
+                           nRight, overTheN})
         FillRect(page, r, kBlack);
-    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 3);
+    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 4);
     EXPECT_EQ(CountBlackInRect(page, serifDot), 16);
-    EXPECT_EQ(CountBlackInRect(page, earDot), 25);
-    for (const QRect& r : {overTheT, overTheSeven, speck})
+    for (const QRect& r : {earDot, tiDot})
+        EXPECT_EQ(CountBlackInRect(page, r), 25) << r.x();
+    for (const QRect& r : {overTheT, overTheSeven, speck, overTheN})
         EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x();
 }
 
