@@ -424,6 +424,7 @@ private:
     // together in the margin have none.
     bool brokenOff(const Shape& dot) const { return inkIn(dot, 2) > inkIn(dot, 0) && nearLetter(dot); }
 
+    // Whether a letter (a shape larger than the dots removed) lies within the dot's reach.
     bool nearLetter(const Shape& dot) const
     {
         const int reach = reachOf(dot);
@@ -679,7 +680,7 @@ int RemoveThinSpecks(Pix* page)
                                           inkIn(right + 1, y - length, right + reach, y + length) > 0;
                 // Other black close by may make it a mark, unless all of it is a few more specks
                 // with no letter near (dirt that fell together).
-                const auto alone = [&] {
+                const auto apartFromText = [&] {
                     if (inkIn(speck.x - margin, speck.y - margin, speck.right() + margin, speck.bottom() + margin) == length)
                         return true;
                     const int around = 3 * reach;
@@ -687,7 +688,7 @@ int RemoveThinSpecks(Pix* page)
                                length <= kSpeckCluster;
                 };
                 if (length >= 2 && length <= kThinSpeckLength && rowClear(speck.bottom() + 1, x - 1, right + 1) &&
-                    !betweenWords && alone())
+                    !betweenWords && apartFromText())
                     specks.push_back(speck);
             }
         }
