@@ -25,8 +25,15 @@ constexpr double kMaxLean = 0.22;  // tan 12 degrees
 // share of its distance from the stem, as the fitted axis is only so straight.
 constexpr double kAxisTolerance = 2.0;
 constexpr double kAxisDrift = 0.05;
+// Italic and blackletter type set an i's dot right of its stem's axis, by up to this share of its
+// distance from the stem.
+constexpr double kSlantDrift = 0.25;
 // How far a straight stem's middle strays from its axis, in pixels.
 constexpr double kStraightStem = 2.5;
+// The arm of a v or a w leans at least this far (pixels across per row down), at most 45 degrees,
+// and its edge strays at most kStraightArm pixels from a straight line.
+constexpr double kLeastArmLean = 0.15;
+constexpr double kStraightArm = 1.5;
 // The letters of a word differ in height by at most this factor (an x-height letter beside a
 // capital, a broken letter's pieces).
 constexpr int kWordHeightRatio = 3;
@@ -34,9 +41,9 @@ constexpr int kWordHeightRatio = 3;
 // many times as tall as the largest dot removed.
 constexpr int kSmallestLetter = 3;
 constexpr int kSmallPrintToDot = 2;
-// An r's ear is at least this share of the letter's height; a mark as small beside a capital or
-// an ascender is a speck.
-constexpr int kEarToLetter = 6;
+// An r's ear (an f's arm) is at least this share of the letter's height; a mark as small beside a
+// capital is a speck.
+constexpr int kEarToLetter = 8;
 
 struct Shape {
     int x, y, w, h;
@@ -118,6 +125,20 @@ int StrokeWidth(const l_uint32* data, int wpl, const Shape& letter)
     return *middle;
 }
 
+// The least-squares line value = meanValue + slope * (row - meanRow) through points (row, value).
+struct RowFit {
+    double slope, meanRow, meanValue;
+    double at(double row) const { return meanValue + slope * (row - meanRow); }
+};
+RowFit FitRows(const std::vector<double>& rows, const std::vector<double>& values)
+{
+    const double n = static_cast<double>(rows.size());
+    double sumR = 0, sumV = 0, sumRR = 0, sumRV = 0;
+    for (size_t k = 0; k < rows.size(); ++k)
+        sumR += rows[k], sumV += values[k], sumRR += rows[k] * rows[k], sumRV += rows[k] * values[k];
+    return {(n * sumRV - sumR * sumV) / (n * sumRR - sumR * sumR), sumR / n, sumV / n};
+}
+
 // Decides which small components are the dots of letters or punctuation: a dot above a narrow
 // stem (i, j, the top of a semicolon), a dot on the baseline just after a letter (full stop,
 // decimal point), and dots that continue such a dot (colon, ellipsis). Mere nearness to a letter
@@ -185,7 +206,7 @@ private:
     // (on a skewed page the axis leans with the text), and the dot about as thick as the stem.
     // Thresholding thins small marks, so the dot may be a pixel thinner than the stroke rule.
     // Where the i's top runs into the crossbar of a t or an f before it, the stem is followed
-    // under the crossbar too.
+    // under the crossbar too. Slanted type sets the dot farther right of a lone stem.
     bool aboveStem(const Shape& dot) const { return stemBelow(dot, false) || stemBelow(dot, true); }
 
     // The stem below the dot; with underCrossbar, a first row a few dots wide that leads off to
@@ -210,6 +231,7 @@ private:
             }
         if (x < 0)
             return false;
+        const int stemX = x;
         // Follows the stem down row by row: the run of black through its middle, until it ends
         // (a bowl's hole) or meets something much wider than a stem with its serifs (a bar).
         std::vector<double> centres;
@@ -263,54 +285,130 @@ private:
         // The stem's axis, fitted through the middle half of it (clear of serifs and tails) and
         // carried up to the dot's middle.
         const int r1 = stem / 4, r2 = std::max(r1 + 2, stem * 3 / 4);
-        double sumY = 0, sumX = 0, sumYY = 0, sumXY = 0;
-        for (int r = r1; r < r2; ++r) {
-            sumY += r, sumX += centres[r], sumYY += double(r) * r, sumXY += r * centres[r];
-        }
-        const int n = r2 - r1;
-        const double fitted = (n * sumXY - sumY * sumX) / (n * sumYY - sumY * sumY);
-        const double slope = std::clamp(fitted, -kMaxLean, kMaxLean);
-        const double meanRow = sumY / n, meanX = sumX / n;
-        const double distance = top + meanRow - (dot.y + (dot.h - 1) / 2.0);
-        const double axisAtDot = meanX - slope * distance;
-        if (std::abs(axisAtDot - dot.centreX()) > kAxisTolerance + kAxisDrift * distance)
+        std::vector<double> rows;
+        for (int r = r1; r < r2; ++r)
+            rows.push_back(r);
+        RowFit axis = FitRows(rows, std::vector<double>(centres.begin() + r1, centres.begin() + r2));
+        const double fitted = axis.slope;
+        axis.slope = std::clamp(fitted, -kMaxLean, kMaxLean);
+        const double distance = top + axis.meanRow - (dot.y + (dot.h - 1) / 2.0);
+        const double besideAxis = dot.centreX() - axis.at(axis.meanRow - distance);
+        const bool slanted = std::abs(besideAxis) > kAxisTolerance + kAxisDrift * distance;
+        if (slanted && !(besideAxis > 0 && besideAxis <= kAxisTolerance + kSlantDrift * distance))
             return false;
         // Where a bar or a crossbar at the stem's top was passed over, the letter before must show
         // (an r's stem below the bar's far end, a t's or f's top above the crossbar's left part),
         // and the i's stem must run straight down. Under a speck, the bar of a T or a 7 and the
         // top of an n or of a box have no such letter, and the arm of a v or the shoulder of an h
         // lean or bend away.
-        if (barLeft >= 0 || !crossbarAt.isNull()) {
-            const QRect letterBefore = barLeft >= 0 ? QRect(barLeft, top + stem / 2, size + 1, 1) : crossbarAt;
-            if (std::abs(fitted) > kMaxLean || BlackIn(m_data, m_wpl, m_width, m_height, letterBefore.left(),
-                                                       letterBefore.top(), letterBefore.right(), letterBefore.bottom()) == 0)
-                return false;
-            for (int r = 0; r < r2; ++r)
-                if (widths[r] > 0 && std::abs(meanX + slope * (r - meanRow) - centres[r]) > kStraightStem)
-                    return false;
-        }
         std::vector<int> middle;
         std::copy_if(widths.begin() + r1, widths.begin() + r2, std::back_inserter(middle), [](int w) { return w > 0; });
         if (middle.empty())
             return false;
         std::nth_element(middle.begin(), middle.begin() + middle.size() / 2, middle.end());
         const int thickness = middle[middle.size() / 2];
+        if (slanted && !loneStem(stemX, top, thickness))
+            return false;
+        if (barLeft >= 0 || !crossbarAt.isNull()) {
+            const QRect letterBefore = barLeft >= 0 ? QRect(barLeft, top + stem / 2, size + 1, 1) : crossbarAt;
+            const bool before = BlackIn(m_data, m_wpl, m_width, m_height, letterBefore.left(), letterBefore.top(),
+                                        letterBefore.right(), letterBefore.bottom()) > 0 ||
+                                (barLeft < 0 && armLeansAway(top, centres, widths, size));
+            if (std::abs(fitted) > kMaxLean || !before)
+                return false;
+            // Rows much wider than the stem (its serif's flag) are not where its axis runs.
+            for (int r = 0; r < r2; ++r)
+                if (widths[r] > 0 && widths[r] <= 2 * thickness && std::abs(axis.at(r) - centres[r]) > kStraightStem)
+                    return false;
+        }
         return std::min(dot.w, dot.h) + 1 >= kMinDotToStroke * thickness && thickness <= 2 * size;
+    }
+
+    // Whether the letter whose top is at (x, top) is a lone stem, no wider than three of its
+    // strokes, with a letter beside it, at most its own width away, standing level with it, top
+    // and foot (as level as the page's skew allows): the stem of an i is as tall as an n or an e
+    // beside it, the stem of a t or an l is taller.
+    bool loneStem(int x, int top, int thickness) const
+    {
+        return m_grid.any(x, top, x, top, [&](int i) {
+            const Shape letter = ShapeOf(m_boxes, i);
+            return letter.x <= x && letter.right() >= x && letter.y <= top && letter.bottom() >= top &&
+                   letter.w <= 3 * thickness && levelWithNeighbour(letter);
+        });
+    }
+    bool levelWithNeighbour(const Shape& letter) const
+    {
+        return m_grid.any(letter.x - 2 * letter.w, letter.y, letter.right() + 2 * letter.w, letter.bottom(), [&](int k) {
+            const Shape other = ShapeOf(m_boxes, k);
+            const int apart = std::max(other.x - letter.right(), letter.x - other.right()) - 1;
+            if (apart < 0 || apart > letter.w)
+                return false;
+            const double level = 2 + kMaxLean * std::abs(other.centreX() - letter.centreX());
+            return std::abs(other.y - letter.y) <= level && std::abs(other.bottom() - letter.bottom()) <= level;
+        });
+    }
+
+    // Whether, left of the stem followed from top down, the arm of a v or a w whose serif runs
+    // into the stem's top leans away from it: down its upper half the letter's nearest ink moves
+    // steadily left. The top of an n or of a box stands straight there.
+    bool armLeansAway(int top, const std::vector<double>& centres, const std::vector<int>& widths, int size) const
+    {
+        std::vector<double> rows, arm;
+        for (int r = 0; r < static_cast<int>(centres.size()) / 2; ++r) {
+            if (widths[r] == 0)
+                continue;
+            int sx = static_cast<int>(std::lround(centres[r] - (widths[r] - 1) / 2.0)) - 1;
+            const int limit = sx - 3 * size;
+            while (sx >= limit && !black(sx, top + r))
+                --sx;
+            if (sx < limit)
+                return false;
+            rows.push_back(r);
+            arm.push_back(sx);
+        }
+        if (rows.size() < 4)
+            return false;
+        const RowFit edge = FitRows(rows, arm);
+        if (edge.slope > -kLeastArmLean || edge.slope < -1)
+            return false;
+        for (size_t k = 0; k < rows.size(); ++k)
+            if (std::abs(edge.at(rows[k]) - arm[k]) > kStraightArm)
+                return false;
+        return true;
     }
 
     // A full stop or decimal point: just after a letter, ending level with the lower third of it
     // (or on the baseline, after a letter that reaches below it) and not below its foot, and
-    // about as thick as its strokes.
+    // about as thick as its strokes; a pixel thinner where it stands between two letters.
     bool afterWord(const Shape& dot)
     {
         const int reach = reachOf(dot);
         return m_grid.any(dot.x - reach, dot.y, dot.x - 1, dot.bottom(), [&](int i) {
             const Shape letter = ShapeOf(m_boxes, i);
-            if (!endsBefore(letter, dot, reach) || letter.h < 2 * dot.h ||
-                dot.bottom() > letter.bottom() + 2 || !thickEnough(dot, stroke(i)))
+            if (!endsBefore(letter, dot, reach) || letter.h < 2 * dot.h || dot.bottom() > letter.bottom() + 2)
+                return false;
+            if (!thickEnough(dot, stroke(i)) &&
+                !(std::min(dot.w, dot.h) + 1 >= kMinDotToStroke * stroke(i) && betweenLetters(dot, letter)))
                 return false;
             return 3 * dot.bottom() >= 3 * letter.y + 2 * letter.h ||
                    (2 * dot.bottom() >= 2 * letter.y + letter.h && afterDescender(dot, letter));
+        });
+    }
+
+    // A decimal point: a letter of the same height right of the dot too, at most the dot's reach
+    // away, the two standing in one row (as far as the page's skew allows) and the dot's foot on
+    // the line between theirs. A speck thinner than the strokes after a word's last letter, or
+    // between letters of different heights, is not.
+    bool betweenLetters(const Shape& dot, const Shape& before) const
+    {
+        const int reach = reachOf(dot);
+        return m_grid.any(dot.right() + 1, dot.y, dot.right() + reach, dot.bottom(), [&](int k) {
+            const Shape after = ShapeOf(m_boxes, k);
+            if (after.x <= dot.right() || after.x - dot.right() > reach || std::abs(after.h - before.h) > 2)
+                return false;
+            const double slope = (after.bottom() - before.bottom()) / (after.centreX() - before.centreX());
+            const double foot = before.bottom() + slope * (dot.centreX() - before.centreX());
+            return std::abs(slope) <= kMaxLean && std::abs(dot.bottom() - foot) <= 1.5;
         });
     }
 
@@ -436,8 +534,8 @@ private:
     }
 
     // The ear of an r (the arm of an f) that thresholding parted from its stem: the stem's ink at
-    // most the ear's own size to its left in its rows, the letter two to kEarToLetter times its
-    // height, its top level with the letter's top (on a skewed page the top of the stem climbs or
+    // most the ear's own size to its left in its rows (the letter's foot serif may reach on below
+    // the ear), the letter two to kEarToLetter times its height, its top level with the letter's top (on a skewed page the top of the stem climbs or
     // falls to the ear), in the letter's upper half, about as thick as its strokes. A speck beside
     // a letter lies lower or farther out.
     bool ear(const Shape& dot)
@@ -447,8 +545,7 @@ private:
             return false;
         return m_grid.any(dot.x - size - 1, dot.y - size, dot.x - 1, dot.bottom() + size, [&](int i) {
             const Shape letter = ShapeOf(m_boxes, i);
-            const int apart = dot.x - letter.right() - 1;
-            if (apart < 0 || apart > size || letter.h < 2 * dot.h || letter.h > kEarToLetter * dot.h ||
+            if (!endsBefore(letter, dot, size + 1) || letter.h < 2 * dot.h || letter.h > kEarToLetter * dot.h ||
                 2 * dot.bottom() > 2 * letter.y + letter.h)
                 return false;
             const double slack = 2 + kMaxLean * (dot.right() - letter.right());

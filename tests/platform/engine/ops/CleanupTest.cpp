@@ -120,14 +120,15 @@ Image DespeckleByFloodFill(const Image& page)
 }
 
 // Lines of text as a scanner thresholds them: each drawn at its baseline in family at its pixel
-// size, the whole turned clockwise by skew degrees about the middle, then black where darker than
-// threshold.
+// size (slanted like italic type by slant), the whole turned clockwise by skew degrees about the
+// middle, then black where darker than threshold.
 struct TextLine {
     QPoint baseline;
     int pixelSize;
     QString text;
 };
-Image ScannedLines(QSize size, const QString& family, const std::vector<TextLine>& lines, double skew, int threshold)
+Image ScannedLines(QSize size, const QString& family, const std::vector<TextLine>& lines, double skew, int threshold,
+                   double slant = 0)
 {
     QImage canvas(size, QImage::Format_Grayscale8);
     canvas.fill(255);
@@ -140,7 +141,13 @@ Image ScannedLines(QSize size, const QString& family, const std::vector<TextLine
         for (const TextLine& line : lines) {
             font.setPixelSize(line.pixelSize);
             painter.setFont(font);
-            painter.drawText(line.baseline, line.text);
+            // Slanted as italic type is: each row shifted right by slant times its height above
+            // the baseline.
+            painter.save();
+            painter.translate(line.baseline);
+            painter.shear(-slant, 0);
+            painter.drawText(QPoint(0, 0), line.text);
+            painter.restore();
         }
     }
     return Image::adopt(pixThresholdToBinary(Image::fromQImage(canvas).pix(), threshold));
@@ -311,11 +318,12 @@ TEST(Despeckle, KeepsThinnedIDotsAndFullWidthColonsOfAScannedLine)
 // Where the top of an i runs into the letter before it, the dot above still finds its stem: a
 // top serif joined below a narrow first row; an r's ear making the stem's first rows one wide bar
 // leading off to the left, the r's stem below its far end; a t's crossbar, the t rising above it.
-// A speck beside the text, over a T's bar (leading off both ways), over the stem of a 7 (no stem
-// below the bar's far end) or over an n's right stem (nothing above its arch) goes.
+// A v's serif joined to the i's top serif, the v's arm leaning away below it. A speck beside the
+// text, over a T's bar (leading off both ways), over the stem of a 7 (no stem below the bar's far
+// end) or over an n's right stem (nothing above its arch, its left stem straight) goes.
 TEST(Despeckle, KeepsTheDotOfAnIWhoseTopJoinsTheLetterBefore)
 {
-    Image page = Image::create(420, 120, 1);
+    Image page = Image::create(460, 120, 1);
     Fill(page, kWhite);
     const QRect serifDot(50, 42, 4, 4), serifStem(50, 50, 4, 24), serifs(38, 52, 16, 2), serifR(38, 52, 4, 22);
     const QRect earDot(110, 40, 5, 5), earStem(110, 50, 5, 24), earR(86, 50, 5, 24), ear(86, 50, 32, 3);
@@ -328,9 +336,14 @@ TEST(Despeckle, KeepsTheDotOfAnIWhoseTopJoinsTheLetterBefore)
                            sevenBar, sevenStem, overTheSeven, speck, tiT, tiCrossbar, tiStem, tiDot, nLeft, nArch,
                            nRight, overTheN})
         FillRect(page, r, kBlack);
+    const QRect viSerifs(408, 50, 19, 3), viStem(422, 50, 5, 24), viDot(422, 40, 5, 5);
+    for (const QRect& r : {viSerifs, viStem, viDot})
+        FillRect(page, r, kBlack);
+    for (int y = 53; y < 74; ++y)  // the v's right arm, leaning down to the left
+        FillRect(page, QRect(410 - (y - 53) / 2, y, 5, 1), kBlack);
     EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 4);
     EXPECT_EQ(CountBlackInRect(page, serifDot), 16);
-    for (const QRect& r : {earDot, tiDot})
+    for (const QRect& r : {earDot, tiDot, viDot})
         EXPECT_EQ(CountBlackInRect(page, r), 25) << r.x();
     for (const QRect& r : {overTheT, overTheSeven, speck, overTheN})
         EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x();
@@ -356,9 +369,73 @@ TEST(Despeckle, KeepsFullStopsAfterDescendersAndUnderOverhangs)
     EXPECT_EQ(CountBlackInRect(page, afterO), 0);
 }
 
+// A decimal point thresholded thinner than the digits' strokes stays where digits of the same
+// height stand on both sides of it, its foot on the line between theirs, level or skewed. The same
+// mark after the last letter of a word, between letters of different heights (a word's end and a
+// taller letter), or above the digits' feet goes.
+TEST(Despeckle, KeepsDecimalPointsThinnerThanTheDigits)
+{
+    for (int climb : {0, 2}) {  // rows the text climbs from one digit to the next
+        SCOPED_TRACE(testing::Message() << "climb " << climb);
+        Image page = Image::create(320, 120, 1);
+        Fill(page, kWhite);
+        // Digit-like rings with 3-pixel strokes: n starts at left and stands on baseline.
+        const auto digit = [&](int left, int baseline, int height) {
+            const QRect r(left, baseline - height + 1, 8, height);
+            FillRect(page, r, kBlack);
+            FillRect(page, r.adjusted(3, 3, -3, -3), kWhite);
+        };
+        digit(20, 80, 14);
+        digit(31, 80 - climb, 14);
+        const QRect point(43, 77 - climb, 2, 4);  // then "6" after a gap
+        digit(50, 80 - 2 * climb, 14);
+        digit(120, 80, 14);
+        const QRect endOfWord(132, 77, 2, 4);
+        digit(160, 80, 14);
+        const QRect beforeTaller(172, 77, 2, 4);
+        digit(179, 80, 20);
+        digit(220, 80, 14);
+        const QRect aboveTheFeet(232, 72, 2, 4);
+        digit(239, 80, 14);
+        for (const QRect& r : {point, endOfWord, beforeTaller, aboveTheFeet})
+            FillRect(page, r, kBlack);
+        EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 3);
+        EXPECT_EQ(CountBlackInRect(page, point), 8);
+        for (const QRect& r : {endOfWord, beforeTaller, aboveTheFeet})
+            EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x();
+    }
+}
+
+// Italic and blackletter type set the dot of an i right of its stem's axis. It stays over a stem
+// as tall as the letters beside it; a speck as far right above the taller stem of a t goes.
+TEST(Despeckle, KeepsTheDotsOfSlantedType)
+{
+    for (double skew : {0.0, 3.0}) {
+        SCOPED_TRACE(testing::Message() << "skew " << skew);
+        Image page = ScannedLines(QSize(900, 120), QStringLiteral("DejaVu Serif"),
+                                  {{{30, 70}, 24, QStringLiteral("this wiki is finishing its list, in italics")}}, skew, 128,
+                                  0.3);
+        const Image text = RemoveDotsByFloodFill(page, 1, 1, 1, 1);
+        RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
+        EXPECT_EQ(Kept(page, text), 1.0) << "every i keeps its dot";
+    }
+    Image page = Image::create(200, 100, 1);
+    Fill(page, kWhite);
+    const QRect n(20, 50, 12, 22), iStem(36, 50, 5, 22), iDot(41, 42, 4, 4), e(45, 50, 12, 22);
+    const QRect tStem(100, 44, 5, 28), tBar(96, 50, 13, 3), overTheT(105, 36, 4, 4), o(113, 50, 12, 22);
+    for (const QRect& r : {n, iStem, iDot, e, tStem, tBar, overTheT, o})
+        FillRect(page, r, kBlack);
+    for (const QRect& r : {n, e, o})
+        FillRect(page, r.adjusted(4, 4, -4, -4), kWhite);
+    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 1);
+    EXPECT_EQ(CountBlackInRect(page, iDot), 16);
+    EXPECT_EQ(CountBlackInRect(page, overTheT), 0);
+}
+
 // Thresholding parts the ear of an r from its stem by a few pixels: it stays, on a level page and
-// where skew lowers it beside the stem's top. Specks level with a letter's top but out of reach of
-// its ink in their rows, or beside its middle, go.
+// where skew lowers it beside the stem's top, where the r's foot serif reaches on under the ear,
+// and beside the tall stem of an f. Specks level with a letter's top but out of reach of its ink
+// in their rows, or beside its middle, go.
 TEST(Despeckle, KeepsTheEarOfAnRPartedFromItsStem)
 {
     for (int drop : {0, 2}) {
@@ -370,14 +447,19 @@ TEST(Despeckle, KeepsTheEarOfAnRPartedFromItsStem)
         const QRect ascender(100, 30, 5, 34), arch(105, 48, 12, 5), leg(112, 48, 5, 16);
         const QRect stemL(200, 40, 5, 24);
         const QRect pastTheAscender(119, 30, 4, 4), farOut(214, 40, 4, 4), midBeside(208, 50, 4, 4);
-        for (const QRect& r : {stem, ear, ascender, arch, leg, stemL, pastTheAscender, farOut, midBeside})
+        const QRect footedStem(150, 40, 5, 24), foot(146, 62, 14, 2), footedEar(158, 40 + drop, 5, 4);
+        const QRect fStem(240, 32, 5, 32), fEar(248, 32 + drop, 4, 4);
+        for (const QRect& r : {stem, ear, ascender, arch, leg, stemL, pastTheAscender, farOut, midBeside, footedStem,
+                               foot, footedEar, fStem, fEar})
             FillRect(page, r, kBlack);
         for (int x : {30, 60, 90, 120, 150}) {  // a line of letters of the usual size below
             FillRect(page, QRect(x, 80, 18, 24), kBlack);
             FillRect(page, QRect(x + 5, 85, 8, 14), kWhite);
         }
         EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 3);
-        EXPECT_EQ(CountBlackInRect(page, ear), 20);
+        for (const QRect& r : {ear, footedEar})
+            EXPECT_EQ(CountBlackInRect(page, r), 20) << r.x();
+        EXPECT_EQ(CountBlackInRect(page, fEar), 16);
         for (const QRect& r : {pastTheAscender, farOut, midBeside})
             EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x() << "," << r.y();
     }
