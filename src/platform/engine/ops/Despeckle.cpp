@@ -297,8 +297,9 @@ private:
         if (slanted && !(besideAxis > 0 && besideAxis <= kAxisTolerance + kSlantDrift * distance))
             return false;
         // Where a bar or a crossbar at the stem's top was passed over, the letter before must show
-        // (an r's stem below the bar's far end, a t's or f's top above the crossbar's left part),
-        // and the i's stem must run straight down. Under a speck, the bar of a T or a 7 and the
+        // (an r's stem below the bar's far end; a t's or f's top above the crossbar's left part,
+        // which may reach as far as a bar, or a v's arm leaning away below it), and the i's stem
+        // must run straight down. Under a speck, the bar of a T or a 7 and the
         // top of an n or of a box have no such letter, and the arm of a v or the shoulder of an h
         // lean or bend away.
         std::vector<int> middle;
@@ -310,11 +311,12 @@ private:
         if (slanted && !loneStem(stemX, top, thickness))
             return false;
         if (barLeft >= 0 || !crossbarAt.isNull()) {
-            const QRect letterBefore = barLeft >= 0 ? QRect(barLeft, top + stem / 2, size + 1, 1) : crossbarAt;
-            const bool before = BlackIn(m_data, m_wpl, m_width, m_height, letterBefore.left(), letterBefore.top(),
-                                        letterBefore.right(), letterBefore.bottom()) > 0 ||
-                                (barLeft < 0 && armLeansAway(top, centres, widths, size));
-            if (std::abs(fitted) > kMaxLean || !before)
+            const auto inkIn = [&](const QRect& r) {
+                return BlackIn(m_data, m_wpl, m_width, m_height, r.left(), r.top(), r.right(), r.bottom()) > 0;
+            };
+            const bool rBefore = barLeft >= 0 && inkIn(QRect(barLeft, top + stem / 2, size + 1, 1));
+            const bool tBefore = !crossbarAt.isNull() && (inkIn(crossbarAt) || armLeansAway(top, centres, widths, size));
+            if (std::abs(fitted) > kMaxLean || !(rBefore || tBefore))
                 return false;
             // Rows much wider than the stem (its serif's flag) are not where its axis runs.
             for (int r = 0; r < r2; ++r)
