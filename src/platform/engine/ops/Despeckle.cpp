@@ -25,8 +25,9 @@ constexpr double kMaxLean = 0.22;  // tan 12 degrees
 // share of its distance from the stem, as the fitted axis is only so straight.
 constexpr double kAxisTolerance = 2.0;
 constexpr double kAxisDrift = 0.05;
-// Italic and blackletter type set an i's dot right of its stem's axis, by up to this share of its
-// distance from the stem.
+// Italic and blackletter type set an i's dot right of its stem's axis, and a heavy face on a
+// skewed page reads its short stem as standing straighter than it does: over a lone stem the dot
+// may lie beside the axis by up to this share of its distance from the stem.
 constexpr double kSlantDrift = 0.25;
 // How far a straight stem's middle strays from its axis, in pixels.
 constexpr double kStraightStem = 2.5;
@@ -206,7 +207,7 @@ private:
     // (on a skewed page the axis leans with the text), and the dot about as thick as the stem.
     // Thresholding thins small marks, so the dot may be a pixel thinner than the stroke rule.
     // Where the i's top runs into the crossbar of a t or an f before it, the stem is followed
-    // under the crossbar too. Slanted type sets the dot farther right of a lone stem.
+    // under the crossbar too. Over a lone stem (slanted type), the dot may lie farther aside.
     bool aboveStem(const Shape& dot) const { return stemBelow(dot, false) || stemBelow(dot, true); }
 
     // The stem below the dot; with underCrossbar, a first row a few dots wide that leads off to
@@ -294,7 +295,7 @@ private:
         const double distance = top + axis.meanRow - (dot.y + (dot.h - 1) / 2.0);
         const double besideAxis = dot.centreX() - axis.at(axis.meanRow - distance);
         const bool slanted = std::abs(besideAxis) > kAxisTolerance + kAxisDrift * distance;
-        if (slanted && !(besideAxis > 0 && besideAxis <= kAxisTolerance + kSlantDrift * distance))
+        if (slanted && std::abs(besideAxis) > kAxisTolerance + kSlantDrift * distance)
             return false;
         // Where a bar or a crossbar at the stem's top was passed over, the letter before must show
         // (an r's stem below the bar's far end; a t's or f's top above the crossbar's left part,

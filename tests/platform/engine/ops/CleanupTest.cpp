@@ -407,8 +407,10 @@ TEST(Despeckle, KeepsDecimalPointsThinnerThanTheDigits)
     }
 }
 
-// Italic and blackletter type set the dot of an i right of its stem's axis. It stays over a stem
-// as tall as the letters beside it; a speck as far right above the taller stem of a t goes.
+// Italic and blackletter type set the dot of an i right of its stem's axis; on a skewed page a
+// heavy face's short stem reads straighter than it stands, and the dot lies left of it. The dot
+// stays over a stem as tall as the letters beside it; a speck as far aside above the taller stem
+// of a t goes.
 TEST(Despeckle, KeepsTheDotsOfSlantedType)
 {
     for (double skew : {0.0, 3.0}) {
@@ -420,16 +422,18 @@ TEST(Despeckle, KeepsTheDotsOfSlantedType)
         RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
         EXPECT_EQ(Kept(page, text), 1.0) << "every i keeps its dot";
     }
-    Image page = Image::create(200, 100, 1);
+    Image page = Image::create(240, 100, 1);
     Fill(page, kWhite);
     const QRect n(20, 50, 12, 22), iStem(36, 50, 5, 22), iDot(41, 42, 4, 4), e(45, 50, 12, 22);
     const QRect tStem(100, 44, 5, 28), tBar(96, 50, 13, 3), overTheT(105, 36, 4, 4), o(113, 50, 12, 22);
-    for (const QRect& r : {n, iStem, iDot, e, tStem, tBar, overTheT, o})
+    const QRect m(160, 50, 12, 22), leftIStem(178, 50, 5, 22), leftIDot(174, 42, 4, 4), u(187, 50, 12, 22);
+    for (const QRect& r : {n, iStem, iDot, e, tStem, tBar, overTheT, o, m, leftIStem, leftIDot, u})
         FillRect(page, r, kBlack);
-    for (const QRect& r : {n, e, o})
+    for (const QRect& r : {n, e, o, m, u})
         FillRect(page, r.adjusted(4, 4, -4, -4), kWhite);
     EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 1);
-    EXPECT_EQ(CountBlackInRect(page, iDot), 16);
+    for (const QRect& r : {iDot, leftIDot})
+        EXPECT_EQ(CountBlackInRect(page, r), 16) << r.x();
     EXPECT_EQ(CountBlackInRect(page, overTheT), 0);
 }
 
