@@ -390,8 +390,10 @@ private:
             const Shape letter = ShapeOf(m_boxes, i);
             if (!endsBefore(letter, dot, reach) || letter.h < 2 * dot.h || dot.bottom() > letter.bottom() + 2)
                 return false;
-            if (!thickEnough(dot, stroke(i)) &&
-                !(std::min(dot.w, dot.h) + 1 >= kMinDotToStroke * stroke(i) && betweenLetters(dot, letter)))
+            const int row = rowStroke(letter);
+            const int strokes = 2 * stroke(i) >= 3 * row ? row : stroke(i);
+            if (!thickEnough(dot, strokes) &&
+                !(std::min(dot.w, dot.h) + 1 >= kMinDotToStroke * strokes && betweenLetters(dot, letter)))
                 return false;
             return 3 * dot.bottom() >= 3 * letter.y + 2 * letter.h ||
                    (2 * dot.bottom() >= 2 * letter.y + letter.h && afterDescender(dot, letter));
@@ -609,6 +611,29 @@ private:
                               return letter.y <= top.y + slack && letter.bottom() >= lowerTop - slack &&
                                      std::min(top.w, top.h) + 1 >= kMinDotToStroke * stroke(i);
                           });
+    }
+
+    // The median stroke of the letters in letter's row, up to four of its heights either side,
+    // of about its height: the spine of an s or the bar of an e reads thicker than the row's
+    // strokes are.
+    int rowStroke(const Shape& letter)
+    {
+        std::vector<int> strokes;
+        std::vector<int> seen;
+        const int span = 4 * letter.h, middle = letter.y + letter.h / 2;
+        m_grid.any(letter.x - span, middle, letter.right() + span, middle, [&](int k) {
+            const Shape other = ShapeOf(m_boxes, k);
+            if (other.y > middle || other.bottom() < middle || 2 * other.h < letter.h || other.h > 2 * letter.h ||
+                std::find(seen.begin(), seen.end(), k) != seen.end())
+                return false;
+            seen.push_back(k);
+            strokes.push_back(stroke(k));
+            return false;
+        });
+        if (strokes.empty())
+            return 1 << 20;
+        std::nth_element(strokes.begin(), strokes.begin() + strokes.size() / 2, strokes.end());
+        return strokes[strokes.size() / 2];
     }
 
     int stroke(int i)

@@ -351,11 +351,13 @@ TEST(Despeckle, KeepsTheDotOfAnIWhoseTopJoinsTheLetterBefore)
 }
 
 // A full stop ends on the baseline: after a letter that reaches below it (a p), that is higher up
-// the letter than usual, and it may tuck under the ear of an r. A speck as high after an o, which
-// stands on the baseline like the t before it, still goes.
-TEST(Despeckle, KeepsFullStopsAfterDescendersAndUnderOverhangs)
+// the letter than usual, and it may tuck under the ear of an r. After an s, whose slanting spine
+// reads thicker than the strokes of its row, it is as thick as the row's strokes. A speck as high
+// after an o, which stands on the baseline like the t before it, and a speck thinner than the
+// row's strokes after the s still go.
+TEST(Despeckle, KeepsFullStopsAfterDescendersOverhangsAndSlantingSpines)
 {
-    Image page = Image::create(260, 120, 1);
+    Image page = Image::create(460, 120, 1);
     Fill(page, kWhite);
     const QRect l(40, 40, 5, 40), pStem(56, 55, 5, 37), pBowl(56, 55, 18, 25), afterP(77, 75, 5, 5);
     const QRect t(120, 50, 5, 30), o(132, 60, 18, 20), afterO(153, 67, 5, 5);
@@ -364,10 +366,26 @@ TEST(Despeckle, KeepsFullStopsAfterDescendersAndUnderOverhangs)
         FillRect(page, r, kBlack);
     for (const QRect& bowl : {pBowl, o})
         FillRect(page, bowl.adjusted(5, 5, -5, -5), kWhite);
-    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 1);
+    // A row of ring letters with 4-pixel strokes, each with an s after it drawn as one thick
+    // slanting stroke between a top and a foot bar; a full stop after the first s, a thin speck
+    // after the second.
+    for (int x : {240, 340}) {
+        for (int ring : {x, x + 18, x + 36}) {
+            FillRect(page, QRect(ring, 60, 14, 20), kBlack);
+            FillRect(page, QRect(ring + 4, 64, 6, 12), kWhite);
+        }
+        for (int r = 0; r < 20; ++r)
+            FillRect(page, QRect(x + 54 + r / 3, 60 + r, r < 3 || r > 16 ? 14 : 8, 1), kBlack);
+    }
+    const QRect afterS(319, 76, 4, 4), thinAfterS(419, 76, 2, 4);
+    for (const QRect& r : {afterS, thinAfterS})
+        FillRect(page, r, kBlack);
+    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 2);
     EXPECT_EQ(CountBlackInRect(page, afterP), 25);
     EXPECT_EQ(CountBlackInRect(page, underTheEar), 25);
-    EXPECT_EQ(CountBlackInRect(page, afterO), 0);
+    EXPECT_EQ(CountBlackInRect(page, afterS), 16);
+    for (const QRect& r : {afterO, thinAfterS})
+        EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x();
 }
 
 // A decimal point thresholded thinner than the digits' strokes stays where digits of the same
