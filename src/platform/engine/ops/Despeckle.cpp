@@ -294,29 +294,29 @@ private:
         axis.slope = std::clamp(fitted, -kMaxLean, kMaxLean);
         const double distance = top + axis.meanRow - (dot.y + (dot.h - 1) / 2.0);
         const double besideAxis = dot.centreX() - axis.at(axis.meanRow - distance);
-        const bool slanted = std::abs(besideAxis) > kAxisTolerance + kAxisDrift * distance;
-        if (slanted && std::abs(besideAxis) > kAxisTolerance + kSlantDrift * distance)
+        const bool farAside = std::abs(besideAxis) > kAxisTolerance + kAxisDrift * distance;
+        if (farAside && std::abs(besideAxis) > kAxisTolerance + kSlantDrift * distance)
             return false;
         // Where a bar or a crossbar at the stem's top was passed over, the letter before must show
         // (an r's stem below the bar's far end; a t's or f's top above the crossbar's left part,
         // which may reach as far as a bar, or a v's arm leaning away below it), and the i's stem
-        // must run straight down. Under a speck, the bar of a T or a 7 and the
-        // top of an n or of a box have no such letter, and the arm of a v or the shoulder of an h
-        // lean or bend away.
+        // must run straight down. Under a speck, the bar of a T or a 7 and the top of an n or of
+        // a box have no such letter, and the arm of a v or the shoulder of an h lean or bend away.
         std::vector<int> middle;
         std::copy_if(widths.begin() + r1, widths.begin() + r2, std::back_inserter(middle), [](int w) { return w > 0; });
         if (middle.empty())
             return false;
         std::nth_element(middle.begin(), middle.begin() + middle.size() / 2, middle.end());
         const int thickness = middle[middle.size() / 2];
-        if (slanted && !loneStem(stemX, top, thickness))
+        if (farAside && !loneStem(stemX, top, thickness))
             return false;
         if (barLeft >= 0 || !crossbarAt.isNull()) {
             const auto inkIn = [&](const QRect& r) {
                 return BlackIn(m_data, m_wpl, m_width, m_height, r.left(), r.top(), r.right(), r.bottom()) > 0;
             };
             const bool rBefore = barLeft >= 0 && inkIn(QRect(barLeft, top + stem / 2, size + 1, 1));
-            const bool tBefore = !crossbarAt.isNull() && (inkIn(crossbarAt) || armLeansAway(top, centres, widths, size));
+            const bool tBefore = !crossbarAt.isNull() &&
+                                 (inkIn(crossbarAt) || armLeansAway(top, centres, widths, size));
             if (std::abs(fitted) > kMaxLean || !(rBefore || tBefore))
                 return false;
             // Rows much wider than the stem (its serif's flag) are not where its axis runs.
@@ -341,7 +341,8 @@ private:
     }
     bool levelWithNeighbour(const Shape& letter) const
     {
-        return m_grid.any(letter.x - 2 * letter.w, letter.y, letter.right() + 2 * letter.w, letter.bottom(), [&](int k) {
+        const int left = letter.x - 2 * letter.w, right = letter.right() + 2 * letter.w;
+        return m_grid.any(left, letter.y, right, letter.bottom(), [&](int k) {
             const Shape other = ShapeOf(m_boxes, k);
             const int apart = std::max(other.x - letter.right(), letter.x - other.right()) - 1;
             if (apart < 0 || apart > letter.w)
@@ -390,7 +391,9 @@ private:
             const Shape letter = ShapeOf(m_boxes, i);
             if (!endsBefore(letter, dot, reach) || letter.h < 2 * dot.h || dot.bottom() > letter.bottom() + 2)
                 return false;
-            const int row = rowStroke(letter);
+            // A letter whose own stroke reads half again as thick as its row's (the slanting spine
+            // of an s) is measured by its row's.
+            const int row = rowStroke(i);
             const int strokes = 2 * stroke(i) >= 3 * row ? row : stroke(i);
             if (!thickEnough(dot, strokes) &&
                 !(std::min(dot.w, dot.h) + 1 >= kMinDotToStroke * strokes && betweenLetters(dot, letter)))
@@ -540,9 +543,9 @@ private:
 
     // The ear of an r (the arm of an f) that thresholding parted from its stem: the stem's ink at
     // most the ear's own size to its left in its rows (the letter's foot serif may reach on below
-    // the ear), the letter two to kEarToLetter times its height, its top level with the letter's top (on a skewed page the top of the stem climbs or
-    // falls to the ear), in the letter's upper half, about as thick as its strokes. A speck beside
-    // a letter lies lower or farther out.
+    // the ear), the letter two to kEarToLetter times its height, its top level with the letter's
+    // top (on a skewed page the top of the stem climbs or falls to the ear), in the letter's upper
+    // half, about as thick as its strokes. A speck beside a letter lies lower or farther out.
     bool ear(const Shape& dot)
     {
         const int size = std::max(dot.w, dot.h);
@@ -613,13 +616,14 @@ private:
                           });
     }
 
-    // The median stroke of the letters in letter's row, up to four of its heights either side,
-    // of about its height: the spine of an s or the bar of an e reads thicker than the row's
-    // strokes are.
-    int rowStroke(const Shape& letter)
+    // The median stroke of letter i and the letters in its row up to four of its heights either
+    // side, of about its height: the spine of an s or the bar of an e reads thicker than the
+    // row's strokes are.
+    int rowStroke(int i)
     {
-        std::vector<int> strokes;
-        std::vector<int> seen;
+        const Shape letter = ShapeOf(m_boxes, i);
+        std::vector<int> seen{i};
+        std::vector<int> strokes{stroke(i)};
         const int span = 4 * letter.h, middle = letter.y + letter.h / 2;
         m_grid.any(letter.x - span, middle, letter.right() + span, middle, [&](int k) {
             const Shape other = ShapeOf(m_boxes, k);
@@ -630,8 +634,6 @@ private:
             strokes.push_back(stroke(k));
             return false;
         });
-        if (strokes.empty())
-            return 1 << 20;
         std::nth_element(strokes.begin(), strokes.begin() + strokes.size() / 2, strokes.end());
         return strokes[strokes.size() / 2];
     }

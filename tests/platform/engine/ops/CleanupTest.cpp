@@ -337,7 +337,8 @@ TEST(Despeckle, KeepsTheDotOfAnIWhoseTopJoinsTheLetterBefore)
                            nRight, overTheN})
         FillRect(page, r, kBlack);
     const QRect viSerifs(408, 50, 19, 3), viStem(422, 50, 5, 24), viDot(422, 40, 5, 5);
-    const QRect longT(450, 46, 5, 28), longCrossbar(442, 50, 22, 3), longTiStem(460, 50, 5, 24), longTiDot(460, 40, 5, 5);
+    const QRect longT(450, 46, 5, 28), longCrossbar(442, 50, 22, 3);
+    const QRect longTiStem(460, 50, 5, 24), longTiDot(460, 40, 5, 5);
     for (const QRect& r : {viSerifs, viStem, viDot, longT, longCrossbar, longTiStem, longTiDot})
         FillRect(page, r, kBlack);
     for (int y = 53; y < 74; ++y)  // the v's right arm, leaning down to the left
@@ -434,8 +435,8 @@ TEST(Despeckle, KeepsTheDotsOfSlantedType)
     for (double skew : {0.0, 3.0}) {
         SCOPED_TRACE(testing::Message() << "skew " << skew);
         Image page = ScannedLines(QSize(900, 120), QStringLiteral("DejaVu Serif"),
-                                  {{{30, 70}, 24, QStringLiteral("this wiki is finishing its list, in italics")}}, skew, 128,
-                                  0.3);
+                                  {{{30, 70}, 24, QStringLiteral("this wiki is finishing its list, in italics")}},
+                                  skew, 128, 0.3);
         const Image text = RemoveDotsByFloodFill(page, 1, 1, 1, 1);
         RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
         EXPECT_EQ(Kept(page, text), 1.0) << "every i keeps its dot";
