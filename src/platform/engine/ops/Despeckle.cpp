@@ -393,8 +393,12 @@ private:
                 return false;
             // A letter whose own stroke reads half again as thick as its row's (the slanting spine
             // of an s) is measured by its row's.
-            const int row = rowStroke(i);
-            const int strokes = 2 * stroke(i) >= 3 * row ? row : stroke(i);
+            int strokes = stroke(i);
+            if (!thickEnough(dot, strokes)) {
+                const int row = rowStroke(i);
+                if (2 * strokes >= 3 * row)
+                    strokes = row;
+            }
             if (!thickEnough(dot, strokes) &&
                 !(std::min(dot.w, dot.h) + 1 >= kMinDotToStroke * strokes && betweenLetters(dot, letter)))
                 return false;
