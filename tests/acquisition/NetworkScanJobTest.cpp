@@ -46,13 +46,15 @@ scanner::HelperLimits NetworkLimits()
     return limits;
 }
 
-// Limits for a job that should run through: no test waits for these to run out, so they allow
-// for a machine busy enough to keep the daemon from its next page for several seconds.
+// Limits for a job that should run through: no test waits for these to run out, so a page's
+// start and its reads get the bounds the control ships with, which allow for a machine busy
+// enough to keep the daemon from its next page for half a minute and more.
 scanner::HelperLimits RoomyLimits()
 {
     scanner::HelperLimits limits = NetworkLimits();
-    limits.frameStartMs = 30'000;
-    limits.readStallMs = 30'000;
+    const scanner::HelperLimits shipped;
+    limits.frameStartMs = shipped.frameStartMs;
+    limits.readStallMs = shipped.readStallMs;
     return limits;
 }
 
