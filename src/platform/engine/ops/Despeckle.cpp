@@ -311,12 +311,12 @@ private:
         if (farAside && !loneStem(stemX, top, thickness))
             return false;
         if (barLeft >= 0 || !crossbarAt.isNull()) {
-            const auto inkIn = [&](const QRect& r) {
+            const auto anyInk = [&](const QRect& r) {
                 return BlackIn(m_data, m_wpl, m_width, m_height, r.left(), r.top(), r.right(), r.bottom()) > 0;
             };
-            const bool rBefore = barLeft >= 0 && inkIn(QRect(barLeft, top + stem / 2, size + 1, 1));
+            const bool rBefore = barLeft >= 0 && anyInk(QRect(barLeft, top + stem / 2, size + 1, 1));
             const bool tBefore = !crossbarAt.isNull() &&
-                                 (inkIn(crossbarAt) || armLeansAway(top, centres, widths, size));
+                                 (anyInk(crossbarAt) || armLeansAway(top, centres, widths, size));
             if (std::abs(fitted) > kMaxLean || !(rBefore || tBefore))
                 return false;
             // Rows much wider than the stem (its serif's flag) are not where its axis runs.
