@@ -1,0 +1,59 @@
+#!/usr/bin/env python3
+"""Sums up bench/devset/run.sh's WORK/results.tsv: marks kept, specks left, and with the "all"
+mode the border left and, for each tool, how many turned pages it levelled within 0.1 degree
+(Tesseract's reading of the output), how many it left worse than it found them, and its worst."""
+import math
+import sys
+from collections import defaultdict
+
+
+def fields(line):
+    """The columns of a result line as name -> list of values."""
+    cols = line.rstrip("\n").split("\t")
+    out = {"page": cols[0], "angle": float(cols[1])}
+    for col in cols[2:]:
+        words = col.split()
+        if words[0] in ("marks",):
+            out.update({words[k]: int(words[k + 1]) for k in range(0, len(words), 2)})
+        elif len(words) == 3 and words[1] == "border":
+            out[words[0]] = words[2]
+        elif len(words) == 2:
+            out[words[0]] = float(words[1])
+    return out
+
+
+def main(path):
+    rows = [fields(line) for line in open(path) if line.strip()]
+    total = defaultdict(int)
+    for r in rows:
+        for key in ("marks", "kept", "in_words", "kept_in_words", "specks", "left", "beside_text", "left_beside"):
+            total[key] += r.get(key, 0)
+    print(f"turned pages: {len(rows)}")
+    print(f"marks kept: {100 * total['kept'] / total['marks']:.2f} % ({total['kept']} / {total['marks']})")
+    if total["in_words"]:
+        print(f"marks in words kept: {100 * total['kept_in_words'] / total['in_words']:.2f} % "
+              f"({total['kept_in_words']} / {total['in_words']})")
+    apart, apart_left = total["specks"] - total["beside_text"], total["left"] - total["left_beside"]
+    print(f"specks left: {100 * total['left'] / total['specks']:.2f} % ({total['left']} / {total['specks']}); "
+          f"standing apart {apart_left} / {apart}, beside text {total['left_beside']} / {total['beside_text']}")
+    for tool in ("ours_full", "unpaper_full"):
+        values = [r[tool] for r in rows if tool in r]
+        if values:
+            failed = sum(v == "failed" for v in values)
+            px = [int(v) for v in values if v != "failed"]
+            print(f"border left, {tool}: {sum(p > 0 for p in px)} of {len(px)} pages, {sum(px)} px"
+                  + (f", {failed} failed" if failed else ""))
+    for tool in ("full_angle", "deskew_angle", "magick_angle", "unpaper_angle"):
+        read = [(r, r[tool]) for r in rows if tool in r]
+        if not read:
+            continue
+        known = [(r, a) for r, a in read if not math.isnan(a)]
+        level = sum(abs(a) <= 0.1 for _, a in known)
+        worse = [(r, a) for r, a in known if abs(a) > abs(r["angle"]) + 0.1]
+        worst = max((abs(a) for _, a in known), default=float("nan"))
+        print(f"{tool}: within 0.1 deg {level} of {len(known)} read ({len(read) - len(known)} unread), "
+              f"worse than the input {len(worse)}, worst {worst:.2f} deg")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])
