@@ -15,8 +15,9 @@
 //       from the text's marks), and the specks of SPECKS that OUT still holds (and of those, the ones
 //       within their reach of the text, where a dot of the text could stand)
 //   devset_meter border LEVEL OUT
-//       black pixels of OUT in its outer tenth that lie in clumps of over 25 px, more than 5 px
-//       from any ink of LEVEL: what is left of the scanner's border
+//       black pixels of OUT in its outer tenth that lie in clumps of over 25 px, more than 15 px
+//       from any ink of LEVEL: what is left of the scanner's border, not the page's own dark
+//       edges (which a deskew half a degree off Tesseract's level moves by up to 15 px)
 #include <leptonica/allheaders.h>
 
 #include <algorithm>
@@ -240,7 +241,7 @@ int Border(const char* levelPath, const char* outPath)
 {
     PixPtr level = Read(levelPath), out = Read(outPath);
     const int w = pixGetWidth(out.get()), h = pixGetHeight(out.get());
-    PixPtr near(pixDilateBrick(nullptr, level.get(), 11, 11));
+    PixPtr near(pixDilateBrick(nullptr, level.get(), 31, 31));
     PixPtr sized(pixCreate(w, h, 1));
     pixRasterop(sized.get(), 0, 0, w, h, PIX_SRC, near.get(), 0, 0);
     PixPtr left(pixSubtract(nullptr, out.get(), sized.get()));
