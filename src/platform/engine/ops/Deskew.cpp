@@ -142,11 +142,20 @@ TextSkew FindTextSkew(const Image& image)
     const int sweep = SweepReduction(image), scale = SearchReduction(sweep);
     const PixPtr page = SearchedPage(image, scale);
     const TextSkew coarse = SkewAt(page.get(), scale, sweep / scale);
-    if (coarse.levelable || sweep / scale == 1)
+    if (coarse.levelable)
         return coarse;
-    const PixPtr fullSize = scale == 1 ? nullptr : SearchedPage(image, 1);
-    const TextSkew fine = SkewAt(scale == 1 ? page.get() : fullSize.get(), 1, scale == 1 ? 1 : 2);
-    return fine.levelable ? fine : coarse;
+    if (sweep / scale > 1) {
+        const PixPtr fullSize = scale == 1 ? nullptr : SearchedPage(image, 1);
+        const TextSkew fine = SkewAt(scale == 1 ? page.get() : fullSize.get(), 1, scale == 1 ? 1 : 2);
+        if (fine.levelable)
+            return fine;
+    }
+    // Text set sideways (a table printed across the page, a title page turned to fit) runs up
+    // the page: its lines are found on the page stood on its side, and they are stood upright
+    // by the same turn as they would be laid level.
+    const PixPtr onSide = Checked(pixRotateOrth(page.get(), 1));
+    const TextSkew sideways = SkewAt(onSide.get(), scale, sweep / scale);
+    return sideways.levelable ? sideways : coarse;
 }
 
 // The turn in hundredths of a degree that levels image; 0 when the page is level or shows no

@@ -260,6 +260,28 @@ TEST(Deskew, StraightensBowedBookPagesWhoseSweepPeakIsWeak)
     }
 }
 
+// The page given a quarter turn, clockwise (1) or back (3).
+Image QuarterTurned(const Image& page, int quads)
+{
+    return Image::adopt(pixRotateOrth(page.pix(), quads));
+}
+
+TEST(Deskew, StandsTextSetSidewaysUpright)
+{
+    // A table printed across the page, or a title page turned to fit: the lines run up the page.
+    for (double skew : {3.0, -7.0}) {
+        SCOPED_TRACE(testing::Message() << "skew " << skew);
+        PageOptions options;
+        options.skewDegrees = skew;
+        options.seed = 13;
+        Image page = QuarterTurned(GeneratePage(options).page, 1);
+        EXPECT_NEAR(DetectSkew(page).degrees, -skew, 0.05);
+        ASSERT_TRUE(Deskew(page, kWhite, kDeskewKeepSize));
+        EXPECT_EQ(page.width(), options.height);
+        EXPECT_LE(std::abs(DetectSkew(QuarterTurned(page, 3)).degrees), 0.05) << "the lines stand upright";
+    }
+}
+
 TEST(Deskew, LeavesPagesWithoutTextLinesAsTheyAre)
 {
     std::mt19937 rng(3);
