@@ -18,6 +18,10 @@
 //       black pixels of OUT in its outer tenth that lie in clumps of over 25 px, more than 15 px
 //       from any ink of LEVEL: what is left of the scanner's border, not the page's own dark
 //       edges (which a deskew half a degree off Tesseract's level moves by up to 15 px)
+//   devset_meter harm CLEAN OUT
+//       the ink of CLEAN that OUT lost: pixels, and shapes of CLEAN that lost over a tenth of
+//       theirs (run on a border filter's output of the scan made from CLEAN, where nothing but
+//       the scanner's black should go)
 #include <leptonica/allheaders.h>
 
 #include <algorithm>
@@ -254,6 +258,38 @@ int Border(const char* levelPath, const char* outPath)
     return 0;
 }
 
+int Harm(const char* cleanPath, const char* outPath)
+{
+    PixPtr clean = Read(cleanPath), out = Read(outPath);
+    PixPtr lost(pixSubtract(nullptr, clean.get(), out.get()));
+    // What the scan's frame covered was never there to lose.
+    const int w = pixGetWidth(clean.get()), h = pixGetHeight(clean.get()), band = kFrame / 2 + 1;
+    pixSetOrClearBorder(lost.get(), band, band, band, band, PIX_CLR);
+    l_int32 pixels = 0;
+    pixCountPixels(lost.get(), &pixels, nullptr);
+    Pixa* piecesRaw = nullptr;
+    BoxaPtr boxes(pixConnComp(clean.get(), &piecesRaw, 8));
+    PixaPtr pieces(piecesRaw);
+    int shapes = 0;
+    for (int i = 0; i < boxaGetCount(boxes.get()); ++i) {
+        l_int32 x, y, bw, bh;
+        boxaGetBoxGeometry(boxes.get(), i, &x, &y, &bw, &bh);
+        if (x < band || y < band || x + bw > w - band || y + bh > h - band)
+            continue;
+        Box box{x, y, bw, bh, 0};
+        PixPtr piece(pixaGetPix(pieces.get(), i, L_CLONE));
+        PixPtr gone(pixClipRectangle(lost.get(), &box, nullptr));
+        pixAnd(gone.get(), gone.get(), piece.get());
+        l_int32 all = 0, missing = 0;
+        pixCountPixels(piece.get(), &all, nullptr);
+        pixCountPixels(gone.get(), &missing, nullptr);
+        if (10 * missing > all)
+            ++shapes;
+    }
+    std::printf("harm %d shapes %d\n", pixels, shapes);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -267,7 +303,9 @@ int main(int argc, char** argv)
         return Marks(argv[2], argv[3], argv[4], argc == 6 ? argv[5] : nullptr);
     if (verb == "border" && argc == 4)
         return Border(argv[2], argv[3]);
+    if (verb == "harm" && argc == 4)
+        return Harm(argv[2], argv[3]);
     std::fprintf(stderr,
-                 "usage: devset_meter prepare PAGE SKEW ANGLE SEED DIR | marks CLEAN SPECKS OUT [WORDS] | border LEVEL OUT\n");
+                 "usage: devset_meter prepare PAGE SKEW ANGLE SEED DIR | marks CLEAN SPECKS OUT [WORDS] | border LEVEL OUT | harm CLEAN OUT\n");
     return 2;
 }
