@@ -31,6 +31,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -162,6 +163,18 @@ int Ink(Pix* pix, const Box& box)
     return count;
 }
 
+// How many pixels of piece i (whose box on the page is box) are black in pix, and how many it has.
+std::pair<int, int> PieceIn(Pixa* pieces, int i, Pix* pix, Box box)
+{
+    PixPtr piece(pixaGetPix(pieces, i, L_CLONE));
+    PixPtr there(pixClipRectangle(pix, &box, nullptr));
+    pixAnd(there.get(), there.get(), piece.get());
+    l_int32 in = 0, all = 0;
+    pixCountPixels(there.get(), &in, nullptr);
+    pixCountPixels(piece.get(), &all, nullptr);
+    return {in, all};
+}
+
 // The boxes of a file of x y w h lines, as a mask of the page's size.
 PixPtr BoxMask(const char* path, int width, int height)
 {
@@ -201,12 +214,7 @@ int Marks(const char* cleanPath, const char* specksPath, const char* outPath, co
         if (Ink(reach.get(), box) == 0)
             continue;
         ++marks;
-        PixPtr piece(pixaGetPix(pieces.get(), i, L_CLONE));
-        PixPtr there(pixClipRectangle(out.get(), &box, nullptr));
-        pixAnd(there.get(), there.get(), piece.get());
-        l_int32 left = 0, all = 0;
-        pixCountPixels(there.get(), &left, nullptr);
-        pixCountPixels(piece.get(), &all, nullptr);
+        const auto [left, all] = PieceIn(pieces.get(), i, out.get(), box);
         const bool word = words && Ink(words.get(), box) == w * h;
         inWords += word ? 1 : 0;
         if (2 * left >= all) {
@@ -277,12 +285,7 @@ int Harm(const char* cleanPath, const char* outPath)
         if (x < band || y < band || x + bw > w - band || y + bh > h - band)
             continue;
         Box box{x, y, bw, bh, 0};
-        PixPtr piece(pixaGetPix(pieces.get(), i, L_CLONE));
-        PixPtr gone(pixClipRectangle(lost.get(), &box, nullptr));
-        pixAnd(gone.get(), gone.get(), piece.get());
-        l_int32 all = 0, missing = 0;
-        pixCountPixels(piece.get(), &all, nullptr);
-        pixCountPixels(gone.get(), &missing, nullptr);
+        const auto [missing, all] = PieceIn(pieces.get(), i, lost.get(), box);
         if (10 * missing > all)
             ++shapes;
     }

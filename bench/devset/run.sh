@@ -51,6 +51,8 @@ one() {
     local line="$name	$angle	$("$meter" marks "$dir/clean.tif" "$dir/specks.txt" "$dir/specks/dirty.tif" "${words[@]}")"
     if [ "$mode" = all ]; then
         "$clean" -q -j1 -o "$dir/full" "$dir/scan.tif"
+        mkdir -p "$dir/borders"
+        "$clean" -q -j1 --borders -o "$dir/borders" "$dir/scan.tif"
         "$clean" -q -j1 --deskew -o "$dir/deskew" "$dir/clean.tif"
         convert "$dir/clean.tif" -deskew 40% +repage "$dir/magick.tif"
         convert "$dir/clean.tif" "$dir/clean.pbm"
@@ -61,6 +63,7 @@ one() {
         unpaper -q --overwrite -dr 10 "$dir/scan.pbm" "$dir/unpaper-full.pbm" >/dev/null 2>&1 || true
         line+="	ours_full $("$meter" border "$dir/level.tif" "$dir/full/scan.tif")"
         line+="	unpaper_full $([ -f "$dir/unpaper-full.pbm" ] && "$meter" border "$dir/level.tif" "$dir/unpaper-full.pbm" || echo failed)"
+        line+="	ours_borders $("$meter" harm "$dir/clean.tif" "$dir/borders/scan.tif")"
         line+="	full_angle $(angle "$dir/full/scan.tif")"
         line+="	deskew_angle $(angle "$dir/deskew/clean.tif")"
         line+="	magick_angle $(angle "$dir/magick.tif")"

@@ -17,6 +17,8 @@ def fields(line):
             out.update({words[k]: int(words[k + 1]) for k in range(0, len(words), 2)})
         elif len(words) == 3 and words[1] == "border":
             out[words[0]] = words[2]
+        elif len(words) == 5 and words[1] == "harm":
+            out["harm"], out["harmed_shapes"] = int(words[2]), int(words[4])
         elif len(words) == 2:
             out[words[0]] = float(words[1])
     return out
@@ -43,6 +45,10 @@ def main(path):
             px = [int(v) for v in values if v != "failed"]
             print(f"border left, {tool}: {sum(p > 0 for p in px)} of {len(px)} pages, {sum(px)} px"
                   + (f", {failed} failed" if failed else ""))
+    harmed = [r for r in rows if r.get("harmed_shapes", 0) > 0]
+    if any("harm" in r for r in rows):
+        print(f"text taken by --borders: {len(harmed)} pages, {sum(r['harm'] for r in rows)} px, "
+              f"{sum(r['harmed_shapes'] for r in rows)} shapes")
     for tool in ("full_angle", "deskew_angle", "magick_angle", "unpaper_angle"):
         read = [(r, r[tool]) for r in rows if tool in r]
         if not read:
