@@ -64,17 +64,25 @@ struct SideView {
 // run longer than whiteNoise (white at the very edge counts as noise too). On a page turned
 // after it was scanned, white was brought in between the edge and the border: a longer white
 // run at the edge still leads to the border where the first black after it is joined to black
-// at the page's edges.
+// at the page's edges. Where the border is so joined, black after a white run counts only if
+// it is joined too: white noise inside the border has the border's black all round it, while a
+// footer, a page number or a line's first letter just inside the paper's edge stands apart from
+// the border, and stays.
 int BorderDepth(const SideView& view, int i, int limit, int whiteNoise)
 {
     int start = 0;
     while (start < limit && !view.black(i, start))
         ++start;
-    if (start == limit || (start > whiteNoise && !view.linkedToEdge(i, start)))
+    if (start == limit)
+        return 0;
+    const bool joined = view.linkedToEdge(i, start);
+    if (start > whiteNoise && !joined)
         return 0;
     int depth = 0, white = 0;
     for (int j = start; j < limit; ++j) {
         if (view.black(i, j)) {
+            if (white > 0 && joined && !view.linkedToEdge(i, j))
+                break;
             depth = j + 1;
             white = 0;
         } else if (++white > whiteNoise) {

@@ -637,7 +637,39 @@ TEST(RemoveBorders, VarianceKeepsTextThatComesCloseToTheBorder)
 
     Image without = page;
     RemoveBorders(without, 0, kBorderLeft, 20, 20, 5);
-    EXPECT_EQ(CountBlackInRect(without, letter), 0) << "the white gap is noise, so the letter joins the border";
+    EXPECT_EQ(CountBlackInRect(without, QRect(0, 0, 60, 1200)), 0);
+    EXPECT_EQ(CountBlackInRect(without, letter), 30 * 45) << "the letter stands apart from the border";
+}
+
+// White noise inside a border is bridged: the border's black lies all round it. Black beyond a
+// white gap that is not joined to the border (a footer, a page number a few pixels inside the
+// paper's edge) is the page's own, however short the gap. Where the scanner left white along the
+// image's edge, nothing tells the border's black from the page's there, and the gap is noise.
+TEST(RemoveBorders, BridgesWhiteNoiseInsideTheBorderAndKeepsWhatStandsApartFromIt)
+{
+    Image page = Image::create(1000, 1200, 1);
+    Fill(page, kWhite);
+    FillRect(page, QRect(0, 0, 1000, 50), kBlack);                 // the top border
+    for (int x = 40; x < 900; x += 70)
+        FillRect(page, QRect(x, 12 + x % 3 * 8, 12, 9), kWhite);  // white noise inside it
+    FillRect(page, QRect(300, 20, 18, 40), kBlack);              // and a tooth that reaches on
+    FillRect(page, QRect(300, 35, 18, 10), kWhite);
+    const QRect footer(100, 62, 600, 28);                         // 12 pixels below the border
+    for (int x = footer.left(); x < footer.right(); x += 24)
+        FillRect(page, QRect(x, footer.top(), 16, footer.height()), kBlack);
+    const int footerInk = CountBlackInRect(page, footer);
+
+    Image joined = page;
+    RemoveBorders(joined, 0, kBorderTop, 20, 20, 5);
+    EXPECT_EQ(CountBlackInRect(joined, QRect(0, 0, 1000, 61)), 0) << "the noise and the tooth go with the border";
+    EXPECT_EQ(CountBlackInRect(joined, footer), footerInk);
+
+    Image edgeWhite = page;
+    FillRect(edgeWhite, QRect(0, 0, 1000, 3), kWhite);
+    FillRect(edgeWhite, QRect(0, 0, 3, 1200), kWhite);
+    FillRect(edgeWhite, QRect(997, 0, 3, 1200), kWhite);
+    RemoveBorders(edgeWhite, 0, kBorderTop, 20, 20, 5);
+    EXPECT_EQ(CountBlackInRect(edgeWhite, QRect(0, 0, 1000, 50)), 0) << "a border behind white at the edge still goes";
 }
 
 TEST(RemoveBorders, ClearsEveryBorderPixelUpToTheCorners)
