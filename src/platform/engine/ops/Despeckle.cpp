@@ -9,6 +9,7 @@
 #include <bit>
 #include <cmath>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 namespace scanvo::engine::ops {
@@ -138,6 +139,16 @@ RowFit FitRows(const std::vector<double>& rows, const std::vector<double>& value
     for (size_t k = 0; k < rows.size(); ++k)
         sumR += rows[k], sumV += values[k], sumRR += rows[k] * rows[k], sumRV += rows[k] * values[k];
     return {(n * sumRV - sumR * sumV) / (n * sumRR - sumR * sumR), sumR / n, sumV / n};
+}
+
+// How far the foot of mark lies from the line through the feet of shapes a and b (a letter and
+// its neighbour in a word), in rows; none when that line leans more than a skewed page's text.
+std::optional<double> OffFootLine(const Shape& mark, const Shape& a, const Shape& b)
+{
+    const double slope = (b.bottom() - a.bottom()) / (b.centreX() - a.centreX());
+    if (std::abs(slope) > kMaxLean)
+        return std::nullopt;
+    return std::abs(mark.bottom() - (a.bottom() + slope * (mark.centreX() - a.centreX())));
 }
 
 // Decides which small components are the dots of letters or punctuation: a dot above a narrow
@@ -400,7 +411,8 @@ private:
                     strokes = row;
             }
             if (!thickEnough(dot, strokes) &&
-                !(std::min(dot.w, dot.h) + 1 >= kMinDotToStroke * strokes && betweenLetters(dot, letter)))
+                !(std::min(dot.w, dot.h) + 1 >= kMinDotToStroke * strokes &&
+                  (betweenLetters(dot, letter) || onFootLine(dot, letter))))
                 return false;
             return 3 * dot.bottom() >= 3 * letter.y + 2 * letter.h ||
                    (2 * dot.bottom() >= 2 * letter.y + letter.h && afterDescender(dot, letter));
@@ -418,9 +430,25 @@ private:
             const Shape after = ShapeOf(m_boxes, k);
             if (after.x <= dot.right() || after.x - dot.right() > reach || std::abs(after.h - before.h) > 2)
                 return false;
-            const double slope = (after.bottom() - before.bottom()) / (after.centreX() - before.centreX());
-            const double foot = before.bottom() + slope * (dot.centreX() - before.centreX());
-            return std::abs(slope) <= kMaxLean && std::abs(dot.bottom() - foot) <= 1.5;
+            const std::optional<double> off = OffFootLine(dot, before, after);
+            return off && *off <= 1.5;
+        });
+    }
+
+    // A full stop that thresholding thinned, after a word's last letter: about round, its foot
+    // on the line through the feet of that letter and a letter of the same height before it in
+    // the word (as level as the page's skew allows), to the row. A speck beside a letter seldom
+    // stands on that line.
+    bool onFootLine(const Shape& dot, const Shape& last) const
+    {
+        if (std::abs(dot.w - dot.h) > 1)
+            return false;
+        return m_grid.any(last.x - 3 * last.w, last.y - 2, last.x - 1, last.bottom() + 2, [&](int k) {
+            const Shape before = ShapeOf(m_boxes, k);
+            if (before.right() >= last.x || std::abs(before.h - last.h) > 2 || before.w * 2 < last.w)
+                return false;
+            const std::optional<double> off = OffFootLine(dot, before, last);
+            return off && *off <= 0.5;
         });
     }
 

@@ -426,6 +426,39 @@ TEST(Despeckle, KeepsDecimalPointsThinnerThanTheDigits)
     }
 }
 
+// A full stop thresholded a pixel thinner than the letters' strokes stays after a word's last
+// letter where its foot lies on the line through the feet of the word's letters, level or
+// climbing. A speck as thin a little above that line, or a bar on it, goes.
+TEST(Despeckle, KeepsThinnedFullStopsOnTheWordsFootLine)
+{
+    for (int climb : {0, 2}) {  // rows the text climbs from one letter to the next
+        SCOPED_TRACE(testing::Message() << "climb " << climb);
+        Image page = Image::create(340, 120, 1);
+        Fill(page, kWhite);
+        // A word of three ring letters with 4-pixel strokes; returns the foot line's row at x.
+        const auto word = [&](int left) {
+            for (int k = 0; k < 3; ++k) {
+                const QRect r(left + 18 * k, 61 - climb * k, 14, 20);
+                FillRect(page, r, kBlack);
+                FillRect(page, r.adjusted(4, 4, -4, -4), kWhite);
+            }
+            return [=](int x) { return 80 - climb * (x - left - 7) / 18; };
+        };
+        const auto stopFoot = word(20);
+        const QRect stop(74, stopFoot(75) - 2, 3, 3);
+        const auto speckFoot = word(130);
+        const QRect aboveTheLine(184, speckFoot(185) - 4, 3, 3);
+        const auto barFoot = word(240);
+        const QRect bar(294, barFoot(295) - 1, 4, 2);
+        for (const QRect& r : {stop, aboveTheLine, bar})
+            FillRect(page, r, kBlack);
+        EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 2);
+        EXPECT_EQ(CountBlackInRect(page, stop), 9);
+        for (const QRect& r : {aboveTheLine, bar})
+            EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x();
+    }
+}
+
 // Italic and blackletter type set the dot of an i right of its stem's axis; on a skewed page a
 // heavy face's short stem reads straighter than it stands, and the dot lies left of it. The dot
 // stays over a stem as tall as the letters beside it; a speck as far aside above the taller stem
