@@ -10,8 +10,10 @@
 #          specks left (and of them, those within reach of the text)
 #   all:   also the full default pipeline of scanvo-clean and of unpaper on the page as a skewed
 #          scan (on black, in a black frame, with specks): border pixels left and the text-line
-#          angle left; and the angle left by scanvo-clean --deskew, ImageMagick's -deskew 40%
-#          and unpaper's deskew alone (searching +-10 degrees) on the turned page.
+#          angle left; the text's ink taken by scanvo-clean --borders and by unpaper's border
+#          steps alone (black filter, border scan) on that scan; and the angle left by
+#          scanvo-clean --deskew, ImageMagick's -deskew 40% and unpaper's deskew alone
+#          (searching +-10 degrees) on the turned page.
 # The angles are Tesseract's reading (line_angle.py): 0 on a level page, and on a bowed or warped
 # page the length-weighted median of its lines.
 set -euo pipefail
@@ -63,7 +65,10 @@ one() {
         unpaper -q --overwrite -dr 10 "$dir/scan.pbm" "$dir/unpaper-full.pbm" >/dev/null 2>&1 || true
         line+="	ours_full $("$meter" border "$dir/level.tif" "$dir/full/scan.tif")"
         line+="	unpaper_full $([ -f "$dir/unpaper-full.pbm" ] && "$meter" border "$dir/level.tif" "$dir/unpaper-full.pbm" || echo failed)"
+        unpaper -q --overwrite --no-deskew --no-noisefilter --no-blurfilter --no-grayfilter --no-mask-center \
+            --no-border-align "$dir/scan.pbm" "$dir/unpaper-borders.pbm" >/dev/null 2>&1 || true
         line+="	ours_borders $("$meter" harm "$dir/clean.tif" "$dir/borders/scan.tif")"
+        line+="	unpaper_borders $([ -f "$dir/unpaper-borders.pbm" ] && "$meter" harm "$dir/clean.tif" "$dir/unpaper-borders.pbm" || echo failed)"
         line+="	full_angle $(angle "$dir/full/scan.tif")"
         line+="	deskew_angle $(angle "$dir/deskew/clean.tif")"
         line+="	magick_angle $(angle "$dir/magick.tif")"

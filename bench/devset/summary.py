@@ -18,9 +18,9 @@ def fields(line):
         elif len(words) == 3 and words[1] == "border":
             out[words[0]] = words[2]
         elif len(words) == 5 and words[1] == "harm":
-            out["harm"], out["harmed_shapes"] = int(words[2]), int(words[4])
+            out[words[0]] = (int(words[2]), int(words[4]))
         elif len(words) == 2:
-            out[words[0]] = float(words[1])
+            out[words[0]] = float(words[1]) if words[1] != "failed" else words[1]
     return out
 
 
@@ -45,10 +45,11 @@ def main(path):
             px = [int(v) for v in values if v != "failed"]
             print(f"border left, {tool}: {sum(p > 0 for p in px)} of {len(px)} pages, {sum(px)} px"
                   + (f", {failed} failed" if failed else ""))
-    harmed = [r for r in rows if r.get("harmed_shapes", 0) > 0]
-    if any("harm" in r for r in rows):
-        print(f"text taken by --borders: {len(harmed)} pages, {sum(r['harm'] for r in rows)} px, "
-              f"{sum(r['harmed_shapes'] for r in rows)} shapes")
+    for tool in ("ours_borders", "unpaper_borders"):
+        taken = [r[tool] for r in rows if isinstance(r.get(tool), tuple)]
+        if taken:
+            print(f"text taken, {tool}: {sum(shapes > 0 for _, shapes in taken)} of {len(taken)} pages, "
+                  f"{sum(px for px, _ in taken)} px, {sum(shapes for _, shapes in taken)} shapes")
     for tool in ("full_angle", "deskew_angle", "magick_angle", "unpaper_angle"):
         read = [(r, r[tool]) for r in rows if tool in r]
         if not read:
