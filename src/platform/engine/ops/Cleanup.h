@@ -23,7 +23,9 @@ int RemoveDots(Image& page, int flags, int minWidth, int minHeight, int maxWidth
 
 // Clears black borders on the sides of sideMask (kBorderLeft | ...). On each side the border is
 // searched at most borderPercent % of the page into it; white gaps up to whiteNoiseLength pixels
-// inside the border do not end it; with kBorderUseVariance its inner edge may leave the median
+// inside the border do not end it, though where the border is joined to black at the page's edges
+// the black beyond such a gap counts only if it is joined too (a footer or a page number close
+// to the paper's edge stays); with kBorderUseVariance its inner edge may leave the median
 // edge of the neighbouring rows by at most variance pixels, so text near a border is not eaten,
 // and a shape beyond a white gap that this limit would cut (a punch hole) is left whole. A
 // border parted from the edge by white that a turn of the page brought in is still a border
