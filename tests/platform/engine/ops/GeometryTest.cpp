@@ -137,13 +137,20 @@ TEST(Rotation, ClockwiseIsPositive)
     EXPECT_EQ(above, 255u);
 }
 
+// A generated page turned by skew degrees, its text drawn from seed.
+PageOptions SkewedPage(double skew, unsigned seed)
+{
+    PageOptions options;
+    options.skewDegrees = skew;
+    options.seed = seed;
+    return options;
+}
+
 TEST(Deskew, LeavesAtMostFiveHundredthsOfADegreeOnBitonalPages)
 {
     for (double skew : {-10.0, -4.3, -0.7, 0.35, 2.5, 7.1, 10.0}) {
         SCOPED_TRACE(testing::Message() << "skew " << skew);
-        PageOptions options;
-        options.skewDegrees = skew;
-        options.seed = 11;
+        PageOptions options = SkewedPage(skew, 11);
         Image page = GeneratePage(options).page;
         const SkewEstimate found = DetectSkew(page);
         EXPECT_NEAR(found.degrees, -skew, 0.05);
@@ -170,10 +177,8 @@ TEST(Deskew, FollowsTheTextNotTheBorderAGutterOrALevelDrawing)
 {
     for (double skew : {3.0, -1.5, 6.0, -9.5}) {
         SCOPED_TRACE(testing::Message() << "skew " << skew);
-        PageOptions options;
-        options.skewDegrees = skew;
+        PageOptions options = SkewedPage(skew, 17);
         options.borderSides = 1 | 2 | 4 | 8;
-        options.seed = 17;
         Image page = GeneratePage(options).page;
         AddLevelSurroundings(page);
         EXPECT_NEAR(DetectSkew(page).degrees, -skew, 0.05);
@@ -241,9 +246,7 @@ TEST(Deskew, StraightensBowedBookPagesWhoseSweepPeakIsWeak)
     // Bowed lines flatten the sweep's peak: the angle is right, the confidence low.
     for (double skew : {3.0, -1.5}) {
         SCOPED_TRACE(testing::Message() << "skew " << skew);
-        PageOptions options;
-        options.skewDegrees = skew;
-        options.seed = 9;
+        PageOptions options = SkewedPage(skew, 9);
         Image page = GenerateBookScan(options, 40);
         const SkewEstimate found = DetectSkew(page);
         ASSERT_NEAR(found.degrees, -skew, 0.1);
@@ -271,9 +274,7 @@ TEST(Deskew, StandsTextSetSidewaysUpright)
     // A table printed across the page, or a title page turned to fit: the lines run up the page.
     for (double skew : {3.0, -7.0}) {
         SCOPED_TRACE(testing::Message() << "skew " << skew);
-        PageOptions options;
-        options.skewDegrees = skew;
-        options.seed = 13;
+        PageOptions options = SkewedPage(skew, 13);
         Image page = QuarterTurned(GeneratePage(options).page, 1);
         EXPECT_NEAR(DetectSkew(page).degrees, -skew, 0.05);
         ASSERT_TRUE(Deskew(page, kWhite, kDeskewKeepSize));
