@@ -251,6 +251,7 @@ private:
         int narrowest = 0;  // of the rows followed so far, none joined
         QRect crossbarAt;  // above a crossbar at the stem's top, left of the stem
         int barLeft = -1;  // where a bar at the stem's top starts, far to its left
+        int barRight = -1;  // where a bar at the stem's top ends, far to its right
         for (int y = top; y < m_height; ++y) {
             // Where a serif's flag splits the row, the widest run within two pixels of the
             // middle so far is the stem.
@@ -276,10 +277,15 @@ private:
             const int width = right - left + 1;
             const bool atTop = static_cast<int>(centres.size()) < size;
             const bool bar = width > 4 * size;
-            if (bar && !(atTop && right - x <= size))  // at the top, a bar may lead off to the left
+            // At the top, a bar may lead off to one side, or to both below a narrow top of the
+            // stem's own (an i run into the letters on either side; a T's bar is its top).
+            const bool farLeft = x - left > size, farRight = right - x > size;
+            if (bar && !(atTop && (!(farLeft && farRight) || narrowest > 0)))
                 break;
-            if (bar && barLeft < 0)
+            if (bar && farLeft && barLeft < 0)
                 barLeft = left;
+            if (bar && farRight && barRight < 0)
+                barRight = right;
             const bool crossbar = underCrossbar && atTop && narrowest == 0 && width > 2 * size && right - x <= size;
             if (crossbar && crossbarAt.isNull())
                 crossbarAt = QRect(QPoint(left, y - size), QPoint(x - size, y - 1));
@@ -321,14 +327,29 @@ private:
         const int thickness = middle[middle.size() / 2];
         if (farAside && !loneStem(stemX, top, thickness))
             return false;
-        if (barLeft >= 0 || !crossbarAt.isNull()) {
+        if (barLeft >= 0 || barRight >= 0 || !crossbarAt.isNull()) {
             const auto anyInk = [&](const QRect& r) {
                 return BlackIn(m_data, m_wpl, m_width, m_height, r.left(), r.top(), r.right(), r.bottom()) > 0;
             };
-            const bool rBefore = barLeft >= 0 && anyInk(QRect(barLeft, top + stem / 2, size + 1, 1));
+            // The stem's run halfway down, and the letters beside it in that row.
+            const int y = top + stem / 2;
+            const double half = (std::max(widths[stem / 2], 1) - 1) / 2.0;
+            const int runLeft = static_cast<int>(std::lround(centres[stem / 2] - half));
+            const int runRight = static_cast<int>(std::lround(centres[stem / 2] + half));
+            const bool rBefore =
+                barLeft >= 0 && anyInk(QRect(QPoint(barLeft, y), QPoint(std::min(barLeft + size, runLeft - 2), y)));
             const bool tBefore = !crossbarAt.isNull() &&
                                  (anyInk(crossbarAt) || armLeansAway(top, centres, widths, size));
-            if (std::abs(fitted) > kMaxLean || !(rBefore || tBefore))
+            // Letters whose serifs the i's ran into (an n, an r, an m before it): their stems a
+            // letter's spacing (at most a stroke and a half) from the i's. Under an F's or an E's
+            // bar the row is white there; the other stems of an n or an m stand a counter away.
+            const int spacing = (3 * thickness + 1) / 2;
+            const bool letterBefore = anyInk(QRect(QPoint(runLeft - 1 - spacing, y), QPoint(runLeft - 2, y)));
+            const bool letterAfter = anyInk(QRect(QPoint(runRight + 2, y), QPoint(runRight + 1 + spacing, y)));
+            const bool between = barLeft >= 0 && barRight >= 0;
+            const bool joined = between ? letterBefore && letterAfter
+                                        : rBefore || tBefore || (barRight >= 0 && letterAfter);
+            if (std::abs(fitted) > kMaxLean || !joined)
                 return false;
             // Rows much wider than the stem (its serif's flag) are not where its axis runs.
             for (int r = 0; r < r2; ++r)

@@ -351,6 +351,33 @@ TEST(Despeckle, KeepsTheDotOfAnIWhoseTopJoinsTheLetterBefore)
         EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x();
 }
 
+// In heavy type an i's top serif runs into the letter after it (an n), or into the letters on both
+// sides (an m before it too); the next stems stand a letter's spacing from the i's, and its dot
+// stays. A speck over an n's left stem, over an m's middle stem rising above its arches (the
+// other stems a counter away) or over the corner of an F (white under its bar) goes.
+TEST(Despeckle, KeepsTheDotOfAnIWhoseTopJoinsTheLettersBesideIt)
+{
+    Image page = Image::create(300, 100, 1);
+    Fill(page, kWhite);
+    const QRect inDot(30, 40, 4, 4), inStem(30, 48, 4, 24), inSerifs(28, 49, 25, 2), inLeft(38, 49, 4, 23),
+        inRight(49, 49, 4, 23);
+    const QRect minDot(102, 40, 4, 4), minStem(102, 48, 4, 24), minSerifs(76, 49, 49, 2), mLeft(76, 49, 4, 23),
+        mMiddle(85, 49, 4, 23), mRight(94, 49, 4, 23), nLeft(110, 49, 4, 23), nRight(121, 49, 4, 23);
+    const QRect nStem(160, 48, 4, 24), nArch(160, 49, 15, 2), nStem2(171, 49, 4, 23), overTheN(160, 41, 3, 3);
+    const QRect arches(200, 49, 26, 2), archLeft(200, 49, 4, 23), archMiddle(211, 48, 4, 24),
+        archRight(222, 49, 4, 23), overTheM(211, 40, 4, 4);
+    const QRect fStem(250, 48, 4, 24), fBar(250, 48, 20, 3), fArm(250, 58, 14, 3), overTheF(250, 40, 4, 4);
+    for (const QRect& r : {inDot, inStem, inSerifs, inLeft, inRight, minDot, minStem, minSerifs, mLeft, mMiddle, mRight,
+                           nLeft, nRight, nStem, nArch, nStem2, overTheN, arches, archLeft, archMiddle, archRight,
+                           overTheM, fStem, fBar, fArm, overTheF})
+        FillRect(page, r, kBlack);
+    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 3);
+    for (const QRect& r : {inDot, minDot})
+        EXPECT_EQ(CountBlackInRect(page, r), 16) << r.x();
+    for (const QRect& r : {overTheN, overTheM, overTheF})
+        EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x();
+}
+
 // A full stop ends on the baseline: after a letter that reaches below it (a p), that is higher up
 // the letter than usual, and it may tuck under the ear of an r. After an s, whose slanting spine
 // reads thicker than the strokes of its row, it is as thick as the row's strokes. A speck as high
