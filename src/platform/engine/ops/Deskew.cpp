@@ -12,7 +12,10 @@ namespace scanvo::engine::ops {
 
 namespace {
 
-constexpr float kSweepRangeDegrees = 12.0f;  // covers the +-10 degrees a careless feed gives
+// A careless feed turns a sheet by up to 10 degrees, and its print may sit a degree or two askew
+// on it. The library trusts no angle within a step of the sweep's ends, nor one whose peak lies at
+// an end, so the sweep reaches well beyond that.
+constexpr float kSweepRangeDegrees = 15.0f;
 constexpr float kSweepStepDegrees = 1.0f;
 constexpr float kSearchPrecisionDegrees = 0.01f;
 // Above this the text lines stand out so plainly that the angle needs no second look (pages of

@@ -19,7 +19,7 @@ struct SkewEstimate {
     double degrees = 0;     // clockwise rotation that levels the text lines
     double confidence = 0;  // 0 when nothing was found; pages of text score 10 and more, bowed ones 1 to 3
 };
-// The skew of the text lines of a 1-, 8- or 24-bit page, searched within +-12 degrees.
+// The skew of the text lines of a 1-, 8- or 24-bit page, searched within +-15 degrees.
 SkewEstimate DetectSkew(const Image& image);
 // Detects the skew and rotates the page level, filling with fill; flags are kDeskew*. Returns
 // false (page untouched) when the page is already level or shows no text lines to level by

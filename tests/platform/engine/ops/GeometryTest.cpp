@@ -146,9 +146,10 @@ PageOptions SkewedPage(double skew, unsigned seed)
     return options;
 }
 
+// Up to 10 degrees as a careless feed gives, and beyond it by what a sheet printed askew adds.
 TEST(Deskew, LeavesAtMostFiveHundredthsOfADegreeOnBitonalPages)
 {
-    for (double skew : {-10.0, -4.3, -0.7, 0.35, 2.5, 7.1, 10.0}) {
+    for (double skew : {-12.5, -10.0, -4.3, -0.7, 0.35, 2.5, 7.1, 10.0, 11.5}) {
         SCOPED_TRACE(testing::Message() << "skew " << skew);
         PageOptions options = SkewedPage(skew, 11);
         Image page = GeneratePage(options).page;
