@@ -789,14 +789,16 @@ bool ClearDot(Pix* page, const Shape& dot)
 
 // Specks one pixel thick: a short row or column of black pixels touching no other black.
 constexpr int kThinSpeckLength = 5;
+// The white all round a thin speck that stands apart. The thin marks of text (a hyphen or an i's
+// dot in small print, a piece of a broken hairline) lie closer to their letters than that.
+constexpr int kThinSpeckClearance = 3;
 // The most black of other specks, and nothing else, that may lie around one (two dots' worth).
 constexpr int kSpeckCluster = 2 * kThinSpeckLength * kThinSpeckLength;
 
 // Clears the specks one pixel thick, two to kThinSpeckLength long, that stand apart: no other
-// black lies within their length plus one of them. The thin marks of text (a hyphen or an i's
-// dot in small print, a piece of a broken hairline) lie closer to their letters than that, and a
-// dash set between words has letters on both sides in its row. Two such specks close together
-// are both kept, as they may be a mark, unless nothing but a few more specks lies around them.
+// black lies within kThinSpeckClearance pixels of them. A dash set between words, which has
+// letters on both sides in its row, stays. Two such specks close together are both kept, as they
+// may be a mark, unless nothing but a few more specks lies around them.
 // Returns how many went.
 int RemoveThinSpecks(Pix* page)
 {
@@ -851,7 +853,7 @@ int RemoveThinSpecks(Pix* page)
                     while (speck.h <= kThinSpeckLength && black(x, y + speck.h) && !black(x - 1, y + speck.h) &&
                            !black(x + 1, y + speck.h))
                         ++speck.h;
-                const int length = std::max(speck.w, speck.h), margin = length + 1, reach = 2 * length + 2;
+                const int length = std::max(speck.w, speck.h), margin = kThinSpeckClearance, reach = 2 * length + 2;
                 const auto inkIn = [&](int x0, int y0, int x1, int y1) {
                     return BlackIn(data, wpl, width, height, x0, y0, x1, y1);
                 };
