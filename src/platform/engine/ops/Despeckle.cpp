@@ -857,9 +857,10 @@ int RemoveThinSpecks(Pix* page)
                 const auto inkIn = [&](int x0, int y0, int x1, int y1) {
                     return BlackIn(data, wpl, width, height, x0, y0, x1, y1);
                 };
-                // A dash or hyphen set between words has letters on its left and its right.
-                const bool betweenWords = speck.h == 1 && inkIn(x - reach, y - length, x - 1, y + length) > 0 &&
-                                          inkIn(right + 1, y - length, right + reach, y + length) > 0;
+                // A dash or hyphen set between words has letters on its left and its right, across
+                // its row (within two rows, as the text of a skewed page climbs or falls).
+                const bool betweenWords = speck.h == 1 && inkIn(x - reach, y - 2, x - 1, y + 2) > 0 &&
+                                          inkIn(right + 1, y - 2, right + reach, y + 2) > 0;
                 // Other black close by may make it a mark, unless all of it is a few more specks
                 // with no letter near (dirt that fell together).
                 const auto apartFromText = [&] {

@@ -108,14 +108,15 @@ Image RemoveDotsByFloodFill(const Image& page, int minW, int minH, int maxW, int
 }
 
 // The single pixels, then the specks one pixel thick and two to five long with no other black
-// within three pixels of them, unless a row speck has black on both sides in its row (a dash).
+// within three pixels of them, unless a row speck has black on both sides within two rows of its
+// own (a dash).
 Image DespeckleByFloodFill(const Image& page)
 {
     const Image withoutSingles = RemoveDotsByFloodFill(page, 1, 1, 1, 1);
     return RemoveComponentsByFloodFill(withoutSingles, [&](const QRect& r) {
         const int length = std::max(r.width(), r.height()), margin = 3, reach = 2 * length + 2;
         const auto inkFrom = [&](int x) {
-            return CountBlackInRect(withoutSingles, QRect(x, r.top() - length, reach, 2 * length + 1)) > 0;
+            return CountBlackInRect(withoutSingles, QRect(x, r.top() - 2, reach, 5)) > 0;
         };
         const bool dash = r.height() == 1 && inkFrom(r.left() - reach) && inkFrom(r.right() + 1);
         return std::min(r.width(), r.height()) == 1 && length >= 2 && length <= 5 && !dash &&
@@ -609,13 +610,16 @@ TEST(Despeckle, RemovesThinSpecksStandingApartAndKeepsTheThinMarksOfSmallPrint)
         {{{20, 40}, 11, QStringLiteral("Hair-line serifs: i, j, l; fine print - well-known, e.g. fig. 1.")},
          {{20, 60}, 11, QStringLiteral("minimum illicit: \u2010 \u2013 \u00b7 i\u0307.")}},
         0, 160);
-    // Two letters, the second with thin pieces two pixels off.
+    // Two letters, the second with thin pieces two pixels off; and two letters of a line above
+    // whose gap a speck below it lines up with.
     const QRect first(700, 100, 6, 12), second(760, 100, 6, 12), pieceBefore(757, 103, 1, 5), pieceAfter(768, 105, 4, 1);
-    for (const QRect& r : {first, second, pieceBefore, pieceAfter})
+    const QRect wordEnd(600, 90, 6, 8), wordStart(616, 90, 6, 8);
+    for (const QRect& r : {first, second, pieceBefore, pieceAfter, wordEnd, wordStart})
         FillRect(page, r, kBlack);
     // Lone pixels go as they always did, even a full stop of one pixel.
     const Image text = RemoveDotsByFloodFill(page, 1, 1, 1, 1);
-    std::vector<QRect> specks{QRect(696, 103, 1, 5), QRect(709, 105, 4, 1)};  // three pixels off the first
+    std::vector<QRect> specks{QRect(696, 103, 1, 5), QRect(709, 105, 4, 1),  // three pixels off the first letter
+                              QRect(607, 102, 5, 1)};                        // under the gap between words
     for (int length = 2; length <= 5; ++length) {
         specks.push_back(QRect(40 * length, 110, length, 1));
         specks.push_back(QRect(40 * length + 300, 110, 1, length));
