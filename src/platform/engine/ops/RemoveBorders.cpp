@@ -13,11 +13,18 @@ namespace {
 
 constexpr int kMedianHalfWindow = 50;  // rows (or columns) each side that define the border's edge
 
+// One side's band of the page at half size (half), with its top-left corner on the page
+// (origin): the black of the band joined to black on the page's edge on that side.
+struct EdgeLinks {
+    PixPtr half;
+    QPoint origin;
+};
+
 // One side of the page seen as lines running inward from the edge: line i, depth j from the edge.
 struct SideView {
     Pix* pix;
     int side;
-    Pix* edgeLinked = nullptr;  // the black reached from the page's edges, when known
+    const EdgeLinks* edgeLinks = nullptr;  // the black reached from the side's edge, when known
     l_uint32* data = pixGetData(pix);
     int wpl = pixGetWpl(pix);
     int width = pixGetWidth(pix);
@@ -38,16 +45,17 @@ struct SideView {
         const QPoint p = at(i, j);
         return GET_DATA_BIT(data + p.y() * wpl, p.x()) != 0;
     }
-    // Whether the black pixel at line i, depth j is joined to black at the page's edges, as
-    // edgeLinked (at half size) tells.
+    // Whether the black pixel at line i, depth j is joined to black at the side's edge, as
+    // edgeLinks (at half size) tells.
     bool linkedToEdge(int i, int j) const
     {
-        if (!edgeLinked)
+        if (!edgeLinks || !edgeLinks->half)
             return false;
-        const QPoint p = at(i, j);
-        const int hx = std::min(p.x() / 2, pixGetWidth(edgeLinked) - 1);
-        const int hy = std::min(p.y() / 2, pixGetHeight(edgeLinked) - 1);
-        return GET_DATA_BIT(pixGetData(edgeLinked) + hy * pixGetWpl(edgeLinked), hx) != 0;
+        Pix* half = edgeLinks->half.get();
+        const QPoint p = at(i, j) - edgeLinks->origin;
+        const int hx = std::clamp(p.x() / 2, 0, pixGetWidth(half) - 1);
+        const int hy = std::clamp(p.y() / 2, 0, pixGetHeight(half) - 1);
+        return GET_DATA_BIT(pixGetData(half) + hy * pixGetWpl(half), hx) != 0;
     }
     QRect cells(int i, int depth) const
     {
@@ -141,11 +149,48 @@ int BackToGap(const SideView& view, int i, int depth)
     return depth;
 }
 
-// How deep the border reaches on every line of one side, measured on the page as it is.
-std::vector<int> MeasureSide(Pix* pix, Pix* edgeLinked, int side, int percent, int whiteNoise, int variance,
-                             bool useVariance)
+// The black of one side's band joined to black on the page's edge on that side: on a turned page,
+// the border where it still meets its edge and the rest of it, parted from the edge by the white
+// brought in. Only within the band, and only from the edge between the corners, where the
+// neighbouring sides' borders meet it: a rule or a picture's frame may run across the page into
+// another side's border, and the print joined to it is no border here. Found at half size, which
+// is plenty to tell a border from text and costs a quarter; a pixel gap is bridged there, as the
+// white noise allowance bridges far more.
+EdgeLinks EdgeLinked(Pix* pix, int side, int percent)
 {
-    const SideView view{pix, side, edgeLinked};
+    const int w = pixGetWidth(pix), h = pixGetHeight(pix);
+    const int across = w * percent / 100, down = h * percent / 100;
+    const bool vertical = side == kBorderTop || side == kBorderBottom;
+    QRect band;
+    switch (side) {
+    case kBorderLeft: band = QRect(0, 0, across, h); break;
+    case kBorderRight: band = QRect(w - across, 0, across, h); break;
+    case kBorderTop: band = QRect(0, 0, w, down); break;
+    default: band = QRect(0, h - down, w, down); break;
+    }
+    if (band.width() < 2 || band.height() < 2)
+        return {};
+    const BoxPtr box(boxCreate(band.x(), band.y(), band.width(), band.height()));
+    const PixPtr clip = Checked(pixClipRectangle(pix, box.get(), nullptr));
+    PixPtr half = Checked(pixReduceRankBinary2(clip.get(), 1, nullptr));
+    const int hw = pixGetWidth(half.get()), hh = pixGetHeight(half.get());
+    // The edge line at half size, short of the corners (all of it when the bands overlap).
+    const int corner = vertical ? across / 2 : down / 2;
+    const int length = vertical ? hw : hh;
+    const int from = 2 * corner < length ? corner : 0, to = 2 * corner < length ? length - corner : length;
+    const QRect edge = vertical ? QRect(from, side == kBorderTop ? 0 : hh - 1, to - from, 1)
+                          : QRect(side == kBorderLeft ? 0 : hw - 1, from, 1, to - from);
+    PixPtr seed = Checked(pixCreateTemplate(half.get()));
+    pixRasterop(seed.get(), edge.x(), edge.y(), edge.width(), edge.height(), PIX_SET, nullptr, 0, 0);
+    pixAnd(seed.get(), seed.get(), half.get());
+    return {Checked(pixSeedfillBinary(nullptr, seed.get(), half.get(), 8)), band.topLeft()};
+}
+
+// How deep the border reaches on every line of one side, measured on the page as it is.
+std::vector<int> MeasureSide(Pix* pix, int side, int percent, int whiteNoise, int variance, bool useVariance)
+{
+    const EdgeLinks edgeLinks = EdgeLinked(pix, side, percent);
+    const SideView view{pix, side, &edgeLinks};
     const int limit = std::clamp(view.depthLimit() * percent / 100, 0, view.depthLimit());
     std::vector<int> depths(view.lines(), 0);
     if (limit == 0)
@@ -160,32 +205,6 @@ std::vector<int> MeasureSide(Pix* pix, Pix* edgeLinked, int side, int percent, i
         if (depths[i] < measured[i])
             depths[i] = BackToGap(view, i, depths[i]);
     return depths;
-}
-
-// The black of the page joined to black on its outermost rows and columns, within the bands
-// searched for borders: on a turned page, the border where it still meets the edges and the
-// rest of it, parted from them by the white brought in. Found at half size, which is plenty to
-// tell a border from text and costs a quarter; a pixel gap is bridged there, as the white
-// noise allowance bridges far more.
-PixPtr EdgeLinked(Pix* pix, int sideMask, int percent)
-{
-    const int w = pixGetWidth(pix), h = pixGetHeight(pix);
-    const int across = w * percent / 100, down = h * percent / 100;
-    PixPtr bands = Checked(pixCreate(w, h, 1));
-    if (sideMask & kBorderLeft)
-        pixRasterop(bands.get(), 0, 0, across, h, PIX_SET, nullptr, 0, 0);
-    if (sideMask & kBorderRight)
-        pixRasterop(bands.get(), w - across, 0, across, h, PIX_SET, nullptr, 0, 0);
-    if (sideMask & kBorderTop)
-        pixRasterop(bands.get(), 0, 0, w, down, PIX_SET, nullptr, 0, 0);
-    if (sideMask & kBorderBottom)
-        pixRasterop(bands.get(), 0, h - down, w, down, PIX_SET, nullptr, 0, 0);
-    pixAnd(bands.get(), bands.get(), pix);
-    PixPtr half = Checked(pixReduceRankBinary2(bands.get(), 1, nullptr));
-    PixPtr seed = Checked(pixCreateTemplate(half.get()));
-    pixSetOrClearBorder(seed.get(), 1, 1, 1, 1, PIX_SET);
-    pixAnd(seed.get(), seed.get(), half.get());
-    return Checked(pixSeedfillBinary(nullptr, seed.get(), half.get(), 8));
 }
 
 void ClearSide(Pix* pix, int side, const std::vector<int>& depths)
@@ -213,11 +232,9 @@ void RemoveBorders(Image& page, int flags, int sideMask, int borderPercent, int 
     // edge of its neighbour's band, and the neighbour would stop short of its own border there.
     constexpr int kSides[] = {kBorderLeft, kBorderRight, kBorderTop, kBorderBottom};
     std::vector<int> depths[4];
-    const PixPtr edgeLinked = EdgeLinked(page.pix(), sideMask & kBorderAllSides, borderPercent);
     for (int s = 0; s < 4; ++s)
         if (sideMask & kSides[s])
-            depths[s] = MeasureSide(page.pix(), edgeLinked.get(), kSides[s], borderPercent, whiteNoiseLength, variance,
-                                    useVariance);
+            depths[s] = MeasureSide(page.pix(), kSides[s], borderPercent, whiteNoiseLength, variance, useVariance);
     for (int s = 0; s < 4; ++s)
         if (sideMask & kSides[s])
             ClearSide(page.pix(), kSides[s], depths[s]);

@@ -745,6 +745,24 @@ TEST(RemoveBorders, BridgesWhiteNoiseInsideTheBorderAndKeepsWhatStandsApartFromI
     EXPECT_EQ(CountBlackInRect(edgeWhite, QRect(0, 0, 1000, 50)), 0) << "a border behind white at the edge still goes";
 }
 
+// A newspaper's rule runs across the page into the border on the right; a picture hangs from it
+// a few pixels from the border on the left. Joined to the right border is no reason to count the
+// picture as the left one.
+TEST(RemoveBorders, KeepsAPictureJoinedToTheFarBorderByARuleAcrossThePage)
+{
+    Image page = Image::create(1000, 1200, 1);
+    Fill(page, kWhite);
+    FillRect(page, QRect(0, 0, 40, 1200), kBlack);    // the left border
+    FillRect(page, QRect(960, 0, 40, 1200), kBlack);  // the right border
+    const QRect rule(70, 200, 890, 4), picture(55, 204, 345, 300);
+    FillRect(page, rule, kBlack);
+    FillRect(page, picture, kBlack);
+    RemoveBorders(page, kBorderUseVariance, kBorderAllSides, 20, 20, 20);
+    EXPECT_EQ(CountBlackInRect(page, picture), picture.width() * picture.height());
+    EXPECT_EQ(CountBlackInRect(page, QRect(70, 200, 700, 4)), 700 * 4);
+    EXPECT_EQ(CountBlackInRect(page, QRect(0, 0, 50, 1200)) + CountBlackInRect(page, QRect(950, 0, 50, 1200)), 0);
+}
+
 TEST(RemoveBorders, ClearsEveryBorderPixelUpToTheCorners)
 {
     for (unsigned seed : {31u, 32u}) {
