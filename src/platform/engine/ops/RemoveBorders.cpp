@@ -4,7 +4,10 @@
 #include "platform/engine/ops/OpFlags.h"
 #include "platform/engine/ops/PixHandle.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace scanvo::engine::ops {
@@ -12,12 +15,15 @@ namespace scanvo::engine::ops {
 namespace {
 
 constexpr int kMedianHalfWindow = 50;  // rows (or columns) each side that define the border's edge
+// The specks of the border's noise: pieces no larger than this each way, this close to it.
+constexpr int kBorderSpeckSize = 2;
+constexpr int kBorderSpeckReach = 3;
 
-// One side's band of the page at half size (half), with its top-left corner on the page
-// (origin): the black of the band joined to black on the page's edge on that side.
+// The black of one side's band (its place on the page) joined to black on the page's edge on
+// that side.
 struct EdgeLinks {
-    PixPtr half;
-    QPoint origin;
+    PixPtr linked;
+    QRect band;
 };
 
 // One side of the page seen as lines running inward from the edge: line i, depth j from the edge.
@@ -40,22 +46,44 @@ struct SideView {
             return {side == kBorderLeft ? j : width - 1 - j, i};
         return {i, side == kBorderBottom ? height - 1 - j : j};
     }
-    bool black(int i, int j) const
+    bool blackAt(QPoint p) const { return GET_DATA_BIT(data + p.y() * wpl, p.x()) != 0; }
+    bool black(int i, int j) const { return blackAt(at(i, j)); }
+    // Whether the page's pixel p is black joined to black at the side's edge, as edgeLinks tells.
+    bool linkedAt(QPoint p) const
     {
-        const QPoint p = at(i, j);
-        return GET_DATA_BIT(data + p.y() * wpl, p.x()) != 0;
-    }
-    // Whether the black pixel at line i, depth j is joined to black at the side's edge, as
-    // edgeLinks (at half size) tells.
-    bool linkedToEdge(int i, int j) const
-    {
-        if (!edgeLinks || !edgeLinks->half)
+        if (!edgeLinks || !edgeLinks->band.contains(p))
             return false;
-        Pix* half = edgeLinks->half.get();
-        const QPoint p = at(i, j) - edgeLinks->origin;
-        const int hx = std::clamp(p.x() / 2, 0, pixGetWidth(half) - 1);
-        const int hy = std::clamp(p.y() / 2, 0, pixGetHeight(half) - 1);
-        return GET_DATA_BIT(pixGetData(half) + hy * pixGetWpl(half), hx) != 0;
+        Pix* linked = edgeLinks->linked.get();
+        p -= edgeLinks->band.topLeft();
+        return GET_DATA_BIT(pixGetData(linked) + p.y() * pixGetWpl(linked), p.x()) != 0;
+    }
+    bool linkedToEdge(int i, int j) const { return linkedAt(at(i, j)); }
+    // Whether the black pixel at line i, depth j is a speck of the border's noise: a piece of at
+    // most kBorderSpeckSize pixels each way within kBorderSpeckReach of black joined to the edge.
+    bool borderSpeck(int i, int j) const
+    {
+        const QRect page(0, 0, width, height);
+        std::vector<QPoint> piece{at(i, j)};
+        QRect box(piece.front(), QSize(1, 1));
+        for (size_t k = 0; k < piece.size(); ++k) {
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const QPoint q = piece[k] + QPoint(dx, dy);
+                    if (!page.contains(q) || !blackAt(q) || std::find(piece.begin(), piece.end(), q) != piece.end())
+                        continue;
+                    box |= QRect(q, QSize(1, 1));
+                    if (box.width() > kBorderSpeckSize || box.height() > kBorderSpeckSize)
+                        return false;
+                    piece.push_back(q);
+                }
+            }
+        }
+        const QRect reach = box.adjusted(-kBorderSpeckReach, -kBorderSpeckReach, kBorderSpeckReach, kBorderSpeckReach);
+        for (int y = reach.top(); y <= reach.bottom(); ++y)
+            for (int x = reach.left(); x <= reach.right(); ++x)
+                if (linkedAt({x, y}))
+                    return true;
+        return false;
     }
     QRect cells(int i, int depth) const
     {
@@ -89,7 +117,7 @@ int BorderDepth(const SideView& view, int i, int limit, int whiteNoise)
     int depth = 0, white = 0;
     for (int j = start; j < limit; ++j) {
         if (view.black(i, j)) {
-            if (white > 0 && joined && !view.linkedToEdge(i, j))
+            if (white > 0 && joined && !view.linkedToEdge(i, j) && !view.borderSpeck(i, j))
                 break;
             depth = j + 1;
             white = 0;
@@ -153,9 +181,8 @@ int BackToGap(const SideView& view, int i, int depth)
 // the border where it still meets its edge and the rest of it, parted from the edge by the white
 // brought in. Only within the band, and only from the edge between the corners, where the
 // neighbouring sides' borders meet it: a rule or a picture's frame may run across the page into
-// another side's border, and the print joined to it is no border here. Found at half size, which
-// is plenty to tell a border from text and costs a quarter; a pixel gap is bridged there, as the
-// white noise allowance bridges far more.
+// another side's border, and the print joined to it is no border here. Joined pixel to pixel: a
+// letter a pixel or two inside the paper's edge, and the words beside it, are not the border.
 EdgeLinks EdgeLinked(Pix* pix, int side, int percent)
 {
     const int w = pixGetWidth(pix), h = pixGetHeight(pix);
@@ -168,22 +195,30 @@ EdgeLinks EdgeLinked(Pix* pix, int side, int percent)
     case kBorderTop: band = QRect(0, 0, w, down); break;
     default: band = QRect(0, h - down, w, down); break;
     }
-    if (band.width() < 2 || band.height() < 2)
+    if (band.isEmpty())
         return {};
-    const BoxPtr box(boxCreate(band.x(), band.y(), band.width(), band.height()));
-    const PixPtr clip = Checked(pixClipRectangle(pix, box.get(), nullptr));
-    PixPtr half = Checked(pixReduceRankBinary2(clip.get(), 1, nullptr));
-    const int hw = pixGetWidth(half.get()), hh = pixGetHeight(half.get());
-    // The edge line at half size, short of the corners (all of it when the bands overlap).
-    const int corner = vertical ? across / 2 : down / 2;
-    const int length = vertical ? hw : hh;
+    // The side's edge in the band, short of the corners (all of it when the bands overlap).
+    const int corner = vertical ? across : down;
+    const int length = vertical ? band.width() : band.height();
     const int from = 2 * corner < length ? corner : 0, to = 2 * corner < length ? length - corner : length;
-    const QRect edge = vertical ? QRect(from, side == kBorderTop ? 0 : hh - 1, to - from, 1)
-                          : QRect(side == kBorderLeft ? 0 : hw - 1, from, 1, to - from);
-    PixPtr seed = Checked(pixCreateTemplate(half.get()));
-    pixRasterop(seed.get(), edge.x(), edge.y(), edge.width(), edge.height(), PIX_SET, nullptr, 0, 0);
-    pixAnd(seed.get(), seed.get(), half.get());
-    return {Checked(pixSeedfillBinary(nullptr, seed.get(), half.get(), 8)), band.topLeft()};
+    const QRect edge = vertical ? QRect(from, side == kBorderTop ? 0 : band.height() - 1, to - from, 1)
+                                : QRect(side == kBorderLeft ? 0 : band.width() - 1, from, 1, to - from);
+    PixPtr linked = Checked(pixClipRectangle(pix, MakeBox(band).get(), nullptr));
+    // Each piece met on the edge is erased from a copy, a run at a time; what is gone is joined.
+    const PixPtr apart = Checked(pixCopy(nullptr, linked.get()));
+    const std::unique_ptr<L_Stack, void (*)(L_Stack*)> stack(lstackCreate(band.height()),
+                                                          [](L_Stack* s) { lstackDestroy(&s, 1); });
+    if (!stack)
+        throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "图像操作失败"));
+    stack->auxstack = lstackCreate(0);
+    l_uint32* data = pixGetData(apart.get());
+    const int wpl = pixGetWpl(apart.get());
+    for (int y = edge.top(); y <= edge.bottom(); ++y)
+        for (int x = edge.left(); x <= edge.right(); ++x)
+            if (GET_DATA_BIT(data + y * wpl, x))
+                pixSeedfill(apart.get(), stack.get(), x, y, 8);
+    pixXor(linked.get(), linked.get(), apart.get());
+    return {std::move(linked), band};
 }
 
 // How deep the border reaches on every line of one side, measured on the page as it is.

@@ -763,6 +763,28 @@ TEST(RemoveBorders, KeepsAPictureJoinedToTheFarBorderByARuleAcrossThePage)
     EXPECT_EQ(CountBlackInRect(page, QRect(0, 0, 50, 1200)) + CountBlackInRect(page, QRect(950, 0, 50, 1200)), 0);
 }
 
+// Print runs to the paper's edge on a tightly cropped page: a word's first letter a pixel from
+// the border, its letters a pixel apart. Black joins the border pixel to pixel, or not at all;
+// a speck of the border's own noise that close still goes with it.
+TEST(RemoveBorders, KeepsAWordThatStandsAPixelInsideTheBorder)
+{
+    Image page = Image::create(1000, 1200, 1);
+    Fill(page, kWhite);
+    FillRect(page, QRect(0, 0, 40, 1200), kBlack);
+    const QRect word(41, 500, 6 * 11 - 1, 14);
+    for (int x = word.left(); x < word.right(); x += 11)
+        FillRect(page, QRect(x, word.top(), 10, word.height()), kBlack);
+    const QRect speck(42, 700, 2, 2);
+    FillRect(page, speck, kBlack);
+    for (int flags : {0, kBorderUseVariance}) {
+        SCOPED_TRACE(flags);
+        Image cleared = page;
+        RemoveBorders(cleared, flags, kBorderAllSides, 20, 20, 20);
+        EXPECT_EQ(CountBlackInRect(cleared, word), 6 * 10 * 14);
+        EXPECT_EQ(CountBlack(cleared), 6 * 10 * 14);
+    }
+}
+
 TEST(RemoveBorders, ClearsEveryBorderPixelUpToTheCorners)
 {
     for (unsigned seed : {31u, 32u}) {
