@@ -177,17 +177,16 @@ int BackToGap(const SideView& view, int i, int depth)
     return depth;
 }
 
-// The black of one side's band joined to black on the page's edge on that side: on a turned page,
-// the border where it still meets its edge and the rest of it, parted from the edge by the white
-// brought in. Only within the band, and only from the edge between the corners, where the
-// neighbouring sides' borders meet it: a rule or a picture's frame may run across the page into
-// another side's border, and the print joined to it is no border here. Joined pixel to pixel: a
-// letter a pixel or two inside the paper's edge, and the words beside it, are not the border.
+// The black of one side's band joined to the page's edges within the band: on a turned page, the
+// border where it still meets an edge (near a corner that may be the neighbouring side's edge)
+// and the rest of it, parted from the edges by the white brought in. Only within the band: a rule
+// or a picture's frame may run across the page into another side's border, and the print joined
+// to it is no border here. Joined pixel to pixel: a letter a pixel or two inside the paper's edge,
+// and the words beside it, are not the border.
 EdgeLinks EdgeLinked(Pix* pix, int side, int percent)
 {
     const int w = pixGetWidth(pix), h = pixGetHeight(pix);
     const int across = w * percent / 100, down = h * percent / 100;
-    const bool vertical = side == kBorderTop || side == kBorderBottom;
     QRect band;
     switch (side) {
     case kBorderLeft: band = QRect(0, 0, across, h); break;
@@ -197,12 +196,6 @@ EdgeLinks EdgeLinked(Pix* pix, int side, int percent)
     }
     if (band.isEmpty())
         return {};
-    // The side's edge in the band, short of the corners (all of it when the bands overlap).
-    const int corner = vertical ? across : down;
-    const int length = vertical ? band.width() : band.height();
-    const int from = 2 * corner < length ? corner : 0, to = 2 * corner < length ? length - corner : length;
-    const QRect edge = vertical ? QRect(from, side == kBorderTop ? 0 : band.height() - 1, to - from, 1)
-                                : QRect(side == kBorderLeft ? 0 : band.width() - 1, from, 1, to - from);
     PixPtr linked = Checked(pixClipRectangle(pix, MakeBox(band).get(), nullptr));
     // Each piece met on the edge is erased from a copy, a run at a time; what is gone is joined.
     const PixPtr apart = Checked(pixCopy(nullptr, linked.get()));
@@ -211,12 +204,26 @@ EdgeLinks EdgeLinked(Pix* pix, int side, int percent)
     if (!stack)
         throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "图像操作失败"));
     stack->auxstack = lstackCreate(0);
+    // The band's lines that are the page's edges: all but its inner one.
+    const int right = band.width() - 1, bottom = band.height() - 1;
+    const QRect inner = side == kBorderLeft    ? QRect(right, 0, 1, band.height())
+                        : side == kBorderRight ? QRect(0, 0, 1, band.height())
+                        : side == kBorderTop   ? QRect(0, bottom, band.width(), 1)
+                                               : QRect(0, 0, band.width(), 1);
     l_uint32* data = pixGetData(apart.get());
     const int wpl = pixGetWpl(apart.get());
-    for (int y = edge.top(); y <= edge.bottom(); ++y)
-        for (int x = edge.left(); x <= edge.right(); ++x)
-            if (GET_DATA_BIT(data + y * wpl, x))
-                pixSeedfill(apart.get(), stack.get(), x, y, 8);
+    auto fillFrom = [&](int x, int y) {
+        if (!inner.contains(x, y) && GET_DATA_BIT(data + y * wpl, x))
+            pixSeedfill(apart.get(), stack.get(), x, y, 8);
+    };
+    for (int x = 0; x <= right; ++x) {
+        fillFrom(x, 0);
+        fillFrom(x, bottom);
+    }
+    for (int y = 0; y <= bottom; ++y) {
+        fillFrom(0, y);
+        fillFrom(right, y);
+    }
     pixXor(linked.get(), linked.get(), apart.get());
     return {std::move(linked), band};
 }

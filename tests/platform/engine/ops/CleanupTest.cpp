@@ -695,6 +695,31 @@ TEST(RemoveBorders, ClearsABorderThatTurnedWithThePage)
     }
 }
 
+// A sheet fed askew lies on the scanner's black lid, with the scanner's own black frame round the
+// image; levelled, the frame's strips meet the image's edges only near the corners, on the
+// neighbouring sides, and the lid's black lies in wedges between them and the sheet.
+TEST(RemoveBorders, ClearsTheBlackAroundASheetLevelledAfterItWasScanned)
+{
+    for (int turn : {1000, -1000, 400}) {
+        SCOPED_TRACE(testing::Message() << "turn " << turn);
+        PageOptions options;
+        options.width = 1240;
+        options.height = 1754;
+        options.dpi = 150;
+        options.seed = 5;
+        const GeneratedPage generated = GeneratePage(options);
+        Image scan = Rotated(generated.page, turn, kRotateKeepSize, kBlack);
+        for (const QRect& frame : {QRect(0, 0, 1240, 10), QRect(0, 1744, 1240, 10), QRect(0, 0, 10, 1754),
+                                   QRect(1230, 0, 10, 1754)})
+            FillRect(scan, frame, kBlack);
+        Image page = Rotated(scan, -turn, kRotateKeepSize, kWhite);
+        RemoveBorders(page, kBorderUseVariance, kBorderAllSides, 20, 20, 20);
+        constexpr int kBand = 100;
+        const QRect inside(kBand, kBand, page.width() - 2 * kBand, page.height() - 2 * kBand);
+        EXPECT_EQ(CountBlack(page), CountBlackInRect(page, inside));
+    }
+}
+
 TEST(RemoveBorders, VarianceKeepsTextThatComesCloseToTheBorder)
 {
     Image page = Image::create(1000, 1200, 1);
@@ -751,9 +776,8 @@ TEST(RemoveBorders, BridgesWhiteNoiseInsideTheBorderAndKeepsWhatStandsApartFromI
 TEST(RemoveBorders, KeepsAPictureJoinedToTheFarBorderByARuleAcrossThePage)
 {
     Image page = Image::create(1000, 1200, 1);
-    Fill(page, kWhite);
-    FillRect(page, QRect(0, 0, 40, 1200), kBlack);    // the left border
-    FillRect(page, QRect(960, 0, 40, 1200), kBlack);  // the right border
+    Fill(page, kBlack);
+    FillRect(page, QRect(40, 40, 920, 1120), kWhite);  // the paper, in a border all round
     const QRect rule(70, 200, 890, 4), picture(55, 204, 345, 300);
     FillRect(page, rule, kBlack);
     FillRect(page, picture, kBlack);
@@ -761,6 +785,7 @@ TEST(RemoveBorders, KeepsAPictureJoinedToTheFarBorderByARuleAcrossThePage)
     EXPECT_EQ(CountBlackInRect(page, picture), picture.width() * picture.height());
     EXPECT_EQ(CountBlackInRect(page, QRect(70, 200, 700, 4)), 700 * 4);
     EXPECT_EQ(CountBlackInRect(page, QRect(0, 0, 50, 1200)) + CountBlackInRect(page, QRect(950, 0, 50, 1200)), 0);
+    EXPECT_EQ(CountBlackInRect(page, QRect(0, 0, 1000, 40)) + CountBlackInRect(page, QRect(0, 1160, 1000, 40)), 0);
 }
 
 // Print runs to the paper's edge on a tightly cropped page: a word's first letter a pixel from
