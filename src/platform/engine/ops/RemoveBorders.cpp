@@ -19,8 +19,8 @@ constexpr int kMedianHalfWindow = 50;  // rows (or columns) each side that defin
 constexpr int kBorderSpeckSize = 2;
 constexpr int kBorderSpeckReach = 3;
 
-// The black of one side's band (its place on the page) joined to black on the page's edge on
-// that side.
+// The black of one side's band (its place on the page) joined to black on the page's edges
+// within the band.
 struct EdgeLinks {
     PixPtr linked;
     QRect band;
@@ -30,7 +30,7 @@ struct EdgeLinks {
 struct SideView {
     Pix* pix;
     int side;
-    const EdgeLinks* edgeLinks = nullptr;  // the black reached from the side's edge, when known
+    const EdgeLinks* edgeLinks = nullptr;  // the black reached from the page's edges, when known
     l_uint32* data = pixGetData(pix);
     int wpl = pixGetWpl(pix);
     int width = pixGetWidth(pix);
@@ -48,7 +48,7 @@ struct SideView {
     }
     bool blackAt(QPoint p) const { return GET_DATA_BIT(data + p.y() * wpl, p.x()) != 0; }
     bool black(int i, int j) const { return blackAt(at(i, j)); }
-    // Whether the page's pixel p is black joined to black at the side's edge, as edgeLinks tells.
+    // Whether the page's pixel p is black joined to black at the page's edges, as edgeLinks tells.
     bool linkedAt(QPoint p) const
     {
         if (!edgeLinks || !edgeLinks->band.contains(p))
