@@ -10,7 +10,7 @@
 #          specks left (and of them, those within reach of the text)
 #   all:   also the full default pipeline of scanvo-clean and of unpaper on the page as a skewed
 #          scan (on black, in a black frame, with specks): border pixels left and the text-line
-#          angle left; the text's ink taken by scanvo-clean --borders and by unpaper's border
+#          angle left; the border pixels left by scanvo-clean --deskew, then --borders, on it; the text's ink taken by scanvo-clean --borders and by unpaper's border
 #          steps alone (black filter, border scan) on that scan; and the angle left by
 #          scanvo-clean --deskew, ImageMagick's -deskew 40% and unpaper's deskew alone
 #          (searching +-10 degrees) on the turned page.
@@ -63,7 +63,11 @@ one() {
             --no-border-scan --no-border-align \
             "$dir/clean.pbm" "$dir/unpaper.pbm" >/dev/null 2>&1 || true
         unpaper -q --overwrite -dr 10 "$dir/scan.pbm" "$dir/unpaper-full.pbm" >/dev/null 2>&1 || true
+        mkdir -p "$dir/deskewed" "$dir/then-borders"
+        "$clean" -q -j1 --deskew -o "$dir/deskewed" "$dir/scan.tif"
+        "$clean" -q -j1 --borders -o "$dir/then-borders" "$dir/deskewed/scan.tif"
         line+="	ours_full $("$meter" border "$dir/level.tif" "$dir/full/scan.tif")"
+        line+="	ours_deskew_then_borders $("$meter" border "$dir/level.tif" "$dir/then-borders/scan.tif")"
         line+="	unpaper_full $([ -f "$dir/unpaper-full.pbm" ] && "$meter" border "$dir/level.tif" "$dir/unpaper-full.pbm" || echo failed)"
         unpaper -q --overwrite --no-deskew --no-noisefilter --no-blurfilter --no-grayfilter --no-mask-center \
             --no-border-align "$dir/scan.pbm" "$dir/unpaper-borders.pbm" >/dev/null 2>&1 || true

@@ -38,7 +38,7 @@ def main(path):
     apart, apart_left = total["specks"] - total["beside_text"], total["left"] - total["left_beside"]
     print(f"specks left: {100 * total['left'] / total['specks']:.2f} % ({total['left']} / {total['specks']}); "
           f"standing apart {apart_left} / {apart}, beside text {total['left_beside']} / {total['beside_text']}")
-    for tool in ("ours_full", "unpaper_full"):
+    for tool in ("ours_full", "ours_deskew_then_borders", "unpaper_full"):
         values = [r[tool] for r in rows if tool in r]
         if values:
             failed = sum(v == "failed" for v in values)
