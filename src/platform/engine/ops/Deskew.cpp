@@ -1,6 +1,7 @@
 // Skew detection of text lines and deskew.
 #include "platform/engine/ops/Geometry.h"
 
+#include "platform/engine/ops/EdgeBlack.h"
 #include "platform/engine/ops/OpFlags.h"
 #include "platform/engine/ops/PixHandle.h"
 #include "platform/engine/ops/Tone.h"
@@ -55,12 +56,18 @@ PixPtr WithoutMasses(Pix* page)
 // The page in black and white at the size it is searched at (1/scale). Grey and colour pages
 // are levelled against their own background first, as binarising does, so that a shadow or a
 // dark gutter mostly stays paper, and what stays black of it is dropped; the page itself is not
-// changed. (Black and white pages come from a scanner, whose border the batch tool and the
-// border filter clear; searching them for masses would cost more than the search.)
+// changed. Black and white pages come from a scanner: the black that reaches the image's edges
+// (its border, and its lid's black round a sheet fed askew, straight along the image's edges
+// whatever the sheet's angle) is dropped, as a page may be levelled before its border is
+// cleared. (Searching them for masses would cost more than the search.)
 PixPtr SearchedPage(const Image& image, int scale)
 {
-    if (image.depth() == 1)
-        return scale == 1 ? Checked(pixClone(image.pix())) : Checked(pixReduceRankBinaryCascade(image.pix(), 1, 0, 0, 0));
+    if (image.depth() == 1) {
+        const PixPtr page = scale == 1 ? Checked(pixClone(image.pix()))
+                                       : Checked(pixReduceRankBinaryCascade(image.pix(), 1, 0, 0, 0));
+        const PixPtr border = BlackJoinedToEdges(page.get(), kBorderAllSides);
+        return Checked(pixSubtract(nullptr, page.get(), border.get()));
+    }
     PixPtr grey = GreyOf(image.pix());
     if (scale == 2)
         grey = Checked(pixScaleAreaMap2(grey.get()));

@@ -1,13 +1,11 @@
 // Black border removal by side.
 #include "platform/engine/ops/Cleanup.h"
 
+#include "platform/engine/ops/EdgeBlack.h"
 #include "platform/engine/ops/OpFlags.h"
 #include "platform/engine/ops/PixHandle.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 namespace scanvo::engine::ops {
@@ -196,35 +194,12 @@ EdgeLinks EdgeLinked(Pix* pix, int side, int percent)
     }
     if (band.isEmpty())
         return {};
-    PixPtr linked = Checked(pixClipRectangle(pix, MakeBox(band).get(), nullptr));
-    // Each piece met on the edge is erased from a copy, a run at a time; what is gone is joined.
-    const PixPtr apart = Checked(pixCopy(nullptr, linked.get()));
-    const std::unique_ptr<L_Stack, void (*)(L_Stack*)> stack(lstackCreate(band.height()),
-                                                          [](L_Stack* s) { lstackDestroy(&s, 1); });
-    if (!stack)
-        throw EngineError(ErrOperation, QCoreApplication::translate("EngineMessages", "图像操作失败"));
-    stack->auxstack = lstackCreate(0);
+    const PixPtr black = Checked(pixClipRectangle(pix, MakeBox(band).get(), nullptr));
     // The band's lines that are the page's edges: all but its inner one.
-    const int right = band.width() - 1, bottom = band.height() - 1;
-    const QRect inner = side == kBorderLeft    ? QRect(right, 0, 1, band.height())
-                        : side == kBorderRight ? QRect(0, 0, 1, band.height())
-                        : side == kBorderTop   ? QRect(0, bottom, band.width(), 1)
-                                               : QRect(0, 0, band.width(), 1);
-    l_uint32* data = pixGetData(apart.get());
-    const int wpl = pixGetWpl(apart.get());
-    auto fillFrom = [&](int x, int y) {
-        if (!inner.contains(x, y) && GET_DATA_BIT(data + y * wpl, x))
-            pixSeedfill(apart.get(), stack.get(), x, y, 8);
-    };
-    for (int x = 0; x <= right; ++x) {
-        fillFrom(x, 0);
-        fillFrom(x, bottom);
-    }
-    for (int y = 0; y <= bottom; ++y) {
-        fillFrom(0, y);
-        fillFrom(right, y);
-    }
-    pixXor(linked.get(), linked.get(), apart.get());
+    const int inner = side == kBorderLeft ? kBorderRight : side == kBorderRight ? kBorderLeft
+                    : side == kBorderTop  ? kBorderBottom
+                                          : kBorderTop;
+    PixPtr linked = BlackJoinedToEdges(black.get(), kBorderAllSides & ~inner);
     return {std::move(linked), band};
 }
 

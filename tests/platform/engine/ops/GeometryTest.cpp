@@ -187,6 +187,29 @@ TEST(Deskew, FollowsTheTextNotTheBorderAGutterOrALevelDrawing)
     }
 }
 
+// A short page fed askew onto the scanner's black lid, the scanner's black frame round the
+// image: the straight edges of the frame, and of the lid's black along the image's edges, are
+// no text lines, whether or not the border filter has run yet.
+TEST(Deskew, FollowsTheTextOfASheetLyingAskewOnTheScannersBlackLid)
+{
+    for (int turn : {400, -950}) {
+        SCOPED_TRACE(testing::Message() << "turn " << turn);
+        PageOptions options;
+        options.width = 827;  // A4 at 100 dpi
+        options.height = 1169;
+        options.dpi = 100;
+        options.seed = 21;
+        Image page = GeneratePage(options).page;
+        const double onWhite = DetectSkew(Rotated(page, turn, kRotateKeepSize, kWhite)).degrees;
+        EXPECT_NEAR(std::abs(onWhite), std::abs(turn) / 100.0, 0.1);
+        Image scan = Rotated(page, turn, kRotateKeepSize, kBlack);
+        const int w = scan.width(), h = scan.height();
+        for (const QRect& frame : {QRect(0, 0, w, 20), QRect(0, h - 20, w, 20), QRect(0, 0, 20, h), QRect(w - 20, 0, 20, h)})
+            FillRect(scan, frame, kBlack);
+        EXPECT_NEAR(DetectSkew(scan).degrees, onWhite, 0.05);
+    }
+}
+
 TEST(Deskew, WorksOnGreyAndColourPagesWithUnevenBackground)
 {
     for (int depth : {8, 24}) {
