@@ -8,12 +8,15 @@
 //       DIR/dirty.tif   the same with specks of 1-5 px strewn on its paper
 //       DIR/scan.tif    the page as a skewed scan: turned on black, in a black frame, with the specks
 //       DIR/specks.txt  one speck a line: x y w h
-//   devset_meter marks CLEAN SPECKS OUT [WORDS]
+//   devset_meter marks CLEAN SPECKS OUT [WORDS [SIGNS]]
 //       the text's dots and punctuation (marks of 2 x 2 to 5 x 5 px within 12 px of a letter) of
 //       CLEAN that OUT keeps, and of them those inside the boxes of WORDS (x y w h a line: the
 //       words an OCR engine read on CLEAN, so that a picture's or a halftone's grain is told
-//       from the text's marks), and the specks of SPECKS that OUT still holds (and of those, the ones
-//       within their reach of the text, where a dot of the text could stand)
+//       from the text's marks) and those inside the boxes of SIGNS (the characters it read that
+//       are drawn with a dot, a punctuation stroke or an accent: i, j, full stops, commas, quotes,
+//       accented letters, CJK punctuation; the scan's own grain within a word is not there), and
+//       the specks of SPECKS that OUT still holds (and of those, the ones within their reach of
+//       the text, where a dot of the text could stand)
 //   devset_meter border LEVEL OUT
 //       black pixels of OUT in its outer tenth that lie in clumps of over 25 px, more than 15 px
 //       from any ink of LEVEL: what is left of the scanner's border, not the page's own dark
@@ -189,7 +192,8 @@ PixPtr BoxMask(const char* path, int width, int height)
     return mask;
 }
 
-int Marks(const char* cleanPath, const char* specksPath, const char* outPath, const char* wordsPath)
+int Marks(const char* cleanPath, const char* specksPath, const char* outPath, const char* wordsPath,
+          const char* signsPath)
 {
     PixPtr clean = Read(cleanPath), out = Read(outPath);
     if (pixGetWidth(clean.get()) != pixGetWidth(out.get()) || pixGetHeight(clean.get()) != pixGetHeight(out.get()))
@@ -202,8 +206,10 @@ int Marks(const char* cleanPath, const char* specksPath, const char* outPath, co
     // The letters: whatever is larger than a mark, widened by the reach.
     PixPtr letters(pixSelectBySize(clean.get(), kMarkSize, kMarkSize, 8, L_SELECT_IF_EITHER, L_SELECT_IF_GT, nullptr));
     PixPtr reach(pixDilateBrick(nullptr, letters.get(), 2 * kTextReach + 1, 2 * kTextReach + 1));
-    PixPtr words = wordsPath ? BoxMask(wordsPath, pixGetWidth(clean.get()), pixGetHeight(clean.get())) : nullptr;
-    int marks = 0, kept = 0, inWords = 0, keptInWords = 0;
+    const int cw = pixGetWidth(clean.get()), ch = pixGetHeight(clean.get());
+    PixPtr words = wordsPath ? BoxMask(wordsPath, cw, ch) : nullptr;
+    PixPtr signs = signsPath ? BoxMask(signsPath, cw, ch) : nullptr;
+    int marks = 0, kept = 0, inWords = 0, keptInWords = 0, inSigns = 0, keptInSigns = 0;
     const int n = boxaGetCount(boxes.get());
     for (int i = 0; i < n; ++i) {
         l_int32 x, y, w, h;
@@ -216,12 +222,15 @@ int Marks(const char* cleanPath, const char* specksPath, const char* outPath, co
         ++marks;
         const auto [left, all] = PieceIn(pieces.get(), i, out.get(), box);
         const bool word = words && Ink(words.get(), box) == w * h;
+        const bool sign = signs && Ink(signs.get(), box) == w * h;
         inWords += word ? 1 : 0;
+        inSigns += sign ? 1 : 0;
         if (2 * left >= all) {
             ++kept;
             keptInWords += word ? 1 : 0;
+            keptInSigns += sign ? 1 : 0;
         } else if (std::getenv("LIST")) {
-            std::printf("%s %d %d %d %d\n", word ? "lost_in_word" : "lost", x, y, w, h);
+            std::printf("%s %d %d %d %d\n", sign ? "lost_in_sign" : word ? "lost_in_word" : "lost", x, y, w, h);
         }
     }
     int specks = 0, specksLeft = 0, specksBeside = 0, specksLeftBeside = 0;
@@ -244,8 +253,10 @@ int Marks(const char* cleanPath, const char* specksPath, const char* outPath, co
             std::printf("%s %d %d %d %d\n", beside ? "beside" : "apart", box.x, box.y, box.w, box.h);
     }
     std::fclose(list);
-    std::printf("marks %d kept %d specks %d left %d beside_text %d left_beside %d in_words %d kept_in_words %d\n",
-                marks, kept, specks, specksLeft, specksBeside, specksLeftBeside, inWords, keptInWords);
+    std::printf("marks %d kept %d specks %d left %d beside_text %d left_beside %d in_words %d kept_in_words %d"
+                " in_signs %d kept_in_signs %d\n",
+                marks, kept, specks, specksLeft, specksBeside, specksLeftBeside, inWords, keptInWords, inSigns,
+                keptInSigns);
     return 0;
 }
 
@@ -302,13 +313,13 @@ int main(int argc, char** argv)
     if (verb == "prepare" && argc == 7)
         return Prepare(argv[2], std::strtof(argv[3], nullptr), std::strtof(argv[4], nullptr),
                        static_cast<unsigned>(std::atoi(argv[5])), argv[6]);
-    if (verb == "marks" && (argc == 5 || argc == 6))
-        return Marks(argv[2], argv[3], argv[4], argc == 6 ? argv[5] : nullptr);
+    if (verb == "marks" && argc >= 5 && argc <= 7)
+        return Marks(argv[2], argv[3], argv[4], argc >= 6 ? argv[5] : nullptr, argc == 7 ? argv[6] : nullptr);
     if (verb == "border" && argc == 4)
         return Border(argv[2], argv[3]);
     if (verb == "harm" && argc == 4)
         return Harm(argv[2], argv[3]);
     std::fprintf(stderr,
-                 "usage: devset_meter prepare PAGE SKEW ANGLE SEED DIR | marks CLEAN SPECKS OUT [WORDS] | border LEVEL OUT | harm CLEAN OUT\n");
+                 "usage: devset_meter prepare PAGE SKEW ANGLE SEED DIR | marks CLEAN SPECKS OUT [WORDS [SIGNS]] | border LEVEL OUT | harm CLEAN OUT\n");
     return 2;
 }

@@ -5,9 +5,11 @@
 # each is made black and white, levelled by Tesseract's reading of its text lines (WORK/level.tsv,
 # read once and kept) and turned by each of ANGLES. Every line of WORK/results.tsv is one page at
 # one turn:
-#   marks: scanvo-clean --specks on the turned page with specks strewn on it: the text's dots and
-#          punctuation kept (and of them, those inside words Tesseract reads, with WORDS=1), the
-#          specks left (and of them, those within reach of the text)
+#   marks: scanvo-clean --specks and unpaper's noise filter alone on the turned page with specks
+#          strewn on it: the text's dots and punctuation kept (and of them, with WORDS=1, those
+#          inside words Tesseract reads and those inside the characters it reads as dotted letters,
+#          accented letters or punctuation), the specks left (and of them, those within reach of
+#          the text)
 #   all:   also the full default pipeline of scanvo-clean and of unpaper on the page as a skewed
 #          scan (on black, in a black frame, with specks): border pixels left and the text-line
 #          angle left; the border pixels left by scanvo-clean --deskew, then --borders, on it; the text's ink taken by scanvo-clean --borders and by unpaper's border
@@ -15,7 +17,8 @@
 #          scanvo-clean --deskew, ImageMagick's -deskew 40% and unpaper's deskew alone
 #          (searching +-10 degrees) on the turned page.
 # The angles are Tesseract's reading (line_angle.py): 0 on a level page, and on a bowed or warped
-# page the length-weighted median of its lines.
+# page the length-weighted median of its lines. WORK/level.tsv also keeps how far each page's lines
+# disagree, so that the summary can tell the pages set straight from the warped ones.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 pages="$1" work="$2" mode="${3:-marks}"
@@ -26,7 +29,8 @@ ANGLES="${ANGLES:--10 -3 -1.5 1.5 3 10}"
 mkdir -p "$work/config"
 export XDG_CONFIG_HOME="$work/config" HOME="$work/config" QT_QPA_PLATFORM=offscreen OMP_THREAD_LIMIT=1
 
-# Tesseract's text-line angle of a page; pages over 2000 px are read at half size (the angle is the same).
+# Tesseract's text-line angle of a page (with --spread after it, and how far its lines disagree);
+# pages over 2000 px are read at half size (the angle is the same).
 angle() {
     if [ ! -f "$1" ]; then echo nan; return; fi
     local read="$1"
@@ -34,7 +38,7 @@ angle() {
         read="${1%.*}.half.png"
         convert "$1" -filter box -resize 50% -threshold 50% "$read"
     fi
-    "$here/line_angle.py" "$read"
+    "$here/line_angle.py" ${2:+"$2"} "$read"
 }
 
 one() {
@@ -48,9 +52,16 @@ one() {
     local words=()
     if [ -n "${WORDS:-}" ]; then
         "$here/words.sh" "$dir/clean.tif" >"$dir/words.txt"
-        words=("$dir/words.txt")
+        "$here/signs.py" "$dir/clean.tif" >"$dir/signs.txt"
+        words=("$dir/words.txt" "$dir/signs.txt")
     fi
     local line="$name	$angle	$("$meter" marks "$dir/clean.tif" "$dir/specks.txt" "$dir/specks/dirty.tif" "${words[@]}")"
+    convert "$dir/dirty.tif" "$dir/dirty.pbm"
+    unpaper -q --overwrite --layout none --no-deskew --no-blackfilter --no-grayfilter --no-blurfilter \
+        --no-mask-scan --no-mask-center --no-border-scan --no-border-align \
+        "$dir/dirty.pbm" "$dir/unpaper-specks.pbm" >/dev/null 2>&1 || true
+    line+="	unpaper_specks $([ -f "$dir/unpaper-specks.pbm" ] &&
+        "$meter" marks "$dir/clean.tif" "$dir/specks.txt" "$dir/unpaper-specks.pbm" "${words[@]}" || echo failed)"
     if [ "$mode" = all ]; then
         "$clean" -q -j1 -o "$dir/full" "$dir/scan.tif"
         mkdir -p "$dir/borders"
@@ -85,7 +96,7 @@ level() {
     dir="$work/$(basename "${page%.*}")"
     mkdir -p "$dir"
     "$meter" prepare "$page" 0 0 7 "$dir" 2>/dev/null
-    echo "$(basename "${page%.*}")	$(angle "$dir/level.tif")"
+    echo "$(basename "${page%.*}")	$(angle "$dir/level.tif" --spread)"
 }
 export -f one level angle
 export work mode meter clean here WORDS
