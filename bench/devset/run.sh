@@ -19,9 +19,19 @@
 # The angles are Tesseract's reading (line_angle.py): 0 on a level page, and on a bowed or warped
 # page the length-weighted median of its lines. WORK/level.tsv also keeps how far each page's lines
 # disagree, so that the summary can tell the pages set straight from the warped ones.
+# Needs tesseract, ImageMagick and unpaper (Debian: tesseract-ocr imagemagick unpaper).
 set -euo pipefail
+fail() {
+    echo "run.sh: $*" >&2
+    exit 2
+}
+for tool in tesseract convert identify unpaper; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (apt-get install tesseract-ocr imagemagick unpaper)"
+done
 here="$(cd "$(dirname "$0")" && pwd)"
+[ $# -ge 2 ] || fail "usage: bench/devset/run.sh PAGES WORK [marks|all]"
 pages="$1" work="$2" mode="${3:-marks}"
+[ -d "$pages" ] && compgen -G "$pages/*" >/dev/null || fail "$pages holds no pages"
 build="${SCANVO_BUILD_DIR:-$here/../../build}"
 meter="$build/bench/devset/devset_meter"
 clean="$build/src/tools/clean/scanvo-clean"
