@@ -103,6 +103,15 @@ private:
     std::vector<std::vector<int>> m_cells;
 };
 
+// The middle one of values (the upper one of an even count); reorders them.
+template <typename T>
+T Median(std::vector<T>& values)
+{
+    auto middle = values.begin() + values.size() / 2;
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
 // Typical stroke thickness of a letter: the median length of the black runs across the middle
 // rows of its box on the page.
 int StrokeWidth(const l_uint32* data, int wpl, const Shape& letter)
@@ -120,11 +129,7 @@ int StrokeWidth(const l_uint32* data, int wpl, const Shape& letter)
             }
         }
     }
-    if (runs.empty())
-        return 1;
-    auto middle = runs.begin() + runs.size() / 2;
-    std::nth_element(runs.begin(), middle, runs.end());
-    return *middle;
+    return runs.empty() ? 1 : Median(runs);
 }
 
 // The least-squares line value = meanValue + slope * (row - meanRow) through points (row, value).
@@ -169,11 +174,8 @@ public:
             if (s.h >= kSmallestLetter)
                 heights.push_back(s.h);
         }
-        if (!heights.empty()) {
-            auto middle = heights.begin() + heights.size() / 2;
-            std::nth_element(heights.begin(), middle, heights.end());
-            m_smallPrint = *middle <= kSmallPrintToDot * largestDot;
-        }
+        if (!heights.empty())
+            m_smallPrint = Median(heights) <= kSmallPrintToDot * largestDot;
     }
 
     bool isPunctuation(const Shape& dot)
@@ -323,8 +325,7 @@ private:
         std::copy_if(widths.begin() + r1, widths.begin() + r2, std::back_inserter(middle), [](int w) { return w > 0; });
         if (middle.empty())
             return false;
-        std::nth_element(middle.begin(), middle.begin() + middle.size() / 2, middle.end());
-        const int thickness = middle[middle.size() / 2];
+        const int thickness = Median(middle);
         if (farAside && !loneStem(stemX, top, thickness))
             return false;
         if (barLeft >= 0 || barRight >= 0 || !crossbarAt.isNull()) {
@@ -687,8 +688,7 @@ private:
             strokes.push_back(stroke(k));
             return false;
         });
-        std::nth_element(strokes.begin(), strokes.begin() + strokes.size() / 2, strokes.end());
-        return strokes[strokes.size() / 2];
+        return Median(strokes);
     }
 
     int stroke(int i)
