@@ -180,7 +180,11 @@ public:
 
     bool isPunctuation(const Shape& dot)
     {
-        return aboveStem(dot) || afterWord(dot) || stackedInLine(dot) || inWord(dot) || hyphen(dot) || brokenOff(dot) ||
+        if (aboveStem(dot)) {
+            m_iDots.push_back(dot);
+            return true;
+        }
+        return afterWord(dot) || stackedInLine(dot) || inWord(dot) || hyphen(dot) || brokenOff(dot) ||
                ear(dot) || umlaut(dot);
     }
 
@@ -198,7 +202,63 @@ public:
         return stacked || inRow;
     }
 
+    // Learns the page's i dots from those read so far: the sizes many of them share, and how far
+    // above their stems the dots of each such size stand.
+    void learnIDots()
+    {
+        std::vector<char> done(m_iDots.size(), 0);
+        for (size_t k = 0; k < m_iDots.size(); ++k) {
+            if (done[k])
+                continue;
+            std::vector<int> gaps;
+            for (size_t j = k; j < m_iDots.size(); ++j)
+                if (m_iDots[j].w == m_iDots[k].w && m_iDots[j].h == m_iDots[k].h) {
+                    done[j] = 1;
+                    gaps.push_back(topBelow(m_iDots[j])->y() - m_iDots[j].bottom());
+                }
+            if (gaps.size() < kLearntDots || kLearntShare * gaps.size() < m_iDots.size())
+                continue;
+            std::sort(gaps.begin(), gaps.end());
+            m_iDotLooks.push_back({m_iDots[k].w, m_iDots[k].h, gaps[gaps.size() / 10], gaps[gaps.size() * 9 / 10]});
+        }
+    }
+
+    // The dot of an i whose stem the reading above could not follow (run into the letters beside
+    // it, or broken): exactly the size of many of the page's own i dots, as far above the ink
+    // below it as they stand above their stems, and that ink a stem going straight down for three
+    // dots' height (the top of a bowl, an o's or an e's, soon ends).
+    bool likeThePagesIDots(const Shape& dot) const
+    {
+        const auto look = std::find_if(m_iDotLooks.begin(), m_iDotLooks.end(),
+                                       [&](const IDotLook& l) { return l.w == dot.w && l.h == dot.h; });
+        const std::optional<QPoint> top = topBelow(dot);
+        if (look == m_iDotLooks.end() || !top)
+            return false;
+        const int gap = top->y() - dot.bottom();
+        if (gap < look->nearest || gap > look->farthest)
+            return false;
+        for (int x = top->x(), y = top->y(); y < top->y() + 3 * dot.h; ++y) {
+            if (black(x, y))
+                continue;
+            if (black(x - 1, y))
+                --x;
+            else if (black(x + 1, y))
+                ++x;
+            else
+                return false;
+        }
+        return true;
+    }
+
 private:
+    // A size of the page's i dots and the gaps above their stems (the middle 80 % of them).
+    struct IDotLook {
+        int w, h, nearest, farthest;
+    };
+    // A size counts when at least this many of the page's i dots, and this share of them, have it.
+    static constexpr size_t kLearntDots = 10;
+    static constexpr size_t kLearntShare = 10;  // one in ten
+
     static int reachOf(const Shape& dot) { return 2 * std::max(dot.w, dot.h) + 2; }
     bool black(int x, int y) const
     {
@@ -223,13 +283,11 @@ private:
     // under the crossbar too. Over a lone stem (slanted type), the dot may lie farther aside.
     bool aboveStem(const Shape& dot) const { return stemBelow(dot, false) || stemBelow(dot, true); }
 
-    // The stem below the dot; with underCrossbar, a first row a few dots wide that leads off to
-    // the left, with ink rising above its left part (the t's or f's top), is passed over.
-    bool stemBelow(const Shape& dot, bool underCrossbar) const
+    // The top of the ink below the dot within its reach: searched straight down first, then a
+    // little to each side (a stem leans with the text of a skewed page).
+    std::optional<QPoint> topBelow(const Shape& dot) const
     {
         const int reach = reachOf(dot);
-        const int size = std::max(dot.w, dot.h);
-        // The stem's top, searched straight down first, then a little to each side.
         const int cx = static_cast<int>(dot.centreX());
         const int lean = static_cast<int>(std::ceil(reach * kMaxLean));
         int x = -1, top = -1;
@@ -244,8 +302,20 @@ private:
                 }
             }
         if (x < 0)
+            return std::nullopt;
+        return QPoint(x, top);
+    }
+
+    // The stem below the dot; with underCrossbar, a first row a few dots wide that leads off to
+    // the left, with ink rising above its left part (the t's or f's top), is passed over.
+    bool stemBelow(const Shape& dot, bool underCrossbar) const
+    {
+        const int size = std::max(dot.w, dot.h);
+        const std::optional<QPoint> stemTop = topBelow(dot);
+        if (!stemTop)
             return false;
-        const int stemX = x;
+        int x = stemTop->x();
+        const int top = stemTop->y(), stemX = x;
         // Follows the stem down row by row: the run of black through its middle, until it ends
         // (a bowl's hole) or meets something much wider than a stem with its serifs (a bar).
         std::vector<double> centres;
@@ -705,6 +775,8 @@ private:
     std::vector<int> m_stroke;
     ShapeGrid m_marks;  // the small shapes
     bool m_smallPrint = false;  // the page's letters are mostly no taller than twice the largest dot
+    std::vector<Shape> m_iDots;  // the dots read above stems
+    std::vector<IDotLook> m_iDotLooks;
 };
 
 // Of the candidate dots, those that are punctuation or letters' dots.
@@ -716,6 +788,13 @@ std::vector<char> ReadPunctuation(Pix* page, Boxa* boxes, const std::vector<char
     std::vector<Shape> anchors;
     for (size_t k = 0; k < candidates.size(); ++k)
         if (reader.isPunctuation(ShapeOf(boxes, candidates[k]))) {
+            kept[k] = 1;
+            anchors.push_back(ShapeOf(boxes, candidates[k]));
+        }
+    // Then the i dots over stems it could not follow, by what the page's other i dots look like.
+    reader.learnIDots();
+    for (size_t k = 0; k < candidates.size(); ++k)
+        if (!kept[k] && reader.likeThePagesIDots(ShapeOf(boxes, candidates[k]))) {
             kept[k] = 1;
             anchors.push_back(ShapeOf(boxes, candidates[k]));
         }

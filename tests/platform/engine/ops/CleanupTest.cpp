@@ -403,6 +403,37 @@ TEST(Despeckle, KeepsTheDotOfAnIWhoseTopJoinsTheLettersBesideIt)
         EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x();
 }
 
+// An i whose stem runs into the next letter's, so the two read as one stroke twice as thick as
+// the dot, keeps its dot where the page's other i dots are of its size and stand as far above
+// their stems; a like speck over an o (whose top soon ends), one a size smaller, and one higher
+// above the same stem go. On a page with too few such i dots to learn from, the dot goes too.
+TEST(Despeckle, ReadsAnIDotOverAStemItCannotFollowByThePagesOtherIDots)
+{
+    const QRect fusedDot(30, 40, 4, 4), fusedStem(30, 48, 8, 24);
+    const QRect overTheO(61, 40, 4, 4), o(56, 48, 14, 24);
+    const QRect smaller(90, 41, 3, 3), smallerStem(90, 48, 8, 24);
+    const QRect higher(120, 37, 4, 4), higherStem(120, 48, 8, 24);
+    for (int others : {10, 3}) {
+        SCOPED_TRACE(testing::Message() << others << " other i's");
+        const bool learnt = others == 10;
+        Image page = Image::create(500, 100, 1);
+        Fill(page, kWhite);
+        for (const QRect& r : {fusedDot, fusedStem, overTheO, o, smaller, smallerStem, higher, higherStem})
+            FillRect(page, r, kBlack);
+        FillRect(page, o.adjusted(3, 3, -3, -3), kWhite);
+        for (int i = 0; i < others; ++i) {
+            FillRect(page, QRect(160 + 30 * i, 40, 4, 4), kBlack);
+            FillRect(page, QRect(160 + 30 * i, 48, 4, 24), kBlack);
+        }
+        RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
+        EXPECT_EQ(CountBlackInRect(page, fusedDot), learnt ? 16 : 0);
+        for (const QRect& r : {overTheO, smaller, higher})
+            EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x();
+        if (learnt)
+            EXPECT_EQ(CountBlackInRect(page, QRect(160, 40, 300, 4)), 160) << "the ten i dots stay";
+    }
+}
+
 // A full stop ends on the baseline: after a letter that reaches below it (a p), that is higher up
 // the letter than usual, and it may tuck under the ear of an r. After an s, whose slanting spine
 // reads thicker than the strokes of its row, it is as thick as the row's strokes. A speck as high
