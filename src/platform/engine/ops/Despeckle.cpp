@@ -555,7 +555,9 @@ private:
     }
 
     // Whether letter reaches below the baseline (g, p, y) and the dot ends on it: the letter
-    // before it stands level with the dot, and letter goes on well below that one's foot.
+    // before it stands level with the dot, and letter goes on well below that one's foot, or
+    // (on a row that climbs, which takes up part of the descent) its top stands level with that
+    // one's and it is much taller.
     bool afterDescender(const Shape& dot, const Shape& letter) const
     {
         return m_grid.any(letter.x - letter.w, letter.y, letter.x - 1, dot.bottom() + 2, [&](int k) {
@@ -564,7 +566,10 @@ private:
                 return false;
             const double onFoot = 1 + kMaxLean * (dot.right() - before.right());
             const double below = std::max(2, dot.h / 2) + kMaxLean * (letter.x - before.x);
-            return std::abs(before.bottom() - dot.bottom()) <= onFoot && letter.bottom() > before.bottom() + below;
+            const double level = 1 + kMaxLean * (letter.x - before.x);
+            const bool descends = letter.bottom() > before.bottom() + below ||
+                                  (std::abs(letter.y - before.y) <= level && letter.h > before.h + std::max(2, dot.h / 2));
+            return std::abs(before.bottom() - dot.bottom()) <= onFoot && descends;
         });
     }
 

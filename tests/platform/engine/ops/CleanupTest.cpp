@@ -434,6 +434,27 @@ TEST(Despeckle, ReadsAnIDotOverAStemItCannotFollowByThePagesOtherIDots)
     }
 }
 
+// On a page turned so its rows climb to the right, a y's foot lies only a little below the foot
+// of the r before it, as the row has risen between them; the y reaches below the baseline all
+// the same, as its top stands level with the r's and it is much taller. The full stop after it,
+// on the baseline, stays; a like speck as high after an o no taller than the r goes.
+TEST(Despeckle, KeepsAFullStopAfterADescenderOnARowThatClimbs)
+{
+    Image page = Image::create(200, 80, 1);
+    Fill(page, kWhite);
+    const QRect r(17, 18, 15, 20), y(33, 14, 19, 28), stop(55, 28, 4, 4);
+    const QRect r2(107, 18, 15, 20), o(123, 14, 19, 20), speck(145, 24, 4, 4);
+    for (const QRect& letter : {r, y, r2, o}) {
+        FillRect(page, letter, kBlack);
+        FillRect(page, letter.adjusted(4, 4, -4, -4), kWhite);  // rings with 4-pixel strokes
+    }
+    for (const QRect& mark : {stop, speck})
+        FillRect(page, mark, kBlack);
+    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 1);
+    EXPECT_EQ(CountBlackInRect(page, stop), 16);
+    EXPECT_EQ(CountBlackInRect(page, speck), 0);
+}
+
 // A full stop ends on the baseline: after a letter that reaches below it (a p), that is higher up
 // the letter than usual, and it may tuck under the ear of an r. After an s, whose slanting spine
 // reads thicker than the strokes of its row, it is as thick as the row's strokes. A speck as high
