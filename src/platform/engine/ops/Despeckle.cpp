@@ -216,7 +216,13 @@ public:
                     done[j] = 1;
                     gaps.push_back(topBelow(m_iDots[j])->y() - m_iDots[j].bottom());
                 }
-            if (gaps.size() < kLearntDots || kLearntShare * gaps.size() < m_iDots.size())
+            // Of the dots of like size only: the many small dots of a page's footnotes do not
+            // outvote the fewer larger ones of its bold type.
+            const int area = m_iDots[k].w * m_iDots[k].h;
+            const auto alike = std::count_if(m_iDots.begin(), m_iDots.end(), [&](const Shape& d) {
+                return 2 * d.w * d.h >= area && d.w * d.h <= 2 * area;
+            });
+            if (gaps.size() < kLearntDots || kLearntShare * gaps.size() < static_cast<size_t>(alike))
                 continue;
             std::sort(gaps.begin(), gaps.end());
             m_iDotLooks.push_back({m_iDots[k].w, m_iDots[k].h, gaps[gaps.size() / 10], gaps[gaps.size() * 9 / 10]});
@@ -237,6 +243,12 @@ public:
         const int gap = top->y() - dot.bottom();
         if (gap < look->nearest || gap > look->farthest)
             return false;
+        // A capital's top (a P, an R, a B) or an n's shoulder: a bar running off to the right
+        // from under the dot.
+        const auto [left, right] = runThrough(top->x(), top->y());
+        const int size = std::max(dot.w, dot.h);
+        if (right - left + 1 > 2 * size && top->x() - left <= size)
+            return false;
         for (int x = top->x(), y = top->y(); y < top->y() + 3 * dot.h; ++y) {
             if (black(x, y))
                 continue;
@@ -255,7 +267,8 @@ private:
     struct IDotLook {
         int w, h, nearest, farthest;
     };
-    // A size counts when at least this many of the page's i dots, and this share of them, have it.
+    // A size counts when at least this many of the page's i dots, and this share of those of like size
+    // (half to twice its area), have it.
     static constexpr size_t kLearntDots = 10;
     static constexpr size_t kLearntShare = 10;  // one in ten
 
@@ -263,6 +276,16 @@ private:
     bool black(int x, int y) const
     {
         return x >= 0 && y >= 0 && x < m_width && y < m_height && GET_DATA_BIT(m_data + y * m_wpl, x);
+    }
+    // The first and last column of the run of black in row y through the black pixel at x.
+    std::pair<int, int> runThrough(int x, int y) const
+    {
+        int left = x, right = x;
+        while (black(left - 1, y))
+            --left;
+        while (black(right + 1, y))
+            ++right;
+        return {left, right};
     }
     // The black pixels in shape's box grown by margin on every side.
     int inkIn(const Shape& shape, int margin) const
@@ -331,11 +354,7 @@ private:
             for (int sx = x - 2; sx <= x + 2; ++sx) {
                 if (!black(sx, y) || (sx > x - 2 && black(sx - 1, y)))
                     continue;
-                int l = sx, r = sx;
-                while (black(l - 1, y))
-                    --l;
-                while (black(r + 1, y))
-                    ++r;
+                const auto [l, r] = runThrough(sx, y);
                 if (r - l > right - left) {
                     left = l;
                     right = r;

@@ -434,6 +434,33 @@ TEST(Despeckle, ReadsAnIDotOverAStemItCannotFollowByThePagesOtherIDots)
     }
 }
 
+// The page's i dots are learnt by size among dots of like size: a hundred small i's of its
+// footnotes do not outvote ten larger ones, whose like still vouches for the dot over the fused
+// stem. A like speck over a capital's top (a bar running off to the right from under it, as
+// far below as the i's stems) still goes.
+TEST(Despeckle, LearnsEachTypeSizesIDotsAndNotOverACapitalsTop)
+{
+    Image page = Image::create(1400, 100, 1);
+    Fill(page, kWhite);
+    const QRect fusedDot(30, 40, 4, 4), fusedStem(30, 48, 8, 24);
+    const QRect speck(80, 40, 4, 4), pStem(80, 48, 4, 24), pTop(80, 48, 16, 4);
+    for (const QRect& r : {fusedDot, fusedStem, speck, pStem, pTop})
+        FillRect(page, r, kBlack);
+    for (int i = 0; i < 10; ++i) {
+        FillRect(page, QRect(160 + 30 * i, 40, 4, 4), kBlack);
+        FillRect(page, QRect(160 + 30 * i, 48, 4, 24), kBlack);
+    }
+    for (int i = 0; i < 100; ++i) {
+        FillRect(page, QRect(460 + 9 * i, 55, 2, 2), kBlack);
+        FillRect(page, QRect(460 + 9 * i, 59, 2, 12), kBlack);
+    }
+    RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
+    EXPECT_EQ(CountBlackInRect(page, fusedDot), 16);
+    EXPECT_EQ(CountBlackInRect(page, speck), 0);
+    EXPECT_EQ(CountBlackInRect(page, QRect(160, 40, 300, 4)), 160) << "the ten larger i dots stay";
+    EXPECT_EQ(CountBlackInRect(page, QRect(460, 55, 900, 2)), 400) << "the hundred small i dots stay";
+}
+
 // On a page turned so its rows climb to the right, a y's foot lies only a little below the foot
 // of the r before it, as the row has risen between them; the y reaches below the baseline all
 // the same, as its top stands level with the r's and it is much taller. The full stop after it,
