@@ -202,10 +202,17 @@ public:
         return stacked || inRow;
     }
 
+    // A size of the page's i dots and the gaps above their stems (the middle 80 % of them).
+    struct IDotLook {
+        int w, h, nearest, farthest;
+    };
+    using IDotLooks = std::vector<IDotLook>;
+
     // Learns the page's i dots from those read so far: the sizes many of them share, and how far
     // above their stems the dots of each such size stand.
-    void learnIDots()
+    IDotLooks learnIDots() const
     {
+        IDotLooks looks;
         std::vector<char> done(m_iDots.size(), 0);
         for (size_t k = 0; k < m_iDots.size(); ++k) {
             if (done[k])
@@ -225,20 +232,21 @@ public:
             if (gaps.size() < kLearntDots || kLearntShare * gaps.size() < static_cast<size_t>(alike))
                 continue;
             std::sort(gaps.begin(), gaps.end());
-            m_iDotLooks.push_back({m_iDots[k].w, m_iDots[k].h, gaps[gaps.size() / 10], gaps[gaps.size() * 9 / 10]});
+            looks.push_back({m_iDots[k].w, m_iDots[k].h, gaps[gaps.size() / 10], gaps[gaps.size() * 9 / 10]});
         }
+        return looks;
     }
 
     // The dot of an i whose stem the reading above could not follow (run into the letters beside
     // it, or broken): exactly the size of many of the page's own i dots, as far above the ink
     // below it as they stand above their stems, and that ink a stem going straight down for three
     // dots' height (the top of a bowl, an o's or an e's, soon ends).
-    bool likeThePagesIDots(const Shape& dot) const
+    bool likeThePagesIDots(const IDotLooks& looks, const Shape& dot) const
     {
-        const auto look = std::find_if(m_iDotLooks.begin(), m_iDotLooks.end(),
-                                       [&](const IDotLook& l) { return l.w == dot.w && l.h == dot.h; });
+        const auto look =
+            std::find_if(looks.begin(), looks.end(), [&](const IDotLook& l) { return l.w == dot.w && l.h == dot.h; });
         const std::optional<QPoint> top = topBelow(dot);
-        if (look == m_iDotLooks.end() || !top)
+        if (look == looks.end() || !top)
             return false;
         const int gap = top->y() - dot.bottom();
         if (gap < look->nearest || gap > look->farthest)
@@ -263,12 +271,8 @@ public:
     }
 
 private:
-    // A size of the page's i dots and the gaps above their stems (the middle 80 % of them).
-    struct IDotLook {
-        int w, h, nearest, farthest;
-    };
-    // A size counts when at least this many of the page's i dots, and this share of those of like size
-    // (half to twice its area), have it.
+    // A size counts when at least this many of the page's i dots, and this share of those of like
+    // size (half to twice its area), have it.
     static constexpr size_t kLearntDots = 10;
     static constexpr size_t kLearntShare = 10;  // one in ten
 
@@ -800,7 +804,6 @@ private:
     ShapeGrid m_marks;  // the small shapes
     bool m_smallPrint = false;  // the page's letters are mostly no taller than twice the largest dot
     std::vector<Shape> m_iDots;  // the dots read above stems
-    std::vector<IDotLook> m_iDotLooks;
 };
 
 // Of the candidate dots, those that are punctuation or letters' dots.
@@ -816,9 +819,9 @@ std::vector<char> ReadPunctuation(Pix* page, Boxa* boxes, const std::vector<char
             anchors.push_back(ShapeOf(boxes, candidates[k]));
         }
     // Then the i dots over stems it could not follow, by what the page's other i dots look like.
-    reader.learnIDots();
+    const DotReader::IDotLooks looks = reader.learnIDots();
     for (size_t k = 0; k < candidates.size(); ++k)
-        if (!kept[k] && reader.likeThePagesIDots(ShapeOf(boxes, candidates[k]))) {
+        if (!kept[k] && reader.likeThePagesIDots(looks, ShapeOf(boxes, candidates[k]))) {
             kept[k] = 1;
             anchors.push_back(ShapeOf(boxes, candidates[k]));
         }
