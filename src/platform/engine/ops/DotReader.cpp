@@ -244,8 +244,9 @@ public:
 
 private:
     // A size counts when at least this many of the page's i dots, and this share of those of like
-    // size (half to twice its area), have it.
-    static constexpr size_t kLearntDots = 10;
+    // size (half to twice its area), have it. A few suffice: the dots of broad type, a flick of
+    // the pen, come in several sizes of few dots each.
+    static constexpr size_t kLearntDots = 6;
     static constexpr size_t kLearntShare = 10;  // one in ten
 
     static int reachOf(const Shape& dot) { return 2 * std::max(dot.w, dot.h) + 2; }

@@ -461,6 +461,38 @@ TEST(Despeckle, LearnsEachTypeSizesIDotsAndNotOverACapitalsTop)
     EXPECT_EQ(CountBlackInRect(page, QRect(460, 55, 900, 2)), 400) << "the hundred small i dots stay";
 }
 
+// A page of broad type whose i dots come in several sizes, few of each (a blackletter page):
+// six dots of one size are enough to learn it, and their like stays over an i set close between
+// an l and a c, all three run together at the foot, with its dot off to the right of its stem.
+// A dot of a size only two others share is not vouched for there.
+TEST(Despeckle, LearnsIDotsFromAFewOfOneSize)
+{
+    Image page = Image::create(700, 100, 1);
+    Fill(page, kWhite);
+    const auto lic = [&](int x, QSize dot) {
+        for (int stem : {x, x + 8, x + 16})
+            FillRect(page, QRect(stem, 50, 4, 24), kBlack);
+        FillRect(page, QRect(x, 68, 20, 6), kBlack);
+        const QRect flick(QPoint(x + 12, 45 - dot.height()), dot);
+        FillRect(page, flick, kBlack);
+        return flick;
+    };
+    const QRect learnt = lic(30, {4, 5}), rare = lic(90, {5, 4});
+    const QSize sizes[] = {{4, 5}, {4, 5}, {4, 5}, {4, 5}, {4, 5}, {4, 5}, {3, 5}, {3, 5},
+                           {3, 5}, {3, 5}, {5, 5}, {5, 5}, {5, 5}, {5, 4}, {5, 4}};
+    int x = 160;
+    for (const QSize& size : sizes) {
+        FillRect(page, QRect(QPoint(x, 45 - size.height()), size), kBlack);
+        FillRect(page, QRect(x, 50, 4, 24), kBlack);
+        x += 30;
+    }
+    RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
+    EXPECT_EQ(CountBlackInRect(page, learnt), 20) << "the dot of a size six free i's have stays";
+    EXPECT_EQ(CountBlackInRect(page, rare), 0) << "a size two free i's have vouches for nothing";
+    EXPECT_EQ(CountBlackInRect(page, QRect(160, 40, 450, 5)), 6 * 20 + 4 * 15 + 3 * 25 + 2 * 20)
+        << "the dots over free stems stay";
+}
+
 // On a page turned so its rows climb to the right, a y's foot lies only a little below the foot
 // of the r before it, as the row has risen between them; the y reaches below the baseline all
 // the same, as its top stands level with the r's and it is much taller. The full stop after it,
