@@ -418,8 +418,11 @@ private:
                                         : rBefore || tBefore || (barRight >= 0 && letterAfter);
             if (std::abs(fitted) > kMaxLean || !joined)
                 return false;
-            // Rows much wider than the stem (its serif's flag) are not where its axis runs.
-            for (int r = 0; r < r2; ++r)
+            // Rows much wider than the stem (its serif's flag) are not where its axis runs, nor
+            // are the rows above the first one joined: the tip of the i's own top serif, which in
+            // heavy type leans off to the left.
+            const auto firstJoined = std::find(widths.begin(), widths.end(), 0) - widths.begin();
+            for (auto r = firstJoined; r < r2; ++r)
                 if (widths[r] > 0 && widths[r] <= 2 * thickness && std::abs(axis.at(r) - centres[r]) > kStraightStem)
                     return false;
         }

@@ -343,12 +343,14 @@ TEST(Despeckle, KeepsThinnedIDotsAndFullWidthColonsOfAScannedLine)
 // Where the top of an i runs into the letter before it, the dot above still finds its stem: a
 // top serif joined below a narrow first row; an r's ear making the stem's first rows one wide bar
 // leading off to the left, the r's stem below its far end; a t's crossbar, the t rising above it,
-// even where the crossbar reaches as far left as an r's ear. A v's serif joined to the i's top serif, the v's arm leaning away below it. A speck beside the
+// even where the crossbar reaches as far left as an r's ear. A v's serif joined to the i's top
+// serif, the v's arm leaning away below it. A heavy i whose top serif's tip leans off to the left
+// above where an m's arch runs into it, an n after it. A speck beside the
 // text, over a T's bar (leading off both ways), over the stem of a 7 (no stem below the bar's far
 // end) or over an n's right stem (nothing above its arch, its left stem straight) goes.
 TEST(Despeckle, KeepsTheDotOfAnIWhoseTopJoinsTheLetterBefore)
 {
-    Image page = Image::create(500, 120, 1);
+    Image page = Image::create(560, 120, 1);
     Fill(page, kWhite);
     const QRect serifDot(50, 42, 4, 4), serifStem(50, 50, 4, 24), serifs(38, 52, 16, 2), serifR(38, 52, 4, 22);
     const QRect earDot(110, 40, 5, 5), earStem(110, 50, 5, 24), earR(86, 50, 5, 24), ear(86, 50, 32, 3);
@@ -364,13 +366,16 @@ TEST(Despeckle, KeepsTheDotOfAnIWhoseTopJoinsTheLetterBefore)
     const QRect viSerifs(408, 50, 19, 3), viStem(422, 50, 5, 24), viDot(422, 40, 5, 5);
     const QRect longT(450, 46, 5, 28), longCrossbar(442, 50, 22, 3);
     const QRect longTiStem(460, 50, 5, 24), longTiDot(460, 40, 5, 5);
-    for (const QRect& r : {viSerifs, viStem, viDot, longT, longCrossbar, longTiStem, longTiDot})
+    const QRect miStem(494, 52, 5, 22), miArch(480, 50, 30, 2), miTip(499, 49, 9, 1), miIStem(505, 52, 5, 22),
+        miDot(505, 38, 5, 5), miN(516, 52, 5, 22);
+    for (const QRect& r : {viSerifs, viStem, viDot, longT, longCrossbar, longTiStem, longTiDot, miStem, miArch, miTip,
+                           miIStem, miDot, miN})
         FillRect(page, r, kBlack);
     for (int y = 53; y < 74; ++y)  // the v's right arm, leaning down to the left
         FillRect(page, QRect(410 - (y - 53) / 2, y, 5, 1), kBlack);
     EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 4);
     EXPECT_EQ(CountBlackInRect(page, serifDot), 16);
-    for (const QRect& r : {earDot, tiDot, viDot, longTiDot})
+    for (const QRect& r : {earDot, tiDot, viDot, longTiDot, miDot})
         EXPECT_EQ(CountBlackInRect(page, r), 25) << r.x();
     for (const QRect& r : {overTheT, overTheSeven, speck, overTheN})
         EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x();
