@@ -16,9 +16,11 @@ int Despeckle(Image& page);
 // height in minHeight ... maxHeight. Without kDotUseSize the minimums are 1. With
 // kDotKeepNearText the dots of letters and punctuation stay, read by shape and position on
 // level and skewed pages alike: a dot on the axis of a stem below it (i, j), one on the baseline
-// just after a letter (full stop), dots that continue those (colon, ellipsis), and a colon or
-// semicolon set mid-line beside a letter (as CJK text sets them), each about as thick as the
-// strokes beside it. A speck merely near a letter goes. Returns the number of dots removed.
+// just after a letter (full stop), one under a stroke that ends above the baseline (exclamation
+// and question marks, full-width too), dots that continue those (colon, ellipsis), like dots
+// evenly spaced in a row (ellipsis, leaders), and a colon or semicolon set mid-line beside a
+// letter (as CJK text sets them), each about as thick as the strokes beside it. A speck merely
+// near a letter goes. Returns the number of dots removed.
 int RemoveDots(Image& page, int flags, int minWidth, int minHeight, int maxWidth, int maxHeight);
 
 // Clears black borders on the sides of sideMask (kBorderLeft | ...). On each side the border is

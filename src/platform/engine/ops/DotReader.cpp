@@ -118,14 +118,22 @@ RowFit FitRows(const std::vector<double>& rows, const std::vector<double>& value
     return {(n * sumRV - sumR * sumV) / (n * sumRR - sumR * sumR), sumR / n, sumV / n};
 }
 
-// How far the foot of mark lies from the line through the feet of shapes a and b (a letter and
-// its neighbour in a word), in rows; none when that line leans more than a skewed page's text.
-std::optional<double> OffFootLine(const Shape& mark, const Shape& a, const Shape& b)
+// How far the foot of mark lies below the line through the feet of shapes a and b (a letter and
+// its neighbour in a word), in rows (negative above it); none when that line leans more than a
+// skewed page's text.
+std::optional<double> BelowFootLine(const Shape& mark, const Shape& a, const Shape& b)
 {
     const double slope = (b.bottom() - a.bottom()) / (b.centreX() - a.centreX());
     if (std::abs(slope) > kMaxLean)
         return std::nullopt;
-    return std::abs(mark.bottom() - (a.bottom() + slope * (mark.centreX() - a.centreX())));
+    return mark.bottom() - (a.bottom() + slope * (mark.centreX() - a.centreX()));
+}
+
+// How far the foot of mark lies from the line through the feet of shapes a and b, above or below.
+std::optional<double> OffFootLine(const Shape& mark, const Shape& a, const Shape& b)
+{
+    const std::optional<double> below = BelowFootLine(mark, a, b);
+    return below ? std::optional<double>(std::abs(*below)) : std::nullopt;
 }
 
 // Decides which small components are the dots of letters or punctuation: a dot above a narrow
@@ -157,7 +165,7 @@ public:
             return true;
         }
         return afterWord(dot) || stackedInLine(dot) || inWord(dot) || hyphen(dot) || brokenOff(dot) ||
-               ear(dot) || umlaut(dot);
+               ear(dot) || umlaut(dot) || underStroke(dot) || inRowOfDots(dot);
     }
 
     // A dot that continues a dot already read as punctuation: the upper dot of a colon, the next
@@ -283,27 +291,29 @@ private:
     // under the crossbar too. Over a lone stem (slanted type), the dot may lie farther aside.
     bool aboveStem(const Shape& dot) const { return stemBelow(dot, false) || stemBelow(dot, true); }
 
-    // The top of the ink below the dot within its reach: searched straight down first, then a
-    // little to each side (a stem leans with the text of a skewed page).
-    std::optional<QPoint> topBelow(const Shape& dot) const
+    // The top of the ink below the dot within its reach.
+    std::optional<QPoint> topBelow(const Shape& dot) const { return nearestInk(dot, 1); }
+
+    // The nearest ink below the dot (step 1) or above it (step -1) within its reach: searched
+    // straight down or up first, then a little to each side (a stroke leans with the text of a
+    // skewed page).
+    std::optional<QPoint> nearestInk(const Shape& dot, int step) const
     {
         const int reach = reachOf(dot);
         const int cx = static_cast<int>(dot.centreX());
         const int lean = static_cast<int>(std::ceil(reach * kMaxLean));
-        int x = -1, top = -1;
-        for (int offset = 0; offset <= lean && x < 0; ++offset)
-            for (int sx : {cx - offset, cx + offset}) {
-                int y = dot.bottom() + 1;
-                while (y <= dot.bottom() + reach && y < m_height && !black(sx, y))
-                    ++y;
-                if (y <= dot.bottom() + reach && black(sx, y) && (top < 0 || y < top)) {
-                    x = sx;
-                    top = y;
-                }
-            }
-        if (x < 0)
-            return std::nullopt;
-        return QPoint(x, top);
+        const int from = step > 0 ? dot.bottom() + 1 : dot.y - 1;
+        std::optional<QPoint> nearest;
+        int nearestRow = reach;
+        for (int offset = 0; offset <= lean && !nearest; ++offset)
+            for (int sx : {cx - offset, cx + offset})
+                for (int row = 0; row < nearestRow; ++row)
+                    if (black(sx, from + step * row)) {
+                        nearest = QPoint(sx, from + step * row);
+                        nearestRow = row;
+                        break;
+                    }
+        return nearest;
     }
 
     // The stem below the dot; with underCrossbar, a first row a few dots wide that leads off to
@@ -689,6 +699,145 @@ private:
         });
     }
 
+    // The dot of an exclamation or a question mark (！ and ？ too): right above it, after a short
+    // gap, the narrow foot of the mark's stroke, near the dot's axis; the mark at least twice as
+    // tall as the dot, taller than wide and ending above it, its lower third one narrow stroke.
+    // The dot stands on the foot line of the letters beside the mark, where a speck under the foot
+    // of a letter's stem hangs below it.
+    bool underStroke(const Shape& dot) const
+    {
+        const std::optional<QPoint> foot = nearestInk(dot, -1);
+        if (!foot)
+            return false;
+        const int size = std::max(dot.w, dot.h);
+        const auto [left, right] = runThrough(foot->x(), foot->y());
+        if (right - left + 1 > 2 * size)
+            return false;
+        return m_grid.any(foot->x(), foot->y(), foot->x(), foot->y(), [&](int i) {
+            const Shape mark = ShapeOf(m_boxes, i);
+            if (mark.x > foot->x() || mark.right() < foot->x() || mark.y > foot->y() || mark.bottom() < foot->y() ||
+                mark.bottom() >= dot.y || mark.h < 2 * dot.h || mark.w > mark.h)
+                return false;
+            return narrowFoot(mark, 2 * size) && onFootLineBeside(dot, mark, i);
+        });
+    }
+
+    // Whether the dot's foot lies on the line through the feet of the letters next to the mark
+    // (index markIndex), one on either side or, at the end of a line, two before it: to within
+    // a pixel and a half below that line or a little above it (a CJK character reaches below the
+    // line its full-width marks stand on), and the mark's stroke ends above the line by the dot's
+    // height at least. Those letters stand at most three times the height of mark and dot
+    // together away, at least half as tall, and no higher than the mark (as level as the page's
+    // skew allows).
+    bool onFootLineBeside(const Shape& dot, const Shape& mark, int markIndex) const
+    {
+        const int height = dot.bottom() - mark.y + 1;
+        std::vector<std::pair<int, int>> before, after;  // (how far apart, which letter)
+        m_grid.any(mark.x - 3 * height, mark.y, mark.right() + 3 * height, dot.bottom(), [&](int k) {
+            const Shape letter = ShapeOf(m_boxes, k);
+            const bool left = letter.right() < mark.x, right = letter.x > mark.right();
+            const int apart = left ? mark.x - letter.right() : letter.x - mark.right();
+            const double level = 2 + kMaxLean * std::abs(letter.centreX() - mark.centreX());
+            auto& side = left ? before : after;
+            if (k != markIndex && (left || right) && apart <= 3 * height && 2 * letter.h >= height &&
+                letter.y >= mark.y - level && letter.y <= dot.bottom() &&
+                std::find(side.begin(), side.end(), std::pair(apart, k)) == side.end())
+                side.emplace_back(apart, k);
+            return false;
+        });
+        std::sort(before.begin(), before.end());
+        std::sort(after.begin(), after.end());
+        // The nearest letters either side, else the nearest two before it that stand level (the
+        // pieces of a CJK character before it may not).
+        std::vector<std::pair<Shape, Shape>> pairs;
+        if (!before.empty() && !after.empty())
+            pairs.emplace_back(ShapeOf(m_boxes, before[0].second), ShapeOf(m_boxes, after[0].second));
+        for (size_t i = 0; i < std::min<size_t>(before.size(), 3); ++i)
+            for (size_t j = i + 1; j < std::min<size_t>(before.size(), 3); ++j)
+                pairs.emplace_back(ShapeOf(m_boxes, before[i].second), ShapeOf(m_boxes, before[j].second));
+        for (const auto& [a, b] : pairs) {
+            if (std::abs(a.centreX() - b.centreX()) < 1)
+                continue;
+            const std::optional<double> below = BelowFootLine(dot, a, b);
+            if (!below)
+                continue;
+            const double markBelow = *BelowFootLine(mark, a, b);
+            return *below <= 1.5 && *below >= -0.25 * height && markBelow <= -dot.h;
+        }
+        return false;
+    }
+
+    // Whether the lower third of the mark is one narrow stroke: each row a single run of black
+    // at most width wide (the foot of an exclamation mark, the stem of a question mark; a
+    // letter's foot has serifs or more than one stroke there).
+    bool narrowFoot(const Shape& mark, int width) const
+    {
+        for (int y = mark.bottom() - mark.h / 3; y <= mark.bottom(); ++y) {
+            int runs = 0, run = 0;
+            for (int x = mark.x; x <= mark.right() + 1; ++x) {
+                if (x <= mark.right() && black(x, y)) {
+                    ++run;
+                } else if (run > 0) {
+                    if (run > width)
+                        return false;
+                    ++runs;
+                    run = 0;
+                }
+            }
+            if (runs > 1)
+                return false;
+        }
+        return true;
+    }
+
+    // A dot of an ellipsis or of dot leaders: like dots on either side of it, or two more on one
+    // side, each a like gap on from the last (one to three dots apart), all on one line (as
+    // level as the page's skew allows). Specks seldom stand so evenly in a row.
+    bool inRowOfDots(const Shape& dot) const
+    {
+        const auto next = [&](const Shape& from, double pitch, int direction) -> std::optional<Shape> {
+            const int size = std::max(from.w, from.h);
+            std::optional<Shape> found;
+            const int left = direction > 0 ? from.right() + 1 : from.x - 4 * size;
+            const int right = direction > 0 ? from.right() + 4 * size : from.x - 1;
+            const auto like = [&](int i) {
+                const Shape other = ShapeOf(m_boxes, i);
+                if (std::abs(other.w - dot.w) > 1 || std::abs(other.h - dot.h) > 1 || other.x > right ||
+                    other.right() < left)
+                    return false;
+                const int gap = direction > 0 ? other.x - from.right() - 1 : from.x - other.right() - 1;
+                const double across = std::abs(other.centreX() - from.centreX());
+                if (gap < std::max(1, size / 2) || gap > 3 * size ||
+                    std::abs(other.bottom() - from.bottom()) > 1 + across * kMaxLean)
+                    return false;
+                if (pitch > 0 && std::abs(across - pitch) > 1.5)
+                    return false;
+                found = other;
+                return true;
+            };
+            m_marks.any(left, from.y - size, right, from.bottom() + size, like) ||
+                m_grid.any(left, from.y - size, right, from.bottom() + size, like);
+            return found;
+        };
+        // Where the row runs on level with two of its dots: the third lies on their line.
+        const auto inLine = [](const Shape& a, const Shape& b, const Shape& c) {
+            const double slope = (b.bottom() - a.bottom()) / (b.centreX() - a.centreX());
+            return std::abs(c.bottom() - (a.bottom() + slope * (c.centreX() - a.centreX()))) <= 1.0;
+        };
+        const std::optional<Shape> left = next(dot, 0, -1), right = next(dot, 0, 1);
+        if (left && right)
+            return std::abs((dot.centreX() - left->centreX()) - (right->centreX() - dot.centreX())) <= 1.5 &&
+                   inLine(*left, dot, *right);
+        for (const auto& [first, direction] : {std::pair{left, -1}, std::pair{right, 1}}) {
+            if (!first)
+                continue;
+            const std::optional<Shape> second = next(*first, std::abs(first->centreX() - dot.centreX()), direction);
+            if (second && inLine(dot, *first, *second))
+                return true;
+        }
+        return false;
+    }
+
     // A colon or semicolon standing in a line of text, as CJK text sets them in the middle of
     // their own cell: the dot and a like dot (or a comma's head) straight above or below it, the
     // pair no taller than a letter beside it and within its height, each dot about as thick as
@@ -697,9 +846,9 @@ private:
     {
         const int size = std::max(dot.w, dot.h);
         const int span = 5 * size + 1;
-        return m_marks.any(dot.x - size, dot.y - span, dot.right() + size, dot.bottom() + span, [&](int i) {
-                   return partners(dot, ShapeOf(m_boxes, i), false);
-               }) ||
+        const auto colon = [&](int i) { return partners(dot, ShapeOf(m_boxes, i), false); };
+        return m_marks.any(dot.x - size, dot.y - span, dot.right() + size, dot.bottom() + span, colon) ||
+               m_grid.any(dot.x - size, dot.y - span, dot.right() + size, dot.bottom() + span, colon) ||
                m_grid.any(dot.x - size, dot.bottom() + 1, dot.right() + size, dot.bottom() + span, [&](int i) {
                    return partners(dot, ShapeOf(m_boxes, i), true);
                });

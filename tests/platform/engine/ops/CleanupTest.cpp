@@ -340,6 +340,61 @@ TEST(Despeckle, KeepsThinnedIDotsAndFullWidthColonsOfAScannedLine)
     }
 }
 
+// The dots of exclamation and question marks, ellipses and colons, full-width and Latin, in
+// lines scanned at 200 and 300 dpi (a CJK character's pieces round them, a colon's dot that
+// thresholding made a pixel larger than the dots removed, the end of a line after the mark).
+TEST(Despeckle, KeepsTheDotsOfExclamationAndQuestionMarksAndEllipsesOfScannedLines)
+{
+    for (int pixelSize : {32, 44})
+        for (double skew : {0.0, 3.0, -6.0}) {
+            SCOPED_TRACE(testing::Message() << pixelSize << " px, skew " << skew);
+            Image page = ScannedLines(QSize(1400, 300), QStringLiteral("WenQuanYi Zen Hei"),
+                                      {{{40, 120}, pixelSize, QStringLiteral("真的吗？好！省略号……冒号：结束。")},
+                                       {{40, 220}, pixelSize, QStringLiteral("Really? Yes! Wait... and then: done!")}},
+                                      skew, 128);
+            const Image text = page;
+            for (const QPoint& at : {QPoint(30, 30), QPoint(1300, 40), QPoint(700, 270), QPoint(20, 160)})
+                FillRect(page, QRect(at, QSize(3, 3)), kBlack);
+            Despeckle(page);
+            RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
+            EXPECT_TRUE(page.samePixels(text)) << "every mark of the text stays, the four specks go";
+        }
+}
+
+// A dot under a stroke is an exclamation mark's where the stroke ends above the foot line of the
+// letters beside it and the dot stands on that line, at the end of a line too; a speck under the
+// foot of a letter's stem hangs below the line, and goes. Three like dots evenly spaced in a row
+// stay; two, or three unevenly spaced, go.
+TEST(Despeckle, ReadsExclamationDotsAndRowsOfDotsByTheirPlace)
+{
+    Image page = Image::create(500, 120, 1);
+    Fill(page, kWhite);
+    const QRect bang(40, 52, 4, 21), bangDot(40, 77, 4, 4);
+    const QRect lStem(100, 52, 4, 29), underTheL(100, 83, 4, 4);
+    const QRect lineEndBang(190, 52, 4, 21), lineEndDot(190, 77, 4, 4);
+    for (const QRect& r : {QRect(20, 64, 12, 17), bang, bangDot, QRect(52, 64, 12, 17), QRect(84, 64, 12, 17), lStem,
+                           underTheL, QRect(110, 64, 12, 17), QRect(150, 64, 12, 17), QRect(170, 64, 12, 17),
+                           lineEndBang, lineEndDot})
+        FillRect(page, r, kBlack);
+    const std::vector<QRect> ellipsis{{300, 70, 3, 3}, {306, 70, 3, 3}, {312, 70, 3, 3}};
+    const std::vector<QRect> pair{{350, 70, 3, 3}, {356, 70, 3, 3}};
+    const std::vector<QRect> uneven{{400, 70, 3, 3}, {406, 70, 3, 3}, {416, 70, 3, 3}};
+    for (const auto* dots : {&ellipsis, &pair, &uneven})
+        for (const QRect& r : *dots)
+            FillRect(page, r, kBlack);
+    for (int x = 20; x < 480; x += 16)  // a line of text below: the page's print is not small
+        FillRect(page, QRect(x, 95, 12, 17), kBlack);
+    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 6);
+    for (const QRect& r : {bangDot, lineEndDot})
+        EXPECT_EQ(CountBlackInRect(page, r), 16) << r.x();
+    EXPECT_EQ(CountBlackInRect(page, underTheL), 0);
+    for (const QRect& r : ellipsis)
+        EXPECT_EQ(CountBlackInRect(page, r), 9) << r.x();
+    for (const auto* dots : {&pair, &uneven})
+        for (const QRect& r : *dots)
+            EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x();
+}
+
 // Where the top of an i runs into the letter before it, the dot above still finds its stem: a
 // top serif joined below a narrow first row; an r's ear making the stem's first rows one wide bar
 // leading off to the left, the r's stem below its far end; a t's crossbar, the t rising above it,
