@@ -165,7 +165,7 @@ public:
             return true;
         }
         return afterWord(dot) || stackedInLine(dot) || inWord(dot) || hyphen(dot) || brokenOff(dot) ||
-               ear(dot) || umlaut(dot) || underStroke(dot) || inRowOfDots(dot);
+               ear(dot) || umlaut(dot) || underStroke(dot) || inRowOfDots(dot) || quotes(dot);
     }
 
     // A dot that continues a dot already read as punctuation: the upper dot of a colon, the next
@@ -762,7 +762,7 @@ private:
             if (!below)
                 continue;
             const double markBelow = *BelowFootLine(mark, a, b);
-            return *below <= 1.5 && *below >= -0.25 * height && markBelow <= -dot.h;
+            return *below <= 1.5 && *below >= -0.3 * height && markBelow <= -dot.h;
         }
         return false;
     }
@@ -836,6 +836,37 @@ private:
                 return true;
         }
         return false;
+    }
+
+    // One stroke of a double quotation mark (“ ” and ,, too small to stay by size): a like stroke
+    // beside it, at most twice its width away and level with it (as level as the page's skew
+    // allows), both taller than wide, and next to the pair a letter at least twice as tall whose
+    // top stands level with theirs, the pair in its upper half.
+    bool quotes(const Shape& dot) const
+    {
+        if (dot.h <= dot.w)
+            return false;
+        const int reach = reachOf(dot);
+        const auto twin = [&](int i) {
+            const Shape other = ShapeOf(m_boxes, i);
+            const int gap = std::max(other.x - dot.right(), dot.x - other.right()) - 1;
+            const double across = std::abs(other.centreX() - dot.centreX());
+            if ((other.x == dot.x && other.y == dot.y) || std::abs(other.w - dot.w) > 1 ||
+                std::abs(other.h - dot.h) > 1 || other.h <= other.w || gap < 1 || gap > 2 * dot.w ||
+                std::abs(other.y - dot.y) > 1 + across * kMaxLean)
+                return false;
+            const int left = std::min(dot.x, other.x), right = std::max(dot.right(), other.right());
+            const int top = std::min(dot.y, other.y), bottom = std::max(dot.bottom(), other.bottom());
+            return m_grid.any(left - reach, top - reach, right + reach, bottom, [&](int k) {
+                const Shape letter = ShapeOf(m_boxes, k);
+                const int apart = std::max(letter.x - right, left - letter.right()) - 1;
+                const double level = 2 + kMaxLean * std::abs(letter.centreX() - dot.centreX());
+                return apart >= 0 && apart <= reach && letter.h >= 2 * dot.h && std::abs(letter.y - top) <= level &&
+                       2 * bottom <= 2 * letter.y + letter.h;
+            });
+        };
+        return m_marks.any(dot.x - 3 * dot.w, dot.y - dot.h, dot.right() + 3 * dot.w, dot.bottom() + dot.h, twin) ||
+               m_grid.any(dot.x - 3 * dot.w, dot.y - dot.h, dot.right() + 3 * dot.w, dot.bottom() + dot.h, twin);
     }
 
     // A colon or semicolon standing in a line of text, as CJK text sets them in the middle of

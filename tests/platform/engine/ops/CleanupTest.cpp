@@ -341,15 +341,15 @@ TEST(Despeckle, KeepsThinnedIDotsAndFullWidthColonsOfAScannedLine)
 }
 
 // The dots of exclamation and question marks, ellipses and colons, full-width and Latin, in
-// lines scanned at 200 and 300 dpi (a CJK character's pieces round them, a colon's dot that
+// lines scanned at 150 to 300 dpi (a CJK character's pieces round them, a colon's dot that
 // thresholding made a pixel larger than the dots removed, the end of a line after the mark).
 TEST(Despeckle, KeepsTheDotsOfExclamationAndQuestionMarksAndEllipsesOfScannedLines)
 {
-    for (int pixelSize : {32, 44})
+    for (int pixelSize : {28, 32, 44})
         for (double skew : {0.0, 3.0, -6.0}) {
             SCOPED_TRACE(testing::Message() << pixelSize << " px, skew " << skew);
             Image page = ScannedLines(QSize(1400, 300), QStringLiteral("WenQuanYi Zen Hei"),
-                                      {{{40, 120}, pixelSize, QStringLiteral("真的吗？好！省略号……冒号：结束。")},
+                                      {{{40, 120}, pixelSize, QStringLiteral("真的吗？好！省略号……冒号：结束！")},
                                        {{40, 220}, pixelSize, QStringLiteral("Really? Yes! Wait... and then: done!")}},
                                       skew, 128);
             const Image text = page;
@@ -365,7 +365,7 @@ TEST(Despeckle, KeepsTheDotsOfExclamationAndQuestionMarksAndEllipsesOfScannedLin
 // letters beside it and the dot stands on that line, at the end of a line too; a speck under the
 // foot of a letter's stem hangs below the line, and goes. Three like dots evenly spaced in a row
 // stay; two, or three unevenly spaced, go.
-TEST(Despeckle, ReadsExclamationDotsAndRowsOfDotsByTheirPlace)
+TEST(Despeckle, ReadsExclamationDotsQuotesAndRowsOfDotsByTheirPlace)
 {
     Image page = Image::create(500, 120, 1);
     Fill(page, kWhite);
@@ -384,7 +384,18 @@ TEST(Despeckle, ReadsExclamationDotsAndRowsOfDotsByTheirPlace)
             FillRect(page, r, kBlack);
     for (int x = 20; x < 480; x += 16)  // a line of text below: the page's print is not small
         FillRect(page, QRect(x, 95, 12, 17), kBlack);
-    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 6);
+    // Quotation marks too small to stay by size: a pair of strokes level with the top of the
+    // letter beside them. A pair level with its foot, and a lone stroke at its top, go.
+    const QRect quoteLeft(210, 64, 2, 5), quoteRight(214, 64, 2, 5), openedWord(220, 64, 12, 17);
+    const QRect lowLeft(250, 76, 2, 5), lowRight(254, 76, 2, 5), lowWord(260, 64, 12, 17);
+    const QRect lone(440, 64, 2, 5), loneWord(446, 64, 12, 17);
+    for (const QRect& r : {quoteLeft, quoteRight, openedWord, lowLeft, lowRight, lowWord, lone, loneWord})
+        FillRect(page, r, kBlack);
+    EXPECT_EQ(RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5), 9);
+    for (const QRect& r : {quoteLeft, quoteRight})
+        EXPECT_EQ(CountBlackInRect(page, r), 10) << r.x();
+    for (const QRect& r : {lowLeft, lowRight, lone})
+        EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x();
     for (const QRect& r : {bangDot, lineEndDot})
         EXPECT_EQ(CountBlackInRect(page, r), 16) << r.x();
     EXPECT_EQ(CountBlackInRect(page, underTheL), 0);
@@ -489,8 +500,9 @@ TEST(Despeckle, ReadsAnIDotOverAStemItCannotFollowByThePagesOtherIDots)
         EXPECT_EQ(CountBlackInRect(page, fusedDot), learnt ? 16 : 0);
         for (const QRect& r : {overTheO, smaller, higher})
             EXPECT_EQ(CountBlackInRect(page, r), 0) << r.x();
-        if (learnt)
+        if (learnt) {
             EXPECT_EQ(CountBlackInRect(page, QRect(160, 40, 300, 4)), 160) << "the ten i dots stay";
+        }
     }
 }
 
