@@ -726,20 +726,20 @@ private:
     // (index markIndex), one on either side or, at the end of a line, two before it: to within
     // a pixel and a half below that line or a little above it (a CJK character reaches below the
     // line its full-width marks stand on), and the mark's stroke ends above the line by the dot's
-    // height at least. Those letters stand at most three times the height of mark and dot
+    // height at least. Those letters stand at most four times the height of mark and dot
     // together away, at least half as tall, and no higher than the mark (as level as the page's
     // skew allows).
     bool onFootLineBeside(const Shape& dot, const Shape& mark, int markIndex) const
     {
         const int height = dot.bottom() - mark.y + 1;
         std::vector<std::pair<int, int>> before, after;  // (how far apart, which letter)
-        m_grid.any(mark.x - 3 * height, mark.y, mark.right() + 3 * height, dot.bottom(), [&](int k) {
+        m_grid.any(mark.x - 4 * height, mark.y, mark.right() + 4 * height, dot.bottom(), [&](int k) {
             const Shape letter = ShapeOf(m_boxes, k);
             const bool left = letter.right() < mark.x, right = letter.x > mark.right();
             const int apart = left ? mark.x - letter.right() : letter.x - mark.right();
             const double level = 2 + kMaxLean * std::abs(letter.centreX() - mark.centreX());
             auto& side = left ? before : after;
-            if (k != markIndex && (left || right) && apart <= 3 * height && 2 * letter.h >= height &&
+            if (k != markIndex && (left || right) && apart <= 4 * height && 2 * letter.h >= height &&
                 letter.y >= mark.y - level && letter.y <= dot.bottom() &&
                 std::find(side.begin(), side.end(), std::pair(apart, k)) == side.end())
                 side.emplace_back(apart, k);
