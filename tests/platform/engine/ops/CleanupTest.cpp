@@ -158,6 +158,21 @@ Image ScannedLines(QSize size, const QString& family, const std::vector<TextLine
     return Image::adopt(pixThresholdToBinary(Image::fromQImage(canvas).pix(), threshold));
 }
 
+// Whether despeckle and dot removal with the command's default settings leave exactly the text
+// of two lines scanned in a CJK face at pixelSize and turned by skew degrees, after four specks
+// were put beside them: every mark of the text stays, the specks go.
+bool CleansToTheText(const QString& first, const QString& second, int pixelSize, double skew)
+{
+    Image page = ScannedLines(QSize(1400, 300), QStringLiteral("WenQuanYi Zen Hei"),
+                              {{{40, 120}, pixelSize, first}, {{40, 220}, pixelSize, second}}, skew, 128);
+    const Image text = page;
+    for (const QPoint& at : {QPoint(30, 30), QPoint(1300, 40), QPoint(700, 270), QPoint(20, 160)})
+        FillRect(page, QRect(at, QSize(3, 3)), kBlack);
+    Despeckle(page);
+    RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
+    return page.samePixels(text);
+}
+
 // Despeckle and dot removal as the command runs them with its default settings; returns how
 // many of the generated specks are left.
 int DespeckleWithDefaults(Image& page, const GeneratedPage& generated)
@@ -327,16 +342,8 @@ TEST(Despeckle, KeepsThinnedIDotsAndFullWidthColonsOfAScannedLine)
 {
     for (double skew : {0.0, 2.0, -6.0}) {
         SCOPED_TRACE(testing::Message() << "skew " << skew);
-        Image page = ScannedLines(QSize(1400, 300), QStringLiteral("WenQuanYi Zen Hei"),
-                                  {{{40, 120}, 44, QStringLiteral("扫描样例：纠斜、去黑边、去噪点、去线条；页")},
-                                   {{40, 220}, 44, QStringLiteral("Scanned line with i, j, dots: full stops.")}},
-                                  skew, 128);
-        const Image text = page;
-        for (const QPoint& at : {QPoint(30, 30), QPoint(1300, 40), QPoint(700, 270), QPoint(20, 160)})
-            FillRect(page, QRect(at, QSize(3, 3)), kBlack);
-        Despeckle(page);
-        RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
-        EXPECT_TRUE(page.samePixels(text)) << "every mark of the text stays, the four specks go";
+        EXPECT_TRUE(CleansToTheText(QStringLiteral("扫描样例：纠斜、去黑边、去噪点、去线条；页"),
+                                    QStringLiteral("Scanned line with i, j, dots: full stops."), 44, skew));
     }
 }
 
@@ -348,23 +355,16 @@ TEST(Despeckle, KeepsTheDotsOfExclamationAndQuestionMarksAndEllipsesOfScannedLin
     for (int pixelSize : {28, 32, 44})
         for (double skew : {0.0, 3.0, -6.0}) {
             SCOPED_TRACE(testing::Message() << pixelSize << " px, skew " << skew);
-            Image page = ScannedLines(QSize(1400, 300), QStringLiteral("WenQuanYi Zen Hei"),
-                                      {{{40, 120}, pixelSize, QStringLiteral("真的吗？好！省略号……冒号：结束！")},
-                                       {{40, 220}, pixelSize, QStringLiteral("Really? Yes! Wait... and then: done!")}},
-                                      skew, 128);
-            const Image text = page;
-            for (const QPoint& at : {QPoint(30, 30), QPoint(1300, 40), QPoint(700, 270), QPoint(20, 160)})
-                FillRect(page, QRect(at, QSize(3, 3)), kBlack);
-            Despeckle(page);
-            RemoveDots(page, kDotRemoveFlags, 2, 2, 5, 5);
-            EXPECT_TRUE(page.samePixels(text)) << "every mark of the text stays, the four specks go";
+            EXPECT_TRUE(CleansToTheText(QStringLiteral("真的吗？好！省略号……冒号：结束！"),
+                                        QStringLiteral("Really? Yes! Wait... and then: done!"), pixelSize, skew));
         }
 }
 
 // A dot under a stroke is an exclamation mark's where the stroke ends above the foot line of the
 // letters beside it and the dot stands on that line, at the end of a line too; a speck under the
 // foot of a letter's stem hangs below the line, and goes. Three like dots evenly spaced in a row
-// stay; two, or three unevenly spaced, go.
+// stay; two, or three unevenly spaced, go. A pair of quotation strokes level with the top of the
+// letter beside them stays.
 TEST(Despeckle, ReadsExclamationDotsQuotesAndRowsOfDotsByTheirPlace)
 {
     Image page = Image::create(500, 120, 1);
