@@ -145,12 +145,14 @@ public:
     DotReader(Pix* page, Boxa* boxes, const std::vector<char>& isLarge, int largestDot)
         : m_data(pixGetData(page)), m_wpl(pixGetWpl(page)), m_width(pixGetWidth(page)),
           m_height(pixGetHeight(page)), m_boxes(boxes), m_grid(m_width, m_height),
-          m_stroke(isLarge.size(), 0), m_marks(m_width, m_height)
+          m_stroke(isLarge.size(), 0), m_marks(m_width, m_height), m_nearDots(m_width, m_height)
     {
         std::vector<int> heights;
         for (int i = 0; i < static_cast<int>(isLarge.size()); ++i) {
             const Shape s = ShapeOf(boxes, i);
             (isLarge[i] ? m_grid : m_marks).add(i, s);
+            if (isLarge[i] && s.w <= largestDot + 1 && s.h <= largestDot + 1)
+                m_nearDots.add(i, s);
             if (s.h >= kSmallestLetter)
                 heights.push_back(s.h);
         }
@@ -816,7 +818,7 @@ private:
                 return true;
             };
             m_marks.any(left, from.y - size, right, from.bottom() + size, like) ||
-                m_grid.any(left, from.y - size, right, from.bottom() + size, like);
+                m_nearDots.any(left, from.y - size, right, from.bottom() + size, like);
             return found;
         };
         // Where the row runs on level with two of its dots: the third lies on their line.
@@ -866,7 +868,7 @@ private:
             });
         };
         return m_marks.any(dot.x - 3 * dot.w, dot.y - dot.h, dot.right() + 3 * dot.w, dot.bottom() + dot.h, twin) ||
-               m_grid.any(dot.x - 3 * dot.w, dot.y - dot.h, dot.right() + 3 * dot.w, dot.bottom() + dot.h, twin);
+               m_nearDots.any(dot.x - 3 * dot.w, dot.y - dot.h, dot.right() + 3 * dot.w, dot.bottom() + dot.h, twin);
     }
 
     // A colon or semicolon standing in a line of text, as CJK text sets them in the middle of
@@ -879,7 +881,7 @@ private:
         const int span = 5 * size + 1;
         const auto colon = [&](int i) { return partners(dot, ShapeOf(m_boxes, i), false); };
         return m_marks.any(dot.x - size, dot.y - span, dot.right() + size, dot.bottom() + span, colon) ||
-               m_grid.any(dot.x - size, dot.y - span, dot.right() + size, dot.bottom() + span, colon) ||
+               m_nearDots.any(dot.x - size, dot.y - span, dot.right() + size, dot.bottom() + span, colon) ||
                m_grid.any(dot.x - size, dot.bottom() + 1, dot.right() + size, dot.bottom() + span, [&](int i) {
                    return partners(dot, ShapeOf(m_boxes, i), true);
                });
@@ -958,6 +960,7 @@ private:
     ShapeGrid m_grid;  // letters and other large shapes
     std::vector<int> m_stroke;
     ShapeGrid m_marks;  // the small shapes
+    ShapeGrid m_nearDots;  // the large shapes at most a pixel larger than the largest dot removed
     bool m_smallPrint = false;  // the page's letters are mostly no taller than twice the largest dot
     std::vector<Shape> m_iDots;  // the dots read above stems
 };
